@@ -1,0 +1,94 @@
+// INI profile files with the rules of the Windows profile interface.
+//
+// The settings file, the device comment files and the language files were
+// made by the Windows profile functions, and the tool relies on their rules:
+// section and key names match without regard to case, blanks around names and
+// values do not count, integers are written in decimal, and any non-zero
+// integer reads as true. Values are stored in GBK on disk and are UTF-8 here.
+// Lines this class does not understand (comments, garbage) are kept as they are
+// when the file is written back. The file is held in memory and written whole
+// by Save(), atomically.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/FileIo.h"
+
+namespace vx {
+
+class IniFile {
+  public:
+    IniFile() = default;
+
+    // Reads the file when it exists; a missing or unreadable file gives an
+    // empty profile that Save() will create.
+    static IniFile Load(const std::string& path);
+    // A profile from file bytes (GBK), for files read some other way.
+    static IniFile Parse(std::string_view gbkText);
+
+    const std::string& Path() const { return path_; }
+    // Whether the file existed when it was loaded.
+    bool Existed() const { return existed_; }
+
+    bool SectionExists(std::string_view section) const;
+    bool ValueExists(std::string_view section, std::string_view key) const;
+    // Section names and the keys of one section, in file order.
+    std::vector<std::string> Sections() const;
+    std::vector<std::string> Keys(std::string_view section) const;
+
+    std::string ReadString(std::string_view section, std::string_view key,
+                           std::string_view fallback) const;
+    // A value that is not an integer gives the fallback. Accepted forms:
+    // optional sign and decimal digits, or "$"/"0x" and hexadecimal digits.
+    std::int32_t ReadInteger(std::string_view section, std::string_view key,
+                             std::int32_t fallback) const;
+    bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
+
+    void WriteString(std::string_view section, std::string_view key, std::string_view value);
+    void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+    void WriteBool(std::string_view section, std::string_view key, bool value);
+
+    // Adds an empty section when there is none of that name.
+    void AddSection(std::string_view section) { FindOrAdd(section); }
+    void DeleteKey(std::string_view section, std::string_view key);
+    void EraseSection(std::string_view section);
+
+    // The file's text in GBK, lines ending in CR LF.
+    std::string Serialise() const;
+    IoResult Save() const;
+    IoResult SaveAs(const std::string& path) const;
+
+  private:
+    struct Line {
+        bool isEntry = false;
+        std::string key;    // trimmed, as written
+        std::string value;  // trimmed
+        std::string raw;    // for lines that are not entries
+    };
+    struct Section {
+        std::string name;  // empty for the lines before the first header
+        bool hasHeader = false;
+        std::vector<Line> lines;
+        std::unordered_map<std::string, std::size_t> index;  // lower-case key -> line
+        void Reindex();
+    };
+
+    const Section* Find(std::string_view section) const;
+    Section& FindOrAdd(std::string_view section);
+    void RebuildSectionIndex();
+    const Line* FindEntry(std::string_view section, std::string_view key) const;
+
+    std::string path_;
+    bool existed_ = false;
+    std::vector<Section> sections_;
+    std::unordered_map<std::string, std::size_t> sectionIndex_;  // lower-case name -> section
+};
+
+// Integer text as the profile reads it (see IniFile::ReadInteger).
+bool ParseProfileInteger(std::string_view text, std::int32_t& value);
+
+}  // namespace vx

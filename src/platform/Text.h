@@ -1,0 +1,38 @@
+// Text handling at the file boundary.
+//
+// Inside the program every text is UTF-8. The controller's project files, the
+// settings file, the comment files and the language files keep Chinese text in
+// the GBK code page (Windows code page 936), so every reader and writer of those
+// files converts here. A GBK length is what a fixed-size text field of a file
+// can hold, which is why the helpers below count and cut in GBK bytes.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+// GBK bytes to UTF-8. A byte sequence that is not GBK becomes U+FFFD.
+std::string GbkToUtf8(std::string_view gbk);
+
+// UTF-8 to GBK. A character GBK cannot hold, or a broken UTF-8 sequence,
+// becomes "?", as the Windows conversion does with its default character.
+std::string Utf8ToGbk(std::string_view utf8);
+
+// Number of bytes the text takes in GBK.
+std::size_t GbkByteLength(std::string_view utf8);
+
+// The longest leading part of the text whose GBK form fits in maxBytes,
+// cut between characters, never through one.
+std::string CutToGbkBytes(std::string_view utf8, std::size_t maxBytes);
+
+// Upper- and lower-case of the ASCII letters only; every other byte stays.
+std::string AsciiUpper(std::string_view text);
+std::string AsciiLower(std::string_view text);
+bool EqualsNoCase(std::string_view a, std::string_view b);
+
+// The text without blanks and tabs at either end.
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace vx

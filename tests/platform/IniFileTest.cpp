@@ -1,0 +1,168 @@
+#include "platform/IniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "support/TempFolder.h"
+
+namespace vx {
+namespace {
+
+using test::ReadTestFile;
+using test::TempFolder;
+using test::WriteTestFile;
+
+TEST(ProfileNames, SectionsAndKeysMatchWithoutRegardToCase) {
+    IniFile ini = IniFile::Parse("[Configure]\r\nBaud_rate=5\r\n");
+    EXPECT_EQ(ini.ReadInteger("configure", "Baud_Rate", 3), 5);
+    EXPECT_EQ(ini.ReadInteger("CONFIGURE", "BAUD_RATE", 3), 5);
+    ini.WriteInteger("configure", "Baud_Rate", 6);
+    EXPECT_EQ(ini.Keys("configure"), std::vector<std::string>{"Baud_rate"}) << "one key, not two";
+    EXPECT_EQ(ini.Serialise(), "[Configure]\r\nBaud_rate=6\r\n");
+}
+
+TEST(ProfileNames, BlanksAroundNamesAndValuesDoNotCount) {
+    IniFile ini = IniFile::Parse("  [ Comment ]  \n   X0 =  start  \n\tY1\t=\tstop\t\n");
+    EXPECT_EQ(ini.ReadString("comment", " X0", "?"), "start");
+    EXPECT_EQ(ini.ReadString("comment", "Y1 ", "?"), "stop");
+    EXPECT_TRUE(ini.SectionExists(" comment"));
+}
+
+TEST(ProfileNames, FirstOfRepeatedKeysWinsAndRepeatedSectionsJoin) {
+    IniFile ini = IniFile::Parse("[a]\nk=1\nk=2\n[b]\nx=0\n[A]\nj=3\n");
+    EXPECT_EQ(ini.ReadInteger("a", "k", 0), 1);
+    EXPECT_EQ(ini.ReadInteger("a", "j", 0), 3);
+    EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"a", "b"}));
+}
+
+TEST(ProfileValues, IntegersInTheFormsTheProfileReads) {
+    IniFile ini = IniFile::Parse(
+        "[n]\ndec=65280\nneg=-12\nplus=+7\nhex=$FF\nhex0x=0x1F\nall=$FFFFFFFF\n"
+        "big=2147483648\nword=abc\nempty=\nmixed=12ab\nsmall=-2147483648\n");
+    EXPECT_EQ(ini.ReadInteger("n", "dec", 0), 65280);
+    EXPECT_EQ(ini.ReadInteger("n", "neg", 0), -12);
+    EXPECT_EQ(ini.ReadInteger("n", "plus", 0), 7);
+    EXPECT_EQ(ini.ReadInteger("n", "hex", 0), 255);
+    EXPECT_EQ(ini.ReadInteger("n", "hex0x", 0), 31);
+    EXPECT_EQ(ini.ReadInteger("n", "all", 0), -1);
+    EXPECT_EQ(ini.ReadInteger("n", "small", 0), INT32_MIN);
+    EXPECT_EQ(ini.ReadInteger("n", "big", 9), 9) << "beyond 32 bits is not an integer";
+    EXPECT_EQ(ini.ReadInteger("n", "word", 9), 9);
+    EXPECT_EQ(ini.ReadInteger("n", "empty", 9), 9);
+    EXPECT_EQ(ini.ReadInteger("n", "mixed", 9), 9);
+    EXPECT_EQ(ini.ReadInteger("n", "missing", 9), 9);
+}
+
+TEST(ProfileValues, AnyNonZeroIntegerIsTrue) {
+    IniFile ini = IniFile::Parse("[b]\none=1\ntwo=2\nneg=-1\nzero=0\ntext=True\n");
+    EXPECT_TRUE(ini.ReadBool("b", "one", false));
+    EXPECT_TRUE(ini.ReadBool("b", "two", false));
+    EXPECT_TRUE(ini.ReadBool("b", "neg", false));
+    EXPECT_FALSE(ini.ReadBool("b", "zero", true));
+    EXPECT_FALSE(ini.ReadBool("b", "text", false)) << "a word is no integer: the fallback";
+    EXPECT_TRUE(ini.ReadBool("b", "text", true));
+}
+
+TEST(ProfileValues, WrittenInDecimalAndAsOneOrZero) {
+    IniFile ini;
+    ini.WriteInteger("configure", "StakeoutColor", 0x00FF00);
+    ini.WriteBool("configure", "RangeSelect", true);
+    ini.WriteBool("configure", "ProColumn", false);
+    EXPECT_EQ(ini.Serialise(),
+              "[configure]\r\nStakeoutColor=65280\r\nRangeSelect=1\r\nProColumn=0\r\n");
+}
+
+TEST(ProfileFile, ChineseCommentSurvivesWriteAndRead) {
+    TempFolder dir;
+    IniFile ini = IniFile::Load(dir / "p.Rcm");
+    EXPECT_FALSE(ini.Existed());
+    ini.WriteString("Comment", "X0", "启动按钮");
+    ini.WriteString("Comment", "D100", "温度设定值（℃）");
+    ASSERT_TRUE(ini.Save());
+
+    const std::string bytes = ReadTestFile(dir / "p.Rcm");
+    EXPECT_NE(bytes.find("X0=\xC6\xF4\xB6\xAF\xB0\xB4\xC5\xA5"), std::string::npos)
+        << "stored in GBK";
+    IniFile again = IniFile::Load(dir / "p.Rcm");
+    EXPECT_TRUE(again.Existed());
+    EXPECT_EQ(again.ReadString("comment", "x0", ""), "启动按钮");
+    EXPECT_EQ(again.ReadString("comment", "d100", ""), "温度设定值（℃）");
+}
+
+TEST(ProfileFile, GarbageLinesAreIgnoredButKept) {
+    const std::string text =
+        "; made by hand\r\n[configure]\r\nthis line means nothing\r\n=no key\r\nComPort=2\r\n"
+        "[broken\r\nx=1\r\n";
+    IniFile ini = IniFile::Parse(text);
+    EXPECT_EQ(ini.ReadInteger("configure", "ComPort", 0), 2);
+    EXPECT_EQ(ini.Keys("configure"), std::vector<std::string>{"ComPort"});
+    EXPECT_EQ(ini.ReadInteger("broken", "x", 0), 1) << "a header without its bracket still names";
+    std::string written = text;
+    written.replace(written.find("[broken"), 7, "[broken]");
+    EXPECT_EQ(ini.Serialise(), written) << "everything else is written back as it stood";
+}
+
+TEST(ProfileFile, NewKeysGoAfterTheLastEntryOfTheirSection) {
+    IniFile ini = IniFile::Parse("[a]\nk=1\n\n; about b\n[b]\nx=1\n");
+    ini.WriteString("a", "n", "2");
+    ini.WriteString("c", "m", "3");
+    EXPECT_EQ(ini.Serialise(),
+              "[a]\r\nk=1\r\nn=2\r\n\r\n; about b\r\n[b]\r\nx=1\r\n[c]\r\nm=3\r\n");
+    EXPECT_EQ(ini.ReadString("a", "n", ""), "2");
+}
+
+TEST(ProfileFile, LinesBeforeAnySectionStayFirst) {
+    IniFile ini = IniFile::Parse("MainFrm.Caption=Program\n[x]\n");
+    EXPECT_EQ(ini.ReadString("", "mainfrm.caption", ""), "Program");
+    IniFile written;
+    written.WriteString("configure", "a", "1");
+    written.WriteString("", "MainFrm.N1.Caption", "文件");
+    EXPECT_EQ(IniFile::Parse(written.Serialise()).ReadString("", "mainfrm.n1.caption", ""), "文件");
+    EXPECT_EQ(IniFile::Parse(written.Serialise()).ReadString("configure", "a", ""), "1");
+}
+
+TEST(ProfileFile, DeleteKeyAndEraseSection) {
+    IniFile ini = IniFile::Parse("[Comment]\nX0=a\nX1=b\n[configure]\nc=1\n");
+    ini.DeleteKey("comment", "x0");
+    EXPECT_FALSE(ini.ValueExists("Comment", "X0"));
+    EXPECT_EQ(ini.ReadString("Comment", "X1", ""), "b");
+    ini.EraseSection("COMMENT");
+    EXPECT_FALSE(ini.SectionExists("Comment"));
+    EXPECT_EQ(ini.ReadInteger("configure", "c", 0), 1);
+    ini.WriteString("Comment", "Y0", "z");
+    EXPECT_EQ(ini.Serialise(), "[configure]\r\nc=1\r\n[Comment]\r\nY0=z\r\n");
+}
+
+TEST(ProfileFile, BinaryAndRandomBytesNeverCrash) {
+    std::mt19937 random(7);
+    for (int round = 0; round < 200; ++round) {
+        std::string bytes(static_cast<std::size_t>(random() % 400), '\0');
+        for (char& c : bytes) {
+            int pick = static_cast<int>(random() % 10);
+            c = pick < 2 ? "[]=\n\r; "[random() % 7] : static_cast<char>(random());
+        }
+        IniFile ini = IniFile::Parse(bytes);
+        for (const std::string& section : ini.Sections()) {
+            for (const std::string& key : ini.Keys(section)) {
+                ini.ReadInteger(section, key, 0);
+                ini.ReadString(section, key, "");
+            }
+        }
+        ini.WriteString("configure", "k", "v");
+        IniFile again = IniFile::Parse(ini.Serialise());
+        EXPECT_EQ(again.ReadString("configure", "k", ""), "v");
+    }
+}
+
+TEST(ProfileFile, FailedSaveLeavesTheOldFile) {
+    TempFolder dir;
+    WriteTestFile(dir / "blocked", "");
+    IniFile ini = IniFile::Load(dir / "blocked/settings.ini");
+    ini.WriteInteger("configure", "ComPort", 1);
+    EXPECT_FALSE(ini.Save().ok);
+    EXPECT_FALSE(IniFile().Save().ok) << "a profile without a file name cannot be saved";
+}
+
+}  // namespace
+}  // namespace vx
