@@ -1,0 +1,253 @@
+#include "platform/qt/Canvas.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <cmath>
+#include <cstdlib>
+
+namespace vx {
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// On-off run lengths of the patterned one-pixel pens.
+std::vector<int> PatternOf(PenStyle style) {
+    switch (style) {
+        case PenStyle::Dash:
+            return {18, 6};
+        case PenStyle::Dot:
+            return {3, 3};
+        case PenStyle::DashDot:
+            return {9, 6, 3, 6};
+        case PenStyle::DashDotDot:
+            return {9, 3, 3, 3, 3, 3};
+        default:
+            return {};
+    }
+}
+
+// "&File" shows "File" with an underlined F; "&&" is one "&".
+QString WithoutPrefixes(const QString& text) {
+    QString out;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size()) ++i;
+        out += text[i];
+    }
+    return out;
+}
+
+}  // namespace
+
+QString MapFontFamily(std::string_view name) {
+    static const char* const kChineseFamilies[] = {"宋体", "新宋体", "SimSun",   "NSimSun",
+                                                   "黑体", "SimHei", "微软雅黑", "Microsoft YaHei"};
+    for (const char* family : kChineseFamilies) {
+        if (name == family) return QStringLiteral("WenQuanYi Micro Hei");
+    }
+    return ToQString(name);
+}
+
+QFont ToQFont(const CanvasFont& font) {
+    QFont f(MapFontFamily(font.name));
+    // Points at 96 pixels per inch, as the windows were laid out.
+    f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
+    f.setBold(font.bold);
+    f.setItalic(font.italic);
+    f.setUnderline(font.underline);
+    f.setStrikeOut(font.strikeOut);
+    f.setStyleStrategy(QFont::NoAntialias);
+    return f;
+}
+
+QColor ToQColor(TColor color) {
+    const TColor rgb = ColorToRGB(color);
+    return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
+}
+
+Canvas::Canvas(QPainter& painter) : painter_(painter) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+}
+
+void Canvas::PlotLine(TPoint from, TPoint to) {
+    // Bresenham without the end point: the rule of one-pixel lines.
+    const QColor color = ToQColor(pen.color);
+    const std::vector<int> pattern = PatternOf(pen.style);
+    std::size_t run = 0;
+    int left = pattern.empty() ? 0 : pattern[0];
+    int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
+    int dy = -std::abs(to.y - from.y), sy = from.y < to.y ? 1 : -1;
+    int err = dx + dy;
+    int x = from.x, y = from.y;
+    while (x != to.x || y != to.y) {
+        if (pattern.empty() || run % 2 == 0) painter_.fillRect(x, y, 1, 1, color);
+        if (!pattern.empty() && --left == 0) {
+            run = (run + 1) % pattern.size();
+            left = pattern[run];
+        }
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y += sy;
+        }
+    }
+}
+
+void Canvas::LineTo(int x, int y) {
+    const TPoint from = penPos_;
+    penPos_ = {x, y};
+    if (pen.style == PenStyle::Clear || pen.color == clNone) return;
+    if (pen.width <= 1) {
+        PlotLine(from, penPos_);
+        return;
+    }
+    QPen qpen(ToQColor(pen.color), pen.width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter_.setPen(qpen);
+    painter_.drawLine(from.x, from.y, x, y);
+}
+
+void Canvas::Rectangle(int left, int top, int right, int bottom) {
+    const bool hasPen = pen.style != PenStyle::Clear && pen.color != clNone;
+    const bool hasBrush = brush.style != BrushStyle::Clear && brush.color != clNone;
+    if (!hasPen) {
+        if (hasBrush) {
+            painter_.fillRect(left, top, right - left - 1, bottom - top - 1, ToQColor(brush.color));
+        }
+        return;
+    }
+    const int w = std::max(1, pen.width);
+    // A wide pen strokes centred on the outline, except an inside-frame pen.
+    const int out = pen.style == PenStyle::InsideFrame ? 0 : w / 2;
+    const int l = left - out, t = top - out, r = right + out, b = bottom + out;
+    if (hasBrush)
+        painter_.fillRect(l + w, t + w, r - l - 2 * w, b - t - 2 * w, ToQColor(brush.color));
+    const QColor c = ToQColor(pen.color);
+    painter_.fillRect(l, t, r - l, w, c);
+    painter_.fillRect(l, b - w, r - l, w, c);
+    painter_.fillRect(l, t + w, w, b - t - 2 * w, c);
+    painter_.fillRect(r - w, t + w, w, b - t - 2 * w, c);
+}
+
+void Canvas::FillRect(const TRect& r) {
+    if (brush.style == BrushStyle::Clear || brush.color == clNone || r.IsEmpty()) return;
+    painter_.fillRect(r.left, r.top, r.Width(), r.Height(), ToQColor(brush.color));
+}
+
+void Canvas::FrameRect(const TRect& r) {
+    if (brush.color == clNone || r.IsEmpty()) return;
+    const QColor c = ToQColor(brush.color);
+    painter_.fillRect(r.left, r.top, r.Width(), 1, c);
+    painter_.fillRect(r.left, r.bottom - 1, r.Width(), 1, c);
+    painter_.fillRect(r.left, r.top, 1, r.Height(), c);
+    painter_.fillRect(r.right - 1, r.top, 1, r.Height(), c);
+}
+
+void Canvas::Polygon(const std::vector<TPoint>& points) {
+    if (points.size() < 2) return;
+    QPolygon polygon;
+    for (const TPoint& p : points)
+        polygon << QPoint(p.x, p.y);
+    const bool hasPen = pen.style != PenStyle::Clear && pen.color != clNone;
+    const bool hasBrush = brush.style != BrushStyle::Clear && brush.color != clNone;
+    painter_.setPen(hasPen ? QPen(ToQColor(pen.color), std::max(1, pen.width)) : QPen(Qt::NoPen));
+    painter_.setBrush(hasBrush ? QBrush(ToQColor(brush.color)) : QBrush(Qt::NoBrush));
+    painter_.drawPolygon(polygon, Qt::OddEvenFill);
+    painter_.setBrush(Qt::NoBrush);
+}
+
+void Canvas::Polyline(const std::vector<TPoint>& points) {
+    if (points.empty()) return;
+    MoveTo(points[0].x, points[0].y);
+    for (std::size_t i = 1; i < points.size(); ++i)
+        LineTo(points[i].x, points[i].y);
+}
+
+void Canvas::SetPixel(int x, int y, TColor color) {
+    if (color != clNone) painter_.fillRect(x, y, 1, 1, ToQColor(color));
+}
+
+void Canvas::ApplyFont() {
+    painter_.setFont(ToQFont(font));
+    painter_.setPen(ToQColor(font.color));
+}
+
+void Canvas::TextOut(int x, int y, std::string_view text) {
+    ApplyFont();
+    const QString s = ToQString(text);
+    const QFontMetrics fm(painter_.font());
+    if (brush.style != BrushStyle::Clear && brush.color != clNone) {
+        painter_.fillRect(x, y, fm.horizontalAdvance(s), fm.height(), ToQColor(brush.color));
+    }
+    painter_.drawText(x, y + fm.ascent(), s);
+    penPos_ = {x + fm.horizontalAdvance(s), y};
+}
+
+int Canvas::TextWidth(std::string_view text) const {
+    return QFontMetrics(ToQFont(font)).horizontalAdvance(ToQString(text));
+}
+
+int Canvas::TextHeight(std::string_view text) const {
+    (void)text;
+    return QFontMetrics(ToQFont(font)).height();
+}
+
+int Canvas::DrawText(std::string_view text, TRect& rect, unsigned flags) {
+    using namespace DrawTextFlags;
+    ApplyFont();
+    const QFontMetrics fm(painter_.font());
+    QString s = ToQString(text);
+    const bool prefix = (flags & kNoPrefix) == 0;
+    const bool single = (flags & kSingleLine) != 0;
+
+    int qflags = 0;
+    qflags |= (flags & kCenter)  ? Qt::AlignHCenter
+              : (flags & kRight) ? Qt::AlignRight
+                                 : Qt::AlignLeft;
+    if (single) {
+        qflags |= Qt::TextSingleLine;
+        qflags |= (flags & kVCenter)  ? Qt::AlignVCenter
+                  : (flags & kBottom) ? Qt::AlignBottom
+                                      : Qt::AlignTop;
+    } else {
+        qflags |= Qt::AlignTop;
+        if (flags & kWordBreak) qflags |= Qt::TextWordWrap;
+    }
+    if (prefix) qflags |= Qt::TextShowMnemonic;
+    if (flags & kRtlReading) painter_.setLayoutDirection(Qt::RightToLeft);
+
+    const QRect box(rect.left, rect.top, rect.Width(), rect.Height());
+    if ((flags & kEndEllipsis) && single) {
+        const QString shown = prefix ? WithoutPrefixes(s) : s;
+        if (fm.horizontalAdvance(shown) > box.width()) {
+            s = fm.elidedText(shown, Qt::ElideRight, box.width());
+            qflags &= ~Qt::TextShowMnemonic;
+        }
+    }
+    const QRect needed =
+        fm.boundingRect(QRect(box.left(), box.top(), std::max(box.width(), 1), 1 << 20),
+                        qflags & ~(Qt::AlignVCenter | Qt::AlignBottom), s);
+    if (flags & kCalcRect) {
+        rect.right = rect.left + needed.width();
+        rect.bottom = rect.top + needed.height();
+    } else {
+        painter_.drawText(box, qflags, s);
+    }
+    painter_.setLayoutDirection(Qt::LeftToRight);
+    return needed.height();
+}
+
+void Canvas::SetClipRect(const TRect& r) {
+    painter_.setClipRect(QRect(r.left, r.top, r.Width(), r.Height()));
+}
+
+void Canvas::ClearClip() {
+    painter_.setClipping(false);
+}
+
+}  // namespace vx

@@ -1,0 +1,37 @@
+#include "platform/Colors.h"
+
+#include <gtest/gtest.h>
+
+namespace vx {
+namespace {
+
+TEST(Colors, RgbValuesKeepRedInTheLowByte) {
+    EXPECT_EQ(RGBColor(0xAD, 0xC7, 0xE0), 0xE0C7AD);
+    EXPECT_EQ(RedOf(0x0080FF), 0xFF);
+    EXPECT_EQ(BlueOf(0xFF80FF), 0xFF);
+    EXPECT_EQ(ColorToRGB(0x1234567), 0x234567) << "the high byte of an RGB colour is dropped";
+}
+
+TEST(Colors, SystemColoursResolveThroughAReplaceableTable) {
+    EXPECT_TRUE(IsSystemColor(clWindow));
+    EXPECT_FALSE(IsSystemColor(clWhite));
+    EXPECT_EQ(ColorToRGB(clWindow), clWhite);
+    EXPECT_EQ(ColorToRGB(clInfoBk), RGBColor(255, 255, 225));
+
+    SystemColorTable dark = DefaultSystemColors();
+    dark[5] = RGBColor(30, 30, 30);
+    SetSystemColors(dark);
+    EXPECT_EQ(ColorToRGB(clWindow), RGBColor(30, 30, 30));
+    SetSystemColors(DefaultSystemColors());
+    EXPECT_EQ(ColorToRGB(clWindow), clWhite);
+}
+
+TEST(Colors, NoColourAndUnknownSystemIndicesGiveBlack) {
+    EXPECT_EQ(ColorToRGB(clNone), clBlack);
+    EXPECT_EQ(ColorToRGB(clDefault), clBlack);
+    EXPECT_EQ(ColorToRGB(SystemColor(200)), clBlack);
+    EXPECT_FALSE(IsSystemColor(clNone));
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,19 @@
+#include "support/TestEnvironment.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "support/TempFolder.h"
+
+namespace vx::test {
+
+int RunAllTestsInTemporaryFolders() {
+    TempFolder windows;
+    TempFolder program;
+    setenv("VXTORVIN_WINDIR", windows.Path().c_str(), 1);
+    setenv("VXTORVIN_PROGDIR", program.Path().c_str(), 1);
+    return RUN_ALL_TESTS();
+}
+
+}  // namespace vx::test
