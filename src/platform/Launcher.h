@@ -1,0 +1,39 @@
+// Starting the outside programs the tool opens.
+//
+// The tool starts a few programs by their Windows names: "hh" for the help
+// file and manuals, "Notepad.exe", "calc.exe", "PID.exe", "Explorer.exe" for
+// a folder, "devmgmt.msc", and "Update.exe". Each name maps to what this
+// machine has: a command set in the environment variable
+// VXTORVIN_LAUNCH_<NAME> (NAME upper-cased without its extension, e.g.
+// VXTORVIN_LAUNCH_CALC), else the first of the usual Linux programs for the
+// job that is installed. The program runs on its own; the tool never waits
+// for it.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vx {
+
+struct LaunchResult {
+    bool started = false;
+    std::string problem;  // why nothing was started, in words for the user
+};
+
+// Starts the program named the Windows way with the given arguments.
+LaunchResult LaunchProgram(std::string_view windowsName, const std::vector<std::string>& args,
+                           const std::string& workingFolder = {});
+
+// Starts an executable (a path, or a name found on PATH) detached.
+LaunchResult StartDetached(const std::vector<std::string>& command,
+                           const std::string& workingFolder = {});
+
+// The full path of an executable found on PATH (or the path itself when it
+// has a "/" and is executable); empty when there is none.
+std::string FindExecutable(std::string_view name);
+
+// The commands tried for a Windows program name, in order (for messages and tests).
+std::vector<std::vector<std::string>> CandidateCommands(std::string_view windowsName);
+
+}  // namespace vx
