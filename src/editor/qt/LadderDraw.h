@@ -1,0 +1,67 @@
+// Drawing of one cell of the ladder grid.
+//
+// The ladder diagram is not a picture: every cell is drawn from the program
+// store each time the grid paints it, in the configured colours, with the
+// live state while monitoring. Positions inside a cell depend on whether
+// device comments are shown (rows 55 pixels high) or not (43 pixels).
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "model/Devices.h"
+#include "model/LadderCells.h"
+#include "platform/Colors.h"
+#include "platform/Geometry.h"
+
+namespace vx {
+
+class Canvas;
+
+// What the cell evaluator reports for a drawn cell while monitoring.
+struct CellLiveState {
+    bool energised = false;
+    std::string line1;
+    std::string line2;
+};
+
+struct LadderColors {
+    TColor figure = clBlack;        // lines and symbols
+    TColor stakeout = 0x00FF00;     // energised elements
+    TColor instruction = 0xFF0000;  // element texts
+    TColor note = 0xFF80FF;         // device comments
+    TColor dollopNote = 0x0080FF;   // block comments
+};
+
+struct LadderDrawContext {
+    LadderCells* cells = nullptr;  // painting marks column-13 cells, so not const
+    int rowBase = 0;               // first absolute row of the shown block
+    bool commentsShown = false;
+    bool monitoring = false;
+    LadderColors colors;
+    // The device a cell names (kNoDevice when none); while monitoring it also
+    // fills the live state.
+    std::function<DeviceCode(int column, int row, CellLiveState& live)> evaluate;
+    // The comment of a device, empty when it has none.
+    std::function<std::string(DeviceCode)> comment;
+};
+
+// Row heights and the vertical positions inside a cell.
+struct CellMetrics {
+    int rowHeight;
+    int mid;     // height of the lines
+    int top;     // upper end of contact bars
+    int bottom;  // lower end of contact bars
+};
+CellMetrics MetricsFor(bool commentsShown);
+
+inline constexpr int kColumnWidths[kColumns] = {33, 57, 57, 57, 57, 57,  57,
+                                                57, 57, 57, 57, 57, 185, 166};
+
+// Draws the cell of grid column `column` and grid row `gridRow` with its
+// top-left corner at (x, y). The cell's background is already painted.
+void LadderEditDrawCell(Canvas& canvas, const LadderDrawContext& context, int column, int gridRow,
+                        int x, int y, bool selected);
+
+}  // namespace vx
