@@ -1,0 +1,201 @@
+#include "editor/qt/Main.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QStackedLayout>
+#include <QStatusBar>
+#include <QVBoxLayout>
+
+#include "model/LadderProgram.h"
+#include "platform/MessageBox.h"
+#include "platform/SystemFolders.h"
+#include "platform/qt/Canvas.h"
+
+namespace vx {
+namespace {
+
+constexpr TColor kMainColor = 0xE0C7AD;
+constexpr TColor kCoverColor = 0x919B9D;
+
+void Paint(QWidget* widget, TColor color) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, ToQColor(color));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+}  // namespace
+
+TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
+    setObjectName(QStringLiteral("MainFrm"));
+    resize(1066, 650);
+    setMinimumSize(600, 200);
+    Paint(this, kMainColor);
+    CanvasFont font;
+    setFont(ToQFont(font));
+
+    BuildMenus();
+    BuildToolBars();
+    BuildClientArea();
+    BuildStatusBar();
+
+    timer1_.setInterval(1000);
+    connect(&timer1_, &QTimer::timeout, this, &TMainFrm::Timer1Timer);
+    timer2_.setSingleShot(true);
+    timer2_.setInterval(988);
+    connect(&timer2_, &QTimer::timeout, this, &TMainFrm::Timer2Timer);
+    timer3_.setInterval(60000);
+    connect(&timer3_, &QTimer::timeout, this, &TMainFrm::Timer3Timer);
+
+    connect(Item("N28"), &QAction::triggered, this, &TMainFrm::N28Click);
+    connect(Button("OnTopToolButton"), &QToolButton::clicked, this,
+            [this] { Item("N28")->trigger(); });
+    connect(Item("N18"), &QAction::triggered, this,
+            [this] { ToggleVisibility(Item("N18"), panel4_); });
+    connect(Item("N19"), &QAction::triggered, this,
+            [this] { ToggleVisibility(Item("N19"), standardBar_); });
+    connect(Item("N20"), &QAction::triggered, this,
+            [this] { ToggleVisibility(Item("N20"), functionBar_); });
+    connect(Item("N21"), &QAction::triggered, this,
+            [this] { ToggleVisibility(Item("N21"), auxiliaryBar_); });
+    connect(Item("N22"), &QAction::triggered, this,
+            [this] { ToggleVisibility(Item("N22"), statusBar()); });
+    connect(Item("N54"), &QAction::triggered, this, [this] {
+        wgSizePanel2_->setVisible(Item("N54")->isChecked() && !panel5_->isVisible());
+    });
+    connect(Item("D5"), &QAction::triggered, this, [this] {
+        settings_.rangeSelect = Item("D5")->isChecked();
+        ladderEdit_->SetRangeSelect(settings_.rangeSelect);
+    });
+    const char* looks[] = {"N56", "N57", "N58"};
+    for (int i = 0; i < 3; ++i) {
+        connect(Item(looks[i]), &QAction::triggered, this, [this, i] { SetLook(i); });
+    }
+    for (const char* name : {"Chinese1", "English1"}) {
+        connect(Item(name), &QAction::triggered, this, [this, name] {
+            Item("Chinese1")->setChecked(QString(name) == "Chinese1");
+            Item("English1")->setChecked(QString(name) == "English1");
+            settings_.chinese = Chinese();
+        });
+    }
+    connect(Item("FileExitItem"), &QAction::triggered, this, &QWidget::close);
+    connect(ladderEdit_, &TLadderGrid::SelectCell, this,
+            [this](int, int) { RefreshCursorPanel(); });
+
+    FormCreate();
+}
+
+TMainFrm::~TMainFrm() = default;
+
+QAction* TMainFrm::Item(const QString& name) const {
+    auto found = items_.find(name);
+    return found == items_.end() ? nullptr : found->second;
+}
+
+TFxToolBarButton* TMainFrm::Button(const QString& name) const {
+    auto found = buttons_.find(name);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+bool TMainFrm::Chinese() const {
+    return Item("Chinese1")->isChecked();
+}
+
+std::string TMainFrm::Tr(const char* chinese, const char* english) const {
+    return Chinese() ? chinese : english;
+}
+
+void TMainFrm::BuildClientArea() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+
+    splitter_ = new QSplitter(Qt::Horizontal, central);
+    wgSizePanel2_ = new QWidget(splitter_);
+    wgSizePanel2_->setObjectName(QStringLiteral("WgSizePanel2"));
+    auto* treeLayout = new QVBoxLayout(wgSizePanel2_);
+    treeLayout->setContentsMargins(0, 0, 0, 0);
+    treeView1_ = new QTreeWidget(wgSizePanel2_);
+    treeView1_->setObjectName(QStringLiteral("TreeView1"));
+    treeView1_->setHeaderHidden(true);
+    treeLayout->addWidget(treeView1_);
+
+    auto* right = new QWidget(splitter_);
+    auto* rightLayout = new QVBoxLayout(right);
+    rightLayout->setContentsMargins(0, 0, 0, 0);
+    rightLayout->setSpacing(0);
+    panel1_ = new QWidget(right);
+    panel1_->setObjectName(QStringLiteral("Panel1"));
+    auto* gridLayout = new QStackedLayout(panel1_);
+    ladderEdit_ = new TLadderGrid(panel1_);
+    ladderEdit_->DrawContext().cells = &TheProgram().cells;
+    ladderEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(ladderEdit_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint& p) { gridPopup_->popup(ladderEdit_->mapToGlobal(p)); });
+    gridLayout->addWidget(ladderEdit_);
+    panel5_ = new QWidget(panel1_);  // the cover, over the grid while no project is loaded
+    panel5_->setObjectName(QStringLiteral("Panel5"));
+    Paint(panel5_, kCoverColor);
+    gridLayout->addWidget(panel5_);
+    gridLayout->setCurrentWidget(panel5_);
+    rightLayout->addWidget(panel1_, 1);
+
+    wgSizePanel1_ = new QWidget(right);
+    wgSizePanel1_->setObjectName(QStringLiteral("WgSizePanel1"));
+    auto* messageLayout = new QVBoxLayout(wgSizePanel1_);
+    messageLayout->setContentsMargins(0, 0, 0, 0);
+    auto* title = new QLabel(QStringLiteral("高级语言编译信息"), wgSizePanel1_);
+    title->setObjectName(QStringLiteral("WgPanel1"));
+    memo2_ = new QPlainTextEdit(wgSizePanel1_);
+    memo2_->setObjectName(QStringLiteral("Memo2"));
+    memo2_->setReadOnly(true);
+    messageLayout->addWidget(title);
+    messageLayout->addWidget(memo2_);
+    wgSizePanel1_->setMinimumHeight(118);
+    wgSizePanel1_->hide();
+    rightLayout->addWidget(wgSizePanel1_);
+
+    panel4_ = new QWidget(splitter_);
+    panel4_->setObjectName(QStringLiteral("Panel4"));
+    auto* mnemonicLayout = new QVBoxLayout(panel4_);
+    mnemonicLayout->setContentsMargins(0, 0, 0, 0);
+    auto* mnemonicTitle = new QLabel(QStringLiteral("助记码"), panel4_);
+    mnemonicTitle->setObjectName(QStringLiteral("WgPanel3"));
+    memo1_ = new QPlainTextEdit(panel4_);
+    memo1_->setObjectName(QStringLiteral("Memo1"));
+    memo1_->setReadOnly(true);
+    mnemonicLayout->addWidget(mnemonicTitle);
+    mnemonicLayout->addWidget(memo1_);
+    panel4_->hide();
+
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({180, 800, 200});
+    layout->addWidget(splitter_);
+    setCentralWidget(central);
+    wgSizePanel2_->hide();
+
+    // The quick-entry hint floats over the window.
+    ldHelp_ = new QPlainTextEdit(this);
+    ldHelp_->setObjectName(QStringLiteral("LDhelp"));
+    ldHelp_->setReadOnly(true);
+    ldHelp_->setWindowFlags(Qt::ToolTip);
+    ldHelp_->resize(260, 120);
+    ldHelp_->hide();
+}
+
+void TMainFrm::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    const int widths[7] = {160, 110, 110, 140, 160, 170, 140};
+    for (int i = 0; i < 7; ++i) {
+        statusPanels_[static_cast<std::size_t>(i)] = new QLabel(bar);
+        statusPanels_[static_cast<std::size_t>(i)]->setMinimumWidth(widths[i]);
+        bar->addWidget(statusPanels_[static_cast<std::size_t>(i)], i == 6 ? 1 : 0);
+    }
+}
+
+}  // namespace vx

@@ -1,0 +1,123 @@
+// The main window `TMainFrm` of the programming tool.
+//
+// It holds the menu bar, the three tool bars, the project tree, the ladder
+// grid, the compile-message pane, the mnemonic pane, the quick-entry hint and
+// the cover that hides the grid while no project is loaded, and the status
+// bar of seven panels. Its timers run the ready countdown, the clock and the
+// clipboard watch (every second), the start (once, 988 ms after it is shown)
+// and the auto-save.
+#pragma once
+
+#include <QLabel>
+#include <QMainWindow>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QTimer>
+#include <QTreeWidget>
+#include <array>
+#include <map>
+#include <string>
+
+#include "editor/Settings.h"
+#include "editor/qt/LadderGrid.h"
+#include "styling/qt/FxMenuStylers.h"
+#include "styling/qt/FxMenus.h"
+#include "styling/qt/FxToolBar.h"
+
+namespace vx {
+
+class TMainFrm : public QMainWindow {
+    Q_OBJECT
+  public:
+    explicit TMainFrm(QWidget* parent = nullptr);
+    ~TMainFrm() override;
+
+    // Menu items and tool buttons by their names (for the language engine,
+    // the tests and the other windows).
+    QAction* Item(const QString& name) const;
+    TFxToolBarButton* Button(const QString& name) const;
+
+    TLadderGrid* LadderEdit() const { return ladderEdit_; }
+    QLabel* StatusPanel(int index) const { return statusPanels_[static_cast<std::size_t>(index)]; }
+    QWidget* CoverPanel() const { return panel5_; }
+    QTreeWidget* TreeView1() const { return treeView1_; }
+    Settings& CurrentSettings() { return settings_; }
+    bool Chinese() const;
+    // Picks the Chinese or English form of a message by the language item.
+    std::string Tr(const char* chinese, const char* english) const;
+
+    // Brings menus and tool bars into the project-loaded state.
+    void ToolbarInitialize();
+    bool CoverShown() const;
+    void SetCoverShown(bool shown);
+    const std::string& ProjectFile() const { return projectFile_; }
+
+  signals:
+    // After the start timer has enabled the window.
+    void StartTimerFired();
+    // Every second, after the main window's own work.
+    void SecondTick();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void BuildMenus();
+    void BuildToolBars();
+    void BuildClientArea();
+    void BuildStatusBar();
+    QAction* AddItem(QMenu* menu, const char* name, const char* caption,
+                     const QKeySequence& key = {});
+    QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption, bool checked);
+    TFxToolBarButton* AddButton(TFxToolBar* bar, const char* name, const char* hint, int image);
+
+    void FormCreate();
+    void FormShow();
+    bool FormClose();
+    void Timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+
+    void ApplySettings();
+    void ToggleVisibility(QAction* item, QWidget* target);
+    void N28Click();  // comment display
+    void SetLook(int style);
+    void RefreshCursorPanel();
+    void RefreshPortPanel();
+
+    // Widgets.
+    TFxMainMenu* mainMenu_ = nullptr;
+    TFxMenuOfficeStyler* menuStyler_ = nullptr;
+    TFxToolBarOfficeStyler* toolBarStyler_ = nullptr;
+    TFxToolBar* standardBar_ = nullptr;
+    TFxToolBar* functionBar_ = nullptr;
+    TFxToolBar* auxiliaryBar_ = nullptr;
+    QSplitter* splitter_ = nullptr;
+    QWidget* wgSizePanel2_ = nullptr;  // project tree panel
+    QTreeWidget* treeView1_ = nullptr;
+    QWidget* panel1_ = nullptr;  // grid panel
+    TLadderGrid* ladderEdit_ = nullptr;
+    QWidget* wgSizePanel1_ = nullptr;  // compile-message pane
+    QPlainTextEdit* memo2_ = nullptr;
+    QWidget* panel4_ = nullptr;  // mnemonic pane
+    QPlainTextEdit* memo1_ = nullptr;
+    QPlainTextEdit* ldHelp_ = nullptr;
+    QWidget* panel5_ = nullptr;  // cover
+    TFxPopupMenu* gridPopup_ = nullptr;
+    std::array<QLabel*, 7> statusPanels_{};
+    std::map<QString, QAction*> items_;
+    std::map<QString, TFxToolBarButton*> buttons_;
+
+    QTimer timer1_, timer2_, timer3_;
+
+    // Editor state of the window's run.
+    Settings settings_;
+    bool shown_ = false;
+    int readyCountdown_ = 0;
+    std::string winDir_;
+    std::string targetFile_;
+    std::string projectFile_ = "Torvin0";
+};
+
+}  // namespace vx

@@ -1,0 +1,204 @@
+// Start, timers and close of the main window.
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QLocale>
+#include <QScreen>
+#include <QStackedLayout>
+#include <QStatusBar>
+#include <filesystem>
+
+#include "editor/qt/Main.h"
+#include "model/LadderProgram.h"
+#include "platform/MessageBox.h"
+#include "platform/SystemFolders.h"
+
+namespace vx {
+
+void TMainFrm::FormCreate() {
+    // The quick-entry hint: centred on the screen, 180 pixels above its middle.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect s = screen->geometry();
+        ldHelp_->move((s.width() - ldHelp_->width()) / 2, s.height() / 2 - 180);
+    }
+    winDir_ = WindowsDirectory();
+    MakeFolders(JoinPath(winDir_, "\\system32\\systemtemp"));
+    targetFile_ = JoinPath(winDir_, "\\Torvin.pin");
+    setEnabled(false);
+    setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void TMainFrm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    FormShow();
+}
+
+void TMainFrm::FormShow() {
+    setWindowTitle(QString::fromUtf8(kProductTitle));
+    QApplication::setApplicationName(QString::fromUtf8(kProductTitle));
+    Item("AboutItem")
+        ->setText(QString::fromStdString(Tr("关于", "About") + kProductTitle + "(&A)..."));
+
+    settings_ = LoadSettings(SettingsFilePath());
+    ApplySettings();
+    if (QScreen* screen = QGuiApplication::primaryScreen();
+        screen && screen->geometry().width() >= 1280) {
+        Item("N54")->setChecked(true);
+    }
+
+    projectFile_ = "Torvin0";
+    ladderEdit_->SetCursor(1, 0);
+    StatusPanel(0)->setText(QStringLiteral(" 梯形图"));
+    RefreshPortPanel();
+    RefreshCursorPanel();
+    timer1_.start();
+    timer2_.start();
+}
+
+void TMainFrm::ApplySettings() {
+    Item("D5")->setChecked(settings_.rangeSelect);
+    ladderEdit_->SetRangeSelect(settings_.rangeSelect);
+    Item("N54")->setChecked(settings_.proColumn);
+    LadderColors& colors = ladderEdit_->DrawContext().colors;
+    colors.figure = settings_.figureColor;
+    colors.stakeout = settings_.stakeoutColor;
+    colors.instruction = settings_.instructionColor;
+    colors.note = settings_.noteColor;
+    colors.dollopNote = settings_.dollopNoteColor;
+    Item("Chinese1")->setChecked(settings_.chinese);
+    Item("English1")->setChecked(!settings_.chinese);
+    Item("LastFileOpenItem")->setText(QString::fromStdString(settings_.lastFileOpenItem));
+    if (settings_.AutoSaveEnabled() && settings_.AutoSaveIntervalMs() > 0) {
+        timer3_.setInterval(
+            static_cast<int>(std::min<std::int64_t>(settings_.AutoSaveIntervalMs(), INT32_MAX)));
+        timer3_.start();
+    } else {
+        timer3_.stop();
+    }
+}
+
+void TMainFrm::Timer2Timer() {
+    timer2_.stop();
+    setEnabled(true);
+    Item("N28")->trigger();  // comment display on
+    StatusPanel(1)->setText(QString::fromStdString(Tr(" 就绪", " Ready")));
+    ladderEdit_->SetCellColor(clWindow);
+    emit StartTimerFired();
+}
+
+void TMainFrm::Timer1Timer() {
+    Item("N18")->setChecked(!panel4_->isHidden());
+    Item("N19")->setChecked(!standardBar_->isHidden());
+    Item("N20")->setChecked(!functionBar_->isHidden());
+    Item("N21")->setChecked(!auxiliaryBar_->isHidden());
+    if (readyCountdown_ > 0 && --readyCountdown_ == 0)
+        StatusPanel(1)->setText(QStringLiteral(" 就绪"));
+    const QLocale locale;
+    const QDateTime now = QDateTime::currentDateTime();
+    StatusPanel(5)->setText(" " + locale.toString(now.date(), QLocale::ShortFormat) + "  " +
+                            locale.toString(now.time(), QLocale::ShortFormat));
+    emit SecondTick();
+}
+
+void TMainFrm::Timer3Timer() {
+    if (Item("FileSaveItem")->isEnabled()) Item("FileSaveItem")->trigger();
+}
+
+void TMainFrm::closeEvent(QCloseEvent* event) {
+    if (FormClose()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+bool TMainFrm::FormClose() {
+    if (!CoverShown()) {
+        if (Item("FileSaveItem")->isEnabled()) {
+            const MsgAnswer answer = ShowMessage({kProductTitle,
+                                                  Tr("是否保存 ", "Do you want to save ") +
+                                                      projectFile_ + Tr(" 文件 ？", " File ？"),
+                                                  MsgIcon::Question, MsgButtons::YesNoCancel});
+            if (answer == MsgAnswer::Cancel) return false;
+            if (answer == MsgAnswer::Yes) {
+                Item("FileSaveItem")->trigger();
+                // A cancelled or failed save leaves the changes unsaved: stay open.
+                if (Item("FileSaveItem")->isEnabled()) return false;
+            }
+        } else if (ShowMessage({kProductTitle,
+                                Tr("是否退出程序 ？", "Whether to exit the program?"),
+                                MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
+            return false;
+        }
+        const IoResult written = SaveSettings(SettingsFilePath(), settings_, projectFile_);
+        if (!written) {
+            ShowMessage({kProductTitle, written.error, MsgIcon::Exclamation, MsgButtons::Ok});
+        }
+    }
+    std::error_code ec;
+    std::filesystem::remove(JoinPath(winDir_, "\\system32\\Clipboard.dat"), ec);
+    timer1_.stop();
+    timer3_.stop();
+    return true;
+}
+
+bool TMainFrm::CoverShown() const {
+    return !panel5_->isHidden();
+}
+
+void TMainFrm::SetCoverShown(bool shown) {
+    auto* stack = static_cast<QStackedLayout*>(panel1_->layout());
+    stack->setCurrentWidget(shown ? panel5_ : static_cast<QWidget*>(ladderEdit_));
+    wgSizePanel2_->setVisible(!shown && Item("N54")->isChecked());
+}
+
+void TMainFrm::ToolbarInitialize() {
+    SetCoverShown(false);
+    for (const char* menu : {"Edit1", "Find1", "View1", "PLC1", "C1", "Monitor1", "Options1"}) {
+        if (QMenu* m = mainMenu_->findChild<QMenu*>(menu)) m->setEnabled(true);
+    }
+    for (const char* name : {"PrintItem", "N29", "FileSaveAsItem"})
+        Item(name)->setEnabled(true);
+    for (TFxToolBarButton* b : functionBar_->Buttons())
+        b->setEnabled(true);
+    ladderEdit_->SetCursor(1, 0);
+    ladderEdit_->viewport()->update();
+    Item("FileSaveItem")->setEnabled(false);
+    Button("SaveToolButton")->setEnabled(false);
+    std::error_code ec;
+    std::filesystem::remove(targetFile_, ec);  // never download a stale image of another project
+}
+
+void TMainFrm::ToggleVisibility(QAction* item, QWidget* target) {
+    // The item has already toggled its check.
+    target->setVisible(item->isChecked());
+}
+
+void TMainFrm::N28Click() {
+    const bool on = Item("N28")->isChecked();
+    ladderEdit_->DrawContext().commentsShown = on;
+    ladderEdit_->SetDefaultRowHeight(on ? 55 : 43);
+    Button("OnTopToolButton")->SetDown(on);
+}
+
+void TMainFrm::SetLook(int style) {
+    const char* looks[] = {"N56", "N57", "N58"};
+    for (int i = 0; i < 3; ++i)
+        Item(looks[i])->setChecked(i == style);
+    menuStyler_->SetStyle(style);
+    toolBarStyler_->SetStyle(style);
+}
+
+void TMainFrm::RefreshCursorPanel() {
+    StatusPanel(4)->setText(
+        QString(" row %1 , Col %2").arg(ladderEdit_->Row() + 1).arg(ladderEdit_->Col()));
+}
+
+void TMainFrm::RefreshPortPanel() {
+    StatusPanel(2)->setText(settings_.comPort <= 7 ? QString(" COM%1").arg(settings_.comPort + 1)
+                                                   : QString::fromStdString(settings_.ltcpip));
+}
+
+}  // namespace vx
