@@ -118,6 +118,13 @@ constexpr std::string_view kSeeds[] = {
 constexpr std::string_view kAlphabet =
     "0123456789000999 DDDKKHHEXYMSTCVZW><=-.+ABFdkx\xB9\xA4\xFF\t\"";
 
+// Numbers at the edges of the areas and of the number types.
+constexpr std::string_view kEdgeNumbers[] = {
+    "0",     "1",     "199",   "200",   "201",       "377",        "380",        "381",   "399",
+    "400",   "401",   "9998",  "9999",  "10000",     "10001",      "19999",      "20000", "20001",
+    "32767", "65535", "65536", "99999", "999999999", "2147483647", "4294967296",
+};
+
 std::string Damage(std::string text, std::mt19937& random) {
     auto pick = [&random](std::size_t n) {
         return std::uniform_int_distribution<std::size_t>(0, n - 1)(random);
@@ -125,10 +132,11 @@ std::string Damage(std::string text, std::mt19937& random) {
     const int changes = static_cast<int>(pick(4));
     for (int i = 0; i < changes; ++i) {
         const std::size_t at = text.empty() ? 0 : pick(text.size() + 1);
-        switch (pick(7)) {
+        switch (pick(10)) {
             case 0:  // replace a character
-                if (!text.empty())
+                if (!text.empty()) {
                     text[std::min(at, text.size() - 1)] = kAlphabet[pick(kAlphabet.size())];
+                }
                 break;
             case 1:  // insert one
                 text.insert(at, 1, kAlphabet[pick(kAlphabet.size())]);
@@ -145,9 +153,19 @@ std::string Damage(std::string text, std::mt19937& random) {
             case 5:  // a NUL byte inside
                 text.insert(at, 1, '\0');
                 break;
-            default:  // a blank more
+            case 6:  // a blank more
                 text.insert(at, 1, ' ');
                 break;
+            default: {  // a number from the edges in place of one
+                constexpr const char* kDigits = "0123456789";
+                std::size_t begin = text.find_first_of(kDigits, at);
+                if (begin == std::string::npos) begin = text.find_first_of(kDigits);
+                if (begin == std::string::npos) break;
+                const std::size_t end = text.find_first_not_of(kDigits, begin);
+                text.replace(begin, end == std::string::npos ? std::string::npos : end - begin,
+                             kEdgeNumbers[pick(std::size(kEdgeNumbers))]);
+                break;
+            }
         }
     }
     return text;
@@ -212,7 +230,7 @@ TEST(EvaluateCellFuzz, RandomCellsGiveUsableRecords) {
     }
 
     int devices = 0;
-    for (int i = 0; i < 200000; ++i) {
+    for (int i = 0; i < 120000; ++i) {
         // Mostly a text with the kind it belongs to, damaged or not; now and then
         // any kind byte, or a text of random bytes.
         const std::string_view seed = kSeeds[random() % std::size(kSeeds)];
@@ -237,7 +255,7 @@ TEST(EvaluateCellFuzz, RandomCellsGiveUsableRecords) {
         if (record.code != kNoDevice) ++devices;
     }
     // The damage leaves enough cells intact that the families are reached.
-    EXPECT_GT(devices, 50000);
+    EXPECT_GT(devices, 30000);
 }
 
 }  // namespace

@@ -18,33 +18,13 @@ void PrintTo(const MonitorRecord& r, std::ostream* os) {
 
 namespace {
 
-constexpr DeviceCode Xn(int n) {
-    return MakeDeviceCode(DeviceKind::X, n);
+constexpr auto Code(DeviceKind kind) {
+    return [kind](int n) { return MakeDeviceCode(kind, n); };
 }
-constexpr DeviceCode Yn(int n) {
-    return MakeDeviceCode(DeviceKind::Y, n);
-}
-constexpr DeviceCode Mn(int n) {
-    return MakeDeviceCode(DeviceKind::M, n);
-}
-constexpr DeviceCode Sn(int n) {
-    return MakeDeviceCode(DeviceKind::S, n);
-}
-constexpr DeviceCode Tn(int n) {
-    return MakeDeviceCode(DeviceKind::T, n);
-}
-constexpr DeviceCode Cn(int n) {
-    return MakeDeviceCode(DeviceKind::C, n);
-}
-constexpr DeviceCode Dn(int n) {
-    return MakeDeviceCode(DeviceKind::D, n);
-}
-constexpr DeviceCode TVn(int n) {
-    return MakeDeviceCode(DeviceKind::TValue, n);
-}
-constexpr DeviceCode CVn(int n) {
-    return MakeDeviceCode(DeviceKind::CValue, n);
-}
+constexpr auto Xn = Code(DeviceKind::X), Yn = Code(DeviceKind::Y), Mn = Code(DeviceKind::M),
+               Sn = Code(DeviceKind::S), Tn = Code(DeviceKind::T), Cn = Code(DeviceKind::C),
+               Dn = Code(DeviceKind::D), TVn = Code(DeviceKind::TValue),
+               CVn = Code(DeviceKind::CValue);
 constexpr DeviceCode None = kNoDevice;
 
 constexpr std::uint8_t kNO = CellKind::kOpenContact;
