@@ -143,6 +143,9 @@ struct Compared {
     std::uint32_t bits = 0;
 };
 
+// Evaluates one cell. An operand that has to name a device, but names none
+// that the image holds, makes the whole cell unreadable: it gives the empty
+// record, so nothing outside the image is ever read or requested.
 class Evaluator {
   public:
     Evaluator(const DeviceImage& image, WordDisplay display) : image_(image), display_(display) {}
