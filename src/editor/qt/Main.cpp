@@ -10,6 +10,8 @@
 #include <QVBoxLayout>
 
 #include "model/LadderProgram.h"
+#include "online/DeviceImage.h"
+#include "online/EvaluateCell.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemFolders.h"
 #include "platform/qt/Canvas.h"
@@ -133,6 +135,14 @@ void TMainFrm::BuildClientArea() {
     auto* gridLayout = new QStackedLayout(panel1_);
     ladderEdit_ = new TLadderGrid(panel1_);
     ladderEdit_->DrawContext().cells = &TheProgram().cells;
+    ladderEdit_->DrawContext().evaluate = [](int column, int row, CellLiveState& live) {
+        const MonitorRecord record =
+            EvaluateCell(TheProgram().cells, column, row, TheDeviceImage(), WordDisplay::kSigned);
+        live.energised = record.state != 0;
+        live.line1 = record.line1;
+        live.line2 = record.line2;
+        return record.code;
+    };
     ladderEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ladderEdit_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& p) { gridPopup_->popup(ladderEdit_->mapToGlobal(p)); });
