@@ -11,6 +11,7 @@
 // but is kept and saved like any other.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -20,6 +21,8 @@ namespace vx {
 inline constexpr int kColumns = 14;
 inline constexpr int kRows = 10193;
 inline constexpr int kCellCount = kColumns * kRows;
+// The longest cell text the project file keeps, in GBK bytes.
+inline constexpr std::size_t kCellTextBytes = 26;
 
 // Column roles.
 inline constexpr int kRailColumn = 0;            // left rail and row number, no cells
