@@ -75,6 +75,17 @@ void Canvas::PlotLine(TPoint from, TPoint to) {
     // Bresenham without the end point: the rule of one-pixel lines.
     const QColor color = ToQColor(pen.color);
     const std::vector<int> pattern = PatternOf(pen.style);
+    if (pattern.empty() && (from.x == to.x || from.y == to.y)) {
+        // Straight lines, nearly all the grid draws, in one fill.
+        if (from.y == to.y && from.x != to.x) {
+            const int x0 = from.x < to.x ? from.x : to.x + 1;
+            painter_.fillRect(x0, from.y, std::abs(to.x - from.x), 1, color);
+        } else if (from.x == to.x && from.y != to.y) {
+            const int y0 = from.y < to.y ? from.y : to.y + 1;
+            painter_.fillRect(from.x, y0, 1, std::abs(to.y - from.y), color);
+        }
+        return;
+    }
     std::size_t run = 0;
     int left = pattern.empty() ? 0 : pattern[0];
     int dx = std::abs(to.x - from.x), sx = from.x < to.x ? 1 : -1;
@@ -172,20 +183,32 @@ void Canvas::SetPixel(int x, int y, TColor color) {
     if (color != clNone) painter_.fillRect(x, y, 1, 1, ToQColor(color));
 }
 
-void Canvas::ApplyFont() {
-    painter_.setFont(ToQFont(font));
+const QFontMetrics& Canvas::ApplyFont() {
+    CanvasFont shape = font;
+    shape.color = clBlack;  // the colour goes on the pen, not the font
+    if (!appliedFont_ || !(*appliedFont_ == shape)) {
+        appliedFont_ = shape;
+        const QFont f = ToQFont(font);
+        painter_.setFont(f);
+        metrics_.emplace(f);
+    }
     painter_.setPen(ToQColor(font.color));
+    return *metrics_;
 }
 
 void Canvas::TextOut(int x, int y, std::string_view text) {
-    ApplyFont();
+    if (text.empty()) {
+        penPos_ = {x, y};
+        return;
+    }
+    const QFontMetrics& fm = ApplyFont();
     const QString s = ToQString(text);
-    const QFontMetrics fm(painter_.font());
+    const int width = fm.horizontalAdvance(s);
     if (brush.style != BrushStyle::Clear && brush.color != clNone) {
-        painter_.fillRect(x, y, fm.horizontalAdvance(s), fm.height(), ToQColor(brush.color));
+        painter_.fillRect(x, y, width, fm.height(), ToQColor(brush.color));
     }
     painter_.drawText(x, y + fm.ascent(), s);
-    penPos_ = {x + fm.horizontalAdvance(s), y};
+    penPos_ = {x + width, y};
 }
 
 int Canvas::TextWidth(std::string_view text) const {
@@ -199,8 +222,7 @@ int Canvas::TextHeight(std::string_view text) const {
 
 int Canvas::DrawText(std::string_view text, TRect& rect, unsigned flags) {
     using namespace DrawTextFlags;
-    ApplyFont();
-    const QFontMetrics fm(painter_.font());
+    const QFontMetrics fm = ApplyFont();
     QString s = ToQString(text);
     const bool prefix = (flags & kNoPrefix) == 0;
     const bool single = (flags & kSingleLine) != 0;

@@ -9,7 +9,9 @@
 // anti-aliased.
 #pragma once
 
+#include <QFontMetrics>
 #include <QPainter>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +45,7 @@ struct CanvasFont {
     bool underline = false;
     bool strikeOut = false;
     TColor color = clWindowText;
+    bool operator==(const CanvasFont&) const = default;
 };
 
 // Flags of DrawText.
@@ -111,10 +114,14 @@ class Canvas {
 
   private:
     void PlotLine(TPoint from, TPoint to);
-    void ApplyFont();
+    // Puts the font on the painter, re-using the last one while it is unchanged
+    // (looking a font up costs far more than drawing a cell's text).
+    const QFontMetrics& ApplyFont();
 
     QPainter& painter_;
     TPoint penPos_;
+    std::optional<CanvasFont> appliedFont_;
+    std::optional<QFontMetrics> metrics_;
 };
 
 }  // namespace vx
