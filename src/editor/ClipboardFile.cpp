@@ -65,6 +65,23 @@ StartRequest LoadClipboardAtStart(const std::string& path, ClipCells& clip) {
     return request;
 }
 
+IoResult WriteOpenRequest(const std::string& path, ClipCells& clip, std::string_view projectName) {
+    const std::string ownMode = clip.OpenMode();
+    clip.SetOpenMode(kOpenFileMode);
+    clip.SetHandOverName(projectName);
+    IoResult written = WriteClipboardFile(path, kOpenMode, clip);
+    clip.SetOpenMode(ownMode);
+    return written;
+}
+
+IoResult WriteNewRequest(const std::string& path, ClipCells& clip) {
+    const std::string ownMode = clip.NewMode();
+    clip.SetNewMode(kNewFileMode);
+    IoResult written = WriteClipboardFile(path, "", clip);
+    clip.SetNewMode(ownMode);
+    return written;
+}
+
 ClipboardWatch::Result ClipboardWatch::Poll(ClipCells& clip) {
     Result result;
     std::error_code ec;

@@ -59,6 +59,14 @@ struct StartRequest {
 // fresh file is written with the mode "Create".
 StartRequest LoadClipboardAtStart(const std::string& path, ClipCells& clip);
 
+// A request handed to a new instance of the tool, which this instance starts
+// right after: open the named project ("OpenFile" with the name in the control
+// row, header "Open") or make a new one ("NewFile", empty header). This
+// instance keeps its own modes: it still holds its project, so its next New
+// or Open is handed over again rather than replacing that project.
+IoResult WriteOpenRequest(const std::string& path, ClipCells& clip, std::string_view projectName);
+IoResult WriteNewRequest(const std::string& path, ClipCells& clip);
+
 // The once-a-second look at the file.
 class ClipboardWatch {
   public:

@@ -103,15 +103,5 @@ TEST_F(UndoHistoryTest, TheUnshownRowIsNeverRestored) {
     EXPECT_EQ(cells.First(5, kUnshownRow - 1), "");
 }
 
-TEST(UndoHistoryStart, AFirstEditWithoutALoadedSnapshotHasNothingToGoBackTo) {
-    LadderCells cells;
-    UndoHistory undo;
-    cells.Kind(1, 1) = 1;
-    undo.EditFileBackup(cells);
-    EXPECT_EQ(undo.Depth(), 0);
-    EXPECT_FALSE(undo.Undo(cells));
-    EXPECT_EQ(cells.Kind(1, 1), 1);
-}
-
 }  // namespace
 }  // namespace vx
