@@ -11,17 +11,10 @@
 
 #include <QAbstractScrollArea>
 
+#include "editor/Selection.h"
 #include "editor/qt/LadderDraw.h"
 
 namespace vx {
-
-struct GridSelection {
-    int left = 1, top = 0, right = 1, bottom = 0;  // grid columns and rows, inclusive
-    bool Contains(int column, int row) const {
-        return column >= left && column <= right && row >= top && row <= bottom;
-    }
-    bool IsRange() const { return right > left || bottom > top; }
-};
 
 class TLadderGrid : public QAbstractScrollArea {
     Q_OBJECT
@@ -85,7 +78,7 @@ class TLadderGrid : public QAbstractScrollArea {
     TColor cellColor_ = clWindow;
     int col_ = 1, row_ = 0;
     int anchorCol_ = 1, anchorRow_ = 0;
-    GridSelection selection_;
+    GridSelection selection_{1, 0, 1, 0};
     bool dragging_ = false;
     QPoint cursorCellPos_;
 };

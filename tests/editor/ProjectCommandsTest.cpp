@@ -1,0 +1,194 @@
+#include "editor/ProjectCommands.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+
+#include "editor/CBlockFile.h"
+#include "model/CellKind.h"
+#include "support/MessageRecorder.h"
+#include "support/TempFolder.h"
+
+namespace vx {
+namespace {
+
+using test::MessageRecorder;
+using test::ReadTestFile;
+using test::TempFolder;
+using test::WriteTestFile;
+
+LadderProgram SmallProgram() {
+    LadderProgram p;
+    SetDefaultParameters(p);
+    p.cells.Kind(12, 0) = CellKind::kCoil;
+    p.cells.First(12, 0) = "Y0";
+    return p;
+}
+
+ProjectHooks NamedSave(std::string name) {
+    ProjectHooks hooks;
+    hooks.askSaveName = [name](const std::string&) { return std::optional<std::string>(name); };
+    return hooks;
+}
+
+std::size_t FilesIn(const std::string& folder) {
+    auto entries = std::filesystem::directory_iterator(folder);
+    return static_cast<std::size_t>(std::distance(begin(entries), end(entries)));
+}
+
+TEST(OpenProjectCommand, ReportsBadFilesInTheChosenLanguage) {
+    MessageRecorder messages;
+    TempFolder dir;
+    ProjectNames names;
+    LadderProgram p = SmallProgram();
+    const std::string missing = dir / "missing.PSP";
+    EXPECT_EQ(OpenProject(missing, names, p, {}, {.chinese = false}), ProjectOutcome::NotFound);
+    EXPECT_EQ(messages.Last().text, "Not found：" + missing + "  ！");
+    EXPECT_EQ(messages.Last().caption, "KZ6-Quillary");
+    EXPECT_EQ(messages.Last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(names.projectFile, missing);
+    EXPECT_EQ(p.cells, LadderCells()) << "the store is emptied before the file is read";
+
+    WriteTestFile(dir / "old.PSP", std::string(23 * 60, '\0'));
+    EXPECT_EQ(OpenProject(dir / "old.PSP", names, p, {}, {}), ProjectOutcome::VersionError);
+    EXPECT_EQ(messages.Last().text, "文件版本错误 ！");
+    EXPECT_EQ(ProjectMessageText(ProjectOutcome::VersionError, "", false), "File version error!");
+
+    WriteTestFile(dir / "short.PSP", SerialiseProject(SmallProgram()).substr(0, 3 * 60));
+    EXPECT_EQ(OpenProject(dir / "short.PSP", names, p, {}, {}), ProjectOutcome::NotFound);
+    EXPECT_EQ(messages.Last().text, "没有找到或只读格式的：" + dir / "short.PSP" + "  ！");
+    EXPECT_EQ(messages.Count(), 3u);
+}
+
+TEST(OpenProjectCommand, ReadsCommentsAsksThePasswordAndMakesTheCBlockFile) {
+    TempFolder dir;
+    LadderProgram saved = SmallProgram();
+    saved.passwordFlag = 1;
+    saved.passwordText = "1234";
+    saved.sysParamString.replace(49, 2, "01");  // C block on
+    const std::string path = dir / "p.PSP";
+    WriteTestFile(path, SerialiseProject(saved));
+
+    std::vector<std::string> calls;
+    ProjectHooks hooks;
+    hooks.readComments = [&](const std::string& file) { calls.push_back("comments " + file); };
+    hooks.askPassword = [&](const LadderProgram& program) {
+        calls.push_back("password " + program.passwordText);
+        return false;
+    };
+    ProjectNames names;
+    LadderProgram p;
+    EXPECT_EQ(OpenProject(path, names, p, hooks, {}), ProjectOutcome::PasswordRefused);
+    EXPECT_EQ(calls, (std::vector<std::string>{"comments " + path, "password 1234"}));
+    EXPECT_FALSE(FileExists(dir / "p.PLCC")) << "a refused project gets no C block file";
+    EXPECT_EQ(OpenProject(path, names, p, {}, {}), ProjectOutcome::PasswordRefused)
+        << "without a prompt a protected project stays closed";
+
+    hooks.askPassword = [](const LadderProgram&) { return true; };
+    EXPECT_EQ(OpenProject(path, names, p, hooks, {}), ProjectOutcome::Done);
+    EXPECT_EQ(p.cells.First(12, 0), "Y0");
+    const std::string cblock = ReadTestFile(dir / "p.PLCC");
+    EXPECT_NE(cblock.find("void  function1(void)\r\n{\r\n"), std::string::npos);
+    EXPECT_EQ(std::count(cblock.begin(), cblock.end(), '\n'), 13);
+
+    WriteTestFile(dir / "p.PLCC", "mine");
+    EXPECT_EQ(OpenProject(path, names, p, hooks, {}), ProjectOutcome::Done);
+    EXPECT_EQ(ReadTestFile(dir / "p.PLCC"), "mine") << "an existing C block is kept";
+}
+
+TEST(SaveProjectCommand, NamesAnUntitledProjectAndTakesTheCBlockAlong) {
+    TempFolder dir;
+    LadderProgram p = SmallProgram();
+    ProjectNames names;
+    EXPECT_EQ(SaveProject(names, p, {}, {}), ProjectOutcome::Cancelled);
+    EXPECT_EQ(names.projectFile, "Torvin0");
+    EXPECT_EQ(FilesIn(dir.Path()), 0u);
+
+    EXPECT_EQ(SaveProject(names, p, NamedSave(dir / "pump"), {}), ProjectOutcome::Done);
+    EXPECT_EQ(names.projectFile, dir / "pump.PSP");
+    EXPECT_EQ(ReadTestFile(dir / "pump.PSP"), SerialiseProject(p));
+    EXPECT_EQ(NameForSaving("a.psp"), "a.psp.PSP") << "the test is case-sensitive";
+
+    // Save as, cancelled: the old name comes back.
+    EXPECT_EQ(SaveProjectAs(names, p, {}, {}), ProjectOutcome::Cancelled);
+    EXPECT_EQ(names.projectFile, dir / "pump.PSP");
+
+    // Save as with a C block: the block is copied through the buffer.
+    p.sysParamString.replace(49, 2, "01");
+    WriteTestFile(dir / "pump.PLCC", "void  function1(void)\r\n{ /* \xD6\xD0 */ }\r\n");
+    ASSERT_EQ(SaveProjectAs(names, p, NamedSave(dir / "b.PSP"), {}), ProjectOutcome::Done);
+    EXPECT_EQ(ReadTestFile(dir / "b.PLCC"), ReadTestFile(dir / "pump.PLCC"));
+    EXPECT_EQ(CBlockBuffer(), "void  function1(void)\r\n{ /* 中 */ }\r\n");
+    CBlockBuffer() = kCBlockTemplate;
+}
+
+TEST(SaveProjectCommand, KeepsTheFirstBackupAndWritesCommentsAfterTheProject) {
+    TempFolder dir;
+    LadderProgram p = SmallProgram();
+    ProjectNames names{dir / "a.BAK", ""};  // opened from its backup
+    std::vector<std::string> calls;
+    ProjectHooks hooks;
+    hooks.writeComments = [&](const std::string& file) {
+        calls.push_back(file);
+        EXPECT_TRUE(FileExists(file)) << "the project is written first";
+        return IoResult{};
+    };
+    const ProjectOptions bak{.chinese = true, .autoTempBak = true};
+    WriteTestFile(dir / "a.BAK", "old backup");
+    ASSERT_EQ(SaveProject(names, p, hooks, bak), ProjectOutcome::Done);
+    EXPECT_EQ(names.projectFile, dir / "a.PSP");
+    EXPECT_EQ(ReadTestFile(dir / "a.BAK"), "old backup") << "a backup is never overwritten";
+
+    ProjectNames other{dir / "b.PSP", ""};
+    ASSERT_EQ(SaveProject(other, p, hooks, bak), ProjectOutcome::Done);
+    EXPECT_EQ(ReadTestFile(dir / "b.BAK"), ReadTestFile(dir / "b.PSP"));
+    EXPECT_EQ(calls, (std::vector<std::string>{dir / "a.PSP", dir / "b.PSP"}));
+
+    MessageRecorder messages;
+    hooks.writeComments = [](const std::string&) { return IoResult::Failure("comments full"); };
+    EXPECT_EQ(SaveProject(names, p, hooks, bak), ProjectOutcome::WriteFailed);
+    EXPECT_EQ(messages.Last().text, "comments full");
+}
+
+TEST(SaveProjectCommand, AFailedWriteKeepsTheLastGoodFileAndSaysSo) {
+    TempFolder dir;
+    const std::string path = dir / "a.PSP";
+    ProjectNames names{path, ""};
+    ASSERT_EQ(SaveProject(names, SmallProgram(), {}, {}), ProjectOutcome::Done);
+    const std::string good = ReadTestFile(path);
+
+    LadderProgram bigger = SmallProgram();
+    for (int row = 0; row < 500; ++row)
+        bigger.cells.Kind(3, row) = CellKind::kLine;
+    bool commentsWritten = false;
+    ProjectHooks hooks;
+    hooks.writeComments = [&](const std::string&) {
+        commentsWritten = true;
+        return IoResult{};
+    };
+
+    // No file may grow beyond the good one's size (this works for root too).
+    MessageRecorder messages;
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit limited = old;
+    limited.rlim_cur = good.size();
+    setrlimit(RLIMIT_FSIZE, &limited);
+    const ProjectOutcome outcome =
+        SaveProject(names, bigger, hooks, {.chinese = true, .autoTempBak = true});
+    setrlimit(RLIMIT_FSIZE, &old);
+
+    EXPECT_EQ(outcome, ProjectOutcome::WriteFailed);
+    EXPECT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(ReadTestFile(path), good);
+    EXPECT_FALSE(commentsWritten);
+    EXPECT_EQ(FilesIn(dir.Path()), 1u) << "no backup and no temporary file";
+}
+
+}  // namespace
+}  // namespace vx
