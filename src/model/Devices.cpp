@@ -33,7 +33,9 @@ char LetterOfKind(DeviceKind kind) {
 }
 
 std::string DeviceText(char letter, std::int32_t number) {
-    return std::string(1, letter) + std::to_string(number);
+    std::string text(1, letter);
+    text += std::to_string(number);
+    return text;
 }
 
 }  // namespace vx
