@@ -567,22 +567,5 @@ TEST(GridCursor, SelectionReportsThePositionInTheStatusBar) {
     EXPECT_FALSE(SelectionStatusText(3, 7, 3, 7).has_value());
 }
 
-TEST(GridCursor, QuickEntryGoesBelowTheCellOrAboveItNearTheBottom) {
-    GridCursor cursor;
-    cursor.cursorCellX = 120;
-    cursor.cursorCellY = 86;
-    QuickEntryPlacement p = PlaceQuickEntry(cursor, 180);
-    EXPECT_EQ(p.hintTop, 86 + 96);
-    EXPECT_EQ(p.boxLeft, 120);
-    EXPECT_EQ(p.boxTop, 186);
-    cursor.cursorCellY = 300;
-    EXPECT_EQ(PlaceQuickEntry(cursor, 180).hintTop, 300 - 180 + 50);
-    cursor.cursorCol = 13;
-    EXPECT_FALSE(QuickEntryAllowed(cursor, true));
-    cursor.cursorCol = 12;
-    EXPECT_TRUE(QuickEntryAllowed(cursor, true));
-    EXPECT_FALSE(QuickEntryAllowed(cursor, false));
-}
-
 }  // namespace
 }  // namespace vx

@@ -39,14 +39,6 @@ TEST(ProgramBlocks, EachBlockReturnsToTheRowItHad) {
     EXPECT_EQ(blocks.currentBlock, kMainNode);
 }
 
-TEST(ProgramBlocks, StatusAndCaptionOfTheShownBlock) {
-    EXPECT_EQ(BlockStatusText(kMainNode, true), " 主程序.Main");
-    EXPECT_EQ(BlockStatusText(kMainNode, false), " Program.Main");
-    EXPECT_EQ(BlockStatusText(12, true), " 子程序.2");
-    EXPECT_EQ(BlockStatusText(12, false), " Sub.2");
-    EXPECT_EQ(BlockCaption("/p/a.PSP", " Sub.2"), "KZ6-Quillary - [/p/a.PSP] - [ Sub.2 ]");
-}
-
 TEST(ProjectTree, NodesInTheirFixedOrderWithDefaultSubroutineNames) {
     std::array<std::string, kSubroutineCount> names{};
     names[3] = "Motor";
@@ -84,34 +76,6 @@ TEST(ProjectTree, NodesInTheirFixedOrderWithDefaultSubroutineNames) {
     EXPECT_EQ(BuildProjectTree(names, false)[15].text, "5 - Sub_5");
 }
 
-TEST(ProjectTree, PopupMenusFollowTheImage) {
-    std::array<std::string, kSubroutineCount> names{};
-    const std::vector<TreeNode> nodes = BuildProjectTree(names, true);
-    EXPECT_EQ(PopupOfImage(nodes[2].imageIndex), TreePopup::GoToRow);
-    for (int i : {3, 4, 5, 6, 7, 8}) {
-        EXPECT_EQ(PopupOfImage(nodes[static_cast<std::size_t>(i)].imageIndex), TreePopup::Open)
-            << i;
-    }
-    EXPECT_EQ(PopupOfImage(nodes[20].imageIndex), TreePopup::Subroutine);
-    for (int i : {0, 1, 9}) {
-        EXPECT_EQ(PopupOfImage(nodes[static_cast<std::size_t>(i)].imageIndex), TreePopup::None);
-    }
-    EXPECT_EQ(PopupItems(TreePopup::Subroutine).size(), 4u);
-    EXPECT_EQ(PopupItems(TreePopup::Open).front(), "打开(&O)...");
-}
-
-TEST(ProjectTree, DoubleClickOpensByNodeText) {
-    EXPECT_EQ(ActionOfNodeText("function1"), NodeAction::CBlockEditor);
-    EXPECT_EQ(ActionOfNodeText("特殊插件"), NodeAction::PlugIn);
-    EXPECT_EQ(ActionOfNodeText("Plug"), NodeAction::PlugIn);
-    EXPECT_EQ(ActionOfNodeText("软元件注释"), NodeAction::DeviceComments);
-    EXPECT_EQ(ActionOfNodeText("SystemSetting"), NodeAction::SystemParameters);
-    EXPECT_EQ(ActionOfNodeText("元件使用情况"), NodeAction::DeviceUsage);
-    EXPECT_EQ(ActionOfNodeText("SoftElementMemory"), NodeAction::DeviceMemory);
-    EXPECT_EQ(ActionOfNodeText("Main"), NodeAction::None);
-    EXPECT_EQ(ActionOfNodeText("3 - Sub_3"), NodeAction::None);
-}
-
 TEST(ProjectTree, ClickingABlockSwitchesTheGrid) {
     std::array<std::string, kSubroutineCount> names{};
     const std::vector<TreeNode> nodes = BuildProjectTree(names, false);
@@ -141,6 +105,7 @@ TEST(ProjectTree, ClickingABlockSwitchesTheGrid) {
     EXPECT_EQ(r.popup, TreePopup::Open);
     EXPECT_EQ(r.gridRow, 30);
     EXPECT_EQ(blocks.currentBlock, kMainNode);
+    EXPECT_EQ(TreeView1Click(blocks, nodes[12], 0, true, "p").statusText, " 子程序.2");
 }
 
 }  // namespace
