@@ -97,7 +97,8 @@ std::vector<std::vector<std::string>> CandidateCommands(std::string_view windows
 }
 
 LaunchResult StartDetached(const std::vector<std::string>& command,
-                           const std::string& workingFolder) {
+                           const std::string& workingFolder,
+                           const std::vector<std::string>& extraEnvironment) {
     if (command.empty()) return {false, "no program given"};
     const std::string exe = FindExecutable(command[0]);
     if (exe.empty()) return {false, command[0] + " is not installed"};
@@ -106,6 +107,19 @@ LaunchResult StartDetached(const std::vector<std::string>& command,
     for (const std::string& a : command)
         argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
+    std::vector<char*> envp;
+    for (char** e = environ; *e != nullptr; ++e) {
+        // A variable given anew replaces the inherited one.
+        const std::string_view inherited(*e);
+        const std::string_view name = inherited.substr(0, inherited.find('=') + 1);
+        bool replaced = false;
+        for (const std::string& extra : extraEnvironment)
+            replaced |= extra.starts_with(name);
+        if (!replaced) envp.push_back(*e);
+    }
+    for (const std::string& e : extraEnvironment)
+        envp.push_back(const_cast<char*>(e.c_str()));
+    envp.push_back(nullptr);
 
     // An intermediate child starts the program and exits at once, so the
     // program is never our zombie; its exit code carries the start's error.
@@ -115,7 +129,7 @@ LaunchResult StartDetached(const std::vector<std::string>& command,
         setsid();
         if (!workingFolder.empty() && chdir(workingFolder.c_str()) != 0) _exit(126);
         pid_t program = 0;
-        int rc = posix_spawn(&program, exe.c_str(), nullptr, nullptr, argv.data(), environ);
+        int rc = posix_spawn(&program, exe.c_str(), nullptr, nullptr, argv.data(), envp.data());
         _exit(rc == 0 ? 0 : 127);
     }
     int status = 0;

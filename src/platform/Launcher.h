@@ -25,9 +25,11 @@ struct LaunchResult {
 LaunchResult LaunchProgram(std::string_view windowsName, const std::vector<std::string>& args,
                            const std::string& workingFolder = {});
 
-// Starts an executable (a path, or a name found on PATH) detached.
+// Starts an executable (a path, or a name found on PATH) detached, with the
+// given variables ("NAME=value") added to its environment.
 LaunchResult StartDetached(const std::vector<std::string>& command,
-                           const std::string& workingFolder = {});
+                           const std::string& workingFolder = {},
+                           const std::vector<std::string>& extraEnvironment = {});
 
 // The full path of an executable found on PATH (or the path itself when it
 // has a "/" and is executable); empty when there is none.

@@ -3,7 +3,10 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
+#include <QFileDialog>
 #include <QGuiApplication>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QScreen>
 #include <QStackedLayout>
 #include <QStatusBar>
@@ -84,8 +87,8 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
         });
     }
     connect(Item("FileExitItem"), &QAction::triggered, this, &QWidget::close);
-    connect(ladderEdit_, &TLadderGrid::SelectCell, this,
-            [this](int, int) { RefreshCursorPanel(); });
+    ConnectCommands();
+    ConnectEditing();
 
     FormCreate();
 }
@@ -104,6 +107,53 @@ TFxToolBarButton* TMainFrm::Button(const QString& name) const {
 
 bool TMainFrm::Chinese() const {
     return Item("Chinese1")->isChecked();
+}
+
+void TMainFrm::ConnectCommands() {
+    auto both = [this](const char* item, const char* button, void (TMainFrm::*handler)()) {
+        connect(Item(item), &QAction::triggered, this, handler);
+        if (button) connect(Button(button), &QToolButton::clicked, this, handler);
+    };
+    both("FileNewItem", "NewToolButton", &TMainFrm::FileNewItemClick);
+    both("FileOpenItem", "OpenToolButton", &TMainFrm::FileOpenItemClick);
+    both("FileSaveItem", "SaveToolButton", &TMainFrm::FileSaveItemClick);
+    both("FileSaveAsItem", nullptr, &TMainFrm::FileSaveAsItemClick);
+    both("LastFileOpenItem", nullptr, &TMainFrm::LastFileOpenItemClick);
+    both("N63", nullptr, &TMainFrm::N63Click);
+
+    // The file dialogs of the program.
+    windows_.openFile = [this](const std::string& folder,
+                               const std::string& preselect) -> std::optional<std::string> {
+        QFileDialog dialog(this, QString(), QString::fromStdString(folder));
+        dialog.setNameFilters({QStringLiteral("PSP文件 (*.PSP *.psp)"),
+                               QStringLiteral("备份文件 (*.BAK *.bak)"),
+                               QStringLiteral("PLC文件 (*.PLC *.plc)")});
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        if (!preselect.empty()) dialog.selectFile(QString::fromStdString(preselect));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().first().toStdString();
+    };
+    windows_.saveFile = [this](const std::string& suggested) -> std::optional<std::string> {
+        QFileDialog dialog(this);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setNameFilters({QStringLiteral("PSP文件 (*.PSP)"), QStringLiteral("All Files (*)")});
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.selectFile(QString::fromStdString(suggested));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        return dialog.selectedFiles().first().toStdString();
+    };
+    windows_.password = [this](const LadderProgram& program) {
+        // Stands in until the project password window exists; the password is never shown.
+        bool ok = false;
+        const QString typed =
+            QInputDialog::getText(this, QString::fromUtf8(kProductTitle),
+                                  QString::fromStdString(Tr("请输入密码：", "Password:")),
+                                  QLineEdit::Password, QString(), &ok);
+        return ok && typed.toStdString() == program.passwordText;
+    };
 }
 
 std::string TMainFrm::Tr(const char* chinese, const char* english) const {

@@ -15,9 +15,16 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <array>
+#include <functional>
 #include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "editor/ClipboardFile.h"
+#include "editor/EditCommands.h"
+#include "editor/ProjectCommands.h"
+#include "editor/Selection.h"
 #include "editor/Settings.h"
 #include "editor/qt/LadderGrid.h"
 #include "styling/qt/FxMenuStylers.h"
@@ -48,15 +55,64 @@ class TMainFrm : public QMainWindow {
 
     // Brings menus and tool bars into the project-loaded state.
     void ToolbarInitialize();
+
+    // The dialogs and other windows the main window opens. Each is a seam:
+    // the program sets the real window, tests set their own answers. An empty
+    // function means the window does not exist yet.
+    struct Windows {
+        // Open dialog: the chosen file, or nothing when cancelled.
+        std::function<std::optional<std::string>(const std::string& folder,
+                                                 const std::string& preselect)>
+            openFile;
+        // Save dialog for an untitled project, offered a name.
+        std::function<std::optional<std::string>(const std::string& suggested)> saveFile;
+        // System parameter dialog of a new project: true when confirmed.
+        std::function<bool(LadderProgram&)> systemParameters;
+        // Password prompt of a project that asks for one: true when right.
+        std::function<bool(const LadderProgram&)> password;
+        // The element entry dialog, with EntryKind and the two entry texts.
+        std::function<void(std::int32_t entryKind, const std::string& edit1,
+                           const std::string& edit2)>
+            entry;
+        // The block comment dialog: the two new lines, or nothing when cancelled.
+        std::function<std::optional<std::pair<std::string, std::string>>(const std::string&,
+                                                                         const std::string&)>
+            blockComment;
+        // The start page.
+        std::function<void()> startPage;
+        // Starts another instance of the tool with these arguments; true when it started.
+        std::function<bool(const std::vector<std::string>& arguments, const std::string& readyFile)>
+            newInstance;
+    };
+    Windows& Dialogs() { return windows_; }
+
+    // The project commands (also run by their menu items and buttons).
+    void FileNewItemClick();
+    void FileOpenItemClick();
+    void FileSaveItemClick();
+    void FileSaveAsItemClick();
+    void LastFileOpenItemClick();
+    void N63Click();
+    // Marks the program changed after an edit: undo snapshot, Save enabled.
+    void EditFileBackup();
+    // Rebuilds the project tree and shows the current block.
+    void ProManageRefresh();
+    // Switches the grid to a tree node (2 = Main, n + 10 = subroutine n).
+    void ShowTreeNode(int node);
+    const std::string& WinDir() const { return winDir_; }
     bool CoverShown() const;
     void SetCoverShown(bool shown);
-    const std::string& ProjectFile() const { return projectFile_; }
+    const std::string& ProjectFile() const { return names_.projectFile; }
 
   signals:
     // After the start timer has enabled the window.
     void StartTimerFired();
     // Every second, after the main window's own work.
     void SecondTick();
+    // A letter typed in the grid, for the quick entry box.
+    void LetterTyped(QChar letter);
+    // The grid shows another block.
+    void BlockShown();
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -85,6 +141,22 @@ class TMainFrm : public QMainWindow {
     void SetLook(int style);
     void RefreshCursorPanel();
     void RefreshPortPanel();
+    void SetSaveEnabled(bool enabled);
+    void RefreshUndoButtons();
+    void ConnectCommands();
+    void ConnectEditing();
+    void ApplyCommandResult(const CommandResult& result);
+    void RunEditCommand(const std::function<CommandResult()>& command);
+    void AfterSelectionEdit(const EditResult& result);
+    void LadderEditKeyDown(QKeyEvent* event);
+    void PlaceTool(std::int32_t toolKind);
+    void HandOver(bool open, const std::string& name);
+    void AfterProjectLoaded();
+    ProjectHooks Hooks();
+    ProjectOptions Options() const;
+    void TreeView1Click();
+    void Undo();
+    void Redo();
 
     // Widgets.
     TFxMainMenu* mainMenu_ = nullptr;
@@ -117,7 +189,13 @@ class TMainFrm : public QMainWindow {
     int readyCountdown_ = 0;
     std::string winDir_;
     std::string targetFile_;
-    std::string projectFile_ = "Torvin0";
+    ProjectNames names_;
+    std::string commandLineProject_;
+    std::string openRequest_;
+    std::string openRequestName_;
+    ClipboardWatch clipboardWatch_{ClipboardFilePath()};
+    Windows windows_;
+    int treePopup_ = 0;
 };
 
 }  // namespace vx

@@ -6,8 +6,11 @@
 #include <QScreen>
 #include <QStackedLayout>
 #include <QStatusBar>
+#include <cstdlib>
 #include <filesystem>
 
+#include "editor/ClipCells.h"
+#include "editor/UndoHistory.h"
 #include "editor/qt/Main.h"
 #include "model/LadderProgram.h"
 #include "platform/MessageBox.h"
@@ -48,11 +51,44 @@ void TMainFrm::FormShow() {
         Item("N54")->setChecked(true);
     }
 
-    projectFile_ = "Torvin0";
+    openRequest_.clear();
+    names_ = ProjectNames{};
     ladderEdit_->SetCursor(1, 0);
     StatusPanel(0)->setText(QStringLiteral(" 梯形图"));
     RefreshPortPanel();
     RefreshCursorPanel();
+    TheUndoHistory().Clear();
+
+    // The project to open: all command-line parameters joined with blanks.
+    commandLineProject_.clear();
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i].isEmpty()) continue;
+        if (!commandLineProject_.empty()) commandLineProject_ += ' ';
+        commandLineProject_ += arguments[i].toStdString();
+    }
+    commandLineProject_.erase(0, commandLineProject_.find_first_not_of(" \t"));
+
+    ClipCells& clip = TheClipCells();
+    if (!commandLineProject_.empty()) {
+        clip.SetOpenMode(kOpenFileMode);
+        clip.SetNewMode(kStartNewFileMode);  // New still works after a failed open
+        timer2_.setInterval(20);
+        setEnabled(true);
+    } else {
+        const StartRequest request = LoadClipboardAtStart(ClipboardFilePath(), clip);
+        if (request.handedOver) {
+            timer2_.setInterval(20);
+            setEnabled(true);
+            commandLineProject_ = request.projectName;
+        }
+    }
+    // A parent instance that handed its request over waits for this sign that
+    // the clipboard file has been read.
+    if (const char* ready = std::getenv("VXTORVIN_HANDOVER_READY")) {
+        WriteFileAtomically(ready, "");
+        unsetenv("VXTORVIN_HANDOVER_READY");
+    }
     timer1_.start();
     timer2_.start();
 }
@@ -85,6 +121,16 @@ void TMainFrm::Timer2Timer() {
     Item("N28")->trigger();  // comment display on
     StatusPanel(1)->setText(QString::fromStdString(Tr(" 就绪", " Ready")));
     ladderEdit_->SetCellColor(clWindow);
+    const ClipCells& clip = TheClipCells();
+    if (clip.NewMode() == kNewFileMode) {
+        FileNewItemClick();
+    } else if (clip.OpenMode() != kOpenFileMode) {
+        if (windows_.startPage) windows_.startPage();
+    } else {
+        openRequestName_ = commandLineProject_;
+        openRequest_ = "Open";
+        FileOpenItemClick();
+    }
     emit StartTimerFired();
 }
 
@@ -93,12 +139,22 @@ void TMainFrm::Timer1Timer() {
     Item("N19")->setChecked(!standardBar_->isHidden());
     Item("N20")->setChecked(!functionBar_->isHidden());
     Item("N21")->setChecked(!auxiliaryBar_->isHidden());
+    const UndoHistory& undo = TheUndoHistory();
+    if (undo.CanUndo()) Button("ToolButton9")->setEnabled(true);
+    if (undo.CanRedo()) Button("ToolButton11")->setEnabled(true);
+    Item("UndoItem")->setEnabled(Button("ToolButton9")->isEnabled());
+    Item("RedoItem")->setEnabled(Button("ToolButton11")->isEnabled());
     if (readyCountdown_ > 0 && --readyCountdown_ == 0)
         StatusPanel(1)->setText(QStringLiteral(" 就绪"));
     const QLocale locale;
     const QDateTime now = QDateTime::currentDateTime();
     StatusPanel(5)->setText(" " + locale.toString(now.date(), QLocale::ShortFormat) + "  " +
                             locale.toString(now.time(), QLocale::ShortFormat));
+    // A copy made in any instance becomes pasteable here.
+    if (clipboardWatch_.Poll(TheClipCells()).pasteAvailable) {
+        Item("affixV")->setEnabled(true);
+        Button("PasteToolButton")->setEnabled(true);
+    }
     emit SecondTick();
 }
 
@@ -117,10 +173,11 @@ void TMainFrm::closeEvent(QCloseEvent* event) {
 bool TMainFrm::FormClose() {
     if (!CoverShown()) {
         if (Item("FileSaveItem")->isEnabled()) {
-            const MsgAnswer answer = ShowMessage({kProductTitle,
-                                                  Tr("是否保存 ", "Do you want to save ") +
-                                                      projectFile_ + Tr(" 文件 ？", " File ？"),
-                                                  MsgIcon::Question, MsgButtons::YesNoCancel});
+            const MsgAnswer answer =
+                ShowMessage({kProductTitle,
+                             Tr("是否保存 ", "Do you want to save ") + names_.projectFile +
+                                 Tr(" 文件 ？", " File ？"),
+                             MsgIcon::Question, MsgButtons::YesNoCancel});
             if (answer == MsgAnswer::Cancel) return false;
             if (answer == MsgAnswer::Yes) {
                 Item("FileSaveItem")->trigger();
@@ -132,7 +189,7 @@ bool TMainFrm::FormClose() {
                                 MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
             return false;
         }
-        const IoResult written = SaveSettings(SettingsFilePath(), settings_, projectFile_);
+        const IoResult written = SaveSettings(SettingsFilePath(), settings_, names_.projectFile);
         if (!written) {
             ShowMessage({kProductTitle, written.error, MsgIcon::Exclamation, MsgButtons::Ok});
         }
@@ -165,8 +222,10 @@ void TMainFrm::ToolbarInitialize() {
         b->setEnabled(true);
     ladderEdit_->SetCursor(1, 0);
     ladderEdit_->viewport()->update();
-    Item("FileSaveItem")->setEnabled(false);
-    Button("SaveToolButton")->setEnabled(false);
+    EditFileBackup();
+    TheUndoHistory().Clear();
+    RefreshUndoButtons();
+    SetSaveEnabled(false);
     std::error_code ec;
     std::filesystem::remove(targetFile_, ec);  // never download a stale image of another project
 }

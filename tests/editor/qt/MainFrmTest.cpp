@@ -1,0 +1,245 @@
+// The main window driven as a user drives it: start, New, editing through
+// the tools and menus, save, close and reopen, undo and redo, block switching.
+#include "editor/qt/Main.h"
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <filesystem>
+
+#include "editor/ClipCells.h"
+#include "editor/DeviceComments.h"
+#include "editor/GridCursor.h"
+#include "editor/ProgramBlocks.h"
+#include "editor/UndoHistory.h"
+#include "model/CellKind.h"
+#include "model/LadderProgram.h"
+#include "platform/SystemFolders.h"
+#include "support/MessageRecorder.h"
+#include "support/TempFolder.h"
+
+namespace vx {
+namespace {
+
+using test::MessageRecorder;
+using test::TempFolder;
+
+class MainFrmTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        // The run's shared state starts afresh for every test.
+        TheProgram().Clear();
+        TheUndoHistory().Clear();
+        TheClipCells() = ClipCells();
+        TheGridCursor() = GridCursor();
+        TheProgramBlocks() = ProgramBlocks();
+        TheDeviceComments().Clear();
+        std::filesystem::remove(SettingsFilePath());
+        std::filesystem::remove(JoinPath(WindowsDirectory(), "system32/Clipboard.dat"));
+    }
+
+    // A main window that has been shown and whose start timer has fired.
+    std::unique_ptr<TMainFrm> Started() {
+        auto frm = std::make_unique<TMainFrm>();
+        frm->Dialogs().startPage = [this] { ++startPages_; };
+        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
+        frm->show();
+        EXPECT_TRUE(started.wait(3000));
+        return frm;
+    }
+
+    static std::uint8_t KindAt(int column, int row) { return TheProgram().cells.Kind(column, row); }
+
+    MessageRecorder messages_;
+    TempFolder dir_;
+    int startPages_ = 0;
+};
+
+TEST_F(MainFrmTest, StartsDisabledThenEnablesAndOffersTheStartPage) {
+    TMainFrm frm;
+    int startPages = 0;
+    frm.Dialogs().startPage = [&] { ++startPages; };
+    EXPECT_FALSE(frm.isEnabled()) << "created disabled";
+    QSignalSpy started(&frm, &TMainFrm::StartTimerFired);
+    frm.show();
+    EXPECT_EQ(frm.windowTitle(), QString("KZ6-Quillary"));
+    EXPECT_FALSE(frm.isEnabled());
+    QElapsedTimer clock;
+    clock.start();
+    ASSERT_TRUE(started.wait(3000));
+    EXPECT_GE(clock.elapsed(), 900) << "the start timer waits 988 ms";
+    EXPECT_TRUE(frm.isEnabled());
+    EXPECT_EQ(startPages, 1);
+    EXPECT_TRUE(frm.CoverShown());
+    EXPECT_TRUE(frm.Item("N28")->isChecked()) << "comment display is switched on once";
+    EXPECT_EQ(frm.LadderEdit()->DefaultRowHeight(), 55);
+    EXPECT_EQ(frm.StatusPanel(1)->text(), QString(" 就绪"));
+    EXPECT_EQ(frm.StatusPanel(2)->text(), QString(" COM1"));
+    EXPECT_TRUE(FileExists(ClipboardFilePath())) << "a fresh clipboard file is written";
+    EXPECT_EQ(TheClipCells().OpenMode(), "StartOpenFile");
+    EXPECT_EQ(TheClipCells().NewMode(), "StartNewFile");
+}
+
+TEST_F(MainFrmTest, NewProjectThenToolsEditTheGrid) {
+    auto frm = Started();
+    frm->FileNewItemClick();
+    ASSERT_FALSE(frm->CoverShown());
+    EXPECT_FALSE(frm->Item("FileSaveItem")->isEnabled()) << "a fresh project has nothing unsaved";
+    EXPECT_EQ(TheProgram().sysParamString, "0200000000136429200005000100640640650660670C80C9000");
+    EXPECT_EQ(frm->StatusPanel(6)->text(), QString(" 主程序.Main"));
+    EXPECT_EQ(TheProgram().subroutineNames[31], "TIME_1ms");
+
+    // "XL" in column 1: a line, and the cursor moves right.
+    frm->Button("FxToolBarButton9")->click();
+    EXPECT_EQ(KindAt(1, 0), CellKind::kLine);
+    EXPECT_EQ(frm->LadderEdit()->Col(), 2);
+    EXPECT_TRUE(frm->Item("FileSaveItem")->isEnabled());
+    EXPECT_TRUE(frm->Button("ToolButton9")->isEnabled()) << "undo is possible";
+    frm->Button("FxToolBarButton10")->click();  // INV
+    EXPECT_EQ(KindAt(2, 0), CellKind::kInverter);
+
+    // A line in the output column is refused with the placing message.
+    frm->LadderEdit()->SetCursor(12, 0);
+    frm->Button("FxToolBarButton9")->click();
+    EXPECT_EQ(KindAt(12, 0), CellKind::kEmpty);
+    ASSERT_GE(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text, "这里不能放置该元件 ！");
+
+    // The entry tools hand over to the entry dialog with the cell.
+    std::int32_t asked = 0;
+    frm->Dialogs().entry = [&](std::int32_t kind, const std::string&, const std::string&) {
+        asked = kind;
+    };
+    frm->LadderEdit()->SetCursor(3, 0);
+    frm->Button("FxToolBarButton1")->click();
+    EXPECT_EQ(asked, CellKind::kOpenContact);
+
+    // Backspace clears the cell left of... the cursor cell, and moves left.
+    frm->LadderEdit()->SetCursor(2, 0);
+    QTest::keyClick(frm->LadderEdit(), Qt::Key_Backspace);
+    EXPECT_EQ(KindAt(2, 0), CellKind::kEmpty);
+    EXPECT_EQ(frm->LadderEdit()->Col(), 1);
+}
+
+TEST_F(MainFrmTest, SaveCloseAndReopenKeepTheCells) {
+    const std::string path = dir_ / "泵站控制";
+    {
+        auto frm = Started();
+        frm->FileNewItemClick();
+        frm->Button("FxToolBarButton9")->click();
+        frm->LadderEdit()->SetCursor(5, 7);
+        frm->Button("FxToolBarButton10")->click();
+        frm->Dialogs().saveFile = [&](const std::string& suggested) {
+            EXPECT_EQ(suggested, "Torvin0");
+            return std::optional<std::string>(path);
+        };
+        frm->FileSaveItemClick();
+        EXPECT_EQ(frm->ProjectFile(), path + ".PSP");
+        EXPECT_EQ(frm->windowTitle().toStdString(), "KZ6-Quillary - [" + path + ".PSP]");
+        EXPECT_FALSE(frm->Item("FileSaveItem")->isEnabled());
+        EXPECT_FALSE(frm->Button("ToolButton9")->isEnabled()) << "saving empties the history";
+        messages_.Answer(MsgAnswer::Yes);  // "是否退出程序 ？"
+        EXPECT_TRUE(frm->close());
+        EXPECT_EQ(messages_.Last().text, "是否退出程序 ？");
+        EXPECT_FALSE(FileExists(ClipboardFilePath())) << "closing deletes the clipboard file";
+        EXPECT_TRUE(FileExists(SettingsFilePath())) << "and writes the settings";
+    }
+    const LadderCells saved = TheProgram().cells;
+    TheProgram().Clear();
+
+    auto frm = Started();
+    frm->Dialogs().openFile = [&](const std::string&, const std::string&) {
+        return std::optional<std::string>(path + ".PSP");
+    };
+    frm->FileOpenItemClick();
+    ASSERT_FALSE(frm->CoverShown());
+    EXPECT_EQ(TheProgram().cells, saved);
+    EXPECT_EQ(KindAt(5, 7), CellKind::kInverter);
+    EXPECT_EQ(frm->Item("LastFileOpenItem")->text().toStdString(), "&1 " + path + ".PSP")
+        << "the recent file remembered at the last close";
+}
+
+TEST_F(MainFrmTest, UndoAndRedoThroughTheButtons) {
+    auto frm = Started();
+    frm->FileNewItemClick();
+    for (int col = 1; col <= 3; ++col) {
+        frm->LadderEdit()->SetCursor(col, 0);
+        frm->Button("FxToolBarButton9")->click();
+    }
+    EXPECT_EQ(KindAt(3, 0), CellKind::kLine);
+    frm->Button("ToolButton9")->click();
+    EXPECT_EQ(KindAt(3, 0), CellKind::kEmpty);
+    EXPECT_EQ(KindAt(2, 0), CellKind::kLine);
+    frm->Button("ToolButton9")->click();
+    frm->Button("ToolButton9")->click();
+    EXPECT_EQ(KindAt(1, 0), CellKind::kEmpty);
+    EXPECT_FALSE(frm->Button("ToolButton9")->isEnabled()) << "nothing older to go back to";
+    frm->Button("ToolButton11")->click();
+    EXPECT_EQ(KindAt(1, 0), CellKind::kLine);
+    EXPECT_TRUE(frm->Button("ToolButton11")->isEnabled());
+    // An edit drops the redo steps.
+    frm->LadderEdit()->SetCursor(6, 0);
+    frm->Button("FxToolBarButton10")->click();
+    EXPECT_FALSE(frm->Button("ToolButton11")->isEnabled());
+}
+
+TEST_F(MainFrmTest, SwitchingBlocksShowsTheirRowsCaptionAndStatus) {
+    auto frm = Started();
+    frm->FileNewItemClick();
+    frm->LadderEdit()->SetCursor(1, 40);
+    frm->ShowTreeNode(kFirstSubroutineNode + 3);
+    EXPECT_EQ(frm->LadderEdit()->RowCount(), 256);
+    EXPECT_EQ(frm->StatusPanel(6)->text(), QString(" 子程序.3"));
+    EXPECT_EQ(frm->windowTitle(), QString("KZ6-Quillary - [Torvin0] - [ 子程序.3 ]"));
+    EXPECT_EQ(frm->LadderEdit()->Row(), 0);
+    frm->Button("FxToolBarButton9")->click();
+    EXPECT_EQ(KindAt(1, BlockFirstRow(3)), CellKind::kLine)
+        << "edits go into the subroutine's rows";
+    frm->ShowTreeNode(kMainNode);
+    EXPECT_EQ(frm->LadderEdit()->RowCount(), 2000);
+    EXPECT_EQ(frm->LadderEdit()->Row(), 40) << "the main program's row is remembered";
+    frm->Item("English1")->trigger();
+    frm->ShowTreeNode(kFirstSubroutineNode + 2);
+    EXPECT_EQ(frm->StatusPanel(6)->text(), QString(" Sub.2"));
+}
+
+TEST_F(MainFrmTest, ClosingAsksAndStaysOpenWhenTheSaveDoesNotHappen) {
+    auto frm = Started();
+    frm->FileNewItemClick();
+    frm->Button("FxToolBarButton9")->click();
+    messages_.Answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(frm->close());
+    EXPECT_EQ(messages_.Last().text, "是否保存 Torvin0 文件 ？");
+    // Yes, but the save dialog is cancelled: the window stays, nothing is lost.
+    frm->Dialogs().saveFile = [](const std::string&) { return std::optional<std::string>(); };
+    messages_.Answer(MsgAnswer::Yes);
+    EXPECT_FALSE(frm->close());
+    EXPECT_EQ(KindAt(1, 0), CellKind::kLine);
+    EXPECT_TRUE(FileExists(ClipboardFilePath()));
+}
+
+TEST_F(MainFrmTest, ClosingWithoutAProjectAsksNothing) {
+    auto frm = Started();
+    ASSERT_TRUE(frm->CoverShown());
+    const std::size_t before = messages_.Count();
+    EXPECT_TRUE(frm->close());
+    EXPECT_EQ(messages_.Count(), before);
+    EXPECT_FALSE(FileExists(SettingsFilePath())) << "no settings are written";
+}
+
+TEST_F(MainFrmTest, CopyInTheGridBecomesPasteableWithinASecond) {
+    auto frm = Started();
+    frm->FileNewItemClick();
+    frm->Button("FxToolBarButton9")->click();
+    frm->LadderEdit()->SetCursor(1, 0);
+    EXPECT_FALSE(frm->Item("affixV")->isEnabled());
+    frm->Item("copyC")->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(frm->Item("affixV")->isEnabled(), 2500);
+    frm->LadderEdit()->SetCursor(1, 5);
+    frm->Item("affixV")->trigger();
+    EXPECT_EQ(KindAt(1, 5), CellKind::kLine);
+}
+
+}  // namespace
+}  // namespace vx
