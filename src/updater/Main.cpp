@@ -78,9 +78,9 @@ ImageLoad UpdaterMain::RenewedlyLoadFile(std::vector<std::uint8_t>& imageBuffer)
         const std::string number = std::to_string(index + 1);
         if (index >= 0 && resources_) bytes = resources_("FILE" + number, "SRC" + number);
         if (!bytes) {
-            const std::string model =
-                index >= 0 && index < static_cast<int>(ModelNames().size()) ? ModelNames()[index]
-                                                                            : "所选机型";
+            const std::string model = index >= 0 && index < static_cast<int>(ModelNames().size())
+                                          ? ModelNames()[index]
+                                          : "所选机型";
             return {false, "本程序没有内置 " + model + " 的固件（SRC" + number + "），不能下载！"};
         }
     } else {

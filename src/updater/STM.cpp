@@ -11,7 +11,7 @@ namespace {
 constexpr std::size_t kBlockSize = 256;  // the most one Write Memory takes
 constexpr std::size_t kPageSize = 2048;
 constexpr std::size_t kMostPages = 127;
-constexpr std::size_t kSectorSizes[] = {16 * 1024, 16 * 1024, 16 * 1024,  16 * 1024,
+constexpr std::size_t kSectorSizes[] = {16 * 1024, 16 * 1024,  16 * 1024,  16 * 1024,
                                         64 * 1024, 128 * 1024, 128 * 1024, 128 * 1024};
 
 constexpr const char* kSearching = "正在查找PLC。。。";
@@ -219,8 +219,8 @@ void TSTMForm::Refuse(const std::string& text) {
 
 void TSTMForm::Timer5Timer() {
     const std::size_t expected = ExpectedReplyLength(SessionState, PageEraseMode);
-    const std::size_t count = std::min<std::size_t>(ComDriver.ReceivedCount,
-                                                    TQelCommDriver::kAccumulatorSize);
+    const std::size_t count =
+        std::min<std::size_t>(ComDriver.ReceivedCount, TQelCommDriver::kAccumulatorSize);
     if (count < expected) return;
     // Only the reply itself goes into the frame: while synchronising the
     // newest byte is the answer, otherwise the reply starts the accumulator.
@@ -304,10 +304,10 @@ void TSTMForm::Timer5Timer() {
         case 9: {
             if (f[0] != kBootAck) return;
             SessionState = 10;
-            std::vector<std::uint8_t> address{
-                static_cast<std::uint8_t>(WriteAddress >> 24),
-                static_cast<std::uint8_t>(WriteAddress >> 16),
-                static_cast<std::uint8_t>(WriteAddress >> 8), static_cast<std::uint8_t>(WriteAddress)};
+            std::vector<std::uint8_t> address{static_cast<std::uint8_t>(WriteAddress >> 24),
+                                              static_cast<std::uint8_t>(WriteAddress >> 16),
+                                              static_cast<std::uint8_t>(WriteAddress >> 8),
+                                              static_cast<std::uint8_t>(WriteAddress)};
             address.push_back(Xor(address));
             Send(address);
             return;

@@ -38,8 +38,9 @@ long FakeLink::Read(std::uint8_t* into, std::size_t max, Clock::TimePoint) {
 long FakeLink::Write(const std::uint8_t* bytes, std::size_t count, Clock::TimePoint deadline) {
     if (!open_ || writeFails) return -1;
     std::size_t take = count;
-    if (writeLimit >= 0) take = std::min<std::size_t>(count, static_cast<std::size_t>(
-                                                                 std::max(0L, writeLimit - taken_)));
+    if (writeLimit >= 0)
+        take = std::min<std::size_t>(count,
+                                     static_cast<std::size_t>(std::max(0L, writeLimit - taken_)));
     if (take == 0) {
         if (blockWhenFull) clock_.SleepUntil(deadline);
         return 0;
@@ -108,10 +109,9 @@ std::vector<std::uint8_t> ExpectedTranscript(const std::vector<std::uint8_t>& im
     std::uint32_t address = 0x08000000;
     for (std::size_t offset = 0; offset < image.size(); offset += 256) {
         add({0x31, 0xCE});
-        std::uint8_t a[4] = {static_cast<std::uint8_t>(address >> 24),
-                             static_cast<std::uint8_t>(address >> 16),
-                             static_cast<std::uint8_t>(address >> 8),
-                             static_cast<std::uint8_t>(address)};
+        std::uint8_t a[4] = {
+            static_cast<std::uint8_t>(address >> 24), static_cast<std::uint8_t>(address >> 16),
+            static_cast<std::uint8_t>(address >> 8), static_cast<std::uint8_t>(address)};
         add({a[0], a[1], a[2], a[3], static_cast<std::uint8_t>(a[0] ^ a[1] ^ a[2] ^ a[3])});
         const std::size_t n = std::min<std::size_t>(256, image.size() - offset);
         const std::size_t padded = (n + 3) / 4 * 4;

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "bootsim/BootChip.h"
-#include "updater/SerialLink.h"
 #include "updater/STM.h"
+#include "updater/SerialLink.h"
 #include "updater/Timers.h"
 
 namespace vx::test {
@@ -126,7 +126,6 @@ std::vector<std::uint8_t> TestImage(std::size_t size, unsigned seed = 1);
 
 // The bytes the updater sends for a whole transfer of the image: the
 // synchronisation, Get, Get ID, the option read, the erase and every block.
-std::vector<std::uint8_t> ExpectedTranscript(const std::vector<std::uint8_t>& image,
-                                             bool pageMode);
+std::vector<std::uint8_t> ExpectedTranscript(const std::vector<std::uint8_t>& image, bool pageMode);
 
 }  // namespace vx::test

@@ -67,8 +67,8 @@ TEST(EraseLists, SectorsFollowTheSectorSizes) {
     EXPECT_EQ(SectorEraseList(600), (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x00, 0x00}));
     // 65536 bytes: k = 65, sectors 0-4.
     EXPECT_EQ(SectorEraseList(65536),
-              (std::vector<std::uint8_t>{0x00, 0x04, 0x00, 0x00, 0x00, 0x01, 0x00, 0x02, 0x00,
-                                         0x03, 0x00, 0x04, 0x04 ^ 0x01 ^ 0x02 ^ 0x03 ^ 0x04}));
+              (std::vector<std::uint8_t>{0x00, 0x04, 0x00, 0x00, 0x00, 0x01, 0x00, 0x02, 0x00, 0x03,
+                                         0x00, 0x04, 0x04 ^ 0x01 ^ 0x02 ^ 0x03 ^ 0x04}));
     EXPECT_EQ(EraseCoverage(false, 16383), 16u * 1024);
     EXPECT_EQ(EraseCoverage(false, 16384), 32u * 1024);
     EXPECT_EQ(EraseCoverage(false, 65536), 128u * 1024);
@@ -81,12 +81,12 @@ TEST(SessionFrames, PageChipGetsExactlyTheProtocolBytes) {
     rig.host.image = TestImage(600);
     ASSERT_TRUE(rig.Download());
     const std::vector<std::uint8_t> expected{
-        0x7F,                                            // synchronisation
-        0x00, 0xFF,                                      // Get
-        0x02, 0xFD,                                      // Get ID
+        0x7F,                                                  // synchronisation
+        0x00, 0xFF,                                            // Get
+        0x02, 0xFD,                                            // Get ID
         0x11, 0xEE, 0x1F, 0xFF, 0xF7, 0xE0, 0xF7, 0x03, 0xFC,  // read 4 bytes at 0x1FFFF7E0
-        0x43, 0xBC, 0x00, 0x00, 0x00,                    // erase page 0
-        0x31, 0xCE, 0x08, 0x00, 0x00, 0x00, 0x08};       // write at 0x08000000
+        0x43, 0xBC, 0x00, 0x00, 0x00,                          // erase page 0
+        0x31, 0xCE, 0x08, 0x00, 0x00, 0x00, 0x08};             // write at 0x08000000
     std::vector<std::uint8_t> written = rig.link.Written();
     ASSERT_GE(written.size(), expected.size());
     EXPECT_EQ(std::vector<std::uint8_t>(written.begin(), written.begin() + expected.size()),
@@ -103,9 +103,9 @@ TEST(SessionFrames, SectorChipGetsExtendedEraseAndTwoByteRead) {
     rig.host.image = TestImage(600);
     ASSERT_TRUE(rig.Download());
     const std::vector<std::uint8_t> expected{
-        0x7F, 0x00, 0xFF, 0x02, 0xFD,
-        0x11, 0xEE, 0x1F, 0xFF, 0x77, 0xDE, 0x49, 0x01, 0xFE,  // read 2 bytes at 0x1FFF77DE
-        0x44, 0xBB, 0x00, 0x00, 0x00, 0x00, 0x00};             // extended erase of sector 0
+        0x7F, 0x00, 0xFF, 0x02, 0xFD, 0x11, 0xEE,
+        0x1F, 0xFF, 0x77, 0xDE, 0x49, 0x01, 0xFE,   // read 2 bytes at 0x1FFF77DE
+        0x44, 0xBB, 0x00, 0x00, 0x00, 0x00, 0x00};  // extended erase of sector 0
     std::vector<std::uint8_t> written = rig.link.Written();
     ASSERT_GE(written.size(), expected.size());
     EXPECT_EQ(std::vector<std::uint8_t>(written.begin(), written.begin() + expected.size()),
@@ -123,8 +123,8 @@ TEST(SessionFrames, StatusLineAndProgressFollowTheTransfer) {
     rig.host.image = TestImage(1000);
     ASSERT_TRUE(rig.Download());
     const std::vector<std::string> expected{
-        "正在查找PLC。。。", "已成功连接", "Boot:2.2", "F10x", "正在擦除。。。", "写进度: 25%",
-        "写进度: 51%", "写进度: 76%", "写进度: 100%", "上载完成！"};
+        "正在查找PLC。。。", "已成功连接",  "Boot:2.2",    "F10x",         "正在擦除。。。",
+        "写进度: 25%",       "写进度: 51%", "写进度: 76%", "写进度: 100%", "上载完成！"};
     EXPECT_EQ(rig.host.statuses, expected);
     // The last block of a 1000-byte image is 232 bytes, length byte 231.
     const test::WrittenFrame& last = rig.link.frames[rig.link.frames.size() - 1];
@@ -218,8 +218,8 @@ TEST(SessionIdleWatch, ChipThatStopsAnsweringFailsAfterElevenQuietSecondsAndIsRe
     ASSERT_TRUE(rig.timers.RunUntil([&] { return rig.stm.SessionState == 9; }, Millis(5000)));
     deaf = true;  // the chip dies after erasing
     const auto quiet = rig.clock.Now();
-    ASSERT_TRUE(rig.timers.RunUntil([&] { return rig.host.SawStatus(kLinkFailed); },
-                                    Millis(20000)));
+    ASSERT_TRUE(
+        rig.timers.RunUntil([&] { return rig.host.SawStatus(kLinkFailed); }, Millis(20000)));
     const auto waited = (rig.clock.Now() - quiet) / Millis(1);
     EXPECT_GE(waited, 10000);
     EXPECT_LE(waited, 11000);
@@ -372,8 +372,9 @@ TEST(SessionPort, PortThatCannotBeOpenedIsReportedOnce) {
     ASSERT_TRUE(rig.Download());
     ASSERT_EQ(rig.messages.Count(), 1u);
     EXPECT_EQ(rig.messages.Last().caption, "串口错误");
-    EXPECT_EQ(rig.messages.Last().text,
-              "当前串口号 COM3 已经被占用，或其它错误 ！\r请选择其它串口，或检查串口设置是否正确。");
+    EXPECT_EQ(
+        rig.messages.Last().text,
+        "当前串口号 COM3 已经被占用，或其它错误 ！\r请选择其它串口，或检查串口设置是否正确。");
     EXPECT_EQ(rig.link.opened.size(), 1u);
     EXPECT_TRUE(rig.host.lamps.empty());
 }

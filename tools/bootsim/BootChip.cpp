@@ -151,8 +151,17 @@ void BootChip::EraseAll() {
 }
 
 std::vector<std::uint8_t> BootChip::Commands() const {
-    return {0x00, 0x01, 0x02, 0x11, 0x21, 0x31, static_cast<std::uint8_t>(profile_.extendedErase ? 0x44 : 0x43),
-            0x63, 0x73, 0x82, 0x92};
+    return {0x00,
+            0x01,
+            0x02,
+            0x11,
+            0x21,
+            0x31,
+            static_cast<std::uint8_t>(profile_.extendedErase ? 0x44 : 0x43),
+            0x63,
+            0x73,
+            0x82,
+            0x92};
 }
 
 bool BootChip::InFlash(std::uint32_t address, std::uint32_t length) const {
@@ -454,8 +463,8 @@ void BootChip::EraseDone() {
     if (specialErase_) {
         // Erase: 0xFF then 0x00. Extended Erase: 0xFFFF (mass) then 0x00; the
         // bank erases 0xFFFE and 0xFFFD do not exist on one-bank chips.
-        const bool ok = profile_.extendedErase ? (count_ == 0xFFFF && checksum == headXor_)
-                                               : checksum == 0x00;
+        const bool ok =
+            profile_.extendedErase ? (count_ == 0xFFFF && checksum == headXor_) : checksum == 0x00;
         if (!ok) {
             Nack();
             return;

@@ -147,9 +147,9 @@ class BootChip {
     std::vector<std::uint8_t> frame_;  // bytes of the current step
     std::size_t frameWanted_ = 0;
     std::uint32_t address_ = 0;
-    std::uint16_t count_ = 0;     // N of the write or of the erase list
-    bool specialErase_ = false;   // global or mass erase instead of a list
-    std::uint8_t headXor_ = 0;    // XOR of the count bytes, part of the checksum
+    std::uint16_t count_ = 0;    // N of the write or of the erase list
+    bool specialErase_ = false;  // global or mass erase instead of a list
+    std::uint8_t headXor_ = 0;   // XOR of the count bytes, part of the checksum
 
     int unitsErased_ = 0;
     int blocksWritten_ = 0;

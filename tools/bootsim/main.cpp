@@ -83,7 +83,8 @@ int main(int argc, char** argv) {
             return Usage();
         }
     }
-    if (!pid.empty()) profile.productId = static_cast<std::uint16_t>(std::strtoul(pid.c_str(), nullptr, 16));
+    if (!pid.empty())
+        profile.productId = static_cast<std::uint16_t>(std::strtoul(pid.c_str(), nullptr, 16));
     if (!version.empty())
         profile.bootVersion = static_cast<std::uint8_t>(std::strtoul(version.c_str(), nullptr, 16));
 
@@ -100,8 +101,10 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "bootsim: cannot read %s\n", load.c_str());
             return 1;
         }
-        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        std::copy_n(bytes.begin(), std::min(bytes.size(), chip.Flash().size()), chip.Flash().begin());
+        std::vector<char> bytes((std::istreambuf_iterator<char>(in)),
+                                std::istreambuf_iterator<char>());
+        std::copy_n(bytes.begin(), std::min(bytes.size(), chip.Flash().size()),
+                    chip.Flash().begin());
     }
 
     vx::bootsim::PtyOptions options;
@@ -114,7 +117,8 @@ int main(int argc, char** argv) {
     if (!link.empty()) {
         unlink(link.c_str());
         if (symlink(pty.DevicePath().c_str(), link.c_str()) != 0) {
-            std::fprintf(stderr, "bootsim: cannot link %s: %s\n", link.c_str(), std::strerror(errno));
+            std::fprintf(stderr, "bootsim: cannot link %s: %s\n", link.c_str(),
+                         std::strerror(errno));
             return 1;
         }
     }
@@ -130,9 +134,11 @@ int main(int argc, char** argv) {
 
     if (!link.empty()) unlink(link.c_str());
     if (!save.empty()) {
-        std::vector<std::uint8_t> flash = pty.With([](vx::bootsim::BootChip& c) { return c.Flash(); });
+        std::vector<std::uint8_t> flash =
+            pty.With([](vx::bootsim::BootChip& c) { return c.Flash(); });
         std::ofstream out(save, std::ios::binary | std::ios::trunc);
-        out.write(reinterpret_cast<const char*>(flash.data()), static_cast<std::streamsize>(flash.size()));
+        out.write(reinterpret_cast<const char*>(flash.data()),
+                  static_cast<std::streamsize>(flash.size()));
         if (!out) {
             std::fprintf(stderr, "bootsim: cannot write %s\n", save.c_str());
             return 1;
