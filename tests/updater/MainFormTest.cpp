@@ -11,6 +11,12 @@
 #include "platform/Registry.h"
 #include "support/MessageRecorder.h"
 
+// Qt's font set-up leaves fontconfig's caches allocated at exit; they are the
+// system library's, not leaks of the updater.
+extern "C" __attribute__((used)) const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+
 namespace vx {
 namespace {
 

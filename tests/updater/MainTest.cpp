@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
+#include <memory>
 
 #include "FakeLink.h"
 #include "platform/Registry.h"
