@@ -1,16 +1,28 @@
 // Update, the controller firmware updater.
 #include <QApplication>
-#include <QWidget>
+#include <QPalette>
+#include <QToolTip>
 
+#include "model/LadderProgram.h"
+#include "platform/SerialPortNames.h"
+#include "platform/SystemFolders.h"
 #include "platform/qt/QtMessagePresenter.h"
+#include "updater/qt/MainForm.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vx::SetMessagePresenter(vx::PresentWithQMessageBox);
+    // Ports placed elsewhere than /dev/ttyUSB<n> are named in the tool's
+    // settings file beside the program.
+    vx::LoadSerialPortSettings(
+        vx::JoinPath(vx::ProgramFolder(), std::string(vx::kProductTitle) + ".ini"));
 
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Update"));
-    window.resize(420, 300);
+    // Hints in the window's colour, 0xFBF7F2.
+    QPalette hints = QToolTip::palette();
+    hints.setColor(QPalette::ToolTipBase, QColor(0xF2, 0xF7, 0xFB));
+    QToolTip::setPalette(hints);
+
+    vx::TMainForm window;
     window.show();
     return app.exec();
 }

@@ -1,0 +1,58 @@
+// The serial line on a terminal device (termios).
+//
+// Opens the device non-blocking and exclusively (TIOCEXCL, and an advisory
+// lock that keeps out even a second instance run by root), applies the line
+// settings with termios (mark and space parity through CMSPAR, rates without a
+// B constant through termios2), and sets the modem lines with TIOCMBIS and
+// TIOCMBIC. The device keeps HUPCL, so the lines also drop if the program dies
+// with the port open. Pseudo-terminals have no modem lines and refuse those
+// calls: the change is still reported to the line observer, marked as not
+// applied, and counts as done.
+#pragma once
+
+#include "updater/SerialLink.h"
+
+struct termios;
+
+namespace vx {
+
+class PosixSerialLink final : public SerialLink {
+  public:
+    explicit PosixSerialLink(Clock& clock = TheSystemClock()) : clock_(clock) {}
+    ~PosixSerialLink() override { Close(); }
+    PosixSerialLink(const PosixSerialLink&) = delete;
+    PosixSerialLink& operator=(const PosixSerialLink&) = delete;
+
+    bool Open(const std::string& device) override;
+    void Close() override;
+    bool IsOpen() const override { return fd_ >= 0; }
+    bool Configure(const LineSettings& settings) override;
+    void Purge(bool receive, bool transmit) override;
+    int OutputQueued() const override;
+    long Read(std::uint8_t* into, std::size_t max, Clock::TimePoint deadline) override;
+    long Write(const std::uint8_t* bytes, std::size_t count, Clock::TimePoint deadline) override;
+    bool SetLine(ModemLine line, bool raised) override;
+
+    int Descriptor() const { return fd_; }
+
+  private:
+    // Waits until the device is readable or writable, or the deadline passes.
+    // 1 ready, 0 deadline, -1 failure or hang-up.
+    int WaitFor(short events, Clock::TimePoint deadline) const;
+
+    Clock& clock_;
+    int fd_ = -1;
+};
+
+// Fills the termios record for the settings: raw bytes, receiver on, modem
+// status ignored, lines dropped on close, reads that never wait. The rate is
+// set only when it has a B constant (*customRate false); other rates must be
+// set afterwards with SetCustomRate. False for settings no terminal can take:
+// data bits outside 5 to 8, or one and a half stop bits with more than 5 data
+// bits (a UART gives one and a half stop bits only for 5-bit bytes).
+bool FillTermios(const LineSettings& settings, termios& tio, bool* customRate);
+
+// Sets a rate that has no B constant on the open terminal.
+bool SetCustomRate(int fd, int baud);
+
+}  // namespace vx

@@ -1,0 +1,131 @@
+// The boot-loader session: one firmware transfer into the controller.
+//
+// TSTMForm resets the controller into the STM32 ROM boot loader with DTR and
+// RTS, synchronises with 0x7F, identifies the chip (Get, Get ID), reads its
+// option bytes, erases the flash the image needs (2 KB pages with Erase, or
+// sectors with Extended Erase), writes the image from 0x08000000 in blocks of
+// at most 256 bytes, and resets the controller into its program. Commands go
+// out as the code and its complement, addresses and lengths with their XOR
+// checksum; the chip answers ACK (0x79) or NACK (0x1F).
+//
+// The session runs from three timers: the synchronisation timer (100 ms), the
+// command machine (2 ms), which acts once the reply of the current state has
+// arrived in the port component's accumulator, and the idle watch (1 s), which
+// ends an attempt that makes no progress and starts up to two more. It shows
+// its progress and asks for the image through a SessionHost, the main window.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "updater/Qel_ComDrv.h"
+#include "updater/SerialLink.h"
+#include "updater/Timers.h"
+
+namespace vx {
+
+inline constexpr std::uint8_t kBootAck = 0x79;
+inline constexpr std::uint8_t kBootNack = 0x1F;
+inline constexpr std::uint8_t kBootSync = 0x7F;
+inline constexpr std::uint32_t kFlashStart = 0x08000000;
+// The most image the session holds.
+inline constexpr std::size_t kImageBufferSize = 1024 * 1024;
+
+// The outcome of loading the image to send.
+struct ImageLoad {
+    bool ok = false;
+    std::string failure;  // the message that ends the attempt when the load failed
+};
+
+// What the session needs of the main window.
+class SessionHost {
+  public:
+    virtual ~SessionHost() = default;
+    // The chosen port, 0 = COM1.
+    virtual int SelectedPort() const = 0;
+    // Loads the image afresh into the buffer (RenewedlyLoadFile).
+    virtual ImageLoad LoadImage(std::vector<std::uint8_t>& imageBuffer) = 0;
+    virtual void ShowStatus(const std::string& text) = 0;
+    virtual void ShowProgress(int percent) = 0;
+    virtual void ShowProgressHint(const std::string& hint) = 0;
+    // The lamp: lit (lime) while the port is open, olive otherwise.
+    virtual void ShowLamp(bool portOpen) = 0;
+    // Closes the main window, which ends the program.
+    virtual void CloseMainWindow() = 0;
+};
+
+// The erase list sent after the Erase command (page mode): pages - 1, the page
+// numbers from 0, and their XOR; pages = size div 2048 + 1, at most 127.
+std::vector<std::uint8_t> PageEraseList(std::size_t imageSize);
+// The erase list sent after the Extended Erase command (sector mode): the
+// sector count - 1 and each sector number from 0 as 16-bit values, then the
+// XOR of all these bytes. The count follows the 16/16/16/16/64/128 KB sectors.
+std::vector<std::uint8_t> SectorEraseList(std::size_t imageSize);
+// Bytes of flash from 0x08000000 that the erase list for an image of this size
+// erases.
+std::size_t EraseCoverage(bool pageMode, std::size_t imageSize);
+// The reply length the command machine waits for in a state (1-11).
+std::size_t ExpectedReplyLength(int state, bool pageMode);
+
+class TSTMForm {
+  public:
+    // The link, the timers and the host must outlive the session.
+    TSTMForm(SerialLink& link, TimerSet& timers, SessionHost& host);
+    ~TSTMForm();
+    TSTMForm(const TSTMForm&) = delete;
+    TSTMForm& operator=(const TSTMForm&) = delete;
+
+    // Starts an attempt on the port the main window has chosen.
+    void STM_ISP();
+    // Whether an attempt is under way (timers or a reset wait pending).
+    bool Busy() const;
+
+    // The timer actions.
+    void Timer3Timer();
+    void Timer5Timer();
+    void OvertimeTTimer();
+
+    TQelCommDriver ComDriver;
+
+    int SessionState = 1;
+    bool PageEraseMode = false;
+    std::uint8_t IdleTicks = 0;
+    std::uint8_t AttemptCount = 0;
+    bool PortWasOpen = false;
+    std::array<std::uint8_t, 264> FrameBuffer{};
+    std::vector<std::uint8_t> ImageBuffer;
+    std::uint32_t WriteAddress = kFlashStart;
+    std::size_t WriteOffset = 0;
+    std::size_t BytesLeft = 0;
+
+  private:
+    // Sends a frame; a write that fails ends the attempt like a silent chip.
+    bool Send(std::initializer_list<std::uint8_t> bytes);
+    bool Send(const std::vector<std::uint8_t>& bytes);
+    void StopTimers();
+    void CancelPendingStep();
+    // Back to idle: state 1, progress 0, timers off, port closed, lamp olive.
+    void EndAttempt();
+    // The attempt failed on the line; up to three attempts per button press.
+    void FailAttempt();
+    // The attempt cannot succeed however often it is tried: ends it with the
+    // message in the status line and a message box.
+    void Refuse(const std::string& text);
+    void AcceptIdentity();
+    void StartErase();
+    void SendNextBlock();
+    void Finish();
+
+    TimerSet& timers_;
+    SessionHost& host_;
+    TimerSet::Id timer3_;
+    TimerSet::Id timer5_;
+    TimerSet::Id overtimeT_;
+    TimerSet::Id pendingStep_ = 0;  // a reset wait, 0 when none
+    std::size_t imageSize_ = 0;
+};
+
+}  // namespace vx

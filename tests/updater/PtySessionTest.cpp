@@ -1,0 +1,97 @@
+// Whole firmware updates through the real serial port code, over a
+// pseudo-terminal, into the simulated chip, with the system clock.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "FakeLink.h"
+#include "bootsim/PtyChip.h"
+#include "support/MessageRecorder.h"
+#include "support/ScopedEnv.h"
+#include "updater/PosixSerialLink.h"
+#include "updater/STM.h"
+
+namespace vx {
+namespace {
+
+using bootsim::BootChip;
+using bootsim::ChipMode;
+using bootsim::ChipProfile;
+using bootsim::PtyChip;
+
+// The chip's reset and BOOT0 pins wired to the port's DTR and RTS.
+struct PtyRig {
+    explicit PtyRig(ChipProfile profile, std::vector<std::uint8_t> noise = {})
+        : chip(std::move(profile), bootsim::PtyOptions{std::chrono::nanoseconds(0), false}) {
+        chip.With([&](BootChip& c) {
+            c.StartProgram();
+            c.SetBootNoise(noise);
+        });
+        env = std::make_unique<test::ScopedEnv>("VXTORVIN_COM1", chip.DevicePath().c_str());
+        link.SetLineObserver([this](const LineChange& change) {
+            if (change.line == ModemLine::Dtr) chip.SetReset(change.raised);
+            if (change.line == ModemLine::Rts) chip.SetBoot0(change.raised);
+        });
+    }
+    bool Download() {
+        stm.AttemptCount = 0;
+        stm.STM_ISP();
+        return timers.RunUntil([this] { return !stm.Busy(); }, Millis(20000));
+    }
+    std::vector<std::uint8_t> Flash(std::size_t n) {
+        return chip.With([n](BootChip& c) {
+            return std::vector<std::uint8_t>(c.Flash().begin(), c.Flash().begin() + n);
+        });
+    }
+    void ExpectDone(const std::vector<std::uint8_t>& image, bool pageMode) {
+        EXPECT_EQ(host.statuses.back(), "上载完成！");
+        EXPECT_EQ(host.closes, 1);
+        EXPECT_EQ(chip.Received(), test::ExpectedTranscript(image, pageMode));
+        EXPECT_EQ(Flash(image.size()), image);
+        const std::size_t padded = (image.size() + 3) / 4 * 4;
+        EXPECT_EQ(Flash(padded + 4).back(), 0xFF);
+        EXPECT_EQ(chip.With([](BootChip& c) { return c.Mode(); }), ChipMode::Running);
+        EXPECT_FALSE(link.IsOpen());
+        EXPECT_EQ(messages.Count(), 0u);
+    }
+
+    PtyChip chip;
+    std::unique_ptr<test::ScopedEnv> env;
+    PosixSerialLink link;
+    TimerSet timers{TheSystemClock()};
+    test::RecordingHost host;
+    TSTMForm stm{link, timers, host};
+    test::MessageRecorder messages;
+};
+
+TEST(PtyUpdate, PageChipReceivesTheWholeImage) {
+    PtyRig rig(ChipProfile::F10x());
+    ASSERT_TRUE(rig.chip.Ok());
+    rig.host.image = test::TestImage(5003, 7);
+    ASSERT_TRUE(rig.Download());
+    rig.ExpectDone(rig.host.image, true);
+    EXPECT_TRUE(rig.host.SawStatus("F10x"));
+    EXPECT_EQ(rig.chip.With([](BootChip& c) { return c.UnitsErased(); }), 3);
+}
+
+TEST(PtyUpdate, SectorChipReceivesTheWholeImage) {
+    PtyRig rig(ChipProfile::F40x());
+    ASSERT_TRUE(rig.chip.Ok());
+    rig.host.image = test::TestImage(20000, 9);
+    ASSERT_TRUE(rig.Download());
+    rig.ExpectDone(rig.host.image, false);
+    EXPECT_TRUE(rig.host.SawStatus("F40x"));
+    EXPECT_EQ(rig.chip.With([](BootChip& c) { return c.UnitsErased(); }), 2);
+}
+
+TEST(PtyUpdate, NoiseFromTheChipAtResetDoesNotDisturbTheSearch) {
+    PtyRig rig(ChipProfile::F10x(), {0x00, 0x79, 0x1F, 0x55, 0xAA, 0x79, 0x0D, 0x0A});
+    ASSERT_TRUE(rig.chip.Ok());
+    rig.host.image = test::TestImage(900, 3);
+    ASSERT_TRUE(rig.Download());
+    EXPECT_TRUE(rig.host.SawStatus("NACK")) << "the noise reached the command machine";
+    rig.ExpectDone(rig.host.image, true);
+}
+
+}  // namespace
+}  // namespace vx

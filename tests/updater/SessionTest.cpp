@@ -1,0 +1,422 @@
+// The boot-loader session against a simulated chip on a clock moved by hand:
+// the frames it sends, the reset lines and their timing, the idle watch and
+// its three attempts, NACKs, and the images it refuses before erasing.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "FakeLink.h"
+#include "bootsim/BootChip.h"
+#include "support/MessageRecorder.h"
+#include "updater/STM.h"
+
+namespace vx {
+namespace {
+
+using bootsim::BootChip;
+using bootsim::ChipMode;
+using bootsim::ChipProfile;
+using test::FakeLink;
+using test::ManualClock;
+using test::MessageRecorder;
+using test::RecordingHost;
+using test::TestImage;
+
+constexpr const char* kLinkFailed = "连机失败！请检查通信线。";
+
+// A chip on the programming cable, running its program until the updater
+// resets it into the boot loader.
+struct Rig {
+    explicit Rig(ChipProfile profile = ChipProfile::F10x()) : chip(std::move(profile)) {
+        chip.StartProgram();
+        link.Attach(&chip, true);
+    }
+    // Presses the download button and runs until the session is idle again.
+    bool Download(Millis limit = Millis(120000)) {
+        stm.AttemptCount = 0;
+        stm.STM_ISP();
+        return timers.RunUntil([this] { return !stm.Busy(); }, limit);
+    }
+
+    ManualClock clock;
+    TimerSet timers{clock};
+    BootChip chip;
+    FakeLink link{clock};
+    RecordingHost host;
+    TSTMForm stm{link, timers, host};
+    MessageRecorder messages;
+};
+
+std::vector<std::uint8_t> FlashPrefix(const BootChip& chip, std::size_t n) {
+    return std::vector<std::uint8_t>(chip.Flash().begin(), chip.Flash().begin() + n);
+}
+
+TEST(EraseLists, PagesCoverTheImageAndOneMore) {
+    EXPECT_EQ(PageEraseList(600), (std::vector<std::uint8_t>{0x00, 0x00, 0x00}));
+    // 4096 bytes: pages 0, 1 and 2.
+    EXPECT_EQ(PageEraseList(4096), (std::vector<std::uint8_t>{0x02, 0x00, 0x01, 0x02, 0x01}));
+    std::vector<std::uint8_t> big = PageEraseList(131072);
+    ASSERT_EQ(big.size(), 65u + 2);
+    EXPECT_EQ(big[0], 64);
+    EXPECT_EQ(big[65], 64);
+    EXPECT_EQ(PageEraseList(1024 * 1024).size(), 127u + 2) << "at most 127 pages";
+    EXPECT_EQ(EraseCoverage(true, 1024 * 1024), 127u * 2048);
+}
+
+TEST(EraseLists, SectorsFollowTheSectorSizes) {
+    EXPECT_EQ(SectorEraseList(600), (std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x00, 0x00}));
+    // 65536 bytes: k = 65, sectors 0-4.
+    EXPECT_EQ(SectorEraseList(65536),
+              (std::vector<std::uint8_t>{0x00, 0x04, 0x00, 0x00, 0x00, 0x01, 0x00, 0x02, 0x00, 0x03,
+                                         0x00, 0x04, 0x04 ^ 0x01 ^ 0x02 ^ 0x03 ^ 0x04}));
+    EXPECT_EQ(EraseCoverage(false, 16383), 16u * 1024);
+    EXPECT_EQ(EraseCoverage(false, 16384), 32u * 1024);
+    EXPECT_EQ(EraseCoverage(false, 65536), 128u * 1024);
+    EXPECT_EQ(EraseCoverage(false, 148372), 256u * 1024);
+    EXPECT_EQ(EraseCoverage(false, 1024 * 1024), 512u * 1024) << "at most 8 sectors";
+}
+
+TEST(SessionFrames, PageChipGetsExactlyTheProtocolBytes) {
+    Rig rig;
+    rig.host.image = TestImage(600);
+    ASSERT_TRUE(rig.Download());
+    const std::vector<std::uint8_t> expected{
+        0x7F,                                                  // synchronisation
+        0x00, 0xFF,                                            // Get
+        0x02, 0xFD,                                            // Get ID
+        0x11, 0xEE, 0x1F, 0xFF, 0xF7, 0xE0, 0xF7, 0x03, 0xFC,  // read 4 bytes at 0x1FFFF7E0
+        0x43, 0xBC, 0x00, 0x00, 0x00,                          // erase page 0
+        0x31, 0xCE, 0x08, 0x00, 0x00, 0x00, 0x08};             // write at 0x08000000
+    std::vector<std::uint8_t> written = rig.link.Written();
+    ASSERT_GE(written.size(), expected.size());
+    EXPECT_EQ(std::vector<std::uint8_t>(written.begin(), written.begin() + expected.size()),
+              expected);
+    EXPECT_EQ(written, test::ExpectedTranscript(rig.host.image, true));
+    EXPECT_EQ(FlashPrefix(rig.chip, 600), rig.host.image);
+    EXPECT_EQ(rig.host.statuses.back(), "上载完成！");
+    EXPECT_EQ(rig.host.closes, 1);
+    EXPECT_TRUE(rig.messages.Messages().empty());
+}
+
+TEST(SessionFrames, SectorChipGetsExtendedEraseAndTwoByteRead) {
+    Rig rig(ChipProfile::F40x());
+    rig.host.image = TestImage(600);
+    ASSERT_TRUE(rig.Download());
+    const std::vector<std::uint8_t> expected{
+        0x7F, 0x00, 0xFF, 0x02, 0xFD, 0x11, 0xEE,
+        0x1F, 0xFF, 0x77, 0xDE, 0x49, 0x01, 0xFE,   // read 2 bytes at 0x1FFF77DE
+        0x44, 0xBB, 0x00, 0x00, 0x00, 0x00, 0x00};  // extended erase of sector 0
+    std::vector<std::uint8_t> written = rig.link.Written();
+    ASSERT_GE(written.size(), expected.size());
+    EXPECT_EQ(std::vector<std::uint8_t>(written.begin(), written.begin() + expected.size()),
+              expected);
+    EXPECT_EQ(written, test::ExpectedTranscript(rig.host.image, false));
+    EXPECT_EQ(FlashPrefix(rig.chip, 600), rig.host.image);
+    EXPECT_TRUE(rig.host.SawStatus("F40x"));
+    EXPECT_TRUE(rig.host.SawStatus("Boot:3.1"));
+    EXPECT_EQ(rig.host.hint, "Boot:3.1");
+    EXPECT_EQ(rig.host.statuses.back(), "上载完成！");
+}
+
+TEST(SessionFrames, StatusLineAndProgressFollowTheTransfer) {
+    Rig rig;
+    rig.host.image = TestImage(1000);
+    ASSERT_TRUE(rig.Download());
+    const std::vector<std::string> expected{
+        "正在查找PLC。。。", "已成功连接",  "Boot:2.2",    "F10x",         "正在擦除。。。",
+        "写进度: 25%",       "写进度: 51%", "写进度: 76%", "写进度: 100%", "上载完成！"};
+    EXPECT_EQ(rig.host.statuses, expected);
+    // The last block of a 1000-byte image is 232 bytes, length byte 231.
+    const test::WrittenFrame& last = rig.link.frames[rig.link.frames.size() - 1];
+    ASSERT_EQ(last.bytes.size(), 232u + 2);
+    EXPECT_EQ(last.bytes[0], 231);
+    EXPECT_EQ(rig.host.progress.back(), 0) << "the bar returns to 0 when done";
+    EXPECT_EQ(rig.host.lamps, (std::vector<bool>{true, false}));
+}
+
+TEST(SessionFrames, LastBlockIsPaddedToWholeWordsWithErasedBytes) {
+    Rig rig;
+    rig.host.image = TestImage(1001);
+    ASSERT_TRUE(rig.Download());
+    const test::WrittenFrame& last = rig.link.frames.back();
+    ASSERT_EQ(last.bytes.size(), 236u + 2) << "233 bytes become 236";
+    EXPECT_EQ(last.bytes[0], 235);
+    EXPECT_EQ(std::vector<std::uint8_t>(last.bytes.end() - 4, last.bytes.end() - 1),
+              (std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF}));
+    EXPECT_EQ(FlashPrefix(rig.chip, 1001), rig.host.image);
+    EXPECT_EQ(rig.chip.Flash()[1001], 0xFF);
+    EXPECT_EQ(rig.host.statuses.back(), "上载完成！");
+}
+
+TEST(SessionLines, ResetIntoTheBootLoaderAndBackIntoTheProgram) {
+    Rig rig;
+    rig.host.image = TestImage(300);
+    ASSERT_TRUE(rig.Download());
+    std::vector<LineChange>& lines = rig.link.lines;
+    ASSERT_EQ(lines.size(), 9u);
+    struct Want {
+        ModemLine line;
+        bool raised;
+    };
+    const Want order[] = {
+        {ModemLine::Dtr, false}, {ModemLine::Rts, false},  // the port opens with both dropped
+        {ModemLine::Dtr, true},  {ModemLine::Rts, true},   // reset held, BOOT0 high
+        {ModemLine::Dtr, false},                           // reset released: boot loader
+        {ModemLine::Dtr, true},  {ModemLine::Rts, false},  // reset held, BOOT0 low
+        {ModemLine::Dtr, false}, {ModemLine::Rts, false},  // closed: the program starts
+    };
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_EQ(lines[i].line, order[i].line) << i;
+        EXPECT_EQ(lines[i].raised, order[i].raised) << i;
+    }
+    const auto opened = lines[0].at;
+    auto ms = [&](Clock::TimePoint at) { return (at - opened) / Millis(1); };
+    EXPECT_EQ(ms(lines[2].at), 0);
+    EXPECT_EQ(ms(lines[4].at), 500);
+    EXPECT_EQ(ms(rig.link.frames[0].at), 700) << "first 0x7F one tick after the 100 ms wait";
+    const auto lastAck = rig.link.frames.back().at;  // the last block; its ACK comes at once
+    EXPECT_GE((lines[5].at - lastAck) / Millis(1), 60);
+    EXPECT_LE((lines[5].at - lastAck) / Millis(1), 60 + 10);
+    EXPECT_EQ((lines[6].at - lines[5].at) / Millis(1), 600);
+    EXPECT_EQ(lines[7].at, lines[6].at);
+    EXPECT_FALSE(rig.link.IsOpen());
+    EXPECT_EQ(rig.chip.Mode(), ChipMode::Running) << "no Go: the reset starts the program";
+}
+
+TEST(SessionIdleWatch, SilentChipFailsThreeAttemptsThenStops) {
+    Rig rig;
+    rig.link.Attach(nullptr, false);  // nothing on the line
+    rig.host.image = TestImage(100);
+    const auto t0 = rig.clock.Now();
+    ASSERT_TRUE(rig.Download());
+    EXPECT_EQ(rig.link.opened.size(), 3u);
+    EXPECT_EQ(rig.host.CountStatus(kLinkFailed), 3);
+    EXPECT_EQ(rig.host.statuses.back(), kLinkFailed);
+    EXPECT_EQ(rig.stm.AttemptCount, 3);
+    EXPECT_FALSE(rig.link.IsOpen());
+    EXPECT_EQ(rig.host.loads, 0);
+    // Each attempt: 600 ms of reset, then six idle ticks of a second.
+    EXPECT_EQ((rig.clock.Now() - t0) / Millis(1), 3 * 6600);
+    // 0x7F every 100 ms while searching.
+    const auto& f = rig.link.frames;
+    ASSERT_GE(f.size(), 50u);
+    EXPECT_EQ((f[1].at - f[0].at) / Millis(1), 100);
+    for (const test::WrittenFrame& frame : f)
+        ASSERT_EQ(frame.bytes, std::vector<std::uint8_t>{0x7F});
+    EXPECT_TRUE(rig.messages.Messages().empty()) << "a cable fault is shown in the status line";
+}
+
+TEST(SessionIdleWatch, ChipThatStopsAnsweringFailsAfterElevenQuietSecondsAndIsRetried) {
+    Rig rig;
+    rig.host.image = TestImage(2000);
+    bool deaf = false;
+    rig.link.SetByteHandler([&](std::uint8_t byte) {
+        if (!deaf) rig.link.FeedChip(byte);
+    });
+    rig.stm.AttemptCount = 0;
+    rig.stm.STM_ISP();
+    ASSERT_TRUE(rig.timers.RunUntil([&] { return rig.stm.SessionState == 9; }, Millis(5000)));
+    deaf = true;  // the chip dies after erasing
+    const auto quiet = rig.clock.Now();
+    ASSERT_TRUE(
+        rig.timers.RunUntil([&] { return rig.host.SawStatus(kLinkFailed); }, Millis(20000)));
+    const auto waited = (rig.clock.Now() - quiet) / Millis(1);
+    EXPECT_GE(waited, 10000);
+    EXPECT_LE(waited, 11000);
+    deaf = false;  // and comes back for the next attempt
+    ASSERT_TRUE(rig.timers.RunUntil([&] { return !rig.stm.Busy(); }, Millis(60000)));
+    EXPECT_EQ(rig.link.opened.size(), 2u);
+    EXPECT_EQ(rig.host.statuses.back(), "上载完成！");
+    EXPECT_EQ(FlashPrefix(rig.chip, 2000), rig.host.image);
+}
+
+TEST(SessionNack, NackToTheSyncByteIsShownAndTheSearchGoesOn) {
+    Rig rig;
+    rig.host.image = TestImage(100);
+    int syncs = 0;
+    rig.link.SetByteHandler([&](std::uint8_t byte) {
+        if (byte == 0x7F && ++syncs <= 2) {
+            rig.link.Reply({bootsim::kNack});
+            return;
+        }
+        rig.link.FeedChip(byte);
+    });
+    ASSERT_TRUE(rig.Download());
+    EXPECT_EQ(rig.host.CountStatus("NACK"), 2);
+    EXPECT_EQ(syncs, 3);
+    EXPECT_EQ(rig.host.statuses.back(), "上载完成！");
+}
+
+TEST(SessionNack, ReadProtectedChipEndsTheAttemptBeforeAnythingIsErased) {
+    Rig rig;
+    rig.chip.SetReadProtection(true);
+    std::fill(rig.chip.Flash().begin(), rig.chip.Flash().begin() + 4096, 0x5A);
+    rig.host.image = TestImage(100);
+    ASSERT_TRUE(rig.Download());
+    const std::vector<std::uint8_t> expected{0x7F, 0x00, 0xFF, 0x02, 0xFD, 0x11, 0xEE};
+    EXPECT_EQ(rig.link.Written(), expected) << "no address goes to a chip that refused the read";
+    ASSERT_EQ(rig.messages.Count(), 1u);
+    EXPECT_EQ(rig.messages.Last().text, "PLC 芯片处于读保护状态，无法读写，不能升级！");
+    EXPECT_EQ(rig.messages.Last().icon, MsgIcon::Information);
+    EXPECT_EQ(rig.host.statuses.back(), rig.messages.Last().text);
+    EXPECT_EQ(rig.link.opened.size(), 1u) << "retrying cannot help";
+    EXPECT_FALSE(rig.link.IsOpen());
+    EXPECT_EQ(rig.chip.Flash()[0], 0x5A);
+    EXPECT_EQ(rig.host.loads, 0);
+}
+
+TEST(SessionNack, NackedBlockStallsUntilTheIdleWatchAndTheNextAttemptSucceeds) {
+    Rig rig;
+    rig.host.image = TestImage(700);
+    bool spoilt = false;
+    std::size_t frameCount = 0;
+    std::size_t position = 0;
+    rig.link.SetByteHandler([&](std::uint8_t byte) {
+        if (rig.link.frames.size() != frameCount) {
+            frameCount = rig.link.frames.size();
+            position = 0;
+        } else {
+            ++position;
+        }
+        const std::vector<std::uint8_t>& frame = rig.link.frames.back().bytes;
+        // Spoil the checksum of the first data frame once: the chip NACKs it.
+        if (!spoilt && frame.size() > 100 && position + 1 == frame.size()) {
+            spoilt = true;
+            rig.link.FeedChip(static_cast<std::uint8_t>(byte ^ 0x01));
+            return;
+        }
+        rig.link.FeedChip(byte);
+    });
+    ASSERT_TRUE(rig.Download());
+    EXPECT_TRUE(spoilt);
+    EXPECT_EQ(rig.host.CountStatus(kLinkFailed), 1);
+    EXPECT_EQ(rig.link.opened.size(), 2u);
+    EXPECT_EQ(rig.host.statuses.back(), "上载完成！");
+    EXPECT_EQ(FlashPrefix(rig.chip, 700), rig.host.image);
+}
+
+TEST(SessionChips, UnknownProductIdIsNamedAndErasedInPages) {
+    ChipProfile odd = ChipProfile::F10x();
+    odd.productId = 0x0440;
+    Rig rig(odd);
+    rig.host.image = TestImage(300);
+    ASSERT_TRUE(rig.Download());
+    EXPECT_TRUE(rig.host.SawStatus("Fxxx：未知芯片 ID 0440，按 2KB 页擦除"));
+    const std::vector<std::uint8_t> written = rig.link.Written();
+    const std::vector<std::uint8_t> erase{0x43, 0xBC};
+    EXPECT_NE(std::search(written.begin(), written.end(), erase.begin(), erase.end()),
+              written.end());
+    EXPECT_EQ(rig.host.statuses.back(), "上载完成！");
+}
+
+TEST(SessionChips, F20xIsASectorChip) {
+    Rig rig(ChipProfile::F20x());
+    rig.host.image = TestImage(17000);  // two sectors
+    ASSERT_TRUE(rig.Download());
+    EXPECT_TRUE(rig.host.SawStatus("F20x"));
+    EXPECT_EQ(rig.chip.UnitsErased(), 2);
+    EXPECT_EQ(FlashPrefix(rig.chip, 17000), rig.host.image);
+}
+
+// An image the session must not write: refused after the erase command, before
+// the erase list, so the flash is untouched, and not retried.
+void ExpectRefusedBeforeErase(Rig& rig, const std::string& message) {
+    std::fill(rig.chip.Flash().begin(), rig.chip.Flash().begin() + 4096, 0x5A);
+    ASSERT_TRUE(rig.Download());
+    std::vector<std::uint8_t> written = rig.link.Written();
+    ASSERT_GE(written.size(), 2u);
+    EXPECT_EQ(written[written.size() - 1], rig.stm.PageEraseMode ? 0xBC : 0xBB);
+    EXPECT_EQ(rig.chip.Flash()[0], 0x5A);
+    EXPECT_EQ(rig.chip.UnitsErased(), 0);
+    ASSERT_EQ(rig.messages.Count(), 1u);
+    EXPECT_EQ(rig.messages.Last().text, message);
+    EXPECT_EQ(rig.messages.Last().caption, "错误");
+    EXPECT_EQ(rig.host.statuses.back(), message);
+    EXPECT_EQ(rig.link.opened.size(), 1u);
+    EXPECT_FALSE(rig.link.IsOpen());
+    EXPECT_EQ(rig.host.CountStatus(kLinkFailed), 0);
+}
+
+TEST(SessionRefusals, EmptyImage) {
+    Rig rig;
+    rig.host.image.clear();
+    ExpectRefusedBeforeErase(rig, "下载文件为空，不能下载！");
+}
+
+TEST(SessionRefusals, ImageLargerThanTheErasePlan) {
+    Rig rig;
+    rig.host.image = TestImage(127 * 2048 + 1);
+    ExpectRefusedBeforeErase(rig,
+                             "下载文件太大（260097 字节），超出可擦除的 260096 字节，不能下载！");
+}
+
+TEST(SessionRefusals, ImageOverOneMegabyte) {
+    Rig rig(ChipProfile::F40x());
+    rig.host.image = TestImage(1024 * 1024 + 4);
+    ExpectRefusedBeforeErase(rig, "下载文件太大（1048580 字节），超过 1 MB，不能下载！");
+}
+
+TEST(SessionRefusals, FailedLoadEndsWithItsMessageNotWithCableFaults) {
+    Rig rig;
+    rig.host.load = [](std::vector<std::uint8_t>&) {
+        return ImageLoad{false, "下载文件读取失败！\r/nowhere/Update.Da2"};
+    };
+    ExpectRefusedBeforeErase(rig, "下载文件读取失败！\r/nowhere/Update.Da2");
+    EXPECT_EQ(rig.host.loads, 1);
+}
+
+TEST(SessionPort, PortThatCannotBeOpenedIsReportedOnce) {
+    Rig rig;
+    rig.link.refuseOpen = true;
+    rig.host.port = 2;
+    ASSERT_TRUE(rig.Download());
+    ASSERT_EQ(rig.messages.Count(), 1u);
+    EXPECT_EQ(rig.messages.Last().caption, "串口错误");
+    EXPECT_EQ(
+        rig.messages.Last().text,
+        "当前串口号 COM3 已经被占用，或其它错误 ！\r请选择其它串口，或检查串口设置是否正确。");
+    EXPECT_EQ(rig.link.opened.size(), 1u);
+    EXPECT_TRUE(rig.host.lamps.empty());
+}
+
+TEST(SessionPort, LineSettingsAre115200EvenParity) {
+    Rig rig;
+    rig.host.image = TestImage(10);
+    ASSERT_TRUE(rig.Download());
+    ASSERT_FALSE(rig.link.settings.empty());
+    const LineSettings& s = rig.link.settings.back();
+    EXPECT_EQ(s.baud, 115200);
+    EXPECT_EQ(s.dataBits, 8);
+    EXPECT_EQ(s.parity, LineParity::Even);
+    EXPECT_EQ(s.stopBits, LineStopBits::One);
+    EXPECT_FALSE(s.rtsCts);
+}
+
+TEST(SessionPort, FailedWriteFailsTheAttemptAtOnce) {
+    Rig rig;
+    rig.host.image = TestImage(10);
+    rig.link.writeFails = true;
+    const auto t0 = rig.clock.Now();
+    ASSERT_TRUE(rig.Download());
+    EXPECT_EQ(rig.host.CountStatus(kLinkFailed), 3);
+    EXPECT_EQ(rig.link.opened.size(), 3u);
+    // Three resets of 600 ms, one sync tick each, and no idle waits.
+    EXPECT_EQ((rig.clock.Now() - t0) / Millis(1), 3 * 700);
+}
+
+TEST(SessionFrameBuffer, FloodOfBytesNeverPassesTheBuffers) {
+    Rig rig;
+    rig.host.image = TestImage(100);
+    rig.link.SetByteHandler([&](std::uint8_t byte) {
+        rig.link.FeedChip(byte);
+        if (rig.stm.SessionState == 2) rig.link.Reply(std::vector<std::uint8_t>(3000, 0x79));
+    });
+    rig.stm.AttemptCount = 0;
+    rig.stm.STM_ISP();
+    rig.timers.RunUntil([&] { return !rig.stm.Busy(); }, Millis(60000));
+    EXPECT_LE(rig.stm.ComDriver.ReceivedCount, TQelCommDriver::kAccumulatorSize);
+    EXPECT_FALSE(rig.stm.Busy());
+}
+
+}  // namespace
+}  // namespace vx
