@@ -15,6 +15,7 @@
 #include "model/LadderProgram.h"
 #include "online/DeviceImage.h"
 #include "online/EvaluateCell.h"
+#include "platform/Launcher.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemFolders.h"
 #include "platform/qt/Canvas.h"
@@ -89,6 +90,9 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     connect(Item("FileExitItem"), &QAction::triggered, this, &QWidget::close);
     ConnectCommands();
     ConnectEditing();
+    SetProjectCommandsEnabled(false);
+    SetSaveEnabled(false);
+    RefreshUndoButtons();
 
     FormCreate();
 }
@@ -120,6 +124,41 @@ void TMainFrm::ConnectCommands() {
     both("FileSaveAsItem", nullptr, &TMainFrm::FileSaveAsItemClick);
     both("LastFileOpenItem", nullptr, &TMainFrm::LastFileOpenItemClick);
     both("N63", nullptr, &TMainFrm::N63Click);
+
+    // Help and the outside programs.
+    connect(Item("N60"), &QAction::triggered, this, [this] {
+        const std::string folder = ProgramFolder();
+        Launch("hh", {JoinPath(folder, "QJTorvin.chm")}, folder);
+    });
+    connect(Item("N27"), &QAction::triggered, this, [this] { Launch("PID.exe", {}, {}); });
+    connect(Item("N42"), &QAction::triggered, this, [this] { Launch("Notepad.exe", {}, {}); });
+
+    // Commands whose windows are not part of the tool yet stay visible but disabled.
+    for (const char* name : {"PrintItem",   "N29",
+                             "P2",          "MenuItem3",
+                             "LookupItem",  "MenuItem1",
+                             "N23",         "N24",
+                             "N38",         "N39",
+                             "N40",         "N41",
+                             "c1",          "N12",
+                             "N13",         "N14",
+                             "N15",         "N26",
+                             "NStakeoutON", "N30",
+                             "N31",         "N32",
+                             "PLC2",        "N43",
+                             "N44",         "FirmwareUpdateItem",
+                             "N46",         "N47",
+                             "I5",          "N61",
+                             "AboutItem"}) {
+        Item(name)->setEnabled(false);
+        unbuilt_.insert(name);
+    }
+    for (const char* name : {"PrintToolButton", "LookupToolButton", "CompileToolButton",
+                             "DownloadToolButton", "StakeoutON", "MemoryToolButton",
+                             "ComToolButton", "SystemToolButton", "UsageToolButton"}) {
+        Button(name)->setEnabled(false);
+        unbuilt_.insert(name);
+    }
 
     // The file dialogs of the program.
     windows_.openFile = [this](const std::string& folder,
@@ -154,6 +193,13 @@ void TMainFrm::ConnectCommands() {
                                   QLineEdit::Password, QString(), &ok);
         return ok && typed.toStdString() == program.passwordText;
     };
+}
+
+void TMainFrm::Launch(const char* program, const std::vector<std::string>& arguments,
+                      const std::string& folder) {
+    const LaunchResult result = LaunchProgram(program, arguments, folder);
+    if (!result.started)
+        ShowMessage({kProductTitle, result.problem, MsgIcon::Exclamation, MsgButtons::Ok});
 }
 
 std::string TMainFrm::Tr(const char* chinese, const char* english) const {

@@ -18,6 +18,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,7 @@ class TMainFrm : public QMainWindow {
     void RefreshCursorPanel();
     void RefreshPortPanel();
     void SetSaveEnabled(bool enabled);
+    void SetProjectCommandsEnabled(bool enabled);
     void RefreshUndoButtons();
     void ConnectCommands();
     void ConnectEditing();
@@ -157,6 +159,8 @@ class TMainFrm : public QMainWindow {
     void TreeView1Click();
     void Undo();
     void Redo();
+    void Launch(const char* program, const std::vector<std::string>& arguments,
+                const std::string& folder);
 
     // Widgets.
     TFxMainMenu* mainMenu_ = nullptr;
@@ -196,6 +200,7 @@ class TMainFrm : public QMainWindow {
     ClipboardWatch clipboardWatch_{ClipboardFilePath()};
     Windows windows_;
     int treePopup_ = 0;
+    std::set<QString> unbuilt_;  // commands whose windows do not exist yet
 };
 
 }  // namespace vx

@@ -69,19 +69,19 @@ void TMainFrm::FormShow() {
     }
     commandLineProject_.erase(0, commandLineProject_.find_first_not_of(" \t"));
 
+    // The clipboard buffer is read at every start, so that opening a project
+    // (which writes the buffer back) never destroys another instance's copy.
     ClipCells& clip = TheClipCells();
+    const StartRequest request = LoadClipboardAtStart(ClipboardFilePath(), clip);
     if (!commandLineProject_.empty()) {
         clip.SetOpenMode(kOpenFileMode);
         clip.SetNewMode(kStartNewFileMode);  // New still works after a failed open
         timer2_.setInterval(20);
         setEnabled(true);
-    } else {
-        const StartRequest request = LoadClipboardAtStart(ClipboardFilePath(), clip);
-        if (request.handedOver) {
-            timer2_.setInterval(20);
-            setEnabled(true);
-            commandLineProject_ = request.projectName;
-        }
+    } else if (request.handedOver) {
+        timer2_.setInterval(20);
+        setEnabled(true);
+        commandLineProject_ = request.projectName;
     }
     // A parent instance that handed its request over waits for this sign that
     // the clipboard file has been read.
@@ -213,13 +213,7 @@ void TMainFrm::SetCoverShown(bool shown) {
 
 void TMainFrm::ToolbarInitialize() {
     SetCoverShown(false);
-    for (const char* menu : {"Edit1", "Find1", "View1", "PLC1", "C1", "Monitor1", "Options1"}) {
-        if (QMenu* m = mainMenu_->findChild<QMenu*>(menu)) m->setEnabled(true);
-    }
-    for (const char* name : {"PrintItem", "N29", "FileSaveAsItem"})
-        Item(name)->setEnabled(true);
-    for (TFxToolBarButton* b : functionBar_->Buttons())
-        b->setEnabled(true);
+    SetProjectCommandsEnabled(true);
     ladderEdit_->SetCursor(1, 0);
     ladderEdit_->viewport()->update();
     EditFileBackup();
@@ -228,6 +222,22 @@ void TMainFrm::ToolbarInitialize() {
     SetSaveEnabled(false);
     std::error_code ec;
     std::filesystem::remove(targetFile_, ec);  // never download a stale image of another project
+}
+
+void TMainFrm::SetProjectCommandsEnabled(bool enabled) {
+    // Without a project only the file menu, the view toggles and the look work.
+    for (const char* menu : {"Edit1", "Find1", "PLC1", "C1", "Monitor1", "Options1"}) {
+        if (QMenu* m = mainMenu_->findChild<QMenu*>(menu)) m->setEnabled(enabled);
+    }
+    for (const char* name : {"PrintItem", "N29", "FileSaveAsItem"}) {
+        if (!unbuilt_.count(name)) Item(name)->setEnabled(enabled);
+    }
+    for (TFxToolBarButton* b : functionBar_->Buttons())
+        b->setEnabled(enabled);
+    for (const char* name :
+         {"CutToolButton", "CopyToolButton", "TopToolButton", "OnTopToolButton"}) {
+        Button(name)->setEnabled(enabled);
+    }
 }
 
 void TMainFrm::ToggleVisibility(QAction* item, QWidget* target) {

@@ -1,0 +1,79 @@
+#!/usr/bin/env bash
+# Two real vxTorvin processes on a virtual display, driven by keys as a user
+# drives them: a copy in one is pasted in the other, and Open in an instance
+# that holds a project starts a third instance that opens the file.
+#   TwoInstances.sh VXTORVIN PROJECT_TOOL
+set -euo pipefail
+vxtorvin="$1"
+tool="$2"
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or xdotool missing"; exit 77; }
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+export VXTORVIN_WINDIR="$work/win" VXTORVIN_PROGDIR="$work/prog" HOME="$work/home"
+mkdir -p "$VXTORVIN_WINDIR" "$VXTORVIN_PROGDIR" "$HOME"
+unset QT_QPA_PLATFORM
+
+# A display of our own.
+for n in $(seq 90 140); do
+    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
+done
+Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
+export DISPLAY="$display"
+for i in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+# Waits for a window whose title holds the text; prints its id.
+window() {
+    for i in $(seq 1 150); do
+        id=$(xdotool search --name "$1" 2>/dev/null | head -1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.1
+    done
+    echo "no window named $1" >&2
+    return 1
+}
+keys() {
+    local id="$1"
+    shift
+    xdotool windowfocus --sync "$id"
+    sleep 0.3
+    xdotool key --clearmodifiers "$@"
+    sleep 0.3
+}
+
+"$tool" write "$work/A.PSP" 1,0,5 2,0,3
+"$tool" write "$work/B.PSP"
+
+"$vxtorvin" "$work/A.PSP" >"$work/a.log" 2>&1 &
+pids+=($!)
+a=$(window "A.PSP")
+"$vxtorvin" "$work/B.PSP" >"$work/b.log" 2>&1 &
+pids+=($!)
+b=$(window "B.PSP")
+sleep 1
+keys "$a" shift+Right ctrl+c      # select (1,0)-(2,0) and copy
+sleep 2                            # the clipboard watch looks once a second
+keys "$b" ctrl+v ctrl+s
+for i in $(seq 1 50); do
+    got=$("$tool" dump "$work/B.PSP" 1,0 2,0 | tr '\n' ' ')
+    [ "$got" = "5 3 " ] && break
+    sleep 0.1
+done
+[ "$got" = "5 3 " ] || { echo "paste in B gave: $got"; cat "$work/b.log"; exit 1; }
+echo "copy in A pasted in B"
+
+# Open while B holds its project: a new instance opens A.PSP, B keeps B.PSP.
+kill "${pids[1]}"; wait "${pids[1]}" 2>/dev/null || true
+keys "$b" ctrl+o
+sleep 1
+xdotool type --delay 20 "$work/A.PSP"
+xdotool key Return
+c=$(window "A.PSP")
+[ -n "$(xdotool search --name "B.PSP" 2>/dev/null || true)" ] || { echo "B lost its project"; exit 1; }
+echo "open in B started a new instance with A.PSP"
