@@ -85,6 +85,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
             Item("Chinese1")->setChecked(QString(name) == "Chinese1");
             Item("English1")->setChecked(QString(name) == "English1");
             settings_.chinese = Chinese();
+            if (!CoverShown()) ProManageRefresh();
         });
     }
     connect(Item("FileExitItem"), &QAction::triggered, this, &QWidget::close);

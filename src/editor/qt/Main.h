@@ -81,6 +81,8 @@ class TMainFrm : public QMainWindow {
             blockComment;
         // The start page.
         std::function<void()> startPage;
+        // What a double click on a project tree node opens (a NodeAction).
+        std::function<void(int action)> openNode;
         // Starts another instance of the tool with these arguments; true when it started.
         std::function<bool(const std::vector<std::string>& arguments, const std::string& readyFile)>
             newInstance;
@@ -157,6 +159,8 @@ class TMainFrm : public QMainWindow {
     ProjectHooks Hooks();
     ProjectOptions Options() const;
     void TreeView1Click();
+    void TreeView1DblClick();
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void Undo();
     void Redo();
     void Launch(const char* program, const std::vector<std::string>& arguments,

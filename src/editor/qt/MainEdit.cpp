@@ -244,6 +244,39 @@ void TMainFrm::ConnectEditing() {
     connect(Button("ToolButton11"), &QToolButton::clicked, this, &TMainFrm::Redo);
 
     connect(treeView1_, &QTreeWidget::itemClicked, this, [this] { TreeView1Click(); });
+    connect(treeView1_, &QTreeWidget::itemDoubleClicked, this, [this] { TreeView1DblClick(); });
+    treeView1_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(treeView1_, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
+        if (QTreeWidgetItem* item = treeView1_->itemAt(point)) {
+            treeView1_->setCurrentItem(item);
+            TreeView1Click();
+        }
+        if (treePopup_ == static_cast<int>(TreePopup::None)) return;
+        // The pop-up menu of the node: its items as the tree gives them; the
+        // open item runs the double click, the others their commands.
+        TFxPopupMenu menu(this);
+        menu.SetMenuStyler(menuStyler_);
+        for (const std::string& caption : PopupItems(static_cast<TreePopup>(treePopup_))) {
+            QAction* action = menu.addAction(Q(caption));
+            if (caption == "打开(&O)...") {
+                connect(action, &QAction::triggered, this, [this] { TreeView1DblClick(); });
+            } else if (caption == "转移到行(&G)...") {
+                action->setEnabled(Item("MenuItem3")->isEnabled());
+                connect(action, &QAction::triggered, Item("MenuItem3"), &QAction::trigger);
+            } else {
+                action->setEnabled(false);  // rename, import and export come with their dialogs
+            }
+        }
+        menu.exec(treeView1_->mapToGlobal(point));
+    });
+}
+
+void TMainFrm::TreeView1DblClick() {
+    QTreeWidgetItem* item = treeView1_->currentItem();
+    if (item == nullptr) return;
+    const NodeAction action = ActionOfNodeText(item->text(0).toStdString());
+    if (action != NodeAction::None && windows_.openNode)
+        windows_.openNode(static_cast<int>(action));
 }
 
 void TMainFrm::ProManageRefresh() {

@@ -1,5 +1,6 @@
 // The main window's menu bar, pop-up menu and tool bars.
 #include <QApplication>
+#include <QEvent>
 #include <QStyle>
 
 #include "editor/qt/Main.h"
@@ -237,6 +238,16 @@ void TMainFrm::BuildToolBars() {
         ->SetStyle(TFxToolButtonStyle::tasCheck);
     addToolBar(Qt::TopToolBarArea, auxiliaryBar_);
     toolBarStyler_->Register(auxiliaryBar_);
+    for (TFxToolBar* bar : {standardBar_, functionBar_, auxiliaryBar_})
+        bar->installEventFilter(this);
+}
+
+bool TMainFrm::eventFilter(QObject* watched, QEvent* event) {
+    // Over a tool bar's background the status bar names the view again.
+    if (event->type() == QEvent::Enter && qobject_cast<TFxToolBar*>(watched) != nullptr) {
+        StatusPanel(0)->setText(QString::fromStdString(Tr(" 梯形图", " Ladder")));
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace vx
