@@ -17,26 +17,9 @@ int TableOf(DeviceKind kind) {
 }
 
 DeviceKind KindOfLetter(char letter, bool& ok) {
-    ok = true;
-    switch (letter) {
-        case 'X':
-            return DeviceKind::X;
-        case 'Y':
-            return DeviceKind::Y;
-        case 'M':
-            return DeviceKind::M;
-        case 'S':
-            return DeviceKind::S;
-        case 'T':
-            return DeviceKind::T;
-        case 'C':
-            return DeviceKind::C;
-        case 'D':
-            return DeviceKind::D;
-        default:
-            ok = false;
-            return DeviceKind::X;
-    }
+    const std::optional<DeviceRange> range = RangeOfLetter(letter);
+    ok = range.has_value();
+    return range ? range->kind : DeviceKind::X;
 }
 
 bool IsDigit(char c) {

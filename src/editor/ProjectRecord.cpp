@@ -8,13 +8,6 @@
 namespace vx {
 namespace {
 
-bool IsAscii(std::string_view text) {
-    for (unsigned char c : text) {
-        if (c >= 0x80) return false;
-    }
-    return true;
-}
-
 // Writes the length byte and the text bytes of one field; the 26 bytes of the
 // field are zero already.
 void PutText(char* field, std::string_view utf8) {

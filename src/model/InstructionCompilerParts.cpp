@@ -6,6 +6,7 @@
 
 #include "model/LadderCells.h"
 #include "model/LadderProgram.h"
+#include "model/MyPublic.h"
 #include "model/OperandCheck.h"
 #include "platform/Text.h"
 
@@ -60,21 +61,7 @@ bool FitsCellText(const Built& built) {
 }
 
 std::optional<std::int32_t> ParseInteger(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty()) return std::nullopt;
-    std::int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > 0x80000000LL) return std::nullopt;
-    }
-    if (negative) value = -value;
-    if (value > INT32_MAX) return std::nullopt;
-    return static_cast<std::int32_t>(value);
+    return DecimalToInt(text);
 }
 
 std::string Hex(std::uint32_t value, int digits) {

@@ -24,6 +24,24 @@ std::int32_t HexFieldToInt(std::string_view text, int position, int count) {
     return static_cast<std::int32_t>(static_cast<std::uint32_t>(value));
 }
 
+std::optional<std::int32_t> DecimalToInt(std::string_view text) {
+    bool negative = false;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    if (text.empty()) return std::nullopt;
+    std::int64_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + (c - '0');
+        if (value > 0x80000000LL) return std::nullopt;
+    }
+    if (negative) value = -value;
+    if (value > INT32_MAX) return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
 std::string PadRight(std::string_view text, int width) {
     std::string out(text);
     const std::size_t length = GbkByteLength(text);

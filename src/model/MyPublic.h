@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,10 @@ namespace vx {
 // number; 0 when they are not one (or are empty). Fields of the parameter
 // strings are read this way.
 std::int32_t HexFieldToInt(std::string_view text, int position, int count);
+
+// A decimal number with an optional sign that fits 32 bits; nothing for any
+// other text (empty, other characters, too large).
+std::optional<std::int32_t> DecimalToInt(std::string_view text);
 
 // The text followed by blanks up to `width` characters (GBK bytes, as the
 // fixed-width displays count them); a longer text is returned unchanged.

@@ -5,6 +5,7 @@
 
 #include "model/Devices.h"
 #include "model/LadderProgram.h"
+#include "model/MyPublic.h"
 #include "platform/MessageBox.h"
 
 namespace vx {
@@ -20,25 +21,6 @@ void TellUnreadable() {
 
 std::string_view NumberPart(std::string_view operand) {
     return operand.empty() ? operand : operand.substr(1);
-}
-
-// Decimal with an optional sign; it must fit a signed 32-bit number.
-std::optional<std::int32_t> ParseDecimal(std::string_view text) {
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
-    if (text.empty()) return std::nullopt;
-    std::int64_t value = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
-        if (value > 0x80000000LL) return std::nullopt;
-    }
-    if (negative) value = -value;
-    if (value > INT32_MAX) return std::nullopt;
-    return static_cast<std::int32_t>(value);
 }
 
 // Hexadecimal digits only; an empty text is 0. The value saturates instead of
@@ -59,7 +41,7 @@ std::optional<std::int64_t> ParseHex(std::string_view text) {
 
 CheckedNumber CheckDevice(std::string_view operand, char letter, std::int32_t highest,
                           const char* prefix) {
-    std::optional<std::int32_t> number = ParseDecimal(NumberPart(operand));
+    std::optional<std::int32_t> number = DecimalToInt(NumberPart(operand));
     if (!number) {
         TellUnreadable();
         return std::nullopt;
@@ -114,7 +96,7 @@ CheckedNumber CheckD32Number(std::string_view operand) {
 }
 
 CheckedNumber CheckKValue(std::string_view operand, std::int32_t limit) {
-    std::optional<std::int32_t> value = ParseDecimal(NumberPart(operand));
+    std::optional<std::int32_t> value = DecimalToInt(NumberPart(operand));
     if (!value) {
         TellUnreadable();
         return std::nullopt;

@@ -58,24 +58,8 @@ std::optional<std::int64_t> ReadHex(std::string_view text) {
 }
 
 std::optional<DeviceKind> KindOfLetter(char letter) {
-    switch (letter) {
-        case 'X':
-            return DeviceKind::X;
-        case 'Y':
-            return DeviceKind::Y;
-        case 'M':
-            return DeviceKind::M;
-        case 'S':
-            return DeviceKind::S;
-        case 'T':
-            return DeviceKind::T;
-        case 'C':
-            return DeviceKind::C;
-        case 'D':
-            return DeviceKind::D;
-        default:
-            return std::nullopt;
-    }
+    if (const std::optional<DeviceRange> range = RangeOfLetter(letter)) return range->kind;
+    return std::nullopt;
 }
 
 // K, H and E operands are constants.

@@ -8,13 +8,6 @@
 namespace vx {
 namespace {
 
-bool IsAscii(std::string_view text) {
-    for (unsigned char c : text) {
-        if (c >= 0x80) return false;
-    }
-    return true;
-}
-
 // One conversion direction, opened once per thread: opening a converter costs
 // far more than converting a short cell text.
 class Converter {
@@ -93,6 +86,13 @@ Converter& ToGbk() {
 }
 
 }  // namespace
+
+bool IsAscii(std::string_view text) {
+    for (unsigned char c : text) {
+        if (c >= 0x80) return false;
+    }
+    return true;
+}
 
 std::string GbkToUtf8(std::string_view gbk) {
     if (IsAscii(gbk)) return std::string(gbk);

@@ -27,6 +27,9 @@ std::size_t GbkByteLength(std::string_view utf8);
 // cut between characters, never through one.
 std::string CutToGbkBytes(std::string_view utf8, std::size_t maxBytes);
 
+// Whether every byte is below 128 (then GBK and UTF-8 agree).
+bool IsAscii(std::string_view text);
+
 // Upper- and lower-case of the ASCII letters only; every other byte stays.
 std::string AsciiUpper(std::string_view text);
 std::string AsciiLower(std::string_view text);
