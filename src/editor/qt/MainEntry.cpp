@@ -5,6 +5,7 @@
 // the host made here.
 #include <QScrollBar>
 
+#include "editor/DeviceComments.h"
 #include "editor/EditCommands.h"
 #include "editor/GridCursor.h"
 #include "editor/ProgramBlocks.h"
@@ -19,6 +20,12 @@
 
 namespace vx {
 namespace {
+
+// The boxes are placed from the grid panel's top in window coordinates, which
+// lay this far (caption and menu bar) above its place on the screen: a box
+// placed 100 pixels under a cell's top then sits just under the cell, and one
+// lifted by 143 just above it.
+constexpr int kPanelLift = 42;
 
 // The host as a set of calls into the main window.
 class MainEntryHost : public QObject, public TEntryHost {
@@ -79,7 +86,9 @@ void TMainFrm::ConnectEntryWindows() {
         const int gridRow = row - TheProgramBlocks().rowBase;
         if (gridRow >= 0 && gridRow < ladderEdit_->RowCount()) ladderEdit_->SetCursor(column, gridRow);
     };
-    calls.gridOnScreen = [this] { return ladderEdit_->viewport()->mapToGlobal(QPoint(0, 0)); };
+    calls.gridOnScreen = [this] {
+        return ladderEdit_->viewport()->mapToGlobal(QPoint(0, 0)) - QPoint(0, kPanelLift);
+    };
     calls.glyph = [this](int button) {
         TFxToolBarButton* b = Button(QStringLiteral("FxToolBarButton%1").arg(button));
         return b != nullptr ? QPixmap(b->Glyph()) : QPixmap();
@@ -98,6 +107,13 @@ void TMainFrm::ConnectEntryWindows() {
     funInput->SetPicker(picker);
     catalogue->SetHelp(help);
     picker->SetHelp(help);
+
+    // The grid shows the comments the entry dialog edits.
+    if (!ladderEdit_->DrawContext().comment) {
+        ladderEdit_->DrawContext().comment = [](DeviceCode code) {
+            return TheDeviceComments().CommentOf(code);
+        };
+    }
 
     ldHelp_->setPlainText(QString::fromStdString(QuickEntryHintText()));
     ldHelp_->resize(220, 170);
@@ -121,7 +137,7 @@ void TMainFrm::ConnectEntryWindows() {
         const QuickEntryPlacement p = PlaceQuickEntry(TheGridCursor(), ldHelp_->height());
         const QPoint origin = ladderEdit_->viewport()->mapToGlobal(QPoint(0, 0));
         ldHelp_->move(origin + QPoint(p.hintLeft, p.hintTop));
-        keyInput->Execute(letter, origin + QPoint(p.boxLeft, p.boxTop));
+        keyInput->Execute(letter, origin + QPoint(p.boxLeft, p.boxTop - kPanelLift));
     });
 }
 

@@ -127,10 +127,14 @@ TFunInputFrm::TFunInputFrm(TEntryHost& host, QWidget* parent)
     bitBtn3_ = new QPushButton(QStringLiteral("取消"), panel1_);
     bitBtn3_->setObjectName(QStringLiteral("BitBtn3"));
     bitBtn3_->setGeometry(268, 56, 68, 22);
-    for (QPushButton* button : {bitBtn1_, bitBtn2_, bitBtn3_}) {
-        button->setAutoDefault(false);
-        button->setFocusPolicy(Qt::TabFocus);
-    }
+    // Enter in a field is OK; on a focused button it presses that button.
+    for (QPushButton* button : {bitBtn1_, bitBtn2_, bitBtn3_})
+        button->setAutoDefault(true);
+    setTabOrder(edit1_, edit2_);
+    setTabOrder(edit2_, checkBox1_);
+    setTabOrder(checkBox1_, bitBtn1_);
+    setTabOrder(bitBtn1_, bitBtn3_);
+    setTabOrder(bitBtn3_, bitBtn2_);
     connect(bitBtn1_, &QPushButton::clicked, this, &TFunInputFrm::BitBtn1Click);
     connect(bitBtn2_, &QPushButton::clicked, this, &TFunInputFrm::BitBtn2Click);
     connect(bitBtn3_, &QPushButton::clicked, this, &TFunInputFrm::BitBtn3Click);
@@ -178,6 +182,16 @@ void TFunInputFrm::FormShow() {
 
     checkBox1_->setChecked(false);
     edit1_->setFocus();
+    PlaceCaret();
+    caretPending_ = true;  // the dialog's focus-in that follows would select the text
+    const std::uint8_t symbol = EntrySymbol(entryKind_);
+    if (const int button = GlyphButtonOf(symbol)) {
+        image2_->setPixmap(host_.ElementButtonGlyph(button));
+    }
+    TakeSnapshot();
+}
+
+void TFunInputFrm::PlaceCaret() {
     const std::uint8_t symbol = EntrySymbol(entryKind_);
     if (symbol == CellKind::kCoil || IsCompiledEntry(entryKind_)) {
         edit1_->deselect();
@@ -185,10 +199,6 @@ void TFunInputFrm::FormShow() {
     } else {
         edit1_->selectAll();  // replaced by typing
     }
-    if (const int button = GlyphButtonOf(symbol)) {
-        image2_->setPixmap(host_.ElementButtonGlyph(button));
-    }
-    TakeSnapshot();
 }
 
 void TFunInputFrm::TakeSnapshot() {
@@ -245,11 +255,13 @@ void TFunInputFrm::BitBtn2Click() {
         catalogue_->SetTarget(edit1_);
         catalogue_->Open(Q(mnemonic), {Q(fields.operand1), Q(fields.operand2), Q(fields.operand3),
                                        Q(fields.operand4)});
-        return;
+    } else {
+        if (picker_ == nullptr) return;
+        picker_->SetTarget(edit1_);
+        picker_->Open(edit1_->text(), EntrySymbol(entryKind_) == CellKind::kCoil);
     }
-    if (picker_ == nullptr) return;
-    picker_->SetTarget(edit1_);
-    picker_->Open(edit1_->text(), EntrySymbol(entryKind_) == CellKind::kCoil);
+    // Back to the element field, for more typing or Enter.
+    edit1_->setFocus();
 }
 
 void TFunInputFrm::BitBtn3Click() {
@@ -272,6 +284,12 @@ void TFunInputFrm::FormClose() {
 }
 
 bool TFunInputFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit1_ && event->type() == QEvent::FocusIn && caretPending_) {
+        caretPending_ = false;
+        edit1_->event(event);
+        PlaceCaret();
+        return true;
+    }
     if (watched == panel1_) {
         // Dragged by its background.
         if (event->type() == QEvent::MouseButtonPress) {

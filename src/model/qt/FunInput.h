@@ -76,6 +76,7 @@ class TFunInputFrm : public QDialog {
   private:
     void FormShow();
     void FormClose();
+    void PlaceCaret();
     void TakeSnapshot();
     void ApplyComment(int column, int row);
 
@@ -99,6 +100,7 @@ class TFunInputFrm : public QDialog {
     std::string snapshotComment_;  // the comment shown for the cell being entered
     QPoint dragOffset_;
     bool dragging_ = false;
+    bool caretPending_ = false;
 };
 
 }  // namespace vx

@@ -77,8 +77,8 @@ void TKeyInputFrm::FormShow() {
     entry_.SetOrEdgeFlag(false);
     edit1_->SetText(letter_.isNull() ? QString() : QString(letter_));
     edit1_->setFocus();
-    edit1_->deselect();
-    edit1_->setCursorPosition(static_cast<int>(edit1_->text().size()));
+    CaretAfterText();
+    caretPending_ = true;  // the dialog's focus-in that follows would select the text
     if (host_.EntryHintWanted()) host_.ShowEntryHint(true);
 }
 
@@ -144,7 +144,18 @@ void TKeyInputFrm::Edit1Enter() {
     reject();
 }
 
+void TKeyInputFrm::CaretAfterText() {
+    edit1_->deselect();
+    edit1_->setCursorPosition(static_cast<int>(edit1_->text().size()));
+}
+
 bool TKeyInputFrm::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edit1_ && event->type() == QEvent::FocusIn && caretPending_) {
+        caretPending_ = false;
+        edit1_->event(event);
+        CaretAfterText();
+        return true;
+    }
     if (watched == edit1_ && event->type() == QEvent::KeyPress) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {

@@ -43,6 +43,7 @@ class TKeyInputFrm : public QDialog {
     void FormShow();
     void Edit1Change();
     void Edit1Enter();
+    void CaretAfterText();
 
     TEntryHost& host_;
     TFunInputFrm& entry_;
@@ -52,6 +53,7 @@ class TKeyInputFrm : public QDialog {
     TFlatSkin* flatSkin1_ = nullptr;
     QChar letter_;
     bool changing_ = false;
+    bool caretPending_ = false;
 };
 
 }  // namespace vx

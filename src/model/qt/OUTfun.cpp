@@ -89,10 +89,10 @@ TOUTF::TOUTF(QWidget* parent)
         valueLabel->setGeometry(110, 9, 40, 22);
         p.field = new QLineEdit(p.panel);
         p.field->setObjectName(QStringLiteral("Edit%1").arg(n + 1));
-        p.field->setGeometry(150, 9, 82, 22);
+        p.field->setGeometry(150, 9, 72, 22);
         p.ranges = ShownList(p.panel, "");
         p.ranges->setObjectName(QStringLiteral("OPeran%1").arg(n));
-        p.ranges->setGeometry(238, 9, 110, 22);
+        p.ranges->setGeometry(226, 9, 104, 22);
         if (n <= 2) {
             p.indexLabel = new QLabel(QStringLiteral("索引"), p.panel);
             p.indexLabel->setObjectName(QStringLiteral("OPerIL%1").arg(n));
