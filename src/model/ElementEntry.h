@@ -30,11 +30,11 @@
 namespace vx {
 
 struct ElementEntryRequest {
-    std::string_view text;        // the element field as typed
-    std::int32_t entryKind = 0;   // EntryKind
-    bool orEdge = false;          // OrEdgeFlag
-    bool keepOpen = false;        // "保存这个对话框" ticked
-    int column = 0;               // the cursor cell: grid column and absolute row
+    std::string_view text;       // the element field as typed
+    std::int32_t entryKind = 0;  // EntryKind
+    bool orEdge = false;         // OrEdgeFlag
+    bool keepOpen = false;       // "保存这个对话框" ticked
+    int column = 0;              // the cursor cell: grid column and absolute row
     int row = 0;
 };
 
@@ -42,8 +42,8 @@ struct ElementEntryResult {
     std::vector<CellWrite> writes;  // the element's own cell first
     int cursorColumn = 0;           // the grid cursor afterwards
     int cursorRow = 0;
-    bool closes = true;             // the dialog closes after this OK
-    int elementColumn = 0;          // the cell whose device the comment belongs to (row: the cursor row)
+    bool closes = true;     // the dialog closes after this OK
+    int elementColumn = 0;  // the cell whose device the comment belongs to (row: the cursor row)
 
     bool operator==(const ElementEntryResult&) const = default;
 };

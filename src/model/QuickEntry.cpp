@@ -30,23 +30,22 @@ constexpr BasicWord kBasicWords[] = {
 
 // Application instructions: the entry dialog opens on the mnemonic and its blank.
 constexpr const char* kInstructionWords[] = {
-    "SET ",   "RST ",   "PLS ",   "PLF ",   "ALT ",   "MOV ",   "ZRST ",  "SFTR ",  "SFTL ",
-    "CML ",   "ADD ",   "SUB ",   "MUL ",   "DIV ",   "WAND ",  "WOR ",   "WXOR ",  "INC ",
-    "DEC ",   "PID ",   "DADD ",  "DSUB ",  "DMUL ",  "DDIV ",  "SPD ",   "DINC ",  "DDEC ",
-    "DMOV ",  "PLSR ",  "PLSF ",  "PWM ",   "MC ",    "MCR ",   "CJ ",    "CALL ",  "P ",
-    "ABS ",   "DABS ",  "SWAP ",  "SUM ",   "BCD ",   "BIN ",   "BON ",   "MODRD ", "MODRI ",
-    "MODWR ", "MODWL ", "TXT ",   "REG ",   "SCAD ",  "FILT ",  "STL ",   "REF ",   "XCH ",
-    "ROR ",   "ROL ",   "FMOV ",  "BMOV ",  "LADJ ",  "DFLT ",  "DINT ",  "DEADD ", "DESUB ",
-    "DEMUL ", "DEDIV ", "DECMP ", "NEG ",   "DNEG ",  "WTOB ",  "BTOW ",  "DEMOV ", "MEAN ",
-    "WSUM ",  "WSFR ",  "WSFL ",  "SFWR ",  "SFRD ",  "POP ",   "HOUR ",  "DUTY ",  "RAMP ",
-    "DPLSV ", "DDRVI ", "DDRVA ", "DZRN ",  "MODRB ", "MODWB ", "RS1 ",   "RS2 ",   "RS3 ",
+    "SET ",   "RST ",   "PLS ",   "PLF ",   "ALT ",   "MOV ",   "ZRST ",  "SFTR ", "SFTL ", "CML ",
+    "ADD ",   "SUB ",   "MUL ",   "DIV ",   "WAND ",  "WOR ",   "WXOR ",  "INC ",  "DEC ",  "PID ",
+    "DADD ",  "DSUB ",  "DMUL ",  "DDIV ",  "SPD ",   "DINC ",  "DDEC ",  "DMOV ", "PLSR ", "PLSF ",
+    "PWM ",   "MC ",    "MCR ",   "CJ ",    "CALL ",  "P ",     "ABS ",   "DABS ", "SWAP ", "SUM ",
+    "BCD ",   "BIN ",   "BON ",   "MODRD ", "MODRI ", "MODWR ", "MODWL ", "TXT ",  "REG ",  "SCAD ",
+    "FILT ",  "STL ",   "REF ",   "XCH ",   "ROR ",   "ROL ",   "FMOV ",  "BMOV ", "LADJ ", "DFLT ",
+    "DINT ",  "DEADD ", "DESUB ", "DEMUL ", "DEDIV ", "DECMP ", "NEG ",   "DNEG ", "WTOB ", "BTOW ",
+    "DEMOV ", "MEAN ",  "WSUM ",  "WSFR ",  "WSFL ",  "SFWR ",  "SFRD ",  "POP ",  "HOUR ", "DUTY ",
+    "RAMP ",  "DPLSV ", "DDRVI ", "DDRVA ", "DZRN ",  "MODRB ", "MODWB ", "RS1 ",  "RS2 ",  "RS3 ",
     "RS4 ",
 };
 
 // Compare contacts: "LD" or "AND" and a sign; the entry dialog gets the sign
 // (with its "D" for the 32-bit forms) and the blank. There are none with "OR".
-constexpr const char* kCompareSigns[] = {"> ",   "< ",   "= ",    "<> ",   ">= ",   "<= ",
-                                         "D> ",  "D< ",  "D= ",   "D<> ",  "D>= ",  "D<= "};
+constexpr const char* kCompareSigns[] = {
+    "> ", "< ", "= ", "<> ", ">= ", "<= ", "D> ", "D< ", "D= ", "D<> ", "D>= ", "D<= "};
 constexpr const char* kComparePrefixes[] = {"LD", "AND"};
 
 // Instructions without operands, stored at once on Enter.

@@ -71,7 +71,8 @@ void TMainFrm::ConnectEntryWindows() {
         PlaceTool(toolKind);
     };
     calls.yline = [this] {
-        RunEditCommand([this] { return YlineClick(TheProgram().cells, TheGridCursor(), Chinese()); });
+        RunEditCommand(
+            [this] { return YlineClick(TheProgram().cells, TheGridCursor(), Chinese()); });
     };
     calls.ylineDel = [this] {
         RunEditCommand([] { return YlineDELClick(TheProgram().cells, TheGridCursor()); });
@@ -84,7 +85,8 @@ void TMainFrm::ConnectEntryWindows() {
     };
     calls.moveCursor = [this](int column, int row) {
         const int gridRow = row - TheProgramBlocks().rowBase;
-        if (gridRow >= 0 && gridRow < ladderEdit_->RowCount()) ladderEdit_->SetCursor(column, gridRow);
+        if (gridRow >= 0 && gridRow < ladderEdit_->RowCount())
+            ladderEdit_->SetCursor(column, gridRow);
     };
     calls.gridOnScreen = [this] {
         return ladderEdit_->viewport()->mapToGlobal(QPoint(0, 0)) - QPoint(0, kPanelLift);

@@ -223,9 +223,8 @@ void TFunInputFrm::BitBtn1Click() {
     LadderCells& cells = TheProgram().cells;
     const std::string text = edit1_->text().toStdString();
     const int row = cursor.cursorRow;
-    std::optional<ElementEntryResult> result =
-        EnterElement({text, entryKind_, orEdgeFlag_, checkBox1_->isChecked(), cursor.cursorCol, row},
-                     cells);
+    std::optional<ElementEntryResult> result = EnterElement(
+        {text, entryKind_, orEdgeFlag_, checkBox1_->isChecked(), cursor.cursorCol, row}, cells);
     if (!result) return;  // the user was told; the dialog stays open
 
     const bool changed = WritesChange(result->writes, cells);

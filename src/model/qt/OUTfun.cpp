@@ -161,8 +161,8 @@ void TOUTF::ComboBox1Change() {
 void TOUTF::Edit1Change() {
     SetupOperands();
     // The description of the list entry typed or chosen, none for other text.
-    explain_->setCurrentIndex(edit1_->findText(edit1_->currentText(), Qt::MatchExactly |
-                                                                          Qt::MatchCaseSensitive));
+    explain_->setCurrentIndex(
+        edit1_->findText(edit1_->currentText(), Qt::MatchExactly | Qt::MatchCaseSensitive));
 }
 
 void TOUTF::OperandVisible(int count) {
@@ -231,8 +231,8 @@ void TOUTF::FormShow() {
     SetupOperands();
     if (layout_ != nullptr) {
         for (int n = 1; n <= layout_->panels; ++n) {
-            const int choice = ChoiceForOperand(layout_->operands[Slot(n)],
-                                                OperandField(n)->text().toStdString());
+            const int choice =
+                ChoiceForOperand(layout_->operands[Slot(n)], OperandField(n)->text().toStdString());
             if (choice < OPera(n)->count()) {
                 OPera(n)->setCurrentIndex(choice);
                 OPeran(n)->setCurrentIndex(choice);
@@ -272,8 +272,8 @@ void TOUTF::BitBtn7Click() {
         }
     }
     // A mnemonic the catalogue has no operands for keeps those it was handed.
-    const bool keepHanded = layout_ == nullptr && !handedMnemonic_.empty() &&
-                            catalogueMnemonic_ == handedMnemonic_;
+    const bool keepHanded =
+        layout_ == nullptr && !handedMnemonic_.empty() && catalogueMnemonic_ == handedMnemonic_;
     const std::string text =
         BuildCatalogueText(edit1_->currentText().toStdString(), operands, keepHanded);
     if (target_ != nullptr) target_->SetText(QString::fromStdString(text));

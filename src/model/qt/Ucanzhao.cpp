@@ -120,8 +120,8 @@ void Tcanzhao::Fill(QTableWidget* grid, const std::vector<std::string>& rows) {
     grid->clearContents();
     grid->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
-        grid->setItem(r, 0,
-                      new QTableWidgetItem(QString::fromStdString(rows[static_cast<std::size_t>(r)])));
+        grid->setItem(
+            r, 0, new QTableWidgetItem(QString::fromStdString(rows[static_cast<std::size_t>(r)])));
         grid->setRowHeight(r, kRowHeight);
     }
     grid->setCurrentCell(-1, -1);
