@@ -225,7 +225,12 @@ void TFunInputFrm::BitBtn1Click() {
     const int row = cursor.cursorRow;
     std::optional<ElementEntryResult> result = EnterElement(
         {text, entryKind_, orEdgeFlag_, checkBox1_->isChecked(), cursor.cursorCol, row}, cells);
-    if (!result) return;  // the user was told; the dialog stays open
+    if (!result) {
+        // The user was told; the dialog stays open for the correction.
+        activateWindow();
+        edit1_->setFocus();
+        return;
+    }
 
     const bool changed = WritesChange(result->writes, cells);
     ApplyCellWrites(result->writes, cells);

@@ -439,6 +439,42 @@ TEST_F(EntryWindows, SaveFollowsEveryCellTheOkChanged) {
     EXPECT_FALSE(TheProgram().cells.HasVerticalLink(2, 12)) << "the links undo with the entry";
 }
 
+TEST_F(EntryWindows, TheDialogSitsUnderTheCursorCellAndIsDraggedByItsBackground) {
+    TLadderGrid* grid = frm_->LadderEdit();
+    auto cellOnScreen = [grid] {
+        return grid->viewport()->mapToGlobal(grid->CellRect(grid->Col(), grid->Row()).topLeft());
+    };
+    grid->SetCursor(3, 1);
+    Tool(1);
+    ASSERT_TRUE(entry_->isVisible());
+    EXPECT_EQ(entry_->size(), QSize(342, 82));
+    EXPECT_EQ(entry_->pos(), cellOnScreen() + QPoint(0, 58)) << "just under the cell";
+
+    QWidget* background = entry_->findChild<QWidget*>("Panel1");
+    ASSERT_NE(background, nullptr);
+    const QPoint before = entry_->pos();
+    QTest::mousePress(background, Qt::LeftButton, {}, QPoint(200, 70));
+    QTest::mouseMove(background, QPoint(230, 90));
+    QTest::mouseRelease(background, Qt::LeftButton, {}, QPoint(230, 90));
+    EXPECT_EQ(entry_->pos(), before + QPoint(30, 20));
+    entry_->BitBtn3()->click();
+
+    // Near the bottom of the screen it goes above the cell.
+    const int screenHeight = entry_->screen()->geometry().height();
+    int row = grid->TopRow();
+    while (grid->viewport()->mapToGlobal(grid->CellRect(1, row).topLeft()).y() + 58 <=
+               screenHeight - 182 &&
+           row < grid->TopRow() + grid->VisibleRowCount() - 1) {
+        ++row;
+    }
+    grid->SetCursor(3, row);
+    Tool(1);
+    const QPoint cell = cellOnScreen();
+    ASSERT_GT(cell.y() + 58, screenHeight - 182) << "a row low enough on the screen";
+    EXPECT_EQ(entry_->pos(), cell + QPoint(0, 58 - 143));
+    entry_->BitBtn3()->click();
+}
+
 TEST_F(EntryWindows, TheDotsButtonOpensTheCatalogueOrThePicker) {
     auto* catalogue = frm_->findChild<TOUTF*>();
     auto* picker = frm_->findChild<Tcanzhao*>();
