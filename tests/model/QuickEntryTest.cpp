@@ -102,10 +102,5 @@ TEST(QuickEntry, EnterWords) {
     EXPECT_EQ(QuickEntryEnterWords().size(), 8u);
 }
 
-TEST(QuickEntry, EveryWordFitsTheBox) {
-    for (const std::string& word : QuickEntryChangeWords())
-        EXPECT_LE(word.size(), static_cast<std::size_t>(kQuickEntryLength)) << word;
-}
-
 }  // namespace
 }  // namespace vx
