@@ -96,6 +96,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     RefreshUndoButtons();
 
     FormCreate();
+    ConnectEntryWindows();
 }
 
 TMainFrm::~TMainFrm() = default;

@@ -149,6 +149,7 @@ class TMainFrm : public QMainWindow {
     void RefreshUndoButtons();
     void ConnectCommands();
     void ConnectEditing();
+    void ConnectEntryWindows();  // the quick entry box and the entry dialogs (MainEntry.cpp)
     void ApplyCommandResult(const CommandResult& result);
     void RunEditCommand(const std::function<CommandResult()>& command);
     void AfterSelectionEdit(const EditResult& result);
