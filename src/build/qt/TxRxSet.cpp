@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "platform/qt/Canvas.h"
 #include "styling/qt/FlatSkin.h"
@@ -296,6 +297,16 @@ void TSystemSetFrm::Build() {
     connect(hFun2_, &QCheckBox::clicked, this, [this] { H_Fun2Click(); });
     connect(bitBtn1_, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(bitBtn2_, &QPushButton::clicked, this, [this] { done(kResultNo); });
+
+    // Wide enough for the longest entry and the drop-down button.
+    for (auto& [name, control] : controls_) {
+        auto* combo = qobject_cast<QComboBox*>(control);
+        if (combo == nullptr) continue;
+        int widest = 0;
+        for (int i = 0; i < combo->count(); ++i)
+            widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
+        combo->setMinimumWidth(widest + 36);
+    }
 
     PlcSeriesChange();
     CanUseChange();

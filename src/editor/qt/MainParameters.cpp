@@ -7,6 +7,7 @@
 
 #include "build/SysParams.h"
 #include "build/qt/TxRxSet.h"
+#include "editor/DeviceComments.h"
 #include "editor/ProjectTree.h"
 #include "editor/qt/Main.h"
 #include "editor/qt/OrganUse.h"
@@ -38,7 +39,10 @@ void TMainFrm::ConnectParameterWindows() {
     connect(Item("PLC2"), &QAction::triggered, this, [this] { PLC2Click(true); });
     connect(Button("SystemToolButton"), &QToolButton::clicked, this, [this] { PLC2Click(true); });
 
-    // The device usage window.
+    // The device usage window. The grid draws the comments it edits.
+    ladderEdit_->DrawContext().comment = [](DeviceCode code) {
+        return TheDeviceComments().CommentOf(code);
+    };
     organUseFrm->Asks().projectFile = [this] { return names_.projectFile; };
     auto commentsMayHaveChanged = [this] {
         ladderEdit_->viewport()->update();

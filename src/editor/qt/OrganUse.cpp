@@ -5,12 +5,14 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QScreen>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -155,6 +157,11 @@ TOrganUseFrm::TOrganUseFrm(QWidget* parent) : QDialog(parent) {
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(pageControl_);
     resize(1040, 680);
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        move(area.left() + (area.width() - width()) / 2,
+             area.top() + std::max(0, (area.height() - height()) / 2));
+    }
 
     seams_.reportFile = [this](const std::string& suggested) -> std::optional<std::string> {
         QFileDialog dialog(this);
@@ -303,6 +310,7 @@ QWidget* TOrganUseFrm::BuildCommentPage() {
         grid->verticalHeader()->hide();
         grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         grid->verticalHeader()->setDefaultSectionSize(kCommentRowHeight);
+        grid->setColumnWidth(0, 64);
         grid->setColumnWidth(1, 50);
         grid->setColumnWidth(2, 738);
         grid->horizontalHeader()->setStretchLastSection(true);

@@ -225,6 +225,8 @@ TEST_F(MainParametersTest, CommentEditsAndClosingMakeTheProjectUnsaved) {
     QAbstractItemModel* model = usage->CommentGrid(2)->model();  // M
     ASSERT_TRUE(model->setData(model->index(12, 2), QString("阀门"), Qt::EditRole));
     EXPECT_EQ(TheDeviceComments().Comment(DeviceKind::M, 12), "阀门");
+    EXPECT_EQ(frm_->LadderEdit()->DrawContext().comment(MakeDeviceCode(DeviceKind::M, 12)), "阀门")
+        << "the grid draws it under the contact";
     EXPECT_TRUE(frm_->Item("FileSaveItem")->isEnabled());
 
     frm_->Dialogs().saveFile = [&](const std::string&) {
