@@ -12,6 +12,7 @@
 #include <QStatusBar>
 #include <QVBoxLayout>
 
+#include "editor/DeviceComments.h"
 #include "model/LadderProgram.h"
 #include "online/DeviceImage.h"
 #include "online/EvaluateCell.h"
@@ -97,6 +98,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
 
     FormCreate();
     ConnectEntryWindows();
+    ConnectParameterWindows();
 }
 
 TMainFrm::~TMainFrm() = default;
@@ -136,28 +138,40 @@ void TMainFrm::ConnectCommands() {
     connect(Item("N42"), &QAction::triggered, this, [this] { Launch("Notepad.exe", {}, {}); });
 
     // Commands whose windows are not part of the tool yet stay visible but disabled.
-    for (const char* name : {"PrintItem",   "N29",
-                             "P2",          "MenuItem3",
-                             "LookupItem",  "MenuItem1",
-                             "N23",         "N24",
-                             "N38",         "N39",
-                             "N40",         "N41",
-                             "c1",          "N12",
-                             "N13",         "N14",
-                             "N15",         "N26",
-                             "NStakeoutON", "N30",
-                             "N31",         "N32",
-                             "PLC2",        "N43",
-                             "N44",         "FirmwareUpdateItem",
-                             "N46",         "N47",
-                             "I5",          "N61",
+    for (const char* name : {"PrintItem",
+                             "N29",
+                             "P2",
+                             "MenuItem3",
+                             "LookupItem",
+                             "MenuItem1",
+                             "N38",
+                             "N39",
+                             "N40",
+                             "N41",
+                             "c1",
+                             "N12",
+                             "N13",
+                             "N14",
+                             "N15",
+                             "N26",
+                             "NStakeoutON",
+                             "N30",
+                             "N31",
+                             "N32",
+                             "N43",
+                             "N44",
+                             "FirmwareUpdateItem",
+                             "N46",
+                             "N47",
+                             "I5",
+                             "N61",
                              "AboutItem"}) {
         Item(name)->setEnabled(false);
         unbuilt_.insert(name);
     }
-    for (const char* name : {"PrintToolButton", "LookupToolButton", "CompileToolButton",
-                             "DownloadToolButton", "StakeoutON", "MemoryToolButton",
-                             "ComToolButton", "SystemToolButton", "UsageToolButton"}) {
+    for (const char* name :
+         {"PrintToolButton", "LookupToolButton", "CompileToolButton", "DownloadToolButton",
+          "StakeoutON", "MemoryToolButton", "ComToolButton"}) {
         Button(name)->setEnabled(false);
         unbuilt_.insert(name);
     }
@@ -233,6 +247,9 @@ void TMainFrm::BuildClientArea() {
     auto* gridLayout = new QStackedLayout(panel1_);
     ladderEdit_ = new TLadderGrid(panel1_);
     ladderEdit_->DrawContext().cells = &TheProgram().cells;
+    ladderEdit_->DrawContext().comment = [](DeviceCode code) {
+        return TheDeviceComments().CommentOf(code);
+    };
     ladderEdit_->DrawContext().evaluate = [](int column, int row, CellLiveState& live) {
         const MonitorRecord record =
             EvaluateCell(TheProgram().cells, column, row, TheDeviceImage(), WordDisplay::kSigned);

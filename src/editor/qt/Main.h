@@ -106,6 +106,10 @@ class TMainFrm : public QMainWindow {
     bool CoverShown() const;
     void SetCoverShown(bool shown);
     const std::string& ProjectFile() const { return names_.projectFile; }
+    // The system parameter command: from its menu item or button the dialog
+    // is shown; New and Open only let it take the project's strings. Then the
+    // model and version go to status panel 3 and the project tab.
+    void PLC2Click(bool fromMenu);
 
   signals:
     // After the start timer has enabled the window.
@@ -166,6 +170,8 @@ class TMainFrm : public QMainWindow {
     void Redo();
     void Launch(const char* program, const std::vector<std::string>& arguments,
                 const std::string& folder);
+    // The system parameter and device usage windows (MainParameters.cpp).
+    void ConnectParameterWindows();
 
     // Widgets.
     TFxMainMenu* mainMenu_ = nullptr;

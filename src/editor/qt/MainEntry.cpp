@@ -110,13 +110,6 @@ void TMainFrm::ConnectEntryWindows() {
     catalogue->SetHelp(help);
     picker->SetHelp(help);
 
-    // The grid shows the comments the entry dialog edits.
-    if (!ladderEdit_->DrawContext().comment) {
-        ladderEdit_->DrawContext().comment = [](DeviceCode code) {
-            return TheDeviceComments().CommentOf(code);
-        };
-    }
-
     ldHelp_->setPlainText(QString::fromStdString(QuickEntryHintText()));
     ldHelp_->resize(220, 170);
 

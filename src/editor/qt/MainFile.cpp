@@ -174,6 +174,7 @@ void TMainFrm::AfterProjectLoaded() {
     ToolbarInitialize();
     ShowBlock(TheProgramBlocks(), kMainNode);
     ProManageRefresh();
+    PLC2Click(false);
     ladderEdit_->SetCursor(1, 0);
 }
 

@@ -234,8 +234,8 @@ void TMainFrm::SetProjectCommandsEnabled(bool enabled) {
     }
     for (TFxToolBarButton* b : functionBar_->Buttons())
         b->setEnabled(enabled);
-    for (const char* name :
-         {"CutToolButton", "CopyToolButton", "TopToolButton", "OnTopToolButton"}) {
+    for (const char* name : {"CutToolButton", "CopyToolButton", "TopToolButton", "OnTopToolButton",
+                             "SystemToolButton"}) {
         Button(name)->setEnabled(enabled);
     }
 }

@@ -43,6 +43,8 @@ class MainFrmTest : public testing::Test {
     std::unique_ptr<TMainFrm> Started() {
         auto frm = std::make_unique<TMainFrm>();
         frm->Dialogs().startPage = [this] { ++startPages_; };
+        // New confirms the parameter dialog unchanged.
+        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
         QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
         frm->show();
         EXPECT_TRUE(started.wait(3000));

@@ -40,6 +40,7 @@ class EntryWindows : public testing::Test {
         previous_ = SetModalRunner([](QDialog& d) { d.show(); });
 
         frm_ = std::make_unique<TMainFrm>();
+        frm_->Dialogs().systemParameters = [](LadderProgram&) { return true; };
         frm_->Dialogs().startPage = [] {};
         QSignalSpy started(frm_.get(), &TMainFrm::StartTimerFired);
         frm_->show();
