@@ -106,6 +106,8 @@ class TMainFrm : public QMainWindow {
     bool CoverShown() const;
     void SetCoverShown(bool shown);
     const std::string& ProjectFile() const { return names_.projectFile; }
+    // The compile command (F5; also run by the download command).
+    void c1Click();
 
   signals:
     // After the start timer has enabled the window.
@@ -149,6 +151,7 @@ class TMainFrm : public QMainWindow {
     void RefreshUndoButtons();
     void ConnectCommands();
     void ConnectEditing();
+    void ConnectBuildWindows();  // compile, C block and plug-in commands (MainBuild.cpp)
     void ApplyCommandResult(const CommandResult& result);
     void RunEditCommand(const std::function<CommandResult()>& command);
     void AfterSelectionEdit(const EditResult& result);
