@@ -40,7 +40,18 @@ constexpr int kPaneExpanded = 188;
 constexpr int kReadySeconds = 60;
 
 QString Q(const std::string& s) {
-    return QString::fromStdString(s);
+    QString text = QString::fromStdString(s);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+// Adds lines to a memo as a list of lines: the first line added to an empty
+// memo is its first line, even when it is empty.
+void AddLines(QPlainTextEdit* memo, const QStringList& lines) {
+    const QString text = memo->toPlainText();
+    QStringList all = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    all += lines;
+    memo->setPlainText(all.join(QLatin1Char('\n')));
 }
 
 // Runs an action on a double click of the watched widget.
@@ -94,16 +105,8 @@ FunctionStageView MainStageView(TMainFrm& frm, QWidget* pane, QPlainTextEdit* me
     view.status = [&frm](int panel, const std::string& text) {
         frm.StatusPanel(panel)->setText(Q(text));
     };
-    view.setMessages = [=](const std::string& text) {
-        QString shown = Q(text);
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        memo2->setPlainText(shown);
-    };
-    view.addMessage = [=](const std::string& line) {
-        QString shown = Q(line);
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        memo2->appendPlainText(shown);
-    };
+    view.setMessages = [=](const std::string& text) { memo2->setPlainText(Q(text)); };
+    view.addMessage = [=](const std::string& line) { AddLines(memo2, {Q(line)}); };
     view.showPane = [=](PaneColour colour) {
         memo2->show();
         if (pane->height() < kPaneMinimum || pane->isHidden())
@@ -114,11 +117,7 @@ FunctionStageView MainStageView(TMainFrm& frm, QWidget* pane, QPlainTextEdit* me
                          colour == PaneColour::Red ? QColor(255, 0, 0) : QColor(0, 0, 255));
         memo2->setPalette(palette);
     };
-    view.instructionList = [=](const std::string& text) {
-        QString shown = Q(text);
-        shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-        memo1->setPlainText(shown);
-    };
+    view.instructionList = [=](const std::string& text) { memo1->setPlainText(Q(text)); };
     return view;
 }
 
@@ -343,8 +342,7 @@ void TMainFrm::c1Click() {
         statusBar()->setToolTip(Q(report.sizeHint));
         StatusPanel(1)->setText(Q(report.statusText));
         if (!wgSizePanel1_->isHidden()) {
-            memo2_->appendPlainText(QString());
-            memo2_->appendPlainText(Q(report.paneLine));
+            AddLines(memo2_, {QString(), Q(report.paneLine)});
         }
         state.compileResult = kReadySeconds;
         readyCountdown_ = kReadySeconds;
