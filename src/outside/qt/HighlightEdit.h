@@ -47,9 +47,8 @@ class THighlightEditFrm : public QDialog {
     bool Save();
     bool Modified() const;
     QPlainTextEdit* Editor() const { return editor_; }
-
-  protected:
-    void reject() override;  // Esc and the close box: ask about unsaved changes
+    // Esc, the close button and the close box: asks about unsaved changes.
+    void reject() override;
 
   private:
     bool chinese_;
