@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "editor/ProjectFile.h"
+#include "platform/FileIo.h"
 
 namespace vx {
 namespace {
@@ -77,6 +80,23 @@ TEST(PlcSourceTest, HeaderDeclaresWhatTheProgramUses) {
           "#define CALLs(", "#define KMOV("}) {
         EXPECT_NE(header.find(name), std::string::npos) << name;
     }
+}
+
+TEST(PlcSourceTest, TheReservedWordsPageNamesEveryMacroAndRoutine) {
+    const std::string page = ReadWholeFile(VX_SOURCE_DIR "/data/KeyWord.htm").value_or("");
+    ASSERT_FALSE(page.empty());
+    const std::string header = kPlcHeaderText;
+    const std::regex name(
+        R"((?:#define|\n(?:void|unsigned char|unsigned short|int|float)\*?) +([A-Za-z_][A-Za-z_0-9]*))");
+    int names = 0;
+    for (auto it = std::sregex_iterator(header.begin(), header.end(), name);
+         it != std::sregex_iterator(); ++it) {
+        const std::string n = (*it)[1];
+        if (n == "PLC_H" || n.starts_with("Ins_")) continue;
+        ++names;
+        EXPECT_TRUE(std::regex_search(page, std::regex("\\b" + n + "\\b"))) << n;
+    }
+    EXPECT_GT(names, 150);
 }
 
 }  // namespace
