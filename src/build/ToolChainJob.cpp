@@ -61,6 +61,9 @@ std::string ToolChainJob::ReadLog(const std::string& name) const {
     std::string text = ReadWholeFile(path).value_or(std::string());
     const std::size_t start = text.find_first_not_of(" \t\r\n");
     text.erase(0, start == std::string::npos ? text.size() : start);
+    // The last line end would show as one more empty line in the pane.
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r'))
+        text.pop_back();
     return IsUtf8(text) ? text : GbkToUtf8(text);
 }
 

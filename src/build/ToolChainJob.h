@@ -63,7 +63,8 @@ class ToolChainJob {
     // Ends the job at once, without running the tool chain.
     void FinishEarly(int result);
     // The log's text (UTF-8; a log in another encoding is read as GBK), with
-    // leading white space removed; empty when there is none.
+    // leading white space and trailing line ends removed; empty when there is
+    // none.
     std::string ReadLog(const std::string& name) const;
 
     StageView& view_;

@@ -166,7 +166,7 @@ TEST_F(StagesTest, ACompileErrorEndsTheStageAtOnceInRed) {
     ASSERT_EQ(stage.CommandLines().size(), 4u);
     Run(stage);
     EXPECT_FALSE(FileExists(JoinPath(winDir_, "Torvin.pin")));
-    EXPECT_EQ(view_.messages, "C Language [function1]\r\nPLCC.c:3:9: error: 'x' undeclared\n\r\n");
+    EXPECT_EQ(view_.messages, "C Language [function1]\r\nPLCC.c:3:9: error: 'x' undeclared\r\n");
     EXPECT_TRUE(view_.paneShown);
     EXPECT_EQ(view_.colour, PaneColour::Red);
     EXPECT_TRUE(stage.Stopped());
@@ -195,7 +195,7 @@ TEST_F(StagesTest, LinkerMessagesForMissingSymbols) {
         ASSERT_TRUE(stage.Begin());
         Run(stage);
         EXPECT_EQ(view_.messages,
-                  "(untouched)\n高级语言 [function1]\nundefined reference to `Missing'\n");
+                  "(untouched)\n高级语言 [function1]\nundefined reference to `Missing'");
         EXPECT_EQ(view_.colour, PaneColour::Red);
         EXPECT_EQ(stage.Result(), 2);
     }
@@ -238,7 +238,7 @@ TEST_F(StagesTest, ThreeFailedAttemptsShowWhatTheLinkerSaid) {
     EXPECT_EQ(stage.Result(), 3);
     EXPECT_FALSE(stage.Stopped());
     EXPECT_EQ(Count(Calls(), "--output plc.elf"), 3) << "each attempt after the last has ended";
-    EXPECT_EQ(view_.messages, "ld: cannot open linker script file ../ST.ld\n");
+    EXPECT_EQ(view_.messages, "ld: cannot open linker script file ../ST.ld");
     EXPECT_EQ(view_.colour, PaneColour::Red);
 }
 
@@ -339,7 +339,7 @@ TEST_F(StagesTest, TheLibraryKeepsWarningsInBlue) {
     Run(stage);
     EXPECT_TRUE(stage.LibraryMade());
     EXPECT_EQ(ReadTestFile(LibFileOf(project_)), "object\n");
-    EXPECT_EQ(view_.messages, "高级语言 [function1]\r\nPLCC.c:3:7: warning: unused variable 'u'\n");
+    EXPECT_EQ(view_.messages, "高级语言 [function1]\r\nPLCC.c:3:7: warning: unused variable 'u'");
     EXPECT_EQ(view_.colour, PaneColour::Blue);
     EXPECT_EQ(view_.labels.back(), "编译成功 ！");
     EXPECT_EQ(stage.Result(), 0);

@@ -3,6 +3,7 @@
 // choice and the project password prompt, and the buttons of the message
 // pane.
 #include <QApplication>
+#include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QStatusBar>
@@ -136,6 +137,8 @@ void TMainFrm::ConnectBuildWindows() {
     paneRow->addWidget(collapse);
     paneRow->addWidget(expand);
     paneRow->addWidget(hidePane);
+    // Compiler messages point at columns: a fixed-width font keeps them aligned.
+    memo2_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     wgSizePanel1_->setMinimumHeight(0);
     wgSizePanel1_->setFixedHeight(kPaneMinimum);
     auto setPaneHeight = [this](int height, bool memoShown) {
