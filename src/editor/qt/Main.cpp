@@ -5,8 +5,6 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QGuiApplication>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QScreen>
 #include <QStackedLayout>
 #include <QStatusBar>
@@ -92,6 +90,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     connect(Item("FileExitItem"), &QAction::triggered, this, &QWidget::close);
     ConnectCommands();
     ConnectEditing();
+    ConnectBuildWindows();
     SetProjectCommandsEnabled(false);
     SetSaveEnabled(false);
     RefreshUndoButtons();
@@ -138,40 +137,16 @@ void TMainFrm::ConnectCommands() {
     connect(Item("N42"), &QAction::triggered, this, [this] { Launch("Notepad.exe", {}, {}); });
 
     // Commands whose windows are not part of the tool yet stay visible but disabled.
-    for (const char* name : {"PrintItem",
-                             "N29",
-                             "P2",
-                             "MenuItem3",
-                             "LookupItem",
-                             "MenuItem1",
-                             "N38",
-                             "N39",
-                             "N40",
-                             "N41",
-                             "c1",
-                             "N12",
-                             "N13",
-                             "N14",
-                             "N15",
-                             "N26",
-                             "NStakeoutON",
-                             "N30",
-                             "N31",
-                             "N32",
-                             "N43",
-                             "N44",
-                             "FirmwareUpdateItem",
-                             "N46",
-                             "N47",
-                             "I5",
-                             "N61",
-                             "AboutItem"}) {
+    // clang-format off
+    for (const char* name : {"PrintItem", "N29", "P2", "MenuItem3", "LookupItem", "MenuItem1",
+                             "N12", "N13", "N14", "N15", "N26", "NStakeoutON", "N30", "N31", "N32",
+                             "N43", "N44", "FirmwareUpdateItem", "N46", "I5", "N61", "AboutItem"}) {
+        // clang-format on
         Item(name)->setEnabled(false);
         unbuilt_.insert(name);
     }
-    for (const char* name :
-         {"PrintToolButton", "LookupToolButton", "CompileToolButton", "DownloadToolButton",
-          "StakeoutON", "MemoryToolButton", "ComToolButton"}) {
+    for (const char* name : {"PrintToolButton", "LookupToolButton", "DownloadToolButton",
+                             "StakeoutON", "MemoryToolButton", "ComToolButton"}) {
         Button(name)->setEnabled(false);
         unbuilt_.insert(name);
     }
@@ -199,15 +174,6 @@ void TMainFrm::ConnectCommands() {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().first().toStdString();
-    };
-    windows_.password = [this](const LadderProgram& program) {
-        // Stands in until the project password window exists; the password is never shown.
-        bool ok = false;
-        const QString typed =
-            QInputDialog::getText(this, QString::fromUtf8(kProductTitle),
-                                  QString::fromStdString(Tr("请输入密码：", "Password:")),
-                                  QLineEdit::Password, QString(), &ok);
-        return ok && typed.toStdString() == program.passwordText;
     };
 }
 

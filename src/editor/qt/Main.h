@@ -110,6 +110,8 @@ class TMainFrm : public QMainWindow {
     // is shown; New and Open only let it take the project's strings. Then the
     // model and version go to status panel 3 and the project tab.
     void PLC2Click(bool fromMenu);
+    // The compile command (F5; also run by the download command).
+    void c1Click();
 
   signals:
     // After the start timer has enabled the window.
@@ -154,6 +156,7 @@ class TMainFrm : public QMainWindow {
     void ConnectCommands();
     void ConnectEditing();
     void ConnectEntryWindows();  // the quick entry box and the entry dialogs (MainEntry.cpp)
+    void ConnectBuildWindows();  // compile, C block and plug-in commands (MainBuild.cpp)
     void ApplyCommandResult(const CommandResult& result);
     void RunEditCommand(const std::function<CommandResult()>& command);
     void AfterSelectionEdit(const EditResult& result);

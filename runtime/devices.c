@@ -1,0 +1,25 @@
+/* The controller's device memory. */
+#include "plc.h"
+
+INT8U X[X_SIZE];
+INT8U Y[Y_SIZE];
+INT8U S[S_SIZE];
+INT8U SP[S_SIZE];
+INT8U M[M_SIZE];
+INT8U MP[MP_SIZE];
+INT16 D[D_SIZE];
+INT16 SD[SD_SIZE];
+INT8U T_out[T_SIZE];
+INT32U T_Memory[T_SIZE];
+INT16U T_Nonce[T_SIZE];
+INT8U C_clk[C_SIZE];
+INT8U C_out[C_SIZE];
+INT32 C_Memory[C_SIZE];
+INT16 C_Nonce[C_SIZE];
+INT8U B00;
+INT8U N[2] = {TRUE, TRUE};
+INT8U PUSHcnt;
+INT8U Sec_CLK_ON;
+INT8U PUSH[PUSH_SIZE];
+INT16 Z;
+INT16 V;

@@ -1,0 +1,21 @@
+/* What the run-time library's parts share with the start-up code. */
+#ifndef RUNTIME_H
+#define RUNTIME_H
+
+/* Milliseconds since start, counted by the system tick. */
+unsigned int RuntimeMilliseconds(void);
+
+/* The model the image was linked for (the per-model object). */
+struct PlcModelInfo {
+    unsigned char series;
+    unsigned char version;
+    unsigned short inputs;  /* number of X points */
+    unsigned short outputs; /* number of Y points */
+};
+extern const struct PlcModelInfo PlcModel;
+
+/* Reads the inputs into X and writes Y to the outputs. */
+void RuntimeReadInputs(void);
+void RuntimeWriteOutputs(void);
+
+#endif

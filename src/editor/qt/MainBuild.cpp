@@ -1,0 +1,361 @@
+// The main window's compile commands: the compile (F5) with its report, the C
+// block editor, the C library compile, the C-language help pages, the plug-in
+// choice and the project password prompt, and the buttons of the message
+// pane.
+#include <QApplication>
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QMouseEvent>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "build/CompileReport.h"
+#include "build/CompileState.h"
+#include "build/CompileValues.h"
+#include "build/ScratchFolder.h"
+#include "build/ToolChain.h"
+#include "build/TranslateStage.h"
+#include "build/qt/Client_Opt.h"
+#include "build/qt/MyPublicFrm.h"
+#include "build/qt/PasswordIN.h"
+#include "build/qt/TCPPlib.h"
+#include "build/qt/Translate.h"
+#include "editor/CBlockFile.h"
+#include "editor/ProjectTree.h"
+#include "editor/qt/Main.h"
+#include "model/JumpLabelCheck.h"
+#include "model/LadderProgram.h"
+#include "outside/LadderConvert.h"
+#include "outside/qt/HighlightEdit.h"
+#include "platform/FileIo.h"
+#include "platform/MessageBox.h"
+#include "platform/SystemFolders.h"
+
+namespace vx {
+namespace {
+
+constexpr int kPaneMinimum = 118;
+constexpr int kPaneExpanded = 188;
+constexpr int kReadySeconds = 60;
+
+QString Q(const std::string& s) {
+    QString text = QString::fromStdString(s);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return text;
+}
+
+// Adds lines to a memo as a list of lines: the first line added to an empty
+// memo is its first line, even when it is empty.
+void AddLines(QPlainTextEdit* memo, const QStringList& lines) {
+    const QString text = memo->toPlainText();
+    QStringList all = text.isEmpty() ? QStringList() : text.split(QLatin1Char('\n'));
+    all += lines;
+    memo->setPlainText(all.join(QLatin1Char('\n')));
+}
+
+// Runs an action on a double click of the watched widget.
+class DoubleClickFilter : public QObject {
+  public:
+    DoubleClickFilter(QObject* parent, std::function<void()> action)
+        : QObject(parent), action_(std::move(action)) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick) {
+            action_();
+            return true;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+  private:
+    std::function<void()> action_;
+};
+
+QToolButton* PaneButton(QWidget* parent, const char* name, const char* hint,
+                        QStyle::StandardPixmap icon) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromUtf8(name));
+    button->setToolTip(QString::fromUtf8(hint));
+    button->setIcon(parent->style()->standardIcon(icon));
+    button->setAutoRaise(true);
+    button->setIconSize(QSize(12, 12));
+    return button;
+}
+
+// Puts the title label of a pane into a row with buttons on its right.
+QHBoxLayout* TitleRow(QWidget* pane, QWidget* title) {
+    auto* layout = static_cast<QVBoxLayout*>(pane->layout());
+    auto* header = new QWidget(pane);
+    header->setObjectName(title->objectName() + QStringLiteral("Bar"));
+    auto* row = new QHBoxLayout(header);
+    row->setContentsMargins(2, 0, 2, 0);
+    row->setSpacing(1);
+    layout->removeWidget(title);
+    title->setParent(header);
+    row->addWidget(title, 1);
+    layout->insertWidget(0, header);
+    return row;
+}
+
+// The main window's side of a tool-chain job: status panels, message pane
+// and instruction list.
+FunctionStageView MainStageView(TMainFrm& frm, QWidget* pane, QPlainTextEdit* memo2,
+                                QPlainTextEdit* memo1) {
+    FunctionStageView view;
+    view.status = [&frm](int panel, const std::string& text) {
+        frm.StatusPanel(panel)->setText(Q(text));
+    };
+    view.setMessages = [=](const std::string& text) { memo2->setPlainText(Q(text)); };
+    view.addMessage = [=](const std::string& line) { AddLines(memo2, {Q(line)}); };
+    view.showPane = [=](PaneColour colour) {
+        memo2->show();
+        if (pane->height() < kPaneMinimum || pane->isHidden())
+            pane->setFixedHeight(std::max(pane->height(), kPaneMinimum));
+        pane->show();
+        QPalette palette = memo2->palette();
+        palette.setColor(QPalette::Text,
+                         colour == PaneColour::Red ? QColor(255, 0, 0) : QColor(0, 0, 255));
+        memo2->setPalette(palette);
+    };
+    view.instructionList = [=](const std::string& text) { memo1->setPlainText(Q(text)); };
+    return view;
+}
+
+}  // namespace
+
+void TMainFrm::ConnectBuildWindows() {
+    // The message pane: collapse to its title bar, expand, hide.
+    QWidget* paneTitle = wgSizePanel1_->findChild<QWidget*>(QStringLiteral("WgPanel1"));
+    QHBoxLayout* paneRow = TitleRow(wgSizePanel1_, paneTitle);
+    QToolButton* collapse =
+        PaneButton(wgSizePanel1_, "SpeedButton15", "全部折叠", QStyle::SP_TitleBarShadeButton);
+    QToolButton* expand =
+        PaneButton(wgSizePanel1_, "SpeedButton16", "全部展开", QStyle::SP_TitleBarUnshadeButton);
+    QToolButton* hidePane =
+        PaneButton(wgSizePanel1_, "SpeedButton17", "隐藏编译信息", QStyle::SP_TitleBarCloseButton);
+    paneRow->addWidget(collapse);
+    paneRow->addWidget(expand);
+    paneRow->addWidget(hidePane);
+    // Compiler messages point at columns: a fixed-width font keeps them aligned.
+    memo2_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    wgSizePanel1_->setMinimumHeight(0);
+    wgSizePanel1_->setFixedHeight(kPaneMinimum);
+    auto setPaneHeight = [this](int height, bool memoShown) {
+        memo2_->setVisible(memoShown);
+        wgSizePanel1_->setFixedHeight(height);
+    };
+    connect(collapse, &QToolButton::clicked, this, [this, setPaneHeight] {
+        setPaneHeight(
+            wgSizePanel1_->findChild<QWidget*>(QStringLiteral("WgPanel1Bar"))->sizeHint().height(),
+            false);
+    });
+    connect(expand, &QToolButton::clicked, this,
+            [setPaneHeight] { setPaneHeight(kPaneExpanded, true); });
+    connect(hidePane, &QToolButton::clicked, wgSizePanel1_, &QWidget::hide);
+    paneTitle->installEventFilter(new DoubleClickFilter(this, [this] { wgSizePanel1_->hide(); }));
+
+    // The mnemonic pane's hide button.
+    QWidget* mnemonicTitle = panel4_->findChild<QWidget*>(QStringLiteral("WgPanel3"));
+    QToolButton* hideMnemonic =
+        PaneButton(panel4_, "SpeedButton11", "隐藏助记码", QStyle::SP_TitleBarCloseButton);
+    TitleRow(panel4_, mnemonicTitle)->addWidget(hideMnemonic);
+    auto hideMnemonicPane = [this] {
+        panel4_->hide();
+        Item("N18")->setChecked(false);
+    };
+    connect(hideMnemonic, &QToolButton::clicked, this, hideMnemonicPane);
+    mnemonicTitle->installEventFilter(new DoubleClickFilter(this, hideMnemonicPane));
+
+    // The commands.
+    connect(Item("c1"), &QAction::triggered, this, &TMainFrm::c1Click);
+    connect(Button("CompileToolButton"), &QToolButton::clicked, this, &TMainFrm::c1Click);
+
+    auto editCBlock = [this] {
+        if (names_.projectFile == kUntitledProject) {
+            ShowMessage({kProductTitle, Tr("请先保存此新工程 ！", "please save this new project! "),
+                         MsgIcon::Exclamation, MsgButtons::Ok, true});
+            SetSaveEnabled(true);
+            FileSaveItemClick();
+            return;
+        }
+        const std::string path = CBlockPath(names_.projectFile);
+        if (!FileExists(path)) EnsureCBlockFile(names_.projectFile);
+        const std::string before = FileStampText(path);
+        ShowHighlightEdit(this, Tr("高级语言-[", "C Language-[") + path + "]", path);
+        if (FileStampText(path) != before) SetSaveEnabled(true);
+    };
+    connect(Item("N38"), &QAction::triggered, this, editCBlock);
+
+    connect(Item("N39"), &QAction::triggered, this, [this] {
+        if (!HasCBlock(TheProgram().sysParamString)) {
+            ShowMessage({kProductTitle,
+                         Tr("高级语言(function1 源码编辑模块) 未启用，不能执行！",
+                            "The C Language ( function1 source code editing module ) is not "
+                            "enabled, unable to perform!"),
+                         MsgIcon::Information, MsgButtons::Ok});
+            return;
+        }
+        if (!FileExists(CBlockPath(names_.projectFile))) {
+            ShowMessage({kProductTitle,
+                         Tr("高级语言(function1 源码编辑模块) 未创建，不能执行！",
+                            "The C Language ( function1 source code editing module ) did not "
+                            "create, not performed!"),
+                         MsgIcon::Information, MsgButtons::Ok});
+            return;
+        }
+        DeleteWithRetries(LibFileOf(names_.projectFile));
+        memo2_->clear();
+        InstallToolChain(winDir_, ProgramFolder());
+        FunctionStageView host = MainStageView(*this, wgSizePanel1_, memo2_, memo1_);
+        TTCPPlibFrm frm({winDir_, names_.projectFile, Chinese()}, host, this);
+        frm.exec();
+        CompileState& state = TheCompileState();
+        state.compileResult = frm.Stage().Result();
+        state.targetImageSize = frm.Stage().ProductSize();
+        state.compileStop = frm.Stage().Stopped();
+    });
+
+    auto helpPage = [this](const char* chinese, const char* english, const char* page) {
+        auto* frm = findChild<TMyPublicFrm*>(QStringLiteral("MyPublicFrm"));
+        if (frm == nullptr) frm = new TMyPublicFrm(this);
+        frm->ShowPage(Q(Tr(chinese, english)), JoinPath(ProgramFolder(), page));
+    };
+    connect(Item("N40"), &QAction::triggered, this,
+            [helpPage] { helpPage("C语言简介", "C Language Synopsis", "Cvb.htm"); });
+    connect(Item("N41"), &QAction::triggered, this,
+            [helpPage] { helpPage("系统保留字", "Reserved word", "KeyWord.htm"); });
+
+    auto choosePlugin = [this] {
+        TClient_OptFrm frm(ProgramFolder(), this);
+        frm.FormShow(TheProgram());
+        if (frm.exec() != QDialog::Accepted) return;
+        frm.Commit(TheProgram());
+        SetSaveEnabled(true);
+    };
+    connect(Item("N47"), &QAction::triggered, this, choosePlugin);
+
+    // The project tree's "function1" and plug-in nodes open these windows;
+    // other nodes go to whatever was there before.
+    std::function<void(int)> previous = windows_.openNode;
+    windows_.openNode = [editCBlock, choosePlugin, previous](int action) {
+        if (action == static_cast<int>(NodeAction::CBlockEditor)) {
+            editCBlock();
+        } else if (action == static_cast<int>(NodeAction::PlugIn)) {
+            choosePlugin();
+        } else if (previous) {
+            previous(action);
+        }
+    };
+
+    windows_.password = [this](const LadderProgram& program) {
+        TPasswordFrm frm(this);
+        frm.SetExpectedPassword(program.passwordText);
+        frm.SetChinese(Chinese());
+        return frm.exec() == QDialog::Accepted;
+    };
+}
+
+void TMainFrm::c1Click() {
+    if (CoverShown()) return;  // no project
+    CompileState& state = TheCompileState();
+    struct CursorScope {
+        bool set = false;
+        void Wait() {
+            if (!set) QApplication::setOverrideCursor(Qt::WaitCursor);
+            set = true;
+        }
+        ~CursorScope() {
+            if (set) QApplication::restoreOverrideCursor();
+        }
+    } cursor;
+    try {
+        // 1. The old image goes first, so a failed compile leaves none.
+        DeleteWithRetries(targetFile_);
+        // 2. The tool chain and the run-time kit.
+        const std::string problems = InstallToolChain(winDir_, ProgramFolder());
+        if (!ToolChainPresent(winDir_)) {
+            ShowMessage({kProductTitle,
+                         "System file is corrupt, please reinstall the software!" +
+                             (problems.empty() ? std::string() : "\n\n" + problems),
+                         MsgIcon::Information, MsgButtons::Ok});
+            return;
+        }
+        // 3. Every jump has its label.
+        if (!CheckJumpLabels()) return;
+        // 4. Save; an untitled project whose save was cancelled, or a failed
+        // save, is not compiled (the converter reads the file on disk).
+        cursor.Wait();
+        memo2_->clear();
+        StatusPanel(1)->setText(QStringLiteral(" Program checking..."));
+        state.compileResult = 0;
+        state.targetImageSize = 0;
+        state.compileStop = false;
+        statusBar()->repaint();
+        FileSaveItemClick();
+        if (names_.projectFile == kUntitledProject || Item("FileSaveItem")->isEnabled()) return;
+
+        LadderProgram& program = TheProgram();
+        const CompileValues values = ReadCompileValues(program.sysParamString, false);
+        // 5. The compiled C library.
+        if (values.cLibrary) {
+            const std::string lib = LibFileOf(names_.projectFile);
+            if (!FileExists(lib)) {
+                ShowMessage(
+                    {kProductTitle,
+                     Tr("项目启用了 Lib功能，[", "The project is enabled for the Lib, the [") +
+                         lib + Tr("]文件不存在！", "] file does not exist!"),
+                     MsgIcon::Information, MsgButtons::Ok});
+                return;
+            }
+        }
+        // 6. The plug-in.
+        if (program.usePlugin == 1) {
+            const std::string plugin = PluginPathOf(ProgramFolder(), program.pluginName);
+            if (!FileExists(plugin)) {
+                ShowMessage({kProductTitle,
+                             Tr("项目启用了特殊功能模块，[",
+                                "The project enabled a special function module, the [") +
+                                 plugin + Tr("]文件不存在！", "] file does not exist! "),
+                             MsgIcon::Information, MsgButtons::Ok});
+                return;
+            }
+        }
+        // 7. The converter, then the C stage.
+        const std::string scratch = ScratchFolder(winDir_);
+        MakeFolders(scratch);
+        if (LadderConvert(names_.projectFile + "|" + scratch + "/")) {
+            timer1_.stop();
+            FunctionStageView host = MainStageView(*this, wgSizePanel1_, memo2_, memo1_);
+            TTranslateFrm frm(
+                {winDir_, ProgramFolder(), names_.projectFile, targetFile_, program.sysParamString,
+                 program.holdParamString, program.usePlugin == 1, program.pluginName, Chinese()},
+                host, this);
+            frm.exec();
+            state.compileResult = frm.Stage().Result();
+            state.targetImageSize = frm.Stage().ProductSize();
+            state.compileStop = frm.Stage().Stopped();
+        } else {
+            state.targetImageSize = 0;
+            state.compileResult = 5;
+        }
+        // 8. The report.
+        const CompileReport report =
+            MakeCompileReport(state.compileResult, state.targetImageSize, state.compileStop);
+        statusBar()->setToolTip(Q(report.sizeHint));
+        StatusPanel(1)->setText(Q(report.statusText));
+        if (!wgSizePanel1_->isHidden()) {
+            AddLines(memo2_, {QString(), Q(report.paneLine)});
+        }
+        state.compileResult = kReadySeconds;
+        readyCountdown_ = kReadySeconds;
+        timer1_.start();
+        state.projectStampAtCompile = FileStampText(names_.projectFile);
+        state.targetStampAtCompile = FileStampText(targetFile_);
+    } catch (...) {
+        ShowMessage({kProductTitle, "System file is corrupt, please reinstall the software!..",
+                     MsgIcon::Information, MsgButtons::Ok});
+    }
+}
+
+}  // namespace vx

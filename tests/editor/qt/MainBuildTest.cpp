@@ -1,0 +1,366 @@
+// The compile road on the real main window: a saved project goes through F5
+// into a controller image built by the GNU ARM tool chain; C block errors,
+// warnings and unresolved symbols reach the message pane; the C block editor,
+// the C library, the plug-in choice, the help pages and the password prompt
+// hang on their menu items.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+#include <cstdio>
+#include <filesystem>
+#include <regex>
+#include <thread>
+
+#include "build/CompileState.h"
+#include "build/qt/Client_Opt.h"
+#include "build/qt/MyPublicFrm.h"
+#include "build/qt/PasswordIN.h"
+#include "build/qt/Translate.h"
+#include "editor/CBlockFile.h"
+#include "editor/ClipCells.h"
+#include "editor/DeviceComments.h"
+#include "editor/GridCursor.h"
+#include "editor/ProgramBlocks.h"
+#include "editor/ProjectTree.h"
+#include "editor/UndoHistory.h"
+#include "editor/qt/Main.h"
+#include "model/LadderProgram.h"
+#include "outside/qt/HighlightEdit.h"
+#include "platform/Launcher.h"
+#include "platform/SystemFolders.h"
+#include "platform/Text.h"
+#include "support/MessageRecorder.h"
+#include "support/ScopedEnv.h"
+#include "support/TempFolder.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using test::MessageRecorder;
+using test::ReadTestFile;
+using test::ScopedEnv;
+using test::TempFolder;
+using test::WriteTestFile;
+
+// Runs a command and returns what it printed.
+std::string Output(const std::string& command) {
+    std::string text;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        while (std::size_t n = fread(buffer, 1, sizeof buffer, pipe))
+            text.append(buffer, n);
+        pclose(pipe);
+    }
+    return text;
+}
+
+std::uint32_t WordAt(const std::string& bytes, std::size_t offset) {
+    std::uint32_t w = 0;
+    for (int i = 3; i >= 0; --i)
+        w = (w << 8) | static_cast<unsigned char>(bytes[offset + static_cast<std::size_t>(i)]);
+    return w;
+}
+
+class MainBuildTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (!fs::exists(VX_RUNTIME_KIT_DIR "/ST.ld") || FindExecutable("arm-none-eabi-gcc").empty())
+            GTEST_SKIP() << "the GNU ARM tool chain or the run-time kit is not there";
+        TheProgram().Clear();
+        TheUndoHistory().Clear();
+        TheClipCells() = ClipCells();
+        TheGridCursor() = GridCursor();
+        TheProgramBlocks() = ProgramBlocks();
+        TheDeviceComments().Clear();
+        CBlockBuffer() = kCBlockTemplate;
+        TheCompileState() = CompileState();
+        // The shipped kit lies in the program folder, as the build places it.
+        std::error_code ec;
+        fs::create_directory_symlink(VX_RUNTIME_KIT_DIR, JoinPath(ProgramFolder(), "Runtime"), ec);
+        fs::remove(JoinPath(WindowsDirectory(), "system32/Clipboard.dat"), ec);
+    }
+
+    std::unique_ptr<TMainFrm> Started() {
+        auto frm = std::make_unique<TMainFrm>();
+        frm->Dialogs().startPage = [] {};
+        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
+        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
+        frm->show();
+        EXPECT_TRUE(started.wait(3000));
+        return frm;
+    }
+
+    // A new project, saved under `name` in the test's folder.
+    std::unique_ptr<TMainFrm> SavedProject(const std::string& name, int flags = 0) {
+        auto frm = Started();
+        frm->FileNewItemClick();
+        if (flags != 0) {
+            char digits[3];
+            std::snprintf(digits, sizeof digits, "%02X", flags);
+            TheProgram().sysParamString.replace(49, 2, digits);
+        }
+        const std::string path = dir_ / name;
+        frm->Dialogs().saveFile = [path](const std::string&) {
+            return std::optional<std::string>(path);
+        };
+        frm->FileSaveItemClick();
+        EXPECT_EQ(frm->ProjectFile(), path + ".PSP");
+        return frm;
+    }
+
+    static QPlainTextEdit* Memo2(TMainFrm& frm) {
+        return frm.findChild<QPlainTextEdit*>(QStringLiteral("Memo2"));
+    }
+    static QWidget* Pane(TMainFrm& frm) {
+        return frm.findChild<QWidget*>(QStringLiteral("WgSizePanel1"));
+    }
+    std::string TargetFile() const { return JoinPath(WindowsDirectory(), "Torvin.pin"); }
+
+    MessageRecorder messages_;
+    TempFolder dir_;
+};
+
+TEST_F(MainBuildTest, F5TurnsASavedProjectIntoAThumbImage) {
+    // Folders with blanks and Chinese names stay whole on the command lines.
+    TempFolder windows;
+    const std::string winDir = windows / "Windows dir";
+    ScopedEnv env("VXTORVIN_WINDIR", winDir.c_str());
+    auto frm = SavedProject("泵站 控制");
+    ASSERT_EQ(frm->WinDir(), winDir);
+    Pane(*frm)->show();
+
+    // Keep the linked program for a look at its code before the clean-up.
+    std::string elf;
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* stage = frm->findChild<TTranslateFrm*>()) {
+            stage->Stage().beforeCleanUp = [&](const std::string& scratch) {
+                elf = ReadWholeFile(JoinPath(scratch, "plc.elf")).value_or("");
+            };
+            watch.stop();
+        }
+    });
+    watch.start();
+    frm->Item("c1")->trigger();
+
+    ASSERT_TRUE(FileExists(JoinPath(winDir, "Torvin.pin")))
+        << Memo2(*frm)->toPlainText().toStdString();
+    const std::string image = *ReadWholeFile(JoinPath(winDir, "Torvin.pin"));
+    ASSERT_GE(image.size(), 8u);
+    const std::uint32_t stack = WordAt(image, 0);
+    const std::uint32_t reset = WordAt(image, 4);
+    EXPECT_GE(stack, 0x20000000u) << "the first word is the stack's top in RAM";
+    EXPECT_LE(stack, 0x20010000u);
+    EXPECT_EQ(reset & 1u, 1u) << "the reset vector is a Thumb address";
+    EXPECT_GE(reset, 0x08000000u);
+    EXPECT_LT(reset, 0x08000000u + image.size());
+
+    ASSERT_FALSE(elf.empty());
+    const std::string elfPath = dir_ / "plc.elf";
+    WriteTestFile(elfPath, elf);
+    const std::string disassembly = Output("arm-none-eabi-objdump -d '" + elfPath + "'");
+    ASSERT_NE(disassembly.find("<Reset_Handler>:"), std::string::npos);
+    ASSERT_NE(disassembly.find("<PLCact>:"), std::string::npos);
+    // An ARM-mode instruction shows as one 32-bit word followed by its mnemonic.
+    const std::regex armCode(R"(\n\s*[0-9a-f]+:\t[0-9a-f]{8} \t(?!\.word))");
+    std::smatch found;
+    EXPECT_FALSE(std::regex_search(disassembly, found, armCode)) << found.str();
+
+    EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" Compiler success: 1 use:0.0%"));
+    EXPECT_EQ(frm->statusBar()->toolTip(), QString("0.0KB"));
+    EXPECT_EQ(Memo2(*frm)->toPlainText(), QString("\nCompiler success: use:0.0%"));
+    EXPECT_EQ(TheCompileState().compileResult, 60) << "the ready countdown";
+    EXPECT_EQ(TheCompileState().targetImageSize, static_cast<int>(image.size()));
+    EXPECT_FALSE(TheCompileState().targetStampAtCompile.empty());
+    EXPECT_FALSE(TheCompileState().projectStampAtCompile.empty());
+    EXPECT_EQ(frm->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(),
+              QString("END\n"))
+        << "the converter's instruction list";
+    // Nothing is left in the scratch folder.
+    for (const auto& entry : fs::directory_iterator(JoinPath(winDir, "system32/systemtemp")))
+        ADD_FAILURE() << "left behind: " << entry.path();
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(MainBuildTest, CBlockErrorsShowInRedAndMakeNoImage) {
+    auto frm = SavedProject("cblock", 0x01);
+    const std::string cblock = CBlockPath(frm->ProjectFile());
+
+    // An error: shown in red, no image, one attempt.
+    WriteTestFile(cblock, Utf8ToGbk("void  function1(void)\r\n{\r\n  D[0] = 未定义;\r\n}\r\n"));
+    frm->Item("c1")->trigger();
+    EXPECT_FALSE(FileExists(TargetFile()));
+    QPlainTextEdit* memo = Memo2(*frm);
+    EXPECT_FALSE(Pane(*frm)->isHidden());
+    EXPECT_GE(Pane(*frm)->height(), 118);
+    EXPECT_EQ(memo->palette().color(QPalette::Text), QColor(255, 0, 0));
+    const QString text = memo->toPlainText();
+    EXPECT_TRUE(text.startsWith("C Language [function1]\nPLCC.c:")) << text.toStdString();
+    EXPECT_TRUE(text.contains("error:")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("Compilation fails!"));
+    EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" Compilation fails: 3"));
+
+    // Warnings only: the image is made.
+    WriteTestFile(cblock, "void  function1(void)\r\n{\r\n  int unused;\r\n  D[1] = 2;\r\n}\r\n");
+    frm->Item("c1")->trigger();
+    EXPECT_TRUE(FileExists(TargetFile())) << memo->toPlainText().toStdString();
+    EXPECT_TRUE(frm->StatusPanel(1)->text().startsWith(" Compiler success: 1"));
+
+    // A call of a routine nobody defines.
+    WriteTestFile(cblock,
+                  "void Missing(void);\r\nvoid  function1(void)\r\n{\r\n  Missing();\r\n}\r\n");
+    frm->Item("c1")->trigger();
+    EXPECT_FALSE(FileExists(TargetFile()));
+    const QStringList lines = memo->toPlainText().split('\n');
+    ASSERT_GE(lines.size(), 2);
+    EXPECT_EQ(lines[0], QString("高级语言 [function1]"));
+    EXPECT_TRUE(lines[1].startsWith("undefined reference to `Missing'")) << lines[1].toStdString();
+    EXPECT_EQ(memo->palette().color(QPalette::Text), QColor(255, 0, 0));
+}
+
+TEST_F(MainBuildTest, TheCLibraryIsCompiledAloneAndLinkedInstead) {
+    auto frm = SavedProject("library", 0x01);
+    const std::string cblock = CBlockPath(frm->ProjectFile());
+    WriteTestFile(cblock, "void  function1(void)\r\n{\r\n  int unused;\r\n  D[7] = 7;\r\n}\r\n");
+    frm->Item("N39")->trigger();
+    const std::string lib = frm->ProjectFile().substr(0, frm->ProjectFile().size() - 4) + ".Lib";
+    ASSERT_TRUE(FileExists(lib)) << Memo2(*frm)->toPlainText().toStdString();
+    EXPECT_EQ(Memo2(*frm)->palette().color(QPalette::Text), QColor(0, 0, 255))
+        << "warnings only: blue";
+    EXPECT_TRUE(Memo2(*frm)->toPlainText().startsWith("高级语言 [function1]\n"));
+    for (const auto& entry :
+         fs::directory_iterator(JoinPath(WindowsDirectory(), "system32/systemtemp")))
+        ADD_FAILURE() << "left behind: " << entry.path();
+
+    // Library instead of C block: the object is linked as it is.
+    TheProgram().sysParamString.replace(49, 2, "08");
+    fs::remove(cblock);
+    frm->Item("c1")->trigger();
+    EXPECT_TRUE(FileExists(TargetFile())) << Memo2(*frm)->toPlainText().toStdString();
+
+    // Without its library the project is not compiled.
+    fs::remove(lib);
+    frm->Item("c1")->trigger();
+    EXPECT_FALSE(FileExists(TargetFile()));
+    EXPECT_EQ(messages_.Last().text, "项目启用了 Lib功能，[" + lib + "]文件不存在！");
+}
+
+TEST_F(MainBuildTest, RefusalsBeforeTheToolChainRuns) {
+    auto frm = Started();
+    frm->FileNewItemClick();
+    // An untitled project whose save is cancelled is left alone.
+    frm->Dialogs().saveFile = [](const std::string&) { return std::optional<std::string>(); };
+    frm->Item("c1")->trigger();
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" Program checking..."));
+
+    // A jump without its label.
+    TheProgram().cells.Kind(12, 3) = 6;
+    TheProgram().cells.First(12, 3) = "CJ  P5";
+    frm->Item("c1")->trigger();
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text, "主程序.Main - 行4, CJ \"P5\" 标签未放置！");
+    TheProgram().cells.Kind(12, 3) = 0;
+
+    // A missing plug-in.
+    const std::string path = dir_ / "plugin";
+    frm->Dialogs().saveFile = [path](const std::string&) {
+        return std::optional<std::string>(path);
+    };
+    TheProgram().usePlugin = 1;
+    TheProgram().pluginName = "RFID_232.dll";
+    frm->Item("c1")->trigger();
+    EXPECT_EQ(messages_.Last().text, "项目启用了特殊功能模块，[" +
+                                         JoinPath(ProgramFolder(), "Plugins/RFID_232.dll") +
+                                         "]文件不存在！");
+    EXPECT_FALSE(frm->Item("FileSaveItem")->isEnabled()) << "the project was saved first";
+
+    // Without the run-time kit nothing is compiled.
+    TheProgram().usePlugin = 0;
+    fs::remove(JoinPath(ProgramFolder(), "Runtime"));
+    fs::remove(JoinPath(WindowsDirectory(), "system32/ST.ld"));
+    frm->Item("c1")->trigger();
+    EXPECT_TRUE(messages_.Last().text.starts_with(
+        "System file is corrupt, please reinstall the software!"));
+    EXPECT_FALSE(FileExists(TargetFile()));
+}
+
+TEST_F(MainBuildTest, TheCBlockEditorMarksTheProjectChangedOnlyWhenSaved) {
+    auto frm = SavedProject("editor");
+    const std::string cblock = CBlockPath(frm->ProjectFile());
+    std::string caption;
+    bool change = false;
+    SetHighlightEditPresenter([&](QWidget*, const std::string& c, const std::string& path) {
+        caption = c;
+        if (change) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            WriteTestFile(path, "void  function1(void)\r\n{\r\n}\r\n");
+        }
+    });
+    frm->Item("N38")->trigger();
+    EXPECT_EQ(caption, "高级语言-[" + cblock + "]");
+    EXPECT_EQ(GbkToUtf8(ReadTestFile(cblock)), kCBlockTemplate) << "made from the template first";
+    EXPECT_FALSE(frm->Item("FileSaveItem")->isEnabled());
+
+    change = true;
+    frm->Item("N38")->trigger();
+    EXPECT_TRUE(frm->Item("FileSaveItem")->isEnabled());
+
+    // The tree's function1 node opens the editor too.
+    caption.clear();
+    frm->Dialogs().openNode(static_cast<int>(NodeAction::CBlockEditor));
+    EXPECT_FALSE(caption.empty());
+    SetHighlightEditPresenter({});
+}
+
+TEST_F(MainBuildTest, HelpPagesPluginChoiceAndPassword) {
+    auto frm = SavedProject("misc");
+    WriteTestFile(JoinPath(ProgramFolder(), "Cvb.htm"), "<html><body><h1>C</h1></body></html>");
+    frm->Item("N40")->trigger();
+    auto* help = frm->findChild<TMyPublicFrm*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_EQ(help->windowTitle(), QString("C语言简介"));
+    EXPECT_TRUE(help->WebBrowser1()->source().toLocalFile().endsWith("/Cvb.htm"));
+
+    // The plug-in choice, modal: pick the listed plug-in, tick it, confirm.
+    fs::create_directories(JoinPath(ProgramFolder(), "Plugins"));
+    WriteTestFile(JoinPath(ProgramFolder(), "Plugins/Scale.DLL"), "object");
+    QTimer::singleShot(50, [] {
+        auto* dialog = qobject_cast<TClient_OptFrm*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->FileListBox1()->setCurrentRow(0);
+        dialog->Edit1()->setText(dialog->FileListBox1()->item(0)->text());
+        dialog->CheckBox1()->setChecked(true);
+        dialog->accept();
+    });
+    frm->Dialogs().openNode(static_cast<int>(NodeAction::PlugIn));
+    EXPECT_EQ(TheProgram().usePlugin, 1);
+    EXPECT_EQ(TheProgram().pluginName, "Scale.DLL");
+    EXPECT_TRUE(frm->Item("FileSaveItem")->isEnabled());
+
+    // The password prompt the open command uses.
+    LadderProgram locked;
+    locked.passwordText = "Secret";
+    QTimer::singleShot(50, [] {
+        auto* dialog = qobject_cast<TPasswordFrm*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_TRUE(dialog->Edit1()->toolTip().isEmpty());
+        dialog->Edit1()->setText("Secret");
+        dialog->BitBtn1Click();
+    });
+    EXPECT_TRUE(frm->Dialogs().password(locked));
+}
+
+}  // namespace
+}  // namespace vx
