@@ -96,6 +96,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     RefreshUndoButtons();
 
     FormCreate();
+    ConnectOnline();
 }
 
 TMainFrm::~TMainFrm() = default;
@@ -135,28 +136,18 @@ void TMainFrm::ConnectCommands() {
     connect(Item("N42"), &QAction::triggered, this, [this] { Launch("Notepad.exe", {}, {}); });
 
     // Commands whose windows are not part of the tool yet stay visible but disabled.
-    for (const char* name : {"PrintItem",   "N29",
-                             "P2",          "MenuItem3",
-                             "LookupItem",  "MenuItem1",
-                             "N23",         "N24",
-                             "N38",         "N39",
-                             "N40",         "N41",
-                             "c1",          "N12",
-                             "N13",         "N14",
-                             "N15",         "N26",
-                             "NStakeoutON", "N30",
-                             "N31",         "N32",
-                             "PLC2",        "N43",
-                             "N44",         "FirmwareUpdateItem",
-                             "N46",         "N47",
-                             "I5",          "N61",
-                             "AboutItem"}) {
+    for (const char* name :
+         {"PrintItem", "N29", "P2",   "MenuItem3", "LookupItem", "MenuItem1",
+          "N23",       "N24", "N38",  "N39",       "N40",        "N41",
+          "c1",        "N12", "N14",  "N15",       "N26",        "N30",
+          "N31",       "N32", "PLC2", "N43",       "N44",        "FirmwareUpdateItem",
+          "N46",       "N47", "I5",   "N61",       "AboutItem"}) {
         Item(name)->setEnabled(false);
         unbuilt_.insert(name);
     }
-    for (const char* name : {"PrintToolButton", "LookupToolButton", "CompileToolButton",
-                             "DownloadToolButton", "StakeoutON", "MemoryToolButton",
-                             "ComToolButton", "SystemToolButton", "UsageToolButton"}) {
+    for (const char* name :
+         {"PrintToolButton", "LookupToolButton", "CompileToolButton", "DownloadToolButton",
+          "MemoryToolButton", "SystemToolButton", "UsageToolButton"}) {
         Button(name)->setEnabled(false);
         unbuilt_.insert(name);
     }
