@@ -314,10 +314,12 @@ std::vector<std::uint8_t> PlcSim::Handle(bool tcp, int unit, const std::uint8_t*
     if (broadcast && entry.function != 5 && entry.function != 6 && entry.function != 15 &&
         entry.function != 16)
         return {};
-    std::vector<std::uint8_t> answer = memory_.Answer(pdu, size);
-    if (fault.kind == Fault::Kind::Exception) {
-        answer = {static_cast<std::uint8_t>(entry.function | 0x80), fault.exceptionCode};
-    }
+    // A refused request is not carried out.
+    std::vector<std::uint8_t> answer =
+        fault.kind == Fault::Kind::Exception
+            ? std::vector<std::uint8_t>{static_cast<std::uint8_t>(entry.function | 0x80),
+                                        fault.exceptionCode}
+            : memory_.Answer(pdu, size);
     if (fault.kind == Fault::Kind::None && options_.answerDelay.count() > 0) {
         fault = Fault::Late(options_.answerDelay);
     }
