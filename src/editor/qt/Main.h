@@ -34,6 +34,9 @@
 
 namespace vx {
 
+class TLadderPoller;
+class TsetCOMpro;
+
 class TMainFrm : public QMainWindow {
     Q_OBJECT
   public:
@@ -86,6 +89,10 @@ class TMainFrm : public QMainWindow {
         // Starts another instance of the tool with these arguments; true when it started.
         std::function<bool(const std::vector<std::string>& arguments, const std::string& readyFile)>
             newInstance;
+        // The device memory monitor: whether it is shown, and closing it (which
+        // may start ladder monitoring again).
+        std::function<bool()> memoryMonitorShown;
+        std::function<void()> closeMemoryMonitor;
     };
     Windows& Dialogs() { return windows_; }
 
@@ -112,6 +119,12 @@ class TMainFrm : public QMainWindow {
     void PLC2Click(bool fromMenu);
     // The compile command (F5; also run by the download command).
     void c1Click();
+
+    // Ladder monitoring (MainOnline.cpp): F8 starts it when it is off and stops it when it is on.
+    void NStakeoutONClick();
+    bool Monitoring() const;
+    TLadderPoller* LadderPoller() const { return ladderPoller_; }
+    TsetCOMpro* SetCOMpro() const { return setCOMpro_; }
 
   signals:
     // After the start timer has enabled the window.
@@ -215,6 +228,13 @@ class TMainFrm : public QMainWindow {
     Windows windows_;
     int treePopup_ = 0;
     std::set<QString> unbuilt_;  // commands whose windows do not exist yet
+
+    void ConnectOnline();
+    void ApplyLinkSettings();
+    void LadderRegionChanged();
+    void N13Click();
+    TLadderPoller* ladderPoller_ = nullptr;
+    TsetCOMpro* setCOMpro_ = nullptr;
 };
 
 }  // namespace vx

@@ -46,6 +46,7 @@ void TMainFrm::FormShow() {
 
     settings_ = LoadSettings(SettingsFilePath());
     ApplySettings();
+    ApplyLinkSettings();
     if (QScreen* screen = QGuiApplication::primaryScreen();
         screen && screen->geometry().width() >= 1280) {
         Item("N54")->setChecked(true);

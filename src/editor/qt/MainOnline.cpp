@@ -1,0 +1,126 @@
+// Online functions in the main window: ladder monitoring (F8) and the
+// communication settings.
+//
+// While monitoring runs the grid draws energised elements and live values from
+// the device image, the poller reads the devices of the visible rows, and every
+// scroll or block switch rebuilds its request list.
+#include <QAbstractScrollArea>
+#include <QScrollBar>
+
+#include "editor/qt/Main.h"
+#include "editor/qt/ToolImages.h"
+#include "model/LadderProgram.h"
+#include "online/CommunicationsScheme.h"
+#include "online/LinkSettings.h"
+#include "online/qt/LadderPoller.h"
+#include "online/qt/SetCOMpro.h"
+
+namespace vx {
+
+void TMainFrm::ConnectOnline() {
+    ladderPoller_ = new TLadderPoller(this);
+    setCOMpro_ = new TsetCOMpro(this);
+    for (const char* name : {"NStakeoutON", "N13"})
+        Item(name)->setEnabled(true);
+    for (const char* name : {"StakeoutON", "ComToolButton"})
+        Button(name)->setEnabled(true);
+
+    connect(Item("NStakeoutON"), &QAction::triggered, this, &TMainFrm::NStakeoutONClick);
+    connect(Button("StakeoutON"), &QToolButton::clicked, this, &TMainFrm::NStakeoutONClick);
+    connect(Item("N13"), &QAction::triggered, this, &TMainFrm::N13Click);
+    connect(Button("ComToolButton"), &QToolButton::clicked, this, &TMainFrm::N13Click);
+
+    // Every scroll and every block switch announces the visible region anew.
+    connect(ladderEdit_, &TLadderGrid::TopLeftChanged, this, [this] {
+        if (Monitoring()) LadderRegionChanged();
+    });
+    connect(this, &TMainFrm::BlockShown, this, [this] {
+        if (Monitoring()) LadderRegionChanged();
+    });
+    connect(ladderPoller_, &TLadderPoller::Answered, this, [this](const QString& spinner) {
+        StatusPanel(2)->setText(
+            QString::fromStdString(PortPanelText(TheLinkSettings(), spinner.toStdString())));
+    });
+    connect(ladderPoller_, &TLadderPoller::RepaintWanted, this,
+            [this] { ladderEdit_->viewport()->update(); });
+}
+
+void TMainFrm::ApplyLinkSettings() {
+    // The settings file's values become the link settings of this run.
+    LinkSettings& link = TheLinkSettings();
+    link.comPortIndex = settings_.comPort > 7 ? kEthernetPortIndex : settings_.comPort;
+    link.baudIndex = settings_.baudRate;
+    link.tcpAddress = settings_.ltcpip;
+    link.tcpPortText = settings_.ltcpport;
+}
+
+bool TMainFrm::Monitoring() const {
+    return ladderPoller_ != nullptr && ladderPoller_->Enabled();
+}
+
+void TMainFrm::NStakeoutONClick() {
+    TFxToolBarButton* button = Button("StakeoutON");
+    QAction* item = Item("NStakeoutON");
+    const QList<QIcon>& images = auxiliaryBar_->Images();
+    auto setImage = [&](int index) {
+        button->SetImageIndex(index);
+        if (index < images.size()) item->setIcon(images[index]);
+    };
+
+    if (button->ImageIndex() != kImageMonitorOn) {
+        if (CoverShown()) {  // no project: nothing to watch
+            button->SetDown(false);
+            return;
+        }
+        // The device memory monitor holds the link while it is shown. Closing
+        // it may start ladder monitoring itself (when it was opened from
+        // here); then monitoring stays on.
+        if (windows_.memoryMonitorShown && windows_.memoryMonitorShown()) {
+            if (windows_.closeMemoryMonitor) windows_.closeMemoryMonitor();
+            if (Monitoring()) return;
+        }
+        setImage(kImageMonitorOn);
+        const LinkParameters parameters =
+            LinkParametersFor(TheLinkSettings(), TheProgram().sysParamString);
+        if (!ladderPoller_->Start(parameters)) {
+            // A link that cannot be opened is not reported.
+            button->SetDown(false);
+            setImage(kImageMonitorOff);
+            return;
+        }
+        button->SetDown(true);
+        item->setText(QString::fromStdString(Tr("停止监控(&T) ", "Stop monitor(&T) ")));
+        button->SetHint(QString::fromStdString(Tr("停止监控 F8", "Stop monitor F8")));
+        ladderEdit_->DrawContext().monitoring = true;
+        LadderRegionChanged();
+    } else {
+        setImage(kImageMonitorOff);
+        button->SetDown(false);
+        item->setText(QString::fromStdString(Tr("开始监控(&S)", "Start monitoring(&S)")));
+        button->SetHint(QString::fromStdString(Tr("开始监控 F8", "Start monitoring F8")));
+        ladderPoller_->Stop();  // closes the link it opened
+        ladderEdit_->DrawContext().monitoring = false;
+        RefreshPortPanel();
+    }
+    ladderEdit_->viewport()->update();
+}
+
+void TMainFrm::LadderRegionChanged() {
+    const int first = ladderEdit_->TopRow();
+    const int last = std::min(ladderEdit_->RowCount() - 1, first + ladderEdit_->VisibleRowCount());
+    ladderPoller_->SetScheme(
+        LadderRegionScheme(TheProgram().cells, ladderEdit_->DrawContext().rowBase, first, last));
+}
+
+void TMainFrm::N13Click() {
+    if (setCOMpro_->exec() != QDialog::Accepted) return;
+    // The settings file keeps what the dialog chose.
+    const LinkSettings& link = TheLinkSettings();
+    settings_.comPort = link.comPortIndex;
+    settings_.baudRate = link.baudIndex;
+    settings_.ltcpip = link.tcpAddress;
+    settings_.ltcpport = link.tcpPortText;
+    StatusPanel(2)->setText(QString::fromStdString(PortPanelText(link)));
+}
+
+}  // namespace vx

@@ -1,0 +1,252 @@
+// Ladder monitoring in the main window against the simulated controller over
+// Modbus TCP on the loopback address: F8 on and off, the grid following the
+// controller's memory, scrolling, a link that cannot open, the device memory
+// monitor's hand-over and the communication settings.
+#include <gtest/gtest.h>
+
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "editor/ClipCells.h"
+#include "editor/GridCursor.h"
+#include "editor/ProgramBlocks.h"
+#include "editor/Settings.h"
+#include "editor/UndoHistory.h"
+#include "editor/qt/Main.h"
+#include "editor/qt/ToolImages.h"
+#include "model/CellKind.h"
+#include "model/LadderProgram.h"
+#include "online/DeviceImage.h"
+#include "online/EvaluateCell.h"
+#include "online/LadderStakeout.h"
+#include "online/LinkSettings.h"
+#include "online/qt/LadderPoller.h"
+#include "online/qt/SetCOMpro.h"
+#include "outside/ModbusLink.h"
+#include "platform/SystemFolders.h"
+#include "plcsim/PlcSim.h"
+#include "support/MessageRecorder.h"
+#include "support/ScopedEnv.h"
+
+#include <QComboBox>
+#include <QPushButton>
+
+namespace vx {
+namespace {
+
+using plcsim::Area;
+
+class MainOnlineTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(sim_.Ok());
+        TheProgram().Clear();
+        TheUndoHistory().Clear();
+        TheClipCells() = ClipCells();
+        TheGridCursor() = GridCursor();
+        TheProgramBlocks() = ProgramBlocks();
+        TheDeviceImage().Clear();
+        TheLinkSettings() = LinkSettings{};
+        std::filesystem::remove(JoinPath(WindowsDirectory(), "system32/Clipboard.dat"));
+        UseSettings(8);
+    }
+    void TearDown() override { std::filesystem::remove(SettingsFilePath()); }
+
+    // The settings file the window starts with: port 8 and up is Modbus TCP.
+    void UseSettings(int comPort) {
+        Settings s;
+        s.comPort = static_cast<std::uint8_t>(comPort);
+        s.ltcpip = "127.0.0.1";
+        s.ltcpport = std::to_string(sim_.TcpPort());
+        s.autoSavBakFun = 0;
+        ASSERT_TRUE(SaveSettings(SettingsFilePath(), s, "Torvin0"));
+    }
+
+    // A started window with a new project: X0 -| |- Y0, M100 -|/|- (T5 K50),
+    // and M500 far down in row 300.
+    std::unique_ptr<TMainFrm> Started() {
+        auto frm = std::make_unique<TMainFrm>();
+        frm->Dialogs().startPage = [] {};
+        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
+        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
+        frm->show();
+        EXPECT_TRUE(started.wait(3000));
+        frm->FileNewItemClick();
+        LadderCells& cells = TheProgram().cells;
+        auto put = [&](int column, int row, std::uint8_t kind, const char* text) {
+            cells.Kind(column, row) = kind;
+            cells.First(column, row) = text;
+        };
+        put(1, 0, CellKind::kOpenContact, "X0");
+        put(12, 0, CellKind::kCoil, "Y0");
+        put(1, 1, CellKind::kClosedContact, "M100");
+        put(12, 1, CellKind::kCoil, "T5 K50");
+        put(1, 300, CellKind::kOpenContact, "M500");
+        return frm;
+    }
+
+    static bool Energised(int column, int row) {
+        return EvaluateCell(TheProgram().cells, column, row, TheDeviceImage(), WordDisplay::kSigned)
+                   .state != 0;
+    }
+
+    plcsim::PlcSim sim_{plcsim::SimOptions{1, false, true, 0, {}}};
+    test::MessageRecorder messages_;
+};
+
+TEST_F(MainOnlineTest, F8MonitorsTheControllerAndStopsAgain) {
+    auto frm = Started();
+    TFxToolBarButton* button = frm->Button("StakeoutON");
+    QAction* item = frm->Item("NStakeoutON");
+    ASSERT_TRUE(item->isEnabled());
+    EXPECT_EQ(button->ImageIndex(), kImageMonitorOff);
+    sim_.SetBit(Area::X, 0, true);
+    sim_.SetBit(Area::Y, 0, true);
+    sim_.SetWord(Area::TValue, 5, 31);
+
+    // A poll state left behind by another owner does not confuse this one.
+    ThePollState().answerReady = false;
+    ThePollState().retryCount = 40;
+    item->trigger();
+    ASSERT_TRUE(frm->Monitoring());
+    EXPECT_TRUE(ThePollState().answerReady);
+    EXPECT_EQ(ThePollState().retryCount, 0);
+    EXPECT_TRUE(button->Down());
+    EXPECT_EQ(button->ImageIndex(), kImageMonitorOn);
+    EXPECT_EQ(button->Hint(), QString("停止监控 F8"));
+    EXPECT_EQ(item->text(), QString("停止监控(&T) "));
+    EXPECT_TRUE(frm->LadderEdit()->DrawContext().monitoring);
+    EXPECT_EQ(frm->LadderPoller()->Scheme().size(), 5u) << "X0, Y0, M100, T5 and its value";
+    EXPECT_TRUE(messages_.Messages().empty());
+
+    QTRY_VERIFY_WITH_TIMEOUT(Energised(1, 0) && Energised(12, 0), 3000);
+    EXPECT_TRUE(Energised(1, 1)) << "M100 is OFF: the closed contact conducts";
+    QTRY_COMPARE_WITH_TIMEOUT(TheDeviceImage().Word(DeviceKind::TValue, 5).value(), 31, 3000);
+    EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith("127.0.0.1 "));
+    EXPECT_FALSE(Energised(1, 300)) << "not in view";
+
+    // The grid follows the controller.
+    sim_.SetBit(Area::X, 0, false);
+    sim_.SetBit(Area::M, 100, true);
+    QTRY_VERIFY_WITH_TIMEOUT(!Energised(1, 0) && !Energised(1, 1), 3000);
+
+    // Scrolling reads the rows that come into view.
+    sim_.SetBit(Area::M, 500, true);
+    frm->LadderEdit()->verticalScrollBar()->setValue(295);
+    EXPECT_EQ(frm->LadderPoller()->Scheme().size(), 1u);
+    QTRY_VERIFY_WITH_TIMEOUT(Energised(1, 300), 3000);
+
+    // F8 again stops and closes the link.
+    const std::uint64_t sent = TheModbusLink().RequestsSent();
+    EXPECT_GT(sent, 4u);
+    button->click();
+    EXPECT_FALSE(frm->Monitoring());
+    EXPECT_FALSE(button->Down());
+    EXPECT_EQ(button->ImageIndex(), kImageMonitorOff);
+    EXPECT_EQ(button->Hint(), QString("开始监控 F8"));
+    EXPECT_EQ(item->text(), QString("开始监控(&S)"));
+    EXPECT_FALSE(frm->LadderEdit()->DrawContext().monitoring);
+    EXPECT_FALSE(TheModbusLink().IsOpen());
+    QTRY_COMPARE_WITH_TIMEOUT(sim_.TcpConnections(), 0, 2000);
+    EXPECT_EQ(frm->StatusPanel(2)->text(), QString("127.0.0.1"));
+    QTest::qWait(100);
+    EXPECT_FALSE(frm->Monitoring());
+}
+
+TEST_F(MainOnlineTest, ALinkThatCannotOpenLeavesMonitoringOffSilently) {
+    UseSettings(4);  // COM5, which does not exist
+    test::ScopedEnv com5("VXTORVIN_COM5", "/nonexistent/ttyPLC");
+    auto frm = Started();
+    frm->Button("StakeoutON")->click();
+    EXPECT_FALSE(frm->Monitoring());
+    EXPECT_FALSE(frm->Button("StakeoutON")->Down());
+    EXPECT_EQ(frm->Button("StakeoutON")->ImageIndex(), kImageMonitorOff);
+    EXPECT_EQ(frm->Button("StakeoutON")->Hint(), QString("开始监控 F8"));
+    EXPECT_FALSE(frm->LadderEdit()->DrawContext().monitoring);
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_FALSE(TheModbusLink().IsOpen());
+
+    // A station the serial link cannot address fails the same way, on a port
+    // that opens for the project's own station.
+    plcsim::PlcSim rtu(plcsim::SimOptions{1, true, false, 0, {}});
+    ASSERT_TRUE(rtu.Ok());
+    test::ScopedEnv com1("VXTORVIN_COM1", rtu.DevicePath().c_str());
+    TheLinkSettings().comPortIndex = 0;
+    std::string& sys = TheProgram().sysParamString;
+    sys.replace(9, 2, "F8");  // station 248
+    frm->Item("NStakeoutON")->trigger();
+    EXPECT_FALSE(frm->Monitoring());
+    EXPECT_TRUE(messages_.Messages().empty());
+    sys.replace(9, 2, "01");
+    frm->Item("NStakeoutON")->trigger();
+    EXPECT_TRUE(frm->Monitoring());
+    rtu.SetBit(Area::X, 0, true);
+    QTRY_VERIFY_WITH_TIMEOUT(Energised(1, 0), 3000);
+    EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith(" COM1 "));
+    frm->Item("NStakeoutON")->trigger();
+    EXPECT_FALSE(TheModbusLink().IsOpen());
+}
+
+TEST_F(MainOnlineTest, F8WhileTheMemoryMonitorIsShownEndsWithMonitoringOn) {
+    auto frm = Started();
+    // The device memory monitor, opened from ladder monitoring, starts it
+    // again when it closes.
+    bool shown = true;
+    int closes = 0;
+    frm->Dialogs().memoryMonitorShown = [&] { return shown; };
+    frm->Dialogs().closeMemoryMonitor = [&] {
+        ++closes;
+        shown = false;
+        frm->NStakeoutONClick();
+    };
+    frm->NStakeoutONClick();
+    EXPECT_EQ(closes, 1);
+    EXPECT_TRUE(frm->Monitoring());
+    EXPECT_TRUE(frm->Button("StakeoutON")->Down());
+    EXPECT_EQ(frm->Button("StakeoutON")->ImageIndex(), kImageMonitorOn);
+    EXPECT_TRUE(TheModbusLink().IsOpen());
+    frm->NStakeoutONClick();
+    EXPECT_FALSE(frm->Monitoring());
+
+    // Opened on its own, it only hands the link back.
+    shown = true;
+    frm->Dialogs().closeMemoryMonitor = [&] {
+        ++closes;
+        shown = false;
+    };
+    frm->NStakeoutONClick();
+    EXPECT_EQ(closes, 2);
+    EXPECT_TRUE(frm->Monitoring());
+    frm->NStakeoutONClick();
+    EXPECT_FALSE(TheModbusLink().IsOpen());
+}
+
+TEST_F(MainOnlineTest, CommunicationSettingsReachTheStatusBarAndTheSettingsFile) {
+    auto frm = Started();
+    EXPECT_EQ(frm->StatusPanel(2)->text(), QString("127.0.0.1"));
+    EXPECT_EQ(TheLinkSettings().comPortIndex, kEthernetPortIndex) << "taken from the settings file";
+    EXPECT_EQ(TheLinkSettings().tcpPortText, std::to_string(sim_.TcpPort()));
+    QTimer::singleShot(0, frm.get(), [&] {
+        TsetCOMpro* dialog = frm->SetCOMpro();
+        ASSERT_TRUE(dialog->isVisible());
+        dialog->Compro()->setCurrentIndex(2);
+        dialog->BitBtn1()->click();
+    });
+    frm->Button("ComToolButton")->click();
+    EXPECT_EQ(frm->StatusPanel(2)->text(), QString(" COM3"));
+    EXPECT_EQ(frm->CurrentSettings().comPort, 2);
+    EXPECT_EQ(TheLinkSettings().comPortIndex, 2);
+
+    QTimer::singleShot(0, frm.get(), [&] {
+        frm->SetCOMpro()->Compro()->setCurrentIndex(0);
+        frm->SetCOMpro()->BitBtn3()->click();
+    });
+    frm->Item("N13")->trigger();
+    EXPECT_EQ(frm->CurrentSettings().comPort, 2) << "cancelled";
+}
+
+}  // namespace
+}  // namespace vx
