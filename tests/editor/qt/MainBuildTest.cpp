@@ -37,6 +37,7 @@
 #include "platform/Launcher.h"
 #include "platform/SystemFolders.h"
 #include "platform/Text.h"
+#include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
@@ -75,12 +76,7 @@ class MainBuildTest : public testing::Test {
     void SetUp() override {
         if (!fs::exists(VX_RUNTIME_KIT_DIR "/ST.ld") || FindExecutable("arm-none-eabi-gcc").empty())
             GTEST_SKIP() << "the GNU ARM tool chain or the run-time kit is not there";
-        TheProgram().Clear();
-        TheUndoHistory().Clear();
-        TheClipCells() = ClipCells();
-        TheGridCursor() = GridCursor();
-        TheProgramBlocks() = ProgramBlocks();
-        TheDeviceComments().Clear();
+        test::ResetEditorRunState();
         CBlockBuffer() = kCBlockTemplate;
         TheCompileState() = CompileState();
         // The shipped kit lies in the program folder, as the build places it.

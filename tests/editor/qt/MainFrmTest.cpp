@@ -16,6 +16,7 @@
 #include "model/CellKind.h"
 #include "model/LadderProgram.h"
 #include "platform/SystemFolders.h"
+#include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/TempFolder.h"
 
@@ -27,17 +28,7 @@ using test::TempFolder;
 
 class MainFrmTest : public testing::Test {
   protected:
-    void SetUp() override {
-        // The run's shared state starts afresh for every test.
-        TheProgram().Clear();
-        TheUndoHistory().Clear();
-        TheClipCells() = ClipCells();
-        TheGridCursor() = GridCursor();
-        TheProgramBlocks() = ProgramBlocks();
-        TheDeviceComments().Clear();
-        std::filesystem::remove(SettingsFilePath());
-        std::filesystem::remove(JoinPath(WindowsDirectory(), "system32/Clipboard.dat"));
-    }
+    void SetUp() override { test::ResetEditorRunState(); }
 
     // A main window that has been shown and whose start timer has fired.
     std::unique_ptr<TMainFrm> Started() {

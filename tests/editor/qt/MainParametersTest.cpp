@@ -21,6 +21,7 @@
 #include "editor/qt/OrganUse.h"
 #include "model/LadderProgram.h"
 #include "platform/SystemFolders.h"
+#include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/TempFolder.h"
 
@@ -35,14 +36,7 @@ constexpr const char* kNewSys = "0200000000136429200005000100640640650660670C80C
 class MainParametersTest : public testing::Test {
   protected:
     void SetUp() override {
-        TheProgram().Clear();
-        TheUndoHistory().Clear();
-        TheClipCells() = ClipCells();
-        TheGridCursor() = GridCursor();
-        TheProgramBlocks() = ProgramBlocks();
-        TheDeviceComments().Clear();
-        std::filesystem::remove(SettingsFilePath());
-        std::filesystem::remove(JoinPath(WindowsDirectory(), "system32/Clipboard.dat"));
+        test::ResetEditorRunState();
         frm_ = std::make_unique<TMainFrm>();
         frm_->Dialogs().startPage = [] {};
         QSignalSpy started(frm_.get(), &TMainFrm::StartTimerFired);

@@ -20,6 +20,7 @@
 #include "model/qt/OUTfun.h"
 #include "model/qt/Ucanzhao.h"
 #include "platform/SystemFolders.h"
+#include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 
 namespace vx {
@@ -30,13 +31,7 @@ using test::MessageRecorder;
 class EntryWindows : public testing::Test {
   protected:
     void SetUp() override {
-        TheProgram().Clear();
-        TheUndoHistory().Clear();
-        TheClipCells() = ClipCells();
-        TheGridCursor() = GridCursor();
-        TheProgramBlocks() = ProgramBlocks();
-        TheDeviceComments().Clear();
-        std::filesystem::remove(SettingsFilePath());
+        test::ResetEditorRunState();
         previous_ = SetModalRunner([](QDialog& d) { d.show(); });
 
         frm_ = std::make_unique<TMainFrm>();
