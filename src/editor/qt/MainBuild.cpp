@@ -338,6 +338,12 @@ void TMainFrm::c1Click() {
         } else {
             state.targetImageSize = 0;
             state.compileResult = 5;
+            // Where the converter stopped, in red in the message pane.
+            if (!LadderConvertMessage().empty()) {
+                FunctionStageView host = MainStageView(*this, wgSizePanel1_, memo2_, memo1_);
+                host.SetMessages(LadderConvertMessage());
+                host.ShowMessagePane(PaneColour::Red);
+            }
         }
         // 8. The report.
         const CompileReport report =

@@ -180,7 +180,7 @@ TEST_F(MainBuildTest, F5TurnsASavedProjectIntoAThumbImage) {
     EXPECT_FALSE(TheCompileState().targetStampAtCompile.empty());
     EXPECT_FALSE(TheCompileState().projectStampAtCompile.empty());
     EXPECT_EQ(frm->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))->toPlainText(),
-              QString("END\n"))
+              QString(";========== 主程序 ==========\nEND\n"))
         << "the converter's instruction list";
     // Nothing is left in the scratch folder.
     for (const auto& entry : fs::directory_iterator(JoinPath(winDir, "system32/systemtemp")))
