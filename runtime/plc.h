@@ -62,17 +62,17 @@ extern INT16 C_Nonce[C_SIZE];   /* counter current values */
 extern INT8U B00;               /* the accumulator bit */
 extern INT8U N[2];              /* master-control levels N0 and N1 */
 extern INT8U PUSHcnt;
-extern INT8U Sec_CLK_ON;        /* set for one scan every second */
+extern INT8U Sec_CLK_ON; /* set for one scan every second */
 extern INT8U PUSH[PUSH_SIZE];
 extern INT16 Z;
 extern INT16 V;
 extern const INT16U SysIni_TAB[]; /* the project's system parameters (PLC.c) */
 
 /* ---- entries -------------------------------------------------------------- */
-void PLCact(void);            /* one scan of the program (PLC.c) */
-void function1(void);         /* the project's C block */
-void Plu_Handle(void);        /* the project's plug-in, every scan */
-void CAN_Handle(void);        /* the CAN function of the run-time variant */
+void PLCact(void);              /* one scan of the program (PLC.c) */
+void function1(void);           /* the project's C block */
+void Plu_Handle(void);          /* the project's plug-in, every scan */
+void CAN_Handle(void);          /* the CAN function of the run-time variant */
 void CALL_Sub(unsigned char n); /* runs subroutine n (PLC.c) */
 
 /* ---- run-time routines ---------------------------------------------------- */
@@ -87,9 +87,9 @@ int Obtain_D32(unsigned short n);
 void Obtain_SetD32(unsigned short n, int value);
 float Obtain_F32(unsigned short n);
 void Obtain_SetF32(unsigned short n, float value);
-unsigned short Obtain_WX(INT8U* first);             /* 16 bits of X or Y */
+unsigned short Obtain_WX(INT8U* first); /* 16 bits of X or Y */
 void Obtain_SetWX(INT8U* first, unsigned short value);
-unsigned short Obtain_WM(INT8U* first);             /* 16 bits of M or S */
+unsigned short Obtain_WM(INT8U* first); /* 16 bits of M or S */
 void Obtain_SetWM(INT8U* first, unsigned short value);
 void Obtain_Zone(INT8U* first, unsigned short count, unsigned char value);
 void Obtain_Shift(INT8U* first, unsigned short count, unsigned char right);
@@ -139,29 +139,39 @@ void Ins_RS(unsigned char port, int a, unsigned short b, int c, unsigned short d
 void Ins_REG(unsigned short a, unsigned short b, unsigned short d, unsigned short n);
 
 /* ---- logic blocks --------------------------------------------------------- */
-#define PUSHb() (PUSH[PUSHcnt++ & (PUSH_SIZE - 1)] = B00)
-#define POPb() (PUSH[--PUSHcnt & (PUSH_SIZE - 1)])
-#define TOPb() (PUSH[(PUSHcnt - 1) & (PUSH_SIZE - 1)])
+/* The block instructions are small run-time routines rather than inline code:
+   a main program of 2000 rows then fits the controller's flash and compiles
+   quickly. */
+void PLC_LD(unsigned char a);  /* push the accumulator, load a */
+void PLC_AND(unsigned char a); /* accumulator AND a */
+void PLC_OR(unsigned char a);  /* accumulator OR a */
+void PLC_ANB(void);            /* pop, AND with the accumulator */
+void PLC_ORB(void);            /* pop, OR with the accumulator */
+void PLC_MPS(void);            /* push the accumulator */
+void PLC_MRD(void);            /* read the top of the stack */
+void PLC_MPP(void);            /* pop into the accumulator */
+void PLC_INV(void);            /* invert the accumulator */
+
 #define BIT(a) ((a) ? 1 : 0)
 
-#define LD(a) (PUSHb(), B00 = BIT(a))
-#define LDI(a) (PUSHb(), B00 = !(a))
-#define AND(a) (B00 = B00 && (a))
-#define ANI(a) (B00 = B00 && !(a))
-#define OR(a) (B00 = B00 || (a))
-#define ORI(a) (B00 = B00 || !(a))
-#define LDUPp(a, p) (PUSHb(), B00 = rPULSE(BIT(a), &(p)))
-#define LDDNp(a, p) (PUSHb(), B00 = rPULSEF(BIT(a), &(p)))
-#define ANDUPp(a, p) (B00 = rPULSE(BIT(a), &(p)) && B00)
-#define ANDDNp(a, p) (B00 = rPULSEF(BIT(a), &(p)) && B00)
-#define ORUPp(a, p) (B00 = rPULSE(BIT(a), &(p)) || B00)
-#define ORDNp(a, p) (B00 = rPULSEF(BIT(a), &(p)) || B00)
-#define ANB() (B00 = POPb() && B00)
-#define ORB() (B00 = POPb() || B00)
-#define MPS() PUSHb()
-#define MRD() (B00 = TOPb())
-#define MPP() (B00 = POPb())
-#define INV() (B00 = !B00)
+#define LD(a) PLC_LD(BIT(a))
+#define LDI(a) PLC_LD(!(a))
+#define AND(a) PLC_AND(BIT(a))
+#define ANI(a) PLC_AND(!(a))
+#define OR(a) PLC_OR(BIT(a))
+#define ORI(a) PLC_OR(!(a))
+#define LDUPp(a, p) PLC_LD(rPULSE(BIT(a), &(p)))
+#define LDDNp(a, p) PLC_LD(rPULSEF(BIT(a), &(p)))
+#define ANDUPp(a, p) PLC_AND(rPULSE(BIT(a), &(p)))
+#define ANDDNp(a, p) PLC_AND(rPULSEF(BIT(a), &(p)))
+#define ORUPp(a, p) PLC_OR(rPULSE(BIT(a), &(p)))
+#define ORDNp(a, p) PLC_OR(rPULSEF(BIT(a), &(p)))
+#define ANB() PLC_ANB()
+#define ORB() PLC_ORB()
+#define MPS() PLC_MPS()
+#define MRD() PLC_MRD()
+#define MPP() PLC_MPP()
+#define INV() PLC_INV()
 #define STL(n) LD(S[n])
 
 /* 16-bit compare contacts: > < = <> >= <= */
@@ -208,11 +218,11 @@ void Ins_REG(unsigned short a, unsigned short b, unsigned short d, unsigned shor
 #define ORZ(a, b) OR(CMP32(a, <=, b))
 
 /* ---- outputs -------------------------------------------------------------- */
-#define WHEN(x)      \
-    do {             \
-        if (B00) {   \
-            x;       \
-        }            \
+#define WHEN(x)    \
+    do {           \
+        if (B00) { \
+            x;     \
+        }          \
     } while (0)
 #define OUT(a) ((a) = B00)
 #define TON(n, k) Timer_Handle(n, k, B00)
@@ -238,11 +248,11 @@ void Ins_REG(unsigned short a, unsigned short b, unsigned short d, unsigned shor
 #define SXOV(s, d) WHEN(Obtain_SetWM(&(d), Obtain_WX(&(s))))
 #define SSOV(s, d) WHEN(Obtain_SetWM(&(d), Obtain_WM(&(s))))
 #define CML(s, d) WHEN((d) = ~(s))
-#define XCH(a, b)                \
-    WHEN({                       \
-        short xch_ = (a);        \
-        (a) = (b);               \
-        (b) = xch_;              \
+#define XCH(a, b)         \
+    WHEN({                \
+        short xch_ = (a); \
+        (a) = (b);        \
+        (b) = xch_;       \
     })
 #define KMOV(lo, hi, d) WHEN((D[d] = (short)(lo), D[(d) + 1] = (short)(hi)))
 #define DMOV(s, d) WHEN(Obtain_SetD32(d, Obtain_D32(s)))
@@ -252,7 +262,7 @@ void Ins_REG(unsigned short a, unsigned short b, unsigned short d, unsigned shor
 #define ZRST(a, n) WHEN(Obtain_Zone(&(a), n, 0))
 #define SFTR(a, n) WHEN(Obtain_Shift(&(a), n, 1))
 #define SFTL(a, n) WHEN(Obtain_Shift(&(a), n, 0))
-#define BON(s, b, n) WHEN((b) = ((unsigned short)D[s] >> ((n) & 15)) & 1)
+#define BON(s, b, n) WHEN((b) = ((unsigned short)D[s] >> ((n)&15)) & 1)
 
 /* ---- arithmetic and logic (destination: a register number) ---------------- */
 #define ADD(a, b, d) WHEN(D[d] = (short)((a) + (b)))
