@@ -62,17 +62,17 @@ extern INT16 C_Nonce[C_SIZE];   /* counter current values */
 extern INT8U B00;               /* the accumulator bit */
 extern INT8U N[2];              /* master-control levels N0 and N1 */
 extern INT8U PUSHcnt;
-extern INT8U Sec_CLK_ON; /* set for one scan every second */
+extern INT8U Sec_CLK_ON;        /* set for one scan every second */
 extern INT8U PUSH[PUSH_SIZE];
 extern INT16 Z;
 extern INT16 V;
 extern const INT16U SysIni_TAB[]; /* the project's system parameters (PLC.c) */
 
 /* ---- entries -------------------------------------------------------------- */
-void PLCact(void);              /* one scan of the program (PLC.c) */
-void function1(void);           /* the project's C block */
-void Plu_Handle(void);          /* the project's plug-in, every scan */
-void CAN_Handle(void);          /* the CAN function of the run-time variant */
+void PLCact(void);            /* one scan of the program (PLC.c) */
+void function1(void);         /* the project's C block */
+void Plu_Handle(void);        /* the project's plug-in, every scan */
+void CAN_Handle(void);        /* the CAN function of the run-time variant */
 void CALL_Sub(unsigned char n); /* runs subroutine n (PLC.c) */
 
 /* ---- run-time routines ---------------------------------------------------- */
@@ -87,9 +87,9 @@ int Obtain_D32(unsigned short n);
 void Obtain_SetD32(unsigned short n, int value);
 float Obtain_F32(unsigned short n);
 void Obtain_SetF32(unsigned short n, float value);
-unsigned short Obtain_WX(INT8U* first); /* 16 bits of X or Y */
+unsigned short Obtain_WX(INT8U* first);             /* 16 bits of X or Y */
 void Obtain_SetWX(INT8U* first, unsigned short value);
-unsigned short Obtain_WM(INT8U* first); /* 16 bits of M or S */
+unsigned short Obtain_WM(INT8U* first);             /* 16 bits of M or S */
 void Obtain_SetWM(INT8U* first, unsigned short value);
 void Obtain_Zone(INT8U* first, unsigned short count, unsigned char value);
 void Obtain_Shift(INT8U* first, unsigned short count, unsigned char right);
@@ -218,11 +218,11 @@ void PLC_INV(void);            /* invert the accumulator */
 #define ORZ(a, b) OR(CMP32(a, <=, b))
 
 /* ---- outputs -------------------------------------------------------------- */
-#define WHEN(x)    \
-    do {           \
-        if (B00) { \
-            x;     \
-        }          \
+#define WHEN(x)      \
+    do {             \
+        if (B00) {   \
+            x;       \
+        }            \
     } while (0)
 #define OUT(a) ((a) = B00)
 #define TON(n, k) Timer_Handle(n, k, B00)
@@ -248,11 +248,11 @@ void PLC_INV(void);            /* invert the accumulator */
 #define SXOV(s, d) WHEN(Obtain_SetWM(&(d), Obtain_WX(&(s))))
 #define SSOV(s, d) WHEN(Obtain_SetWM(&(d), Obtain_WM(&(s))))
 #define CML(s, d) WHEN((d) = ~(s))
-#define XCH(a, b)         \
-    WHEN({                \
-        short xch_ = (a); \
-        (a) = (b);        \
-        (b) = xch_;       \
+#define XCH(a, b)                \
+    WHEN({                       \
+        short xch_ = (a);        \
+        (a) = (b);               \
+        (b) = xch_;              \
     })
 #define KMOV(lo, hi, d) WHEN((D[d] = (short)(lo), D[(d) + 1] = (short)(hi)))
 #define DMOV(s, d) WHEN(Obtain_SetD32(d, Obtain_D32(s)))
@@ -262,7 +262,7 @@ void PLC_INV(void);            /* invert the accumulator */
 #define ZRST(a, n) WHEN(Obtain_Zone(&(a), n, 0))
 #define SFTR(a, n) WHEN(Obtain_Shift(&(a), n, 1))
 #define SFTL(a, n) WHEN(Obtain_Shift(&(a), n, 0))
-#define BON(s, b, n) WHEN((b) = ((unsigned short)D[s] >> ((n)&15)) & 1)
+#define BON(s, b, n) WHEN((b) = ((unsigned short)D[s] >> ((n) & 15)) & 1)
 
 /* ---- arithmetic and logic (destination: a register number) ---------------- */
 #define ADD(a, b, d) WHEN(D[d] = (short)((a) + (b)))
