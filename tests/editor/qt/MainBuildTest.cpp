@@ -281,8 +281,20 @@ TEST_F(MainBuildTest, RefusalsBeforeTheToolChainRuns) {
                                          "]文件不存在！");
     EXPECT_FALSE(frm->Item("FileSaveItem")->isEnabled()) << "the project was saved first";
 
-    // Without the run-time kit nothing is compiled.
+    // A contact that leads nowhere: the converter refuses, naming the line.
     TheProgram().usePlugin = 0;
+    Pane(*frm)->show();
+    TheProgram().cells.Kind(1, 6) = 1;
+    TheProgram().cells.First(1, 6) = "X1";
+    frm->Item("c1")->trigger();
+    EXPECT_FALSE(FileExists(TargetFile()));
+    EXPECT_TRUE(Memo2(*frm)->toPlainText().startsWith("主程序 第0007行: 元件没有连接到输出"))
+        << Memo2(*frm)->toPlainText().toStdString();
+    EXPECT_EQ(Memo2(*frm)->palette().color(QPalette::Text), QColor(255, 0, 0));
+    EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" Compilation fails: 6"));
+    TheProgram().cells.Kind(1, 6) = 0;
+
+    // Without the run-time kit nothing is compiled.
     fs::remove(JoinPath(ProgramFolder(), "Runtime"));
     fs::remove(JoinPath(WindowsDirectory(), "system32/ST.ld"));
     frm->Item("c1")->trigger();
