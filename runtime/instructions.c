@@ -21,8 +21,15 @@ static int RunOrError(unsigned int s, unsigned int n) {
     return 0;
 }
 
+static const char* SkipBlanks(const char* p) {
+    while (*p == ' ')
+        ++p;
+    return p;
+}
+
 /* An indexed operand as the instruction compiler writes it: the array's
-   name, "[", the number, "+", V or Z, "]". */
+   name, "[", the number, "+", V or Z, "]" (blanks allowed between). Any
+   other text is refused. */
 unsigned char Plc_IndexOk(const char* operand) {
     const char* p = operand;
     unsigned int size = 0;
@@ -38,11 +45,18 @@ unsigned char Plc_IndexOk(const char* operand) {
         size = Y_SIZE;
     if (size != 0) {
         long index = 0;
-        for (p += 2; *p >= '0' && *p <= '9'; ++p)
+        int digits = 0;
+        for (p = SkipBlanks(p + 2); *p >= '0' && *p <= '9' && digits < 6; ++p, ++digits)
             index = index * 10 + (*p - '0');
-        if (p[0] == '+' && (p[1] == 'V' || p[1] == 'Z') && p[2] == ']') {
-            index += p[1] == 'V' ? V : Z;
-            if (index >= 0 && index < (long)size) return 1;
+        p = SkipBlanks(p);
+        if (digits > 0 && *p == '+') {
+            p = SkipBlanks(p + 1);
+            char reg = *p;
+            p = SkipBlanks(p + 1);
+            if ((reg == 'V' || reg == 'Z') && p[0] == ']' && p[1] == 0) {
+                index += reg == 'V' ? V : Z;
+                if (index >= 0 && index < (long)size) return 1;
+            }
         }
     }
     Plc_Error();
@@ -143,6 +157,11 @@ static int BitRun(INT8U* first, int count, struct BitArea* area) {
     if (FindBitArea(first, area) && count <= BitsLeft(area)) return 1;
     Plc_Error();
     return 0;
+}
+
+unsigned char Obtain_WordOk(INT8U* first) {
+    struct BitArea area;
+    return (unsigned char)BitRun(first, 16, &area);
 }
 
 static unsigned short ReadBits16(INT8U* first) {

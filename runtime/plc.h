@@ -108,6 +108,7 @@ unsigned short Obtain_WX(INT8U* first); /* 16 bits of X or Y */
 void Obtain_SetWX(INT8U* first, unsigned short value);
 unsigned short Obtain_WM(INT8U* first); /* 16 bits of M or S */
 void Obtain_SetWM(INT8U* first, unsigned short value);
+unsigned char Obtain_WordOk(INT8U* first); /* 16 bits from it fit the device */
 void Obtain_Zone(INT8U* first, unsigned short count, unsigned char value);
 void Obtain_Shift(INT8U* first, unsigned short count, unsigned char right);
 void LcdCLR(void);
@@ -161,8 +162,8 @@ void Ins_RS(unsigned char port, int a, unsigned short b, int c, unsigned short d
 void Ins_REG(unsigned short a, unsigned short b, unsigned short d, unsigned short n);
 
 /* ---- logic blocks --------------------------------------------------------- */
-#define PUSHb() (PUSH[PUSHcnt & (PUSH_SIZE - 1)] = B00, PUSHcnt = (INT8U)(PUSHcnt + 1))
-#define POPb() (PUSHcnt = (INT8U)(PUSHcnt - 1), PUSH[PUSHcnt & (PUSH_SIZE - 1)])
+#define PUSHb() (PUSH[PUSHcnt & (PUSH_SIZE - 1)] = B00, PUSHcnt = (unsigned char)(PUSHcnt + 1))
+#define POPb() (PUSHcnt = (unsigned char)(PUSHcnt - 1), PUSH[PUSHcnt & (PUSH_SIZE - 1)])
 #define TOPb() (PUSH[(PUSHcnt - 1) & (PUSH_SIZE - 1)])
 #define BIT(a) ((a) ? 1 : 0)
 
@@ -255,18 +256,18 @@ void Ins_REG(unsigned short a, unsigned short b, unsigned short d, unsigned shor
 #define DWHEN(n, x) WHEN(if (DOK(n)) { x; } else Plc_Error())
 
 /* An indexed operand ("D[5+Z]") is checked before it is touched: the
-   operand's own text says whether it is indexed, and that test folds away
-   for every other operand. */
+   operand's own text says whether it is indexed (it ends in "Z]" or "V]"),
+   and that test folds away for every other operand. */
 #define PLC_TEXT_AT(t, back) ((t)[sizeof(t) > 4 ? sizeof(t) - (back) : 0])
 #define PLC_INDEXED(t)                            \
     (sizeof(t) > 4 && PLC_TEXT_AT(t, 2) == ']' && \
-     (PLC_TEXT_AT(t, 3) == 'Z' || PLC_TEXT_AT(t, 3) == 'V') && PLC_TEXT_AT(t, 4) == '+')
+     (PLC_TEXT_AT(t, 3) == 'Z' || PLC_TEXT_AT(t, 3) == 'V'))
 #define IOK(a) (!PLC_INDEXED(#a) || Plc_IndexOk(#a))
 
 /* ---- moves: a source value into a register, V, Z or a word view ----------- */
 #define MOV(s, d) WHEN(if (IOK(s) && IOK(d))(d) = (s))
-#define XOV(s, d) WHEN((d) = Obtain_WX(&(s)))
-#define SOV(s, d) WHEN((d) = Obtain_WM(&(s)))
+#define XOV(s, d) WHEN(if (Obtain_WordOk(&(s)))(d) = Obtain_WX(&(s)))
+#define SOV(s, d) WHEN(if (Obtain_WordOk(&(s)))(d) = Obtain_WM(&(s)))
 #define XMOV(s, d) WHEN(Obtain_SetWX(&(d), (s)))
 #define SMOV(s, d) WHEN(Obtain_SetWM(&(d), (s)))
 #define XXOV(s, d) WHEN(Obtain_SetWX(&(d), Obtain_WX(&(s))))
