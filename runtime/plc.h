@@ -11,10 +11,17 @@
  * octal-digit number (X17 is X[17]), the others by their decimal number;
  * a 32-bit operand is a register pair D[n], D[n + 1], low word first.
  *
+ * Every routine checks the device numbers it is given: an operand that would
+ * reach outside its device is not executed and sets the operation error flag.
+ *
  * The run-time library is built from this very file, so the two always agree.
  */
 #ifndef PLC_H
 #define PLC_H
+
+#ifdef __cplusplus
+extern "C" {
+#endif
 
 #ifndef TRUE
 #define TRUE 0xff
@@ -62,17 +69,27 @@ extern INT16 C_Nonce[C_SIZE];   /* counter current values */
 extern INT8U B00;               /* the accumulator bit */
 extern INT8U N[2];              /* master-control levels N0 and N1 */
 extern INT8U PUSHcnt;
-extern INT8U Sec_CLK_ON;        /* set for one scan every second */
+extern INT8U Sec_CLK_ON; /* set for one scan every second */
 extern INT8U PUSH[PUSH_SIZE];
 extern INT16 Z;
 extern INT16 V;
 extern const INT16U SysIni_TAB[]; /* the project's system parameters (PLC.c) */
 
+/* Special relays the run-time sets (M8000 upwards, as on the common small
+   controllers); the program reads and clears them like any other M. */
+#define M_ZERO_FLAG 8020       /* a read of an empty first-in table */
+#define M_CARRY_FLAG 8022      /* a write into a full first-in table */
+#define M_DONE_FLAG 8029       /* a pulse output, ramp or link request finished */
+#define M_LINK_ERROR_FLAG 8063 /* a Modbus or serial request got no answer */
+/* An instruction could not run: a division by zero, an operand outside its
+   device, a bad BCD digit, a float outside the integer range. */
+#define M_OPERATION_ERROR 8067
+
 /* ---- entries -------------------------------------------------------------- */
-void PLCact(void);            /* one scan of the program (PLC.c) */
-void function1(void);         /* the project's C block */
-void Plu_Handle(void);        /* the project's plug-in, every scan */
-void CAN_Handle(void);        /* the CAN function of the run-time variant */
+void PLCact(void);              /* one scan of the program (PLC.c) */
+void function1(void);           /* the project's C block */
+void Plu_Handle(void);          /* the project's plug-in, every scan */
+void CAN_Handle(void);          /* the CAN function of the run-time variant */
 void CALL_Sub(unsigned char n); /* runs subroutine n (PLC.c) */
 
 /* ---- run-time routines ---------------------------------------------------- */
@@ -87,14 +104,18 @@ int Obtain_D32(unsigned short n);
 void Obtain_SetD32(unsigned short n, int value);
 float Obtain_F32(unsigned short n);
 void Obtain_SetF32(unsigned short n, float value);
-unsigned short Obtain_WX(INT8U* first);             /* 16 bits of X or Y */
+unsigned short Obtain_WX(INT8U* first); /* 16 bits of X or Y */
 void Obtain_SetWX(INT8U* first, unsigned short value);
-unsigned short Obtain_WM(INT8U* first);             /* 16 bits of M or S */
+unsigned short Obtain_WM(INT8U* first); /* 16 bits of M or S */
 void Obtain_SetWM(INT8U* first, unsigned short value);
+unsigned char Obtain_WordOk(INT8U* first); /* 16 bits from it fit the device */
 void Obtain_Zone(INT8U* first, unsigned short count, unsigned char value);
 void Obtain_Shift(INT8U* first, unsigned short count, unsigned char right);
 void LcdCLR(void);
 void LcdText(unsigned short line, unsigned short column, const char* text);
+
+unsigned char Plc_IndexOk(const char* operand);
+void Plc_Error(void);
 
 void Ins_DIV(int a, int b, unsigned short d);
 void Ins_DADD(unsigned short a, unsigned short b, unsigned short d);
@@ -102,15 +123,15 @@ void Ins_DSUB(unsigned short a, unsigned short b, unsigned short d);
 void Ins_DMUL(unsigned short a, unsigned short b, unsigned short d);
 void Ins_DDIV(unsigned short a, unsigned short b, unsigned short d);
 void Ins_DEOP(unsigned short a, unsigned short b, unsigned short d, char op);
-void Ins_DECMP(unsigned short a, unsigned short b, INT8U* bits);
 void Ins_DFLT(unsigned short s, unsigned short d);
 void Ins_DINT(unsigned short s, unsigned short d);
 void Ins_BMOV(unsigned short s, unsigned short d, unsigned short n);
 void Ins_FMOV(int value, unsigned short d, unsigned short n);
 void Ins_ROTATE(unsigned short d, unsigned short n, unsigned char right);
-unsigned short Ins_BCD(unsigned short value);
-unsigned short Ins_BIN(unsigned short value);
-unsigned short Ins_SUM(unsigned short value);
+void Ins_BCD(unsigned short s, unsigned short d);
+void Ins_BIN(unsigned short s, unsigned short d);
+void Ins_SUM(unsigned short s, unsigned short d);
+void Ins_BON(unsigned short s, INT8U* bit, int n);
 void Ins_WTOB(unsigned short s, unsigned short d, unsigned short n);
 void Ins_BTOW(unsigned short s, unsigned short d, unsigned short n);
 void Ins_WSUM(unsigned short s, unsigned short d, unsigned short n);
@@ -119,6 +140,7 @@ void Ins_WSHIFT(unsigned short s, unsigned short d, unsigned short n, unsigned s
                 unsigned char right);
 void Ins_FIFO(unsigned short a, unsigned short b, unsigned short n, unsigned char op);
 void Ins_HOUR(unsigned short a, unsigned short b, INT8U* out);
+void Ins_DECMP(unsigned short a, unsigned short b, INT8U* bits);
 void Ins_DUTY(int on, int cycle, unsigned short m);
 void Ins_LADJ(unsigned short a, unsigned short b, unsigned short c);
 void Ins_RAMP(unsigned short a, unsigned short b, unsigned short c, unsigned short n);
@@ -134,6 +156,7 @@ void Ins_DPLSV(unsigned short f, unsigned short y, INT8U* flag);
 void Ins_DDRV(unsigned short n, unsigned short f, unsigned short y, INT8U* flag,
               unsigned char absolute);
 void Ins_DZRN(unsigned short a, unsigned short b, INT8U* sensor, unsigned short y);
+void Ins_KMOV(unsigned short lo, unsigned short hi, unsigned short d);
 void Ins_MODBUS(unsigned char op, int station, int address, int n);
 void Ins_RS(unsigned char port, int a, unsigned short b, int c, unsigned short d);
 void Ins_REG(unsigned short a, unsigned short b, unsigned short d, unsigned short n);
@@ -218,11 +241,11 @@ void PLC_INV(void);            /* invert the accumulator */
 #define ORZ(a, b) OR(CMP32(a, <=, b))
 
 /* ---- outputs -------------------------------------------------------------- */
-#define WHEN(x)      \
-    do {             \
-        if (B00) {   \
-            x;       \
-        }            \
+#define WHEN(x)    \
+    do {           \
+        if (B00) { \
+            x;     \
+        }          \
     } while (0)
 #define OUT(a) ((a) = B00)
 #define TON(n, k) Timer_Handle(n, k, B00)
@@ -237,24 +260,38 @@ void PLC_INV(void);            /* invert the accumulator */
 #define MCR(n) (N[n] = TRUE)
 #define CALLs(n) WHEN(CALL_Sub(n))
 
+/* The destination register number of the arithmetic: an instruction whose
+   destination is not a register is skipped (operation error). */
+#define DOK(n) ((unsigned int)(n) < D_SIZE)
+#define DWHEN(n, x) WHEN(if (DOK(n)) { x; } else Plc_Error())
+
+/* An indexed operand ("D[5+Z]") is checked before it is touched: the
+   operand's own text says whether it is indexed (it ends in "Z]" or "V]"),
+   and that test folds away for every other operand. */
+#define PLC_TEXT_AT(t, back) ((t)[sizeof(t) > 4 ? sizeof(t) - (back) : 0])
+#define PLC_INDEXED(t)                            \
+    (sizeof(t) > 4 && PLC_TEXT_AT(t, 2) == ']' && \
+     (PLC_TEXT_AT(t, 3) == 'Z' || PLC_TEXT_AT(t, 3) == 'V'))
+#define IOK(a) (!PLC_INDEXED(#a) || Plc_IndexOk(#a))
+
 /* ---- moves: a source value into a register, V, Z or a word view ----------- */
-#define MOV(s, d) WHEN((d) = (s))
-#define XOV(s, d) WHEN((d) = Obtain_WX(&(s)))
-#define SOV(s, d) WHEN((d) = Obtain_WM(&(s)))
+#define MOV(s, d) WHEN(if (IOK(s) && IOK(d))(d) = (s))
+#define XOV(s, d) WHEN(if (Obtain_WordOk(&(s)))(d) = Obtain_WX(&(s)))
+#define SOV(s, d) WHEN(if (Obtain_WordOk(&(s)))(d) = Obtain_WM(&(s)))
 #define XMOV(s, d) WHEN(Obtain_SetWX(&(d), (s)))
 #define SMOV(s, d) WHEN(Obtain_SetWM(&(d), (s)))
 #define XXOV(s, d) WHEN(Obtain_SetWX(&(d), Obtain_WX(&(s))))
 #define XSOV(s, d) WHEN(Obtain_SetWX(&(d), Obtain_WM(&(s))))
 #define SXOV(s, d) WHEN(Obtain_SetWM(&(d), Obtain_WX(&(s))))
 #define SSOV(s, d) WHEN(Obtain_SetWM(&(d), Obtain_WM(&(s))))
-#define CML(s, d) WHEN((d) = ~(s))
-#define XCH(a, b)                \
-    WHEN({                       \
-        short xch_ = (a);        \
-        (a) = (b);               \
-        (b) = xch_;              \
+#define CML(s, d) WHEN((d) = (short)~(s))
+#define XCH(a, b)         \
+    WHEN({                \
+        short xch_ = (a); \
+        (a) = (b);        \
+        (b) = xch_;       \
     })
-#define KMOV(lo, hi, d) WHEN((D[d] = (short)(lo), D[(d) + 1] = (short)(hi)))
+#define KMOV(lo, hi, d) WHEN(Ins_KMOV(lo, hi, d))
 #define DMOV(s, d) WHEN(Obtain_SetD32(d, Obtain_D32(s)))
 #define DEMOV(s, d) WHEN(Obtain_SetD32(d, Obtain_D32(s)))
 #define BMOV(s, d, n) WHEN(Ins_BMOV(s, d, n))
@@ -262,16 +299,16 @@ void PLC_INV(void);            /* invert the accumulator */
 #define ZRST(a, n) WHEN(Obtain_Zone(&(a), n, 0))
 #define SFTR(a, n) WHEN(Obtain_Shift(&(a), n, 1))
 #define SFTL(a, n) WHEN(Obtain_Shift(&(a), n, 0))
-#define BON(s, b, n) WHEN((b) = ((unsigned short)D[s] >> ((n) & 15)) & 1)
+#define BON(s, b, n) WHEN(Ins_BON(s, &(b), n))
 
 /* ---- arithmetic and logic (destination: a register number) ---------------- */
-#define ADD(a, b, d) WHEN(D[d] = (short)((a) + (b)))
-#define SUB(a, b, d) WHEN(D[d] = (short)((a) - (b)))
-#define MUL(a, b, d) WHEN(D[d] = (short)((a) * (b)))
+#define ADD(a, b, d) DWHEN(d, D[d] = (short)((a) + (b)))
+#define SUB(a, b, d) DWHEN(d, D[d] = (short)((a) - (b)))
+#define MUL(a, b, d) DWHEN(d, D[d] = (short)((unsigned int)(a) * (unsigned int)(b)))
 #define DIV(a, b, d) WHEN(Ins_DIV(a, b, d))
-#define WAND(a, b, d) WHEN(D[d] = (short)((a) & (b)))
-#define WOR(a, b, d) WHEN(D[d] = (short)((a) | (b)))
-#define WXOR(a, b, d) WHEN(D[d] = (short)((a) ^ (b)))
+#define WAND(a, b, d) DWHEN(d, D[d] = (short)((a) & (b)))
+#define WOR(a, b, d) DWHEN(d, D[d] = (short)((a) | (b)))
+#define WXOR(a, b, d) DWHEN(d, D[d] = (short)((a) ^ (b)))
 #define DADD(a, b, d) WHEN(Ins_DADD(a, b, d))
 #define DSUB(a, b, d) WHEN(Ins_DSUB(a, b, d))
 #define DMUL(a, b, d) WHEN(Ins_DMUL(a, b, d))
@@ -283,23 +320,27 @@ void PLC_INV(void);            /* invert the accumulator */
 #define DECMP(a, b, m) WHEN(Ins_DECMP(a, b, &(m)))
 #define DFLT(s, d) WHEN(Ins_DFLT(s, d))
 #define DINT(s, d) WHEN(Ins_DINT(s, d))
-#define INC(d) WHEN(D[d]++)
-#define DEC(d) WHEN(D[d]--)
-#define DINC(d) WHEN(Obtain_SetD32(d, Obtain_D32(d) + 1))
-#define DDEC(d) WHEN(Obtain_SetD32(d, Obtain_D32(d) - 1))
-#define VINC(v) WHEN((v)++)
-#define VDEC(v) WHEN((v)--)
-#define VNEG(v) WHEN((v) = -(v))
-#define NEG(d) WHEN(D[d] = (short)-D[d])
-#define DNEG(d) WHEN(Obtain_SetD32(d, -Obtain_D32(d)))
-#define ABS(d) WHEN(D[d] = (short)(D[d] < 0 ? -D[d] : D[d]))
-#define DABS(d) WHEN(Obtain_SetD32(d, Obtain_D32(d) < 0 ? -Obtain_D32(d) : Obtain_D32(d)))
-#define SWAP(d) WHEN(D[d] = (short)(((unsigned short)D[d] >> 8) | ((unsigned short)D[d] << 8)))
+#define INC(d) DWHEN(d, D[d] = (short)(D[d] + 1))
+#define DEC(d) DWHEN(d, D[d] = (short)(D[d] - 1))
+#define DINC(d) WHEN(Obtain_SetD32(d, (int)((unsigned int)Obtain_D32(d) + 1u)))
+#define DDEC(d) WHEN(Obtain_SetD32(d, (int)((unsigned int)Obtain_D32(d) - 1u)))
+#define VINC(v) WHEN((v) = (short)((v) + 1))
+#define VDEC(v) WHEN((v) = (short)((v)-1))
+#define VNEG(v) WHEN((v) = (short)-(v))
+#define VABS(v) WHEN((v) = (short)((v) < 0 ? -(v) : (v)))
+#define VSWAP(v) WHEN((v) = (short)(((unsigned short)(v) >> 8) | ((unsigned short)(v) << 8)))
+#define NEG(d) DWHEN(d, D[d] = (short)-D[d])
+#define DNEG(d) WHEN(Obtain_SetD32(d, (int)(0u - (unsigned int)Obtain_D32(d))))
+#define ABS(d) DWHEN(d, D[d] = (short)(D[d] < 0 ? -D[d] : D[d]))
+#define DABS(d)         \
+    WHEN(Obtain_SetD32( \
+        d, Obtain_D32(d) < 0 ? (int)(0u - (unsigned int)Obtain_D32(d)) : Obtain_D32(d)))
+#define SWAP(d) DWHEN(d, D[d] = (short)(((unsigned short)D[d] >> 8) | ((unsigned short)D[d] << 8)))
 #define ROR(d, n) WHEN(Ins_ROTATE(d, n, 1))
 #define ROL(d, n) WHEN(Ins_ROTATE(d, n, 0))
-#define BCD(s, d) WHEN(D[d] = (short)Ins_BCD((unsigned short)D[s]))
-#define BIN(s, d) WHEN(D[d] = (short)Ins_BIN((unsigned short)D[s]))
-#define SUM(s, d) WHEN(D[d] = (short)Ins_SUM((unsigned short)D[s]))
+#define BCD(s, d) WHEN(Ins_BCD(s, d))
+#define BIN(s, d) WHEN(Ins_BIN(s, d))
+#define SUM(s, d) WHEN(Ins_SUM(s, d))
 #define WTOB(s, d, n) WHEN(Ins_WTOB(s, d, n))
 #define BTOW(s, d, n) WHEN(Ins_BTOW(s, d, n))
 #define WSUM(s, d, n) WHEN(Ins_WSUM(s, d, n))
@@ -312,25 +353,25 @@ void PLC_INV(void);            /* invert the accumulator */
 #define LADJ(a, b, c) WHEN(Ins_LADJ(a, b, c))
 #define HOUR(a, b, y) Ins_HOUR(a, b, &(y))
 #define DUTY(a, b, m) Ins_DUTY(a, b, m)
-#define RAMP(a, b, c, n) WHEN(Ins_RAMP(a, b, c, n))
-#define PID(a, b, c, d) WHEN(Ins_PID(a, b, c, d))
+#define RAMP(a, b, c, n) Ins_RAMP(a, b, c, n)
+#define PID(a, b, c, d) Ins_PID(a, b, c, d)
 #define SCAD(a, b, d) WHEN(Ins_SCAD(a, b, d))
 #define FILT(a, b, d) WHEN(Ins_FILT(a, b, d))
-#define SPD(x, t, d) WHEN(Ins_SPD(x, t, d))
+#define SPD(x, t, d) Ins_SPD(x, t, d)
 #define REF(k, n) WHEN(Ins_REF(k, n))
 
 /* ---- pulse outputs, links and displays ------------------------------------ */
-#define PWM(w, y) WHEN(Ins_PWM(w, y))
-#define PLSR(a, b, c, ch) WHEN(Ins_PLSR(a, b, c, ch))
-#define PLSF(a, b, c, ch) WHEN(Ins_PLSF(a, b, c, ch))
-#define DPLSV(f, y, m) WHEN(Ins_DPLSV(f, y, &(m)))
-#define DDRVI(n, f, y, m) WHEN(Ins_DDRV(n, f, y, &(m), 0))
-#define DDRVA(n, f, y, m) WHEN(Ins_DDRV(n, f, y, &(m), 1))
-#define DZRN(a, b, x, y) WHEN(Ins_DZRN(a, b, &(x), y))
+#define PWM(w, y) Ins_PWM(w, y)
+#define PLSR(a, b, c, ch) Ins_PLSR(a, b, c, ch)
+#define PLSF(a, b, c, ch) Ins_PLSF(a, b, c, ch)
+#define DPLSV(f, y, m) Ins_DPLSV(f, y, &(m))
+#define DDRVI(n, f, y, m) Ins_DDRV(n, f, y, &(m), 0)
+#define DDRVA(n, f, y, m) Ins_DDRV(n, f, y, &(m), 1)
+#define DZRN(a, b, x, y) Ins_DZRN(a, b, &(x), y)
 #define MODRB(s, a, n) WHEN(Ins_MODBUS(1, s, a, n))
 #define MODRD(s, a, n) WHEN(Ins_MODBUS(3, s, a, n))
 #define MODRI(s, a, n) WHEN(Ins_MODBUS(4, s, a, n))
-#define MODWB(s, a, n) WHEN(Ins_MODBUS(15, s, a, n))
+#define MODWB(s, a, n) WHEN(Ins_MODBUS(5, s, a, n))
 #define MODWR(s, a, n) WHEN(Ins_MODBUS(6, s, a, n))
 #define MODWL(s, a, n) WHEN(Ins_MODBUS(16, s, a, n))
 #define RS1(a, b, c, d) WHEN(Ins_RS(1, a, b, c, d))
@@ -339,5 +380,9 @@ void PLC_INV(void);            /* invert the accumulator */
 #define RS4(a, b, c, d) WHEN(Ins_RS(4, a, b, c, d))
 #define REG(a, b, d, n) WHEN(Ins_REG(a, b, d, n))
 #define TXT(l, c, s) WHEN(LcdText(l, c, s))
+
+#ifdef __cplusplus
+}
+#endif
 
 #endif /* PLC_H */

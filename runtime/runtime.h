@@ -2,6 +2,10 @@
 #ifndef RUNTIME_H
 #define RUNTIME_H
 
+#ifdef __cplusplus
+extern "C" {
+#endif
+
 /* Milliseconds since start, counted by the system tick. */
 unsigned int RuntimeMilliseconds(void);
 
@@ -17,5 +21,15 @@ extern const struct PlcModelInfo PlcModel;
 /* Reads the inputs into X and writes Y to the outputs. */
 void RuntimeReadInputs(void);
 void RuntimeWriteOutputs(void);
+
+/* The text display's memory: TXT, REG and CLR write here, one byte per
+   character (a GBK character takes two). */
+#define LCD_LINES 4
+#define LCD_COLUMNS 20
+extern char LcdScreen[LCD_LINES][LCD_COLUMNS];
+
+#ifdef __cplusplus
+}
+#endif
 
 #endif
