@@ -78,8 +78,9 @@ class LadderRunTest : public ::testing::Test {
     // Sets the inputs, then lets the controller run whole scans.
     void Scan(int scans = 2) { ASSERT_TRUE(board.RunScans(scans)); }
     void Set(int x, bool on) { ASSERT_TRUE(board.SetByte("X", x, on ? 1 : 0)); }
-    int Y(int y) { return board.Byte("Y", y); }
-    int D(int d) { return board.Word("D", d); }
+    int Y(int y) { return board.Byte("Y", y).value_or(-1); }
+    int D(int d) { return static_cast<std::int16_t>(board.Word("D", d).value_or(0xFFFF)); }
+    int Value(const char* name, int n) { return board.Word(name, n).value_or(-1); }
 
     test::TempFolder dir;
     test::QemuBoard board;
@@ -89,7 +90,9 @@ TEST_F(LadderRunTest, TheSampleProgramBehavesAsItsLadderSays) {
     const auto program = SampleProgram();
     const test::BuiltImage built = test::BuildImage(*program, dir.Path());
     ASSERT_TRUE(built.ok) << built.messages;
-    ASSERT_TRUE(board.Start(built.image, built.elf));
+    test::QemuBoard::Options options;
+    options.elfPath = built.elf;
+    ASSERT_TRUE(board.Start(built.image, options)) << board.Error();
     Scan();
 
     // Series and parallel contacts.
@@ -152,11 +155,11 @@ TEST_F(LadderRunTest, TheSampleProgramBehavesAsItsLadderSays) {
     while (Y(3) == 0 && std::chrono::steady_clock::now() - start < std::chrono::seconds(10))
         Scan(20);
     EXPECT_EQ(Y(3), 1);
-    EXPECT_GE(board.Word("T_Nonce", 250), 50);
+    EXPECT_GE(Value("T_Nonce", 250), 50);
     Set(6, false);
     Scan();
     EXPECT_EQ(Y(3), 0);
-    EXPECT_EQ(board.Word("T_Nonce", 250), 0);
+    EXPECT_EQ(Value("T_Nonce", 250), 0);
 
     // A counter counts rising inputs up to its set value; RST clears it.
     for (int n = 1; n <= 3; ++n) {
@@ -165,13 +168,13 @@ TEST_F(LadderRunTest, TheSampleProgramBehavesAsItsLadderSays) {
         Scan();
         Set(7, false);
         Scan();
-        EXPECT_EQ(board.Word("C_Nonce", 0), n);
+        EXPECT_EQ(Value("C_Nonce", 0), n);
     }
     EXPECT_EQ(Y(4), 1);
     Set(10, true);
     Scan();
     EXPECT_EQ(Y(4), 0);
-    EXPECT_EQ(board.Word("C_Nonce", 0), 0);
+    EXPECT_EQ(Value("C_Nonce", 0), 0);
     Set(10, false);
 
     // CJ skips the rows to its label: their outputs keep their state.
@@ -213,7 +216,7 @@ TEST_F(LadderRunTest, TheSampleProgramBehavesAsItsLadderSays) {
     Scan();
     EXPECT_EQ(Y(10), 0);
     EXPECT_EQ(Y(11), 1);
-    EXPECT_EQ(board.Byte("S", 0), 0);
+    EXPECT_EQ(board.Byte("S", 0).value_or(-1), 0);
     Set(16, false);
     Set(17, true);
     Scan();
