@@ -28,6 +28,13 @@ void RuntimeWriteOutputs(void);
 #define LCD_COLUMNS 20
 extern char LcdScreen[LCD_LINES][LCD_COLUMNS];
 
+/* Interrupt subroutines (interrupts.c): runs subroutine n with the
+   accumulator and bit stack kept aside; the timer interrupt, called on every
+   0.1 ms tick; the input interrupts, checked after every input read. */
+void RuntimeRunSubroutine(unsigned char n);
+void RuntimeTimerInterrupt(unsigned int tick);
+void RuntimeInputInterrupts(void);
+
 #ifdef __cplusplus
 }
 #endif

@@ -27,8 +27,12 @@ unsigned int RuntimeMilliseconds(void) {
     return Milliseconds;
 }
 
+static volatile unsigned int Ticks; /* 0.1 ms */
+
 void SysTick_Handler(void) {
-    if (++Milliseconds % 1000u == 0) SecondPending = 1;
+    const unsigned int tick = ++Ticks;
+    if (tick % 10u == 0u && ++Milliseconds % 1000u == 0u) SecondPending = 1;
+    RuntimeTimerInterrupt(tick);
 }
 
 void Default_Handler(void) {
@@ -77,7 +81,7 @@ void Reset_Handler(void) {
     for (unsigned int* to = &_sbss; to < &_ebss;)
         *to++ = 0;
 
-    SYST_RVR = 72000u - 1u; /* 1 ms at 72 MHz */
+    SYST_RVR = 7200u - 1u; /* 0.1 ms at 72 MHz */
     SYST_CVR = 0;
     SYST_CSR = 7u;
 
@@ -87,6 +91,7 @@ void Reset_Handler(void) {
             Sec_CLK_ON = TRUE;
         }
         RuntimeReadInputs();
+        RuntimeInputInterrupts();
         PUSHcnt = 0;
         PLCact();
         CAN_Handle();

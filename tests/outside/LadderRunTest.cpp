@@ -65,6 +65,12 @@ std::unique_ptr<LadderProgram> SampleProgram() {
     s.Contact(1, 32, "X22").Out(2, 32, "Y14");  // after END: never runs
     const int sub = BlockFirstRow(0);
     s.Contact(1, sub, "X14").Out(2, sub, "Y7");
+    // The 1 ms routine counts milliseconds in D100; a rising X01 calls the
+    // external-interrupt routine, which counts in D101.
+    s.Box(1, BlockFirstRow(31), "INC D100");
+    s.Box(1, BlockFirstRow(30), "INC D101");
+    program->sysParamString.replace(49, 2, "10");
+    program->holdParamString[1] = '1';
     return program;
 }
 
@@ -235,6 +241,10 @@ TEST_F(LadderRunTest, TheSampleProgramBehavesAsItsLadderSays) {
     Set(20, false);
     Scan();
     EXPECT_EQ(Y(12), 0);
+
+    // The interrupt routines.
+    EXPECT_EQ(D(101), 1) << "X01 rose once";
+    EXPECT_GT(D(100), 50) << "the timer ran more than 50 ms";
 
     // Nothing after END runs.
     Set(22, true);
