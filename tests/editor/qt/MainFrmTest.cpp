@@ -18,6 +18,7 @@
 #include "platform/SystemFolders.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
+#include "support/QtWait.h"
 #include "support/TempFolder.h"
 
 namespace vx {
@@ -228,7 +229,7 @@ TEST_F(MainFrmTest, CopyInTheGridBecomesPasteableWithinASecond) {
     frm->LadderEdit()->SetCursor(1, 0);
     EXPECT_FALSE(frm->Item("affixV")->isEnabled());
     frm->Item("copyC")->trigger();
-    QTRY_VERIFY_WITH_TIMEOUT(frm->Item("affixV")->isEnabled(), 2500);
+    VX_WAIT_TRUE(frm->Item("affixV")->isEnabled(), 2500);
     frm->LadderEdit()->SetCursor(1, 5);
     frm->Item("affixV")->trigger();
     EXPECT_EQ(KindAt(1, 5), CellKind::kLine);

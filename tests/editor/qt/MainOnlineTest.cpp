@@ -29,6 +29,7 @@
 #include "platform/SystemFolders.h"
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
+#include "support/QtWait.h"
 #include "support/ScopedEnv.h"
 
 #include <QComboBox>
@@ -122,22 +123,22 @@ TEST_F(MainOnlineTest, F8MonitorsTheControllerAndStopsAgain) {
     EXPECT_EQ(frm->LadderPoller()->Scheme().size(), 5u) << "X0, Y0, M100, T5 and its value";
     EXPECT_TRUE(messages_.Messages().empty());
 
-    QTRY_VERIFY_WITH_TIMEOUT(Energised(1, 0) && Energised(12, 0), 3000);
+    VX_WAIT_TRUE(Energised(1, 0) && Energised(12, 0), 3000);
     EXPECT_TRUE(Energised(1, 1)) << "M100 is OFF: the closed contact conducts";
-    QTRY_COMPARE_WITH_TIMEOUT(TheDeviceImage().Word(DeviceKind::TValue, 5).value(), 31, 3000);
+    VX_WAIT_EQ(TheDeviceImage().Word(DeviceKind::TValue, 5).value(), 31, 3000);
     EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith("127.0.0.1 "));
     EXPECT_FALSE(Energised(1, 300)) << "not in view";
 
     // The grid follows the controller.
     sim_.SetBit(Area::X, 0, false);
     sim_.SetBit(Area::M, 100, true);
-    QTRY_VERIFY_WITH_TIMEOUT(!Energised(1, 0) && !Energised(1, 1), 3000);
+    VX_WAIT_TRUE(!Energised(1, 0) && !Energised(1, 1), 3000);
 
     // Scrolling reads the rows that come into view.
     sim_.SetBit(Area::M, 500, true);
     frm->LadderEdit()->verticalScrollBar()->setValue(295);
     EXPECT_EQ(frm->LadderPoller()->Scheme().size(), 1u);
-    QTRY_VERIFY_WITH_TIMEOUT(Energised(1, 300), 3000);
+    VX_WAIT_TRUE(Energised(1, 300), 3000);
 
     // F8 again stops and closes the link.
     const std::uint64_t sent = TheModbusLink().RequestsSent();
@@ -150,7 +151,7 @@ TEST_F(MainOnlineTest, F8MonitorsTheControllerAndStopsAgain) {
     EXPECT_EQ(item->text(), QString("开始监控(&S)"));
     EXPECT_FALSE(frm->LadderEdit()->DrawContext().monitoring);
     EXPECT_FALSE(TheModbusLink().IsOpen());
-    QTRY_COMPARE_WITH_TIMEOUT(sim_.TcpConnections(), 0, 2000);
+    VX_WAIT_EQ(sim_.TcpConnections(), 0, 2000);
     EXPECT_EQ(frm->StatusPanel(2)->text(), QString("127.0.0.1"));
     QTest::qWait(100);
     EXPECT_FALSE(frm->Monitoring());
@@ -184,7 +185,7 @@ TEST_F(MainOnlineTest, ALinkThatCannotOpenLeavesMonitoringOffSilently) {
     frm->Item("NStakeoutON")->trigger();
     EXPECT_TRUE(frm->Monitoring());
     rtu.SetBit(Area::X, 0, true);
-    QTRY_VERIFY_WITH_TIMEOUT(Energised(1, 0), 3000);
+    VX_WAIT_TRUE(Energised(1, 0), 3000);
     EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith(" COM1 "));
     frm->Item("NStakeoutON")->trigger();
     EXPECT_FALSE(TheModbusLink().IsOpen());
