@@ -18,4 +18,11 @@ extern const struct PlcModelInfo PlcModel;
 void RuntimeReadInputs(void);
 void RuntimeWriteOutputs(void);
 
+/* COM1 as the Modbus RTU slave (serial.c): SerialStart sets the port up
+   from SysIni_TAB, SerialPoll answers a request that has come, between two
+   scans. */
+void SerialStart(void);
+void SerialPoll(void);
+void USART1_IRQHandler(void);
+
 #endif
