@@ -35,6 +35,13 @@ void RuntimeRunSubroutine(unsigned char n);
 void RuntimeTimerInterrupt(unsigned int tick);
 void RuntimeInputInterrupts(void);
 
+/* COM1 as the Modbus RTU slave (serial.c): SerialStart sets the port up
+   from SysIni_TAB, SerialPoll answers a request that has come, between two
+   scans. */
+void SerialStart(void);
+void SerialPoll(void);
+void USART1_IRQHandler(void);
+
 #ifdef __cplusplus
 }
 #endif

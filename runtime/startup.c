@@ -1,6 +1,7 @@
 /* Start-up and scan loop of the controller: the vector table, the reset
-   handler that prepares memory and runs the program's scans, the system tick
-   and the CAN function of the variant.
+   handler that prepares memory and runs the program's scans (COM1's Modbus
+   requests are answered between two scans), the system tick and the CAN
+   function of the variant.
 
    Built once per variant: VX_CAN 0 (no CAN), 1 (CANown data sharing) or 2
    (CANopen); VX_WIDE 1 for the controllers with the larger memory map. */
@@ -52,8 +53,7 @@ void RuntimeWriteOutputs(void) {
 }
 
 #if VX_CAN == 0
-void CAN_Handle(void) {
-}
+void CAN_Handle(void) {}
 #elif VX_CAN == 1
 /* CANown: the data-share area (own ID and acceptance codes in SysIni_TAB). */
 static volatile unsigned short CanShareIds[4];
@@ -84,6 +84,7 @@ void Reset_Handler(void) {
     SYST_RVR = 7200u - 1u; /* 0.1 ms at 72 MHz */
     SYST_CVR = 0;
     SYST_CSR = 7u;
+    SerialStart();
 
     for (;;) {
         if (SecondPending) {
@@ -96,6 +97,7 @@ void Reset_Handler(void) {
         PLCact();
         CAN_Handle();
         RuntimeWriteOutputs();
+        SerialPoll();
     }
 }
 
@@ -104,9 +106,23 @@ void Reset_Handler(void) {
 typedef void (*Vector)(void);
 
 __attribute__((section(".isr_vector"), used)) const Vector VectorTable[16 + VX_IRQS] = {
-    (Vector)&_estack, Reset_Handler,   Default_Handler, Default_Handler,
-    Default_Handler,  Default_Handler, Default_Handler, 0,
-    0,                0,               0,               Default_Handler,
-    Default_Handler,  0,               Default_Handler, SysTick_Handler,
-    [16 ... 16 + VX_IRQS - 1] = Default_Handler,
+    (Vector)&_estack,
+    Reset_Handler,
+    Default_Handler,
+    Default_Handler,
+    Default_Handler,
+    Default_Handler,
+    Default_Handler,
+    0,
+    0,
+    0,
+    0,
+    Default_Handler,
+    Default_Handler,
+    0,
+    Default_Handler,
+    SysTick_Handler,
+    [16 ... 16 + 36] = Default_Handler,
+    [16 + 37] = USART1_IRQHandler,
+    [16 + 38 ... 16 + VX_IRQS - 1] = Default_Handler,
 };

@@ -237,6 +237,13 @@ bool QemuBoard::Start(const std::string& imagePath, const Options& options) {
             Stop();
             return Fail("qemu's GDB stub or serial port did not appear in time: " + log);
         }
+        if (options.serialPty) {
+            serialHolder_ = open(serialDevice_.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+            if (serialHolder_ < 0) {
+                Stop();
+                return Fail("cannot open the serial port's pseudo-terminal");
+            }
+        }
         // The board waits, frozen at reset.
         const auto reply = Request("?");
         if (!reply || reply->empty() || ((*reply)[0] != 'T' && (*reply)[0] != 'S')) {
@@ -255,6 +262,10 @@ void QemuBoard::Stop() {
     if (socket_ >= 0) {
         close(socket_);
         socket_ = -1;
+    }
+    if (serialHolder_ >= 0) {
+        close(serialHolder_);
+        serialHolder_ = -1;
     }
     if (pid_ > 0) {
         kill(pid_, SIGKILL);

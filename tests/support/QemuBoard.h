@@ -64,6 +64,9 @@ class QemuBoard {
 
     const std::string& Error() const { return error_; }
     // The pseudo-terminal of the first serial port ("/dev/pts/7"); empty without.
+    // The board keeps it open itself, so qemu counts it as connected however
+    // often a test opens and closes it; qemu looks for that once a second, so
+    // the first bytes may take up to a second to go through.
     const std::string& SerialDevice() const { return serialDevice_; }
     int GdbPort() const { return port_; }
     bool Running() const { return running_; }
@@ -125,6 +128,7 @@ class QemuBoard {
     int pid_ = -1;
     int port_ = 0;
     int socket_ = -1;
+    int serialHolder_ = -1;
     bool running_ = false;
     std::string inbox_;  // bytes received but not yet taken
 };

@@ -1,0 +1,200 @@
+// End to end: a project with a C block goes through the tool's own compile
+// road (converter, C stage, tool chain, run-time kit) into an image, the image
+// runs on the emulated board, and the tool's Modbus link talks to it over
+// COM1 (the board's serial port on a pseudo-terminal): every area code reads
+// and writes its device, and a forced M0 comes back as Y0 through function1.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <optional>
+#include <thread>
+#include <vector>
+
+#include "build/ScratchFolder.h"
+#include "build/StageView.h"
+#include "build/ToolChain.h"
+#include "build/TranslateStage.h"
+#include "editor/ProjectFile.h"
+#include "outside/LadderConvert.h"
+#include "outside/ModbusLink.h"
+#include "platform/FileIo.h"
+#include "platform/Launcher.h"
+#include "platform/SystemFolders.h"
+#include "support/MessageRecorder.h"
+#include "support/QemuBoard.h"
+#include "support/ScopedEnv.h"
+#include "support/TempFolder.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+using test::QemuBoard;
+
+constexpr const char* kCBlock =
+    "void  function1(void)\r\n"
+    "{\r\n"
+    "  Y[0] = M[0];\r\n"
+    "  D[5] = D[4] + 1;\r\n"
+    "}\r\n";
+
+class Silent : public StageView {
+  public:
+    void ShowProgress(int, const std::string&) override {}
+    void ShowStatus(int, const std::string&) override {}
+    void SetMessages(const std::string& text) override { messages += text; }
+    void AddMessage(const std::string& line) override { messages += line + "\n"; }
+    void ShowMessagePane(PaneColour) override {}
+    void SetInstructionList(const std::string&) override {}
+    std::string messages;
+};
+
+std::optional<std::vector<std::uint8_t>> ReadBits(
+    ModbusLink& link, int start, int count, int code,
+    std::chrono::milliseconds wait = std::chrono::seconds(1)) {
+    link.ReadBits(start, count, code);
+    std::vector<std::uint8_t> bits(static_cast<std::size_t>(count));
+    const auto deadline = Clock::now() + wait;
+    while (Clock::now() < deadline) {
+        if (link.RetakeBits(bits.data(), count)) return bits;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return std::nullopt;
+}
+
+std::optional<std::vector<std::uint16_t>> ReadWords(
+    ModbusLink& link, int start, int count, int code,
+    std::chrono::milliseconds wait = std::chrono::seconds(1)) {
+    link.ReadWords(start, count, code);
+    std::vector<std::uint16_t> words(static_cast<std::size_t>(count));
+    const auto deadline = Clock::now() + wait;
+    while (Clock::now() < deadline) {
+        if (link.RetakeWords(words.data(), count)) return words;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return std::nullopt;
+}
+
+class ControllerLinkTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (!QemuBoard::Available()) GTEST_SKIP() << "qemu-system-arm is not installed";
+        if (!fs::exists(VX_RUNTIME_KIT_DIR "/ST.ld") || FindExecutable("arm-none-eabi-gcc").empty())
+            GTEST_SKIP() << "the GNU ARM tool chain or the run-time kit is not there";
+        fs::create_directory_symlink(VX_RUNTIME_KIT_DIR, RuntimeKitFolder(program_.Path()));
+        ASSERT_EQ(InstallToolChain(windows_.Path(), program_.Path()), "");
+
+        // A new project (station 1, 57600 baud, E 8 1) with its C block on.
+        LadderProgram project;
+        SetDefaultParameters(project);
+        project.sysParamString.replace(49, 2, "01");
+        const std::string file = projects_ / "pump.PSP";
+        test::WriteTestFile(file, SerialiseProject(project));
+        test::WriteTestFile(projects_ / "pump.PLCC", kCBlock);
+
+        const std::string scratch = ScratchFolder(windows_.Path());
+        fs::create_directories(scratch);
+        ASSERT_TRUE(LadderConvert(file + "|" + scratch + "/"));
+        TranslateInputs in;
+        in.winDir = windows_.Path();
+        in.programFolder = program_.Path();
+        in.projectFile = file;
+        in.targetFile = JoinPath(windows_.Path(), "Torvin.pin");
+        in.sysParamString = project.sysParamString;
+        in.holdParamString = project.holdParamString;
+        Silent view;
+        TranslateStage stage(in, view);
+        // The stage cleans its folder up; the symbols are wanted afterwards.
+        stage.beforeCleanUp = [&](const std::string& s) {
+            std::error_code error;
+            fs::copy_file(JoinPath(s, "plc.elf"), images_ / "plc.elf", error);
+        };
+        ASSERT_TRUE(stage.Begin());
+        const auto deadline = Clock::now() + std::chrono::seconds(60);
+        while (stage.Poll() && Clock::now() < deadline)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        ASSERT_EQ(stage.Result(), 0) << view.messages;
+        ASSERT_TRUE(messages_.Messages().empty());
+
+        QemuBoard::Options options;
+        options.serialPty = true;
+        options.elfPath = images_ / "plc.elf";
+        ASSERT_TRUE(board_.Start(in.targetFile, options)) << board_.Error();
+        ASSERT_TRUE(board_.Continue());
+    }
+
+    test::MessageRecorder messages_;
+    test::TempFolder windows_, program_, projects_, images_;
+    QemuBoard board_;
+};
+
+TEST_F(ControllerLinkTest, EveryAreaCodeReachesItsDeviceOnTheController) {
+    test::ScopedEnv com1("VXTORVIN_COM1", board_.SerialDevice().c_str());
+    ModbusLink link;
+    ASSERT_TRUE(link.Open({11, 0, 2, 1, "", ""}));
+    // qemu takes up to a second to see the port opened; the first reads may
+    // go unanswered.
+    std::optional<std::vector<std::uint16_t>> d5;
+    for (const auto deadline = Clock::now() + std::chrono::seconds(4);
+         !d5 && Clock::now() < deadline;)
+        d5 = ReadWords(link, 5, 1, 3, std::chrono::milliseconds(400));
+    ASSERT_TRUE(d5) << "the controller never answered";
+    EXPECT_EQ((*d5)[0], 1) << "function1 ran: D5 = D4 + 1";
+
+    // M0 forced on comes back as Y0.
+    EXPECT_EQ(ReadBits(link, 0, 1, 105), (std::vector<std::uint8_t>{0}));
+    ASSERT_TRUE(link.WriteBit(255, 0, 5));
+    EXPECT_EQ(ReadBits(link, 0, 1, 105), (std::vector<std::uint8_t>{1}));
+    ASSERT_TRUE(link.WriteBit(0, 0, 5));
+    EXPECT_EQ(ReadBits(link, 0, 1, 105), (std::vector<std::uint8_t>{0}));
+    const std::uint16_t d4 = 41;
+    ASSERT_TRUE(link.WriteWords(&d4, 4, 1, 16));
+    EXPECT_EQ(ReadWords(link, 4, 2, 3), (std::vector<std::uint16_t>{41, 42}));
+
+    // Bits: the write code sets the array cell, the read code sees the array.
+    struct BitArea {
+        const char* array;
+        int read, write, number;
+    };
+    const BitArea bits[] = {{"M", 1, 5, 9999},
+                            {"S", 12, 14, 199},
+                            {"T_out", 106, 110, 399},
+                            {"C_out", 107, 111, 199},
+                            {"Y", 105, 109, 17}};
+    for (const BitArea& a : bits) {
+        SCOPED_TRACE(a.array);
+        ASSERT_TRUE(link.WriteBit(1, a.number, a.write));
+        EXPECT_EQ(board_.Byte(a.array, static_cast<std::uint32_t>(a.number)), 1);
+        ASSERT_TRUE(board_.SetByte(a.array, static_cast<std::uint32_t>(a.number - 1), 1));
+        EXPECT_EQ(ReadBits(link, a.number - 1, 3, a.read), (std::vector<std::uint8_t>{1, 1, 0}))
+            << "the spare entry after the last device reads as 0";
+        ASSERT_TRUE(link.WriteBit(0, a.number, a.write));
+        EXPECT_EQ(board_.Byte(a.array, static_cast<std::uint32_t>(a.number)), 0);
+    }
+    ASSERT_TRUE(board_.SetByte("X", 17, 1));
+    EXPECT_EQ(ReadBits(link, 16, 3, 2), (std::vector<std::uint8_t>{0, 1, 0})) << "X21 is X[17]";
+
+    struct WordArea {
+        const char* array;
+        int read, write, number, index;
+    };
+    const WordArea words[] = {{"D", 3, 16, 9998, 9998},
+                              {"SD", 3, 16, 10000, 0},
+                              {"T_Nonce", 4, 102, 398, 398},
+                              {"C_Nonce", 101, 103, 198, 198}};
+    for (const WordArea& a : words) {
+        SCOPED_TRACE(a.array);
+        const std::uint16_t pair[2] = {0x1234, 0xFEDC};  // a 32-bit value, low word first
+        ASSERT_TRUE(link.WriteWords(pair, a.number, 2, a.write));
+        EXPECT_EQ(board_.Word(a.array, static_cast<std::uint32_t>(a.index)), 0x1234);
+        EXPECT_EQ(board_.Word(a.array, static_cast<std::uint32_t>(a.index + 1)), 0xFEDC);
+        ASSERT_TRUE(board_.SetWord(a.array, static_cast<std::uint32_t>(a.index), 7));
+        EXPECT_EQ(ReadWords(link, a.number, 2, a.read), (std::vector<std::uint16_t>{7, 0xFEDC}));
+    }
+    link.Close();
+}
+
+}  // namespace
+}  // namespace vx
