@@ -1,6 +1,7 @@
 /* The ladder program's interrupt subroutines: subroutine 31 on the internal
-   timer (every 1 ms, or every 0.1 ms, as the flag byte of the system
-   parameters says) and subroutine 30 on the edges of the inputs X00-X02 that
+   timer when the flag byte of the system parameters asks for it (every 1 ms;
+   the system tick is the only timer the run-time drives, so the faster
+   setting also runs it every 1 ms) and subroutine 30 on the edges of the inputs X00-X02 that
    the interrupt modes select. An interrupt subroutine works on the same
    accumulator and bit stack as the scan it interrupts, so both are kept
    aside while it runs. */
@@ -29,9 +30,8 @@ void RuntimeRunSubroutine(unsigned char n) {
     B00 = accumulator;
 }
 
-void RuntimeTimerInterrupt(unsigned int tick) {
-    const unsigned int mode = (SysIni_TAB[kFlagByte] >> 4) & 3u;
-    if (mode == 2u || (mode == 1u && tick % 10u == 0u)) RuntimeRunSubroutine(31);
+void RuntimeTimerInterrupt(void) {
+    if ((SysIni_TAB[kFlagByte] >> 4) & 3u) RuntimeRunSubroutine(31);
 }
 
 static unsigned char LastInput[3];

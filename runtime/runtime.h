@@ -30,9 +30,9 @@ extern char LcdScreen[LCD_LINES][LCD_COLUMNS];
 
 /* Interrupt subroutines (interrupts.c): runs subroutine n with the
    accumulator and bit stack kept aside; the timer interrupt, called on every
-   0.1 ms tick; the input interrupts, checked after every input read. */
+   1 ms tick; the input interrupts, checked after every input read. */
 void RuntimeRunSubroutine(unsigned char n);
-void RuntimeTimerInterrupt(unsigned int tick);
+void RuntimeTimerInterrupt(void);
 void RuntimeInputInterrupts(void);
 
 /* COM1 as the Modbus RTU slave (serial.c): SerialStart sets the port up

@@ -28,12 +28,9 @@ unsigned int RuntimeMilliseconds(void) {
     return Milliseconds;
 }
 
-static volatile unsigned int Ticks; /* 0.1 ms */
-
 void SysTick_Handler(void) {
-    const unsigned int tick = ++Ticks;
-    if (tick % 10u == 0u && ++Milliseconds % 1000u == 0u) SecondPending = 1;
-    RuntimeTimerInterrupt(tick);
+    if (++Milliseconds % 1000u == 0u) SecondPending = 1;
+    RuntimeTimerInterrupt();
 }
 
 void Default_Handler(void) {
@@ -41,15 +38,29 @@ void Default_Handler(void) {
     }
 }
 
-/* Inputs and outputs go through the model's I/O points. */
+/* The I/O point an X or Y index names: its decimal digits read as octal
+   (X17 is the 16th point); -1 for an index with a digit 8 or 9. */
+static int PointOf(unsigned short index) {
+    int point = 0, scale = 1;
+    for (unsigned short rest = index; rest > 0; rest /= 10, scale *= 8) {
+        if (rest % 10 > 7) return -1;
+        point += (rest % 10) * scale;
+    }
+    return point;
+}
+
+/* Inputs and outputs go through the model's I/O points: devices beyond them
+   read as off. */
 void RuntimeReadInputs(void) {
-    for (unsigned short i = PlcModel.inputs; i < X_SIZE; ++i)
-        X[i] = 0;
+    for (unsigned short i = 0; i < X_SIZE; ++i) {
+        if (PointOf(i) < 0 || PointOf(i) >= PlcModel.inputs) X[i] = 0;
+    }
 }
 
 void RuntimeWriteOutputs(void) {
-    for (unsigned short i = PlcModel.outputs; i < Y_SIZE; ++i)
-        Y[i] = 0;
+    for (unsigned short i = 0; i < Y_SIZE; ++i) {
+        if (PointOf(i) < 0 || PointOf(i) >= PlcModel.outputs) Y[i] = 0;
+    }
 }
 
 #if VX_CAN == 0
@@ -81,7 +92,7 @@ void Reset_Handler(void) {
     for (unsigned int* to = &_sbss; to < &_ebss;)
         *to++ = 0;
 
-    SYST_RVR = 7200u - 1u; /* 0.1 ms at 72 MHz */
+    SYST_RVR = 72000u - 1u; /* 1 ms at 72 MHz */
     SYST_CVR = 0;
     SYST_CSR = 7u;
     SerialStart();

@@ -447,11 +447,26 @@ bool QemuBoard::RunUntil(const std::string& function, int count, bool hardware) 
     if (!symbol) return Fail("no symbol " + function);
     if (!Halt()) return false;
     for (int i = 0; i < count; ++i) {
-        // Step off the breakpoint's own address before it goes in again.
+        // Leave the function's entry before its breakpoint goes in again: run
+        // to its return address. (A single step would not do: a timer
+        // interrupt due at that moment takes the step into its handler, and
+        // the breakpoint would hit again at once on the way back.)
         if (i > 0) {
-            const auto step = Request("s");
-            if (!step || step->empty() || ((*step)[0] != 'T' && (*step)[0] != 'S'))
-                return Fail("single step failed");
+            // All registers: r0-r15, eight hex digits each, lr is r14.
+            const auto regs = Request("g");
+            if (!regs || regs->size() < 16 * 8) return Fail("registers unreadable");
+            std::uint32_t back = 0;
+            for (int b = 3; b >= 0; --b) {
+                const std::size_t at = 14 * 8 + 2 * static_cast<std::size_t>(b);
+                const int hi = HexDigit((*regs)[at]), lo = HexDigit((*regs)[at + 1]);
+                if (hi < 0 || lo < 0) return Fail("registers unreadable");
+                back = (back << 8) | static_cast<std::uint32_t>(hi * 16 + lo);
+            }
+            back &= ~1u;
+            if (!InsertBreakpoint(back, true)) return false;
+            const bool returned = Continue() && WaitForStop();
+            RemoveBreakpoint(back, true);
+            if (!returned) return false;
         }
         if (!InsertBreakpoint(symbol->address, hardware)) return false;
         const bool ok = Continue() && WaitForStop();

@@ -32,13 +32,20 @@
 #include "editor/ProjectTree.h"
 #include "editor/UndoHistory.h"
 #include "editor/qt/Main.h"
+#include "model/CellKind.h"
 #include "model/LadderProgram.h"
+#include "online/DeviceImage.h"
+#include "online/EvaluateCell.h"
+#include "online/LinkSettings.h"
+#include "outside/ModbusLink.h"
 #include "outside/qt/HighlightEdit.h"
 #include "platform/Launcher.h"
 #include "platform/SystemFolders.h"
 #include "platform/Text.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
+#include "support/QemuBoard.h"
+#include "support/QtWait.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -186,6 +193,74 @@ TEST_F(MainBuildTest, F5TurnsASavedProjectIntoAThumbImage) {
     for (const auto& entry : fs::directory_iterator(JoinPath(winDir, "system32/systemtemp")))
         ADD_FAILURE() << "left behind: " << entry.path();
     EXPECT_TRUE(messages_.Messages().empty());
+}
+
+// The whole road: a ladder drawn in the window is compiled by F5, the image
+// runs on the emulated controller with its COM1 on a pseudo-terminal, F8
+// monitors it over Modbus RTU and a relay forced through the link drives
+// its output.
+TEST_F(MainBuildTest, F5ImageRunsAndF8MonitorsAndForcesIt) {
+    if (!test::QemuBoard::Available()) GTEST_SKIP() << "no qemu-system-arm";
+    auto frm = SavedProject("monitored");
+    LadderCells& cells = TheProgram().cells;
+    auto put = [&](int column, int row, std::uint8_t kind, const char* text) {
+        cells.Kind(column, row) = kind;
+        cells.First(column, row) = text;
+    };
+    put(1, 0, CellKind::kOpenContact, "M0");    // M0 -| |- (Y0)
+    put(1, 1, CellKind::kClosedContact, "M1");  // M1 -|/|- (Y1)
+    for (int row = 0; row < 2; ++row) {
+        for (int c = 2; c <= kLastConditionColumn; ++c)
+            put(c, row, CellKind::kLine, "");
+    }
+    put(12, 0, CellKind::kCoil, "Y0");
+    put(12, 1, CellKind::kCoil, "Y1");
+
+    const std::string elf = dir_ / "plc.elf";
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* stage = frm->findChild<TTranslateFrm*>()) {
+            stage->Stage().beforeCleanUp = [&](const std::string& scratch) {
+                fs::copy_file(JoinPath(scratch, "plc.elf"), elf);
+            };
+            watch.stop();
+        }
+    });
+    watch.start();
+    frm->Item("c1")->trigger();
+    ASSERT_TRUE(FileExists(TargetFile())) << Memo2(*frm)->toPlainText().toStdString();
+
+    test::QemuBoard board;
+    test::QemuBoard::Options options;
+    options.serialPty = true;
+    options.elfPath = elf;
+    ASSERT_TRUE(board.Start(TargetFile(), options)) << board.Error();
+    ASSERT_TRUE(board.Continue());
+    ScopedEnv com1("VXTORVIN_COM1", board.SerialDevice().c_str());
+    TheLinkSettings().comPortIndex = 0;
+
+    auto energised = [](int column, int row) {
+        return EvaluateCell(TheProgram().cells, column, row, TheDeviceImage(), WordDisplay::kSigned)
+                   .state != 0;
+    };
+    frm->Item("NStakeoutON")->trigger();
+    ASSERT_TRUE(frm->Monitoring());
+    VX_WAIT_TRUE(energised(12, 1), 5000);
+    EXPECT_TRUE(energised(1, 1)) << "M1 is off: the closed contact conducts";
+    EXPECT_FALSE(energised(12, 0));
+    EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith(" COM1 "));
+
+    // Force M0 on and M1 on through the link: the controller's outputs follow.
+    EXPECT_TRUE(Modbus_Write_B_relay(1, 0, 5));
+    EXPECT_TRUE(Modbus_Write_B_relay(1, 1, 5));
+    VX_WAIT_TRUE(energised(12, 0) && !energised(12, 1), 5000);
+    EXPECT_EQ(board.Byte("Y", 0).value_or(0), 1);
+    EXPECT_EQ(board.Byte("Y", 1).value_or(1), 0);
+
+    frm->Item("NStakeoutON")->trigger();
+    EXPECT_FALSE(frm->Monitoring());
+    EXPECT_FALSE(TheModbusLink().IsOpen());
 }
 
 TEST_F(MainBuildTest, CBlockErrorsShowInRedAndMakeNoImage) {
