@@ -252,5 +252,61 @@ TEST_F(LadderRunTest, TheSampleProgramBehavesAsItsLadderSays) {
     EXPECT_EQ(Y(14), 0);
 }
 
+// One application instruction of each family, each on its own rung behind a
+// contact: the converted program compiles without a warning and links.
+TEST_F(LadderRunTest, EveryInstructionFamilyConvertsAndCompiles) {
+    constexpr const char* kFamilies[] = {"SET M10",
+                                         "RST C1",
+                                         "PLS M5",
+                                         "ALT Y7",
+                                         "MOV WX0 D2",
+                                         "CML K5 D0",
+                                         "XCH D0 D1",
+                                         "BMOV D0 D10 K5",
+                                         "FMOV K5 D100 K10",
+                                         "ZRST M0 K10",
+                                         "SFTL M100 K1",
+                                         "BON D0 M5 K15",
+                                         "SUB K-5 H1 D9",
+                                         "DIV D10 K3 D20",
+                                         "WXOR K65535 K0 D0",
+                                         "DMUL D1 D3 D5",
+                                         "DEDIV D0 D2 D8",
+                                         "DECMP D0 D2 M0",
+                                         "DFLT D0 D2",
+                                         "DINC D5",
+                                         "NEG Z",
+                                         "ROR D0 K16",
+                                         "BCD D5 D9",
+                                         "WTOB D0 D10 K5",
+                                         "MEAN D0 D1 K64",
+                                         "WSFL D0 D10 K1 K256",
+                                         "SFRD D0 D1 K10",
+                                         "LADJ D0 D1 D2",
+                                         "HOUR D0 D2 Y17",
+                                         "RAMP D0 D1 D2 K100",
+                                         "PID D0 D1 D5100 D3",
+                                         "FILT D0 D5 D1",
+                                         "SPD X0 K100 D0",
+                                         "PWM K50 Y0",
+                                         "PLSR D0 D1 D2 K0",
+                                         "DDRVA D0 D2 Y1 S0",
+                                         "MODRD K1 K100 K10",
+                                         "RS1 K10 D0 K20 D1",
+                                         "TXT K1 K2 AB",
+                                         "CLR"};
+    auto program = std::make_unique<LadderProgram>();
+    SetDefaultParameters(*program);
+    LadderSketch s(program->cells);
+    int row = 0;
+    for (const char* text : kFamilies) {
+        s.Contact(1, row, "M" + std::to_string(row)).Box(2, row, text);
+        ++row;
+    }
+    const test::BuiltImage built = test::BuildImage(*program, dir.Path());
+    EXPECT_TRUE(built.ok) << built.messages;
+    EXPECT_EQ(built.messages, "") << "no compiler warning";
+}
+
 }  // namespace
 }  // namespace vx
