@@ -16,6 +16,7 @@
 #include "platform/FileIo.h"
 #include "platform/Launcher.h"
 #include "platform/SystemFolders.h"
+#include "support/ImageBuild.h"
 #include "support/MessageRecorder.h"
 #include "support/TempFolder.h"
 
@@ -143,17 +144,6 @@ constexpr const char* kLogic =
     "  MPS(); OUT   (Y[0]); MRD(); INV(); OUT   (M[9999]); MPP(); STL(3);\r\n"
     "  TON   (5, 100); TON   (6, D[3]); CNT   (3, 10); CNT   (4, D[1]);\r\n";
 
-class Silent : public StageView {
-  public:
-    void ShowProgress(int, const std::string&) override {}
-    void ShowStatus(int, const std::string&) override {}
-    void SetMessages(const std::string& text) override { messages += text; }
-    void AddMessage(const std::string& line) override { messages += line + "\n"; }
-    void ShowMessagePane(PaneColour) override {}
-    void SetInstructionList(const std::string&) override {}
-    std::string messages;
-};
-
 TEST(KitLinkTest, EveryInstructionFragmentCompilesAndLinks) {
     if (!fs::exists(VX_RUNTIME_KIT_DIR "/ST.ld") || FindExecutable("arm-none-eabi-gcc").empty())
         GTEST_SKIP() << "the GNU ARM tool chain or the run-time kit is not there";
@@ -190,7 +180,7 @@ TEST(KitLinkTest, EveryInstructionFragmentCompilesAndLinks) {
     in.targetFile = JoinPath(windows.Path(), "Torvin.pin");
     in.sysParamString = kDefaultSysParamString;
     in.holdParamString = kDefaultHoldParamString;
-    Silent view;
+    test::CollectingView view;
     TranslateStage stage(in, view);
     std::string compilerLog;
     stage.beforeCleanUp = [&](const std::string& s) {

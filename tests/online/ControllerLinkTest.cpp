@@ -11,16 +11,9 @@
 #include <thread>
 #include <vector>
 
-#include "build/ScratchFolder.h"
-#include "build/StageView.h"
-#include "build/ToolChain.h"
-#include "build/TranslateStage.h"
 #include "editor/ProjectFile.h"
-#include "outside/LadderConvert.h"
 #include "outside/ModbusLink.h"
-#include "platform/FileIo.h"
-#include "platform/Launcher.h"
-#include "platform/SystemFolders.h"
+#include "support/ImageBuild.h"
 #include "support/MessageRecorder.h"
 #include "support/QemuBoard.h"
 #include "support/ScopedEnv.h"
@@ -39,17 +32,6 @@ constexpr const char* kCBlock =
     "  Y[0] = M[0];\r\n"
     "  D[5] = D[4] + 1;\r\n"
     "}\r\n";
-
-class Silent : public StageView {
-  public:
-    void ShowProgress(int, const std::string&) override {}
-    void ShowStatus(int, const std::string&) override {}
-    void SetMessages(const std::string& text) override { messages += text; }
-    void AddMessage(const std::string& line) override { messages += line + "\n"; }
-    void ShowMessagePane(PaneColour) override {}
-    void SetInstructionList(const std::string&) override {}
-    std::string messages;
-};
 
 std::optional<std::vector<std::uint8_t>> ReadBits(
     ModbusLink& link, int start, int count, int code,
@@ -81,52 +63,25 @@ class ControllerLinkTest : public ::testing::Test {
   protected:
     void SetUp() override {
         if (!QemuBoard::Available()) GTEST_SKIP() << "qemu-system-arm is not installed";
-        if (!fs::exists(VX_RUNTIME_KIT_DIR "/ST.ld") || FindExecutable("arm-none-eabi-gcc").empty())
+        if (!test::CanBuildImages())
             GTEST_SKIP() << "the GNU ARM tool chain or the run-time kit is not there";
-        fs::create_directory_symlink(VX_RUNTIME_KIT_DIR, RuntimeKitFolder(program_.Path()));
-        ASSERT_EQ(InstallToolChain(windows_.Path(), program_.Path()), "");
 
         // A new project (station 1, 57600 baud, E 8 1) with its C block on.
         LadderProgram project;
         SetDefaultParameters(project);
-        project.sysParamString.replace(49, 2, "01");
-        const std::string file = projects_ / "pump.PSP";
-        test::WriteTestFile(file, SerialiseProject(project));
-        test::WriteTestFile(projects_ / "pump.PLCC", kCBlock);
-
-        const std::string scratch = ScratchFolder(windows_.Path());
-        fs::create_directories(scratch);
-        ASSERT_TRUE(LadderConvert(file + "|" + scratch + "/"));
-        TranslateInputs in;
-        in.winDir = windows_.Path();
-        in.programFolder = program_.Path();
-        in.projectFile = file;
-        in.targetFile = JoinPath(windows_.Path(), "Torvin.pin");
-        in.sysParamString = project.sysParamString;
-        in.holdParamString = project.holdParamString;
-        Silent view;
-        TranslateStage stage(in, view);
-        // The stage cleans its folder up; the symbols are wanted afterwards.
-        stage.beforeCleanUp = [&](const std::string& s) {
-            std::error_code error;
-            fs::copy_file(JoinPath(s, "plc.elf"), images_ / "plc.elf", error);
-        };
-        ASSERT_TRUE(stage.Begin());
-        const auto deadline = Clock::now() + std::chrono::seconds(60);
-        while (stage.Poll() && Clock::now() < deadline)
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-        ASSERT_EQ(stage.Result(), 0) << view.messages;
+        const test::BuiltImage built = test::BuildImage(project, dir_.Path(), kCBlock);
+        ASSERT_TRUE(built.ok) << built.messages;
         ASSERT_TRUE(messages_.Messages().empty());
 
         QemuBoard::Options options;
         options.serialPty = true;
-        options.elfPath = images_ / "plc.elf";
-        ASSERT_TRUE(board_.Start(in.targetFile, options)) << board_.Error();
+        options.elfPath = built.elf;
+        ASSERT_TRUE(board_.Start(built.image, options)) << board_.Error();
         ASSERT_TRUE(board_.Continue());
     }
 
     test::MessageRecorder messages_;
-    test::TempFolder windows_, program_, projects_, images_;
+    test::TempFolder dir_;
     QemuBoard board_;
 };
 

@@ -20,22 +20,8 @@
 #include "platform/Text.h"
 
 namespace vx::test {
-namespace {
 
 namespace fs = std::filesystem;
-
-class CollectingView : public StageView {
-  public:
-    void ShowProgress(int, const std::string&) override {}
-    void ShowStatus(int, const std::string&) override {}
-    void SetMessages(const std::string& text) override { messages += text; }
-    void AddMessage(const std::string& line) override { messages += line + "\n"; }
-    void ShowMessagePane(PaneColour) override {}
-    void SetInstructionList(const std::string&) override {}
-    std::string messages;
-};
-
-}  // namespace
 
 bool CanBuildImages() {
     return fs::exists(VX_RUNTIME_KIT_DIR "/ST.ld") && !FindExecutable("arm-none-eabi-gcc").empty();

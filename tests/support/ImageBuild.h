@@ -6,9 +6,22 @@
 
 #include <string>
 
+#include "build/StageView.h"
 #include "model/LadderProgram.h"
 
 namespace vx::test {
+
+// A compile stage's view that keeps its messages and shows nothing.
+class CollectingView : public StageView {
+  public:
+    void ShowProgress(int, const std::string&) override {}
+    void ShowStatus(int, const std::string&) override {}
+    void SetMessages(const std::string& text) override { messages += text; }
+    void AddMessage(const std::string& line) override { messages += line + "\n"; }
+    void ShowMessagePane(PaneColour) override {}
+    void SetInstructionList(const std::string&) override {}
+    std::string messages;
+};
 
 struct BuiltImage {
     bool ok = false;
