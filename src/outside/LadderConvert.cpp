@@ -262,11 +262,11 @@ void BlockConverter::Output(int row) {
     std::string condition;
     if (openStep_ >= 0 && !rungHasStep_) condition += "AND(S[" + std::to_string(openStep_) + "]);";
     if (!mcLevels_.empty()) condition += "AND(N[" + std::to_string(mcLevels_.back()) + "]);";
-    int stepOfRung = openStep_;
+    // SET of another step inside a step moves the step on.
     std::string moveOn;
-    if (mnemonic == "SET" && stepOfRung >= 0 && first.size() > 4 && first[4] == 'S' &&
-        TrailingNumber(first) != stepOfRung) {
-        moveOn = " RST(S[" + std::to_string(stepOfRung) + "]);";
+    if (mnemonic == "SET" && openStep_ >= 0 && first.size() > 4 && first[4] == 'S' &&
+        TrailingNumber(first) != openStep_) {
+        moveOn = " RST(S[" + std::to_string(openStep_) + "]);";
     }
     if (condition.empty()) {
         Put(shown, c + moveOn);
@@ -314,19 +314,11 @@ std::optional<RungProblem> BlockConverter::ConvertRung(const Rung& rung) {
     }
     if (stepHere >= 0) openStep_ = stepHere;
 
-    const std::string listBefore = list;
-    const std::string codeBefore = code;
-    const int stepBefore = step_;
     list += "; " + Line4(BlockLine(rung.firstRow)) + "\r\n";
     code += "  /* " + Line4(BlockLine(rung.firstRow)) + " */\r\n";
     std::optional<RungProblem> problem = convert::WriteRung(cells_, rung, outputs, *this);
     if (!problem && pending_) problem = std::exchange(pending_, std::nullopt);
-    if (problem) {
-        list = listBefore;
-        code = codeBefore;
-        step_ = stepBefore;
-        return problem;
-    }
+    if (problem) return problem;  // the whole conversion ends here
     if (closesStep) {
         Put("RET", "/* RET */");
         openStep_ = -1;
