@@ -15,13 +15,13 @@
 
 #include "plcsim/PlcModel.h"
 #include "runtime/KitImage.h"
+#include "runtime/ModbusFrames.h"
 #include "support/QemuBoard.h"
 #include "support/TempFolder.h"
 
 namespace vx::test {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using Clock = std::chrono::steady_clock;
 
 // Station 3, 115200 baud, "N 8 2".
@@ -33,20 +33,6 @@ constexpr const char* kScan =
     "  D[5] = D[4] + 1;\n"
     "  if (D[100] != D[101]) M[50] = 1;\n"
     "  ++D[200];";
-
-Bytes WithCrc(Bytes frame) {
-    const std::uint16_t crc = plcsim::Crc16(frame.data(), frame.size());
-    frame.push_back(static_cast<std::uint8_t>(crc & 0xFF));
-    frame.push_back(static_cast<std::uint8_t>(crc >> 8));
-    return frame;
-}
-
-Bytes Request(std::uint8_t unit, std::uint8_t function, int address, int value) {
-    return WithCrc({unit, function, static_cast<std::uint8_t>(address >> 8),
-                    static_cast<std::uint8_t>(address & 0xFF),
-                    static_cast<std::uint8_t>(value >> 8),
-                    static_cast<std::uint8_t>(value & 0xFF)});
-}
 
 // The master's end of the board's serial port.
 class Line {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "plcsim/PlcModel.h"
+#include "runtime/ModbusFrames.h"
 
 extern "C" {
 #include "modbus.h"
@@ -18,39 +19,9 @@ extern "C" {
 namespace vx::test {
 namespace {
 
-using Bytes = std::vector<std::uint8_t>;
 using plcsim::Area;
 
 constexpr std::uint8_t kStation = 7;
-
-Bytes WithCrc(Bytes frame) {
-    const unsigned short crc = ModbusCrc16(frame.data(), static_cast<unsigned>(frame.size()));
-    frame.push_back(static_cast<std::uint8_t>(crc & 0xFF));
-    frame.push_back(static_cast<std::uint8_t>(crc >> 8));
-    return frame;
-}
-
-Bytes Request(std::uint8_t unit, std::uint8_t function, int address, int value) {
-    return WithCrc({unit, function, static_cast<std::uint8_t>(address >> 8),
-                    static_cast<std::uint8_t>(address & 0xFF),
-                    static_cast<std::uint8_t>(value >> 8),
-                    static_cast<std::uint8_t>(value & 0xFF)});
-}
-
-Bytes WriteRegisters(std::uint8_t unit, int address, const std::vector<std::uint16_t>& words) {
-    Bytes f{unit,
-            16,
-            static_cast<std::uint8_t>(address >> 8),
-            static_cast<std::uint8_t>(address & 0xFF),
-            0,
-            static_cast<std::uint8_t>(words.size()),
-            static_cast<std::uint8_t>(words.size() * 2)};
-    for (std::uint16_t w : words) {
-        f.push_back(static_cast<std::uint8_t>(w >> 8));
-        f.push_back(static_cast<std::uint8_t>(w & 0xFF));
-    }
-    return WithCrc(f);
-}
 
 // The answer frame, empty when none goes out.
 Bytes Serve(const Bytes& request, std::uint8_t station = kStation) {

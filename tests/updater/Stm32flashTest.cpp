@@ -2,10 +2,13 @@
 // erases, writes and verifies it like a chip. On a pseudo-terminal the parity
 // bit does not exist, so stm32flash runs with 8N1.
 #include <gtest/gtest.h>
+
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <thread>
 
 #include "bootsim/PtyChip.h"
 #include "support/TempFolder.h"
@@ -47,6 +50,9 @@ class Stm32flash : public testing::Test {
         const std::string command = "stm32flash -b 115200 -m 8n1 " + arguments + " " +
                                     chip.DevicePath() + " >>" + (dir / "log") + " 2>&1";
         const int status = std::system(command.c_str());
+        // Let the chip see the port closed, so the next run counts as a new open.
+        for (int i = 0; i < 2000 && chip.HostIsOpen(); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     std::string Log() { return test::ReadTestFile(dir / "log"); }

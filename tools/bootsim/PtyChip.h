@@ -59,6 +59,8 @@ class PtyChip {
     std::vector<std::uint8_t> Received() const;
     void ClearReceived();
     int HostOpens() const { return hostOpens_.load(); }
+    // Whether a host holds the port open, as the chip last saw it.
+    bool HostIsOpen() const { return hostOpen_.load(); }
 
   private:
     void Start();
@@ -76,7 +78,7 @@ class PtyChip {
     std::thread thread_;
     std::atomic<bool> stop_{false};
     std::atomic<int> hostOpens_{0};
-    bool hostOpen_ = false;
+    std::atomic<bool> hostOpen_{false};
     std::chrono::steady_clock::time_point lastArrival_{};
     std::chrono::steady_clock::time_point lastDeparture_{};
 };
