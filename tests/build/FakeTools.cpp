@@ -38,7 +38,7 @@ case "$VX_FAKE_GCC" in
            n=$(cat ../count 2>/dev/null || echo 0); n=$((n+1)); echo $n > ../count
            [ $n -lt 3 ] && exit 1
          fi ;;
-  hang) sleep 30 ;;
+  hang) sleep 30; echo "gcc ended on its own" >> ../calls.log ;;
   late) if [ $compile = yes ]; then sleep 0.3; echo "PLC.c:1:1: error: late" >&2; exit 1; fi ;;
   broken) echo "arm-none-eabi-gcc: fatal error: cannot execute 'cc1': execvp: No such file or directory" >&2; exit 1 ;;
 esac

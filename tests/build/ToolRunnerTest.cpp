@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <thread>
 
@@ -38,7 +39,9 @@ class ToolRunnerTest : public testing::Test {
                     "for a in \"$@\"; do echo \"$a\" >> args.out; done\n"
                     "echo \"warning: $1\" >&2\n");
         WriteScript(tools_ / "fail", "echo \"error: failed\" >&2\nexit 3\n");
-        WriteScript(tools_ / "slow", "sleep 30 & wait\n");
+        // Runs a child for 30 s, names it, and marks its own natural end.
+        WriteScript(tools_ / "slow",
+                    "sleep 30 & echo $! > child.pid\nwait\necho done > slow.done\n");
     }
     TempFolder tools_;
     TempFolder dir_;
@@ -75,16 +78,32 @@ TEST_F(ToolRunnerTest, AMissingToolIsToldApart) {
     EXPECT_EQ(ReadTestFile(JoinPath(work_, "P.Txt")), "arm-eabi-gcc: not found\n");
 }
 
+// True while the process runs (a process that ended but was not yet reaped
+// counts as ended).
+bool ProcessRuns(int pid) {
+    const std::string stat = ReadTestFile("/proc/" + std::to_string(pid) + "/stat");
+    const auto close = stat.rfind(')');
+    return close != std::string::npos && close + 2 < stat.size() && stat[close + 2] != 'Z' &&
+           stat[close + 2] != 'X';
+}
+
 TEST_F(ToolRunnerTest, StopEndsTheRunningToolAndItsChildren) {
     CommandChain chain;
     ASSERT_TRUE(chain.Start({{"slow", {}, ""}, {"args", {"never"}, ""}}, work_, tools_.Path()));
+    const std::string pidFile = JoinPath(work_, "child.pid");
+    for (int i = 0; i < 2000 && ReadTestFile(pidFile).empty(); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    const int child = std::atoi(ReadTestFile(pidFile).c_str());
+    ASSERT_GT(child, 0) << "the tool started its child";
     EXPECT_EQ(chain.Poll(), State::Running);
-    const auto start = std::chrono::steady_clock::now();
     chain.Stop();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+    EXPECT_FALSE(FileExists(JoinPath(work_, "slow.done"))) << "stopped before the tool's own end";
     EXPECT_EQ(chain.Poll(), State::Stopped);
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    EXPECT_FALSE(FileExists(JoinPath(work_, "args.out")));
+    for (int i = 0; i < 2000 && ProcessRuns(child); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    EXPECT_FALSE(ProcessRuns(child)) << "the tool's child ends with it";
+    EXPECT_EQ(chain.Poll(), State::Stopped);
+    EXPECT_FALSE(FileExists(JoinPath(work_, "args.out"))) << "the next command never starts";
 }
 
 TEST(ScratchFolderTest, RemovalsMatchWithoutCase) {

@@ -17,16 +17,19 @@ using test::ScopedEnv;
 using test::TempFolder;
 using test::WriteTestFile;
 
-// A shell script that records its arguments and folder in a file.
+// A shell script that records its folder and arguments in a file.
 std::string MakeRecorder(const TempFolder& dir, const std::string& name) {
     const std::string path = dir / name;
-    WriteTestFile(path, "#!/bin/sh\npwd > \"$0.out\"\necho \"$@\" >> \"$0.out\"\n");
+    // The record appears whole (renamed into place), so a reader never sees
+    // half of it.
+    WriteTestFile(path,
+                  "#!/bin/sh\n{ pwd; echo \"$@\"; } > \"$0.tmp\" && mv \"$0.tmp\" \"$0.out\"\n");
     chmod(path.c_str(), 0755);
     return path;
 }
 
 bool WaitForFile(const std::string& path) {
-    for (int i = 0; i < 200; ++i) {
+    for (int i = 0; i < 2000; ++i) {
         if (std::filesystem::exists(path) && std::filesystem::file_size(path) > 0) return true;
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }

@@ -63,7 +63,7 @@ TEST(PasswordFrmTest, OnlyTheExactPasswordOpens) {
 TEST(PasswordFrmTest, CancelRefuses) {
     TPasswordFrm frm;
     frm.SetExpectedPassword("x");
-    QTimer::singleShot(20, [&] { frm.findChild<QPushButton*>("BitBtn2")->click(); });
+    QTimer::singleShot(0, [&] { frm.findChild<QPushButton*>("BitBtn2")->click(); });
     EXPECT_EQ(frm.exec(), QDialog::Rejected);
 }
 
@@ -150,15 +150,31 @@ TEST(TranslateFrmTest, TheStopButtonEndsALongCompile) {
     TTranslateFrm frm(in, host);
     EXPECT_EQ(frm.Gauge1()->maximum(), 50);
     EXPECT_EQ(frm.SpeedButton11()->toolTip(), QString("终止"));
-    QTimer::singleShot(400, [&] {
+    // The stop button is clicked once the fake compiler has started (it logs
+    // its call, then hangs); a guard ends a window that never got that far.
+    const std::string calls = windows / "system32/calls.log";
+    bool clicked = false;
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (clicked || !std::filesystem::exists(calls)) return;
+        clicked = true;
         EXPECT_TRUE(frm.Label7()->text().startsWith("编译进行中"));
         EXPECT_TRUE(host.status.starts_with(" 编译进行中"));
         frm.SpeedButton11()->click();
     });
-    QElapsedTimer clock;
-    clock.start();
+    watch.start();
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        ADD_FAILURE() << "the compile never started";
+        frm.SpeedButton11()->click();
+    });
+    guard.start(60000);
     frm.exec();
-    EXPECT_LT(clock.elapsed(), 5000);
+    EXPECT_TRUE(clicked);
+    EXPECT_EQ(test::ReadTestFile(calls).find("ended on its own"), std::string::npos)
+        << "stopped, not waited for";
     EXPECT_EQ(frm.Label7()->text(), QString("编译终止 ！"));
     EXPECT_EQ(frm.Stage().Result(), 2);
     EXPECT_TRUE(frm.Stage().Stopped());
