@@ -28,9 +28,10 @@ pids+=($!)
 export DISPLAY="$display"
 for i in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
-# Waits for a window whose title holds the text; prints its id.
+# Waits (up to a minute: a busy machine starts programs slowly) for a window
+# whose title holds the text; prints its id.
 window() {
-    for i in $(seq 1 150); do
+    for i in $(seq 1 600); do
         id=$(xdotool search --name "$1" 2>/dev/null | head -1 || true)
         [ -n "$id" ] && { echo "$id"; return 0; }
         sleep 0.1
@@ -50,20 +51,22 @@ keys() {
 "$tool" write "$work/A.PSP" 1,0,5 2,0,3
 "$tool" write "$work/B.PSP"
 
+# A title that names the project means the instance has started and opened it.
 "$vxtorvin" "$work/A.PSP" >"$work/a.log" 2>&1 &
 pids+=($!)
 a=$(window "A.PSP")
 "$vxtorvin" "$work/B.PSP" >"$work/b.log" 2>&1 &
 pids+=($!)
 b=$(window "B.PSP")
-sleep 1
 keys "$a" shift+Right ctrl+c      # select (1,0)-(2,0) and copy
-sleep 2                            # the clipboard watch looks once a second
-keys "$b" ctrl+v ctrl+s
-for i in $(seq 1 50); do
+# B's clipboard watch looks once a second; until it has seen the copy, its
+# paste does nothing, so paste and save until the file holds the cells.
+got=""
+for i in $(seq 1 60); do
+    keys "$b" ctrl+v ctrl+s
     got=$("$tool" dump "$work/B.PSP" 1,0 2,0 | tr '\n' ' ')
     [ "$got" = "5 3 " ] && break
-    sleep 0.1
+    sleep 0.5
 done
 [ "$got" = "5 3 " ] || { echo "paste in B gave: $got"; cat "$work/b.log"; exit 1; }
 echo "copy in A pasted in B"
@@ -71,7 +74,9 @@ echo "copy in A pasted in B"
 # Open while B holds its project: a new instance opens A.PSP, B keeps B.PSP.
 kill "${pids[1]}"; wait "${pids[1]}" 2>/dev/null || true
 keys "$b" ctrl+o
-sleep 1
+o=$(window "^Open$")
+xdotool windowfocus --sync "$o"
+sleep 0.3
 xdotool type --delay 20 "$work/A.PSP"
 xdotool key Return
 c=$(window "A.PSP")
