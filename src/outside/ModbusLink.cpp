@@ -2,12 +2,17 @@
 
 #include <modbus.h>
 #include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <climits>
 
+#include "outside/ModbusFrame.h"
 #include "platform/SerialPortNames.h"
 
 namespace vx {
@@ -34,8 +39,14 @@ modbus_t* Ctx(void* context) {
     return static_cast<modbus_t*>(context);
 }
 
-bool IsExceptionReply(int error) {
-    return error >= EMBXILFUN && error <= EMBXGTAR;
+// Whether the device file is the slave side of a pseudo-terminal: character
+// major 136-143 (Unix98 ptys) or 3 (the old BSD ones), after the Linux
+// kernel's list of devices.
+bool IsPseudoTerminal(const std::string& path) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0 || !S_ISCHR(st.st_mode)) return false;
+    const unsigned int m = major(st.st_rdev);
+    return m == 3 || (m >= 136 && m <= 143);
 }
 
 std::optional<int> TcpPortNumber(const std::string& text) {
@@ -47,13 +58,6 @@ std::optional<int> TcpPortNumber(const std::string& text) {
     }
     if (value < 1 || value > 65535) return std::nullopt;
     return value;
-}
-
-void SetTimeout(modbus_t* ctx, int (*setter)(modbus_t*, std::uint32_t, std::uint32_t),
-                std::chrono::milliseconds timeout) {
-    const auto ms = std::max<std::int64_t>(1, timeout.count());
-    setter(ctx, static_cast<std::uint32_t>(ms / 1000),
-           static_cast<std::uint32_t>(ms % 1000 * 1000));
 }
 
 }  // namespace
@@ -111,7 +115,9 @@ bool ModbusLink::Open(const LinkParameters& p) {
             default:
                 return false;
         }
-        ctx = modbus_new_rtu(SerialPortPath(p.port).c_str(), baud, parity, 8, stopBits);
+        const std::string device = SerialPortPath(p.port);
+        if (IsPseudoTerminal(device)) parity = 'N';
+        ctx = modbus_new_rtu(device.c_str(), baud, parity, 8, stopBits);
     } else if (p.port == kTcpPort) {
         if (p.station < 0 || p.station > 255 || p.tcpAddress.empty() || !TcpPortNumber(p.tcpPort))
             return false;
@@ -120,14 +126,22 @@ bool ModbusLink::Open(const LinkParameters& p) {
         return false;
     }
     if (ctx == nullptr) return false;
-    modbus_set_error_recovery(ctx, MODBUS_ERROR_RECOVERY_NONE);
-    SetTimeout(ctx, modbus_set_response_timeout, timing_.response);
-    SetTimeout(ctx, modbus_set_byte_timeout, timing_.byte);
     if (modbus_set_slave(ctx, p.station) != 0 || modbus_connect(ctx) != 0) {
         modbus_free(ctx);
         return false;
     }
+    const int stopFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (stopFd < 0 || modbus_get_socket(ctx) < 0) {
+        if (stopFd >= 0) ::close(stopFd);
+        modbus_close(ctx);
+        modbus_free(ctx);
+        return false;
+    }
     context_ = ctx;
+    fd_ = modbus_get_socket(ctx);
+    stopFd_ = stopFd;
+    tcp_ = p.port == kTcpPort;
+    station_ = p.station;
     {
         std::lock_guard lock(mutex_);
         open_ = true;
@@ -147,6 +161,9 @@ void ModbusLink::Close() {
         open_ = false;
         stop_ = true;
     }
+    // Ends the wait for an answer in flight, then the worker.
+    const std::uint64_t one = 1;
+    [[maybe_unused]] const ssize_t n = ::write(stopFd_, &one, sizeof one);
     wake_.notify_all();
     if (worker_.joinable()) worker_.join();
     {
@@ -165,6 +182,9 @@ void ModbusLink::Close() {
     modbus_close(Ctx(context_));
     modbus_free(Ctx(context_));
     context_ = nullptr;
+    fd_ = -1;
+    ::close(stopFd_);
+    stopFd_ = -1;
 }
 
 bool ModbusLink::IsOpen() const {
@@ -175,6 +195,11 @@ bool ModbusLink::IsOpen() const {
 std::uint64_t ModbusLink::RequestsSent() const {
     std::lock_guard lock(mutex_);
     return requestsSent_;
+}
+
+std::size_t ModbusLink::QueuedWrites() const {
+    std::lock_guard lock(mutex_);
+    return writes_.size();
 }
 
 void ModbusLink::ReadBits(int start, int count, int areaCode) {
@@ -196,7 +221,8 @@ void ModbusLink::StartRead(bool bits, int start, int count, int areaCode) {
     if (!open_ || !area || area->write || area->bits != bits) return;
     if (count < 1 || count > (bits ? kMaxReadBits : kMaxReadWords)) return;
     if (start < 0 || start + count > area->readEntries) return;
-    pendingRead_ = Read{tag, bits, area->function, area->base + start, count};
+    pendingRead_ =
+        Read{tag, bits, count, modbus::ReadRequest(area->function, area->base + start, count)};
     wake_.notify_all();
 }
 
@@ -228,9 +254,7 @@ bool ModbusLink::WriteBit(int value, int address, int areaCode) {
     if (value != 0 && value != 1 && value != 255) return false;
     if (address < 0 || address >= area->devices) return false;
     Write write;
-    write.bits = true;
-    write.address = area->base + address;
-    write.words = {static_cast<std::uint16_t>(value != 0 ? 1 : 0)};
+    write.request = modbus::WriteCoilRequest(area->base + address, value != 0);
     return WriteAndWait(write);
 }
 
@@ -240,8 +264,8 @@ bool ModbusLink::WriteWords(const std::uint16_t* source, int address, int count,
     if (count < 1 || count > kMaxWriteWords) return false;
     if (address < 0 || address + count > area->devices) return false;
     Write write;
-    write.address = area->base + address;
-    write.words.assign(source, source + count);
+    write.request = modbus::WriteRegistersRequest(
+        area->base + address, std::vector<std::uint16_t>(source, source + count));
     return WriteAndWait(write);
 }
 
@@ -265,7 +289,8 @@ void ModbusLink::Run() {
             writes_.pop_front();
             ++requestsSent_;
             lock.unlock();
-            const bool ok = Exchange(*write);
+            std::vector<std::uint8_t> echo;
+            const bool ok = Transact(write->request, echo) == Outcome::Answered;
             lock.lock();
             write->ok = ok;
             write->done = true;
@@ -276,75 +301,131 @@ void ModbusLink::Run() {
         pendingRead_.reset();
         ++requestsSent_;
         lock.unlock();
-        Answer answer;
-        answer.tag = read.tag;
-        answer.bits = read.bits;
-        const bool ok = Exchange(read, answer);
+        std::vector<std::uint8_t> pdu;
+        const bool ok = Transact(read.request, pdu) == Outcome::Answered;
         lock.lock();
         // Only the read asked last may deliver; an abandoned one is dropped.
         if (ok && read.tag == lastTag_) {
+            Answer answer;
+            answer.tag = read.tag;
+            answer.bits = read.bits;
             answer.ready = true;
+            if (read.bits) {
+                answer.bitValues = modbus::AnswerBits(pdu, read.count);
+            } else {
+                answer.wordValues = modbus::AnswerWords(pdu, read.count);
+            }
             answer_ = std::move(answer);
         }
     }
 }
 
-bool ModbusLink::Exchange(const Read& read, Answer& answer) {
-    modbus_t* ctx = Ctx(context_);
-    modbus_flush(ctx);
-    int rc = -1;
-    if (read.bits) {
-        answer.bitValues.assign(static_cast<std::size_t>(read.count), 0);
-        rc = read.function == 2
-                 ? modbus_read_input_bits(ctx, read.address, read.count, answer.bitValues.data())
-                 : modbus_read_bits(ctx, read.address, read.count, answer.bitValues.data());
-    } else {
-        answer.wordValues.assign(static_cast<std::size_t>(read.count), 0);
-        rc = modbus_read_registers(ctx, read.address, read.count, answer.wordValues.data());
+ModbusLink::Outcome ModbusLink::Transact(const std::vector<std::uint8_t>& request,
+                                         std::vector<std::uint8_t>& answer) {
+    const modbus::Transport transport = tcp_ ? modbus::Transport::Tcp : modbus::Transport::Rtu;
+    const std::uint16_t transaction = ++transaction_;
+    modbus_flush(Ctx(context_));  // what came after the last answer is no answer
+    if (!Send(modbus::Frame(transport, station_, transaction, request))) {
+        Quiet();
+        return Outcome::Failed;
     }
-    if (rc == read.count) return true;
-    if (rc < 0 && !IsExceptionReply(errno)) Quiet();
-    return false;
+    // The first byte within the response time-out, each further one within
+    // the byte time-out, until the frame is whole.
+    std::vector<std::uint8_t> frame;
+    std::chrono::milliseconds timeout = timing_.response;
+    int length = 0;
+    while (length <= 0 || frame.size() < static_cast<std::size_t>(length)) {
+        switch (WaitFor(POLLIN, timeout)) {
+            case Wait::Ready:
+                break;
+            case Wait::Stopped:
+                return Outcome::Stopped;
+            case Wait::TimedOut:
+            case Wait::Failed:
+                Quiet();
+                return Outcome::Failed;
+        }
+        // Never more than the frame: at first only what every answer begins with.
+        std::uint8_t bytes[300];
+        const std::size_t header = tcp_ ? 6 : 3;
+        const std::size_t want = length > 0 ? static_cast<std::size_t>(length) - frame.size()
+                                 : frame.size() < header ? header - frame.size()
+                                                         : std::size_t{1};
+        const ssize_t n = ::read(fd_, bytes, std::min(want, sizeof bytes));
+        if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+        if (n <= 0) {  // the peer has gone, or the port with it
+            Quiet();
+            return Outcome::Failed;
+        }
+        frame.insert(frame.end(), bytes, bytes + n);
+        timeout = timing_.byte;
+        if (length == 0) {
+            length = modbus::AnswerLength(transport, frame.data(), frame.size());
+            if (length < 0) {
+                Quiet();
+                return Outcome::Failed;
+            }
+        }
+    }
+    std::optional<std::vector<std::uint8_t>> pdu =
+        modbus::AnswerPdu(transport, station_, transaction, frame.data(), frame.size());
+    if (!pdu) {  // damaged, or sent for another station or an earlier request
+        Quiet();
+        return Outcome::Failed;
+    }
+    if (modbus::CheckAnswer(request, *pdu) != modbus::AnswerCheck::Ok) return Outcome::Refused;
+    answer = std::move(*pdu);
+    return Outcome::Answered;
 }
 
-bool ModbusLink::Exchange(Write& write) {
-    modbus_t* ctx = Ctx(context_);
-    modbus_flush(ctx);
-    const int count = static_cast<int>(write.words.size());
-    const int rc = write.bits
-                       ? modbus_write_bit(ctx, write.address, write.words[0] != 0 ? 1 : 0)
-                       : modbus_write_registers(ctx, write.address, count, write.words.data());
-    if (rc == (write.bits ? 1 : count)) return true;
-    if (rc < 0 && !IsExceptionReply(errno)) Quiet();
-    return false;
+bool ModbusLink::Send(const std::vector<std::uint8_t>& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        // A socket whose peer has gone must fail the send, not raise SIGPIPE.
+        const ssize_t n = tcp_ ? ::send(fd_, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL)
+                               : ::write(fd_, bytes.data() + done, bytes.size() - done);
+        if (n > 0) {
+            done += static_cast<std::size_t>(n);
+            continue;
+        }
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && errno == EAGAIN && WaitFor(POLLOUT, timing_.response) == Wait::Ready) continue;
+        return false;
+    }
+    return true;
+}
+
+ModbusLink::Wait ModbusLink::WaitFor(short events, std::chrono::milliseconds timeout) {
+    using Clock = std::chrono::steady_clock;
+    const auto end = Clock::now() + timeout;
+    for (;;) {
+        const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now());
+        pollfd p[2] = {{fd_, events, 0}, {stopFd_, POLLIN, 0}};
+        const int ready =
+            ::poll(p, 2, static_cast<int>(std::clamp<std::int64_t>(left.count(), 0, INT_MAX)));
+        if (ready < 0 && errno == EINTR) continue;
+        if (ready < 0) return Wait::Failed;
+        if (p[1].revents != 0) return Wait::Stopped;
+        if (ready == 0) return Wait::TimedOut;
+        // A hang-up or error still lets what was sent before it be read.
+        if ((p[0].revents & events) != 0) return Wait::Ready;
+        return Wait::Failed;
+    }
 }
 
 void ModbusLink::Quiet() {
-    const int fd = modbus_get_socket(Ctx(context_));
-    if (fd < 0) return;
     using Clock = std::chrono::steady_clock;
     const auto limit = Clock::now() + timing_.quietLimit;
     auto quietSince = Clock::now();
     std::uint8_t scrap[256];
     for (;;) {
-        {
-            std::lock_guard lock(mutex_);
-            if (stop_) return;
-        }
         const auto now = Clock::now();
         if (now - quietSince >= timing_.quiet || now >= limit) return;
-        // Short slices, so that a close is not held up.
-        const auto left = std::min({quietSince + timing_.quiet - now, limit - now,
-                                    Clock::duration(std::chrono::milliseconds(20))});
-        const int wait =
-            static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(left).count());
-        pollfd p{fd, POLLIN, 0};
-        const int ready = ::poll(&p, 1, std::max(wait, 1));
-        if (ready < 0 && errno == EINTR) continue;
-        if (ready < 0) return;
-        if (ready == 0) continue;
-        if ((p.revents & POLLIN) == 0) return;  // hang-up or error: nothing more will come
-        const ssize_t n = ::read(fd, scrap, sizeof scrap);
+        const auto left = std::min(quietSince + timing_.quiet - now, limit - now);
+        const Wait wait = WaitFor(POLLIN, std::chrono::ceil<std::chrono::milliseconds>(left));
+        if (wait == Wait::TimedOut) continue;  // quiet at last
+        if (wait != Wait::Ready) return;       // closing, or nothing more will come
+        const ssize_t n = ::read(fd_, scrap, sizeof scrap);
         if (n <= 0) {
             if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
             return;  // the peer has closed

@@ -1,14 +1,25 @@
 // The Modbus link to the controller: Modbus RTU on a serial port or Modbus
-// TCP, over libmodbus.
+// TCP. libmodbus opens the port (line settings) or the connection and closes
+// it again, putting the port's settings back as it found them; the link frames
+// and checks its requests and answers itself (ModbusFrame), so that every
+// answer is checked against its request in full and a close can end the wait
+// for an answer at once.
 //
 // The online functions work from timers on the user-interface thread: they
 // start one read, then ask on every tick whether its answer has come, and give
-// up after 50 ticks. libmodbus blocks until an answer or its time-out, so the
-// link owns one worker thread that does all traffic. Each read is tagged; an
-// answer is handed out only for the read asked last, so the answer to a read
-// the caller abandoned can never be taken for the next one. A write waits for
-// the read in flight to end, then goes out before any further read, and
-// returns when the controller has confirmed it.
+// up after 50 ticks. Waiting for an answer blocks, so the link owns one worker
+// thread that does all traffic. Each read is tagged; an answer is handed out
+// only for the read asked last, so the answer to a read the caller abandoned
+// can never be taken for the next one. A write waits for the read in flight
+// to end, then goes out before any further read, and returns when the
+// controller has confirmed it with the echo of its address and value. Close
+// ends the exchange in flight at once (a controller that trickles its answer
+// out byte by byte would otherwise hold it for seconds) and fails the writes
+// still waiting.
+//
+// Linux pseudo-terminals (a simulator's port) cannot carry a parity bit and
+// refuse it when nothing else changes with it; on them the line is set
+// without parity. On a real serial device a refused setting fails the open.
 //
 // Area codes name a device area and what is done with it; each maps to one
 // Modbus function and an address block. Device numbers are those of the
@@ -128,22 +139,28 @@ class ModbusLink {
 
     // Requests sent since the link was made, for tests and benchmarks.
     std::uint64_t RequestsSent() const;
+    // Writes waiting for their turn on the wire, for tests.
+    std::size_t QueuedWrites() const;
 
   private:
     struct Read {
         std::uint64_t tag = 0;
         bool bits = false;
-        int function = 0;
-        int address = 0;
         int count = 0;
+        std::vector<std::uint8_t> request;  // the request PDU
     };
     struct Write {
-        bool bits = false;
-        int address = 0;
-        std::vector<std::uint16_t> words;  // a bit write keeps 0 or 1 here
+        std::vector<std::uint8_t> request;  // the request PDU
         bool done = false;
         bool ok = false;
     };
+    enum class Outcome {
+        Answered,  // the answer to the request
+        Refused,   // a whole answer from the controller, but a refusal or no answer to it
+        Failed,    // no whole answer addressed to the link
+        Stopped,   // the link is closing
+    };
+    enum class Wait { Ready, TimedOut, Stopped, Failed };
     struct Answer {
         std::uint64_t tag = 0;
         bool ready = false;  // the read of this tag has succeeded
@@ -156,15 +173,21 @@ class ModbusLink {
     void StartRead(bool bits, int start, int count, int areaCode);
     bool WriteAndWait(Write& write);
     void Run();
-    // One exchange on the wire; false when no complete answer came.
-    bool Exchange(const Read& read, Answer& answer);
-    bool Exchange(Write& write);
+    // One request and its answer on the wire, the answer PDU into answer.
+    Outcome Transact(const std::vector<std::uint8_t>& request, std::vector<std::uint8_t>& answer);
+    bool Send(const std::vector<std::uint8_t>& bytes);
+    // Waits until the port has something to read (or to write) or the link closes.
+    Wait WaitFor(short events, std::chrono::milliseconds timeout);
     // Waits for silence after a failed exchange, throwing away what comes.
     void Quiet();
-    void Shut();
 
     Timing timing_;
     void* context_ = nullptr;  // the libmodbus context, the worker's alone while it runs
+    int fd_ = -1;              // its port or socket
+    int stopFd_ = -1;          // readable once Close has begun
+    bool tcp_ = false;
+    int station_ = 1;
+    std::uint16_t transaction_ = 0;
     std::thread worker_;
 
     mutable std::mutex mutex_;

@@ -1,13 +1,24 @@
 // The Modbus link against the simulated controller, over RTU on a
 // pseudo-terminal and over TCP on the loopback address: the area map, the
-// one-answer-per-read rule, late and damaged answers, and writes that wait
-// for the read in flight.
+// one-answer-per-read rule, late and damaged answers, writes that wait for the
+// read in flight, echoes that do not match their write, a close during a
+// trickled answer, a dropped connection, and a pseudo-terminal opened again
+// with parity.
 #include "outside/ModbusLink.h"
+
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "plcsim/PlcSim.h"
 #include "support/ScopedEnv.h"
@@ -36,6 +47,16 @@ bool Retake(ModbusLink& link, T* into, int count, std::chrono::milliseconds limi
         std::this_thread::sleep_for(10ms);
     }
     return false;
+}
+
+// Waits until the condition holds or the time is up.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = 3000ms) {
+    const auto end = Clock::now() + limit;
+    while (!condition()) {
+        if (Clock::now() >= end) return false;
+        std::this_thread::sleep_for(2ms);
+    }
+    return true;
 }
 
 class ModbusLinkTest : public testing::TestWithParam<bool> {
@@ -202,7 +223,7 @@ TEST_P(ModbusLinkTest, ALateAnswerIsNeverTakenForTheNextRead) {
     // Abandoned at once: the late answer to the first read must not count.
     sim_.PushFault(Fault::Late(400ms));
     link_.ReadBits(0, 2, 1);
-    std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(WaitFor([&] { return sim_.Log().size() == 1; })) << "the first read went out";
     link_.ReadBits(100, 2, 1);
     ASSERT_TRUE(Retake(link_, bits, 2));
     EXPECT_EQ(bits[0], 0);
@@ -245,7 +266,7 @@ TEST_P(ModbusLinkTest, AWriteWaitsForTheReadInFlight) {
     sim_.PushFault(Fault::Late(150ms));  // the read is answered late, but in time
     const auto started = Clock::now();
     link_.ReadWords(0, 1, 3);
-    std::this_thread::sleep_for(20ms);
+    ASSERT_TRUE(WaitFor([&] { return sim_.Log().size() == 1; })) << "the read is in flight";
     const std::uint16_t value = 6;
     EXPECT_TRUE(link_.WriteWords(&value, 0, 1, 16));
     EXPECT_GE(Clock::now() - started, 150ms) << "the write went out after the read's answer";
@@ -259,6 +280,63 @@ TEST_P(ModbusLinkTest, AWriteWaitsForTheReadInFlight) {
     ASSERT_TRUE(link_.RetakeWords(&word, 1));
     EXPECT_EQ(word, 5);
     EXPECT_EQ(sim_.Word(Area::D, 0), 6);
+}
+
+TEST_P(ModbusLinkTest, AWriteWhoseEchoDoesNotMatchFailed) {
+    std::vector<Fault::Kind> faults = {Fault::Kind::EchoAddress, Fault::Kind::EchoValue,
+                                       Fault::Kind::OtherStation};
+    if (Tcp()) faults.push_back(Fault::Kind::OtherProtocol);
+    const std::uint16_t words[2] = {0x1234, 0x5678};
+    for (Fault::Kind kind : faults) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        sim_.PushFault(Fault::Of(kind));
+        EXPECT_FALSE(link_.WriteBit(255, 3, 5)) << "M3 on";
+        sim_.PushFault(Fault::Of(kind));
+        EXPECT_FALSE(link_.WriteBit(0, 4, 109)) << "Y4 off";
+        sim_.PushFault(Fault::Of(kind));
+        EXPECT_FALSE(link_.WriteWords(words, 20, 2, 16)) << "D20-D21";
+        sim_.PushFault(Fault::Of(kind));
+        EXPECT_FALSE(link_.WriteWords(words, 7, 1, 102)) << "T7's value";
+    }
+    // Answers to reads from another station or protocol are no answers either.
+    for (Fault::Kind kind : {Fault::Kind::OtherStation, Fault::Kind::OtherProtocol}) {
+        if (kind == Fault::Kind::OtherProtocol && !Tcp()) continue;
+        sim_.PushFault(Fault::Of(kind));
+        link_.ReadWords(20, 2, 3);
+        std::uint16_t read[2] = {};
+        EXPECT_FALSE(Retake(link_, read, 2, 400ms)) << static_cast<int>(kind);
+    }
+    // A true echo confirms.
+    EXPECT_TRUE(link_.WriteBit(255, 3, 5));
+    EXPECT_TRUE(link_.WriteWords(words, 20, 2, 16));
+}
+
+TEST_P(ModbusLinkTest, CloseEndsATrickledAnswerAtOnce) {
+    // The controller keeps each byte of a long answer just inside a byte
+    // time-out: on its own the read would last about ten seconds.
+    link_.Close();
+    ModbusLink::Timing timing;
+    timing.byte = 400ms;
+    ModbusLink link(timing);
+    ASSERT_TRUE(link.Open(Parameters()));
+    sim_.PushFault(Fault::Trickle(40ms));
+    link.ReadWords(0, 125, 3);
+    ASSERT_TRUE(WaitFor([&] { return sim_.TrickledBytes() >= 3; })) << "the answer is trickling";
+
+    // A write made meanwhile waits for the read in flight.
+    std::atomic<int> written{-1};
+    std::thread writer([&] {
+        const std::uint16_t value = 1;
+        written = link.WriteWords(&value, 0, 1, 16) ? 1 : 0;
+    });
+    const bool queued = WaitFor([&] { return link.QueuedWrites() == 1; });
+    link.Close();
+    EXPECT_EQ(sim_.TricklesCompleted(), 0) << "Close waited for the whole answer";
+    writer.join();
+    EXPECT_TRUE(queued);
+    EXPECT_EQ(written, 0) << "the queued write did not happen";
+    EXPECT_FALSE(link.IsOpen());
+    EXPECT_EQ(sim_.Word(Area::D, 0), 0);
 }
 
 TEST_P(ModbusLinkTest, ClosedLinkAndReopen) {
@@ -362,6 +440,97 @@ TEST(ModbusLinkOpen, AnotherStationIsSilent) {
     ASSERT_TRUE(link.Open(p));
     link.ReadBits(0, 2, 1);
     EXPECT_TRUE(Retake(link, bits, 2));
+}
+
+TEST(ModbusLinkTcp, ANewOpenConnectsAgainAfterThePeerHungUp) {
+    PlcSim sim(plcsim::SimOptions{1, false, true, 0, {}});
+    ASSERT_TRUE(sim.Ok());
+    ModbusLink link;
+    const LinkParameters p{0, kTcpPort, 2, 1, "127.0.0.1", std::to_string(sim.TcpPort())};
+    ASSERT_TRUE(link.Open(p));
+    sim.SetWord(Area::D, 3, 33);
+    std::uint16_t word = 0;
+    link.ReadWords(3, 1, 3);
+    ASSERT_TRUE(Retake(link, &word, 1));
+
+    sim.PushFault(Fault::Of(Fault::Kind::Hangup));
+    link.ReadWords(3, 1, 3);
+    EXPECT_FALSE(Retake(link, &word, 1, 400ms));
+    ASSERT_TRUE(WaitFor([&] { return sim.TcpConnections() == 0; }));
+    // Reads and writes fail while the link stays open.
+    link.ReadWords(3, 1, 3);
+    EXPECT_FALSE(Retake(link, &word, 1, 400ms));
+    const std::uint16_t value = 44;
+    EXPECT_FALSE(link.WriteWords(&value, 3, 1, 16));
+    EXPECT_TRUE(link.IsOpen());
+
+    // Opening again connects again.
+    ASSERT_TRUE(link.Open(p));
+    EXPECT_TRUE(WaitFor([&] { return sim.TcpConnections() == 1; }));
+    EXPECT_TRUE(link.WriteWords(&value, 3, 1, 16));
+    link.ReadWords(3, 1, 3);
+    ASSERT_TRUE(Retake(link, &word, 1));
+    EXPECT_EQ(word, 44);
+}
+
+// The settings of a terminal device.
+std::optional<termios> LineSettingsOf(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    termios tio{};
+    const bool ok = tcgetattr(fd, &tio) == 0;
+    ::close(fd);
+    return ok ? std::optional<termios>(tio) : std::nullopt;
+}
+
+bool SetLineSettings(const std::string& path, const termios& tio) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool ok = tcsetattr(fd, TCSANOW, &tio) == 0;
+    ::close(fd);
+    return ok;
+}
+
+bool SameLine(const std::optional<termios>& a, const std::optional<termios>& b) {
+    return a && b && a->c_iflag == b->c_iflag && a->c_oflag == b->c_oflag &&
+           a->c_cflag == b->c_cflag && a->c_lflag == b->c_lflag &&
+           cfgetispeed(&*a) == cfgetispeed(&*b) && cfgetospeed(&*a) == cfgetospeed(&*b);
+}
+
+TEST(ModbusLinkRtu, EvenParitySessionsFollowEachOtherOnAPseudoTerminal) {
+    // Linux pseudo-terminals refuse the parity bit unless something else
+    // changes in the same call: a port that a killed session left with the
+    // link's own settings would refuse the next open.
+    PlcSim sim(plcsim::SimOptions{1, true, false, 0, {}});
+    ASSERT_TRUE(sim.Ok());
+    const std::string device = sim.DevicePath();
+    test::ScopedEnv com1("VXTORVIN_COM1", device.c_str());
+    sim.SetBit(Area::M, 1, true);
+    std::optional<termios> found = LineSettingsOf(device);
+    ASSERT_TRUE(found);
+    for (int session = 0; session < 3; ++session) {
+        SCOPED_TRACE(session);
+        ModbusLink link;
+        ASSERT_TRUE(link.Open({12, 0, 2, 1, "", ""}));
+        const std::optional<termios> linked = LineSettingsOf(device);
+        link.ReadBits(0, 2, 1);
+        std::uint8_t bits[2] = {};
+        ASSERT_TRUE(Retake(link, bits, 2));
+        EXPECT_EQ(bits[1], 1);
+        EXPECT_TRUE(link.WriteBit(255, 2, 5));
+        link.Close();
+        EXPECT_TRUE(SameLine(LineSettingsOf(device), found)) << "the port is as it was found";
+        if (session == 0) {
+            // The next session finds the port as a killed session leaves it.
+            ASSERT_TRUE(linked);
+            ASSERT_TRUE(SetLineSettings(device, *linked));
+            found = linked;
+        }
+    }
+    // A device that is no terminal at all refuses the settings: no link.
+    test::ScopedEnv com2("VXTORVIN_COM2", "/dev/null");
+    ModbusLink link;
+    EXPECT_FALSE(link.Open({12, 1, 2, 1, "", ""}));
 }
 
 TEST(PlcSimCrc, KnownFrames) {

@@ -244,7 +244,8 @@ void PlcSim::ServeRtu() {
         std::vector<std::uint8_t> answer = Handle(false, unit, frame.data() + 1, n - 3, fault);
         if (unit == 0 || answer.empty()) continue;  // broadcasts are never answered
         std::vector<std::uint8_t> out;
-        out.push_back(static_cast<std::uint8_t>(unit));
+        out.push_back(
+            static_cast<std::uint8_t>(fault.kind == Fault::Kind::OtherStation ? unit + 1 : unit));
         out.insert(out.end(), answer.begin(), answer.end());
         const std::uint16_t check = Crc16(out.data(), out.size());
         out.push_back(static_cast<std::uint8_t>(check & 0xFF));
@@ -274,18 +275,24 @@ void PlcSim::ServeTcp(TcpClient& client, bool& closed) {
         if (unit != options_.station && unit != 0 && unit != 255) continue;
         Fault fault;
         std::vector<std::uint8_t> answer = Handle(true, unit, pdu.data(), pdu.size(), fault);
+        if (fault.kind == Fault::Kind::Hangup) {
+            closed = true;
+            return;
+        }
         if (answer.empty()) continue;
         const std::uint16_t id = fault.kind == Fault::Kind::BadCrc
                                      ? static_cast<std::uint16_t>(transaction + 1)
                                      : transaction;
         const std::size_t size = answer.size() + 1;
-        std::vector<std::uint8_t> out{static_cast<std::uint8_t>(id >> 8),
-                                      static_cast<std::uint8_t>(id & 0xFF),
-                                      0,
-                                      0,
-                                      static_cast<std::uint8_t>(size >> 8),
-                                      static_cast<std::uint8_t>(size & 0xFF),
-                                      static_cast<std::uint8_t>(unit)};
+        const int answerUnit = fault.kind == Fault::Kind::OtherStation ? (unit + 1) & 0xFF : unit;
+        std::vector<std::uint8_t> out{
+            static_cast<std::uint8_t>(id >> 8),
+            static_cast<std::uint8_t>(id & 0xFF),
+            0,
+            fault.kind == Fault::Kind::OtherProtocol ? std::uint8_t{1} : std::uint8_t{0},
+            static_cast<std::uint8_t>(size >> 8),
+            static_cast<std::uint8_t>(size & 0xFF),
+            static_cast<std::uint8_t>(answerUnit)};
         out.insert(out.end(), answer.begin(), answer.end());
         Send(client.fd, std::move(out), fault);
     }
@@ -310,7 +317,7 @@ std::vector<std::uint8_t> PlcSim::Handle(bool tcp, int unit, const std::uint8_t*
     }
     entry.fault = fault.kind;
     log_.push_back(entry);
-    if (fault.kind == Fault::Kind::Silence) return {};
+    if (fault.kind == Fault::Kind::Silence || fault.kind == Fault::Kind::Hangup) return {};
     if (broadcast && entry.function != 5 && entry.function != 6 && entry.function != 15 &&
         entry.function != 16)
         return {};
@@ -320,6 +327,22 @@ std::vector<std::uint8_t> PlcSim::Handle(bool tcp, int unit, const std::uint8_t*
             ? std::vector<std::uint8_t>{static_cast<std::uint8_t>(entry.function | 0x80),
                                         fault.exceptionCode}
             : memory_.Answer(pdu, size);
+    // A write's echo repeats the address (bytes 1-2) and the value or quantity
+    // (bytes 3-4) of the request; these faults change one of them.
+    const bool echo =
+        entry.function == 5 || entry.function == 6 || entry.function == 15 || entry.function == 16;
+    if (echo && answer.size() == 5 && answer[0] == entry.function) {
+        if (fault.kind == Fault::Kind::EchoAddress) {
+            const int next = (Be16(&answer[1]) + 1) & 0xFFFF;
+            answer[1] = static_cast<std::uint8_t>(next >> 8);
+            answer[2] = static_cast<std::uint8_t>(next & 0xFF);
+        } else if (fault.kind == Fault::Kind::EchoValue) {
+            const int value = Be16(&answer[3]);
+            const int other = value == 0xFF00 ? 0 : value == 0 ? 0xFF00 : (value + 1) & 0xFFFF;
+            answer[3] = static_cast<std::uint8_t>(other >> 8);
+            answer[4] = static_cast<std::uint8_t>(other & 0xFF);
+        }
+    }
     if (fault.kind == Fault::Kind::None && options_.answerDelay.count() > 0) {
         fault = Fault::Late(options_.answerDelay);
     }
@@ -327,6 +350,14 @@ std::vector<std::uint8_t> PlcSim::Handle(bool tcp, int unit, const std::uint8_t*
 }
 
 void PlcSim::Send(int fd, std::vector<std::uint8_t> bytes, const Fault& fault) {
+    if (fault.kind == Fault::Kind::Trickle) {
+        auto due = SteadyClock::now();
+        for (std::size_t i = 0; i < bytes.size(); ++i) {
+            due += fault.delay;
+            pending_.push_back({due, fd, {bytes[i]}, true, i + 1 == bytes.size()});
+        }
+        return;
+    }
     if (fault.kind == Fault::Kind::Late) {
         pending_.push_back({SteadyClock::now() + fault.delay, fd, std::move(bytes)});
         return;
@@ -339,6 +370,10 @@ void PlcSim::Flush(SteadyClock::time_point now) {
         if (pending_[i].due <= now) {
             Pending p = std::move(pending_[i]);
             pending_.erase(pending_.begin() + static_cast<std::ptrdiff_t>(i));
+            // Counted before the byte goes out, so that a reader that has the
+            // whole answer always finds the trickle completed.
+            if (p.trickled) ++trickledBytes_;
+            if (p.lastOfTrickle) ++tricklesCompleted_;
             WriteAll(p.fd, p.bytes.data(), p.bytes.size(), p.fd != master_);
         } else {
             ++i;

@@ -6,9 +6,13 @@
 // answer) and TCP requests by their MBAP header (any unit identifier of the
 // station, 0 or 255). Every request is logged. Faults can be queued: each
 // request takes the next one (answered normally once the queue is empty):
-// silence, a late answer, an exception reply, or a damaged answer (a wrong
-// CRC on RTU, a wrong transaction identifier on TCP). A late answer is sent
-// after its delay while further requests are served.
+// silence, a late answer, an exception reply, a damaged answer (a wrong CRC
+// on RTU, a wrong transaction identifier on TCP), a write echo naming another
+// address or another value, an answer from another station (RTU address or
+// TCP unit identifier), a TCP answer with another protocol identifier, an
+// answer trickled out one byte at a time, or a TCP connection dropped instead
+// of an answer. Late and trickled answers are sent while further requests are
+// served.
 #pragma once
 
 #include <atomic>
@@ -25,9 +29,21 @@
 namespace vx::plcsim {
 
 struct Fault {
-    enum class Kind { None, Silence, Late, Exception, BadCrc };
+    enum class Kind {
+        None,
+        Silence,
+        Late,
+        Exception,
+        BadCrc,
+        EchoAddress,    // a write's echo names the next address
+        EchoValue,      // a write's echo names another value (or quantity)
+        OtherStation,   // the answer comes from the next station number
+        OtherProtocol,  // TCP: protocol identifier 1
+        Trickle,        // the answer goes out one byte per delay
+        Hangup,         // TCP: the connection is closed instead of answered
+    };
     Kind kind = Kind::None;
-    std::chrono::milliseconds delay{0};           // Late: when the answer goes out
+    std::chrono::milliseconds delay{0};  // Late: when the answer goes out; Trickle: per byte
     std::uint8_t exceptionCode = kDeviceFailure;  // Exception
 
     static Fault Silence() { return {Kind::Silence}; }
@@ -36,6 +52,8 @@ struct Fault {
         return {Kind::Exception, {}, code};
     }
     static Fault BadCrc() { return {Kind::BadCrc}; }
+    static Fault Of(Kind kind) { return {kind}; }
+    static Fault Trickle(std::chrono::milliseconds perByte) { return {Kind::Trickle, perByte}; }
 };
 
 struct LoggedRequest {
@@ -85,12 +103,18 @@ class PlcSim {
     std::vector<LoggedRequest> TakeLog();
     // TCP connections open now.
     int TcpConnections() const { return tcpConnections_.load(); }
+    // Trickled answers whose last byte has gone out.
+    int TricklesCompleted() const { return tricklesCompleted_.load(); }
+    // Bytes of trickled answers sent so far.
+    int TrickledBytes() const { return trickledBytes_.load(); }
 
   private:
     struct Pending {
         std::chrono::steady_clock::time_point due;
         int fd;
         std::vector<std::uint8_t> bytes;
+        bool trickled = false;
+        bool lastOfTrickle = false;
     };
     struct TcpClient {
         int fd;
@@ -121,6 +145,8 @@ class PlcSim {
     std::vector<TcpClient> clients_;
     std::vector<Pending> pending_;
     std::atomic<int> tcpConnections_{0};
+    std::atomic<int> tricklesCompleted_{0};
+    std::atomic<int> trickledBytes_{0};
     std::atomic<bool> stop_{false};
     std::thread thread_;
 };

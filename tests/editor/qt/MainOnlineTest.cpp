@@ -191,6 +191,33 @@ TEST_F(MainOnlineTest, ALinkThatCannotOpenLeavesMonitoringOffSilently) {
     EXPECT_FALSE(TheModbusLink().IsOpen());
 }
 
+TEST_F(MainOnlineTest, MonitoringConnectsAgainAfterTheControllerHungUp) {
+    auto frm = Started();
+    frm->Item("NStakeoutON")->trigger();
+    ASSERT_TRUE(frm->Monitoring());
+    sim_.SetBit(Area::X, 0, true);
+    VX_WAIT_TRUE(Energised(1, 0), 3000);
+
+    sim_.PushFault(plcsim::Fault::Of(plcsim::Fault::Kind::Hangup));
+    VX_WAIT_EQ(sim_.TcpConnections(), 0, 3000);
+    sim_.SetBit(Area::X, 0, false);
+    const std::uint64_t sent = TheModbusLink().RequestsSent();
+    VX_WAIT_TRUE(TheModbusLink().RequestsSent() > sent + 2, 3000);
+    EXPECT_TRUE(Energised(1, 0)) << "nothing was read after the hang-up";
+    EXPECT_TRUE(frm->Monitoring());
+
+    // Stopping and starting again connects again.
+    frm->Item("NStakeoutON")->trigger();
+    EXPECT_FALSE(frm->Monitoring());
+    frm->Item("NStakeoutON")->trigger();
+    ASSERT_TRUE(frm->Monitoring());
+    VX_WAIT_EQ(sim_.TcpConnections(), 1, 3000);
+    VX_WAIT_TRUE(!Energised(1, 0), 3000);
+    frm->Item("NStakeoutON")->trigger();
+    EXPECT_FALSE(TheModbusLink().IsOpen());
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
 TEST_F(MainOnlineTest, F8WhileTheMemoryMonitorIsShownEndsWithMonitoringOn) {
     auto frm = Started();
     // The device memory monitor, opened from ladder monitoring, starts it
