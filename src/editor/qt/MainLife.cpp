@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QLocale>
 #include <QScreen>
 #include <QStackedLayout>
 #include <QStatusBar>
@@ -12,6 +11,7 @@
 #include "editor/ClipCells.h"
 #include "editor/UndoHistory.h"
 #include "editor/qt/Main.h"
+#include "editor/qt/StatusClock.h"
 #include "model/LadderProgram.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemFolders.h"
@@ -58,6 +58,7 @@ void TMainFrm::FormShow() {
     StatusPanel(0)->setText(QStringLiteral(" 梯形图"));
     RefreshPortPanel();
     RefreshCursorPanel();
+    RefreshClockPanel();
     TheUndoHistory().Clear();
 
     // The project to open: all command-line parameters joined with blanks.
@@ -147,10 +148,7 @@ void TMainFrm::Timer1Timer() {
     Item("RedoItem")->setEnabled(Button("ToolButton11")->isEnabled());
     if (readyCountdown_ > 0 && --readyCountdown_ == 0)
         StatusPanel(1)->setText(QStringLiteral(" 就绪"));
-    const QLocale locale;
-    const QDateTime now = QDateTime::currentDateTime();
-    StatusPanel(5)->setText(" " + locale.toString(now.date(), QLocale::ShortFormat) + "  " +
-                            locale.toString(now.time(), QLocale::ShortFormat));
+    RefreshClockPanel();
     // A copy made in any instance becomes pasteable here.
     if (clipboardWatch_.Poll(TheClipCells()).pasteAvailable) {
         Item("affixV")->setEnabled(true);
@@ -264,6 +262,10 @@ void TMainFrm::SetLook(int style) {
 void TMainFrm::RefreshCursorPanel() {
     StatusPanel(4)->setText(
         QString(" row %1 , Col %2").arg(ladderEdit_->Row() + 1).arg(ladderEdit_->Col()));
+}
+
+void TMainFrm::RefreshClockPanel() {
+    StatusPanel(kClockPanel)->setText(StatusClockText(QDateTime::currentDateTime()));
 }
 
 void TMainFrm::RefreshPortPanel() {

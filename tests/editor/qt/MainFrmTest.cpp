@@ -8,6 +8,7 @@
 #include <QTest>
 #include <filesystem>
 
+#include "ClockTextCheck.h"
 #include "editor/ClipCells.h"
 #include "editor/DeviceComments.h"
 #include "editor/GridCursor.h"
@@ -24,7 +25,9 @@
 namespace vx {
 namespace {
 
+using test::IsClockText;
 using test::MessageRecorder;
+using test::ScopedLocale;
 using test::TempFolder;
 
 class MainFrmTest : public testing::Test {
@@ -73,6 +76,20 @@ TEST_F(MainFrmTest, StartsDisabledThenEnablesAndOffersTheStartPage) {
     EXPECT_TRUE(FileExists(ClipboardFilePath())) << "a fresh clipboard file is written";
     EXPECT_EQ(TheClipCells().OpenMode(), "StartOpenFile");
     EXPECT_EQ(TheClipCells().NewMode(), "StartNewFile");
+}
+
+TEST_F(MainFrmTest, StatusClockShowsTheLocaleShortFormatsFromTheFirstShowOn) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    ScopedLocale user(german);
+    TMainFrm frm;
+    frm.Dialogs().startPage = [] {};
+    frm.show();
+    EXPECT_TRUE(IsClockText(frm.StatusPanel(5)->text(), german))
+        << "first show: '" << frm.StatusPanel(5)->text().toStdString() << "'";
+    QSignalSpy tick(&frm, &TMainFrm::SecondTick);
+    ASSERT_TRUE(tick.wait(3000));
+    EXPECT_TRUE(IsClockText(frm.StatusPanel(5)->text(), german))
+        << "tick: '" << frm.StatusPanel(5)->text().toStdString() << "'";
 }
 
 TEST_F(MainFrmTest, NewProjectThenToolsEditTheGrid) {
