@@ -161,6 +161,8 @@ class TMainFrm : public QMainWindow {
     void Timer3Timer();
 
     void ApplySettings();
+    // The menu checks the settings file keeps ("范围选择", "工程栏", the language) into settings_.
+    void TakeMenuChecks();
     void ToggleVisibility(QAction* item, QWidget* target);
     void N28Click();  // comment display
     void SetLook(int style);

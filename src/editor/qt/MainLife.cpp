@@ -49,7 +49,9 @@ void TMainFrm::FormShow() {
     ApplyLinkSettings();
     if (QScreen* screen = QGuiApplication::primaryScreen();
         screen && screen->geometry().width() >= 1280) {
+        // A wide screen always starts with the project tree, and saves that.
         Item("N54")->setChecked(true);
+        settings_.proColumn = true;
     }
 
     openRequest_.clear();
@@ -115,6 +117,14 @@ void TMainFrm::ApplySettings() {
     } else {
         timer3_.stop();
     }
+}
+
+void TMainFrm::TakeMenuChecks() {
+    // The checks the settings file keeps are saved as the menus show them,
+    // however they were set.
+    settings_.rangeSelect = Item("D5")->isChecked();
+    settings_.proColumn = Item("N54")->isChecked();
+    settings_.chinese = Chinese();
 }
 
 void TMainFrm::Timer2Timer() {
@@ -188,6 +198,7 @@ bool TMainFrm::FormClose() {
                                 MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
             return false;
         }
+        TakeMenuChecks();
         const IoResult written = SaveSettings(SettingsFilePath(), settings_, names_.projectFile);
         if (!written) {
             ShowMessage({kProductTitle, written.error, MsgIcon::Exclamation, MsgButtons::Ok});

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
@@ -13,6 +15,7 @@
 #include "editor/DeviceComments.h"
 #include "editor/GridCursor.h"
 #include "editor/ProgramBlocks.h"
+#include "editor/Settings.h"
 #include "editor/UndoHistory.h"
 #include "model/CellKind.h"
 #include "model/LadderProgram.h"
@@ -237,6 +240,58 @@ TEST_F(MainFrmTest, ClosingWithoutAProjectAsksNothing) {
     EXPECT_TRUE(frm->close());
     EXPECT_EQ(messages_.Count(), before);
     EXPECT_FALSE(FileExists(SettingsFilePath())) << "no settings are written";
+}
+
+// The view checks the settings file keeps are saved as the menus show them
+// and come back at the next start.
+TEST_F(MainFrmTest, ViewChecksAreWhatTheSettingsFileKeeps) {
+    {
+        auto frm = Started();
+        frm->FileNewItemClick();
+        QWidget* tree = frm->findChild<QWidget*>(QStringLiteral("WgSizePanel2"));
+        ASSERT_TRUE(frm->Item("N54")->isChecked());
+        EXPECT_TRUE(tree->isVisibleTo(frm.get()));
+        frm->Item("N54")->trigger();  // "工程栏": the user hides the project tree
+        EXPECT_FALSE(tree->isVisibleTo(frm.get()));
+        frm->Item("D5")->trigger();        // "范围选择" off
+        frm->Item("English1")->trigger();  // language English
+        messages_.Answer(MsgAnswer::Yes);
+        ASSERT_TRUE(frm->close());
+    }
+    const Settings saved = LoadSettings(SettingsFilePath());
+    EXPECT_FALSE(saved.proColumn);
+    EXPECT_FALSE(saved.rangeSelect);
+    EXPECT_FALSE(saved.chinese);
+
+    auto frm = Started();
+    EXPECT_FALSE(frm->Item("N54")->isChecked()) << "the project tree stays hidden";
+    EXPECT_FALSE(frm->Item("D5")->isChecked());
+    EXPECT_TRUE(frm->Item("English1")->isChecked());
+    frm->FileNewItemClick();
+    EXPECT_FALSE(frm->findChild<QWidget*>(QStringLiteral("WgSizePanel2"))->isVisibleTo(frm.get()));
+    frm->Item("N54")->trigger();  // shown again: saved as shown
+    messages_.Answer(MsgAnswer::Yes);
+    ASSERT_TRUE(frm->close());
+    EXPECT_TRUE(LoadSettings(SettingsFilePath()).proColumn);
+}
+
+// On a screen 1280 pixels or wider the project tree is shown at start
+// whatever the file says, and that is what the next close saves. Runs on the
+// wide offscreen screen of the MainFrmWideScreen test.
+TEST_F(MainFrmTest, WideScreenShowsTheProjectTreeAndSavesThat) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || screen->geometry().width() < 1280)
+        GTEST_SKIP() << "needs a screen 1280 pixels wide (ctest MainFrmWideScreen)";
+    Settings hidden;
+    hidden.proColumn = false;
+    ASSERT_TRUE(SaveSettings(SettingsFilePath(), hidden, "Torvin0"));
+    auto frm = Started();
+    EXPECT_TRUE(frm->Item("N54")->isChecked());
+    frm->FileNewItemClick();
+    EXPECT_TRUE(frm->findChild<QWidget*>(QStringLiteral("WgSizePanel2"))->isVisibleTo(frm.get()));
+    messages_.Answer(MsgAnswer::Yes);
+    ASSERT_TRUE(frm->close());
+    EXPECT_TRUE(LoadSettings(SettingsFilePath()).proColumn);
 }
 
 TEST_F(MainFrmTest, CopyInTheGridBecomesPasteableWithinASecond) {
