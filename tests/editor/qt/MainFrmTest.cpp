@@ -174,6 +174,19 @@ TEST_F(MainFrmTest, SaveCloseAndReopenKeepTheCells) {
         << "the recent file remembered at the last close";
 }
 
+TEST_F(MainFrmTest, YlFromTheRowBeforeTheLastDrawsTheLinkAndSaysTheLastRowIsUsed) {
+    auto frm = Started();
+    frm->FileNewItemClick();
+    frm->LadderEdit()->SetCursor(4, 1998);
+    frm->Button("FxToolBarButton11")->click();  // "YL"
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text, "梯形图最后一行有内容 ！");
+    EXPECT_EQ(KindAt(4, 1998), CellKind::kLinkDown);
+    EXPECT_EQ(KindAt(4, 1999), CellKind::kLinkUp);
+    EXPECT_EQ(frm->LadderEdit()->Row(), 1999);
+    EXPECT_TRUE(frm->Item("FileSaveItem")->isEnabled()) << "the drawn link is an edit";
+}
+
 TEST_F(MainFrmTest, UndoAndRedoThroughTheButtons) {
     auto frm = Started();
     frm->FileNewItemClick();
