@@ -293,8 +293,9 @@ IoResult SaveRcmFile(const std::string& path, const DeviceComments& comments) {
         for (int i = 0; i < rows; ++i) {
             const std::string& comment = comments.Comment(kind, i);
             if (comment.empty()) continue;
-            ini.WriteString(kRcmSection, DeviceComments::RowLabel(kind, i).substr(1),
-                            OneLine(comment));
+            const IoResult kept = ini.WriteString(
+                kRcmSection, DeviceComments::RowLabel(kind, i).substr(1), OneLine(comment));
+            if (!kept) return kept;
         }
     }
     return ini.SaveAs(path);

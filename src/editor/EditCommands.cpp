@@ -206,9 +206,6 @@ CommandResult YlineClick(LadderCells& cells, GridCursor& cursor, bool chinese) {
     for (int c = kFirstConditionColumn; c < kColumns; ++c) {
         if (HasLinkDown(cells.Kind(c, row))) branches = true;
     }
-    // Judged before the link is drawn: the link itself may reach the last row.
-    const bool lastRowUsed = RowHasContent(cells, span.last);
-
     RowsSnapshot before(cells, row, span.last);
     if (col > kFirstConditionColumn) {
         cells.Kind(col, row) |= CellKind::kLinkDown;
@@ -217,7 +214,10 @@ CommandResult YlineClick(LadderCells& cells, GridCursor& cursor, bool chinese) {
     cursor.cursorRow = row + 1;
 
     if (!branches && !cursor.shiftHeld) {
-        if (lastRowUsed) {
+        // The branch row needs an empty last row, judged after the link is
+        // drawn: from the row before the last, the link itself reaches the
+        // last row, so no branch row is opened there. The link stays drawn.
+        if (RowHasContent(cells, span.last)) {
             Refuse(LastRowHasContentText(chinese));
         } else {
             // Open the branch row: rows row + 1 .. last - 1 move down, the new

@@ -61,7 +61,10 @@ CommandResult BackspaceAtCursor(LadderCells& cells, GridCursor& cursor);
 
 // "YL": a vertical link down from the cursor cell's left edge to the row
 // below, and, unless the row already branches or Shift is held, a new empty
-// branch row under it. Nothing is linked from a block's last row.
+// branch row under it. The branch row needs an empty last row in the block
+// (the new link counts: from the row before the last it fills the last row);
+// otherwise it is refused and the link stays drawn. Nothing is linked from a
+// block's last row.
 CommandResult YlineClick(LadderCells& cells, GridCursor& cursor, bool chinese);
 
 // "YLC": removes the vertical link down from the cursor cell's left edge.

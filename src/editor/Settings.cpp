@@ -1,5 +1,7 @@
 #include "editor/Settings.h"
 
+#include <utility>
+
 #include "model/LadderProgram.h"
 #include "platform/IniFile.h"
 #include "platform/SystemFolders.h"
@@ -44,25 +46,32 @@ Settings LoadSettings(const std::string& path) {
 
 IoResult SaveSettings(const std::string& path, const Settings& s, const std::string& projectFile) {
     IniFile ini = IniFile::Load(path);
-    ini.WriteBool(kSection, "RangeSelect", s.rangeSelect);
-    ini.WriteBool(kSection, "ProColumn", s.proColumn);
-    ini.WriteInteger(kSection, "FigureColor", s.figureColor);
-    ini.WriteInteger(kSection, "StakeoutColor", s.stakeoutColor);
-    ini.WriteInteger(kSection, "InstructionColor", s.instructionColor);
-    ini.WriteInteger(kSection, "NoteColor", s.noteColor);
-    ini.WriteInteger(kSection, "DollopNoteColor", s.dollopNoteColor);
-    ini.WriteInteger(kSection, "DvalueColor", s.dvalueColor);
-    ini.WriteInteger(kSection, "AutoSavBakFun", s.autoSavBakFun);
-    ini.WriteInteger(kSection, "AutoSavBakInterval", s.autoSavBakInterval);
-    ini.WriteInteger(kSection, "AutoTempBakFun", s.autoTempBakFun);
-    ini.WriteBool(kSection, "Language", s.chinese);
-    ini.WriteInteger(kSection, "ComPort", s.comPort);
-    ini.WriteInteger(kSection, "Baud_Rate", s.baudRate);
-    ini.WriteString(kSection, "LTCPIP", s.ltcpip);
-    ini.WriteString(kSection, "LTCPport", s.ltcpport);
-    ini.WriteString(kSection, "LastFileOpenItem",
-                    projectFile == kUntitledProject ? s.lastFileOpenItem : "&1 " + projectFile);
-    return ini.Save();
+    // A refused value keeps what the file held; the others are still written.
+    IoResult refused;
+    auto keep = [&refused](IoResult written) {
+        if (!written && refused) refused = std::move(written);
+    };
+    keep(ini.WriteBool(kSection, "RangeSelect", s.rangeSelect));
+    keep(ini.WriteBool(kSection, "ProColumn", s.proColumn));
+    keep(ini.WriteInteger(kSection, "FigureColor", s.figureColor));
+    keep(ini.WriteInteger(kSection, "StakeoutColor", s.stakeoutColor));
+    keep(ini.WriteInteger(kSection, "InstructionColor", s.instructionColor));
+    keep(ini.WriteInteger(kSection, "NoteColor", s.noteColor));
+    keep(ini.WriteInteger(kSection, "DollopNoteColor", s.dollopNoteColor));
+    keep(ini.WriteInteger(kSection, "DvalueColor", s.dvalueColor));
+    keep(ini.WriteInteger(kSection, "AutoSavBakFun", s.autoSavBakFun));
+    keep(ini.WriteInteger(kSection, "AutoSavBakInterval", s.autoSavBakInterval));
+    keep(ini.WriteInteger(kSection, "AutoTempBakFun", s.autoTempBakFun));
+    keep(ini.WriteBool(kSection, "Language", s.chinese));
+    keep(ini.WriteInteger(kSection, "ComPort", s.comPort));
+    keep(ini.WriteInteger(kSection, "Baud_Rate", s.baudRate));
+    keep(ini.WriteString(kSection, "LTCPIP", s.ltcpip));
+    keep(ini.WriteString(kSection, "LTCPport", s.ltcpport));
+    keep(ini.WriteString(
+        kSection, "LastFileOpenItem",
+        projectFile == kUntitledProject ? s.lastFileOpenItem : "&1 " + projectFile));
+    IoResult saved = ini.Save();
+    return saved ? refused : saved;
 }
 
 }  // namespace vx

@@ -57,6 +57,9 @@ Settings LoadSettings(const std::string& path);
 // Writes every key; other sections and keys of the file are kept.
 // "LastFileOpenItem" becomes "&1 " + the project's path, except while the
 // project is untitled ("Torvin0"), when the remembered caption is kept.
+// A value the file cannot keep (a text with a line break) is refused: the
+// key keeps what the file held, the others are written, and the refusal is
+// returned. A failed save is returned before a refusal.
 IoResult SaveSettings(const std::string& path, const Settings& settings,
                       const std::string& projectFile);
 

@@ -1,5 +1,7 @@
 #include "platform/IniFile.h"
 
+#include <utility>
+
 #include "platform/Text.h"
 
 namespace vx {
@@ -10,6 +12,26 @@ int HexDigit(char c) {
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
+}
+
+bool HasLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
+// Why a name or value would not read back as written, or empty when it would.
+// Names and values come trimmed.
+std::string WriteProblem(std::string_view section, std::string_view key, std::string_view value) {
+    const std::string where =
+        "[" + std::string(section) + "] " + std::string(key) + ": the profile cannot keep ";
+    if (HasLineBreak(section) || section.find(']') != std::string_view::npos)
+        return where + "a section name with a line break or \"]\"";
+    if (key.empty()) return where + "an empty key name";
+    if (HasLineBreak(key) || key.find('=') != std::string_view::npos || key.front() == '[' ||
+        key.front() == ';') {
+        return where + "a key name with a line break or \"=\", or starting with \"[\" or \";\"";
+    }
+    if (HasLineBreak(value)) return where + "a value with a line break";
+    return {};
 }
 
 }  // namespace
@@ -179,15 +201,19 @@ bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fall
     return ReadInteger(section, key, fallback ? 1 : 0) != 0;
 }
 
-void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
-    std::string_view name = TrimBlanks(key);
-    if (name.empty()) return;
+IoResult IniFile::WriteString(std::string_view section, std::string_view key,
+                              std::string_view value) {
+    const std::string_view name = TrimBlanks(key);
+    value = TrimBlanks(value);
+    // Refused before anything changes, so no half-made section is left.
+    if (std::string problem = WriteProblem(TrimBlanks(section), name, value); !problem.empty())
+        return IoResult::Failure(std::move(problem));
     Section& s = FindOrAdd(section);
     std::string lower = AsciiLower(name);
     auto found = s.index.find(lower);
     if (found != s.index.end()) {
-        s.lines[found->second].value = std::string(TrimBlanks(value));
-        return;
+        s.lines[found->second].value = std::string(value);
+        return {};
     }
     // New keys go after the section's last entry, so trailing blank lines and
     // comments stay where they were.
@@ -196,20 +222,21 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
         --at;
     if (at == 0) at = s.lines.size();
     s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at),
-                   Line{true, std::string(name), std::string(TrimBlanks(value)), {}});
+                   Line{true, std::string(name), std::string(value), {}});
     if (at + 1 == s.lines.size()) {
         s.index.emplace(std::move(lower), at);
     } else {
         s.Reindex();
     }
+    return {};
 }
 
-void IniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
-    WriteString(section, key, std::to_string(value));
+IoResult IniFile::WriteInteger(std::string_view section, std::string_view key, std::int32_t value) {
+    return WriteString(section, key, std::to_string(value));
 }
 
-void IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
-    WriteString(section, key, value ? "1" : "0");
+IoResult IniFile::WriteBool(std::string_view section, std::string_view key, bool value) {
+    return WriteString(section, key, value ? "1" : "0");
 }
 
 void IniFile::DeleteKey(std::string_view section, std::string_view key) {

@@ -48,9 +48,16 @@ class IniFile {
                              std::int32_t fallback) const;
     bool ReadBool(std::string_view section, std::string_view key, bool fallback) const;
 
-    void WriteString(std::string_view section, std::string_view key, std::string_view value);
-    void WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
-    void WriteBool(std::string_view section, std::string_view key, bool value);
+    // A value holding a line break (CR or LF) would come back cut and leave
+    // stray lines in the file, and some names would read back as another key,
+    // a section header or a comment: such a write is refused, the profile is
+    // left as it was and the refusal names the key. Blanks around names and
+    // values are dropped, as the profile never reads them.
+    [[nodiscard]] IoResult WriteString(std::string_view section, std::string_view key,
+                                       std::string_view value);
+    // Refused only for a name that cannot be written (see WriteString).
+    IoResult WriteInteger(std::string_view section, std::string_view key, std::int32_t value);
+    IoResult WriteBool(std::string_view section, std::string_view key, bool value);
 
     // Adds an empty section when there is none of that name.
     void AddSection(std::string_view section) { FindOrAdd(section); }

@@ -121,7 +121,7 @@ std::optional<std::string> Registry::ReadString(std::string_view name) const {
 IoResult Registry::WriteRaw(std::string_view name, const std::string& raw) {
     if (openKey_.empty()) return IoResult::Failure("no registry key is open");
     IniFile store = IniFile::Load(storePath_);
-    store.WriteString(openKey_, name, raw);
+    if (IoResult refused = store.WriteString(openKey_, name, raw); !refused) return refused;
     return store.Save();
 }
 

@@ -241,19 +241,34 @@ TEST_F(EditCommands, LinkDownStaysInsideTheBlock) {
     EXPECT_FALSE(r.changed);
     EXPECT_EQ(r.cursorRow, kSub3Last);
     EXPECT_TRUE(cells == before) << "subroutine 4 is not touched";
+}
 
-    // The link from the row before the last reaches the empty last row and
-    // is no reason to refuse the branch row.
-    Rung(kSub3Last - 2);
-    Rung(kSub3Last - 1);
-    for (int c = 1; c <= 12; ++c)
-        Put(c, kSub3Last, 0);
-    At(5, kSub3Last - 1);
-    r = YlineClick(cells, cursor, false);
-    EXPECT_TRUE(r.changed);
-    EXPECT_EQ(messages.Count(), 0u);
-    EXPECT_EQ(cells.Kind(5, kSub3Last), kLinkUp);
-    EXPECT_EQ(cells.Kind(3, kSub3Last + 1), kLine);
+// From the row before a block's last row the link itself reaches the last
+// row: no branch row can be opened, the link stays and the user is told.
+TEST_F(EditCommands, LinkDownFromTheRowBeforeTheLastRefusesTheBranchRowKeepingTheLink) {
+    for (const int last : {1999, kSub3Last}) {
+        SCOPED_TRACE(last);
+        Rung(last - 2);
+        Rung(last - 1);
+        At(5, last - 1);
+        CommandResult r = YlineClick(cells, cursor, false);
+        ExpectRefused("The last line has content of ladder diagram!");
+        EXPECT_TRUE(r.changed) << "the link is drawn";
+        EXPECT_EQ(r.cursorRow, last);
+        EXPECT_EQ(cells.Kind(5, last - 1), kLine | kLinkDown);
+        EXPECT_EQ(cells.Kind(5, last), kLinkUp);
+        EXPECT_EQ(cells.First(1, last - 1), "X0") << "no row moved";
+        EXPECT_EQ(cells.Kind(3, last + 1), 0) << "the next block is not touched";
+
+        // In column 1 nothing is drawn, so the empty last row becomes the branch row.
+        Put(5, last - 1, kLine);
+        Put(5, last, 0);
+        At(1, last - 1);
+        r = YlineClick(cells, cursor, true);
+        EXPECT_EQ(messages.Count(), 0u);
+        EXPECT_EQ(r.cursorRow, last);
+        EXPECT_EQ(cells.Kind(1, last), 0);
+    }
 }
 
 TEST_F(EditCommands, BranchRowIsRefusedWhenTheLastRowIsUsedAndTheLinkStays) {

@@ -143,6 +143,23 @@ TEST(SettingsFile, UntitledProjectKeepsTheRememberedRecentFile) {
     EXPECT_EQ(LoadSettings(path).lastFileOpenItem, "&1 /p/old.PSP");
 }
 
+// A project path with a line break cannot be kept as the recent file: the
+// close says so, keeps the remembered one and writes every other key.
+TEST(SettingsFile, RecentFileWithALineBreakIsRefusedAndTheRestWritten) {
+    TempFolder dir;
+    const std::string path = dir / "s.ini";
+    WriteTestFile(path, "[configure]\r\nLastFileOpenItem=&1 /p/old.PSP\r\n");
+    Settings s = LoadSettings(path);
+    s.comPort = 4;
+    const IoResult written = SaveSettings(path, s, "/p/two\nlines.PSP");
+    EXPECT_FALSE(written.ok);
+    EXPECT_NE(written.error.find("LastFileOpenItem"), std::string::npos) << written.error;
+    const IniFile ini = IniFile::Load(path);
+    EXPECT_EQ(ini.Keys("configure").size(), 17u) << "no stray lines";
+    EXPECT_EQ(ini.ReadString("configure", "LastFileOpenItem", ""), "&1 /p/old.PSP");
+    EXPECT_EQ(LoadSettings(path).comPort, 4);
+}
+
 TEST(SettingsFile, FailedWriteKeepsTheOldFile) {
     TempFolder dir;
     WriteTestFile(dir / "blocked", "");

@@ -73,12 +73,48 @@ TEST(ProfileValues, WrittenInDecimalAndAsOneOrZero) {
               "[configure]\r\nStakeoutColor=65280\r\nRangeSelect=1\r\nProColumn=0\r\n");
 }
 
+// A value or name that would not read back as written is refused: the
+// profile and its file stay as they were, and the caller is told.
+TEST(ProfileValues, ALineBreakIsRefusedAndTheFileStaysWhole) {
+    const std::string text = "[configure]\r\nLastFileOpenItem=&1 /p/old.PSP\r\nComPort=2\r\n";
+    IniFile ini = IniFile::Parse(text);
+    for (const char* value : {"&1 /p/a\nb.PSP", "&1 /p/a\r\nb.PSP", "&1 /p/a\rb.PSP", "\n",
+                              "&1 /p/new.PSP\n[configure]\nComPort=7"}) {
+        const IoResult written = ini.WriteString("configure", "LastFileOpenItem", value);
+        EXPECT_FALSE(written.ok) << value;
+        EXPECT_NE(written.error.find("LastFileOpenItem"), std::string::npos) << written.error;
+        const IoResult added = ini.WriteString("configure", "Other", value);
+        EXPECT_FALSE(added.ok) << value;
+        EXPECT_EQ(ini.Serialise(), text) << "nothing written for " << value;
+    }
+    // Names that would read back as another name, another section or a comment.
+    EXPECT_FALSE(ini.WriteString("configure", "a=b", "1").ok);
+    EXPECT_FALSE(ini.WriteString("configure", "a\nb", "1").ok);
+    EXPECT_FALSE(ini.WriteString("configure", "[x]", "1").ok);
+    EXPECT_FALSE(ini.WriteString("configure", "; x", "1").ok);
+    EXPECT_FALSE(ini.WriteString("configure", " ", "1").ok);
+    EXPECT_FALSE(ini.WriteString("a]b", "k", "1").ok);
+    EXPECT_FALSE(ini.WriteString("a\nb", "k", "1").ok);
+    EXPECT_FALSE(ini.WriteInteger("configure", "k=1", 5).ok);
+    EXPECT_FALSE(ini.WriteBool("configure", "k\r", true).ok);
+    EXPECT_EQ(ini.Serialise(), text);
+
+    // Everything else reads back as it was written.
+    const std::string odd = "&1 /p/a=b;[c]\t\"d\".PSP";
+    ASSERT_TRUE(ini.WriteString("configure", "LastFileOpenItem", odd).ok);
+    ASSERT_TRUE(ini.WriteString("Key [1", "k.x", "v").ok);
+    const IniFile again = IniFile::Parse(ini.Serialise());
+    EXPECT_EQ(again.ReadString("configure", "LastFileOpenItem", ""), odd);
+    EXPECT_EQ(again.ReadString("key [1", "K.X", ""), "v");
+    EXPECT_EQ(again.ReadInteger("configure", "ComPort", 0), 2);
+}
+
 TEST(ProfileFile, ChineseCommentSurvivesWriteAndRead) {
     TempFolder dir;
     IniFile ini = IniFile::Load(dir / "p.Rcm");
     EXPECT_FALSE(ini.Existed());
-    ini.WriteString("Comment", "X0", "启动按钮");
-    ini.WriteString("Comment", "D100", "温度设定值（℃）");
+    ASSERT_TRUE(ini.WriteString("Comment", "X0", "启动按钮"));
+    ASSERT_TRUE(ini.WriteString("Comment", "D100", "温度设定值（℃）"));
     ASSERT_TRUE(ini.Save());
 
     const std::string bytes = ReadTestFile(dir / "p.Rcm");
@@ -105,8 +141,8 @@ TEST(ProfileFile, GarbageLinesAreIgnoredButKept) {
 
 TEST(ProfileFile, NewKeysGoAfterTheLastEntryOfTheirSection) {
     IniFile ini = IniFile::Parse("[a]\nk=1\n\n; about b\n[b]\nx=1\n");
-    ini.WriteString("a", "n", "2");
-    ini.WriteString("c", "m", "3");
+    ASSERT_TRUE(ini.WriteString("a", "n", "2"));
+    ASSERT_TRUE(ini.WriteString("c", "m", "3"));
     EXPECT_EQ(ini.Serialise(),
               "[a]\r\nk=1\r\nn=2\r\n\r\n; about b\r\n[b]\r\nx=1\r\n[c]\r\nm=3\r\n");
     EXPECT_EQ(ini.ReadString("a", "n", ""), "2");
@@ -116,8 +152,8 @@ TEST(ProfileFile, LinesBeforeAnySectionStayFirst) {
     IniFile ini = IniFile::Parse("MainFrm.Caption=Program\n[x]\n");
     EXPECT_EQ(ini.ReadString("", "mainfrm.caption", ""), "Program");
     IniFile written;
-    written.WriteString("configure", "a", "1");
-    written.WriteString("", "MainFrm.N1.Caption", "文件");
+    ASSERT_TRUE(written.WriteString("configure", "a", "1"));
+    ASSERT_TRUE(written.WriteString("", "MainFrm.N1.Caption", "文件"));
     EXPECT_EQ(IniFile::Parse(written.Serialise()).ReadString("", "mainfrm.n1.caption", ""), "文件");
     EXPECT_EQ(IniFile::Parse(written.Serialise()).ReadString("configure", "a", ""), "1");
 }
@@ -130,7 +166,7 @@ TEST(ProfileFile, DeleteKeyAndEraseSection) {
     ini.EraseSection("COMMENT");
     EXPECT_FALSE(ini.SectionExists("Comment"));
     EXPECT_EQ(ini.ReadInteger("configure", "c", 0), 1);
-    ini.WriteString("Comment", "Y0", "z");
+    ASSERT_TRUE(ini.WriteString("Comment", "Y0", "z"));
     EXPECT_EQ(ini.Serialise(), "[configure]\r\nc=1\r\n[Comment]\r\nY0=z\r\n");
 }
 
@@ -149,7 +185,7 @@ TEST(ProfileFile, BinaryAndRandomBytesNeverCrash) {
                 ini.ReadString(section, key, "");
             }
         }
-        ini.WriteString("configure", "k", "v");
+        ASSERT_TRUE(ini.WriteString("configure", "k", "v"));
         IniFile again = IniFile::Parse(ini.Serialise());
         EXPECT_EQ(again.ReadString("configure", "k", ""), "v");
     }

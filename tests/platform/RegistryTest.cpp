@@ -101,6 +101,17 @@ TEST(RegistryValues, WriteFailureIsReported) {
     EXPECT_FALSE(reg.WriteInteger("Flag", 1).ok);
 }
 
+TEST(RegistryValues, ATextWithALineBreakIsRefusedAndTheStoreKept) {
+    TempFolder dir;
+    Registry reg(RootKey::LocalMachine, dir / "registry.ini");
+    ASSERT_EQ(reg.OpenKey("Software\\vxTorvin", true), RegOutcome::Ok);
+    ASSERT_TRUE(reg.WriteString("Chinese", "yes").ok);
+    const std::string before = ReadTestFile(dir / "registry.ini");
+    EXPECT_FALSE(reg.WriteString("Chinese", "no\r\n[HKEY_LOCAL_MACHINE\\x]").ok);
+    EXPECT_EQ(ReadTestFile(dir / "registry.ini"), before);
+    EXPECT_EQ(reg.ReadString("Chinese"), "yes");
+}
+
 TEST(RegistryStore, DesktopColourSchemeIsNeverSet) {
     TempFolder dir;
     Registry reg(RootKey::CurrentUser, dir / "registry.ini");

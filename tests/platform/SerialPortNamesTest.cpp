@@ -18,8 +18,8 @@ TEST(SerialPortNames, DefaultsSettingsAndEnvironment) {
 
     test::TempFolder dir;
     IniFile settings = IniFile::Load(dir / "KZ6-Quillary.ini");
-    settings.WriteString("configure", "ComDevice3", "/dev/ttyS0");
-    settings.WriteInteger("configure", "ComPort", 2);
+    ASSERT_TRUE(settings.WriteString("configure", "ComDevice3", "/dev/ttyS0"));
+    ASSERT_TRUE(settings.WriteInteger("configure", "ComPort", 2));
     ASSERT_TRUE(settings.Save());
     LoadSerialPortSettings(dir / "KZ6-Quillary.ini");
     EXPECT_EQ(SerialPortPath(2), "/dev/ttyS0");

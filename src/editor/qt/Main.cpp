@@ -69,7 +69,8 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     connect(Item("N22"), &QAction::triggered, this,
             [this] { ToggleVisibility(Item("N22"), statusBar()); });
     connect(Item("N54"), &QAction::triggered, this, [this] {
-        wgSizePanel2_->setVisible(Item("N54")->isChecked() && !panel5_->isVisible());
+        settings_.proColumn = Item("N54")->isChecked();
+        wgSizePanel2_->setVisible(settings_.proColumn && !panel5_->isVisible());
     });
     connect(Item("D5"), &QAction::triggered, this, [this] {
         settings_.rangeSelect = Item("D5")->isChecked();

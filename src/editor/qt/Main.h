@@ -50,6 +50,9 @@ class TMainFrm : public QMainWindow {
 
     TLadderGrid* LadderEdit() const { return ladderEdit_; }
     QLabel* StatusPanel(int index) const { return statusPanels_[static_cast<std::size_t>(index)]; }
+    // Status panel 5, the clock: date and time of now, in the one clock format.
+    static constexpr int kClockPanel = 5;
+    void RefreshClockPanel();
     QWidget* CoverPanel() const { return panel5_; }
     QTreeWidget* TreeView1() const { return treeView1_; }
     Settings& CurrentSettings() { return settings_; }
@@ -158,6 +161,8 @@ class TMainFrm : public QMainWindow {
     void Timer3Timer();
 
     void ApplySettings();
+    // The menu checks the settings file keeps ("范围选择", "工程栏", the language) into settings_.
+    void TakeMenuChecks();
     void ToggleVisibility(QAction* item, QWidget* target);
     void N28Click();  // comment display
     void SetLook(int style);

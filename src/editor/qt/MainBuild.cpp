@@ -104,7 +104,12 @@ FunctionStageView MainStageView(TMainFrm& frm, QWidget* pane, QPlainTextEdit* me
                                 QPlainTextEdit* memo1) {
     FunctionStageView view;
     view.status = [&frm](int panel, const std::string& text) {
-        frm.StatusPanel(panel)->setText(Q(text));
+        // A job's time stamp refreshes the clock in the main window's format.
+        if (panel == TMainFrm::kClockPanel) {
+            frm.RefreshClockPanel();
+        } else {
+            frm.StatusPanel(panel)->setText(Q(text));
+        }
     };
     view.setMessages = [=](const std::string& text) { memo2->setPlainText(Q(text)); };
     view.addMessage = [=](const std::string& line) { AddLines(memo2, {Q(line)}); };

@@ -2,7 +2,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
-#include <QLocale>
 #include <QScreen>
 #include <QStackedLayout>
 #include <QStatusBar>
@@ -12,6 +11,7 @@
 #include "editor/ClipCells.h"
 #include "editor/UndoHistory.h"
 #include "editor/qt/Main.h"
+#include "editor/qt/StatusClock.h"
 #include "model/LadderProgram.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemFolders.h"
@@ -49,7 +49,9 @@ void TMainFrm::FormShow() {
     ApplyLinkSettings();
     if (QScreen* screen = QGuiApplication::primaryScreen();
         screen && screen->geometry().width() >= 1280) {
+        // A wide screen always starts with the project tree, and saves that.
         Item("N54")->setChecked(true);
+        settings_.proColumn = true;
     }
 
     openRequest_.clear();
@@ -58,6 +60,7 @@ void TMainFrm::FormShow() {
     StatusPanel(0)->setText(QStringLiteral(" 梯形图"));
     RefreshPortPanel();
     RefreshCursorPanel();
+    RefreshClockPanel();
     TheUndoHistory().Clear();
 
     // The project to open: all command-line parameters joined with blanks.
@@ -116,6 +119,14 @@ void TMainFrm::ApplySettings() {
     }
 }
 
+void TMainFrm::TakeMenuChecks() {
+    // The checks the settings file keeps are saved as the menus show them,
+    // however they were set.
+    settings_.rangeSelect = Item("D5")->isChecked();
+    settings_.proColumn = Item("N54")->isChecked();
+    settings_.chinese = Chinese();
+}
+
 void TMainFrm::Timer2Timer() {
     timer2_.stop();
     setEnabled(true);
@@ -147,10 +158,7 @@ void TMainFrm::Timer1Timer() {
     Item("RedoItem")->setEnabled(Button("ToolButton11")->isEnabled());
     if (readyCountdown_ > 0 && --readyCountdown_ == 0)
         StatusPanel(1)->setText(QStringLiteral(" 就绪"));
-    const QLocale locale;
-    const QDateTime now = QDateTime::currentDateTime();
-    StatusPanel(5)->setText(" " + locale.toString(now.date(), QLocale::ShortFormat) + "  " +
-                            locale.toString(now.time(), QLocale::ShortFormat));
+    RefreshClockPanel();
     // A copy made in any instance becomes pasteable here.
     if (clipboardWatch_.Poll(TheClipCells()).pasteAvailable) {
         Item("affixV")->setEnabled(true);
@@ -190,6 +198,7 @@ bool TMainFrm::FormClose() {
                                 MsgIcon::Question, MsgButtons::YesNo}) != MsgAnswer::Yes) {
             return false;
         }
+        TakeMenuChecks();
         const IoResult written = SaveSettings(SettingsFilePath(), settings_, names_.projectFile);
         if (!written) {
             ShowMessage({kProductTitle, written.error, MsgIcon::Exclamation, MsgButtons::Ok});
@@ -264,6 +273,10 @@ void TMainFrm::SetLook(int style) {
 void TMainFrm::RefreshCursorPanel() {
     StatusPanel(4)->setText(
         QString(" row %1 , Col %2").arg(ladderEdit_->Row() + 1).arg(ladderEdit_->Col()));
+}
+
+void TMainFrm::RefreshClockPanel() {
+    StatusPanel(kClockPanel)->setText(StatusClockText(QDateTime::currentDateTime()));
 }
 
 void TMainFrm::RefreshPortPanel() {

@@ -19,6 +19,7 @@
 #include <regex>
 #include <thread>
 
+#include "ClockTextCheck.h"
 #include "build/CompileState.h"
 #include "build/qt/Client_Opt.h"
 #include "build/qt/MyPublicFrm.h"
@@ -376,6 +377,38 @@ TEST_F(MainBuildTest, RefusalsBeforeTheToolChainRuns) {
     EXPECT_TRUE(messages_.Last().text.starts_with(
         "System file is corrupt, please reinstall the software!"));
     EXPECT_FALSE(FileExists(TargetFile()));
+}
+
+// The compile refreshes the status clock while it runs; the clock keeps the
+// short date and time formats of the user's locale, as between compiles.
+TEST_F(MainBuildTest, TheStatusClockKeepsItsFormatWhileACompileRuns) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    test::ScopedLocale user(german);
+    TempFolder windows;
+    ScopedEnv env("VXTORVIN_WINDIR", windows.Path().c_str());
+    auto frm = SavedProject("Uhr");
+    // A compiler that takes a second gives the compile's polls time to write the clock.
+    const std::string tools = JoinPath(windows.Path(), "system32");
+    MakeFolders(tools);
+    WriteTestFile(JoinPath(tools, "arm-eabi-gcc"),
+                  "#!/bin/sh\nsleep 1\nexec arm-none-eabi-gcc \"$@\"\n");
+    fs::permissions(JoinPath(tools, "arm-eabi-gcc"), fs::perms::owner_all);
+    frm->StatusPanel(5)->clear();
+    QStringList shown;
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        const QString text = frm->StatusPanel(5)->text();
+        if (!text.isEmpty() && (shown.isEmpty() || shown.last() != text)) shown += text;
+    });
+    watch.start();
+    frm->Item("c1")->trigger();
+    watch.stop();
+    ASSERT_TRUE(FileExists(JoinPath(windows.Path(), "Torvin.pin")))
+        << Memo2(*frm)->toPlainText().toStdString();
+    ASSERT_FALSE(shown.isEmpty());
+    for (const QString& text : shown)
+        EXPECT_TRUE(test::IsClockText(text, german)) << "'" << text.toStdString() << "'";
 }
 
 TEST_F(MainBuildTest, TheCBlockEditorMarksTheProjectChangedOnlyWhenSaved) {

@@ -4,14 +4,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
 
+#include "ClockTextCheck.h"
 #include "editor/ClipCells.h"
 #include "editor/DeviceComments.h"
 #include "editor/GridCursor.h"
 #include "editor/ProgramBlocks.h"
+#include "editor/Settings.h"
 #include "editor/UndoHistory.h"
 #include "model/CellKind.h"
 #include "model/LadderProgram.h"
@@ -24,7 +28,9 @@
 namespace vx {
 namespace {
 
+using test::IsClockText;
 using test::MessageRecorder;
+using test::ScopedLocale;
 using test::TempFolder;
 
 class MainFrmTest : public testing::Test {
@@ -73,6 +79,20 @@ TEST_F(MainFrmTest, StartsDisabledThenEnablesAndOffersTheStartPage) {
     EXPECT_TRUE(FileExists(ClipboardFilePath())) << "a fresh clipboard file is written";
     EXPECT_EQ(TheClipCells().OpenMode(), "StartOpenFile");
     EXPECT_EQ(TheClipCells().NewMode(), "StartNewFile");
+}
+
+TEST_F(MainFrmTest, StatusClockShowsTheLocaleShortFormatsFromTheFirstShowOn) {
+    const QLocale german(QLocale::German, QLocale::Germany);
+    ScopedLocale user(german);
+    TMainFrm frm;
+    frm.Dialogs().startPage = [] {};
+    frm.show();
+    EXPECT_TRUE(IsClockText(frm.StatusPanel(5)->text(), german))
+        << "first show: '" << frm.StatusPanel(5)->text().toStdString() << "'";
+    QSignalSpy tick(&frm, &TMainFrm::SecondTick);
+    ASSERT_TRUE(tick.wait(3000));
+    EXPECT_TRUE(IsClockText(frm.StatusPanel(5)->text(), german))
+        << "tick: '" << frm.StatusPanel(5)->text().toStdString() << "'";
 }
 
 TEST_F(MainFrmTest, NewProjectThenToolsEditTheGrid) {
@@ -154,6 +174,19 @@ TEST_F(MainFrmTest, SaveCloseAndReopenKeepTheCells) {
         << "the recent file remembered at the last close";
 }
 
+TEST_F(MainFrmTest, YlFromTheRowBeforeTheLastDrawsTheLinkAndSaysTheLastRowIsUsed) {
+    auto frm = Started();
+    frm->FileNewItemClick();
+    frm->LadderEdit()->SetCursor(4, 1998);
+    frm->Button("FxToolBarButton11")->click();  // "YL"
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text, "梯形图最后一行有内容 ！");
+    EXPECT_EQ(KindAt(4, 1998), CellKind::kLinkDown);
+    EXPECT_EQ(KindAt(4, 1999), CellKind::kLinkUp);
+    EXPECT_EQ(frm->LadderEdit()->Row(), 1999);
+    EXPECT_TRUE(frm->Item("FileSaveItem")->isEnabled()) << "the drawn link is an edit";
+}
+
 TEST_F(MainFrmTest, UndoAndRedoThroughTheButtons) {
     auto frm = Started();
     frm->FileNewItemClick();
@@ -220,6 +253,58 @@ TEST_F(MainFrmTest, ClosingWithoutAProjectAsksNothing) {
     EXPECT_TRUE(frm->close());
     EXPECT_EQ(messages_.Count(), before);
     EXPECT_FALSE(FileExists(SettingsFilePath())) << "no settings are written";
+}
+
+// The view checks the settings file keeps are saved as the menus show them
+// and come back at the next start.
+TEST_F(MainFrmTest, ViewChecksAreWhatTheSettingsFileKeeps) {
+    {
+        auto frm = Started();
+        frm->FileNewItemClick();
+        QWidget* tree = frm->findChild<QWidget*>(QStringLiteral("WgSizePanel2"));
+        ASSERT_TRUE(frm->Item("N54")->isChecked());
+        EXPECT_TRUE(tree->isVisibleTo(frm.get()));
+        frm->Item("N54")->trigger();  // "工程栏": the user hides the project tree
+        EXPECT_FALSE(tree->isVisibleTo(frm.get()));
+        frm->Item("D5")->trigger();        // "范围选择" off
+        frm->Item("English1")->trigger();  // language English
+        messages_.Answer(MsgAnswer::Yes);
+        ASSERT_TRUE(frm->close());
+    }
+    const Settings saved = LoadSettings(SettingsFilePath());
+    EXPECT_FALSE(saved.proColumn);
+    EXPECT_FALSE(saved.rangeSelect);
+    EXPECT_FALSE(saved.chinese);
+
+    auto frm = Started();
+    EXPECT_FALSE(frm->Item("N54")->isChecked()) << "the project tree stays hidden";
+    EXPECT_FALSE(frm->Item("D5")->isChecked());
+    EXPECT_TRUE(frm->Item("English1")->isChecked());
+    frm->FileNewItemClick();
+    EXPECT_FALSE(frm->findChild<QWidget*>(QStringLiteral("WgSizePanel2"))->isVisibleTo(frm.get()));
+    frm->Item("N54")->trigger();  // shown again: saved as shown
+    messages_.Answer(MsgAnswer::Yes);
+    ASSERT_TRUE(frm->close());
+    EXPECT_TRUE(LoadSettings(SettingsFilePath()).proColumn);
+}
+
+// On a screen 1280 pixels or wider the project tree is shown at start
+// whatever the file says, and that is what the next close saves. Runs on the
+// wide offscreen screen of the MainFrmWideScreen test.
+TEST_F(MainFrmTest, WideScreenShowsTheProjectTreeAndSavesThat) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr || screen->geometry().width() < 1280)
+        GTEST_SKIP() << "needs a screen 1280 pixels wide (ctest MainFrmWideScreen)";
+    Settings hidden;
+    hidden.proColumn = false;
+    ASSERT_TRUE(SaveSettings(SettingsFilePath(), hidden, "Torvin0"));
+    auto frm = Started();
+    EXPECT_TRUE(frm->Item("N54")->isChecked());
+    frm->FileNewItemClick();
+    EXPECT_TRUE(frm->findChild<QWidget*>(QStringLiteral("WgSizePanel2"))->isVisibleTo(frm.get()));
+    messages_.Answer(MsgAnswer::Yes);
+    ASSERT_TRUE(frm->close());
+    EXPECT_TRUE(LoadSettings(SettingsFilePath()).proColumn);
 }
 
 TEST_F(MainFrmTest, CopyInTheGridBecomesPasteableWithinASecond) {
