@@ -103,8 +103,11 @@ class TSTMForm {
 
   private:
     // Sends a frame; a write that fails ends the attempt like a silent chip.
-    bool Send(std::initializer_list<std::uint8_t> bytes);
     bool Send(const std::vector<std::uint8_t>& bytes);
+    // Sends the next frame of the command machine. Whatever has come in since
+    // the last answer was taken is dropped first: left over, it would pass
+    // for the answer to this frame.
+    bool SendStep(const std::vector<std::uint8_t>& bytes);
     void StopTimers();
     void CancelPendingStep();
     // Back to idle: state 1, progress 0, timers off, port closed, lamp olive.

@@ -265,10 +265,11 @@ TEST(SessionNack, ReadProtectedChipEndsTheAttemptBeforeAnythingIsErased) {
     EXPECT_EQ(rig.host.loads, 0);
 }
 
-TEST(SessionNack, NackedBlockStallsUntilTheIdleWatchAndTheNextAttemptSucceeds) {
+TEST(SessionNack, NackedBlockEndsTheAttemptAtOnceAndTheNextAttemptSucceeds) {
     Rig rig;
     rig.host.image = TestImage(700);
     bool spoilt = false;
+    Clock::TimePoint spoiltAt{};
     std::size_t frameCount = 0;
     std::size_t position = 0;
     rig.link.SetByteHandler([&](std::uint8_t byte) {
@@ -282,17 +283,77 @@ TEST(SessionNack, NackedBlockStallsUntilTheIdleWatchAndTheNextAttemptSucceeds) {
         // Spoil the checksum of the first data frame once: the chip NACKs it.
         if (!spoilt && frame.size() > 100 && position + 1 == frame.size()) {
             spoilt = true;
+            spoiltAt = rig.clock.Now();
             rig.link.FeedChip(static_cast<std::uint8_t>(byte ^ 0x01));
             return;
         }
         rig.link.FeedChip(byte);
     });
-    ASSERT_TRUE(rig.Download());
-    EXPECT_TRUE(spoilt);
+    rig.stm.AttemptCount = 0;
+    rig.stm.STM_ISP();
+    ASSERT_TRUE(
+        rig.timers.RunUntil([&] { return rig.host.SawStatus(kLinkFailed); }, Millis(20000)));
+    ASSERT_TRUE(spoilt);
+    EXPECT_LT((rig.clock.Now() - spoiltAt) / Millis(1), 100) << "no wait for the idle watch";
+    ASSERT_TRUE(rig.timers.RunUntil([&] { return !rig.stm.Busy(); }, Millis(60000)));
     EXPECT_EQ(rig.host.CountStatus(kLinkFailed), 1);
     EXPECT_EQ(rig.link.opened.size(), 2u);
     EXPECT_EQ(rig.host.statuses.back(), "上载完成！");
     EXPECT_EQ(FlashPrefix(rig.chip, 700), rig.host.image);
+}
+
+// A chip that answers late, a stray ACK right after one Write Memory command,
+// and a damaged data byte in that command's block: the session must not take
+// the stray byte for the chip's answer and then skip the refused block.
+TEST(SessionFaults, StrayAckAndDamagedBlockNeverEndInSuccessOverAWrongFlash) {
+    for (bool pageMode : {true, false}) {
+        SCOPED_TRACE(pageMode ? "page chip" : "sector chip");
+        Rig rig(pageMode ? ChipProfile::F10x() : ChipProfile::F40x());
+        rig.host.image = TestImage(2000, 4);
+        rig.link.answerDelay = Millis(20);
+        bootsim::LineFault fault;
+        fault.command = 0x31;
+        fault.occurrence = 3;
+        fault.strayAck = true;
+        fault.damagedByte = 6 + 10;  // the eleventh data byte of the third block
+        rig.chip.AddLineFault(fault);
+        ASSERT_TRUE(rig.Download());
+
+        const bool flashRight = FlashPrefix(rig.chip, 2000) == rig.host.image;
+        if (rig.host.SawStatus("上载完成！")) {
+            EXPECT_TRUE(flashRight) << "success reported over a wrong flash";
+        }
+        // The refused block ends the attempt; the next one erases and writes
+        // the whole image again.
+        EXPECT_EQ(rig.host.CountStatus(kLinkFailed), 1);
+        EXPECT_EQ(rig.link.opened.size(), 2u);
+        EXPECT_EQ(rig.host.statuses.back(), "上载完成！");
+        EXPECT_TRUE(flashRight);
+    }
+}
+
+// A byte that arrives after the session has taken its answer, before the
+// next command goes out (the line repeating the chip's ACK), is left over:
+// taken as the next answer it would make the session talk over the chip.
+TEST(SessionFaults, InputLeftOverFromTheLastStepIsDiscardedBeforeEachCommand) {
+    Rig rig;
+    rig.host.image = TestImage(1500, 6);
+    rig.link.answerDelay = Millis(20);
+    int repeats = 0;
+    rig.link.SetReadObserver([&](const std::vector<std::uint8_t>& got) {
+        // The ACK that answers a Write Memory command, once per block.
+        if (rig.stm.SessionState == 9 && got.back() == bootsim::kAck) {
+            ++repeats;
+            rig.link.Reply({bootsim::kAck});
+        }
+    });
+    ASSERT_TRUE(rig.Download());
+    EXPECT_EQ(repeats, 6);
+    for (std::size_t i = 0; i < rig.link.frames.size(); ++i)
+        EXPECT_EQ(rig.link.frames[i].answersInFlight, 0u) << "frame " << i << " went out early";
+    EXPECT_EQ(rig.host.statuses.back(), "上载完成！");
+    EXPECT_EQ(FlashPrefix(rig.chip, 1500), rig.host.image);
+    EXPECT_EQ(rig.link.opened.size(), 1u);
 }
 
 TEST(SessionChips, UnknownProductIdIsNamedAndErasedInPages) {
