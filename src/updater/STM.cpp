@@ -47,6 +47,11 @@ std::uint8_t Xor(const std::vector<std::uint8_t>& bytes) {
     return x;
 }
 
+std::string TooLargeFor(std::size_t size, std::size_t coverage) {
+    return "下载文件太大（" + std::to_string(size) + " 字节），超出可擦除的 " +
+           std::to_string(coverage) + " 字节，不能下载！";
+}
+
 std::string Hex4(unsigned value) {
     char text[8];
     std::snprintf(text, sizeof text, "%04X", value & 0xFFFFu);
@@ -82,6 +87,10 @@ std::size_t EraseCoverage(bool pageMode, std::size_t imageSize) {
     for (std::size_t sector = 0; sector < SectorCount(imageSize); ++sector)
         bytes += kSectorSizes[sector];
     return bytes;
+}
+
+std::size_t LargestErasePlan() {
+    return std::max(EraseCoverage(true, kImageBufferSize), EraseCoverage(false, kImageBufferSize));
 }
 
 std::size_t ExpectedReplyLength(int state, bool pageMode) {
@@ -134,6 +143,7 @@ void TSTMForm::STM_ISP() {
     StopTimers();
 
     PortWasOpen = ComDriver.IsPortOpen();
+    if (!LoadAndCheckImage()) return;
     const int port = std::clamp(host_.SelectedPort(), 0, static_cast<int>(pnCOM9));
     ComDriver.SetComPort(static_cast<TComPortNumber>(port));
     ComDriver.SetComPortSpeed(br115200);
@@ -354,34 +364,44 @@ void TSTMForm::AcceptIdentity() {
         host_.ShowStatus("Fxxx：未知芯片 ID " + id + "，按 2KB 页擦除");
         PageEraseMode = true;
     }
+    if (!ImageFitsChip()) return;
     SessionState = 4;
     IdleTicks = 0;
     SendStep({0x11, 0xEE});  // Read Memory
 }
 
-void TSTMForm::StartErase() {
-    timers_.Stop(timer5_);
+bool TSTMForm::LoadAndCheckImage() {
     ImageLoad load = host_.LoadImage(ImageBuffer);
     if (!load.ok) {
         Refuse(load.failure.empty() ? kLoadFailed : load.failure);
-        return;
+        return false;
     }
-    // Refused before the erase list goes out, so the flash stays as it is.
     const std::size_t size = ImageBuffer.size();
     if (size == 0) {
         Refuse(kEmptyImage);
-        return;
+        return false;
     }
     if (size > kImageBufferSize) {
         Refuse("下载文件太大（" + std::to_string(size) + " 字节），超过 1 MB，不能下载！");
-        return;
+        return false;
     }
+    if (size > LargestErasePlan()) {
+        Refuse(TooLargeFor(size, LargestErasePlan()));
+        return false;
+    }
+    return true;
+}
+
+bool TSTMForm::ImageFitsChip() {
+    const std::size_t size = ImageBuffer.size();
     const std::size_t coverage = EraseCoverage(PageEraseMode, size);
-    if (size > coverage) {
-        Refuse("下载文件太大（" + std::to_string(size) + " 字节），超出可擦除的 " +
-               std::to_string(coverage) + " 字节，不能下载！");
-        return;
-    }
+    if (size <= coverage) return true;
+    Refuse(TooLargeFor(size, coverage));
+    return false;
+}
+
+void TSTMForm::StartErase() {
+    const std::size_t size = ImageBuffer.size();
     imageSize_ = size;
     WriteAddress = kFlashStart;
     WriteOffset = 0;
@@ -390,7 +410,6 @@ void TSTMForm::StartErase() {
     IdleTicks = 0;
     if (!SendStep(PageEraseMode ? PageEraseList(size) : SectorEraseList(size))) return;
     host_.ShowStatus(kErasing);
-    timers_.Start(timer5_, Millis(2));
 }
 
 void TSTMForm::SendNextBlock() {
