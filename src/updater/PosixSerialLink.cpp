@@ -4,6 +4,8 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -127,6 +129,13 @@ bool FillTermios(const LineSettings& s, termios& tio, bool* customRate) {
     return true;
 }
 
+bool IsPseudoTerminal(int fd) {
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) return false;
+    const unsigned group = major(st.st_rdev);
+    return (group >= 136 && group <= 143) || group == 3;
+}
+
 bool PosixSerialLink::Open(const std::string& device) {
     if (IsOpen()) return true;
     int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -136,11 +145,17 @@ bool PosixSerialLink::Open(const std::string& device) {
         return false;
     }
     fd_ = fd;
+    pseudo_ = vx::IsPseudoTerminal(fd);
+    saved_ = tcgetattr(fd, &original_) == 0;
     return true;
 }
 
 void PosixSerialLink::Close() {
     if (!IsOpen()) return;
+    // A failure here leaves the device as this program set it; nothing more
+    // can be done about it while closing.
+    if (saved_) tcsetattr(fd_, TCSANOW, &original_);
+    saved_ = false;
     // A pseudo-terminal's slave outlives this open; leave it open to others.
     ioctl(fd_, TIOCNXCL);
     ::close(fd_);
@@ -153,6 +168,10 @@ bool PosixSerialLink::Configure(const LineSettings& settings) {
     if (tcgetattr(fd_, &tio) != 0) return false;
     bool custom = false;
     if (!FillTermios(settings, tio, &custom)) return false;
+    if (pseudo_) {
+        tio.c_cflag &= ~(PARENB | PARODD | CMSPAR);
+        tio.c_iflag &= ~INPCK;
+    }
     if (tcsetattr(fd_, TCSANOW, &tio) != 0) return false;
     return !custom || SetCustomRate(fd_, settings.baud);
 }

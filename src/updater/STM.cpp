@@ -47,6 +47,11 @@ std::uint8_t Xor(const std::vector<std::uint8_t>& bytes) {
     return x;
 }
 
+std::string TooLargeFor(std::size_t size, std::size_t coverage) {
+    return "下载文件太大（" + std::to_string(size) + " 字节），超出可擦除的 " +
+           std::to_string(coverage) + " 字节，不能下载！";
+}
+
 std::string Hex4(unsigned value) {
     char text[8];
     std::snprintf(text, sizeof text, "%04X", value & 0xFFFFu);
@@ -82,6 +87,10 @@ std::size_t EraseCoverage(bool pageMode, std::size_t imageSize) {
     for (std::size_t sector = 0; sector < SectorCount(imageSize); ++sector)
         bytes += kSectorSizes[sector];
     return bytes;
+}
+
+std::size_t LargestErasePlan() {
+    return std::max(EraseCoverage(true, kImageBufferSize), EraseCoverage(false, kImageBufferSize));
 }
 
 std::size_t ExpectedReplyLength(int state, bool pageMode) {
@@ -134,6 +143,7 @@ void TSTMForm::STM_ISP() {
     StopTimers();
 
     PortWasOpen = ComDriver.IsPortOpen();
+    if (!LoadAndCheckImage()) return;
     const int port = std::clamp(host_.SelectedPort(), 0, static_cast<int>(pnCOM9));
     ComDriver.SetComPort(static_cast<TComPortNumber>(port));
     ComDriver.SetComPortSpeed(br115200);
@@ -157,6 +167,10 @@ void TSTMForm::STM_ISP() {
     ComDriver.SetDTRLine(true);
     ComDriver.SetRTSLine(true);
     pendingStep_ = timers_.After(Millis(500), [this] {
+        // Whatever came in while the chip was held in reset is left over from
+        // before (late answers of a failed attempt) and no answer to the search.
+        ComDriver.PurgeBuffers(true, false);
+        ComDriver.ReceivedCount = 0;
         ComDriver.SetDTRLine(false);
         pendingStep_ = timers_.After(Millis(100), [this] {
             pendingStep_ = 0;
@@ -169,8 +183,10 @@ void TSTMForm::STM_ISP() {
     });
 }
 
-bool TSTMForm::Send(std::initializer_list<std::uint8_t> bytes) {
-    return Send(std::vector<std::uint8_t>(bytes));
+bool TSTMForm::SendStep(const std::vector<std::uint8_t>& bytes) {
+    ComDriver.PurgeBuffers(true, false);
+    ComDriver.ReceivedCount = 0;
+    return Send(bytes);
 }
 
 bool TSTMForm::Send(const std::vector<std::uint8_t>& bytes) {
@@ -230,6 +246,15 @@ void TSTMForm::Timer5Timer() {
     ComDriver.ReceivedCount = 0;
     const auto& f = FrameBuffer;
 
+    // A refused erase, write command, address or block ends the attempt at
+    // once; the next attempt starts over, erase included. Waiting on for an
+    // ACK would take the answer to a later frame for this one and leave the
+    // refused block out of the flash.
+    if (SessionState >= 8 && SessionState <= 11 && f[0] == kBootNack) {
+        FailAttempt();
+        return;
+    }
+
     switch (SessionState) {
         case 1:
             if (f[0] != kBootAck) {
@@ -240,7 +265,7 @@ void TSTMForm::Timer5Timer() {
             host_.ShowStatus(kConnected);
             SessionState = 2;
             IdleTicks = 0;
-            Send({0x00, 0xFF});  // Get
+            SendStep({0x00, 0xFF});  // Get
             return;
         case 2:
             if (f[0] == kBootAck && f[1] == 11 && f[3] == 0x00 && f[14] == kBootAck) {
@@ -250,7 +275,7 @@ void TSTMForm::Timer5Timer() {
                 host_.ShowProgressHint(version);
                 SessionState = 3;
                 IdleTicks = 0;
-                Send({0x02, 0xFD});  // Get ID
+                SendStep({0x02, 0xFD});  // Get ID
             }
             return;
         case 3:
@@ -267,9 +292,9 @@ void TSTMForm::Timer5Timer() {
             SessionState = 5;
             IdleTicks = 0;
             if (PageEraseMode) {
-                Send({0x1F, 0xFF, 0xF7, 0xE0, 0xF7});
+                SendStep({0x1F, 0xFF, 0xF7, 0xE0, 0xF7});
             } else {
-                Send({0x1F, 0xFF, 0x77, 0xDE, 0x49});
+                SendStep({0x1F, 0xFF, 0x77, 0xDE, 0x49});
             }
             return;
         case 5:
@@ -277,9 +302,9 @@ void TSTMForm::Timer5Timer() {
             SessionState = 6;
             IdleTicks = 0;
             if (PageEraseMode) {
-                Send({0x03, 0xFC});
+                SendStep({0x03, 0xFC});
             } else {
-                Send({0x01, 0xFE});
+                SendStep({0x01, 0xFE});
             }
             return;
         case 6:
@@ -287,9 +312,9 @@ void TSTMForm::Timer5Timer() {
             SessionState = 7;
             IdleTicks = 0;
             if (PageEraseMode) {
-                Send({0x43, 0xBC});  // Erase
+                SendStep({0x43, 0xBC});  // Erase
             } else {
-                Send({0x44, 0xBB});  // Extended Erase
+                SendStep({0x44, 0xBB});  // Extended Erase
             }
             return;
         case 7:
@@ -299,7 +324,7 @@ void TSTMForm::Timer5Timer() {
             if (f[0] != kBootAck) return;
             SessionState = 9;
             IdleTicks = 0;
-            Send({0x31, 0xCE});  // Write Memory
+            SendStep({0x31, 0xCE});  // Write Memory
             return;
         case 9: {
             if (f[0] != kBootAck) return;
@@ -309,7 +334,7 @@ void TSTMForm::Timer5Timer() {
                                               static_cast<std::uint8_t>(WriteAddress >> 8),
                                               static_cast<std::uint8_t>(WriteAddress)};
             address.push_back(Xor(address));
-            Send(address);
+            SendStep(address);
             return;
         }
         case 10:
@@ -339,43 +364,52 @@ void TSTMForm::AcceptIdentity() {
         host_.ShowStatus("Fxxx：未知芯片 ID " + id + "，按 2KB 页擦除");
         PageEraseMode = true;
     }
+    if (!ImageFitsChip()) return;
     SessionState = 4;
     IdleTicks = 0;
-    Send({0x11, 0xEE});  // Read Memory
+    SendStep({0x11, 0xEE});  // Read Memory
 }
 
-void TSTMForm::StartErase() {
-    timers_.Stop(timer5_);
+bool TSTMForm::LoadAndCheckImage() {
     ImageLoad load = host_.LoadImage(ImageBuffer);
     if (!load.ok) {
         Refuse(load.failure.empty() ? kLoadFailed : load.failure);
-        return;
+        return false;
     }
-    // Refused before the erase list goes out, so the flash stays as it is.
     const std::size_t size = ImageBuffer.size();
     if (size == 0) {
         Refuse(kEmptyImage);
-        return;
+        return false;
     }
     if (size > kImageBufferSize) {
         Refuse("下载文件太大（" + std::to_string(size) + " 字节），超过 1 MB，不能下载！");
-        return;
+        return false;
     }
+    if (size > LargestErasePlan()) {
+        Refuse(TooLargeFor(size, LargestErasePlan()));
+        return false;
+    }
+    return true;
+}
+
+bool TSTMForm::ImageFitsChip() {
+    const std::size_t size = ImageBuffer.size();
     const std::size_t coverage = EraseCoverage(PageEraseMode, size);
-    if (size > coverage) {
-        Refuse("下载文件太大（" + std::to_string(size) + " 字节），超出可擦除的 " +
-               std::to_string(coverage) + " 字节，不能下载！");
-        return;
-    }
+    if (size <= coverage) return true;
+    Refuse(TooLargeFor(size, coverage));
+    return false;
+}
+
+void TSTMForm::StartErase() {
+    const std::size_t size = ImageBuffer.size();
     imageSize_ = size;
     WriteAddress = kFlashStart;
     WriteOffset = 0;
     BytesLeft = size;
     SessionState = 8;
     IdleTicks = 0;
-    if (!Send(PageEraseMode ? PageEraseList(size) : SectorEraseList(size))) return;
+    if (!SendStep(PageEraseMode ? PageEraseList(size) : SectorEraseList(size))) return;
     host_.ShowStatus(kErasing);
-    timers_.Start(timer5_, Millis(2));
 }
 
 void TSTMForm::SendNextBlock() {
@@ -395,7 +429,7 @@ void TSTMForm::SendNextBlock() {
     WriteOffset += n;
     BytesLeft -= n;
     SessionState = BytesLeft < 1 ? 11 : 8;
-    if (!Send(frame)) return;
+    if (!SendStep(frame)) return;
     const int progress = static_cast<int>(WriteOffset * 100 / imageSize_);
     host_.ShowProgress(progress);
     host_.ShowStatus("写进度: " + std::to_string(progress) + "%");

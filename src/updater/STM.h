@@ -8,6 +8,11 @@
 // out as the code and its complement, addresses and lengths with their XOR
 // checksum; the chip answers ACK (0x79) or NACK (0x1F).
 //
+// The image is loaded and checked when an attempt starts, before anything goes
+// to the chip, and checked against the chip's erase plan as soon as the chip
+// has told its ID, before the option read and the erase: a refusal after the
+// erase command would leave the chip waiting for its erase list.
+//
 // The session runs from three timers: the synchronisation timer (100 ms), the
 // command machine (2 ms), which acts once the reply of the current state has
 // arrived in the port component's accumulator, and the idle watch (1 s), which
@@ -67,6 +72,8 @@ std::vector<std::uint8_t> SectorEraseList(std::size_t imageSize);
 // Bytes of flash from 0x08000000 that the erase list for an image of this size
 // erases.
 std::size_t EraseCoverage(bool pageMode, std::size_t imageSize);
+// The most flash an erase list can cover in either mode (8 sectors, 512 KB).
+std::size_t LargestErasePlan();
 // The reply length the command machine waits for in a state (1-11).
 std::size_t ExpectedReplyLength(int state, bool pageMode);
 
@@ -103,8 +110,11 @@ class TSTMForm {
 
   private:
     // Sends a frame; a write that fails ends the attempt like a silent chip.
-    bool Send(std::initializer_list<std::uint8_t> bytes);
     bool Send(const std::vector<std::uint8_t>& bytes);
+    // Sends the next frame of the command machine. Whatever has come in since
+    // the last answer was taken is dropped first: left over, it would pass
+    // for the answer to this frame.
+    bool SendStep(const std::vector<std::uint8_t>& bytes);
     void StopTimers();
     void CancelPendingStep();
     // Back to idle: state 1, progress 0, timers off, port closed, lamp olive.
@@ -114,6 +124,13 @@ class TSTMForm {
     // The attempt cannot succeed however often it is tried: ends it with the
     // message in the status line and a message box.
     void Refuse(const std::string& text);
+    // Loads the image afresh and checks what can be checked before the chip
+    // is known: present, not empty, at most 1 MiB, and within the erase plan
+    // of one chip family or the other. Refuses it and returns false otherwise.
+    bool LoadAndCheckImage();
+    // Whether the image fits the erase plan of the identified chip; refuses
+    // it and returns false otherwise.
+    bool ImageFitsChip();
     void AcceptIdentity();
     void StartErase();
     void SendNextBlock();

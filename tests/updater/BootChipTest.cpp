@@ -111,6 +111,34 @@ TEST(BootChip, FlashTakesWholeWordsAndOnlyWhereErased) {
     EXPECT_EQ(write(0x08000000, {1, 2, 3, 4}), (Bytes{kAck, kAck, kAck}));
 }
 
+TEST(BootChip, LineFaultsStrikeOnlyTheChosenCommand) {
+    BootChip chip = Synced();
+    LineFault fault;
+    fault.command = 0x31;
+    fault.occurrence = 2;
+    fault.strayAck = true;
+    fault.damagedByte = 6 + 1;  // the second data byte
+    chip.AddLineFault(fault);
+    const Bytes block = WriteFrame({1, 2, 3, 4});
+
+    EXPECT_EQ(Send(chip, {0x31, 0xCE}), Bytes{kAck});
+    EXPECT_TRUE(chip.TakeStrayOutput().empty()) << "the first Write Memory is left alone";
+    EXPECT_EQ(Send(chip, Address(0x08000000)), Bytes{kAck});
+    EXPECT_EQ(Send(chip, block), Bytes{kAck});
+
+    EXPECT_EQ(Send(chip, {0x31, 0xCE}), Bytes{kAck});
+    EXPECT_EQ(chip.TakeStrayOutput(), Bytes{kAck}) << "one stray ACK, apart from the answer";
+    EXPECT_EQ(Send(chip, Address(0x08000004)), Bytes{kAck});
+    EXPECT_EQ(Send(chip, block), Bytes{kNack}) << "the damaged byte spoils the checksum";
+    EXPECT_EQ(chip.Flash()[4], 0xFF);
+
+    EXPECT_EQ(Send(chip, {0x31, 0xCE}), Bytes{kAck});
+    EXPECT_TRUE(chip.TakeStrayOutput().empty());
+    EXPECT_EQ(Send(chip, Address(0x08000004)), Bytes{kAck});
+    EXPECT_EQ(Send(chip, block), Bytes{kAck});
+    EXPECT_EQ(chip.Flash()[5], 2);
+}
+
 TEST(BootChip, ErasesPagesSectorsAndEverything) {
     BootChip pages = Synced();
     std::fill(pages.Flash().begin(), pages.Flash().end(), 0x00);

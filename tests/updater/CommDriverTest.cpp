@@ -186,6 +186,63 @@ TEST(PosixLink, ReadsWaitUntilTheDeadlineAndWritesArrive) {
     EXPECT_EQ(buffer[0], 0x79);
 }
 
+// A pseudo-terminal has no line to put a parity bit on and refuses one unless
+// the rate changes in the same call; the link sets it up without parity, on
+// every open, however often the settings are applied.
+TEST(PosixLink, PseudoTerminalTakesEvenParityAsNoneOnEveryOpen) {
+    Pty pty;
+    LineSettings s;
+    s.baud = 115200;
+    s.parity = LineParity::Even;
+    for (int open = 1; open <= 3; ++open) {
+        PosixSerialLink link;
+        ASSERT_TRUE(link.Open(pty.path)) << "open " << open;
+        EXPECT_TRUE(link.IsPseudoTerminal());
+        EXPECT_TRUE(link.Configure(s)) << "open " << open;
+        EXPECT_TRUE(link.Configure(s)) << "again at the same rate, open " << open;
+        termios tio{};
+        ASSERT_EQ(tcgetattr(link.Descriptor(), &tio), 0);
+        EXPECT_EQ(cfgetospeed(&tio), static_cast<speed_t>(B115200));
+        EXPECT_EQ(tio.c_cflag & PARENB, 0u);
+        EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    }
+}
+
+TEST(PosixLink, ClosingGivesTheDeviceItsSettingsBack) {
+    Pty pty;
+    auto settingsNow = [&] {
+        termios tio{};
+        const int fd = open(pty.path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+        EXPECT_GE(fd, 0);
+        EXPECT_EQ(tcgetattr(fd, &tio), 0);
+        close(fd);
+        return tio;
+    };
+    const termios before = settingsNow();
+    {
+        PosixSerialLink link;
+        ASSERT_TRUE(link.Open(pty.path));
+        LineSettings s;
+        s.baud = 57600;
+        s.dataBits = 7;
+        s.stopBits = LineStopBits::Two;
+        ASSERT_TRUE(link.Configure(s));
+        link.Close();
+    }
+    const termios after = settingsNow();
+    EXPECT_EQ(after.c_cflag, before.c_cflag);
+    EXPECT_EQ(after.c_iflag, before.c_iflag);
+    EXPECT_EQ(after.c_oflag, before.c_oflag);
+    EXPECT_EQ(after.c_lflag, before.c_lflag);
+    EXPECT_EQ(cfgetospeed(&after), cfgetospeed(&before));
+    EXPECT_EQ(cfgetispeed(&after), cfgetispeed(&before));
+
+    int plain = open("/dev/null", O_RDWR);
+    ASSERT_GE(plain, 0);
+    EXPECT_FALSE(IsPseudoTerminal(plain));
+    close(plain);
+}
+
 TEST(CommDriver, PortComesFromThePortTableAndSettingsApplyWhileOpen) {
     Pty pty;
     test::ScopedEnv env("VXTORVIN_COM2", pty.path.c_str());

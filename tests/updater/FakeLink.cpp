@@ -7,7 +7,13 @@ namespace vx::test {
 void FakeLink::FeedChip(std::uint8_t byte) {
     if (!chip_) return;
     chip_->Receive(byte);
-    Reply(chip_->TakeOutput());
+    Reply(chip_->TakeStrayOutput());
+    Reply(chip_->TakeOutput(), answerDelay);
+}
+
+void FakeLink::Reply(const std::vector<std::uint8_t>& bytes, Millis delay) {
+    for (std::uint8_t byte : bytes)
+        inbound_.push_back({byte, clock_.Now() + delay});
 }
 
 bool FakeLink::Open(const std::string& device) {
@@ -23,15 +29,19 @@ bool FakeLink::Configure(const LineSettings& s) {
 }
 
 void FakeLink::Purge(bool receive, bool) {
-    if (receive) inbound_.clear();
+    // Only what has arrived; bytes still on the line come in later.
+    if (receive) std::erase_if(inbound_, [this](const Inbound& in) { return Arrived(in); });
 }
 
 long FakeLink::Read(std::uint8_t* into, std::size_t max, Clock::TimePoint) {
     if (!open_) return -1;
     if (chip_) Reply(chip_->TakeOutput());  // what the chip sent by itself
-    std::size_t n = std::min(max, inbound_.size());
-    std::copy_n(inbound_.begin(), n, into);
-    inbound_.erase(inbound_.begin(), inbound_.begin() + static_cast<std::ptrdiff_t>(n));
+    std::size_t n = 0;
+    while (n < max && !inbound_.empty() && Arrived(inbound_.front())) {
+        into[n++] = inbound_.front().byte;
+        inbound_.pop_front();
+    }
+    if (n > 0 && readObserver_) readObserver_(std::vector<std::uint8_t>(into, into + n));
     return static_cast<long>(n);
 }
 
@@ -46,7 +56,9 @@ long FakeLink::Write(const std::uint8_t* bytes, std::size_t count, Clock::TimePo
         return 0;
     }
     taken_ += static_cast<long>(take);
-    frames.push_back({clock_.Now(), std::vector<std::uint8_t>(bytes, bytes + take)});
+    const auto inFlight = static_cast<std::size_t>(std::count_if(
+        inbound_.begin(), inbound_.end(), [this](const Inbound& in) { return !Arrived(in); }));
+    frames.push_back({clock_.Now(), std::vector<std::uint8_t>(bytes, bytes + take), inFlight});
     for (std::size_t i = 0; i < take; ++i) {
         if (byteHandler_) {
             byteHandler_(bytes[i]);

@@ -1,7 +1,8 @@
 // A serial line with a simulated chip behind it, on a clock moved by hand.
 //
 // Whatever the host writes goes byte by byte to the chip (or to a test's own
-// handler), and the chip's answers wait to be read at the next poll. The modem
+// handler), and the chip's answers wait to be read at the next poll, or, from
+// a chip that answers late, once answerDelay has passed. The modem
 // lines can be wired to the chip's reset and BOOT0 pins (DTR holds the reset,
 // RTS raises BOOT0), as on the controller's programming cable.
 #pragma once
@@ -34,6 +35,8 @@ class ManualClock final : public Clock {
 struct WrittenFrame {
     Clock::TimePoint at;
     std::vector<std::uint8_t> bytes;
+    // Bytes of the chip's answers still on their way when the frame went out.
+    std::size_t answersInFlight = 0;
 };
 
 class FakeLink final : public SerialLink {
@@ -51,9 +54,11 @@ class FakeLink final : public SerialLink {
     }
     // Hands the byte to the chip and queues its answer.
     void FeedChip(std::uint8_t byte);
-    // Queues bytes as if the chip had sent them.
-    void Reply(const std::vector<std::uint8_t>& bytes) {
-        inbound_.insert(inbound_.end(), bytes.begin(), bytes.end());
+    // Queues bytes as if the chip had sent them, to arrive after the delay.
+    void Reply(const std::vector<std::uint8_t>& bytes, Millis delay = Millis(0));
+    // Called after each read that returned bytes, with those bytes.
+    void SetReadObserver(std::function<void(const std::vector<std::uint8_t>&)> observer) {
+        readObserver_ = std::move(observer);
     }
 
     bool Open(const std::string& device) override;
@@ -73,6 +78,7 @@ class FakeLink final : public SerialLink {
     long writeLimit = -1;     // bytes the line takes before it stops taking any; -1 no limit
     bool writeFails = false;  // the device fails on writes
     bool blockWhenFull = true;
+    Millis answerDelay{0};  // the chip's answers arrive this late (stray bytes at once)
 
     // What happened.
     std::vector<std::string> opened;
@@ -85,8 +91,15 @@ class FakeLink final : public SerialLink {
     Clock& clock_;
     bootsim::BootChip* chip_ = nullptr;
     bool wired_ = false;
+    struct Inbound {
+        std::uint8_t byte;
+        Clock::TimePoint arrives;
+    };
+    bool Arrived(const Inbound& in) const { return in.arrives <= clock_.Now(); }
+
     std::function<void(std::uint8_t)> byteHandler_;
-    std::deque<std::uint8_t> inbound_;
+    std::function<void(const std::vector<std::uint8_t>&)> readObserver_;
+    std::deque<Inbound> inbound_;
     bool open_ = false;
     long taken_ = 0;
 };

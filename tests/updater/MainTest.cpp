@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -151,7 +152,7 @@ TEST(UpdaterDownload, MissingPackageFileIsReportedAndNothingStarts) {
     EXPECT_TRUE(rig.link.opened.empty());
 }
 
-TEST(UpdaterDownload, PackageFileIsReadOnlyOnceTheChipHasAnswered) {
+TEST(UpdaterDownload, PackageFileIsReadWhenTheAttemptStarts) {
     MainRig rig;
     rig.main->FormShow();
     const std::vector<std::uint8_t> early = test::TestImage(800, 1);
@@ -159,26 +160,51 @@ TEST(UpdaterDownload, PackageFileIsReadOnlyOnceTheChipHasAnswered) {
     test::WriteTestFile(rig.main->PackageImagePath(), std::string(early.begin(), early.end()));
     rig.main->BitBtn2Click();
     ASSERT_EQ(rig.link.opened.size(), 1u);
-    // Replaced while the controller is being reset: the new file is sent.
+    EXPECT_EQ(rig.view.statuses, std::vector<std::string>{"下载目标代码"});
+    // Replaced while the controller is being reset: the file as it was
+    // checked is the one sent.
     test::WriteTestFile(rig.main->PackageImagePath(), std::string(late.begin(), late.end()));
     ASSERT_TRUE(rig.RunSession());
-    EXPECT_TRUE(std::equal(late.begin(), late.end(), rig.chip.Flash().begin()));
-    EXPECT_NE(std::find(rig.view.statuses.begin(), rig.view.statuses.end(), "下载目标代码"),
-              rig.view.statuses.end());
+    EXPECT_TRUE(std::equal(early.begin(), early.end(), rig.chip.Flash().begin()));
+    EXPECT_EQ(rig.chip.Flash()[800], 0xFF);
     EXPECT_EQ(rig.view.statuses.back(), "上载完成！");
     EXPECT_EQ(rig.view.closed, 1);
 }
 
-TEST(UpdaterDownload, PackageFileGoneAtLoadEndsWithTheLoadMessage) {
+// An empty package is refused before the controller is even reset: refused
+// later, after the erase command, it left the chip waiting for its page list.
+TEST(UpdaterDownload, EmptyPackageFileIsRefusedBeforeAnythingReachesTheChip) {
     MainRig rig;
+    rig.main->FormShow();
+    test::WriteTestFile(rig.main->PackageImagePath(), "");
+    rig.main->BitBtn2Click();
+    ASSERT_TRUE(rig.RunSession());
+    ASSERT_EQ(rig.messages.Count(), 1u);
+    EXPECT_EQ(rig.messages.Last().text, "下载文件为空，不能下载！");
+    EXPECT_EQ(rig.view.statuses.back(), "下载文件为空，不能下载！");
+    EXPECT_TRUE(rig.link.Written().empty());
+    EXPECT_TRUE(rig.link.opened.empty());
+    EXPECT_EQ(rig.chip.Mode(), bootsim::ChipMode::Running) << "not reset into the boot loader";
+}
+
+TEST(UpdaterDownload, PackageFileGoneBeforeARetryEndsWithTheLoadMessage) {
+    MainRig rig;
+    rig.link.Attach(nullptr, false);  // no answer: attempts fail and are retried
     rig.main->FormShow();
     test::WriteTestFile(rig.main->PackageImagePath(), "image");
     rig.main->BitBtn2Click();
+    auto failures = [&] {
+        return std::count(rig.view.statuses.begin(), rig.view.statuses.end(),
+                          "连机失败！请检查通信线。");
+    };
+    // The second attempt has loaded the file when the first one's failure shows.
+    ASSERT_TRUE(rig.timers.RunUntil([&] { return failures() == 1; }, Millis(20000)));
     std::filesystem::remove(rig.main->PackageImagePath());
     ASSERT_TRUE(rig.RunSession());
+    EXPECT_EQ(failures(), 2);
     ASSERT_EQ(rig.messages.Count(), 1u);
     EXPECT_EQ(rig.messages.Last().text, "下载文件读取失败！\r" + rig.main->PackageImagePath());
-    EXPECT_EQ(rig.link.opened.size(), 1u);
+    EXPECT_EQ(rig.link.opened.size(), 2u) << "the third attempt stops before the port";
 }
 
 TEST(UpdaterDownload, BuiltInImageOfTheChosenModelIsSent) {
@@ -204,6 +230,7 @@ TEST(UpdaterDownload, ModelWithoutABuiltInImageSaysSo) {
     ASSERT_EQ(rig.messages.Count(), 1u);
     EXPECT_EQ(rig.messages.Last().text, "本程序没有内置 KZ6-64M 的固件（SRC5），不能下载！");
     EXPECT_EQ(rig.chip.UnitsErased(), 0);
+    EXPECT_TRUE(rig.link.opened.empty());
 }
 
 }  // namespace

@@ -21,8 +21,10 @@ using bootsim::PtyChip;
 
 // The chip's reset and BOOT0 pins wired to the port's DTR and RTS.
 struct PtyRig {
-    explicit PtyRig(ChipProfile profile, std::vector<std::uint8_t> noise = {})
-        : chip(std::move(profile), bootsim::PtyOptions{std::chrono::nanoseconds(0), false}) {
+    explicit PtyRig(ChipProfile profile, std::vector<std::uint8_t> noise = {},
+                    std::chrono::nanoseconds answerDelay = {})
+        : chip(std::move(profile),
+               bootsim::PtyOptions{std::chrono::nanoseconds(0), false, answerDelay}) {
         chip.With([&](BootChip& c) {
             c.StartProgram();
             c.SetBootNoise(noise);
@@ -91,6 +93,69 @@ TEST(PtyUpdate, NoiseFromTheChipAtResetDoesNotDisturbTheSearch) {
     ASSERT_TRUE(rig.Download());
     EXPECT_TRUE(rig.host.SawStatus("NACK")) << "the noise reached the command machine";
     rig.ExpectDone(rig.host.image, true);
+}
+
+// The port is opened afresh for every session and attempt: a pseudo-terminal
+// must take the settings each time.
+TEST(PtyUpdate, TwoUpdatesInARowAgainstOneChipBothFlash) {
+    PtyRig rig(ChipProfile::F10x());
+    ASSERT_TRUE(rig.chip.Ok());
+    rig.host.image = test::TestImage(3000, 1);
+    ASSERT_TRUE(rig.Download());
+    rig.ExpectDone(rig.host.image, true);
+
+    rig.chip.ClearReceived();
+    rig.host.statuses.clear();
+    rig.host.image = test::TestImage(2500, 2);
+    ASSERT_TRUE(rig.Download());
+    EXPECT_EQ(rig.messages.Count(), 0u) << (rig.messages.Count() ? rig.messages.Last().text : "");
+    ASSERT_FALSE(rig.host.statuses.empty());
+    EXPECT_EQ(rig.host.statuses.back(), "上载完成！");
+    EXPECT_EQ(rig.host.closes, 2);
+    EXPECT_EQ(rig.chip.Received(), test::ExpectedTranscript(rig.host.image, true));
+    EXPECT_EQ(rig.Flash(2500), rig.host.image);
+}
+
+TEST(PtyUpdate, SilentPortFailsThreeAttemptsWithoutAPortErrorBox) {
+    PtyChip chip(ChipProfile::F10x());
+    ASSERT_TRUE(chip.Ok());
+    chip.With([](BootChip& c) { c.SetSilent(true); });
+    test::ScopedEnv env("VXTORVIN_COM1", chip.DevicePath().c_str());
+    test::ManualClock clock;  // nothing answers, so no need to wait in earnest
+    PosixSerialLink link(clock);
+    TimerSet timers(clock);
+    test::RecordingHost host;
+    host.image = test::TestImage(100);
+    TSTMForm stm(link, timers, host);
+    test::MessageRecorder messages;
+    stm.AttemptCount = 0;
+    stm.STM_ISP();
+    ASSERT_TRUE(timers.RunUntil([&] { return !stm.Busy(); }, Millis(60000)));
+    EXPECT_EQ(stm.AttemptCount, 3);
+    EXPECT_EQ(host.CountStatus("连机失败！请检查通信线。"), 3);
+    EXPECT_EQ(host.statuses.back(), "连机失败！请检查通信线。");
+    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+    EXPECT_FALSE(link.IsOpen());
+}
+
+// A late chip, a stray ACK after the third Write Memory command and a damaged
+// byte in its block, through the real port: never success over a wrong flash.
+TEST(PtyUpdate, StrayAckAndDamagedBlockFromALateChipNeverEndInSuccessOverAWrongFlash) {
+    PtyRig rig(ChipProfile::F10x(), {}, std::chrono::milliseconds(20));
+    ASSERT_TRUE(rig.chip.Ok());
+    bootsim::LineFault fault;
+    fault.occurrence = 3;
+    fault.strayAck = true;
+    fault.damagedByte = 6 + 10;
+    rig.chip.With([&](BootChip& c) { c.AddLineFault(fault); });
+    rig.host.image = test::TestImage(2000, 8);
+    ASSERT_TRUE(rig.Download());
+    const bool flashRight = rig.Flash(2000) == rig.host.image;
+    if (rig.host.SawStatus("上载完成！")) {
+        EXPECT_TRUE(flashRight) << "success reported over a wrong flash";
+    }
+    EXPECT_EQ(rig.host.statuses.back(), "上载完成！") << "a later attempt writes it whole";
+    EXPECT_TRUE(flashRight);
 }
 
 }  // namespace

@@ -109,6 +109,21 @@ std::vector<std::uint8_t> BootChip::TakeOutput() {
     return out;
 }
 
+std::vector<std::uint8_t> BootChip::TakeStrayOutput() {
+    std::vector<std::uint8_t> out;
+    out.swap(stray_);
+    return out;
+}
+
+void BootChip::ArmFaults(std::uint8_t command) {
+    const int taken = ++commandsTaken_[command];
+    for (const LineFault& fault : faults_) {
+        if (fault.command != command || fault.occurrence != taken) continue;
+        if (fault.strayAck) stray_.push_back(kAck);
+        if (fault.damagedByte >= 0) damageIn_ = fault.damagedByte;
+    }
+}
+
 void BootChip::Send(std::uint8_t byte) {
     if (!silent_) output_.push_back(byte);
 }
@@ -208,6 +223,8 @@ void BootChip::ResetAfterCommand() {
 }
 
 void BootChip::Receive(std::uint8_t byte) {
+    if (damageIn_ == 0) byte ^= 0x01;
+    if (damageIn_ >= 0) --damageIn_;
     if (mode_ == ChipMode::Running) return;
     if (mode_ == ChipMode::WaitSync) {
         // Only the synchronisation byte lets the boot loader find the rate.
@@ -229,6 +246,7 @@ void BootChip::Receive(std::uint8_t byte) {
                 Nack();
                 return;
             }
+            ArmFaults(command_);
             Dispatch(command_);
             return;
         case Step::Address:

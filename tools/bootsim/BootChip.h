@@ -13,9 +13,14 @@
 // sectors); it is written only where it is erased and only in whole, aligned
 // 32-bit words. Under read protection Read Memory, Write Memory, Go, Erase and
 // Write Protect are refused with NACK.
+//
+// Faults on the line around a chosen command can be added for tests: a stray
+// ACK that the chip never sent, or a host byte that arrives damaged. They are
+// chosen by the test, never drawn at random.
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -48,6 +53,19 @@ struct ChipProfile {
     static ChipProfile Named(const std::string& name);
 
     std::uint32_t FlashSize() const;
+};
+
+// A fault on the line around one command the chip takes.
+struct LineFault {
+    std::uint8_t command = 0x31;  // the command code it follows
+    int occurrence = 1;           // the nth time the chip takes that command, from 1
+    // One ACK that the chip never sent arrives at the host at once, ahead of
+    // the chip's own answer.
+    bool strayAck = false;
+    // The host byte this many bytes after the command's complement (0: the
+    // first) arrives with its lowest bit flipped; -1: none. For Write Memory,
+    // 0-4 are the address, 5 the length, 6 on the data.
+    int damagedByte = -1;
 };
 
 enum class ChipMode {
@@ -83,6 +101,10 @@ class BootChip {
     void SetBootNoise(std::vector<std::uint8_t> noise) { bootNoise_ = std::move(noise); }
     void SetReadProtection(bool on) { readProtected_ = on; }
     bool ReadProtected() const { return readProtected_; }
+    void AddLineFault(const LineFault& fault) { faults_.push_back(fault); }
+    // Takes the stray bytes the line has brought since the last call. A line
+    // that delays the chip's answers delivers these at once.
+    std::vector<std::uint8_t> TakeStrayOutput();
 
     // The flash, from flashBase.
     const std::vector<std::uint8_t>& Flash() const { return flash_; }
@@ -119,6 +141,7 @@ class BootChip {
     void EraseDone();
     void ProtectDone();
     void ResetAfterCommand();
+    void ArmFaults(std::uint8_t command);
 
     bool Readable(std::uint32_t address, std::uint32_t length) const;
     bool Writable(std::uint32_t address, std::uint32_t length) const;
@@ -141,6 +164,10 @@ class BootChip {
     bool silent_ = false;
     bool readProtected_ = false;
     std::vector<std::uint8_t> bootNoise_;
+    std::vector<LineFault> faults_;
+    std::map<std::uint8_t, int> commandsTaken_;
+    std::vector<std::uint8_t> stray_;
+    int damageIn_ = -1;  // host bytes until the damaged one; -1 none pending
 
     Step step_ = Step::Command;
     std::uint8_t command_ = 0;

@@ -118,19 +118,23 @@ void PtyChip::Feed(const std::uint8_t* bytes, std::size_t count) {
         // A byte has arrived one byte time after the line was free for it.
         const auto arrival = std::max(lastArrival_, readAt) + options_.byteTime;
         lastArrival_ = arrival;
+        std::vector<std::uint8_t> stray;
         std::vector<std::uint8_t> answer;
         {
             std::lock_guard lock(mutex_);
             received_.push_back(bytes[i]);
             chip_.Receive(bytes[i]);
+            stray = chip_.TakeStrayOutput();
             answer = chip_.TakeOutput();
         }
-        if (!answer.empty()) SendOut(answer, arrival);
+        if (!stray.empty()) SendOut(stray, arrival);
+        if (!answer.empty()) SendOut(answer, arrival + options_.answerDelay);
     }
 }
 
 void PtyChip::SendOut(const std::vector<std::uint8_t>& bytes, SteadyClock::time_point earliest) {
     if (options_.byteTime.count() == 0) {
+        std::this_thread::sleep_until(earliest);
         std::size_t done = 0;
         while (done < bytes.size()) {
             ssize_t n = write(master_, bytes.data() + done, bytes.size() - done);

@@ -9,7 +9,9 @@
 //
 // The line can be paced: each byte then takes byteTime in each direction, as
 // on a real line (11 bits at 115200 baud for 8E1 is about 95.5 us), and the
-// chip answers a byte only once it has fully arrived.
+// chip answers a byte only once it has fully arrived. A slow chip can answer
+// late: answerDelay after the byte that asked for the answer has arrived.
+// Stray bytes of the chip's line faults arrive at once.
 #pragma once
 
 #include <atomic>
@@ -27,6 +29,7 @@ namespace vx::bootsim {
 struct PtyOptions {
     std::chrono::nanoseconds byteTime{0};  // 0: as fast as the pseudo-terminal goes
     bool resetOnHostOpen = true;           // false when the reset pins are wired
+    std::chrono::nanoseconds answerDelay{0};
 };
 
 // The time of one byte of 8 data bits, parity and one stop bit at the rate.
