@@ -13,6 +13,7 @@
 #include "LadderSketch.h"
 #include "editor/ProgramBlocks.h"
 #include "editor/ProjectFile.h"
+#include "model/InstructionCompiler.h"
 #include "platform/FileIo.h"
 #include "platform/Text.h"
 #include "support/TempFolder.h"
@@ -171,6 +172,38 @@ TEST_F(LadderConvertTest, JumpsLabelsCallsAndTheirRefusals) {
     sketch.Contact(1, sub + 1, "M1").Box(2, sub + 1, "CALL S4");
     sketch.Contact(1, BlockFirstRow(4), "M2").Box(2, BlockFirstRow(4), "CALL S2");
     EXPECT_EQ(Refusal(), "子程序 S2 Sub_2 第0002行: 子程序递归调用");
+}
+
+// Display texts entered through the entry, trailing blanks and cut texts
+// among them, convert to the very C text the entry stored.
+TEST_F(LadderConvertTest, DisplayTextsConvertAsTheyWereEntered) {
+    const char* const typed[] = {
+        "TXT K0 K7 ABCDEFGHIJ 中X",
+        "TXT K3 K0 A温度设定值上限",
+        "TXT K0 K0 AB",
+        "TXT K1 K2 A B ",
+        "TXT K0 K0 ABCDEFGHIJK",
+        "TXT K2 K5 温度设定值上限报警",
+        "TXT K0 K0 AB 中文中文中文",
+    };
+    std::vector<std::string> seconds;
+    int row = 0;
+    for (const char* text : typed) {
+        sketch.Contact(1, row, "X" + std::to_string(row));
+        const std::optional<InstructionEntry> entry =
+            CompileFunctionInstruction(text, 2, row, program->cells);
+        ASSERT_TRUE(entry) << text;
+        ApplyCellWrites(*entry, program->cells);
+        seconds.push_back(entry->writes[0].second);
+        ++row;
+    }
+    TempFolder dir;
+    const std::string project = dir / "text.PSP";
+    WriteTestFile(project, SerialiseProject(*program));
+    ASSERT_TRUE(LadderConvert(project + "|" + dir.Path())) << LadderConvertMessage();
+    const std::string macro = GbkToUtf8(ReadTestFile(dir / "Macro.txt"));
+    for (const std::string& second : seconds)
+        EXPECT_TRUE(Holds(macro, "  " + second + ";\r\n")) << second << "\n" << macro;
 }
 
 // Cells a hand-made or damaged project file may hold: a number too large for
