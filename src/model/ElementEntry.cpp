@@ -74,7 +74,7 @@ std::optional<Texts> SetValueCoilTexts(const std::string& text) {
     const CheckedNumber n = timer ? CheckTNumber(device) : CheckCNumber(device);
     if (!n) return std::nullopt;
     const CheckedNumber v =
-        value[0] == 'K' ? CheckKValue(value, kSetValueLimit) : CheckDNumber(value);
+        value[0] == 'K' ? CheckKValue(value, kSetValueLimit, 0) : CheckDNumber(value);
     if (!v) return std::nullopt;
     const std::string number = std::to_string(*n);
     const std::string setValue = std::to_string(*v);

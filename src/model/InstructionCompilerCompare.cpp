@@ -26,7 +26,7 @@ const Sign* FindSign(std::string_view mnemonic) {
 }
 
 // 16-bit: a register as its array element, constants as values.
-constexpr Operand kWord{Device("D", Check::D, Coded::Array), KValue(65535), HValue(65535)};
+constexpr Operand kWord{Device("D", Check::D, Coded::Array), KWord(), HValue(65535)};
 // 32-bit: the register pair as its first register's number; constants are refused.
 constexpr Operand kPair{Device("D", Check::D32, Coded::Bare)};
 

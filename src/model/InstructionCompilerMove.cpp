@@ -17,7 +17,7 @@ constexpr std::string_view kArithmetic32 = "DADD DSUB DMUL DDIV";
 constexpr Form kRegister = Device("D", Check::D, Coded::Array);
 
 constexpr Form kMoveSources[] = {
-    KValue(65535),
+    KWord(),
     HValue(65535),
     kRegister,
     Form{.prefix = "T", .check = Check::T, .coded = Coded::Array, .array = "T_Nonce"},
@@ -99,7 +99,7 @@ Compiled CompileMove(const Request& request) {
 Compiled CompileArithmetic(const Request& request) {
     const std::string& m = request.fields.mnemonic;
     const bool pairs = ListHolds(kArithmetic32, m);
-    constexpr Operand kSource{kRegister, KValue(65535), HValue(65535)};
+    constexpr Operand kSource{kRegister, KWord(), HValue(65535)};
     constexpr Operand kTarget{Device("D", Check::D, Coded::Bare)};
     constexpr Form kPair = Device("D", Check::D32, Coded::Bare);
 

@@ -13,7 +13,7 @@
 namespace vx::instruction {
 namespace {
 
-CheckedNumber RunCheck(Check check, std::string_view operand, std::int32_t limit) {
+CheckedNumber RunCheck(Check check, std::string_view operand, const Form& form) {
     switch (check) {
         case Check::None:
             return 0;
@@ -34,9 +34,9 @@ CheckedNumber RunCheck(Check check, std::string_view operand, std::int32_t limit
         case Check::D32:
             return CheckD32Number(operand);
         case Check::K:
-            return CheckKValue(operand, limit);
+            return CheckKValue(operand, form.limit, form.lowest);
         case Check::H:
-            return CheckHValue(operand, limit);
+            return CheckHValue(operand, form.limit);
     }
     return std::nullopt;
 }
@@ -101,7 +101,7 @@ std::optional<OperandParts> Evaluate(const Form& form, std::string_view text) {
     if (form.check != Check::None) {
         // The validator reads the number after the device letter.
         const std::size_t skip = prefix == 0 ? 0 : std::min(prefix - 1, text.size());
-        CheckedNumber number = RunCheck(form.check, text.substr(skip), form.limit);
+        CheckedNumber number = RunCheck(form.check, text.substr(skip), form);
         if (!number) return std::nullopt;
         if (form.rangeMessage != nullptr && (*number < form.low || *number > form.high)) {
             return Refuse(form.rangeMessage);

@@ -19,6 +19,7 @@
 #include <string_view>
 
 #include "model/ApartInjunction.h"
+#include "model/OperandCheck.h"
 #include "platform/MessageBox.h"
 
 namespace vx::instruction {
@@ -90,6 +91,7 @@ struct Form {
     Shown shown = Shown::Number;
     Coded coded = Coded::Bare;
     std::int32_t limit = 0;       // K and H: the highest value
+    std::int32_t lowest = 0;      // K: the lowest value
     int digits = 4;               // H: hexadecimal digits shown and coded
     const char* array = nullptr;  // Coded::Array: the array's name (default: the last letter)
     // A range narrower than the validator's, with its own message.
@@ -134,8 +136,13 @@ std::optional<OperandParts> Evaluate(const Form& form, std::string_view text);
 constexpr Form Device(const char* letters, Check check, Coded coded) {
     return Form{.prefix = letters, .check = check, .coded = coded};
 }
-constexpr Form KValue(std::int32_t limit) {
-    return Form{.prefix = "K", .check = Check::K, .limit = limit};
+// A count, position, channel or the like: 0 up to the limit, unless told.
+constexpr Form KValue(std::int32_t limit, std::int32_t lowest = 0) {
+    return Form{.prefix = "K", .check = Check::K, .limit = limit, .lowest = lowest};
+}
+// A 16-bit value for a register, signed or not: -32768 to 65535.
+constexpr Form KWord() {
+    return KValue(65535, kLowestWord);
 }
 constexpr Form HValue(std::int32_t limit, Coded coded = Coded::Hex, int digits = 4) {
     return Form{.prefix = "H",

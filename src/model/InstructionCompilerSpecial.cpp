@@ -68,7 +68,7 @@ Compiled CompilePairMove(const Request& request) {
             break;
         }
         case 'K': {
-            CheckedNumber k = CheckKValue(source, 999999999);
+            CheckedNumber k = CheckKValue(source, 999999999, -999999999);
             if (!k) return std::nullopt;
             pattern = static_cast<std::uint32_t>(*k);
             shown = "K" + std::to_string(*k);
@@ -165,9 +165,9 @@ Compiled CompileDisplayText(const Request& request) {
     if (!f.operand1.starts_with('K') || !f.operand2.starts_with('K')) {
         return Refuse(kWrongOperand);
     }
-    CheckedNumber line = CheckKValue(f.operand1, 3);
+    CheckedNumber line = CheckKValue(f.operand1, 3, 0);
     if (!line) return std::nullopt;
-    CheckedNumber column = CheckKValue(f.operand2, 7);
+    CheckedNumber column = CheckKValue(f.operand2, 7, 0);
     if (!column) return std::nullopt;
 
     std::string text = f.operand3 + " " + f.operand4 + " " + f.operand5;
@@ -176,7 +176,13 @@ Compiled CompileDisplayText(const Request& request) {
     if (text.find('\\') != std::string::npos) return Refuse("输入的文本内容存在[\\]");
     if (HasUnusableCharacter(text)) return Refuse("输入的文本内容存在不能使用的字符 ！");
     const bool cut = GbkByteLength(text) > kDisplayTextWidth;
-    if (cut) text = CutToGbkBytes(text, kDisplayTextWidth);
+    if (cut) {
+        text = CutToGbkBytes(text, kDisplayTextWidth);
+        // A Chinese character that does not fit whole leaves its place blank:
+        // the text then fills the twelve places, so the stored first text,
+        // split and joined again (as the converter does), gives this text.
+        text.append(kDisplayTextWidth - GbkByteLength(text), ' ');
+    }
 
     const std::string l = std::to_string(*line);
     const std::string c = std::to_string(*column);

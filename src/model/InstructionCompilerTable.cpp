@@ -28,8 +28,8 @@ constexpr Form Y = Device("Y", Check::Y, Coded::Bare);
 constexpr Form X = Device("X", Check::X, Coded::Bare);
 constexpr Form M = Device("M", Check::M, Coded::Bare);
 constexpr Form V = LetterOnly("V");
-constexpr Form K(std::int32_t limit) {
-    return KValue(limit);
+constexpr Form K(std::int32_t limit, std::int32_t lowest = 0) {
+    return KValue(limit, lowest);
 }
 // A hexadecimal constant shown as H and four digits but passed on in decimal.
 constexpr Form HDecimal(std::int32_t limit) {
@@ -37,7 +37,7 @@ constexpr Form HDecimal(std::int32_t limit) {
 }
 
 constexpr TableInstruction kTable[] = {
-    {"CML", {{K(65535), HValue(65535), DArray}, {DArray}}},
+    {"CML", {{KWord(), HValue(65535), DArray}, {DArray}}},
     {"XCH", {{DArray}, {DArray}}},
     {"DFLT DINT", {{D32}, {D32}}, " "},
     {"DEADD DESUB DEMUL DEDIV", {{D32}, {D32}, {D32}}},
@@ -51,12 +51,13 @@ constexpr TableInstruction kTable[] = {
     {"DDRVI DDRVA", {{D32}, {D32}, {Y}, {SArray, YArray}}},
     {"DZRN", {{D32}, {D32}, {XArray, YArray}, {Y}}},
     {"LADJ", {{D}, {D}, {D}}},
-    {"FMOV", {{K(65535), HValue(65535), DArray}, {D}, {K(99)}}},
+    {"FMOV", {{KWord(), HValue(65535), DArray}, {D}, {K(99)}}},
     {"BMOV", {{D}, {D}, {K(99)}}},
     {"ROR ROL", {{D}, {K(16)}}},
     {"ZRST SFTR SFTL", {{MArray, SArray}, {K(99)}}},
     {"BON", {{D}, {YArray, MArray, SArray}, {K(15), HValue(15, Coded::Hex, 2), DArray}}},
-    {"PLSR PLSF", {{D}, {D}, {D}, {Narrowed(K(INT32_MAX), 0, 2, "通道号设定范围 K0..K2  ！")}}},
+    {"PLSR PLSF",
+     {{D}, {D}, {D}, {Narrowed(K(INT32_MAX, INT32_MIN), 0, 2, "通道号设定范围 K0..K2  ！")}}},
     {"RAMP", {{D}, {D}, {D}, {K(65535)}}},
     {"WSFR WSFL", {{D}, {D}, {K(256)}, {K(256)}}},
     {"SFWR SFRD POP WSUM", {{D}, {D}, {K(256)}}},
@@ -64,10 +65,10 @@ constexpr TableInstruction kTable[] = {
     {"PWM", {{K(100), HDecimal(100), DArray}, {Narrowed(Y, 0, 17, "Y 元件编号为 0-17 ！")}}},
     {"SPD", {{Narrowed(X, 0, 27, "X 元件编号为 0-27 ！")}, {K(65535), DArray}, {D}}},
     {"PID", {{D}, {D}, {Narrowed(D, 0, 5100, "参数值3设定范围 D0..D5100 ！")}, {D}}},
-    {"SCAD FILT", {{D}, {K(65535), DArray}, {D}}},
+    {"SCAD FILT", {{D}, {KWord(), DArray}, {D}}},
     {"MODRB MODRD MODRI MODWB MODWL",
      {{K(255), V}, {K(65535), HDecimal(65535), V}, {K(16), DArray}}},
-    {"MODWR", {{K(255), V}, {K(65535), HDecimal(65535), V}, {K(65535), DArray}}},
+    {"MODWR", {{K(255), V}, {K(65535), HDecimal(65535), V}, {KWord(), DArray}}},
     {"RS1 RS2 RS3 RS4", {{K(256), V}, {D}, {K(256), V}, {D}}},
     {"REG", {{K(3)}, {K(7)}, {D}, {K(55)}}},
 };

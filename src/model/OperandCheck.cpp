@@ -95,7 +95,7 @@ CheckedNumber CheckD32Number(std::string_view operand) {
     return CheckDevice(operand, 'D', kHighestRegisterPair, "");
 }
 
-CheckedNumber CheckKValue(std::string_view operand, std::int32_t limit) {
+CheckedNumber CheckKValue(std::string_view operand, std::int32_t limit, std::int32_t lowest) {
     std::optional<std::int32_t> value = DecimalToInt(NumberPart(operand));
     if (!value) {
         TellUnreadable();
@@ -103,6 +103,10 @@ CheckedNumber CheckKValue(std::string_view operand, std::int32_t limit) {
     }
     if (*value > limit) {
         Tell("设定值 K 超过 " + std::to_string(limit) + " ！", MsgIcon::Exclamation);
+        return std::nullopt;
+    }
+    if (*value < lowest) {
+        Tell("设定值 K 低于 " + std::to_string(lowest) + " ！", MsgIcon::Exclamation);
         return std::nullopt;
     }
     return value;

@@ -32,9 +32,13 @@ CheckedNumber CheckCNumber(std::string_view operand);    // 0 to 199
 CheckedNumber CheckDNumber(std::string_view operand);    // 0 to 9999
 CheckedNumber CheckD32Number(std::string_view operand);  // 0 to 9998, a register pair
 
-// Decimal and hexadecimal constants: any value not above the limit the
-// instruction gives (there is no lower bound).
-CheckedNumber CheckKValue(std::string_view operand, std::int32_t limit);
+// Decimal constants: a value from `lowest` to `limit`, both given by the
+// operand (a count or a position starts at 0, a 16-bit value at -32768).
+CheckedNumber CheckKValue(std::string_view operand, std::int32_t limit, std::int32_t lowest);
+// Hexadecimal constants (never negative): a value not above the limit.
 CheckedNumber CheckHValue(std::string_view operand, std::int32_t limit);
+
+// The lowest value of a K operand that holds a 16-bit word, signed or not.
+inline constexpr std::int32_t kLowestWord = -32768;
 
 }  // namespace vx

@@ -1,6 +1,7 @@
 #include "outside/LadderConvert.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <map>
 #include <optional>
@@ -62,12 +63,17 @@ std::string PadMnemonic(const std::string& m) {
     return s + " ";
 }
 
-// The number after the last letter of a text such as "MC  N1" or "CALL S3".
+// The number after the last letter of a text such as "MC  N1" or "CALL S3";
+// -1 when there is none or it does not fit. Read only from texts the entry
+// rules have accepted, whose numbers are in range.
 int TrailingNumber(const std::string& text) {
     std::size_t i = text.size();
     while (i > 0 && text[i - 1] >= '0' && text[i - 1] <= '9')
         --i;
-    return i < text.size() ? std::stoi(text.substr(i)) : -1;
+    int number = -1;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data() + i, end, number);
+    return error == std::errc() && stop == end ? number : -1;
 }
 
 std::string Mnemonic(const std::string& first) {
@@ -110,8 +116,12 @@ class BlockConverter : public convert::RungWriter {
     void Output(int row) override;
 
   private:
-    // The C fragment the entry rules give the cell's first text.
+    // The C fragment the entry rules give the cell's first text, where the
+    // text makes the element the cell's kind shows; empty otherwise.
     std::optional<std::string> Fragment(int column, int row);
+    // Why Fragment refused the cell: `text` for a text the entry rules
+    // refuse, a damaged cell where the text is another kind of element.
+    RungProblem CellProblem(int column, int row, const std::string& text);
     void Put(const std::string& listLine, const std::string& c);
     std::optional<RungProblem> Refuse(int row, const std::string& text);
     std::optional<RungProblem> ConvertRung(const Rung& rung);
@@ -123,6 +133,7 @@ class BlockConverter : public convert::RungWriter {
     int step_ = 0;
     std::optional<RungProblem> pending_;  // a cell refused while the rung is written
     std::map<std::pair<int, int>, std::string> fragments_;
+    bool wrongKind_ = false;  // the last refused text is another kind of element
 
     int openStep_ = -1;          // the step whose rungs follow, -1 outside steps
     std::vector<int> mcLevels_;  // open master-control levels, innermost last
@@ -150,30 +161,47 @@ std::optional<RungProblem> BlockConverter::Refuse(int row, const std::string& te
 std::optional<std::string> BlockConverter::Fragment(int column, int row) {
     const auto key = std::make_pair(column, row);
     if (auto it = fragments_.find(key); it != fragments_.end()) return it->second;
+    quiet_.Take();  // a notice left by an earlier cell says nothing about this one
+    wrongKind_ = false;
     const std::string& first = cells_.First(column, row);
     const std::uint8_t symbol = Symbol(cells_.Kind(column, row));
-    std::optional<std::string> second;
+    std::optional<CellWrite> made;
     if (symbol == CellKind::kCompareContact || symbol == CellKind::kStepContact ||
         symbol == CellKind::kFunctionBox) {
-        const auto entry = CompileFunctionInstruction(first, column, row, cells_);
-        if (entry && !entry->writes.empty()) second = entry->writes.front().second;
+        auto entry = CompileFunctionInstruction(first, column, row, cells_);
+        if (entry && !entry->writes.empty()) made = std::move(entry->writes.front());
     } else {
         ElementEntryRequest request;
         request.text = first;
         request.entryKind = symbol;
         request.column = column;
         request.row = row;
-        const auto entry = EnterElement(request, cells_);
-        if (entry && !entry->writes.empty()) second = entry->writes.front().second;
+        auto entry = EnterElement(request, cells_);
+        if (entry && !entry->writes.empty()) made = std::move(entry->writes.front());
     }
-    if (second) fragments_[key] = *second;
-    return second;
+    if (!made) return std::nullopt;
+    // "END" in a compare contact or an instruction in a step contact: the
+    // entry would have made another element, somewhere else.
+    if (Symbol(made->kind) != symbol || made->column != column) {
+        wrongKind_ = true;
+        return std::nullopt;
+    }
+    fragments_[key] = made->second;
+    return std::move(made->second);
+}
+
+RungProblem BlockConverter::CellProblem(int column, int row, const std::string& text) {
+    if (wrongKind_) {
+        quiet_.Take();
+        return {row, std::string(convert::kMalformedCell) + " (" + cells_.First(column, row) + ")"};
+    }
+    return *Refuse(row, text);
 }
 
 void BlockConverter::Contact(int column, int row, Mode mode) {
     const std::optional<std::string> fragment = Fragment(column, row);
     if (!fragment) {
-        if (!pending_) pending_ = Refuse(row, "元件设置错误");
+        if (!pending_) pending_ = CellProblem(column, row, "元件设置错误");
         return;
     }
     const std::string& first = cells_.First(column, row);
@@ -240,7 +268,7 @@ void BlockConverter::Block(const char* op) {
 void BlockConverter::Output(int row) {
     const std::optional<std::string> fragment = Fragment(kOutputColumn, row);
     if (!fragment) {
-        if (!pending_) pending_ = Refuse(row, "指令设置错误");
+        if (!pending_) pending_ = CellProblem(kOutputColumn, row, "指令设置错误");
         return;
     }
     const std::string& first = cells_.First(kOutputColumn, row);
@@ -284,9 +312,10 @@ std::optional<RungProblem> BlockConverter::ConvertRung(const Rung& rung) {
     for (int r = rung.firstRow; r <= rung.lastRow; ++r) {
         const std::uint8_t s = Symbol(cells_.Kind(kOutputColumn, r));
         if (s != CellKind::kCoil && s != CellKind::kFunctionBox) continue;
+        // Numbers are read from the text only once the entry rules accept it.
+        if (!Fragment(kOutputColumn, r)) return CellProblem(kOutputColumn, r, "指令设置错误");
         const std::string mnemonic = s == CellKind::kCoil ? "" : Mnemonic(cells_.First(12, r));
         if (mnemonic == "P") {
-            if (!Fragment(kOutputColumn, r)) return Refuse(r, "指令设置错误");
             labels.emplace_back(TrailingNumber(cells_.First(12, r)), r);
             continue;
         }
@@ -302,8 +331,8 @@ std::optional<RungProblem> BlockConverter::ConvertRung(const Rung& rung) {
     for (int r = rung.firstRow; r <= rung.lastRow; ++r) {
         if (Symbol(cells_.Kind(kFirstConditionColumn, r)) == CellKind::kStepContact) {
             const std::optional<std::string> n = Fragment(kFirstConditionColumn, r);
-            if (!n) return Refuse(r, "元件设置错误");
-            stepHere = std::stoi(*n);
+            if (!n) return CellProblem(kFirstConditionColumn, r, "元件设置错误");
+            stepHere = TrailingNumber(*n);
         }
     }
     rungHasStep_ = stepHere >= 0;

@@ -11,12 +11,13 @@
 //
 // Each cell's C code is derived afresh from its first text with the entry
 // rules and the instruction compiler, so a second text cut short by the
-// project file does no harm. Program flow follows the usual PLC rules: a step
-// contact STL opens a step whose rungs act only while the step is on, until
-// the next STL or RET (a SET of another step inside it moves the step on);
-// MC opens a master-control level whose rungs act only while MC's condition
-// held, until the MCR of that level or a lower one; CJ jumps to its label P
-// in the same block; END and FEND end the scan.
+// project file does no harm; a text those rules refuse, or one that makes
+// another kind of element than the cell's kind ("END" in a compare contact),
+// is refused with its block and line like any other fault. Program flow follows the usual PLC
+// rules: a step contact STL opens a step whose rungs act only while the step is on, until the next
+// STL or RET (a SET of another step inside it moves the step on); MC opens a master-control level
+// whose rungs act only while MC's condition held, until the MCR of that level or a lower one; CJ
+// jumps to its label P in the same block; END and FEND end the scan.
 #pragma once
 
 #include <string>

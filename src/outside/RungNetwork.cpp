@@ -37,6 +37,8 @@ class UnionFind {
         return x;
     }
     void Join(int a, int b) { parent_[Find(a)] = Find(b); }
+    // Makes x a class of its own again (for reuse on a subset of the nodes).
+    void Reset(int x) { parent_[x] = x; }
 
   private:
     std::vector<int> parent_;
@@ -46,8 +48,56 @@ class UnionFind {
 struct Logic {
     enum Type { Leaf, Series, Parallel } type = Leaf;
     int element = -1;  // Leaf: index of the element
+    int first = 0;     // the lowest element index inside (the topmost, leftmost cell)
     std::vector<Logic> parts;
 };
+
+// Joins two pieces in series (a before b) or side by side; a part of the
+// same type is flattened into the result. Side by side the parts are put in
+// order later (OrderParallels), so the longer list takes the shorter one and
+// a wide parallel block is built in time linear in its width.
+Logic Join(Logic::Type type, Logic a, Logic b) {
+    const int first = std::min(a.first, b.first);
+    if (type == Logic::Parallel && a.type == type && b.type == type &&
+        a.parts.size() < b.parts.size()) {
+        std::swap(a, b);
+    }
+    if (a.type == type) {
+        if (b.type == type) {
+            for (Logic& q : b.parts)
+                a.parts.push_back(std::move(q));
+        } else {
+            a.parts.push_back(std::move(b));
+        }
+        a.first = first;
+        return a;
+    }
+    if (b.type == type) {
+        // A series runs left to right: a goes in front (a series is at most
+        // one part per column long).
+        if (type == Logic::Series) {
+            b.parts.insert(b.parts.begin(), std::move(a));
+        } else {
+            b.parts.push_back(std::move(a));
+        }
+        b.first = first;
+        return b;
+    }
+    Logic l{type, -1, first, {}};
+    l.parts.push_back(std::move(a));
+    l.parts.push_back(std::move(b));
+    return l;
+}
+
+// Branches side by side are written top to bottom.
+void OrderParallels(Logic& l) {
+    for (Logic& p : l.parts)
+        OrderParallels(p);
+    if (l.type == Logic::Parallel) {
+        std::stable_sort(l.parts.begin(), l.parts.end(),
+                         [](const Logic& a, const Logic& b) { return a.first < b.first; });
+    }
+}
 
 struct Element {
     int column = 0;
@@ -62,6 +112,12 @@ struct Output {
     int node = 0;
 };
 
+// The network's nodes are the classes of joined left edges. Every element
+// leads from a node of edge c to one of edge c + 1, so a node's edge number is
+// its level, and each path from the rail meets every level once. The work
+// below keeps to the nodes of the part being written (lists, and marks that
+// are stamped rather than cleared), so a rung is written in time close to
+// linear in its size.
 class Network {
   public:
     Network(const LadderCells& cells, const Rung& rung, RungWriter& writer)
@@ -73,12 +129,19 @@ class Network {
   private:
     int NodeIndex(int row, int edge) const { return (row - rung_.firstRow) * kEdges + edge; }
 
-    std::vector<bool> Forward(int from, const std::vector<bool>* within) const;
+    std::vector<bool> Forward(int from) const;
     std::vector<bool> Backward(const std::vector<int>& to) const;
-    std::optional<RungProblem> Branch(int from, std::vector<int> outputs, bool atRail);
-    std::optional<RungProblem> Group(int from, const std::vector<int>& outputs, bool atRail);
-    std::optional<Logic> Reduce(int from, int to, const std::vector<bool>& nodes) const;
+    // `from` and the nodes beyond it that lead to an output.
+    std::vector<int> PartFrom(int from);
+    std::optional<RungProblem> Branch(int from, const std::vector<int>& outputs,
+                                      const std::vector<int>& part, bool atRail);
+    std::optional<RungProblem> Group(int from, const std::vector<int>& outputs,
+                                     const std::vector<int>& part, bool atRail);
+    std::optional<Logic> Reduce(int from, int to, const std::vector<int>& nodes);
     int FirstRow(const std::vector<int>& outputs) const;
+    // Marks the nodes as the current set; Marked tells them apart.
+    void Mark(const std::vector<int>& nodes);
+    bool Marked(int node) const { return stamp_[node] == stampNow_; }
 
     bool IsTrue(const Logic& l) const;
     bool HasInverter(const Logic& l) const;
@@ -97,6 +160,10 @@ class Network {
     std::vector<Output> outputs_;
     std::vector<std::vector<int>> out_;  // elements leaving each node
     std::vector<std::vector<int>> in_;   // elements entering each node
+    std::vector<bool> leads_;            // nodes from which an output is reached
+    std::vector<int> stamp_;
+    int stampNow_ = 0;
+    UnionFind meet_{0};  // where the paths of a branch point's outputs meet
 };
 
 std::optional<RungProblem> Network::Build(const std::vector<int>& outputRows) {
@@ -109,20 +176,27 @@ std::optional<RungProblem> Network::Build(const std::vector<int>& outputRows) {
             if (RowsLinked(cells_, c, r)) classes.Join(NodeIndex(r, c), NodeIndex(r + 1, c));
         }
     }
-    // Number the classes densely.
-    std::map<int, int> dense;
+    // Number the classes densely, in the order their first edge is met.
+    std::vector<int> dense(rows * kEdges, -1);
     nodeOf_.assign(rows * kEdges, -1);
     for (int r = rung_.firstRow; r <= rung_.lastRow; ++r) {
         for (int e = 1; e < kEdges; ++e) {
-            const int root = classes.Find(NodeIndex(r, e));
-            auto [it, added] = dense.emplace(root, static_cast<int>(dense.size()));
-            if (added) edgeOf_.push_back(e);
-            nodeOf_[NodeIndex(r, e)] = it->second;
+            int& number = dense[classes.Find(NodeIndex(r, e))];
+            if (number < 0) {
+                number = nodeCount_++;
+                edgeOf_.push_back(e);
+            }
+            nodeOf_[NodeIndex(r, e)] = number;
         }
     }
-    nodeCount_ = static_cast<int>(dense.size());
     rail_ = nodeOf_[NodeIndex(rung_.firstRow, 1)];
 
+    std::vector<bool> driven(rows, false);
+    for (int r : outputRows) {
+        if (r >= rung_.firstRow && r <= rung_.lastRow) {
+            driven[r - rung_.firstRow] = true;
+        }
+    }
     for (int r = rung_.firstRow; r <= rung_.lastRow; ++r) {
         for (int c = kFirstConditionColumn; c <= kLastConditionColumn; ++c) {
             const std::uint8_t s = Symbol(cells_.Kind(c, r));
@@ -139,7 +213,7 @@ std::optional<RungProblem> Network::Build(const std::vector<int>& outputRows) {
         }
         const std::uint8_t s = Symbol(cells_.Kind(kOutputColumn, r));
         if (s == CellKind::kCoil || s == CellKind::kFunctionBox) {
-            if (std::find(outputRows.begin(), outputRows.end(), r) != outputRows.end()) {
+            if (driven[r - rung_.firstRow]) {
                 outputs_.push_back({r, nodeOf_[NodeIndex(r, kOutputColumn)]});
             }
         } else if (s != CellKind::kEmpty && s != CellKind::kLine) {
@@ -153,25 +227,27 @@ std::optional<RungProblem> Network::Build(const std::vector<int>& outputRows) {
         out_[elements_[i].from].push_back(i);
         in_[elements_[i].to].push_back(i);
     }
+    stamp_.assign(nodeCount_, 0);
+    meet_ = UnionFind(nodeCount_);
 
     // Every contact must be fed from the rail and lead to an output; a line
     // that goes nowhere is a harmless remnant of drawing.
-    const std::vector<bool> fed = Forward(rail_, nullptr);
+    const std::vector<bool> fed = Forward(rail_);
     std::vector<int> outputNodes;
     for (const Output& o : outputs_) {
         if (!fed[o.node]) return RungProblem{o.row, kNoPathToRail};
         outputNodes.push_back(o.node);
     }
-    const std::vector<bool> leads = Backward(outputNodes);
+    leads_ = Backward(outputNodes);
     for (const Element& e : elements_) {
         if (e.symbol == CellKind::kLine) continue;
         if (!fed[e.from]) return RungProblem{e.row, kNoPathToRail};
-        if (!leads[e.to]) return RungProblem{e.row, kNoOutput};
+        if (!leads_[e.to]) return RungProblem{e.row, kNoOutput};
     }
     return std::nullopt;
 }
 
-std::vector<bool> Network::Forward(int from, const std::vector<bool>* within) const {
+std::vector<bool> Network::Forward(int from) const {
     std::vector<bool> seen(nodeCount_, false);
     std::vector<int> todo{from};
     seen[from] = true;
@@ -180,7 +256,7 @@ std::vector<bool> Network::Forward(int from, const std::vector<bool>* within) co
         todo.pop_back();
         for (int e : out_[n]) {
             const int t = elements_[e].to;
-            if (seen[t] || (within && !(*within)[t])) continue;
+            if (seen[t]) continue;
             seen[t] = true;
             todo.push_back(t);
         }
@@ -208,6 +284,27 @@ std::vector<bool> Network::Backward(const std::vector<int>& to) const {
     return seen;
 }
 
+void Network::Mark(const std::vector<int>& nodes) {
+    ++stampNow_;
+    for (int n : nodes)
+        stamp_[n] = stampNow_;
+}
+
+std::vector<int> Network::PartFrom(int from) {
+    ++stampNow_;
+    std::vector<int> part{from};
+    stamp_[from] = stampNow_;
+    for (std::size_t i = 0; i < part.size(); ++i) {
+        for (int e : out_[part[i]]) {
+            const int t = elements_[e].to;
+            if (!leads_[t] || Marked(t)) continue;
+            stamp_[t] = stampNow_;
+            part.push_back(t);
+        }
+    }
+    return part;
+}
+
 int Network::FirstRow(const std::vector<int>& outputs) const {
     int row = rung_.lastRow;
     for (int o : outputs)
@@ -222,12 +319,14 @@ std::optional<RungProblem> Network::Write() {
     }
     std::vector<int> all(outputs_.size());
     std::iota(all.begin(), all.end(), 0);
-    return Branch(rail_, all, true);
+    return Branch(rail_, all, PartFrom(rail_), true);
 }
 
 // The outputs reached from node `from`, whose power the accumulator holds
 // (unless atRail): those standing on the node itself first, then each branch.
-std::optional<RungProblem> Network::Branch(int from, std::vector<int> outputs, bool atRail) {
+// `part` is `from` and the nodes beyond it on the way to these outputs.
+std::optional<RungProblem> Network::Branch(int from, const std::vector<int>& outputs,
+                                           const std::vector<int>& part, bool atRail) {
     std::vector<int> rest;
     for (int o : outputs) {
         if (outputs_[o].node == from) {
@@ -238,27 +337,32 @@ std::optional<RungProblem> Network::Branch(int from, std::vector<int> outputs, b
     }
     if (rest.empty()) return std::nullopt;
 
-    std::vector<int> targets;
-    for (int o : rest)
-        targets.push_back(outputs_[o].node);
-    const std::vector<bool> ahead = Forward(from, nullptr);
-    std::vector<bool> part = Backward(targets);
-    for (int n = 0; n < nodeCount_; ++n)
-        part[n] = part[n] && ahead[n];
-
-    // Branches: the outputs whose paths meet other than at `from`.
-    UnionFind meet(nodeCount_);
-    for (const Element& e : elements_) {
-        if (e.from != from && e.to != from && part[e.from] && part[e.to]) meet.Join(e.from, e.to);
+    // Branches: the outputs whose paths meet other than at `from`, with the
+    // nodes on their way.
+    Mark(part);
+    for (int n : part)
+        meet_.Reset(n);
+    for (int n : part) {
+        if (n == from) continue;
+        for (int e : out_[n]) {
+            if (Marked(elements_[e].to)) meet_.Join(n, elements_[e].to);
+        }
     }
-    std::map<int, std::vector<int>> byBranch;
+    std::map<int, std::vector<int>> byBranch;  // class -> outputs
     for (int o : rest)
-        byBranch[meet.Find(outputs_[o].node)].push_back(o);
-    std::vector<std::vector<int>> branches;
+        byBranch[meet_.Find(outputs_[o].node)].push_back(o);
+    std::map<int, std::vector<int>> nodesOf;  // class -> nodes, `from` first
     for (auto& [root, outs] : byBranch)
-        branches.push_back(std::move(outs));
+        nodesOf[root].push_back(from);
+    for (int n : part) {
+        if (n == from) continue;
+        if (auto it = nodesOf.find(meet_.Find(n)); it != nodesOf.end()) it->second.push_back(n);
+    }
+    std::vector<std::pair<std::vector<int>, std::vector<int>>> branches;  // outputs, nodes
+    for (auto& [root, outs] : byBranch)
+        branches.emplace_back(std::move(outs), std::move(nodesOf[root]));
     std::sort(branches.begin(), branches.end(),
-              [&](const auto& a, const auto& b) { return FirstRow(a) < FirstRow(b); });
+              [&](const auto& a, const auto& b) { return FirstRow(a.first) < FirstRow(b.first); });
 
     // Branches that part at the rail are separate rungs that happen to
     // share a stray link; each starts with its own load.
@@ -266,45 +370,44 @@ std::optional<RungProblem> Network::Branch(int from, std::vector<int> outputs, b
         if (branches.size() > 1 && !atRail) {
             writer_.Block(i == 0 ? "MPS" : (i + 1 < branches.size() ? "MRD" : "MPP"));
         }
-        if (auto problem = Group(from, branches[i], atRail)) return problem;
+        if (auto problem = Group(from, branches[i].first, branches[i].second, atRail)) {
+            return problem;
+        }
     }
     return std::nullopt;
 }
 
 // One branch: the logic from `from` to the first node all its outputs pass
-// through, then what hangs from that node.
-std::optional<RungProblem> Network::Group(int from, const std::vector<int>& outputs, bool atRail) {
-    std::vector<int> targets;
+// through, then what hangs from that node. `part` is `from` and the nodes of
+// the branch. Every path meets each level once, so the nodes all outputs pass
+// through are those alone on their level; the first is the lowest level.
+std::optional<RungProblem> Network::Group(int from, const std::vector<int>& outputs,
+                                          const std::vector<int>& part, bool atRail) {
+    int lastLevel = kEdges;  // no output stands beyond its lowest level
     for (int o : outputs)
-        targets.push_back(outputs_[o].node);
-    const std::vector<bool> ahead = Forward(from, nullptr);
-    std::vector<bool> part = Backward(targets);
-    for (int n = 0; n < nodeCount_; ++n)
-        part[n] = part[n] && ahead[n];
-
-    std::vector<int> candidates;
-    for (int n = 0; n < nodeCount_; ++n) {
-        if (part[n] && n != from) candidates.push_back(n);
+        lastLevel = std::min(lastLevel, edgeOf_[outputs_[o].node]);
+    int count[kEdges + 1] = {};
+    int alone[kEdges + 1] = {};
+    for (int n : part) {
+        if (n == from) continue;
+        ++count[edgeOf_[n]];
+        alone[edgeOf_[n]] = n;
     }
-    std::stable_sort(candidates.begin(), candidates.end(),
-                     [&](int a, int b) { return edgeOf_[a] < edgeOf_[b]; });
     int through = -1;
-    for (int d : candidates) {
-        std::vector<bool> without = part;
-        without[d] = false;
-        const std::vector<bool> reach = Forward(from, &without);
-        const bool passes =
-            std::none_of(targets.begin(), targets.end(), [&](int t) { return t != d && reach[t]; });
-        if (passes) {
-            through = d;
-            break;
-        }
+    for (int level = edgeOf_[from] + 1; level <= lastLevel && through < 0; ++level) {
+        if (count[level] == 1) through = alone[level];
     }
     if (through < 0) return RungProblem{FirstRow(outputs), kCannotState};
 
-    std::vector<bool> between = Backward({through});
-    for (int n = 0; n < nodeCount_; ++n)
-        between[n] = between[n] && ahead[n];
+    const int level = edgeOf_[through];
+    std::vector<int> between, beyond{through};
+    for (int n : part) {
+        if (edgeOf_[n] <= level) {
+            between.push_back(n);
+        } else {
+            beyond.push_back(n);
+        }
+    }
     std::optional<Logic> logic = Reduce(from, through, between);
     if (!logic) return RungProblem{FirstRow(outputs), kCannotState};
 
@@ -316,68 +419,92 @@ std::optional<RungProblem> Network::Group(int from, const std::vector<int>& outp
         for (const Logic* item : SeriesItems(*logic))
             Emit(*item, Mode::And);
     }
-    return Branch(through, outputs, false);
+    return Branch(through, outputs, beyond, false);
 }
 
-// Series and parallel reduction of the network between two nodes.
-std::optional<Logic> Network::Reduce(int from, int to, const std::vector<bool>& nodes) const {
+// Series and parallel reduction of the network between two nodes: a node
+// with one piece in and one out joins them in series, two pieces between the
+// same nodes are joined side by side. Each node is looked at again only when
+// its pieces change, so the work is linear in the pieces.
+std::optional<Logic> Network::Reduce(int from, int to, const std::vector<int>& nodes) {
     struct Piece {
         int from, to;
         Logic logic;
+        bool alive = true;
     };
+    struct Ends {
+        int in = 0, out = 0;         // live pieces entering and leaving
+        std::vector<int> ins, outs;  // pieces that entered or left (some since gone)
+    };
+    Mark(nodes);
+    std::map<int, Ends> ends;
+    std::map<std::pair<int, int>, int> byEnds;  // the live piece between two nodes
     std::vector<Piece> pieces;
-    for (int i = 0; i < static_cast<int>(elements_.size()); ++i) {
-        const Element& e = elements_[i];
-        if (nodes[e.from] && nodes[e.to]) {
-            pieces.push_back({e.from, e.to, Logic{Logic::Leaf, i, {}}});
-        }
-    }
-    auto join = [](Logic::Type type, Logic a, Logic b) {
-        Logic l{type, -1, {}};
-        for (Logic* p : {&a, &b}) {
-            if (p->type == type) {
-                for (Logic& q : p->parts)
-                    l.parts.push_back(std::move(q));
-            } else {
-                l.parts.push_back(std::move(*p));
-            }
-        }
-        return l;
+    std::vector<int> todo;
+    int alive = 0;
+
+    // Registers piece i under its ends, joining it to a piece between the same nodes.
+    auto place = [&](int i) {
+        const auto [it, added] = byEnds.emplace(std::make_pair(pieces[i].from, pieces[i].to), i);
+        if (added) return;
+        Piece& keep = pieces[it->second];
+        Piece& gone = pieces[i];
+        keep.logic = Join(Logic::Parallel, std::move(keep.logic), std::move(gone.logic));
+        gone.alive = false;
+        --alive;
+        --ends[gone.from].out;
+        --ends[gone.to].in;
+        todo.push_back(gone.from);
+        todo.push_back(gone.to);
     };
-    bool changed = true;
-    while (changed && pieces.size() > 1) {
-        changed = false;
-        // Side by side: the same two nodes.
-        for (std::size_t i = 0; i < pieces.size() && !changed; ++i) {
-            for (std::size_t j = i + 1; j < pieces.size(); ++j) {
-                if (pieces[i].from == pieces[j].from && pieces[i].to == pieces[j].to) {
-                    pieces[i].logic = join(Logic::Parallel, std::move(pieces[i].logic),
-                                           std::move(pieces[j].logic));
-                    pieces.erase(pieces.begin() + static_cast<std::ptrdiff_t>(j));
-                    changed = true;
-                    break;
-                }
-            }
+    for (int n : nodes) {
+        for (int e : out_[n]) {
+            const Element& element = elements_[e];
+            if (!Marked(element.to)) continue;
+            const int i = static_cast<int>(pieces.size());
+            pieces.push_back({n, element.to, Logic{Logic::Leaf, e, e, {}}});
+            ++alive;
+            Ends& a = ends[n];
+            ++a.out;
+            a.outs.push_back(i);
+            Ends& b = ends[element.to];
+            ++b.in;
+            b.ins.push_back(i);
+            place(i);
         }
-        if (changed) continue;
-        // In a row: a node with one piece in and one out.
-        for (int n = 0; n < nodeCount_ && !changed; ++n) {
-            if (n == from || n == to || !nodes[n]) continue;
-            int in = -1, out = -1, ins = 0, outs = 0;
-            for (int i = 0; i < static_cast<int>(pieces.size()); ++i) {
-                if (pieces[i].to == n) in = i, ++ins;
-                if (pieces[i].from == n) out = i, ++outs;
-            }
-            if (ins != 1 || outs != 1) continue;
-            pieces[in].logic =
-                join(Logic::Series, std::move(pieces[in].logic), std::move(pieces[out].logic));
-            pieces[in].to = pieces[out].to;
-            pieces.erase(pieces.begin() + out);
-            changed = true;
-        }
+        todo.push_back(n);
     }
-    if (pieces.size() != 1 || pieces[0].from != from || pieces[0].to != to) return std::nullopt;
-    return std::move(pieces[0].logic);
+    while (!todo.empty()) {
+        const int n = todo.back();
+        todo.pop_back();
+        if (n == from || n == to) continue;
+        Ends& here = ends[n];
+        if (here.in != 1 || here.out != 1) continue;
+        int a = -1, b = -1;
+        for (int i : here.ins) {
+            if (pieces[i].alive && pieces[i].to == n) a = i;
+        }
+        for (int i : here.outs) {
+            if (pieces[i].alive) b = i;
+        }
+        Piece& first = pieces[a];
+        Piece& second = pieces[b];
+        byEnds.erase({first.from, n});
+        byEnds.erase({n, second.to});
+        first.logic = Join(Logic::Series, std::move(first.logic), std::move(second.logic));
+        first.to = second.to;
+        second.alive = false;
+        --alive;
+        here.in = here.out = 0;
+        ends[first.to].ins.push_back(a);
+        place(a);
+    }
+    if (alive != 1) return std::nullopt;
+    auto it = byEnds.find({from, to});
+    if (it == byEnds.end()) return std::nullopt;
+    Logic logic = std::move(pieces[it->second].logic);
+    OrderParallels(logic);
+    return logic;
 }
 
 bool Network::IsTrue(const Logic& l) const {

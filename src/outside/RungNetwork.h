@@ -15,7 +15,8 @@
 // Networks that no such list can state (a bridge across two branches, outputs
 // reached through crossing paths) are refused with the row where the
 // trouble starts, as are cells that no power can reach and contacts that lead
-// to no output.
+// to no output. The work grows about linearly with the rung, so even a rung of
+// the whole main program is written at once.
 #pragma once
 
 #include <cstdint>

@@ -22,7 +22,7 @@ TEST(WordMove, RegistersConstantsAndCurrentValues) {
         {"MOV K007 D5", "MOV K7 D5", "MOV (7,D[5])"},
         {"MOV K65535 D0", "MOV K65535 D0", "MOV (65535,D[0])"},
         {"MOV K-1 D0", "MOV K-1 D0", "MOV (-1,D[0])"},
-        {"MOV K-70000 D0", "MOV K-70000 D0", "MOV (-70000,D[0])"},
+        {"MOV K-32768 D0", "MOV K-32768 D0", "MOV (-32768,D[0])"},
         {"MOV H1F D0", "MOV H001F D0", "MOV (0x001F,D[0])"},
         {"MOV HFFFF D9999", "MOV HFFFF D9999", "MOV (0xFFFF,D[9999])"},
         {"MOV H D1", "MOV H0000 D1", "MOV (0x0000,D[1])"},

@@ -148,7 +148,9 @@ TEST(DisplayText, ALongerTextIsCutOnACharacterBoundaryAndTheUserIsTold) {
         {"TXT K0 K0 ABCDEFGHIJK", "ABCDEFGHIJK "},
         // Each Chinese character takes two of the twelve places.
         {"TXT K0 K0 温度设定值上限报警", "温度设定值上"},
-        {"TXT K0 K0 A温度设定值上限", "A温度设定值"},
+        // A character that does not fit whole leaves its place blank.
+        {"TXT K0 K0 A温度设定值上限", "A温度设定值 "},
+        {"TXT K0 K0 ABCDEFGHIJ 中X", "ABCDEFGHIJ  "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);
@@ -163,6 +165,44 @@ TEST(DisplayText, ALongerTextIsCutOnACharacterBoundaryAndTheUserIsTold) {
                   std::string("输入的文本内容长度 >12 ！\r只能保留:") + c.kept);
         EXPECT_EQ(recorder.Last().icon, MsgIcon::Exclamation);
         EXPECT_EQ(recorder.Last().caption, "KZ6-Quillary");
+    }
+}
+
+// The converter derives a cell's C text afresh from its first text; the text
+// the entry stored must give the same cell again.
+TEST(DisplayText, TheStoredTextGivesTheSameCellAgain) {
+    const char* const typed[] = {
+        "TXT K0 K7 ABCDEFGHIJ 中X",
+        "TXT K3 K0 A温度设定值上限",
+        "TXT K0 K0 AB",
+        "TXT K1 K2 A B ",
+        "TXT K0 K0 ABCDEFGHI J KL",
+        "TXT K0 K0 AB 中文中文中文",
+        "TXT K2 K5 温度设定值上限报警",
+        "TXT K0 K0 ABCDEFGHIJK",
+        "TXT K0 K0 A  B",
+        "TXT K0 K0",
+        "TXT K0 K7 中 ABCDEFGHIJ",
+        "TXT K3 K7 ABCDEFGHIJ   ",
+    };
+    for (const char* text : typed) {
+        SCOPED_TRACE(text);
+        MessageRecorder typing;
+        std::optional<InstructionEntry> entry =
+            CompileFunctionInstruction(text, 12, 3, test::EmptyCells());
+        ASSERT_TRUE(entry) << (typing.Count() ? typing.Last().text : "");
+        MessageRecorder again;
+        std::optional<InstructionEntry> stored =
+            CompileFunctionInstruction(entry->writes[0].first, 12, 3, test::EmptyCells());
+        ASSERT_TRUE(stored) << (again.Count() ? again.Last().text : "");
+        EXPECT_EQ(stored->writes[0], entry->writes[0]);
+        // Joining the words again may add blanks beyond the twelve places,
+        // which are cut off with the usual notice; nothing else is said.
+        if (again.Count() > 0) {
+            EXPECT_EQ(again.Count(), 1u);
+            EXPECT_EQ(again.Last().text,
+                      "输入的文本内容长度 >12 ！\r只能保留:" + entry->writes[0].first.substr(10));
+        }
     }
 }
 
@@ -183,8 +223,7 @@ TEST(DisplayText, Refusals) {
         {"TXT K0 D0 AB", kWrongOperand},
         {"TXT K0", kWrongOperand},
         {"TXT KX K0 AB", kUnreadable, kInfo},
-        // Refused as a whole before anything is said about cutting the text.
-        {"TXT K-100 K-100 ABCDEFGHIJKLMN", test::kFirstTooLong},
+        {"TXT K-100 K-100 ABCDEFGHIJKLMN", "设定值 K 低于 0 ！"},
     });
 }
 

@@ -362,6 +362,41 @@ TEST(CompareContacts, Refusals) {
 
 // --- Texts the project file could not keep -----------------------------------------
 
+// A negative constant is checked against the lowest value its operand takes:
+// a 16-bit value down to -32768, a 32-bit one as far down as up, a count,
+// position, channel or set value not below 0.
+TEST(ConstantOperands, NegativeValuesStopAtTheOperandsLowerLimit) {
+    ExpectBoxes({
+        BoxCase{"MOV K-32768 D0", "MOV K-32768 D0", "MOV (-32768,D[0])"},
+        {"ADD K-32768 K-1 D2", "ADD K-32768 K-1 D2", "ADD(-32768,-1,2)"},
+        {"CML K-1 D1", "CML K-1 D1", "CML (-1,D[1])"},
+        {"FMOV K-5 D100 K0", "FMOV K-5 D100 K0", "FMOV (-5,100,0)"},
+        {"DMOV K-999999999 D0", "DMOV K-999999999 D0", "KMOV(13825,50277,0)"},
+        {"TXT K0 K0 AB", "TXT K0 K0 AB  ", "TXT (0,0,\"AB  \")"},
+    });
+    ExpectRefusals({
+        RefusalCase{"MOV K-32769 D0", "设定值 K 低于 -32768 ！"},
+        {"MOV K-70000 D0", "设定值 K 低于 -32768 ！"},
+        {"SUB K-5 K-40000 D0", "设定值 K 低于 -32768 ！"},
+        {"DMOV K-1000000000 D0", "设定值 K 低于 -999999999 ！"},
+        {"TXT K0 K-214 ABCDEFGHIJ 中", "设定值 K 低于 0 ！"},
+        {"TXT K-1 K0 AB", "设定值 K 低于 0 ！"},
+        {"FMOV K5 D100 K-1", "设定值 K 低于 0 ！"},
+        {"ROR D0 K-1", "设定值 K 低于 0 ！"},
+        {"WTOB D0 D10 K-3", "设定值 K 低于 0 ！"},
+        {"SFTL M0 K-1", "设定值 K 低于 0 ！"},
+        {"WSFR D0 D1 K-2 K3", "设定值 K 低于 0 ！"},
+        {"RS1 K-1 D0 K1 D1", "设定值 K 低于 0 ！"},
+        {"REG K0 K-7 D0 K0", "设定值 K 低于 0 ！"},
+        {"PWM K-1 Y0", "设定值 K 低于 0 ！"},
+        {"DUTY K-10 D1 M8330", "设定值 K 低于 0 ！"},
+        {"MODRD K-1 K2 K3", "设定值 K 低于 0 ！"},
+        {"MODRD K1 K-2 K3", "设定值 K 低于 0 ！"},
+        {"PLSR D0 D1 D2 K-1", "通道号设定范围 K0..K2  ！"},
+    });
+    ExpectRefusal(RefusalCase{"> D0 K-32769", "设定值 K 低于 -32768 ！"}, 3);
+}
+
 TEST(CellTextLimit, TextsLongerThanTheProjectFileKeepsAreRefused) {
     ExpectBoxes({
         // Up to 26 bytes are kept whole.

@@ -24,8 +24,8 @@ struct Case {
 
 constexpr const char* kUnreadable = "数值设置错误 ！";
 
-Validator K(std::int32_t limit) {
-    return [limit](std::string_view s) { return CheckKValue(s, limit); };
+Validator K(std::int32_t limit, std::int32_t lowest) {
+    return [=](std::string_view s) { return CheckKValue(s, limit, lowest); };
 }
 Validator H(std::int32_t limit) {
     return [limit](std::string_view s) { return CheckHValue(s, limit); };
@@ -103,17 +103,23 @@ TEST(DeviceValidators, UnreadableNumbersAreToldWithTheInformationIcon) {
         Expect(c);
 }
 
-TEST(ConstantValidators, DecimalUpToTheLimitWithNoLowerBound) {
+TEST(ConstantValidators, DecimalFromTheLowestValueUpToTheLimit) {
+    const Validator word = K(65535, kLowestWord);
     const Case cases[] = {
-        {"K", K(65535), "K65535", 65535, nullptr},
-        {"K", K(65535), "K65536", {}, "设定值 K 超过 65535 ！"},
-        {"K", K(65535), "K-5", -5, nullptr},
-        {"K", K(65535), "K-1", -1, nullptr},  // a number like any other, not a failure
-        {"K", K(99), "K100", {}, "设定值 K 超过 99 ！"},
-        {"K", K(999999999), "K-2147483648", INT32_MIN, nullptr},
-        {"K", K(65535), "K2147483648", {}, kUnreadable, MsgIcon::Information},
-        {"K", K(65535), "K", {}, kUnreadable, MsgIcon::Information},
-        {"K", K(65535), "K1.5", {}, kUnreadable, MsgIcon::Information},
+        {"K", word, "K65535", 65535, nullptr},
+        {"K", word, "K65536", {}, "设定值 K 超过 65535 ！"},
+        {"K", word, "K-5", -5, nullptr},
+        {"K", word, "K-1", -1, nullptr},  // a number like any other, not a failure
+        {"K", word, "K-32768", -32768, nullptr},
+        {"K", word, "K-32769", {}, "设定值 K 低于 -32768 ！"},
+        {"K", K(99, 0), "K100", {}, "设定值 K 超过 99 ！"},
+        {"K", K(99, 0), "K0", 0, nullptr},
+        {"K", K(99, 0), "K-1", {}, "设定值 K 低于 0 ！"},
+        {"K", K(999999999, -999999999), "K-2147483648", {}, "设定值 K 低于 -999999999 ！"},
+        {"K", K(999999999, INT32_MIN), "K-2147483648", INT32_MIN, nullptr},
+        {"K", word, "K2147483648", {}, kUnreadable, MsgIcon::Information},
+        {"K", word, "K", {}, kUnreadable, MsgIcon::Information},
+        {"K", word, "K1.5", {}, kUnreadable, MsgIcon::Information},
     };
     for (const Case& c : cases)
         Expect(c);

@@ -7,10 +7,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <random>
+#include <regex>
 
 #include "LadderSketch.h"
 #include "editor/ProgramBlocks.h"
 #include "editor/ProjectFile.h"
+#include "model/InstructionCompiler.h"
 #include "platform/FileIo.h"
 #include "platform/Text.h"
 #include "support/TempFolder.h"
@@ -169,6 +172,224 @@ TEST_F(LadderConvertTest, JumpsLabelsCallsAndTheirRefusals) {
     sketch.Contact(1, sub + 1, "M1").Box(2, sub + 1, "CALL S4");
     sketch.Contact(1, BlockFirstRow(4), "M2").Box(2, BlockFirstRow(4), "CALL S2");
     EXPECT_EQ(Refusal(), "子程序 S2 Sub_2 第0002行: 子程序递归调用");
+}
+
+// Display texts entered through the entry, trailing blanks and cut texts
+// among them, convert to the very C text the entry stored.
+TEST_F(LadderConvertTest, DisplayTextsConvertAsTheyWereEntered) {
+    const char* const typed[] = {
+        "TXT K0 K7 ABCDEFGHIJ 中X",
+        "TXT K3 K0 A温度设定值上限",
+        "TXT K0 K0 AB",
+        "TXT K1 K2 A B ",
+        "TXT K0 K0 ABCDEFGHIJK",
+        "TXT K2 K5 温度设定值上限报警",
+        "TXT K0 K0 AB 中文中文中文",
+    };
+    std::vector<std::string> seconds;
+    int row = 0;
+    for (const char* text : typed) {
+        sketch.Contact(1, row, "X" + std::to_string(row));
+        const std::optional<InstructionEntry> entry =
+            CompileFunctionInstruction(text, 2, row, program->cells);
+        ASSERT_TRUE(entry) << text;
+        ApplyCellWrites(*entry, program->cells);
+        seconds.push_back(entry->writes[0].second);
+        ++row;
+    }
+    TempFolder dir;
+    const std::string project = dir / "text.PSP";
+    WriteTestFile(project, SerialiseProject(*program));
+    ASSERT_TRUE(LadderConvert(project + "|" + dir.Path())) << LadderConvertMessage();
+    const std::string macro = GbkToUtf8(ReadTestFile(dir / "Macro.txt"));
+    for (const std::string& second : seconds)
+        EXPECT_TRUE(Holds(macro, "  " + second + ";\r\n")) << second << "\n" << macro;
+}
+
+// Cells a hand-made or damaged project file may hold: a number too large for
+// any integer, a cell whose kind does not fit its text. Each is refused with
+// block and line like any other fault, never by an exception.
+TEST_F(LadderConvertTest, CraftedCellsAreRefusedWithBlockAndLine) {
+    struct Crafted {
+        const char* what;
+        std::uint8_t kind;
+        int column;
+        const char* text;
+    };
+    const Crafted crafted[] = {
+        {"a level number beyond any integer", CellKind::kFunctionBox, kOutputColumn,
+         "MC N99999999999"},
+        {"the same after MCR", CellKind::kFunctionBox, kOutputColumn, "MCR N99999999999"},
+        {"an instruction as a step contact", CellKind::kStepContact, 1, "MOV K1 D0"},
+        {"a compare as a step contact", CellKind::kStepContact, 1, "> D0 K1"},
+        {"END as a compare contact", CellKind::kCompareContact, 1, "END"},
+        {"a step as a compare contact", CellKind::kCompareContact, 1, "STL S3"},
+        {"a step as a function box", CellKind::kFunctionBox, kOutputColumn, "STL S3"},
+        {"a jump beyond any integer", CellKind::kFunctionBox, kOutputColumn, "CJ P99999999999"},
+    };
+    TempFolder dir;
+    const std::string project = dir / "crafted.PSP";
+    for (const int block : {kMainBlock, 6}) {
+        for (const Crafted& c : crafted) {
+            SCOPED_TRACE(std::string(c.what) + " in block " + std::to_string(block));
+            program = std::make_unique<LadderProgram>();
+            SetDefaultParameters(*program);
+            FillDefaultSubroutineNames(program->subroutineNames);
+            LadderSketch s(program->cells);
+            const int row = BlockFirstRow(block) + 4;
+            s.Contact(1, row - 2, "X0").Out(2, row - 2, "Y0");
+            if (c.column == kOutputColumn) {
+                s.Contact(1, row, "X1").Box(2, row, c.text);
+            } else {
+                s.Cell(1, row, c.kind, c.text).Out(2, row, "Y1");
+            }
+            program->cells.Kind(c.column, row) = c.kind;
+            WriteTestFile(project, SerialiseProject(*program));
+            bool converted = true;
+            EXPECT_NO_THROW(converted = LadderConvert(project + "|" + dir.Path()));
+            EXPECT_FALSE(converted);
+            const std::string where =
+                block == kMainBlock ? "主程序 第0005行: " : "子程序 S6 Sub_6 第0005行: ";
+            EXPECT_TRUE(LadderConvertMessage().starts_with(where)) << LadderConvertMessage();
+            EXPECT_GT(LadderConvertMessage().size(), where.size()) << "and says why";
+            EXPECT_FALSE(FileExists(dir / "Macro.txt"));
+        }
+    }
+}
+
+// Rungs of a few rows in random blocks, drawn soundly and then damaged at
+// random (any kind, any text, stray links): the converter either converts or
+// refuses naming the block and one of the rows; it never throws.
+TEST(LadderConvertFuzz, EveryCellIsConvertedOrRefusedWithBlockAndLine) {
+    const char* const contacts[] = {"X0", "X17", "Y7", "M100", "S3", "T5", "C3"};
+    const char* const compares[] = {"> D0 K1", "D>= D0 D2", "<> K-5 D1", "= D9 H1F"};
+    const char* const coils[] = {"Y0", "M5", "S21", "T5 K10", "C2 D5", "T250 K100"};
+    const char* const boxes[] = {"MOV K1 D0",    "SET S21",       "RST C1", "INC D5",  "MC N0",
+                                 "MCR N0",       "MC N1",         "MCR N1", "END",     "FEND",
+                                 "RET",          "CJ P5",         "P 5",    "CALL S3", "CLR",
+                                 "TXT K0 K0 AB", "DMOV K70000 D0"};
+    // What a damaged or hand-made file may hold instead.
+    const char* const damaged[] = {"MC N99999999999",
+                                   "MCR N99999999999",
+                                   "CJ P99999999999",
+                                   "CALL S99999999999",
+                                   "P 99999999999",
+                                   "STL S99999999999",
+                                   "SET S99999999999",
+                                   "MC N-1",
+                                   "STL S",
+                                   "STL",
+                                   "STL S3",
+                                   "P",
+                                   "CJ",
+                                   "CALL",
+                                   "MC",
+                                   "",
+                                   " ",
+                                   "SET S",
+                                   "> D0",
+                                   "LD X0",
+                                   "OUT Y0",
+                                   "温度",
+                                   "\xFF",
+                                   "X9",
+                                   "T5 K",
+                                   "MOV K1 D0",
+                                   "END",
+                                   "> D0 K1",
+                                   "X0",
+                                   "Y0",
+                                   "T5 K10"};
+    const char* const pieces[] = {"9", "99999999999", "-", " ", "S", "N", "P", "K", "D", "X"};
+    auto program = std::make_unique<LadderProgram>();
+    SetDefaultParameters(*program);
+    FillDefaultSubroutineNames(program->subroutineNames);
+    LadderCells& cells = program->cells;
+    std::mt19937 random(0xC0417);
+    auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    auto pick = [&](const auto& list) {
+        return std::string(list[below(static_cast<int>(std::size(list)))]);
+    };
+    const std::regex where("^(主程序|子程序 S[0-9]+ [^ ]+) 第([0-9]{4})行: .+");
+    int converted = 0, refused = 0;
+    std::vector<int> used;
+    for (int round = 0; round < 2000 && !::testing::Test::HasFailure(); ++round) {
+        for (int row : used) {
+            for (int c = 1; c <= kOutputColumn; ++c)
+                cells.ClearCell(c, row);
+        }
+        used.clear();
+        const int block = below(3) == 0 ? below(kSubroutineCount) : kMainBlock;
+        const int first = BlockFirstRow(block) + below(3);
+        const int rows = 1 + below(4);
+        LadderSketch s(cells);
+        for (int row = first; row < first + rows; ++row) {
+            used.push_back(row);
+            const int filled = 1 + below(kLastConditionColumn);
+            for (int c = 1; c <= filled; ++c) {
+                switch (below(8)) {
+                    case 0:
+                        s.Cell(c, row, CellKind::kCompareContact, pick(compares));
+                        break;
+                    case 1:
+                        s.Cell(c, row, c == 1 ? CellKind::kStepContact : CellKind::kLine,
+                               c == 1 ? "STL S" + std::to_string(below(4)) : "");
+                        break;
+                    case 2:
+                        s.Closed(c, row, pick(contacts));
+                        break;
+                    case 3:
+                        s.Cell(c, row, CellKind::kRisingEdge, pick(contacts));
+                        break;
+                    default:
+                        s.Contact(c, row, pick(contacts));
+                        break;
+                }
+            }
+            if (below(2) == 0) {
+                s.Out(filled + 1, row, pick(coils));
+            } else {
+                s.Box(filled + 1, row, pick(boxes));
+            }
+            if (row + 1 < first + rows && below(3) == 0) s.Link(2 + below(kOutputColumn - 1), row);
+        }
+        for (int n = below(3); n > 0; --n) {
+            const int row = first + below(rows);
+            const int column = 1 + below(kOutputColumn);
+            std::string text = pick(damaged);
+            if (below(3) == 0) text += pick(pieces);
+            cells.Kind(column, row) =
+                static_cast<std::uint8_t>(below(2) == 0 ? below(16) : below(256));
+            cells.First(column, row) = text;
+        }
+
+        SCOPED_TRACE("round " + std::to_string(round));
+        ConvertedProgram out;
+        std::string message;
+        bool ok = false;
+        EXPECT_NO_THROW(ok = ConvertLadder(*program, out, message));
+        if (ok) {
+            ++converted;
+            EXPECT_TRUE(message.empty());
+            EXPECT_FALSE(out.macro.empty() && out.sub.empty());
+        } else {
+            ++refused;
+            std::smatch parts;
+            ASSERT_TRUE(std::regex_search(message, parts, where)) << message;
+            // The block and one of the rows that were filled.
+            const std::string title =
+                block == kMainBlock
+                    ? "主程序"
+                    : "子程序 S" + std::to_string(block) + " " + program->subroutineNames[block];
+            EXPECT_EQ(parts[1], title) << message;
+            const int line = std::stoi(parts[2]);
+            EXPECT_GE(line, BlockLine(first)) << message;
+            EXPECT_LT(line, BlockLine(first) + rows) << message;
+        }
+    }
+    // Both ways out are taken often.
+    EXPECT_GT(converted, 200);
+    EXPECT_GT(refused, 200);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <random>
 
 #include "LadderSketch.h"
 
@@ -258,6 +259,133 @@ TEST_F(RungNetworkTest, ABridgeCannotBeStated) {
     const auto problem = Problem({0});
     ASSERT_TRUE(problem);
     EXPECT_EQ(problem->text, kCannotState);
+}
+
+// Power as the ladder itself conducts it: from the rail through closed
+// contacts and lines, left to right, and up or down any link.
+std::map<int, bool> Conducts(const LadderCells& cells, int rows, const std::vector<int>& outputs,
+                             const Inputs& in) {
+    std::vector<std::vector<bool>> lit(rows, std::vector<bool>(kOutputColumn + 1, false));
+    std::vector<std::pair<int, int>> todo;  // row, left edge of a column
+    for (int r = 0; r < rows; ++r) {
+        lit[r][1] = true;
+        todo.emplace_back(r, 1);
+    }
+    while (!todo.empty()) {
+        const auto [r, e] = todo.back();
+        todo.pop_back();
+        auto light = [&](int row, int edge) {
+            if (!lit[row][edge]) {
+                lit[row][edge] = true;
+                todo.emplace_back(row, edge);
+            }
+        };
+        if (r + 1 < rows && RowsLinked(cells, e, r)) light(r + 1, e);
+        if (r > 0 && RowsLinked(cells, e, r - 1)) light(r - 1, e);
+        if (e > kLastConditionColumn) continue;
+        const std::uint8_t s = Symbol(cells.Kind(e, r));
+        const auto it = in.find(cells.First(e, r));
+        const bool on = it != in.end() && it->second;
+        if (s == CellKind::kLine || (s == CellKind::kOpenContact && on) ||
+            (s == CellKind::kClosedContact && !on)) {
+            light(r, e + 1);
+        }
+    }
+    std::map<int, bool> power;
+    for (int r : outputs)
+        power[r] = lit[r][kOutputColumn];
+    return power;
+}
+
+// Random rungs of contacts, lines and links: each is either refused or
+// written so that every output's power is what the ladder conducts.
+TEST_F(RungNetworkTest, RandomRungsConductAsTheLadder) {
+    std::mt19937 random(0x2B1D6E);
+    auto below = [&](int n) { return std::uniform_int_distribution<int>(0, n - 1)(random); };
+    int written = 0, refused = 0;
+    for (int round = 0; round < 3000 && !HasFailure(); ++round) {
+        for (int r = 0; r < 5; ++r) {
+            for (int c = 1; c <= kOutputColumn; ++c)
+                cells->ClearCell(c, r);
+        }
+        LadderSketch& s = sketch;
+        const int rows = 1 + below(5);
+        std::vector<int> outputs;
+        std::vector<std::string> names;
+        for (int r = 0; r < rows; ++r) {
+            const int width = below(4) == 0 ? kLastConditionColumn : 1 + below(5);
+            for (int c = 1; c <= width; ++c) {
+                const std::string name = "X" + std::to_string(names.size());
+                const int pick = below(10);
+                if (pick < 5) {
+                    s.Contact(c, r, name);
+                } else if (pick < 7) {
+                    s.Closed(c, r, name);
+                } else if (pick < 9) {
+                    s.Lines(c, c, r);
+                    continue;
+                } else {
+                    continue;  // a gap
+                }
+                names.push_back(name);
+            }
+            if (below(3) != 0) {
+                s.Out(width + 1, r, "Y" + std::to_string(r));
+                outputs.push_back(r);
+            }
+        }
+        for (int r = 0; r + 1 < rows; ++r) {
+            for (int n = below(4); n > 0; --n)
+                s.Link(2 + below(kOutputColumn - 1), r);
+        }
+        const std::vector<Rung> rungs = FindRungs(*cells, 0, rows - 1);
+        for (const Rung& rung : rungs) {
+            std::vector<int> own;
+            for (int r : outputs) {
+                if (r >= rung.firstRow && r <= rung.lastRow) own.push_back(r);
+            }
+            Inputs none;
+            Machine probe(*cells, none);
+            if (WriteRung(*cells, rung, own, probe)) {
+                ++refused;
+                continue;
+            }
+            ++written;
+            for (int trial = 0; trial < 8; ++trial) {
+                Inputs in;
+                for (const std::string& name : names)
+                    in[name] = below(2) == 0;
+                Machine m(*cells, in);
+                ASSERT_FALSE(WriteRung(*cells, rung, own, m));
+                EXPECT_EQ(m.outputs, Conducts(*cells, rows, own, in))
+                    << "round " << round << " rows " << rung.firstRow << ".." << rung.lastRow;
+            }
+        }
+    }
+    EXPECT_GT(written, 500);
+    EXPECT_GT(refused, 100);
+}
+
+// One wide rung, rows of eleven contacts joined at the output column: the
+// output is on when any row is on.
+TEST_F(RungNetworkTest, ManyRowsJoinedAtTheOutput) {
+    constexpr int kRows = 40;
+    for (int r = 0; r < kRows; ++r) {
+        for (int c = 1; c <= kLastConditionColumn; ++c)
+            sketch.Contact(c, r, c == 1 ? "R" + std::to_string(r) : "ON");
+        if (r > 0) sketch.Link(kOutputColumn, r - 1);
+    }
+    cells->Kind(kOutputColumn, 0) |= CellKind::kCoil;
+    cells->First(kOutputColumn, 0) = "Y0";
+    const std::vector<Rung> rungs = FindRungs(*cells, 0, kRows);
+    ASSERT_EQ(rungs.size(), 1u);
+    for (int on = -1; on < kRows; ++on) {
+        Inputs in{{"ON", true}};
+        if (on >= 0) in["R" + std::to_string(on)] = true;
+        Machine m(*cells, in);
+        ASSERT_FALSE(WriteRung(*cells, rungs[0], {0}, m));
+        EXPECT_EQ(m.outputs, (std::map<int, bool>{{0, on >= 0}})) << "row " << on;
+    }
 }
 
 }  // namespace
