@@ -11,8 +11,8 @@
     ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(condition); }, ms)) \
         << "waited " << (ms) << " ms for " #condition
 
-#define VX_WAIT_EQ(actual, expected, ms)                                  \
-    do {                                                                  \
-        QTest::qWaitFor([&] { return (actual) == (expected); }, ms);      \
-        ASSERT_EQ(actual, expected) << "after waiting " << (ms) << " ms"; \
+#define VX_WAIT_EQ(actual, expected, ms)                                   \
+    do {                                                                   \
+        (void)QTest::qWaitFor([&] { return (actual) == (expected); }, ms); \
+        ASSERT_EQ(actual, expected) << "after waiting " << (ms) << " ms";  \
     } while (0)
