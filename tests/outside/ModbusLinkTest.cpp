@@ -34,7 +34,7 @@ using Clock = std::chrono::steady_clock;
 
 // Asks for the answer every 10 ms, as the pollers do, until it comes or the time is up.
 template <class T>
-bool Retake(ModbusLink& link, T* into, int count, std::chrono::milliseconds limit = 2000ms) {
+bool Retake(ModbusLink& link, T* into, int count, std::chrono::milliseconds limit = 10000ms) {
     const auto end = Clock::now() + limit;
     while (Clock::now() < end) {
         bool ok = false;
@@ -50,7 +50,7 @@ bool Retake(ModbusLink& link, T* into, int count, std::chrono::milliseconds limi
 }
 
 // Waits until the condition holds or the time is up.
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = 3000ms) {
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = 10000ms) {
     const auto end = Clock::now() + limit;
     while (!condition()) {
         if (Clock::now() >= end) return false;

@@ -7,6 +7,13 @@
 
 #include <QTest>
 
+namespace vx::test {
+// The bound of a wait for a state: generous, since a busy machine (or a
+// sanitizer build) reaches states late, and a wait ends as soon as the state
+// holds.
+inline constexpr int kStateWaitMs = 30000;
+}  // namespace vx::test
+
 #define VX_WAIT_TRUE(condition, ms)                                                \
     ASSERT_TRUE(QTest::qWaitFor([&] { return static_cast<bool>(condition); }, ms)) \
         << "waited " << (ms) << " ms for " #condition

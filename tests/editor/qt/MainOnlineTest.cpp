@@ -74,7 +74,7 @@ class MainOnlineTest : public testing::Test {
         frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
         QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
         frm->show();
-        EXPECT_TRUE(started.wait(3000));
+        EXPECT_TRUE(started.wait(test::kStateWaitMs));
         frm->FileNewItemClick();
         LadderCells& cells = TheProgram().cells;
         auto put = [&](int column, int row, std::uint8_t kind, const char* text) {
@@ -123,22 +123,22 @@ TEST_F(MainOnlineTest, F8MonitorsTheControllerAndStopsAgain) {
     EXPECT_EQ(frm->LadderPoller()->Scheme().size(), 5u) << "X0, Y0, M100, T5 and its value";
     EXPECT_TRUE(messages_.Messages().empty());
 
-    VX_WAIT_TRUE(Energised(1, 0) && Energised(12, 0), 3000);
+    VX_WAIT_TRUE(Energised(1, 0) && Energised(12, 0), test::kStateWaitMs);
     EXPECT_TRUE(Energised(1, 1)) << "M100 is OFF: the closed contact conducts";
-    VX_WAIT_EQ(TheDeviceImage().Word(DeviceKind::TValue, 5).value(), 31, 3000);
+    VX_WAIT_EQ(TheDeviceImage().Word(DeviceKind::TValue, 5).value(), 31, test::kStateWaitMs);
     EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith("127.0.0.1 "));
     EXPECT_FALSE(Energised(1, 300)) << "not in view";
 
     // The grid follows the controller.
     sim_.SetBit(Area::X, 0, false);
     sim_.SetBit(Area::M, 100, true);
-    VX_WAIT_TRUE(!Energised(1, 0) && !Energised(1, 1), 3000);
+    VX_WAIT_TRUE(!Energised(1, 0) && !Energised(1, 1), test::kStateWaitMs);
 
     // Scrolling reads the rows that come into view.
     sim_.SetBit(Area::M, 500, true);
     frm->LadderEdit()->verticalScrollBar()->setValue(295);
     EXPECT_EQ(frm->LadderPoller()->Scheme().size(), 1u);
-    VX_WAIT_TRUE(Energised(1, 300), 3000);
+    VX_WAIT_TRUE(Energised(1, 300), test::kStateWaitMs);
 
     // F8 again stops and closes the link.
     const std::uint64_t sent = TheModbusLink().RequestsSent();
@@ -151,7 +151,7 @@ TEST_F(MainOnlineTest, F8MonitorsTheControllerAndStopsAgain) {
     EXPECT_EQ(item->text(), QString("开始监控(&S)"));
     EXPECT_FALSE(frm->LadderEdit()->DrawContext().monitoring);
     EXPECT_FALSE(TheModbusLink().IsOpen());
-    VX_WAIT_EQ(sim_.TcpConnections(), 0, 2000);
+    VX_WAIT_EQ(sim_.TcpConnections(), 0, test::kStateWaitMs);
     EXPECT_EQ(frm->StatusPanel(2)->text(), QString("127.0.0.1"));
     QTest::qWait(100);
     EXPECT_FALSE(frm->Monitoring());
@@ -185,7 +185,7 @@ TEST_F(MainOnlineTest, ALinkThatCannotOpenLeavesMonitoringOffSilently) {
     frm->Item("NStakeoutON")->trigger();
     EXPECT_TRUE(frm->Monitoring());
     rtu.SetBit(Area::X, 0, true);
-    VX_WAIT_TRUE(Energised(1, 0), 3000);
+    VX_WAIT_TRUE(Energised(1, 0), test::kStateWaitMs);
     EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith(" COM1 "));
     frm->Item("NStakeoutON")->trigger();
     EXPECT_FALSE(TheModbusLink().IsOpen());
@@ -196,13 +196,13 @@ TEST_F(MainOnlineTest, MonitoringConnectsAgainAfterTheControllerHungUp) {
     frm->Item("NStakeoutON")->trigger();
     ASSERT_TRUE(frm->Monitoring());
     sim_.SetBit(Area::X, 0, true);
-    VX_WAIT_TRUE(Energised(1, 0), 3000);
+    VX_WAIT_TRUE(Energised(1, 0), test::kStateWaitMs);
 
     sim_.PushFault(plcsim::Fault::Of(plcsim::Fault::Kind::Hangup));
-    VX_WAIT_EQ(sim_.TcpConnections(), 0, 3000);
+    VX_WAIT_EQ(sim_.TcpConnections(), 0, test::kStateWaitMs);
     sim_.SetBit(Area::X, 0, false);
     const std::uint64_t sent = TheModbusLink().RequestsSent();
-    VX_WAIT_TRUE(TheModbusLink().RequestsSent() > sent + 2, 3000);
+    VX_WAIT_TRUE(TheModbusLink().RequestsSent() > sent + 2, test::kStateWaitMs);
     EXPECT_TRUE(Energised(1, 0)) << "nothing was read after the hang-up";
     EXPECT_TRUE(frm->Monitoring());
 
@@ -211,8 +211,8 @@ TEST_F(MainOnlineTest, MonitoringConnectsAgainAfterTheControllerHungUp) {
     EXPECT_FALSE(frm->Monitoring());
     frm->Item("NStakeoutON")->trigger();
     ASSERT_TRUE(frm->Monitoring());
-    VX_WAIT_EQ(sim_.TcpConnections(), 1, 3000);
-    VX_WAIT_TRUE(!Energised(1, 0), 3000);
+    VX_WAIT_EQ(sim_.TcpConnections(), 1, test::kStateWaitMs);
+    VX_WAIT_TRUE(!Energised(1, 0), test::kStateWaitMs);
     frm->Item("NStakeoutON")->trigger();
     EXPECT_FALSE(TheModbusLink().IsOpen());
     EXPECT_TRUE(messages_.Messages().empty());

@@ -23,6 +23,7 @@
 #include "platform/SystemFolders.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
+#include "support/QtWait.h"
 #include "support/TempFolder.h"
 
 namespace vx {
@@ -41,7 +42,7 @@ class MainParametersTest : public testing::Test {
         frm_->Dialogs().startPage = [] {};
         QSignalSpy started(frm_.get(), &TMainFrm::StartTimerFired);
         frm_->show();
-        EXPECT_TRUE(started.wait(3000));
+        EXPECT_TRUE(started.wait(test::kStateWaitMs));
     }
     void TearDown() override {
         messages_.Answer(MsgAnswer::No);  // do not save
@@ -152,7 +153,7 @@ TEST_F(MainParametersTest, OpenShowsTheProjectsModel) {
     frm_->Dialogs().startPage = [] {};
     QSignalSpy started(frm_.get(), &TMainFrm::StartTimerFired);
     frm_->show();
-    ASSERT_TRUE(started.wait(3000));
+    ASSERT_TRUE(started.wait(test::kStateWaitMs));
     frm_->Dialogs().openFile = [&](const std::string&, const std::string&) {
         return std::optional<std::string>(dir_ / "station.PSP");
     };
@@ -167,15 +168,15 @@ TEST_F(MainParametersTest, F4OpensTheUsagePageAndTheCommentItemItsPage) {
     ASSERT_NE(usage, nullptr);
     EXPECT_FALSE(usage->isVisible());
     frm_->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(frm_.get()));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm_.get(), test::kStateWaitMs));
     // The application follows the window system's activation a little later.
-    for (int i = 0; i < 100 && QApplication::activeWindow() != frm_.get(); ++i)
-        QTest::qWait(20);
+    VX_WAIT_TRUE(QApplication::activeWindow() == frm_.get(), test::kStateWaitMs);
     QSignalSpy refreshed(usage, &TOrganUseFrm::Refreshed);
     QTest::keyClick(frm_->windowHandle(), Qt::Key_F4);  // through the shortcut map
     EXPECT_TRUE(usage->isVisible());
     EXPECT_EQ(usage->PageControl()->currentIndex(), TOrganUseFrm::kUsagePage);
-    EXPECT_TRUE(refreshed.count() > 0 || refreshed.wait(2000)) << "showing runs the scan";
+    EXPECT_TRUE(refreshed.count() > 0 || refreshed.wait(test::kStateWaitMs))
+        << "showing runs the scan";
     usage->close();
 
     frm_->Item("N24")->trigger();

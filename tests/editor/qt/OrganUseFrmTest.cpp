@@ -17,6 +17,7 @@
 #include "platform/Text.h"
 #include "styling/qt/FlatSkin.h"
 #include "support/MessageRecorder.h"
+#include "support/QtWait.h"
 #include "support/TempFolder.h"
 
 namespace vx {
@@ -45,7 +46,7 @@ class OrganUseFrmTest : public testing::Test {
     void ShowAndWait(TOrganUseFrm::Page page) {
         QSignalSpy refreshed(&frm_, &TOrganUseFrm::Refreshed);
         frm_.ShowPage(page);
-        ASSERT_TRUE(refreshed.wait(2000));
+        ASSERT_TRUE(refreshed.wait(test::kStateWaitMs));
     }
 
     static QString CellText(QTableView* view, int row, int column) {
