@@ -548,7 +548,6 @@ class TypeAhead : public EntryWindows {
         frm_->LadderEdit()->setFocus();
         VX_WAIT_TRUE(QGuiApplication::focusWindow() == frm_->windowHandle(), 2000);
         bool stuck = false;
-        bool done = false;
         QTimer rescue;
         QObject::connect(&rescue, &QTimer::timeout, [&] {
             stuck = true;
@@ -556,6 +555,7 @@ class TypeAhead : public EntryWindows {
             if (box_->isVisible()) box_->reject();
         });
         rescue.start(3000);
+        auto done = std::make_shared<bool>(false);
         if (way == Way::PostedToGrid) {
             for (QChar c : keys) {
                 const auto [key, text] = KeyOf(c);
@@ -565,30 +565,31 @@ class TypeAhead : public EntryWindows {
                                             new QKeyEvent(QEvent::KeyRelease, key, {}, text));
             }
             QMetaObject::invokeMethod(
-                frm_.get(), [&] { done = true; }, Qt::QueuedConnection);
+                frm_.get(), [done] { *done = true; }, Qt::QueuedConnection);
         } else {
             // One key per turn of whichever event loop runs: each key is
             // typed while the windows the ones before it opened come up.
-            int typed = 0;
-            std::function<void()> next = [&] {
-                if (typed >= keys.size()) {
-                    done = true;
+            auto next = std::make_shared<std::function<void()>>();
+            auto typed = std::make_shared<int>(0);
+            std::weak_ptr<std::function<void()>> self = next;
+            *next = [this, done, self, typed, keys, way] {
+                if (*typed >= keys.size()) {
+                    *done = true;
                     return;
                 }
-                const auto [key, text] = KeyOf(keys[typed++]);
-                QTimer::singleShot(0, frm_.get(), next);
+                const auto [key, text] = KeyOf(keys[(*typed)++]);
+                if (auto again = self.lock()) QTimer::singleShot(0, frm_.get(), *again);
                 QWindow* window =
                     way == Way::MainWindow ? frm_->windowHandle() : QGuiApplication::focusWindow();
                 if (window == nullptr) window = frm_->windowHandle();
                 QTest::keyClick(window, static_cast<Qt::Key>(key));
             };
-            QTimer::singleShot(0, frm_.get(), next);
-            QTest::qWaitFor([&] { return done && !box_->isVisible() && !entry_->isVisible(); },
-                            10000);
+            QTimer::singleShot(0, frm_.get(), *next);
+            QTest::qWaitFor([&] { return *done; }, 10000);
         }
-        QTest::qWaitFor([&] { return done && !box_->isVisible() && !entry_->isVisible(); }, 10000);
+        QTest::qWaitFor([&] { return *done && !box_->isVisible() && !entry_->isVisible(); }, 10000);
         rescue.stop();
-        EXPECT_TRUE(done);
+        EXPECT_TRUE(*done);
         EXPECT_FALSE(stuck) << "a window waited for a key that was lost: " << keys.toStdString();
         EXPECT_FALSE(box_->isVisible());
         EXPECT_FALSE(entry_->isVisible());
