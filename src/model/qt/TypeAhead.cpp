@@ -14,12 +14,12 @@ TTypeAhead& TTypeAhead::Instance() {
 }
 
 void TTypeAhead::Opened(QDialog& window) {
-    QPointer<QDialog> shown(&window);
+    QWidget* shown = &window;
     std::erase(shown_, shown);
-    shown_.push_back(shown);
+    shown_.emplace_back(shown);
     if (std::find(known_.begin(), known_.end(), shown) == known_.end()) {
-        known_.push_back(shown);
-        connect(&window, &QObject::destroyed, this, [this] { Closed(nullptr); });
+        known_.emplace_back(shown);
+        connect(&window, &QObject::destroyed, this, [this](QObject* gone) { Gone(gone); });
     }
     if (!filtering_) {
         qApp->installEventFilter(this);
@@ -37,7 +37,7 @@ void TTypeAhead::Run(QDialog& window) {
     // takes over from it (the quick entry box when the dialog opens).
     const QMetaObject::Connection finished = connect(&window, &QDialog::finished, &loop, quit);
     const QMetaObject::Connection gone = connect(&window, &QObject::destroyed, &loop, quit);
-    loops_.push_back({QPointer<QDialog>(&window), &loop});
+    loops_.push_back({QPointer<QWidget>(&window), &loop});
     window.setResult(0);
     window.show();
     if (window.isVisible()) loop.exec(QEventLoop::DialogExec);
@@ -46,18 +46,24 @@ void TTypeAhead::Run(QDialog& window) {
     disconnect(gone);
 }
 
-QDialog* TTypeAhead::Top() const {
+QWidget* TTypeAhead::Top() const {
     for (auto it = shown_.rbegin(); it != shown_.rend(); ++it) {
         if (*it && (*it)->isVisible()) return *it;
     }
     return nullptr;
 }
 
-void TTypeAhead::Closed(QDialog* window) {
-    std::erase_if(shown_, [window](const QPointer<QDialog>& w) { return !w || w == window; });
-    std::erase_if(known_, [](const QPointer<QDialog>& w) { return !w; });
-    for (const auto& [dialog, loop] : loops_) {
-        if (!dialog || dialog == window) loop->quit();
+void TTypeAhead::Gone(const QObject* window) {
+    std::erase_if(known_,
+                  [window](const QPointer<QWidget>& w) { return !w || w.data() == window; });
+    Closed(window);
+}
+
+void TTypeAhead::Closed(const QObject* window) {
+    auto goneOrThis = [window](const QPointer<QWidget>& w) { return !w || w.data() == window; };
+    std::erase_if(shown_, goneOrThis);
+    for (const auto& [shown, loop] : loops_) {
+        if (goneOrThis(shown)) loop->quit();
     }
     if (shown_.empty() && filtering_) {
         qApp->removeEventFilter(this);
@@ -66,11 +72,11 @@ void TTypeAhead::Closed(QDialog* window) {
 }
 
 bool TTypeAhead::Beneath(QWidget* widget) const {
-    QDialog* top = Top();
+    QWidget* top = Top();
     if (top == nullptr) return false;
     QWidget* window = widget->window();
     if (window == top) return false;
-    for (const QPointer<QDialog>& entry : known_) {
+    for (const QPointer<QWidget>& entry : known_) {
         if (entry == window) return true;  // an entry window no longer on top
     }
     for (QWidget* below = top->parentWidget(); below != nullptr; below = below->parentWidget()) {
@@ -85,13 +91,9 @@ bool TTypeAhead::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::Hide:
             // Minimising is no close.
-            if (!event->spontaneous() && widget->isWindow()) {
-                if (auto* dialog = qobject_cast<QDialog*>(widget)) {
-                    if (std::find(shown_.begin(), shown_.end(), QPointer<QDialog>(dialog)) !=
-                        shown_.end()) {
-                        Closed(dialog);
-                    }
-                }
+            if (!event->spontaneous() && widget->isWindow() &&
+                std::find(shown_.begin(), shown_.end(), widget) != shown_.end()) {
+                Closed(widget);
             }
             return false;
         case QEvent::ShortcutOverride:
@@ -102,7 +104,7 @@ bool TTypeAhead::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::KeyPress:
         case QEvent::KeyRelease: {
             if (!Beneath(widget)) return false;
-            QDialog* top = Top();
+            QWidget* top = Top();
             QWidget* field = top->focusWidget() != nullptr ? top->focusWidget() : top;
             const auto* key = static_cast<QKeyEvent*>(event);
             QKeyEvent typed(key->type(), key->key(), key->modifiers(), key->nativeScanCode(),

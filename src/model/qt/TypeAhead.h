@@ -37,20 +37,24 @@ class TTypeAhead : public QObject {
     void Run(QDialog& window);
 
     // The topmost entry window shown, or none.
-    QDialog* Top() const;
+    QWidget* Top() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     TTypeAhead() = default;
-    void Closed(QDialog* window);
+    // The window hid, or is being destroyed.
+    void Closed(const QObject* window);
+    void Gone(const QObject* window);
     // Whether a widget's window lies under the topmost entry window.
     bool Beneath(QWidget* widget) const;
 
-    std::vector<QPointer<QDialog>> shown_;                          // bottom to top
-    std::vector<QPointer<QDialog>> known_;                          // every entry window ever shown
-    std::vector<std::pair<QPointer<QDialog>, QEventLoop*>> loops_;  // Run waiting for a window
+    // Widget pointers, not dialog pointers: they are still looked at while a
+    // window is being destroyed.
+    std::vector<QPointer<QWidget>> shown_;                          // bottom to top
+    std::vector<QPointer<QWidget>> known_;                          // every entry window ever shown
+    std::vector<std::pair<QPointer<QWidget>, QEventLoop*>> loops_;  // Run waiting for a window
     bool filtering_ = false;
 };
 
