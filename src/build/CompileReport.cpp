@@ -11,27 +11,27 @@ std::string Tenths(int tenths) {
 
 }  // namespace
 
-int SizeTenths(int imageSize) {
-    const long long tenths = static_cast<long long>(std::max(imageSize, 0)) * 10 / 1024 - 330;
-    return static_cast<int>(std::max(tenths, 0LL));
+int SizeTenths(int imageSize, int kitSize) {
+    const long long program = static_cast<long long>(std::max(imageSize, 0)) - std::max(kitSize, 0);
+    return static_cast<int>(std::max(program, 0LL) * 10 / 1024);
 }
 
-std::string SizeHintText(int imageSize) {
-    return Tenths(SizeTenths(imageSize)) + "KB";
+std::string SizeHintText(int imageSize, int kitSize) {
+    return Tenths(SizeTenths(imageSize, kitSize)) + "KB";
 }
 
-std::string UseText(int imageSize) {
-    return " use:" + Tenths(SizeTenths(imageSize) * 100 / 256) + "%";
+std::string UseText(int imageSize, int kitSize) {
+    return " use:" + Tenths(SizeTenths(imageSize, kitSize) * 100 / 256) + "%";
 }
 
-CompileReport MakeCompileReport(int compileResult, int imageSize, bool stopped) {
+CompileReport MakeCompileReport(int compileResult, int imageSize, bool stopped, int kitSize) {
     CompileReport report;
-    report.sizeHint = SizeHintText(imageSize);
+    report.sizeHint = SizeHintText(imageSize, kitSize);
     report.success = imageSize > 0 && !stopped && compileResult >= 0 && compileResult <= 2;
     if (report.success) {
         report.statusText =
-            " Compiler success: " + std::to_string(compileResult + 1) + UseText(imageSize);
-        report.paneLine = "Compiler success:" + UseText(imageSize);
+            " Compiler success: " + std::to_string(compileResult + 1) + UseText(imageSize, kitSize);
+        report.paneLine = "Compiler success:" + UseText(imageSize, kitSize);
     } else {
         report.statusText = " Compilation fails: " + std::to_string(compileResult + 1);
         report.paneLine = "Compilation fails!";

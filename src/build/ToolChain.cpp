@@ -1,6 +1,9 @@
 #include "build/ToolChain.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <sstream>
 #include <system_error>
 
 #include "build/CompileCommands.h"
@@ -21,6 +24,7 @@ std::vector<std::string> MakeKitFileList() {
         for (int version = 0; version < 3; ++version)
             files.push_back(ModelObject(series, version).substr(3));  // without "../"
     }
+    files.push_back(kEmptyImageTable);
     return files;
 }
 
@@ -56,6 +60,25 @@ std::string RuntimeKitFolder(const std::string& programFolder) {
 const std::vector<std::string>& RuntimeKitFiles() {
     static const std::vector<std::string> files = MakeKitFileList();
     return files;
+}
+
+int EmptyImageSize(const std::string& winDir, const CompileValues& values) {
+    const std::optional<std::string> table =
+        ReadWholeFile(JoinPath(ToolChainFolder(winDir), kEmptyImageTable));
+    if (!table) return 0;
+    const std::string model = ModelObject(values.series, values.version).substr(3);
+    const std::string variant = RuntimeVariant(values).substr(3) + LinkerSuffix(values) + ".d";
+    std::istringstream lines(*table);
+    std::string line;
+    while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        std::string m, v;
+        long long bytes = 0;
+        if (!(fields >> m >> v >> bytes)) continue;
+        if (m == model && v == variant && bytes > 0 && bytes <= INT32_MAX)
+            return static_cast<int>(bytes);
+    }
+    return 0;
 }
 
 std::string DebianToolOf(const std::string& tool) {

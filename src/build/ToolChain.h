@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "build/CompileValues.h"
+
 namespace vx {
 
 // WinDir + "/system32".
@@ -20,8 +22,18 @@ std::string ToolChainFolder(const std::string& winDir);
 // The shipped kit: program folder + "/Runtime".
 std::string RuntimeKitFolder(const std::string& programFolder);
 
-// The kit's file names (linker scripts, variants, libraries, model objects).
+// The kit's file names (linker scripts, variants, libraries, model objects,
+// the table of empty images).
 const std::vector<std::string>& RuntimeKitFiles();
+
+// The kit's table of its own share of an image, measured when the kit was
+// built: one line per model object and run-time variant, "MOD061.d STFUN2.d
+// 5464", the bytes of the image of a program with nothing in it.
+inline constexpr const char* kEmptyImageTable = "EmptyImage.txt";
+
+// The kit's share of an image for the project's model and run-time variant,
+// from the table in the tool-chain folder; 0 when the table does not say.
+int EmptyImageSize(const std::string& winDir, const CompileValues& values);
 
 // Debian's tool a wrapper starts, e.g. "arm-none-eabi-gcc" for "arm-eabi-gcc".
 std::string DebianToolOf(const std::string& tool);

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "build/CompileValues.h"
 #include "build/ScratchFolder.h"
 #include "build/StageView.h"
 #include "build/ToolChain.h"
@@ -192,6 +193,38 @@ TEST(KitLinkTest, EveryInstructionFragmentCompilesAndLinks) {
     EXPECT_EQ(stage.Result(), 0) << view.messages;
     EXPECT_GT(stage.ProductSize(), 1024);
     EXPECT_EQ(compilerLog, "") << "the fragments compile without a warning";
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+// The share of the kit the compile's report leaves out, as recorded when the
+// kit was built, is the image F5 makes of a project with nothing in it.
+TEST(KitLinkTest, TheKitsRecordedShareIsTheImageOfAnEmptyProject) {
+    if (!test::CanBuildImages())
+        GTEST_SKIP() << "the GNU ARM tool chain or the run-time kit is not there";
+    test::MessageRecorder messages;
+    test::TempFolder folder;
+    struct Model {
+        const char* series;   // field 1, two digits
+        const char* version;  // field 3, two digits
+        char can;             // field 21
+    };
+    int n = 0;
+    for (const Model& model : {Model{"00", "00", '0'}, Model{"06", "01", '2'},
+                               Model{"03", "00", '1'}, Model{"10", "02", '0'}}) {
+        LadderProgram project;
+        SetDefaultParameters(project);
+        project.sysParamString.replace(0, 2, model.series);
+        project.sysParamString.replace(2, 2, model.version);
+        project.sysParamString[20] = model.can;
+        const std::string where = folder / std::to_string(n++);
+        const test::BuiltImage built = test::BuildImage(project, where);
+        ASSERT_TRUE(built.ok) << built.messages;
+        const int recorded = EmptyImageSize(JoinPath(where, "windows"),
+                                            ReadCompileValues(project.sysParamString, false));
+        EXPECT_GT(recorded, 1024);
+        EXPECT_EQ(recorded, static_cast<int>(fs::file_size(built.image)))
+            << "series " << model.series << " version " << model.version << " CAN " << model.can;
+    }
     EXPECT_TRUE(messages.Messages().empty());
 }
 

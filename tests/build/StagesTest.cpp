@@ -225,7 +225,7 @@ TEST_F(StagesTest, AnImageOfTheThirdAttemptIsASuccess) {
     EXPECT_FALSE(stage.Stopped());
     EXPECT_EQ(Count(Calls(), "objcopy "), 1);
     const CompileReport report =
-        MakeCompileReport(stage.Result(), stage.ProductSize(), stage.Stopped());
+        MakeCompileReport(stage.Result(), stage.ProductSize(), stage.Stopped(), 0);
     EXPECT_TRUE(report.success);
     EXPECT_EQ(report.statusText, " Compiler success: 3 use:0.0%");
 }

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "build/CompileValues.h"
 #include "platform/FileIo.h"
 #include "platform/SystemFolders.h"
 #include "support/TempFolder.h"
@@ -29,9 +30,9 @@ class ToolChainTest : public testing::Test {
 
 TEST_F(ToolChainTest, TheKitHasEveryFileTheCommandLinesName) {
     const auto& files = RuntimeKitFiles();
-    EXPECT_EQ(files.size(), 2u + 8u + 33u);
+    EXPECT_EQ(files.size(), 2u + 8u + 33u + 1u);
     for (const char* name : {"ST.ld", "ST2.ld", "STFUN.d", "STFUNC2.d", "STFUNCO.d", "STLIB.a",
-                             "STLIB2.a", "MOD000.d", "MOD102.d"}) {
+                             "STLIB2.a", "MOD000.d", "MOD102.d", "EmptyImage.txt"}) {
         EXPECT_NE(std::find(files.begin(), files.end(), name), files.end()) << name;
     }
 }
@@ -67,6 +68,38 @@ TEST_F(ToolChainTest, AMissingShippedKitIsTold) {
     EXPECT_EQ(DebianToolOf("arm-eabi-objcopy"), "arm-none-eabi-objcopy");
     EXPECT_NE(ToolChainMissingText(false).find("gcc-arm-none-eabi"), std::string::npos);
     EXPECT_NE(ToolChainMissingText(true).find("libnewlib-arm-none-eabi"), std::string::npos);
+}
+
+TEST_F(ToolChainTest, TheKitsShareIsTheEmptyImageOfTheProjectsModelAndVariant) {
+    WriteTestFile(JoinPath(RuntimeKitFolder(program_.Path()), "EmptyImage.txt"),
+                  "MOD000.d STFUN.d 5432\n"
+                  "MOD000.d STFUN2.d 5464\n"
+                  "MOD061.d STFUN2.d 5470\n"
+                  "MOD061.d STFUNCO2.d 5504\n"
+                  "MOD030.d STFUNC.d 5476\n");
+    EXPECT_EQ(EmptyImageSize(windows_.Path(), CompileValues{}), 0)
+        << "nothing is known before the kit lies in the tool-chain folder";
+    ASSERT_EQ(InstallToolChain(windows_.Path(), program_.Path()), "");
+
+    CompileValues v;
+    EXPECT_EQ(EmptyImageSize(windows_.Path(), v), 5432);
+    v.series = 6;
+    v.version = 1;  // the larger memory map
+    EXPECT_EQ(EmptyImageSize(windows_.Path(), v), 5470);
+    v.canFunction = 2;
+    EXPECT_EQ(EmptyImageSize(windows_.Path(), v), 5504);
+    v.cBlock = v.cLibrary = v.plugin = true;  // the user's code is the program's
+    EXPECT_EQ(EmptyImageSize(windows_.Path(), v), 5504);
+    v.series = 3;
+    v.version = 0;
+    v.canFunction = 1;
+    EXPECT_EQ(EmptyImageSize(windows_.Path(), v), 5476);
+    v.canFunction = 0;
+    EXPECT_EQ(EmptyImageSize(windows_.Path(), v), 0) << "a model the table does not name";
+
+    WriteTestFile(JoinPath(ToolChainFolder(windows_.Path()), "EmptyImage.txt"),
+                  "MOD000.d STFUN.d\nMOD000.d STFUN.d many\n");
+    EXPECT_EQ(EmptyImageSize(windows_.Path(), CompileValues{}), 0) << "a damaged table";
 }
 
 }  // namespace

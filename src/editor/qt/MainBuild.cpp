@@ -55,6 +55,18 @@ void AddLines(QPlainTextEdit* memo, const QStringList& lines) {
     memo->setPlainText(all.join(QLatin1Char('\n')));
 }
 
+// The message pane's text colour: errors red, warnings blue; a new list of
+// messages starts in the ordinary text colour.
+void SetPaneTextColour(QPlainTextEdit* memo, const QColor& colour) {
+    QPalette palette = memo->palette();
+    palette.setColor(QPalette::Text, colour);
+    memo->setPalette(palette);
+}
+void ClearMessagePane(QPlainTextEdit* memo) {
+    memo->clear();
+    SetPaneTextColour(memo, QApplication::palette(memo).color(QPalette::Text));
+}
+
 // Runs an action on a double click of the watched widget.
 class DoubleClickFilter : public QObject {
   public:
@@ -118,10 +130,7 @@ FunctionStageView MainStageView(TMainFrm& frm, QWidget* pane, QPlainTextEdit* me
         if (pane->height() < kPaneMinimum || pane->isHidden())
             pane->setFixedHeight(std::max(pane->height(), kPaneMinimum));
         pane->show();
-        QPalette palette = memo2->palette();
-        palette.setColor(QPalette::Text,
-                         colour == PaneColour::Red ? QColor(255, 0, 0) : QColor(0, 0, 255));
-        memo2->setPalette(palette);
+        SetPaneTextColour(memo2, colour == PaneColour::Red ? QColor(255, 0, 0) : QColor(0, 0, 255));
     };
     view.instructionList = [=](const std::string& text) { memo1->setPlainText(Q(text)); };
     return view;
@@ -210,7 +219,7 @@ void TMainFrm::ConnectBuildWindows() {
             return;
         }
         DeleteWithRetries(LibFileOf(names_.projectFile));
-        memo2_->clear();
+        ClearMessagePane(memo2_);
         InstallToolChain(winDir_, ProgramFolder());
         FunctionStageView host = MainStageView(*this, wgSizePanel1_, memo2_, memo1_);
         TTCPPlibFrm frm({winDir_, names_.projectFile, Chinese()}, host, this);
@@ -291,7 +300,7 @@ void TMainFrm::c1Click() {
         // 4. Save; an untitled project whose save was cancelled, or a failed
         // save, is not compiled (the converter reads the file on disk).
         cursor.Wait();
-        memo2_->clear();
+        ClearMessagePane(memo2_);
         StatusPanel(1)->setText(QStringLiteral(" Program checking..."));
         state.compileResult = 0;
         state.targetImageSize = 0;
@@ -351,8 +360,11 @@ void TMainFrm::c1Click() {
             }
         }
         // 8. The report.
+        // The size above the kit's own share: the image of an empty program
+        // for the project's model.
         const CompileReport report =
-            MakeCompileReport(state.compileResult, state.targetImageSize, state.compileStop);
+            MakeCompileReport(state.compileResult, state.targetImageSize, state.compileStop,
+                              EmptyImageSize(winDir_, values));
         statusBar()->setToolTip(Q(report.sizeHint));
         StatusPanel(1)->setText(Q(report.statusText));
         if (!wgSizePanel1_->isHidden()) {

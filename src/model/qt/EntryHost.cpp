@@ -3,6 +3,8 @@
 #include <QDialog>
 #include <utility>
 
+#include "model/qt/TypeAhead.h"
+
 namespace vx {
 namespace {
 
@@ -14,11 +16,12 @@ ModalRunner& Runner() {
 }  // namespace
 
 void ShowModally(QDialog& dialog) {
+    TTypeAhead::Instance().Opened(dialog);
     if (Runner()) {
         Runner()(dialog);
         return;
     }
-    dialog.exec();
+    TTypeAhead::Instance().Run(dialog);
 }
 
 ModalRunner SetModalRunner(ModalRunner runner) {

@@ -49,9 +49,10 @@ class TEntryHost {
     virtual void ShowEntryHint(bool shown) = 0;
 };
 
-// Shows a dialog modally. The program waits in the dialog's own loop until it
-// closes; window tests install a runner that only shows it, and then drive
-// the open dialog.
+// Shows a dialog modally. The program waits in a loop of its own until the
+// dialog closes, and keys typed ahead while it opens reach it (TypeAhead.h);
+// window tests install a runner that only shows it, and then drive the open
+// dialog.
 using ModalRunner = std::function<void(QDialog&)>;
 void ShowModally(QDialog& dialog);
 // Installs a runner (an empty one restores waiting); returns the one replaced.

@@ -264,9 +264,44 @@ TEST_F(MainBuildTest, F5ImageRunsAndF8MonitorsAndForcesIt) {
     EXPECT_FALSE(TheModbusLink().IsOpen());
 }
 
+// The size hint and the use figure count the program above the kit's own
+// share, the image of a project with nothing in it.
+TEST_F(MainBuildTest, TheReportShowsTheProgramsOwnSize) {
+    auto frm = SavedProject("sized");
+    Pane(*frm)->show();
+    frm->Item("c1")->trigger();
+    ASSERT_TRUE(FileExists(TargetFile())) << Memo2(*frm)->toPlainText().toStdString();
+    const int empty = TheCompileState().targetImageSize;
+    EXPECT_EQ(frm->statusBar()->toolTip(), QString("0.0KB"));
+    EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" Compiler success: 1 use:0.0%"));
+
+    // 300 rungs: M n -| |- (M 1000+n).
+    LadderCells& cells = TheProgram().cells;
+    for (int row = 0; row < 300; ++row) {
+        cells.Kind(1, row) = CellKind::kOpenContact;
+        cells.First(1, row) = "M" + std::to_string(row);
+        for (int c = 2; c <= kLastConditionColumn; ++c)
+            cells.Kind(c, row) = CellKind::kLine;
+        cells.Kind(12, row) = CellKind::kCoil;
+        cells.First(12, row) = "M" + std::to_string(1000 + row);
+    }
+    frm->Item("c1")->trigger();
+    ASSERT_TRUE(FileExists(TargetFile())) << Memo2(*frm)->toPlainText().toStdString();
+    const int program = TheCompileState().targetImageSize - empty;
+    ASSERT_GE(program, 2048) << "the rungs take room";
+    const int tenths = program * 10 / 1024;
+    const int use = tenths * 100 / 256;
+    const QString useText = QString(" use:%1.%2%").arg(use / 10).arg(use % 10);
+    EXPECT_EQ(frm->statusBar()->toolTip(), QString("%1.%2KB").arg(tenths / 10).arg(tenths % 10));
+    EXPECT_EQ(frm->StatusPanel(1)->text(), " Compiler success: 1" + useText);
+    EXPECT_EQ(Memo2(*frm)->toPlainText(), "\nCompiler success:" + useText);
+}
+
 TEST_F(MainBuildTest, CBlockErrorsShowInRedAndMakeNoImage) {
     auto frm = SavedProject("cblock", 0x01);
     const std::string cblock = CBlockPath(frm->ProjectFile());
+    const QColor normal = Memo2(*frm)->palette().color(QPalette::Text);
+    ASSERT_NE(normal, QColor(255, 0, 0));
 
     // An error: shown in red, no image, one attempt.
     WriteTestFile(cblock, Utf8ToGbk("void  function1(void)\r\n{\r\n  D[0] = 未定义;\r\n}\r\n"));
@@ -284,9 +319,12 @@ TEST_F(MainBuildTest, CBlockErrorsShowInRedAndMakeNoImage) {
 
     // Warnings only: the image is made.
     WriteTestFile(cblock, "void  function1(void)\r\n{\r\n  int unused;\r\n  D[1] = 2;\r\n}\r\n");
+    Pane(*frm)->show();
     frm->Item("c1")->trigger();
     EXPECT_TRUE(FileExists(TargetFile())) << memo->toPlainText().toStdString();
     EXPECT_TRUE(frm->StatusPanel(1)->text().startsWith(" Compiler success: 1"));
+    EXPECT_TRUE(memo->toPlainText().startsWith("\nCompiler success: use:"));
+    EXPECT_EQ(memo->palette().color(QPalette::Text), normal) << "only errors are red";
 
     // A call of a routine nobody defines.
     WriteTestFile(cblock,

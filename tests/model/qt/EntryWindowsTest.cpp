@@ -5,6 +5,8 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <filesystem>
 
 #include "editor/ClipCells.h"
@@ -22,6 +24,7 @@
 #include "platform/SystemFolders.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
+#include "support/QtWait.h"
 
 namespace vx {
 namespace {
@@ -512,6 +515,127 @@ TEST_F(EntryWindows, TheDotsButtonOpensTheCatalogueOrThePicker) {
     EXPECT_EQ(entry_->Edit1()->text(), QString("X3")) << "cancel leaves the field";
     entry_->BitBtn3()->click();
     EXPECT_EQ(Kind(2, 16), CellKind::kEmpty);
+}
+
+// Keys typed faster than the entry windows open, with the windows shown
+// modally as the program shows them: every key reaches the field it was
+// meant for, in order.
+class TypeAhead : public EntryWindows {
+  protected:
+    void SetUp() override {
+        EntryWindows::SetUp();
+        SetModalRunner({});  // the real modal windows
+    }
+
+    // How the typed keys reach the program.
+    enum class Way {
+        PostedToGrid,  // all queued for the grid before any is handled
+        MainWindow,    // to the main window, which still has the keyboard
+        FocusWindow,   // to the window that has the keyboard as each is typed
+    };
+
+    static std::pair<int, QString> KeyOf(QChar c) {
+        if (c == QLatin1Char('\r')) return {Qt::Key_Return, QStringLiteral("\r")};
+        return {c.toUpper().unicode(), QString(c)};
+    }
+
+    // Types `keys` at the grid's cursor cell and lets the program handle them
+    // until no entry window is left open. A window still open after a while
+    // has lost a key: it is closed, and the case fails.
+    void Type(int column, int row, const QString& keys, Way way) {
+        frm_->LadderEdit()->SetCursor(column, row);
+        frm_->activateWindow();
+        frm_->LadderEdit()->setFocus();
+        VX_WAIT_TRUE(QGuiApplication::focusWindow() == frm_->windowHandle(), 2000);
+        bool stuck = false;
+        QTimer rescue;
+        QObject::connect(&rescue, &QTimer::timeout, [&] {
+            stuck = true;
+            if (entry_->isVisible()) entry_->reject();
+            if (box_->isVisible()) box_->reject();
+        });
+        rescue.start(3000);
+        auto done = std::make_shared<bool>(false);
+        if (way == Way::PostedToGrid) {
+            for (QChar c : keys) {
+                const auto [key, text] = KeyOf(c);
+                QCoreApplication::postEvent(frm_->LadderEdit(),
+                                            new QKeyEvent(QEvent::KeyPress, key, {}, text));
+                QCoreApplication::postEvent(frm_->LadderEdit(),
+                                            new QKeyEvent(QEvent::KeyRelease, key, {}, text));
+            }
+            QMetaObject::invokeMethod(
+                frm_.get(), [done] { *done = true; }, Qt::QueuedConnection);
+        } else {
+            // One key per turn of whichever event loop runs: each key is
+            // typed while the windows the ones before it opened come up.
+            auto next = std::make_shared<std::function<void()>>();
+            auto typed = std::make_shared<int>(0);
+            std::weak_ptr<std::function<void()>> self = next;
+            *next = [this, done, self, typed, keys, way] {
+                if (*typed >= keys.size()) {
+                    *done = true;
+                    return;
+                }
+                const auto [key, text] = KeyOf(keys[(*typed)++]);
+                if (auto again = self.lock()) QTimer::singleShot(0, frm_.get(), *again);
+                QWindow* window =
+                    way == Way::MainWindow ? frm_->windowHandle() : QGuiApplication::focusWindow();
+                if (window == nullptr) window = frm_->windowHandle();
+                QTest::keyClick(window, static_cast<Qt::Key>(key));
+            };
+            QTimer::singleShot(0, frm_.get(), *next);
+            QTest::qWaitFor([&] { return *done; }, 10000);
+        }
+        QTest::qWaitFor([&] { return *done && !box_->isVisible() && !entry_->isVisible(); }, 10000);
+        rescue.stop();
+        EXPECT_TRUE(*done);
+        EXPECT_FALSE(stuck) << "a window waited for a key that was lost: " << keys.toStdString();
+        EXPECT_FALSE(box_->isVisible());
+        EXPECT_FALSE(entry_->isVisible());
+    }
+
+    void TypeEverySequence(Way way) {
+        for (int round = 0; round < 4; ++round) {
+            const int row = round * 4;
+            Type(1, row, "ld x5\r", way);
+            EXPECT_EQ(Kind(1, row), CellKind::kOpenContact) << round;
+            EXPECT_EQ(First(1, row), "X5") << round;
+            if (HasFailure()) return;
+            Type(2, row, "ani m10\r", way);
+            EXPECT_EQ(Kind(2, row), CellKind::kClosedContact) << round;
+            EXPECT_EQ(First(2, row), "M10") << round;
+            if (HasFailure()) return;
+            Type(3, row, "out y3\r", way);
+            EXPECT_EQ(Kind(12, row), CellKind::kCoil) << round;
+            EXPECT_EQ(First(12, row), "Y3") << round;
+            if (HasFailure()) return;
+            Type(1, row + 1, "mov k1 d0\r", way);
+            EXPECT_EQ(Kind(12, row + 1), CellKind::kFunctionBox) << round;
+            EXPECT_EQ(First(12, row + 1), "MOV K1 D0") << round;
+            if (HasFailure()) return;
+            Type(1, row + 2, "ld> d0 k5\r", way);
+            EXPECT_EQ(Symbol(Kind(1, row + 2)), CellKind::kCompareContact) << round;
+            EXPECT_EQ(First(1, row + 2), "> D0 K5") << round;
+            if (HasFailure()) return;
+            Type(3, row + 2, "end\r", way);
+            EXPECT_EQ(First(12, row + 2), "END") << round;
+            if (HasFailure()) return;
+        }
+        EXPECT_EQ(messages_.Count(), 0u) << messages_.Last().text;
+    }
+};
+
+TEST_F(TypeAhead, KeysQueuedForTheGridReachTheBoxAndTheDialog) {
+    TypeEverySequence(Way::PostedToGrid);
+}
+
+TEST_F(TypeAhead, KeysTheMainWindowStillReceivesReachTheBoxAndTheDialog) {
+    TypeEverySequence(Way::MainWindow);
+}
+
+TEST_F(TypeAhead, KeysFollowingTheKeyboardFocusReachTheBoxAndTheDialog) {
+    TypeEverySequence(Way::FocusWindow);
 }
 
 }  // namespace

@@ -4,11 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+#include <QStyleFactory>
+#include <memory>
 
 #include "online/LinkSettings.h"
 
@@ -95,6 +100,40 @@ TEST_F(SetCOMproTest, OkKeepsPortAndRateAndCancelKeepsNothing) {
     EXPECT_EQ(dialog.Baud_rateSET()->currentIndex(), 3);
     EXPECT_EQ(dialog.Compro()->currentIndex(), 8) << "above 7 is Ethernet";
     dialog.BitBtn3()->click();
+}
+
+// Pixels of the port box's text field darker than its white background.
+int TextPixels(QComboBox* box) {
+    const QImage image = box->grab().toImage();
+    int dark = 0;
+    for (int y = 3; y < image.height() - 3; ++y) {
+        for (int x = 3; x < image.width() / 2; ++x)
+            dark += qGray(image.pixel(x, y)) < 128 ? 1 : 0;
+    }
+    return dark;
+}
+
+TEST_F(SetCOMproTest, ThePortBoxShowsTheChosenPortWhileItHasTheFocus) {
+    // The box has the focus when the dialog opens; in the classic style a
+    // focused box draws its text in the selection colour.
+    for (const char* styleName : {"Windows", "Fusion"}) {
+        std::unique_ptr<QStyle> style(QStyleFactory::create(styleName));
+        ASSERT_NE(style, nullptr) << styleName;
+        for (std::uint8_t port : {0, 2, 8}) {
+            TheLinkSettings().comPortIndex = port;
+            TsetCOMpro dialog;
+            dialog.setStyle(style.get());
+            for (QWidget* child : dialog.findChildren<QWidget*>())
+                child->setStyle(style.get());
+            dialog.show();
+            dialog.Compro()->setFocus();
+            QApplication::processEvents();
+            ASSERT_TRUE(dialog.Compro()->hasFocus());
+            EXPECT_GT(TextPixels(dialog.Compro()), 20)
+                << styleName << ": " << dialog.Compro()->currentText().toStdString();
+            dialog.BitBtn3()->click();
+        }
+    }
 }
 
 }  // namespace
