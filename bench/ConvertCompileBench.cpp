@@ -130,7 +130,8 @@ bool LargeRungFigures() {
 class Quiet : public vx::StageView {
   public:
     void ShowProgress(int, const std::string&) override {}
-    void ShowStatus(int, const std::string&) override {}
+    void ShowState(const std::string&) override {}
+    void RefreshClock() override {}
     void SetMessages(const std::string& text) override { messages += text; }
     void AddMessage(const std::string& line) override { messages += line + "\n"; }
     void ShowMessagePane(vx::PaneColour) override {}

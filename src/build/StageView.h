@@ -14,8 +14,10 @@ class StageView {
     virtual ~StageView() = default;
     // The progress window's gauge (0-49, 50 = full) and label.
     virtual void ShowProgress(int gauge, const std::string& label) = 0;
-    // Panel 1 (state) or 5 (date and time) of the main window's status bar.
-    virtual void ShowStatus(int panel, const std::string& text) = 0;
+    // Panel 1 of the main window's status bar: what the job is doing.
+    virtual void ShowState(const std::string& text) = 0;
+    // Panel 5: the clock, in the main window's own format.
+    virtual void RefreshClock() = 0;
     // The message pane's text: replaced, or one line appended.
     virtual void SetMessages(const std::string& text) = 0;
     virtual void AddMessage(const std::string& line) = 0;

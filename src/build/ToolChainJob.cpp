@@ -1,6 +1,5 @@
 #include "build/ToolChainJob.h"
 
-#include <ctime>
 #include <filesystem>
 #include <system_error>
 
@@ -31,15 +30,6 @@ bool IsUtf8(std::string_view text) {
         }
     }
     return true;
-}
-
-std::string DateTimeText() {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    char text[40];
-    std::strftime(text, sizeof text, "%Y-%m-%d  %H:%M:%S ", &local);
-    return text;
 }
 
 int FileSize(const std::string& path) {
@@ -107,8 +97,8 @@ bool ToolChainJob::Poll() {
     static const char* const kDots[] = {"", ".", "..", "..."};
     const std::string progress = ProgressWord() + kDots[(poll_ % 20) / 5];
     view_.ShowProgress(poll_ % 50, progress);
-    view_.ShowStatus(1, " " + progress);
-    if (poll_ % 10 == 0) view_.ShowStatus(5, DateTimeText());
+    view_.ShowState(" " + progress);
+    if (poll_ % 10 == 0) view_.RefreshClock();
 
     const CommandChain::State state = chain_.Poll();
     if (state == CommandChain::State::Running) return true;

@@ -24,7 +24,8 @@ namespace vx {
 class FunctionStageView : public StageView {
   public:
     std::function<void(int, const std::string&)> progress;
-    std::function<void(int, const std::string&)> status;
+    std::function<void(const std::string&)> state;
+    std::function<void()> clock;
     std::function<void(const std::string&)> setMessages;
     std::function<void(const std::string&)> addMessage;
     std::function<void(PaneColour)> showPane;
@@ -33,8 +34,11 @@ class FunctionStageView : public StageView {
     void ShowProgress(int gauge, const std::string& label) override {
         if (progress) progress(gauge, label);
     }
-    void ShowStatus(int panel, const std::string& text) override {
-        if (status) status(panel, text);
+    void ShowState(const std::string& text) override {
+        if (state) state(text);
+    }
+    void RefreshClock() override {
+        if (clock) clock();
     }
     void SetMessages(const std::string& text) override {
         if (setMessages) setMessages(text);
@@ -59,7 +63,8 @@ class TProgressFrm : public QDialog, public StageView {
 
     // StageView: the gauge and label here, the rest to the main window.
     void ShowProgress(int gauge, const std::string& label) override;
-    void ShowStatus(int panel, const std::string& text) override { host_.ShowStatus(panel, text); }
+    void ShowState(const std::string& text) override { host_.ShowState(text); }
+    void RefreshClock() override { host_.RefreshClock(); }
     void SetMessages(const std::string& text) override { host_.SetMessages(text); }
     void AddMessage(const std::string& line) override { host_.AddMessage(line); }
     void ShowMessagePane(PaneColour colour) override { host_.ShowMessagePane(colour); }

@@ -115,14 +115,8 @@ QHBoxLayout* TitleRow(QWidget* pane, QWidget* title) {
 FunctionStageView MainStageView(TMainFrm& frm, QWidget* pane, QPlainTextEdit* memo2,
                                 QPlainTextEdit* memo1) {
     FunctionStageView view;
-    view.status = [&frm](int panel, const std::string& text) {
-        // A job's time stamp refreshes the clock in the main window's format.
-        if (panel == TMainFrm::kClockPanel) {
-            frm.RefreshClockPanel();
-        } else {
-            frm.StatusPanel(panel)->setText(Q(text));
-        }
-    };
+    view.state = [&frm](const std::string& text) { frm.StatusPanel(1)->setText(Q(text)); };
+    view.clock = [&frm] { frm.RefreshClockPanel(); };
     view.setMessages = [=](const std::string& text) { memo2->setPlainText(Q(text)); };
     view.addMessage = [=](const std::string& line) { AddLines(memo2, {Q(line)}); };
     view.showPane = [=](PaneColour colour) {

@@ -121,9 +121,8 @@ TEST_F(Client_OptFrmTest, UntickingKeepsTheName) {
 class Host : public StageView {
   public:
     void ShowProgress(int, const std::string&) override {}
-    void ShowStatus(int panel, const std::string& text) override {
-        if (panel == 1) status = text;
-    }
+    void ShowState(const std::string& text) override { status = text; }
+    void RefreshClock() override {}
     void SetMessages(const std::string&) override {}
     void AddMessage(const std::string&) override {}
     void ShowMessagePane(PaneColour) override {}

@@ -99,7 +99,7 @@ class MainBuildTest : public testing::Test {
         frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
         QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
         frm->show();
-        EXPECT_TRUE(started.wait(3000));
+        EXPECT_TRUE(started.wait(test::kStateWaitMs));
         return frm;
     }
 
@@ -247,7 +247,7 @@ TEST_F(MainBuildTest, F5ImageRunsAndF8MonitorsAndForcesIt) {
     };
     frm->Item("NStakeoutON")->trigger();
     ASSERT_TRUE(frm->Monitoring());
-    VX_WAIT_TRUE(energised(12, 1), 5000);
+    VX_WAIT_TRUE(energised(12, 1), test::kStateWaitMs);
     EXPECT_TRUE(energised(1, 1)) << "M1 is off: the closed contact conducts";
     EXPECT_FALSE(energised(12, 0));
     EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith(" COM1 "));
@@ -255,7 +255,7 @@ TEST_F(MainBuildTest, F5ImageRunsAndF8MonitorsAndForcesIt) {
     // Force M0 on and M1 on through the link: the controller's outputs follow.
     EXPECT_TRUE(Modbus_Write_B_relay(1, 0, 5));
     EXPECT_TRUE(Modbus_Write_B_relay(1, 1, 5));
-    VX_WAIT_TRUE(energised(12, 0) && !energised(12, 1), 5000);
+    VX_WAIT_TRUE(energised(12, 0) && !energised(12, 1), test::kStateWaitMs);
     EXPECT_EQ(board.Byte("Y", 0).value_or(0), 1);
     EXPECT_EQ(board.Byte("Y", 1).value_or(1), 0);
 

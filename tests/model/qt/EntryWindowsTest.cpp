@@ -42,7 +42,7 @@ class EntryWindows : public testing::Test {
         frm_->Dialogs().startPage = [] {};
         QSignalSpy started(frm_.get(), &TMainFrm::StartTimerFired);
         frm_->show();
-        ASSERT_TRUE(started.wait(3000));
+        ASSERT_TRUE(started.wait(test::kStateWaitMs));
         frm_->FileNewItemClick();
         ASSERT_FALSE(frm_->CoverShown());
         box_ = frm_->findChild<TKeyInputFrm*>();
@@ -546,7 +546,7 @@ class TypeAhead : public EntryWindows {
         frm_->LadderEdit()->SetCursor(column, row);
         frm_->activateWindow();
         frm_->LadderEdit()->setFocus();
-        VX_WAIT_TRUE(QGuiApplication::focusWindow() == frm_->windowHandle(), 2000);
+        VX_WAIT_TRUE(QGuiApplication::focusWindow() == frm_->windowHandle(), test::kStateWaitMs);
         bool stuck = false;
         QTimer rescue;
         QObject::connect(&rescue, &QTimer::timeout, [&] {
@@ -554,7 +554,7 @@ class TypeAhead : public EntryWindows {
             if (entry_->isVisible()) entry_->reject();
             if (box_->isVisible()) box_->reject();
         });
-        rescue.start(3000);
+        rescue.start(15000);  // far beyond typing ten keys, even on a busy machine
         auto done = std::make_shared<bool>(false);
         if (way == Way::PostedToGrid) {
             for (QChar c : keys) {
@@ -585,9 +585,10 @@ class TypeAhead : public EntryWindows {
                 QTest::keyClick(window, static_cast<Qt::Key>(key));
             };
             QTimer::singleShot(0, frm_.get(), *next);
-            QTest::qWaitFor([&] { return *done; }, 10000);
+            (void)QTest::qWaitFor([&] { return *done; }, test::kStateWaitMs);
         }
-        QTest::qWaitFor([&] { return *done && !box_->isVisible() && !entry_->isVisible(); }, 10000);
+        (void)QTest::qWaitFor([&] { return *done && !box_->isVisible() && !entry_->isVisible(); },
+                              test::kStateWaitMs);
         rescue.stop();
         EXPECT_TRUE(*done);
         EXPECT_FALSE(stuck) << "a window waited for a key that was lost: " << keys.toStdString();
