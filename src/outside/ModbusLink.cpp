@@ -4,8 +4,6 @@
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -37,16 +35,6 @@ constexpr ModbusArea kAreas[] = {
 
 modbus_t* Ctx(void* context) {
     return static_cast<modbus_t*>(context);
-}
-
-// Whether the device file is the slave side of a pseudo-terminal: character
-// major 136-143 (Unix98 ptys) or 3 (the old BSD ones), after the Linux
-// kernel's list of devices.
-bool IsPseudoTerminal(const std::string& path) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0 || !S_ISCHR(st.st_mode)) return false;
-    const unsigned int m = major(st.st_rdev);
-    return m == 3 || (m >= 136 && m <= 143);
 }
 
 std::optional<int> TcpPortNumber(const std::string& text) {

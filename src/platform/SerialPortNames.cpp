@@ -1,5 +1,8 @@
 #include "platform/SerialPortNames.h"
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 #include <cstdlib>
 #include <map>
 #include <mutex>
@@ -23,6 +26,14 @@ Overrides& TheOverrides() {
 }
 
 constexpr int kSettingsPorts = 32;  // keys looked for in the settings file
+
+// Character majors 136-143 (Unix98 ptys) or 3 (the old BSD ones), after the
+// Linux kernel's list of devices.
+bool IsPseudoTerminalDevice(const struct stat& st) {
+    if (!S_ISCHR(st.st_mode)) return false;
+    const unsigned group = major(st.st_rdev);
+    return group == 3 || (group >= 136 && group <= 143);
+}
 
 }  // namespace
 
@@ -67,6 +78,16 @@ void SetSerialPortSetting(int port, const std::string& path) {
     } else {
         overrides.paths[port] = path;
     }
+}
+
+bool IsPseudoTerminal(int fd) {
+    struct stat st {};
+    return fstat(fd, &st) == 0 && IsPseudoTerminalDevice(st);
+}
+
+bool IsPseudoTerminal(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && IsPseudoTerminalDevice(st);
 }
 
 }  // namespace vx

@@ -32,4 +32,10 @@ void LoadSerialPortSettings(const std::string& settingsFile);
 // Sets or (with an empty path) clears the settings override of one port.
 void SetSerialPortSetting(int port, const std::string& path);
 
+// Whether the open descriptor, or the device file, is the slave side of a
+// pseudo-terminal (a simulator's port): such a port has no line under it and
+// refuses settings a real serial device takes, parity among them.
+bool IsPseudoTerminal(int fd);
+bool IsPseudoTerminal(const std::string& path);
+
 }  // namespace vx

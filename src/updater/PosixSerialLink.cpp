@@ -4,13 +4,13 @@
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <sys/sysmacros.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cerrno>
 #include <climits>
+
+#include "platform/SerialPortNames.h"
 
 namespace vx {
 namespace {
@@ -127,13 +127,6 @@ bool FillTermios(const LineSettings& s, termios& tio, bool* customRate) {
     cfsetospeed(&tio, rate);
     if (customRate) *customRate = custom;
     return true;
-}
-
-bool IsPseudoTerminal(int fd) {
-    struct stat st {};
-    if (fstat(fd, &st) != 0 || !S_ISCHR(st.st_mode)) return false;
-    const unsigned group = major(st.st_rdev);
-    return (group >= 136 && group <= 143) || group == 3;
 }
 
 bool PosixSerialLink::Open(const std::string& device) {

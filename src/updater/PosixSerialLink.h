@@ -64,9 +64,6 @@ class PosixSerialLink final : public SerialLink {
 // bits (a UART gives one and a half stop bits only for 5-bit bytes).
 bool FillTermios(const LineSettings& settings, termios& tio, bool* customRate);
 
-// Whether the descriptor is the slave side of a pseudo-terminal.
-bool IsPseudoTerminal(int fd);
-
 // Sets a rate that has no B constant on the open terminal.
 bool SetCustomRate(int fd, int baud);
 

@@ -8,6 +8,7 @@
 #include <unistd.h>
 
 #include "FakeLink.h"
+#include "platform/SerialPortNames.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 #include "updater/PosixSerialLink.h"
