@@ -1,18 +1,11 @@
 #include "updater/STM.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "platform/MessageBox.h"
 
 namespace vx {
 namespace {
-
-constexpr std::size_t kBlockSize = 256;  // the most one Write Memory takes
-constexpr std::size_t kPageSize = 2048;
-constexpr std::size_t kMostPages = 127;
-constexpr std::size_t kSectorSizes[] = {16 * 1024, 16 * 1024,  16 * 1024,  16 * 1024,
-                                        64 * 1024, 128 * 1024, 128 * 1024, 128 * 1024};
 
 constexpr const char* kSearching = "正在查找PLC。。。";
 constexpr const char* kConnected = "已成功连接";
@@ -23,75 +16,12 @@ constexpr const char* kReadProtected = "PLC 芯片处于读保护状态，无法
 constexpr const char* kLoadFailed = "下载文件读取失败！";
 constexpr const char* kEmptyImage = "下载文件为空，不能下载！";
 
-std::size_t PageCount(std::size_t imageSize) {
-    return std::min(imageSize / kPageSize + 1, kMostPages);
-}
-
-std::size_t SectorCount(std::size_t imageSize) {
-    const std::size_t k = imageSize / 1024 + 1;
-    std::size_t sectors = 1;
-    if (k > 16) sectors = 2;
-    if (k > 32) sectors = 3;
-    if (k > 48) sectors = 4;
-    if (k > 64) sectors = 5;
-    if (k > 128) sectors = 6;
-    if (k > 256) sectors = 7;
-    if (k > 384) sectors = 8;
-    return sectors;
-}
-
-std::uint8_t Xor(const std::vector<std::uint8_t>& bytes) {
-    std::uint8_t x = 0;
-    for (std::uint8_t b : bytes)
-        x ^= b;
-    return x;
-}
-
 std::string TooLargeFor(std::size_t size, std::size_t coverage) {
     return "下载文件太大（" + std::to_string(size) + " 字节），超出可擦除的 " +
            std::to_string(coverage) + " 字节，不能下载！";
 }
 
-std::string Hex4(unsigned value) {
-    char text[8];
-    std::snprintf(text, sizeof text, "%04X", value & 0xFFFFu);
-    return text;
-}
-
 }  // namespace
-
-std::vector<std::uint8_t> PageEraseList(std::size_t imageSize) {
-    const std::size_t pages = PageCount(imageSize);
-    std::vector<std::uint8_t> list;
-    list.push_back(static_cast<std::uint8_t>(pages - 1));
-    for (std::size_t page = 0; page < pages; ++page)
-        list.push_back(static_cast<std::uint8_t>(page));
-    list.push_back(Xor(list));
-    return list;
-}
-
-std::vector<std::uint8_t> SectorEraseList(std::size_t imageSize) {
-    const std::size_t sectors = SectorCount(imageSize);
-    std::vector<std::uint8_t> list{0x00, static_cast<std::uint8_t>(sectors - 1)};
-    for (std::size_t sector = 0; sector < sectors; ++sector) {
-        list.push_back(0x00);
-        list.push_back(static_cast<std::uint8_t>(sector));
-    }
-    list.push_back(Xor(list));
-    return list;
-}
-
-std::size_t EraseCoverage(bool pageMode, std::size_t imageSize) {
-    if (pageMode) return PageCount(imageSize) * kPageSize;
-    std::size_t bytes = 0;
-    for (std::size_t sector = 0; sector < SectorCount(imageSize); ++sector)
-        bytes += kSectorSizes[sector];
-    return bytes;
-}
-
-std::size_t LargestErasePlan() {
-    return std::max(EraseCoverage(true, kImageBufferSize), EraseCoverage(false, kImageBufferSize));
-}
 
 std::size_t ExpectedReplyLength(int state, bool pageMode) {
     switch (state) {
@@ -100,7 +30,7 @@ std::size_t ExpectedReplyLength(int state, bool pageMode) {
         case 3:
             return 5;  // ACK, count 1, product ID (2 bytes), ACK
         case 6:
-            return pageMode ? 5 : 3;  // ACK and the 4 or 2 bytes read
+            return 1 + ChipInfoRead(pageMode).count;  // ACK and the bytes read
         default:
             return 1;
     }
@@ -265,21 +195,20 @@ void TSTMForm::Timer5Timer() {
             host_.ShowStatus(kConnected);
             SessionState = 2;
             IdleTicks = 0;
-            SendStep({0x00, 0xFF});  // Get
+            SendStep(CommandFrame(kBootGet));
             return;
         case 2:
-            if (f[0] == kBootAck && f[1] == 11 && f[3] == 0x00 && f[14] == kBootAck) {
-                const std::string version =
-                    "Boot:" + std::to_string(f[2] >> 4) + "." + std::to_string(f[2] & 0x0F);
+            if (const auto bootVersion = ParseGetReply(f.data(), expected)) {
+                const std::string version = BootVersionText(*bootVersion);
                 host_.ShowStatus(version);
                 host_.ShowProgressHint(version);
                 SessionState = 3;
                 IdleTicks = 0;
-                SendStep({0x02, 0xFD});  // Get ID
+                SendStep(CommandFrame(kBootGetId));
             }
             return;
         case 3:
-            if (f[0] == kBootAck && f[1] == 1 && f[4] == kBootAck) AcceptIdentity();
+            if (ParseGetIdReply(f.data(), expected)) AcceptIdentity();
             return;
         case 4:
             if (f[0] == kBootNack) {
@@ -291,31 +220,19 @@ void TSTMForm::Timer5Timer() {
             if (f[0] != kBootAck) return;
             SessionState = 5;
             IdleTicks = 0;
-            if (PageEraseMode) {
-                SendStep({0x1F, 0xFF, 0xF7, 0xE0, 0xF7});
-            } else {
-                SendStep({0x1F, 0xFF, 0x77, 0xDE, 0x49});
-            }
+            SendStep(AddressFrame(ChipInfoRead(PageEraseMode).address));
             return;
         case 5:
             if (f[0] != kBootAck) return;
             SessionState = 6;
             IdleTicks = 0;
-            if (PageEraseMode) {
-                SendStep({0x03, 0xFC});
-            } else {
-                SendStep({0x01, 0xFE});
-            }
+            SendStep(ReadLengthFrame(ChipInfoRead(PageEraseMode).count));
             return;
         case 6:
             if (f[0] != kBootAck) return;
             SessionState = 7;
             IdleTicks = 0;
-            if (PageEraseMode) {
-                SendStep({0x43, 0xBC});  // Erase
-            } else {
-                SendStep({0x44, 0xBB});  // Extended Erase
-            }
+            SendStep(CommandFrame(EraseCommand(PageEraseMode)));
             return;
         case 7:
             if (f[0] == kBootAck) StartErase();
@@ -324,19 +241,13 @@ void TSTMForm::Timer5Timer() {
             if (f[0] != kBootAck) return;
             SessionState = 9;
             IdleTicks = 0;
-            SendStep({0x31, 0xCE});  // Write Memory
+            SendStep(CommandFrame(kBootWriteMemory));
             return;
-        case 9: {
+        case 9:
             if (f[0] != kBootAck) return;
             SessionState = 10;
-            std::vector<std::uint8_t> address{static_cast<std::uint8_t>(WriteAddress >> 24),
-                                              static_cast<std::uint8_t>(WriteAddress >> 16),
-                                              static_cast<std::uint8_t>(WriteAddress >> 8),
-                                              static_cast<std::uint8_t>(WriteAddress)};
-            address.push_back(Xor(address));
-            SendStep(address);
+            SendStep(AddressFrame(WriteAddress));
             return;
-        }
         case 10:
             if (f[0] == kBootAck) SendNextBlock();
             return;
@@ -350,24 +261,18 @@ void TSTMForm::Timer5Timer() {
 }
 
 void TSTMForm::AcceptIdentity() {
-    const std::string id = Hex4(static_cast<unsigned>(FrameBuffer[2] << 8 | FrameBuffer[3]));
-    if (id == "0414") {
-        host_.ShowStatus("F10x");
-        PageEraseMode = true;
-    } else if (id == "0411") {
-        host_.ShowStatus("F20x");
-        PageEraseMode = false;
-    } else if (id == "0413") {
-        host_.ShowStatus("F40x");
-        PageEraseMode = false;
+    const auto productId = static_cast<std::uint16_t>(FrameBuffer[2] << 8 | FrameBuffer[3]);
+    const ChipFamily family = ChipFamilyOf(productId);
+    PageEraseMode = family.pageMode;
+    if (!family.name.empty()) {
+        host_.ShowStatus(family.name);
     } else {
-        host_.ShowStatus("Fxxx：未知芯片 ID " + id + "，按 2KB 页擦除");
-        PageEraseMode = true;
+        host_.ShowStatus("Fxxx：未知芯片 ID " + ProductIdText(productId) + "，按 2KB 页擦除");
     }
     if (!ImageFitsChip()) return;
     SessionState = 4;
     IdleTicks = 0;
-    SendStep({0x11, 0xEE});  // Read Memory
+    SendStep(CommandFrame(kBootReadMemory));
 }
 
 bool TSTMForm::LoadAndCheckImage() {
@@ -408,22 +313,14 @@ void TSTMForm::StartErase() {
     BytesLeft = size;
     SessionState = 8;
     IdleTicks = 0;
-    if (!SendStep(PageEraseMode ? PageEraseList(size) : SectorEraseList(size))) return;
+    if (!SendStep(EraseList(PageEraseMode, size))) return;
     host_.ShowStatus(kErasing);
 }
 
 void TSTMForm::SendNextBlock() {
-    const std::size_t n = std::min(BytesLeft, kBlockSize);
-    // Flash takes whole 32-bit words: the last block is filled up with 0xFF,
-    // the value of erased flash.
-    const std::size_t padded = (n + 3) & ~std::size_t{3};
-    std::vector<std::uint8_t> frame;
-    frame.reserve(padded + 2);
-    frame.push_back(static_cast<std::uint8_t>(padded - 1));
-    frame.insert(frame.end(), ImageBuffer.begin() + static_cast<std::ptrdiff_t>(WriteOffset),
-                 ImageBuffer.begin() + static_cast<std::ptrdiff_t>(WriteOffset + n));
-    frame.resize(padded + 1, 0xFF);
-    frame.push_back(Xor(frame));
+    const std::size_t n = std::min(BytesLeft, kBootBlockSize);
+    // The last block is filled up to whole words with erased flash's 0xFF.
+    const std::vector<std::uint8_t> frame = WriteBlockFrame(ImageBuffer.data() + WriteOffset, n);
 
     WriteAddress += static_cast<std::uint32_t>(n);
     WriteOffset += n;

@@ -13,6 +13,9 @@
 // has told its ID, before the option read and the erase: a refusal after the
 // erase command would leave the chip waiting for its erase list.
 //
+// The frames, the reply checks, the chip families and the erase plans are the
+// boot-loader protocol's (BootProtocol), which the tool's downloader shares.
+//
 // The session runs from three timers: the synchronisation timer (100 ms), the
 // command machine (2 ms), which acts once the reply of the current state has
 // arrived in the port component's accumulator, and the idle watch (1 s), which
@@ -26,18 +29,12 @@
 #include <string>
 #include <vector>
 
+#include "updater/BootProtocol.h"
 #include "updater/Qel_ComDrv.h"
 #include "updater/SerialLink.h"
 #include "updater/Timers.h"
 
 namespace vx {
-
-inline constexpr std::uint8_t kBootAck = 0x79;
-inline constexpr std::uint8_t kBootNack = 0x1F;
-inline constexpr std::uint8_t kBootSync = 0x7F;
-inline constexpr std::uint32_t kFlashStart = 0x08000000;
-// The most image the session holds.
-inline constexpr std::size_t kImageBufferSize = 1024 * 1024;
 
 // The outcome of loading the image to send.
 struct ImageLoad {
@@ -62,18 +59,6 @@ class SessionHost {
     virtual void CloseMainWindow() = 0;
 };
 
-// The erase list sent after the Erase command (page mode): pages - 1, the page
-// numbers from 0, and their XOR; pages = size div 2048 + 1, at most 127.
-std::vector<std::uint8_t> PageEraseList(std::size_t imageSize);
-// The erase list sent after the Extended Erase command (sector mode): the
-// sector count - 1 and each sector number from 0 as 16-bit values, then the
-// XOR of all these bytes. The count follows the 16/16/16/16/64/128 KB sectors.
-std::vector<std::uint8_t> SectorEraseList(std::size_t imageSize);
-// Bytes of flash from 0x08000000 that the erase list for an image of this size
-// erases.
-std::size_t EraseCoverage(bool pageMode, std::size_t imageSize);
-// The most flash an erase list can cover in either mode (8 sectors, 512 KB).
-std::size_t LargestErasePlan();
 // The reply length the command machine waits for in a state (1-11).
 std::size_t ExpectedReplyLength(int state, bool pageMode);
 
