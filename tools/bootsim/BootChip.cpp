@@ -460,6 +460,9 @@ void BootChip::WriteDone() {
             }
         }
         std::copy(data.begin(), data.end(), flash_.begin() + static_cast<std::ptrdiff_t>(offset));
+        for (std::uint32_t weak : weakCells_) {
+            if (weak >= offset && weak < offset + length) flash_[weak] ^= 0x01;
+        }
     } else if (InRam(address_, length)) {
         std::copy(data.begin(), data.end(),
                   ram_.begin() + static_cast<std::ptrdiff_t>(address_ - profile_.ramBase));

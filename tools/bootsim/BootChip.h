@@ -15,8 +15,9 @@
 // Write Protect are refused with NACK.
 //
 // Faults on the line around a chosen command can be added for tests: a stray
-// ACK that the chip never sent, or a host byte that arrives damaged. They are
-// chosen by the test, never drawn at random.
+// ACK that the chip never sent, or a host byte that arrives damaged; and weak
+// flash cells that store a wrong bit. They are chosen by the test, never
+// drawn at random.
 #pragma once
 
 #include <cstdint>
@@ -102,6 +103,10 @@ class BootChip {
     void SetReadProtection(bool on) { readProtected_ = on; }
     bool ReadProtected() const { return readProtected_; }
     void AddLineFault(const LineFault& fault) { faults_.push_back(fault); }
+    // A weak flash cell: the byte at this offset from flashBase is stored with
+    // its lowest bit flipped whenever it is written, so that only reading the
+    // flash back shows the fault.
+    void AddWeakCell(std::uint32_t offset) { weakCells_.push_back(offset); }
     // Takes the stray bytes the line has brought since the last call. A line
     // that delays the chip's answers delivers these at once.
     std::vector<std::uint8_t> TakeStrayOutput();
@@ -165,6 +170,7 @@ class BootChip {
     bool readProtected_ = false;
     std::vector<std::uint8_t> bootNoise_;
     std::vector<LineFault> faults_;
+    std::vector<std::uint32_t> weakCells_;
     std::map<std::uint8_t, int> commandsTaken_;
     std::vector<std::uint8_t> stray_;
     int damageIn_ = -1;  // host bytes until the damaged one; -1 none pending
