@@ -122,6 +122,8 @@ class TMainFrm : public QMainWindow {
     void PLC2Click(bool fromMenu);
     // The compile command (F5; also run by the download command).
     void c1Click();
+    // The download command (F6, MainDownload.cpp).
+    void N12Click();
 
     // Ladder monitoring (MainOnline.cpp): F8 starts it when it is off and stops it when it is on.
     void NStakeoutONClick();
@@ -235,6 +237,7 @@ class TMainFrm : public QMainWindow {
     std::set<QString> unbuilt_;  // commands whose windows do not exist yet
 
     void ConnectOnline();
+    void ConnectDownload();
     void ApplyLinkSettings();
     void LadderRegionChanged();
     void N13Click();
