@@ -1,6 +1,8 @@
 // Flashes a 64 KB image into the simulated boot loader with the line paced at
-// the real byte time of 115200 baud 8E1 (11 bits a byte), once with Update's
-// session and once with stm32flash, and prints both times and their ratio.
+// the real byte time of 115200 baud 8E1 (11 bits a byte): with Update's
+// session and with stm32flash writing it, and with the tool's downloader (F6's
+// transfer) and stm32flash writing and verifying it. Prints the times and the
+// ratios.
 //
 //   updater_bench [--chip f10x|f40x] [--size BYTES]
 #include <sys/wait.h>
@@ -14,6 +16,8 @@
 #include <vector>
 
 #include "bootsim/PtyChip.h"
+#include "outside/BootDownload.h"
+#include "outside/DownloadRequest.h"
 #include "platform/MessageBox.h"
 #include "updater/PosixSerialLink.h"
 #include "updater/STM.h"
@@ -80,9 +84,36 @@ double RunUpdate(const ChipProfile& profile, const std::vector<std::uint8_t>& im
     return seconds;
 }
 
-// stm32flash on the paced line; seconds, negative on failure.
+// F6's transfer on the paced line, the reset pins wired as for Update;
+// seconds, negative on failure.
+double RunDownload(const ChipProfile& profile, const std::vector<std::uint8_t>& image,
+                   std::chrono::nanoseconds byteTime, std::size_t* hostBytes) {
+    PtyChip chip(profile, PtyOptions{byteTime, false});
+    if (!chip.Ok()) return -1;
+    chip.With([](BootChip& c) { c.StartProgram(); });
+    setenv("VXTORVIN_COM1", chip.DevicePath().c_str(), 1);
+    vx::PosixSerialLink link;
+    link.SetLineObserver([&](const vx::LineChange& change) {
+        if (change.line == vx::ModemLine::Dtr) chip.SetReset(change.raised);
+        if (change.line == vx::ModemLine::Rts) chip.SetBoot0(change.raised);
+    });
+    vx::BootDownload download(link, vx::TheSystemClock());
+    const auto start = std::chrono::steady_clock::now();
+    const vx::DownloadOutcome outcome = download.Run(0, image);
+    const double seconds = Seconds(std::chrono::steady_clock::now() - start).count();
+    *hostBytes = chip.Received().size();
+    if (!outcome.Ok() || !FlashHolds(chip, image)) {
+        std::fprintf(stderr, "the download failed: %s\n",
+                     vx::DownloadMessage(outcome, false).c_str());
+        return -1;
+    }
+    return seconds;
+}
+
+// stm32flash on the paced line, writing and, with verify, reading back each
+// block; seconds, negative on failure.
 double RunStm32flash(const ChipProfile& profile, const std::vector<std::uint8_t>& image,
-                     std::chrono::nanoseconds byteTime, std::size_t* hostBytes) {
+                     std::chrono::nanoseconds byteTime, bool verify, std::size_t* hostBytes) {
     PtyChip chip(profile, PtyOptions{byteTime, true});
     if (!chip.Ok()) return -1;
     char folder[] = "/tmp/vxbench-XXXXXX";
@@ -94,8 +125,8 @@ double RunStm32flash(const ChipProfile& profile, const std::vector<std::uint8_t>
                   static_cast<std::streamsize>(image.size()));
     }
     const std::string log = std::string(folder) + "/log";
-    const std::string command =
-        "stm32flash -b 115200 -m 8n1 -w " + file + " " + chip.DevicePath() + " >" + log + " 2>&1";
+    const std::string command = "stm32flash -b 115200 -m 8n1 -w " + file + (verify ? " -v " : " ") +
+                                chip.DevicePath() + " >" + log + " 2>&1";
     const auto start = std::chrono::steady_clock::now();
     const int status = std::system(command.c_str());
     const double seconds = Seconds(std::chrono::steady_clock::now() - start).count();
@@ -147,9 +178,21 @@ int main(int argc, char** argv) {
         return 0;
     }
     std::size_t flashBytes = 0;
-    const double stm32flash = RunStm32flash(profile, image, byteTime, &flashBytes);
+    const double stm32flash = RunStm32flash(profile, image, byteTime, false, &flashBytes);
     if (stm32flash < 0) return 1;
     std::printf("stm32flash: %7.2f s  (%zu bytes sent)\n", stm32flash, flashBytes);
-    std::printf("Update / stm32flash: %.2f\n", update / stm32flash);
+    std::printf("Update / stm32flash: %.2f\n\n", update / stm32flash);
+
+    std::printf("Writing and reading back:\n");
+    std::size_t downloadBytes = 0;
+    const double download = RunDownload(profile, image, byteTime, &downloadBytes);
+    if (download < 0) return 1;
+    std::printf("F6 download:   %7.2f s  (%zu bytes sent; includes 0.11 s of reset waits)\n",
+                download, downloadBytes);
+    std::size_t verifyBytes = 0;
+    const double verified = RunStm32flash(profile, image, byteTime, true, &verifyBytes);
+    if (verified < 0) return 1;
+    std::printf("stm32flash -v: %7.2f s  (%zu bytes sent)\n", verified, verifyBytes);
+    std::printf("F6 download / stm32flash -v: %.2f (target 1.10 at most)\n", download / verified);
     return 0;
 }

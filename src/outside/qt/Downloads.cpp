@@ -58,6 +58,7 @@ TDownloadsFrm::TDownloadsFrm(int port, std::vector<std::uint8_t> image, bool chi
     progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
     progressBar1_->setRange(0, 100);
     progressBar1_->setValue(0);
+    progressBar1_->setTextVisible(false);  // the line above says how far the stage is
     cancelButton_ =
         new QPushButton(chinese_ ? QStringLiteral("取消(&C)") : QStringLiteral("&Cancel"), this);
     cancelButton_->setObjectName(QStringLiteral("CancelButton"));
