@@ -230,6 +230,20 @@ TEST(BootDownload, ARefusedBlockStartsTheTransferOverFromTheReset) {
     EXPECT_EQ(rig.chip.UnitsErased(), 2) << "erased again";
 }
 
+TEST(BootDownload, ACommandRefusedEveryTimeIsToldAfterThreeAttempts) {
+    // A chip that calls itself an F10x but takes only Extended Erase.
+    ChipProfile odd = ChipProfile::F10x();
+    odd.extendedErase = true;
+    Rig rig(odd);
+    const DownloadOutcome out = rig.Download(TestImage(1000));
+    EXPECT_EQ(out.error, DownloadError::Refused);
+    EXPECT_EQ(out.step, BootStep::Erase);
+    EXPECT_EQ(out.attempts, 3);
+    EXPECT_FALSE(out.flashTouched) << "the erase never began";
+    EXPECT_EQ(DownloadMessage(out, false), "The PLC refused Erase (NACK)!");
+    EXPECT_EQ(DownloadMessage(out, true), "PLC 拒绝了擦除（Erase）（NACK）！");
+}
+
 // A stray ACK after a command puts every later ACK one step behind; a damaged
 // block then slips through unnoticed by the ACKs. Never success over a wrong
 // flash, and the next attempt writes it whole.
