@@ -235,6 +235,8 @@ class TMainFrm : public QMainWindow {
     std::set<QString> unbuilt_;  // commands whose windows do not exist yet
 
     void ConnectOnline();
+    // The clock, information, analog/encoder, pulse test and CAN dialogs (MainUtility.cpp).
+    void ConnectUtilityWindows();
     void ApplyLinkSettings();
     void LadderRegionChanged();
     void N13Click();
