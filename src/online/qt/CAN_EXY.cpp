@@ -31,7 +31,7 @@ TCAN_EXYFrm::TCAN_EXYFrm(QWidget* parent, RegisterCalls& calls)
     : QDialog(parent), poller_(this, calls) {
     setObjectName(QStringLiteral("CAN_EXYFrm"));
     setWindowTitle(QString::fromUtf8(kCaption));
-    setFixedSize(452, 212);
+    setFixedSize(452, 174);
 
     Label(this, "Label1", "当前在线模块ID:", {16, 20, 120, 20});
     spinEdit1_ = new QSpinBox(this);
