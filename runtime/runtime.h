@@ -35,6 +35,11 @@ void RuntimeRunSubroutine(unsigned char n);
 void RuntimeTimerInterrupt(void);
 void RuntimeInputInterrupts(void);
 
+/* The controller's identity (identity.c): year and month of the kit's build,
+   its version and a serial number into D2090-D2094, at start. */
+#define RUNTIME_IDENTITY_REGISTER 2090
+void RuntimeIdentity(void);
+
 /* COM1 as the Modbus RTU slave (serial.c): SerialStart sets the port up
    from SysIni_TAB, SerialPoll answers a request that has come, between two
    scans. */

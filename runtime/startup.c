@@ -91,6 +91,7 @@ void Reset_Handler(void) {
         *to++ = *from++;
     for (unsigned int* to = &_sbss; to < &_ebss;)
         *to++ = 0;
+    RuntimeIdentity();
 
     SYST_RVR = 72000u - 1u; /* 1 ms at 72 MHz */
     SYST_CVR = 0;

@@ -101,6 +101,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectParameterWindows();
     ConnectOnline();
     ConnectDownload();
+    ConnectUtilityWindows();
 }
 
 TMainFrm::~TMainFrm() = default;
@@ -142,7 +143,7 @@ void TMainFrm::ConnectCommands() {
     // Commands whose windows are not part of the tool yet stay visible but disabled.
     // clang-format off
     for (const char* name : {"PrintItem", "N29", "P2", "MenuItem3", "LookupItem", "MenuItem1",
-                             "N14", "N15", "N26", "N30", "N31", "N32", "N43", "N44",
+                             "N26", "N30", "N43", "N44",
                              "FirmwareUpdateItem", "N46", "I5", "N61", "AboutItem"}) {
         // clang-format on
         Item(name)->setEnabled(false);

@@ -238,6 +238,8 @@ class TMainFrm : public QMainWindow {
 
     void ConnectOnline();
     void ConnectDownload();
+    // The clock, information, analog/encoder, pulse test and CAN dialogs (MainUtility.cpp).
+    void ConnectUtilityWindows();
     void ApplyLinkSettings();
     void LadderRegionChanged();
     void N13Click();

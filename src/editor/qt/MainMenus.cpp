@@ -111,7 +111,8 @@ void TMainFrm::BuildMenus() {
     AddItem(monitor, "NStakeoutON", "梯形图监控(&L)", QKeySequence(Qt::Key_F8));
     AddItem(monitor, "N30", "软元件内存(&D)", QKeySequence(Qt::Key_F9));
     AddItem(monitor, "N31", "特殊寄存器监视(&S)", QKeySequence(Qt::SHIFT | Qt::Key_F9));
-    AddItem(monitor, "N32", "脉冲测试(&P)", QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    AddItem(monitor, "N32", "PG高速测试界面(&P)", QKeySequence(Qt::SHIFT | Qt::Key_F10));
+    AddItem(monitor, "CanExyItem", "CAN扩展模块标定(&C)");
 
     QMenu* options = menu("Options1", "选项(&O)");
     AddItem(options, "PLC2", "系统参数设置(&S)", QKeySequence(Qt::Key_F10));

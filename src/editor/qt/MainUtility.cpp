@@ -1,0 +1,61 @@
+// The main window's openers of the online utility dialogs: the clock (F7),
+// the controller information (Shift+F2), the analog and encoder monitor
+// (Shift+F9), the pulse test (Shift+F10) and the CAN module calibration.
+//
+// Each refuses while ladder monitoring runs, since the dialog opens a link of
+// its own. All but the clock first close the device memory monitor, which
+// holds the link while it is shown; closing it may start ladder monitoring
+// again (when it was opened from there), and then the command refuses.
+#include "editor/qt/Main.h"
+#include "model/LadderProgram.h"
+#include "online/qt/AD_EN_Show.h"
+#include "online/qt/CAN_EXY.h"
+#include "online/qt/PG_Test.h"
+#include "online/qt/PLCInfo.h"
+#include "online/qt/SetRTC.h"
+#include "platform/MessageBox.h"
+
+namespace vx {
+
+void TMainFrm::ConnectUtilityWindows() {
+    auto* setRTC = new TSetRTCFrm(this);
+    // The device memory monitor is not wired to the clock yet: the clock
+    // always writes over a link of its own.
+    setRTC->SetMonitorLink({});
+    auto* plcInfo = new TPLCInfoFrm(this);
+    auto* adEn = new TAD_EN_Frm(this);
+    auto* pgTest = new TPG_TestFrm(this);
+    auto* canExy = new TCAN_EXYFrm(this);
+
+    // True (and told) while ladder monitoring runs.
+    auto refused = [this] {
+        if (!Monitoring()) return false;
+        ShowMessage({kProductTitle, Tr("请先退出梯形图监控 ！", "please exit ladder monitor! "),
+                     MsgIcon::Information, MsgButtons::Ok});
+        return true;
+    };
+    auto closeMemoryMonitor = [this] {
+        if (windows_.memoryMonitorShown && windows_.memoryMonitorShown() &&
+            windows_.closeMemoryMonitor)
+            windows_.closeMemoryMonitor();
+    };
+
+    connect(Item("N14"), &QAction::triggered, this, [=, this] {
+        if (!refused()) setRTC->open();
+    });
+    connect(Item("N15"), &QAction::triggered, this, [=, this] {
+        closeMemoryMonitor();
+        if (!refused()) plcInfo->RePLCInfo();
+    });
+    auto opener = [=, this](const char* item, QDialog* dialog) {
+        connect(Item(item), &QAction::triggered, this, [=, this] {
+            closeMemoryMonitor();
+            if (!refused()) dialog->open();
+        });
+    };
+    opener("N31", adEn);
+    opener("N32", pgTest);
+    opener("CanExyItem", canExy);
+}
+
+}  // namespace vx

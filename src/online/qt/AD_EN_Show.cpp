@@ -1,0 +1,101 @@
+#include "online/qt/AD_EN_Show.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QShowEvent>
+#include <QTabWidget>
+
+#include "model/LadderProgram.h"
+#include "online/AnalogEncoder.h"
+#include "online/RegisterPoll.h"
+
+namespace vx {
+
+TAD_EN_Frm::TAD_EN_Frm(QWidget* parent, RegisterCalls& calls)
+    : QDialog(parent), poller_(this, calls) {
+    setObjectName(QStringLiteral("AD_EN_Frm"));
+    setWindowTitle(QStringLiteral("AD&编码器监视"));
+    setFixedSize(330, 226);
+
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("WgPageControl1"));
+    pages_->setGeometry(8, 8, 314, 210);
+    const char* tabs[] = {"AD(12bit)", "AD(24bit)", "编码器", "关闭"};
+    const char* names[3][4] = {{"AD1", "AD2", "AD3", "AD4"},
+                               {"AD10", "AD11", "AD12", "AD13"},
+                               {"EN0", "EN1", "EN2", "EN3"}};
+    for (int t = 0; t < 4; ++t) {
+        auto* sheet = new QWidget;
+        sheet->setObjectName(QStringLiteral("TabSheet%1").arg(t + 1));
+        pages_->addTab(sheet, QString::fromUtf8(tabs[t]));
+        if (t == kCloseTab) break;
+        for (int row = 0; row < 4; ++row) {
+            const int n = t * 4 + row + 1;
+            auto* caption = new QLabel(QString::fromUtf8(names[t][row]), sheet);
+            caption->setObjectName(QStringLiteral("Label%1").arg(n));
+            caption->setGeometry(16, 18 + 38 * row, 110, 20);
+            auto* value = new QLineEdit(sheet);
+            value->setObjectName(QStringLiteral("Edit%1").arg(n));
+            value->setReadOnly(true);
+            value->setAlignment(Qt::AlignRight);
+            value->setGeometry(130, 14 + 38 * row, 150, 26);
+            captions_[Index(t, row)] = caption;
+            values_[Index(t, row)] = value;
+        }
+    }
+
+    connect(pages_, &QTabWidget::currentChanged, this, &TAD_EN_Frm::WgPageControl1Change);
+    connect(&poller_, &TRegisterPoller::Answered, this, &TAD_EN_Frm::ShowValues);
+}
+
+void TAD_EN_Frm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TAD_EN_Frm::FormShow() {
+    encoderBase_ = vx::EncoderBase(TheProgram().holdParamString);
+    const auto labels = EncoderLabels(encoderBase_);
+    for (int row = 0; row < 4; ++row)
+        captions_[Index(kEncoderTab, row)]->setText(
+            QString::fromStdString(labels[static_cast<std::size_t>(row)]));
+    {
+        const QSignalBlocker block(pages_);
+        pages_->setCurrentIndex(kAd12Tab);
+    }
+    for (QLineEdit* value : values_)
+        value->clear();
+    setWindowTitle(QStringLiteral("AD&编码器监视"));
+    poller_.Start(kAd12Start, kAnalogWords);
+}
+
+void TAD_EN_Frm::WgPageControl1Change(int tab) {
+    if (tab == kCloseTab) {
+        close();
+        return;
+    }
+    poller_.SetWindow(AnalogStart(tab, encoderBase_), kAnalogWords);
+}
+
+void TAD_EN_Frm::ShowValues(const QString& spinner) {
+    setWindowTitle(QStringLiteral("特殊寄存器监视 ") + spinner);
+    const int tab = pages_->currentIndex();
+    if (tab < 0 || tab >= kCloseTab) return;
+    // An encoder window past the image is never read: nothing new to show.
+    if (!RegisterWindowFits(poller_.WindowStart(), kAnalogWords)) return;
+    const auto texts = AnalogValues(tab, poller_.WindowStart(), TheDeviceImage());
+    for (int row = 0; row < 4; ++row)
+        values_[Index(tab, row)]->setText(
+            QString::fromStdString(texts[static_cast<std::size_t>(row)]));
+}
+
+void TAD_EN_Frm::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+void TAD_EN_Frm::FormClose() {
+    poller_.Stop();
+}
+
+}  // namespace vx

@@ -1,0 +1,162 @@
+#include "online/qt/CAN_EXY.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QTableWidget>
+
+#include "model/LadderProgram.h"
+#include "platform/MessageBox.h"
+#include "styling/qt/FlatSkin.h"
+
+namespace vx {
+namespace {
+
+constexpr const char* kCaption = "CAN_EXY模块标定";
+constexpr int kGridColumns = 7;
+
+QLabel* Label(QWidget* parent, const char* name, const char* text, QRect geometry) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(QString::fromUtf8(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+}  // namespace
+
+TCAN_EXYFrm::TCAN_EXYFrm(QWidget* parent, RegisterCalls& calls)
+    : QDialog(parent), poller_(this, calls) {
+    setObjectName(QStringLiteral("CAN_EXYFrm"));
+    setWindowTitle(QString::fromUtf8(kCaption));
+    setFixedSize(452, 174);
+
+    Label(this, "Label1", "当前在线模块ID:", {16, 20, 120, 20});
+    spinEdit1_ = new QSpinBox(this);
+    spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
+    spinEdit1_->setRange(0, kCanModules);
+    spinEdit1_->setReadOnly(true);
+    spinEdit1_->setButtonSymbols(QAbstractSpinBox::NoButtons);
+    spinEdit1_->setGeometry(140, 16, 60, 26);
+    label3_ = Label(this, "Label3", "XY:0", {212, 20, 80, 20});
+
+    Label(this, "Label4", "重新设置模块ID:", {16, 56, 120, 20});
+    spinEdit2_ = new QSpinBox(this);
+    spinEdit2_->setObjectName(QStringLiteral("SpinEdit2"));
+    spinEdit2_->setRange(1, kCanModules);
+    spinEdit2_->setGeometry(140, 52, 60, 26);
+    label5_ = Label(this, "Label5", "", {212, 56, 80, 20});
+    label5_->setText(QString::fromStdString(XyLabel(1)));
+
+    bitBtn2_ = new QPushButton(QString::fromUtf8(kCanUpdateCaption), this);
+    bitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
+    bitBtn2_->setGeometry(310, 50, 120, 30);
+
+    grid_ = new QTableWidget(2, kGridColumns, this);
+    grid_->setObjectName(QStringLiteral("Grid_EX_Show"));
+    grid_->horizontalHeader()->hide();
+    grid_->verticalHeader()->hide();
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSelectionMode(QAbstractItemView::NoSelection);
+    grid_->setFocusPolicy(Qt::NoFocus);
+    grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    for (int c = 0; c < kGridColumns; ++c)
+        grid_->setColumnWidth(c, 60);
+    for (int r = 0; r < 2; ++r) {
+        grid_->setRowHeight(r, 28);
+        for (int c = 0; c < kGridColumns; ++c) {
+            auto* item = new QTableWidgetItem(QStringLiteral("*"));
+            item->setTextAlignment(Qt::AlignCenter);
+            grid_->setItem(r, c, item);
+        }
+    }
+    grid_->setGeometry(14, 100, 60 * kGridColumns + 4, 2 * 28 + 4);
+
+    skin_ = new TFlatSkin(this);
+    skin_->SetActive(true);
+
+    connect(spinEdit2_, &QSpinBox::textChanged, this, &TCAN_EXYFrm::SpinEdit2Change);
+    connect(bitBtn2_, &QPushButton::clicked, this, &TCAN_EXYFrm::BitBtn2Click);
+    connect(&poller_, &TRegisterPoller::Answered, this, &TCAN_EXYFrm::Timer1Answer);
+}
+
+void TCAN_EXYFrm::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TCAN_EXYFrm::FormShow() {
+    setWindowTitle(QString::fromUtf8(kCaption));
+    EndUpdate();
+    onlineCount_ = 0;
+    poller_.Start(kCanStart, kCanWords);
+}
+
+void TCAN_EXYFrm::Timer1Answer(const QString& spinner) {
+    setWindowTitle(QString::fromUtf8(kCaption) + QStringLiteral(" ") + spinner);
+    const CanView view = CanViewOf(TheDeviceImage());
+    spinEdit1_->setValue(view.currentId);
+    label3_->setText(QString::fromStdString(XyLabel(view.currentId)));
+    for (int n = 0; n < kCanModules; ++n)
+        grid_->item(n / kGridColumns, n % kGridColumns)
+            ->setText(QString::fromStdString(view.cells[static_cast<std::size_t>(n)]));
+    onlineCount_ = view.onlineCount;
+    switch (update_.Answer(view.currentId)) {
+        case CanIdUpdate::Step::Done:
+            EndUpdate();
+            break;
+        case CanIdUpdate::Step::Resend:
+            SendCommand();
+            break;
+        default:
+            break;
+    }
+}
+
+void TCAN_EXYFrm::SpinEdit2Change() {
+    const int id = ModuleIdOfText(spinEdit2_->cleanText().toStdString());
+    label5_->setText(QString::fromStdString(XyLabel(id)));
+}
+
+void TCAN_EXYFrm::BitBtn2Click() {
+    if (!CanUpdateAllowed(onlineCount_)) {
+        ShowMessage({kProductTitle, kCanConditionMessage, MsgIcon::Exclamation, MsgButtons::Ok});
+        return;
+    }
+    update_.Start(ModuleIdOfText(spinEdit2_->cleanText().toStdString()));
+    bitBtn2_->setEnabled(false);
+    bitBtn2_->setText(QString::fromUtf8(kCanWaitCaption));
+    SendCommand();
+}
+
+void TCAN_EXYFrm::SendCommand() {
+    const std::uint16_t words[2] = {kCanSetIdCommand,
+                                    static_cast<std::uint16_t>(update_.Requested())};
+    if (poller_.Write(words, kCanCommandRegister, 2)) return;
+    // Also reached from a tick: the timer stops while the box is up.
+    const bool polling = poller_.Polling();
+    poller_.Timer1().stop();
+    EndUpdate();
+    ShowMessage({kProductTitle, "通信失败 ！", MsgIcon::Information, MsgButtons::Ok});
+    if (polling && isVisible()) poller_.Timer1().start();
+}
+
+void TCAN_EXYFrm::EndUpdate() {
+    update_.Cancel();
+    bitBtn2_->setText(QString::fromUtf8(kCanUpdateCaption));
+    bitBtn2_->setEnabled(true);
+}
+
+void TCAN_EXYFrm::done(int result) {
+    FormClose();
+    QDialog::done(result);
+}
+
+void TCAN_EXYFrm::FormClose() {
+    poller_.Stop();
+}
+
+}  // namespace vx
