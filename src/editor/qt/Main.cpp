@@ -92,6 +92,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectCommands();
     ConnectEditing();
     ConnectBuildWindows();
+    ConnectUpdateCommands();
     SetProjectCommandsEnabled(false);
     SetSaveEnabled(false);
     RefreshUndoButtons();
@@ -141,8 +142,8 @@ void TMainFrm::ConnectCommands() {
     // Commands whose windows are not part of the tool yet stay visible but disabled.
     // clang-format off
     for (const char* name : {"PrintItem", "N29", "P2", "MenuItem3", "LookupItem", "MenuItem1",
-                             "N12", "N14", "N15", "N26", "N30", "N31", "N32", "N43", "N44",
-                             "FirmwareUpdateItem", "N46", "I5", "N61", "AboutItem"}) {
+                             "N12", "N14", "N15", "N26", "N30", "N31", "N32", "N43",
+                             "N46", "I5", "N61", "AboutItem"}) {
         // clang-format on
         Item(name)->setEnabled(false);
         unbuilt_.insert(name);

@@ -96,6 +96,9 @@ class TMainFrm : public QMainWindow {
         // may start ladder monitoring again).
         std::function<bool()> memoryMonitorShown;
         std::function<void()> closeMemoryMonitor;
+        // The customer update package's save dialog, offered a name: the
+        // package folder, or nothing when cancelled.
+        std::function<std::optional<std::string>(const std::string& suggested)> packageFolder;
     };
     Windows& Dialogs() { return windows_; }
 
@@ -122,6 +125,9 @@ class TMainFrm : public QMainWindow {
     void PLC2Click(bool fromMenu);
     // The compile command (F5; also run by the download command).
     void c1Click();
+    // The customer update package (F12) and the firmware-update launch (MainUpdate.cpp).
+    void N44Click();
+    void FirmwareUpdateItemClick();
 
     // Ladder monitoring (MainOnline.cpp): F8 starts it when it is off and stops it when it is on.
     void NStakeoutONClick();
@@ -173,8 +179,9 @@ class TMainFrm : public QMainWindow {
     void RefreshUndoButtons();
     void ConnectCommands();
     void ConnectEditing();
-    void ConnectEntryWindows();  // the quick entry box and the entry dialogs (MainEntry.cpp)
-    void ConnectBuildWindows();  // compile, C block and plug-in commands (MainBuild.cpp)
+    void ConnectEntryWindows();    // the quick entry box and the entry dialogs (MainEntry.cpp)
+    void ConnectBuildWindows();    // compile, C block and plug-in commands (MainBuild.cpp)
+    void ConnectUpdateCommands();  // update package, firmware update, calculator (MainUpdate.cpp)
     void ApplyCommandResult(const CommandResult& result);
     void RunEditCommand(const std::function<CommandResult()>& command);
     void AfterSelectionEdit(const EditResult& result);
