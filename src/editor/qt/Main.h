@@ -179,9 +179,10 @@ class TMainFrm : public QMainWindow {
     void RefreshUndoButtons();
     void ConnectCommands();
     void ConnectEditing();
-    void ConnectEntryWindows();    // the quick entry box and the entry dialogs (MainEntry.cpp)
-    void ConnectBuildWindows();    // compile, C block and plug-in commands (MainBuild.cpp)
-    void ConnectUpdateCommands();  // update package, firmware update, calculator (MainUpdate.cpp)
+    void ConnectEntryWindows();  // the quick entry box and the entry dialogs (MainEntry.cpp)
+    void ConnectBuildWindows();  // compile, C block and plug-in commands (MainBuild.cpp)
+    // The update package, the firmware update and the calculator (MainUpdate.cpp).
+    void ConnectUpdateCommands();
     void ApplyCommandResult(const CommandResult& result);
     void RunEditCommand(const std::function<CommandResult()>& command);
     void AfterSelectionEdit(const EditResult& result);
