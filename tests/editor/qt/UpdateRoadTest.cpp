@@ -5,7 +5,9 @@
 // writes its built-in image of the chosen family. The updater runs as its own
 // process on a virtual display (Xvfb) and is driven by keys (xdotool), as a
 // user drives it; the boot loader runs in this test on a pseudo-terminal.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <spawn.h>
 #include <sys/stat.h>
@@ -99,21 +101,41 @@ pid_t Spawn(const std::vector<std::string>& command, const std::vector<std::stri
 class VirtualDisplay {
   public:
     VirtualDisplay() {
-        if (FindExecutable("Xvfb").empty() || FindExecutable("xdotool").empty()) return;
-        for (int n = 150; n < 250; ++n) {
-            const std::string lock = "/tmp/.X" + std::to_string(n) + "-lock";
-            const std::string socket = "/tmp/.X11-unix/X" + std::to_string(n);
-            if (fs::exists(lock) || fs::exists(socket)) continue;
-            name_ = ":" + std::to_string(n);
-            break;
+        const std::string xvfb = FindExecutable("Xvfb");
+        if (xvfb.empty() || FindExecutable("xdotool").empty()) return;
+        // The server picks a free display itself and names it on the pipe, so
+        // tests that run at the same time never share one.
+        int pipeEnds[2];
+        if (pipe(pipeEnds) != 0) return;
+        const std::string fd = std::to_string(pipeEnds[1]);
+        const char* argv[] = {xvfb.c_str(),  "-displayfd", fd.c_str(), "-screen", "0",
+                              "1280x900x24", "-nolisten",  "tcp",      nullptr};
+        server_ = fork();
+        if (server_ == 0) {
+            close(pipeEnds[0]);
+            const int null = open("/dev/null", O_WRONLY);
+            dup2(null, 1);
+            dup2(null, 2);
+            execv(argv[0], const_cast<char* const*>(argv));
+            _exit(127);
         }
-        if (name_.empty()) return;
-        server_ = Spawn(
-            {FindExecutable("Xvfb"), name_, "-screen", "0", "1280x900x24", "-nolisten", "tcp"}, {});
-        ready_ = server_ > 0 && WaitFor([this] {
-                     return !Output("DISPLAY=" + name_ + " xdotool getdisplaygeometry 2>/dev/null")
-                                 .empty();
-                 });
+        close(pipeEnds[1]);
+        std::string number;
+        const auto deadline = Clock::now() + std::chrono::milliseconds(test::kStateWaitMs);
+        while (server_ > 0 && number.find('\n') == std::string::npos && Clock::now() < deadline) {
+            pollfd p{pipeEnds[0], POLLIN, 0};
+            if (poll(&p, 1, 100) <= 0) continue;
+            char buffer[16];
+            const ssize_t n = read(pipeEnds[0], buffer, sizeof buffer);
+            if (n <= 0) break;
+            number.append(buffer, static_cast<std::size_t>(n));
+        }
+        close(pipeEnds[0]);
+        if (number.find('\n') == std::string::npos) return;
+        name_ = ":" + number.substr(0, number.find('\n'));
+        ready_ = WaitFor([this] {
+            return !Output("DISPLAY=" + name_ + " xdotool getdisplaygeometry 2>/dev/null").empty();
+        });
     }
     ~VirtualDisplay() {
         if (server_ > 0) {
@@ -232,10 +254,12 @@ TEST_F(UpdateRoadTest, UpdaterOfACustomerPackageWritesThePackagesImage) {
     EXPECT_FALSE(window.empty()) << "the updater shows its file-mode window";
     display_.Keys(window, "Tab space");  // from the port list to the download button
     EXPECT_TRUE(board_.Holds(image)) << "the package's image is in the flash";
-    EXPECT_TRUE(WaitFor([&] { return waitpid(update, nullptr, WNOHANG) == update; }))
-        << "the updater ends itself after the transfer";
-    kill(update, SIGKILL);
-    waitpid(update, nullptr, WNOHANG);
+    const bool ended = WaitFor([&] { return waitpid(update, nullptr, WNOHANG) == update; });
+    EXPECT_TRUE(ended) << "the updater ends itself after the transfer";
+    if (!ended) {
+        kill(update, SIGKILL);
+        waitpid(update, nullptr, 0);
+    }
     fs::remove(JoinPath(ProgramFolder(), "Update.Da2"));
     fs::remove(JoinPath(ProgramFolder(), "Update"));
 }
