@@ -22,7 +22,10 @@ int main(int argc, char* argv[]) {
     hints.setColor(QPalette::ToolTipBase, QColor(0xF2, 0xF7, 0xFB));
     QToolTip::setPalette(hints);
 
-    vx::TMainForm window;
+    // A customer update package holds "Update.Da2" beside the updater: it is
+    // looked for in the folder this program was started from, whatever the
+    // program folder of the tool is.
+    vx::TMainForm window(nullptr, QCoreApplication::applicationDirPath().toStdString());
     window.show();
     return app.exec();
 }

@@ -13,8 +13,8 @@ constexpr const char* kKey = "Software\\vxTorvin";
 }  // namespace
 
 const std::vector<std::string>& ModelNames() {
-    static const std::vector<std::string> names{"KZ6-16M", "KZ6-24M", "KZ6-32M", "KZ6-48M",
-                                                "KZ6-64M"};
+    static const std::vector<std::string> names{"KZ6 标准型 (256K)", "KZ6 大容量型 (512K)",
+                                                "KZ6-PG16 V1.0/V2.0", "预留型号 4", "预留型号 5"};
     return names;
 }
 
@@ -30,8 +30,11 @@ std::string CaptionFor(UpdateMode mode) {
 }
 
 UpdaterMain::UpdaterMain(UpdaterView& view, SerialLink& link, TimerSet& timers,
-                         ResourceReader resources)
-    : view_(view), resources_(std::move(resources)), stm_(link, timers, *this) {}
+                         ResourceReader resources, std::string packageFolder)
+    : view_(view),
+      resources_(std::move(resources)),
+      packageFolder_(std::move(packageFolder)),
+      stm_(link, timers, *this) {}
 
 void UpdaterMain::FormShow() {
     mode_ = UpdateMode::File;
@@ -57,7 +60,8 @@ void UpdaterMain::FormShow() {
     } else {
         view_.SetModelList(false, -1);
     }
-    packageImagePath_ = JoinPath(ProgramFolder(), "Update.Da2");
+    packageImagePath_ =
+        JoinPath(packageFolder_.empty() ? ProgramFolder() : packageFolder_, "Update.Da2");
 }
 
 void UpdaterMain::BitBtn2Click() {

@@ -5,9 +5,11 @@
 // "Flag" = 1 under HKEY_LOCAL_MACHINE "Software\vxTorvin"), the updater sends
 // one of the firmware images it carries; otherwise it sends "Update.Da2" from
 // its own folder, which a customer update package puts there. The built-in
-// images are resources "FILE1".."FILE3" named "SRC1".."SRC3"; the window layer
-// supplies the reader for them (Qt resources). No image ships with this build,
-// so in that mode the load reports that the model has no built-in image.
+// images are resources "FILE1".."FILE3" named "SRC1".."SRC3", one for each of
+// the first three rows of the model list; the window layer supplies the
+// reader for them (Qt resources). A row without an image (rows 4 and 5, or
+// every row of a build without the ARM tool chain) is reported when the load
+// is tried.
 #pragma once
 
 #include <functional>
@@ -42,7 +44,9 @@ class UpdaterView {
 using ResourceReader =
     std::function<std::optional<std::string>(const std::string& type, const std::string& name)>;
 
-// The rows of the model list; rows 4 and 5 have no built-in image.
+// The rows of the model list: the controller families of the built-in images
+// "SRC1".."SRC3" (the standard and the larger memory map, the pulse
+// controllers), then two rows without an image.
 const std::vector<std::string>& ModelNames();
 // The port list: "COM1" to "COM8".
 std::vector<std::string> PortNames();
@@ -51,8 +55,11 @@ std::string CaptionFor(UpdateMode mode);
 
 class UpdaterMain final : public SessionHost {
   public:
-    // The view, link and timers must outlive this object.
-    UpdaterMain(UpdaterView& view, SerialLink& link, TimerSet& timers, ResourceReader resources);
+    // The view, link and timers must outlive this object. "Update.Da2" is
+    // looked for in packageFolder, the updater's own folder (a customer
+    // update package); empty: the program folder.
+    UpdaterMain(UpdaterView& view, SerialLink& link, TimerSet& timers, ResourceReader resources,
+                std::string packageFolder = {});
 
     // The show handler: reads and resets "Flag", sets caption and model list.
     void FormShow();
@@ -79,6 +86,7 @@ class UpdaterMain final : public SessionHost {
   private:
     UpdaterView& view_;
     ResourceReader resources_;
+    std::string packageFolder_;
     UpdateMode mode_ = UpdateMode::File;
     std::string packageImagePath_;
     TSTMForm stm_;

@@ -3,11 +3,6 @@
 // and silences, and multi-register writes that a scan never sees half done.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <poll.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include <chrono>
 #include <cstdint>
 #include <memory>
@@ -16,13 +11,12 @@
 #include "plcsim/PlcModel.h"
 #include "runtime/KitImage.h"
 #include "runtime/ModbusFrames.h"
+#include "runtime/ModbusLine.h"
 #include "support/QemuBoard.h"
 #include "support/TempFolder.h"
 
 namespace vx::test {
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // Station 3, 115200 baud, "N 8 2".
 constexpr const char* kSysIni =
@@ -33,48 +27,6 @@ constexpr const char* kScan =
     "  D[5] = D[4] + 1;\n"
     "  if (D[100] != D[101]) M[50] = 1;\n"
     "  ++D[200];";
-
-// The master's end of the board's serial port.
-class Line {
-  public:
-    explicit Line(const std::string& device) {
-        fd_ = open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
-        if (fd_ < 0) return;
-        termios t{};
-        tcgetattr(fd_, &t);
-        cfmakeraw(&t);
-        tcsetattr(fd_, TCSANOW, &t);
-    }
-    ~Line() {
-        if (fd_ >= 0) close(fd_);
-    }
-    bool Ok() const { return fd_ >= 0; }
-
-    // Sends the request and collects the answer until expected bytes are in
-    // or the wait is over (generous: an emulated board on a busy machine can
-    // be slow, and a good answer ends the wait at once).
-    Bytes Exchange(const Bytes& request, std::size_t expected,
-                   std::chrono::milliseconds wait = std::chrono::seconds(15)) {
-        tcflush(fd_, TCIFLUSH);
-        if (write(fd_, request.data(), request.size()) != static_cast<ssize_t>(request.size()))
-            return {};
-        Bytes answer;
-        const auto deadline = Clock::now() + wait;
-        while (answer.size() < expected && Clock::now() < deadline) {
-            pollfd p{fd_, POLLIN, 0};
-            const auto left =
-                std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-            if (poll(&p, 1, static_cast<int>(left.count()) + 1) <= 0) continue;
-            std::uint8_t buffer[300];
-            const ssize_t n = read(fd_, buffer, sizeof buffer);
-            if (n > 0) answer.insert(answer.end(), buffer, buffer + n);
-        }
-        return answer;
-    }
-
-  private:
-    int fd_ = -1;
-};
 
 class ModbusBoardTest : public ::testing::Test {
   protected:

@@ -1,4 +1,5 @@
-// The updater's window over its logic.
+// The updater's window over its logic: its controls, the built-in images
+// and whole updates into the simulated boot loader on a pseudo-terminal.
 #include "updater/qt/MainForm.h"
 
 #include <gtest/gtest.h>
@@ -8,8 +9,16 @@
 #include <QProgressBar>
 #include <QPushButton>
 
+#include <filesystem>
+
+#include "FakeLink.h"
+#include "bootsim/PtyChip.h"
 #include "platform/Registry.h"
+#include "platform/SystemFolders.h"
 #include "support/MessageRecorder.h"
+#include "support/QtWait.h"
+#include "support/ScopedEnv.h"
+#include "support/TempFolder.h"
 
 namespace vx {
 namespace {
@@ -45,18 +54,107 @@ TEST(UpdaterWindow, FileModeWindowAndItsControls) {
     EXPECT_EQ(messages.Last().text, "下载文件不存在！");
 }
 
-TEST(UpdaterWindow, ResourceModeOffersTheModelsAndShipsNoImages) {
+void SetToolFlag() {
     Registry tool(RootKey::LocalMachine);
     ASSERT_EQ(tool.OpenKey("Software\\vxTorvin", true), RegOutcome::Ok);
     ASSERT_TRUE(tool.WriteInteger("Flag", 1));
+}
+
+std::optional<std::int32_t> ToolFlag() {
+    Registry reg(RootKey::LocalMachine);
+    if (reg.OpenKey("Software\\vxTorvin", false) != RegOutcome::Ok) return std::nullopt;
+    return reg.ReadInteger("Flag");
+}
+
+// The image the build made for a slot of the model list.
+std::string BuiltImage(int slot) {
+    return test::ReadTestFile(std::string(VX_FIRMWARE_DIR) + "/SRC" + std::to_string(slot));
+}
+
+TEST(UpdaterWindow, ResourceModeOffersTheFamiliesOfTheBuiltInImages) {
+    SetToolFlag();
     TMainForm window;
     window.show();
     EXPECT_EQ(window.windowTitle().toStdString(), CaptionFor(UpdateMode::Resource));
     auto* models = window.findChild<QComboBox*>(QStringLiteral("PLC_Type"));
     EXPECT_TRUE(models->isEnabled());
     EXPECT_EQ(models->currentIndex(), 1);
-    for (const char* n : {"1", "2", "3"})
-        EXPECT_FALSE(ReadBuiltInImage(std::string("FILE") + n, std::string("SRC") + n));
+    ASSERT_EQ(models->count(), 5);
+    EXPECT_EQ(models->itemText(0), QStringLiteral("KZ6 标准型 (256K)"));
+    EXPECT_EQ(models->itemText(1), QStringLiteral("KZ6 大容量型 (512K)"));
+    EXPECT_EQ(models->itemText(2), QStringLiteral("KZ6-PG16 V1.0/V2.0"));
+#if VX_HAVE_FIRMWARE
+    for (int slot = 1; slot <= 3; ++slot) {
+        const std::string n = std::to_string(slot);
+        const std::optional<std::string> image = ReadBuiltInImage("FILE" + n, "SRC" + n);
+        ASSERT_TRUE(image) << "slot " << slot;
+        EXPECT_GT(image->size(), 1024u);
+        EXPECT_TRUE(*image == BuiltImage(slot)) << "slot " << slot;
+    }
+    // The larger memory map's stack starts at the top of its 64 KB of RAM.
+    EXPECT_EQ(ReadBuiltInImage("FILE1", "SRC1")->substr(0, 4), std::string("\x00\xC0\x00\x20", 4));
+    EXPECT_EQ(ReadBuiltInImage("FILE2", "SRC2")->substr(0, 4), std::string("\x00\x00\x01\x20", 4));
+#endif
+    EXPECT_FALSE(ReadBuiltInImage("FILE4", "SRC4"));
+    EXPECT_FALSE(ReadBuiltInImage("FILE5", "SRC5"));
+}
+
+// The boot loader on a pseudo-terminal as COM1; each open of the port starts
+// it afresh, as a board whose adapter resets it on open.
+struct PtyBoard {
+    PtyBoard() : chip(bootsim::ChipProfile::F10x()) {
+        chip.With([](bootsim::BootChip& c) { c.StartProgram(); });
+    }
+    std::string Flash(std::size_t n) {
+        return chip.With([n](bootsim::BootChip& c) {
+            return std::string(c.Flash().begin(), c.Flash().begin() + static_cast<long>(n));
+        });
+    }
+
+    bootsim::PtyChip chip;
+    test::ScopedEnv com1{"VXTORVIN_COM1", chip.DevicePath().c_str()};
+};
+
+#if VX_HAVE_FIRMWARE
+TEST(UpdaterWindow, StartedByTheToolItWritesTheChosenFamilysImage) {
+    PtyBoard board;
+    ASSERT_TRUE(board.chip.Ok());
+    test::MessageRecorder messages;
+    SetToolFlag();
+    TMainForm window;
+    window.show();
+    EXPECT_EQ(ToolFlag(), 0) << "the hand-off is taken once";
+    window.findChild<QComboBox*>(QStringLiteral("PLC_Type"))->setCurrentIndex(0);
+    window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+    VX_WAIT_TRUE(!window.isVisible(), test::kStateWaitMs);
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("Panel1"))->text(),
+              QStringLiteral("上载完成！"));
+    const std::string image = BuiltImage(1);
+    EXPECT_TRUE(board.Flash(image.size()) == image)
+        << "the flash holds the standard family's image";
+    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+}
+#endif
+
+// "Update.Da2" beside the updater is what a customer update package holds;
+// the tool's program folder has nothing to do with it.
+TEST(UpdaterWindow, FileModeSendsTheImageBesideTheUpdater) {
+    PtyBoard board;
+    ASSERT_TRUE(board.chip.Ok());
+    test::MessageRecorder messages;
+    test::TempFolder package;
+    const std::vector<std::uint8_t> bytes = test::TestImage(4000, 3);
+    const std::string image(bytes.begin(), bytes.end());
+    test::WriteTestFile(package / "Update.Da2", image);
+    test::WriteTestFile(JoinPath(ProgramFolder(), "Update.Da2"), "not this one");
+    TMainForm window(nullptr, package.Path());
+    window.show();
+    EXPECT_EQ(window.Logic().PackageImagePath(), package / "Update.Da2");
+    window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+    VX_WAIT_TRUE(!window.isVisible(), test::kStateWaitMs);
+    std::filesystem::remove(JoinPath(ProgramFolder(), "Update.Da2"));
+    EXPECT_TRUE(board.Flash(image.size()) == image);
+    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
 }
 
 }  // namespace

@@ -228,7 +228,7 @@ TEST(UpdaterDownload, ModelWithoutABuiltInImageSaysSo) {
     rig.main->BitBtn2Click();
     ASSERT_TRUE(rig.RunSession());
     ASSERT_EQ(rig.messages.Count(), 1u);
-    EXPECT_EQ(rig.messages.Last().text, "本程序没有内置 KZ6-64M 的固件（SRC5），不能下载！");
+    EXPECT_EQ(rig.messages.Last().text, "本程序没有内置 预留型号 5 的固件（SRC5），不能下载！");
     EXPECT_EQ(rig.chip.UnitsErased(), 0);
     EXPECT_TRUE(rig.link.opened.empty());
 }

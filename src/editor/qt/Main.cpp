@@ -92,6 +92,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectCommands();
     ConnectEditing();
     ConnectBuildWindows();
+    ConnectUpdateCommands();
     SetProjectCommandsEnabled(false);
     SetSaveEnabled(false);
     RefreshUndoButtons();
@@ -143,8 +144,8 @@ void TMainFrm::ConnectCommands() {
     // Commands whose windows are not part of the tool yet stay visible but disabled.
     // clang-format off
     for (const char* name : {"PrintItem", "N29", "P2", "MenuItem3", "LookupItem", "MenuItem1",
-                             "N26", "N30", "N43", "N44",
-                             "FirmwareUpdateItem", "N46", "I5", "N61", "AboutItem"}) {
+                             "N26", "N30", "N43",
+                             "N46", "I5", "N61", "AboutItem"}) {
         // clang-format on
         Item(name)->setEnabled(false);
         unbuilt_.insert(name);

@@ -96,6 +96,9 @@ class TMainFrm : public QMainWindow {
         // may start ladder monitoring again).
         std::function<bool()> memoryMonitorShown;
         std::function<void()> closeMemoryMonitor;
+        // The customer update package's save dialog, offered a name: the
+        // package folder, or nothing when cancelled.
+        std::function<std::optional<std::string>(const std::string& suggested)> packageFolder;
     };
     Windows& Dialogs() { return windows_; }
 
@@ -124,6 +127,9 @@ class TMainFrm : public QMainWindow {
     void c1Click();
     // The download command (F6, MainDownload.cpp).
     void N12Click();
+    // The customer update package (F12) and the firmware-update launch (MainUpdate.cpp).
+    void N44Click();
+    void FirmwareUpdateItemClick();
 
     // Ladder monitoring (MainOnline.cpp): F8 starts it when it is off and stops it when it is on.
     void NStakeoutONClick();
@@ -177,6 +183,8 @@ class TMainFrm : public QMainWindow {
     void ConnectEditing();
     void ConnectEntryWindows();  // the quick entry box and the entry dialogs (MainEntry.cpp)
     void ConnectBuildWindows();  // compile, C block and plug-in commands (MainBuild.cpp)
+    // The update package, the firmware update and the calculator (MainUpdate.cpp).
+    void ConnectUpdateCommands();
     void ApplyCommandResult(const CommandResult& result);
     void RunEditCommand(const std::function<CommandResult()>& command);
     void AfterSelectionEdit(const EditResult& result);

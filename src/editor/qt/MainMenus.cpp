@@ -237,6 +237,7 @@ void TMainFrm::BuildToolBars() {
     AddButton(auxiliaryBar_, "UsageToolButton", "元件使用情况表 F4", kImageUsage);
     AddButton(auxiliaryBar_, "StayOnTopToolButton", "窗口置顶", kImageStayOnTop)
         ->SetStyle(TFxToolButtonStyle::tasCheck);
+    AddButton(auxiliaryBar_, "CalcToolButton", "打开计算器", kImageCalculator);
     addToolBar(Qt::TopToolBarArea, auxiliaryBar_);
     toolBarStyler_->Register(auxiliaryBar_);
     for (TFxToolBar* bar : {standardBar_, functionBar_, auxiliaryBar_})

@@ -56,6 +56,7 @@ QList<QIcon> ToolImages() {
         {kImageSystem, QColor(0x90, 0x60, 0x20), "S"},
         {kImageUsage, QColor(0x30, 0x70, 0x40), "U"},
         {kImageStayOnTop, QColor(0x70, 0x30, 0x30), "T"},
+        {kImageCalculator, QColor(0x50, 0x70, 0x30), "="},
         {kImageCBlock, QColor(0x20, 0x50, 0x90), "C"},
         {kImageSystemNode, QColor(0x90, 0x60, 0x20), "S"},
         {kImageMonitorOff, QColor(0x80, 0x80, 0x80), "M"},

@@ -30,6 +30,7 @@ enum ToolImage {
     kImageSystem = 16,
     kImageUsage = 17,
     kImageStayOnTop = 18,
+    kImageCalculator = 19,
     kImageCBlock = 26,      // tree: "function1"
     kImageSystemNode = 28,  // tree: "系统设置"
     kImageMemoryNode = 37,  // tree: "软元件内存"

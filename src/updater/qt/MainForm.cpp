@@ -40,7 +40,7 @@ std::optional<std::string> ReadBuiltInImage(const std::string& type, const std::
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(QWidget* parent, const std::string& packageFolder)
     : QWidget(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint),
       timers_(TheSystemClock()) {
     setObjectName(QStringLiteral("MainForm"));
@@ -98,7 +98,7 @@ TMainForm::TMainForm(QWidget* parent)
     setFixedSize(360, 210);
 
     logic_ = std::make_unique<UpdaterMain>(static_cast<UpdaterView&>(*this), link_, timers_,
-                                           ReadBuiltInImage);
+                                           ReadBuiltInImage, packageFolder);
     pump_ = std::make_unique<TimerPump>(timers_);
     connect(bitBtn2_, &QPushButton::clicked, this, [this] { logic_->BitBtn2Click(); });
 }

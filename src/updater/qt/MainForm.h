@@ -26,7 +26,9 @@ class TMainForm final : public QWidget, public UpdaterView {
     Q_OBJECT
 
   public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    // packageFolder: where "Update.Da2" is looked for, the updater's own
+    // folder; empty: the program folder.
+    explicit TMainForm(QWidget* parent = nullptr, const std::string& packageFolder = {});
     ~TMainForm() override;
 
     UpdaterMain& Logic() { return *logic_; }

@@ -1,0 +1,70 @@
+#include "build/UpdatePackage.h"
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <optional>
+#include <system_error>
+
+#include "platform/FileIo.h"
+#include "platform/SystemFolders.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Copies the program with its permissions under a temporary name beside the
+// target, then renames it into place.
+std::error_code CopyProgram(const std::string& from, const std::string& to) {
+    const std::string temporary = to + ".part" + std::to_string(getpid());
+    std::error_code ec;
+    fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, ec);
+    if (!ec) fs::rename(temporary, to, ec);
+    if (ec) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+    }
+    return ec;
+}
+
+}  // namespace
+
+PackageResult MakeUpdatePackage(const PackageRequest& request,
+                                const std::function<bool()>& replaceImage) {
+    PackageResult result;
+    auto fail = [&result](PackageOutcome outcome, std::string detail) {
+        result.outcome = outcome;
+        result.detail = std::move(detail);
+        return result;
+    };
+    // Read first: nothing is made for an image that is not there.
+    const std::optional<std::string> image = ReadWholeFile(request.targetFile);
+    if (!image) return fail(PackageOutcome::NoImage, request.targetFile);
+
+    if (!MakeFolders(request.folder)) return fail(PackageOutcome::FolderFailed, request.folder);
+
+    std::error_code ec;
+    const std::string updater = JoinPath(request.folder, kPackageUpdater);
+    if (fs::exists(updater, ec)) {
+        result.updaterKept = true;
+    } else {
+        const std::string source = JoinPath(request.programFolder, kUpdaterProgram);
+        if (!fs::is_regular_file(source, ec)) return fail(PackageOutcome::NoUpdater, source);
+        if (std::error_code copy = CopyProgram(source, updater)) {
+            return fail(PackageOutcome::UpdaterFailed, updater + ": " + copy.message());
+        }
+    }
+
+    const std::string packageImage = JoinPath(request.folder, kPackageImage);
+    if (fs::exists(packageImage, ec)) {
+        if (!replaceImage || !replaceImage()) return fail(PackageOutcome::ImageKept, packageImage);
+        result.imageReplaced = true;
+    }
+    if (IoResult written = WriteFileAtomically(packageImage, *image); !written) {
+        return fail(PackageOutcome::ImageFailed, written.error);
+    }
+    return result;
+}
+
+}  // namespace vx
