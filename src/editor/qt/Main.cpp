@@ -100,6 +100,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectEntryWindows();
     ConnectParameterWindows();
     ConnectOnline();
+    ConnectMemoryMonitor();
 }
 
 TMainFrm::~TMainFrm() = default;
@@ -141,14 +142,13 @@ void TMainFrm::ConnectCommands() {
     // Commands whose windows are not part of the tool yet stay visible but disabled.
     // clang-format off
     for (const char* name : {"PrintItem", "N29", "P2", "MenuItem3", "LookupItem", "MenuItem1",
-                             "N12", "N14", "N15", "N26", "N30", "N31", "N32", "N43", "N44",
+                             "N12", "N14", "N15", "N26", "N31", "N32", "N43", "N44",
                              "FirmwareUpdateItem", "N46", "I5", "N61", "AboutItem"}) {
         // clang-format on
         Item(name)->setEnabled(false);
         unbuilt_.insert(name);
     }
-    for (const char* name :
-         {"PrintToolButton", "LookupToolButton", "DownloadToolButton", "MemoryToolButton"}) {
+    for (const char* name : {"PrintToolButton", "LookupToolButton", "DownloadToolButton"}) {
         Button(name)->setEnabled(false);
         unbuilt_.insert(name);
     }

@@ -171,6 +171,7 @@ void TMonitorGrid::CellDrawn(int column, int row) {
 
 void TMonitorGrid::updateGeometries() {
     QTableView::updateGeometries();
+    if (corner_ == nullptr) return;  // while the model is set
     const int frame = frameWidth();
     corner_->setGeometry(frame, frame, verticalHeader()->width(), horizontalHeader()->height());
     corner_->raise();
