@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <algorithm>
+#include <cstring>
 
 #include "platform/qt/Canvas.h"
 
@@ -14,6 +15,10 @@ namespace {
 
 constexpr int kLabelLeft = 2;
 constexpr int kGap = 4;  // at least this between the device and its value
+constexpr int kSymbolSize = 9;
+constexpr int kSymbolAdvance = 12;  // a full-width character of the grid's font
+constexpr const char* kOnSymbol = "■";
+constexpr const char* kOffSymbol = "□";
 
 // Draws a cell of the monitor's grids from its MemoryCell.
 class MonitorCellDelegate : public QStyledItemDelegate {
@@ -34,11 +39,11 @@ class MonitorCellDelegate : public QStyledItemDelegate {
         canvas.font.bold = cell.bold;
         canvas.font.color = clBlack;
         const int textTop = r.top() + std::max(0, (r.height() - canvas.TextHeight("D0")) / 2);
-        canvas.TextOut(r.left() + kLabelLeft, textTop, cell.label);
+        const int labelWidth = DrawLabel(canvas, r, textTop, cell.label);
         if (!cell.value.empty()) {
             // The value stands at 44 pixels, further right only when a wide
             // device text would run into it.
-            const int left = std::max(kValueLeft, kLabelLeft + canvas.TextWidth(cell.label) + kGap);
+            const int left = std::max(kValueLeft, kLabelLeft + labelWidth + kGap);
             canvas.font.color = kValueColor;
             canvas.TextOut(r.left() + left, textTop, cell.value);
         }
@@ -52,6 +57,27 @@ class MonitorCellDelegate : public QStyledItemDelegate {
     }
 
   private:
+    // The device text; its state symbol ("■" ON, "□" OFF) is drawn as a
+    // square a full character wide, as the grid's font shows it too small to
+    // tell apart. Returns the width taken.
+    static int DrawLabel(Canvas& canvas, const QRect& r, int textTop, const std::string& label) {
+        const bool on = label.rfind(kOnSymbol, 0) == 0;
+        const bool off = label.rfind(kOffSymbol, 0) == 0;
+        if (!on && !off) {
+            canvas.TextOut(r.left() + kLabelLeft, textTop, label);
+            return canvas.TextWidth(label);
+        }
+        const int top = r.top() + (r.height() - kSymbolSize) / 2;
+        const int left = r.left() + kLabelLeft + 1;
+        canvas.pen = {clBlack, 1, PenStyle::Solid};
+        canvas.brush = {on ? clBlack : clWindow, BrushStyle::Solid};
+        canvas.Rectangle(left, top, left + kSymbolSize, top + kSymbolSize);
+        canvas.brush.style = BrushStyle::Clear;
+        const std::string rest = label.substr(std::strlen(kOnSymbol));
+        canvas.TextOut(r.left() + kLabelLeft + kSymbolAdvance, textTop, rest);
+        return kSymbolAdvance + canvas.TextWidth(rest);
+    }
+
     TMonitorGrid* grid_;
 };
 

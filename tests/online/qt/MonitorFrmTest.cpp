@@ -180,8 +180,14 @@ class MonitorFrmTest : public testing::Test {
 };
 
 TEST_F(MonitorFrmTest, EachTabReadsOnlyItsOwnAreas) {
+    // A read left outstanding by ladder monitoring is not this window's.
+    ThePollState().answerReady = false;
+    ThePollState().retryCount = 40;
+    ThePollState().pollStep = 7;
     frm_->show();
     ASSERT_TRUE(frm_->LinkOpen());
+    EXPECT_TRUE(ThePollState().answerReady);
+    EXPECT_EQ(ThePollState().retryCount, 0);
     EXPECT_TRUE(frm_->Timer2().isActive());
     EXPECT_TRUE(frm_->Timer3().isActive());
     EXPECT_EQ(frm_->Timer1().interval(), 200);
