@@ -61,6 +61,15 @@ PollState& ThePollState() {
     return state;
 }
 
+bool RetakeOutstanding(const PollState& s, DeviceImage& image, ModbusCalls& calls) {
+    if (s.isBit) {
+        const std::span<std::uint8_t> into = image.BitSpan(s.kind, s.start, s.count);
+        return !into.empty() && calls.RetakeBits(into.data(), s.count);
+    }
+    const std::span<std::uint16_t> into = image.WordSpan(s.kind, s.start, s.count);
+    return !into.empty() && calls.RetakeWords(into.data(), s.count);
+}
+
 TickResult LadderStakeoutTick(PollState& s, const ScanScheme& scheme, DeviceImage& image,
                               ModbusCalls& calls) {
     TickResult result;
@@ -93,14 +102,7 @@ TickResult LadderStakeoutTick(PollState& s, const ScanScheme& scheme, DeviceImag
 
     s.retryCount += 1;
     if (s.retryCount < kRetakeLimit) {
-        bool answered = false;
-        if (s.isBit) {
-            const std::span<std::uint8_t> into = image.BitSpan(s.kind, s.start, s.count);
-            answered = !into.empty() && calls.RetakeBits(into.data(), s.count);
-        } else {
-            const std::span<std::uint16_t> into = image.WordSpan(s.kind, s.start, s.count);
-            answered = !into.empty() && calls.RetakeWords(into.data(), s.count);
-        }
+        const bool answered = RetakeOutstanding(s, image, calls);
         s.answerReady = answered;
         if (answered) {
             s.spinner = s.spinner == kSpinnerOff ? kSpinnerOn : kSpinnerOff;

@@ -69,6 +69,10 @@ struct TickResult {
     bool repaint = false;   // the grid should be repainted
 };
 
+// Asks the link once for the outstanding read's answer, copied into the
+// image at its start; true when it came.
+bool RetakeOutstanding(const PollState& state, DeviceImage& image, ModbusCalls& calls);
+
 // One step of the poller. Requests whose entries do not all lie in their
 // area of the image are passed over; an empty list sends nothing.
 TickResult LadderStakeoutTick(PollState& state, const ScanScheme& scheme, DeviceImage& image,

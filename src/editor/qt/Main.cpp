@@ -102,6 +102,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectParameterWindows();
     ConnectOnline();
     ConnectDownload();
+    ConnectMemoryMonitor();
     ConnectUtilityWindows();
 }
 
@@ -144,13 +145,13 @@ void TMainFrm::ConnectCommands() {
     // Commands whose windows are not part of the tool yet stay visible but disabled.
     // clang-format off
     for (const char* name : {"PrintItem", "N29", "P2", "MenuItem3", "LookupItem", "MenuItem1",
-                             "N26", "N30", "N43",
+                             "N26", "N43",
                              "N46", "I5", "N61", "AboutItem"}) {
         // clang-format on
         Item(name)->setEnabled(false);
         unbuilt_.insert(name);
     }
-    for (const char* name : {"PrintToolButton", "LookupToolButton", "MemoryToolButton"}) {
+    for (const char* name : {"PrintToolButton", "LookupToolButton"}) {
         Button(name)->setEnabled(false);
         unbuilt_.insert(name);
     }

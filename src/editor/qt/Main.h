@@ -35,6 +35,7 @@
 namespace vx {
 
 class TLadderPoller;
+class TMonitorFrm;
 class TsetCOMpro;
 
 class TMainFrm : public QMainWindow {
@@ -136,6 +137,10 @@ class TMainFrm : public QMainWindow {
     bool Monitoring() const;
     TLadderPoller* LadderPoller() const { return ladderPoller_; }
     TsetCOMpro* SetCOMpro() const { return setCOMpro_; }
+    // The device memory monitor (MainMemory.cpp): F9, its tool button, the tree
+    // node and the monitoring pop-up menu's item show it.
+    void ShowMemoryMonitor();
+    TMonitorFrm* MonitorFrm() const { return monitorFrm_; }
 
   signals:
     // After the start timer has enabled the window.
@@ -253,6 +258,9 @@ class TMainFrm : public QMainWindow {
     void N13Click();
     TLadderPoller* ladderPoller_ = nullptr;
     TsetCOMpro* setCOMpro_ = nullptr;
+
+    void ConnectMemoryMonitor();
+    TMonitorFrm* monitorFrm_ = nullptr;
 };
 
 }  // namespace vx

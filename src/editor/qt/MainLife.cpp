@@ -180,6 +180,12 @@ void TMainFrm::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainFrm::FormClose() {
+    if (windows_.memoryMonitorShown && windows_.memoryMonitorShown()) {
+        ShowMessage({kProductTitle,
+                     Tr("请先停止软元件内存监控 ！", "Please stop soft element memory monitoring"),
+                     MsgIcon::Exclamation, MsgButtons::Ok, true});
+        return false;
+    }
     if (!CoverShown()) {
         if (Item("FileSaveItem")->isEnabled()) {
             const MsgAnswer answer =

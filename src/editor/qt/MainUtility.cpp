@@ -10,6 +10,7 @@
 #include "model/LadderProgram.h"
 #include "online/qt/AD_EN_Show.h"
 #include "online/qt/CAN_EXY.h"
+#include "online/qt/MonitorFrm.h"
 #include "online/qt/PG_Test.h"
 #include "online/qt/PLCInfo.h"
 #include "online/qt/SetRTC.h"
@@ -19,9 +20,11 @@ namespace vx {
 
 void TMainFrm::ConnectUtilityWindows() {
     auto* setRTC = new TSetRTCFrm(this);
-    // The device memory monitor is not wired to the clock yet: the clock
-    // always writes over a link of its own.
-    setRTC->SetMonitorLink({});
+    // While the device memory monitor holds the link, the clock writes over
+    // it, its polling paused.
+    setRTC->SetMonitorLink({[this] { return monitorFrm_->LinkOpen(); },
+                            [this] { monitorFrm_->PausePolling(); },
+                            [this] { monitorFrm_->ResumePolling(); }});
     auto* plcInfo = new TPLCInfoFrm(this);
     auto* adEn = new TAD_EN_Frm(this);
     auto* pgTest = new TPG_TestFrm(this);
