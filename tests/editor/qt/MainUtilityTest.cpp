@@ -6,6 +6,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QSpinBox>
 #include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
@@ -21,6 +23,7 @@
 #include "online/LinkSettings.h"
 #include "online/qt/AD_EN_Show.h"
 #include "online/qt/CAN_EXY.h"
+#include "online/qt/MonitorFrm.h"
 #include "online/qt/PG_Test.h"
 #include "online/qt/PLCInfo.h"
 #include "online/qt/SetRTC.h"
@@ -221,6 +224,27 @@ TEST_F(MainUtilityTest, TheInformationClosesTheMemoryMonitorFirst) {
         EXPECT_TRUE(frm->Monitoring());
         frm->NStakeoutONClick();
     }
+    EXPECT_FALSE(TheModbusLink().IsOpen());
+}
+
+TEST_F(MainUtilityTest, TheClockWritesOverTheShownMemoryMonitorsLink) {
+    auto frm = Started();
+    frm->Item("N30")->trigger();
+    auto* monitor = Find<TMonitorFrm>(*frm);
+    ASSERT_TRUE(monitor->isVisible());
+    ASSERT_TRUE(monitor->LinkOpen());
+    frm->Item("N14")->trigger();
+    auto* clock = Find<TSetRTCFrm>(*frm);
+    ASSERT_TRUE(clock->isVisible());
+    clock->Year()->setValue(2031);
+    clock->BitBtn1()->click();
+    EXPECT_EQ(sim_.Word(Area::D, 92), 2031);
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text, "设置成功 ！");
+    EXPECT_TRUE(monitor->isVisible()) << "the monitor keeps its link";
+    EXPECT_TRUE(TheModbusLink().IsOpen());
+    EXPECT_TRUE(monitor->Timer2().isActive()) << "its polling goes on";
+    monitor->close();
     EXPECT_FALSE(TheModbusLink().IsOpen());
 }
 
