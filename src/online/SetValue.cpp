@@ -35,8 +35,8 @@ Digits ReadDigits(std::string_view text, int base) {
         const int digit = base == 16 ? HexDigit(c) : (IsDigit(c) ? c - '0' : -1);
         if (digit < 0 || digit >= base) return d;
         if (!d.overflow) {
-            d.magnitude = d.magnitude * static_cast<std::uint64_t>(base) +
-                          static_cast<std::uint64_t>(digit);
+            d.magnitude =
+                d.magnitude * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
             if (d.magnitude >= kMagnitudeLimit) d.overflow = true;
         }
     }

@@ -50,12 +50,12 @@ enum class ValueError {
 
 struct SetValueEntry {
     ValueError error = ValueError::None;
-    std::string text;            // the text with its ASCII letters upper-cased
-    bool parsed = false;         // the number was read: the bit labels show `pattern`
-    std::uint32_t pattern = 0;   // the bits to write (the low 16 for one word)
-    std::int64_t value = 0;      // the pattern read as a signed number of the width
-    int words = 1;               // 1 or 2
-    std::uint16_t low = 0;       // the words to write, the low word first
+    std::string text;           // the text with its ASCII letters upper-cased
+    bool parsed = false;        // the number was read: the bit labels show `pattern`
+    std::uint32_t pattern = 0;  // the bits to write (the low 16 for one word)
+    std::int64_t value = 0;     // the pattern read as a signed number of the width
+    int words = 1;              // 1 or 2
+    std::uint16_t low = 0;      // the words to write, the low word first
     std::uint16_t high = 0;
 };
 

@@ -104,8 +104,8 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"H100000000", kF, ValueError::Range, 0, 0},
         Case{"HFFFFFFFFFFFFFFFFFFFFF", k32, ValueError::Range, 0, 0},
         Case{"E1.5", k16, ValueError::Range, 0x3FC00000 & 0xFFFF, 0},
-        Case{"E-0", k16, ValueError::Range, 0, 0},
-        Case{"E3.5E38", kF, ValueError::Range, 0, 0}, Case{"E1e400", k32, ValueError::Range, 0, 0},
+        Case{"E-0", k16, ValueError::Range, 0, 0}, Case{"E3.5E38", kF, ValueError::Range, 0, 0},
+        Case{"E1e400", k32, ValueError::Range, 0, 0},
         // Malformed texts.
         Case{"", k16, ValueError::Input, 0, 0}, Case{"100", k16, ValueError::Input, 0, 0},
         Case{"X5", k16, ValueError::Input, 0, 0}, Case{" K5", k16, ValueError::Input, 0, 0},

@@ -28,13 +28,16 @@
 #include "editor/Selection.h"
 #include "editor/Settings.h"
 #include "editor/qt/LadderGrid.h"
+#include "model/Devices.h"
 #include "styling/qt/FxMenuStylers.h"
 #include "styling/qt/FxMenus.h"
 #include "styling/qt/FxToolBar.h"
 
 namespace vx {
 
+class TF8setValFrm;
 class TLadderPoller;
+class TStakeoutOnOff;
 class TsetCOMpro;
 
 class TMainFrm : public QMainWindow {
@@ -128,6 +131,18 @@ class TMainFrm : public QMainWindow {
     bool Monitoring() const;
     TLadderPoller* LadderPoller() const { return ladderPoller_; }
     TsetCOMpro* SetCOMpro() const { return setCOMpro_; }
+
+    // Forcing and setting values while monitoring (MainForce.cpp). The grid's
+    // pop-up menu is FxPopupMenu1 (force ON, force OFF, set current value,
+    // device memory, signed display) while monitoring, else SysTrayPopupMenu.
+    TFxPopupMenu* GridPopupMenu() const;
+    // A double click with Shift while monitoring: the ON/OFF panel for a bit
+    // device, the set-value dialog for a register or a current value.
+    void EditValueAtCursor();
+    // "显示16位为有符号数(&N)": 16-bit values in the grid are shown signed.
+    bool SignedValues() const;
+    TStakeoutOnOff* StakeoutOnOff() const { return stakeoutOnOff_; }
+    TF8setValFrm* F8setValFrm() const { return f8setValFrm_; }
 
   signals:
     // After the start timer has enabled the window.
@@ -240,6 +255,16 @@ class TMainFrm : public QMainWindow {
     void N13Click();
     TLadderPoller* ladderPoller_ = nullptr;
     TsetCOMpro* setCOMpro_ = nullptr;
+
+    void ConnectForce();
+    DeviceCode CursorDevice() const;
+    void ForceAtCursor(bool on);  // MenuItem4Click, MenuItem6Click
+    void MenuItem8Click();
+    void Panel2Click(DeviceCode code, int value);
+    void ShowSetValue();
+    TFxPopupMenu* fxPopupMenu1_ = nullptr;
+    TStakeoutOnOff* stakeoutOnOff_ = nullptr;
+    TF8setValFrm* f8setValFrm_ = nullptr;
 };
 
 }  // namespace vx
