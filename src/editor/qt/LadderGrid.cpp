@@ -168,6 +168,7 @@ void TLadderGrid::SetCursor(int column, int row) {
 }
 
 void TLadderGrid::mousePressEvent(QMouseEvent* event) {
+    lastMousePos_ = event->position().toPoint();
     int column = 0, row = 0;
     if (event->button() != Qt::LeftButton || !CellAt(event->position().toPoint(), column, row)) {
         QAbstractScrollArea::mousePressEvent(event);
@@ -194,6 +195,7 @@ void TLadderGrid::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TLadderGrid::mouseDoubleClickEvent(QMouseEvent* event) {
+    lastMousePos_ = event->position().toPoint();
     int column = 0, row = 0;
     if (event->button() == Qt::LeftButton && CellAt(event->position().toPoint(), column, row) &&
         column > 0) {

@@ -41,6 +41,8 @@ class TLadderGrid : public QAbstractScrollArea {
 
     // Where the focused cell was last painted, inside the grid.
     QPoint CursorCellPos() const { return cursorCellPos_; }
+    // Where the mouse was last pressed or double-clicked, in the viewport.
+    QPoint LastMousePos() const { return lastMousePos_; }
 
     // The cell under a point of the viewport; false outside the cells.
     bool CellAt(QPoint point, int& column, int& row) const;
@@ -81,6 +83,7 @@ class TLadderGrid : public QAbstractScrollArea {
     GridSelection selection_{1, 0, 1, 0};
     bool dragging_ = false;
     QPoint cursorCellPos_;
+    QPoint lastMousePos_;
 };
 
 }  // namespace vx

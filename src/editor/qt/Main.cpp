@@ -104,6 +104,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectDownload();
     ConnectMemoryMonitor();
     ConnectUtilityWindows();
+    ConnectForce();
 }
 
 TMainFrm::~TMainFrm() = default;
@@ -221,9 +222,10 @@ void TMainFrm::BuildClientArea() {
     ladderEdit_->DrawContext().comment = [](DeviceCode code) {
         return TheDeviceComments().CommentOf(code);
     };
-    ladderEdit_->DrawContext().evaluate = [](int column, int row, CellLiveState& live) {
+    ladderEdit_->DrawContext().evaluate = [this](int column, int row, CellLiveState& live) {
         const MonitorRecord record =
-            EvaluateCell(TheProgram().cells, column, row, TheDeviceImage(), WordDisplay::kSigned);
+            EvaluateCell(TheProgram().cells, column, row, TheDeviceImage(),
+                         SignedValues() ? WordDisplay::kSigned : WordDisplay::kUnsigned);
         live.energised = record.state != 0;
         live.line1 = record.line1;
         live.line2 = record.line2;
@@ -231,7 +233,7 @@ void TMainFrm::BuildClientArea() {
     };
     ladderEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(ladderEdit_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { gridPopup_->popup(ladderEdit_->mapToGlobal(p)); });
+            [this](const QPoint& p) { GridPopupMenu()->popup(ladderEdit_->mapToGlobal(p)); });
     gridLayout->addWidget(ladderEdit_);
     panel5_ = new QWidget(panel1_);  // the cover, over the grid while no project is loaded
     panel5_->setObjectName(QStringLiteral("Panel5"));

@@ -28,14 +28,17 @@
 #include "editor/Selection.h"
 #include "editor/Settings.h"
 #include "editor/qt/LadderGrid.h"
+#include "model/Devices.h"
 #include "styling/qt/FxMenuStylers.h"
 #include "styling/qt/FxMenus.h"
 #include "styling/qt/FxToolBar.h"
 
 namespace vx {
 
+class TF8setValFrm;
 class TLadderPoller;
 class TMonitorFrm;
+class TStakeoutOnOff;
 class TsetCOMpro;
 
 class TMainFrm : public QMainWindow {
@@ -141,6 +144,18 @@ class TMainFrm : public QMainWindow {
     // node and the monitoring pop-up menu's item show it.
     void ShowMemoryMonitor();
     TMonitorFrm* MonitorFrm() const { return monitorFrm_; }
+
+    // Forcing and setting values while monitoring (MainForce.cpp). The grid's
+    // pop-up menu is FxPopupMenu1 (force ON, force OFF, set current value,
+    // device memory, signed display) while monitoring, else SysTrayPopupMenu.
+    TFxPopupMenu* GridPopupMenu() const;
+    // A double click with Shift while monitoring: the ON/OFF panel for a bit
+    // device, the set-value dialog for a register or a current value.
+    void EditValueAtCursor();
+    // "显示16位为有符号数(&N)": 16-bit values in the grid are shown signed.
+    bool SignedValues() const;
+    TStakeoutOnOff* StakeoutOnOff() const { return stakeoutOnOff_; }
+    TF8setValFrm* F8setValFrm() const { return f8setValFrm_; }
 
   signals:
     // After the start timer has enabled the window.
@@ -261,6 +276,15 @@ class TMainFrm : public QMainWindow {
 
     void ConnectMemoryMonitor();
     TMonitorFrm* monitorFrm_ = nullptr;
+    void ConnectForce();
+    DeviceCode CursorDevice() const;
+    void ForceAtCursor(bool on);  // MenuItem4Click, MenuItem6Click
+    void MenuItem8Click();
+    void Panel2Click(DeviceCode code, int value);
+    void ShowSetValue();
+    TFxPopupMenu* fxPopupMenu1_ = nullptr;
+    TStakeoutOnOff* stakeoutOnOff_ = nullptr;
+    TF8setValFrm* f8setValFrm_ = nullptr;
 };
 
 }  // namespace vx

@@ -101,6 +101,8 @@ void TMainFrm::ApplyCommandResult(const CommandResult& result) {
             }
             break;
         case EditRequest::SetValue:
+            EditValueAtCursor();
+            break;
         case EditRequest::None:
             break;
     }

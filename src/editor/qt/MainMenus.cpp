@@ -145,9 +145,9 @@ void TMainFrm::BuildMenus() {
     AddItem(help, "N61", "软件主页(&S)");
     AddItem(help, "AboutItem", "关于KZ6-Quillary(&A)...");
 
-    // The grid's pop-up menu.
+    // The grid's pop-up menu (while the ladder is not monitored).
     gridPopup_ = new TFxPopupMenu(this);
-    gridPopup_->setObjectName(QStringLiteral("PopupMenu1"));
+    gridPopup_->setObjectName(QStringLiteral("SysTrayPopupMenu"));
     gridPopup_->SetMenuStyler(menuStyler_);
     AddItem(gridPopup_, "MenuItem1", "查找(&L)", QKeySequence(Qt::CTRL | Qt::Key_F));
     gridPopup_->addAction(Item("MenuItem3"));

@@ -14,6 +14,7 @@
 #include "online/LinkSettings.h"
 #include "online/qt/LadderPoller.h"
 #include "online/qt/SetCOMpro.h"
+#include "online/qt/StakeoutOnOff.h"
 
 namespace vx {
 
@@ -99,6 +100,7 @@ void TMainFrm::NStakeoutONClick() {
         item->setText(QString::fromStdString(Tr("开始监控(&S)", "Start monitoring(&S)")));
         button->SetHint(QString::fromStdString(Tr("开始监控 F8", "Start monitoring F8")));
         ladderPoller_->Stop();  // closes the link it opened
+        stakeoutOnOff_->hide();
         ladderEdit_->DrawContext().monitoring = false;
         RefreshPortPanel();
     }

@@ -31,6 +31,15 @@ void TLadderPoller::Stop() {
     calls_.Close();
 }
 
+TLadderPoller::Hold::Hold(TLadderPoller* poller)
+    : poller_(poller), running_(poller != nullptr && poller->Enabled()) {
+    if (running_) poller_->timer_.stop();
+}
+
+TLadderPoller::Hold::~Hold() {
+    if (running_) poller_->timer_.start();
+}
+
 void TLadderPoller::SetScheme(ScanScheme scheme) {
     scheme_ = std::move(scheme);
     state_.pollStep = 0;

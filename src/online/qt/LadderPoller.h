@@ -36,6 +36,21 @@ class TLadderPoller : public QObject {
     // Stops the timer and closes the link, when it was running.
     void Stop();
 
+    // Holds the timer while a write is on the line, so that no read is
+    // started meanwhile; the link stays open. The timer runs again when the
+    // hold ends, if it ran when the hold began.
+    class Hold {
+      public:
+        explicit Hold(TLadderPoller* poller);
+        ~Hold();
+        Hold(const Hold&) = delete;
+        Hold& operator=(const Hold&) = delete;
+
+      private:
+        TLadderPoller* poller_;
+        bool running_;
+    };
+
     const ScanScheme& Scheme() const { return scheme_; }
     // A new request list; the sweep starts again at its first request.
     void SetScheme(ScanScheme scheme);

@@ -6,9 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
@@ -37,7 +41,9 @@
 #include "model/LadderProgram.h"
 #include "online/DeviceImage.h"
 #include "online/EvaluateCell.h"
+#include "online/LadderStakeout.h"
 #include "online/LinkSettings.h"
+#include "online/qt/F8setVal.h"
 #include "outside/ModbusLink.h"
 #include "outside/qt/HighlightEdit.h"
 #include "platform/Launcher.h"
@@ -261,6 +267,96 @@ TEST_F(MainBuildTest, F5ImageRunsAndF8MonitorsAndForcesIt) {
 
     frm->Item("NStakeoutON")->trigger();
     EXPECT_FALSE(frm->Monitoring());
+    EXPECT_FALSE(TheModbusLink().IsOpen());
+}
+
+// Forcing and setting values on the running controller: a relay forced ON
+// from the monitoring pop-up menu switches the output the ladder drives from
+// it, and a value set with the set-value dialog is what the ladder's MOV copies.
+TEST_F(MainBuildTest, ForceAndSetValueReachTheRunningLadder) {
+    if (!test::QemuBoard::Available()) GTEST_SKIP() << "no qemu-system-arm";
+    auto frm = SavedProject("forced");
+    LadderCells& cells = TheProgram().cells;
+    auto put = [&](int column, int row, std::uint8_t kind, const char* text) {
+        cells.Kind(column, row) = kind;
+        cells.First(column, row) = text;
+    };
+    put(1, 0, CellKind::kOpenContact, "M0");    // M0 -| |- (Y0)
+    put(1, 1, CellKind::kClosedContact, "M1");  // M1 -|/|- [MOV D100 D200]
+    for (int row = 0; row < 2; ++row) {
+        for (int c = 2; c <= kLastConditionColumn; ++c)
+            put(c, row, CellKind::kLine, "");
+    }
+    put(12, 0, CellKind::kCoil, "Y0");
+    put(12, 1, CellKind::kFunctionBox, "MOV D100 D200");
+
+    const std::string elf = dir_ / "plc.elf";
+    QTimer watch;
+    watch.setInterval(5);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (auto* stage = frm->findChild<TTranslateFrm*>()) {
+            stage->Stage().beforeCleanUp = [&](const std::string& scratch) {
+                fs::copy_file(JoinPath(scratch, "plc.elf"), elf);
+            };
+            watch.stop();
+        }
+    });
+    watch.start();
+    frm->Item("c1")->trigger();
+    ASSERT_TRUE(FileExists(TargetFile())) << Memo2(*frm)->toPlainText().toStdString();
+
+    test::QemuBoard board;
+    test::QemuBoard::Options options;
+    options.serialPty = true;
+    options.elfPath = elf;
+    ASSERT_TRUE(board.Start(TargetFile(), options)) << board.Error();
+    ASSERT_TRUE(board.Continue());
+    ScopedEnv com1("VXTORVIN_COM1", board.SerialDevice().c_str());
+    TheLinkSettings().comPortIndex = 0;
+    TheDeviceImage().Clear();
+    frm->Item("NStakeoutON")->trigger();
+    ASSERT_TRUE(frm->Monitoring());
+    auto energised = [](int column, int row) {
+        return EvaluateCell(TheProgram().cells, column, row, TheDeviceImage(), WordDisplay::kSigned)
+                   .state != 0;
+    };
+    // The controller has answered (the spinner of status panel 2 turned).
+    VX_WAIT_TRUE(!ThePollState().spinner.empty(), test::kStateWaitMs);
+
+    // Force M0 ON from the pop-up menu, then OFF again.
+    frm->LadderEdit()->SetCursor(1, 0);
+    messages_.Answer(MsgAnswer::Yes);
+    frm->Item("MenuItem4")->trigger();
+    VX_WAIT_TRUE(energised(12, 0), test::kStateWaitMs);
+    EXPECT_EQ(board.Byte("Y", 0).value_or(0), 1);
+    messages_.Answer(MsgAnswer::Yes);
+    frm->Item("MenuItem6")->trigger();
+    VX_WAIT_TRUE(!energised(12, 0), test::kStateWaitMs);
+    EXPECT_EQ(board.Byte("Y", 0).value_or(1), 0);
+
+    // Set D100 from the dialog opened on the MOV: the ladder copies it to D200.
+    frm->LadderEdit()->SetCursor(12, 1);
+    TF8setValFrm* dialog = frm->F8setValFrm();
+    QTimer answer;
+    answer.setInterval(5);
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (!dialog->isVisible()) return;
+        answer.stop();
+        dialog->Edit1()->setText(QStringLiteral("K-1234"));
+        dialog->BitBtn1()->click();
+        dialog->BitBtn3()->click();
+    });
+    answer.start();
+    frm->Item("MenuItem8")->trigger();
+    EXPECT_EQ(dialog->DTC()->currentText(), QString("D"));
+    EXPECT_EQ(dialog->SpinEdit1()->value(), 100);
+    VX_WAIT_EQ(TheDeviceImage().Word(DeviceKind::D, 200).value_or(0), 0xFFFF - 1233,
+               test::kStateWaitMs);
+    EXPECT_EQ(board.Word("D", 100).value_or(0), 0xFFFF - 1233);
+    EXPECT_EQ(board.Word("D", 200).value_or(0), 0xFFFF - 1233);
+    EXPECT_EQ(messages_.Count(), 2u) << "only the two questions";
+
+    frm->Item("NStakeoutON")->trigger();
     EXPECT_FALSE(TheModbusLink().IsOpen());
 }
 
