@@ -29,6 +29,7 @@
 #include "online/LinkSettings.h"
 #include "online/qt/F8setVal.h"
 #include "online/qt/LadderPoller.h"
+#include "online/qt/MonitorFrm.h"
 #include "online/qt/StakeoutOnOff.h"
 #include "outside/ModbusLink.h"
 #include "platform/SystemFolders.h"
@@ -152,16 +153,19 @@ TEST_F(MainForceTest, ThePopUpMenuFollowsMonitoring) {
     VX_WAIT_TRUE(menu->isVisible(), test::kStateWaitMs);
     menu->close();
 
-    // N72 opens the device memory monitor as its own menu item does.
-    int opened = 0;
-    QAction* monitorItem = frm->Item("N30");
-    QObject::connect(monitorItem, &QAction::triggered, [&] { ++opened; });
-    monitorItem->setEnabled(true);
+    // N72 opens the device memory monitor as F9 does: the monitor takes the
+    // link over from ladder monitoring and hands it back when it closes.
     EXPECT_TRUE(frm->Item("N72")->isEnabled());
     frm->Item("N72")->trigger();
-    EXPECT_EQ(opened, 1);
-    monitorItem->setEnabled(false);
-    EXPECT_FALSE(frm->Item("N72")->isEnabled());
+    auto* monitor = frm->findChild<TMonitorFrm*>();
+    ASSERT_NE(monitor, nullptr);
+    EXPECT_TRUE(monitor->isVisible());
+    EXPECT_FALSE(frm->Monitoring());
+    monitor->close();
+    ASSERT_TRUE(frm->Monitoring());
+    frm->Item("N30")->setEnabled(false);
+    EXPECT_FALSE(frm->Item("N72")->isEnabled()) << "enabled as its twin";
+    frm->Item("N30")->setEnabled(true);
 
     frm->Item("NStakeoutON")->trigger();
     ASSERT_FALSE(frm->Monitoring());
