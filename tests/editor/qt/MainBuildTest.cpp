@@ -11,7 +11,6 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTest>
@@ -54,6 +53,7 @@
 #include "support/QemuBoard.h"
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
+#include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
 
 namespace vx {
@@ -99,15 +99,7 @@ class MainBuildTest : public testing::Test {
         fs::remove(JoinPath(WindowsDirectory(), "system32/Clipboard.dat"), ec);
     }
 
-    std::unique_ptr<TMainFrm> Started() {
-        auto frm = std::make_unique<TMainFrm>();
-        frm->Dialogs().startPage = [] {};
-        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
-        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
-        frm->show();
-        EXPECT_TRUE(started.wait(test::kStateWaitMs));
-        return frm;
-    }
+    std::unique_ptr<TMainFrm> Started() { return test::StartedMainWindow(); }
 
     // A new project, saved under `name` in the test's folder.
     std::unique_ptr<TMainFrm> SavedProject(const std::string& name, int flags = 0) {

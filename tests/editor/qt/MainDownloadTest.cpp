@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QSignalSpy>
 #include <QTimer>
 #include <filesystem>
 
@@ -30,6 +29,7 @@
 #include "support/QemuBoard.h"
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
+#include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
 #include "updater/PosixSerialLink.h"
 
@@ -91,12 +91,7 @@ class MainDownloadTest : public testing::Test {
     }
 
     std::unique_ptr<TMainFrm> SavedProject(const std::string& name) {
-        auto frm = std::make_unique<TMainFrm>();
-        frm->Dialogs().startPage = [] {};
-        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
-        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
-        frm->show();
-        EXPECT_TRUE(started.wait(test::kStateWaitMs));
+        auto frm = test::StartedMainWindow();
         frm->FileNewItemClick();
         const std::string path = dir_ / name;
         frm->Dialogs().saveFile = [path](const std::string&) {

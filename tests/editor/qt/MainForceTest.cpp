@@ -11,7 +11,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <QTimer>
@@ -36,6 +35,7 @@
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/StartedMainWindow.h"
 
 namespace vx {
 namespace {
@@ -74,16 +74,11 @@ class MainForceTest : public testing::Test {
     // A started window with a new project, monitoring:
     //   X0 -| |- (Y0);  M100 -|/|- (T5 K50);  (Y17);  [MOV D100 D200];  [MOV T5 D0]
     std::unique_ptr<TMainFrm> Monitored() {
-        auto frm = std::make_unique<TMainFrm>();
-        frm->Dialogs().startPage = [] {};
-        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
-        frm->Dialogs().entry = [this](std::int32_t, const std::string& text, const std::string&) {
-            entries_.push_back(text);
-        };
-        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
-        frm->resize(1200, 800);
-        frm->show();
-        EXPECT_TRUE(started.wait(test::kStateWaitMs));
+        auto frm = test::StartedMainWindow([this](TMainFrm& frm) {
+            frm.Dialogs().entry = [this](std::int32_t, const std::string& text,
+                                         const std::string&) { entries_.push_back(text); };
+            frm.resize(1200, 800);
+        });
         frm->FileNewItemClick();
         LadderCells& cells = TheProgram().cells;
         auto put = [&](Place p, std::uint8_t kind, const char* text) {

@@ -23,6 +23,7 @@
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
 
 namespace vx {
@@ -39,14 +40,9 @@ class MainFrmTest : public testing::Test {
 
     // A main window that has been shown and whose start timer has fired.
     std::unique_ptr<TMainFrm> Started() {
-        auto frm = std::make_unique<TMainFrm>();
-        frm->Dialogs().startPage = [this] { ++startPages_; };
         // New confirms the parameter dialog unchanged.
-        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
-        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
-        frm->show();
-        EXPECT_TRUE(started.wait(test::kStateWaitMs));
-        return frm;
+        return test::StartedMainWindow(
+            [this](TMainFrm& frm) { frm.Dialogs().startPage = [this] { ++startPages_; }; });
     }
 
     static std::uint8_t KindAt(int column, int row) { return TheProgram().cells.Kind(column, row); }

@@ -4,7 +4,6 @@
 // hands it back; the main window stays open while it is shown.
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -29,6 +28,7 @@
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/StartedMainWindow.h"
 
 namespace vx {
 namespace {
@@ -56,12 +56,7 @@ class MainMemoryTest : public testing::Test {
 
     // A started window with a new project: X0 -| |- (Y0).
     std::unique_ptr<TMainFrm> Started() {
-        auto frm = std::make_unique<TMainFrm>();
-        frm->Dialogs().startPage = [] {};
-        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
-        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
-        frm->show();
-        EXPECT_TRUE(started.wait(test::kStateWaitMs));
+        auto frm = test::StartedMainWindow();
         frm->FileNewItemClick();
         TheProgram().cells.Kind(1, 0) = CellKind::kOpenContact;
         TheProgram().cells.First(1, 0) = "X0";

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -31,6 +30,7 @@
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
+#include "support/StartedMainWindow.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -69,12 +69,7 @@ class MainOnlineTest : public testing::Test {
     // A started window with a new project: X0 -| |- Y0, M100 -|/|- (T5 K50),
     // and M500 far down in row 300.
     std::unique_ptr<TMainFrm> Started() {
-        auto frm = std::make_unique<TMainFrm>();
-        frm->Dialogs().startPage = [] {};
-        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
-        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
-        frm->show();
-        EXPECT_TRUE(started.wait(test::kStateWaitMs));
+        auto frm = test::StartedMainWindow();
         frm->FileNewItemClick();
         LadderCells& cells = TheProgram().cells;
         auto put = [&](int column, int row, std::uint8_t kind, const char* text) {

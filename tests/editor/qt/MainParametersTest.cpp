@@ -24,6 +24,7 @@
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
 
 namespace vx {
@@ -40,9 +41,7 @@ class MainParametersTest : public testing::Test {
         test::ResetEditorRunState();
         frm_ = std::make_unique<TMainFrm>();
         frm_->Dialogs().startPage = [] {};
-        QSignalSpy started(frm_.get(), &TMainFrm::StartTimerFired);
-        frm_->show();
-        EXPECT_TRUE(started.wait(test::kStateWaitMs));
+        EXPECT_TRUE(test::ShowAndStart(*frm_));
     }
     void TearDown() override {
         messages_.Answer(MsgAnswer::No);  // do not save
@@ -151,9 +150,7 @@ TEST_F(MainParametersTest, OpenShowsTheProjectsModel) {
     TheProgram().Clear();
     frm_ = std::make_unique<TMainFrm>();
     frm_->Dialogs().startPage = [] {};
-    QSignalSpy started(frm_.get(), &TMainFrm::StartTimerFired);
-    frm_->show();
-    ASSERT_TRUE(started.wait(test::kStateWaitMs));
+    ASSERT_TRUE(test::ShowAndStart(*frm_));
     frm_->Dialogs().openFile = [&](const std::string&, const std::string&) {
         return std::optional<std::string>(dir_ / "station.PSP");
     };

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <QSignalSpy>
 #include <QTest>
 #include <filesystem>
 #include <sstream>
@@ -16,6 +15,7 @@
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
+#include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
 
 namespace vx {
@@ -71,12 +71,7 @@ class MainUpdateTest : public testing::Test {
 
     // A shown main window with a new project saved as "dir_/Demo.PSP".
     std::unique_ptr<TMainFrm> WithProject() {
-        auto frm = std::make_unique<TMainFrm>();
-        frm->Dialogs().startPage = [] {};
-        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
-        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
-        frm->show();
-        EXPECT_TRUE(started.wait(test::kStateWaitMs));
+        auto frm = test::StartedMainWindow();
         frm->FileNewItemClick();
         frm->Dialogs().saveFile = [this](const std::string&) {
             return std::optional<std::string>(dir_ / "Demo");

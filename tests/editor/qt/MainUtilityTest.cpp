@@ -7,7 +7,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 #include <filesystem>
@@ -32,6 +31,7 @@
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/StartedMainWindow.h"
 
 namespace vx {
 namespace {
@@ -61,12 +61,7 @@ class MainUtilityTest : public testing::Test {
 
     // A started window with a new project (station 1).
     std::unique_ptr<TMainFrm> Started() {
-        auto frm = std::make_unique<TMainFrm>();
-        frm->Dialogs().startPage = [] {};
-        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
-        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
-        frm->show();
-        EXPECT_TRUE(started.wait(test::kStateWaitMs));
+        auto frm = test::StartedMainWindow();
         frm->FileNewItemClick();
         return frm;
     }

@@ -14,7 +14,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <QSignalSpy>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -29,6 +28,7 @@
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
+#include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
 
 extern char** environ;
@@ -207,12 +207,7 @@ class UpdateRoadTest : public testing::Test {
 
     // A shown main window with a new project saved as "Demo.PSP".
     std::unique_ptr<TMainFrm> WithProject() {
-        auto frm = std::make_unique<TMainFrm>();
-        frm->Dialogs().startPage = [] {};
-        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
-        QSignalSpy started(frm.get(), &TMainFrm::StartTimerFired);
-        frm->show();
-        EXPECT_TRUE(started.wait(test::kStateWaitMs));
+        auto frm = test::StartedMainWindow();
         frm->FileNewItemClick();
         frm->Dialogs().saveFile = [this](const std::string&) {
             return std::optional<std::string>(work_ / "Demo");

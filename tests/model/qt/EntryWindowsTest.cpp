@@ -3,7 +3,6 @@
 // its "..." button with the catalogue and the picker.
 #include <gtest/gtest.h>
 
-#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QWindow>
@@ -25,6 +24,7 @@
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/StartedMainWindow.h"
 
 namespace vx {
 namespace {
@@ -37,12 +37,8 @@ class EntryWindows : public testing::Test {
         test::ResetEditorRunState();
         previous_ = SetModalRunner([](QDialog& d) { d.show(); });
 
-        frm_ = std::make_unique<TMainFrm>();
-        frm_->Dialogs().systemParameters = [](LadderProgram&) { return true; };
-        frm_->Dialogs().startPage = [] {};
-        QSignalSpy started(frm_.get(), &TMainFrm::StartTimerFired);
-        frm_->show();
-        ASSERT_TRUE(started.wait(test::kStateWaitMs));
+        frm_ = test::StartedMainWindow();
+        ASSERT_TRUE(frm_->isEnabled());
         frm_->FileNewItemClick();
         ASSERT_FALSE(frm_->CoverShown());
         box_ = frm_->findChild<TKeyInputFrm*>();

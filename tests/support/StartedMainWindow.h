@@ -1,0 +1,36 @@
+// The main window as window tests begin with it: shown, and past its start
+// (the start timer enables it), for test programs that link the main window.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <functional>
+#include <memory>
+
+#include "editor/qt/Main.h"
+#include "model/LadderProgram.h"
+#include "support/QtWait.h"
+
+namespace vx::test {
+
+// Shows the window and waits for its start; false when it never came.
+inline bool ShowAndStart(TMainFrm& frm) {
+    QSignalSpy started(&frm, &TMainFrm::StartTimerFired);
+    frm.show();
+    return started.wait(kStateWaitMs);
+}
+
+// A new main window with no start page and a system parameter dialog that
+// answers OK at once; `prepare` sets up more before it is shown.
+inline std::unique_ptr<TMainFrm> StartedMainWindow(
+    const std::function<void(TMainFrm&)>& prepare = {}) {
+    auto frm = std::make_unique<TMainFrm>();
+    frm->Dialogs().startPage = [] {};
+    frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
+    if (prepare) prepare(*frm);
+    EXPECT_TRUE(ShowAndStart(*frm)) << "the start timer enables the window";
+    return frm;
+}
+
+}  // namespace vx::test
