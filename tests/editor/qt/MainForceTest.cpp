@@ -16,25 +16,20 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "editor/ClipCells.h"
-#include "editor/GridCursor.h"
-#include "editor/ProgramBlocks.h"
 #include "editor/Settings.h"
-#include "editor/UndoHistory.h"
 #include "editor/qt/Main.h"
 #include "model/CellKind.h"
 #include "model/LadderProgram.h"
 #include "online/DeviceImage.h"
-#include "online/LinkSettings.h"
 #include "online/qt/F8setVal.h"
 #include "online/qt/LadderPoller.h"
 #include "online/qt/MonitorFrm.h"
 #include "online/qt/StakeoutOnOff.h"
 #include "outside/ModbusLink.h"
-#include "platform/SystemFolders.h"
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/SimulatedController.h"
 #include "support/StartedMainWindow.h"
 
 namespace vx {
@@ -54,20 +49,8 @@ class MainForceTest : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(sim_.Ok());
-        TheProgram().Clear();
-        TheUndoHistory().Clear();
-        TheClipCells() = ClipCells();
-        TheGridCursor() = GridCursor();
-        TheProgramBlocks() = ProgramBlocks();
-        TheDeviceImage().Clear();
-        TheLinkSettings() = LinkSettings{};
-        std::filesystem::remove(JoinPath(WindowsDirectory(), "system32/Clipboard.dat"));
-        Settings s;
-        s.comPort = 8;
-        s.ltcpip = "127.0.0.1";
-        s.ltcpport = std::to_string(sim_.TcpPort());
-        s.autoSavBakFun = 0;
-        ASSERT_TRUE(SaveSettings(SettingsFilePath(), s, "Torvin0"));
+        test::ResetOnlineRunState();
+        ASSERT_TRUE(test::UseSimulatorSettings(sim_.TcpPort()));
     }
     void TearDown() override { std::filesystem::remove(SettingsFilePath()); }
 

@@ -9,25 +9,20 @@
 #include <QTreeWidget>
 #include <filesystem>
 
-#include "editor/ClipCells.h"
-#include "editor/GridCursor.h"
-#include "editor/ProgramBlocks.h"
 #include "editor/ProjectTree.h"
 #include "editor/Settings.h"
-#include "editor/UndoHistory.h"
 #include "editor/qt/Main.h"
 #include "editor/qt/ToolImages.h"
 #include "model/CellKind.h"
 #include "model/LadderProgram.h"
 #include "online/DeviceImage.h"
 #include "online/LadderStakeout.h"
-#include "online/LinkSettings.h"
 #include "online/qt/MonitorFrm.h"
 #include "outside/ModbusLink.h"
-#include "platform/SystemFolders.h"
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/SimulatedController.h"
 #include "support/StartedMainWindow.h"
 
 namespace vx {
@@ -37,20 +32,8 @@ class MainMemoryTest : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(sim_.Ok());
-        TheProgram().Clear();
-        TheUndoHistory().Clear();
-        TheClipCells() = ClipCells();
-        TheGridCursor() = GridCursor();
-        TheProgramBlocks() = ProgramBlocks();
-        TheDeviceImage().Clear();
-        TheLinkSettings() = LinkSettings{};
-        std::filesystem::remove(JoinPath(WindowsDirectory(), "system32/Clipboard.dat"));
-        Settings s;
-        s.comPort = 8;  // Modbus TCP
-        s.ltcpip = "127.0.0.1";
-        s.ltcpport = std::to_string(sim_.TcpPort());
-        s.autoSavBakFun = 0;
-        ASSERT_TRUE(SaveSettings(SettingsFilePath(), s, "Torvin0"));
+        test::ResetOnlineRunState();
+        ASSERT_TRUE(test::UseSimulatorSettings(sim_.TcpPort()));
     }
     void TearDown() override { std::filesystem::remove(SettingsFilePath()); }
 

@@ -9,11 +9,7 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "editor/ClipCells.h"
-#include "editor/GridCursor.h"
-#include "editor/ProgramBlocks.h"
 #include "editor/Settings.h"
-#include "editor/UndoHistory.h"
 #include "editor/qt/Main.h"
 #include "editor/qt/ToolImages.h"
 #include "model/CellKind.h"
@@ -25,11 +21,11 @@
 #include "online/qt/LadderPoller.h"
 #include "online/qt/SetCOMpro.h"
 #include "outside/ModbusLink.h"
-#include "platform/SystemFolders.h"
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
+#include "support/SimulatedController.h"
 #include "support/StartedMainWindow.h"
 
 #include <QComboBox>
@@ -44,26 +40,14 @@ class MainOnlineTest : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(sim_.Ok());
-        TheProgram().Clear();
-        TheUndoHistory().Clear();
-        TheClipCells() = ClipCells();
-        TheGridCursor() = GridCursor();
-        TheProgramBlocks() = ProgramBlocks();
-        TheDeviceImage().Clear();
-        TheLinkSettings() = LinkSettings{};
-        std::filesystem::remove(JoinPath(WindowsDirectory(), "system32/Clipboard.dat"));
+        test::ResetOnlineRunState();
         UseSettings(8);
     }
     void TearDown() override { std::filesystem::remove(SettingsFilePath()); }
 
     // The settings file the window starts with: port 8 and up is Modbus TCP.
     void UseSettings(int comPort) {
-        Settings s;
-        s.comPort = static_cast<std::uint8_t>(comPort);
-        s.ltcpip = "127.0.0.1";
-        s.ltcpport = std::to_string(sim_.TcpPort());
-        s.autoSavBakFun = 0;
-        ASSERT_TRUE(SaveSettings(SettingsFilePath(), s, "Torvin0"));
+        ASSERT_TRUE(test::UseSimulatorSettings(sim_.TcpPort(), comPort));
     }
 
     // A started window with a new project: X0 -| |- Y0, M100 -|/|- (T5 K50),

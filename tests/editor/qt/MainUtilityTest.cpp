@@ -11,15 +11,9 @@
 #include <QTest>
 #include <filesystem>
 
-#include "editor/ClipCells.h"
-#include "editor/GridCursor.h"
-#include "editor/ProgramBlocks.h"
 #include "editor/Settings.h"
-#include "editor/UndoHistory.h"
 #include "editor/qt/Main.h"
 #include "model/LadderProgram.h"
-#include "online/DeviceImage.h"
-#include "online/LinkSettings.h"
 #include "online/qt/AD_EN_Show.h"
 #include "online/qt/CAN_EXY.h"
 #include "online/qt/MonitorFrm.h"
@@ -27,10 +21,10 @@
 #include "online/qt/PLCInfo.h"
 #include "online/qt/SetRTC.h"
 #include "outside/ModbusLink.h"
-#include "platform/SystemFolders.h"
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/SimulatedController.h"
 #include "support/StartedMainWindow.h"
 
 namespace vx {
@@ -42,20 +36,8 @@ class MainUtilityTest : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(sim_.Ok());
-        TheProgram().Clear();
-        TheUndoHistory().Clear();
-        TheClipCells() = ClipCells();
-        TheGridCursor() = GridCursor();
-        TheProgramBlocks() = ProgramBlocks();
-        TheDeviceImage().Clear();
-        TheLinkSettings() = LinkSettings{};
-        std::filesystem::remove(JoinPath(WindowsDirectory(), "system32/Clipboard.dat"));
-        Settings s;
-        s.comPort = 8;  // Modbus TCP
-        s.ltcpip = "127.0.0.1";
-        s.ltcpport = std::to_string(sim_.TcpPort());
-        s.autoSavBakFun = 0;
-        ASSERT_TRUE(SaveSettings(SettingsFilePath(), s, "Torvin0"));
+        test::ResetOnlineRunState();
+        ASSERT_TRUE(test::UseSimulatorSettings(sim_.TcpPort()));
     }
     void TearDown() override { std::filesystem::remove(SettingsFilePath()); }
 
