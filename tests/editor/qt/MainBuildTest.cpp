@@ -127,8 +127,58 @@ class MainBuildTest : public testing::Test {
     }
     std::string TargetFile() const { return JoinPath(WindowsDirectory(), "Torvin.pin"); }
 
+    // Two rungs: M0 -| |- (Y0), and M1 -|/|- to the given output of row 1.
+    static void PutTwoRungs(std::uint8_t secondKind, const char* secondOutput) {
+        LadderCells& cells = TheProgram().cells;
+        auto put = [&](int column, int row, std::uint8_t kind, const char* text) {
+            cells.Kind(column, row) = kind;
+            cells.First(column, row) = text;
+        };
+        put(1, 0, CellKind::kOpenContact, "M0");
+        put(1, 1, CellKind::kClosedContact, "M1");
+        for (int row = 0; row < 2; ++row) {
+            for (int c = 2; c <= kLastConditionColumn; ++c)
+                put(c, row, CellKind::kLine, "");
+        }
+        put(12, 0, CellKind::kCoil, "Y0");
+        put(12, 1, secondKind, secondOutput);
+    }
+
+    // F5, keeping the linked program (its symbols) as `elf`.
+    static void CompileKeepingElf(TMainFrm& frm, const std::string& elf) {
+        QTimer watch;
+        watch.setInterval(5);
+        QObject::connect(&watch, &QTimer::timeout, [&] {
+            if (auto* stage = frm.findChild<TTranslateFrm*>()) {
+                stage->Stage().beforeCleanUp = [&](const std::string& scratch) {
+                    fs::copy_file(JoinPath(scratch, "plc.elf"), elf);
+                };
+                watch.stop();
+            }
+        });
+        watch.start();
+        frm.Item("c1")->trigger();
+    }
+
+    // The image on the emulated controller, its COM1 the tool's COM1.
+    void RunOnBoard(test::QemuBoard& board, const std::string& elf) {
+        test::QemuBoard::Options options;
+        options.serialPty = true;
+        options.elfPath = elf;
+        ASSERT_TRUE(board.Start(TargetFile(), options)) << board.Error();
+        ASSERT_TRUE(board.Continue());
+        com1_ = std::make_unique<ScopedEnv>("VXTORVIN_COM1", board.SerialDevice().c_str());
+        TheLinkSettings().comPortIndex = 0;
+    }
+
+    static bool Energised(int column, int row) {
+        return EvaluateCell(TheProgram().cells, column, row, TheDeviceImage(), WordDisplay::kSigned)
+                   .state != 0;
+    }
+
     MessageRecorder messages_;
     TempFolder dir_;
+    std::unique_ptr<ScopedEnv> com1_;
 };
 
 TEST_F(MainBuildTest, F5TurnsASavedProjectIntoAThumbImage) {
@@ -201,59 +251,24 @@ TEST_F(MainBuildTest, F5TurnsASavedProjectIntoAThumbImage) {
 TEST_F(MainBuildTest, F5ImageRunsAndF8MonitorsAndForcesIt) {
     if (!test::QemuBoard::Available()) GTEST_SKIP() << "no qemu-system-arm";
     auto frm = SavedProject("monitored");
-    LadderCells& cells = TheProgram().cells;
-    auto put = [&](int column, int row, std::uint8_t kind, const char* text) {
-        cells.Kind(column, row) = kind;
-        cells.First(column, row) = text;
-    };
-    put(1, 0, CellKind::kOpenContact, "M0");    // M0 -| |- (Y0)
-    put(1, 1, CellKind::kClosedContact, "M1");  // M1 -|/|- (Y1)
-    for (int row = 0; row < 2; ++row) {
-        for (int c = 2; c <= kLastConditionColumn; ++c)
-            put(c, row, CellKind::kLine, "");
-    }
-    put(12, 0, CellKind::kCoil, "Y0");
-    put(12, 1, CellKind::kCoil, "Y1");
-
+    PutTwoRungs(CellKind::kCoil, "Y1");  // M1 -|/|- (Y1)
     const std::string elf = dir_ / "plc.elf";
-    QTimer watch;
-    watch.setInterval(5);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (auto* stage = frm->findChild<TTranslateFrm*>()) {
-            stage->Stage().beforeCleanUp = [&](const std::string& scratch) {
-                fs::copy_file(JoinPath(scratch, "plc.elf"), elf);
-            };
-            watch.stop();
-        }
-    });
-    watch.start();
-    frm->Item("c1")->trigger();
+    CompileKeepingElf(*frm, elf);
     ASSERT_TRUE(FileExists(TargetFile())) << Memo2(*frm)->toPlainText().toStdString();
-
     test::QemuBoard board;
-    test::QemuBoard::Options options;
-    options.serialPty = true;
-    options.elfPath = elf;
-    ASSERT_TRUE(board.Start(TargetFile(), options)) << board.Error();
-    ASSERT_TRUE(board.Continue());
-    ScopedEnv com1("VXTORVIN_COM1", board.SerialDevice().c_str());
-    TheLinkSettings().comPortIndex = 0;
+    ASSERT_NO_FATAL_FAILURE(RunOnBoard(board, elf));
 
-    auto energised = [](int column, int row) {
-        return EvaluateCell(TheProgram().cells, column, row, TheDeviceImage(), WordDisplay::kSigned)
-                   .state != 0;
-    };
     frm->Item("NStakeoutON")->trigger();
     ASSERT_TRUE(frm->Monitoring());
-    VX_WAIT_TRUE(energised(12, 1), test::kStateWaitMs);
-    EXPECT_TRUE(energised(1, 1)) << "M1 is off: the closed contact conducts";
-    EXPECT_FALSE(energised(12, 0));
+    VX_WAIT_TRUE(Energised(12, 1), test::kStateWaitMs);
+    EXPECT_TRUE(Energised(1, 1)) << "M1 is off: the closed contact conducts";
+    EXPECT_FALSE(Energised(12, 0));
     EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith(" COM1 "));
 
     // Force M0 on and M1 on through the link: the controller's outputs follow.
     EXPECT_TRUE(Modbus_Write_B_relay(1, 0, 5));
     EXPECT_TRUE(Modbus_Write_B_relay(1, 1, 5));
-    VX_WAIT_TRUE(energised(12, 0) && !energised(12, 1), test::kStateWaitMs);
+    VX_WAIT_TRUE(Energised(12, 0) && !Energised(12, 1), test::kStateWaitMs);
     EXPECT_EQ(board.Byte("Y", 0).value_or(0), 1);
     EXPECT_EQ(board.Byte("Y", 1).value_or(1), 0);
 
@@ -268,50 +283,15 @@ TEST_F(MainBuildTest, F5ImageRunsAndF8MonitorsAndForcesIt) {
 TEST_F(MainBuildTest, ForceAndSetValueReachTheRunningLadder) {
     if (!test::QemuBoard::Available()) GTEST_SKIP() << "no qemu-system-arm";
     auto frm = SavedProject("forced");
-    LadderCells& cells = TheProgram().cells;
-    auto put = [&](int column, int row, std::uint8_t kind, const char* text) {
-        cells.Kind(column, row) = kind;
-        cells.First(column, row) = text;
-    };
-    put(1, 0, CellKind::kOpenContact, "M0");    // M0 -| |- (Y0)
-    put(1, 1, CellKind::kClosedContact, "M1");  // M1 -|/|- [MOV D100 D200]
-    for (int row = 0; row < 2; ++row) {
-        for (int c = 2; c <= kLastConditionColumn; ++c)
-            put(c, row, CellKind::kLine, "");
-    }
-    put(12, 0, CellKind::kCoil, "Y0");
-    put(12, 1, CellKind::kFunctionBox, "MOV D100 D200");
-
+    PutTwoRungs(CellKind::kFunctionBox, "MOV D100 D200");  // M1 -|/|- [MOV D100 D200]
     const std::string elf = dir_ / "plc.elf";
-    QTimer watch;
-    watch.setInterval(5);
-    QObject::connect(&watch, &QTimer::timeout, [&] {
-        if (auto* stage = frm->findChild<TTranslateFrm*>()) {
-            stage->Stage().beforeCleanUp = [&](const std::string& scratch) {
-                fs::copy_file(JoinPath(scratch, "plc.elf"), elf);
-            };
-            watch.stop();
-        }
-    });
-    watch.start();
-    frm->Item("c1")->trigger();
+    CompileKeepingElf(*frm, elf);
     ASSERT_TRUE(FileExists(TargetFile())) << Memo2(*frm)->toPlainText().toStdString();
-
     test::QemuBoard board;
-    test::QemuBoard::Options options;
-    options.serialPty = true;
-    options.elfPath = elf;
-    ASSERT_TRUE(board.Start(TargetFile(), options)) << board.Error();
-    ASSERT_TRUE(board.Continue());
-    ScopedEnv com1("VXTORVIN_COM1", board.SerialDevice().c_str());
-    TheLinkSettings().comPortIndex = 0;
+    ASSERT_NO_FATAL_FAILURE(RunOnBoard(board, elf));
     TheDeviceImage().Clear();
     frm->Item("NStakeoutON")->trigger();
     ASSERT_TRUE(frm->Monitoring());
-    auto energised = [](int column, int row) {
-        return EvaluateCell(TheProgram().cells, column, row, TheDeviceImage(), WordDisplay::kSigned)
-                   .state != 0;
-    };
     // The controller has answered (the spinner of status panel 2 turned).
     VX_WAIT_TRUE(!ThePollState().spinner.empty(), test::kStateWaitMs);
 
@@ -319,11 +299,11 @@ TEST_F(MainBuildTest, ForceAndSetValueReachTheRunningLadder) {
     frm->LadderEdit()->SetCursor(1, 0);
     messages_.Answer(MsgAnswer::Yes);
     frm->Item("MenuItem4")->trigger();
-    VX_WAIT_TRUE(energised(12, 0), test::kStateWaitMs);
+    VX_WAIT_TRUE(Energised(12, 0), test::kStateWaitMs);
     EXPECT_EQ(board.Byte("Y", 0).value_or(0), 1);
     messages_.Answer(MsgAnswer::Yes);
     frm->Item("MenuItem6")->trigger();
-    VX_WAIT_TRUE(!energised(12, 0), test::kStateWaitMs);
+    VX_WAIT_TRUE(!Energised(12, 0), test::kStateWaitMs);
     EXPECT_EQ(board.Byte("Y", 0).value_or(1), 0);
 
     // Set D100 from the dialog opened on the MOV: the ladder copies it to D200.
