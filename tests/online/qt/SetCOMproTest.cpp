@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "online/LinkSettings.h"
+#include "support/QtWait.h"
 
 namespace vx {
 namespace {
@@ -126,9 +127,9 @@ TEST_F(SetCOMproTest, ThePortBoxShowsTheChosenPortWhileItHasTheFocus) {
             for (QWidget* child : dialog.findChildren<QWidget*>())
                 child->setStyle(style.get());
             dialog.show();
+            dialog.activateWindow();
             dialog.Compro()->setFocus();
-            QApplication::processEvents();
-            ASSERT_TRUE(dialog.Compro()->hasFocus());
+            VX_WAIT_TRUE(dialog.Compro()->hasFocus(), test::kStateWaitMs);
             EXPECT_GT(TextPixels(dialog.Compro()), 20)
                 << styleName << ": " << dialog.Compro()->currentText().toStdString();
             dialog.BitBtn3()->click();
