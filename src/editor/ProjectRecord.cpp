@@ -68,4 +68,8 @@ ProjectRecord RecordView::Decode() const {
     return {Tag(), Text1(), Text2(), Value()};
 }
 
+bool FitsRecordText(std::string_view utf8) {
+    return GbkByteLength(utf8) <= kRecordTextBytes;
+}
+
 }  // namespace vx

@@ -159,7 +159,7 @@ void LadderEditDrawCell(Canvas& canvas, const LadderDrawContext& ctx, int column
             canvas.pen.width = 3;
             canvas.pen.color = colors.stakeout;
         }
-        const TColor liveColor = selected ? kSelectedLiveValue : colors.stakeout;
+        const TColor liveColor = selected ? kSelectedLiveValue : colors.value;
         if (symbol == CellKind::kCoil && !live.line1.empty()) {
             p.Text(15, m.top - 2, live.line1, liveColor);
         } else if (symbol == CellKind::kFunctionBox) {

@@ -32,6 +32,7 @@ struct LadderColors {
     TColor instruction = 0xFF0000;  // element texts
     TColor note = 0xFF80FF;         // device comments
     TColor dollopNote = 0x0080FF;   // block comments
+    TColor value = 0xFF0000;        // live values while monitoring
 };
 
 struct LadderDrawContext {

@@ -105,6 +105,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectMemoryMonitor();
     ConnectUtilityWindows();
     ConnectForce();
+    ConnectEditorDialogs();
 }
 
 TMainFrm::~TMainFrm() = default;
@@ -145,9 +146,9 @@ void TMainFrm::ConnectCommands() {
 
     // Commands whose windows are not part of the tool yet stay visible but disabled.
     // clang-format off
-    for (const char* name : {"PrintItem", "N29", "P2", "MenuItem3", "LookupItem", "MenuItem1",
+    for (const char* name : {"PrintItem", "N29", "LookupItem", "MenuItem1",
                              "N26", "N43",
-                             "N46", "I5", "N61", "AboutItem"}) {
+                             "N61", "AboutItem"}) {
         // clang-format on
         Item(name)->setEnabled(false);
         unbuilt_.insert(name);

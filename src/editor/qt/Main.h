@@ -60,6 +60,8 @@ class TMainFrm : public QMainWindow {
     QWidget* CoverPanel() const { return panel5_; }
     QTreeWidget* TreeView1() const { return treeView1_; }
     Settings& CurrentSettings() { return settings_; }
+    // The auto-save timer (Timer3).
+    const QTimer& AutoSaveTimer() const { return timer3_; }
     bool Chinese() const;
     // Picks the Chinese or English form of a message by the language item.
     std::string Tr(const char* chinese, const char* english) const;
@@ -223,6 +225,10 @@ class TMainFrm : public QMainWindow {
                 const std::string& folder);
     // The system parameter and device usage windows (MainParameters.cpp).
     void ConnectParameterWindows();
+    // Row comment, go to row, rename, colours, save and backup (MainEditorDialogs.cpp).
+    void ConnectEditorDialogs();
+    // The drawing colours of the settings into the grid, repainted.
+    void ApplyLadderColours();
 
     // Widgets.
     TFxMainMenu* mainMenu_ = nullptr;

@@ -265,9 +265,9 @@ void TMainFrm::ConnectEditing() {
             } else if (caption == "转移到行(&G)...") {
                 action->setEnabled(Item("MenuItem3")->isEnabled());
                 connect(action, &QAction::triggered, Item("MenuItem3"), &QAction::trigger);
-            } else {
-                action->setEnabled(false);  // rename, import and export come with their dialogs
-            }
+            } else if (caption == "重命名(&R)...") {
+                connect(action, &QAction::triggered, Item("MenuItem2"), &QAction::trigger);
+            }  // import and export of a subroutine do nothing
         }
         menu.exec(treeView1_->mapToGlobal(point));
     });
@@ -316,6 +316,7 @@ void TMainFrm::TreeView1Click() {
         vx::TreeView1Click(TheProgramBlocks(), nodes[static_cast<std::size_t>(index)],
                            ladderEdit_->Row(), Chinese(), names_.projectFile);
     treePopup_ = static_cast<int>(result.popup);
+    if (result.renameTag >= 0) Item("MenuItem2")->setData(result.renameTag);
     if (!result.blockSwitched) return;
     if (QMenu* edit = mainMenu_->findChild<QMenu*>("Edit1")) edit->setEnabled(true);
     const ProgramBlocks& blocks = TheProgramBlocks();

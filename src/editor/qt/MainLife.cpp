@@ -101,12 +101,7 @@ void TMainFrm::ApplySettings() {
     Item("D5")->setChecked(settings_.rangeSelect);
     ladderEdit_->SetRangeSelect(settings_.rangeSelect);
     Item("N54")->setChecked(settings_.proColumn);
-    LadderColors& colors = ladderEdit_->DrawContext().colors;
-    colors.figure = settings_.figureColor;
-    colors.stakeout = settings_.stakeoutColor;
-    colors.instruction = settings_.instructionColor;
-    colors.note = settings_.noteColor;
-    colors.dollopNote = settings_.dollopNoteColor;
+    ApplyLadderColours();
     Item("Chinese1")->setChecked(settings_.chinese);
     Item("English1")->setChecked(!settings_.chinese);
     Item("LastFileOpenItem")->setText(QString::fromStdString(settings_.lastFileOpenItem));

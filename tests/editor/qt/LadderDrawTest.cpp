@@ -139,6 +139,24 @@ TEST_F(LadderDrawTest, EnergisedCoilIsThreePixelsWideInTheStakeoutColour) {
     EXPECT_NE(At(100, 24), green);
 }
 
+TEST_F(LadderDrawTest, LiveValuesAreDrawnInTheLiveValueColour) {
+    cells_.Kind(12, 0) = CellKind::kFunctionBox;
+    cells_.First(12, 0) = "MOV D0 D1";
+    context_.monitoring = true;
+    context_.colors.stakeout = clLime;
+    context_.colors.value = clRed;
+    context_.evaluate = [](int, int, CellLiveState& live) {
+        live.line1 = "1234";
+        return MakeDeviceCode(DeviceKind::D, 0);
+    };
+    Draw(12, 0);
+    const QRgb red = 0xFFFF0000, green = 0xFF00FF00;
+    EXPECT_TRUE(Has(red, 42, 0, 120, 16)) << "the value above the box";
+    EXPECT_FALSE(Has(green, 42, 0, 120, 16)) << "not in the energised colour";
+    Draw(12, 0, true);
+    EXPECT_TRUE(Has(0xFFFFFF00, 42, 0, 120, 16)) << "yellow on a selected cell";
+}
+
 TEST_F(LadderDrawTest, DeviceCommentUnderTheContactWithCommentsOn) {
     cells_.Kind(1, 0) = CellKind::kOpenContact;
     cells_.First(1, 0) = "X10";
