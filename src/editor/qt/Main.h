@@ -119,6 +119,8 @@ class TMainFrm : public QMainWindow {
     void ProManageRefresh();
     // Switches the grid to a tree node (2 = Main, n + 10 = subroutine n).
     void ShowTreeNode(int node);
+    // The cursor to an absolute place, the grid switched to its block first (MainLookup.cpp).
+    void ShowPlace(int column, int row);
     const std::string& WinDir() const { return winDir_; }
     bool CoverShown() const;
     void SetCoverShown(bool shown);
@@ -223,6 +225,8 @@ class TMainFrm : public QMainWindow {
                 const std::string& folder);
     // The system parameter and device usage windows (MainParameters.cpp).
     void ConnectParameterWindows();
+    // The find window, the duplicate-output check and the number converter (MainLookup.cpp).
+    void ConnectLookupWindows();
 
     // Widgets.
     TFxMainMenu* mainMenu_ = nullptr;
