@@ -107,6 +107,10 @@ void HexEntered(CodeConvFields& fields) {
 void BitClicked(CodeConvFields& fields, int bit) {
     if (bit < 0 || bit > 15) return;
     fields.bits = static_cast<std::uint16_t>(fields.bits ^ (1u << bit));
+    BitsChanged(fields);
+}
+
+void BitsChanged(CodeConvFields& fields) {
     ReadBits(fields);
     ShowBinary(fields);
 }

@@ -46,8 +46,10 @@ std::string BinaryDigits(std::uint16_t bits);
 void DecimalEntered(CodeConvFields& fields, bool enterKey);
 // Enter in the hexadecimal field, or leaving it.
 void HexEntered(CodeConvFields& fields);
-// A click on bit cell 0-15.
+// A click on bit cell 0-15: the cell changes, then the cells are read back.
 void BitClicked(CodeConvFields& fields, int bit);
+// The cells read back after they changed (a cell that toggles itself).
+void BitsChanged(CodeConvFields& fields);
 // BitBtn1: "清零(R)" clears the value, "置位(S)" sets 65535.
 void SetOrClear(CodeConvFields& fields);
 // BitBtn2 and BitBtn4: the value shifted one bit; the bit shifted out at the

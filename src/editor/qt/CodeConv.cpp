@@ -51,16 +51,16 @@ TCodeConvFrm::TCodeConvFrm(QWidget* parent) : QDialog(parent) {
     AddLabel(this, "十进制", 8, 8, 40);
     edit1_ = new QLineEdit(QStringLiteral("0"), this);
     edit1_->setObjectName(QStringLiteral("Edit1"));
-    edit1_->setMaxLength(5);
+    // The validators limit what is typed; shown values may be longer (the
+    // hexadecimal form of 99999 has five digits).
     edit1_->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit1_));
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,5}")), edit1_));
     edit1_->setGeometry(50, 8, 64, 22);
     AddLabel(this, "十六进制", 124, 8, 52);
     edit2_ = new QLineEdit(QStringLiteral("0"), this);
     edit2_->setObjectName(QStringLiteral("Edit2"));
-    edit2_->setMaxLength(4);
     edit2_->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("[0-9A-Fa-f]*")), edit2_));
+        QRegularExpression(QStringLiteral("[0-9A-Fa-f]{0,4}")), edit2_));
     edit2_->setGeometry(178, 8, 56, 22);
 
     // Bits 15-8 over bits 7-0, each row in its panel.
@@ -81,8 +81,8 @@ TCodeConvFrm::TCodeConvFrm(QWidget* parent) : QDialog(parent) {
             cell->setToolTip(Q("单击变换"));
             cell->setStyleSheet(Q(kCellStyle));
             cell->setGeometry(3 + i * (kCellWidth + 1), 2, kCellWidth, 22);
-            connect(cell, &QPushButton::clicked, this,
-                    [this, bit] { Run([bit](CodeConvFields& f) { BitClicked(f, bit); }); });
+            // The cell has toggled itself; the numbers follow the cells.
+            connect(cell, &QPushButton::clicked, this, [this] { Run(BitsChanged); });
             cells_[static_cast<std::size_t>(bit)] = cell;
         }
         auto* caption = new QLabel(Q(panelCaptions[half]), panel);

@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QScreen>
+#include <QShowEvent>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -76,6 +77,7 @@ TOrganCheckFrm::TOrganCheckFrm(QWidget* parent) : QDialog(parent) {
 
 void TOrganCheckFrm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    if (event->spontaneous()) return;  // a restore from the task bar is no new showing
     listView1_->clear();
     panel1_->setText(Q(kCheckingCaption));
     panel1_->show();
