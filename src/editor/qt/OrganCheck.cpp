@@ -26,6 +26,15 @@ constexpr int kSecondPlaceImage = 65;
 
 constexpr const char* kCheckingCaption = "检查中。。。";
 
+// A picture of the image list; a blank one of the same size where the list
+// has none, so that the names stay in line.
+QIcon PlaceIcon(const QList<QIcon>& images, int index, QSize size) {
+    if (index < images.size() && !images[index].isNull()) return images[index];
+    QPixmap blank(size);
+    blank.fill(Qt::transparent);
+    return QIcon(blank);
+}
+
 }  // namespace
 
 TOrganCheckFrm::TOrganCheckFrm(QWidget* parent) : QDialog(parent) {
@@ -44,6 +53,7 @@ TOrganCheckFrm::TOrganCheckFrm(QWidget* parent) : QDialog(parent) {
     listView1_->setColumnWidth(1, 88);
     listView1_->setColumnWidth(2, 88);
     listView1_->setRootIsDecorated(false);
+    listView1_->setIconSize(QSize(16, 16));
     listView1_->setItemsExpandable(false);
     listView1_->setSelectionBehavior(QAbstractItemView::SelectRows);
     listView1_->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -88,6 +98,8 @@ void TOrganCheckFrm::showEvent(QShowEvent* event) {
 void TOrganCheckFrm::Timer1Timer() {
     timer1_.stop();
     const QList<QIcon> images = ToolImages();
+    const QIcon firstIcon = PlaceIcon(images, kFirstPlaceImage, listView1_->iconSize());
+    const QIcon secondIcon = PlaceIcon(images, kSecondPlaceImage, listView1_->iconSize());
     const OutputScan scan(TheProgram().cells);
     for (std::size_t g = 0; g < kOutputGroups.size(); ++g) {
         for (const OutputPlace& place : scan.Duplicates(kOutputGroups[g])) {
@@ -95,8 +107,7 @@ void TOrganCheckFrm::Timer1Timer() {
             item->setText(0, QString::fromStdString(place.name));
             item->setText(1, QString::fromStdString(place.block));
             item->setText(2, QString::number(place.line));
-            const int image = place.second ? kSecondPlaceImage : kFirstPlaceImage;
-            if (image < images.size()) item->setIcon(0, images[image]);
+            item->setIcon(0, place.second ? secondIcon : firstIcon);
         }
         if (g + 1 < kOutputGroups.size()) {
             panel1_->setText(panel1_->text() + Q("。。"));
