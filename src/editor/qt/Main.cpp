@@ -100,6 +100,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     FormCreate();
     ConnectEntryWindows();
     ConnectParameterWindows();
+    ConnectLookupWindows();
     ConnectOnline();
     ConnectDownload();
     ConnectMemoryMonitor();
@@ -146,14 +147,12 @@ void TMainFrm::ConnectCommands() {
 
     // Commands whose windows are not part of the tool yet stay visible but disabled.
     // clang-format off
-    for (const char* name : {"PrintItem", "N29", "LookupItem", "MenuItem1",
-                             "N26", "N43",
-                             "N61", "AboutItem"}) {
+    for (const char* name : {"PrintItem", "N29", "N61", "AboutItem"}) {
         // clang-format on
         Item(name)->setEnabled(false);
         unbuilt_.insert(name);
     }
-    for (const char* name : {"PrintToolButton", "LookupToolButton"}) {
+    for (const char* name : {"PrintToolButton"}) {
         Button(name)->setEnabled(false);
         unbuilt_.insert(name);
     }

@@ -121,6 +121,8 @@ class TMainFrm : public QMainWindow {
     void ProManageRefresh();
     // Switches the grid to a tree node (2 = Main, n + 10 = subroutine n).
     void ShowTreeNode(int node);
+    // The cursor to an absolute place, the grid switched to its block first (MainLookup.cpp).
+    void ShowPlace(int column, int row);
     const std::string& WinDir() const { return winDir_; }
     bool CoverShown() const;
     void SetCoverShown(bool shown);
@@ -229,6 +231,8 @@ class TMainFrm : public QMainWindow {
     void ConnectEditorDialogs();
     // The drawing colours of the settings into the grid, repainted.
     void ApplyLadderColours();
+    // The find window, the duplicate-output check and the number converter (MainLookup.cpp).
+    void ConnectLookupWindows();
 
     // Widgets.
     TFxMainMenu* mainMenu_ = nullptr;
