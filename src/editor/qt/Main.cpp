@@ -105,6 +105,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectMemoryMonitor();
     ConnectUtilityWindows();
     ConnectForce();
+    ConnectStartWindows();
 }
 
 TMainFrm::~TMainFrm() = default;
@@ -135,11 +136,7 @@ void TMainFrm::ConnectCommands() {
     both("LastFileOpenItem", nullptr, &TMainFrm::LastFileOpenItemClick);
     both("N63", nullptr, &TMainFrm::N63Click);
 
-    // Help and the outside programs.
-    connect(Item("N60"), &QAction::triggered, this, [this] {
-        const std::string folder = ProgramFolder();
-        Launch("hh", {JoinPath(folder, "QJTorvin.chm")}, folder);
-    });
+    // The outside programs.
     connect(Item("N27"), &QAction::triggered, this, [this] { Launch("PID.exe", {}, {}); });
     connect(Item("N42"), &QAction::triggered, this, [this] { Launch("Notepad.exe", {}, {}); });
 
@@ -147,7 +144,7 @@ void TMainFrm::ConnectCommands() {
     // clang-format off
     for (const char* name : {"PrintItem", "N29", "P2", "MenuItem3", "LookupItem", "MenuItem1",
                              "N26", "N43",
-                             "N46", "I5", "N61", "AboutItem"}) {
+                             "N46", "I5"}) {
         // clang-format on
         Item(name)->setEnabled(false);
         unbuilt_.insert(name);
