@@ -1,6 +1,5 @@
 #include "editor/qt/Print.h"
 
-#include <QEvent>
 #include <QFontDialog>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -103,9 +102,12 @@ TForPrint::TForPrint(QWidget* parent) : QDialog(parent) {
         move(s.x() + (s.width() - width()) / 2, s.y() + 150);
     }
 
-    // The page fields follow the range choice when a radio button takes the focus.
-    for (QRadioButton* radio : {radioButton1_, radioButton2_})
-        radio->installEventFilter(this);
+    // The page fields are enabled exactly while a range is chosen, however it
+    // was chosen (mouse, arrow keys, access key, or by the program).
+    connect(radioButton2_, &QRadioButton::toggled, this, [this](bool range) {
+        edit1_->setEnabled(range);
+        edit2_->setEnabled(range);
+    });
 
     chooseFont_ = [this](const QFont& current) -> std::optional<QFont> {
         bool ok = false;
@@ -122,16 +124,6 @@ TForPrint::TForPrint(QWidget* parent) : QDialog(parent) {
         confirmed_ = false;
         reject();
     });
-}
-
-bool TForPrint::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusIn &&
-        (watched == radioButton1_ || watched == radioButton2_)) {
-        const bool range = !radioButton2_->isChecked();
-        edit1_->setEnabled(range);
-        edit2_->setEnabled(range);
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void TForPrint::SpeedButton1Click() {

@@ -51,9 +51,6 @@ class TForPrint : public QDialog {
     QPushButton* BitBtn1() const { return bitBtn1_; }
     QPushButton* BitBtn3() const { return bitBtn3_; }
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void SpeedButton1Click();
 
