@@ -80,7 +80,6 @@ ExampleProject MotorStartStop() {
     d.Note(2, "电机运行5秒后", "运行指示灯亮");
     d.Contact("Y0", 1, 2).Coil("T0 K50", 2, 2);
     d.Contact("T0", 1, 3).Coil("Y1", 2, 3);
-    d.Box("END", 1, 4);
     d.Comment(DeviceKind::X, 0, "启动按钮").Comment(DeviceKind::X, 1, "停止按钮");
     d.Comment(DeviceKind::Y, 0, "电机").Comment(DeviceKind::Y, 1, "运行指示灯");
     d.Comment(DeviceKind::T, 0, "运行延时5秒");
@@ -96,7 +95,6 @@ ExampleProject CounterReset() {
     d.Contact("X1", 1, 1).Box("RST C0", 2, 1);
     d.Note(2, "计满10次Y0亮");
     d.Contact("C0", 1, 2).Coil("Y0", 2, 2);
-    d.Box("END", 1, 3);
     d.Comment(DeviceKind::X, 0, "计数脉冲").Comment(DeviceKind::X, 1, "复位按钮");
     d.Comment(DeviceKind::C, 0, "计数10次").Comment(DeviceKind::Y, 0, "计满指示");
     return example;
@@ -117,7 +115,6 @@ ExampleProject StepSequence() {
     d.Step("STL S22", 5).Coil("Y1", 2, 5);
     d.Contact("X2", 1, 6).Box("RST S22", 2, 6);
     d.Box("RET", 1, 7);
-    d.Box("END", 1, 8);
     d.Comment(DeviceKind::X, 0, "启动按钮").Comment(DeviceKind::X, 1, "前进到位");
     d.Comment(DeviceKind::X, 2, "返回到位").Comment(DeviceKind::Y, 0, "前进");
     d.Comment(DeviceKind::Y, 1, "返回").Comment(DeviceKind::T, 0, "停留3秒");

@@ -5,12 +5,14 @@
 // menu's web entry opening the user guide; the print options' states.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <unistd.h>
 
 #include "build/CompileValues.h"
 #include "build/SysParams.h"
@@ -47,7 +49,8 @@ using test::TempFolder;
 std::string MakeRecorder(const TempFolder& dir, const std::string& name) {
     const std::string path = dir / name;
     test::WriteTestFile(
-        path, "#!/bin/sh\n{ pwd; printf '%s\\n' \"$@\"; } > \"$0.tmp\" && mv \"$0.tmp\" \"$0.out\"\n");
+        path,
+        "#!/bin/sh\n{ pwd; printf '%s\\n' \"$@\"; } > \"$0.tmp\" && mv \"$0.tmp\" \"$0.out\"\n");
     fs::permissions(path, fs::perms::owner_all);
     return path;
 }
@@ -76,9 +79,24 @@ void WhenModal(QObject* owner, std::function<void(QWidget*)> action) {
     poll->start();
 }
 
+// The mouse comes over the widget (and leaves the one it was over).
 void MouseOver(QWidget* widget) {
-    QTest::mouseMove(widget, widget->rect().center());
-    QApplication::processEvents();
+    static QPointer<QWidget> under;
+    if (under && under != widget) {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(under, &leave);
+    }
+    const QPointF at = widget->rect().center();
+    QEnterEvent enter(at, widget->mapTo(widget->window(), at), widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &enter);
+    under = widget;
+}
+
+// The mouse moves over the widget's own area.
+void MouseMove(QWidget* widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
 }
 
 class StartPageTest : public testing::Test {
@@ -144,8 +162,7 @@ TEST_F(StartPageTest, TheStartPageTellsWhatEachPictureDoesAndEnterOpensTheLastFi
             hints.push_back(start.Label5()->text());
         }
         // Over the background the first hint comes back.
-        QTest::mouseMove(start.Background(), QPoint(5, start.Background()->height() - 60));
-        QApplication::processEvents();
+        MouseMove(start.Background(), QPoint(5, start.Background()->height() - 60));
         hints.push_back(start.Label5()->text());
         QTest::keyClick(&start, Qt::Key_Return);
     });
@@ -170,16 +187,17 @@ TEST_F(StartPageTest, TheStartPageTellsWhatEachPictureDoesAndEnterOpensTheLastFi
 }
 
 TEST_F(StartPageTest, EscClosesTheStartPageAndTheNewFileButtonMakesAProject) {
-    auto closed = StartWithPage(
-        [](TMainFrm&, TForStart& start) { QTest::keyClick(&start, Qt::Key_Escape); });
+    auto closed =
+        StartWithPage([](TMainFrm&, TForStart& start) { QTest::keyClick(&start, Qt::Key_Escape); });
     EXPECT_TRUE(closed->CoverShown()) << "nothing was opened";
     EXPECT_FALSE(closed->findChild<TForStart*>()->isVisible());
     EXPECT_TRUE(askedFolder_.empty()) << "no open dialog";
     closed.reset();
 
     test::ResetEditorRunState();
-    auto made = StartWithPage(
-        [](TMainFrm&, TForStart& start) { QTest::mouseClick(start.SpeedButton2(), Qt::LeftButton); });
+    auto made = StartWithPage([](TMainFrm&, TForStart& start) {
+        QTest::mouseClick(start.SpeedButton2(), Qt::LeftButton);
+    });
     EXPECT_FALSE(made->CoverShown()) << "a new project";
     EXPECT_EQ(made->ProjectFile(), kUntitledProject);
     EXPECT_TRUE(messages_.Messages().empty());
@@ -189,8 +207,9 @@ TEST_F(StartPageTest, TheExamplesButtonOpensTheFirstExampleFromTheProgramFolder)
     const std::string examples = JoinPath(ProgramFolder(), "Examples");
     WriteExampleProjects(examples);
     const fs::path before = fs::current_path();
-    auto frm = StartWithPage(
-        [](TMainFrm&, TForStart& start) { QTest::mouseClick(start.SpeedButton3(), Qt::LeftButton); });
+    auto frm = StartWithPage([](TMainFrm&, TForStart& start) {
+        QTest::mouseClick(start.SpeedButton3(), Qt::LeftButton);
+    });
     const fs::path current = fs::current_path();
     fs::current_path(before);
     EXPECT_EQ(current, fs::path(ProgramFolder())) << "the program folder became current";
@@ -330,7 +349,9 @@ class PrintOptionsTest : public StartPageTest {
     void TearDown() override {
         if (print_ && print_->isVisible()) print_->reject();
     }
-    bool PageFieldsEnabled() const { return print_->Edit1()->isEnabled() && print_->Edit2()->isEnabled(); }
+    bool PageFieldsEnabled() const {
+        return print_->Edit1()->isEnabled() && print_->Edit2()->isEnabled();
+    }
     bool PageFieldsDisabled() const {
         return !print_->Edit1()->isEnabled() && !print_->Edit2()->isEnabled();
     }
