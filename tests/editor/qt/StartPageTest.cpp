@@ -146,8 +146,14 @@ class StartPageTest : public testing::Test {
 TEST_F(StartPageTest, TheStartPageTellsWhatEachPictureDoesAndEnterOpensTheLastFile) {
     const std::string last = dir_ / "上次 的项目.PSP";
     LastEditedProject(last);
+    TempFolder tools;
+    const std::string hh = MakeRecorder(tools, "hh");
+    const std::string mailer = MakeRecorder(tools, "mail");
+    ScopedEnv hhEnv("VXTORVIN_LAUNCH_HH", hh.c_str());
+    ScopedEnv mailEnv("VXTORVIN_LAUNCH_MAILTO", mailer.c_str());
     std::vector<QString> hints;
     QString caption, mail, web;
+    QColor linkUnder, linkAway;
     auto frm = StartWithPage([&](TMainFrm& main, TForStart& start) {
         caption = start.windowTitle();
         const TaboutForm* about = main.findChild<TaboutForm*>();
@@ -164,6 +170,14 @@ TEST_F(StartPageTest, TheStartPageTellsWhatEachPictureDoesAndEnterOpensTheLastFi
         // Over the background the first hint comes back.
         MouseMove(start.Background(), QPoint(5, start.Background()->height() - 60));
         hints.push_back(start.Label5()->text());
+        // The links turn yellow under the mouse and blue again when it leaves;
+        // a click opens them as the about box does.
+        MouseOver(start.Label7());
+        linkUnder = start.Label7()->TextColor();
+        MouseOver(start.SpeedButton2());
+        linkAway = start.Label7()->TextColor();
+        QTest::mouseClick(start.Label6(), Qt::LeftButton);
+        QTest::mouseClick(start.Label7(), Qt::LeftButton);
         QTest::keyClick(&start, Qt::Key_Return);
     });
     EXPECT_EQ(caption, QString("欢迎来到 KZ6-Quillary"));
@@ -178,6 +192,13 @@ TEST_F(StartPageTest, TheStartPageTellsWhatEachPictureDoesAndEnterOpensTheLastFi
     EXPECT_EQ(hints, expected);
     EXPECT_EQ(mail.toStdString(), "mailto:" + SupportMailAddress());
     EXPECT_EQ(web.toStdString(), WebLinkText(ProgramFolder()));
+    EXPECT_EQ(linkUnder, QColor(Qt::yellow));
+    EXPECT_EQ(linkAway.blue(), 0xFF);
+    EXPECT_LT(linkAway.red(), 0xFF) << "blue, not yellow";
+    const std::string mailed = Recorded(mailer);
+    EXPECT_EQ(mailed.substr(mailed.find('\n') + 1, 8 + SupportMailAddress().size()),
+              "mailto:" + SupportMailAddress() + "?");
+    EXPECT_EQ(Recorded(hh), ProgramFolder() + "\n" + web.toStdString() + "\n");
     // Enter ran the last file's button: the project is open.
     EXPECT_FALSE(frm->CoverShown());
     EXPECT_EQ(frm->ProjectFile(), last);
