@@ -7,8 +7,7 @@
 namespace vx {
 namespace {
 
-constexpr int kHighestSeries = 10;
-constexpr int kVersionsPerSeries = 3;
+constexpr int kHighestSeries = kModelSeriesCount - 1;
 
 // An external-interrupt mode digit as the run-time expects it.
 std::string InterruptModeText(int mode) {
@@ -55,13 +54,28 @@ std::string RuntimeVariant(const CompileValues& v) {
     }
 }
 
+const std::array<std::string, kModelSeriesCount * kModelVersionsPerSeries>& ModelLibraryTable() {
+    static const std::array<std::string, kModelSeriesCount* kModelVersionsPerSeries> table = {
+        "../MOD000.d", "../MOD001.d", "../MOD002.d",  // KZ6-10MR
+        "../MOD010.d", "../MOD011.d", "../MOD012.d",  // KZ6-14MR
+        "../MOD020.d", "../MOD021.d", "../MOD022.d",  // KZ6-14MT
+        "../MOD030.d", "../MOD031.d", "../MOD032.d",  // KZ6-24MR
+        "../MOD040.d", "../MOD041.d", "../MOD042.d",  // KZ6-24MT
+        "../MOD050.d", "../MOD051.d", "../MOD052.d",  // KZ6-32MR
+        "../MOD060.d", "../MOD061.d", "../MOD062.d",  // KZ6-32MT
+        "../MOD070.d", "../MOD071.d", "../MOD072.d",  // KZ6-48MR
+        "../MOD080.d", "../MOD081.d", "../MOD082.d",  // KZ6-48MT
+        "../MOD090.d", "../MOD091.d", "../MOD092.d",  // KZ6-60MT
+        "../MOD100.d", "../MOD101.d", "../MOD102.d",  // KZ6-PG16
+    };
+    return table;
+}
+
 std::string ModelObject(int series, int version) {
     series = std::clamp(series, 0, kHighestSeries);
-    version = std::clamp(version, 0, kVersionsPerSeries - 1);
-    std::string stem = "MOD";
-    if (series < 10) stem += '0';
-    stem += std::to_string(series) + std::to_string(version);
-    return "../" + stem + ".d";
+    version = std::clamp(version, 0, kModelVersionsPerSeries - 1);
+    return ModelLibraryTable()[static_cast<std::size_t>(series * kModelVersionsPerSeries +
+                                                        version)];
 }
 
 std::vector<std::string> SysIniTable(std::string_view s, std::string_view h) {

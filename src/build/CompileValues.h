@@ -6,6 +6,7 @@
 // compile never counts digits.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,9 +32,17 @@ std::string LinkerSuffix(const CompileValues& values);
 // extension: "../STFUN", "../STFUNC" or "../STFUNCO".
 std::string RuntimeVariant(const CompileValues& values);
 
-// The per-model object of a series and version: "../MOD" + two digits of
-// series + one of version + ".d"; versions beyond the table's three take the
-// last one.
+// The model link-library table: the per-model object given to the linker,
+// relative to the scratch folder, for each of the 11 series and 3 versions,
+// indexed by series x 3 + version ("../MOD" + two digits of series + one of
+// version + ".d"). The about box shows this table; the compile and the kit
+// list read it.
+inline constexpr int kModelSeriesCount = 11;
+inline constexpr int kModelVersionsPerSeries = 3;
+const std::array<std::string, kModelSeriesCount * kModelVersionsPerSeries>& ModelLibraryTable();
+
+// The table's entry of a series and version; a series or version outside the
+// table takes the nearest row (versions beyond the three the last one).
 std::string ModelObject(int series, int version);
 
 // The 32 numbers of SysIni_TAB in table order, as they stand in PLC.c.

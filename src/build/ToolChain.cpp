@@ -20,10 +20,8 @@ std::vector<std::string> MakeKitFileList() {
             files.push_back(std::string(variant) + suffix + ".d");
         files.push_back(std::string("STLIB") + suffix + ".a");
     }
-    for (int series = 0; series <= 10; ++series) {
-        for (int version = 0; version < 3; ++version)
-            files.push_back(ModelObject(series, version).substr(3));  // without "../"
-    }
+    for (const std::string& model : ModelLibraryTable())
+        files.push_back(model.substr(3));  // without "../"
     files.push_back(kEmptyImageTable);
     return files;
 }

@@ -76,7 +76,10 @@ std::vector<std::vector<std::string>> CandidateCommands(std::string_view windows
         for (const char* n : names)
             candidates.push_back({n});
     };
-    if (key == "HH" || key == "EXPLORER") {
+    if (key == "HH") {
+        // Help pages are HTML: the desktop's opener, else a web browser.
+        add({"xdg-open", "x-www-browser", "firefox-esr", "firefox", "chromium"});
+    } else if (key == "EXPLORER" || key == "MAILTO") {
         add({"xdg-open"});
     } else if (key == "NOTEPAD") {
         add({"gedit", "gnome-text-editor", "mousepad", "kate", "kwrite", "xed", "featherpad",

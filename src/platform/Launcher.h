@@ -1,8 +1,9 @@
 // Starting the outside programs the tool opens.
 //
 // The tool starts a few programs by their Windows names: "hh" for the help
-// file and manuals, "Notepad.exe", "calc.exe", "PID.exe", "Explorer.exe" for
-// a folder, "devmgmt.msc", and "Update.exe". Each name maps to what this
+// pages and manuals, "Notepad.exe", "calc.exe", "PID.exe", "Explorer.exe" for
+// a folder, "devmgmt.msc", "Update.exe", and "mailto" for a mail link (the
+// shell's open of a "mailto:" link). Each name maps to what this
 // machine has: a command set in the environment variable
 // VXTORVIN_LAUNCH_<NAME> (NAME upper-cased without its extension, e.g.
 // VXTORVIN_LAUNCH_CALC), else the first of the usual Linux programs for the

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "editor/ProjectFile.h"
 
 namespace vx {
@@ -67,6 +69,23 @@ TEST(CompileValuesTest, VariantAndModelObjects) {
     EXPECT_EQ(ModelObject(10, 2), "../MOD102.d");
     EXPECT_EQ(ModelObject(6, 9), "../MOD062.d") << "versions beyond the table take the last";
     EXPECT_EQ(ModelObject(-1, -1), "../MOD000.d");
+}
+
+// One table, model x 3 + variant, read by the compile and the kit list alike.
+TEST(CompileValuesTest, TheModelLinkLibraryTable) {
+    const auto& table = ModelLibraryTable();
+    ASSERT_EQ(table.size(), 33u);
+    std::set<std::string> distinct(table.begin(), table.end());
+    EXPECT_EQ(distinct.size(), 33u);
+    for (int model = 0; model < 11; ++model) {
+        for (int variant = 0; variant < 3; ++variant) {
+            const std::string& entry = table[static_cast<std::size_t>(model * 3 + variant)];
+            EXPECT_EQ(ModelObject(model, variant), entry);
+            EXPECT_EQ(entry.size(), 11u) << "\"../\" + a six-character stem + \".d\": " << entry;
+        }
+    }
+    EXPECT_EQ(table[19], "../MOD061.d");
+    EXPECT_EQ(ModelObject(99, 1), table[31]) << "a series beyond the table takes the last row";
 }
 
 TEST(CompileValuesTest, SysIniTableOfANewProject) {

@@ -107,6 +107,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectUtilityWindows();
     ConnectForce();
     ConnectEditorDialogs();
+    ConnectStartWindows();
 }
 
 TMainFrm::~TMainFrm() = default;
@@ -137,17 +138,13 @@ void TMainFrm::ConnectCommands() {
     both("LastFileOpenItem", nullptr, &TMainFrm::LastFileOpenItemClick);
     both("N63", nullptr, &TMainFrm::N63Click);
 
-    // Help and the outside programs.
-    connect(Item("N60"), &QAction::triggered, this, [this] {
-        const std::string folder = ProgramFolder();
-        Launch("hh", {JoinPath(folder, "QJTorvin.chm")}, folder);
-    });
+    // The outside programs.
     connect(Item("N27"), &QAction::triggered, this, [this] { Launch("PID.exe", {}, {}); });
     connect(Item("N42"), &QAction::triggered, this, [this] { Launch("Notepad.exe", {}, {}); });
 
     // Commands whose windows are not part of the tool yet stay visible but disabled.
     // clang-format off
-    for (const char* name : {"PrintItem", "N29", "N61", "AboutItem"}) {
+    for (const char* name : {"PrintItem", "N29"}) {
         // clang-format on
         Item(name)->setEnabled(false);
         unbuilt_.insert(name);

@@ -28,6 +28,7 @@
 #include "editor/Selection.h"
 #include "editor/Settings.h"
 #include "editor/qt/LadderGrid.h"
+#include "editor/qt/Print.h"
 #include "model/Devices.h"
 #include "styling/qt/FxMenuStylers.h"
 #include "styling/qt/FxMenus.h"
@@ -105,6 +106,8 @@ class TMainFrm : public QMainWindow {
         // The customer update package's save dialog, offered a name: the
         // package folder, or nothing when cancelled.
         std::function<std::optional<std::string>(const std::string& suggested)> packageFolder;
+        // The print routine, given the confirmed print options.
+        std::function<void(const PrintOptions&)> print;
     };
     Windows& Dialogs() { return windows_; }
 
@@ -115,6 +118,8 @@ class TMainFrm : public QMainWindow {
     void FileSaveAsItemClick();
     void LastFileOpenItemClick();
     void N63Click();
+    // The print command: the print options, then the print routine (MainStart.cpp).
+    void PrintToolButtonClick();
     // Marks the program changed after an edit: undo snapshot, Save enabled.
     void EditFileBackup();
     // Rebuilds the project tree and shows the current block.
@@ -233,6 +238,10 @@ class TMainFrm : public QMainWindow {
     void ApplyLadderColours();
     // The find window, the duplicate-output check and the number converter (MainLookup.cpp).
     void ConnectLookupWindows();
+    // The start page, the about box, the print options and the help (MainStart.cpp).
+    void ConnectStartWindows();
+    // Shows a page of the user guide (a path or a file link) in the help viewer.
+    void OpenHelpPage(const std::string& page);
 
     // Widgets.
     TFxMainMenu* mainMenu_ = nullptr;

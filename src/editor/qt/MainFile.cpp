@@ -11,6 +11,7 @@
 
 #include "editor/ClipCells.h"
 #include "editor/DeviceComments.h"
+#include "editor/ExampleProjects.h"
 #include "editor/ProgramBlocks.h"
 #include "editor/UndoHistory.h"
 #include "editor/qt/Main.h"
@@ -122,7 +123,8 @@ void TMainFrm::N63Click() {
     const std::string folder = JoinPath(ProgramFolder(), "Examples");
     chdir(ProgramFolder().c_str());
     if (!windows_.openFile) return;
-    std::optional<std::string> chosen = windows_.openFile(folder, JoinPath(folder, "Example.PSP"));
+    std::optional<std::string> chosen =
+        windows_.openFile(folder, JoinPath(folder, kFirstExampleProject));
     if (!chosen) return;
     openRequestName_ = *chosen;
     openRequest_ = "Open";

@@ -17,6 +17,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QToolButton>
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <regex>
@@ -582,6 +583,48 @@ TEST_F(MainBuildTest, HelpPagesPluginChoiceAndPassword) {
         dialog->BitBtn1Click();
     });
     EXPECT_TRUE(frm->Dialogs().password(locked));
+}
+
+// The shipped examples, opened through the examples command as a user opens
+// them, each compile with F5 into an image.
+TEST_F(MainBuildTest, EveryShippedExampleOpensAndCompiles) {
+    const std::string examples = JoinPath(ProgramFolder(), "Examples");
+    fs::create_directories(examples);
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(VX_EXAMPLES_DIR)) {
+        fs::copy_file(entry.path(), fs::path(examples) / entry.path().filename(),
+                      fs::copy_options::overwrite_existing);
+        if (entry.path().extension() == ".PSP") names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    ASSERT_EQ(names, (std::vector<std::string>{"CounterReset.PSP", "MotorStartStop.PSP",
+                                               "StepSequence.PSP"}));
+    const fs::path before = fs::current_path();
+    for (const std::string& name : names) {
+        SCOPED_TRACE(name);
+        test::ResetEditorRunState();
+        fs::remove(TargetFile());
+        auto frm = Started();
+        std::string preselected;
+        frm->Dialogs().openFile = [&](const std::string&, const std::string& preselect) {
+            preselected = preselect;
+            return std::optional<std::string>(JoinPath(examples, name));
+        };
+        frm->Item("N63")->trigger();
+        EXPECT_EQ(preselected, JoinPath(examples, "MotorStartStop.PSP"));
+        ASSERT_FALSE(frm->CoverShown());
+        ASSERT_EQ(frm->ProjectFile(), JoinPath(examples, name));
+        frm->Item("c1")->trigger();
+        EXPECT_TRUE(FileExists(TargetFile())) << Memo2(*frm)->toPlainText().toStdString();
+        EXPECT_TRUE(frm->StatusPanel(1)->text().startsWith(" Compiler success: "))
+            << frm->StatusPanel(1)->text().toStdString();
+        EXPECT_TRUE(frm->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"))
+                        ->toPlainText()
+                        .contains(QStringLiteral("X0")))
+            << "the instruction list shows the example's first contact";
+        EXPECT_TRUE(messages_.Messages().empty());
+    }
+    fs::current_path(before);
 }
 
 }  // namespace

@@ -1,0 +1,484 @@
+// The start page, the about box, the help and the print options as a user
+// meets them: the start page the start timer shows, its hints, keys and
+// commands (the last file, a new file, the examples); the about box with its
+// model list, the model link-library table and its links; F1 and the help
+// menu's web entry opening the user guide; the print options' states.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <filesystem>
+
+#include "build/CompileValues.h"
+#include "build/SysParams.h"
+#include "build/qt/MyPublicFrm.h"
+#include "editor/DeviceComments.h"
+#include "editor/ExampleProjects.h"
+#include "editor/HelpLinks.h"
+#include "editor/ProjectFile.h"
+#include "editor/Settings.h"
+#include "editor/qt/About.h"
+#include "editor/qt/Main.h"
+#include "editor/qt/Print.h"
+#include "editor/qt/Start.h"
+#include "model/CellKind.h"
+#include "model/LadderProgram.h"
+#include "platform/FileIo.h"
+#include "platform/SystemFolders.h"
+#include "support/EditorRunState.h"
+#include "support/MessageRecorder.h"
+#include "support/QtWait.h"
+#include "support/ScopedEnv.h"
+#include "support/StartedMainWindow.h"
+#include "support/TempFolder.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+using test::MessageRecorder;
+using test::ScopedEnv;
+using test::TempFolder;
+
+// A stand-in for an outside program: records its folder and arguments.
+std::string MakeRecorder(const TempFolder& dir, const std::string& name) {
+    const std::string path = dir / name;
+    test::WriteTestFile(
+        path,
+        "#!/bin/sh\n{ pwd; printf '%s\\n' \"$@\"; } > \"$0.tmp\" && mv \"$0.tmp\" \"$0.out\"\n");
+    fs::permissions(path, fs::perms::owner_all);
+    return path;
+}
+
+// What the recorder was started with; waits for it.
+std::string Recorded(const std::string& recorder) {
+    const std::string out = recorder + ".out";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return fs::exists(out); }, test::kStateWaitMs))
+        << "nothing started " << recorder;
+    std::string text = test::ReadTestFile(out);
+    fs::remove(out);
+    return text;
+}
+
+// Runs the action once a modal window is up (the caller then opens it).
+void WhenModal(QObject* owner, std::function<void(QWidget*)> action) {
+    auto* poll = new QTimer(owner);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, owner, [poll, action = std::move(action)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        poll->stop();
+        poll->deleteLater();
+        action(modal);
+    });
+    poll->start();
+}
+
+// The mouse comes over the widget (and leaves the one it was over).
+void MouseOver(QWidget* widget) {
+    static QPointer<QWidget> under;
+    if (under && under != widget) {
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(under, &leave);
+    }
+    const QPointF at = widget->rect().center();
+    QEnterEvent enter(at, widget->mapTo(widget->window(), at), widget->mapToGlobal(at));
+    QApplication::sendEvent(widget, &enter);
+    under = widget;
+}
+
+// The mouse moves over the widget's own area.
+void MouseMove(QWidget* widget, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, widget->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(widget, &move);
+}
+
+class StartPageTest : public testing::Test {
+  protected:
+    void SetUp() override { test::ResetEditorRunState(); }
+
+    // A main window whose start timer shows the real start page; `onStart`
+    // runs while the page is up. Returns once the start timer is done.
+    std::unique_ptr<TMainFrm> StartWithPage(std::function<void(TMainFrm&, TForStart&)> onStart) {
+        auto frm = std::make_unique<TMainFrm>();
+        frm->Dialogs().systemParameters = [](LadderProgram&) { return true; };
+        frm->Dialogs().openFile = [this](const std::string& folder, const std::string& preselect) {
+            askedFolder_ = folder;
+            askedPreselect_ = preselect;
+            return std::optional<std::string>(preselect);
+        };
+        TMainFrm* raw = frm.get();
+        bool seen = false;
+        WhenModal(raw, [&, raw](QWidget* modal) {
+            auto* start = qobject_cast<TForStart*>(modal);
+            ASSERT_NE(start, nullptr) << "the start page is the first modal window";
+            seen = true;
+            onStart(*raw, *start);
+        });
+        EXPECT_TRUE(test::ShowAndStart(*frm));
+        EXPECT_TRUE(seen);
+        return frm;
+    }
+
+    // A project file at `path` with one contact, and the settings that name
+    // it as the last edited file.
+    static void LastEditedProject(const std::string& path) {
+        LadderProgram program;
+        SetDefaultParameters(program);
+        program.cells.Kind(1, 0) = CellKind::kOpenContact;
+        program.cells.First(1, 0) = "X7";
+        ASSERT_TRUE(WriteFileAtomically(path, SerialiseProject(program)));
+        ASSERT_TRUE(SaveSettings(SettingsFilePath(), Settings(), path));
+    }
+
+    MessageRecorder messages_;
+    TempFolder dir_;
+    std::string askedFolder_;
+    std::string askedPreselect_;
+};
+
+TEST_F(StartPageTest, TheStartPageTellsWhatEachPictureDoesAndEnterOpensTheLastFile) {
+    const std::string last = dir_ / "上次 的项目.PSP";
+    LastEditedProject(last);
+    TempFolder tools;
+    const std::string hh = MakeRecorder(tools, "hh");
+    const std::string mailer = MakeRecorder(tools, "mail");
+    ScopedEnv hhEnv("VXTORVIN_LAUNCH_HH", hh.c_str());
+    ScopedEnv mailEnv("VXTORVIN_LAUNCH_MAILTO", mailer.c_str());
+    std::vector<QString> hints;
+    QString caption, mail, web;
+    QColor linkUnder, linkAway;
+    auto frm = StartWithPage([&](TMainFrm& main, TForStart& start) {
+        caption = start.windowTitle();
+        const TaboutForm* about = main.findChild<TaboutForm*>();
+        mail = about->Label5()->text();
+        web = about->Label6()->text();
+        EXPECT_EQ(start.Label6()->text(), mail) << "the start page repeats the about box's links";
+        EXPECT_EQ(start.Label7()->text(), web);
+        hints.push_back(start.Label5()->text());
+        for (QToolButton* button : {start.SpeedButton2(), start.SpeedButton1(),
+                                    start.SpeedButton4(), start.SpeedButton3()}) {
+            MouseOver(button);
+            hints.push_back(start.Label5()->text());
+        }
+        // Over the background the first hint comes back.
+        MouseMove(start.Background(), QPoint(5, start.Background()->height() - 60));
+        hints.push_back(start.Label5()->text());
+        // The links turn yellow under the mouse and blue again when it leaves;
+        // a click opens them as the about box does.
+        MouseOver(start.Label7());
+        linkUnder = start.Label7()->TextColor();
+        MouseOver(start.SpeedButton2());
+        linkAway = start.Label7()->TextColor();
+        QTest::mouseClick(start.Label6(), Qt::LeftButton);
+        QTest::mouseClick(start.Label7(), Qt::LeftButton);
+        QTest::keyClick(&start, Qt::Key_Return);
+    });
+    EXPECT_EQ(caption, QString("欢迎来到 KZ6-Quillary"));
+    const std::vector<QString> expected = {
+        "按一个图形,开始...",
+        "创建一个新的顺控程序...",
+        "打开: " + QString::fromStdString(last) + "\n在您退出的地方继续工作。",
+        "打开现有的顺控程序...",
+        "打开本系统提供的例子，\n自多种专业的设计中选择。",
+        "按一个图形,开始...",
+    };
+    EXPECT_EQ(hints, expected);
+    EXPECT_EQ(mail.toStdString(), "mailto:" + SupportMailAddress());
+    EXPECT_EQ(web.toStdString(), WebLinkText(ProgramFolder()));
+    EXPECT_EQ(linkUnder, QColor(Qt::yellow));
+    EXPECT_EQ(linkAway.blue(), 0xFF);
+    EXPECT_LT(linkAway.red(), 0xFF) << "blue, not yellow";
+    const std::string mailed = Recorded(mailer);
+    EXPECT_EQ(mailed.substr(mailed.find('\n') + 1, 8 + SupportMailAddress().size()),
+              "mailto:" + SupportMailAddress() + "?");
+    EXPECT_EQ(Recorded(hh), ProgramFolder() + "\n" + web.toStdString() + "\n");
+    // Enter ran the last file's button: the project is open.
+    EXPECT_FALSE(frm->CoverShown());
+    EXPECT_EQ(frm->ProjectFile(), last);
+    EXPECT_EQ(TheProgram().cells.First(1, 0), "X7");
+    EXPECT_FALSE(frm->findChild<TForStart*>()->isVisible());
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(StartPageTest, EscClosesTheStartPageAndTheNewFileButtonMakesAProject) {
+    auto closed =
+        StartWithPage([](TMainFrm&, TForStart& start) { QTest::keyClick(&start, Qt::Key_Escape); });
+    EXPECT_TRUE(closed->CoverShown()) << "nothing was opened";
+    EXPECT_FALSE(closed->findChild<TForStart*>()->isVisible());
+    EXPECT_TRUE(askedFolder_.empty()) << "no open dialog";
+    closed.reset();
+
+    test::ResetEditorRunState();
+    auto made = StartWithPage([](TMainFrm&, TForStart& start) {
+        QTest::mouseClick(start.SpeedButton2(), Qt::LeftButton);
+    });
+    EXPECT_FALSE(made->CoverShown()) << "a new project";
+    EXPECT_EQ(made->ProjectFile(), kUntitledProject);
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(StartPageTest, TheExamplesButtonOpensTheFirstExampleFromTheProgramFolder) {
+    const std::string examples = JoinPath(ProgramFolder(), "Examples");
+    WriteExampleProjects(examples);
+    const fs::path before = fs::current_path();
+    auto frm = StartWithPage([](TMainFrm&, TForStart& start) {
+        QTest::mouseClick(start.SpeedButton3(), Qt::LeftButton);
+    });
+    const fs::path current = fs::current_path();
+    fs::current_path(before);
+    EXPECT_EQ(current, fs::path(ProgramFolder())) << "the program folder became current";
+    EXPECT_EQ(askedFolder_, examples);
+    EXPECT_EQ(askedPreselect_, JoinPath(examples, "MotorStartStop.PSP"));
+    ASSERT_FALSE(frm->CoverShown());
+    EXPECT_EQ(frm->ProjectFile(), JoinPath(examples, "MotorStartStop.PSP"));
+    EXPECT_EQ(TheProgram().cells.First(1, 0), "X0");
+    EXPECT_EQ(TheDeviceComments().Comment(DeviceKind::X, 0), "启动按钮")
+        << "the example's device comments come with it";
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(StartPageTest, TheAboutBoxShowsTheTitleTheModelListAndTheLinkLibraryTable) {
+    auto frm = test::StartedMainWindow();
+    ASSERT_TRUE(frm->Item("AboutItem")->isEnabled());
+    EXPECT_EQ(frm->Item("AboutItem")->text(), QString("关于KZ6-Quillary(&A)..."));
+    auto* about = frm->findChild<TaboutForm*>();
+    ASSERT_NE(about, nullptr);
+
+    QString caption, title;
+    bool modal = false;
+    QColor away, under;
+    WhenModal(frm.get(), [&](QWidget* shown) {
+        modal = shown == about;
+        caption = about->windowTitle();
+        title = about->Label2()->text();
+        MouseOver(about->Label5());
+        under = about->Label5()->TextColor();
+        MouseOver(about->OkButton());
+        away = about->Label5()->TextColor();
+        QTest::mouseClick(about->OkButton(), Qt::LeftButton);
+    });
+    frm->Item("AboutItem")->trigger();
+    EXPECT_TRUE(modal);
+    EXPECT_FALSE(about->isVisible()) << "OK closes the box";
+    EXPECT_EQ(caption, QString("About KZ6-Quillary"));
+    EXPECT_EQ(title, QString("KZ6-Quillary V6.25"));
+    EXPECT_EQ(under, QColor(Qt::white)) << "a link turns white under the mouse";
+    EXPECT_EQ(away, QColor(Qt::black)) << "and black when it leaves";
+
+    // The hidden model list: the 11 series the parameter dialog offers, the first chosen.
+    QComboBox* series = about->PlcSeries();
+    EXPECT_TRUE(series->isHidden());
+    ASSERT_EQ(series->count(), 11);
+    for (int i = 0; i < series->count(); ++i)
+        EXPECT_EQ(series->itemText(i).toStdString(), PlcSeriesNames()[static_cast<std::size_t>(i)]);
+    EXPECT_EQ(series->currentIndex(), 0);
+
+    // The link-library table is the one the compile links with.
+    EXPECT_EQ(&TaboutForm::ModelLibraries(), &ModelLibraryTable());
+    ASSERT_EQ(TaboutForm::ModelLibraries().size(), 33u);
+    for (int model = 0; model < 11; ++model) {
+        for (int variant = 0; variant < 3; ++variant) {
+            EXPECT_EQ(TaboutForm::ModelLibraries()[static_cast<std::size_t>(model * 3 + variant)],
+                      ModelObject(model, variant));
+        }
+    }
+
+    // A double click on either picture closes the box too.
+    for (QLabel* picture : {about->Image1(), about->Image2()}) {
+        WhenModal(frm.get(), [&](QWidget*) { QTest::mouseDClick(picture, Qt::LeftButton); });
+        about->exec();
+        EXPECT_FALSE(about->isVisible());
+    }
+}
+
+TEST_F(StartPageTest, TheLinksOpenAMailWithoutAnInventedAddressAndTheUserGuide) {
+    TempFolder tools;
+    const std::string hh = MakeRecorder(tools, "hh");
+    const std::string mail = MakeRecorder(tools, "mail");
+    ScopedEnv hhEnv("VXTORVIN_LAUNCH_HH", hh.c_str());
+    ScopedEnv mailEnv("VXTORVIN_LAUNCH_MAILTO", mail.c_str());
+    auto frm = test::StartedMainWindow();
+    auto* about = frm->findChild<TaboutForm*>();
+
+    QTest::mouseClick(about->Label5(), Qt::LeftButton);
+    const std::string mailed = Recorded(mail);
+    EXPECT_EQ(mailed.substr(mailed.find('\n') + 1),
+              "mailto:" + SupportMailAddress() +
+                  "?&cc=&bcc=&subject=%E6%AC%A2%E8%BF%8E%E4%BD%BF%E7%94%A8%20KZ6-Quillary"
+                  "&body=%E6%82%A8%E7%9A%84%E6%84%8F%E8%A7%81%3A%0d\n");
+
+    // The web link, from the box and from the help menu: the user guide.
+    const std::string guide = WebLinkText(ProgramFolder());
+    EXPECT_EQ(guide, "file://" + PercentEncoded(JoinPath(ProgramFolder(), "Help/index.html")));
+    QTest::mouseClick(about->Label6(), Qt::LeftButton);
+    EXPECT_EQ(Recorded(hh), ProgramFolder() + "\n" + guide + "\n");
+    ASSERT_TRUE(frm->Item("N61")->isEnabled());
+    frm->Item("N61")->trigger();
+    EXPECT_EQ(Recorded(hh), ProgramFolder() + "\n" + guide + "\n");
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(StartPageTest, F1OpensTheUserGuideInTheChosenLanguage) {
+    TempFolder tools;
+    const std::string hh = MakeRecorder(tools, "hh");
+    ScopedEnv hhEnv("VXTORVIN_LAUNCH_HH", hh.c_str());
+    auto frm = test::StartedMainWindow();
+    EXPECT_EQ(frm->Item("N60")->shortcut(), QKeySequence(Qt::Key_F1));
+    frm->Item("N60")->trigger();
+    EXPECT_EQ(Recorded(hh), ProgramFolder() + "\n" + ProgramFolder() + "/Help/zh/index.html\n")
+        << "in the program folder, the Chinese guide";
+    frm->Item("English1")->trigger();
+    frm->Item("N60")->trigger();
+    EXPECT_EQ(Recorded(hh), ProgramFolder() + "\n" + ProgramFolder() + "/Help/en/index.html\n");
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(StartPageTest, WithoutAHelpViewerTheToolShowsTheGuideItself) {
+    TempFolder emptyPath;
+    ScopedEnv path("PATH", emptyPath.Path().c_str());
+    ScopedEnv hhEnv("VXTORVIN_LAUNCH_HH", nullptr);
+    const std::string page = JoinPath(ProgramFolder(), "Help/zh/index.html");
+    MakeFolders(JoinPath(ProgramFolder(), "Help/zh"));
+    test::WriteTestFile(page, "<html><body><h1>用户手册</h1></body></html>");
+    auto frm = test::StartedMainWindow();
+    frm->Item("N60")->trigger();
+    auto* viewer = frm->findChild<TMyPublicFrm*>(QStringLiteral("MyPublicFrm"));
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_TRUE(viewer->isVisible());
+    EXPECT_EQ(viewer->windowTitle(), QString("帮助"));
+    EXPECT_TRUE(viewer->WebBrowser1()->toPlainText().contains(QStringLiteral("用户手册")));
+    EXPECT_TRUE(messages_.Messages().empty()) << "no word about a missing viewer";
+    viewer->close();
+    fs::remove_all(JoinPath(ProgramFolder(), "Help"));
+}
+
+class PrintOptionsTest : public StartPageTest {
+  protected:
+    void SetUp() override {
+        StartPageTest::SetUp();
+        frm_ = test::StartedMainWindow();
+        print_ = frm_->findChild<TForPrint*>();
+        ASSERT_NE(print_, nullptr);
+    }
+    void TearDown() override {
+        if (print_ && print_->isVisible()) print_->reject();
+    }
+    bool PageFieldsEnabled() const {
+        return print_->Edit1()->isEnabled() && print_->Edit2()->isEnabled();
+    }
+    bool PageFieldsDisabled() const {
+        return !print_->Edit1()->isEnabled() && !print_->Edit2()->isEnabled();
+    }
+    // The dialog shown and active, as the print command leaves it.
+    void ShowActive() {
+        print_->show();
+        print_->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(print_, test::kStateWaitMs));
+    }
+
+    std::unique_ptr<TMainFrm> frm_;
+    TForPrint* print_ = nullptr;
+};
+
+TEST_F(PrintOptionsTest, DefaultsAndTheFieldsTheyAccept) {
+    EXPECT_EQ(print_->windowTitle(), QString("打印项目"));
+    EXPECT_TRUE(print_->RadioButton1()->isChecked());
+    EXPECT_EQ(print_->RadioButton1()->text(), QString("全部范围(&r)"));
+    EXPECT_EQ(print_->RadioButton2()->text(), QString("设置范围(&g)"));
+    EXPECT_TRUE(PageFieldsDisabled());
+    EXPECT_EQ(print_->Edit1()->text(), QString("1"));
+    EXPECT_EQ(print_->Edit2()->text(), QString("1"));
+    EXPECT_TRUE(print_->CheckBox1()->isChecked());
+    EXPECT_FALSE(print_->CheckBox2()->isChecked());
+    // Only digits, at most three.
+    print_->Edit1()->setEnabled(true);
+    print_->Edit1()->clear();
+    QTest::keyClicks(print_->Edit1(), "a1-2x34");
+    EXPECT_EQ(print_->Edit1()->text(), QString("123"));
+    QTest::keyClick(print_->Edit1(), Qt::Key_Backspace);
+    EXPECT_EQ(print_->Edit1()->text(), QString("12"));
+}
+
+// The page fields are enabled exactly while "设置范围(&g)" is selected, by the
+// mouse, by the arrow keys, by its access key, or when the focus merely moves.
+TEST_F(PrintOptionsTest, ThePageFieldsFollowTheRangeChoiceHoweverItIsMade) {
+    ASSERT_NO_FATAL_FAILURE(ShowActive());
+    QTest::mouseClick(print_->RadioButton2(), Qt::LeftButton);
+    ASSERT_TRUE(print_->RadioButton2()->isChecked());
+    EXPECT_TRUE(PageFieldsEnabled()) << "clicked";
+    QTest::mouseClick(print_->RadioButton1(), Qt::LeftButton);
+    ASSERT_TRUE(print_->RadioButton1()->isChecked());
+    EXPECT_TRUE(PageFieldsDisabled()) << "clicked back";
+
+    // The keyboard: the focus comes to the chosen "all pages" button first.
+    print_->CheckBox1()->setFocus();
+    VX_WAIT_TRUE(print_->CheckBox1()->hasFocus(), test::kStateWaitMs);
+    print_->RadioButton1()->setFocus(Qt::TabFocusReason);
+    VX_WAIT_TRUE(print_->RadioButton1()->hasFocus(), test::kStateWaitMs);
+    EXPECT_TRUE(PageFieldsDisabled()) << "the focus alone changes nothing";
+    QTest::keyClick(print_->RadioButton1(), Qt::Key_Down);
+    ASSERT_TRUE(print_->RadioButton2()->isChecked());
+    EXPECT_TRUE(PageFieldsEnabled()) << "chosen with the arrow key";
+    QTest::keyClick(print_->RadioButton2(), Qt::Key_Up);
+    ASSERT_TRUE(print_->RadioButton1()->isChecked());
+    EXPECT_TRUE(PageFieldsDisabled()) << "back with the arrow key";
+
+    QTest::keyClick(print_, Qt::Key_G, Qt::AltModifier);
+    VX_WAIT_TRUE(print_->RadioButton2()->isChecked(), test::kStateWaitMs);
+    EXPECT_TRUE(PageFieldsEnabled()) << "chosen with Alt+G";
+    QTest::keyClick(print_, Qt::Key_R, Qt::AltModifier);
+    VX_WAIT_TRUE(print_->RadioButton1()->isChecked(), test::kStateWaitMs);
+    EXPECT_TRUE(PageFieldsDisabled()) << "back with Alt+R";
+}
+
+TEST_F(PrintOptionsTest, OkHandsTheOptionsToThePrintRoutineAndCancelPrintsNothing) {
+    // Printing itself comes with the print routine: the print items stay disabled.
+    EXPECT_FALSE(frm_->Item("PrintItem")->isEnabled());
+    EXPECT_FALSE(frm_->Button("PrintToolButton")->isEnabled());
+
+    std::vector<PrintOptions> printed;
+    frm_->Dialogs().print = [&](const PrintOptions& options) { printed.push_back(options); };
+    QFont chosen(QStringLiteral("DejaVu Sans Mono"), 13);
+    print_->ChooseFont() = [&](const QFont&) { return std::optional<QFont>(chosen); };
+
+    WhenModal(frm_.get(), [&](QWidget*) { print_->BitBtn3()->click(); });
+    frm_->PrintToolButtonClick();
+    EXPECT_TRUE(printed.empty()) << "cancel: nothing is printed";
+    EXPECT_FALSE(print_->Options().confirmed);
+
+    WhenModal(frm_.get(), [&](QWidget*) {
+        print_->RadioButton2()->click();
+        print_->Edit1()->setText(QStringLiteral("2"));
+        print_->Edit2()->setText(QStringLiteral("3"));
+        print_->CheckBox2()->setChecked(true);
+        print_->SpeedButton1()->click();
+        print_->BitBtn1()->click();
+    });
+    frm_->PrintToolButtonClick();
+    ASSERT_EQ(printed.size(), 1u);
+    const PrintOptions& options = printed.front();
+    EXPECT_TRUE(options.confirmed);
+    EXPECT_FALSE(options.allPages);
+    EXPECT_EQ(options.firstPage, 2);
+    EXPECT_EQ(options.lastPage, 3);
+    EXPECT_TRUE(options.ladder);
+    EXPECT_TRUE(options.instructionList);
+    EXPECT_EQ(options.instructionFont, chosen);
+
+    // Esc is a cancel: the options kept, the print routine not called.
+    WhenModal(frm_.get(), [&](QWidget*) { QTest::keyClick(print_, Qt::Key_Escape); });
+    frm_->PrintToolButtonClick();
+    EXPECT_EQ(printed.size(), 1u);
+    EXPECT_FALSE(print_->Options().confirmed);
+    EXPECT_TRUE(print_->RadioButton2()->isChecked()) << "the dialog keeps its choices for the run";
+}
+
+}  // namespace
+}  // namespace vx
