@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <algorithm>
-#include <cmath>
 
 #include "editor/qt/ToolPictures.h"
 #include "platform/qt/Canvas.h"
@@ -42,25 +41,20 @@ class ToolImageEngine : public QIconEngine {
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        const qreal ratio =
-            painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1;
-        QPixmap pixmap = scaledPixmap(rect.size(), mode, state, ratio);
-        const QSize size = pixmap.deviceIndependentSize().toSize();
-        painter->drawPixmap(rect.x() + (rect.width() - size.width()) / 2,
-                            rect.y() + (rect.height() - size.height()) / 2, pixmap);
+        const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1;
+        const int side = std::min(rect.width(), rect.height());
+        QPixmap picture = pixmap(QSize(side, side) * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.x() + (rect.width() - side) / 2,
+                            rect.y() + (rect.height() - side) / 2, picture);
     }
 
-    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
-        return scaledPixmap(size, mode, state, 1.0);
-    }
-
-    QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State, qreal scale) override {
-        const int side = std::min(size.width(), size.height());
-        const int pixels = std::max(1, static_cast<int>(std::lround(side * scale)));
+    // `size` is in device pixels: QIcon asks for the size times the pixel
+    // ratio of the screen and marks the ratio on the pixmap itself.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
         const int index = mode == QIcon::Selected ? selectedIndex_ : index_;
-        QPixmap pixmap = ToolImagePixmap(index, pixels, mode == QIcon::Disabled);
-        pixmap.setDevicePixelRatio(scale);
-        return pixmap;
+        return ToolImagePixmap(index, std::min(size.width(), size.height()),
+                               mode == QIcon::Disabled);
     }
 
     QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {

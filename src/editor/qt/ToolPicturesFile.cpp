@@ -20,7 +20,7 @@ void New(ToolSketch& k) {
 void Open(ToolSketch& k) {
     Folder(k, true);
     k.Frame(3, 4, 9, 5, kPaper, kPaperEdge);
-    k.Shape(Poly({{4, 7}, {15, 7}, {13, 13}, {1, 13}}), kAmber, kAmberDark);
+    k.Shape(Poly({{4, 7}, {14, 7}, {12, 13}, {1, 13}}), kAmber, kAmberDark);
 }
 
 void Save(ToolSketch& k) {
@@ -29,7 +29,7 @@ void Save(ToolSketch& k) {
 
 void SaveAs(ToolSketch& k) {
     Floppy(k, 0, 0, 13);
-    Pencil(k, 7.0, 15.6, 11.0, true);
+    Pencil(k, 6.5, 15.2, 10.0, true);
 }
 
 // A printer over the columns left..left+width-1 from row `top` down to the
@@ -49,8 +49,8 @@ void Print(ToolSketch& k) {
 
 void PrinterSetup(ToolSketch& k) {
     Printer(k, 0, 0, 13, 12);
-    k.Clear(Ellipse(12, 12, 4.2, 4.2), 0.6);
-    Gear(k, 12, 12, 3.9, 2.8, 7, 1.2, kGrey, kGreyDark);
+    k.Clear(Ellipse(11.6, 11.6, 4.0, 4.0), 0.6);
+    Gear(k, 11.6, 11.6, 3.6, 2.6, 7, 1.1, kGrey, kGreyDark);
 }
 
 void Examples(ToolSketch& k) {
@@ -213,12 +213,12 @@ void HomePage(ToolSketch& k) {
 
 void LadderColors(ToolSketch& k) {
     QPainterPath palette;
-    palette.moveTo(8, 1);
-    palette.cubicTo(13, 1, 15.5, 4.5, 15.5, 8);
-    palette.cubicTo(15.5, 11, 13, 11.5, 11, 11.5);
-    palette.cubicTo(9, 11.5, 9.5, 15, 7, 15);
-    palette.cubicTo(3, 15, 0.5, 12, 0.5, 8);
-    palette.cubicTo(0.5, 4, 3.5, 1, 8, 1);
+    palette.moveTo(8, 1.5);
+    palette.cubicTo(12.5, 1.5, 15, 4.5, 15, 8);
+    palette.cubicTo(15, 11, 13, 11.5, 11, 11.5);
+    palette.cubicTo(9, 11.5, 9.5, 14.8, 7, 14.8);
+    palette.cubicTo(3.2, 14.8, 1.2, 12, 1.2, 8);
+    palette.cubicTo(1.2, 4, 3.7, 1.5, 8, 1.5);
     k.Slant(palette, QColor(0xF1, 0xD7, 0xA8), kBrownDark);
     Badge(k, 4.5, 7.5, 1.7, kRed, kNone);
     Badge(k, 7.5, 4.3, 1.7, kBlue, kNone);
@@ -305,8 +305,8 @@ void StayOnTop(ToolSketch& k) {
 }
 
 void Calculator(ToolSketch& k) {
-    k.Shape(RoundRect(2, 0, 13, 15, 1.5), QColor(0x5F, 0x6C, 0x79), kInk);
-    k.Fill(4, 2, 8, 3, kGreenLight);
+    k.Shape(RoundRect(2, 1, 13, 14, 1.5), QColor(0x5F, 0x6C, 0x79), kInk);
+    k.Fill(4, 3, 8, 2, kGreenLight);
     for (int row = 0; row < 3; ++row) {
         for (int col = 0; col < 3; ++col) {
             const bool equals = row == 2 && col == 2;

@@ -64,13 +64,13 @@ void System(ToolSketch& k) {
 }
 
 void Switch(ToolSketch& k, bool on) {
-    k.Slant(RoundRect(0, 4, 15, 11, 3.5), on ? kGreen : kGreyLight, on ? kGreenDark : kGreyDark);
+    k.Slant(RoundRect(1, 4, 14, 11, 3.5), on ? kGreen : kGreyLight, on ? kGreenDark : kGreyDark);
     if (on) {
         k.Fill(4, 6, 1, 4, kPaper);
     } else {
-        k.Line(Ellipse(11.5, 8, 1.6, 1.6), kGreyDark, 1);
+        k.Line(Ellipse(11.0, 8, 1.5, 1.5), kGreyDark, 1);
     }
-    Badge(k, on ? 11.5 : 4.5, 8, 2.9, kPaper, on ? kGreenDark : kGreyDark);
+    Badge(k, on ? 11.0 : 5.0, 8, 2.8, kPaper, on ? kGreenDark : kGreyDark);
 }
 
 void ForceOn(ToolSketch& k) {
@@ -97,13 +97,13 @@ void Library(ToolSketch& k) {
     k.Shape(Poly({{5, 1}, {8, 1}, {8, 14}, {5, 14}}), kBlue, kBlueDark);
     k.Fill(6, 3, 2, 1, kBlueLight);
     k.Fill(6, 11, 2, 1, kBlueLight);
-    k.Slant(Points({{9.6, 3.6}, {12.4, 2.8}, {15.5, 13.7}, {12.7, 14.5}}), kGreen, kGreenDark);
+    k.Slant(Points({{9.6, 3.6}, {12.2, 2.9}, {14.9, 13.6}, {12.3, 14.3}}), kGreen, kGreenDark);
 }
 
 void TextEditor(ToolSketch& k) {
     Page(k, 1, 1, 12, 14);
     TextLines(k, 3, 8, 4, 4);
-    Pencil(k, 7.0, 15.6, 11.0, true);
+    Pencil(k, 6.5, 15.2, 10.0, true);
 }
 
 void CIntro(ToolSketch& k) {
@@ -179,7 +179,7 @@ void SpecialRegisters(ToolSketch& k) {
 }
 
 void HighSpeedTest(ToolSketch& k) {
-    k.Shape(RoundRect(0, 2, 15, 13, 1.5), kScreen, kInk);
+    k.Shape(RoundRect(1, 2, 14, 13, 1.5), kScreen, kInk);
     k.Line(Poly({{2, 10}, {4, 10}, {4, 5}, {7, 5}, {7, 10}, {10, 10}, {10, 5}, {13, 5}, {13, 10}},
                 false),
            QColor(0x62, 0xE0, 0x80), 1);

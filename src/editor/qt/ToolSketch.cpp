@@ -33,13 +33,15 @@ qreal ToolSketch::MapY(qreal y, qreal width, bool snap) const {
 }
 
 QPainterPath ToolSketch::Map(const QPainterPath& path, qreal width, bool snapLines) const {
+    // Straight outlines snap to whole pixels; a path with curves keeps every
+    // point in place so that it stays round and its ends meet its curves.
     QPainterPath mapped = path;
+    bool curved = false;
+    for (int i = 0; i < mapped.elementCount(); ++i)
+        curved = curved || mapped.elementAt(i).isCurveTo();
     for (int i = 0; i < mapped.elementCount(); ++i) {
         const QPainterPath::Element e = mapped.elementAt(i);
-        // End points of straight segments snap; a curve's own points keep
-        // their place so that it stays round.
-        const bool snap = snapLines && (e.type == QPainterPath::MoveToElement ||
-                                        e.type == QPainterPath::LineToElement);
+        const bool snap = snapLines && !curved;
         mapped.setElementPositionAt(i, MapX(e.x, width, snap), MapY(e.y, width, snap));
     }
     return mapped;
@@ -79,7 +81,10 @@ void ToolSketch::Slant(const QPainterPath& path, const QColor& fill, const QColo
 void ToolSketch::Outlined(const QPainterPath& mapped, const QColor& fill, const QColor& outline) {
     if (fill.isValid()) painter_.fillPath(mapped, fill);
     if (outline.isValid()) {
-        QPen pen(outline, PenWidth(1), Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+        // Square corners stay square; sharp ones are cut off rather than
+        // reaching far past their point.
+        QPen pen(outline, PenWidth(1), Qt::SolidLine, Qt::SquareCap, Qt::SvgMiterJoin);
+        pen.setMiterLimit(1.2);
         painter_.strokePath(mapped, pen);
     }
 }
@@ -87,7 +92,8 @@ void ToolSketch::Outlined(const QPainterPath& mapped, const QColor& fill, const 
 void ToolSketch::Line(const QPainterPath& path, const QColor& color, qreal width,
                       Qt::PenCapStyle cap) {
     QPen pen(color, PenWidth(width), Qt::SolidLine, cap,
-             cap == Qt::RoundCap ? Qt::RoundJoin : Qt::MiterJoin);
+             cap == Qt::RoundCap ? Qt::RoundJoin : Qt::SvgMiterJoin);
+    pen.setMiterLimit(1.2);
     painter_.strokePath(Map(path, width, true), pen);
 }
 
