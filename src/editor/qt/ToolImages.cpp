@@ -41,7 +41,8 @@ class ToolImageEngine : public QIconEngine {
 
     void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
                QIcon::State state) override {
-        const qreal ratio = painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1;
+        const qreal ratio =
+            painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1;
         const int side = std::min(rect.width(), rect.height());
         QPixmap picture = pixmap(QSize(side, side) * ratio, mode, state);
         picture.setDevicePixelRatio(ratio);

@@ -68,8 +68,8 @@ void Exit(ToolSketch& k) {
 }
 
 void Cut(ToolSketch& k) {
-    k.Line(Points({{4.5, 0.8}, {10.2, 10.2}}, false), kInk, 1.5, Qt::RoundCap);
-    k.Line(Points({{11.5, 0.8}, {5.8, 10.2}}, false), kInk, 1.5, Qt::RoundCap);
+    k.Line(Points({{4.6, 1.0}, {10.2, 10.2}}, false), kInk, 1.8, Qt::RoundCap);
+    k.Line(Points({{11.4, 1.0}, {5.8, 10.2}}, false), kInk, 1.8, Qt::RoundCap);
     k.Line(Ellipse(4.3, 12.4, 2.3, 2.3), kRed, 1.6);
     k.Line(Ellipse(11.7, 12.4, 2.3, 2.3), kRed, 1.6);
     k.Fill(7.5, 6.5, 1, 1, kGrey);

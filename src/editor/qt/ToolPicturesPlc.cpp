@@ -34,9 +34,6 @@ void MonitorOff(ToolSketch& k) {
 
 void MonitorOn(ToolSketch& k) {
     Eye(k, true);
-    // Rays: the ladder is being watched.
-    k.Fill(7, 0, 2, 2, kGreen);
-    k.Fill(7, 14, 2, 2, kGreen);
 }
 
 void Memory(ToolSketch& k) {

@@ -122,9 +122,10 @@ TEST(ToolPictures, EveryPictureStaysInsideItsBoxAndFillsMostOfIt) {
             const QRect box(margin, margin, size, size);
             EXPECT_FALSE(drawn.isEmpty()) << "picture " << index << " at " << size;
             EXPECT_TRUE(box.contains(drawn))
-                << "picture " << index << " at " << size << " px reaches outside its box: "
-                << drawn.x() - margin << "," << drawn.y() - margin << " to "
-                << drawn.right() - margin << "," << drawn.bottom() - margin;
+                << "picture " << index << " at " << size
+                << " px reaches outside its box: " << drawn.x() - margin << ","
+                << drawn.y() - margin << " to " << drawn.right() - margin << ","
+                << drawn.bottom() - margin;
             EXPECT_GE(std::max(drawn.width(), drawn.height()), size * 3 / 4)
                 << "picture " << index << " at " << size << " px is too small for its box";
         }
@@ -196,7 +197,7 @@ TEST(ToolSketch, StraightEdgesCoverWholePixelsAtEverySize) {
             QPainter painter(&image);
             ToolSketch k(painter, QRect(2, 2, size, size));
             k.Frame(1, 1, 9, 6, Qt::white, Qt::black);
-            k.Line(11.5, 1.5, 11.5, 14.5, Qt::black);                 // one cell wide
+            k.Line(11.5, 1.5, 11.5, 14.5, Qt::black);    // one cell wide
             k.Line(2.0, 12.0, 8.0, 12.0, Qt::black, 2);  // two cells, on edges
             k.Fill(13, 3, 2, 9, Qt::red);
         }
