@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QImage>
 #include <QPainter>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 #include <array>
@@ -240,7 +241,15 @@ TEST_F(MainWindowPictures, EveryToolButtonMenuItemAndTreeNodeHasAPicture) {
         if (button->ImageIndex() >= 0) {
             EXPECT_TRUE(HasToolPicture(button->ImageIndex())) << name;
         } else {
-            EXPECT_FALSE(button->Glyph().isNull()) << name << ": an element button has its glyph";
+            // An element button shows its glyph whole, at the glyph's own
+            // size, its white showing the tool bar through.
+            const QPixmap& glyph = button->Glyph();
+            ASSERT_FALSE(glyph.isNull()) << name << ": an element button has its glyph";
+            auto* bar = qobject_cast<QToolBar*>(button->parentWidget());
+            ASSERT_NE(bar, nullptr) << name;
+            EXPECT_EQ(bar->iconSize(), glyph.deviceIndependentSize().toSize()) << name;
+            EXPECT_EQ(glyph.deviceIndependentSize().toSize(), QSize(34, 24)) << name;
+            EXPECT_EQ(qAlpha(glyph.toImage().pixel(0, 0)), 0) << name;
         }
         EXPECT_FALSE(IconImage(button->icon(), 16).isNull()) << name;
     }
