@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "editor/DeviceComments.h"
+#include "editor/qt/MenuPictures.h"
 #include "model/LadderProgram.h"
 #include "online/DeviceImage.h"
 #include "online/EvaluateCell.h"
@@ -108,6 +109,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectForce();
     ConnectEditorDialogs();
     ConnectStartWindows();
+    SetMenuPictures(*this, standardBar_->Images());
 }
 
 TMainFrm::~TMainFrm() = default;

@@ -285,7 +285,6 @@ void TMainFrm::ProManageRefresh() {
     treeView1_->blockSignals(true);
     treeView1_->clear();
     const std::vector<TreeNode> nodes = BuildProjectTree(TheProgram().subroutineNames, Chinese());
-    const QList<QIcon> images = ToolImages();
     std::vector<QTreeWidgetItem*> items;
     for (const TreeNode& node : nodes) {
         QTreeWidgetItem* item =
@@ -293,8 +292,7 @@ void TMainFrm::ProManageRefresh() {
                             : new QTreeWidgetItem(items[static_cast<std::size_t>(node.parent)]);
         item->setText(0, Q(node.text));
         item->setData(0, Qt::UserRole, node.index);
-        if (node.imageIndex >= 0 && node.imageIndex < images.size())
-            item->setIcon(0, images[node.imageIndex]);
+        item->setIcon(0, ToolImageIcon(node.imageIndex, node.selectedIndex));
         items.push_back(item);
     }
     treeView1_->expandAll();

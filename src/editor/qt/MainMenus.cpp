@@ -198,6 +198,7 @@ void TMainFrm::BuildToolBars() {
 
     functionBar_ = new TFxToolBar(QStringLiteral("功能工具栏"), this);
     functionBar_->setObjectName(QStringLiteral("FxToolBar2"));
+    functionBar_->setIconSize(QSize(34, 24));  // the element glyphs at their own size
     struct Element {
         const char* name;
         const char* hint;

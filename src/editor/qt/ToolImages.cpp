@@ -1,89 +1,122 @@
 #include "editor/qt/ToolImages.h"
 
+#include <QGuiApplication>
+#include <QIconEngine>
+#include <QImage>
 #include <QPainter>
+#include <QPixmapCache>
+#include <algorithm>
 
+#include "editor/qt/ToolPictures.h"
 #include "platform/qt/Canvas.h"
 
 namespace vx {
 namespace {
 
-struct IconLook {
-    int index;
-    QColor color;
-    const char* letter;
-};
-
-// Each icon: a rounded tile in its colour with a letter or sign.
-constexpr int kTile = 16;
-
-QPixmap Tile(const QColor& color, const QString& letter) {
-    QPixmap pixmap(kTile, kTile);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(color.darker(150));
-    p.setBrush(color);
-    p.drawRoundedRect(QRectF(0.5, 0.5, kTile - 1, kTile - 1), 3, 3);
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(letter.size() > 1 ? 7 : 10);
-    font.setBold(true);
-    p.setFont(font);
-    p.setPen(Qt::white);
-    p.drawText(QRect(0, 0, kTile, kTile), Qt::AlignCenter, letter);
-    return pixmap;
+// The disabled look: the picture in light greys, half faded.
+QImage Faded(QImage image) {
+    image = image.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb c = line[x];
+            const int alpha = qAlpha(c);
+            if (alpha == 0) continue;
+            // Un-premultiplied grey of the pixel, lifted towards white.
+            const int grey = qGray(c);
+            const int light = 96 + grey * 5 / 8;
+            line[x] = qRgba(light, light, light, alpha * 11 / 20);
+        }
+    }
+    return image;
 }
+
+// The icon engine of one picture: draws it at whatever size and pixel
+// ratio the tool bar, menu or tree asks for, so it is never scaled up from
+// a smaller pixmap. A tree node may show another picture while selected.
+class ToolImageEngine : public QIconEngine {
+  public:
+    explicit ToolImageEngine(int index, int selectedIndex = -1)
+        : index_(index), selectedIndex_(HasToolPicture(selectedIndex) ? selectedIndex : index) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
+               QIcon::State state) override {
+        const qreal ratio =
+            painter->device() != nullptr ? painter->device()->devicePixelRatio() : 1;
+        const int side = std::min(rect.width(), rect.height());
+        QPixmap picture = pixmap(QSize(side, side) * ratio, mode, state);
+        picture.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect.x() + (rect.width() - side) / 2,
+                            rect.y() + (rect.height() - side) / 2, picture);
+    }
+
+    // `size` is in device pixels: QIcon asks for the size times the pixel
+    // ratio of the screen and marks the ratio on the pixmap itself.
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) override {
+        const int index = mode == QIcon::Selected ? selectedIndex_ : index_;
+        return ToolImagePixmap(index, std::min(size.width(), size.height()),
+                               mode == QIcon::Disabled);
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(size.width(), size.height());
+        return QSize(side, side);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override {
+        return {QSize(16, 16), QSize(24, 24), QSize(32, 32)};
+    }
+
+    QString key() const override { return QStringLiteral("vxToolImage"); }
+    QIconEngine* clone() const override { return new ToolImageEngine(index_, selectedIndex_); }
+    bool isNull() override { return false; }
+
+  private:
+    int index_;
+    int selectedIndex_;
+};
 
 }  // namespace
 
+QPixmap ToolImagePixmap(int index, int size, bool disabled) {
+    if (!HasToolPicture(index) || size <= 0) return QPixmap();
+    // Tool bars repaint their buttons often; each picture is drawn once per
+    // size and look.
+    const QString key = QStringLiteral("vxToolImage/%1/%2/%3").arg(index).arg(size).arg(disabled);
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap)) return pixmap;
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+        QPainter painter(&image);
+        DrawToolPicture(painter, index, QRect(0, 0, size, size));
+    }
+    pixmap = QPixmap::fromImage(disabled ? Faded(image) : image);
+    QPixmapCache::insert(key, pixmap);
+    return pixmap;
+}
+
+QIcon ToolImageIcon(int index, int selectedIndex) {
+    if (!HasToolPicture(index)) return QIcon();
+    return QIcon(new ToolImageEngine(index, selectedIndex));
+}
+
 QList<QIcon> ToolImages() {
-    static const IconLook looks[] = {
-        {kImageNew, QColor(0x4A, 0x7E, 0xBB), "N"},
-        {kImageOpen, QColor(0xD8, 0xA0, 0x30), "O"},
-        {kImageSave, QColor(0x3A, 0x6E, 0xA5), "S"},
-        {kImagePrint, QColor(0x70, 0x70, 0x70), "P"},
-        {kImageCut, QColor(0xB0, 0x40, 0x40), "X"},
-        {kImageCopy, QColor(0x50, 0x80, 0x50), "C"},
-        {kImagePaste, QColor(0x90, 0x70, 0x40), "V"},
-        {kImageUndo, QColor(0x40, 0x60, 0x90), "↶"},
-        {kImageRedo, QColor(0x40, 0x60, 0x90), "↷"},
-        {kImageFind, QColor(0x60, 0x60, 0xA0), "?"},
-        {kImageTop, QColor(0x60, 0x90, 0x60), "↑"},
-        {kImageComments, QColor(0xC0, 0x60, 0xC0), "注"},
-        {kImageCompile, QColor(0x20, 0x80, 0x80), "C"},
-        {kImageDownload, QColor(0x20, 0x60, 0xB0), "↓"},
-        {kImageMemory, QColor(0x80, 0x50, 0x90), "M"},
-        {kImageComm, QColor(0x50, 0x50, 0x50), "⇄"},
-        {kImageSystem, QColor(0x90, 0x60, 0x20), "S"},
-        {kImageUsage, QColor(0x30, 0x70, 0x40), "U"},
-        {kImageStayOnTop, QColor(0x70, 0x30, 0x30), "T"},
-        {kImageCalculator, QColor(0x50, 0x70, 0x30), "="},
-        {kImageCBlock, QColor(0x20, 0x50, 0x90), "C"},
-        {kImageSystemNode, QColor(0x90, 0x60, 0x20), "S"},
-        {kImageMonitorOff, QColor(0x80, 0x80, 0x80), "M"},
-        {kImageMonitorOn, QColor(0x10, 0xB0, 0x10), "M"},
-        {kImageMemoryNode, QColor(0x80, 0x50, 0x90), "M"},
-        {kImageMain, QColor(0x30, 0x70, 0xB0), "主"},
-        {kImageMainSelected, QColor(0x10, 0x50, 0x90), "主"},
-        {kImageSubroutines, QColor(0xA0, 0x80, 0x30), "子"},
-        {kImageComment, QColor(0xC0, 0x60, 0xC0), "注"},
-        {kImageUsageNode, QColor(0x30, 0x70, 0x40), "U"},
-        {kImageProgram, QColor(0x30, 0x70, 0xB0), "P"},
-        {kImageSubroutine, QColor(0xA0, 0x80, 0x30), "S"},
-        {kImageSubroutineSelected, QColor(0x80, 0x60, 0x10), "S"},
-        {kImageProject, QColor(0x50, 0x50, 0x90), "工"},
-        {kImagePlug, QColor(0x60, 0x90, 0x90), "P"},
-    };
     QList<QIcon> images(kImageCount);
-    for (const IconLook& look : looks) {
-        images[look.index] = QIcon(Tile(look.color, QString::fromUtf8(look.letter)));
+    for (int index = 0; index < kImageCount; ++index) {
+        images[index] = ToolImageIcon(index);
     }
     return images;
 }
 
 QPixmap ElementGlyph(int glyph) {
-    // The ladder symbol of the element, as the grid draws it, scaled to the button.
-    QPixmap pixmap(34, 24);
-    pixmap.fill(Qt::white);
+    // The ladder symbol of the element, as the grid draws it, scaled to the
+    // button; drawn at the screen's pixel ratio so that it stays sharp on a
+    // scaled screen.
+    const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
+    QPixmap pixmap(QSize(34, 24) * ratio);
+    pixmap.setDevicePixelRatio(ratio);
+    pixmap.fill(Qt::transparent);  // the white of the old glyphs was their transparent colour
     QPainter painter(&pixmap);
     Canvas c(painter);
     c.pen.color = clBlack;

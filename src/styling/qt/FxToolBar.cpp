@@ -86,7 +86,7 @@ void TFxToolBarButton::SetHint(const QString& hint) {
 
 void TFxToolBarButton::SetGlyph(const QPixmap& glyph) {
     glyph_ = glyph;
-    if (!glyph.isNull()) setIconSize(glyph.size());
+    if (!glyph.isNull()) setIconSize(glyph.deviceIndependentSize().toSize());
     RefreshImage();
 }
 
