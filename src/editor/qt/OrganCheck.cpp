@@ -21,8 +21,8 @@ QString Q(const char* text) {
 }
 
 // The pictures of a device's first and second place, from the main window's images.
-constexpr int kFirstPlaceImage = 44;
-constexpr int kSecondPlaceImage = 65;
+constexpr int kFirstPlaceImage = kImageUsageNode;
+constexpr int kSecondPlaceImage = kImageRepeatedOutput;
 
 constexpr const char* kCheckingCaption = "检查中。。。";
 

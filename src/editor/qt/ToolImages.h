@@ -78,8 +78,9 @@ enum ToolImage {
     kImageFirmwareUpdate = 62,
     kImageSaveBackup = 63,
     kImageLadderColors = 64,
-    kImageCIntro = 65,
-    kImageReservedWords = 66,
+    kImageRepeatedOutput = 65,  // the duplicate-output list: a device's second place
+    kImageCIntro = 67,
+    kImageReservedWords = 68,
     kImagePlug = 72,  // tree: "Plug"; "特殊插件(&E)"
     kImageCount = 80,
 };

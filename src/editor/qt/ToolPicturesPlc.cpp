@@ -213,6 +213,13 @@ void OutputCheck(ToolSketch& k) {
     k.Fill(7, 9, 2, 5, kRed);
 }
 
+// An output coil used a second time, marked.
+void RepeatedOutput(ToolSketch& k) {
+    k.Fill(7, 1, 2, 4, kRed);
+    k.Fill(7, 6, 2, 2, kRed);
+    Coil(k, 11, kRed);
+}
+
 void UpdatePackage(ToolSketch& k) {
     k.Shape(Poly({{1, 6}, {14, 6}, {14, 14}, {1, 14}}), QColor(0xD8, 0xA8, 0x6C), kBrownDark);
     k.Shape(Poly({{1, 6}, {3, 3}, {5, 3}, {4, 6}}), QColor(0xE8, 0xC2, 0x8E), kBrownDark);
@@ -256,6 +263,7 @@ constexpr PictureDrawing kPlcPictures[] = {
     {kImageHighSpeedTest, HighSpeedTest},
     {kImageCanModules, CanModules},
     {kImageOutputCheck, OutputCheck},
+    {kImageRepeatedOutput, RepeatedOutput},
     {kImageUpdatePackage, UpdatePackage},
     {kImageFirmwareUpdate, FirmwareUpdate},
     {kImageSaveBackup, SaveBackup},

@@ -1,6 +1,7 @@
 // The duplicate-output check over the main window: F11, the progress note,
 // the list and its order, and the double click that shows a place.
 #include "editor/qt/OrganCheck.h"
+#include "editor/qt/ToolImages.h"
 
 #include <gtest/gtest.h>
 
@@ -110,7 +111,12 @@ TEST_F(OrganCheckFrmTest, ListsTheFirstTwoPlacesGroupByGroup) {
     };
     EXPECT_EQ(RunCheck(), expected);
     QTreeWidget* list = check_->ListView1();
-    EXPECT_FALSE(list->topLevelItem(0)->icon(0).isNull()) << "the first place's picture";
+    // The first place shows the usage picture, the second the repeated-output mark.
+    const QImage first = list->topLevelItem(0)->icon(0).pixmap(16).toImage();
+    const QImage second = list->topLevelItem(1)->icon(0).pixmap(16).toImage();
+    EXPECT_EQ(first, ToolImages()[kImageUsageNode].pixmap(16).toImage());
+    EXPECT_EQ(second, ToolImages()[kImageRepeatedOutput].pixmap(16).toImage());
+    EXPECT_NE(first, second);
 
     // Showing the window again checks afresh.
     check_->close();
