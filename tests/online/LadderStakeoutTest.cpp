@@ -7,51 +7,13 @@
 #include <deque>
 #include <memory>
 
+#include "ScriptedLink.h"
 #include "online/LinkSettings.h"
 
 namespace vx {
 namespace {
 
-// A link that records the reads and answers when told to.
-class ScriptedLink : public ModbusCalls {
-  public:
-    struct Read {
-        bool bits;
-        int start, count, area;
-        bool operator==(const Read&) const = default;
-    };
-
-    bool Open(const LinkParameters&) override { return true; }
-    void Close() override {}
-    void ReadBits(int start, int count, int area) override {
-        reads.push_back({true, start, count, area});
-    }
-    void ReadWords(int start, int count, int area) override {
-        reads.push_back({false, start, count, area});
-    }
-    bool RetakeBits(std::uint8_t* into, int count) override {
-        ++retakes;
-        if (!answerNext) return false;
-        answerNext = false;
-        for (int i = 0; i < count; ++i)
-            into[i] = bitValue;
-        return true;
-    }
-    bool RetakeWords(std::uint16_t* into, int count) override {
-        ++retakes;
-        if (!answerNext) return false;
-        answerNext = false;
-        for (int i = 0; i < count; ++i)
-            into[i] = wordValue;
-        return true;
-    }
-
-    std::vector<Read> reads;
-    int retakes = 0;
-    bool answerNext = false;
-    std::uint8_t bitValue = 1;
-    std::uint16_t wordValue = 0;
-};
+using test::ScriptedLink;
 
 ScanRequest Bit(DeviceKind kind, int start, int count) {
     return {1, static_cast<std::uint8_t>(kind), static_cast<std::uint16_t>(start),

@@ -1,6 +1,7 @@
 // The device memory monitor's poller over a scripted link: which reads each
 // tab sends, in what order, with the M and D windows and their clamps, and
 // how unanswered reads are given up.
+#include "ScriptedLink.h"
 #include "online/MemoryPoll.h"
 
 #include <gtest/gtest.h>
@@ -11,42 +12,7 @@
 namespace vx {
 namespace {
 
-class ScriptedLink : public ModbusCalls {
-  public:
-    struct Read {
-        bool bits;
-        int start, count, area;
-        bool operator==(const Read&) const = default;
-    };
-
-    bool Open(const LinkParameters&) override { return true; }
-    void Close() override {}
-    void ReadBits(int start, int count, int area) override {
-        reads.push_back({true, start, count, area});
-    }
-    void ReadWords(int start, int count, int area) override {
-        reads.push_back({false, start, count, area});
-    }
-    bool RetakeBits(std::uint8_t* into, int count) override {
-        ++retakes;
-        if (!answer) return false;
-        for (int i = 0; i < count; ++i)
-            into[i] = 1;
-        return true;
-    }
-    bool RetakeWords(std::uint16_t* into, int count) override {
-        ++retakes;
-        if (!answer) return false;
-        for (int i = 0; i < count; ++i)
-            into[i] = static_cast<std::uint16_t>(wordBase + i);
-        return true;
-    }
-
-    std::vector<Read> reads;
-    int retakes = 0;
-    bool answer = true;
-    int wordBase = 0;
-};
+using test::ScriptedLink;
 
 using Read = ScriptedLink::Read;
 
@@ -62,7 +28,13 @@ class MemoryPollTest : public testing::Test {
     }
 
     std::unique_ptr<DeviceImage> image_ = std::make_unique<DeviceImage>();
-    ScriptedLink link_;
+    // Every read is answered at once, its words counting up.
+    ScriptedLink link_ = [] {
+        ScriptedLink link;
+        link.answerAlways = true;
+        link.wordStep = 1;
+        return link;
+    }();
     PollState state_;
     PollWindows windows_;
 };
@@ -97,7 +69,7 @@ TEST_F(MemoryPollTest, EachTabReadsItsOwnAreasRoundAndRound) {
         (std::vector<Read>{
             {false, 0, 100, 3}, {false, 100, 100, 3}, {false, 200, 100, 3}, {false, 300, 100, 3}}));
     state_.Reset();
-    link_.wordBase = 7;
+    link_.wordValue = 7;
     EXPECT_EQ(Sweep(MonitorTab::SD, 7), (std::vector<Read>{{false, 10000, 100, 3},
                                                            {false, 10100, 100, 3},
                                                            {false, 10200, 100, 3},
@@ -181,7 +153,7 @@ TEST_F(MemoryPollTest, TheWindowsFollowWhatWasDrawnAndStayInsideTheArea) {
 
 TEST_F(MemoryPollTest, UnansweredReadsAreGivenUpAndAnswersTurnTheSpinner) {
     const PollFlags d = FlagsOfTab(MonitorTab::D);
-    link_.answer = false;
+    link_.answerAlways = false;
     ASSERT_TRUE(MemoryMonitorTick(state_, d, windows_, *image_, link_).sent);
     for (int i = 0; i < 50; ++i)
         EXPECT_FALSE(MemoryMonitorTick(state_, d, windows_, *image_, link_).sent);
@@ -195,8 +167,8 @@ TEST_F(MemoryPollTest, UnansweredReadsAreGivenUpAndAnswersTurnTheSpinner) {
     EXPECT_EQ(link_.reads.back(), (Read{false, 100, 100, 3})) << "the next step";
 
     // An answer lands at the read's start and turns the spinner.
-    link_.answer = true;
-    link_.wordBase = 500;
+    link_.answerAlways = true;
+    link_.wordValue = 500;
     const TickResult answered = MemoryMonitorTick(state_, d, windows_, *image_, link_);
     EXPECT_TRUE(answered.answered);
     EXPECT_EQ(state_.spinner, ".");

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "ScriptedLink.h"
 #include "online/AnalogEncoder.h"
 #include "online/CanModules.h"
 #include "online/ClockWords.h"
@@ -17,33 +18,7 @@
 namespace vx {
 namespace {
 
-// A link that records the reads and answers with a fixed word when told to.
-class ScriptedLink : public ModbusCalls {
-  public:
-    struct Read {
-        int start, count, area;
-        bool operator==(const Read&) const = default;
-    };
-    bool Open(const LinkParameters&) override { return true; }
-    void Close() override {}
-    void ReadBits(int, int, int) override { ADD_FAILURE() << "the dialogs read no bits"; }
-    void ReadWords(int start, int count, int area) override {
-        reads.push_back({start, count, area});
-    }
-    bool RetakeBits(std::uint8_t*, int) override { return false; }
-    bool RetakeWords(std::uint16_t* into, int count) override {
-        ++retakes;
-        if (!answerNext) return false;
-        answerNext = false;
-        for (int i = 0; i < count; ++i)
-            into[i] = static_cast<std::uint16_t>(wordValue + i);
-        return true;
-    }
-    std::vector<Read> reads;
-    int retakes = 0;
-    bool answerNext = false;
-    std::uint16_t wordValue = 0;
-};
+using test::ScriptedLink;
 
 class RegisterPollTest : public testing::Test {
   protected:
@@ -51,7 +26,11 @@ class RegisterPollTest : public testing::Test {
         return RegisterPollTick(state_, start, count, *image_, link_);
     }
     std::unique_ptr<DeviceImage> image_ = std::make_unique<DeviceImage>();
-    ScriptedLink link_;
+    ScriptedLink link_ = [] {
+        ScriptedLink link;
+        link.wordStep = 1;
+        return link;
+    }();
     PollState state_;
 };
 
@@ -59,7 +38,7 @@ TEST_F(RegisterPollTest, ReadsTheWindowIntoTheDImageAndTurnsTheSpinner) {
     state_.spinner = " ○";  // left by ladder monitoring
     EXPECT_TRUE(Tick(2040, 10).sent);
     EXPECT_FALSE(state_.answerReady);
-    EXPECT_EQ(link_.reads, (std::vector<ScriptedLink::Read>{{2040, 10, 3}}));
+    EXPECT_EQ(link_.reads, (std::vector<ScriptedLink::Read>{{false, 2040, 10, 3}}));
 
     EXPECT_FALSE(Tick(2040, 10).answered);
     EXPECT_EQ(state_.retryCount, 1);
@@ -91,7 +70,7 @@ TEST_F(RegisterPollTest, AnAnswerLandsAtTheReadItAnswersAfterATabSwitch) {
     EXPECT_EQ(image_->Word(DeviceKind::D, 2050), 0) << "nothing written past the read";
     EXPECT_EQ(image_->Word(DeviceKind::D, 2052), 0) << "the 12-bit values are not the 24-bit ones";
     Tick(2052, 10);
-    EXPECT_EQ(link_.reads.back(), (ScriptedLink::Read{2052, 10, 3}));
+    EXPECT_EQ(link_.reads.back(), (ScriptedLink::Read{false, 2052, 10, 3}));
 }
 
 TEST_F(RegisterPollTest, AReadIsGivenUpAfterFiftyAsks) {
