@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QKeySequence>
+#include <QMenu>
 #include <QSignalSpy>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "editor/qt/Main.h"
@@ -31,6 +34,29 @@ inline std::unique_ptr<TMainFrm> StartedMainWindow(
     if (prepare) prepare(*frm);
     EXPECT_TRUE(ShowAndStart(*frm)) << "the start timer enables the window";
     return frm;
+}
+
+// A menu item as the user finds it: in its menu, with its caption and
+// shortcut, enabled.
+struct MenuItemExpected {
+    const char* name;
+    const char* menu;
+    const char* caption;
+    QKeySequence key;
+};
+
+inline void ExpectMenuItems(TMainFrm& frm, std::initializer_list<MenuItemExpected> items) {
+    for (const MenuItemExpected& e : items) {
+        SCOPED_TRACE(e.name);
+        QAction* item = frm.Item(e.name);
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->text(), QString(e.caption));
+        EXPECT_EQ(item->shortcut(), e.key);
+        EXPECT_TRUE(item->isEnabled());
+        auto* menu = frm.findChild<QMenu*>(e.menu);
+        ASSERT_NE(menu, nullptr);
+        EXPECT_TRUE(menu->actions().contains(item));
+    }
 }
 
 }  // namespace vx::test

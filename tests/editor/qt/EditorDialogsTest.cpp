@@ -78,29 +78,13 @@ class EditorDialogsTest : public testing::Test {
 };
 
 TEST_F(EditorDialogsTest, TheCommandsStandInTheirMenusWithTheirKeysAndWork) {
-    struct Expected {
-        const char* name;
-        const char* menu;
-        const char* caption;
-        QKeySequence key;
-    };
-    const Expected items[] = {
-        {"P2", "Edit1", "程序块注释(&B)", QKeySequence(Qt::CTRL | Qt::Key_B)},
-        {"MenuItem3", "Find1", "移到行(&G)...", QKeySequence()},
-        {"N46", "Options1", "保存和备份(&B)...", QKeySequence()},
-        {"I5", "N50", "梯形图颜色配置(&D)...", QKeySequence()},
-    };
-    for (const Expected& e : items) {
-        SCOPED_TRACE(e.name);
-        QAction* item = frm_->Item(e.name);
-        ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->text(), QString(e.caption));
-        EXPECT_EQ(item->shortcut(), e.key);
-        EXPECT_TRUE(item->isEnabled());
-        auto* menu = frm_->findChild<QMenu*>(e.menu);
-        ASSERT_NE(menu, nullptr);
-        EXPECT_TRUE(menu->actions().contains(item));
-    }
+    test::ExpectMenuItems(*frm_,
+                          {
+                              {"P2", "Edit1", "程序块注释(&B)", QKeySequence(Qt::CTRL | Qt::Key_B)},
+                              {"MenuItem3", "Find1", "移到行(&G)...", QKeySequence()},
+                              {"N46", "Options1", "保存和备份(&B)...", QKeySequence()},
+                              {"I5", "N50", "梯形图颜色配置(&D)...", QKeySequence()},
+                          });
     // The grid's pop-up menu holds go to row and the row comment.
     const QList<QAction*> popup = frm_->GridPopupMenu()->actions();
     EXPECT_TRUE(popup.contains(frm_->Item("MenuItem3")));

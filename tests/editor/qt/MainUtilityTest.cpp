@@ -59,30 +59,14 @@ class MainUtilityTest : public testing::Test {
 
 TEST_F(MainUtilityTest, TheItemsStandInThePlcAndMonitorMenus) {
     auto frm = Started();
-    struct Expected {
-        const char* name;
-        const char* menu;
-        const char* caption;
-        QKeySequence key;
-    };
-    const Expected items[] = {
-        {"N14", "PLC1", "设置PLC时钟(&R)", QKeySequence(Qt::Key_F7)},
-        {"N15", "PLC1", "PLC信息(&I)", QKeySequence(Qt::SHIFT | Qt::Key_F2)},
-        {"N31", "Monitor1", "特殊寄存器监视(&S)", QKeySequence(Qt::SHIFT | Qt::Key_F9)},
-        {"N32", "Monitor1", "PG高速测试界面(&P)", QKeySequence(Qt::SHIFT | Qt::Key_F10)},
-        {"CanExyItem", "Monitor1", "CAN扩展模块标定(&C)", QKeySequence()},
-    };
-    for (const Expected& e : items) {
-        SCOPED_TRACE(e.name);
-        QAction* item = frm->Item(e.name);
-        ASSERT_NE(item, nullptr);
-        EXPECT_EQ(item->text(), QString(e.caption));
-        EXPECT_EQ(item->shortcut(), e.key);
-        EXPECT_TRUE(item->isEnabled());
-        auto* menu = frm->findChild<QMenu*>(e.menu);
-        ASSERT_NE(menu, nullptr);
-        EXPECT_TRUE(menu->actions().contains(item));
-    }
+    test::ExpectMenuItems(
+        *frm, {
+                  {"N14", "PLC1", "设置PLC时钟(&R)", QKeySequence(Qt::Key_F7)},
+                  {"N15", "PLC1", "PLC信息(&I)", QKeySequence(Qt::SHIFT | Qt::Key_F2)},
+                  {"N31", "Monitor1", "特殊寄存器监视(&S)", QKeySequence(Qt::SHIFT | Qt::Key_F9)},
+                  {"N32", "Monitor1", "PG高速测试界面(&P)", QKeySequence(Qt::SHIFT | Qt::Key_F10)},
+                  {"CanExyItem", "Monitor1", "CAN扩展模块标定(&C)", QKeySequence()},
+              });
     // The CAN item follows the pulse test.
     const QList<QAction*> monitor = frm->findChild<QMenu*>("Monitor1")->actions();
     EXPECT_EQ(monitor.indexOf(frm->Item("CanExyItem")), monitor.indexOf(frm->Item("N32")) + 1);
