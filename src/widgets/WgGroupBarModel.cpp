@@ -99,7 +99,7 @@ void TWgGroupBarModel::SetStyle(TWgGroupBarStyle value) {
     for (TWgGroupModel* group : std::vector<TWgGroupModel*>(groups_))
         group->SetBarStyle(value);
     Layout();
-    Repaint();
+    RepaintBar();
 }
 
 void TWgGroupBarModel::SetExclusiveMode(bool value) {
@@ -114,7 +114,7 @@ void TWgGroupBarModel::SetGroupBorderSize(int value) {
     if (value == groupBorderSize_) return;
     groupBorderSize_ = value;
     Layout();
-    Repaint();
+    RepaintBar();
 }
 
 void TWgGroupBarModel::SetUniqueItemSelection(bool value) {
@@ -163,10 +163,10 @@ void TWgGroupBarModel::Layout(TWgGroupModel* group) {
     --layingOut_;
 }
 
-void TWgGroupBarModel::SetGroupBounds(TWgGroupModel& group, const TRect& bounds) {
+void TWgGroupBarModel::PlaceGroup(TWgGroupModel& group, const TRect& bounds) {
     // The group's own move notice asks for no layout meanwhile.
     ++layingOut_;
-    group.SetBounds(bounds);
+    group.SetGroupBounds(bounds);
     --layingOut_;
 }
 
@@ -190,7 +190,7 @@ void TWgGroupBarModel::ArrangeStacked() {
                 height = group.OpenedHeight();
             bounds = Bounds(border, start + border + group.CaptionImageOverhang(), width, height);
         }
-        SetGroupBounds(group, bounds);
+        PlaceGroup(group, bounds);
         previousBottom = bounds.bottom;
     }
     UpdateScrollBar();
@@ -219,7 +219,7 @@ void TWgGroupBarModel::ArrangeOutlook() {
             bounds = Bounds(border, start, width, 0);
         else
             bounds = Bounds(border, start + border, width, group.CaptionHeight());
-        SetGroupBounds(group, bounds);
+        PlaceGroup(group, bounds);
         previousBottom = bounds.bottom;
     }
 }
@@ -229,8 +229,8 @@ int TWgGroupBarModel::TotalHeight() const {
     int total = 2 * groupBorderSize_;
     if (!groups_.empty()) {
         const TWgGroupModel& first = *groups_.front();
-        total +=
-            groups_.back()->Bounds().bottom - first.Bounds().top + first.CaptionImageOverhang();
+        total += groups_.back()->GroupBounds().bottom - first.GroupBounds().top +
+                 first.CaptionImageOverhang();
     }
     return total;
 }
@@ -238,8 +238,8 @@ int TWgGroupBarModel::TotalHeight() const {
 void TWgGroupBarModel::ScrollBack() {
     if (groups_.empty()) return;
     const int border = groupBorderSize_;
-    const int firstTop = groups_.front()->Bounds().top;
-    if (groups_.back()->Bounds().bottom + border >= ClientHeight() || firstTop >= 0) return;
+    const int firstTop = groups_.front()->GroupBounds().top;
+    if (groups_.back()->GroupBounds().bottom + border >= ClientHeight() || firstTop >= 0) return;
     const int total = TotalHeight();
     if (ClientHeight() - total < 1)
         ScrollBy(ClientHeight() - (total - scrollPosition_));
@@ -252,7 +252,7 @@ void TWgGroupBarModel::BringIntoView(TWgGroupModel& group) {
     UpdateScrollBar();
     const int border = groupBorderSize_;
     const int height = ClientHeight();
-    TRect bounds = group.Bounds();
+    TRect bounds = group.GroupBounds();
     if (bounds.Height() <= height) {
         if (bounds.bottom + border > height && bounds.top >= 1) {
             ScrollBy(height - bounds.bottom - border);
@@ -265,7 +265,7 @@ void TWgGroupBarModel::BringIntoView(TWgGroupModel& group) {
         return;
     }
     if (bounds.top >= 0) ScrollBy(height - bounds.bottom - border);
-    bounds = group.Bounds();
+    bounds = group.GroupBounds();
     ScrollBy(border - bounds.top);
 }
 
@@ -275,7 +275,7 @@ void TWgGroupBarModel::UpdateScrollBar() {
     scrollBar_ = range;
     ScrollBarChanged();
     if (range.page > range.max) ScrollTo(0);
-    Repaint();
+    RepaintBar();
 }
 
 // --- Scrolling --------------------------------------------------------------------
@@ -287,7 +287,7 @@ void TWgGroupBarModel::ScrollTo(int position) {
     if (position == scrollPosition_) return;
     const int d = scrollPosition_ - position;
     for (TWgGroupModel* group : groups_)
-        SetGroupBounds(*group, group->Bounds().Offset(0, d));
+        PlaceGroup(*group, group->GroupBounds().Offset(0, d));
     scrollPosition_ = position;
     UpdateScrollBar();
 }
@@ -328,7 +328,7 @@ void TWgGroupBarModel::MouseWheel(int notchesDown) {
     ScrollTo(scrollPosition_ + kWheelStep * notchesDown);
 }
 
-void TWgGroupBarModel::Loaded() {
+void TWgGroupBarModel::BarLoaded() {
     loading_ = false;
     Layout();
     PostScrollReset();

@@ -78,11 +78,11 @@ class TWgGroupBarModel {
     void Scroll(TWgScrollCode code, int trackPosition = 0);
     // Notches of the wheel, positive downwards: 10 pixels each.
     void MouseWheel(int notchesDown);
-    bool Loading() const { return loading_; }
-    void BeginLoading() { loading_ = true; }
+    bool BarLoading() const { return loading_; }
+    void BeginBarLoading() { loading_ = true; }
     // The end of loading: a layout, and the scroll position goes back to 0
     // once the window has settled (PostScrollReset).
-    void Loaded();
+    void BarLoaded();
     // The bar's client size changed.
     void Resized() { Layout(); }
 
@@ -96,7 +96,7 @@ class TWgGroupBarModel {
     void GroupFocused(TWgGroupModel& group);
 
     // --- Hooks the window fills in ---------------------------------------------
-    virtual void Repaint() {}
+    virtual void RepaintBar() {}
     virtual void AdjustSize() {}
     virtual bool HasParent() const { return true; }
     virtual TColor BarColor() const { return color_; }
@@ -126,7 +126,7 @@ class TWgGroupBarModel {
     void ScrollBack();
     void BringIntoView(TWgGroupModel& group);
     void UpdateScrollBar();
-    void SetGroupBounds(TWgGroupModel& group, const TRect& bounds);
+    void PlaceGroup(TWgGroupModel& group, const TRect& bounds);
 
     std::vector<TWgGroupModel*> groups_;
     TWgGroupBarStyle style_ = TWgGroupBarStyle::gbsCategoryView;

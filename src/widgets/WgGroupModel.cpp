@@ -29,14 +29,14 @@ TWgGroupModel::~TWgGroupModel() {
 void TWgGroupModel::SetBorderColor(TColor value) {
     if (value == borderColor_) return;
     borderColor_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetCanClose(bool value) {
     if (value == canClose_ || barStyle_ != TWgGroupBarStyle::gbsCategoryView) return;
     if (!value) SetOpened(true);
     canClose_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 TColor TWgGroupModel::DefaultCaptionColor(TWgGroupBarStyle style) {
@@ -65,19 +65,19 @@ void TWgGroupModel::SetCaptionColor(TColor value) {
     captionColorDefault_ = false;
     if (value == captionColor_) return;
     captionColor_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetCaptionColorStart(TColor value) {
     if (value == captionColorStart_) return;
     captionColorStart_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetCaptionColorStop(TColor value) {
     if (value == captionColorStop_) return;
     captionColorStop_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetCaptionColorDefault(bool value) {
@@ -85,7 +85,7 @@ void TWgGroupModel::SetCaptionColorDefault(bool value) {
     captionColorDefault_ = value;
     if (value && captionColor_ != DefaultCaptionColor(barStyle_)) {
         captionColor_ = DefaultCaptionColor(barStyle_);
-        Invalidate();
+        InvalidateGroup();
     }
 }
 
@@ -93,30 +93,30 @@ void TWgGroupModel::SetCaptionHeight(int value) {
     value = std::max(value, kMinCaptionHeight);
     if (value == captionHeight_) return;
     captionHeight_ = value;
-    Invalidate();
+    InvalidateGroup();
     if (bar_) bar_->Layout(this);
 }
 
 void TWgGroupModel::SetCaptionHotColor(TColor value) {
     if (value == captionHotColor_) return;
     captionHotColor_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetCaptionImageIndex(int value) {
     if (value == captionImageIndex_) return;
     captionImageIndex_ = value;
     ItemsChanged();
-    if (bar_) bar_->Repaint();
-    Invalidate();
+    if (bar_) bar_->RepaintBar();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetCaptionStyle(TWgGroupCaptionStyle value) {
     if (value == captionStyle_) return;
     captionStyle_ = value;
     ItemsChanged();
-    if (bar_) bar_->Repaint();
-    Invalidate();
+    if (bar_) bar_->RepaintBar();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetColorDefault(bool value) {
@@ -124,7 +124,7 @@ void TWgGroupModel::SetColorDefault(bool value) {
     colorDefault_ = value;
     if (value) {
         ApplyColor(DefaultColor(barStyle_));
-        Invalidate();
+        InvalidateGroup();
     }
 }
 
@@ -140,87 +140,87 @@ void TWgGroupModel::SetItemHeight(int value) {
     if (value == itemHeight_) return;
     itemHeight_ = value;
     ItemsChanged();
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetItemHotColor(TColor value) {
     if (value == itemHotColor_) return;
     itemHotColor_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetItemIndent(std::uint8_t value) {
     if (value == itemIndent_) return;
     itemIndent_ = value;
     ItemsChanged();
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetItemStyle(TWgGroupItemStyle value) {
     if (value == itemStyle_) return;
     itemStyle_ = value;
     ItemsChanged();
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetDividerColor(TColor value) {
     if (value == dividerColor_) return;
     dividerColor_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetDividerVisible(bool value) {
     if (value == dividerVisible_) return;
     dividerVisible_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetSelectionColor(TColor value) {
     if (value == selectionColor_) return;
     selectionColor_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetSelectionFontColor(TColor value) {
     if (value == selectionFontColor_) return;
     selectionFontColor_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetSelectionShadowColor(TColor value) {
     if (value == selectionShadowColor_) return;
     selectionShadowColor_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetSelectionFrameColor(TColor value) {
     if (value == selectionFrameColor_) return;
     selectionFrameColor_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetHideAccelerators(bool value) {
     if (value == hideAccelerators_) return;
     hideAccelerators_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetShowItemSelection(bool value) {
     if (value == showItemSelection_) return;
     showItemSelection_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetItemSelectionStyle(TWgItemSelectionStyle value) {
     if (value == itemSelectionStyle_) return;
     itemSelectionStyle_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetSpecial(bool value) {
     if (value == special_) return;
     special_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 // --- Opening and closing ------------------------------------------------------
@@ -265,7 +265,7 @@ void TWgGroupModel::SetOpened(bool value) {
         }
     }
     UpdateScrollButtons();
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetOpenedHeight(int value) {
@@ -274,7 +274,7 @@ void TWgGroupModel::SetOpenedHeight(int value) {
     if (opened_) {
         TRect r = bounds_;
         r.bottom = r.top + openedHeight_;
-        SetBounds(r);
+        SetGroupBounds(r);
     }
 }
 
@@ -320,7 +320,7 @@ void TWgGroupModel::SetBarStyle(TWgGroupBarStyle style) {
     }
     if (style != TWgGroupBarStyle::gbsOutlook) topIndex_ = 0;
     UpdateScrollButtons();
-    Invalidate();
+    InvalidateGroup();
 }
 
 // --- Bar ----------------------------------------------------------------------
@@ -340,16 +340,16 @@ void TWgGroupModel::SetShown(bool value) {
 void TWgGroupModel::SetGroupEnabled(bool value) {
     if (value == enabled_) return;
     enabled_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::SetRightToLeft(bool value) {
     if (value == rightToLeft_) return;
     rightToLeft_ = value;
-    Invalidate();
+    InvalidateGroup();
 }
 
-void TWgGroupModel::SetBounds(const TRect& bounds) {
+void TWgGroupModel::SetGroupBounds(const TRect& bounds) {
     if (bounds == bounds_) return;
     bounds_ = bounds;
     BoundsChanged();
@@ -357,7 +357,7 @@ void TWgGroupModel::SetBounds(const TRect& bounds) {
     if (bar_ && !bar_->LayingOut()) bar_->Layout(this);
 }
 
-void TWgGroupModel::Loaded() {
+void TWgGroupModel::GroupLoaded() {
     loading_ = false;
     for (int i = 0; i < items_.Count(); ++i) {
         TWgGroupItem& item = items_.Items(i);
@@ -435,7 +435,7 @@ void TWgGroupModel::InitiateAction() {
 
 void TWgGroupModel::ItemsUpdate(TWgGroupItem* item) {
     if (item == nullptr) ItemsChanged();
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::ItemsChanged() {
@@ -518,7 +518,7 @@ void TWgGroupModel::SetTopIndex(int value) {
     if (value < 0 || value >= items_.Count()) return;
     topIndex_ = value;
     UpdateScrollButtons();
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::ScrollUpClick() {
@@ -577,7 +577,7 @@ void TWgGroupModel::MouseDown(TWgMouseButton button, TPoint p) {
     if (button == TWgMouseButton::mbLeft && enabled_ && canClose_ && CaptionRect().Contains(p)) {
         FocusBar();
         captionState_ = TWgMouseState::msPressed;
-        Invalidate();
+        InvalidateGroup();
         captionPressed_ = true;
         return;
     }
@@ -590,7 +590,7 @@ void TWgGroupModel::MouseDown(TWgMouseButton button, TPoint p) {
             if (!item.HitTest(p)) continue;
             item.SetMouseState(TWgMouseState::msPressed);
             item.SetSelected(true);
-            Invalidate();
+            InvalidateGroup();
             item.SetPressed(true);
             break;
         }
@@ -624,14 +624,14 @@ void TWgGroupModel::MouseMove(TPoint p) {
         captionState_ = captionTarget;
         changed = true;
     }
-    if (changed) Invalidate();
+    if (changed) InvalidateGroup();
 }
 
 void TWgGroupModel::MouseUp(TWgMouseButton button, TPoint p) {
     if (captionPressed_) {
         captionPressed_ = false;
         captionState_ = TWgMouseState::msHot;
-        Invalidate();
+        InvalidateGroup();
         if (CaptionRect().Contains(p)) ToggleOpen();
     }
     if (button != TWgMouseButton::mbLeft && button != TWgMouseButton::mbRight) return;
@@ -640,7 +640,7 @@ void TWgGroupModel::MouseUp(TWgMouseButton button, TPoint p) {
         if (!item.Pressed()) continue;
         item.SetPressed(false);
         const bool over = item.HitTest(p);
-        Invalidate();
+        InvalidateGroup();
         if (button == TWgMouseButton::mbLeft) {
             item.SetMouseState(TWgMouseState::msHot);
             if (!over) return;
@@ -670,18 +670,18 @@ void TWgGroupModel::MouseOverItem(TWgGroupItem* item) {
     if (OnMouseOverItem) OnMouseOverItem(*this, item);
 }
 
-void TWgGroupModel::MouseEnter() {
+void TWgGroupModel::PointerEnter() {
     if (OnMouseEnter) OnMouseEnter(*this);
-    Invalidate();
+    InvalidateGroup();
 }
 
-void TWgGroupModel::MouseLeave() {
+void TWgGroupModel::PointerLeave() {
     captionState_ = TWgMouseState::msNormal;
     for (int i = 0; i < items_.Count(); ++i)
         items_.Items(i).SetMouseState(TWgMouseState::msNormal);
     MouseOverItem(nullptr);
     if (OnMouseLeave) OnMouseLeave(*this);
-    Invalidate();
+    InvalidateGroup();
 }
 
 bool TWgGroupModel::ItemContextPopup(TPoint p) const {
@@ -737,7 +737,7 @@ void TWgGroupModel::DragOver(TPoint p, bool accepted) {
         if (TWgGroupItem* under = ItemAt(p, false, false))
             under->SetMouseState(TWgMouseState::msHot);
     }
-    Invalidate();
+    InvalidateGroup();
 }
 
 void TWgGroupModel::EndDrag() {
@@ -745,7 +745,7 @@ void TWgGroupModel::EndDrag() {
         items_.Items(i).SetMouseState(TWgMouseState::msNormal);
         items_.Items(i).SetPressed(false);
     }
-    Invalidate();
+    InvalidateGroup();
 }
 
 }  // namespace vx

@@ -138,11 +138,11 @@ class TWgGroupModel : public TWgObject, public TWgActionObserver {
     TWgGroupItem* PopupItem() const { return popupItem_; }
     // Items bound to an action.
     int ActionCount() const { return actionCount_; }
-    bool Loading() const { return loading_; }
-    void BeginLoading() { loading_ = true; }
+    bool GroupLoading() const { return loading_; }
+    void BeginGroupLoading() { loading_ = true; }
     // The end of loading: each item takes its action (keeping what was
     // set), the scroll buttons are placed.
-    void Loaded();
+    void GroupLoaded();
 
     // The Outlook look's scroll buttons: shown, and their places.
     bool UpButtonVisible() const { return upVisible_; }
@@ -155,9 +155,9 @@ class TWgGroupModel : public TWgObject, public TWgActionObserver {
 
     // --- Geometry -------------------------------------------------------
     // The group's place in the bar (client coordinates of the bar).
-    TRect Bounds() const { return bounds_; }
+    TRect GroupBounds() const { return bounds_; }
     // Moves and sizes the group (the bar does this while laying out).
-    void SetBounds(const TRect& bounds);
+    void SetGroupBounds(const TRect& bounds);
     int ClientWidth() const { return bounds_.Width(); }
     int ClientHeight() const { return bounds_.Height(); }
     TRect CaptionRect() const { return {0, 0, ClientWidth(), captionHeight_}; }
@@ -188,8 +188,8 @@ class TWgGroupModel : public TWgObject, public TWgActionObserver {
     void MouseDown(TWgMouseButton button, TPoint p);
     void MouseMove(TPoint p);
     void MouseUp(TWgMouseButton button, TPoint p);
-    void MouseEnter();
-    void MouseLeave();
+    void PointerEnter();
+    void PointerLeave();
     // A right click over a visible item: the group's own popup menu stays away.
     bool ItemContextPopup(TPoint p) const;
     TWgGroupCursor CursorAt(TPoint p) const;
@@ -224,7 +224,7 @@ class TWgGroupModel : public TWgObject, public TWgActionObserver {
 
   protected:
     // --- Hooks the window fills in ---------------------------------------
-    virtual void Invalidate() {}
+    virtual void InvalidateGroup() {}
     // After the group's place or size changed.
     virtual void BoundsChanged() {}
     virtual void ScrollButtonsChanged() {}

@@ -27,23 +27,23 @@ TEST(GroupBarModel, StacksGroupsWithTheirMargins) {
     closed.SetOpened(false);
     // Margin 8, width 144; items need 24 + 20 + 23; closed: the caption;
     // no items: OpenedHeight.
-    EXPECT_EQ(open.Bounds(), (TRect{8, 8, 152, 75}));
-    EXPECT_EQ(closed.Bounds(), (TRect{8, 83, 152, 103}));
-    EXPECT_EQ(empty.Bounds(), (TRect{8, 111, 152, 161}));
+    EXPECT_EQ(open.GroupBounds(), (TRect{8, 8, 152, 75}));
+    EXPECT_EQ(closed.GroupBounds(), (TRect{8, 83, 152, 103}));
+    EXPECT_EQ(empty.GroupBounds(), (TRect{8, 111, 152, 161}));
     EXPECT_EQ(bar.TotalHeight(), 16 + 161 - 8);
     EXPECT_FALSE(bar.ScrollBar().Visible());
 
     closed.SetShown(false);
-    EXPECT_EQ(closed.Bounds(), (TRect{8, 75, 152, 75})) << "a hidden group takes no room";
-    EXPECT_EQ(empty.Bounds().top, 83);
+    EXPECT_EQ(closed.GroupBounds(), (TRect{8, 75, 152, 75})) << "a hidden group takes no room";
+    EXPECT_EQ(empty.GroupBounds().top, 83);
 
     // The task list keeps every group open, with margins of 4.
     bar.SetStyle(TWgGroupBarStyle::gbsTaskList);
     closed.SetShown(true);
     EXPECT_EQ(bar.GroupBorderSize(), 4);
     EXPECT_EQ(bar.BarColor(), clWindow);
-    EXPECT_EQ(open.Bounds(), (TRect{4, 4, 156, 71}));
-    EXPECT_EQ(closed.Bounds(), (TRect{4, 75, 156, 142}));
+    EXPECT_EQ(open.GroupBounds(), (TRect{4, 4, 156, 71}));
+    EXPECT_EQ(closed.GroupBounds(), (TRect{4, 75, 156, 142}));
 }
 
 TEST(GroupBarModel, OutlookGivesTheOpenedGroupWhatTheCaptionsLeave) {
@@ -55,15 +55,15 @@ TEST(GroupBarModel, OutlookGivesTheOpenedGroupWhatTheCaptionsLeave) {
     for (FakeGroup* g : {&a, &b, &c})
         g->SetBar(&bar);
     // 300 - (2 x 4 + 2 x (20 + 4)) for the opened group.
-    EXPECT_EQ(a.Bounds(), (TRect{4, 4, 156, 248}));
-    EXPECT_EQ(b.Bounds(), (TRect{4, 252, 156, 272}));
-    EXPECT_EQ(c.Bounds(), (TRect{4, 276, 156, 296}));
+    EXPECT_EQ(a.GroupBounds(), (TRect{4, 4, 156, 248}));
+    EXPECT_EQ(b.GroupBounds(), (TRect{4, 252, 156, 272}));
+    EXPECT_EQ(c.GroupBounds(), (TRect{4, 276, 156, 296}));
     b.SetOpened(true);
-    EXPECT_EQ(a.Bounds(), (TRect{4, 4, 156, 24}));
-    EXPECT_EQ(b.Bounds(), (TRect{4, 28, 156, 272}));
+    EXPECT_EQ(a.GroupBounds(), (TRect{4, 4, 156, 24}));
+    EXPECT_EQ(b.GroupBounds(), (TRect{4, 28, 156, 272}));
     c.SetShown(false);
-    EXPECT_EQ(b.Bounds(), (TRect{4, 28, 156, 296})) << "a hidden group takes no room";
-    EXPECT_EQ(c.Bounds(), (TRect{4, 296, 156, 296}));
+    EXPECT_EQ(b.GroupBounds(), (TRect{4, 28, 156, 296})) << "a hidden group takes no room";
+    EXPECT_EQ(c.GroupBounds(), (TRect{4, 296, 156, 296}));
 }
 
 TEST(GroupBarModel, ExclusiveModeKeepsOneGroupOpen) {
@@ -80,7 +80,7 @@ TEST(GroupBarModel, ExclusiveModeKeepsOneGroupOpen) {
     c.SetOpened(true);
     EXPECT_FALSE(a.Opened());
     EXPECT_TRUE(c.Opened());
-    EXPECT_EQ(b.Bounds().Height(), 20);
+    EXPECT_EQ(b.GroupBounds().Height(), 20);
 
     // Removing the opened group opens the one before it.
     bar.RemoveGroup(c);
@@ -102,7 +102,7 @@ TEST(GroupBarModel, RemovingTheOpenedOutlookGroupOpensItsPredecessor) {
     b.SetOpened(true);
     bar.RemoveGroup(b);
     EXPECT_TRUE(a.Opened());
-    EXPECT_EQ(a.Bounds().Height(), 300 - 20);
+    EXPECT_EQ(a.GroupBounds().Height(), 300 - 20);
     bar.RemoveGroup(a);
     EXPECT_TRUE(c.Opened()) << "the first one went: the new first opens";
     EXPECT_EQ(c.GroupIndex(), 0);
@@ -116,7 +116,7 @@ TEST(GroupBarModel, GroupIndexMovesAGroupWithinTheBar) {
     c.SetGroupIndex(0);
     EXPECT_EQ(&bar.Groups(0), &c);
     EXPECT_EQ(a.GroupIndex(), 1);
-    EXPECT_EQ(c.Bounds().top, 8);
+    EXPECT_EQ(c.GroupBounds().top, 8);
     for (int bad : {3, -1}) {
         try {
             a.SetGroupIndex(bad);
@@ -140,7 +140,7 @@ TEST(GroupBarModel, TheScrollBarNarrowsTheGroupsAndTheLayoutSettles) {
     g.SetBar(&bar);
     EXPECT_TRUE(bar.ScrollBar().Visible());
     EXPECT_EQ(bar.Width(), 144);
-    EXPECT_EQ(g.Bounds(), (TRect{8, 8, 136, 8 + 24 + 4 * 32 + 36}));
+    EXPECT_EQ(g.GroupBounds(), (TRect{8, 8, 136, 8 + 24 + 4 * 32 + 36}));
     EXPECT_EQ(bar.ScrollBar(), (TWgGroupBarModel::ScrollRange{0, 16 + 188, 100, 0}));
 }
 
@@ -154,7 +154,7 @@ TEST(GroupBarModel, ScrollingMovesTheGroupsWithinTheRange) {
     // Total 16 + 87 + 8 + 87: the range ends at 198 - 100.
     bar.ScrollTo(500);
     EXPECT_EQ(bar.ScrollPosition(), 98);
-    EXPECT_EQ(a.Bounds().top, 8 - 98);
+    EXPECT_EQ(a.GroupBounds().top, 8 - 98);
     using Code = TWgGroupBarModel::TWgScrollCode;
     bar.Scroll(Code::LineUp);
     EXPECT_EQ(bar.ScrollPosition(), 88);
@@ -166,7 +166,7 @@ TEST(GroupBarModel, ScrollingMovesTheGroupsWithinTheRange) {
     EXPECT_EQ(bar.ScrollPosition(), 40);
     bar.MouseWheel(2);
     EXPECT_EQ(bar.ScrollPosition(), 60);
-    EXPECT_EQ(b.Bounds().top, 103 - 60);
+    EXPECT_EQ(b.GroupBounds().top, 103 - 60);
     bar.Scroll(Code::Top);
     EXPECT_EQ(bar.ScrollPosition(), 0);
     bar.Scroll(Code::Bottom);
@@ -175,11 +175,11 @@ TEST(GroupBarModel, ScrollingMovesTheGroupsWithinTheRange) {
     // Closing the last group: the content's end comes down to the bottom.
     b.SetOpened(false);
     EXPECT_EQ(bar.ScrollPosition(), 31);
-    EXPECT_EQ(b.Bounds().bottom + 8, 100);
+    EXPECT_EQ(b.GroupBounds().bottom + 8, 100);
     // All of it fits again: back to the top, no scroll bar.
     a.SetOpened(false);
     EXPECT_EQ(bar.ScrollPosition(), 0);
-    EXPECT_EQ(a.Bounds().top, 8);
+    EXPECT_EQ(a.GroupBounds().top, 8);
     EXPECT_FALSE(bar.ScrollBar().Visible());
 }
 
@@ -195,21 +195,21 @@ TEST(GroupBarModel, OpeningAGroupBringsItIntoView) {
     }
     a.SetOpened(true);
     b.SetOpened(true);
-    EXPECT_EQ(b.Bounds().bottom + 8, 100) << "its bottom just in view";
+    EXPECT_EQ(b.GroupBounds().bottom + 8, 100) << "its bottom just in view";
     tall.SetOpened(true);
-    EXPECT_EQ(tall.Bounds().top, 8) << "taller than the bar: its top in view";
-    EXPECT_GT(tall.Bounds().bottom, 100);
+    EXPECT_EQ(tall.GroupBounds().top, 8) << "taller than the bar: its top in view";
+    EXPECT_GT(tall.GroupBounds().bottom, 100);
 }
 
 TEST(GroupBarModel, FocusLoadingAndLooks) {
     FakeBar bar;
-    bar.BeginLoading();
+    bar.BeginBarLoading();
     FakeGroup a;
     AddItems(a, 1);
     a.SetBar(&bar);
-    EXPECT_EQ(a.Bounds().top, 0) << "nothing is laid out while loading";
-    bar.Loaded();
-    EXPECT_EQ(a.Bounds().top, 8);
+    EXPECT_EQ(a.GroupBounds().top, 0) << "nothing is laid out while loading";
+    bar.BarLoaded();
+    EXPECT_EQ(a.GroupBounds().top, 8);
 
     a.SetOpened(false);
     bar.GroupFocused(a);

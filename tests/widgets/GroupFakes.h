@@ -48,7 +48,7 @@ class FakeGroup : public TWgGroupModel {
     }
 
   protected:
-    void Invalidate() override { ++repaints; }
+    void InvalidateGroup() override { ++repaints; }
     void FocusBar() override { ++focusBar; }
     int TextHeight() const override { return kLineHeight; }
     int MeasureItemText(const TWgGroupItem& item, TRect& rect, TWgTextLayout) const override {

@@ -37,15 +37,15 @@ TEST(GroupItems, ListIndexesAndChanges) {
 
     // A caption that wraps moves what follows: the bar lays out again. A
     // colour of one item only repaints.
-    const int height = group.Bounds().Height();
+    const int height = group.GroupBounds().Height();
     a.SetCaption(std::string(40, 'x'));
-    EXPECT_GT(group.Bounds().Height(), height);
+    EXPECT_GT(group.GroupBounds().Height(), height);
     const int repaints = group.repaints;
-    const TRect before = group.Bounds();
+    const TRect before = group.GroupBounds();
     a.SetFontColor(clRed);
     a.SetEnabled(false);
     EXPECT_EQ(group.repaints, repaints + 2);
-    EXPECT_EQ(group.Bounds(), before);
+    EXPECT_EQ(group.GroupBounds(), before);
 }
 
 TEST(GroupItems, RemovingItemsMovesTheSelectedIndex) {

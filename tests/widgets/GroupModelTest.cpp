@@ -38,12 +38,12 @@ TEST(GroupModel, OpenAndCloseInTheCategoryView) {
     g.Add("A");
     g.SetBar(&bar);
     events.Watch(g, "g");
-    const int openHeight = g.Bounds().Height();
+    const int openHeight = g.GroupBounds().Height();
     g.SetOpened(false);
     EXPECT_FALSE(g.Opened());
-    EXPECT_EQ(g.Bounds().Height(), 20) << "closed: the caption";
+    EXPECT_EQ(g.GroupBounds().Height(), 20) << "closed: the caption";
     g.ToggleOpen();
-    EXPECT_EQ(g.Bounds().Height(), openHeight);
+    EXPECT_EQ(g.GroupBounds().Height(), openHeight);
     EXPECT_EQ(events.log,
               (std::vector<std::string>{"can close g", "close g", "can open g", "open g"}));
 
@@ -209,7 +209,7 @@ TEST(GroupModel, CaptionAndItemsTrackTheMouse) {
     g.MouseMove(g.At(1));
     EXPECT_EQ(two.MouseState(), TWgMouseState::msPressed) << "back over it, still held";
     g.MouseUp(kLeft, g.At(1));
-    g.MouseLeave();
+    g.PointerLeave();
     EXPECT_EQ(two.MouseState(), TWgMouseState::msNormal);
     EXPECT_EQ(g.ItemUnderMouse(), nullptr);
     EXPECT_EQ(over.back(), nullptr);
@@ -282,7 +282,7 @@ TEST(GroupModel, OutlookScrollsItsItems) {
     for (int i = 0; i < 10; ++i)
         g.Add("Item " + std::to_string(i));
     // 200 less the other caption: 180 high; the items need 24 + 9 x 20 + 23.
-    ASSERT_EQ(g.Bounds().Height(), 180);
+    ASSERT_EQ(g.GroupBounds().Height(), 180);
     EXPECT_FALSE(g.UpButtonVisible());
     EXPECT_TRUE(g.DownButtonVisible());
     EXPECT_EQ(g.UpButtonRect(), Bounds(160 - 21, 24, 17, 17));
