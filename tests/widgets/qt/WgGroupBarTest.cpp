@@ -1,0 +1,171 @@
+// The group bar and its groups as windows: only a bar holds groups; the
+// mouse opens and closes groups and clicks items; the scroll bar, the wheel
+// and the Outlook look's scroll buttons; the frame; a focused control opens
+// its group.
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QScrollBar>
+#include <QTest>
+#include <QWheelEvent>
+#include <string>
+
+#include "support/QtWait.h"
+#include "widgets/WgGroupItem.h"
+#include "widgets/qt/WgGroup.h"
+#include "widgets/qt/WgGroupBar.h"
+#include "widgets/qt/WgRapidFireButton.h"
+
+namespace vx {
+namespace {
+
+QPoint CenterOf(const TRect& r) {
+    return {(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+}
+
+TWgGroup* AddGroup(TWgGroupBar& bar, int items, std::vector<std::string>* clicks = nullptr) {
+    auto* group = new TWgGroup(&bar);
+    for (int i = 0; i < items; ++i) {
+        TWgGroupItem& item = group->Items().Add();
+        item.SetCaption("Item " + std::to_string(i));
+        if (clicks)
+            item.SetOnClick(TWgNotifyEvent([clicks](TWgObject& sender) {
+                clicks->push_back(static_cast<TWgGroupItem&>(sender).Caption());
+            }));
+    }
+    return group;
+}
+
+TEST(GroupBarWindow, GroupsLiveOnlyOnABar) {
+    QWidget plain;
+    try {
+        TWgGroup group(&plain);
+        FAIL() << "placed";
+    } catch (const EWgGroupBarError& e) {
+        EXPECT_STREQ(e.what(), "TWgGroup components can only be placed in a TWgGroupBar component");
+    }
+    TWgGroupBar bar;
+    TWgGroup* group = AddGroup(bar, 1);
+    EXPECT_EQ(group->parentWidget(), &bar);
+    EXPECT_EQ(bar.Group(0), group);
+    TWgGroupBar other;
+    group->SetGroupBar(&other);
+    EXPECT_EQ(group->parentWidget(), &other);
+    EXPECT_EQ(bar.GroupCount(), 0);
+}
+
+TEST(GroupBarWindow, TheMouseOpensGroupsAndClicksItems) {
+    TWgGroupBar bar;
+    bar.resize(160, 400);
+    std::vector<std::string> clicks;
+    TWgGroup* first = AddGroup(bar, 3, &clicks);
+    TWgGroup* second = AddGroup(bar, 2, &clicks);
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    EXPECT_EQ(first->geometry(), QRect(8, 8, 144, first->NeededHeight(144)));
+    const int secondTop = second->y();
+
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(30, 8));
+    EXPECT_FALSE(first->Opened());
+    EXPECT_EQ(first->height(), 20);
+    EXPECT_EQ(second->y(), 8 + 20 + 8);
+    QTest::mouseClick(first, Qt::LeftButton, {}, QPoint(30, 8));
+    EXPECT_TRUE(first->Opened());
+    EXPECT_EQ(second->y(), secondTop);
+
+    // Over a clickable item: the hand; a click runs it.
+    const QPoint item = CenterOf(second->Items()[1].TextRect());
+    QTest::mouseMove(second, item);
+    EXPECT_EQ(second->cursor().shape(), Qt::PointingHandCursor);
+    QTest::mouseClick(second, Qt::LeftButton, {}, item);
+    EXPECT_EQ(clicks, std::vector<std::string>{"Item 1"});
+    QTest::mouseMove(second, QPoint(140, second->height() - 3));
+    EXPECT_EQ(second->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST(GroupBarWindow, TheScrollBarShowsWhileTheGroupsDoNotFit) {
+    TWgGroupBar bar;
+    bar.resize(160, 150);
+    TWgGroup* a = AddGroup(bar, 4);
+    TWgGroup* b = AddGroup(bar, 4);
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    QScrollBar* scroll = bar.VerticalScrollBar();
+    EXPECT_TRUE(scroll->isVisible());
+    EXPECT_EQ(a->width(), 160 - scroll->width() - 16);
+    EXPECT_EQ(scroll->maximum(), bar.TotalHeight() - 150);
+    // Adding the last group brought it into view; from the top now.
+    bar.ScrollTo(0);
+    EXPECT_EQ(a->y(), 8);
+
+    QWheelEvent down(QPointF(20, 20), bar.mapToGlobal(QPointF(20, 20)), QPoint(), QPoint(0, -240),
+                     Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&bar, &down);
+    EXPECT_EQ(bar.ScrollPosition(), 20);
+    EXPECT_EQ(a->y(), 8 - 20);
+    EXPECT_EQ(scroll->value(), 20);
+    scroll->setValue(40);
+    EXPECT_EQ(b->y(), a->y() + a->height() + 8);
+    EXPECT_EQ(a->y(), 8 - 40);
+
+    // Room for everything: the bar goes, the groups widen and come back.
+    bar.resize(160, 600);
+    EXPECT_FALSE(scroll->isVisible());
+    EXPECT_EQ(a->geometry().topLeft(), QPoint(8, 8));
+    EXPECT_EQ(a->width(), 144);
+}
+
+TEST(GroupBarWindow, OutlookScrollButtonsMoveTheItems) {
+    TWgGroupBar bar;
+    bar.resize(160, 200);
+    bar.SetStyle(TWgGroupBarStyle::gbsOutlook);
+    TWgGroup* a = AddGroup(bar, 12);
+    TWgGroup* b = AddGroup(bar, 1);
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    EXPECT_EQ(a->height(), 200 - 20);
+    EXPECT_FALSE(a->UpButton()->isVisible());
+    ASSERT_TRUE(a->DownButton()->isVisible());
+    EXPECT_EQ(a->DownButton()->geometry(), QRect(160 - 21, 180 - 21, 17, 17));
+    QTest::mouseClick(a->DownButton(), Qt::LeftButton);
+    EXPECT_EQ(a->TopIndex(), 1);
+    EXPECT_TRUE(a->UpButton()->isVisible());
+
+    // Opening the other group closes this one.
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(30, 8));
+    EXPECT_TRUE(b->Opened());
+    EXPECT_FALSE(a->Opened());
+    EXPECT_EQ(a->height(), 20);
+    EXPECT_FALSE(a->DownButton()->isVisible());
+}
+
+TEST(GroupBarWindow, TheFrameNarrowsTheClientArea) {
+    TWgGroupBar bar;
+    bar.resize(160, 300);
+    TWgGroup* a = AddGroup(bar, 1);
+    bar.SetBorderOuter(TFrameStyle::fsFlat);
+    bar.SetBorderInner(TFrameStyle::fsLowered);
+    EXPECT_EQ(bar.ClientOrigin(), (TPoint{3, 3}));
+    EXPECT_EQ(a->geometry(), QRect(3 + 8, 3 + 8, 160 - 6 - 16, a->NeededHeight(160 - 6 - 16)));
+    bar.SetBorderSides({TSide::sdTop});
+    EXPECT_EQ(a->geometry().x(), 8);
+    EXPECT_EQ(a->width(), 144);
+}
+
+TEST(GroupBarWindow, AFocusedControlOpensItsGroup) {
+    QWidget window;  // only a bar with a parent opens groups so
+    auto* bar = new TWgGroupBar(&window);
+    bar->resize(160, 300);
+    TWgGroup* a = AddGroup(*bar, 0);
+    auto* edit = new QLineEdit(a);
+    edit->move(4, 24);
+    a->SetOpened(false);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window, test::kStateWaitMs));
+    edit->setFocus();
+    VX_WAIT_TRUE(a->Opened(), test::kStateWaitMs);
+}
+
+}  // namespace
+}  // namespace vx
