@@ -6,11 +6,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
-#include <QToolBox>
 #include <QVBoxLayout>
 #include <chrono>
 #include <cstdio>
@@ -25,8 +23,12 @@
 #include "online/qt/MonitorGrid.h"
 #include "online/qt/MonitorRSf.h"
 #include "outside/ModbusLink.h"
+#include "platform/LoadingScope.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/Canvas.h"
+#include "widgets/WgGroupItem.h"
+#include "widgets/qt/WgGroup.h"
+#include "widgets/qt/WgGroupBar.h"
 
 namespace vx {
 namespace {
@@ -52,11 +54,11 @@ QString Q(const char* text) {
 }
 
 // "M0300-M0599": the 300 devices of block n.
-QString BlockItem(char letter, int block) {
+std::string BlockItem(char letter, int block) {
     char text[32];
     std::snprintf(text, sizeof text, "%c%04d-%c%04d", letter, block * 300, letter,
                   block * 300 + 299);
-    return QString::fromLatin1(text);
+    return text;
 }
 
 }  // namespace
@@ -115,43 +117,55 @@ TMonitorFrm::~TMonitorFrm() {
 }
 
 void TMonitorFrm::BuildGroupBar() {
-    groupBar_ = new QToolBox(this);
+    // Built as a form loads: the bar lays its groups out once, at the end.
+    TLoadingScope loading;
+    groupBar_ = new TWgGroupBar(this);
     groupBar_->setObjectName(QStringLiteral("WgGroupBar1"));
     groupBar_->setFixedWidth(kGroupBarWidth);
+    groupBar_->SetBorderShadow(clAqua);
+    groupBar_->SetGradientColorStyle(TWgGradientColorStyle::gcsCustom);
+    groupBar_->SetGradientColorStart(9229030);
+    groupBar_->SetGradientColorStop(5607865);
+    groupBar_->SetGroupBorderSize(8);
+    groupBar_->SetUniqueItemSelection(true);
+    groupBar_->SetVisualStyle(TWgVisualStyle::vsWinXP);
+    groupBar_->SetColor(clBtnShadow);
 
     auto group = [this](MonitorTab tab, const char* name, const char* caption) {
-        auto* list = new QListWidget(groupBar_);
-        list->setObjectName(QString::fromLatin1(name));
-        list->setSelectionMode(QAbstractItemView::SingleSelection);
-        groups_[static_cast<std::size_t>(tab)] = list;
-        groupBar_->addItem(list, Q(caption));
-        connect(list, &QListWidget::itemClicked, this,
-                [this, tab, list](QListWidgetItem* item) { GroupItemClicked(tab, list, item); });
-        return list;
+        auto* g = new TWgGroup(groupBar_);
+        g->setObjectName(QString::fromLatin1(name));
+        g->SetCaption(Q(caption));
+        g->SetShowItemSelection(true);
+        groups_[static_cast<std::size_t>(tab)] = g;
+        return g;
     };
-    auto item = [](QListWidget* list, const QString& text, int tag) {
-        auto* i = new QListWidgetItem(text, list);
-        i->setData(Qt::UserRole, tag);
+    auto item = [this](MonitorTab tab, const std::string& caption, int tag) -> TWgGroupItem& {
+        TWgGroupItem& i = WgGroup(tab)->Items().Add();
+        i.SetCaption(caption);
+        i.SetTag(tag);
+        i.SetOnClick(TWgNotifyEvent([this, tab](TWgObject& sender) {
+            GroupItemClicked(tab, static_cast<TWgGroupItem&>(sender));
+        }));
         return i;
     };
 
-    QListWidget* x = group(MonitorTab::X, "WgGroup_X", "X接点");
-    item(x, QStringLiteral("X000-X357"), 0);
-    item(x, QStringLiteral("X020-X377"), 1);
-    QListWidget* y = group(MonitorTab::Y, "WgGroup_Y", "Y接点");
-    item(y, QStringLiteral("Y000-Y357"), 0);
-    item(y, QStringLiteral("Y020-Y377"), 1);
-    QListWidget* m = group(MonitorTab::M, "WgGroup_M", "M接点");
+    group(MonitorTab::X, "WgGroup_X", "X接点");
+    item(MonitorTab::X, "X000-X357", 0);
+    item(MonitorTab::X, "X020-X377", 1);
+    group(MonitorTab::Y, "WgGroup_Y", "Y接点");
+    item(MonitorTab::Y, "Y000-Y357", 0);
+    item(MonitorTab::Y, "Y020-Y377", 1);
+    group(MonitorTab::M, "WgGroup_M", "M接点");
     for (int block = 0; block < 10; ++block)
-        item(m, BlockItem('M', block), block);
-    item(m, Q("其它定位"), kOtherPlace)->setForeground(Qt::red);
-    QListWidget* t = group(MonitorTab::T, "WgGroup_T", "T 计时器");
-    item(t, QStringLiteral("T000-T299"), 0);
-    item(t, QStringLiteral("T100-T399"), 1);
-    QListWidget* d = group(MonitorTab::D, "WgGroup_D", "D寄存器");
+        item(MonitorTab::M, BlockItem('M', block), block);
+    item(MonitorTab::M, "其它定位", kOtherPlace).SetFontColor(clRed);
+    group(MonitorTab::T, "WgGroup_T", "T 计时器");
+    item(MonitorTab::T, "T000-T299", 0);
+    item(MonitorTab::T, "T100-T399", 1);
+    group(MonitorTab::D, "WgGroup_D", "D寄存器")->SetOpened(false);
     for (int block = 0; block < 10; ++block)
-        item(d, BlockItem('D', block), block);
-    item(d, Q("其它定位"), kOtherPlace);
+        item(MonitorTab::D, BlockItem('D', block), block);
+    item(MonitorTab::D, "其它定位", kOtherPlace);
 }
 
 void TMonitorFrm::BuildPages() {
@@ -187,7 +201,7 @@ void TMonitorFrm::BuildPages() {
     connect(pageControl_, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
 }
 
-QListWidget* TMonitorFrm::WgGroup(MonitorTab tab) const {
+TWgGroup* TMonitorFrm::WgGroup(MonitorTab tab) const {
     const auto i = static_cast<std::size_t>(tab);
     return i < groups_.size() ? groups_[i] : nullptr;
 }
@@ -287,17 +301,11 @@ void TMonitorFrm::DShow_FormatChange() {
     Grid(MonitorTab::D)->SetFormat(Format());
 }
 
-void TMonitorFrm::GroupItemClicked(MonitorTab group, QListWidget* list, QListWidgetItem* item) {
-    // One item selected across the groups.
-    for (QListWidget* other : groups_) {
-        if (other != nullptr && other != list) other->clearSelection();
-    }
-    const int tag = item->data(Qt::UserRole).toInt();
+void TMonitorFrm::GroupItemClicked(MonitorTab group, TWgGroupItem& item) {
+    // The bar keeps one item selected across its groups.
+    const int tag = item.Tag();
     GroupItemClick(group, tag);
-    if (tag == kOtherPlace) {
-        list->clearSelection();
-        list->setCurrentItem(nullptr);
-    }
+    if (tag == kOtherPlace) item.SetSelected(false);
 }
 
 void TMonitorFrm::GroupItemClick(MonitorTab group, int tag) {

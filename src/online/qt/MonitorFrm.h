@@ -15,8 +15,8 @@
 // system register cell the register write dialog; "其它定位" opens the go-to
 // dialog. Writes are made with the poller paused.
 //
-// Until the widget family's group bar and page control exist, a tool box of
-// lists stands in for `WgGroupBar1` and a tab widget for `PageControl1`.
+// Until the widget family's page control exists, a tab widget stands in for
+// `PageControl1`.
 #pragma once
 
 #include <QTimer>
@@ -30,10 +30,7 @@
 #include "online/RegisterFormat.h"
 
 class QComboBox;
-class QListWidget;
-class QListWidgetItem;
 class QTabWidget;
-class QToolBox;
 
 namespace vx {
 
@@ -41,6 +38,9 @@ class TMonitorDf;
 class TMonitorGotoFrm;
 class TMonitorGrid;
 class TMonitorRSf;
+class TWgGroup;
+class TWgGroupBar;
+class TWgGroupItem;
 
 class TMonitorFrm : public QWidget {
     Q_OBJECT
@@ -79,8 +79,8 @@ class TMonitorFrm : public QWidget {
     void PausePolling();
     void ResumePolling();
 
-    QToolBox* WgGroupBar1() const { return groupBar_; }
-    QListWidget* WgGroup(MonitorTab tab) const;
+    TWgGroupBar* WgGroupBar1() const { return groupBar_; }
+    TWgGroup* WgGroup(MonitorTab tab) const;
     QTabWidget* PageControl1() const { return pageControl_; }
     TMonitorGrid* Grid(MonitorTab tab) const { return grids_[static_cast<std::size_t>(tab)]; }
     QComboBox* DShow_Format() const { return dShowFormat_; }
@@ -120,7 +120,7 @@ class TMonitorFrm : public QWidget {
     void FormShow();
     void FormClose();
     void DShow_FormatChange();
-    void GroupItemClicked(MonitorTab group, QListWidget* list, QListWidgetItem* item);
+    void GroupItemClicked(MonitorTab group, TWgGroupItem& item);
 
     DeviceImage& image_;
     ModbusCalls& calls_;
@@ -134,8 +134,8 @@ class TMonitorFrm : public QWidget {
     int pauses_ = 0;
     bool pollingBeforePause_ = false;
 
-    QToolBox* groupBar_ = nullptr;
-    std::array<QListWidget*, kMonitorGridTabs> groups_{};
+    TWgGroupBar* groupBar_ = nullptr;
+    std::array<TWgGroup*, kMonitorGridTabs> groups_{};
     QTabWidget* pageControl_ = nullptr;
     std::array<TMonitorGrid*, kMonitorGridTabs> grids_{};
     QComboBox* dShowFormat_ = nullptr;

@@ -14,14 +14,12 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-#include <QToolBox>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -39,6 +37,9 @@
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
+#include "widgets/WgGroupItem.h"
+#include "widgets/qt/WgGroup.h"
+#include "widgets/qt/WgGroupBar.h"
 
 namespace vx {
 namespace {
@@ -525,37 +526,41 @@ TEST_F(MonitorFrmTest, ClosingHandsTheLinkBackToLadderMonitoring) {
 
 TEST_F(MonitorFrmTest, TheJumpBarAndTheGoToDialogScrollTheGrids) {
     frm_->show();
-    QToolBox* bar = frm_->WgGroupBar1();
-    ASSERT_EQ(bar->count(), 5);
-    EXPECT_EQ(bar->itemText(0), QString("X接点"));
-    EXPECT_EQ(bar->itemText(4), QString("D寄存器"));
-    QListWidget* m = frm_->WgGroup(MonitorTab::M);
-    ASSERT_EQ(m->count(), 11);
-    EXPECT_EQ(m->item(1)->text(), QString("M0300-M0599"));
-    EXPECT_EQ(m->item(9)->text(), QString("M2700-M2999"));
-    EXPECT_EQ(m->item(10)->text(), QString("其它定位"));
+    TWgGroupBar* bar = frm_->WgGroupBar1();
+    ASSERT_EQ(bar->GroupCount(), 5);
+    EXPECT_EQ(bar->Group(0)->Caption(), QString("X接点"));
+    EXPECT_EQ(bar->Group(4)->Caption(), QString("D寄存器"));
+    TWgGroup* m = frm_->WgGroup(MonitorTab::M);
+    ASSERT_EQ(m->Items().Count(), 11);
+    EXPECT_EQ(m->Items()[1].Caption(), "M0300-M0599");
+    EXPECT_EQ(m->Items()[9].Caption(), "M2700-M2999");
+    EXPECT_EQ(m->Items()[10].Caption(), "其它定位");
 
-    // A block item shows its 300 devices.
-    auto click = [](QListWidget* list, int row) {
-        list->scrollToItem(list->item(row));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualItemRect(list->item(row)).center());
+    // An item is clicked where the bar shows it.
+    auto click = [bar](TWgGroup* group, int index) {
+        const TWgGroupItem& item = group->Items()[index];
+        VX_WAIT_TRUE(!item.TextRect().IsEmpty(), test::kStateWaitMs);
+        const TRect r = item.TextRect();
+        const QPoint at((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        ASSERT_TRUE(bar->rect().contains(group->mapTo(bar, at))) << "in view";
+        QTest::mouseClick(group, Qt::LeftButton, {}, at);
     };
-    bar->setCurrentIndex(2);
+    // A block item shows its 300 devices.
     click(m, 1);
     EXPECT_EQ(frm_->PageControl1()->currentIndex(), 2);
     EXPECT_EQ(Grid(MonitorTab::M)->TopRow(), 31) << "M300 at the top";
     EXPECT_EQ(Grid(MonitorTab::M)->SelectedDevice(), 590);
-    bar->setCurrentIndex(0);
+    EXPECT_TRUE(m->Items()[1].Selected());
     click(frm_->WgGroup(MonitorTab::X), 1);
     EXPECT_EQ(frm_->PageControl1()->currentIndex(), 0);
     EXPECT_EQ(Grid(MonitorTab::X)->SelectedDevice(), 370);
-    EXPECT_TRUE(m->selectedItems().isEmpty()) << "one item selected across the groups";
+    EXPECT_FALSE(m->Items()[1].Selected()) << "one item selected across the groups";
+    EXPECT_EQ(m->SelectedItem(), nullptr);
     frm_->GroupItemClick(MonitorTab::T, 1);
     EXPECT_EQ(Grid(MonitorTab::T)->SelectedDevice(), 390);
 
     // "其它定位": the dialog names the grid; OK selects the device.
-    QListWidget* d = frm_->WgGroup(MonitorTab::D);
+    TWgGroup* d = frm_->WgGroup(MonitorTab::D);
     TMonitorGotoFrm* go = frm_->MonitorGotoFrm();
     QString label;
     bool spinHasFocus = false;
@@ -567,13 +572,17 @@ TEST_F(MonitorFrmTest, TheJumpBarAndTheGoToDialogScrollTheGrids) {
         go->SpinEdit1()->setValue(5432);
         go->BitBtn1()->click();
     });
-    bar->setCurrentIndex(4);
+    // The D group starts closed: its caption opens it into view.
+    ASSERT_FALSE(d->Opened());
+    QTest::mouseClick(d, Qt::LeftButton, {}, QPoint(30, d->CaptionHeight() / 2));
+    ASSERT_TRUE(d->Opened());
     click(d, 10);
     EXPECT_EQ(label, QString("定位到D:"));
     EXPECT_TRUE(spinHasFocus);
     EXPECT_EQ(frm_->PageControl1()->currentIndex(), 6);
     EXPECT_EQ(Grid(MonitorTab::D)->SelectedDevice(), 5432);
-    EXPECT_TRUE(d->selectedItems().isEmpty()) << "the item is deselected";
+    EXPECT_FALSE(d->Items()[10].Selected()) << "the item is deselected";
+    EXPECT_EQ(d->SelectedItem(), nullptr);
 
     // In the 32-bit view the pair that holds the register; cancel stays.
     frm_->DShow_Format()->setCurrentIndex(static_cast<int>(DFormat::S32));
@@ -593,6 +602,59 @@ TEST_F(MonitorFrmTest, TheJumpBarAndTheGoToDialogScrollTheGrids) {
     EXPECT_EQ(go->Label1()->text(), QString("定位到M:"));
     EXPECT_EQ(frm_->PageControl1()->currentIndex(), 2);
     EXPECT_NE(Grid(MonitorTab::M)->SelectedDevice(), 7000);
+}
+
+TEST_F(MonitorFrmTest, TheJumpBarShowsItsSettingsAndEveryItemReachesTheMonitor) {
+    frm_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frm_.get()));
+    TWgGroupBar* bar = frm_->WgGroupBar1();
+    EXPECT_EQ(bar->width(), 145);
+    EXPECT_EQ(bar->VisualStyle(), TWgVisualStyle::vsWinXP);
+    EXPECT_EQ(bar->GradientColorStyle(), TWgGradientColorStyle::gcsCustom);
+    EXPECT_EQ(bar->BorderShadow(), clAqua);
+    EXPECT_TRUE(bar->UniqueItemSelection());
+    EXPECT_FALSE(frm_->WgGroup(MonitorTab::D)->Opened());
+
+    // The background runs from the start colour at the top to the stop colour.
+    const QImage image = bar->PaintedImage();
+    auto near = [](QRgb rgb, int r, int g, int b) {
+        return std::abs(qRed(rgb) - r) <= 4 && std::abs(qGreen(rgb) - g) <= 4 &&
+               std::abs(qBlue(rgb) - b) <= 4;
+    };
+    EXPECT_TRUE(near(image.pixel(2, 0), 230, 210, 140));
+    EXPECT_TRUE(near(image.pixel(2, image.height() - 1), 185, 145, 85));
+
+    // Every block item, where the bar shows it, selects its first device.
+    frm_->WgGroup(MonitorTab::D)->SetOpened(true);
+    struct Block {
+        MonitorTab tab;
+        int page;
+        std::vector<int> devices;
+    };
+    const std::vector<Block> blocks = {
+        {MonitorTab::X, 0, {0, 370}},
+        {MonitorTab::Y, 1, {0, 370}},
+        {MonitorTab::M, 2, {290, 590, 890, 1190, 1490, 1790, 2090, 2390, 2690, 2990}},
+        {MonitorTab::T, 4, {0, 390}},
+        {MonitorTab::D, 6, {290, 590, 890, 1190, 1490, 1790, 2090, 2390, 2690, 2990}},
+    };
+    for (const Block& block : blocks) {
+        TWgGroup* group = frm_->WgGroup(block.tab);
+        for (int i = 0; i < static_cast<int>(block.devices.size()); ++i) {
+            // Scrolled so that the item is in the middle of the bar.
+            group->LayoutItems();
+            const TRect r = group->Items()[i].TextRect();
+            const QPoint at((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+            bar->ScrollTo(bar->ScrollPosition() + group->mapTo(bar, at).y() - bar->height() / 2);
+            const QPoint shown = group->mapTo(bar, at);
+            ASSERT_TRUE(bar->rect().contains(shown)) << group->objectName().toStdString() << i;
+            QTest::mouseClick(group, Qt::LeftButton, {}, at);
+            EXPECT_EQ(frm_->PageControl1()->currentIndex(), block.page);
+            EXPECT_EQ(Grid(block.tab)->SelectedDevice(), block.devices[static_cast<std::size_t>(i)])
+                << group->Items()[i].Caption();
+            EXPECT_EQ(group->SelectedItem(), &group->Items()[i]);
+        }
+    }
 }
 
 }  // namespace
