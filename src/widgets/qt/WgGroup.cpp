@@ -63,14 +63,6 @@ TWgGroup::TWgGroup(QWidget* parent) : TCustomControl(BarParent(parent)) {
     setMouseTracking(true);
     SetParentColor(false);
     TCustomControl::SetColor(clBtnFace);
-    CanvasFont font = Font();
-    font.color = clWindowText;
-    if (!(font == Font())) {
-        resettingFont_ = true;
-        SetFont(font);
-        SetParentFont(true);
-        resettingFont_ = false;
-    }
     captionFont_ = Font();
     captionFont_.bold = true;
     captionFont_.color = clHighlight;

@@ -9,6 +9,7 @@
 #include "widgets/WgCommon.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/WgGroupItem.h"
+#include "widgets/qt/ImageList.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupBar.h"
 
@@ -159,6 +160,42 @@ TEST_F(GroupPaint, SelectedItemShowsItsBox) {
     EXPECT_EQ(PixelOf(image, other.textArea.left - 2, other.textArea.top + 3),
               ColorToRGB(group->Color()))
         << "the other item has none";
+}
+
+TEST_F(GroupPaint, ItemImagesByStyleAndState) {
+    auto solid = [](int size, Qt::GlobalColor color) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(color);
+        return pixmap;
+    };
+    TImageList small(16, 16);
+    small.Add(solid(16, Qt::red));
+    small.Add(solid(16, Qt::green));
+    TImageList large(32, 32);
+    large.Add(solid(32, Qt::blue));
+    group->SetSmallImages(&small);
+    group->SetLargeImages(&large);
+    group->Items()[0].SetImageIndex(0);
+    TWgGroupItem& off = group->Items()[1];
+    off.SetImageIndex(0);
+    off.SetDisabledIndex(1);
+    off.SetEnabled(false);
+
+    QImage image = Painted();
+    const auto& places = group->ItemPlaces();
+    ASSERT_EQ(places.size(), 2u);
+    EXPECT_EQ(places[0].imageAt.x, 8);
+    EXPECT_EQ(places[0].textArea.left, 16 + 12) << "text after the image";
+    EXPECT_EQ(PixelOf(image, places[0].imageAt.x + 8, places[0].imageAt.y + 8), kRed);
+    EXPECT_EQ(PixelOf(image, places[1].imageAt.x + 8, places[1].imageAt.y + 8), RGBColor(0, 255, 0))
+        << "a disabled item shows its disabled image";
+
+    group->SetItemStyle(TWgGroupItemStyle::isLarge);
+    image = Painted();
+    const TWgItemPlace& big = group->ItemPlaces().at(0);
+    EXPECT_EQ(big.imageAt.x, (144 - 32) / 2);
+    EXPECT_EQ(PixelOf(image, big.imageAt.x + 16, big.imageAt.y + 16), kBlue);
+    EXPECT_EQ(group->Items()[0].ImageRect(), big.imageRect) << "the hit rectangle follows";
 }
 
 }  // namespace
