@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Registry.h"
+
 namespace vx {
 namespace {
 
@@ -75,6 +77,17 @@ TEST(WgCommonTest, SchemeOfTheThemeManagersColourName) {
     EXPECT_EQ(SchemeOfColorName("NormalColor"), 0);
     EXPECT_EQ(SchemeOfColorName(""), 0);
     EXPECT_EQ(SchemeOfColorName(std::nullopt), 0);
+}
+
+TEST(WgCommonTest, ReadXPColorSchemeLooksAtTheThemeManagerAfresh) {
+    EXPECT_EQ(ReadXPColorScheme(), 0) << "missing: the blue scheme";
+    Registry user(RootKey::CurrentUser);
+    ASSERT_EQ(user.OpenKey("Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager", true),
+              RegOutcome::Ok);
+    ASSERT_TRUE(user.WriteString("ColorName", "Metallic"));
+    EXPECT_EQ(ReadXPColorScheme(), 2);
+    ASSERT_TRUE(user.WriteString("ColorName", "HomeStead"));
+    EXPECT_EQ(ReadXPColorScheme(), 1);
 }
 
 TEST(WgCommonTest, DesktopStateKeepsOnlyKnownSchemes) {
