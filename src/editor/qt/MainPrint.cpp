@@ -178,7 +178,10 @@ bool TMainFrm::PrintLadderPages(QPainter& painter, const PrintOptions& options) 
                         std::max(0, gridHeight - ladderEdit_->viewport()->height()));
     if (!lacking.isNull()) centralWidget()->resize(centralWidget()->size() + lacking);
 
-    const int lastUsedRow = LastUsedGridRow(TheProgram().cells, 0, ladderEdit_->RowCount());
+    // The shown block's own rows: a subroutine is scanned in its rows, not
+    // in the main program's rows of the same numbers.
+    const int lastUsedRow =
+        LastUsedGridRow(TheProgram().cells, TheProgramBlocks().rowBase, ladderEdit_->RowCount());
     const std::vector<LadderPage> pages =
         LadderPagePlan(lastUsedRow, rowsPerPage, ladderEdit_->RowCount(),
                        {options.allPages, options.firstPage, options.lastPage});
