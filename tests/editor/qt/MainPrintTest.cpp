@@ -275,6 +275,37 @@ TEST_F(MainPrintTest, ATwoPageLadderInLandscapeUnderItsHeader) {
     EXPECT_TRUE(messages_.Messages().empty());
 }
 
+// A window too small for a page's rows and the grid's columns is drawn
+// larger for the print: no row is left off between pages, no column at the
+// right; afterwards it has its size again.
+TEST_F(MainPrintTest, ASmallWindowStillPrintsWholePages) {
+    frm_->setWindowState(Qt::WindowNoState);
+    frm_->resize(640, 400);
+    VX_WAIT_EQ(frm_->size(), QSize(640, 400), test::kStateWaitMs);
+    Rows(0, 20);
+    LadderCells& cells = TheProgram().cells;
+    for (int row = 0; row <= 20; ++row)
+        cells.First(kCommentColumn, row) = "N" + std::to_string(row);
+    const WindowLook before = Look();
+    ASSERT_LT(frm_->LadderEdit()->viewport()->height(), 11 * 55) << "a page's rows do not fit";
+
+    Print();
+    const std::vector<PdfPage> pages = ReadPdf(pdf_);
+    ASSERT_EQ(pages.size(), 2u);
+    QString all;
+    for (const PdfPage& page : pages)
+        all += page.text;
+    for (int row = 0; row <= 20; ++row) {
+        for (const char* device : {"X", "Y", "N"}) {
+            EXPECT_TRUE(
+                all.contains(QRegularExpression(QString(R"(\b%1%2\b)").arg(device).arg(row))))
+                << device << row;
+        }
+    }
+    EXPECT_EQ(Look(), before);
+    EXPECT_EQ(frm_->size(), QSize(640, 400));
+}
+
 TEST_F(MainPrintTest, AProgramWithinTheFirstPagePrintsOnePage) {
     Rows(0, 10);  // the first page's last row
     Print();
