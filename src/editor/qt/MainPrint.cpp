@@ -116,7 +116,7 @@ void TMainFrm::PrintToolButtonClick() {
     const PrintOptions options = forPrint->Execute();
     // A font chosen with "..." is the header's and the instruction list's
     // from then on, whatever became of the print.
-    panel3_->setFont(options.instructionFont);
+    if (options.instructionFont != panel3_->font()) panel3_->setFont(options.instructionFont);
     if (!options.confirmed) return;
     if (!windows_.printDialog || !windows_.printDialog(*printer_)) return;
 
