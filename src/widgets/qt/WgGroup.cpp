@@ -13,6 +13,7 @@
 #include "widgets/WgCommon.h"
 #include "widgets/WgGroupItem.h"
 #include "widgets/qt/ImageList.h"
+#include "widgets/qt/WgGrafx.h"
 #include "widgets/qt/WgGroupBar.h"
 #include "widgets/qt/WgGroupController.h"
 #include "widgets/qt/WgGroupDraw.h"
@@ -257,7 +258,7 @@ TColor TWgGroup::DefaultColor(TWgGroupBarStyle style) const {
     const TWgGroupBar* bar = GroupBar();
     if (style == TWgGroupBarStyle::gbsCategoryView && bar &&
         bar->VisualStyle() == TWgVisualStyle::vsWinXP && VisualStylesActive())
-        return ThemePartColor(3);
+        return ThemePartColor(CurrentColorContext(), 3);
     return TWgGroupModel::DefaultColor(style);
 }
 

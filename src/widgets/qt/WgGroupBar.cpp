@@ -12,6 +12,7 @@
 #include "widgets/WgGrafxFrames.h"
 #include "widgets/WgGrafxGradient.h"
 #include "widgets/qt/ImageList.h"
+#include "widgets/qt/WgGrafx.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupDraw.h"
 
@@ -240,7 +241,7 @@ void TWgGroupBar::BackgroundColors(TColor& top, TColor& bottom) const {
     const bool themed = visualStyle_ == TWgVisualStyle::vsWinXP && VisualStylesActive();
     if (themed || gradientColorStyle_ != TWgGradientColorStyle::gcsCustom) {
         // The theme's explorer bar shows its scheme's caption colours.
-        TWgColorContext context = DesktopColorContext();
+        TWgColorContext context = CurrentColorContext();
         const TWgGradientColorStyle style =
             themed ? TWgGradientColorStyle::gcsMSOffice : gradientColorStyle_;
         const TColorPair pair = SelectCaptionColors(context, style);
@@ -269,8 +270,9 @@ void TWgGroupBar::Paint(Canvas& canvas) {
     if (PaintsBackground()) {
         TColor top, bottom;
         BackgroundColors(top, bottom);
-        PaintGradient(canvas, {client.left, client.top, client.right, client.top + ClientHeight()},
-                      TGradientDirection::gdHorizontalEnd, top, bottom);
+        PaintTwoColorGradient(canvas,
+                              {client.left, client.top, client.right, client.top + ClientHeight()},
+                              TGradientDirection::gdHorizontalEnd, 1, top, bottom);
     }
     // Caption images taller than their captions reach above their groups.
     for (int i = 0; i < GroupCount(); ++i) {
@@ -288,7 +290,6 @@ void TWgGroupBar::Paint(Canvas& canvas) {
         images->Draw(canvas.Painter(), origin.x + x, origin.y + y, group->CaptionImageIndex(),
                      group->isEnabled());
     }
-    TCanvasFrameTarget target(canvas);
     TFrameStyleParams params;
     params.outer = borderOuter_;
     params.inner = borderInner_;
@@ -303,7 +304,7 @@ void TWgGroupBar::Paint(Canvas& canvas) {
     params.shadow = borderShadow_;
     params.flatColor = flatColor_;
     params.flatColorAdjustment = flatColorAdjustment_;
-    PaintFrameStyle(target, ClientRect(), params);
+    PaintFrameStyle(canvas, ClientRect(), params);
 }
 
 // --- Events ---------------------------------------------------------------------

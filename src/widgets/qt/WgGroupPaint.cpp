@@ -5,6 +5,7 @@
 #include "widgets/WgCommon.h"
 #include "widgets/WgGroupItem.h"
 #include "widgets/qt/ImageList.h"
+#include "widgets/qt/WgGrafx.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupBar.h"
 #include "widgets/qt/WgGroupDraw.h"
@@ -58,7 +59,8 @@ void SelectionBox(Canvas& canvas, const TRect& box, TColor frame, TColor top, TC
     canvas.LineTo(box.right - 1, box.bottom - 1);
     canvas.LineTo(box.left, box.bottom - 1);
     canvas.LineTo(box.left, box.top);
-    PaintGradient(canvas, box.Inflated(-1, -1), TGradientDirection::gdHorizontalEnd, top, bottom);
+    PaintTwoColorGradient(canvas, box.Inflated(-1, -1), TGradientDirection::gdHorizontalEnd, 1, top,
+                          bottom);
 }
 
 }  // namespace
@@ -143,14 +145,14 @@ void TWgGroup::PaintCategoryCaption(Canvas& canvas, bool themed) {
         c.border = BorderColor();
     } else {
         // The desktop theme's explorer bar shows its scheme's colours.
-        TWgColorContext context = DesktopColorContext();
+        TWgColorContext context = CurrentColorContext();
         const TWgGradientColorStyle style =
             themed ? TWgGradientColorStyle::gcsMSOffice : colorStyle;
         if (themed) context.visualStyles = true;
         const TGroupColors g = SelectGroupSchemeColors(context, style, Special());
         c = {g.fillStart,  g.fillStop, g.text, g.hotText, g.buttonFill,
              g.buttonRing, g.divider,  g.body, g.border};
-        if (themed) c.text = ThemePartColor(Special() ? 2 : 1);
+        if (themed) c.text = ThemePartColor(CurrentColorContext(), Special() ? 2 : 1);
     }
     const TColor text = ByState(CaptionState(), c.text, c.hotText);
 
@@ -159,11 +161,11 @@ void TWgGroup::PaintCategoryCaption(Canvas& canvas, bool themed) {
     Fill(canvas, caption, c.fillStart);
     if (gradients) {
         if (!RightToLeft())
-            PaintGradient(canvas, {w / 2, 0, w, ch}, TGradientDirection::gdVerticalEnd, c.fillStart,
-                          c.fillStop);
+            PaintTwoColorGradient(canvas, {w / 2, 0, w, ch}, TGradientDirection::gdVerticalEnd, 1,
+                                  c.fillStart, c.fillStop);
         else
-            PaintGradient(canvas, {0, 0, w / 2, ch}, TGradientDirection::gdVerticalEnd, c.fillStop,
-                          c.fillStart);
+            PaintTwoColorGradient(canvas, {0, 0, w / 2, ch}, TGradientDirection::gdVerticalEnd, 1,
+                                  c.fillStop, c.fillStart);
     }
     CaptionImage(canvas, CaptionImageOverhang());
     DrawCaptionText(canvas, text, w - 24);
@@ -177,14 +179,15 @@ void TWgGroup::PaintCategoryCaption(Canvas& canvas, bool themed) {
     if (CanClose() || themed) {
         for (const TPoint p : {TPoint{0, 0}, TPoint{1, 0}, TPoint{0, 1}, TPoint{w - 1, 0},
                                TPoint{w - 2, 0}, TPoint{w - 1, 1}}) {
-            const TColor color = CanClose() ? corner : CanvasPixel(canvas, p.x, p.y + 2);
+            const TColor color = CanClose() ? corner : canvas.Pixel(p.x, p.y + 2);
             canvas.SetPixel(p.x, p.y, color);
         }
     }
     if (DividerVisible() && Opened()) {
         if (gradients)
-            PaintGradient(canvas, {0, ch - 1, w, ch}, TGradientDirection::gdVerticalEnd,
-                          RightToLeft() ? c.body : c.divider, RightToLeft() ? c.divider : c.body);
+            PaintTwoColorGradient(canvas, {0, ch - 1, w, ch}, TGradientDirection::gdVerticalEnd, 1,
+                                  RightToLeft() ? c.body : c.divider,
+                                  RightToLeft() ? c.divider : c.body);
         else
             Line(canvas, 0, ch - 1, w, ch - 1, c.divider);
     }
@@ -215,7 +218,7 @@ void TWgGroup::PaintOutlookCaption(Canvas& canvas) {
         bodyTop = IncreaseLightness(Color(), 20);
         bodyBottom = Color();
     } else {
-        const TCaptionSchemeColors s = SelectCaptionSchemeColors(DesktopColorContext(), colorStyle);
+        const TCaptionSchemeColors s = SelectCaptionSchemeColors(CurrentColorContext(), colorStyle);
         fillStart = s.bandStart;
         fillStop = s.bandStop;
         textColor = s.text;
@@ -228,10 +231,10 @@ void TWgGroup::PaintOutlookCaption(Canvas& canvas) {
     TFrameStyle frame = TFrameStyle::fsPopup;
     if (CaptionState() == TWgMouseState::msHot) frame = TFrameStyle::fsButtonUp;
     if (CaptionState() == TWgMouseState::msPressed) frame = TFrameStyle::fsStatus;
-    TCanvasFrameTarget target(canvas);
-    const TRect inside = FrameAllSides(target, {0, 0, w, ch}, frame);
+    const TRect inside = FrameAllSides(canvas, {0, 0, w, ch}, frame);
     if (gradients)
-        PaintGradient(canvas, inside, TGradientDirection::gdHorizontalEnd, fillStart, fillStop);
+        PaintTwoColorGradient(canvas, inside, TGradientDirection::gdHorizontalEnd, 1, fillStart,
+                              fillStop);
     else
         Fill(canvas, inside, CaptionColor());
 
@@ -251,8 +254,8 @@ void TWgGroup::PaintOutlookCaption(Canvas& canvas) {
     canvas.ClearClip();
     canvas.brush.style = BrushStyle::Solid;
     if (gradients)
-        PaintGradient(canvas, {0, ch, w, height()}, TGradientDirection::gdHorizontalEnd, bodyTop,
-                      bodyBottom);
+        PaintTwoColorGradient(canvas, {0, ch, w, height()}, TGradientDirection::gdHorizontalEnd, 1,
+                              bodyTop, bodyBottom);
     DrawItems(canvas);
 }
 
@@ -266,8 +269,8 @@ void TWgGroup::PaintTaskListCaption(Canvas& canvas) {
     DrawCaptionText(canvas, ByState(CaptionState(), captionFont_.color, CaptionHotColor()), w);
     if (DividerVisible()) {
         if (gradients)
-            PaintGradient(canvas, {0, ch - 1, w, ch}, TGradientDirection::gdVerticalEnd,
-                          DividerColor(), Color());
+            PaintTwoColorGradient(canvas, {0, ch - 1, w, ch}, TGradientDirection::gdVerticalEnd, 1,
+                                  DividerColor(), Color());
         else
             Line(canvas, 0, ch - 1, w, ch - 1, DividerColor());
     }
@@ -281,13 +284,13 @@ void TWgGroup::DrawItems(Canvas& canvas) {
         bar ? bar->GradientColorStyle() : TWgGradientColorStyle::gcsSystem;
     const bool gradients =
         bar && bar->VisualStyle() != TWgVisualStyle::vsClassic && HighColorDisplay();
-    const TWgColorContext context = DesktopColorContext();
+    const TWgColorContext context = CurrentColorContext();
 
     // Item colours by look.
     TColor normal = Font().color, hot = ItemHotColor();
     if (BarStyle() == TWgGroupBarStyle::gbsCategoryView) {
         if (bar && bar->VisualStyle() == TWgVisualStyle::vsWinXP && VisualStylesActive()) {
-            normal = ThemePartColor(Special() ? 2 : 1);
+            normal = ThemePartColor(CurrentColorContext(), Special() ? 2 : 1);
             hot = MixColors(clWhite, normal, 50);
         } else if (colorStyle != TWgGradientColorStyle::gcsCustom) {
             const TTextColorPair pair = SelectFrameSchemeColors(context, colorStyle);
@@ -315,8 +318,8 @@ void TWgGroup::DrawItems(Canvas& canvas) {
         if (place.divider) {
             const TRect& line = place.dividerLine;
             if (gradients)
-                PaintGradient(canvas, line, TGradientDirection::gdVerticalCenter, Color(),
-                              DividerColor());
+                PaintTwoColorGradient(canvas, line, TGradientDirection::gdVerticalCenter, 1,
+                                      Color(), DividerColor());
             else
                 Line(canvas, line.left, line.top, line.right, line.top, DividerColor());
             continue;
