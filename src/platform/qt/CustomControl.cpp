@@ -1,0 +1,316 @@
+#include "platform/qt/CustomControl.h"
+
+#include <QEnterEvent>
+#include <QEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "platform/qt/AlignHost.h"
+
+namespace vx {
+namespace {
+
+TColor FromQColor(const QColor& c) {
+    return RGBColor(c.red(), c.green(), c.blue());
+}
+
+// The font a plain Qt widget shows, as a canvas font.
+CanvasFont FromQFont(const QFont& f) {
+    CanvasFont font;
+    font.name = f.family().toStdString();
+    font.size = f.pointSize() > 0 ? f.pointSize()
+                                  : static_cast<int>(std::lround(f.pixelSize() * 72.0 / 96.0));
+    font.bold = f.weight() >= QFont::Bold;
+    font.italic = f.italic();
+    font.underline = f.underline();
+    font.strikeOut = f.strikeOut();
+    return font;
+}
+
+}  // namespace
+
+TCustomControl::TCustomControl(QWidget* parent) : QWidget(parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    host_ = new TAlignHost(this, [this](QWidget* changed) { RequestAlign(changed); });
+    if (parent) {
+        color_ = ColorOfParent();
+        font_ = FontOfParent();
+    }
+    enabled_ = Enabled();
+}
+
+TCustomControl::~TCustomControl() {
+    // No arrangement while the children go.
+    delete host_;
+    host_ = nullptr;
+}
+
+TAlign TCustomControl::Align() const {
+    return WidgetAlign(this);
+}
+
+void TCustomControl::SetAlign(TAlign align) {
+    SetWidgetAlign(this, align);
+}
+
+void TCustomControl::SetBounds(int left, int top, int width, int height) {
+    const QSize old = size();
+    setGeometry(left, top, width, height);
+    if (isVisible() || IsLoading()) return;  // the move and resize events arrange
+    // A hidden widget hears of its new geometry only when it is shown; the
+    // arrangements happen now all the same.
+    if (size() != old) Realign();
+    const TAlign align = Align();
+    if (align == TAlign::alNone || align == TAlign::alCustom) return;
+    if (TAlignHost* host = TAlignHost::Of(parentWidget())) host->RequestAlign(this);
+}
+
+void TCustomControl::Realign() {
+    RequestAlign(nullptr);
+}
+
+void TCustomControl::RequestAlign(QWidget* changed) {
+    if (IsLoading() || !host_) return;
+    TRect rect = ClientRect();
+    AdjustClientRect(rect);
+    AlignControls(changed, rect);
+}
+
+void TCustomControl::AlignControls(QWidget* control, TRect& rect) {
+    if (host_) host_->Arrange(rect, control);
+}
+
+TRect TCustomControl::ClientRect() const {
+    return Bounds(0, 0, width(), height());
+}
+
+void TCustomControl::ApplyEffects(unsigned effects) {
+    if (effects & kRealign) Realign();
+    if (effects & kRepaint) Invalidate();
+}
+
+TColor TCustomControl::ColorOfParent() const {
+    const QWidget* parent = parentWidget();
+    if (!parent) return color_;
+    if (const auto* control = qobject_cast<const TCustomControl*>(parent)) return control->color_;
+    return FromQColor(parent->palette().color(parent->backgroundRole()));
+}
+
+CanvasFont TCustomControl::FontOfParent() const {
+    const QWidget* parent = parentWidget();
+    if (!parent) return font_;
+    if (const auto* control = qobject_cast<const TCustomControl*>(parent)) return control->font_;
+    return FromQFont(parent->font());
+}
+
+void TCustomControl::SetColor(TColor color) {
+    if (color_ == color) return;
+    if (parentColor_) {
+        parentColor_ = false;
+        SyncPalette();
+    }
+    TakeColor(color);
+}
+
+void TCustomControl::SetEnabled(bool enabled) {
+    setEnabled(enabled);
+    // Within a disabled parent the widget's state does not change, but the
+    // control's own flag does.
+    if (Enabled() != enabled_) {
+        enabled_ = Enabled();
+        EnabledChanged();
+    }
+}
+
+void TCustomControl::SetParentColor(bool parentColor) {
+    if (parentColor_ == parentColor) return;
+    parentColor_ = parentColor;
+    SyncPalette();
+    if (parentColor_) TakeColor(ColorOfParent());
+}
+
+void TCustomControl::TakeColor(TColor color) {
+    if (color_ == color) return;
+    color_ = color;
+    SyncPalette();
+    ColorChanged();
+    TellChildren(true);
+}
+
+void TCustomControl::SyncPalette() {
+    // Plain Qt children (and controls below them) see the colour as their
+    // parent's background. A control that follows its parent inherits the
+    // parent's palette, so that it hears of the parent's changes.
+    if (parentColor_) {
+        if (testAttribute(Qt::WA_SetPalette)) setPalette(QPalette());
+        return;
+    }
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, ToQColor(color_));
+    setPalette(palette);
+}
+
+void TCustomControl::ParentColorChanged() {
+    if (parentColor_) TakeColor(ColorOfParent());
+}
+
+void TCustomControl::SetFont(const CanvasFont& font) {
+    if (font_ == font) return;
+    parentFont_ = false;
+    font_ = font;
+    setFont(ToQFont(font_));  // for plain Qt children
+    FontChanged();
+    TellChildren(false);
+}
+
+void TCustomControl::SetParentFont(bool parentFont) {
+    if (parentFont_ == parentFont) return;
+    parentFont_ = parentFont;
+    if (parentFont_) TakeFont(FontOfParent());
+}
+
+void TCustomControl::TakeFont(const CanvasFont& font) {
+    if (testAttribute(Qt::WA_SetFont)) setFont(QFont());  // inherit the parent's again
+    if (font_ == font) return;
+    font_ = font;
+    FontChanged();
+    TellChildren(false);
+}
+
+void TCustomControl::ParentFontChanged() {
+    if (parentFont_) TakeFont(FontOfParent());
+}
+
+void TCustomControl::TellChildren(bool colour) {
+    for (QObject* object : children()) {
+        auto* child = qobject_cast<TCustomControl*>(object);
+        if (!child) continue;
+        if (colour)
+            child->ParentColorChanged();
+        else
+            child->ParentFontChanged();
+    }
+}
+
+void TCustomControl::SetCaption(const QString& caption) {
+    if (caption_ == caption) return;
+    caption_ = caption;
+    TextChanged();
+}
+
+bool TCustomControl::Enabled() const {
+    return !testAttribute(Qt::WA_ForceDisabled);
+}
+
+void TCustomControl::Invalidate() {
+    if (!IsLoading()) update();
+}
+
+void TCustomControl::Repaint() {
+    if (!IsLoading()) repaint();
+}
+
+void TCustomControl::Paint(Canvas& canvas) {
+    canvas.brush.color = color_;
+    canvas.brush.style = BrushStyle::Solid;
+    canvas.FillRect(ClientRect());
+}
+
+void TCustomControl::PaintOn(QPainter& painter) {
+    Canvas canvas(painter);
+    canvas.font = font_;
+    canvas.brush.color = color_;
+    Paint(canvas);
+}
+
+QImage TCustomControl::PaintedImage() {
+    QImage image(size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PaintOn(painter);
+    return image;
+}
+
+QImage TCustomControl::ParentImage() const {
+    QImage image(size(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QWidget* parent = parentWidget();
+    if (!parent || image.isNull()) return image;
+    if (auto* control = qobject_cast<TCustomControl*>(parent)) {
+        QPainter painter(&image);
+        painter.translate(-x(), -y());
+        control->PaintOn(painter);
+    } else {
+        parent->render(&image, QPoint(), QRegion(geometry()), QWidget::DrawWindowBackground);
+    }
+    return image;
+}
+
+void TCustomControl::Loaded() {
+    Realign();
+    if (parentColor_) TakeColor(ColorOfParent());
+    if (parentFont_) TakeFont(FontOfParent());
+    const TAlign align = Align();
+    if (align != TAlign::alNone && align != TAlign::alCustom) {
+        if (TAlignHost* host = TAlignHost::Of(parentWidget())) host->RequestAlign(this);
+    }
+    Invalidate();
+}
+
+bool TCustomControl::event(QEvent* event) {
+    if (event->type() == QEvent::ParentChange) {
+        if (parentColor_) TakeColor(ColorOfParent());
+        if (parentFont_) TakeFont(FontOfParent());
+    }
+    return QWidget::event(event);
+}
+
+void TCustomControl::changeEvent(QEvent* event) {
+    const bool plainParent = parentWidget() && !qobject_cast<TCustomControl*>(parentWidget());
+    switch (event->type()) {
+        case QEvent::EnabledChange:
+            if (Enabled() != enabled_) {
+                enabled_ = Enabled();
+                EnabledChanged();
+            } else {
+                Invalidate();  // greyed or not with the parent
+            }
+            break;
+        case QEvent::PaletteChange:
+            if (parentColor_ && plainParent) TakeColor(ColorOfParent());
+            break;
+        case QEvent::FontChange:
+            if (parentFont_ && plainParent) TakeFont(FontOfParent());
+            break;
+        default:
+            break;
+    }
+    QWidget::changeEvent(event);
+}
+
+void TCustomControl::paintEvent(QPaintEvent*) {
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels(static_cast<int>(std::ceil(width() * ratio)),
+                       static_cast<int>(std::ceil(height() * ratio)));
+    if (pixels.isEmpty()) return;
+    if (buffer_.size() != pixels) buffer_ = QImage(pixels, QImage::Format_RGB32);
+    buffer_.setDevicePixelRatio(ratio);
+    {
+        QPainter painter(&buffer_);
+        PaintOn(painter);
+    }
+    QPainter(this).drawImage(0, 0, buffer_);
+}
+
+void TCustomControl::enterEvent(QEnterEvent* event) {
+    QWidget::enterEvent(event);
+    MouseEnter();
+}
+
+void TCustomControl::leaveEvent(QEvent* event) {
+    QWidget::leaveEvent(event);
+    MouseLeave();
+}
+
+}  // namespace vx

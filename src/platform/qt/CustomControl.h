@@ -1,0 +1,151 @@
+// The control every painted widget of the tool stands on.
+//
+// A QWidget with the behaviour the widget family was written against:
+// - Align: the control sticks to an edge of its parent or fills it (see
+//   ControlAlign.h). Its own children are arranged within ClientRect() as
+//   narrowed by AdjustClientRect(), by AlignControls(); plain Qt children take
+//   part through SetWidgetAlign (AlignHost.h).
+// - Color/ParentColor and Font/ParentFont: a control with ParentColor
+//   (ParentFont) follows its parent's colour (font) down the tree until it is
+//   given one of its own. A plain Qt parent gives its background colour and
+//   its font.
+// - Notifications after the change: ColorChanged, FontChanged,
+//   EnabledChanged (the control's own Enabled flag), TextChanged (Caption),
+//   MouseEnter and MouseLeave; ParentColorChanged and ParentFontChanged when
+//   the parent's changes.
+// - The loading bracket (Loadable.h): while loading, setters store without
+//   repainting or re-arranging; Loaded() then does both once.
+// - Published properties: SetPublished() ignores an unchanged value, stores
+//   a new one and repaints and/or re-arranges; a property's stored default is
+//   the initial value of its field.
+// - Painting: Paint() draws on a Canvas over an off-screen image of the whole
+//   control, which is then copied to the screen in one piece. A transparent
+//   control starts its image with ParentImage(), the parent's painting under it.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QWidget>
+
+#include "platform/ControlAlign.h"
+#include "platform/Loadable.h"
+#include "platform/qt/Canvas.h"
+
+namespace vx {
+
+class TAlignHost;
+
+class TCustomControl : public QWidget, public TLoadable {
+    Q_OBJECT
+    Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
+
+  public:
+    explicit TCustomControl(QWidget* parent = nullptr);
+    ~TCustomControl() override;
+
+    TAlign Align() const;
+    virtual void SetAlign(TAlign align);
+    // Places the control. Its children and, for an aligned control, its
+    // parent's children are arranged again at once, even while the window is
+    // hidden (plain resizes and moves of a hidden widget are arranged when it
+    // is shown, as Qt reports them only then).
+    virtual void SetBounds(int left, int top, int width, int height);
+    // Arranges the children again (nothing while loading).
+    void Realign();
+
+    // The control's own area, (0, 0, width, height).
+    TRect ClientRect() const;
+
+    TColor Color() const { return color_; }
+    void SetColor(TColor color);
+    bool ParentColor() const { return parentColor_; }
+    void SetParentColor(bool parentColor);
+
+    const CanvasFont& Font() const { return font_; }
+    void SetFont(const CanvasFont& font);
+    bool ParentFont() const { return parentFont_; }
+    void SetParentFont(bool parentFont);
+
+    QString Caption() const { return caption_; }
+    void SetCaption(const QString& caption);
+
+    // The control's own flag: a control inside a disabled parent keeps it.
+    bool Enabled() const;
+    void SetEnabled(bool enabled);
+
+    // Repaints later, or at once (nothing while loading).
+    void Invalidate();
+    void Repaint();
+
+    // The control painted by Paint() on a new image of its size.
+    QImage PaintedImage();
+    // The parent's own painting (without its children) under this control,
+    // as an image of this control's size; white when there is no parent.
+    QImage ParentImage() const;
+
+  protected:
+    enum Effect : unsigned { kStoreOnly = 0, kRepaint = 1, kRealign = 2 };
+
+    // The published-property setter: an unchanged value does nothing and
+    // returns false; a new one is stored, the effects follow (not while
+    // loading; Loaded() does them) and true is returned.
+    template <typename T>
+    bool SetPublished(T& field, const T& value, unsigned effects = kRepaint) {
+        if (field == value) return false;
+        field = value;
+        ApplyEffects(effects);
+        return true;
+    }
+    void ApplyEffects(unsigned effects);
+
+    // Draws the control; the canvas starts with the control's font and a
+    // brush of its colour. The default fills the client area with Color.
+    virtual void Paint(Canvas& canvas);
+    // Narrows the rectangle the children are arranged in.
+    virtual void AdjustClientRect(TRect& rect) { (void)rect; }
+    // Arranges the children within `rect`; `control` is the child whose
+    // change asked for it, or null.
+    virtual void AlignControls(QWidget* control, TRect& rect);
+
+    virtual void ColorChanged() { Invalidate(); }
+    virtual void FontChanged() { Invalidate(); }
+    virtual void EnabledChanged() { Invalidate(); }
+    virtual void TextChanged() { Invalidate(); }
+    virtual void MouseEnter() {}
+    virtual void MouseLeave() {}
+    // The parent's colour or font changed; by default a control with
+    // ParentColor (ParentFont) takes it.
+    virtual void ParentColorChanged();
+    virtual void ParentFontChanged();
+
+    // Arranges the children, asks the parent to place this control, takes
+    // the parent's colour and font when it follows them, and repaints.
+    void Loaded() override;
+
+    bool event(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+
+  private:
+    void RequestAlign(QWidget* changed);
+    void PaintOn(QPainter& painter);
+    TColor ColorOfParent() const;
+    CanvasFont FontOfParent() const;
+    void TakeColor(TColor color);
+    void SyncPalette();
+    void TakeFont(const CanvasFont& font);
+    void TellChildren(bool colour);
+
+    TAlignHost* host_ = nullptr;
+    TColor color_ = clWindow;
+    bool parentColor_ = true;
+    CanvasFont font_;
+    bool parentFont_ = true;
+    QString caption_;
+    bool enabled_ = true;
+    QImage buffer_;
+};
+
+}  // namespace vx
