@@ -81,22 +81,6 @@ bool ConditionForFixedArrows(const TWgTabLayoutProps& p) {
 
 }  // namespace
 
-std::string StripTabAccelerators(std::string_view caption) {
-    std::string out;
-    out.reserve(caption.size());
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&') {
-            if (i + 1 < caption.size() && caption[i + 1] == '&') {
-                out += '&';
-                ++i;
-            }
-            continue;
-        }
-        out += caption[i];
-    }
-    return out;
-}
-
 std::vector<std::string> CaptionLines(std::string_view caption) {
     std::vector<std::string> lines;
     std::size_t from = 0;
@@ -131,7 +115,7 @@ TSize TabTextSize(const TWgTabLayoutProps& props, std::string_view caption, bool
                   const TWgTabMetrics& metrics) {
     TSize size;
     for (const std::string& line : CaptionLines(caption)) {
-        TSize extent = metrics.TextExtent(StripTabAccelerators(line), bold);
+        TSize extent = metrics.TextExtent(StripAccelerators(line), bold);
         if (extent.cx < 0 || extent.cy < 0) extent = {};
         if (props.VerticalText()) {
             size.cx += extent.cy;

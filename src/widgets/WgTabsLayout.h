@@ -42,7 +42,7 @@ struct TWgTabLayoutProps {
     bool ShowFocusRect = true;
     bool SoftCorners = false;
     int TabOverlap = -1;
-    TWgTextOrientation TextOrientation = TWgTextOrientation::orHorizontal;
+    TOrientation TextOrientation = TOrientation::orHorizontal;
     int TabHeight = 0;  // 0: automatic
     int TabWidth = 0;   // 0: automatic
     TWgTabOrientation TabOrientation = TWgTabOrientation::toTop;
@@ -55,7 +55,7 @@ struct TWgTabLayoutProps {
         return TabOrientation == TWgTabOrientation::toTop ||
                TabOrientation == TWgTabOrientation::toBottom;
     }
-    bool VerticalText() const { return TextOrientation == TWgTextOrientation::orVertical; }
+    bool VerticalText() const { return TextOrientation == TOrientation::orVertical; }
     bool Reverse() const { return TabSequence == TWgTabSequence::tsReverse; }
     // Round and square corners: the selected tab stands out by 2 pixels.
     bool Boxed() const {
@@ -73,9 +73,6 @@ class TWgTabMetrics {
     virtual int FontHeight() const = 0;
 };
 
-// A caption without its accelerator marks: a single "&" is dropped, "&&"
-// stands for one "&".
-std::string StripTabAccelerators(std::string_view caption);
 // The caption's lines, cut at each CR LF.
 std::vector<std::string> CaptionLines(std::string_view caption);
 

@@ -77,7 +77,7 @@ int TWgTabModel::LastVisible() const {
 
 void TWgTabModel::Layout() {
     dirty_ = false;
-    laidOut_ = true;
+    ++generation_;
     geometry_ = LayoutTabs(props_, tabs_, imageSize_, *metrics_, width_, height_, fixedDimension_);
     fixedDimension_ = geometry_.FixedDimension;
     // A new layout puts the rows back in their natural order; the selected
@@ -110,16 +110,7 @@ void TWgTabModel::Layout() {
             for (int i = from; i >= 0 && found < 0; --i)
                 if (Selectable(i)) found = i;
         }
-        if (found != tabIndex_) {
-            internalChange_ = true;
-            try {
-                SetTabIndex(found);
-            } catch (...) {
-                internalChange_ = false;
-                throw;
-            }
-            internalChange_ = false;
-        }
+        if (found != tabIndex_) SetTabIndexInternal(found);
     }
 
     const TRect client = ChildClientRect();
@@ -127,6 +118,18 @@ void TWgTabModel::Layout() {
         lastClient_ = client;
         host_.ClientAreaChanged();
     }
+}
+
+void TWgTabModel::SetTabIndexInternal(int index) {
+    const bool outer = internalChange_;
+    internalChange_ = true;
+    try {
+        SetTabIndex(index);
+    } catch (...) {
+        internalChange_ = outer;
+        throw;
+    }
+    internalChange_ = outer;
 }
 
 void TWgTabModel::SetTabIndex(int index) {

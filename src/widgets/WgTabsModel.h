@@ -77,12 +77,16 @@ class TWgTabModel {
     void SetLayoutDirty() { dirty_ = true; }
     void EnsureLayout();
     const TWgTabGeometry& Geometry() const { return geometry_; }
+    // Counts the layouts run: shapes cached under an older count are stale.
+    int Generation() const { return generation_; }
     int FixedDimension() const { return fixedDimension_; }
     void SetFixedDimension(int value) { fixedDimension_ = value; }
     int RowCount() const { return geometry_.Rows; }
 
     int TabIndex() const { return tabIndex_; }
     void SetTabIndex(int index);
+    // A change the control makes itself: not asked for, but reported.
+    void SetTabIndexInternal(int index);
     // The tab index as stored while loading, without any rule.
     void StoreTabIndex(int index) { tabIndex_ = index; }
 
@@ -136,7 +140,7 @@ class TWgTabModel {
     int width_ = 300;
     int height_ = 100;
     bool dirty_ = true;
-    bool laidOut_ = false;
+    int generation_ = 0;
     int fixedDimension_ = 0;
     int tabIndex_ = -1;
     int firstShown_ = -1;

@@ -5,6 +5,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "widgets/WgCommon.h"
+
 namespace vx {
 
 // Where the tab row lies: along the top, left, bottom or right edge.
@@ -22,8 +24,6 @@ enum class TWgTabStyle {
 enum class TWgImagePosition { ipLeft, ipTop, ipRight, ipBottom, ipBack, ipStretch };
 enum class TWgHorizontalAlignment { haLeft, haCenter, haRight };
 enum class TWgVerticalAlignment { vaTop, vaCenter, vaBottom };
-// Text along the tab (horizontal) or turned by 90 degrees (vertical).
-enum class TWgTextOrientation { orHorizontal, orVertical };
 enum class TWgTabHotTrackColorSource { htcsTabColor, htcsHotTrackColorProp };
 enum class TWgHotTrackColorType { htctComplement, htctActual };
 enum class TWgTabHotTrackStyle { htsTab, htsText, htsTabBar };

@@ -40,13 +40,13 @@ class TabLayoutTest : public testing::Test {
 };
 
 TEST_F(TabLayoutTest, TextSizeDropsAcceleratorsAndTurnsForVerticalText) {
-    EXPECT_EQ(StripTabAccelerators("&Open"), "Open");
-    EXPECT_EQ(StripTabAccelerators("A&&B"), "A&B");
+    EXPECT_EQ(StripAccelerators("&Open"), "Open");
+    EXPECT_EQ(StripAccelerators("A&&B"), "A&B");
     EXPECT_EQ(TabTextSize(props_, "&Open", false, metrics_), (TSize{28, 13}));
     EXPECT_EQ(TabTextSize(props_, "A&&B", false, metrics_), (TSize{21, 13}));
     EXPECT_EQ(TabTextSize(props_, "AB\r\nC", false, metrics_), (TSize{14, 26}));
     EXPECT_EQ(TabTextSize(props_, "AB\r\nC", true, metrics_), (TSize{16, 26}));
-    props_.TextOrientation = TWgTextOrientation::orVertical;
+    props_.TextOrientation = TOrientation::orVertical;
     EXPECT_EQ(TabTextSize(props_, "AB\r\nC", false, metrics_), (TSize{26, 14}));
 }
 
@@ -77,7 +77,7 @@ TEST_F(TabLayoutTest, MinimumIsTheSizeOfAOrAAAAndMakesRoomForTheCloseButton) {
     EXPECT_EQ(TabMinimumSize(props_, {30, 13}, metrics_), (TSize{50, 13}));
     props_.TabOrientation = O::toLeft;
     EXPECT_EQ(TabMinimumSize(props_, {30, 13}, metrics_), (TSize{30, 13}));
-    props_.TextOrientation = TWgTextOrientation::orVertical;
+    props_.TextOrientation = TOrientation::orVertical;
     EXPECT_EQ(TabMinimumSize(props_, {30, 13}, metrics_), (TSize{30, 33}));
 }
 
@@ -106,7 +106,7 @@ TEST_F(TabLayoutTest, OuterSizeAndOverlapByStyle) {
         props_.TabStyle = k.style;
         props_.TabOrientation = k.edge;
         props_.TextOrientation =
-            k.vertical ? TWgTextOrientation::orVertical : TWgTextOrientation::orHorizontal;
+            k.vertical ? TOrientation::orVertical : TOrientation::orHorizontal;
         EXPECT_EQ(TabOuterSize(props_, c), k.outer)
             << static_cast<int>(k.style) << "/" << static_cast<int>(k.edge);
     }

@@ -199,7 +199,7 @@ TEST(WgTabsShapeTest, LinesArePlacedAsABlockPlainOrTurned) {
     EXPECT_EQ(PlaceTabLines(props, {0, 0, 100, 40}, lines), (Points{{0, 14}, {0, 27}}));
 
     props = {};
-    props.TextOrientation = TWgTextOrientation::orVertical;
+    props.TextOrientation = TOrientation::orVertical;
     props.TabOrientation = O::toLeft;
     EXPECT_EQ(TabTextTurn(props), TWgTextTurn::Left);
     // Turned text runs upwards from its origin; lines follow rightwards.
@@ -208,7 +208,7 @@ TEST(WgTabsShapeTest, LinesArePlacedAsABlockPlainOrTurned) {
     EXPECT_EQ(PlaceTabLines(props, {0, 0, 40, 100}, lines), (Points{{7, 100}, {20, 100}}))
         << "vaTop is the end where the turned text begins";
     props = {};
-    props.TextOrientation = TWgTextOrientation::orVertical;
+    props.TextOrientation = TOrientation::orVertical;
     props.TabOrientation = O::toRight;
     EXPECT_EQ(TabTextTurn(props), TWgTextTurn::Right);
     EXPECT_EQ(PlaceTabLines(props, {0, 0, 40, 100}, lines), (Points{{33, 35}, {20, 40}}));
