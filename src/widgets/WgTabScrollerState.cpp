@@ -24,7 +24,7 @@ void TWgTabScrollerState::MouseDown(TPoint point, TSize size) {
 }
 
 void TWgTabScrollerState::TimerTick(bool enabled) {
-    timer_.Start(kRepeatDelayMs);
+    timer_.SetInterval(kRepeatDelayMs);
     if (down_ && enabled) Fire();
 }
 

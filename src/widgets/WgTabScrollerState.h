@@ -11,18 +11,10 @@
 #include <functional>
 
 #include "platform/Geometry.h"
+#include "widgets/WgRepeatTimer.h"
 #include "widgets/WgTabsTypes.h"
 
 namespace vx {
-
-// The repeat timer the scroller drives (a window timer in the control).
-class TWgRepeatTimer {
-  public:
-    virtual ~TWgRepeatTimer() = default;
-    // (Re)starts the timer with the interval.
-    virtual void Start(int intervalMs) = 0;
-    virtual void Stop() = 0;
-};
 
 class TWgTabScrollerState {
   public:
@@ -54,6 +46,7 @@ class TWgTabScrollerState {
     void MouseDown(TPoint point, TSize size);
     void MouseMove(TPoint point, TSize size);
     void MouseUp();
+    // A tick of the repeat timer (the owner ties the timer's ticks here).
     void TimerTick(bool enabled);
     // Mouse enter (true) and leave (false).
     void SetHot(bool hot);

@@ -169,7 +169,9 @@ class FakeRepeatTimer : public TWgRepeatTimer {
         running = true;
         intervals.push_back(intervalMs);
     }
+    void SetInterval(int intervalMs) override { intervals.push_back(intervalMs); }
     void Stop() override { running = false; }
+    bool Running() const override { return running; }
     bool running = false;
     std::vector<int> intervals;
 };

@@ -105,8 +105,7 @@ TEST_F(TabLayoutTest, OuterSizeAndOverlapByStyle) {
     for (const Case& k : cases) {
         props_.TabStyle = k.style;
         props_.TabOrientation = k.edge;
-        props_.TextOrientation =
-            k.vertical ? TOrientation::orVertical : TOrientation::orHorizontal;
+        props_.TextOrientation = k.vertical ? TOrientation::orVertical : TOrientation::orHorizontal;
         EXPECT_EQ(TabOuterSize(props_, c), k.outer)
             << static_cast<int>(k.style) << "/" << static_cast<int>(k.edge);
     }

@@ -32,8 +32,16 @@ void TWgTabScroller::Start(int intervalMs) {
     timer_.start(intervalMs);
 }
 
+void TWgTabScroller::SetInterval(int intervalMs) {
+    timer_.setInterval(intervalMs);
+}
+
 void TWgTabScroller::Stop() {
     timer_.stop();
+}
+
+bool TWgTabScroller::Running() const {
+    return timer_.isActive();
 }
 
 void TWgTabScroller::Paint(Canvas& canvas) {

@@ -39,7 +39,9 @@ class TWgTabScroller : public TCustomControl, private TWgRepeatTimer {
 
   private:
     void Start(int intervalMs) override;
+    void SetInterval(int intervalMs) override;
     void Stop() override;
+    bool Running() const override;
     TSize Size() const { return {width(), height()}; }
 
     TWgCustomTabControl* owner_;

@@ -388,6 +388,8 @@ void TWgCustomTabControl::PlaceButtons() {
     if (model_.Geometry().ScrollerNeeded && !scroller_) {
         scroller_ = new TWgTabScroller(this);
         scroller_->SetFrameColor(FrameColor());
+        connect(scroller_, &TWgTabScroller::Scroll, this,
+                [this](int half) { ScrollTabs(model_.HalfScrollsForward(half)); });
         scroller_->show();
     }
     if (scroller_) {
