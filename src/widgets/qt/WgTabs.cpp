@@ -218,6 +218,12 @@ TRect TWgCustomTabControl::CardRect(int row) {
     return model_.CardRect(row);
 }
 
+TRect TWgCustomTabControl::ChildArea() {
+    model_.SetClientSize(width(), height());
+    model_.EnsureLayout();
+    return model_.ChildClientRect();
+}
+
 int TWgCustomTabControl::TabAt(TPoint point) {
     model_.EnsureLayout();
     return model_.HitTest(

@@ -183,6 +183,9 @@ class TWgCustomTabControl : public TCustomControl,
     TRect TabRect(int index);
     // The card of a row (row 0: the page area).
     TRect CardRect(int row);
+    // The area the children lie in: the card less its frame (layout first
+    // when due).
+    TRect ChildArea();
     // The tab under a point (shape and overlap considered), or -1.
     int TabAt(TPoint point);
     int HotTab() const { return hotTab_; }

@@ -18,7 +18,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolBox>
@@ -39,6 +38,7 @@
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 namespace {
@@ -121,7 +121,7 @@ class MonitorFrmTest : public testing::Test {
     // Chooses a tab and waits until the poller has read its whole sweep in
     // order; from the first read of the new tab on, nothing else is read.
     void ExpectSweep(int tab, const std::vector<Req>& sweep) {
-        frm_->PageControl1()->setCurrentIndex(tab);
+        frm_->PageControl1()->SetActivePageIndex(tab);
         auto inSweep = [&](const Req& r) {
             return std::find(sweep.begin(), sweep.end(), r) != sweep.end();
         };
@@ -193,7 +193,7 @@ TEST_F(MonitorFrmTest, EachTabReadsOnlyItsOwnAreas) {
     EXPECT_EQ(frm_->Timer1().interval(), 200);
     EXPECT_EQ(frm_->Timer2().interval(), 10);
     EXPECT_EQ(frm_->Timer3().interval(), 2000);
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 0) << "X first";
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 0) << "X first";
 
     ExpectSweep(0, {{2, 0, 378}});
     VX_WAIT_TRUE(frm_->windowTitle().startsWith("软元件内存 "), test::kStateWaitMs);
@@ -212,18 +212,41 @@ TEST_F(MonitorFrmTest, EachTabReadsOnlyItsOwnAreas) {
     EXPECT_TRUE(messages_.Messages().empty());
 }
 
+TEST_F(MonitorFrmTest, ClickingATabOfThePageControlShowsItsGridAndPollsItsArea) {
+    frm_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frm_.get()));
+    TWgPageControl* pages = frm_->PageControl1();
+    ASSERT_EQ(pages->PageCount(), 9);
+    EXPECT_EQ(pages->Pages(6)->objectName(), QString("TabSheet_D"));
+    EXPECT_EQ(pages->Pages(8)->Caption(), QString(" 关 闭 "));
+    const TRect d = pages->TabRect(6);
+    QTest::mouseClick(pages, Qt::LeftButton, {}, QPoint((d.left + d.right) / 2, d.top + 4));
+    EXPECT_EQ(pages->ActivePageIndex(), 6);
+    EXPECT_TRUE(frm_->Flags().d);
+    EXPECT_FALSE(frm_->Flags().x);
+    EXPECT_TRUE(frm_->DShow_Format()->isVisible());
+    EXPECT_TRUE(Grid(MonitorTab::D)->isVisible());
+    EXPECT_FALSE(Grid(MonitorTab::X)->isVisible());
+    // The format choice lies in the strip, clear of the tabs.
+    EXPECT_GE(frm_->DShow_Format()->x(), pages->TabRect(8).right);
+    const TRect close = pages->TabRect(8);
+    QTest::mouseClick(pages, Qt::LeftButton, {},
+                      QPoint((close.left + close.right) / 2, close.top + 4));
+    EXPECT_FALSE(frm_->isVisible()) << "the last tab closes the window";
+}
+
 TEST_F(MonitorFrmTest, TheMAndDWindowsFollowTheRowsInView) {
     frm_->show();
     ASSERT_TRUE(frm_->LinkOpen());
     // M5000-M5299 in view: M5000-M5447 in four reads of 112 bits.
-    frm_->PageControl1()->setCurrentIndex(2);
+    frm_->PageControl1()->SetActivePageIndex(2);
     Grid(MonitorTab::M)->verticalScrollBar()->setValue(500);
     EXPECT_EQ(Grid(MonitorTab::M)->TopRow(), 501);
     VX_WAIT_TRUE(HasRun(Reads(), Coils(0, {5000, 5112, 5224, 5336}, 112)), test::kStateWaitMs);
     EXPECT_EQ(frm_->Windows().mOffset, 5000);
 
     // A D window from 9950 reads D9900-D9999 for every step.
-    frm_->PageControl1()->setCurrentIndex(6);
+    frm_->PageControl1()->SetActivePageIndex(6);
     EXPECT_EQ(frm_->Windows().dOffset, 0);
     frm_->Timer3().stop();
     frm_->Windows().dOffset = 9950;
@@ -268,13 +291,13 @@ TEST_F(MonitorFrmTest, TheGridsShowTheController) {
     VX_WAIT_EQ(CellText(MonitorTab::X, 8, 2), QString("■X17"), test::kStateWaitMs);
     EXPECT_EQ(CellText(MonitorTab::X, 1, 3), QString("□X20"));
 
-    frm_->PageControl1()->setCurrentIndex(1);
+    frm_->PageControl1()->SetActivePageIndex(1);
     VX_WAIT_EQ(CellText(MonitorTab::Y, 8, 32), QString("■Y377"), test::kStateWaitMs);
-    frm_->PageControl1()->setCurrentIndex(4);
+    frm_->PageControl1()->SetActivePageIndex(4);
     VX_WAIT_EQ(CellText(MonitorTab::T, 6, 24), QString("■T235 77"), test::kStateWaitMs);
 
     // D in the 32-bit view: column 3 of the row labelled D100 shows D104/D105.
-    frm_->PageControl1()->setCurrentIndex(6);
+    frm_->PageControl1()->SetActivePageIndex(6);
     EXPECT_TRUE(frm_->DShow_Format()->isVisible());
     frm_->DShow_Format()->setCurrentIndex(static_cast<int>(DFormat::S32));
     TMonitorGridModel* d = Grid(MonitorTab::D)->Model();
@@ -286,7 +309,7 @@ TEST_F(MonitorFrmTest, TheGridsShowTheController) {
     EXPECT_EQ(d->columnCount(), 10);
     EXPECT_EQ(CellText(MonitorTab::D, 5, 11), QString("D104 0002"));
 
-    frm_->PageControl1()->setCurrentIndex(7);
+    frm_->PageControl1()->SetActivePageIndex(7);
     EXPECT_FALSE(frm_->DShow_Format()->isVisible());
     VX_WAIT_EQ(CellText(MonitorTab::SD, 1, 7), QString("D10060 40000"), test::kStateWaitMs);
 }
@@ -294,7 +317,7 @@ TEST_F(MonitorFrmTest, TheGridsShowTheController) {
 TEST_F(MonitorFrmTest, SetAndResetWriteTheBitOfTheCell) {
     frm_->show();
     ASSERT_TRUE(frm_->LinkOpen());
-    frm_->PageControl1()->setCurrentIndex(2);
+    frm_->PageControl1()->SetActivePageIndex(2);
     QString caption;
     DoubleClick(MonitorTab::M, 1, 11, [&] {
         caption = frm_->MonitorRSf()->windowTitle();
@@ -305,7 +328,7 @@ TEST_F(MonitorFrmTest, SetAndResetWriteTheBitOfTheCell) {
     EXPECT_TRUE(sim_.Bit(Area::M, 100));
 
     sim_.SetBit(Area::Y, 17, true);
-    frm_->PageControl1()->setCurrentIndex(1);
+    frm_->PageControl1()->SetActivePageIndex(1);
     DoubleClick(MonitorTab::Y, 8, 2, [&] {
         caption = frm_->MonitorRSf()->windowTitle();
         frm_->MonitorRSf()->BitBtn4()->click();
@@ -313,12 +336,12 @@ TEST_F(MonitorFrmTest, SetAndResetWriteTheBitOfTheCell) {
     EXPECT_EQ(caption, QString("Y:17"));
     EXPECT_FALSE(sim_.Bit(Area::Y, 17));
 
-    frm_->PageControl1()->setCurrentIndex(3);
+    frm_->PageControl1()->SetActivePageIndex(3);
     DoubleClick(MonitorTab::S, 6, 1, [&] { frm_->MonitorRSf()->BitBtn2()->click(); });
     EXPECT_TRUE(sim_.Bit(Area::S, 5));
     // Cancel writes nothing; X cells open nothing.
     DoubleClick(MonitorTab::S, 7, 1, [&] { frm_->MonitorRSf()->BitBtn1()->click(); });
-    frm_->PageControl1()->setCurrentIndex(0);
+    frm_->PageControl1()->SetActivePageIndex(0);
     Grid(MonitorTab::X)->SelectCell(1, 1);
     frm_->GridDblClick(MonitorTab::X);
 
@@ -331,7 +354,7 @@ TEST_F(MonitorFrmTest, RegisterWritesTakeTheFormatsNotationAndRangeOnly) {
     frm_->show();
     ASSERT_TRUE(frm_->LinkOpen());
     sim_.SetWord(Area::D, 100, 4321);
-    frm_->PageControl1()->setCurrentIndex(6);
+    frm_->PageControl1()->SetActivePageIndex(6);
     VX_WAIT_EQ(CellText(MonitorTab::D, 1, 11), QString("D100 4321"), test::kStateWaitMs);
     TMonitorDf* df = frm_->MonitorDf();
     QString reg, value, format;
@@ -398,7 +421,7 @@ TEST_F(MonitorFrmTest, RegisterWritesTakeTheFormatsNotationAndRangeOnly) {
 
     // A system register is one unsigned word, whatever the D view shows.
     sim_.SetWord(Area::D, 10006, 9);
-    frm_->PageControl1()->setCurrentIndex(7);
+    frm_->PageControl1()->SetActivePageIndex(7);
     VX_WAIT_EQ(CellText(MonitorTab::SD, 7, 1), QString("D10006 9"), test::kStateWaitMs);
     DoubleClick(MonitorTab::SD, 7, 1, [&] {
         reg = df->Edit2()->text();
@@ -424,7 +447,7 @@ TEST_F(MonitorFrmTest, RegisterWritesTakeTheFormatsNotationAndRangeOnly) {
 TEST_F(MonitorFrmTest, ASilentControllerFailsTheWrites) {
     frm_->show();
     ASSERT_TRUE(frm_->LinkOpen());
-    frm_->PageControl1()->setCurrentIndex(2);
+    frm_->PageControl1()->SetActivePageIndex(2);
     for (int i = 0; i < 400; ++i)
         sim_.PushFault(plcsim::Fault::Silence());
     DoubleClick(MonitorTab::M, 1, 1, [&] { frm_->MonitorRSf()->BitBtn2()->click(); });
@@ -458,7 +481,7 @@ TEST_F(MonitorFrmTest, WithoutALinkNothingRunsAndTheDialogsSaySo) {
     EXPECT_FALSE(TheDeviceImage().Bit(DeviceKind::M, 1).value()) << "the image is cleared";
     EXPECT_TRUE(messages_.Messages().empty()) << "a failed open is silent";
 
-    frm_->PageControl1()->setCurrentIndex(2);
+    frm_->PageControl1()->SetActivePageIndex(2);
     bool stayed = false;
     DoubleClick(MonitorTab::M, 1, 1, [&] {
         frm_->MonitorRSf()->BitBtn2()->click();
@@ -502,8 +525,8 @@ TEST_F(MonitorFrmTest, ClosingHandsTheLinkBackToLadderMonitoring) {
 
     // Opened from ladder monitoring: the close restarts it, after the link is closed.
     frm_->SetTag(TMonitorFrm::kFromLadderMonitoring);
-    frm_->PageControl1()->setCurrentIndex(6);
-    frm_->PageControl1()->setCurrentIndex(8);  // " 关 闭 "
+    frm_->PageControl1()->SetActivePageIndex(6);
+    frm_->PageControl1()->SetActivePageIndex(8);  // " 关 闭 "
     EXPECT_FALSE(frm_->isVisible());
     EXPECT_FALSE(frm_->LinkOpen());
     EXPECT_FALSE(TheModbusLink().IsOpen());
@@ -515,7 +538,7 @@ TEST_F(MonitorFrmTest, ClosingHandsTheLinkBackToLadderMonitoring) {
     // restarts nothing.
     events_.clear();
     frm_->show();
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 6);
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 6);
     EXPECT_TRUE(frm_->DShow_Format()->isVisible());
     EXPECT_TRUE(frm_->LinkOpen());
     frm_->close();
@@ -543,12 +566,12 @@ TEST_F(MonitorFrmTest, TheJumpBarAndTheGoToDialogScrollTheGrids) {
     };
     bar->setCurrentIndex(2);
     click(m, 1);
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 2);
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 2);
     EXPECT_EQ(Grid(MonitorTab::M)->TopRow(), 31) << "M300 at the top";
     EXPECT_EQ(Grid(MonitorTab::M)->SelectedDevice(), 590);
     bar->setCurrentIndex(0);
     click(frm_->WgGroup(MonitorTab::X), 1);
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 0);
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 0);
     EXPECT_EQ(Grid(MonitorTab::X)->SelectedDevice(), 370);
     EXPECT_TRUE(m->selectedItems().isEmpty()) << "one item selected across the groups";
     frm_->GroupItemClick(MonitorTab::T, 1);
@@ -571,7 +594,7 @@ TEST_F(MonitorFrmTest, TheJumpBarAndTheGoToDialogScrollTheGrids) {
     click(d, 10);
     EXPECT_EQ(label, QString("定位到D:"));
     EXPECT_TRUE(spinHasFocus);
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 6);
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 6);
     EXPECT_EQ(Grid(MonitorTab::D)->SelectedDevice(), 5432);
     EXPECT_TRUE(d->selectedItems().isEmpty()) << "the item is deselected";
 
@@ -591,7 +614,7 @@ TEST_F(MonitorFrmTest, TheJumpBarAndTheGoToDialogScrollTheGrids) {
     frm_->GroupItemClick(MonitorTab::M, 10);
     EXPECT_EQ(label, QString("定位到D:"));
     EXPECT_EQ(go->Label1()->text(), QString("定位到M:"));
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 2);
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 2);
     EXPECT_NE(Grid(MonitorTab::M)->SelectedDevice(), 7000);
 }
 
