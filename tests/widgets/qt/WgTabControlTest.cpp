@@ -70,6 +70,50 @@ TEST(WgTabPaintTest, TheCardEdgeOpensUnderTheSelectedTabOnly) {
     EXPECT_EQ(PixelAt(image, other.right - 3, edge), ColorToRGB(clBtnShadow));
 }
 
+TEST(WgTabPaintTest, OnEveryEdgeTheSelectedTabStandsOnTheCardAndTheOthersBehindItsFrame) {
+    using O = TWgTabOrientation;
+    for (O edge : {O::toTop, O::toBottom, O::toLeft, O::toRight}) {
+        TabTestWindow w({"One", "Two", "Three"}, {300, 300});
+        w.pages->SetTabStyle(TWgTabStyle::tsSquareCorners);
+        w.pages->SetTabOrientation(edge);
+        w.pages->SetActivePageIndex(1);
+        const QImage image = w.pages->PaintedImage();
+        const TRect card = w.pages->CardRect(0);
+        // The point of the card's edge beside the middle of a tab.
+        auto onEdge = [&](int tab) {
+            const TRect r = w.pages->TabRect(tab);
+            switch (edge) {
+                case O::toTop:
+                    return PixelAt(image, (r.left + r.right) / 2, card.top);
+                case O::toBottom:
+                    return PixelAt(image, (r.left + r.right) / 2, card.bottom);
+                case O::toLeft:
+                    return PixelAt(image, card.left, (r.top + r.bottom) / 2);
+                case O::toRight:
+                    return PixelAt(image, card.right, (r.top + r.bottom) / 2);
+            }
+            return TColor{};
+        };
+        const int e = static_cast<int>(edge);
+        EXPECT_EQ(onEdge(1), ColorToRGB(clBtnFace)) << e;
+        EXPECT_EQ(onEdge(0), ColorToRGB(clBtnShadow)) << e;
+        EXPECT_EQ(onEdge(2), ColorToRGB(clBtnShadow)) << e;
+    }
+}
+
+TEST(WgTabPaintTest, TheHotTabShadesDarker) {
+    TabTestWindow w({"One", "Two", "Three"});
+    w.pages->SetTabStyle(TWgTabStyle::tsSquareCorners);
+    w.Show();
+    const TRect r = w.pages->TabRect(2);
+    const TColor before = PixelAt(w.pages->PaintedImage(), r.left + 2, r.bottom - 1);
+    QTest::mouseMove(w.pages, w.TabPoint(2));
+    VX_WAIT_EQ(w.pages->HotTab(), 2, kStateWaitMs);
+    const TColor hot = PixelAt(w.pages->PaintedImage(), r.left + 2, r.bottom - 1);
+    EXPECT_TRUE(Near(hot, ReduceLightness(clBtnFace, 30), 8)) << std::hex << hot;
+    EXPECT_NE(hot, before);
+}
+
 TEST(WgTabPaintTest, ColouredTabsOfAWhitePageShadeFromWhiteToTheFaceColour) {
     TabTestWindow w({"One", "Two"});
     w.pages->SetTabStyle(TWgTabStyle::tsSquareCorners);
