@@ -190,7 +190,7 @@ void TWgPageControl::SetUseColoredTabs(bool value) {
     TWgCustomTabControl::SetUseColoredTabs(value);
     if (!value)
         for (TWgTabSheet* page : pages_)
-            page->TCustomControl::SetColor(Color());
+            page->SetColor(Color());
     if (!value) RebuildTabs();
 }
 
@@ -198,7 +198,7 @@ void TWgPageControl::ColorChanged() {
     TWgCustomTabControl::ColorChanged();
     if (UseColoredTabs()) return;
     for (TWgTabSheet* page : pages_)
-        page->TCustomControl::SetColor(Color());
+        page->SetColor(Color());
     RebuildTabs();
 }
 

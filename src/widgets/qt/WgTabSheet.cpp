@@ -11,7 +11,7 @@ namespace vx {
 TWgTabSheet::TWgTabSheet(TWgPageControl* pageControl) : TCustomControl(nullptr) {
     QWidget::setVisible(false);
     SetParentColor(false);
-    TCustomControl::SetColor(clBtnFace);
+    SetColor(clBtnFace);
     SetAlign(TAlign::alClient);
     if (pageControl) SetPageControl(pageControl);
 }
@@ -37,16 +37,14 @@ void TWgTabSheet::Changed() {
     if (pageControl_) pageControl_->RebuildTabs();
 }
 
-void TWgTabSheet::SetCaption(const QString& caption) {
-    if (caption == Caption()) return;
-    TCustomControl::SetCaption(caption);
+void TWgTabSheet::TextChanged() {
+    TCustomControl::TextChanged();
     Changed();
 }
 
-void TWgTabSheet::SetColor(TColor color) {
-    if (pageControl_ && color != pageControl_->Color()) pageControl_->SetUseColoredTabs(true);
-    if (color == Color()) return;
-    TCustomControl::SetColor(color);
+void TWgTabSheet::ColorChanged() {
+    TCustomControl::ColorChanged();
+    if (pageControl_ && Color() != pageControl_->Color()) pageControl_->SetUseColoredTabs(true);
     Changed();
 }
 

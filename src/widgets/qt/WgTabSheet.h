@@ -23,11 +23,8 @@ class TWgTabSheet : public TCustomControl {
     // Moves the page into another page control (none: out of any).
     void SetPageControl(TWgPageControl* pageControl);
 
-    // The tab's caption (CR LF for several lines).
-    void SetCaption(const QString& caption);
-    // The page's and its tab's colour; a colour other than the page
-    // control's turns its coloured tabs on.
-    void SetColor(TColor color);
+    // Caption (CR LF for several lines) and Color are the tab's too; a
+    // colour other than the page control's turns its coloured tabs on.
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int index);
     int DisabledIndex() const { return disabledIndex_; }
@@ -57,6 +54,8 @@ class TWgTabSheet : public TCustomControl {
 
   protected:
     void Paint(Canvas& canvas) override;
+    void TextChanged() override;
+    void ColorChanged() override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 

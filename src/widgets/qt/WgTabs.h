@@ -362,7 +362,6 @@ class TWgCustomTabControl : public TCustomControl,
     bool adjusting_ = false;
     int regionGeneration_ = -1;
     std::optional<QImage> parentScratch_;  // the parent's image, for shadows
-    bool painting_ = false;
     bool fullRepaintPending_ = false;
     TPoint lastDragPoint_;
     std::vector<std::pair<int, int>> accelerators_;  // shortcut id and tab

@@ -25,7 +25,7 @@ TPoint PointOf(const QMouseEvent* event) {
 }  // namespace
 
 void TWgCustomTabControl::mousePressEvent(QMouseEvent* event) {
-    TCustomControl::mousePressEvent(event);
+    event->accept();
     if (!isEnabled()) return;
     const TPoint point = PointOf(event);
     const int tab = TabAt(point);
@@ -42,7 +42,7 @@ void TWgCustomTabControl::mousePressEvent(QMouseEvent* event) {
 }
 
 void TWgCustomTabControl::mouseMoveEvent(QMouseEvent* event) {
-    TCustomControl::mouseMoveEvent(event);
+    event->accept();
     const TPoint point = PointOf(event);
     if (dragging_) {
         DragMove(point);
@@ -64,7 +64,7 @@ void TWgCustomTabControl::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TWgCustomTabControl::mouseReleaseEvent(QMouseEvent* event) {
-    TCustomControl::mouseReleaseEvent(event);
+    event->accept();
     if (event->button() != Qt::LeftButton) return;
     if (dragging_) EndDrag(dropTarget_ >= 0);
     dragSource_ = -1;

@@ -72,7 +72,6 @@ void DrawFocusMark(QPainter& painter, const TRect& r) {
 }  // namespace
 
 void TWgCustomTabControl::Paint(Canvas& canvas) {
-    painting_ = true;
     model_.SetClientSize(width(), height());
     model_.EnsureLayout();
     parentScratch_.reset();
@@ -95,7 +94,6 @@ void TWgCustomTabControl::Paint(Canvas& canvas) {
     }
     hotRepaint_ = false;
     fullRepaintPending_ = false;
-    painting_ = false;
 }
 
 const QRegion& TWgCustomTabControl::TabRegion(int index) {
