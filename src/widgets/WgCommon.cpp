@@ -3,11 +3,13 @@
 #include <cctype>
 #include <utility>
 
+#include "platform/DesktopTheme.h"
+
 namespace vx {
 namespace {
 
 struct DesktopState {
-    std::uint8_t scheme = 0;
+    std::uint8_t scheme = ReadXPColorScheme();
     bool highColor = true;
 };
 
@@ -67,6 +69,11 @@ std::uint8_t SchemeOfColorName(std::optional<std::string_view> name) {
     if (upper == "HOMESTEAD") return 1;
     if (upper == "METALLIC") return 2;
     return 0;
+}
+
+std::uint8_t ReadXPColorScheme() {
+    const std::optional<std::string> name = ThemeColorName();
+    return name ? SchemeOfColorName(*name) : SchemeOfColorName(std::nullopt);
 }
 
 bool RunningUnder(int v, const TOsVersion& os) {

@@ -86,9 +86,10 @@ TRect ShrinkSides(const TRect& r, TSides sides, int n);
 // for every other style.
 int FrameWidth(TFrameStyleEx style, int bevelWidth);
 
-// The desktop's XP colour scheme (0 blue, 1 olive, 2 silver) and whether the
-// display shows more than 256 colours: read once at start; a group bar reads
-// the scheme again when the desktop's theme changes.
+// The desktop's XP colour scheme (0 blue, 1 olive, 2 silver), read once on
+// first use; a group bar reads it again (ReadXPColorScheme) and stores it when
+// the desktop's theme changes. Whether the display shows more than 256
+// colours: true unless set otherwise (every display here does).
 std::uint8_t XPColorScheme();
 void SetXPColorScheme(std::uint8_t scheme);
 bool HighColorDisplay();
@@ -96,6 +97,8 @@ void SetHighColorDisplay(bool high);
 // The scheme named by the theme manager's colour name: "HOMESTEAD" 1,
 // "METALLIC" 2 (any case), anything else or none 0.
 std::uint8_t SchemeOfColorName(std::optional<std::string_view> name);
+// The scheme of the desktop's theme as it is now; stores nothing.
+std::uint8_t ReadXPColorScheme();
 
 // A Windows version: platform (1 the 9x line, 2 NT), major and minor.
 struct TOsVersion {

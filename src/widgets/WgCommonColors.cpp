@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/DesktopTheme.h"
+
 namespace vx {
 namespace {
 
@@ -169,6 +171,30 @@ bool ColorsSimilar(TColor a, TColor b) {
 TColor ContrastHue(TColor color, int l) {
     const int h = HueOf(color);
     return HLSToColor(h < 120 ? h + 120 : h - 120, 240, l);
+}
+
+TWgColorContext CurrentColorContext() {
+    return {XPColorScheme(), VisualStylesActive(), HighColorDisplay()};
+}
+
+TColor ThemePartColor(const TWgColorContext& ctx, int index) {
+    if (!ctx.visualStyles) return clBtnFace;
+    const TGroupColors& group = kGroupSets[ctx.scheme <= 2 ? ctx.scheme : 0][0];
+    switch (index) {
+        case 0:
+            return group.border;
+        case 1:
+        case 2:
+        case 6:
+            return group.text;
+        case 3:
+        case 5:
+            return group.body;
+        case 4:
+            return group.fillStart;
+        default:
+            return clBtnFace;
+    }
 }
 
 TSchemeColors SelectSchemeColors(const TWgColorContext& ctx, TWgGradientColorStyle style) {

@@ -51,6 +51,16 @@ struct TWgColorContext {
     }
 };
 
+// The desktop as it is now: the stored scheme, the theme stand-in's visual
+// styles, the display's colours.
+TWgColorContext CurrentColorContext();
+
+// A colour of the desktop theme's explorer-bar element: index 0 its border,
+// 1, 2 and 6 its text, 3 and 5 its fill, 4 its first gradient colour. With
+// visual styles off, clBtnFace; the stand-in theme answers with the
+// scheme's group colours.
+TColor ThemePartColor(const TWgColorContext& ctx, int index);
+
 struct TSchemeColors {
     TColor frame;
     TColor start;

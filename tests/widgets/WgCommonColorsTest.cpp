@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/DesktopTheme.h"
+
 namespace vx {
 namespace {
 
@@ -214,6 +216,25 @@ TEST_F(WgColorsTest, CaptionAndItemTextColours) {
     const TTextColorPair silverSys = SelectFrameSchemeColors({2, false, true}, gcsSystem);
     EXPECT_EQ(silverSys.normal, RGBColor(63, 61, 61));
     EXPECT_EQ(silverSys.hot, RGBColor(126, 124, 124));
+}
+
+TEST_F(WgColorsTest, ThemePartColoursOnlyWithVisualStyles) {
+    for (int i = 0; i <= 6; ++i)
+        EXPECT_EQ(ThemePartColor({1, false, true}, i), clBtnFace) << i;
+    const TWgColorContext olive{1, true, true};
+    EXPECT_EQ(ThemePartColor(olive, 0), clWhite);
+    EXPECT_EQ(ThemePartColor(olive, 1), RGBColor(75, 103, 28));
+    EXPECT_EQ(ThemePartColor(olive, 6), ThemePartColor(olive, 2));
+    EXPECT_EQ(ThemePartColor(olive, 3), RGBColor(246, 246, 236));
+    EXPECT_EQ(ThemePartColor(olive, 4), RGBColor(241, 243, 213));
+}
+
+TEST_F(WgColorsTest, CurrentContextFollowsTheThemeStandIn) {
+    EXPECT_FALSE(CurrentColorContext().visualStyles);
+    SetVisualStylesActive(true);
+    EXPECT_TRUE(CurrentColorContext().visualStyles);
+    SetVisualStylesActive(false);
+    EXPECT_TRUE(CurrentColorContext().highColor);
 }
 
 TEST_F(WgColorsTest, SystemColoursFollowTheDesktopTable) {

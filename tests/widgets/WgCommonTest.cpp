@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/Registry.h"
+
 namespace vx {
 namespace {
 
@@ -77,6 +79,17 @@ TEST(WgCommonTest, SchemeOfTheThemeManagersColourName) {
     EXPECT_EQ(SchemeOfColorName(std::nullopt), 0);
 }
 
+TEST(WgCommonTest, ReadXPColorSchemeLooksAtTheThemeManagerAfresh) {
+    EXPECT_EQ(ReadXPColorScheme(), 0) << "missing: the blue scheme";
+    Registry user(RootKey::CurrentUser);
+    ASSERT_EQ(user.OpenKey("Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager", true),
+              RegOutcome::Ok);
+    ASSERT_TRUE(user.WriteString("ColorName", "Metallic"));
+    EXPECT_EQ(ReadXPColorScheme(), 2);
+    ASSERT_TRUE(user.WriteString("ColorName", "HomeStead"));
+    EXPECT_EQ(ReadXPColorScheme(), 1);
+}
+
 TEST(WgCommonTest, DesktopStateKeepsOnlyKnownSchemes) {
     const std::uint8_t before = XPColorScheme();
     SetXPColorScheme(2);
@@ -114,15 +127,6 @@ TEST(WgCommonTest, FrameWidthsAndShrinkingBySides) {
     EXPECT_EQ(ShrinkSides(r, {TSide::sdBottom}, 2), (TRect{10, 20, 110, 218}));
     EXPECT_EQ(ShrinkSides(r, TSides::All(), 1), (TRect{11, 21, 109, 219}));
     EXPECT_EQ(ShrinkSides(r, {}, 4), r);
-}
-
-TEST(WgCommonTest, SidesAreStoredAsTheirBits) {
-    EXPECT_EQ(TSides::All().Bits(), 15);
-    EXPECT_EQ((TSides{TSide::sdLeft, TSide::sdBottom}).Bits(), 9);
-    EXPECT_EQ(TSides::FromBits(0xF2), (TSides{TSide::sdTop}));
-    EXPECT_TRUE(TSides{}.Empty());
-    EXPECT_EQ(LargerOf(-3, 2), 2);
-    EXPECT_EQ(SmallerOf(-3, 2), -3);
 }
 
 }  // namespace

@@ -5,8 +5,33 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "platform/qt/CanvasRaster.h"
+
 namespace vx {
+
+namespace canvas_detail {
+
+QPainter::CompositionMode CompositionOf(PenMode mode) {
+    switch (mode) {
+        case PenMode::Not:
+            return QPainter::RasterOp_NotDestination;
+        case PenMode::Xor:
+            return QPainter::RasterOp_SourceXorDestination;
+        default:
+            return QPainter::CompositionMode_SourceOver;
+    }
+}
+
+QBrush HalftoneWhite() {
+    return QBrush(Qt::white, Qt::Dense4Pattern);
+}
+
+}  // namespace canvas_detail
+
 namespace {
+
+using canvas_detail::CompositionOf;
+using canvas_detail::CompositionScope;
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -25,6 +50,18 @@ std::vector<int> PatternOf(PenStyle style) {
             return {9, 3, 3, 3, 3, 3};
         default:
             return {};
+    }
+}
+
+// The brush over r: its colour, or the black and white halftone checkerboard.
+void FillBrush(QPainter& p, const CanvasBrush& brush, const TRect& r) {
+    if (r.IsEmpty()) return;
+    const QRect q(r.left, r.top, r.Width(), r.Height());
+    if (brush.style == BrushStyle::Halftone) {
+        p.fillRect(q, Qt::black);
+        p.fillRect(q, canvas_detail::HalftoneWhite());
+    } else {
+        p.fillRect(q, ToQColor(brush.color));
     }
 }
 
@@ -114,6 +151,7 @@ void Canvas::LineTo(int x, int y) {
     const TPoint from = penPos_;
     penPos_ = {x, y};
     if (pen.style == PenStyle::Clear || pen.color == clNone) return;
+    const CompositionScope mode(painter_, CompositionOf(pen.mode));
     if (pen.width <= 1) {
         PlotLine(from, penPos_);
         return;
@@ -126,18 +164,17 @@ void Canvas::LineTo(int x, int y) {
 void Canvas::Rectangle(int left, int top, int right, int bottom) {
     const bool hasPen = pen.style != PenStyle::Clear && pen.color != clNone;
     const bool hasBrush = brush.style != BrushStyle::Clear && brush.color != clNone;
+    // The pen's mode covers the fill too.
+    const CompositionScope mode(painter_, CompositionOf(pen.mode));
     if (!hasPen) {
-        if (hasBrush) {
-            painter_.fillRect(left, top, right - left - 1, bottom - top - 1, ToQColor(brush.color));
-        }
+        if (hasBrush) FillBrush(painter_, brush, {left, top, right - 1, bottom - 1});
         return;
     }
     const int w = std::max(1, pen.width);
     // A wide pen strokes centred on the outline, except an inside-frame pen.
     const int out = pen.style == PenStyle::InsideFrame ? 0 : w / 2;
     const int l = left - out, t = top - out, r = right + out, b = bottom + out;
-    if (hasBrush)
-        painter_.fillRect(l + w, t + w, r - l - 2 * w, b - t - 2 * w, ToQColor(brush.color));
+    if (hasBrush) FillBrush(painter_, brush, {l + w, t + w, r - w, b - w});
     const QColor c = ToQColor(pen.color);
     painter_.fillRect(l, t, r - l, w, c);
     painter_.fillRect(l, b - w, r - l, w, c);
@@ -147,7 +184,12 @@ void Canvas::Rectangle(int left, int top, int right, int bottom) {
 
 void Canvas::FillRect(const TRect& r) {
     if (brush.style == BrushStyle::Clear || brush.color == clNone || r.IsEmpty()) return;
-    painter_.fillRect(r.left, r.top, r.Width(), r.Height(), ToQColor(brush.color));
+    FillBrush(painter_, brush, r);
+}
+
+void Canvas::FillSolid(const TRect& r, TColor color) {
+    if (color != clNone && !r.IsEmpty())
+        painter_.fillRect(r.left, r.top, r.Width(), r.Height(), ToQColor(color));
 }
 
 void Canvas::FrameRect(const TRect& r) {
@@ -166,6 +208,7 @@ void Canvas::Polygon(const std::vector<TPoint>& points) {
         polygon << QPoint(p.x, p.y);
     const bool hasPen = pen.style != PenStyle::Clear && pen.color != clNone;
     const bool hasBrush = brush.style != BrushStyle::Clear && brush.color != clNone;
+    const CompositionScope mode(painter_, CompositionOf(pen.mode));
     painter_.setPen(hasPen ? QPen(ToQColor(pen.color), std::max(1, pen.width)) : QPen(Qt::NoPen));
     painter_.setBrush(hasBrush ? QBrush(ToQColor(brush.color)) : QBrush(Qt::NoBrush));
     painter_.drawPolygon(polygon, Qt::OddEvenFill);
@@ -196,19 +239,52 @@ const QFontMetrics& Canvas::ApplyFont() {
     return *metrics_;
 }
 
+void Canvas::DrawTextLine(int x, int y, std::string_view text, const QFontMetrics& fm) {
+    const QString s = ToQString(text);
+    const int width = fm.horizontalAdvance(s);
+    const int left = textAlign == TextAlign::Center  ? x - width / 2
+                     : textAlign == TextAlign::Right ? x - width
+                                                     : x;
+    if (brush.style != BrushStyle::Clear && brush.color != clNone)
+        FillBrush(painter_, brush, {left, y, left + width, y + fm.height()});
+    painter_.drawText(left, y + fm.ascent(), s);
+}
+
 void Canvas::TextOut(int x, int y, std::string_view text) {
     if (text.empty()) {
         penPos_ = {x, y};
         return;
     }
     const QFontMetrics& fm = ApplyFont();
-    const QString s = ToQString(text);
-    const int width = fm.horizontalAdvance(s);
-    if (brush.style != BrushStyle::Clear && brush.color != clNone) {
-        painter_.fillRect(x, y, width, fm.height(), ToQColor(brush.color));
+    if (font.escapement % 3600 != 0) {
+        // Turned about the anchor; the painter's state comes back as it was.
+        painter_.save();
+        painter_.translate(x, y);
+        painter_.rotate(-font.escapement / 10.0);
+        DrawTextLine(0, 0, text, fm);
+        painter_.restore();
+    } else {
+        DrawTextLine(x, y, text, fm);
     }
-    painter_.drawText(x, y + fm.ascent(), s);
-    penPos_ = {x + width, y};
+    penPos_ = {x + fm.horizontalAdvance(ToQString(text)), y};
+}
+
+void Canvas::TextRect(const TRect& r, int x, int y, std::string_view text) {
+    const QFontMetrics& fm = ApplyFont();
+    painter_.save();
+    painter_.setClipRect(QRect(r.left, r.top, r.Width(), r.Height()), Qt::IntersectClip);
+    if (brush.style != BrushStyle::Clear && brush.color != clNone) FillBrush(painter_, brush, r);
+    const CanvasBrush kept = brush;
+    brush.style = BrushStyle::Clear;
+    if (font.escapement % 3600 != 0) {
+        painter_.translate(x, y);
+        painter_.rotate(-font.escapement / 10.0);
+        DrawTextLine(0, 0, text, fm);
+    } else {
+        DrawTextLine(x, y, text, fm);
+    }
+    brush = kept;
+    painter_.restore();
 }
 
 int Canvas::TextWidth(std::string_view text) const {
@@ -241,6 +317,7 @@ int Canvas::DrawText(std::string_view text, TRect& rect, unsigned flags) {
         if (flags & kWordBreak) qflags |= Qt::TextWordWrap;
     }
     if (prefix) qflags |= Qt::TextShowMnemonic;
+    if (flags & kExpandTabs) qflags |= Qt::TextExpandTabs;
     if (flags & kRtlReading) painter_.setLayoutDirection(Qt::RightToLeft);
 
     const QRect box(rect.left, rect.top, rect.Width(), rect.Height());
@@ -270,6 +347,66 @@ void Canvas::SetClipRect(const TRect& r) {
 
 void Canvas::ClearClip() {
     painter_.setClipping(false);
+}
+
+void Canvas::SelectClipRegion(const QRegion& region) {
+    painter_.setClipRegion(region);
+}
+
+void Canvas::IntersectClipRect(const TRect& r) {
+    const QRect q(r.left, r.top, r.Width(), r.Height());
+    painter_.setClipRect(q, painter_.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+}
+
+void Canvas::ExcludeClipRect(const TRect& r) {
+    const TRect box = ClipBox();
+    const QRegion base = painter_.hasClipping()
+                             ? painter_.clipRegion()
+                             : QRegion(box.left, box.top, box.Width(), box.Height());
+    painter_.setClipRegion(base.subtracted(QRegion(r.left, r.top, r.Width(), r.Height())));
+}
+
+TRect Canvas::ClipBox() const {
+    const QPaintDevice* device = painter_.device();
+    QRect all = device ? painter_.combinedTransform().inverted().mapRect(
+                             QRect(0, 0, device->width(), device->height()))
+                       : QRect();
+    if (painter_.hasClipping()) all &= painter_.clipBoundingRect().toAlignedRect();
+    if (all.isEmpty()) return {};
+    return {all.left(), all.top(), all.left() + all.width(), all.top() + all.height()};
+}
+
+QRegion Canvas::PolygonRegion(const std::vector<TPoint>& points) {
+    QPolygon polygon;
+    for (const TPoint& p : points)
+        polygon << QPoint(p.x, p.y);
+    return QRegion(polygon, Qt::OddEvenFill);
+}
+
+void Canvas::MoveOrigin(int dx, int dy) {
+    painter_.translate(dx, dy);
+    origin_ = {origin_.x + dx, origin_.y + dy};
+}
+
+int Canvas::SaveState() {
+    saved_.push_back({pen, brush, font, textAlign, penPos_, origin_});
+    painter_.save();
+    return static_cast<int>(saved_.size());
+}
+
+void Canvas::RestoreState() {
+    if (saved_.empty()) return;
+    painter_.restore();
+    const SavedState& s = saved_.back();
+    pen = s.pen;
+    brush = s.brush;
+    font = s.font;
+    textAlign = s.textAlign;
+    penPos_ = s.penPos;
+    origin_ = s.origin;
+    saved_.pop_back();
+    // The painter's font came back with its state; apply ours afresh.
+    appliedFont_.reset();
 }
 
 }  // namespace vx
