@@ -1,5 +1,6 @@
 #include "widgets/qt/WgActiveTabCloseButton.h"
 
+#include "widgets/qt/WgGrafx.h"
 #include "widgets/qt/WgTabGlyphs.h"
 #include "widgets/qt/WgTabs.h"
 
@@ -12,7 +13,7 @@ TWgActiveTabCloseButton::TWgActiveTabCloseButton(TWgCustomTabControl* owner) : T
 void TWgActiveTabCloseButton::Paint(Canvas& canvas) {
     const TRect r = ClientRect();
     // It stands on the tab: what lies under it shows through.
-    canvas.Painter().drawImage(0, 0, ParentImage());
+    DrawParentImage(this, canvas);
     if (Hot()) {
         const TWgButtonFaceColors face{Owner()->TabColors().Unselected(),
                                        Owner()->TabColors().Shadow(), Owner()->UseGradients()};

@@ -7,7 +7,7 @@
 #include <QStyleOption>
 
 #include "widgets/WgCommonColors.h"
-#include "widgets/WgGrafxGradient.h"
+#include "widgets/qt/WgGrafx.h"
 
 namespace vx {
 namespace {
@@ -117,8 +117,8 @@ void DrawTabButtonFace(Canvas& canvas, const TRect& rect, const TWgButtonFaceCol
             start = IncreaseLightness(colors.unselected, 30);
             stop = IncreaseLightness(colors.shadow, 30);
         }
-        PaintTabGradient(canvas, rect.Inflated(-1, -1), TGradientDirection::gdHorizontalEnd, 1,
-                         start, stop);
+        PaintTwoColorGradient(canvas, rect.Inflated(-1, -1), TGradientDirection::gdHorizontalEnd, 1,
+                              start, stop);
         canvas.pen = {frameColor, 1, PenStyle::Solid};
         canvas.brush.style = BrushStyle::Clear;
         canvas.Rectangle(rect);
@@ -128,62 +128,6 @@ void DrawTabButtonFace(Canvas& canvas, const TRect& rect, const TWgButtonFaceCol
     canvas.pen = {frameColor, 1, PenStyle::Solid};
     canvas.brush = {colors.unselected, BrushStyle::Solid};
     canvas.Rectangle(rect);
-}
-
-void PaintTabGradient(Canvas& canvas, const TRect& rect, TGradientDirection direction,
-                      int smoothFactor, TColor start, TColor stop) {
-    const TGradientPlan plan = PlanTwoColorGradient(
-        rect.Width(), rect.Height(), direction, smoothFactor, ColorToRGB(start), ColorToRGB(stop));
-    if (plan.width <= 0 || plan.height <= 0) return;
-    QImage image(plan.width, plan.height, QImage::Format_RGB32);
-    image.fill(ToQColor(ColorToRGB(start)));
-    {
-        QPainter painter(&image);
-        painter.setPen(Qt::NoPen);
-        for (const TGradientFill& fill : plan.fills) {
-            painter.setBrush(ToQColor(fill.color));
-            if (fill.polygon.empty()) {
-                painter.drawRect(
-                    QRect(fill.rect.left, fill.rect.top, fill.rect.Width(), fill.rect.Height()));
-            } else {
-                QPolygon polygon;
-                for (const TPoint& p : fill.polygon)
-                    polygon << QPoint(p.x, p.y);
-                painter.drawPolygon(polygon);
-            }
-        }
-    }
-    const TRect& part = plan.painted;
-    switch (plan.completion) {
-        case TGradientCompletion::kNone:
-            break;
-        case TGradientCompletion::kReplicateAcross:
-            for (int y = 0; y < plan.height; ++y) {
-                auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-                for (int x = part.right; x < plan.width; ++x)
-                    line[x] = line[(x - part.left) % std::max(part.Width(), 1) + part.left];
-            }
-            break;
-        case TGradientCompletion::kReplicateDown:
-            for (int y = part.bottom; y < plan.height; ++y) {
-                const int from = (y - part.top) % std::max(part.Height(), 1) + part.top;
-                std::copy_n(reinterpret_cast<const QRgb*>(image.constScanLine(from)), plan.width,
-                            reinterpret_cast<QRgb*>(image.scanLine(y)));
-            }
-            break;
-        case TGradientCompletion::kMirrorQuadrant:
-            for (int y = 0; y < plan.height; ++y) {
-                const int sy = y < part.bottom ? y : plan.height - 1 - y;
-                for (int x = 0; x < plan.width; ++x) {
-                    const int sx = x < part.right ? x : plan.width - 1 - x;
-                    image.setPixel(
-                        x, y,
-                        image.pixel(std::min(sx, part.right - 1), std::min(sy, part.bottom - 1)));
-                }
-            }
-            break;
-    }
-    canvas.Painter().drawImage(rect.left, rect.top, image);
 }
 
 }  // namespace vx

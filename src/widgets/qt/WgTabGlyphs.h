@@ -1,6 +1,5 @@
 // Drawing shared by the tab strip's small buttons (the scroller, the close
-// buttons, the menu button) and the tab fills: arrow and close glyphs, the
-// button face, and a two-colour gradient fill.
+// buttons, the menu button): arrow and close glyphs and the button face.
 #pragma once
 
 #include "platform/Colors.h"
@@ -39,10 +38,5 @@ struct TWgButtonFaceColors {
 };
 void DrawTabButtonFace(Canvas& canvas, const TRect& rect, const TWgButtonFaceColors& colors,
                        TColor frameColor, bool hot, bool down);
-
-// Fills the rect with a two-colour gradient (start colour at the top edge for
-// the horizontal kinds, at the left edge for the vertical ones).
-void PaintTabGradient(Canvas& canvas, const TRect& rect, TGradientDirection direction,
-                      int smoothFactor, TColor start, TColor stop);
 
 }  // namespace vx

@@ -8,6 +8,7 @@
 #include "widgets/WgCommonColors.h"
 #include "widgets/qt/ImageList.h"
 #include "widgets/qt/WgActiveTabCloseButton.h"
+#include "widgets/qt/WgGrafx.h"
 #include "widgets/qt/WgTabCloseButton.h"
 #include "widgets/qt/WgTabDropMarker.h"
 #include "widgets/qt/WgTabMenuButton.h"
@@ -113,6 +114,16 @@ void TWgCustomTabControl::SetCutCornerSize(int value) {
     if (value < 0 || value == props().CutCornerSize) return;
     editProps().CutCornerSize = value;
     if (TabStyle() == TWgTabStyle::tsCutCorner) RequestLayout();
+}
+
+void TWgCustomTabControl::SetTextOrientation(TOrientation value) {
+    if (props().TextOrientation == value) return;
+    if (!IsLoading() && !IsTrueTypeFont(Font())) {
+        CanvasFont font = Font();
+        font.name = "Verdana";
+        SetFont(font);
+    }
+    SetLayoutProp(editProps().TextOrientation, value);
 }
 
 void TWgCustomTabControl::SetTabOrientation(TWgTabOrientation value) {

@@ -40,6 +40,7 @@ class TWgCustomTabControl : public TCustomControl,
                             protected TWgTabModelHost,
                             private TWgTabMetrics {
     Q_OBJECT
+    Q_PROPERTY(bool Transparent READ Transparent WRITE SetTransparent)
   public:
     explicit TWgCustomTabControl(QWidget* parent = nullptr);
     ~TWgCustomTabControl() override;
@@ -100,9 +101,8 @@ class TWgCustomTabControl : public TCustomControl,
     int TabOverlap() const { return props().TabOverlap; }
     void SetTabOverlap(int value) { SetLayoutProp(editProps().TabOverlap, value); }
     TOrientation TextOrientation() const { return props().TextOrientation; }
-    void SetTextOrientation(TOrientation value) {
-        SetLayoutProp(editProps().TextOrientation, value);
-    }
+    // Turned text needs an outline face: another face becomes "Verdana".
+    void SetTextOrientation(TOrientation value);
     int TabHeight() const { return props().TabHeight; }
     void SetTabHeight(int value) { SetNonNegative(editProps().TabHeight, value); }
     int TabWidth() const { return props().TabWidth; }

@@ -9,8 +9,8 @@
 #include "widgets/WgTabsShape.h"
 #include "widgets/qt/ImageList.h"
 #include "widgets/qt/WgActiveTabCloseButton.h"
+#include "widgets/qt/WgGrafx.h"
 #include "widgets/qt/WgTabCloseButton.h"
-#include "widgets/qt/WgTabGlyphs.h"
 #include "widgets/qt/WgTabMenuButton.h"
 #include "widgets/qt/WgTabScroller.h"
 #include "widgets/qt/WgTabs.h"
@@ -79,7 +79,7 @@ void TWgCustomTabControl::Paint(Canvas& canvas) {
     const TRect client = ClientRect();
     if (!PaintBackgroundHook(canvas, client)) {
         if (transparent_) {
-            canvas.Painter().drawImage(0, 0, ParentImage());
+            DrawParentImage(this, canvas);
         } else {
             canvas.brush = {backgroundColor_, BrushStyle::Solid};
             canvas.FillRect(client);
@@ -186,16 +186,18 @@ void TWgCustomTabControl::PaintTabFill(Canvas& canvas, int index, const TRect& r
     }
     switch (TabOrientation()) {
         case Orientation::toTop:
-            PaintTabGradient(canvas, rect, TGradientDirection::gdHorizontalEnd, 1, start, stop);
+            PaintTwoColorGradient(canvas, rect, TGradientDirection::gdHorizontalEnd, 1, start,
+                                  stop);
             break;
         case Orientation::toLeft:
-            PaintTabGradient(canvas, rect, TGradientDirection::gdVerticalEnd, 1, start, stop);
+            PaintTwoColorGradient(canvas, rect, TGradientDirection::gdVerticalEnd, 1, start, stop);
             break;
         case Orientation::toBottom:
-            PaintTabGradient(canvas, rect, TGradientDirection::gdHorizontalEnd, 1, stop, start);
+            PaintTwoColorGradient(canvas, rect, TGradientDirection::gdHorizontalEnd, 1, stop,
+                                  start);
             break;
         case Orientation::toRight:
-            PaintTabGradient(canvas, rect, TGradientDirection::gdVerticalEnd, 1, stop, start);
+            PaintTwoColorGradient(canvas, rect, TGradientDirection::gdVerticalEnd, 1, stop, start);
             break;
     }
 }
