@@ -3,11 +3,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QShowEvent>
-#include <QTabWidget>
 
 #include "model/LadderProgram.h"
 #include "online/AnalogEncoder.h"
 #include "online/RegisterPoll.h"
+#include "platform/LoadingScope.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 
@@ -17,34 +18,47 @@ TAD_EN_Frm::TAD_EN_Frm(QWidget* parent, RegisterCalls& calls)
     setWindowTitle(QStringLiteral("AD&编码器监视"));
     setFixedSize(330, 226);
 
-    pages_ = new QTabWidget(this);
-    pages_->setObjectName(QStringLiteral("WgPageControl1"));
-    pages_->setGeometry(8, 8, 314, 210);
     const char* tabs[] = {"AD(12bit)", "AD(24bit)", "编码器", "关闭"};
     const char* names[3][4] = {{"AD1", "AD2", "AD3", "AD4"},
                                {"AD10", "AD11", "AD12", "AD13"},
                                {"EN0", "EN1", "EN2", "EN3"}};
-    for (int t = 0; t < 4; ++t) {
-        auto* sheet = new QWidget;
-        sheet->setObjectName(QStringLiteral("TabSheet%1").arg(t + 1));
-        pages_->addTab(sheet, QString::fromUtf8(tabs[t]));
-        if (t == kCloseTab) break;
-        for (int row = 0; row < 4; ++row) {
-            const int n = t * 4 + row + 1;
-            auto* caption = new QLabel(QString::fromUtf8(names[t][row]), sheet);
-            caption->setObjectName(QStringLiteral("Label%1").arg(n));
-            caption->setGeometry(16, 18 + 38 * row, 110, 20);
-            auto* value = new QLineEdit(sheet);
-            value->setObjectName(QStringLiteral("Edit%1").arg(n));
-            value->setReadOnly(true);
-            value->setAlignment(Qt::AlignRight);
-            value->setGeometry(130, 14 + 38 * row, 150, 26);
-            captions_[Index(t, row)] = caption;
-            values_[Index(t, row)] = value;
+    {
+        // Set up as a stored window is read: the first page is shown when
+        // loading ends, without a change event.
+        TLoadingScope loading;
+        pages_ = new TWgPageControl(this);
+        pages_->setObjectName(QStringLiteral("WgPageControl1"));
+        pages_->setGeometry(8, 8, 314, 210);
+        pages_->SetTabStyle(TWgTabStyle::tsRoundCorners);
+        pages_->SetTransparent(true);
+        pages_->SetBoldCurrentTab(true);
+        pages_->TextColors().SetUnselected(clNavy);
+        pages_->SetFixedDimension(22);
+        for (int t = 0; t < 4; ++t) {
+            auto* sheet = new TWgTabSheet(pages_);
+            sheet->setObjectName(QStringLiteral("TabSheet%1").arg(t + 1));
+            sheet->SetCaption(QString::fromUtf8(tabs[t]));
+            if (t == kCloseTab) break;
+            for (int row = 0; row < 4; ++row) {
+                const int n = t * 4 + row + 1;
+                auto* caption = new QLabel(QString::fromUtf8(names[t][row]), sheet);
+                caption->setObjectName(QStringLiteral("Label%1").arg(n));
+                caption->setGeometry(16, 18 + 38 * row, 110, 20);
+                auto* value = new QLineEdit(sheet);
+                value->setObjectName(QStringLiteral("Edit%1").arg(n));
+                value->setReadOnly(true);
+                value->setAlignment(Qt::AlignRight);
+                value->setGeometry(130, 14 + 38 * row, 150, 26);
+                captions_[Index(t, row)] = caption;
+                values_[Index(t, row)] = value;
+            }
         }
+        pages_->SetActivePageIndex(kAd12Tab);
+        pages_->OnChange = [this] {
+            if (!settingTab_) WgPageControl1Change();
+        };
     }
 
-    connect(pages_, &QTabWidget::currentChanged, this, &TAD_EN_Frm::WgPageControl1Change);
     connect(&poller_, &TRegisterPoller::Answered, this, &TAD_EN_Frm::ShowValues);
 }
 
@@ -59,17 +73,17 @@ void TAD_EN_Frm::FormShow() {
     for (int row = 0; row < 4; ++row)
         captions_[Index(kEncoderTab, row)]->setText(
             QString::fromStdString(labels[static_cast<std::size_t>(row)]));
-    {
-        const QSignalBlocker block(pages_);
-        pages_->setCurrentIndex(kAd12Tab);
-    }
+    settingTab_ = true;
+    pages_->SetActivePageIndex(kAd12Tab);
+    settingTab_ = false;
     for (QLineEdit* value : values_)
         value->clear();
     setWindowTitle(QStringLiteral("AD&编码器监视"));
     poller_.Start(kAd12Start, kAnalogWords);
 }
 
-void TAD_EN_Frm::WgPageControl1Change(int tab) {
+void TAD_EN_Frm::WgPageControl1Change() {
+    const int tab = pages_->ActivePageIndex();
     if (tab == kCloseTab) {
         close();
         return;
@@ -79,7 +93,7 @@ void TAD_EN_Frm::WgPageControl1Change(int tab) {
 
 void TAD_EN_Frm::ShowValues(const QString& spinner) {
     setWindowTitle(QStringLiteral("特殊寄存器监视 ") + spinner);
-    const int tab = pages_->currentIndex();
+    const int tab = pages_->ActivePageIndex();
     if (tab < 0 || tab >= kCloseTab) return;
     // An encoder window past the image is never read: nothing new to show.
     if (!RegisterWindowFits(poller_.WindowStart(), kAnalogWords)) return;

@@ -11,16 +11,17 @@
 
 class QLabel;
 class QLineEdit;
-class QTabWidget;
 
 namespace vx {
+
+class TWgPageControl;
 
 class TAD_EN_Frm : public QDialog {
     Q_OBJECT
   public:
     explicit TAD_EN_Frm(QWidget* parent = nullptr, RegisterCalls& calls = TheRegisterCalls());
 
-    QTabWidget* WgPageControl1() const { return pages_; }
+    TWgPageControl* WgPageControl1() const { return pages_; }
     TRegisterPoller& Poller() { return poller_; }
     // The label and the value of row i (0-3) of tab t (0-2).
     QLabel* Caption(int tab, int row) const { return captions_[Index(tab, row)]; }
@@ -36,11 +37,12 @@ class TAD_EN_Frm : public QDialog {
     static std::size_t Index(int tab, int row) { return static_cast<std::size_t>(tab * 4 + row); }
     void FormShow();
     void FormClose();
-    void WgPageControl1Change(int tab);
+    void WgPageControl1Change();
     void ShowValues(const QString& spinner);
 
     TRegisterPoller poller_;
-    QTabWidget* pages_ = nullptr;
+    TWgPageControl* pages_ = nullptr;
+    bool settingTab_ = false;  // a tab chosen by the window itself
     std::array<QLabel*, 12> captions_{};
     std::array<QLineEdit*, 12> values_{};
     int encoderBase_ = 0;

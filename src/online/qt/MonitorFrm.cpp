@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QScreen>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QVBoxLayout>
 #include <chrono>
 #include <cstdio>
@@ -22,6 +21,7 @@
 #include "online/qt/MonitorGotoFrm.h"
 #include "online/qt/MonitorGrid.h"
 #include "online/qt/MonitorRSf.h"
+#include "online/qt/MonitorTabImages.h"
 #include "outside/ModbusLink.h"
 #include "platform/LoadingScope.h"
 #include "platform/MessageBox.h"
@@ -29,6 +29,7 @@
 #include "widgets/WgGroupItem.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupBar.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 namespace {
@@ -169,24 +170,41 @@ void TMonitorFrm::BuildGroupBar() {
 }
 
 void TMonitorFrm::BuildPages() {
-    pageControl_ = new QTabWidget(this);
-    pageControl_->setObjectName(QStringLiteral("PageControl1"));
-    pageControl_->setUsesScrollButtons(false);
-    for (int i = 0; i <= kCloseTab; ++i) {
-        auto* sheet = new QWidget(pageControl_);
-        sheet->setObjectName(QString::fromLatin1(kTabs[i].sheet));
-        if (i < kMonitorGridTabs) {
-            const auto tab = static_cast<MonitorTab>(i);
-            auto* grid = new TMonitorGrid(tab, image_, windows_, sheet);
-            grid->setFixedSize(grid->GridSize());
-            grids_[static_cast<std::size_t>(i)] = grid;
-            auto* layout = new QVBoxLayout(sheet);
-            layout->setContentsMargins(0, 0, 0, 0);
-            layout->addWidget(grid);
-            connect(grid, &QAbstractItemView::doubleClicked, this,
-                    [this, tab] { GridDblClick(tab); });
+    QSize largest;
+    {
+        // Set up as a stored window is read: the first page is shown when
+        // loading ends, without a change event.
+        TLoadingScope loading;
+        pageControl_ = new TWgPageControl(this);
+        pageControl_->setObjectName(QStringLiteral("PageControl1"));
+        pageControl_->SetTabStyle(TWgTabStyle::tsSquareCorners);
+        pageControl_->SetImagePosition(TWgImagePosition::ipTop);
+        pageControl_->SetImages(MonitorTabImages(pageControl_));
+        pageControl_->SetUseColoredTabs(true);
+        pageControl_->SetBoldCurrentTab(true);
+        pageControl_->SetFixedDimension(43);
+        for (int i = 0; i <= kCloseTab; ++i) {
+            auto* sheet = new TWgTabSheet(pageControl_);
+            sheet->setObjectName(QString::fromLatin1(kTabs[i].sheet));
+            sheet->SetCaption(Q(kTabs[i].caption));
+            sheet->SetImageIndex(i);
+            if (i < kMonitorGridTabs) {
+                const auto tab = static_cast<MonitorTab>(i);
+                auto* grid = new TMonitorGrid(tab, image_, windows_, sheet);
+                grid->setFixedSize(grid->GridSize());
+                largest = largest.expandedTo(grid->GridSize());
+                grids_[static_cast<std::size_t>(i)] = grid;
+                auto* layout = new QVBoxLayout(sheet);
+                layout->setContentsMargins(0, 0, 0, 0);
+                layout->addWidget(grid, 0, Qt::AlignLeft | Qt::AlignTop);
+                connect(grid, &QAbstractItemView::doubleClicked, this,
+                        [this, tab] { GridDblClick(tab); });
+            }
         }
-        pageControl_->addTab(sheet, Q(kTabs[i].caption));
+        pageControl_->SetActivePageIndex(0);
+        pageControl_->OnChange = [this] {
+            if (!settingTab_) PageControl1Change();
+        };
     }
 
     dShowFormat_ = new QComboBox(pageControl_);
@@ -195,10 +213,25 @@ void TMonitorFrm::BuildPages() {
         dShowFormat_->addItem(Q(FormatCaption(static_cast<DFormat>(f))));
     dShowFormat_->setCurrentIndex(0);
     dShowFormat_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-    pageControl_->setCornerWidget(dShowFormat_, Qt::TopRightCorner);
     dShowFormat_->hide();
     connect(dShowFormat_, &QComboBox::currentIndexChanged, this, [this] { DShow_FormatChange(); });
-    connect(pageControl_, &QTabWidget::currentChanged, this, [this] { PageControl1Change(); });
+
+    // The page control as large as the largest grid and the tab strip need.
+    pageControl_->resize(largest + QSize(200, 200));
+    const TRect area = pageControl_->ChildArea();
+    pageControl_->setFixedSize(largest.width() + pageControl_->width() - area.Width(),
+                               largest.height() + pageControl_->height() - area.Height());
+    PlacePages();
+}
+
+void TMonitorFrm::PlacePages() {
+    // The format choice stands at the right end of the tab strip.
+    const TRect card = pageControl_->CardRect(0);
+    const QSize size = dShowFormat_->sizeHint();
+    dShowFormat_->setGeometry(pageControl_->width() - size.width() - 4,
+                              std::max(0, (card.top - size.height()) / 2), size.width(),
+                              size.height());
+    dShowFormat_->raise();
 }
 
 TWgGroup* TMonitorFrm::WgGroup(MonitorTab tab) const {
@@ -251,10 +284,9 @@ void TMonitorFrm::FormShow() {
         timer2_.stop();
         timer3_.stop();
     }
-    {
-        const QSignalBlocker block(pageControl_);
-        pageControl_->setCurrentIndex(static_cast<int>(lastTab_));
-    }
+    settingTab_ = true;
+    pageControl_->SetActivePageIndex(static_cast<int>(lastTab_));
+    settingTab_ = false;
     PageControl1Change();
 }
 
@@ -280,7 +312,7 @@ void TMonitorFrm::FormClose() {
 }
 
 void TMonitorFrm::PageControl1Change() {
-    const int index = pageControl_->currentIndex();
+    const int index = pageControl_->ActivePageIndex();
     if (index < 0 || index >= kCloseTab) {
         flags_ = PollFlags{};
         dShowFormat_->hide();
@@ -309,7 +341,7 @@ void TMonitorFrm::GroupItemClicked(MonitorTab group, TWgGroupItem& item) {
 }
 
 void TMonitorFrm::GroupItemClick(MonitorTab group, int tag) {
-    pageControl_->setCurrentIndex(static_cast<int>(group));
+    pageControl_->SetActivePageIndex(static_cast<int>(group));
     TMonitorGrid* grid = Grid(group);
     switch (group) {
         case MonitorTab::X:
@@ -329,7 +361,7 @@ void TMonitorFrm::GroupItemClick(MonitorTab group, int tag) {
             }
             monitorGotoFrm_->Label1()->setText(Q(group == MonitorTab::M ? "定位到M:" : "定位到D:"));
             if (monitorGotoFrm_->exec() == TMonitorGotoFrm::kResultYes) {
-                pageControl_->setCurrentIndex(static_cast<int>(group));
+                pageControl_->SetActivePageIndex(static_cast<int>(group));
                 const int value = monitorGotoFrm_->SpinEdit1()->value();
                 if (auto cell = CellOfDevice(group, Format(), value))
                     grid->SelectCell(cell->first, cell->second);

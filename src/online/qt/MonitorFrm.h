@@ -15,8 +15,8 @@
 // system register cell the register write dialog; "其它定位" opens the go-to
 // dialog. Writes are made with the poller paused.
 //
-// Until the widget family's page control exists, a tab widget stands in for
-// `PageControl1`.
+// `WgGroupBar1` and `PageControl1` are the widget family's group bar and
+// page control.
 #pragma once
 
 #include <QTimer>
@@ -30,7 +30,6 @@
 #include "online/RegisterFormat.h"
 
 class QComboBox;
-class QTabWidget;
 
 namespace vx {
 
@@ -41,6 +40,7 @@ class TMonitorRSf;
 class TWgGroup;
 class TWgGroupBar;
 class TWgGroupItem;
+class TWgPageControl;
 
 class TMonitorFrm : public QWidget {
     Q_OBJECT
@@ -81,7 +81,7 @@ class TMonitorFrm : public QWidget {
 
     TWgGroupBar* WgGroupBar1() const { return groupBar_; }
     TWgGroup* WgGroup(MonitorTab tab) const;
-    QTabWidget* PageControl1() const { return pageControl_; }
+    TWgPageControl* PageControl1() const { return pageControl_; }
     TMonitorGrid* Grid(MonitorTab tab) const { return grids_[static_cast<std::size_t>(tab)]; }
     QComboBox* DShow_Format() const { return dShowFormat_; }
     TMonitorRSf* MonitorRSf() const { return monitorRSf_; }
@@ -117,6 +117,7 @@ class TMonitorFrm : public QWidget {
   private:
     void BuildGroupBar();
     void BuildPages();
+    void PlacePages();
     void FormShow();
     void FormClose();
     void DShow_FormatChange();
@@ -136,7 +137,8 @@ class TMonitorFrm : public QWidget {
 
     TWgGroupBar* groupBar_ = nullptr;
     std::array<TWgGroup*, kMonitorGridTabs> groups_{};
-    QTabWidget* pageControl_ = nullptr;
+    TWgPageControl* pageControl_ = nullptr;
+    bool settingTab_ = false;  // a tab chosen by the window itself
     std::array<TMonitorGrid*, kMonitorGridTabs> grids_{};
     QComboBox* dShowFormat_ = nullptr;
     TMonitorRSf* monitorRSf_ = nullptr;

@@ -4,7 +4,6 @@
 // hands it back; the main window stays open while it is shown.
 #include <gtest/gtest.h>
 
-#include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
 #include <filesystem>
@@ -24,6 +23,7 @@
 #include "support/QtWait.h"
 #include "support/SimulatedController.h"
 #include "support/StartedMainWindow.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 namespace {
@@ -120,7 +120,7 @@ TEST_F(MainMemoryTest, TheButtonAndTheTreeShowItAndTheMainWindowWaitsForItsClose
     EXPECT_TRUE(monitor->isVisible());
 
     // Its " 关 闭 " tab closes it; ladder monitoring stays off.
-    monitor->PageControl1()->setCurrentIndex(8);
+    monitor->PageControl1()->SetActivePageIndex(8);
     EXPECT_FALSE(monitor->isVisible());
     EXPECT_FALSE(frm->Monitoring());
     EXPECT_FALSE(TheModbusLink().IsOpen());

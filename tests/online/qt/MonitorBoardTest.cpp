@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QTimer>
 
 #include "editor/ProjectFile.h"
@@ -30,6 +29,7 @@
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 namespace {
@@ -94,7 +94,7 @@ TEST(MonitorBoardTest, TheMonitorShowsTheLaddersValuesAndWritesTheController) {
     TMonitorFrm frm;
     frm.show();
     ASSERT_TRUE(frm.LinkOpen());
-    frm.PageControl1()->setCurrentIndex(static_cast<int>(MonitorTab::M));
+    frm.PageControl1()->SetActivePageIndex(static_cast<int>(MonitorTab::M));
     // qemu takes a moment to see the port opened; the poller asks again.
     VX_WAIT_TRUE(frm.windowTitle().startsWith("软元件内存 "), test::kStateWaitMs);
     EXPECT_EQ(CellText(frm, MonitorTab::M, 1, 11), QString("□M100"));
@@ -108,7 +108,7 @@ TEST(MonitorBoardTest, TheMonitorShowsTheLaddersValuesAndWritesTheController) {
     EXPECT_EQ(CellText(frm, MonitorTab::M, 1, 1), QString("■M0"));
 
     // ... and moves K1234 into D10.
-    frm.PageControl1()->setCurrentIndex(static_cast<int>(MonitorTab::D));
+    frm.PageControl1()->SetActivePageIndex(static_cast<int>(MonitorTab::D));
     VX_WAIT_EQ(CellText(frm, MonitorTab::D, 1, 2), QString("D10 1234"), test::kStateWaitMs);
 
     // A register written through the dialog lands in the controller.
@@ -123,7 +123,7 @@ TEST(MonitorBoardTest, TheMonitorShowsTheLaddersValuesAndWritesTheController) {
     VX_WAIT_EQ(CellText(frm, MonitorTab::D, 1, 3), QString("D20 -77"), test::kStateWaitMs);
 
     // Reset M0: M100 drops, D10 keeps its value.
-    frm.PageControl1()->setCurrentIndex(static_cast<int>(MonitorTab::M));
+    frm.PageControl1()->SetActivePageIndex(static_cast<int>(MonitorTab::M));
     frm.Grid(MonitorTab::M)->SelectCell(1, 1);
     WhenShown(&frm, [&] { frm.MonitorRSf()->BitBtn4()->click(); });
     frm.GridDblClick(MonitorTab::M);

@@ -17,7 +17,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <algorithm>
@@ -40,6 +39,7 @@
 #include "widgets/WgGroupItem.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupBar.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 namespace {
@@ -122,7 +122,7 @@ class MonitorFrmTest : public testing::Test {
     // Chooses a tab and waits until the poller has read its whole sweep in
     // order; from the first read of the new tab on, nothing else is read.
     void ExpectSweep(int tab, const std::vector<Req>& sweep) {
-        frm_->PageControl1()->setCurrentIndex(tab);
+        frm_->PageControl1()->SetActivePageIndex(tab);
         auto inSweep = [&](const Req& r) {
             return std::find(sweep.begin(), sweep.end(), r) != sweep.end();
         };
@@ -194,7 +194,7 @@ TEST_F(MonitorFrmTest, EachTabReadsOnlyItsOwnAreas) {
     EXPECT_EQ(frm_->Timer1().interval(), 200);
     EXPECT_EQ(frm_->Timer2().interval(), 10);
     EXPECT_EQ(frm_->Timer3().interval(), 2000);
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 0) << "X first";
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 0) << "X first";
 
     ExpectSweep(0, {{2, 0, 378}});
     VX_WAIT_TRUE(frm_->windowTitle().startsWith("软元件内存 "), test::kStateWaitMs);
@@ -213,18 +213,41 @@ TEST_F(MonitorFrmTest, EachTabReadsOnlyItsOwnAreas) {
     EXPECT_TRUE(messages_.Messages().empty());
 }
 
+TEST_F(MonitorFrmTest, ClickingATabOfThePageControlShowsItsGridAndPollsItsArea) {
+    frm_->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frm_.get()));
+    TWgPageControl* pages = frm_->PageControl1();
+    ASSERT_EQ(pages->PageCount(), 9);
+    EXPECT_EQ(pages->Pages(6)->objectName(), QString("TabSheet_D"));
+    EXPECT_EQ(pages->Pages(8)->Caption(), QString(" 关 闭 "));
+    const TRect d = pages->TabRect(6);
+    QTest::mouseClick(pages, Qt::LeftButton, {}, QPoint((d.left + d.right) / 2, d.top + 4));
+    EXPECT_EQ(pages->ActivePageIndex(), 6);
+    EXPECT_TRUE(frm_->Flags().d);
+    EXPECT_FALSE(frm_->Flags().x);
+    EXPECT_TRUE(frm_->DShow_Format()->isVisible());
+    EXPECT_TRUE(Grid(MonitorTab::D)->isVisible());
+    EXPECT_FALSE(Grid(MonitorTab::X)->isVisible());
+    // The format choice lies in the strip, clear of the tabs.
+    EXPECT_GE(frm_->DShow_Format()->x(), pages->TabRect(8).right);
+    const TRect close = pages->TabRect(8);
+    QTest::mouseClick(pages, Qt::LeftButton, {},
+                      QPoint((close.left + close.right) / 2, close.top + 4));
+    EXPECT_FALSE(frm_->isVisible()) << "the last tab closes the window";
+}
+
 TEST_F(MonitorFrmTest, TheMAndDWindowsFollowTheRowsInView) {
     frm_->show();
     ASSERT_TRUE(frm_->LinkOpen());
     // M5000-M5299 in view: M5000-M5447 in four reads of 112 bits.
-    frm_->PageControl1()->setCurrentIndex(2);
+    frm_->PageControl1()->SetActivePageIndex(2);
     Grid(MonitorTab::M)->verticalScrollBar()->setValue(500);
     EXPECT_EQ(Grid(MonitorTab::M)->TopRow(), 501);
     VX_WAIT_TRUE(HasRun(Reads(), Coils(0, {5000, 5112, 5224, 5336}, 112)), test::kStateWaitMs);
     EXPECT_EQ(frm_->Windows().mOffset, 5000);
 
     // A D window from 9950 reads D9900-D9999 for every step.
-    frm_->PageControl1()->setCurrentIndex(6);
+    frm_->PageControl1()->SetActivePageIndex(6);
     EXPECT_EQ(frm_->Windows().dOffset, 0);
     frm_->Timer3().stop();
     frm_->Windows().dOffset = 9950;
@@ -269,13 +292,13 @@ TEST_F(MonitorFrmTest, TheGridsShowTheController) {
     VX_WAIT_EQ(CellText(MonitorTab::X, 8, 2), QString("■X17"), test::kStateWaitMs);
     EXPECT_EQ(CellText(MonitorTab::X, 1, 3), QString("□X20"));
 
-    frm_->PageControl1()->setCurrentIndex(1);
+    frm_->PageControl1()->SetActivePageIndex(1);
     VX_WAIT_EQ(CellText(MonitorTab::Y, 8, 32), QString("■Y377"), test::kStateWaitMs);
-    frm_->PageControl1()->setCurrentIndex(4);
+    frm_->PageControl1()->SetActivePageIndex(4);
     VX_WAIT_EQ(CellText(MonitorTab::T, 6, 24), QString("■T235 77"), test::kStateWaitMs);
 
     // D in the 32-bit view: column 3 of the row labelled D100 shows D104/D105.
-    frm_->PageControl1()->setCurrentIndex(6);
+    frm_->PageControl1()->SetActivePageIndex(6);
     EXPECT_TRUE(frm_->DShow_Format()->isVisible());
     frm_->DShow_Format()->setCurrentIndex(static_cast<int>(DFormat::S32));
     TMonitorGridModel* d = Grid(MonitorTab::D)->Model();
@@ -287,7 +310,7 @@ TEST_F(MonitorFrmTest, TheGridsShowTheController) {
     EXPECT_EQ(d->columnCount(), 10);
     EXPECT_EQ(CellText(MonitorTab::D, 5, 11), QString("D104 0002"));
 
-    frm_->PageControl1()->setCurrentIndex(7);
+    frm_->PageControl1()->SetActivePageIndex(7);
     EXPECT_FALSE(frm_->DShow_Format()->isVisible());
     VX_WAIT_EQ(CellText(MonitorTab::SD, 1, 7), QString("D10060 40000"), test::kStateWaitMs);
 }
@@ -295,7 +318,7 @@ TEST_F(MonitorFrmTest, TheGridsShowTheController) {
 TEST_F(MonitorFrmTest, SetAndResetWriteTheBitOfTheCell) {
     frm_->show();
     ASSERT_TRUE(frm_->LinkOpen());
-    frm_->PageControl1()->setCurrentIndex(2);
+    frm_->PageControl1()->SetActivePageIndex(2);
     QString caption;
     DoubleClick(MonitorTab::M, 1, 11, [&] {
         caption = frm_->MonitorRSf()->windowTitle();
@@ -306,7 +329,7 @@ TEST_F(MonitorFrmTest, SetAndResetWriteTheBitOfTheCell) {
     EXPECT_TRUE(sim_.Bit(Area::M, 100));
 
     sim_.SetBit(Area::Y, 17, true);
-    frm_->PageControl1()->setCurrentIndex(1);
+    frm_->PageControl1()->SetActivePageIndex(1);
     DoubleClick(MonitorTab::Y, 8, 2, [&] {
         caption = frm_->MonitorRSf()->windowTitle();
         frm_->MonitorRSf()->BitBtn4()->click();
@@ -314,12 +337,12 @@ TEST_F(MonitorFrmTest, SetAndResetWriteTheBitOfTheCell) {
     EXPECT_EQ(caption, QString("Y:17"));
     EXPECT_FALSE(sim_.Bit(Area::Y, 17));
 
-    frm_->PageControl1()->setCurrentIndex(3);
+    frm_->PageControl1()->SetActivePageIndex(3);
     DoubleClick(MonitorTab::S, 6, 1, [&] { frm_->MonitorRSf()->BitBtn2()->click(); });
     EXPECT_TRUE(sim_.Bit(Area::S, 5));
     // Cancel writes nothing; X cells open nothing.
     DoubleClick(MonitorTab::S, 7, 1, [&] { frm_->MonitorRSf()->BitBtn1()->click(); });
-    frm_->PageControl1()->setCurrentIndex(0);
+    frm_->PageControl1()->SetActivePageIndex(0);
     Grid(MonitorTab::X)->SelectCell(1, 1);
     frm_->GridDblClick(MonitorTab::X);
 
@@ -332,7 +355,7 @@ TEST_F(MonitorFrmTest, RegisterWritesTakeTheFormatsNotationAndRangeOnly) {
     frm_->show();
     ASSERT_TRUE(frm_->LinkOpen());
     sim_.SetWord(Area::D, 100, 4321);
-    frm_->PageControl1()->setCurrentIndex(6);
+    frm_->PageControl1()->SetActivePageIndex(6);
     VX_WAIT_EQ(CellText(MonitorTab::D, 1, 11), QString("D100 4321"), test::kStateWaitMs);
     TMonitorDf* df = frm_->MonitorDf();
     QString reg, value, format;
@@ -399,7 +422,7 @@ TEST_F(MonitorFrmTest, RegisterWritesTakeTheFormatsNotationAndRangeOnly) {
 
     // A system register is one unsigned word, whatever the D view shows.
     sim_.SetWord(Area::D, 10006, 9);
-    frm_->PageControl1()->setCurrentIndex(7);
+    frm_->PageControl1()->SetActivePageIndex(7);
     VX_WAIT_EQ(CellText(MonitorTab::SD, 7, 1), QString("D10006 9"), test::kStateWaitMs);
     DoubleClick(MonitorTab::SD, 7, 1, [&] {
         reg = df->Edit2()->text();
@@ -425,7 +448,7 @@ TEST_F(MonitorFrmTest, RegisterWritesTakeTheFormatsNotationAndRangeOnly) {
 TEST_F(MonitorFrmTest, ASilentControllerFailsTheWrites) {
     frm_->show();
     ASSERT_TRUE(frm_->LinkOpen());
-    frm_->PageControl1()->setCurrentIndex(2);
+    frm_->PageControl1()->SetActivePageIndex(2);
     for (int i = 0; i < 400; ++i)
         sim_.PushFault(plcsim::Fault::Silence());
     DoubleClick(MonitorTab::M, 1, 1, [&] { frm_->MonitorRSf()->BitBtn2()->click(); });
@@ -459,7 +482,7 @@ TEST_F(MonitorFrmTest, WithoutALinkNothingRunsAndTheDialogsSaySo) {
     EXPECT_FALSE(TheDeviceImage().Bit(DeviceKind::M, 1).value()) << "the image is cleared";
     EXPECT_TRUE(messages_.Messages().empty()) << "a failed open is silent";
 
-    frm_->PageControl1()->setCurrentIndex(2);
+    frm_->PageControl1()->SetActivePageIndex(2);
     bool stayed = false;
     DoubleClick(MonitorTab::M, 1, 1, [&] {
         frm_->MonitorRSf()->BitBtn2()->click();
@@ -503,8 +526,8 @@ TEST_F(MonitorFrmTest, ClosingHandsTheLinkBackToLadderMonitoring) {
 
     // Opened from ladder monitoring: the close restarts it, after the link is closed.
     frm_->SetTag(TMonitorFrm::kFromLadderMonitoring);
-    frm_->PageControl1()->setCurrentIndex(6);
-    frm_->PageControl1()->setCurrentIndex(8);  // " 关 闭 "
+    frm_->PageControl1()->SetActivePageIndex(6);
+    frm_->PageControl1()->SetActivePageIndex(8);  // " 关 闭 "
     EXPECT_FALSE(frm_->isVisible());
     EXPECT_FALSE(frm_->LinkOpen());
     EXPECT_FALSE(TheModbusLink().IsOpen());
@@ -516,7 +539,7 @@ TEST_F(MonitorFrmTest, ClosingHandsTheLinkBackToLadderMonitoring) {
     // restarts nothing.
     events_.clear();
     frm_->show();
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 6);
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 6);
     EXPECT_TRUE(frm_->DShow_Format()->isVisible());
     EXPECT_TRUE(frm_->LinkOpen());
     frm_->close();
@@ -547,12 +570,12 @@ TEST_F(MonitorFrmTest, TheJumpBarAndTheGoToDialogScrollTheGrids) {
     };
     // A block item shows its 300 devices.
     click(m, 1);
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 2);
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 2);
     EXPECT_EQ(Grid(MonitorTab::M)->TopRow(), 31) << "M300 at the top";
     EXPECT_EQ(Grid(MonitorTab::M)->SelectedDevice(), 590);
     EXPECT_TRUE(m->Items()[1].Selected());
     click(frm_->WgGroup(MonitorTab::X), 1);
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 0);
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 0);
     EXPECT_EQ(Grid(MonitorTab::X)->SelectedDevice(), 370);
     EXPECT_FALSE(m->Items()[1].Selected()) << "one item selected across the groups";
     EXPECT_EQ(m->SelectedItem(), nullptr);
@@ -579,7 +602,7 @@ TEST_F(MonitorFrmTest, TheJumpBarAndTheGoToDialogScrollTheGrids) {
     click(d, 10);
     EXPECT_EQ(label, QString("定位到D:"));
     EXPECT_TRUE(spinHasFocus);
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 6);
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 6);
     EXPECT_EQ(Grid(MonitorTab::D)->SelectedDevice(), 5432);
     EXPECT_FALSE(d->Items()[10].Selected()) << "the item is deselected";
     EXPECT_EQ(d->SelectedItem(), nullptr);
@@ -600,7 +623,7 @@ TEST_F(MonitorFrmTest, TheJumpBarAndTheGoToDialogScrollTheGrids) {
     frm_->GroupItemClick(MonitorTab::M, 10);
     EXPECT_EQ(label, QString("定位到D:"));
     EXPECT_EQ(go->Label1()->text(), QString("定位到M:"));
-    EXPECT_EQ(frm_->PageControl1()->currentIndex(), 2);
+    EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), 2);
     EXPECT_NE(Grid(MonitorTab::M)->SelectedDevice(), 7000);
 }
 
@@ -649,7 +672,7 @@ TEST_F(MonitorFrmTest, TheJumpBarShowsItsSettingsAndEveryItemReachesTheMonitor) 
             const QPoint shown = group->mapTo(bar, at);
             ASSERT_TRUE(bar->rect().contains(shown)) << group->objectName().toStdString() << i;
             QTest::mouseClick(group, Qt::LeftButton, {}, at);
-            EXPECT_EQ(frm_->PageControl1()->currentIndex(), block.page);
+            EXPECT_EQ(frm_->PageControl1()->ActivePageIndex(), block.page);
             EXPECT_EQ(Grid(block.tab)->SelectedDevice(), block.devices[static_cast<std::size_t>(i)])
                 << group->Items()[i].Caption();
             EXPECT_EQ(group->SelectedItem(), &group->Items()[i]);

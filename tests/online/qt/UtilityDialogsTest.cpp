@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 #include <algorithm>
@@ -34,6 +33,7 @@
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 namespace {
@@ -299,12 +299,12 @@ TEST_F(UtilityDialogsTest, TheAnalogMonitorReadsTheTabOnShowAndScalesIt) {
     TheProgram().holdParamString.replace(19, 4, "0200");  // E = 512
     TAD_EN_Frm dialog;
     dialog.show();
-    QTabWidget* pages = dialog.WgPageControl1();
-    ASSERT_EQ(pages->count(), 4);
-    EXPECT_EQ(pages->tabText(0), QString("AD(12bit)"));
-    EXPECT_EQ(pages->tabText(1), QString("AD(24bit)"));
-    EXPECT_EQ(pages->tabText(2), QString("编码器"));
-    EXPECT_EQ(pages->tabText(3), QString("关闭"));
+    TWgPageControl* pages = dialog.WgPageControl1();
+    ASSERT_EQ(pages->PageCount(), 4);
+    EXPECT_EQ(pages->Pages(0)->Caption(), QString("AD(12bit)"));
+    EXPECT_EQ(pages->Pages(1)->Caption(), QString("AD(24bit)"));
+    EXPECT_EQ(pages->Pages(2)->Caption(), QString("编码器"));
+    EXPECT_EQ(pages->Pages(3)->Caption(), QString("关闭"));
     EXPECT_EQ(dialog.Caption(0, 0)->text(), QString("AD1"));
     EXPECT_EQ(dialog.Caption(1, 3)->text(), QString("AD13"));
     EXPECT_EQ(dialog.Caption(2, 0)->text(), QString("EN0 (D512)"));
@@ -317,16 +317,16 @@ TEST_F(UtilityDialogsTest, TheAnalogMonitorReadsTheTabOnShowAndScalesIt) {
     EXPECT_TRUE(dialog.windowTitle().startsWith("特殊寄存器监视 "));
     EXPECT_TRUE(ReadAt(2040, 10));
 
-    pages->setCurrentIndex(1);
+    pages->SetActivePageIndex(1);
     VX_WAIT_EQ(dialog.Value(1, 0)->text(), QString::number(0x125678), test::kStateWaitMs);
     EXPECT_TRUE(ReadAt(2052, 10));
-    pages->setCurrentIndex(2);
+    pages->SetActivePageIndex(2);
     VX_WAIT_EQ(dialog.Value(2, 0)->text(), QString("-1"), test::kStateWaitMs);
     EXPECT_EQ(dialog.Value(2, 3)->text(), QString("300"));
     EXPECT_TRUE(ReadAt(512, 10));
 
     // The fourth tab closes the window and its link.
-    pages->setCurrentIndex(3);
+    pages->SetActivePageIndex(3);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_FALSE(dialog.Poller().Polling());
     EXPECT_FALSE(TheModbusLink().IsOpen());
@@ -336,7 +336,7 @@ TEST_F(UtilityDialogsTest, TheAnalogMonitorReadsTheTabOnShowAndScalesIt) {
 
     // Shown again: the first tab, read afresh.
     dialog.show();
-    EXPECT_EQ(pages->currentIndex(), 0);
+    EXPECT_EQ(pages->ActivePageIndex(), 0);
     VX_WAIT_EQ(dialog.Value(0, 0)->text(), QString("123.4"), test::kStateWaitMs);
     dialog.close();
     EXPECT_FALSE(TheModbusLink().IsOpen());
@@ -352,7 +352,7 @@ TEST_F(UtilityDialogsTest, AnEncoderBasePastTheDeviceImageIsNeverRead) {
     // Switch while a read of the first tab is out; its answer comes in after.
     sim_.SetAnswerDelay(std::chrono::milliseconds(100));
     VX_WAIT_TRUE(!ThePollState().answerReady, test::kStateWaitMs);
-    dialog.WgPageControl1()->setCurrentIndex(2);
+    dialog.WgPageControl1()->SetActivePageIndex(2);
     VX_WAIT_TRUE(ThePollState().answerReady, test::kStateWaitMs);
     const std::size_t before = sim_.Log().size();
     QTest::qWait(200);
@@ -368,7 +368,7 @@ TEST_F(UtilityDialogsTest, AnEncoderBasePastTheDeviceImageIsNeverRead) {
     TheProgram().holdParamString.replace(19, 4, "4E17");
     sim_.SetWord(Area::D, 19997, 9);
     dialog.show();
-    dialog.WgPageControl1()->setCurrentIndex(2);
+    dialog.WgPageControl1()->SetActivePageIndex(2);
     VX_WAIT_EQ(dialog.Value(2, 3)->text(), QString("9"), test::kStateWaitMs);
     EXPECT_TRUE(ReadAt(19991, 10));
     dialog.close();
