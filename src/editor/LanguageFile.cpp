@@ -1,6 +1,7 @@
 #include "editor/LanguageFile.h"
 
 #include <charconv>
+#include <filesystem>
 
 #include "editor/LanguageText.h"
 #include "platform/Text.h"
@@ -90,7 +91,8 @@ std::string FormatLanguageText(const std::vector<LanguageEntry>& entries) {
 
 LanguageFileRead ReadLanguageFile(const std::string& path) {
     LanguageFileRead read;
-    if (!FileExists(path)) {
+    std::error_code ec;
+    if (!std::filesystem::exists(path, ec)) {
         read.status = LanguageFileStatus::Missing;
         return read;
     }
