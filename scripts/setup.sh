@@ -13,6 +13,7 @@ VX_PACKAGES=(
     gcc-arm-none-eabi binutils-arm-none-eabi libnewlib-arm-none-eabi
     fonts-wqy-microhei xvfb xauth xdotool clang-format stm32flash qemu-system-arm
     poppler-utils
+    qt6-translations-l10n
 )
 
 vx_install_packages() {

@@ -7,11 +7,14 @@
 #include "platform/SerialPortNames.h"
 #include "platform/SystemFolders.h"
 #include "platform/qt/QtMessagePresenter.h"
+#include "platform/qt/QtTranslations.h"
 #include "updater/qt/MainForm.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     vx::SetMessagePresenter(vx::PresentWithQMessageBox);
+    // The updater speaks Chinese only; Qt's buttons and dialogs do too.
+    vx::UseQtTranslations(true);
     // Ports placed elsewhere than /dev/ttyUSB<n> are named in the tool's
     // settings file beside the program.
     vx::LoadSerialPortSettings(

@@ -2,10 +2,15 @@
 // so no test ever touches the user's real files.
 #pragma once
 
+#include <functional>
+#include <string>
+
 namespace vx::test {
 
 // Creates the two temporary folders, points VXTORVIN_WINDIR and
-// VXTORVIN_PROGDIR at them, runs every test and removes the folders again.
-int RunAllTestsInTemporaryFolders();
+// VXTORVIN_PROGDIR at them, lets `prepare` fill the program folder, runs
+// every test and removes the folders again.
+int RunAllTestsInTemporaryFolders(
+    const std::function<void(const std::string& programFolder)>& prepare = {});
 
 }  // namespace vx::test

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <cstdlib>
+#include <filesystem>
 
 #include "support/TestEnvironment.h"
 
@@ -17,5 +18,12 @@ int main(int argc, char** argv) {
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
-    return vx::test::RunAllTestsInTemporaryFolders();
+    // The program folder holds the language files, as the build's does.
+    return vx::test::RunAllTestsInTemporaryFolders([](const std::string& programFolder) {
+        for (const char* file : {"kzchs.ini", "kzeng.ini"}) {
+            std::error_code ec;
+            std::filesystem::copy_file(std::filesystem::path(VX_DATA_DIR) / file,
+                                       std::filesystem::path(programFolder) / file, ec);
+        }
+    });
 }

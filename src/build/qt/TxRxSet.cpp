@@ -11,6 +11,7 @@
 #include <algorithm>
 
 #include "platform/qt/Canvas.h"
+#include "platform/qt/ProgramText.h"
 #include "styling/qt/FlatSkin.h"
 
 namespace vx {
@@ -103,6 +104,8 @@ void TSystemSetFrm::Build() {
     auto* plcBox = new QGroupBox(Q("PLC型号"), this);
     plcSeries_ = AddCombo("PlcSeries", {});
     plcVersion_ = AddCombo("PlcVersion", {});
+    MarkProgramText(plcSeries_);  // refilled from the model tables
+    MarkProgramText(plcVersion_);
     for (const std::string& name : PlcSeriesNames())
         plcSeries_->addItem(Q(name));
     Rows plcRows(plcBox);
@@ -128,6 +131,7 @@ void TSystemSetFrm::Build() {
 
     auto* com3Box = new QGroupBox(QStringLiteral("COM3"), this);
     labelCOM3Model_ = new QLabel(com3Box);
+    MarkProgramText(labelCOM3Model_);  // the port's role
     labelCOM3Model_->setObjectName(QStringLiteral("LabelCOM3Model"));
     labelCOM3Model_->setToolTip(Q(kCom3Hint));
     labelCOM3Model_->setCursor(Qt::PointingHandCursor);
@@ -243,8 +247,10 @@ void TSystemSetFrm::Build() {
     spinEdit8_ = AddSpin("SpinEdit8", 0, 5000);
     spinEdit8_->setValue(holdDefaults.encoderStart);
     label7_ = new QLabel(holdBox);
+    MarkProgramText(label7_);  // the end of a retentive area
     label7_->setObjectName(QStringLiteral("Label7"));
     label8_ = new QLabel(holdBox);
+    MarkProgramText(label8_);
     label8_->setObjectName(QStringLiteral("Label8"));
     controls_[label7_->objectName()] = label7_;
     controls_[label8_->objectName()] = label8_;

@@ -9,6 +9,7 @@
 #include "editor/HelpLinks.h"
 #include "model/LadderProgram.h"
 #include "platform/qt/Canvas.h"
+#include "platform/qt/ProgramText.h"
 
 namespace vx {
 namespace {
@@ -119,6 +120,7 @@ TaboutForm::TaboutForm(const std::string& mailAddress, const std::string& progra
         image->installEventFilter(this);
 
     label2_ = new QLabel(this);
+    MarkProgramText(label2_);  // title and version of the build
     label2_->setObjectName(QStringLiteral("Label2"));
     QFont title = font();
     title.setPixelSize(18);
@@ -127,9 +129,11 @@ TaboutForm::TaboutForm(const std::string& mailAddress, const std::string& progra
     label2_->setGeometry(92, 30, kWidth - 92 - 16, 32);
 
     label5_ = new TLinkLabel(this);
+    MarkProgramText(label5_);  // the links of this installation
     label5_->setObjectName(QStringLiteral("Label5"));
     label5_->setGeometry(92, 102, kWidth - 92 - 16, 18);
     label6_ = new TLinkLabel(this);
+    MarkProgramText(label6_);
     label6_->setObjectName(QStringLiteral("Label6"));
     label6_->setGeometry(92, 124, kWidth - 92 - 16, 18);
     for (TLinkLabel* link : {label5_, label6_})

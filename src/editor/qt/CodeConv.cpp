@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include "platform/qt/Canvas.h"
+#include "platform/qt/ProgramText.h"
 
 namespace vx {
 namespace {
@@ -91,6 +92,7 @@ TCodeConvFrm::TCodeConvFrm(QWidget* parent) : QDialog(parent) {
 
     AddLabel(this, "二进制", 8, 96, 40);
     edit3_ = new QLineEdit(QStringLiteral("0000000000000000"), this);
+    MarkProgramText(edit3_);  // the value in binary
     edit3_->setObjectName(QStringLiteral("Edit3"));
     edit3_->setReadOnly(true);
     edit3_->setToolTip(Q("可供复制使用"));
@@ -113,6 +115,7 @@ TCodeConvFrm::TCodeConvFrm(QWidget* parent) : QDialog(parent) {
         return b;
     };
     bitBtn1_ = button("BitBtn1", kSetAllCaption, 8);
+    MarkProgramText(bitBtn1_);  // set or clear, by the value
     bitBtn2_ = button("BitBtn2", "左移<<", 96);
     bitBtn4_ = button("BitBtn4", "右移>>", 184);
     bitBtn3_ = button("BitBtn3", "关闭(&C)", 274);

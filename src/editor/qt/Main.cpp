@@ -82,14 +82,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     for (int i = 0; i < 3; ++i) {
         connect(Item(looks[i]), &QAction::triggered, this, [this, i] { SetLook(i); });
     }
-    for (const char* name : {"Chinese1", "English1"}) {
-        connect(Item(name), &QAction::triggered, this, [this, name] {
-            Item("Chinese1")->setChecked(QString(name) == "Chinese1");
-            Item("English1")->setChecked(QString(name) == "English1");
-            settings_.chinese = Chinese();
-            if (!CoverShown()) ProManageRefresh();
-        });
-    }
+    ConnectLanguage();
     connect(Item("FileExitItem"), &QAction::triggered, this, &QWidget::close);
     ConnectCommands();
     ConnectEditing();

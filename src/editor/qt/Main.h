@@ -44,6 +44,7 @@ class TF8setValFrm;
 class TLadderPoller;
 class TMonitorFrm;
 class TStakeoutOnOff;
+class TUiLanguage;
 class TsetCOMpro;
 
 class TMainFrm : public QMainWindow {
@@ -70,6 +71,12 @@ class TMainFrm : public QMainWindow {
     bool Chinese() const;
     // Picks the Chinese or English form of a message by the language item.
     std::string Tr(const char* chinese, const char* english) const;
+
+    // The language refresh: Qt's own texts and the language file of the
+    // language item ("kzchs.ini" or "kzeng.ini" in the program folder) applied
+    // to every form; a missing or unreadable file is reported and the texts
+    // stay as they are (MainLanguage.cpp).
+    void Button1Click();
 
     // Brings menus and tool bars into the project-loaded state.
     void ToolbarInitialize();
@@ -304,6 +311,10 @@ class TMainFrm : public QMainWindow {
     Windows windows_;
     int treePopup_ = 0;
     std::set<QString> unbuilt_;  // commands whose windows do not exist yet
+
+    // The language menu's two items (MainLanguage.cpp).
+    void ConnectLanguage();
+    TUiLanguage* uiLanguage_ = nullptr;
 
     void ConnectOnline();
     void ConnectDownload();

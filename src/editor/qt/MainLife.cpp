@@ -93,6 +93,7 @@ void TMainFrm::FormShow() {
         WriteFileAtomically(ready, "");
         unsetenv("VXTORVIN_HANDOVER_READY");
     }
+    Button1Click();  // the texts of the chosen language
     timer1_.start();
     timer2_.start();
 }

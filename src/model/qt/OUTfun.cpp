@@ -9,6 +9,7 @@
 #include "model/qt/Help.h"
 #include "platform/Text.h"
 #include "platform/qt/Canvas.h"
+#include "platform/qt/ProgramText.h"
 #include "styling/qt/FlatSkin.h"
 
 namespace vx {
@@ -60,6 +61,7 @@ TOUTF::TOUTF(QWidget* parent)
 
     Caption(this, "应用指令(I) ", 256, 10, 84);
     edit1_ = new QComboBox(this);
+    MarkProgramText(edit1_);  // the category's instructions
     edit1_->setObjectName(QStringLiteral("Edit1"));
     edit1_->setEditable(true);
     edit1_->setInsertPolicy(QComboBox::NoInsert);
@@ -69,6 +71,7 @@ TOUTF::TOUTF(QWidget* parent)
 
     Caption(this, "指令说明(S)", 10, 40, 80);
     explain_ = ShownList(this, "Explain");
+    MarkProgramText(explain_);
     explain_->setGeometry(90, 40, 408, 22);
 
     panel7_ = new QFrame(this);
@@ -83,6 +86,7 @@ TOUTF::TOUTF(QWidget* parent)
         auto* label = new QLabel(QStringLiteral("操作数%1").arg(n), p.panel);
         label->setGeometry(4, 9, 48, 22);
         p.letters = new QComboBox(p.panel);
+        MarkProgramText(p.letters);  // the instruction's operand kinds
         p.letters->setObjectName(QStringLiteral("OPera%1").arg(n));
         p.letters->setGeometry(52, 9, 52, 22);
         auto* valueLabel = new QLabel(QStringLiteral("组件值"), p.panel);
@@ -91,6 +95,7 @@ TOUTF::TOUTF(QWidget* parent)
         p.field->setObjectName(QStringLiteral("Edit%1").arg(n + 1));
         p.field->setGeometry(150, 9, 72, 22);
         p.ranges = ShownList(p.panel, "");
+        MarkProgramText(p.ranges);
         p.ranges->setObjectName(QStringLiteral("OPeran%1").arg(n));
         p.ranges->setGeometry(226, 9, 104, 22);
         if (n <= 2) {

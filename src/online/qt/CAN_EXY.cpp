@@ -10,6 +10,7 @@
 
 #include "model/LadderProgram.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/ProgramText.h"
 #include "styling/qt/FlatSkin.h"
 
 namespace vx {
@@ -41,6 +42,7 @@ TCAN_EXYFrm::TCAN_EXYFrm(QWidget* parent, RegisterCalls& calls)
     spinEdit1_->setButtonSymbols(QAbstractSpinBox::NoButtons);
     spinEdit1_->setGeometry(140, 16, 60, 26);
     label3_ = Label(this, "Label3", "XY:0", {212, 20, 80, 20});
+    MarkProgramText(label3_);  // module IDs
 
     Label(this, "Label4", "重新设置模块ID:", {16, 56, 120, 20});
     spinEdit2_ = new QSpinBox(this);
@@ -48,6 +50,7 @@ TCAN_EXYFrm::TCAN_EXYFrm(QWidget* parent, RegisterCalls& calls)
     spinEdit2_->setRange(1, kCanModules);
     spinEdit2_->setGeometry(140, 52, 60, 26);
     label5_ = Label(this, "Label5", "", {212, 56, 80, 20});
+    MarkProgramText(label5_);
     label5_->setText(QString::fromStdString(XyLabel(1)));
 
     bitBtn2_ = new QPushButton(QString::fromUtf8(kCanUpdateCaption), this);

@@ -17,6 +17,7 @@
 #include "online/qt/LadderPoller.h"
 #include "outside/ModbusLink.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/ProgramText.h"
 #include "styling/qt/FlatSkin.h"
 
 namespace vx {
@@ -74,6 +75,7 @@ TF8setValFrm::TF8setValFrm(QWidget* parent, TLadderPoller* poller)
     dtc_->addItems({QStringLiteral("D"), QStringLiteral("T"), QStringLiteral("C")});
     dtc_->setGeometry(74, 14, 52, 24);
     spinEdit1_ = new QSpinBox(this);
+    MarkProgramText(spinEdit1_);  // its hint is the device's range
     spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
     spinEdit1_->setRange(0, FamilyHighest(ValueFamily::D));
     spinEdit1_->setGeometry(132, 14, 76, 24);

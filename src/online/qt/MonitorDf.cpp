@@ -14,6 +14,7 @@
 #include <thread>
 
 #include "online/qt/MonitorFrm.h"
+#include "platform/qt/ProgramText.h"
 #include "styling/qt/FlatSkin.h"
 
 namespace vx {
@@ -35,6 +36,7 @@ TMonitorDf::TMonitorDf(TMonitorFrm& monitor)
     edit2_->setMaxLength(5);
     edit2_->setValidator(keys);
     datFormat_ = new QLabel(QString::fromLatin1(FormatName(format_)), this);
+    MarkProgramText(datFormat_);  // the register's format
     datFormat_->setObjectName(QStringLiteral("DatFormat"));
     datFormat_->setFrameShape(QFrame::Panel);
     datFormat_->setFrameShadow(QFrame::Sunken);

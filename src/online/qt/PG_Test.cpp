@@ -9,6 +9,7 @@
 
 #include "online/PulseChannels.h"
 #include "online/qt/PG_Send.h"
+#include "platform/qt/ProgramText.h"
 
 namespace vx {
 namespace {
@@ -55,6 +56,7 @@ TPG_TestFrm::TPG_TestFrm(QWidget* parent, RegisterCalls& calls)
         output->setObjectName(QStringLiteral("Label%1").arg(k + 1));
         output->setGeometry(10, 64, 170, 20);
         outputs_[static_cast<std::size_t>(k)] = output;
+        MarkProgramText(output);  // the channel's output state
         auto* shape = new QFrame(group);
         shape->setObjectName(QStringLiteral("Shape%1").arg(k + 1));
         shape->setFrameShape(QFrame::Box);

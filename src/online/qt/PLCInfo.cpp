@@ -5,6 +5,7 @@
 #include "model/LadderProgram.h"
 #include "online/PlcIdentity.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/ProgramText.h"
 
 namespace vx {
 namespace {
@@ -27,6 +28,8 @@ TPLCInfoFrm::TPLCInfoFrm(QWidget* parent, RegisterCalls& calls, DeviceImage& ima
     label1_ = Line(this, "Label1", 20);
     label2_ = Line(this, "Label2", 48);
     label3_ = Line(this, "Label3", 76);
+    for (QLabel* label : {label1_, label2_, label3_})
+        MarkProgramText(label);  // the controller's answers
     label1_->setText(QString::fromUtf8(kFactoryYearCaption));
     label2_->setText(QString::fromUtf8(kFactoryMonthCaption));
     label3_->setText(QString::fromUtf8(kFirmwareCaption));

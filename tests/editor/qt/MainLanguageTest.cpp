@@ -1,0 +1,154 @@
+// The main window's language refresh: at the first show, from the language
+// menu, for the dialogs built later, for Qt's own texts; and a language file
+// that is missing or cannot be read.
+#include <gtest/gtest.h>
+
+#include <QMessageBox>
+#include <QPushButton>
+#include <filesystem>
+
+#include "build/qt/PasswordIN.h"
+#include "editor/LanguageFile.h"
+#include "editor/Settings.h"
+#include "editor/qt/Lookup.h"
+#include "editor/qt/Main.h"
+#include "model/LadderProgram.h"
+#include "platform/SystemFolders.h"
+#include "plcsim/PlcSim.h"
+#include "support/MessageRecorder.h"
+#include "support/SimulatedController.h"
+#include "support/StartedMainWindow.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+QString YesButtonText() {
+    QMessageBox box;
+    box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    return box.button(QMessageBox::Yes)->text();
+}
+
+class MainLanguageTest : public testing::Test {
+  protected:
+    void SetUp() override { test::ResetEditorRunState(); }
+    void TearDown() override {
+        fs::remove(SettingsFilePath());
+        // The program folder's language files as the test program found them.
+        for (const char* file : {kChineseLanguageFile, kEnglishLanguageFile}) {
+            const std::string path = JoinPath(ProgramFolder(), file);
+            fs::remove_all(path);
+            fs::copy_file(fs::path(VX_DATA_DIR) / file, path);
+        }
+    }
+
+    static std::string LanguageFile(const char* file) { return JoinPath(ProgramFolder(), file); }
+
+    static void StartInEnglish() {
+        Settings s;
+        s.chinese = false;
+        ASSERT_TRUE(SaveSettings(SettingsFilePath(), s, "Torvin0"));
+    }
+
+    test::MessageRecorder messages_;
+};
+
+TEST_F(MainLanguageTest, TheLanguageItemsSwitchEveryFormAndQtsOwnTexts) {
+    auto frm = test::StartedMainWindow();
+    auto* lookup = frm->findChild<TForLookup*>();
+    ASSERT_NE(lookup, nullptr);
+    EXPECT_EQ(frm->Item("FileNewItem")->text(), QString("新建(&N)..."));
+    EXPECT_EQ(YesButtonText(), QString("是(&Y)")) << "Qt's catalogue qtbase_zh_CN.qm (Debian "
+                                                     "package qt6-translations-l10n) is needed";
+
+    frm->Item("English1")->trigger();
+    EXPECT_TRUE(frm->Item("English1")->isChecked());
+    EXPECT_FALSE(frm->Item("Chinese1")->isChecked());
+    EXPECT_EQ(frm->Item("FileNewItem")->text(), QString("&New..."));
+    EXPECT_EQ(frm->Button("NewToolButton")->Hint(), QString("New"));
+    EXPECT_EQ(lookup->windowTitle(), QString("Find Device"));
+    EXPECT_EQ(YesButtonText(), QString("&Yes"));
+    EXPECT_FALSE(frm->CurrentSettings().chinese) << "the settings file keeps the choice";
+
+    frm->Item("Chinese1")->trigger();
+    EXPECT_EQ(frm->Item("FileNewItem")->text(), QString("新建(&N)..."));
+    EXPECT_EQ(frm->Button("NewToolButton")->Hint(), QString("新建"));
+    EXPECT_EQ(lookup->windowTitle(), QString("元件名查找"));
+    EXPECT_EQ(YesButtonText(), QString("是(&Y)"));
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(MainLanguageTest, TheFirstShowAppliesTheLanguageOfTheSettingsFile) {
+    StartInEnglish();
+    auto frm = test::StartedMainWindow();
+    EXPECT_TRUE(frm->Item("English1")->isChecked());
+    EXPECT_EQ(frm->Item("FileNewItem")->text(), QString("&New..."));
+    EXPECT_EQ(frm->findChild<TForLookup*>()->windowTitle(), QString("Find Device"));
+    EXPECT_EQ(YesButtonText(), QString("&Yes"));
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(MainLanguageTest, ADialogBuiltAfterASwitchOpensInTheChosenLanguage) {
+    auto frm = test::StartedMainWindow();
+    frm->Item("English1")->trigger();
+    TPasswordFrm password(frm.get());
+    password.show();
+    EXPECT_EQ(password.windowTitle(), QString("Password"));
+    EXPECT_EQ(password.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->text(),
+              QString("&Cancel"));
+    password.hide();
+}
+
+TEST_F(MainLanguageTest, AMissingLanguageFileIsReportedAndTheTextsStay) {
+    auto frm = test::StartedMainWindow();
+    fs::remove(LanguageFile(kEnglishLanguageFile));
+    frm->Item("English1")->trigger();
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text,
+              "Language file not found: " + LanguageFile(kEnglishLanguageFile) + "!");
+    EXPECT_EQ(messages_.Last().caption, kProductTitle);
+    EXPECT_EQ(messages_.Last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(frm->Item("FileNewItem")->text(), QString("新建(&N)..."));
+}
+
+TEST_F(MainLanguageTest, AMissingChineseFileIsReportedInChineseAtTheFirstShow) {
+    fs::remove(LanguageFile(kChineseLanguageFile));
+    auto frm = test::StartedMainWindow();
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text,
+              "找不到语言文件 " + LanguageFile(kChineseLanguageFile) + " ！");
+    EXPECT_EQ(frm->Item("FileNewItem")->text(), QString("新建(&N)..."));
+}
+
+TEST_F(MainLanguageTest, AnUnreadableLanguageFileIsReportedAndTheTextsStay) {
+    auto frm = test::StartedMainWindow();
+    frm->Item("English1")->trigger();
+    messages_.Clear();
+    fs::remove(LanguageFile(kChineseLanguageFile));
+    fs::create_directory(LanguageFile(kChineseLanguageFile));
+    frm->Item("Chinese1")->trigger();
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text,
+              "无法读取语言文件 " + LanguageFile(kChineseLanguageFile) + " ！");
+    EXPECT_EQ(frm->Item("FileNewItem")->text(), QString("&New..."));
+}
+
+TEST_F(MainLanguageTest, WhileMonitoringTheMonitorCommandStillSaysStop) {
+    plcsim::PlcSim sim{plcsim::SimOptions{1, false, true, 0, {}}};
+    ASSERT_TRUE(sim.Ok());
+    test::ResetOnlineRunState();
+    ASSERT_TRUE(test::UseSimulatorSettings(sim.TcpPort()));
+    auto frm = test::StartedMainWindow();
+    frm->FileNewItemClick();
+    frm->Item("NStakeoutON")->trigger();
+    ASSERT_TRUE(frm->Monitoring());
+    frm->Item("English1")->trigger();
+    EXPECT_EQ(frm->Item("NStakeoutON")->text(), QString("Stop monitor(&T) "));
+    EXPECT_EQ(frm->Button("StakeoutON")->Hint(), QString("Stop monitor F8"));
+    frm->Item("NStakeoutON")->trigger();
+    EXPECT_EQ(frm->Button("StakeoutON")->Hint(), QString("Start monitoring F8"));
+}
+
+}  // namespace
+}  // namespace vx
