@@ -17,6 +17,8 @@ cleanup() {
 trap cleanup EXIT
 export VXTORVIN_WINDIR="$work/win" VXTORVIN_PROGDIR="$work/prog" HOME="$work/home"
 mkdir -p "$VXTORVIN_WINDIR" "$VXTORVIN_PROGDIR" "$HOME"
+# The language files an installed tool has beside it.
+cp "$(dirname "$vxtorvin")"/kz*.ini "$VXTORVIN_PROGDIR"/
 unset QT_QPA_PLATFORM
 
 # A display of our own.
@@ -74,7 +76,7 @@ echo "copy in A pasted in B"
 # Open while B holds its project: a new instance opens A.PSP, B keeps B.PSP.
 kill "${pids[1]}"; wait "${pids[1]}" 2>/dev/null || true
 keys "$b" ctrl+o
-o=$(window "^Open$")
+o=$(window "^(Open|打开)$")  # Qt's own title, in the chosen language
 xdotool windowfocus --sync "$o"
 sleep 0.3
 xdotool type --delay 20 "$work/A.PSP"
