@@ -91,10 +91,13 @@ void TWgFrameController::Loaded() {
 
 void TWgFrameController::SetColor(TColor color) {
     if (color_ == color) return;
-    if (focusColor_ == color_) focusColor_ = color;  // the focus colour moves along
+    const bool focusAlong = focusColor_ == color_;  // the focus colour moves along
+    if (focusAlong) focusColor_ = color;
     color_ = color;
     parentColor_ = false;
     Notify(N::fcpColor);
+    // The controls would otherwise keep the old focus colour.
+    if (focusAlong) Notify(N::fcpFocusColor);
 }
 
 void TWgFrameController::SetParentColor(bool parentColor) {
@@ -137,11 +140,19 @@ void TWgFrameController::SetFrameHotColor(TColor color) {
 void TWgFrameController::SetFrameHotTrack(bool hotTrack) {
     if (frameHotTrack_ == hotTrack) return;
     frameHotTrack_ = hotTrack;
+    bool visibleAlong = false, sidesAlong = false;
     if (frameHotTrack_) {
+        visibleAlong = !frameVisible_;
         frameVisible_ = true;
-        if (!IsLoading()) frameSides_ = TSides::All();
+        if (!IsLoading()) {
+            sidesAlong = frameSides_ != TSides::All();
+            frameSides_ = TSides::All();
+        }
     }
     Notify(N::fcpFrameHotTrack);
+    // Settings changed along with it reach the controls too.
+    if (visibleAlong) Notify(N::fcpFrameVisible);
+    if (sidesAlong) Notify(N::fcpFrameSides);
 }
 
 void TWgFrameController::SetFrameHotStyle(TFrameStyle style) {

@@ -4,7 +4,9 @@
 //
 // Each setter stores a changed value and sends its setting's number to every
 // linked control (WgFrameControlled.h), which takes it when it has such a
-// property and wants it. While an update bracket is open nothing is sent;
+// property and wants it. A setting that changes along with another (the focus
+// colour with an equal colour, the frame's visibility and sides with hot
+// tracking) is sent after it. While an update bracket is open nothing is sent;
 // closing it sends every setting (fcpAll). A control that is loading is left
 // alone; the controller's own Loaded() sends every setting.
 #pragma once

@@ -129,7 +129,7 @@ TEST(WgFrameControllerTest, ColourCarriesAnEqualFocusColourAndEndsParentColour) 
     c.SetColor(clYellow);
     EXPECT_EQ(c.FocusColor(), clYellow);  // it equalled the old colour
     EXPECT_FALSE(c.ParentColor());
-    EXPECT_EQ(a.taken, std::vector<N>{N::fcpColor});
+    EXPECT_EQ(a.taken.front(), N::fcpColor);
     EXPECT_EQ(a.color, clYellow);
 
     c.SetFocusColor(clAqua);
@@ -152,7 +152,7 @@ TEST(WgFrameControllerTest, HotTrackingShowsTheFrameOnAllSides) {
     c.SetFrameHotTrack(true);
     EXPECT_TRUE(c.FrameVisible());
     EXPECT_EQ(c.FrameSides(), TSides::All());
-    EXPECT_EQ(a.taken, std::vector<N>{N::fcpFrameHotTrack});
+    EXPECT_EQ(a.taken.front(), N::fcpFrameHotTrack);
     c.SetFrameHotTrack(false);  // turning it off leaves them
     EXPECT_TRUE(c.FrameVisible());
 
@@ -163,6 +163,28 @@ TEST(WgFrameControllerTest, HotTrackingShowsTheFrameOnAllSides) {
     loading.SetFrameHotTrack(true);
     EXPECT_EQ(loading.FrameSides(), TSides({TSide::sdLeft}));
     EXPECT_TRUE(loading.FrameVisible());
+}
+
+TEST(WgFrameControllerTest, SettingsChangedAlongWithAnotherReachTheControlsToo) {
+    TWgFrameController c;
+    Control a;
+    a.LinkTo(&c);
+    a.taken.clear();
+    c.SetColor(clRed);  // the focus colour moves along
+    EXPECT_EQ(a.taken, (std::vector<N>{N::fcpColor, N::fcpFocusColor}));
+    a.taken.clear();
+    c.SetFocusColor(clBlue);
+    c.SetColor(clLime);  // now it stays
+    EXPECT_EQ(a.taken, (std::vector<N>{N::fcpFocusColor, N::fcpColor}));
+
+    c.SetFrameSides({TSide::sdTop});
+    a.taken.clear();
+    c.SetFrameHotTrack(true);
+    EXPECT_EQ(a.taken, (std::vector<N>{N::fcpFrameHotTrack, N::fcpFrameVisible, N::fcpFrameSides}));
+    a.taken.clear();
+    c.SetFrameHotTrack(false);
+    c.SetFrameHotTrack(true);  // visible and on all sides already
+    EXPECT_EQ(a.taken, (std::vector<N>{N::fcpFrameHotTrack, N::fcpFrameHotTrack}));
 }
 
 TEST(WgFrameControllerTest, UpdateBracketDropsNotificationsUntilOneForAll) {

@@ -259,11 +259,13 @@ void TCustomControl::Loaded() {
 }
 
 bool TCustomControl::event(QEvent* event) {
+    const bool result = QWidget::event(event);
     if (event->type() == QEvent::ParentChange) {
         if (parentColor_) TakeColor(ColorOfParent());
         if (parentFont_) TakeFont(FontOfParent());
+        ParentChanged();
     }
-    return QWidget::event(event);
+    return result;
 }
 
 void TCustomControl::changeEvent(QEvent* event) {

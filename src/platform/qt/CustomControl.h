@@ -12,7 +12,7 @@
 // - Notifications after the change: ColorChanged, FontChanged,
 //   EnabledChanged (the control's own Enabled flag), TextChanged (Caption),
 //   MouseEnter and MouseLeave; ParentColorChanged and ParentFontChanged when
-//   the parent's changes.
+//   the parent's changes, ParentChanged when the parent is another.
 // - The loading bracket (Loadable.h): while loading, setters store without
 //   repainting or re-arranging; Loaded() then does both once.
 // - Published properties: SetPublished() ignores an unchanged value, stores
@@ -117,6 +117,9 @@ class TCustomControl : public QWidget, public TLoadable {
     // ParentColor (ParentFont) takes it.
     virtual void ParentColorChanged();
     virtual void ParentFontChanged();
+    // The control was given another parent (after taking its colour and
+    // font when it follows them).
+    virtual void ParentChanged() {}
 
     // Arranges the children, asks the parent to place this control, takes
     // the parent's colour and font when it follows them, and repaints.

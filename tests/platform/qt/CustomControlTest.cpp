@@ -25,7 +25,7 @@ class Probe : public TCustomControl {
     int inset = 0;  // narrows the children's room on every side
     int paints = 0, adjusts = 0, loads = 0;
     int colorChanges = 0, fontChanges = 0, enabledChanges = 0, textChanges = 0;
-    int enters = 0, leaves = 0;
+    int enters = 0, leaves = 0, parentChanges = 0;
     bool loadingSeenInLoaded = true;
 
     int Shade() const { return shade_; }
@@ -65,6 +65,7 @@ class Probe : public TCustomControl {
     }
     void MouseEnter() override { ++enters; }
     void MouseLeave() override { ++leaves; }
+    void ParentChanged() override { ++parentChanges; }
 
   private:
     int shade_ = 7;  // the stored default
@@ -201,6 +202,14 @@ TEST(CustomControlTest, ColourFollowsParentsUntilAControlHasItsOwn) {
     child->SetParentColor(true);  // and following again takes the parent's
     EXPECT_EQ(child->Color(), clGray);
     EXPECT_EQ(grandchild->Color(), ColorToRGB(clGray));
+
+    Probe other;  // moved to another parent, it follows that one
+    other.SetColor(clPurple);
+    child->setParent(&other);
+    EXPECT_EQ(child->parentChanges, 1);
+    EXPECT_EQ(child->Color(), clPurple);
+    EXPECT_EQ(grandchild->Color(), ColorToRGB(clPurple));
+    child->setParent(&root);
 
     const int before = child->colorChanges;
     child->SetColor(clGray);  // unchanged: nothing, and still following
