@@ -104,8 +104,8 @@ std::array<TRect, 4> BalloonBodyRects(const TRect& b) {
 
 namespace {
 
-std::optional<std::array<TPoint, 3>> Pointer(const TRect& c, const TRect& b,
-                                             TWgHintCorner corner, int reach) {
+std::optional<std::array<TPoint, 3>> Pointer(const TRect& c, const TRect& b, TWgHintCorner corner,
+                                             int reach) {
     switch (corner) {
         case hcLowerRight:
             return std::array{TPoint{c.left + 10, b.top + 1}, TPoint{c.left + 10, c.top},
@@ -132,8 +132,7 @@ std::optional<std::array<TPoint, 3>> BalloonPointer(const TRect& client, const T
     return Pointer(client, body, corner, 31);
 }
 
-std::optional<std::array<TPoint, 3>> BalloonPointerOutline(const TRect& client,
-                                                           const TRect& body,
+std::optional<std::array<TPoint, 3>> BalloonPointerOutline(const TRect& client, const TRect& body,
                                                            TWgHintCorner corner) {
     return Pointer(client, body, corner, 30);
 }
@@ -158,10 +157,10 @@ TRect BalloonPointerJoin(const TRect& b, TWgHintCorner corner) {
 
 std::array<TPoint, 16> BalloonCornerPixels(const TRect& b) {
     const int l = b.left, t = b.top, r = b.right, bo = b.bottom;
-    return {TPoint{l + 1, t + 3},  {l + 1, t + 2},  {l + 2, t + 1},  {l + 3, t + 1},
-            {r - 4, t + 1},        {r - 3, t + 1},  {r - 2, t + 2},  {r - 2, t + 3},
-            {r - 2, bo - 4},       {r - 2, bo - 3}, {r - 3, bo - 2}, {r - 4, bo - 2},
-            {l + 3, bo - 2},       {l + 2, bo - 2}, {l + 1, bo - 3}, {l + 1, bo - 4}};
+    return {TPoint{l + 1, t + 3}, {l + 1, t + 2},  {l + 2, t + 1},  {l + 3, t + 1},
+            {r - 4, t + 1},       {r - 3, t + 1},  {r - 2, t + 2},  {r - 2, t + 3},
+            {r - 2, bo - 4},      {r - 2, bo - 3}, {r - 3, bo - 2}, {r - 4, bo - 2},
+            {l + 3, bo - 2},      {l + 2, bo - 2}, {l + 1, bo - 3}, {l + 1, bo - 4}};
 }
 
 TRect HintTextRect(const TRect& body, TAlignment alignment, bool balloon, int captionWidth) {

@@ -38,7 +38,7 @@ TRect GrowHintRect(TRect text, bool balloon, TWgHintCorner corner);
 struct THintTarget {
     TPoint mouse;
     bool hasControl = false;
-    TRect control;  // the control on the screen
+    TRect control;   // the control on the screen
     TPoint hintPos;  // where the hint was asked for, on the screen
 };
 TPoint PointerPoint(const THintTarget& target, bool balloon, int centerThreshold);
@@ -68,8 +68,7 @@ std::optional<std::array<TPoint, 3>> BalloonPointer(const TRect& client, const T
                                                     TWgHintCorner corner);
 // The pointer's two sides as drawn: the same points, the far base point one
 // pixel nearer.
-std::optional<std::array<TPoint, 3>> BalloonPointerOutline(const TRect& client,
-                                                           const TRect& body,
+std::optional<std::array<TPoint, 3>> BalloonPointerOutline(const TRect& client, const TRect& body,
                                                            TWgHintCorner corner);
 // The strip of the body along the pointer's base that is filled over the
 // outline, so pointer and body read as one shape.

@@ -43,8 +43,8 @@ TGridLines PanelGridLines(const TRect& interior, int xSize, int ySize) {
     return lines;
 }
 
-TRect GroupBoxChildArea(TRect r, TWgGroupBoxStyle style, int h, int borderWidth,
-                        bool captionEmpty, int bannerHeight) {
+TRect GroupBoxChildArea(TRect r, TWgGroupBoxStyle style, int h, int borderWidth, bool captionEmpty,
+                        int bannerHeight) {
     using enum TWgGroupBoxStyle;
     switch (style) {
         case gsStandard:

@@ -58,8 +58,8 @@ TGridLines PanelGridLines(const TRect& interior, int xSize, int ySize);
 
 // The group box's child area: `r` is the panel's (already less the border
 // width); h is the height of "Yy" in the box's font.
-TRect GroupBoxChildArea(TRect r, TWgGroupBoxStyle style, int h, int borderWidth,
-                        bool captionEmpty, int bannerHeight);
+TRect GroupBoxChildArea(TRect r, TWgGroupBoxStyle style, int h, int borderWidth, bool captionEmpty,
+                        int bannerHeight);
 
 // The top of the group frame below a caption of text height h ("Pp").
 inline int GroupFrameTop(int h) {

@@ -57,12 +57,12 @@ TLedRow LayoutLedRow(const TRect& interior, TOrientation orientation, int numSeg
     row.count = segments;
     if (row.size > 0) row.count += std::max(0, (length - segments * row.size) / row.size);
     row.margin = (length - row.count * row.size) / 2;
-    row.lit = std::max(percent, 0) * row.count / 100;
+    // A percentage above 100 lights the whole row and no more.
+    row.lit = std::min(row.count, std::max(percent, 0) * row.count / 100);
 
     const int used = row.count * row.size;
     if (horizontal) {
-        row.leadMargin = {interior.left, interior.top, interior.left + row.margin,
-                          interior.bottom};
+        row.leadMargin = {interior.left, interior.top, interior.left + row.margin, interior.bottom};
         row.trailMargin = {interior.left + row.margin + used, interior.top, interior.right,
                            interior.bottom};
     } else {

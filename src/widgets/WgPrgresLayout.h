@@ -51,7 +51,6 @@ struct TLedRow {
     TRect leadMargin;             // at the left or top end of the row
     TRect trailMargin;            // at the right or bottom end
 };
-TLedRow LayoutLedRow(const TRect& interior, TOrientation orientation, int numSegments,
-                     int percent);
+TLedRow LayoutLedRow(const TRect& interior, TOrientation orientation, int numSegments, int percent);
 
 }  // namespace vx

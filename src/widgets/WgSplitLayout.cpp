@@ -43,8 +43,7 @@ bool IsHorizontalBar(TSide docked) {
     return docked == sdTop || docked == sdBottom;
 }
 
-TRect SizeBarRect(std::optional<TSide> docked, int width, int height, int barWidth,
-                  bool dockSite) {
+TRect SizeBarRect(std::optional<TSide> docked, int width, int height, int barWidth, bool dockSite) {
     if (!docked) return {};
     const int thick = barWidth + (dockSite ? 1 : 0);
     switch (*docked) {

@@ -11,7 +11,6 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
 #include "platform/ControlAlign.h"
@@ -30,8 +29,7 @@ std::optional<TSide> DockedSide(TAlign align, TSide side);
 bool IsHorizontalBar(TSide docked);
 
 // The bar along the inner edge (d = 1 for a dock site); empty without an edge.
-TRect SizeBarRect(std::optional<TSide> docked, int width, int height, int barWidth,
-                  bool dockSite);
+TRect SizeBarRect(std::optional<TSide> docked, int width, int height, int barWidth, bool dockSite);
 // The hot spot: `percent` of the bar's length, centred, across its thickness.
 TRect HotSpotRect(const TRect& bar, bool horizontalBar, int percent);
 
