@@ -12,6 +12,7 @@ VX_PACKAGES=(
     libmodbus-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev
     gcc-arm-none-eabi binutils-arm-none-eabi libnewlib-arm-none-eabi
     fonts-wqy-microhei xvfb xauth xdotool clang-format stm32flash qemu-system-arm
+    poppler-utils
 )
 
 vx_install_packages() {

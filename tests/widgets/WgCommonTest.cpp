@@ -129,14 +129,5 @@ TEST(WgCommonTest, FrameWidthsAndShrinkingBySides) {
     EXPECT_EQ(ShrinkSides(r, {}, 4), r);
 }
 
-TEST(WgCommonTest, SidesAreStoredAsTheirBits) {
-    EXPECT_EQ(TSides::All().Bits(), 15);
-    EXPECT_EQ((TSides{TSide::sdLeft, TSide::sdBottom}).Bits(), 9);
-    EXPECT_EQ(TSides::FromBits(0xF2), (TSides{TSide::sdTop}));
-    EXPECT_TRUE(TSides{}.Empty());
-    EXPECT_EQ(LargerOf(-3, 2), 2);
-    EXPECT_EQ(SmallerOf(-3, 2), -3);
-}
-
 }  // namespace
 }  // namespace vx

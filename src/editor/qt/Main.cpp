@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QFileDialog>
 #include <QGuiApplication>
+#include <QPrinter>
 #include <QScreen>
 #include <QStackedLayout>
 #include <QStatusBar>
@@ -109,6 +110,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectForce();
     ConnectEditorDialogs();
     ConnectStartWindows();
+    ConnectPrint();
     SetMenuPictures(*this, standardBar_->Images());
 }
 
@@ -143,18 +145,6 @@ void TMainFrm::ConnectCommands() {
     // The outside programs.
     connect(Item("N27"), &QAction::triggered, this, [this] { Launch("PID.exe", {}, {}); });
     connect(Item("N42"), &QAction::triggered, this, [this] { Launch("Notepad.exe", {}, {}); });
-
-    // Commands whose windows are not part of the tool yet stay visible but disabled.
-    // clang-format off
-    for (const char* name : {"PrintItem", "N29"}) {
-        // clang-format on
-        Item(name)->setEnabled(false);
-        unbuilt_.insert(name);
-    }
-    for (const char* name : {"PrintToolButton"}) {
-        Button(name)->setEnabled(false);
-        unbuilt_.insert(name);
-    }
 
     // The file dialogs of the program.
     windows_.openFile = [this](const std::string& folder,

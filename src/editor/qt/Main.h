@@ -17,6 +17,7 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -33,6 +34,9 @@
 #include "styling/qt/FxMenuStylers.h"
 #include "styling/qt/FxMenus.h"
 #include "styling/qt/FxToolBar.h"
+
+class QPainter;
+class QPrinter;
 
 namespace vx {
 
@@ -106,8 +110,10 @@ class TMainFrm : public QMainWindow {
         // The customer update package's save dialog, offered a name: the
         // package folder, or nothing when cancelled.
         std::function<std::optional<std::string>(const std::string& suggested)> packageFolder;
-        // The print routine, given the confirmed print options.
-        std::function<void(const PrintOptions&)> print;
+        // The system print dialog on the printer (which it may set up): true
+        // when confirmed. The printer set-up dialog likewise.
+        std::function<bool(QPrinter&)> printDialog;
+        std::function<void(QPrinter&)> printerSetup;
     };
     Windows& Dialogs() { return windows_; }
 
@@ -118,8 +124,12 @@ class TMainFrm : public QMainWindow {
     void FileSaveAsItemClick();
     void LastFileOpenItemClick();
     void N63Click();
-    // The print command: the print options, then the print routine (MainStart.cpp).
+    // The print command (MainPrint.cpp): the print options, the print dialog,
+    // then the ladder pages and the instruction list; and the printer set-up.
     void PrintToolButtonClick();
+    void N29Click();
+    // The printer both commands use.
+    QPrinter& Printer() { return *printer_; }
     // Marks the program changed after an edit: undo snapshot, Save enabled.
     void EditFileBackup();
     // Rebuilds the project tree and shows the current block.
@@ -242,6 +252,14 @@ class TMainFrm : public QMainWindow {
     void ConnectStartWindows();
     // Shows a page of the user guide (a path or a file link) in the help viewer.
     void OpenHelpPage(const std::string& page);
+    // The header panel and the print commands (MainPrint.cpp).
+    void ConnectPrint();
+    // One sheet more for the print job (begun on the first): false when the
+    // printer could not be opened.
+    bool NextSheet(QPainter& painter, bool landscape);
+    bool PrintLadderPages(QPainter& painter, const PrintOptions& options);
+    bool PrintInstructionList(QPainter& painter);
+    void PrintWindowImage(QPainter& painter);
 
     // Widgets.
     TFxMainMenu* mainMenu_ = nullptr;
@@ -261,6 +279,10 @@ class TMainFrm : public QMainWindow {
     QPlainTextEdit* memo1_ = nullptr;
     QPlainTextEdit* ldHelp_ = nullptr;
     QWidget* panel5_ = nullptr;  // cover
+    QWidget* panel3_ = nullptr;  // the print header, shown only while printing
+    QLabel* label2_ = nullptr;
+    QLabel* image1_ = nullptr;
+    std::unique_ptr<QPrinter> printer_;
     TFxPopupMenu* gridPopup_ = nullptr;
     std::array<QLabel*, 7> statusPanels_{};
     std::map<QString, QAction*> items_;

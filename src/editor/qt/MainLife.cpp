@@ -246,7 +246,7 @@ void TMainFrm::SetProjectCommandsEnabled(bool enabled) {
     for (TFxToolBarButton* b : functionBar_->Buttons())
         b->setEnabled(enabled);
     for (const char* name : {"CutToolButton", "CopyToolButton", "TopToolButton", "OnTopToolButton",
-                             "SystemToolButton", "LookupToolButton"}) {
+                             "SystemToolButton", "LookupToolButton", "PrintToolButton"}) {
         Button(name)->setEnabled(enabled);
     }
 }

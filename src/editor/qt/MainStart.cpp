@@ -1,8 +1,8 @@
 // The main window's start page, about box, print options and help: the start
 // page the start timer shows when no project is given, and the command chosen
 // on it; the about item and the help menu's web entry; F1 and the help topics
-// item, which open the user guide in the help viewer; the print command's
-// options, handed to the print routine.
+// item, which open the user guide in the help viewer; the print options
+// (which the print command shows, MainPrint.cpp).
 #include <QUrl>
 
 #include "build/qt/MyPublicFrm.h"
@@ -47,19 +47,6 @@ void TMainFrm::ConnectStartWindows() {
                 break;
         }
     };
-
-    // Printing itself comes with the print routine; until it exists the print
-    // items stay disabled.
-    connect(Item("PrintItem"), &QAction::triggered, this, &TMainFrm::PrintToolButtonClick);
-    connect(Button("PrintToolButton"), &QToolButton::clicked, this,
-            &TMainFrm::PrintToolButtonClick);
-}
-
-void TMainFrm::PrintToolButtonClick() {
-    auto* forPrint = findChild<TForPrint*>(QStringLiteral("ForPrint"));
-    if (forPrint == nullptr) return;
-    const PrintOptions options = forPrint->Execute();
-    if (options.confirmed && windows_.print) windows_.print(options);
 }
 
 void TMainFrm::OpenHelpPage(const std::string& page) {

@@ -438,19 +438,23 @@ TEST_F(PrintOptionsTest, ThePageFieldsFollowTheRangeChoiceHoweverItIsMade) {
     EXPECT_TRUE(PageFieldsDisabled()) << "back with Alt+R";
 }
 
-TEST_F(PrintOptionsTest, OkHandsTheOptionsToThePrintRoutineAndCancelPrintsNothing) {
-    // Printing itself comes with the print routine: the print items stay disabled.
+TEST_F(PrintOptionsTest, OkGoesOnToThePrintDialogAndCancelStopsThere) {
+    // Without a project there is nothing to print.
     EXPECT_FALSE(frm_->Item("PrintItem")->isEnabled());
+    EXPECT_FALSE(frm_->Item("N29")->isEnabled());
     EXPECT_FALSE(frm_->Button("PrintToolButton")->isEnabled());
 
-    std::vector<PrintOptions> printed;
-    frm_->Dialogs().print = [&](const PrintOptions& options) { printed.push_back(options); };
+    int printDialogs = 0;
+    frm_->Dialogs().printDialog = [&](QPrinter&) {
+        ++printDialogs;
+        return false;
+    };
     QFont chosen(QStringLiteral("DejaVu Sans Mono"), 13);
     print_->ChooseFont() = [&](const QFont&) { return std::optional<QFont>(chosen); };
 
     WhenModal(frm_.get(), [&](QWidget*) { print_->BitBtn3()->click(); });
     frm_->PrintToolButtonClick();
-    EXPECT_TRUE(printed.empty()) << "cancel: nothing is printed";
+    EXPECT_EQ(printDialogs, 0) << "cancel: no print dialog";
     EXPECT_FALSE(print_->Options().confirmed);
 
     WhenModal(frm_.get(), [&](QWidget*) {
@@ -462,8 +466,8 @@ TEST_F(PrintOptionsTest, OkHandsTheOptionsToThePrintRoutineAndCancelPrintsNothin
         print_->BitBtn1()->click();
     });
     frm_->PrintToolButtonClick();
-    ASSERT_EQ(printed.size(), 1u);
-    const PrintOptions& options = printed.front();
+    EXPECT_EQ(printDialogs, 1);
+    const PrintOptions options = print_->Options();
     EXPECT_TRUE(options.confirmed);
     EXPECT_FALSE(options.allPages);
     EXPECT_EQ(options.firstPage, 2);
@@ -471,11 +475,15 @@ TEST_F(PrintOptionsTest, OkHandsTheOptionsToThePrintRoutineAndCancelPrintsNothin
     EXPECT_TRUE(options.ladder);
     EXPECT_TRUE(options.instructionList);
     EXPECT_EQ(options.instructionFont, chosen);
+    QWidget* panel3 = frm_->findChild<QWidget*>(QStringLiteral("Panel3"));
+    ASSERT_NE(panel3, nullptr);
+    EXPECT_EQ(panel3->font().family(), chosen.family()) << "the header's and the list's font";
+    EXPECT_EQ(panel3->font().pointSize(), 13);
 
-    // Esc is a cancel: the options kept, the print routine not called.
+    // Esc is a cancel: the options kept, no print dialog.
     WhenModal(frm_.get(), [&](QWidget*) { QTest::keyClick(print_, Qt::Key_Escape); });
     frm_->PrintToolButtonClick();
-    EXPECT_EQ(printed.size(), 1u);
+    EXPECT_EQ(printDialogs, 1);
     EXPECT_FALSE(print_->Options().confirmed);
     EXPECT_TRUE(print_->RadioButton2()->isChecked()) << "the dialog keeps its choices for the run";
 }

@@ -222,14 +222,8 @@ TEST_F(WgGrafxTest, ThemedBandByVisualStyle) {
     EXPECT_EQ(themed.At(0, 0), qRgb(255, 255, 237)) << "the theme's band";
 }
 
-TEST(WgFontsTest, TheDefaultFaceIsAnOutlineFaceAndTurns) {
+TEST(WgFontsTest, TheDefaultFaceIsAnOutlineFace) {
     EXPECT_TRUE(IsTrueTypeFont(CanvasFont{}));
-    CanvasFont bold;
-    bold.bold = true;
-    const CanvasFont turned = CreateRotatedFont(bold, 270);
-    EXPECT_EQ(turned.escapement, 2700);
-    EXPECT_TRUE(turned.bold);
-    EXPECT_EQ(turned.name, bold.name);
 }
 
 }  // namespace

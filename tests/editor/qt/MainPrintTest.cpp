@@ -1,0 +1,464 @@
+// The print commands as a user meets them, printed to PDF files: the ladder
+// pages (landscape, the header with its page number, the rows of the shown
+// block, the page range), the instruction list (portrait, whole), cancel in
+// either dialog, a printer that cannot be opened, and the window as it was
+// afterwards. The PDFs are read back with poppler's pdfinfo and pdftotext.
+#include <gtest/gtest.h>
+
+#include <QAbstractScrollArea>
+#include <QApplication>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QTimer>
+#include <filesystem>
+
+#include "editor/PrintPages.h"
+#include "editor/ProgramBlocks.h"
+#include "editor/qt/Main.h"
+#include "editor/qt/Print.h"
+#include "model/CellKind.h"
+#include "model/LadderProgram.h"
+#include "support/EditorRunState.h"
+#include "support/MessageRecorder.h"
+#include "support/QtWait.h"
+#include "support/StartedMainWindow.h"
+#include "support/TempFolder.h"
+
+namespace vx {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Output of a poppler tool on the file, empty when it fails.
+QString Poppler(const QString& tool, QStringList arguments) {
+    QProcess process;
+    process.start(tool, arguments);
+    if (!process.waitForFinished(test::kStateWaitMs) || process.exitCode() != 0) return {};
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+struct PdfPage {
+    double width = 0;
+    double height = 0;
+    QString text;
+    bool Landscape() const { return width > height; }
+};
+
+// Every page of the PDF: its size and its text.
+std::vector<PdfPage> ReadPdf(const std::string& path) {
+    const QString file = QString::fromStdString(path);
+    const QString info = Poppler("pdfinfo", {"-f", "1", "-l", "9999", file});
+    std::vector<PdfPage> pages;
+    static const QRegularExpression size(R"(Page\s+(\d+) size:\s+([\d.]+) x ([\d.]+))");
+    for (auto it = size.globalMatch(info); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        PdfPage page;
+        page.width = m.captured(2).toDouble();
+        page.height = m.captured(3).toDouble();
+        const QString number = m.captured(1);
+        // Lines as on the sheet, trimmed, runs of blanks as one.
+        const QString text =
+            Poppler("pdftotext", {"-layout", "-f", number, "-l", number, file, "-"});
+        for (const QString& line : text.split('\n'))
+            page.text += line.simplified() + '\n';
+        pages.push_back(page);
+    }
+    return pages;
+}
+
+// Runs the action once a modal window is up (the caller then opens it).
+void WhenModal(QObject* owner, std::function<void(QWidget*)> action) {
+    auto* poll = new QTimer(owner);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, owner, [poll, action = std::move(action)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        poll->stop();
+        poll->deleteLater();
+        action(modal);
+    });
+    poll->start();
+}
+
+// What printing changes for a while and must give back.
+struct WindowLook {
+    std::vector<std::pair<QString, bool>> shown;
+    std::vector<bool> menus;
+    Qt::ScrollBarPolicy horizontal{};
+    Qt::ScrollBarPolicy vertical{};
+    int frame = 0;
+    QRect client;
+    bool operator==(const WindowLook&) const = default;
+};
+
+void PrintTo(const WindowLook& look, std::ostream* out) {
+    for (const auto& [name, shown] : look.shown)
+        *out << name.toStdString() << (shown ? "+ " : "- ");
+    *out << "menus:";
+    for (bool m : look.menus)
+        *out << m;
+    *out << " bars " << look.horizontal << look.vertical << " frame " << look.frame << " client "
+         << look.client.width() << "x" << look.client.height();
+}
+
+class MainPrintTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        if (QStandardPaths::findExecutable("pdfinfo").isEmpty() ||
+            QStandardPaths::findExecutable("pdftotext").isEmpty()) {
+            GTEST_SKIP() << "poppler-utils (pdfinfo, pdftotext) are not installed";
+        }
+        test::ResetEditorRunState();
+        frm_ = test::StartedMainWindow();
+        frm_->FileNewItemClick();
+        ASSERT_FALSE(frm_->CoverShown());
+        print_ = frm_->findChild<TForPrint*>();
+        ASSERT_NE(print_, nullptr);
+        frm_->Dialogs().printDialog = [this](QPrinter& printer) {
+            ++printDialogs_;
+            if (!confirmPrint_) return false;
+            printer.setOutputFormat(QPrinter::PdfFormat);
+            printer.setOutputFileName(QString::fromStdString(pdf_));
+            return true;
+        };
+    }
+
+    // Elements in rows first to last of the shown block: a contact "X<row>"
+    // in column 1 and a coil "Y<row>" in the output column.
+    static void Rows(int first, int last, const char* contact = "X", const char* coil = "Y") {
+        LadderCells& cells = TheProgram().cells;
+        const int base = TheProgramBlocks().rowBase;
+        for (int row = first; row <= last; ++row) {
+            cells.Kind(1, base + row) = CellKind::kOpenContact;
+            cells.First(1, base + row) = contact + std::to_string(row);
+            cells.Kind(kOutputColumn, base + row) = CellKind::kCoil;
+            cells.First(kOutputColumn, base + row) = coil + std::to_string(row);
+        }
+    }
+
+    // The print command with the options `choose` sets, then OK. A print
+    // that ran across midnight is made again, so its headers carry the day
+    // the test expects.
+    void Print(const std::function<void(TForPrint&)>& choose = {}) {
+        do {
+            printedOn_ = QDate::currentDate();
+            WhenModal(frm_.get(), [this, choose](QWidget*) {
+                print_->RadioButton1()->click();
+                print_->CheckBox1()->setChecked(true);
+                print_->CheckBox2()->setChecked(false);
+                if (choose) choose(*print_);
+                print_->BitBtn1()->click();
+            });
+            frm_->PrintToolButtonClick();
+        } while (QDate::currentDate() != printedOn_);
+    }
+
+    static void Range(TForPrint& print, int first, int last) {
+        print.RadioButton2()->click();
+        print.Edit1()->setText(QString::number(first));
+        print.Edit2()->setText(QString::number(last));
+    }
+
+    WindowLook Look() const {
+        QApplication::processEvents();  // the window as it stands, laid out
+        WindowLook look;
+        for (const char* name : {"WgSizePanel2", "Panel4", "Panel3", "FxToolBar1", "FxToolBar2",
+                                 "FxToolBar3", "StatusBar1"}) {
+            auto* w = frm_->findChild<QWidget*>(QString::fromUtf8(name));
+            look.shown.emplace_back(name, w != nullptr && !w->isHidden());
+        }
+        for (QAction* menu : frm_->menuBar()->actions())
+            look.menus.push_back(menu->isVisible());
+        look.horizontal = frm_->LadderEdit()->horizontalScrollBarPolicy();
+        look.vertical = frm_->LadderEdit()->verticalScrollBarPolicy();
+        look.frame = frm_->LadderEdit()->frameShape();
+        look.client = frm_->centralWidget()->geometry();
+        return look;
+    }
+
+    // A header's text up to the time, as the last print made it.
+    QString HeaderStart(const char* kind = "梯形图打印") const {
+        return QStringLiteral("Torvin0   ") + QString::fromUtf8(kind) + QStringLiteral("   ") +
+               QLocale().toString(printedOn_, QLocale::ShortFormat);
+    }
+    // The same as a PDF's text shows it, runs of blanks as one.
+    static QString Simple(const QString& text) {
+        return QString(text).replace(QRegularExpression("\\s+"), " ");
+    }
+
+    QString Label2Text() const {
+        auto* label = frm_->findChild<QLabel*>(QStringLiteral("Label2"));
+        return label ? label->text() : QString();
+    }
+
+    test::MessageRecorder messages_;
+    test::TempFolder dir_;
+    std::string pdf_ = dir_ / "print.pdf";
+    std::unique_ptr<TMainFrm> frm_;
+    TForPrint* print_ = nullptr;
+    int printDialogs_ = 0;
+    bool confirmPrint_ = true;
+    QDate printedOn_;
+};
+
+TEST_F(MainPrintTest, TheItemsAndTheButtonWithAProject) {
+    test::ExpectMenuItems(*frm_, {{"PrintItem", "File1", "打印(&P)...", Qt::CTRL | Qt::Key_P},
+                                  {"N29", "File1", "打印机设置(&U)...", {}}});
+    EXPECT_TRUE(frm_->Button("PrintToolButton")->isEnabled());
+    EXPECT_EQ(frm_->Button("PrintToolButton")->toolTip(), QString("打印"));
+
+    // The printer set-up runs its dialog on the printer, and prints nothing.
+    int setups = 0;
+    frm_->Dialogs().printerSetup = [&](QPrinter& printer) {
+        ++setups;
+        EXPECT_EQ(&printer, &frm_->Printer());
+    };
+    frm_->Item("N29")->trigger();
+    EXPECT_EQ(setups, 1);
+    EXPECT_EQ(printDialogs_, 0);
+    EXPECT_FALSE(fs::exists(pdf_));
+
+    // The menu item and the button start the print command.
+    WhenModal(frm_.get(), [this](QWidget*) { print_->BitBtn3()->click(); });
+    frm_->Item("PrintItem")->trigger();
+    WhenModal(frm_.get(), [this](QWidget*) { print_->BitBtn1()->click(); });
+    confirmPrint_ = false;
+    frm_->Button("PrintToolButton")->click();
+    EXPECT_EQ(printDialogs_, 1);
+}
+
+// With comments shown (as the window starts) a page steps 10 rows: rows 0-20
+// are two pages, each a landscape picture of the grid under its header, with
+// nothing of the menus, tool bars, tree or status bar; afterwards the window
+// is as it was, the grid at its top.
+TEST_F(MainPrintTest, ATwoPageLadderInLandscapeUnderItsHeader) {
+    ASSERT_TRUE(frm_->Button("OnTopToolButton")->Down());
+    Rows(0, 20);
+    frm_->Item("N18")->trigger();  // the mnemonic pane shown
+    frm_->Item("N20")->trigger();  // the function tool bar hidden
+    frm_->LadderEdit()->SetCursor(3, 30);
+    const WindowLook before = Look();
+    ASSERT_TRUE(before.shown[1].second) << "Panel4 shown";
+
+    Print();
+    const std::vector<PdfPage> pages = ReadPdf(pdf_);
+    ASSERT_EQ(pages.size(), 2u);
+    QString all;
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        SCOPED_TRACE(i + 1);
+        EXPECT_TRUE(pages[i].Landscape()) << pages[i].width << " x " << pages[i].height;
+        EXPECT_TRUE(pages[i].text.contains(Simple(HeaderStart()))) << pages[i].text.toStdString();
+        EXPECT_TRUE(pages[i].text.contains(QString("第%1页").arg(i + 1)));
+        EXPECT_FALSE(pages[i].text.contains(QString("第%1页").arg(2 - i)));
+        all += pages[i].text;
+    }
+    // Every used row is on a page: none is left off between the two.
+    for (int row = 0; row <= 20; ++row) {
+        EXPECT_TRUE(all.contains(QRegularExpression(QString(R"(\bX%1\b)").arg(row)))) << row;
+        EXPECT_TRUE(all.contains(QRegularExpression(QString(R"(\bY%1\b)").arg(row)))) << row;
+    }
+    EXPECT_TRUE(pages[0].text.contains("X0") && !pages[0].text.contains("X20"));
+    EXPECT_TRUE(pages[1].text.contains("X20") &&
+                !pages[1].text.contains(QRegularExpression(R"(\bX0\b)")));
+    // Nothing of the chrome: status bar, menus, mnemonic pane, tree.
+    for (const char* chrome : {"就绪", "文件", "帮助", "助记码", "主程序"})
+        EXPECT_FALSE(all.contains(QString::fromUtf8(chrome))) << chrome;
+
+    // The header as the last page left it.
+    EXPECT_TRUE(Label2Text().startsWith(HeaderStart() + "  ")) << Label2Text().toStdString();
+    EXPECT_TRUE(Label2Text().endsWith("    第2页")) << Label2Text().toStdString();
+    // The window as it was, the grid at its top.
+    EXPECT_EQ(Look(), before);
+    EXPECT_EQ(frm_->LadderEdit()->Row(), 0);
+    EXPECT_EQ(frm_->LadderEdit()->TopRow(), 0);
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+// A window too small for a page's rows and the grid's columns is drawn
+// larger for the print: no row is left off between pages, no column at the
+// right; afterwards it has its size again.
+TEST_F(MainPrintTest, ASmallWindowStillPrintsWholePages) {
+    frm_->setWindowState(Qt::WindowNoState);
+    frm_->resize(640, 400);
+    VX_WAIT_EQ(frm_->size(), QSize(640, 400), test::kStateWaitMs);
+    Rows(0, 20);
+    LadderCells& cells = TheProgram().cells;
+    for (int row = 0; row <= 20; ++row)
+        cells.First(kCommentColumn, row) = "N" + std::to_string(row);
+    const WindowLook before = Look();
+    ASSERT_LT(frm_->LadderEdit()->viewport()->height(), 11 * 55) << "a page's rows do not fit";
+
+    Print();
+    const std::vector<PdfPage> pages = ReadPdf(pdf_);
+    ASSERT_EQ(pages.size(), 2u);
+    QString all;
+    for (const PdfPage& page : pages)
+        all += page.text;
+    for (int row = 0; row <= 20; ++row) {
+        for (const char* device : {"X", "Y", "N"}) {
+            EXPECT_TRUE(
+                all.contains(QRegularExpression(QString(R"(\b%1%2\b)").arg(device).arg(row))))
+                << device << row;
+        }
+    }
+    EXPECT_EQ(Look(), before);
+    EXPECT_EQ(frm_->size(), QSize(640, 400));
+}
+
+TEST_F(MainPrintTest, AProgramWithinTheFirstPagePrintsOnePage) {
+    Rows(0, 10);  // the first page's last row
+    Print();
+    ASSERT_EQ(ReadPdf(pdf_).size(), 1u);
+
+    // Without comments a page is 14 rows.
+    frm_->Item("N28")->trigger();
+    ASSERT_FALSE(frm_->Button("OnTopToolButton")->Down());
+    Rows(0, 14);
+    Print();
+    const std::vector<PdfPage> pages = ReadPdf(pdf_);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(pages[0].text.contains(QRegularExpression(R"(\bX14\b)")));
+    EXPECT_TRUE(pages[0].text.contains(QRegularExpression(R"(\bX0\b)")));
+
+    TheProgram().cells.Clear();
+    Print();
+    EXPECT_EQ(ReadPdf(pdf_).size(), 1u) << "an empty program is one empty page";
+}
+
+TEST_F(MainPrintTest, ARangePrintsItsPagesWhileTheGridStepsThroughAll) {
+    Rows(0, 45);  // pages at rows 10, 20, 30, 40, 50
+    QSignalSpy steps(frm_->LadderEdit(), &TLadderGrid::SelectCell);
+    Print([](TForPrint& print) { Range(print, 2, 3); });
+    const std::vector<PdfPage> pages = ReadPdf(pdf_);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_TRUE(pages[0].text.contains("第2页"));
+    EXPECT_TRUE(pages[1].text.contains("第3页"));
+    EXPECT_TRUE(pages[0].text.contains(QRegularExpression(R"(\bX20\b)")));
+    EXPECT_TRUE(pages[1].text.contains(QRegularExpression(R"(\bX30\b)")));
+
+    std::vector<int> rows;
+    for (const QList<QVariant>& step : steps)
+        rows.push_back(step.at(1).toInt());
+    ASSERT_GE(rows.size(), 7u);
+    EXPECT_EQ(std::vector<int>(rows.begin(), rows.begin() + 7),
+              (std::vector<int>{0, 10, 20, 30, 40, 50, 0}))
+        << "every page's row, then back to the top";
+    EXPECT_TRUE(Label2Text().endsWith("第5页")) << "the label went on to the last page";
+
+    // A range past the last page prints nothing at all.
+    fs::remove(pdf_);
+    Print([](TForPrint& print) { Range(print, 6, 9); });
+    EXPECT_FALSE(fs::exists(pdf_));
+}
+
+TEST_F(MainPrintTest, CancelInEitherDialogPrintsNothingAndLeavesTheWindow) {
+    Rows(0, 30);
+    frm_->LadderEdit()->SetCursor(4, 37);
+    const WindowLook before = Look();
+    const int row = frm_->LadderEdit()->Row();
+    const int top = frm_->LadderEdit()->TopRow();
+
+    WhenModal(frm_.get(), [this](QWidget*) { print_->BitBtn3()->click(); });
+    frm_->PrintToolButtonClick();
+    EXPECT_EQ(printDialogs_, 0);
+    confirmPrint_ = false;
+    Print();
+    EXPECT_EQ(printDialogs_, 1);
+
+    EXPECT_FALSE(fs::exists(pdf_));
+    EXPECT_EQ(Look(), before);
+    EXPECT_EQ(frm_->LadderEdit()->Row(), row);
+    EXPECT_EQ(frm_->LadderEdit()->Col(), 4);
+    EXPECT_EQ(frm_->LadderEdit()->TopRow(), top);
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(MainPrintTest, APrinterThatCannotBeOpenedIsReportedAndTheWindowComesBack) {
+    Rows(0, 5);
+    const WindowLook before = Look();
+    pdf_ = dir_ / "no such folder/print.pdf";
+    Print();
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text, "打印机无法打开 ！");
+    EXPECT_EQ(Look(), before);
+}
+
+// The instruction list: portrait, its header line, then every line of the
+// list, in full whatever page range the ladder has; in the same job after
+// the ladder's pages.
+TEST_F(MainPrintTest, TheInstructionListInPortraitAndInFull) {
+    auto* memo = frm_->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    ASSERT_NE(memo, nullptr);
+    QStringList list;
+    for (int i = 0; i < 150; ++i)
+        list << QString("%1\tLD\tX%2").arg(i, 4, 10, QChar('0')).arg(i);
+    memo->setPlainText(list.join('\n') + '\n');
+
+    Print([](TForPrint& print) {
+        print.CheckBox1()->setChecked(false);
+        print.CheckBox2()->setChecked(true);
+        Range(print, 2, 3);
+    });
+    std::vector<PdfPage> pages = ReadPdf(pdf_);
+    ASSERT_GE(pages.size(), 2u) << "150 lines take more than a sheet";
+    QString all;
+    for (const PdfPage& page : pages) {
+        EXPECT_FALSE(page.Landscape());
+        all += page.text;
+    }
+    EXPECT_TRUE(pages[0].text.startsWith(Simple(HeaderStart("指令表打印"))))
+        << pages[0].text.left(80).toStdString();
+    for (int i = 0; i < 150; ++i) {
+        EXPECT_TRUE(all.contains(
+            QRegularExpression(QString(R"((^|\n)%1 LD X%2\n)").arg(i, 4, 10, QChar('0')).arg(i))))
+            << i;
+    }
+    EXPECT_FALSE(Look().shown[2].second) << "Panel3 hidden";
+
+    // Both: the ladder's page 2 in landscape, then the list in portrait.
+    Rows(0, 15);
+    Print([](TForPrint& print) {
+        print.CheckBox2()->setChecked(true);
+        Range(print, 2, 3);
+    });
+    pages = ReadPdf(pdf_);
+    ASSERT_GE(pages.size(), 3u);
+    EXPECT_TRUE(pages[0].Landscape());
+    EXPECT_TRUE(pages[0].text.contains("第2页"));
+    EXPECT_FALSE(pages[1].Landscape());
+    EXPECT_TRUE(pages[1].text.startsWith(Simple(HeaderStart("指令表打印"))));
+    EXPECT_FALSE(pages.back().Landscape());
+    EXPECT_TRUE(pages.back().text.contains("0149"));
+}
+
+// A subroutine prints its own rows, however long the main program is, and
+// all of them, however short the main program is.
+TEST_F(MainPrintTest, ASubroutinePrintsItsOwnRows) {
+    Rows(0, 60, "M", "T");  // the main program: six pages
+    frm_->ShowTreeNode(kFirstSubroutineNode + 3);
+    ASSERT_EQ(TheProgramBlocks().rowBase, BlockFirstRow(3));
+    Rows(0, 4);
+    Print();
+    std::vector<PdfPage> pages = ReadPdf(pdf_);
+    ASSERT_EQ(pages.size(), 1u);
+    EXPECT_TRUE(pages[0].text.contains(QRegularExpression(R"(\bX4\b)")));
+    EXPECT_FALSE(pages[0].text.contains(QRegularExpression(R"(\bM0\b)")));
+
+    TheProgram().cells.Clear();  // no main program
+    frm_->ShowTreeNode(kFirstSubroutineNode + 5);
+    Rows(0, 25, "S", "C");
+    Print();
+    pages = ReadPdf(pdf_);
+    ASSERT_EQ(pages.size(), 3u);
+    EXPECT_TRUE(pages[2].text.contains(QRegularExpression(R"(\bS25\b)")));
+}
+
+}  // namespace
+}  // namespace vx
