@@ -1,6 +1,8 @@
 #include "widgets/qt/WgPanel.h"
 
 #include <QEvent>
+#include <QLayout>
+#include <algorithm>
 
 #include "platform/DesktopTheme.h"
 #include "widgets/WgFrameController.h"
@@ -91,6 +93,12 @@ void TWgCustomPanel::AdjustClientRect(TRect& rect) {
 
 void TWgCustomPanel::AlignControls(QWidget* control, TRect& rect) {
     rect = AdjustBorders(rect, false);
+    // A plain Qt layout on the panel keeps to the same area.
+    if (QLayout* l = layout()) {
+        l->setContentsMargins(std::max(rect.left, 0), std::max(rect.top, 0),
+                              std::max(width() - rect.right, 0),
+                              std::max(height() - rect.bottom, 0));
+    }
     TCustomControl::AlignControls(control, rect);
 }
 

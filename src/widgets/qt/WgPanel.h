@@ -3,7 +3,8 @@
 // Two frame styles (outer and inner) around a band of the border width on
 // the chosen sides, a flat, gradient or classic fill, an optional grid, and
 // a caption aligned both ways with margins and word wrap. Children are
-// arranged inside the frames. Title bars, separators, size panels and group
+// arranged inside the frames; a Qt layout set on the panel keeps to the same
+// area. Title bars, separators, size panels and group
 // boxes are built on it.
 //
 // Disabling the panel disables its children and remembers which of them were
