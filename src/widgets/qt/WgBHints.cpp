@@ -102,6 +102,9 @@ bool TWgBalloonHints::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
         case QEvent::ToolTip:
             if (widget == window_) return true;
+            // A control without a hint of its own: the item views' and tab
+            // bars' tips of their items stay theirs.
+            if (widget->toolTip().isEmpty()) return false;
             ShowHint(widget, static_cast<QHelpEvent*>(event)->globalPos());
             return true;
         case QEvent::Leave:

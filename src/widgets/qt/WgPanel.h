@@ -31,6 +31,10 @@ class TWgCustomPanel : public TCustomControl, public TWgFrameControlled {
     explicit TWgCustomPanel(QWidget* parent = nullptr);
     ~TWgCustomPanel() override;
 
+    // A panel aligned to the bottom (right) keeps its bottom (right) edge
+    // when its height (width) changes.
+    void SetBounds(int left, int top, int width, int height) override;
+
     TAlignment Alignment() const { return alignment_; }
     void SetAlignment(TAlignment a) { SetPublished(alignment_, a); }
     TAlignmentVertical AlignmentVertical() const { return alignmentVertical_; }
@@ -149,11 +153,6 @@ class TWgCustomPanel : public TCustomControl, public TWgFrameControlled {
     void TakeFrameSetting(TWgFrameControllerNotification setting,
                           const TWgFrameController& controller) override;
     void FrameControllerRemoved(TWgFrameController& controller) override;
-
-  public:
-    // A panel aligned to the bottom (right) keeps its bottom (right) edge
-    // when its height (width) changes.
-    void SetBounds(int left, int top, int width, int height) override;
 
   private:
     void RepaintWithTransparentChildren();
