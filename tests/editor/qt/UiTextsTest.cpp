@@ -19,14 +19,14 @@
 #include "platform/LoadingScope.h"
 #include "platform/Text.h"
 #include "platform/qt/ProgramText.h"
+#include "support/LanguageEntryPrinter.h"
+#include "support/TempFolder.h"
 #include "widgets/WgGroupItem.h"
 #include "widgets/WgGroupItems.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupBar.h"
 #include "widgets/qt/WgPageControl.h"
 #include "widgets/qt/WgTabSheet.h"
-#include "support/LanguageEntryPrinter.h"
-#include "support/TempFolder.h"
 
 namespace vx {
 namespace {
