@@ -159,7 +159,8 @@ void TsetCOMpro::ComproChange() {
         comAccording_->setChecked(true);
         groupBox1_->setTitle(QStringLiteral("Modbus TCP"));
     } else {
-        groupBox1_->setTitle(QStringLiteral("通信参数依据"));
+        groupBox1_->setTitle(chinese_ ? QStringLiteral("通信参数依据")
+                                      : QStringLiteral("Parameters from"));
     }
     compro_->resize(ethernet ? kEthernetComboWidth : kSerialComboWidth, compro_->height());
     bitBtn2_->setVisible(!ethernet);
