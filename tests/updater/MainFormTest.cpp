@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 
 #include <filesystem>
@@ -19,6 +18,7 @@
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
+#include "widgets/qt/WgPrgres.h"
 
 namespace vx {
 namespace {
@@ -44,7 +44,11 @@ TEST(UpdaterWindow, FileModeWindowAndItsControls) {
     EXPECT_EQ(
         window.findChild<QLabel*>(QStringLiteral("Shape1"))->property("lampColour").toString(),
         QStringLiteral("#808000"));
-    EXPECT_FALSE(window.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"))->isTextVisible());
+    auto* bar = window.findChild<TWgProgressBar*>(QStringLiteral("ProgressBar1"));
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(bar->BarStyle(), TBarStyle::bsGradient);
+    EXPECT_FALSE(bar->ShowPercent());
+    EXPECT_EQ(bar->Orientation(), TOrientation::orHorizontal);
 
     auto* button = window.findChild<QPushButton*>(QStringLiteral("BitBtn2"));
     ASSERT_NE(button, nullptr);

@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "styling/qt/FlatSkin.h"
+#include "widgets/qt/WgBckgnd.h"
 
 namespace vx {
 
@@ -28,7 +29,19 @@ TProgressFrm::TProgressFrm(StageView& host, const QString& objectName, int top, 
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(panel);
 
+    // A gradient strip along the top, then the label, the stop button and the gauge.
     auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* strip = new TWgBackground(panel);
+    strip->setObjectName(QStringLiteral("WgBackground1"));
+    strip->setFixedHeight(17);
+    strip->SetGradientColorStart(clHotLight);
+    strip->SetGradientColorStop(clAqua);
+    layout->addWidget(strip);
+    auto* body = new QVBoxLayout;
+    body->setContentsMargins(9, 4, 9, 6);
+    layout->addLayout(body);
     auto* row = new QHBoxLayout;
     label7_ = new QLabel(QStringLiteral("编译进行中..."), panel);
     label7_->setObjectName(QStringLiteral("Label7"));
@@ -44,8 +57,8 @@ TProgressFrm::TProgressFrm(StageView& host, const QString& objectName, int top, 
     gauge1_->setRange(0, 50);
     gauge1_->setValue(0);
     gauge1_->setTextVisible(false);
-    layout->addLayout(row);
-    layout->addWidget(gauge1_);
+    body->addLayout(row);
+    body->addWidget(gauge1_);
 
     // Centred horizontally, the top edge fixed.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -104,7 +104,7 @@ TaboutForm::TaboutForm(const std::string& mailAddress, const std::string& progra
     background_ = new TWgBackground(this);
     background_->setObjectName(QStringLiteral("WgBackground1"));
     background_->setGeometry(0, 0, kWidth, kHeight);
-    background_->SetFrameStyle(TWgBackground::TFrameStyle::fsLowered);
+    background_->SetFrameStyle(TFrameStyle::fsLowered);
     background_->SetGradientColorStart(clWindow);
     background_->SetGradientColorStop(RGBColor(0, 221, 221));
 

@@ -19,7 +19,7 @@
 
 #include "build/CompileValues.h"
 #include "editor/qt/LinkLabel.h"
-#include "widgets/qt/WgBackground.h"
+#include "widgets/qt/WgBckgnd.h"
 
 namespace vx {
 

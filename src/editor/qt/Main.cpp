@@ -19,7 +19,9 @@
 #include "platform/Launcher.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemFolders.h"
+#include "platform/qt/AlignHost.h"
 #include "platform/qt/Canvas.h"
+#include "widgets/qt/WgSplit.h"
 
 namespace vx {
 namespace {
@@ -182,22 +184,19 @@ void TMainFrm::BuildClientArea() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
 
-    splitter_ = new QSplitter(Qt::Horizontal, central);
-    wgSizePanel2_ = new QWidget(splitter_);
-    wgSizePanel2_->setObjectName(QStringLiteral("WgSizePanel2"));
-    auto* treeLayout = new QVBoxLayout(wgSizePanel2_);
-    treeLayout->setContentsMargins(0, 0, 0, 0);
-    treeView1_ = new QTreeWidget(wgSizePanel2_);
-    treeView1_->setObjectName(QStringLiteral("TreeView1"));
-    treeView1_->setHeaderHidden(true);
-    treeLayout->addWidget(treeView1_);
+    // The project tree's size panel on the left; beside it the splitter with
+    // the grid over the message pane, and the mnemonic pane.
+    auto* client = new QWidget(central);
+    TAlignHost::Attach(client);
+    splitter_ = new QSplitter(Qt::Horizontal, client);
+    SetWidgetAlign(splitter_, TAlign::alClient);
+    wgSizePanel2_ = BuildSidePanel(client);
 
     auto* right = new QWidget(splitter_);
-    auto* rightLayout = new QVBoxLayout(right);
-    rightLayout->setContentsMargins(0, 0, 0, 0);
-    rightLayout->setSpacing(0);
+    TAlignHost::Attach(right);
     panel1_ = new QWidget(right);
     panel1_->setObjectName(QStringLiteral("Panel1"));
+    SetWidgetAlign(panel1_, TAlign::alClient);
     auto* gridLayout = new QStackedLayout(panel1_);
     ladderEdit_ = new TLadderGrid(panel1_);
     ladderEdit_->DrawContext().cells = &TheProgram().cells;
@@ -222,29 +221,14 @@ void TMainFrm::BuildClientArea() {
     Paint(panel5_, kCoverColor);
     gridLayout->addWidget(panel5_);
     gridLayout->setCurrentWidget(panel5_);
-    rightLayout->addWidget(panel1_, 1);
-
-    wgSizePanel1_ = new QWidget(right);
-    wgSizePanel1_->setObjectName(QStringLiteral("WgSizePanel1"));
-    auto* messageLayout = new QVBoxLayout(wgSizePanel1_);
-    messageLayout->setContentsMargins(0, 0, 0, 0);
-    auto* title = new QLabel(QStringLiteral("高级语言编译信息"), wgSizePanel1_);
-    title->setObjectName(QStringLiteral("WgPanel1"));
-    memo2_ = new QPlainTextEdit(wgSizePanel1_);
-    memo2_->setObjectName(QStringLiteral("Memo2"));
-    memo2_->setReadOnly(true);
-    messageLayout->addWidget(title);
-    messageLayout->addWidget(memo2_);
-    wgSizePanel1_->setMinimumHeight(118);
-    wgSizePanel1_->hide();
-    rightLayout->addWidget(wgSizePanel1_);
+    wgSizePanel1_ = BuildMessagePane(right);
 
     panel4_ = new QWidget(splitter_);
     panel4_->setObjectName(QStringLiteral("Panel4"));
     auto* mnemonicLayout = new QVBoxLayout(panel4_);
     mnemonicLayout->setContentsMargins(0, 0, 0, 0);
-    auto* mnemonicTitle = new QLabel(QStringLiteral("助记码"), panel4_);
-    mnemonicTitle->setObjectName(QStringLiteral("WgPanel3"));
+    mnemonicLayout->setSpacing(0);
+    TWgPanel* mnemonicTitle = BuildTitleBar(panel4_, "WgPanel3", "助记码");
     memo1_ = new QPlainTextEdit(panel4_);
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setReadOnly(true);
@@ -252,11 +236,11 @@ void TMainFrm::BuildClientArea() {
     mnemonicLayout->addWidget(memo1_);
     panel4_->hide();
 
-    splitter_->setStretchFactor(1, 1);
-    splitter_->setSizes({180, 800, 200});
-    layout->addWidget(splitter_);
+    splitter_->setStretchFactor(0, 1);
+    splitter_->setSizes({800, 200});
+    layout->addWidget(client);
     setCentralWidget(central);
-    wgSizePanel2_->hide();
+    BuildBalloonHints();
 
     // The quick-entry hint floats over the window.
     ldHelp_ = new QPlainTextEdit(this);

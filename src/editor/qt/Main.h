@@ -34,6 +34,7 @@
 #include "styling/qt/FxMenuStylers.h"
 #include "styling/qt/FxMenus.h"
 #include "styling/qt/FxToolBar.h"
+#include "widgets/qt/WgSplit.h"
 
 class QPainter;
 class QPrinter;
@@ -201,6 +202,12 @@ class TMainFrm : public QMainWindow {
     void BuildMenus();
     void BuildToolBars();
     void BuildClientArea();
+    // The family's panes (MainPanes.cpp): the project tree's size panel, the
+    // message pane, a pane's title bar, and the balloon hints.
+    TWgSizePanel* BuildSidePanel(QWidget* parent);
+    TWgSizePanel* BuildMessagePane(QWidget* parent);
+    static TWgPanel* BuildTitleBar(QWidget* parent, const char* name, const char* caption);
+    void BuildBalloonHints();
     void BuildStatusBar();
     QAction* AddItem(QMenu* menu, const char* name, const char* caption,
                      const QKeySequence& key = {});
@@ -276,11 +283,11 @@ class TMainFrm : public QMainWindow {
     TFxToolBar* functionBar_ = nullptr;
     TFxToolBar* auxiliaryBar_ = nullptr;
     QSplitter* splitter_ = nullptr;
-    QWidget* wgSizePanel2_ = nullptr;  // project tree panel
+    TWgSizePanel* wgSizePanel2_ = nullptr;  // project tree panel
     QTreeWidget* treeView1_ = nullptr;
     QWidget* panel1_ = nullptr;  // grid panel
     TLadderGrid* ladderEdit_ = nullptr;
-    QWidget* wgSizePanel1_ = nullptr;  // compile-message pane
+    TWgSizePanel* wgSizePanel1_ = nullptr;  // compile-message pane
     QPlainTextEdit* memo2_ = nullptr;
     QWidget* panel4_ = nullptr;  // mnemonic pane
     QPlainTextEdit* memo1_ = nullptr;

@@ -4,12 +4,10 @@
 // pane.
 #include <QApplication>
 #include <QFontDatabase>
-#include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolButton>
-#include <QVBoxLayout>
 
 #include "build/CompileReport.h"
 #include "build/CompileState.h"
@@ -32,6 +30,8 @@
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemFolders.h"
+#include "platform/qt/AlignHost.h"
+#include "widgets/qt/WgSplit.h"
 
 namespace vx {
 namespace {
@@ -92,27 +92,22 @@ QToolButton* PaneButton(QWidget* parent, const char* name, const char* hint,
     button->setIcon(parent->style()->standardIcon(icon));
     button->setAutoRaise(true);
     button->setIconSize(QSize(12, 12));
+    button->resize(19, 15);
     return button;
 }
 
-// Puts the title label of a pane into a row with buttons on its right.
-QHBoxLayout* TitleRow(QWidget* pane, QWidget* title) {
-    auto* layout = static_cast<QVBoxLayout*>(pane->layout());
-    auto* header = new QWidget(pane);
-    header->setObjectName(title->objectName() + QStringLiteral("Bar"));
-    auto* row = new QHBoxLayout(header);
-    row->setContentsMargins(2, 0, 2, 0);
-    row->setSpacing(1);
-    layout->removeWidget(title);
-    title->setParent(header);
-    row->addWidget(title, 1);
-    layout->insertWidget(0, header);
-    return row;
+// Puts buttons at the right end of a title bar, the first leftmost: the
+// rightmost is aligned first, each next one left of those before it.
+void AlignRight(const std::vector<QToolButton*>& buttons) {
+    for (std::size_t i = 0; i < buttons.size(); ++i)
+        buttons[i]->move(static_cast<int>(i) * 19, 0);
+    for (auto b = buttons.rbegin(); b != buttons.rend(); ++b)
+        SetWidgetAlign(*b, TAlign::alRight);
 }
 
 // The main window's side of a tool-chain job: status panels, message pane
 // and instruction list.
-FunctionStageView MainStageView(TMainFrm& frm, QWidget* pane, QPlainTextEdit* memo2,
+FunctionStageView MainStageView(TMainFrm& frm, TWgSizePanel* pane, QPlainTextEdit* memo2,
                                 QPlainTextEdit* memo1) {
     FunctionStageView view;
     view.state = [&frm](const std::string& text) { frm.StatusPanel(1)->setText(Q(text)); };
@@ -120,9 +115,9 @@ FunctionStageView MainStageView(TMainFrm& frm, QWidget* pane, QPlainTextEdit* me
     view.setMessages = [=](const std::string& text) { memo2->setPlainText(Q(text)); };
     view.addMessage = [=](const std::string& line) { AddLines(memo2, {Q(line)}); };
     view.showPane = [=](PaneColour colour) {
-        memo2->show();
-        if (pane->height() < kPaneMinimum || pane->isHidden())
-            pane->setFixedHeight(std::max(pane->height(), kPaneMinimum));
+        // At least 118 pixels high.
+        if (pane->height() < kPaneMinimum)
+            pane->SetBounds(pane->x(), pane->y(), pane->width(), kPaneMinimum);
         pane->show();
         SetPaneTextColour(memo2, colour == PaneColour::Red ? QColor(255, 0, 0) : QColor(0, 0, 255));
     };
@@ -133,41 +128,38 @@ FunctionStageView MainStageView(TMainFrm& frm, QWidget* pane, QPlainTextEdit* me
 }  // namespace
 
 void TMainFrm::ConnectBuildWindows() {
-    // The message pane: collapse to its title bar, expand, hide.
-    QWidget* paneTitle = wgSizePanel1_->findChild<QWidget*>(QStringLiteral("WgPanel1"));
-    QHBoxLayout* paneRow = TitleRow(wgSizePanel1_, paneTitle);
+    // The message pane: collapse to its bar, expand, hide; the buttons sit
+    // on a transparent panel at the right end of its title bar.
+    auto* paneTitle = wgSizePanel1_->findChild<TWgPanel*>(QStringLiteral("WgPanel1"));
+    auto* paneButtons = BuildTitleBar(paneTitle, "WgPanel2", "");
+    paneButtons->setMinimumHeight(0);
+    paneButtons->setMaximumHeight(QWIDGETSIZE_MAX);
+    paneButtons->resize(58, 15);
+    paneButtons->SetBorderOuter(TFrameStyle::fsNone);
+    paneButtons->SetTransparent(true);
+    paneButtons->SetAlign(TAlign::alRight);
     QToolButton* collapse =
-        PaneButton(wgSizePanel1_, "SpeedButton15", "全部折叠", QStyle::SP_TitleBarShadeButton);
+        PaneButton(paneButtons, "SpeedButton15", "全部折叠", QStyle::SP_TitleBarShadeButton);
     QToolButton* expand =
-        PaneButton(wgSizePanel1_, "SpeedButton16", "全部展开", QStyle::SP_TitleBarUnshadeButton);
+        PaneButton(paneButtons, "SpeedButton16", "全部展开", QStyle::SP_TitleBarUnshadeButton);
     QToolButton* hidePane =
-        PaneButton(wgSizePanel1_, "SpeedButton17", "隐藏编译信息", QStyle::SP_TitleBarCloseButton);
-    paneRow->addWidget(collapse);
-    paneRow->addWidget(expand);
-    paneRow->addWidget(hidePane);
+        PaneButton(paneButtons, "SpeedButton17", "隐藏编译信息", QStyle::SP_TitleBarCloseButton);
+    AlignRight({collapse, expand, hidePane});
     // Compiler messages point at columns: a fixed-width font keeps them aligned.
     memo2_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    wgSizePanel1_->setMinimumHeight(0);
-    wgSizePanel1_->setFixedHeight(kPaneMinimum);
-    auto setPaneHeight = [this](int height, bool memoShown) {
-        memo2_->setVisible(memoShown);
-        wgSizePanel1_->setFixedHeight(height);
-    };
-    connect(collapse, &QToolButton::clicked, this, [this, setPaneHeight] {
-        setPaneHeight(
-            wgSizePanel1_->findChild<QWidget*>(QStringLiteral("WgPanel1Bar"))->sizeHint().height(),
-            false);
+    connect(collapse, &QToolButton::clicked, wgSizePanel1_, &TWgSizePanel::CollapseToHotSpot);
+    connect(expand, &QToolButton::clicked, this, [this] {
+        wgSizePanel1_->SetBounds(wgSizePanel1_->x(), wgSizePanel1_->y(), wgSizePanel1_->width(),
+                                 kPaneExpanded);
     });
-    connect(expand, &QToolButton::clicked, this,
-            [setPaneHeight] { setPaneHeight(kPaneExpanded, true); });
     connect(hidePane, &QToolButton::clicked, wgSizePanel1_, &QWidget::hide);
     paneTitle->installEventFilter(new DoubleClickFilter(this, [this] { wgSizePanel1_->hide(); }));
 
     // The mnemonic pane's hide button.
-    QWidget* mnemonicTitle = panel4_->findChild<QWidget*>(QStringLiteral("WgPanel3"));
+    auto* mnemonicTitle = panel4_->findChild<TWgPanel*>(QStringLiteral("WgPanel3"));
     QToolButton* hideMnemonic =
-        PaneButton(panel4_, "SpeedButton11", "隐藏助记码", QStyle::SP_TitleBarCloseButton);
-    TitleRow(panel4_, mnemonicTitle)->addWidget(hideMnemonic);
+        PaneButton(mnemonicTitle, "SpeedButton11", "隐藏助记码", QStyle::SP_TitleBarCloseButton);
+    AlignRight({hideMnemonic});
     auto hideMnemonicPane = [this] {
         panel4_->hide();
         Item("N18")->setChecked(false);

@@ -22,6 +22,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/Canvas.h"
 #include "styling/qt/FlatSkin.h"
+#include "widgets/qt/WgPrgres.h"
 
 namespace vx {
 namespace {
@@ -42,6 +43,24 @@ constexpr int kPrintRuleLength = 86;
 QVariant FixedBackground(const QModelIndex& index) {
     if (index.column() != 0) return {};
     return QColor(0xEC, 0xE9, 0xD8);
+}
+
+// A ratio bar: a gradient from black to red on the window colour to grey,
+// its percentage in a 16-pixel font.
+TWgProgressBar* RatioBarOf(QWidget* parent) {
+    auto* bar = new TWgProgressBar(parent);
+    bar->SetBarStyle(TBarStyle::bsGradient);
+    bar->SetGradientDirection(TGradientDirection::gdVerticalEnd);
+    bar->SetBackColor(clWindow);
+    bar->SetBackColorStop(RGBColor(164, 160, 160));
+    bar->SetBarColor(clBlack);
+    bar->SetBarColorStop(clRed);
+    bar->SetBorderWidth(0);
+    CanvasFont font = bar->Font();
+    font.size = 12;  // 16 pixels high
+    bar->SetFont(font);
+    bar->setFixedHeight(22);
+    return bar;
 }
 
 }  // namespace
@@ -265,12 +284,8 @@ QWidget* TOrganUseFrm::BuildUsagePage() {
     for (int t = 0; t < kCommentTableCount; ++t) {
         auto* label = new QLabel(right);
         label->setObjectName(QString("Label%1").arg(t + 1));
-        auto* bar = new QProgressBar(right);
+        auto* bar = RatioBarOf(right);
         bar->setObjectName(QString("WgProgressBar%1").arg(t + 1));
-        bar->setRange(0, 100);
-        bar->setValue(0);
-        bar->setMaximumHeight(12);
-        bar->setTextVisible(false);
         rightLayout->addWidget(label);
         rightLayout->addWidget(bar);
         summaries_[static_cast<std::size_t>(t)] = label;
@@ -382,7 +397,7 @@ void TOrganUseFrm::ResetUsage() {
     progressBar1_->setValue(0);
     for (int t = 0; t < kCommentTableCount; ++t) {
         summaries_[static_cast<std::size_t>(t)]->clear();
-        ratioBars_[static_cast<std::size_t>(t)]->setValue(0);
+        ratioBars_[static_cast<std::size_t>(t)]->SetPercent(0);
     }
     memo1_->clear();
     const DeviceUsage none;
@@ -406,7 +421,7 @@ void TOrganUseFrm::BitBtn2Click() {
         const UsageSummary& summary = report.summaries[i];
         usageModels_[i]->SetGrid(BuildUsageGrid(summary.kind, usage, comments));
         summaries_[i]->setText(Q(summary.label));
-        ratioBars_[i]->setValue(summary.ratioBar);
+        ratioBars_[i]->SetPercent(static_cast<std::uint16_t>(std::max(summary.ratioBar, 0)));
         progressBar1_->setValue(summary.progress);
     }
     QStringList lines;

@@ -36,6 +36,7 @@ class QPrinter;
 namespace vx {
 
 class TFlatSkin;
+class TWgProgressBar;
 class UsageGridModel;
 class CommentTableModel;
 
@@ -75,7 +76,9 @@ class TOrganUseFrm : public QDialog {
         return commentGrids_[static_cast<std::size_t>(table)];
     }
     QLabel* SummaryLabel(int table) const { return summaries_[static_cast<std::size_t>(table)]; }
-    QProgressBar* RatioBar(int table) const { return ratioBars_[static_cast<std::size_t>(table)]; }
+    TWgProgressBar* RatioBar(int table) const {
+        return ratioBars_[static_cast<std::size_t>(table)];
+    }
     QProgressBar* ProgressBar1() const { return progressBar1_; }
     QPlainTextEdit* Memo1() const { return memo1_; }
     QRadioButton* WholeProgram() const { return wholeProgram_; }
@@ -129,7 +132,7 @@ class TOrganUseFrm : public QDialog {
     std::array<QTableView*, kCommentTableCount> usageGrids_{};
     std::array<UsageGridModel*, kCommentTableCount> usageModels_{};
     std::array<QLabel*, kCommentTableCount> summaries_{};
-    std::array<QProgressBar*, kCommentTableCount> ratioBars_{};
+    std::array<TWgProgressBar*, kCommentTableCount> ratioBars_{};
     QPlainTextEdit* memo1_ = nullptr;
     QTabWidget* commentTabs_ = nullptr;
     std::array<QTableView*, kCommentTableCount> commentGrids_{};

@@ -13,7 +13,7 @@
 
 #include "editor/qt/About.h"
 #include "editor/qt/LinkLabel.h"
-#include "widgets/qt/WgBackground.h"
+#include "widgets/qt/WgBckgnd.h"
 
 namespace vx {
 

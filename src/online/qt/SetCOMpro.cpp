@@ -2,7 +2,6 @@
 
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,6 +15,7 @@
 #include "platform/Launcher.h"
 #include "platform/MessageBox.h"
 #include "styling/qt/FlatSkin.h"
+#include "widgets/qt/WgGroupBox.h"
 
 namespace vx {
 namespace {
@@ -41,6 +41,16 @@ QComboBox* Combo(QWidget* parent, const char* name, std::initializer_list<const 
     return combo;
 }
 
+// A group of the family in its flat style, on a pale blue face.
+TWgGroupBox* GroupBox(QWidget* parent, const char* name, const char* caption, QRect geometry) {
+    auto* box = new TWgGroupBox(parent);
+    box->setObjectName(QString::fromUtf8(name));
+    box->SetCaption(QString::fromUtf8(caption));
+    box->SetColor(RGBColor(242, 247, 251));
+    box->setGeometry(geometry);
+    return box;
+}
+
 }  // namespace
 
 TsetCOMpro::TsetCOMpro(QWidget* parent) : QDialog(parent) {
@@ -57,9 +67,7 @@ TsetCOMpro::TsetCOMpro(QWidget* parent) : QDialog(parent) {
     bitBtn2_->setToolTip(QStringLiteral("设备管理器"));
     bitBtn2_->setGeometry(170, 14, 26, 24);
 
-    groupBox1_ = new QGroupBox(QStringLiteral("通信参数依据"), this);
-    groupBox1_->setObjectName(QStringLiteral("WgGroupBox1"));
-    groupBox1_->setGeometry(10, 48, 280, 72);
+    groupBox1_ = GroupBox(this, "WgGroupBox1", "通信参数依据", {10, 48, 280, 72});
     comAccording_ = new QRadioButton(QStringLiteral("PLC工程文件"), groupBox1_);
     comAccording_->setObjectName(QStringLiteral("COM_According"));
     comAccording_->setGeometry(16, 30, 120, 24);
@@ -87,9 +95,7 @@ TsetCOMpro::TsetCOMpro(QWidget* parent) : QDialog(parent) {
     edit2_->setGeometry(204, 6, 56, 24);
     panel1_->hide();
 
-    groupBox2_ = new QGroupBox(QStringLiteral("Torvin通信参数"), this);
-    groupBox2_->setObjectName(QStringLiteral("WgGroupBox2"));
-    groupBox2_->setGeometry(10, 128, 280, 136);
+    groupBox2_ = GroupBox(this, "WgGroupBox2", "Torvin通信参数", {10, 128, 280, 136});
     Label(groupBox2_, "站号:", 16, 28);
     spinEdit1_ = new QSpinBox(groupBox2_);
     spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
@@ -157,10 +163,10 @@ void TsetCOMpro::ComproChange() {
     const bool ethernet = compro_->currentIndex() == kEthernetPortIndex;
     if (ethernet) {
         comAccording_->setChecked(true);
-        groupBox1_->setTitle(QStringLiteral("Modbus TCP"));
+        groupBox1_->SetCaption(QStringLiteral("Modbus TCP"));
     } else {
-        groupBox1_->setTitle(chinese_ ? QStringLiteral("通信参数依据")
-                                      : QStringLiteral("Parameters from"));
+        groupBox1_->SetCaption(chinese_ ? QStringLiteral("通信参数依据")
+                                        : QStringLiteral("Parameters from"));
     }
     compro_->resize(ethernet ? kEthernetComboWidth : kSerialComboWidth, compro_->height());
     bitBtn2_->setVisible(!ethernet);

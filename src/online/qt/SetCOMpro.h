@@ -14,7 +14,6 @@
 
 class QButtonGroup;
 class QComboBox;
-class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -24,6 +23,7 @@ class QWidget;
 namespace vx {
 
 class TFlatSkin;
+class TWgGroupBox;
 
 class TsetCOMpro : public QDialog {
     Q_OBJECT
@@ -35,8 +35,8 @@ class TsetCOMpro : public QDialog {
     QComboBox* Compro() const { return compro_; }
     QRadioButton* COM_According() const { return comAccording_; }
     QRadioButton* RadioButton2() const { return radioButton2_; }
-    QGroupBox* WgGroupBox1() const { return groupBox1_; }
-    QGroupBox* WgGroupBox2() const { return groupBox2_; }
+    TWgGroupBox* WgGroupBox1() const { return groupBox1_; }
+    TWgGroupBox* WgGroupBox2() const { return groupBox2_; }
     QWidget* Panel1() const { return panel1_; }
     QPushButton* BitBtn2() const { return bitBtn2_; }
     QLineEdit* Edit1() const { return edit1_; }
@@ -61,14 +61,14 @@ class TsetCOMpro : public QDialog {
 
     QComboBox* compro_ = nullptr;
     QPushButton* bitBtn2_ = nullptr;
-    QGroupBox* groupBox1_ = nullptr;
+    TWgGroupBox* groupBox1_ = nullptr;
     QRadioButton* comAccording_ = nullptr;
     QRadioButton* radioButton2_ = nullptr;
     QButtonGroup* radios_ = nullptr;
     QWidget* panel1_ = nullptr;
     QLineEdit* edit1_ = nullptr;
     QLineEdit* edit2_ = nullptr;
-    QGroupBox* groupBox2_ = nullptr;
+    TWgGroupBox* groupBox2_ = nullptr;
     QSpinBox* spinEdit1_ = nullptr;
     QComboBox* baudRate_ = nullptr;
     QComboBox* comboBox1_ = nullptr;

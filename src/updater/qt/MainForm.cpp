@@ -5,18 +5,22 @@
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <algorithm>
 
 #include "updater/qt/TimerPump.h"
+#include "widgets/qt/WgPrgres.h"
 
 namespace vx {
 namespace {
 
 // The window's colour, Windows value 0xFBF7F2 ($00BBGGRR).
 const QColor kFormColour(0xF2, 0xF7, 0xFB);
+// The framework's sky blue and cream.
+constexpr TColor kSkyBlue = RGBColor(166, 202, 240);
+constexpr TColor kCream = RGBColor(255, 251, 240);
 constexpr const char* kLampOpen = "#00FF00";    // lime, 0x00FF00
 constexpr const char* kLampClosed = "#808000";  // olive, 0x008080
 
@@ -49,11 +53,23 @@ TMainForm::TMainForm(QWidget* parent, const std::string& packageFolder)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    progressBar1_ = new QProgressBar(this);
+    // The flash write's progress: a gradient bar, white to lime on sky blue
+    // to cream, without the percentage.
+    progressBar1_ = new TWgProgressBar(this);
     progressBar1_->setObjectName(QStringLiteral("ProgressBar1"));
-    progressBar1_->setRange(0, 100);
-    progressBar1_->setValue(0);
-    progressBar1_->setTextVisible(false);
+    progressBar1_->setFixedSize(339, 28);
+    progressBar1_->SetBarStyle(TBarStyle::bsGradient);
+    progressBar1_->SetGradientDirection(TGradientDirection::gdHorizontalEnd);
+    progressBar1_->SetBackColor(kSkyBlue);
+    progressBar1_->SetBackColorStop(kCream);
+    progressBar1_->SetBarColor(clWhite);
+    progressBar1_->SetBarColorStop(clLime);
+    progressBar1_->SetNumSegments(100);
+    progressBar1_->SetShowPercent(false);
+    CanvasFont barFont = progressBar1_->Font();
+    barFont.size = 11;  // 14 pixels high
+    barFont.color = clWhite;
+    progressBar1_->SetFont(barFont);
 
     panel1_ = new QLabel(QStringLiteral("就绪..."), this);
     panel1_->setObjectName(QStringLiteral("Panel1"));
@@ -141,7 +157,7 @@ void TMainForm::ShowStatus(const std::string& text) {
 }
 
 void TMainForm::ShowProgress(int percent) {
-    progressBar1_->setValue(percent);
+    progressBar1_->SetPercent(static_cast<std::uint16_t>(std::clamp(percent, 0, 100)));
 }
 
 void TMainForm::ShowProgressHint(const std::string& hint) {

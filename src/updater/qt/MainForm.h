@@ -12,12 +12,12 @@
 
 class QComboBox;
 class QLabel;
-class QProgressBar;
 class QPushButton;
 
 namespace vx {
 
 class TimerPump;
+class TWgProgressBar;
 
 // A built-in image from the program's Qt resources, ":/FILE<n>/SRC<n>".
 std::optional<std::string> ReadBuiltInImage(const std::string& type, const std::string& name);
@@ -50,7 +50,7 @@ class TMainForm final : public QWidget, public UpdaterView {
 
     PosixSerialLink link_;
     TimerSet timers_;
-    QProgressBar* progressBar1_ = nullptr;
+    TWgProgressBar* progressBar1_ = nullptr;
     QLabel* panel1_ = nullptr;
     QLabel* shape1_ = nullptr;
     QComboBox* serialPort_ = nullptr;

@@ -19,6 +19,7 @@
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
 #include "support/TempFolder.h"
+#include "widgets/qt/WgPrgres.h"
 
 namespace vx {
 namespace {
@@ -84,7 +85,7 @@ TEST_F(OrganUseFrmTest, ShownReportMatchesTheScan) {
     for (int t = 0; t < kCommentTableCount; ++t) {
         const auto i = static_cast<std::size_t>(t);
         EXPECT_EQ(frm_.SummaryLabel(t)->text().toStdString(), report.summaries[i].label);
-        EXPECT_EQ(frm_.RatioBar(t)->value(), report.summaries[i].ratioBar);
+        EXPECT_EQ(frm_.RatioBar(t)->Percent(), report.summaries[i].ratioBar);
         const UsageGrid grid = BuildUsageGrid(kCommentTableKinds[i], usage, TheDeviceComments());
         QTableView* view = frm_.UsageGrid(t);
         ASSERT_EQ(view->model()->rowCount(), grid.rows - 1);

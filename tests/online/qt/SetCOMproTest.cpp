@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QImage>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,6 +16,7 @@
 
 #include "online/LinkSettings.h"
 #include "support/QtWait.h"
+#include "widgets/qt/WgGroupBox.h"
 
 namespace vx {
 namespace {
@@ -36,7 +36,7 @@ TEST_F(SetCOMproTest, EthernetShowsTheAddressAndTakesTheProjectsRate) {
     EXPECT_EQ(dialog.Compro()->width(), 82);
     EXPECT_TRUE(dialog.BitBtn2()->isVisible());
     EXPECT_FALSE(dialog.Panel1()->isVisible());
-    EXPECT_EQ(dialog.WgGroupBox1()->title(), QString("通信参数依据"));
+    EXPECT_EQ(dialog.WgGroupBox1()->Caption(), QString("通信参数依据"));
     EXPECT_TRUE(dialog.COM_According()->isChecked());
     EXPECT_FALSE(dialog.WgGroupBox2()->isEnabled());
     EXPECT_EQ(dialog.Edit1()->text(), QString("192.168.1.100"));
@@ -48,7 +48,7 @@ TEST_F(SetCOMproTest, EthernetShowsTheAddressAndTakesTheProjectsRate) {
     dialog.Compro()->setCurrentIndex(8);
     EXPECT_TRUE(dialog.COM_According()->isChecked()) << "Ethernet forces the project's choice";
     EXPECT_FALSE(dialog.WgGroupBox2()->isEnabled());
-    EXPECT_EQ(dialog.WgGroupBox1()->title(), QString("Modbus TCP"));
+    EXPECT_EQ(dialog.WgGroupBox1()->Caption(), QString("Modbus TCP"));
     EXPECT_EQ(dialog.Compro()->width(), 138);
     EXPECT_FALSE(dialog.BitBtn2()->isVisible());
     EXPECT_TRUE(dialog.Panel1()->isVisible());
