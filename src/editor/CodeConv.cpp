@@ -115,6 +115,11 @@ void BitsChanged(CodeConvFields& fields) {
     ShowBinary(fields);
 }
 
+std::string SetClearButtonText(const std::string& setClear, bool chinese) {
+    if (chinese) return setClear;
+    return setClear == kClearAllCaption ? "Clear(R)" : "Set(S)";
+}
+
 void SetOrClear(CodeConvFields& fields) {
     SetDecimal(fields, fields.setClear == kClearAllCaption ? 0u : 65535u);
     ShowBinary(fields);

@@ -22,6 +22,10 @@ namespace vx {
 inline constexpr const char* kSetAllCaption = "置位(S)";
 inline constexpr const char* kClearAllCaption = "清零(R)";
 
+// What the set/clear button shows for its state (kSetAllCaption or
+// kClearAllCaption) in the interface language.
+std::string SetClearButtonText(const std::string& setClear, bool chinese);
+
 struct CodeConvFields {
     std::string decimal = "0";                // Edit1, at most 5 digits
     std::string hex = "0";                    // Edit2, at most 4 digits, no prefix

@@ -55,6 +55,14 @@ std::size_t DigitRun(std::string_view t, std::size_t from) {
     return end - from;
 }
 
+std::string EnglishHeaderOf(DeviceKind kind) {
+    return std::string(1, LetterOfKind(kind)) + " device usage";
+}
+
+std::string EnglishSummaryOf(DeviceKind kind) {
+    return std::string(" ") + LetterOfKind(kind) + " used:";
+}
+
 const char* HeaderOf(DeviceKind kind) {
     switch (kind) {
         case DeviceKind::X:
@@ -251,12 +259,14 @@ std::string UsageRatioText(int count, int points) {
     return std::string(text).substr(0, 4) + "%";
 }
 
-UsageReport BuildUsageReport(const DeviceUsage& usage, const DeviceComments& comments) {
+UsageReport BuildUsageReport(const DeviceUsage& usage, const DeviceComments& comments,
+                             bool chinese) {
     UsageReport report;
     for (int t = 0; t < kCommentTableCount; ++t) {
         const DeviceKind kind = kCommentTableKinds[t];
         report.memoLines.emplace_back();
-        report.memoLines.push_back(std::string(HeaderOf(kind)) + std::string(30, '='));
+        report.memoLines.push_back((chinese ? std::string(HeaderOf(kind)) : EnglishHeaderOf(kind)) +
+                                   std::string(30, '='));
         report.memoLines.emplace_back();
         const char letter = LetterOfKind(kind);
         const int rows = DeviceComments::Rows(kind);
@@ -271,8 +281,9 @@ UsageReport BuildUsageReport(const DeviceUsage& usage, const DeviceComments& com
         const int points = UsageRatioPoints(kind);
         summary.kind = kind;
         summary.count = usage.Count(kind);
-        summary.label = std::string(SummaryOf(kind)) + std::to_string(summary.count) +
-                        "  使用比率:" + UsageRatioText(summary.count, points);
+        summary.label = (chinese ? std::string(SummaryOf(kind)) : EnglishSummaryOf(kind)) +
+                        std::to_string(summary.count) + (chinese ? "  使用比率:" : "  Ratio:") +
+                        UsageRatioText(summary.count, points);
         summary.ratioBar = summary.count * 100 / points;
         summary.progress = kProgressAfterKind[t];
     }

@@ -82,7 +82,10 @@ struct UsageReport {
 // The summaries and the report lines, kind by kind in the order X, Y, M, S,
 // T, C, D: an empty line, the header, an empty line, then a line per used
 // device in address order with its comment or "已使用".
-UsageReport BuildUsageReport(const DeviceUsage& usage, const DeviceComments& comments);
+// The headings and summaries are in the interface language (English: "X
+// device usage", " X used:3  Ratio:1.17%").
+UsageReport BuildUsageReport(const DeviceUsage& usage, const DeviceComments& comments,
+                             bool chinese = true);
 
 // Sets the usage marks of the comment tables: "   U" for every used device,
 // nothing for the others.

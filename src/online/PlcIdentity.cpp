@@ -12,12 +12,21 @@ PlcIdentity IdentityOfWords(std::span<const std::uint16_t> words) {
     return id;
 }
 
-PlcInfoTexts InfoTexts(const PlcIdentity& id) {
+PlcInfoTexts BareInfoTexts(bool chinese) {
     PlcInfoTexts t;
-    t.year = std::string(kFactoryYearCaption) + " " + std::to_string(id.year);
-    t.month = std::string(kFactoryMonthCaption) + " " + std::to_string(id.month);
-    t.version = std::string(kFirmwareCaption) + " " + std::to_string(id.version);
-    t.caption = "PLC信息  [ " + std::to_string(id.serial) + " ]";
+    t.year = chinese ? kFactoryYearCaption : "Factory year:";
+    t.month = chinese ? kFactoryMonthCaption : "Factory month:";
+    t.version = chinese ? kFirmwareCaption : "Firmware version:";
+    return t;
+}
+
+PlcInfoTexts InfoTexts(const PlcIdentity& id, bool chinese) {
+    PlcInfoTexts t = BareInfoTexts(chinese);
+    t.year += " " + std::to_string(id.year);
+    t.month += " " + std::to_string(id.month);
+    t.version += " " + std::to_string(id.version);
+    t.caption = std::string(chinese ? "PLC信息" : "PLC Information") + "  [ " +
+                std::to_string(id.serial) + " ]";
     return t;
 }
 

@@ -40,6 +40,10 @@ struct PlcInfoTexts {
     std::string caption;  // "PLC信息  [ 4294967295 ]"
 };
 
-PlcInfoTexts InfoTexts(const PlcIdentity& identity);
+// The texts in the interface language (English: "Factory year: 2011", ...,
+// "PLC Information  [ 4294967295 ]").
+PlcInfoTexts InfoTexts(const PlcIdentity& identity, bool chinese = true);
+// The labels' bare captions in the interface language (caption empty).
+PlcInfoTexts BareInfoTexts(bool chinese);
 
 }  // namespace vx

@@ -35,9 +35,10 @@ std::string PulseValueText(int reg, const DeviceImage& image) {
     return pair ? std::to_string(static_cast<std::int32_t>(*pair)) : std::string();
 }
 
-std::string PulseOutputText(int channel, const DeviceImage& image) {
+std::string PulseOutputText(int channel, const DeviceImage& image, bool chinese) {
     const auto pair = image.RegisterPair(PulseBase(channel) + 2);
-    return "输出: " + (pair ? std::to_string(static_cast<std::int32_t>(*pair)) : std::string());
+    return std::string(chinese ? "输出: " : "Output: ") +
+           (pair ? std::to_string(static_cast<std::int32_t>(*pair)) : std::string());
 }
 
 bool PulseChannelRunning(int channel, const DeviceImage& image) {

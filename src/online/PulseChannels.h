@@ -47,8 +47,8 @@ int PulseWordCount(std::int64_t maximum);
 
 // The edit's text of the register read: 16-bit registers unsigned, pairs signed.
 std::string PulseValueText(int reg, const DeviceImage& image);
-// "输出: " + the channel's output count.
-std::string PulseOutputText(int channel, const DeviceImage& image);
+// "输出: " (English "Output: ") + the channel's output count.
+std::string PulseOutputText(int channel, const DeviceImage& image, bool chinese = true);
 bool PulseChannelRunning(int channel, const DeviceImage& image);
 
 // The value dialog's text checked against the maximum: only digits count; an

@@ -129,6 +129,13 @@ TEST(PlcIdentityTest, LabelsAndTheUnsignedIdentifierInTheCaption) {
     EXPECT_EQ(InfoTexts(IdentityOfWords(low)).caption, "PLC信息  [ 305419896 ]");
     EXPECT_EQ(InfoTexts(IdentityOfWords(std::vector<std::uint16_t>{1, 2})).caption,
               "PLC信息  [ 0 ]");
+
+    const PlcInfoTexts english = InfoTexts(IdentityOfWords(words), false);
+    EXPECT_EQ(english.year, "Factory year: 2011");
+    EXPECT_EQ(english.version, "Firmware version: 101");
+    EXPECT_EQ(english.caption, "PLC Information  [ 4294967295 ]");
+    EXPECT_EQ(BareInfoTexts(false).month, "Factory month:");
+    EXPECT_EQ(BareInfoTexts(true).month, "出厂月份:");
 }
 
 TEST(AnalogEncoderTest, StartsLabelsAndScaling) {
@@ -187,6 +194,7 @@ TEST(PulseChannelsTest, ValuesOfTheChannelsFromTheImage) {
     EXPECT_EQ(PulseValueText(308, *image), "123456");
     EXPECT_EQ(PulseValueText(322, *image), "65535");
     EXPECT_EQ(PulseOutputText(1, *image), "输出: -5");
+    EXPECT_EQ(PulseOutputText(1, *image, false), "Output: -5");
     EXPECT_TRUE(PulseChannelRunning(0, *image));
     EXPECT_FALSE(PulseChannelRunning(1, *image));
     EXPECT_TRUE(PulseChannelRunning(2, *image));

@@ -180,7 +180,7 @@ CodeConvFields TCodeConvFrm::Fields() const {
     }
     fields.gray = binCode_->currentIndex() == 1;
     fields.binary = edit3_->text().toStdString();
-    fields.setClear = bitBtn1_->text().toStdString();
+    fields.setClear = setClear_;
     return fields;
 }
 
@@ -190,7 +190,13 @@ void TCodeConvFrm::Show(const CodeConvFields& fields) {
     for (int bit = 0; bit < 16; ++bit)
         BitCell(bit)->setChecked((fields.bits >> bit) & 1u);
     edit3_->setText(Q(fields.binary));
-    bitBtn1_->setText(Q(fields.setClear));
+    setClear_ = fields.setClear;
+    bitBtn1_->setText(Q(SetClearButtonText(setClear_, chinese_)));
+}
+
+void TCodeConvFrm::SetChinese(bool chinese) {
+    chinese_ = chinese;
+    bitBtn1_->setText(Q(SetClearButtonText(setClear_, chinese_)));
 }
 
 }  // namespace vx

@@ -27,6 +27,8 @@ class TCodeConvFrm : public QDialog {
 
     // Shows the window without blocking, the decimal field focused.
     void ShowConverter();
+    // The language of the set/clear button; it changes at once.
+    void SetChinese(bool chinese);
 
     QLineEdit* Edit1() const { return edit1_; }
     QLineEdit* Edit2() const { return edit2_; }
@@ -63,6 +65,9 @@ class TCodeConvFrm : public QDialog {
     QPushButton* bitBtn2_ = nullptr;
     QPushButton* bitBtn3_ = nullptr;
     QPushButton* bitBtn4_ = nullptr;
+    // The set/clear button's state, which its text shows in either language.
+    std::string setClear_ = kSetAllCaption;
+    bool chinese_ = true;
 };
 
 }  // namespace vx

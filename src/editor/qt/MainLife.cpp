@@ -57,7 +57,7 @@ void TMainFrm::FormShow() {
     openRequest_.clear();
     names_ = ProjectNames{};
     ladderEdit_->SetCursor(1, 0);
-    StatusPanel(0)->setText(QStringLiteral(" 梯形图"));
+    StatusPanel(0)->setText(QString::fromStdString(Tr(" 梯形图", " Ladder")));
     RefreshPortPanel();
     RefreshCursorPanel();
     RefreshClockPanel();

@@ -39,7 +39,10 @@ void TMainFrm::ConnectLookupWindows() {
     });
 
     auto* codeConvFrm = new TCodeConvFrm(this);
-    connect(Item("N26"), &QAction::triggered, codeConvFrm, &TCodeConvFrm::ShowConverter);
+    connect(Item("N26"), &QAction::triggered, codeConvFrm, [this, codeConvFrm] {
+        codeConvFrm->SetChinese(Chinese());
+        codeConvFrm->ShowConverter();
+    });
 }
 
 }  // namespace vx

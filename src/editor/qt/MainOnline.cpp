@@ -115,6 +115,7 @@ void TMainFrm::LadderRegionChanged() {
 }
 
 void TMainFrm::N13Click() {
+    setCOMpro_->SetChinese(Chinese());
     if (setCOMpro_->exec() != QDialog::Accepted) return;
     // The settings file keeps what the dialog chose.
     const LinkSettings& link = TheLinkSettings();

@@ -41,6 +41,7 @@ void TMainFrm::ConnectParameterWindows() {
 
     // The device usage window.
     organUseFrm->Asks().projectFile = [this] { return names_.projectFile; };
+    organUseFrm->Asks().chinese = [this] { return Chinese(); };
     auto commentsMayHaveChanged = [this] {
         ladderEdit_->viewport()->update();
         if (!CoverShown()) SetSaveEnabled(true);

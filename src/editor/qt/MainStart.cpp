@@ -30,6 +30,7 @@ void TMainFrm::ConnectStartWindows() {
             [this] { OpenHelpPage(UserGuidePage(ProgramFolder(), Chinese())); });
 
     windows_.startPage = [this, start] {
+        start->SetChinese(Chinese());
         switch (start->Execute(Item("LastFileOpenItem")->text())) {
             case TForStart::Command::NewFile:
                 FileNewItemClick();

@@ -48,6 +48,7 @@ void TMainFrm::ConnectUtilityWindows() {
     });
     connect(Item("N15"), &QAction::triggered, this, [=, this] {
         closeMemoryMonitor();
+        plcInfo->SetChinese(Chinese());
         if (!refused()) plcInfo->RePLCInfo();
     });
     auto opener = [=, this](const char* item, QDialog* dialog) {
@@ -56,6 +57,11 @@ void TMainFrm::ConnectUtilityWindows() {
             if (!refused()) dialog->open();
         });
     };
+    // The texts these two write while they work follow the language at
+    // opening: told before the openers below run.
+    connect(Item("N32"), &QAction::triggered, pgTest, [=, this] { pgTest->SetChinese(Chinese()); });
+    connect(Item("CanExyItem"), &QAction::triggered, canExy,
+            [=, this] { canExy->SetChinese(Chinese()); });
     opener("N31", adEn);
     opener("N32", pgTest);
     opener("CanExyItem", canExy);

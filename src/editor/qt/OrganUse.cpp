@@ -414,7 +414,8 @@ void TOrganUseFrm::BitBtn2Click() {
     const DeviceUsage usage = DeviceUsage::Scan(TheProgram().cells, scopeEnd);
     DeviceComments& comments = TheDeviceComments();
     MarkUsage(usage, comments);
-    const UsageReport report = BuildUsageReport(usage, comments);
+    const UsageReport report =
+        BuildUsageReport(usage, comments, !seams_.chinese || seams_.chinese());
     for (int t = 0; t < kCommentTableCount; ++t) {
         const auto i = static_cast<std::size_t>(t);
         const UsageSummary& summary = report.summaries[i];

@@ -174,8 +174,12 @@ TForStart::TForStart(TaboutForm* about, QWidget* parent) : QDialog(parent), abou
     }
 }
 
-QString TForStart::DefaultHint() {
-    return QStringLiteral("按一个图形,开始...");
+QString TForStart::Tr(const char* chinese, const char* english) const {
+    return QString::fromUtf8(chinese_ ? chinese : english);
+}
+
+QString TForStart::DefaultHint() const {
+    return Tr("按一个图形,开始...", "Click a picture to begin...");
 }
 
 QToolButton* TForStart::AddButton(const char* name, const char* caption, int column, int picture) {
@@ -201,11 +205,14 @@ QToolButton* TForStart::AddButton(const char* name, const char* caption, int col
 }
 
 QString TForStart::HintOf(const QToolButton* button) const {
-    if (button == speedButton2_) return QStringLiteral("创建一个新的顺控程序...");
-    if (button == speedButton1_)
-        return QStringLiteral("打开: ") + lastFile_ + QStringLiteral("\n在您退出的地方继续工作。");
-    if (button == speedButton4_) return QStringLiteral("打开现有的顺控程序...");
-    return QStringLiteral("打开本系统提供的例子，\n自多种专业的设计中选择。");
+    if (button == speedButton2_) return Tr("创建一个新的顺控程序...", "Create a new program...");
+    if (button == speedButton1_) {
+        return Tr("打开: ", "Open: ") + lastFile_ +
+               Tr("\n在您退出的地方继续工作。", "\nGo on where you left off.");
+    }
+    if (button == speedButton4_) return Tr("打开现有的顺控程序...", "Open an existing program...");
+    return Tr("打开本系统提供的例子，\n自多种专业的设计中选择。",
+              "Open the examples that come with the tool,\nfrom several fields of design.");
 }
 
 bool TForStart::eventFilter(QObject* watched, QEvent* event) {
@@ -230,7 +237,7 @@ void TForStart::keyPressEvent(QKeyEvent* event) {
 }
 
 void TForStart::FormShow(const QString& lastFileCaption) {
-    setWindowTitle(QStringLiteral("欢迎来到 ") + QString::fromUtf8(kProductTitle));
+    setWindowTitle(Tr("欢迎来到 ", "Welcome to ") + QString::fromUtf8(kProductTitle));
     label6_->setText(about_->Label5()->text());
     label7_->setText(about_->Label6()->text());
     // The recent-file item's caption without its accelerator prefix "&1 ".

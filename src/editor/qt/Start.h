@@ -30,6 +30,8 @@ class TForStart : public QDialog {
     Command Execute(const QString& lastFileCaption);
     // Showing: the caption and the two links; the recent file's hint.
     void FormShow(const QString& lastFileCaption);
+    // The language of the title and the hint line, set before showing.
+    void SetChinese(bool chinese) { chinese_ = chinese; }
 
     QToolButton* SpeedButton1() const { return speedButton1_; }  // the last edited file
     QToolButton* SpeedButton2() const { return speedButton2_; }  // a new file
@@ -42,7 +44,7 @@ class TForStart : public QDialog {
     Command Chosen() const { return chosen_; }
 
     // The hint line's first text, shown again over the background.
-    static QString DefaultHint();
+    QString DefaultHint() const;
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,6 +54,7 @@ class TForStart : public QDialog {
     QToolButton* AddButton(const char* name, const char* caption, int column, int picture);
     void Choose(Command command);
     QString HintOf(const QToolButton* button) const;
+    QString Tr(const char* chinese, const char* english) const;
 
     TaboutForm* about_;
     TWgBackground* background_ = nullptr;
@@ -64,6 +67,7 @@ class TForStart : public QDialog {
     TLinkLabel* label7_ = nullptr;
     QString lastFile_;
     Command chosen_ = Command::None;
+    bool chinese_ = true;
 };
 
 }  // namespace vx

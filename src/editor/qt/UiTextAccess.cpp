@@ -24,8 +24,14 @@
 #include <QToolButton>
 #include <QWidgetAction>
 
+#include "platform/qt/CustomControl.h"
 #include "platform/qt/ProgramText.h"
 #include "styling/qt/FxToolBar.h"
+#include "widgets/WgGroupItem.h"
+#include "widgets/WgGroupItems.h"
+#include "widgets/qt/WgGroup.h"
+#include "widgets/qt/WgTabSheet.h"
+#include "widgets/qt/WgTabs.h"
 
 namespace vx {
 namespace {
@@ -152,6 +158,8 @@ std::optional<QString> ReadText(const QObject* component, std::string_view prope
         if (const auto* button = qobject_cast<const QAbstractButton*>(component))
             return button->text();
         if (const auto* box = qobject_cast<const QGroupBox*>(component)) return box->title();
+        if (const auto* control = qobject_cast<const TCustomControl*>(component))
+            return control->Caption();
         if (const auto* action = qobject_cast<const QAction*>(component);
             action != nullptr && IsItemAction(action)) {
             return action->text();
@@ -161,6 +169,11 @@ std::optional<QString> ReadText(const QObject* component, std::string_view prope
     if (Is(property, "Hint")) {
         if (const auto* button = qobject_cast<const TFxToolBarButton*>(component))
             return button->Hint();
+        // A page's hint is its tab's; a tab control shows its own hint while
+        // no tab is under the pointer (its tool tip changes with the tab).
+        if (const auto* page = qobject_cast<const TWgTabSheet*>(component)) return page->Hint();
+        if (const auto* tabs = qobject_cast<const TWgCustomTabControl*>(component))
+            return tabs->Hint();
         if (const auto* widget = qobject_cast<const QWidget*>(component)) return widget->toolTip();
         return std::nullopt;
     }
@@ -184,6 +197,8 @@ bool WriteText(QObject* component, std::string_view property, const QString& val
             button->setText(value);
         } else if (auto* box = qobject_cast<QGroupBox*>(component)) {
             box->setTitle(value);
+        } else if (auto* control = qobject_cast<TCustomControl*>(component)) {
+            control->SetCaption(value);
         } else if (auto* action = qobject_cast<QAction*>(component)) {
             action->setText(value);
         } else {
@@ -194,6 +209,10 @@ bool WriteText(QObject* component, std::string_view property, const QString& val
     if (Is(property, "Hint")) {
         if (auto* button = qobject_cast<TFxToolBarButton*>(component)) {
             button->SetHint(value);
+        } else if (auto* page = qobject_cast<TWgTabSheet*>(component)) {
+            page->SetHint(value);
+        } else if (auto* tabs = qobject_cast<TWgCustomTabControl*>(component)) {
+            tabs->SetHint(value);
         } else {
             static_cast<QWidget*>(component)->setToolTip(value);
         }
@@ -295,6 +314,39 @@ std::optional<QList<QObject*>> CollectionItems(const QObject* component,
         return items;
     }
     return std::nullopt;
+}
+
+std::optional<QList<TWgGroupItem*>> GroupItems(const QObject* component,
+                                               std::string_view property) {
+    const auto* group = qobject_cast<const TWgGroup*>(component);
+    if (group == nullptr || !Is(property, "Items") || IsDataPlace(component)) return std::nullopt;
+    QList<TWgGroupItem*> items;
+    const TWgGroupItems& list = group->Items();
+    for (int i = 0; i < list.Count(); ++i)
+        items << &list.Items(i);
+    return items;
+}
+
+std::optional<QString> ReadItemText(const TWgGroupItem& item, std::string_view property) {
+    if (item.Action() != nullptr) return std::nullopt;
+    if (Is(property, "Caption")) {
+        if (item.IsDivider()) return std::nullopt;
+        return QString::fromStdString(item.Caption());
+    }
+    if (Is(property, "Hint")) return QString::fromStdString(item.Hint());
+    return std::nullopt;
+}
+
+bool WriteItemText(TWgGroupItem& item, std::string_view property, const QString& value) {
+    if (!ReadItemText(item, property)) return false;
+    if (Is(property, "Caption")) {
+        // A value of "-" would turn the item into a divider.
+        if (value == QLatin1String("-")) return false;
+        item.SetCaption(value.toStdString());
+    } else {
+        item.SetHint(value.toStdString());
+    }
+    return true;
 }
 
 bool ExportedThroughCollection(const QObject* item) {

@@ -8,13 +8,21 @@
 // Which texts are language texts. Only what the form's designer fixed:
 //   "Caption": a form's title, the text of a label, a button (push, check,
 //              radio, tool), a group box's title, a menu's title, an action's
-//              (menu item's) text, a tool bar's title;
-//   "Hint":    a widget's tool tip (a tool bar button's hint);
+//              (menu item's) text, a tool bar's title, the caption of a
+//              painted control (TCustomControl: a panel, a group of a group
+//              bar, a page of a page control, whose caption is its tab's);
+//   "Hint":    a widget's tool tip (a tool bar button's hint, the hint of a
+//              page's tab or of a tab control);
 //   "Text":    the text of a read-only line edit;
 //   "Lines":   the lines of a read-only text box;
 //   "Items":   the entries of a fixed choice list (a combo box the user cannot
 //              type into, a list box);
 //   "Pages":   the titles of the pages of a tab control or of a group bar.
+// The pages of a painted page control are components of their own (their
+// captions are the tabs), and the items of a group bar's group are its
+// collection "Items" ("Items[i].Caption", "Items[i].Hint"). A painted tab
+// control's tab list is no language text: the string lists a file reaches
+// are "Lines", "Items" and "Pages" only, and its tabs are none of them.
 // Never language texts, so that a change of language never replaces data:
 // what the user types (writable line edits and text boxes, combo boxes he
 // can type into), the item views the program fills (trees, tables, grids),
@@ -34,6 +42,8 @@
 #include <string_view>
 
 namespace vx {
+
+class TWgGroupItem;
 
 bool IsForm(const QObject* object);
 
@@ -68,6 +78,15 @@ bool ReplaceListLines(QObject* component, std::string_view property, const QStri
 // (the items of a menu bar, a menu or a tool bar). Nothing when the component
 // has no such collection.
 std::optional<QList<QObject*>> CollectionItems(const QObject* component, std::string_view property);
+// The items of a group bar's group as the collection "Items"; nothing for
+// any other component or property. Items are no QObjects: their texts are
+// read and written by ReadItemText and WriteItemText.
+std::optional<QList<TWgGroupItem*>> GroupItems(const QObject* component, std::string_view property);
+// An item's "Caption" or "Hint". A divider ("-") has no caption of its own,
+// and an item bound to an action shows the action's texts: neither is a
+// language text.
+std::optional<QString> ReadItemText(const TWgGroupItem& item, std::string_view property);
+bool WriteItemText(TWgGroupItem& item, std::string_view property, const QString& value);
 // Whether an item of a collection is exported through the collection: the
 // items that have no name of their own (named ones are components).
 bool ExportedThroughCollection(const QObject* item);

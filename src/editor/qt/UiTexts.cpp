@@ -55,6 +55,17 @@ void ExportTexts(const std::string& path, const QObject* component,
         out.push_back({path + "." + property + ".Text", JoinListLines(utf8)});
     }
     for (const char* property : kCollections) {
+        if (const auto items = GroupItems(component, property)) {
+            for (qsizetype i = 0; i < items->size(); ++i) {
+                const std::string item = path + "." + property + "[" + std::to_string(i) + "]";
+                for (const char* text : kTextProperties) {
+                    const std::optional<QString> value = ReadItemText(*(*items)[i], text);
+                    if (value && !value->isEmpty())
+                        out.push_back({item + "." + text, PlainValue(*value)});
+                }
+            }
+            continue;
+        }
         const std::optional<QList<QObject*>> items = CollectionItems(component, property);
         if (!items) continue;
         for (qsizetype i = 0; i < items->size(); ++i) {
@@ -123,6 +134,15 @@ bool ApplyEntry(QWidget* form, const UiTextTable::Entry& entry) {
             return last && ReplaceListLines(current, list, ListPieces(entry.value));
         }
         if (part.kind == NamePart::Kind::Item) {
+            // A group's item holds only texts: the next part is the last.
+            if (const auto items = GroupItems(current, part.name)) {
+                if (k + 2 != parts.size() || part.index >= items->size() ||
+                    parts[k + 1].kind != NamePart::Kind::Name) {
+                    return false;
+                }
+                return WriteItemText(*(*items)[part.index], parts[k + 1].name,
+                                     PlainText(entry.value));
+            }
             const std::optional<QList<QObject*>> items = CollectionItems(current, part.name);
             if (last || !items || part.index >= items->size()) return false;
             current = (*items)[part.index];

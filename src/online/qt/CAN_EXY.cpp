@@ -131,7 +131,8 @@ void TCAN_EXYFrm::BitBtn2Click() {
     }
     update_.Start(ModuleIdOfText(spinEdit2_->cleanText().toStdString()));
     bitBtn2_->setEnabled(false);
-    bitBtn2_->setText(QString::fromUtf8(kCanWaitCaption));
+    bitBtn2_->setText(chinese_ ? QString::fromUtf8(kCanWaitCaption)
+                               : QStringLiteral("Please wait..."));
     SendCommand();
 }
 
@@ -149,7 +150,8 @@ void TCAN_EXYFrm::SendCommand() {
 
 void TCAN_EXYFrm::EndUpdate() {
     update_.Cancel();
-    bitBtn2_->setText(QString::fromUtf8(kCanUpdateCaption));
+    bitBtn2_->setText(chinese_ ? QString::fromUtf8(kCanUpdateCaption)
+                               : QStringLiteral("Update module"));
     bitBtn2_->setEnabled(true);
 }
 

@@ -40,6 +40,8 @@ class TCAN_EXYFrm : public QDialog {
     const CanIdUpdate& Update() const { return update_; }
 
     void done(int result) override;
+    // The language of the button's texts and messages, set before showing.
+    void SetChinese(bool chinese) { chinese_ = chinese; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -57,6 +59,7 @@ class TCAN_EXYFrm : public QDialog {
     TRegisterPoller poller_;
     CanIdUpdate update_;
     int onlineCount_ = 0;
+    bool chinese_ = true;
     QSpinBox* spinEdit1_ = nullptr;
     QSpinBox* spinEdit2_ = nullptr;
     QLabel* label3_ = nullptr;

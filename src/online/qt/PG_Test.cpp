@@ -89,7 +89,7 @@ void TPG_TestFrm::ShowValues(const QString& spinner) {
         edits_[i]->setText(QString::fromStdString(PulseValueText(kPulseEditRegisters[i], image)));
     for (int k = 0; k < kPulseChannels; ++k) {
         outputs_[static_cast<std::size_t>(k)]->setText(
-            QString::fromStdString(PulseOutputText(k, image)));
+            QString::fromStdString(PulseOutputText(k, image, chinese_)));
         Paint(shapes_[static_cast<std::size_t>(k)],
               PulseChannelRunning(k, image) ? kRunningColour : kIdleColour);
     }

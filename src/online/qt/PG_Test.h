@@ -32,6 +32,8 @@ class TPG_TestFrm : public QDialog {
     QFrame* Shape(int channel) const { return shapes_[static_cast<std::size_t>(channel)]; }
 
     void done(int result) override;
+    // The language of the output lines, set before showing.
+    void SetChinese(bool chinese) { chinese_ = chinese; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -48,6 +50,7 @@ class TPG_TestFrm : public QDialog {
     std::array<QLineEdit*, 12> edits_{};
     std::array<QLabel*, 3> outputs_{};
     std::array<QFrame*, 3> shapes_{};
+    bool chinese_ = true;
 };
 
 }  // namespace vx

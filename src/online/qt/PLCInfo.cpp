@@ -46,9 +46,10 @@ TPLCInfoFrm::~TPLCInfoFrm() {
 
 void TPLCInfoFrm::RePLCInfo() {
     if (timer_.isActive()) return;  // the identity is on its way
-    label1_->setText(QString::fromUtf8(kFactoryYearCaption));
-    label2_->setText(QString::fromUtf8(kFactoryMonthCaption));
-    label3_->setText(QString::fromUtf8(kFirmwareCaption));
+    const PlcInfoTexts bare = BareInfoTexts(chinese_);
+    label1_->setText(QString::fromStdString(bare.year));
+    label2_->setText(QString::fromStdString(bare.month));
+    label3_->setText(QString::fromStdString(bare.version));
     if (!calls_.Open(ToolLinkParameters())) return;
     linkOpen_ = true;
     state_.Reset();
@@ -67,7 +68,8 @@ void TPLCInfoFrm::Timer1Timer() {
     if (state_.retryCount >= kIdentityTickLimit) {
         timer_.stop();  // before the message box, which runs its own event loop
         CloseLink();
-        ShowMessage({kProductTitle, "通信失败 ！", MsgIcon::Information, MsgButtons::Ok});
+        ShowMessage({kProductTitle, chinese_ ? "通信失败 ！" : "Communication failed!",
+                     MsgIcon::Information, MsgButtons::Ok});
         return;
     }
     const std::span<std::uint16_t> words =
@@ -75,7 +77,7 @@ void TPLCInfoFrm::Timer1Timer() {
     if (!calls_.RetakeWords(words.data(), kIdentityWords)) return;
     timer_.stop();
     state_.answerReady = true;
-    const PlcInfoTexts texts = InfoTexts(IdentityOfWords(words));
+    const PlcInfoTexts texts = InfoTexts(IdentityOfWords(words), chinese_);
     label1_->setText(QString::fromStdString(texts.year));
     label2_->setText(QString::fromStdString(texts.month));
     label3_->setText(QString::fromStdString(texts.version));

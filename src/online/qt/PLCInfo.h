@@ -35,6 +35,8 @@ class TPLCInfoFrm : public QDialog {
 
     // Reads the controller's identity and shows the dialog once it has come.
     void RePLCInfo();
+    // The language of the captions the dialog writes, set before RePLCInfo.
+    void SetChinese(bool chinese) { chinese_ = chinese; }
     void Timer1Timer();
 
   private:
@@ -45,6 +47,7 @@ class TPLCInfoFrm : public QDialog {
     PollState& state_;
     QTimer timer_;
     bool linkOpen_ = false;
+    bool chinese_ = true;
     QLabel* label1_ = nullptr;
     QLabel* label2_ = nullptr;
     QLabel* label3_ = nullptr;

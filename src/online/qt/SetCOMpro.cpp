@@ -165,7 +165,8 @@ void TsetCOMpro::ComproChange() {
         comAccording_->setChecked(true);
         groupBox1_->SetCaption(QStringLiteral("Modbus TCP"));
     } else {
-        groupBox1_->SetCaption(QStringLiteral("通信参数依据"));
+        groupBox1_->SetCaption(chinese_ ? QStringLiteral("通信参数依据")
+                                        : QStringLiteral("Parameters from"));
     }
     compro_->resize(ethernet ? kEthernetComboWidth : kSerialComboWidth, compro_->height());
     bitBtn2_->setVisible(!ethernet);

@@ -29,6 +29,8 @@ class TsetCOMpro : public QDialog {
     Q_OBJECT
   public:
     explicit TsetCOMpro(QWidget* parent = nullptr);
+    // The language of the group title the dialog writes, set before showing.
+    void SetChinese(bool chinese) { chinese_ = chinese; }
 
     QComboBox* Compro() const { return compro_; }
     QRadioButton* COM_According() const { return comAccording_; }
@@ -52,6 +54,7 @@ class TsetCOMpro : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    bool chinese_ = true;
     void FormShow();
     void BitBtn1Click();
     void BitBtn2Click();

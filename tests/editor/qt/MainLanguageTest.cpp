@@ -10,8 +10,10 @@
 #include "build/qt/PasswordIN.h"
 #include "editor/LanguageFile.h"
 #include "editor/Settings.h"
+#include "editor/qt/CodeConv.h"
 #include "editor/qt/Lookup.h"
 #include "editor/qt/Main.h"
+#include "editor/qt/OrganUse.h"
 #include "model/LadderProgram.h"
 #include "platform/SystemFolders.h"
 #include "plcsim/PlcSim.h"
@@ -77,6 +79,38 @@ TEST_F(MainLanguageTest, TheLanguageItemsSwitchEveryFormAndQtsOwnTexts) {
     EXPECT_EQ(lookup->windowTitle(), QString("元件名查找"));
     EXPECT_EQ(YesButtonText(), QString("是(&Y)"));
     EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(MainLanguageTest, TextsTheWindowsWriteThemselvesFollowTheLanguage) {
+    StartInEnglish();
+    auto frm = test::StartedMainWindow();
+    EXPECT_EQ(frm->StatusPanel(0)->text(), " Ladder");
+    auto* conv = frm->findChild<TCodeConvFrm*>();
+    auto* usage = frm->findChild<TOrganUseFrm*>();
+    ASSERT_NE(conv, nullptr);
+    ASSERT_NE(usage, nullptr);
+    frm->Item("N26")->trigger();
+    EXPECT_EQ(conv->BitBtn1()->text(), "Set(S)");
+    conv->BitBtn1()->click();
+    EXPECT_EQ(conv->BitBtn1()->text(), "Clear(R)");
+    EXPECT_EQ(conv->Edit1()->text(), "65535");
+    frm->Item("N23")->trigger();
+    usage->BitBtn2Click();  // refresh
+    ASSERT_GE(usage->MemoLines().size(), 2u);
+    EXPECT_EQ(usage->MemoLines()[1], "X device usage" + std::string(30, '='));
+    usage->close();
+
+    frm->Item("Chinese1")->trigger();
+    frm->Item("N26")->trigger();
+    EXPECT_EQ(conv->BitBtn1()->text(), QString("清零(R)")) << "the state stays, its text changes";
+    conv->BitBtn1()->click();
+    EXPECT_EQ(conv->Edit1()->text(), "0");
+    EXPECT_EQ(conv->BitBtn1()->text(), QString("置位(S)"));
+    conv->close();
+    frm->Item("N23")->trigger();
+    usage->BitBtn2Click();
+    EXPECT_EQ(usage->MemoLines()[1], "X 接点使用情况" + std::string(30, '='));
+    usage->close();
 }
 
 TEST_F(MainLanguageTest, TheFirstShowAppliesTheLanguageOfTheSettingsFile) {

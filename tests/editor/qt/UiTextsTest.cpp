@@ -16,10 +16,17 @@
 #include <memory>
 
 #include "editor/qt/UiLanguage.h"
+#include "platform/LoadingScope.h"
 #include "platform/Text.h"
 #include "platform/qt/ProgramText.h"
 #include "support/LanguageEntryPrinter.h"
 #include "support/TempFolder.h"
+#include "widgets/WgGroupItem.h"
+#include "widgets/WgGroupItems.h"
+#include "widgets/qt/WgGroup.h"
+#include "widgets/qt/WgGroupBar.h"
+#include "widgets/qt/WgPageControl.h"
+#include "widgets/qt/WgTabSheet.h"
 
 namespace vx {
 namespace {
@@ -138,6 +145,110 @@ const std::vector<LanguageEntry> kEnglish = {
     {"TestFrm.ListBox1.Items.Text", "A\\nB\\n"},
     {"TestFrm.Tabs1.Pages.Text", "Page one\\nPage two\\n"},
 };
+
+// A form built from the painted widgets: a group bar whose group has items
+// (one a divider, one the program's), and a page control with two pages.
+class TPaintedFrm : public QDialog {
+    Q_OBJECT
+  public:
+    TPaintedFrm() {
+        setObjectName(QStringLiteral("PaintedFrm"));
+        setWindowTitle(Q("画"));
+        TLoadingScope loading;
+        auto* bar = new TWgGroupBar(this);
+        bar->setObjectName(QStringLiteral("WgGroupBar1"));
+        group = new TWgGroup(bar);
+        group->setObjectName(QStringLiteral("WgGroup1"));
+        group->SetCaption(Q("组"));
+        group->setToolTip(Q("组提示"));
+        TWgGroupItem& first = group->Items().Add();
+        first.SetCaption("甲");
+        first.SetHint("甲提示");
+        group->Items().Add().SetCaption("-");
+        group->Items().Add().SetCaption("乙");
+        pages = new TWgPageControl(this);
+        pages->setObjectName(QStringLiteral("PageControl1"));
+        pages->SetHint(Q("页"));
+        page1 = new TWgTabSheet(pages);
+        page1->setObjectName(QStringLiteral("TabSheet1"));
+        page1->SetCaption(Q("页一"));
+        page1->SetHint(Q("第一页"));
+        auto* page2 = new TWgTabSheet(pages);
+        page2->setObjectName(QStringLiteral("TabSheet2"));
+        page2->SetCaption(Q("页二"));
+    }
+    TWgGroupItem& item(int i) const { return group->Items().Items(i); }
+
+    TWgGroup* group;
+    TWgPageControl* pages;
+    TWgTabSheet* page1;
+};
+
+const std::vector<LanguageEntry> kPaintedChinese = {
+    {"PaintedFrm.Caption", "画"},
+    {"PaintedFrm.WgGroupBar1.WgGroup1.Caption", "组"},
+    {"PaintedFrm.WgGroupBar1.WgGroup1.Hint", "组提示"},
+    {"PaintedFrm.WgGroupBar1.WgGroup1.Items[0].Caption", "甲"},
+    {"PaintedFrm.WgGroupBar1.WgGroup1.Items[0].Hint", "甲提示"},
+    {"PaintedFrm.WgGroupBar1.WgGroup1.Items[2].Caption", "乙"},
+    {"PaintedFrm.PageControl1.Hint", "页"},
+    {"PaintedFrm.PageControl1.TabSheet1.Caption", "页一"},
+    {"PaintedFrm.PageControl1.TabSheet1.Hint", "第一页"},
+    {"PaintedFrm.PageControl1.TabSheet2.Caption", "页二"},
+};
+
+const std::vector<LanguageEntry> kPaintedEnglish = {
+    {"PaintedFrm.Caption", "Painted"},
+    {"PaintedFrm.WgGroupBar1.WgGroup1.Caption", "Group"},
+    {"PaintedFrm.WgGroupBar1.WgGroup1.Hint", "Group hint"},
+    {"PaintedFrm.WgGroupBar1.WgGroup1.Items[0].Caption", "First"},
+    {"PaintedFrm.WgGroupBar1.WgGroup1.Items[0].Hint", "First hint"},
+    {"PaintedFrm.WgGroupBar1.WgGroup1.Items[2].Caption", "Second"},
+    {"PaintedFrm.PageControl1.Hint", "Pages"},
+    {"PaintedFrm.PageControl1.TabSheet1.Caption", "Page one"},
+    {"PaintedFrm.PageControl1.TabSheet1.Hint", "The first page"},
+    {"PaintedFrm.PageControl1.TabSheet2.Caption", "Page two"},
+};
+
+TEST(UiTexts, APaintedFormsGroupsItemsAndPagesGoToEnglishAndBack) {
+    TempFolder dir;
+    TPaintedFrm frm;
+    EXPECT_EQ(CollectUiTexts({&frm}), kPaintedChinese)
+        << "no line for the divider; the pages are components, the items a collection";
+
+    ASSERT_EQ(ImportUiTexts(WriteFile(dir, kPaintedEnglish)), LanguageFileStatus::Ok);
+    EXPECT_EQ(frm.item(0).Caption(), "First") << "an item's caption comes from the file";
+    EXPECT_EQ(frm.item(0).Hint(), "First hint");
+    EXPECT_EQ(frm.item(1).Caption(), "-");
+    EXPECT_EQ(frm.group->Caption(), "Group");
+    EXPECT_EQ(frm.page1->Caption(), "Page one");
+    EXPECT_EQ(frm.pages->Tabs().Items(0).Caption, "Page one") << "the tab shows the page's caption";
+    EXPECT_EQ(frm.pages->toolTip(), "Pages");
+    EXPECT_EQ(CollectUiTexts({&frm}), kPaintedEnglish);
+
+    WriteTestFile(dir / "kzchs.ini", FormatLanguageText(kPaintedChinese));
+    ASSERT_EQ(ImportUiTexts(dir / "kzchs.ini"), LanguageFileStatus::Ok);
+    EXPECT_EQ(CollectUiTexts({&frm}), kPaintedChinese);
+}
+
+TEST(UiTexts, AGroupItemTakesOnlyItsOwnTexts) {
+    TPaintedFrm frm;
+    MarkProgramText(frm.pages);  // the program writes the page control's hint
+    const UiTextTable table = MakeUiTextTable({
+        {"PaintedFrm.WgGroupBar1.WgGroup1.Items[9].Caption", "x"},
+        {"PaintedFrm.WgGroupBar1.WgGroup1.Items[1].Caption", "x"},  // the divider
+        {"PaintedFrm.WgGroupBar1.WgGroup1.Items[2].Caption", "-"},  // would make one
+        {"PaintedFrm.WgGroupBar1.WgGroup1.Items[2].Caption.More", "x"},
+        {"PaintedFrm.WgGroupBar1.WgGroup1.Items[2].Colour", "x"},
+        {"PaintedFrm.PageControl1.Hint", "x"},
+        {"PaintedFrm.WgGroupBar1.WgGroup1.Items[2].Hint", "Second hint"},
+    });
+    EXPECT_EQ(ApplyUiTexts(&frm, table), 1);
+    EXPECT_EQ(frm.item(1).Caption(), "-");
+    EXPECT_EQ(frm.item(2).Caption(), "乙");
+    EXPECT_EQ(frm.item(2).Hint(), "Second hint");
+    EXPECT_EQ(frm.pages->Hint(), Q("页"));
+}
 
 TEST(UiTexts, ExportWritesTheDesignedTextsInTheFormsOrder) {
     TTestFrm frm;
