@@ -1,42 +1,23 @@
 // The colours of a tab control's tabs: the selected tab's highlight bar and
-// the two ends of an unselected tab's shading. A changed colour tells the
-// owning control to repaint.
+// the two ends of an unselected tab's shading.
 #pragma once
 
-#include <functional>
-#include <utility>
-
-#include "platform/Colors.h"
+#include "widgets/WgColorTrio.h"
 
 namespace vx {
 
-class TWgTabColors {
+class TWgTabColors : public TWgColorTrio {
   public:
-    explicit TWgTabColors(std::function<void()> changed = {}) : changed_(std::move(changed)) {}
+    explicit TWgTabColors(std::function<void()> changed = {})
+        : TWgColorTrio({clHighlight, clBtnFace, clWindow}, std::move(changed)) {}
 
-    TColor HighlightBar() const { return highlightBar_; }
-    TColor Shadow() const { return shadow_; }
-    TColor Unselected() const { return unselected_; }
-    void SetHighlightBar(TColor value) { Set(highlightBar_, value); }
-    void SetShadow(TColor value) { Set(shadow_, value); }
-    void SetUnselected(TColor value) { Set(unselected_, value); }
-    void Assign(const TWgTabColors& source) {
-        SetHighlightBar(source.highlightBar_);
-        SetShadow(source.shadow_);
-        SetUnselected(source.unselected_);
-    }
-
-  private:
-    void Set(TColor& field, TColor value) {
-        if (field == value) return;
-        field = value;
-        if (changed_) changed_();
-    }
-
-    std::function<void()> changed_;
-    TColor highlightBar_ = clHighlight;
-    TColor shadow_ = clBtnFace;
-    TColor unselected_ = clWindow;
+    TColor HighlightBar() const { return Get(0); }
+    TColor Shadow() const { return Get(1); }
+    TColor Unselected() const { return Get(2); }
+    void SetHighlightBar(TColor value) { Set(0, value); }
+    void SetShadow(TColor value) { Set(1, value); }
+    void SetUnselected(TColor value) { Set(2, value); }
+    void Assign(const TWgTabColors& source) { AssignColors(source); }
 };
 
 }  // namespace vx

@@ -10,6 +10,7 @@
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
 #include "support/QtWait.h"
+#include "support/QuarteredControl.h"
 
 namespace vx {
 namespace {
@@ -368,18 +369,7 @@ TEST(CustomControlTest, NotificationsOfEnabledCaptionAndMouse) {
     EXPECT_EQ(child->leaves, 1);
 }
 
-// Paints a red block in its top-left quarter over its colour.
-class Quartered : public TCustomControl {
-  public:
-    using TCustomControl::TCustomControl;
-
-  protected:
-    void Paint(Canvas& canvas) override {
-        TCustomControl::Paint(canvas);
-        canvas.brush.color = clRed;
-        canvas.FillRect(Bounds(0, 0, width() / 2, height() / 2));
-    }
-};
+using test::Quartered;
 
 TEST(CustomControlTest, PaintsThroughTheCanvasAndShowsTheImageWhole) {
     Quartered control;

@@ -9,6 +9,7 @@
 #include "platform/qt/CanvasImage.h"
 #include "platform/qt/CustomControl.h"
 #include "support/QtWait.h"
+#include "support/QuarteredControl.h"
 #include "widgets/qt/WgGrafx.h"
 
 namespace vx {
@@ -103,18 +104,7 @@ TEST(WgBitmapsTest, StretchTransparentBitmapShowsTheCanvasThroughItsColour) {
     EXPECT_EQ(img.Count(qRgb(255, 0, 255)), 0);
 }
 
-// Paints a red block in its top-left quarter over its colour.
-class Quartered : public TCustomControl {
-  public:
-    using TCustomControl::TCustomControl;
-
-  protected:
-    void Paint(Canvas& canvas) override {
-        TCustomControl::Paint(canvas);
-        canvas.brush.color = clRed;
-        canvas.FillRect(Bounds(0, 0, width() / 2, height() / 2));
-    }
-};
+using test::Quartered;
 
 TEST(WgParentImageTest, TheParentsPaintingUnderTheControlClippedToTheParent) {
     Quartered parent;
