@@ -108,7 +108,10 @@ std::int64_t WrittenNumber(DeviceKind kind, int index) {
     return kind == DeviceKind::X || kind == DeviceKind::Y ? IntToOctalDigits(index) : index;
 }
 
-const char* kUsedText = "已使用";
+// What a used device without a comment shows.
+const char* UsedText(bool chinese) {
+    return chinese ? "已使用" : "Used";
+}
 
 }  // namespace
 
@@ -273,9 +276,9 @@ UsageReport BuildUsageReport(const DeviceUsage& usage, const DeviceComments& com
         for (int i = 0; i < rows; ++i) {
             if (!usage.Used(kind, i)) continue;
             const std::string& comment = comments.Comment(kind, i);
-            report.memoLines.push_back(std::string(1, letter) +
-                                       std::to_string(WrittenNumber(kind, i)) + "   " +
-                                       (comment.empty() ? std::string(kUsedText) : comment));
+            report.memoLines.push_back(
+                std::string(1, letter) + std::to_string(WrittenNumber(kind, i)) + "   " +
+                (comment.empty() ? std::string(UsedText(chinese)) : comment));
         }
         UsageSummary& summary = report.summaries[t];
         const int points = UsageRatioPoints(kind);
@@ -300,8 +303,8 @@ void MarkUsage(const DeviceUsage& usage, DeviceComments& comments) {
     }
 }
 
-UsageGrid BuildUsageGrid(DeviceKind kind, const DeviceUsage& usage,
-                         const DeviceComments& comments) {
+UsageGrid BuildUsageGrid(DeviceKind kind, const DeviceUsage& usage, const DeviceComments& comments,
+                         bool chinese) {
     UsageGrid grid;
     const bool octal = kind == DeviceKind::X || kind == DeviceKind::Y;
     const int digitColumns = octal ? 8 : 10;
@@ -326,7 +329,7 @@ UsageGrid BuildUsageGrid(DeviceKind kind, const DeviceUsage& usage,
         const std::int64_t number = WrittenNumber(kind, i);
         const std::string& comment = comments.Comment(kind, i);
         cell(static_cast<int>(number % 10) + 1, static_cast<int>(number / 10) + 1) =
-            comment.empty() ? std::string(kUsedText) : comment;
+            comment.empty() ? std::string(UsedText(chinese)) : comment;
     }
     return grid;
 }

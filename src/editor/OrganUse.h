@@ -81,9 +81,9 @@ struct UsageReport {
 
 // The summaries and the report lines, kind by kind in the order X, Y, M, S,
 // T, C, D: an empty line, the header, an empty line, then a line per used
-// device in address order with its comment or "已使用".
-// The headings and summaries are in the interface language (English: "X
-// device usage", " X used:3  Ratio:1.17%").
+// device in address order with its comment or "已使用" ("Used").
+// The headings, summaries and "已使用" are in the interface language
+// (English: "X device usage", " X used:3  Ratio:1.17%").
 UsageReport BuildUsageReport(const DeviceUsage& usage, const DeviceComments& comments,
                              bool chinese = true);
 
@@ -93,7 +93,8 @@ void MarkUsage(const DeviceUsage& usage, DeviceComments& comments);
 
 // One usage grid: a header row and a label column, then a cell per device,
 // column = last digit + 1, row = tens + 1 of the number as written. Unused
-// devices show " *", used ones their comment or "已使用".
+// devices show " *", used ones their comment or, in the interface language,
+// "已使用" ("Used").
 struct UsageGrid {
     int columns = 0;  // including the label column
     int rows = 0;     // including the header row
@@ -103,7 +104,8 @@ struct UsageGrid {
                      static_cast<std::size_t>(column)];
     }
 };
-UsageGrid BuildUsageGrid(DeviceKind kind, const DeviceUsage& usage, const DeviceComments& comments);
+UsageGrid BuildUsageGrid(DeviceKind kind, const DeviceUsage& usage, const DeviceComments& comments,
+                         bool chinese = true);
 
 // The report file name: ".Txt" appended when the name does not contain it.
 std::string UsageReportPath(const std::string& chosenName);

@@ -1,7 +1,7 @@
 // The catalogue of application instructions the entry dialog offers from its
 // "..." button: twelve categories of mnemonics with a one-line description
-// each, and for each mnemonic the operand panels with the device letters an
-// operand takes and the range shown beside each letter.
+// each, in Chinese and in English, and for each mnemonic the operand panels with the device letters
+// an operand takes and the range shown beside each letter.
 //
 // The catalogue checks nothing. It offers choices and builds the instruction
 // text, which the entry dialog then validates and compiles.
@@ -18,7 +18,10 @@ namespace vx {
 
 struct CatalogueEntry {
     const char* mnemonic;
-    const char* description;
+    const char* description;  // Chinese
+    const char* english;
+    // The description in the interface language.
+    const char* Description(bool chinese) const { return chinese ? description : english; }
 };
 
 struct CatalogueCategory {

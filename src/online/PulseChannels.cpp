@@ -68,8 +68,9 @@ PulseEntry CheckPulseEntry(std::string_view text, std::int64_t maximum) {
     return entry;
 }
 
-std::string PulseRangeMessage(std::int64_t maximum) {
-    return "设定范围: 0-" + std::to_string(maximum) + " ！";
+std::string PulseRangeMessage(std::int64_t maximum, bool chinese) {
+    return chinese ? "设定范围: 0-" + std::to_string(maximum) + " ！"
+                   : "Range: 0-" + std::to_string(maximum) + " !";
 }
 
 std::array<std::uint16_t, 2> PulseWords(std::uint32_t value) {

@@ -61,8 +61,8 @@ struct PulseEntry {
 };
 PulseEntry CheckPulseEntry(std::string_view text, std::int64_t maximum);
 
-// "设定范围: 0-" + maximum + " ！"
-std::string PulseRangeMessage(std::int64_t maximum);
+// "设定范围: 0-" + maximum + " ！" (English: "Range: 0-" + maximum + " !").
+std::string PulseRangeMessage(std::int64_t maximum, bool chinese = true);
 
 // The words written for the value: one or two, the low word first.
 std::array<std::uint16_t, 2> PulseWords(std::uint32_t value);

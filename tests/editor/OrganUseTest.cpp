@@ -241,6 +241,13 @@ TEST(UsageReport, SummariesRatiosAndReportLines) {
     EXPECT_EQ(report.memoLines[report.memoLines.size() - 2],
               "D 寄存器使用情况" + std::string(30, '='));
 
+    // In English the tool's own words change, the user's comments stay.
+    const UsageReport english = BuildUsageReport(usage, comments, /*chinese=*/false);
+    EXPECT_EQ(english.summaries[0].label, " X used:3  Ratio:1.17%");
+    EXPECT_EQ(english.memoLines[1], "X device usage" + std::string(30, '='));
+    EXPECT_EQ(english.memoLines[3], "X0   Used");
+    EXPECT_EQ(english.memoLines[4], "X17   启动");
+
     MarkUsage(usage, comments);
     EXPECT_TRUE(comments.UsageMark(DeviceKind::X, 15));
     EXPECT_TRUE(comments.UsageMark(DeviceKind::T, 3));
@@ -286,6 +293,10 @@ TEST(UsageReport, GridsPlaceDevicesByTheirDigits) {
     EXPECT_EQ(d.Cell(0, 124), "D1230");
     EXPECT_EQ(d.Cell(5, 124), "速度");
     EXPECT_EQ(d.Cell(1, 1), "已使用");
+    const UsageGrid english = BuildUsageGrid(DeviceKind::D, usage, comments, /*chinese=*/false);
+    EXPECT_EQ(english.Cell(1, 1), "Used");
+    EXPECT_EQ(english.Cell(5, 124), "速度");
+    EXPECT_EQ(english.Cell(2, 1), " *");
     EXPECT_EQ(BuildUsageGrid(DeviceKind::T, usage, comments).rows, 41);
     EXPECT_EQ(BuildUsageGrid(DeviceKind::S, usage, comments).rows, 21);
 }

@@ -3,7 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <utility>
 
 namespace vx {
 namespace {
@@ -61,6 +63,35 @@ TEST(InstructionCatalogue, DescriptionsStayAlignedAndRepeatForTheirFamilies) {
     EXPECT_EQ(description("D<>"), "比较 S1<>S2 触点有效");
     EXPECT_EQ(description("TXT"), "文本显示[行Y  列X  字符串]");
     EXPECT_EQ(description("RS4"), "自由CAN [写长度 写数据 读长度 读数据]");
+}
+
+TEST(InstructionCatalogue, EveryDescriptionHasAnEnglishText) {
+    for (const CatalogueEntry& e : CatalogueListing(0)) {
+        const std::string english = e.Description(false);
+        EXPECT_FALSE(english.empty()) << e.mnemonic;
+        EXPECT_TRUE(std::all_of(english.begin(), english.end(),
+                                [](char c) { return c >= ' ' && c <= '~'; }))
+            << e.mnemonic << ": " << english;
+        EXPECT_EQ(std::string(e.Description(true)), e.description) << e.mnemonic;
+    }
+    // The operand notes in brackets and the 32-bit forms carry over.
+    const std::pair<const char*, const char*> samples[] = {
+        {"SET", "Set and hold ON"},
+        {"MOV", "Move data"},
+        {"DMOV", "Move data (32-bit)"},
+        {"PLSR", "High-speed pulse output [pulses speed accel/decel channel]"},
+        {"D<>", "Contact ON when S1<>S2 (32-bit)"},
+        {"MODWL", "MODBUS 16 write registers [station address length]"},
+        {"TXT", "Show text [row Y  column X  string]"},
+    };
+    const std::vector<CatalogueEntry> all = CatalogueListing(0);
+    for (const auto& [mnemonic, english] : samples) {
+        const auto e = std::find_if(
+            all.begin(), all.end(),
+            [m = mnemonic](const CatalogueEntry& c) { return std::string_view(c.mnemonic) == m; });
+        ASSERT_NE(e, all.end()) << mnemonic;
+        EXPECT_EQ(std::string(e->english), english);
+    }
 }
 
 TEST(InstructionCatalogue, OperandLettersPerMnemonic) {

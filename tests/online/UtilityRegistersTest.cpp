@@ -230,6 +230,7 @@ TEST(PulseChannelsTest, TheValueCheckClampsAboveTheMaximum) {
         EXPECT_EQ(e.aboveMaximum, c.above);
     }
     EXPECT_EQ(PulseRangeMessage(80000), "设定范围: 0-80000 ！");
+    EXPECT_EQ(PulseRangeMessage(65535, /*chinese=*/false), "Range: 0-65535 !");
 }
 
 TEST(CanModulesTest, OnlineModulesCurrentIdAndGrid) {

@@ -146,7 +146,9 @@ void TForLookup::BitBtn1Click() {
     const std::optional<LookupHit> hit = LookupStep(
         TheProgram().cells, text, options, cursor.cursorCol, cursor.cursorRow, TheProgramBlocks());
     if (!hit) {
-        ShowMessage({kProductTitle, "搜索完毕 ！", MsgIcon::Information, MsgButtons::Ok});
+        ShowMessage({kProductTitle,
+                     !host_.chinese || host_.chinese() ? "搜索完毕 ！" : "Search complete!",
+                     MsgIcon::Information, MsgButtons::Ok});
         return;
     }
     AddLookupItems(text);

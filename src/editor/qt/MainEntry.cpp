@@ -108,6 +108,7 @@ void TMainFrm::ConnectEntryWindows() {
     funInput->SetCatalogue(catalogue);
     funInput->SetPicker(picker);
     catalogue->SetHelp(help);
+    catalogue->SetChinese([this] { return Chinese(); });
     picker->SetHelp(help);
 
     ldHelp_->setPlainText(QString::fromStdString(QuickEntryHintText()));

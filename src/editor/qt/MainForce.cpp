@@ -11,6 +11,7 @@
 #include "online/DeviceImage.h"
 #include "online/EvaluateCell.h"
 #include "online/ForceDevice.h"
+#include "online/LinkTexts.h"
 #include "online/qt/F8setVal.h"
 #include "online/qt/LadderPoller.h"
 #include "online/qt/StakeoutOnOff.h"
@@ -83,7 +84,9 @@ void TMainFrm::Panel2Click(DeviceCode code, int value) {
         const TLadderPoller::Hold hold(ladderPoller_);
         written = Modbus_Write_B_relay(value, DeviceCodeNumber(code), *area);
     }
-    if (!written) ShowMessage({kProductTitle, "通信失败 ！", MsgIcon::Information, MsgButtons::Ok});
+    if (!written)
+        ShowMessage(
+            {kProductTitle, LinkFailedText(Chinese()), MsgIcon::Information, MsgButtons::Ok});
 }
 
 void TMainFrm::EditValueAtCursor() {

@@ -25,6 +25,7 @@ void TMainFrm::ConnectLookupWindows() {
     forLookup->Seams().programShown = [this] { return !CoverShown(); };
     forLookup->Seams().showBlock = [this](int node) { ShowTreeNode(node); };
     forLookup->Seams().placeCursor = [this](int column, int row) { ShowPlace(column, row); };
+    forLookup->Seams().chinese = [this] { return Chinese(); };
     auto lookup = [this, forLookup] {
         if (!CoverShown()) forLookup->ShowLookup();
     };

@@ -44,6 +44,7 @@ void TMainFrm::ConnectUtilityWindows() {
     };
 
     connect(Item("N14"), &QAction::triggered, this, [=, this] {
+        setRTC->SetChinese(Chinese());
         if (!refused()) setRTC->open();
     });
     connect(Item("N15"), &QAction::triggered, this, [=, this] {
@@ -57,8 +58,9 @@ void TMainFrm::ConnectUtilityWindows() {
             if (!refused()) dialog->open();
         });
     };
-    // The texts these two write while they work follow the language at
+    // The texts these three write while they work follow the language at
     // opening: told before the openers below run.
+    connect(Item("N31"), &QAction::triggered, adEn, [=, this] { adEn->SetChinese(Chinese()); });
     connect(Item("N32"), &QAction::triggered, pgTest, [=, this] { pgTest->SetChinese(Chinese()); });
     connect(Item("CanExyItem"), &QAction::triggered, canExy,
             [=, this] { canExy->SetChinese(Chinese()); });

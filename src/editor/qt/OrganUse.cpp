@@ -419,7 +419,8 @@ void TOrganUseFrm::BitBtn2Click() {
     for (int t = 0; t < kCommentTableCount; ++t) {
         const auto i = static_cast<std::size_t>(t);
         const UsageSummary& summary = report.summaries[i];
-        usageModels_[i]->SetGrid(BuildUsageGrid(summary.kind, usage, comments));
+        usageModels_[i]->SetGrid(
+            BuildUsageGrid(summary.kind, usage, comments, !seams_.chinese || seams_.chinese()));
         summaries_[i]->setText(Q(summary.label));
         ratioBars_[i]->SetPercent(static_cast<std::uint16_t>(std::max(summary.ratioBar, 0)));
         progressBar1_->setValue(summary.progress);

@@ -95,7 +95,7 @@ class TOrganUseFrm : public QDialog {
         std::function<bool(QPrinter&)> printer;
         // The open project's file, for the printed heading.
         std::function<std::string()> projectFile;
-        // The interface language of the report's headings (Chinese when unset).
+        // The interface language of the report and the grids (Chinese when unset).
         std::function<bool()> chinese;
     };
     Seams& Asks() { return seams_; }

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <algorithm>
 
 #include "model/qt/EntryEdit.h"
 #include "model/qt/EntryHost.h"
@@ -149,18 +150,26 @@ void TOUTF::Open(const QString& mnemonic, const std::array<QString, kOperandPane
 }
 
 void TOUTF::ComboBox1Change() {
-    const std::vector<CatalogueEntry> listing = CatalogueListing(comboBox1_->currentIndex());
+    listing_ = CatalogueListing(comboBox1_->currentIndex());
     {
         const QSignalBlocker block(edit1_);
         edit1_->clear();
         explain_->clear();
-        for (const CatalogueEntry& entry : listing) {
+        for (const CatalogueEntry& entry : listing_) {
             edit1_->addItem(Q(entry.mnemonic));
-            explain_->addItem(Q(entry.description));
+            explain_->addItem(QString());
         }
-        edit1_->setCurrentIndex(listing.empty() ? -1 : 0);
+        edit1_->setCurrentIndex(listing_.empty() ? -1 : 0);
     }
+    ShowDescriptions();
     Edit1Change();
+}
+
+void TOUTF::ShowDescriptions() {
+    const bool chinese = !chinese_ || chinese_();
+    const int count = std::min(explain_->count(), static_cast<int>(listing_.size()));
+    for (int i = 0; i < count; ++i)
+        explain_->setItemText(i, Q(listing_[static_cast<std::size_t>(i)].Description(chinese)));
 }
 
 void TOUTF::Edit1Change() {
@@ -232,6 +241,7 @@ void TOUTF::FormShow() {
     for (int n = 1; n <= 2; ++n)
         OPerICB(n)->setCurrentIndex(0);
     if (edit1_->currentText().isEmpty()) ComboBox1Change();
+    ShowDescriptions();  // the language may have changed since the list was filled
     SelectMnemonicInList();
     SetupOperands();
     if (layout_ != nullptr) {

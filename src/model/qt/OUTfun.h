@@ -2,11 +2,12 @@
 //
 // Opened by the entry dialog's "..." button for function boxes, compare
 // contacts and step contacts: the user picks a category and a mnemonic,
-// reads its description, chooses a device letter for each operand (its range
-// shown beside it), may add an index register to the first two operands of
-// MOV, and confirms; the finished instruction text goes back into the entry
-// dialog's element field, where it is validated and compiled. The catalogue
-// itself checks nothing. Its tables are InstructionCatalogue's.
+// reads its description (in the interface language), chooses a device letter
+// for each operand (its range shown beside it), may add an index register to
+// the first two operands of MOV, and confirms; the finished instruction text
+// goes back into the entry dialog's element field, where it is validated and
+// compiled. The catalogue itself checks nothing. Its tables are
+// InstructionCatalogue's.
 #pragma once
 
 #include <QComboBox>
@@ -16,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <array>
+#include <functional>
+#include <vector>
 
 #include "model/InstructionCatalogue.h"
 
@@ -33,6 +36,9 @@ class TOUTF : public QDialog {
     // The element field the result goes into.
     void SetTarget(TEntryEdit* field) { target_ = field; }
     void SetHelp(TForHelp* help) { help_ = help; }
+    // The interface language, asked whenever descriptions are shown (Chinese
+    // when unset).
+    void SetChinese(std::function<bool()> chinese) { chinese_ = std::move(chinese); }
 
     // Opening from the entry dialog: the mnemonic and operands 1 to 4 of its
     // element text, then shown modally.
@@ -76,6 +82,7 @@ class TOUTF : public QDialog {
     static std::size_t Slot(int n) { return static_cast<std::size_t>(n - 1); }
     void FormShow();
     void SelectMnemonicInList();
+    void ShowDescriptions();
     void EmptyFields();
 
     QComboBox* comboBox1_ = nullptr;
@@ -89,6 +96,8 @@ class TOUTF : public QDialog {
     TFlatSkin* flatSkin1_ = nullptr;
     TEntryEdit* target_ = nullptr;
     TForHelp* help_ = nullptr;
+    std::function<bool()> chinese_;
+    std::vector<CatalogueEntry> listing_;  // the entries of Edit1's list
 
     std::string catalogueMnemonic_;  // the upper-cased mnemonic of the panels shown
     std::string handedMnemonic_;     // the mnemonic the entry dialog handed in

@@ -11,6 +11,18 @@
 #include "widgets/qt/WgPageControl.h"
 
 namespace vx {
+namespace {
+
+// The title when shown, and while it polls (followed by the spinner).
+QString ShownTitle(bool chinese) {
+    return chinese ? QStringLiteral("AD&编码器监视") : QStringLiteral("AD & Encoder Monitor");
+}
+
+QString PollingTitle(bool chinese) {
+    return chinese ? QStringLiteral("特殊寄存器监视 ") : QStringLiteral("Special Registers ");
+}
+
+}  // namespace
 
 TAD_EN_Frm::TAD_EN_Frm(QWidget* parent, RegisterCalls& calls)
     : QDialog(parent), poller_(this, calls) {
@@ -78,7 +90,7 @@ void TAD_EN_Frm::FormShow() {
     settingTab_ = false;
     for (QLineEdit* value : values_)
         value->clear();
-    setWindowTitle(QStringLiteral("AD&编码器监视"));
+    setWindowTitle(ShownTitle(chinese_));
     poller_.Start(kAd12Start, kAnalogWords);
 }
 
@@ -92,7 +104,7 @@ void TAD_EN_Frm::WgPageControl1Change() {
 }
 
 void TAD_EN_Frm::ShowValues(const QString& spinner) {
-    setWindowTitle(QStringLiteral("特殊寄存器监视 ") + spinner);
+    setWindowTitle(PollingTitle(chinese_) + spinner);
     const int tab = pages_->ActivePageIndex();
     if (tab < 0 || tab >= kCloseTab) return;
     // An encoder window past the image is never read: nothing new to show.

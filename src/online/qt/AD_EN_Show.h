@@ -2,6 +2,7 @@
 // analog inputs AD1-AD4 in tenths, the 24-bit ones AD10-AD13 and the encoders
 // EN0-EN3, one tab each, read every 10 ms from the tab on show; the fourth
 // tab "关闭" closes the window. The caption turns a spinner on every answer.
+// The titles it sets follow the interface language told before it opens.
 #pragma once
 
 #include <QDialog>
@@ -21,6 +22,7 @@ class TAD_EN_Frm : public QDialog {
   public:
     explicit TAD_EN_Frm(QWidget* parent = nullptr, RegisterCalls& calls = TheRegisterCalls());
 
+    void SetChinese(bool chinese) { chinese_ = chinese; }
     TWgPageControl* WgPageControl1() const { return pages_; }
     TRegisterPoller& Poller() { return poller_; }
     // The label and the value of row i (0-3) of tab t (0-2).
@@ -46,6 +48,7 @@ class TAD_EN_Frm : public QDialog {
     std::array<QLabel*, 12> captions_{};
     std::array<QLineEdit*, 12> values_{};
     int encoderBase_ = 0;
+    bool chinese_ = true;
 };
 
 }  // namespace vx

@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "model/LadderProgram.h"
+#include "online/LinkTexts.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/ProgramText.h"
 #include "styling/qt/FlatSkin.h"
@@ -17,6 +18,8 @@ namespace vx {
 namespace {
 
 constexpr const char* kCaption = "CAN_EXY模块标定";
+constexpr const char* kEnglishCaption = "CAN_EXY Module Setup";
+constexpr const char* kEnglishConditionMessage = "Update module\nCondition: modules online == (1)";
 constexpr int kGridColumns = 7;
 
 QLabel* Label(QWidget* parent, const char* name, const char* text, QRect geometry) {
@@ -91,15 +94,19 @@ void TCAN_EXYFrm::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormShow();
 }
 
+QString TCAN_EXYFrm::Caption() const {
+    return QString::fromUtf8(chinese_ ? kCaption : kEnglishCaption);
+}
+
 void TCAN_EXYFrm::FormShow() {
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(Caption());
     EndUpdate();
     onlineCount_ = 0;
     poller_.Start(kCanStart, kCanWords);
 }
 
 void TCAN_EXYFrm::Timer1Answer(const QString& spinner) {
-    setWindowTitle(QString::fromUtf8(kCaption) + QStringLiteral(" ") + spinner);
+    setWindowTitle(Caption() + QStringLiteral(" ") + spinner);
     const CanView view = CanViewOf(TheDeviceImage());
     spinEdit1_->setValue(view.currentId);
     label3_->setText(QString::fromStdString(XyLabel(view.currentId)));
@@ -126,7 +133,8 @@ void TCAN_EXYFrm::SpinEdit2Change() {
 
 void TCAN_EXYFrm::BitBtn2Click() {
     if (!CanUpdateAllowed(onlineCount_)) {
-        ShowMessage({kProductTitle, kCanConditionMessage, MsgIcon::Exclamation, MsgButtons::Ok});
+        ShowMessage({kProductTitle, chinese_ ? kCanConditionMessage : kEnglishConditionMessage,
+                     MsgIcon::Exclamation, MsgButtons::Ok});
         return;
     }
     update_.Start(ModuleIdOfText(spinEdit2_->cleanText().toStdString()));
@@ -144,7 +152,7 @@ void TCAN_EXYFrm::SendCommand() {
     const bool polling = poller_.Polling();
     poller_.Timer1().stop();
     EndUpdate();
-    ShowMessage({kProductTitle, "通信失败 ！", MsgIcon::Information, MsgButtons::Ok});
+    ShowMessage({kProductTitle, LinkFailedText(chinese_), MsgIcon::Information, MsgButtons::Ok});
     if (polling && isVisible()) poller_.Timer1().start();
 }
 

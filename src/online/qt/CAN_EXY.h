@@ -40,13 +40,15 @@ class TCAN_EXYFrm : public QDialog {
     const CanIdUpdate& Update() const { return update_; }
 
     void done(int result) override;
-    // The language of the button's texts and messages, set before showing.
+    // The language of the title, the button's texts and messages, set before
+    // showing.
     void SetChinese(bool chinese) { chinese_ = chinese; }
 
   protected:
     void showEvent(QShowEvent* event) override;
 
   private:
+    QString Caption() const;
     void FormShow();
     void FormClose();
     void Timer1Answer(const QString& spinner);

@@ -14,6 +14,7 @@
 #include <QSpinBox>
 
 #include "model/LadderProgram.h"
+#include "online/LinkTexts.h"
 #include "online/qt/LadderPoller.h"
 #include "outside/ModbusLink.h"
 #include "platform/MessageBox.h"
@@ -260,7 +261,9 @@ void TF8setValFrm::BitBtn1Click() {
         const TLadderPoller::Hold hold(poller_);
         written = Modbus_Write_W_register(words, number, entry.words, FamilyWriteCode(family));
     }
-    if (!written) ShowMessage({kProductTitle, "通信失败 ！", MsgIcon::Information, MsgButtons::Ok});
+    if (!written)
+        ShowMessage(
+            {kProductTitle, LinkFailedText(chinese_), MsgIcon::Information, MsgButtons::Ok});
 }
 
 }  // namespace vx

@@ -13,6 +13,7 @@
 #include <chrono>
 #include <thread>
 
+#include "online/LinkTexts.h"
 #include "online/qt/MonitorFrm.h"
 #include "platform/qt/ProgramText.h"
 #include "styling/qt/FlatSkin.h"
@@ -103,7 +104,7 @@ void TMonitorDf::showEvent(QShowEvent* event) {
 
 void TMonitorDf::BitBtn1Click() {
     if (!monitor_.LinkOpen()) {
-        monitor_.LinkMessage("通信端口未打开 ！");
+        monitor_.LinkMessage(PortNotOpenText(monitor_.Chinese()));
         return;
     }
     const ParsedWrite parsed =
@@ -127,7 +128,7 @@ void TMonitorDf::BitBtn1Click() {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     const bool written = monitor_.Seams().writeWords(w.words.data(), w.number, w.count, 16);
     monitor_.ResumePolling();
-    if (!written) monitor_.LinkMessage("通信失败 ！");
+    if (!written) monitor_.LinkMessage(LinkFailedText(monitor_.Chinese()));
     if (checkBox1_->isChecked()) accept();
 }
 

@@ -38,6 +38,7 @@ constexpr int kGroupBarWidth = 145;
 constexpr int kOtherPlace = 10;  // Tag of "其它定位"
 constexpr int kCloseTab = 8;
 constexpr const char* kCaption = "软元件内存";
+constexpr const char* kEnglishCaption = "Device Memory";
 
 struct TabInfo {
     const char* sheet;
@@ -267,7 +268,9 @@ void TMonitorFrm::FormShow() {
         const QRect area = screen->availableGeometry();
         move(area.left() + std::max(0, (area.width() - width()) / 2), area.top() + 100);
     }
-    setWindowTitle(Q(kCaption));
+    setWindowTitle(Caption());
+    for (TMonitorGrid* grid : grids_)
+        grid->SetChinese(Chinese());
     const bool open =
         calls_.Open(LinkParametersFor(TheLinkSettings(), TheProgram().sysParamString));
     image_.Clear();
@@ -359,7 +362,9 @@ void TMonitorFrm::GroupItemClick(MonitorTab group, int tag) {
                 grid->SelectCell(1, (tag + 1) * 30);
                 break;
             }
-            monitorGotoFrm_->Label1()->setText(Q(group == MonitorTab::M ? "定位到M:" : "定位到D:"));
+            monitorGotoFrm_->Label1()->setText(
+                Q(Chinese() ? (group == MonitorTab::M ? "定位到M:" : "定位到D:")
+                            : (group == MonitorTab::M ? "Go to M:" : "Go to D:")));
             if (monitorGotoFrm_->exec() == TMonitorGotoFrm::kResultYes) {
                 pageControl_->SetActivePageIndex(static_cast<int>(group));
                 const int value = monitorGotoFrm_->SpinEdit1()->value();
@@ -412,7 +417,7 @@ void TMonitorFrm::Timer2Timer() {
         return;  // a failed step ends quietly; the next one goes on
     }
     if (result.answered)
-        setWindowTitle(Q(kCaption) + Q(" ") + QString::fromStdString(state_.spinner));
+        setWindowTitle(Caption() + Q(" ") + QString::fromStdString(state_.spinner));
 }
 
 void TMonitorFrm::Timer3Timer() {
@@ -424,9 +429,16 @@ void TMonitorFrm::LinkMessage(const char* text) const {
 }
 
 void TMonitorFrm::Refuse(const char* chinese, const char* english) const {
-    const bool inChinese = !hooks_.chinese || hooks_.chinese();
     ShowMessage(
-        {kProductTitle, inChinese ? chinese : english, MsgIcon::Exclamation, MsgButtons::Ok});
+        {kProductTitle, Chinese() ? chinese : english, MsgIcon::Exclamation, MsgButtons::Ok});
+}
+
+bool TMonitorFrm::Chinese() const {
+    return !hooks_.chinese || hooks_.chinese();
+}
+
+QString TMonitorFrm::Caption() const {
+    return Q(Chinese() ? kCaption : kEnglishCaption);
 }
 
 }  // namespace vx

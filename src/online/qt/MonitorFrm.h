@@ -105,8 +105,9 @@ class TMonitorFrm : public QWidget {
     void Timer2Timer();
     void Timer3Timer();
 
-    // Messages of the window and its dialogs: the link's (Chinese only,
-    // information icon) and refused input (exclamation icon).
+    // Messages of the window and its dialogs: the link's (information icon)
+    // and refused input (exclamation icon), in the interface language.
+    bool Chinese() const;
     void LinkMessage(const char* text) const;
     void Refuse(const char* chinese, const char* english) const;
 
@@ -122,6 +123,8 @@ class TMonitorFrm : public QWidget {
     void FormClose();
     void DShow_FormatChange();
     void GroupItemClicked(MonitorTab group, TWgGroupItem& item);
+    // The window's title in the interface language.
+    QString Caption() const;
 
     DeviceImage& image_;
     ModbusCalls& calls_;

@@ -143,6 +143,10 @@ TMonitorGrid::TMonitorGrid(MonitorTab tab, const DeviceImage& image, PollWindows
     connect(model_, &QAbstractItemModel::modelReset, this, [this] { SizeColumns(); });
 }
 
+void TMonitorGrid::SetChinese(bool chinese) {
+    corner_->setText(chinese ? QStringLiteral("元 件") : QStringLiteral("Device"));
+}
+
 void TMonitorGrid::SetFormat(DFormat format) {
     const int device = SelectedDevice();
     const int top = TopRow();

@@ -1,6 +1,6 @@
 // One grid of the device memory monitor (`Grid_X_Show` ... `Grid_SD_Show`): a
 // table over its model with the row labels in a fixed column 47 pixels wide,
-// the column headers in a fixed row, "元 件" in the corner, and 30 rows in
+// the column headers in a fixed row, "元 件" ("Device") in the corner, and 30 rows in
 // view. Each cell is drawn as its MemoryCell says: the background, the
 // device at 2 pixels and the value in magenta at 44 pixels from the cell's
 // left edge. Drawing the M or D grid tells the poll windows how far the grid
@@ -31,6 +31,8 @@ class TMonitorGrid : public QTableView {
     MonitorTab Tab() const { return model_->Tab(); }
     TMonitorGridModel* Model() const { return model_; }
     void SetFormat(DFormat format);
+    // The corner's text in the interface language.
+    void SetChinese(bool chinese);
     // Selects the cell at column and row (both from 1), scrolled into view as
     // little as needed.
     void SelectCell(int column, int row);

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <thread>
 
+#include "online/LinkTexts.h"
 #include "online/MemoryGrid.h"
 #include "online/qt/MonitorFrm.h"
 #include "styling/qt/FlatSkin.h"
@@ -54,7 +55,7 @@ TMonitorRSf::TMonitorRSf(TMonitorFrm& monitor)
 
 void TMonitorRSf::BitBtn2Click(int tag) {
     if (!monitor_.LinkOpen()) {
-        monitor_.LinkMessage("通信端口未打开 ！");
+        monitor_.LinkMessage(PortNotOpenText(monitor_.Chinese()));
         return;
     }
     const std::optional<BitWriteTarget> target = BitWriteOfCaption(windowTitle().toStdString());
@@ -63,7 +64,7 @@ void TMonitorRSf::BitBtn2Click(int tag) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     const bool written = monitor_.Seams().writeBit(tag, target->number, target->areaCode);
     monitor_.ResumePolling();
-    if (!written) monitor_.LinkMessage("通信失败 ！");
+    if (!written) monitor_.LinkMessage(LinkFailedText(monitor_.Chinese()));
     accept();
 }
 

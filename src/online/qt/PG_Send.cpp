@@ -6,6 +6,7 @@
 #include <QRegularExpressionValidator>
 
 #include "model/LadderProgram.h"
+#include "online/LinkTexts.h"
 #include "online/PulseChannels.h"
 #include "online/qt/RegisterPoller.h"
 #include "platform/MessageBox.h"
@@ -65,7 +66,8 @@ void TPG_SendFrm::Prepare(int reg, const QString& value, std::int64_t maximum) {
 void TPG_SendFrm::Edit1Change() {
     const PulseEntry entry = CheckPulseEntry(edit1_->text().toStdString(), maximum_);
     if (!entry.aboveMaximum) return;
-    ShowMessage({kProductTitle, PulseRangeMessage(maximum_), MsgIcon::Information, MsgButtons::Ok});
+    ShowMessage({kProductTitle, PulseRangeMessage(maximum_, chinese_), MsgIcon::Information,
+                 MsgButtons::Ok});
     const QSignalBlocker block(edit1_);
     edit1_->setText(QString::fromStdString(entry.text));
 }
@@ -73,11 +75,12 @@ void TPG_SendFrm::Edit1Change() {
 void TPG_SendFrm::BitBtn1Click() {
     const PulseEntry entry = CheckPulseEntry(edit1_->text().toStdString(), maximum_);
     if (entry.aboveMaximum)
-        ShowMessage(
-            {kProductTitle, PulseRangeMessage(maximum_), MsgIcon::Information, MsgButtons::Ok});
+        ShowMessage({kProductTitle, PulseRangeMessage(maximum_, chinese_), MsgIcon::Information,
+                     MsgButtons::Ok});
     const auto words = PulseWords(entry.value);
     if (!poller_.Write(words.data(), register_, PulseWordCount(maximum_)))
-        ShowMessage({kProductTitle, "通信失败 ！", MsgIcon::Information, MsgButtons::Ok});
+        ShowMessage(
+            {kProductTitle, LinkFailedText(chinese_), MsgIcon::Information, MsgButtons::Ok});
     accept();
 }
 

@@ -3,7 +3,8 @@
 // text counts as 0, and a value above the register's maximum is told
 // ("设定范围: 0-" + maximum + " ！") and replaced by the maximum. OK writes the
 // value (one word for the 16-bit registers, a pair otherwise) with the pulse
-// test's timer paused; a failed write is told ("通信失败 ！").
+// test's timer paused; a failed write is told ("通信失败 ！"). The messages
+// are in the interface language the pulse test passes on.
 #pragma once
 
 #include <QDialog>
@@ -31,6 +32,7 @@ class TPG_SendFrm : public QDialog {
     QPushButton* BitBtn1() const { return bitBtn1_; }
     QPushButton* BitBtn2() const { return bitBtn2_; }
     std::int64_t Maximum() const { return maximum_; }
+    void SetChinese(bool chinese) { chinese_ = chinese; }
     int Register() const { return register_; }
 
   private:
@@ -45,6 +47,7 @@ class TPG_SendFrm : public QDialog {
     QPushButton* bitBtn1_ = nullptr;
     QPushButton* bitBtn2_ = nullptr;
     TFlatSkin* skin_ = nullptr;
+    bool chinese_ = true;
 };
 
 }  // namespace vx

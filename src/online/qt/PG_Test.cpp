@@ -15,6 +15,7 @@ namespace vx {
 namespace {
 
 constexpr const char* kCaption = "PG高速测试界面";
+constexpr const char* kEnglishCaption = "PG High-Speed Test";
 const QColor kRunningColour(255, 255, 0);  // yellow
 const QColor kIdleColour(128, 128, 0);     // dark olive
 
@@ -77,13 +78,24 @@ void TPG_TestFrm::showEvent(QShowEvent* event) {
     if (!event->spontaneous()) FormShow();
 }
 
+QString TPG_TestFrm::Caption() const {
+    return QString::fromUtf8(chinese_ ? kCaption : kEnglishCaption);
+}
+
+void TPG_TestFrm::SetChinese(bool chinese) {
+    chinese_ = chinese;
+    send_->SetChinese(chinese);
+}
+
 void TPG_TestFrm::FormShow() {
-    setWindowTitle(QString::fromUtf8(kCaption));
+    setWindowTitle(Caption());
+    for (QLabel* output : outputs_)
+        output->setText(QString::fromUtf8(chinese_ ? "输出: " : "Output: "));
     poller_.Start(kPulseStart, kPulseWords);
 }
 
 void TPG_TestFrm::ShowValues(const QString& spinner) {
-    setWindowTitle(QString::fromUtf8(kCaption) + QStringLiteral(" ") + spinner);
+    setWindowTitle(Caption() + QStringLiteral(" ") + spinner);
     const DeviceImage& image = TheDeviceImage();
     for (std::size_t i = 0; i < edits_.size(); ++i)
         edits_[i]->setText(QString::fromStdString(PulseValueText(kPulseEditRegisters[i], image)));

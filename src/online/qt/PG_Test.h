@@ -32,14 +32,16 @@ class TPG_TestFrm : public QDialog {
     QFrame* Shape(int channel) const { return shapes_[static_cast<std::size_t>(channel)]; }
 
     void done(int result) override;
-    // The language of the output lines, set before showing.
-    void SetChinese(bool chinese) { chinese_ = chinese; }
+    // The language of the title, the output lines and the value dialog's
+    // messages, set before showing.
+    void SetChinese(bool chinese);
 
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    QString Caption() const;
     void FormShow();
     void FormClose();
     void ShowValues(const QString& spinner);

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "model/LadderProgram.h"
+#include "online/LinkTexts.h"
 #include "online/PlcIdentity.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/ProgramText.h"
@@ -68,8 +69,8 @@ void TPLCInfoFrm::Timer1Timer() {
     if (state_.retryCount >= kIdentityTickLimit) {
         timer_.stop();  // before the message box, which runs its own event loop
         CloseLink();
-        ShowMessage({kProductTitle, chinese_ ? "通信失败 ！" : "Communication failed!",
-                     MsgIcon::Information, MsgButtons::Ok});
+        ShowMessage(
+            {kProductTitle, LinkFailedText(chinese_), MsgIcon::Information, MsgButtons::Ok});
         return;
     }
     const std::span<std::uint16_t> words =

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 
 #include "model/LadderProgram.h"
+#include "online/LinkTexts.h"
 #include "platform/MessageBox.h"
 #include "styling/qt/FlatSkin.h"
 
@@ -96,7 +97,7 @@ void TSetRTCFrm::BitBtn1Click() {
     const bool ok =
         calls_.WriteWords(words.data(), kClockRegister, kClockWords, kRegisterWriteArea);
     if (monitor_.resumePolling) monitor_.resumePolling();
-    Tell(ok ? "设置成功 ！" : "通信失败 ！");
+    Tell(ok ? SetDoneText(chinese_) : LinkFailedText(chinese_));
     if (ownLink) calls_.Close();
     accept();
 }

@@ -38,6 +38,8 @@ class TSetRTCFrm : public QDialog {
     explicit TSetRTCFrm(QWidget* parent = nullptr, RegisterCalls& calls = TheRegisterCalls());
 
     void SetMonitorLink(MonitorLink monitor) { monitor_ = std::move(monitor); }
+    // The language of the messages, set before showing.
+    void SetChinese(bool chinese) { chinese_ = chinese; }
 
     QSpinBox* Year() const { return year_; }
     QSpinBox* Month() const { return month_; }
@@ -71,6 +73,7 @@ class TSetRTCFrm : public QDialog {
     QPushButton* bitBtn1_ = nullptr;
     QPushButton* bitBtn3_ = nullptr;
     TFlatSkin* skin_ = nullptr;
+    bool chinese_ = true;
 };
 
 }  // namespace vx

@@ -102,6 +102,14 @@ TEST_F(ForLookupTest, NoProjectNoFind) {
     EXPECT_FALSE(frm->findChild<TForLookup*>()->isVisible());
 }
 
+TEST_F(ForLookupTest, TheEndOfTheSearchIsToldInTheInterfaceLanguage) {
+    frm_->Item("English1")->trigger();
+    messages_.Clear();
+    Find("X1");
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text, "Search complete!");
+}
+
 TEST_F(ForLookupTest, StepsFromHitToHitWithTheTextUpperCased) {
     Put(3, 4, "D1");
     Put(9, 4, "MOV D10 D1");

@@ -9,6 +9,7 @@
 #include <QPrinter>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 #include "editor/OrganUse.h"
 #include "model/CellKind.h"
@@ -111,6 +112,19 @@ TEST_F(OrganUseFrmTest, ShownReportMatchesTheScan) {
     EXPECT_EQ(CellText(frm_.CommentGrid(2), 100, 1), QString("   U"));
     EXPECT_EQ(CellText(frm_.CommentGrid(2), 100, 0), QString(" M100"));
     EXPECT_EQ(CellText(frm_.CommentGrid(2), 100, 2), QString("泵启动"));
+}
+
+TEST_F(OrganUseFrmTest, UsedDevicesShowTheWordOfTheInterfaceLanguage) {
+    Put(12, 0, CellKind::kFunctionBox, "MOV K1 D100");
+    Put(1, 1, CellKind::kOpenContact, "M100");
+    TheDeviceComments().SetComment(DeviceKind::M, 100, "泵启动");
+    bool chinese = false;
+    frm_.Asks().chinese = [&chinese] { return chinese; };
+    ShowAndWait(TOrganUseFrm::kUsagePage);
+    EXPECT_EQ(CellText(frm_.UsageGrid(6), 10, 1), QString("Used"));    // D100
+    EXPECT_EQ(CellText(frm_.UsageGrid(2), 10, 1), QString("泵启动"));  // M100: the comment
+    const std::vector<std::string> memo = frm_.MemoLines();
+    EXPECT_NE(std::find(memo.begin(), memo.end(), "D100   Used"), memo.end());
 }
 
 TEST_F(OrganUseFrmTest, ScopeMainLeavesTheSubroutinesOut) {

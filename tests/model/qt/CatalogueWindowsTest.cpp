@@ -4,6 +4,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 
 #include "model/qt/EntryEdit.h"
 #include "model/qt/EntryHost.h"
@@ -142,6 +143,43 @@ TEST_F(Catalogue, OpeningOnAnInstructionRebuildsIt) {
     // Without a mnemonic the catalogue opens on SET.
     outf.Open("", {"", "", "", ""});
     EXPECT_EQ(outf.Edit1()->currentText(), QString("SET"));
+    outf.reject();
+}
+
+TEST_F(Catalogue, DescriptionsFollowTheInterfaceLanguage) {
+    TOUTF outf;
+    bool chinese = false;
+    outf.SetChinese([&chinese] { return chinese; });
+    TEntryEdit target;
+    outf.SetTarget(&target);
+
+    outf.Open("PLSR", {"D0", "D2", "D4", "K0"});
+    EXPECT_EQ(outf.Explain()->currentText(),
+              QString("High-speed pulse output [pulses speed accel/decel channel]"));
+    for (int category = 0; category <= 12; ++category) {
+        Choose(outf.ComboBox1(), category);
+        for (const QString& text : Items(outf.Explain())) {
+            EXPECT_FALSE(text.isEmpty());
+            EXPECT_TRUE(std::all_of(text.begin(), text.end(), [](QChar c) {
+                return c.unicode() < 0x80;
+            })) << text.toStdString();
+            // Whole within the list's field, beside its arrow.
+            EXPECT_LE(outf.Explain()->fontMetrics().horizontalAdvance(text),
+                      outf.Explain()->width() - 24)
+                << text.toStdString();
+        }
+    }
+    Choose(outf.ComboBox1(), 0);
+    outf.reject();
+
+    // The language is taken afresh each time the catalogue opens.
+    chinese = true;
+    outf.Open("MOV", {"D1", "D2", "", ""});
+    EXPECT_EQ(outf.Explain()->currentText(), QString("数据传送"));
+    outf.reject();
+    chinese = false;
+    outf.Open("MOV", {"D1", "D2", "", ""});
+    EXPECT_EQ(outf.Explain()->currentText(), QString("Move data"));
     outf.reject();
 }
 
