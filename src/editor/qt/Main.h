@@ -38,9 +38,11 @@
 
 class QPainter;
 class QPrinter;
+class QProgressDialog;
 
 namespace vx {
 
+struct LadderPage;
 class TF8setValFrm;
 class TLadderPoller;
 class TMonitorFrm;
@@ -271,9 +273,10 @@ class TMainFrm : public QMainWindow {
     // One sheet more for the print job (begun on the first): false when the
     // printer could not be opened.
     bool NextSheet(QPainter& painter, bool landscape);
-    bool PrintLadderPages(QPainter& painter, const PrintOptions& options);
+    bool PrintLadderPages(QPainter& painter, const std::vector<LadderPage>& pages,
+                          QProgressDialog& progress);
+    void PrintLadderPage(QPainter& painter, const LadderPage& page, int rowsPerPage);
     bool PrintInstructionList(QPainter& painter);
-    void PrintWindowImage(QPainter& painter);
 
     // Widgets.
     TFxMainMenu* mainMenu_ = nullptr;
