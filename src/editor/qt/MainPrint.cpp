@@ -11,13 +11,10 @@
 // file holds them both. Pages are recorded as pictures, so lines and texts
 // stay sharp at any scale and can be found in a PDF. A long print shows its
 // progress and keeps the window painted between pages.
-#include <QAbstractScrollArea>
 #include <QBoxLayout>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QLocale>
-#include <QMenu>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPicture>
@@ -25,8 +22,6 @@
 #include <QPrinter>
 #include <QProgressDialog>
 #include <QScrollBar>
-#include <QStatusBar>
-#include <QTextBlock>
 #include <algorithm>
 
 #include "editor/PrintPages.h"

@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -19,6 +20,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <set>
 
 #include "editor/PrintPages.h"
 #include "editor/ProgramBlocks.h"
@@ -73,6 +75,25 @@ std::vector<PdfPage> ReadPdf(const std::string& path) {
         pages.push_back(page);
     }
     return pages;
+}
+
+// Counts the events of one type a widget gets.
+struct EventCounter : QObject {
+    EventCounter(QObject* target, QEvent::Type type) : type(type) {
+        target->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == type ? 1 : 0;
+        return false;
+    }
+    QEvent::Type type;
+    int count = 0;
+};
+
+// Pages of the PDF, 0 when there is none.
+int PageCount(const std::string& path) {
+    static const QRegularExpression pages(R"(Pages:\s+(\d+))");
+    return pages.match(Poppler("pdfinfo", {QString::fromStdString(path)})).captured(1).toInt();
 }
 
 // Page `page` of the PDF as a picture at 50 pixels per inch.
@@ -485,6 +506,52 @@ TEST_F(MainPrintTest, TheInstructionListOfTheProgramAsItStands) {
     EXPECT_TRUE(pages[2].text.startsWith(Simple(HeaderStart("指令表打印"))));
     EXPECT_FALSE(pages.back().Landscape());
     EXPECT_TRUE(pages.back().text.contains(QString("OUT M%1").arg(kLast)));
+}
+
+// A print of 150 pages shows its progress, keeps the window painted between
+// pages, and can be cancelled: then nothing more is printed and nothing is
+// reported.
+TEST_F(MainPrintTest, ALongPrintShowsItsProgressAndCanBeCancelled) {
+    Rows(0, 1499);  // 150 pages of 10 rows
+    struct Seen {
+        bool shown = false;
+        int maximum = 0;
+        std::set<int> values;
+        int paintsAtShow = 0;  // the grid's paints when the progress first showed
+        int paints = 0;        // and when it last showed
+    } seen;
+    bool cancel = false;
+    EventCounter paints(frm_->LadderEdit()->viewport(), QEvent::Paint);
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* progress = frm_->findChild<QProgressDialog*>(QStringLiteral("PrintProgress"));
+        if (progress == nullptr || !progress->isVisible()) return;
+        if (!seen.shown) seen.paintsAtShow = paints.count;
+        seen.paints = paints.count;
+        seen.shown = true;
+        seen.maximum = progress->maximum();
+        seen.values.insert(progress->value());
+        if (cancel && progress->value() >= 3) progress->cancel();
+    });
+    watch.start();
+    Print();
+    EXPECT_TRUE(seen.shown);
+    EXPECT_EQ(seen.maximum, 150);
+    EXPECT_GT(seen.values.size(), 2u) << "the progress moved on";
+    EXPECT_GT(seen.paints - seen.paintsAtShow, 2) << "the window was painted while it printed";
+    EXPECT_EQ(PageCount(pdf_), 150);
+    EXPECT_EQ(frm_->findChild<QProgressDialog*>(QStringLiteral("PrintProgress")), nullptr);
+
+    fs::remove(pdf_);
+    cancel = true;
+    seen = {};
+    Print([](TForPrint& print) { print.CheckBox2()->setChecked(true); });
+    EXPECT_TRUE(seen.shown);
+    EXPECT_LT(*seen.values.rbegin(), 10);
+    EXPECT_LT(PageCount(pdf_), 10) << "nothing after the cancel";
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(frm_->LadderEdit()->TopRow(), 0);
 }
 
 // A subroutine prints its own rows, however long the main program is, and
