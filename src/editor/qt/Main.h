@@ -296,7 +296,7 @@ class TMainFrm : public QMainWindow {
     QPlainTextEdit* memo1_ = nullptr;
     QPlainTextEdit* ldHelp_ = nullptr;
     QWidget* panel5_ = nullptr;  // cover
-    QWidget* panel3_ = nullptr;  // the print header, shown only while printing
+    QWidget* panel3_ = nullptr;  // the print header, drawn on ladder pages only
     QLabel* label2_ = nullptr;
     QLabel* image1_ = nullptr;
     std::unique_ptr<QPrinter> printer_;

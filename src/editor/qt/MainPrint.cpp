@@ -74,7 +74,8 @@ QStringList CurrentInstructionList(const LadderProgram& current) {
 }  // namespace
 
 void TMainFrm::ConnectPrint() {
-    // The header panel over the grid, hidden except while the ladder prints.
+    // The header panel over the grid: always hidden in the window, drawn at
+    // the top of every ladder page.
     panel3_ = new QWidget(centralWidget());
     panel3_->setObjectName(QStringLiteral("Panel3"));
     panel3_->setFixedHeight(kHeaderHeight);

@@ -536,7 +536,7 @@ TEST_F(MainPrintTest, ALongPrintShowsItsProgressAndCanBeCancelled) {
     });
     watch.start();
     Print();
-    EXPECT_TRUE(seen.shown);
+    ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.maximum, 150);
     EXPECT_GT(seen.values.size(), 2u) << "the progress moved on";
     EXPECT_GT(seen.paints - seen.paintsAtShow, 2) << "the window was painted while it printed";
@@ -547,7 +547,7 @@ TEST_F(MainPrintTest, ALongPrintShowsItsProgressAndCanBeCancelled) {
     cancel = true;
     seen = {};
     Print([](TForPrint& print) { print.CheckBox2()->setChecked(true); });
-    EXPECT_TRUE(seen.shown);
+    ASSERT_TRUE(seen.shown);
     EXPECT_LT(*seen.values.rbegin(), 10);
     EXPECT_LT(PageCount(pdf_), 10) << "nothing after the cancel";
     EXPECT_TRUE(messages_.Messages().empty());
