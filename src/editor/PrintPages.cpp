@@ -17,17 +17,22 @@ int LastUsedGridRow(const LadderCells& cells, int rowBase, int gridRows) {
 
 std::vector<LadderPage> LadderPagePlan(int lastUsedRow, int rowsPerPage, int gridRows,
                                        const PageRange& range) {
+    rowsPerPage = std::max(1, rowsPerPage);
+    const int lastRow = std::clamp(lastUsedRow, 0, std::max(0, gridRows - 1));
+    const int count = lastRow / rowsPerPage + 1;
     std::vector<LadderPage> pages;
-    const int lastRow = std::max(0, gridRows - 1);
-    int row = std::min(rowsPerPage, lastRow);
-    int number = 1;
-    while (lastUsedRow > row) {
-        pages.push_back({number, row, range.Contains(number)});
-        ++number;
-        row = std::min(row + rowsPerPage, lastRow);
+    pages.reserve(count);
+    for (int number = 1; number <= count; ++number) {
+        const int first = (number - 1) * rowsPerPage;
+        const int rows = std::max(0, std::min(rowsPerPage, gridRows - first));
+        pages.push_back({number, first, rows, range.Contains(number)});
     }
-    pages.push_back({number, row, range.Contains(number)});
     return pages;
+}
+
+double LadderPageScale(double sheetWidth, double sheetHeight, double width, double height) {
+    if (width <= 0 || height <= 0) return 1.0;
+    return std::min(sheetWidth / width, sheetHeight / height);
 }
 
 std::string LadderHeaderText(const std::string& projectFile, const std::string& date,

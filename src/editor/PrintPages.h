@@ -1,9 +1,9 @@
 // The pages of a ladder print and the header lines of both prints.
 //
-// The ladder is printed as pictures of the main window, one per page: the
-// grid's cursor steps down a page's rows at a time and the grid scrolls to
-// keep it in view. The steps are worked out here, from the last row of the
-// shown block that holds an element.
+// The ladder is printed a page's rows at a time, each row on exactly one
+// page, from the first row of the shown block to the last that holds an
+// element; what a page holds depends on the program alone, never on the
+// size of the window.
 #pragma once
 
 #include <string>
@@ -33,22 +33,26 @@ struct PageRange {
     bool Contains(int page) const { return all || (page >= first && page <= last); }
 };
 
-// One step of the ladder print: the page's number, the grid row the cursor
-// stands on for it, and whether the page goes to the printer.
+// One page of the ladder print: its number, the grid rows it holds (rows
+// from firstRow on), and whether it goes to the printer.
 struct LadderPage {
     int number = 1;
-    int cursorRow = 0;
+    int firstRow = 0;
+    int rows = 0;
     bool printed = true;
     bool operator==(const LadderPage&) const = default;
 };
 
 // Every page of a block of gridRows rows whose last used grid row is
-// lastUsedRow: the first with the cursor on row rowsPerPage, each next one
-// rowsPerPage rows further down (or on the last row when fewer remain), until
-// the cursor has reached the last used row. The grid steps through all of
-// them; only those within the range are printed.
+// lastUsedRow: page n holds rows (n - 1) * rowsPerPage on, rowsPerPage of
+// them (fewer at the block's end), up to the page with the last used row; an
+// empty block is one page. Only the pages within the range are printed.
 std::vector<LadderPage> LadderPagePlan(int lastUsedRow, int rowsPerPage, int gridRows,
                                        const PageRange& range);
+
+// The scale that draws a page of width x height pixels as wide as the sheet,
+// or, where the sheet is too short for that, as tall as the sheet.
+double LadderPageScale(double sheetWidth, double sheetHeight, double width, double height);
 
 // The ladder header before the page number: project, "梯形图打印", date and
 // time, and "第"; the page's label adds the number and "页".

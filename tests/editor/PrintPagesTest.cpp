@@ -1,5 +1,5 @@
-// The ladder print's pages: the last used row of the shown block, the grid
-// rows the cursor steps through, the page range, and the header lines.
+// The ladder print's pages: the last used row of the shown block, the rows
+// each page holds, the page range, the page's scale, and the header lines.
 #include "editor/PrintPages.h"
 
 #include <gtest/gtest.h>
@@ -9,10 +9,11 @@
 namespace vx {
 namespace {
 
-std::vector<int> CursorRows(const std::vector<LadderPage>& pages) {
-    std::vector<int> rows;
+// Each page as its first and last row.
+std::vector<std::pair<int, int>> Rows(const std::vector<LadderPage>& pages) {
+    std::vector<std::pair<int, int>> rows;
     for (const LadderPage& p : pages)
-        rows.push_back(p.cursorRow);
+        rows.emplace_back(p.firstRow, p.firstRow + p.rows - 1);
     return rows;
 }
 
@@ -56,30 +57,46 @@ TEST(LastUsedGridRow, ScansTheShownBlockThroughItsRowBase) {
     EXPECT_EQ(LastUsedGridRow(cells, last, kSubroutineRows), kSubroutineRows - 1);
 }
 
-TEST(LadderPagePlan, StepsARowsPerPageAtATimeUntilTheLastUsedRow) {
+// Every row of the block up to the last used one is on exactly one page, in
+// order, a page's rows at a time.
+TEST(LadderPagePlan, EveryRowOnExactlyOnePage) {
     EXPECT_EQ(RowsPerPage(false), 14);
     EXPECT_EQ(RowsPerPage(true), 10);
-    const PageRange all;
-
-    // Nothing used, or everything within the first page: one page.
-    EXPECT_EQ(LadderPagePlan(-1, 14, kMainRows, all), (std::vector<LadderPage>{{1, 14, true}}));
-    EXPECT_EQ(LadderPagePlan(14, 14, kMainRows, all), (std::vector<LadderPage>{{1, 14, true}}));
-    // One row more: a second page.
-    EXPECT_EQ(LadderPagePlan(15, 14, kMainRows, all),
-              (std::vector<LadderPage>{{1, 14, true}, {2, 28, true}}));
-    EXPECT_EQ(CursorRows(LadderPagePlan(25, 10, kMainRows, all)), (std::vector<int>{10, 20, 30}));
-
-    // The block's end: the last step stops on the last row.
-    const std::vector<LadderPage> sub = LadderPagePlan(255, 10, kSubroutineRows, all);
+    using Span = std::vector<std::pair<int, int>>;
+    const struct {
+        int lastUsed, rowsPerPage, gridRows;
+        Span pages;
+    } cases[] = {
+        {-1, 14, kMainRows, {{0, 13}}},  // nothing used: one page
+        {13, 14, kMainRows, {{0, 13}}},
+        {14, 14, kMainRows, {{0, 13}, {14, 27}}},
+        {31, 16, kMainRows, {{0, 15}, {16, 31}}},
+        {25, 10, kMainRows, {{0, 9}, {10, 19}, {20, 29}}},
+        {3, 10, 5, {{0, 4}}},  // a block shorter than a page
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.lastUsed);
+        const std::vector<LadderPage> pages =
+            LadderPagePlan(c.lastUsed, c.rowsPerPage, c.gridRows, {});
+        EXPECT_EQ(Rows(pages), c.pages);
+        int next = 0;
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            EXPECT_EQ(pages[i].number, static_cast<int>(i) + 1);
+            EXPECT_EQ(pages[i].firstRow, next) << "no row left off or repeated";
+            next += pages[i].rows;
+        }
+        EXPECT_GT(next, c.lastUsed) << "the last used row is printed";
+    }
+    // The block's end: the last page is cut short.
+    const std::vector<LadderPage> sub = LadderPagePlan(255, 10, kSubroutineRows, {});
     ASSERT_EQ(sub.size(), 26u);
-    EXPECT_EQ(sub[24].cursorRow, 250);
-    EXPECT_EQ(sub.back(), (LadderPage{26, 255, true}));
-    EXPECT_EQ(LadderPagePlan(1999, 14, kMainRows, all).back().cursorRow, 1999);
+    EXPECT_EQ(sub.back(), (LadderPage{26, 250, 6, true}));
+    EXPECT_EQ(LadderPagePlan(1999, 14, kMainRows, {}).back(), (LadderPage{143, 1988, 12, true}));
 }
 
-TEST(LadderPagePlan, TheRangeChoosesThePrintedPagesButTheGridStepsThroughAll) {
+TEST(LadderPagePlan, TheRangeChoosesThePrintedPages) {
     const std::vector<LadderPage> pages = LadderPagePlan(50, 14, kMainRows, {false, 2, 3});
-    EXPECT_EQ(CursorRows(pages), (std::vector<int>{14, 28, 42, 56}));
+    EXPECT_EQ(pages.size(), 4u);
     EXPECT_EQ(Printed(pages), (std::vector<int>{2, 3}));
     EXPECT_EQ(Printed(LadderPagePlan(50, 14, kMainRows, {false, 4, 9})), (std::vector<int>{4}));
     EXPECT_TRUE(Printed(LadderPagePlan(50, 14, kMainRows, {false, 5, 9})).empty())
@@ -89,6 +106,21 @@ TEST(LadderPagePlan, TheRangeChoosesThePrintedPagesButTheGridStepsThroughAll) {
     EXPECT_EQ(Printed(LadderPagePlan(50, 14, kMainRows, {true, 3, 2})),
               (std::vector<int>{1, 2, 3, 4}))
         << "all pages, whatever the fields hold";
+}
+
+// The ladder takes the sheet's width unless the sheet is too short for it.
+TEST(LadderPageScale, FillsTheWidthWhereTheHeightAllows) {
+    const struct {
+        double sheetWidth, sheetHeight, width, height, scale;
+    } cases[] = {
+        {1047, 718, 1011, 647, 1047.0 / 1011},  // A4 landscape, 14 rows
+        {2022, 2000, 1011, 595, 2.0},           // a larger sheet
+        {1011, 300, 1011, 600, 0.5},            // too short: as tall as the sheet
+        {1000, 700, 0, 600, 1.0},               // nothing to draw
+    };
+    for (const auto& c : cases)
+        EXPECT_DOUBLE_EQ(LadderPageScale(c.sheetWidth, c.sheetHeight, c.width, c.height), c.scale)
+            << c.sheetWidth << "x" << c.sheetHeight;
 }
 
 TEST(PrintHeaders, HoldTheProjectTheDateAndTheTime) {

@@ -94,6 +94,34 @@ bool TLadderGrid::CellAt(QPoint point, int& column, int& row) const {
     return false;
 }
 
+int TLadderGrid::FullWidth() {
+    return kFixedWidth + ScrollableWidth();
+}
+
+void TLadderGrid::PaintCell(Canvas& canvas, int column, int row, const QRect& r, bool selected) {
+    canvas.SetClipRect({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    canvas.brush.style = BrushStyle::Solid;
+    canvas.brush.color = column == 0 ? clInfoBk : selected ? clHighlight : cellColor_;
+    canvas.FillRect({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    if (context_.cells != nullptr)
+        LadderEditDrawCell(canvas, context_, column, row, r.left(), r.top(), selected);
+    canvas.ClearClip();
+}
+
+void TLadderGrid::PaintRows(QPainter& painter, int firstRow, int rows) {
+    Canvas canvas(painter);
+    const int last = std::min(rowCount_ - 1, firstRow + rows - 1);
+    for (int row = std::max(0, firstRow); row <= last; ++row) {
+        int x = 0;
+        for (int column = 0; column < kColumns; ++column) {
+            PaintCell(canvas, column, row,
+                      QRect(x, (row - firstRow) * rowHeight_, kColumnWidths[column], rowHeight_),
+                      false);
+            x += kColumnWidths[column];
+        }
+    }
+}
+
 void TLadderGrid::paintEvent(QPaintEvent*) {
     QPainter painter(viewport());
     Canvas canvas(painter);
@@ -108,15 +136,8 @@ void TLadderGrid::paintEvent(QPaintEvent*) {
                 const QRect r = CellRect(column, row);
                 if (r.right() < 0 || r.left() >= viewport()->width()) continue;
                 const bool selected = column > 0 && selection_.Contains(column, row);
-                canvas.SetClipRect({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
-                canvas.brush.style = BrushStyle::Solid;
-                canvas.brush.color = column == 0 ? clInfoBk : selected ? clHighlight : cellColor_;
-                canvas.FillRect({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
                 if (selected) cursorCellPos_ = QPoint(r.left(), r.top());
-                if (context_.cells != nullptr) {
-                    LadderEditDrawCell(canvas, context_, column, row, r.left(), r.top(), selected);
-                }
-                canvas.ClearClip();
+                PaintCell(canvas, column, row, r, selected);
             }
         }
     }

@@ -14,7 +14,11 @@
 #include "editor/Selection.h"
 #include "editor/qt/LadderDraw.h"
 
+class QPainter;
+
 namespace vx {
+
+class Canvas;
 
 class TLadderGrid : public QAbstractScrollArea {
     Q_OBJECT
@@ -44,6 +48,13 @@ class TLadderGrid : public QAbstractScrollArea {
     // Where the mouse was last pressed or double-clicked, in the viewport.
     QPoint LastMousePos() const { return lastMousePos_; }
 
+    // Width of all 14 columns, unscrolled.
+    static int FullWidth();
+    // Paints `rows` grid rows from firstRow on, all columns unscrolled, with
+    // (0, 0) at the first row's top-left corner: the cells as the grid shows
+    // them, without the focused cell's frame and without the selection.
+    void PaintRows(QPainter& painter, int firstRow, int rows);
+
     // The cell under a point of the viewport; false outside the cells.
     bool CellAt(QPoint point, int& column, int& row) const;
     QRect CellRect(int column, int row) const;
@@ -69,6 +80,7 @@ class TLadderGrid : public QAbstractScrollArea {
 
   private:
     int ColumnLeft(int column) const;  // in viewport pixels, after horizontal scrolling
+    void PaintCell(Canvas& canvas, int column, int row, const QRect& rect, bool selected);
     void UpdateScrollBars();
     void MoveTo(int column, int row, bool extend);
     void EnsureVisible(int column, int row);

@@ -38,9 +38,11 @@
 
 class QPainter;
 class QPrinter;
+class QProgressDialog;
 
 namespace vx {
 
+struct LadderPage;
 class TF8setValFrm;
 class TLadderPoller;
 class TMonitorFrm;
@@ -271,9 +273,10 @@ class TMainFrm : public QMainWindow {
     // One sheet more for the print job (begun on the first): false when the
     // printer could not be opened.
     bool NextSheet(QPainter& painter, bool landscape);
-    bool PrintLadderPages(QPainter& painter, const PrintOptions& options);
+    bool PrintLadderPages(QPainter& painter, const std::vector<LadderPage>& pages,
+                          QProgressDialog& progress);
+    void PrintLadderPage(QPainter& painter, const LadderPage& page, int rowsPerPage);
     bool PrintInstructionList(QPainter& painter);
-    void PrintWindowImage(QPainter& painter);
 
     // Widgets.
     TFxMainMenu* mainMenu_ = nullptr;
@@ -293,7 +296,7 @@ class TMainFrm : public QMainWindow {
     QPlainTextEdit* memo1_ = nullptr;
     QPlainTextEdit* ldHelp_ = nullptr;
     QWidget* panel5_ = nullptr;  // cover
-    QWidget* panel3_ = nullptr;  // the print header, shown only while printing
+    QWidget* panel3_ = nullptr;  // the print header, drawn on ladder pages only
     QLabel* label2_ = nullptr;
     QLabel* image1_ = nullptr;
     std::unique_ptr<QPrinter> printer_;

@@ -1,35 +1,37 @@
-// The main window's print commands: the ladder diagram as pictures of the
-// window, page by page in landscape, with the header panel `Panel3` on top
-// and the menus, tool bars, status bar and side panes hidden; the
-// instruction list as text lines in portrait, in `Panel3`'s font; and the
-// printer set-up.
+// The main window's print commands: the ladder diagram page by page in
+// landscape, each page the header panel `Panel3` over a page's rows of the
+// grid; the instruction list as text lines in portrait, in `Panel3`'s font;
+// and the printer set-up.
 //
-// Both parts of a print go into one print job, so a job sent to a file holds
-// them both. The window's picture keeps its lines and texts as such, so the
-// sheet is sharp at any scale and its texts can be found in a PDF.
-#include <QAbstractScrollArea>
+// A ladder page is drawn from the program, not taken from the window: every
+// row is on exactly one page whatever the window's size, the grid's cursor
+// and selection stay off the paper, and the ladder takes the sheet's width.
+// The instruction list is made from the program as it stands, the way the
+// compile makes it. Both parts go into one print job, so a job sent to a
+// file holds them both. Pages are recorded as pictures, so lines and texts
+// stay sharp at any scale and can be found in a PDF. A long print shows its
+// progress and keeps the window painted between pages.
 #include <QBoxLayout>
-#include <QCoreApplication>
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QLocale>
-#include <QMenu>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPicture>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QScrollBar>
-#include <QStatusBar>
-#include <QTextBlock>
 #include <algorithm>
 
 #include "editor/PrintPages.h"
 #include "editor/ProgramBlocks.h"
+#include "editor/ProjectFile.h"
 #include "editor/qt/About.h"
 #include "editor/qt/Main.h"
 #include "editor/qt/Print.h"
 #include "model/LadderProgram.h"
+#include "outside/LadderConvert.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/Canvas.h"
 
@@ -37,13 +39,6 @@ namespace vx {
 namespace {
 
 constexpr int kHeaderHeight = 45;
-
-// Lets every layout take the change of what is shown, without running any
-// other event (timers, input) in the middle of a print.
-void SettleLayouts() {
-    for (int i = 0; i < 3; ++i)
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
-}
 
 // The instruction list's font on paper: a font the window sizes in screen
 // pixels keeps its size in points (at 96 pixels per inch).
@@ -60,10 +55,27 @@ QString Now() {
     return QLocale().toString(QTime::currentTime(), QLocale::ShortFormat);
 }
 
+// The instruction list of the program as it stands, made as the compile
+// makes it from the saved project (without saving or compiling anything);
+// when the program cannot be converted, the reason instead.
+QStringList CurrentInstructionList(const LadderProgram& current) {
+    LadderProgram program;
+    std::string text;
+    if (ParseProject(SerialiseProject(current), program) == ProjectReadResult::Ok) {
+        ConvertedProgram converted;
+        if (ConvertLadder(program, converted, text)) text = converted.list;
+    }
+    QStringList lines = QString::fromStdString(text).remove(QChar('\r')).split(QChar('\n'));
+    // A text that ends with a line break has no line after it.
+    if (!lines.isEmpty() && lines.back().isEmpty()) lines.pop_back();
+    return lines;
+}
+
 }  // namespace
 
 void TMainFrm::ConnectPrint() {
-    // The header panel over the grid, hidden except while the ladder prints.
+    // The header panel over the grid: always hidden in the window, drawn at
+    // the top of every ladder page.
     panel3_ = new QWidget(centralWidget());
     panel3_->setObjectName(QStringLiteral("Panel3"));
     panel3_->setFixedHeight(kHeaderHeight);
@@ -120,11 +132,45 @@ void TMainFrm::PrintToolButtonClick() {
     if (!options.confirmed) return;
     if (!windows_.printDialog || !windows_.printDialog(*printer_)) return;
 
+    // The pages the print will send, known before the first is drawn.
+    std::vector<LadderPage> pages;
+    if (options.ladder) {
+        // The shown block's own rows: a subroutine is scanned in its rows,
+        // not in the main program's rows of the same numbers.
+        const int lastUsedRow = LastUsedGridRow(TheProgram().cells, TheProgramBlocks().rowBase,
+                                                ladderEdit_->RowCount());
+        pages = LadderPagePlan(lastUsedRow, RowsPerPage(Button("OnTopToolButton")->Down()),
+                               ladderEdit_->RowCount(),
+                               {options.allPages, options.firstPage, options.lastPage});
+    }
+    int steps = options.instructionList ? 1 : 0;
+    for (const LadderPage& page : pages)
+        steps += page.printed ? 1 : 0;
+
+    QProgressDialog progress(QString::fromStdString(Tr("正在打印…", "Printing...")),
+                             QString::fromStdString(Tr("取消", "Cancel")), 0, steps, this);
+    progress.setObjectName(QStringLiteral("PrintProgress"));
+    progress.setWindowTitle(QString::fromStdString(kProductTitle));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    progress.setAutoClose(false);
+    progress.setAutoReset(false);
+
     QPainter painter;
     bool opened = true;
-    if (options.ladder) opened = PrintLadderPages(painter, options);
-    if (opened && options.instructionList) opened = PrintInstructionList(painter);
+    if (options.ladder) opened = PrintLadderPages(painter, pages, progress);
+    if (opened && options.instructionList && !progress.wasCanceled()) {
+        progress.setLabelText(
+            QString::fromStdString(Tr("正在打印指令表…", "Printing the instruction list...")));
+        opened = PrintInstructionList(painter);
+        progress.setValue(steps);
+    }
+    if (progress.wasCanceled()) {
+        // Nothing of a cancelled print is sent.
+        printer_->abort();
+    }
     if (painter.isActive()) painter.end();
+    progress.close();
     if (!opened) {
         ShowMessage({kProductTitle, Tr("打印机无法打开 ！", "The printer cannot be opened!"),
                      MsgIcon::Exclamation, MsgButtons::Ok});
@@ -139,103 +185,58 @@ bool TMainFrm::NextSheet(QPainter& painter, bool landscape) {
     return painter.begin(printer_.get());
 }
 
-bool TMainFrm::PrintLadderPages(QPainter& painter, const PrintOptions& options) {
-    // What printing hides, noted to be shown again.
-    const bool standardShown = !standardBar_->isHidden();
-    const bool functionShown = !functionBar_->isHidden();
-    const bool auxiliaryShown = !auxiliaryBar_->isHidden();
-    const bool statusShown = !statusBar()->isHidden();
-    const bool mnemonicShown = !panel4_->isHidden();
-    const QFrame::Shape frame = ladderEdit_->frameShape();
-    const Qt::ScrollBarPolicy horizontal = ladderEdit_->horizontalScrollBarPolicy();
-    const Qt::ScrollBarPolicy vertical = ladderEdit_->verticalScrollBarPolicy();
-    const QSize clientSize = centralWidget()->size();
-
-    wgSizePanel2_->hide();
-    for (QWidget* w :
-         {static_cast<QWidget*>(standardBar_), static_cast<QWidget*>(functionBar_),
-          static_cast<QWidget*>(auxiliaryBar_), static_cast<QWidget*>(statusBar()), panel4_}) {
-        w->hide();
-    }
-    for (QAction* menu : mainMenu_->actions())
-        menu->setVisible(false);
-    panel3_->show();
-    ladderEdit_->setFrameShape(QFrame::NoFrame);
-    ladderEdit_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    ladderEdit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    SettleLayouts();
-
+bool TMainFrm::PrintLadderPages(QPainter& painter, const std::vector<LadderPage>& pages,
+                                QProgressDialog& progress) {
     const int rowsPerPage = RowsPerPage(Button("OnTopToolButton")->Down());
-    // A page shows the rows from the one a page further up to the cursor's,
-    // all 14 columns wide: a window too small for that grows, for the print,
-    // by what the grid lacks, so that no row is left off between two pages
-    // and no column at the right.
-    int gridWidth = 0;
-    for (int width : kColumnWidths)
-        gridWidth += width;
-    const int gridHeight = (rowsPerPage + 1) * ladderEdit_->DefaultRowHeight();
-    const QSize lacking(std::max(0, gridWidth - ladderEdit_->viewport()->width()),
-                        std::max(0, gridHeight - ladderEdit_->viewport()->height()));
-    if (!lacking.isNull()) centralWidget()->resize(centralWidget()->size() + lacking);
-
-    // The shown block's own rows: a subroutine is scanned in its rows, not
-    // in the main program's rows of the same numbers.
-    const int lastUsedRow =
-        LastUsedGridRow(TheProgram().cells, TheProgramBlocks().rowBase, ladderEdit_->RowCount());
-    const std::vector<LadderPage> pages =
-        LadderPagePlan(lastUsedRow, rowsPerPage, ladderEdit_->RowCount(),
-                       {options.allPages, options.firstPage, options.lastPage});
     const std::string header =
         LadderHeaderText(names_.projectFile, Today().toStdString(), Now().toStdString());
-
-    ladderEdit_->SetCursor(1, 0);
+    int printed = 0;
     bool opened = true;
     for (const LadderPage& page : pages) {
-        ladderEdit_->SetCursor(1, page.cursorRow);
+        // The grid shows the page as it goes by, and the header names it.
+        ladderEdit_->SetCursor(1, page.firstRow);
+        ladderEdit_->verticalScrollBar()->setValue(page.firstRow);
         label2_->setText(QString::fromStdString(LadderPageLabel(header, page.number)));
         if (!page.printed) continue;
+        progress.setLabelText(
+            QString::fromStdString(Tr("正在打印梯形图第 %1 页…", "Printing ladder page %1..."))
+                .arg(page.number));
         opened = NextSheet(painter, true);
         if (!opened) break;
-        PrintWindowImage(painter);
+        PrintLadderPage(painter, page, rowsPerPage);
+        // Lets the window paint and the progress show between pages.
+        progress.setValue(++printed);
+        if (progress.wasCanceled()) break;
     }
-
-    panel3_->hide();
-    ladderEdit_->setHorizontalScrollBarPolicy(horizontal);
-    ladderEdit_->setVerticalScrollBarPolicy(vertical);
-    ladderEdit_->setFrameShape(frame);
     Item("N2")->trigger();  // the grid back to its top
-    wgSizePanel2_->setVisible(Item("N54")->isChecked() && !CoverShown());
-    for (QAction* menu : mainMenu_->actions())
-        menu->setVisible(true);
-    standardBar_->setVisible(standardShown);
-    functionBar_->setVisible(functionShown);
-    auxiliaryBar_->setVisible(auxiliaryShown);
-    statusBar()->setVisible(statusShown);
-    panel4_->setVisible(mnemonicShown);
-    centralWidget()->resize(clientSize);
-    if (layout() != nullptr) layout()->invalidate();
-    SettleLayouts();
     return opened;
 }
 
-void TMainFrm::PrintWindowImage(QPainter& painter) {
-    // The window's client area, as large as the sheet takes it whole, at the
-    // top and in the middle.
-    QWidget* client = centralWidget();
+void TMainFrm::PrintLadderPage(QPainter& painter, const LadderPage& page, int rowsPerPage) {
+    // The header panel over the page's rows, as wide as the grid's columns;
+    // every page is scaled as a full one, so all pages share one scale.
+    const int width = TLadderGrid::FullWidth();
+    const int rowsHeight = rowsPerPage * ladderEdit_->DefaultRowHeight();
     const QSizeF sheet(printer_->width(), printer_->height());
-    const QSizeF image = client->size();
-    if (image.isEmpty()) return;
-    const qreal scale = std::min(sheet.width() / image.width(), sheet.height() / image.height());
+    const double scale =
+        LadderPageScale(sheet.width(), sheet.height(), width, kHeaderHeight + rowsHeight);
+
     // Drawn into a picture first: widgets drawn straight onto a printer go
     // through a bitmap, a picture keeps their lines and texts.
     QPicture picture;
     {
         QPainter recorder(&picture);
-        client->render(&recorder, QPoint(), QRegion(),
-                       QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        // The panel stays hidden in the window; it is laid out at the page's
+        // width only to be drawn.
+        panel3_->resize(width, kHeaderHeight);
+        if (panel3_->layout() != nullptr) panel3_->layout()->activate();
+        panel3_->render(&recorder, QPoint(), QRegion(),
+                        QWidget::DrawWindowBackground | QWidget::DrawChildren);
+        recorder.translate(0, kHeaderHeight);
+        recorder.setClipRect(QRect(0, 0, width, page.rows * ladderEdit_->DefaultRowHeight()));
+        ladderEdit_->PaintRows(recorder, page.firstRow, page.rows);
     }
     painter.save();
-    painter.translate((sheet.width() - image.width() * scale) / 2, 0);
     painter.scale(scale, scale);
     painter.drawPicture(0, 0, picture);
     painter.restore();
@@ -251,12 +252,7 @@ bool TMainFrm::PrintInstructionList(QPainter& painter) {
 
     QStringList lines{QString::fromStdString(
         InstructionListHeader(names_.projectFile, Today().toStdString(), Now().toStdString()))};
-    const QTextDocument* document = memo1_->document();
-    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
-        // A memo whose text ends with a line break has no line after it.
-        if (!block.next().isValid() && block.text().isEmpty()) break;
-        lines << block.text();
-    }
+    lines << CurrentInstructionList(TheProgram());
     int y = 0;
     for (const QString& line : lines) {
         if (y > 0 && y + lineHeight > printer_->height()) {

@@ -12,12 +12,15 @@
 #include <QPlainTextEdit>
 #include <QPrinter>
 #include <QProcess>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QStatusBar>
+#include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <set>
 
 #include "editor/PrintPages.h"
 #include "editor/ProgramBlocks.h"
@@ -25,6 +28,7 @@
 #include "editor/qt/Print.h"
 #include "model/CellKind.h"
 #include "model/LadderProgram.h"
+#include "platform/qt/Canvas.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
@@ -71,6 +75,50 @@ std::vector<PdfPage> ReadPdf(const std::string& path) {
         pages.push_back(page);
     }
     return pages;
+}
+
+// Counts the events of one type a widget gets.
+struct EventCounter : QObject {
+    EventCounter(QObject* target, QEvent::Type type) : type(type) {
+        target->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        count += event->type() == type ? 1 : 0;
+        return false;
+    }
+    QEvent::Type type;
+    int count = 0;
+};
+
+// Pages of the PDF, 0 when there is none.
+int PageCount(const std::string& path) {
+    static const QRegularExpression pages(R"(Pages:\s+(\d+))");
+    return pages.match(Poppler("pdfinfo", {QString::fromStdString(path)})).captured(1).toInt();
+}
+
+// Page `page` of the PDF as a picture at 50 pixels per inch.
+QImage PageImage(const std::string& path, int page) {
+    const QString prefix = QString::fromStdString(path) + "-page";
+    const QString number = QString::number(page);
+    Poppler("pdftoppm", {"-r", "50", "-f", number, "-l", number, "-singlefile", "-png",
+                         QString::fromStdString(path), prefix});
+    return QImage(prefix + ".png");
+}
+
+// Pixels of about the colour.
+int ColourCount(const QImage& image, const QColor& colour) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <
+                24) {
+                ++count;
+            }
+        }
+    }
+    return count;
 }
 
 // Runs the action once a modal window is up (the caller then opens it).
@@ -130,14 +178,16 @@ class MainPrintTest : public testing::Test {
         };
     }
 
-    // Elements in rows first to last of the shown block: a contact "X<row>"
-    // in column 1 and a coil "Y<row>" in the output column.
+    // Rungs in rows first to last of the shown block: a contact "X<row>" in
+    // column 1, a line on to a coil "Y<row>" in the output column.
     static void Rows(int first, int last, const char* contact = "X", const char* coil = "Y") {
         LadderCells& cells = TheProgram().cells;
         const int base = TheProgramBlocks().rowBase;
         for (int row = first; row <= last; ++row) {
             cells.Kind(1, base + row) = CellKind::kOpenContact;
             cells.First(1, base + row) = contact + std::to_string(row);
+            for (int column = 2; column < kOutputColumn; ++column)
+                cells.Kind(column, base + row) = CellKind::kLine;
             cells.Kind(kOutputColumn, base + row) = CellKind::kCoil;
             cells.First(kOutputColumn, base + row) = coil + std::to_string(row);
         }
@@ -234,13 +284,13 @@ TEST_F(MainPrintTest, TheItemsAndTheButtonWithAProject) {
     EXPECT_EQ(printDialogs_, 1);
 }
 
-// With comments shown (as the window starts) a page steps 10 rows: rows 0-20
-// are two pages, each a landscape picture of the grid under its header, with
-// nothing of the menus, tool bars, tree or status bar; afterwards the window
-// is as it was, the grid at its top.
+// With comments shown (as the window starts) a page holds 10 rows: rows
+// 0-19 are two pages, each a landscape picture of its rows under its
+// header, with nothing of the menus, tool bars, tree or status bar;
+// afterwards the window is as it was, the grid at its top.
 TEST_F(MainPrintTest, ATwoPageLadderInLandscapeUnderItsHeader) {
     ASSERT_TRUE(frm_->Button("OnTopToolButton")->Down());
-    Rows(0, 20);
+    Rows(0, 19);
     frm_->Item("N18")->trigger();  // the mnemonic pane shown
     frm_->Item("N20")->trigger();  // the function tool bar hidden
     frm_->LadderEdit()->SetCursor(3, 30);
@@ -259,14 +309,6 @@ TEST_F(MainPrintTest, ATwoPageLadderInLandscapeUnderItsHeader) {
         EXPECT_FALSE(pages[i].text.contains(QString("第%1页").arg(2 - i)));
         all += pages[i].text;
     }
-    // Every used row is on a page: none is left off between the two.
-    for (int row = 0; row <= 20; ++row) {
-        EXPECT_TRUE(all.contains(QRegularExpression(QString(R"(\bX%1\b)").arg(row)))) << row;
-        EXPECT_TRUE(all.contains(QRegularExpression(QString(R"(\bY%1\b)").arg(row)))) << row;
-    }
-    EXPECT_TRUE(pages[0].text.contains("X0") && !pages[0].text.contains("X20"));
-    EXPECT_TRUE(pages[1].text.contains("X20") &&
-                !pages[1].text.contains(QRegularExpression(R"(\bX0\b)")));
     // Nothing of the chrome: status bar, menus, mnemonic pane, tree.
     for (const char* chrome : {"就绪", "文件", "帮助", "助记码", "主程序"})
         EXPECT_FALSE(all.contains(QString::fromUtf8(chrome))) << chrome;
@@ -281,50 +323,68 @@ TEST_F(MainPrintTest, ATwoPageLadderInLandscapeUnderItsHeader) {
     EXPECT_TRUE(messages_.Messages().empty());
 }
 
-// A window too small for a page's rows and the grid's columns is drawn
-// larger for the print: no row is left off between pages, no column at the
-// right; afterwards it has its size again.
-TEST_F(MainPrintTest, ASmallWindowStillPrintsWholePages) {
-    frm_->setWindowState(Qt::WindowNoState);
-    frm_->resize(640, 400);
-    VX_WAIT_EQ(frm_->size(), QSize(640, 400), test::kStateWaitMs);
-    Rows(0, 20);
+// Every row's devices are printed once, on its own page (rows 0-9 on page 1
+// with comments shown, 0-13 without), whatever the window's size, and the
+// grid's cursor and selection stay off the paper.
+TEST_F(MainPrintTest, EveryRowOnceOnItsPageWhateverTheWindowsSize) {
+    constexpr int kLast = 32;
+    Rows(0, kLast);
     LadderCells& cells = TheProgram().cells;
-    for (int row = 0; row <= 20; ++row)
+    for (int row = 0; row <= kLast; ++row)
         cells.First(kCommentColumn, row) = "N" + std::to_string(row);
-    const WindowLook before = Look();
-    ASSERT_LT(frm_->LadderEdit()->viewport()->height(), 11 * 55) << "a page's rows do not fit";
+    frm_->setWindowState(Qt::WindowNoState);
+    const struct {
+        QSize window;
+        bool comments;
+    } cases[] = {
+        {{1600, 1000}, true}, {{900, 420}, true}, {{1600, 1000}, false}, {{900, 420}, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.window.width() << "x" << c.window.height()
+                                        << (c.comments ? " comments" : ""));
+        frm_->resize(c.window);
+        VX_WAIT_EQ(frm_->size(), c.window, test::kStateWaitMs);
+        if (frm_->Button("OnTopToolButton")->Down() != c.comments) frm_->Item("N28")->trigger();
+        ASSERT_EQ(frm_->Button("OnTopToolButton")->Down(), c.comments);
+        const int rowsPerPage = c.comments ? 10 : 14;
+        // A selection over the first rows, the cursor among them.
+        frm_->LadderEdit()->SetCursor(1, 0);
+        QTest::keyClick(frm_->LadderEdit(), Qt::Key_Down, Qt::ShiftModifier);
+        QTest::keyClick(frm_->LadderEdit(), Qt::Key_Right, Qt::ShiftModifier);
+        ASSERT_EQ(frm_->LadderEdit()->Selection().bottom, 1);
 
-    Print();
-    const std::vector<PdfPage> pages = ReadPdf(pdf_);
-    ASSERT_EQ(pages.size(), 2u);
-    QString all;
-    for (const PdfPage& page : pages)
-        all += page.text;
-    for (int row = 0; row <= 20; ++row) {
-        for (const char* device : {"X", "Y", "N"}) {
-            EXPECT_TRUE(
-                all.contains(QRegularExpression(QString(R"(\b%1%2\b)").arg(device).arg(row))))
-                << device << row;
+        Print();
+        const std::vector<PdfPage> pages = ReadPdf(pdf_);
+        ASSERT_EQ(pages.size(), static_cast<std::size_t>(kLast / rowsPerPage + 1));
+        for (int row = 0; row <= kLast; ++row) {
+            for (const char* device : {"X", "Y", "N"}) {
+                const QRegularExpression name(QString(R"(\b%1%2\b)").arg(device).arg(row));
+                for (std::size_t page = 0; page < pages.size(); ++page) {
+                    EXPECT_EQ(pages[page].text.count(name),
+                              static_cast<int>(page) == row / rowsPerPage ? 1 : 0)
+                        << device << row << " on page " << page + 1;
+                }
+            }
         }
+        // No selection's colour on the first page.
+        const QImage sheet = PageImage(pdf_, 1);
+        ASSERT_FALSE(sheet.isNull());
+        EXPECT_EQ(ColourCount(sheet, ToQColor(clHighlight)), 0);
     }
-    EXPECT_EQ(Look(), before);
-    EXPECT_EQ(frm_->size(), QSize(640, 400));
 }
 
 TEST_F(MainPrintTest, AProgramWithinTheFirstPagePrintsOnePage) {
-    Rows(0, 10);  // the first page's last row
+    Rows(0, 9);  // the first page's last row
     Print();
     ASSERT_EQ(ReadPdf(pdf_).size(), 1u);
 
     // Without comments a page is 14 rows.
     frm_->Item("N28")->trigger();
     ASSERT_FALSE(frm_->Button("OnTopToolButton")->Down());
-    Rows(0, 14);
+    Rows(0, 13);
     Print();
     const std::vector<PdfPage> pages = ReadPdf(pdf_);
     ASSERT_EQ(pages.size(), 1u);
-    EXPECT_TRUE(pages[0].text.contains(QRegularExpression(R"(\bX14\b)")));
+    EXPECT_TRUE(pages[0].text.contains(QRegularExpression(R"(\bX13\b)")));
     EXPECT_TRUE(pages[0].text.contains(QRegularExpression(R"(\bX0\b)")));
 
     TheProgram().cells.Clear();
@@ -333,23 +393,25 @@ TEST_F(MainPrintTest, AProgramWithinTheFirstPagePrintsOnePage) {
 }
 
 TEST_F(MainPrintTest, ARangePrintsItsPagesWhileTheGridStepsThroughAll) {
-    Rows(0, 45);  // pages at rows 10, 20, 30, 40, 50
+    Rows(0, 45);  // pages from rows 0, 10, 20, 30, 40
     QSignalSpy steps(frm_->LadderEdit(), &TLadderGrid::SelectCell);
     Print([](TForPrint& print) { Range(print, 2, 3); });
     const std::vector<PdfPage> pages = ReadPdf(pdf_);
     ASSERT_EQ(pages.size(), 2u);
     EXPECT_TRUE(pages[0].text.contains("第2页"));
     EXPECT_TRUE(pages[1].text.contains("第3页"));
-    EXPECT_TRUE(pages[0].text.contains(QRegularExpression(R"(\bX20\b)")));
-    EXPECT_TRUE(pages[1].text.contains(QRegularExpression(R"(\bX30\b)")));
+    EXPECT_TRUE(pages[0].text.contains(QRegularExpression(R"(\bX10\b)")));
+    EXPECT_TRUE(pages[0].text.contains(QRegularExpression(R"(\bX19\b)")));
+    EXPECT_TRUE(pages[1].text.contains(QRegularExpression(R"(\bX20\b)")));
+    EXPECT_TRUE(pages[1].text.contains(QRegularExpression(R"(\bX29\b)")));
 
     std::vector<int> rows;
     for (const QList<QVariant>& step : steps)
         rows.push_back(step.at(1).toInt());
-    ASSERT_GE(rows.size(), 7u);
-    EXPECT_EQ(std::vector<int>(rows.begin(), rows.begin() + 7),
-              (std::vector<int>{0, 10, 20, 30, 40, 50, 0}))
-        << "every page's row, then back to the top";
+    ASSERT_GE(rows.size(), 6u);
+    EXPECT_EQ(std::vector<int>(rows.begin(), rows.begin() + 6),
+              (std::vector<int>{0, 10, 20, 30, 40, 0}))
+        << "every page's first row, then back to the top";
     EXPECT_TRUE(Label2Text().endsWith("第5页")) << "the label went on to the last page";
 
     // A range past the last page prints nothing at all.
@@ -390,16 +452,16 @@ TEST_F(MainPrintTest, APrinterThatCannotBeOpenedIsReportedAndTheWindowComesBack)
     EXPECT_EQ(Look(), before);
 }
 
-// The instruction list: portrait, its header line, then every line of the
-// list, in full whatever page range the ladder has; in the same job after
-// the ladder's pages.
-TEST_F(MainPrintTest, TheInstructionListInPortraitAndInFull) {
+// The instruction list: portrait, its header line, then the list of the
+// program as it stands (no compile has run: the mnemonic pane is empty),
+// in full whatever page range the ladder has; in the same job after the
+// ladder's pages.
+TEST_F(MainPrintTest, TheInstructionListOfTheProgramAsItStands) {
+    constexpr int kLast = 79;
+    Rows(0, kLast, "M", "M");  // decimal device numbers, as the list needs
     auto* memo = frm_->findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
     ASSERT_NE(memo, nullptr);
-    QStringList list;
-    for (int i = 0; i < 150; ++i)
-        list << QString("%1\tLD\tX%2").arg(i, 4, 10, QChar('0')).arg(i);
-    memo->setPlainText(list.join('\n') + '\n');
+    ASSERT_TRUE(memo->toPlainText().isEmpty());
 
     Print([](TForPrint& print) {
         print.CheckBox1()->setChecked(false);
@@ -407,7 +469,7 @@ TEST_F(MainPrintTest, TheInstructionListInPortraitAndInFull) {
         Range(print, 2, 3);
     });
     std::vector<PdfPage> pages = ReadPdf(pdf_);
-    ASSERT_GE(pages.size(), 2u) << "150 lines take more than a sheet";
+    ASSERT_GE(pages.size(), 2u) << "80 rungs take more than a sheet";
     QString all;
     for (const PdfPage& page : pages) {
         EXPECT_FALSE(page.Landscape());
@@ -415,27 +477,81 @@ TEST_F(MainPrintTest, TheInstructionListInPortraitAndInFull) {
     }
     EXPECT_TRUE(pages[0].text.startsWith(Simple(HeaderStart("指令表打印"))))
         << pages[0].text.left(80).toStdString();
-    for (int i = 0; i < 150; ++i) {
-        EXPECT_TRUE(all.contains(
-            QRegularExpression(QString(R"((^|\n)%1 LD X%2\n)").arg(i, 4, 10, QChar('0')).arg(i))))
-            << i;
+    // Each rung's two steps, numbered in order, once.
+    for (int row = 0; row <= kLast; ++row) {
+        for (const auto& [step, line] : {std::pair{2 * row, QString("LD M%1").arg(row)},
+                                         {2 * row + 1, QString("OUT M%1").arg(row)}}) {
+            const QRegularExpression expected(
+                QString(R"((^|\n)%1 %2\n)").arg(step, 4, 10, QChar('0')).arg(line));
+            EXPECT_EQ(all.count(expected), 1) << line.toStdString() << "\n"
+                                              << all.left(400).toStdString();
+        }
     }
+    EXPECT_TRUE(all.contains(QRegularExpression(R"(\nEND\n)")));
+    EXPECT_TRUE(memo->toPlainText().isEmpty()) << "the pane is left as it was";
     EXPECT_FALSE(Look().shown[2].second) << "Panel3 hidden";
 
     // Both: the ladder's page 2 in landscape, then the list in portrait.
-    Rows(0, 15);
     Print([](TForPrint& print) {
         print.CheckBox2()->setChecked(true);
         Range(print, 2, 3);
     });
     pages = ReadPdf(pdf_);
-    ASSERT_GE(pages.size(), 3u);
+    ASSERT_GE(pages.size(), 4u);
     EXPECT_TRUE(pages[0].Landscape());
     EXPECT_TRUE(pages[0].text.contains("第2页"));
-    EXPECT_FALSE(pages[1].Landscape());
-    EXPECT_TRUE(pages[1].text.startsWith(Simple(HeaderStart("指令表打印"))));
+    EXPECT_TRUE(pages[1].Landscape());
+    EXPECT_TRUE(pages[1].text.contains("第3页"));
+    EXPECT_FALSE(pages[2].Landscape());
+    EXPECT_TRUE(pages[2].text.startsWith(Simple(HeaderStart("指令表打印"))));
     EXPECT_FALSE(pages.back().Landscape());
-    EXPECT_TRUE(pages.back().text.contains("0149"));
+    EXPECT_TRUE(pages.back().text.contains(QString("OUT M%1").arg(kLast)));
+}
+
+// A print of 150 pages shows its progress, keeps the window painted between
+// pages, and can be cancelled: then nothing more is printed and nothing is
+// reported.
+TEST_F(MainPrintTest, ALongPrintShowsItsProgressAndCanBeCancelled) {
+    Rows(0, 1499);  // 150 pages of 10 rows
+    struct Seen {
+        bool shown = false;
+        int maximum = 0;
+        std::set<int> values;
+        int paintsAtShow = 0;  // the grid's paints when the progress first showed
+        int paints = 0;        // and when it last showed
+    } seen;
+    bool cancel = false;
+    EventCounter paints(frm_->LadderEdit()->viewport(), QEvent::Paint);
+    QTimer watch;
+    watch.setInterval(10);
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        auto* progress = frm_->findChild<QProgressDialog*>(QStringLiteral("PrintProgress"));
+        if (progress == nullptr || !progress->isVisible()) return;
+        if (!seen.shown) seen.paintsAtShow = paints.count;
+        seen.paints = paints.count;
+        seen.shown = true;
+        seen.maximum = progress->maximum();
+        seen.values.insert(progress->value());
+        if (cancel && progress->value() >= 3) progress->cancel();
+    });
+    watch.start();
+    Print();
+    ASSERT_TRUE(seen.shown);
+    EXPECT_EQ(seen.maximum, 150);
+    EXPECT_GT(seen.values.size(), 2u) << "the progress moved on";
+    EXPECT_GT(seen.paints - seen.paintsAtShow, 2) << "the window was painted while it printed";
+    EXPECT_EQ(PageCount(pdf_), 150);
+    EXPECT_EQ(frm_->findChild<QProgressDialog*>(QStringLiteral("PrintProgress")), nullptr);
+
+    fs::remove(pdf_);
+    cancel = true;
+    seen = {};
+    Print([](TForPrint& print) { print.CheckBox2()->setChecked(true); });
+    ASSERT_TRUE(seen.shown);
+    EXPECT_LT(*seen.values.rbegin(), 10);
+    EXPECT_LT(PageCount(pdf_), 10) << "nothing after the cancel";
+    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(frm_->LadderEdit()->TopRow(), 0);
 }
 
 // A subroutine prints its own rows, however long the main program is, and
