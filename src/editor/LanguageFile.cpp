@@ -67,14 +67,12 @@ std::vector<std::string> SplitListValue(std::string_view value) {
 
 std::vector<LanguageEntry> ParseLanguageText(std::string_view gbk) {
     std::vector<LanguageEntry> entries;
-    const std::string text = GbkToUtf8(gbk);
-    for (std::string& line : SplitToStringList(text, "\n")) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (TrimBlanks(line).empty()) continue;
+    ForEachGbkLine(gbk, [&entries](std::string_view line) {
         const std::size_t equals = line.find('=');
-        if (equals == std::string::npos) continue;  // names nothing
-        entries.push_back({line.substr(0, equals), line.substr(equals + 1)});
-    }
+        if (equals == std::string_view::npos) return;  // blank, or names nothing
+        entries.push_back(
+            {std::string(line.substr(0, equals)), std::string(line.substr(equals + 1))});
+    });
     return entries;
 }
 

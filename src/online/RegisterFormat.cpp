@@ -1,11 +1,12 @@
 #include "online/RegisterFormat.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
+
+#include "online/FloatText.h"
 
 namespace vx {
 namespace {
@@ -62,33 +63,6 @@ Parse ParseHex(std::string_view text, std::int64_t& value) {
     }
     value = v;
     return v >= kCap ? Parse::Overflow : Parse::Ok;
-}
-
-// A decimal floating-point number: digits with an optional point, an
-// optional minus sign and an optional exponent.
-Parse ParseFloat(std::string_view text, double& value) {
-    if (text.empty()) return Parse::Malformed;
-    for (char c : text) {
-        const bool allowed =
-            (c >= '0' && c <= '9') || c == '.' || c == '-' || c == '+' || c == 'e' || c == 'E';
-        if (!allowed) return Parse::Malformed;  // no "inf", "nan" or hexadecimal forms
-    }
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    const std::from_chars_result r = std::from_chars(first, last, value);
-    if (r.ptr != last) return Parse::Malformed;
-    if (r.ec == std::errc::result_out_of_range) {
-        // Beyond a double's range: a negative exponent makes it a zero of the
-        // format, a positive one overflows it.
-        const std::size_t e = text.find_first_of("eE");
-        if (e != std::string_view::npos && e + 1 < text.size() && text[e + 1] == '-') {
-            value = 0.0;
-            return Parse::Ok;
-        }
-        return Parse::Overflow;
-    }
-    if (r.ec != std::errc()) return Parse::Malformed;
-    return Parse::Ok;
 }
 
 RegisterWrite Words(int number, int count, std::uint32_t pattern) {
@@ -199,19 +173,14 @@ ParsedWrite ParseRegisterWrite(DFormat format, std::string_view registerText,
     const int n = static_cast<int>(number);
 
     if (format == DFormat::F32) {
-        double v = 0;
-        const Parse p = ParseFloat(valueText, v);
-        if (p == Parse::Malformed) {
-            result.refusal = WriteRefusal::Malformed;
+        const FloatText f = ParseFloatText(valueText);
+        if (f.status != FloatTextStatus::Ok) {
+            result.refusal = f.status == FloatTextStatus::Malformed ? WriteRefusal::Malformed
+                                                                    : WriteRefusal::OutOfRange;
             return result;
         }
-        if (p == Parse::Overflow || std::fabs(v) > std::numeric_limits<float>::max()) {
-            result.refusal = WriteRefusal::OutOfRange;
-            return result;
-        }
-        const float f = static_cast<float>(v);
         std::uint32_t bits = 0;
-        std::memcpy(&bits, &f, sizeof bits);
+        std::memcpy(&bits, &f.value, sizeof bits);
         result.write = Words(n, count, bits);
         return result;
     }

@@ -69,7 +69,8 @@ struct ParsedWrite {
 
 // The register text (decimal) and the value text in the format's notation:
 // decimal for U16, S16 and S32, hexadecimal digits for H16 and H32, a decimal
-// floating-point number (with an optional exponent) for F32, stored as its
+// floating-point number (with an optional exponent) for F32, read as the
+// set-value dialog reads its E values (`ParseFloatText`) and stored as its
 // single-precision pattern.
 ParsedWrite ParseRegisterWrite(DFormat format, std::string_view registerText,
                                std::string_view valueText);

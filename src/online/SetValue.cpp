@@ -1,9 +1,8 @@
 #include "online/SetValue.h"
 
 #include <bit>
-#include <charconv>
-#include <cmath>
-#include <limits>
+
+#include "online/FloatText.h"
 
 namespace vx {
 namespace {
@@ -42,38 +41,6 @@ Digits ReadDigits(std::string_view text, int base) {
     }
     d.wellFormed = true;
     return d;
-}
-
-// A decimal floating-point number: an optional sign, digits with an optional
-// point (at least one digit), an optional exponent. No infinities, no NaN,
-// no hexadecimal forms.
-bool WellFormedDecimal(std::string_view text) {
-    std::size_t i = 0;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-    std::size_t mantissaDigits = 0;
-    while (i < text.size() && IsDigit(text[i])) {
-        ++i;
-        ++mantissaDigits;
-    }
-    if (i < text.size() && text[i] == '.') {
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) {
-            ++i;
-            ++mantissaDigits;
-        }
-    }
-    if (mantissaDigits == 0) return false;
-    if (i < text.size() && text[i] == 'E') {
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
-        std::size_t exponentDigits = 0;
-        while (i < text.size() && IsDigit(text[i])) {
-            ++i;
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0) return false;
-    }
-    return i == text.size();
 }
 
 std::int64_t SignedOfWidth(std::uint32_t pattern, ValueWidth width) {
@@ -188,20 +155,13 @@ SetValueEntry ParseSetValue(std::string_view text, ValueWidth width) {
             break;
         }
         case 'E': {
-            if (!WellFormedDecimal(rest)) {
-                e.error = ValueError::Input;
+            const FloatText f = ParseFloatText(rest);
+            if (f.status != FloatTextStatus::Ok) {
+                e.error =
+                    f.status == FloatTextStatus::Malformed ? ValueError::Input : ValueError::Range;
                 return e;
             }
-            std::string_view number = rest;
-            if (number.front() == '+') number.remove_prefix(1);
-            double d = 0;
-            const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), d);
-            if (ec != std::errc() || end != number.data() + number.size() || !std::isfinite(d) ||
-                std::fabs(d) > static_cast<double>(std::numeric_limits<float>::max())) {
-                e.error = ValueError::Range;
-                return e;
-            }
-            raw = std::bit_cast<std::uint32_t>(static_cast<float>(d));
+            raw = std::bit_cast<std::uint32_t>(f.value);
             fits = raw <= mask;  // in one word only the pattern of zero fits
             break;
         }

@@ -11,9 +11,10 @@
 // (H8000-HFFFF and sixteen ones in 16 bits, as the dialog's hints say) and is
 // written as it stands, which is the pattern of the matching negative K value;
 // a larger H value is out of range, a B text longer than the width or with
-// digits other than 0 and 1 is malformed. An E value must lie within the
-// single-precision range; with "16 bits" its pattern must fit one word (so
-// only zero does).
+// digits other than 0 and 1 is malformed. An E value is read as the
+// register-write dialog reads a float (`ParseFloatText`: the nearest single,
+// zero for a magnitude too small for it, refused beyond about 3.4E38); with
+// "16 bits" its pattern must fit one word (so only zero does).
 #pragma once
 
 #include <cstdint>

@@ -69,10 +69,24 @@ bool ParseProfileInteger(std::string_view text, std::int32_t& value) {
     return true;
 }
 
+IniFile::Line IniFile::Line::Entry(std::string_view key, std::string_view value) {
+    Line line;
+    line.text.reserve(key.size() + value.size());
+    line.text.append(key).append(value);
+    line.keyLength = static_cast<std::uint32_t>(key.size());
+    line.isEntry = true;
+    return line;
+}
+
+void IniFile::Line::SetValue(std::string_view value) {
+    text.resize(keyLength);
+    text.append(value);
+}
+
 void IniFile::Section::Reindex() {
     index.clear();
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (lines[i].isEntry) index.emplace(AsciiLower(lines[i].key), i);  // first one wins
+        if (lines[i].isEntry) index.emplace(AsciiLower(lines[i].Key()), i);  // first one wins
     }
 }
 
@@ -86,17 +100,10 @@ IniFile IniFile::Load(const std::string& path) {
 
 IniFile IniFile::Parse(std::string_view gbkText) {
     IniFile ini;
-    // Decode first: a GBK trail byte can look like "[" or "]", UTF-8 never can.
-    const std::string text = GbkToUtf8(gbkText);
     Section* current = nullptr;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find('\n', start);
-        if (end == std::string::npos) end = text.size();
-        std::string_view line(text.data() + start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-
+    // Each line is decoded on its own: a GBK trail byte can look like "[" or
+    // "]", UTF-8 never can.
+    ForEachGbkLine(gbkText, [&](std::string_view line) {
         std::string_view trimmed = TrimBlanks(line);
         if (!trimmed.empty() && trimmed.front() == '[') {
             std::size_t close = trimmed.find(']');
@@ -104,21 +111,20 @@ IniFile IniFile::Parse(std::string_view gbkText) {
                 1, close == std::string_view::npos ? std::string_view::npos : close - 1));
             current = &ini.FindOrAdd(name);  // a repeated header continues its section
             current->hasHeader = true;
-            continue;
+            return;
         }
         if (current == nullptr) current = &ini.FindOrAdd("");
-        Line entry;
         std::size_t eq = trimmed.find('=');
         if (eq != std::string_view::npos && trimmed.front() != ';' &&
             !TrimBlanks(trimmed.substr(0, eq)).empty()) {
-            entry.isEntry = true;
-            entry.key = std::string(TrimBlanks(trimmed.substr(0, eq)));
-            entry.value = std::string(TrimBlanks(trimmed.substr(eq + 1)));
+            current->lines.push_back(
+                Line::Entry(TrimBlanks(trimmed.substr(0, eq)), TrimBlanks(trimmed.substr(eq + 1))));
+        } else if (!current->lines.empty() && !current->lines.back().isEntry) {
+            current->lines.back().text.append("\r\n").append(line);
         } else {
-            entry.raw = std::string(line);
+            current->lines.push_back(Line{std::string(line), 0, false});
         }
-        current->lines.push_back(std::move(entry));
-    }
+    });
     for (Section& s : ini.sections_)
         s.Reindex();
     return ini;
@@ -178,7 +184,7 @@ std::vector<std::string> IniFile::Keys(std::string_view section) const {
     std::vector<std::string> keys;
     if (const Section* s = Find(section)) {
         for (const Line& line : s->lines) {
-            if (line.isEntry) keys.push_back(line.key);
+            if (line.isEntry) keys.emplace_back(line.Key());
         }
     }
     return keys;
@@ -187,14 +193,14 @@ std::vector<std::string> IniFile::Keys(std::string_view section) const {
 std::string IniFile::ReadString(std::string_view section, std::string_view key,
                                 std::string_view fallback) const {
     const Line* line = FindEntry(section, key);
-    return line ? line->value : std::string(fallback);
+    return std::string(line ? line->Value() : fallback);
 }
 
 std::int32_t IniFile::ReadInteger(std::string_view section, std::string_view key,
                                   std::int32_t fallback) const {
     const Line* line = FindEntry(section, key);
     std::int32_t value = 0;
-    return line && ParseProfileInteger(line->value, value) ? value : fallback;
+    return line && ParseProfileInteger(line->Value(), value) ? value : fallback;
 }
 
 bool IniFile::ReadBool(std::string_view section, std::string_view key, bool fallback) const {
@@ -212,7 +218,7 @@ IoResult IniFile::WriteString(std::string_view section, std::string_view key,
     std::string lower = AsciiLower(name);
     auto found = s.index.find(lower);
     if (found != s.index.end()) {
-        s.lines[found->second].value = std::string(value);
+        s.lines[found->second].SetValue(value);
         return {};
     }
     // New keys go after the section's last entry, so trailing blank lines and
@@ -221,8 +227,7 @@ IoResult IniFile::WriteString(std::string_view section, std::string_view key,
     while (at > 0 && !s.lines[at - 1].isEntry)
         --at;
     if (at == 0) at = s.lines.size();
-    s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at),
-                   Line{true, std::string(name), std::string(value), {}});
+    s.lines.insert(s.lines.begin() + static_cast<std::ptrdiff_t>(at), Line::Entry(name, value));
     if (at + 1 == s.lines.size()) {
         s.index.emplace(std::move(lower), at);
     } else {
@@ -244,7 +249,8 @@ void IniFile::DeleteKey(std::string_view section, std::string_view key) {
     if (found == sectionIndex_.end()) return;
     Section& s = sections_[found->second];
     std::string lower = AsciiLower(TrimBlanks(key));
-    std::erase_if(s.lines, [&](const Line& l) { return l.isEntry && AsciiLower(l.key) == lower; });
+    std::erase_if(s.lines,
+                  [&](const Line& l) { return l.isEntry && AsciiLower(l.Key()) == lower; });
     s.Reindex();
 }
 
@@ -261,11 +267,11 @@ std::string IniFile::Serialise() const {
         if (s.hasHeader) text += "[" + s.name + "]\r\n";
         for (const Line& line : s.lines) {
             if (line.isEntry) {
-                text += line.key;
+                text += line.Key();
                 text += '=';
-                text += line.value;
+                text += line.Value();
             } else {
-                text += line.raw;
+                text += line.text;
             }
             text += "\r\n";
         }

@@ -70,11 +70,20 @@ class IniFile {
     IoResult SaveAs(const std::string& path) const;
 
   private:
+    // An entry, or a run of lines that are no entries. A profile holds a line
+    // for every line of its file, so a line is kept small: the run of a file
+    // of blank lines is one text, not a line each.
     struct Line {
+        // An entry: its key (trimmed, as written) then its value (trimmed);
+        // otherwise the lines as they stood, joined by CR LF.
+        std::string text;
+        std::uint32_t keyLength = 0;
         bool isEntry = false;
-        std::string key;    // trimmed, as written
-        std::string value;  // trimmed
-        std::string raw;    // for lines that are not entries
+
+        static Line Entry(std::string_view key, std::string_view value);
+        std::string_view Key() const { return std::string_view(text).substr(0, keyLength); }
+        std::string_view Value() const { return std::string_view(text).substr(keyLength); }
+        void SetValue(std::string_view value);
     };
     struct Section {
         std::string name;  // empty for the lines before the first header

@@ -54,10 +54,14 @@ class Converter {
     iconv_t cd_;
 };
 
-// A GBK lead byte (0x81-0xFE) takes its trail byte with it; anything else is one byte.
+// A GBK lead byte (0x81-0xFE) takes a trail byte (0x40-0xFE but 0x7F) with
+// it; anything else is one byte, so a lead byte before a control character,
+// a line break among them, leaves that character where it is.
 std::size_t SkipGbk(std::string_view rest) {
     auto lead = static_cast<unsigned char>(rest[0]);
-    return (lead >= 0x81 && lead <= 0xFE && rest.size() >= 2) ? 2 : 1;
+    if (lead < 0x81 || lead > 0xFE || rest.size() < 2) return 1;
+    auto trail = static_cast<unsigned char>(rest[1]);
+    return trail >= 0x40 && trail <= 0xFE && trail != 0x7F ? 2 : 1;
 }
 
 // Length of the UTF-8 sequence that starts the text: a broken lead byte is one
@@ -97,6 +101,22 @@ bool IsAscii(std::string_view text) {
 std::string GbkToUtf8(std::string_view gbk) {
     if (IsAscii(gbk)) return std::string(gbk);
     return ToUtf8().Run(gbk, "\xEF\xBF\xBD", SkipGbk);
+}
+
+void ForEachGbkLine(std::string_view gbk, const std::function<void(std::string_view)>& line) {
+    std::size_t start = 0;
+    while (start < gbk.size()) {
+        std::size_t end = gbk.find('\n', start);
+        if (end == std::string_view::npos) end = gbk.size();
+        std::string_view raw = gbk.substr(start, end - start);
+        start = end + 1;
+        if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+        if (IsAscii(raw)) {
+            line(raw);
+        } else {
+            line(GbkToUtf8(raw));
+        }
+    }
 }
 
 std::string Utf8ToGbk(std::string_view utf8) {

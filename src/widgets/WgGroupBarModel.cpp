@@ -17,8 +17,10 @@ constexpr int kMaxLayoutPasses = 8;
 }  // namespace
 
 TWgGroupBarModel::~TWgGroupBarModel() {
-    for (TWgGroupModel* group : groups_)
+    for (TWgGroupModel* group : groups_) {
         group->bar_ = nullptr;
+        group->itemsMoved_ = false;
+    }
 }
 
 // --- Groups -------------------------------------------------------------------
@@ -54,6 +56,8 @@ void TWgGroupBarModel::RemoveGroup(TWgGroupModel& group) {
         }
     }
     group.bar_ = nullptr;
+    std::erase(movedGroups_, &group);
+    group.itemsMoved_ = false;
     GroupLeft(group);
     groups_.erase(groups_.begin() + index);
     if (oneOpen && index == firstOpened && !groups_.empty())
@@ -136,8 +140,40 @@ int TWgGroupBarModel::ClientWidth() const {
 
 // --- Layout ---------------------------------------------------------------------
 
+void TWgGroupBarModel::ItemsMoved(TWgGroupModel& group) {
+    if (group.itemsMoved_) {
+        // Brought into view is the group that changed last.
+        if (movedGroups_.back() != &group) {
+            std::erase(movedGroups_, &group);
+            movedGroups_.push_back(&group);
+        }
+        return;
+    }
+    group.itemsMoved_ = true;
+    movedGroups_.push_back(&group);
+    if (movedGroups_.size() == 1) PostLayout();
+}
+
+void TWgGroupBarModel::FlushLayout() {
+    if (movedGroups_.empty()) return;
+    Layout(movedGroups_.back());
+}
+
 void TWgGroupBarModel::Layout(TWgGroupModel* group) {
-    if (loading_) return;
+    // This layout covers every change of items so far.
+    std::vector<TWgGroupModel*> moved;
+    moved.swap(movedGroups_);
+    for (TWgGroupModel* changed : moved)
+        changed->itemsMoved_ = false;
+    if (!loading_) Arrange(group);
+    // The Outlook look's scroll buttons of the groups that changed follow their items.
+    if (style_ == TWgGroupBarStyle::gbsOutlook) {
+        for (TWgGroupModel* changed : moved)
+            changed->UpdateScrollButtons();
+    }
+}
+
+void TWgGroupBarModel::Arrange(TWgGroupModel* group) {
     ++layingOut_;
     if (style_ == TWgGroupBarStyle::gbsOutlook) {
         UpdateScrollBar();

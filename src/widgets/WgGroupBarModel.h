@@ -57,6 +57,14 @@ class TWgGroupBarModel {
     // --- Layout and scrolling ------------------------------------------------
     // Arranges the groups; an opened group given is brought into view.
     void Layout(TWgGroupModel* group = nullptr);
+    // The items of a group moved (one added, a caption changed): a layout is
+    // due, with that group brought into view. It comes through PostLayout, so
+    // that a window lays out once for many such changes, and a change costs
+    // the same whatever the group holds.
+    void ItemsMoved(TWgGroupModel& group);
+    // Runs the layout that is due, if any.
+    void FlushLayout();
+    bool LayoutDue() const { return !movedGroups_.empty(); }
     bool LayingOut() const { return layingOut_ > 0; }
     // The height of the content (the scroll range).
     int TotalHeight() const;
@@ -116,11 +124,15 @@ class TWgGroupBarModel {
     virtual std::vector<TWgGroupBarModel*> SiblingBars() { return {this}; }
     // Loading ends: scroll to 0 later (the default does it at once).
     virtual void PostScrollReset() { ScrollTo(0); }
+    // A layout fell due: FlushLayout soon (the default does it at once; a
+    // window does it when it next handles its events, or before it paints).
+    virtual void PostLayout() { FlushLayout(); }
 
     // The scroll bar's width while it shows (the pure model's client width).
     int scrollBarWidth_ = 16;
 
   private:
+    void Arrange(TWgGroupModel* group);
     void ArrangeStacked();
     void ArrangeOutlook();
     void ScrollBack();
@@ -129,6 +141,8 @@ class TWgGroupBarModel {
     void PlaceGroup(TWgGroupModel& group, const TRect& bounds);
 
     std::vector<TWgGroupModel*> groups_;
+    // Groups whose items moved since the last layout, in the order they did.
+    std::vector<TWgGroupModel*> movedGroups_;
     TWgGroupBarStyle style_ = TWgGroupBarStyle::gbsCategoryView;
     bool exclusiveMode_ = false;
     int groupBorderSize_ = 8;

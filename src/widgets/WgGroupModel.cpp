@@ -438,8 +438,11 @@ void TWgGroupModel::ItemsUpdate(TWgGroupItem* item) {
 }
 
 void TWgGroupModel::ItemsChanged() {
-    if (bar_) bar_->Layout(this);
-    if (barStyle_ == TWgGroupBarStyle::gbsOutlook) UpdateScrollButtons();
+    if (bar_) {
+        bar_->ItemsMoved(*this);  // the layout updates the scroll buttons too
+    } else if (barStyle_ == TWgGroupBarStyle::gbsOutlook) {
+        UpdateScrollButtons();
+    }
 }
 
 int TWgGroupModel::MeasureItemText(const TWgGroupItem& item, TRect& rect,

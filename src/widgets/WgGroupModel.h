@@ -306,6 +306,7 @@ class TWgGroupModel : public TWgObject, public TWgActionObserver {
     TWgGroupItem* itemUnderMouse_ = nullptr;
     TWgGroupItem* popupItem_ = nullptr;
     bool loading_ = false;
+    bool itemsMoved_ = false;  // a layout for its items is due in the bar
     bool upVisible_ = false;
     bool downVisible_ = false;
     TRect upRect_;

@@ -84,6 +84,15 @@ TEST(LanguageFile, BlankLinesAndLinesWithoutEqualsAreNoEntries) {
               (std::vector<LanguageEntry>{{"A.Caption", "x"}, {"B.Hint", ""}}));
 }
 
+TEST(LanguageFile, ALeadByteAtALineEndLosesNoEntry) {
+    for (const std::string end : {"\n", "\r\n"}) {
+        const std::vector<LanguageEntry> entries =
+            ParseLanguageText("A.Caption=\xCE\xC4\xD6" + end + "B.Caption=x" + end);
+        EXPECT_EQ(entries, (std::vector<LanguageEntry>{{"A.Caption", "文\xEF\xBF\xBD"},
+                                                       {"B.Caption", "x"}}));
+    }
+}
+
 TEST(LanguageFile, AMissingOrUnreadableFileSaysSoAndHasNoEntries) {
     TempFolder dir;
     LanguageFileRead read = ReadLanguageFile(dir / "kzeng.ini");

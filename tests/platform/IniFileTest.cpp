@@ -148,6 +148,20 @@ TEST(ProfileFile, NewKeysGoAfterTheLastEntryOfTheirSection) {
     EXPECT_EQ(ini.ReadString("a", "n", ""), "2");
 }
 
+// A damaged character at the end of a value, in a file with either line end:
+// the entry after it is still there, and what was not understood is kept.
+TEST(ProfileFile, ALeadByteAtALineEndLosesNoEntry) {
+    for (const std::string end : {"\n", "\r\n"}) {
+        const std::string text = "[Comment]" + end + "X0=\xC6\xF4\xB6" + end + "X1=b" + end +
+                                 "\xB6" + end + "[next]" + end + "k=1" + end;
+        const IniFile ini = IniFile::Parse(text);
+        EXPECT_EQ(ini.ReadString("Comment", "X0", ""), "启\xEF\xBF\xBD");
+        EXPECT_EQ(ini.ReadString("Comment", "X1", ""), "b");
+        EXPECT_EQ(ini.ReadInteger("next", "k", 0), 1);
+        EXPECT_EQ(ini.Sections(), (std::vector<std::string>{"Comment", "next"}));
+    }
+}
+
 TEST(ProfileFile, LinesBeforeAnySectionStayFirst) {
     IniFile ini = IniFile::Parse("MainFrm.Caption=Program\n[x]\n");
     EXPECT_EQ(ini.ReadString("", "mainfrm.caption", ""), "Program");

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace vx {
 namespace {
 
@@ -37,6 +40,38 @@ TEST(GbkConversion, InvalidGbkBecomesReplacementCharacter) {
               "b");
     // A lead byte at the very end has no trail byte.
     EXPECT_EQ(GbkToUtf8("\xD6\xD0\xD6"), "中\xEF\xBF\xBD");
+}
+
+// A damaged or cut character keeps the byte after it when that byte cannot
+// end a character: a line break after a lead byte stays a line break.
+TEST(GbkConversion, ALeadByteNeverTakesALineBreakOrControlCharacter) {
+    const std::string bad = "\xEF\xBF\xBD";
+    EXPECT_EQ(GbkToUtf8("a\xD6\nb"), "a" + bad + "\nb");
+    EXPECT_EQ(GbkToUtf8("a\xD6\r\nb"), "a" + bad + "\r\nb");
+    EXPECT_EQ(GbkToUtf8("\xD6\x7F"), bad + "\x7F");
+    EXPECT_EQ(GbkToUtf8("\xD6\xD0\xD6\xD0"), "中中") << "a true trail byte still belongs";
+}
+
+TEST(GbkLines, SplitOnTheBytesBeforeDecoding) {
+    struct Case {
+        std::string gbk;
+        std::vector<std::string> lines;
+    };
+    const std::string bad = "\xEF\xBF\xBD";
+    const Case cases[] = {
+        {"", {}},
+        {"\n", {""}},
+        {"a\r\n\r\nb", {"a", "", "b"}},
+        {"k=\xD6\nj=2\n", {"k=" + bad, "j=2"}},
+        {"k=\xD6\r\nj=2", {"k=" + bad, "j=2"}},
+        {"k=\xD6\xD0\n\xD6", {"k=中", bad}},
+        {"a\rb\n", {"a\rb"}},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> lines;
+        ForEachGbkLine(c.gbk, [&lines](std::string_view line) { lines.emplace_back(line); });
+        EXPECT_EQ(lines, c.lines) << c.gbk;
+    }
 }
 
 TEST(GbkLength, CountsTwoBytesPerChineseCharacter) {

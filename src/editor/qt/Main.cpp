@@ -251,15 +251,4 @@ void TMainFrm::BuildClientArea() {
     ldHelp_->hide();
 }
 
-void TMainFrm::BuildStatusBar() {
-    QStatusBar* bar = statusBar();
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    const int widths[7] = {160, 110, 110, 140, 160, 170, 140};
-    for (int i = 0; i < 7; ++i) {
-        statusPanels_[static_cast<std::size_t>(i)] = new QLabel(bar);
-        statusPanels_[static_cast<std::size_t>(i)]->setMinimumWidth(widths[i]);
-        bar->addWidget(statusPanels_[static_cast<std::size_t>(i)], i == 6 ? 1 : 0);
-    }
-}
-
 }  // namespace vx

@@ -131,8 +131,9 @@ void TMainFrm::BuildMenus() {
     QMenu* personal = menu("N50", "个性化(&I)");
     AddCheckItem(personal, "D5", "范围选择(&R)...", true);
     AddCheckItem(personal, "N28", "显示注释(&N)", false);
-    AddCheckItem(personal, "N54", "工程栏(&P)", true)
-        ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_O));
+    // No Alt+O here: that key is the mnemonic of "选项(&O)", which opens its
+    // menu, so a short-cut on it would never run.
+    AddCheckItem(personal, "N54", "工程栏(&P)", true);
     AddItem(personal, "I5", "梯形图颜色配置(&D)...");
     QMenu* look = personal->addMenu(QStringLiteral("界面风格"));
     look->setObjectName(QStringLiteral("N55"));

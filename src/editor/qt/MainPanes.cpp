@@ -1,10 +1,15 @@
 // The main window's panes of the widget family: the project tree's size
 // panel on the left, the compile-message pane at the bottom of the grid,
 // the title bars of the message and mnemonic panes, and the balloon hints
-// that every tool tip of the program shows as.
+// that every tool tip of the program shows as; the status bar's panels.
+#include <QLabel>
 #include <QLayout>
+#include <QPainter>
+#include <QStatusBar>
 #include <QVBoxLayout>
+#include <numeric>
 
+#include "editor/StatusPanels.h"
 #include "editor/qt/Main.h"
 #include "platform/qt/AlignHost.h"
 #include "widgets/qt/WgBHints.h"
@@ -20,7 +25,57 @@ constexpr int kSidePanelWidth = 180;
 constexpr int kMessagePaneHeight = 118;
 constexpr int kTitleBarHeight = 16;
 
+// A status panel: its text is cut short with "…" at the panel's edge, never
+// drawn beyond it, and a long text does not widen the panel.
+class StatusPanel : public QLabel {
+  public:
+    using QLabel::QLabel;
+    QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+
+  protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QRect room = contentsRect();
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(room, Qt::AlignLeft | Qt::AlignVCenter,
+                         fontMetrics().elidedText(text(), Qt::ElideRight, room.width()));
+    }
+};
+
+// The row of the seven panels, placed by StatusPanelPlaces at every width.
+class StatusPanelRow : public QWidget {
+  public:
+    explicit StatusPanelRow(QWidget* parent) : QWidget(parent) {
+        setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+        for (QLabel*& panel : panels)
+            panel = new StatusPanel(this);
+    }
+    std::array<QLabel*, kStatusPanelCount> panels{};
+
+    QSize sizeHint() const override {
+        return {std::accumulate(kStatusPanelWidths.begin(), kStatusPanelWidths.end(), 0),
+                panels[0]->sizeHint().height()};
+    }
+    QSize minimumSizeHint() const override { return {0, panels[0]->sizeHint().height()}; }
+
+  protected:
+    void resizeEvent(QResizeEvent*) override {
+        const auto places = StatusPanelPlaces(width());
+        for (std::size_t i = 0; i < places.size(); ++i)
+            panels[i]->setGeometry(places[i].left, 0, places[i].width, height());
+    }
+};
+
 }  // namespace
+
+void TMainFrm::BuildStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    auto* row = new StatusPanelRow(bar);
+    bar->addWidget(row, 1);
+    for (int i = 0; i < kStatusPanelCount; ++i)
+        statusPanels_[static_cast<std::size_t>(i)] = row->panels[static_cast<std::size_t>(i)];
+}
 
 TWgSizePanel* TMainFrm::BuildSidePanel(QWidget* parent) {
     auto* panel = new TWgSizePanel(parent);

@@ -1,6 +1,7 @@
 #include "styling/qt/FxToolBar.h"
 
 #include <QEnterEvent>
+#include <QEvent>
 
 namespace vx {
 
@@ -92,7 +93,38 @@ void TFxToolBarButton::SetGlyph(const QPixmap& glyph) {
 
 void TFxToolBarButton::enterEvent(QEnterEvent* event) {
     QToolButton::enterEvent(event);
+    if (QWidget* top = window(); top != watchedWindow_) {
+        if (watchedWindow_) watchedWindow_->removeEventFilter(this);
+        watchedWindow_ = top;
+        top->installEventFilter(this);
+    }
     emit MouseEntered(hint_);
+}
+
+void TFxToolBarButton::hideEvent(QHideEvent* event) {
+    QToolButton::hideEvent(event);
+    DropHot();
+}
+
+bool TFxToolBarButton::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == watchedWindow_) {
+        switch (event->type()) {
+            case QEvent::WindowBlocked:
+            case QEvent::WindowDeactivate:
+            case QEvent::Hide:
+                DropHot();
+                break;
+            default:
+                break;
+        }
+    }
+    return QToolButton::eventFilter(watched, event);
+}
+
+void TFxToolBarButton::DropHot() {
+    if (!testAttribute(Qt::WA_UnderMouse)) return;
+    setAttribute(Qt::WA_UnderMouse, false);
+    update();
 }
 
 TFxToolBar::TFxToolBar(const QString& title, QWidget* parent) : QToolBar(title, parent) {

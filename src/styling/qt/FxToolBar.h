@@ -10,6 +10,7 @@
 #include <QIcon>
 #include <QList>
 #include <QPixmap>
+#include <QPointer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -58,10 +59,16 @@ class TFxToolBarButton : public QToolButton {
   protected:
     void nextCheckState() override;
     void enterEvent(QEnterEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     TFxToolBar* OwnerBar() const;
     void ApplyDown(bool down);
+    // A window opened over the button (a modal one blocks its window, any
+    // other takes the activation) and the pointer left without a leave
+    // event: the button drops its hot look.
+    void DropHot();
 
     bool down_ = false;
     TFxToolButtonStyle style_ = TFxToolButtonStyle::tasButton;
@@ -70,6 +77,7 @@ class TFxToolBarButton : public QToolButton {
     int imageIndex_ = -1;
     QString hint_;
     QPixmap glyph_;
+    QPointer<QWidget> watchedWindow_;
 };
 
 class TFxToolBar : public QToolBar {

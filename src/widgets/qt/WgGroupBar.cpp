@@ -228,6 +228,13 @@ void TWgGroupBar::PostScrollReset() {
     QTimer::singleShot(0, this, [this] { ScrollTo(0); });
 }
 
+void TWgGroupBar::PostLayout() {
+    // Items added one at a time, or captions changed in a loop, make one
+    // layout when the window next handles its events.
+    QMetaObject::invokeMethod(
+        this, [this] { FlushLayout(); }, Qt::QueuedConnection);
+}
+
 // --- Painting -------------------------------------------------------------------
 
 bool TWgGroupBar::PaintsBackground() const {

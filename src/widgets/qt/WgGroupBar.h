@@ -84,6 +84,7 @@ class TWgGroupBar : public TCustomControl, public TWgGroupBarModel {
     void GroupLeft(TWgGroupModel& group) override;
     std::vector<TWgGroupBarModel*> SiblingBars() override;
     void PostScrollReset() override;
+    void PostLayout() override;
 
     void Paint(Canvas& canvas) override;
     void Loaded() override;

@@ -1,15 +1,21 @@
 // The main window's panes: the project tree's side panel and the message
 // pane resize when their bars are dragged and collapse and come back by
 // their hot spots, the grid taking what they leave; the message pane's
-// buttons; tool tips show as balloons.
+// buttons; tool tips show as balloons; the status bar's panels stand side
+// by side at any width; Alt+O is the Options menu's alone.
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QHelpEvent>
+#include <QMenuBar>
 #include <QMouseEvent>
+#include <QStatusBar>
+#include <QTest>
 #include <QToolButton>
 
 #include "editor/qt/Main.h"
+#include "styling/qt/FxToolBar.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
@@ -166,6 +172,63 @@ TEST_F(MainPanesTest, ToolTipsShowAsBalloons) {
     ASSERT_TRUE(hints->HintWindow()->isVisible());
     EXPECT_EQ(hints->HintWindow()->HintText(), QStringLiteral("隐藏编译信息"));
     hints->HideHint();
+}
+
+// The status panels' places in the status bar.
+std::vector<QRect> PanelPlaces(TMainFrm& frm) {
+    std::vector<QRect> places;
+    for (int i = 0; i < 7; ++i) {
+        QLabel* panel = frm.StatusPanel(i);
+        places.emplace_back(panel->mapTo(frm.statusBar(), QPoint(0, 0)), panel->size());
+    }
+    return places;
+}
+
+TEST_F(MainPanesTest, StatusPanelsStandSideBySideAtAnyWidth) {
+    auto frm = StartedWithProject();
+    frm->showNormal();
+    for (int width : {1066, 900, 800, 600}) {
+        frm->resize(width, 500);
+        VX_WAIT_EQ(frm->statusBar()->width(), width, test::kStateWaitMs);
+        QApplication::processEvents();
+        const std::vector<QRect> places = PanelPlaces(*frm);
+        for (std::size_t i = 0; i < places.size(); ++i) {
+            EXPECT_GT(places[i].width(), 0) << "panel " << i << " at " << width;
+            EXPECT_LE(places[i].right(), frm->statusBar()->width()) << "panel " << i;
+            for (std::size_t j = i + 1; j < places.size(); ++j)
+                EXPECT_FALSE(places[i].intersects(places[j]))
+                    << "panels " << i << " and " << j << " at " << width;
+        }
+        // The YL tool's long hint stays inside panel 0 and moves no panel.
+        TFxToolBarButton* yl = frm->Button(QStringLiteral("FxToolBarButton11"));
+        QEnterEvent enter(QPointF(2, 2), QPointF(2, 2), QPointF(2, 2));
+        QApplication::sendEvent(yl, &enter);
+        ASSERT_TRUE(frm->StatusPanel(0)->text().startsWith(QStringLiteral(" YL  ")));
+        QApplication::processEvents();
+        EXPECT_EQ(PanelPlaces(*frm), places) << "at " << width;
+    }
+}
+
+TEST_F(MainPanesTest, AltOOpensTheOptionsMenuAndIsNoOtherShortcut) {
+    auto frm = StartedWithProject();
+    std::vector<QKeySequence> mnemonics;
+    for (QAction* menu : frm->menuBar()->actions())
+        mnemonics.push_back(QKeySequence::mnemonic(menu->text()));
+    for (QAction* action : frm->findChildren<QAction*>()) {
+        if (action->menu() != nullptr) continue;
+        for (const QKeySequence& key : mnemonics)
+            EXPECT_NE(action->shortcut(), key)
+                << action->objectName().toStdString() << " takes a menu's mnemonic";
+    }
+
+    frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get(), test::kStateWaitMs));
+    const bool projectColumn = frm->Item("N54")->isChecked();
+    QTest::keyClick(frm.get(), Qt::Key_O, Qt::AltModifier);
+    VX_WAIT_TRUE(QApplication::activePopupWidget() != nullptr, test::kStateWaitMs);
+    EXPECT_EQ(QApplication::activePopupWidget()->objectName(), QStringLiteral("Options1"));
+    EXPECT_EQ(frm->Item("N54")->isChecked(), projectColumn);
+    QApplication::activePopupWidget()->close();
 }
 
 }  // namespace

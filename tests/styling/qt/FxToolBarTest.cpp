@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <QStyleOptionToolButton>
 #include <QTest>
 
 #include "styling/qt/FxMenuStylers.h"
+#include "support/QtWait.h"
 
 namespace vx {
 namespace {
@@ -71,6 +73,31 @@ TEST(ToolBarButton, ClickOnlyWhenEnabledAndHintOnEnter) {
     QCoreApplication::sendEvent(undo, &enter);
     ASSERT_EQ(hints.count(), 1);
     EXPECT_EQ(hints.at(0).at(0).toString(), QString("撤消"));
+}
+
+// The hot look (the raised face under the pointer) goes when a window opens
+// over the button, modal or not, though no leave event comes.
+TEST(ToolBarButton, AWindowOpeningOverTheButtonEndsItsHotLook) {
+    for (bool modal : {true, false}) {
+        QWidget window;
+        auto* bar = new TFxToolBar("standard", &window);
+        TFxToolBarButton* button = bar->AddButton("打开");
+        window.show();
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window, test::kStateWaitMs));
+        QTest::mouseMove(button, QPoint(4, 4));
+        VX_WAIT_TRUE(button->underMouse(), test::kStateWaitMs);
+
+        QWidget dialog;
+        dialog.setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+        dialog.setGeometry(QRect(button->mapToGlobal(QPoint(0, 0)), QSize(200, 100)));
+        dialog.show();
+        dialog.activateWindow();
+        VX_WAIT_TRUE(!button->underMouse(), test::kStateWaitMs);
+        QStyleOptionToolButton option;
+        option.initFrom(button);
+        EXPECT_FALSE(option.state & QStyle::State_MouseOver) << (modal ? "modal" : "not modal");
+    }
 }
 
 TEST(ToolBarButton, ImageIndexPicksFromTheToolBarsImages) {

@@ -139,6 +139,38 @@ TEST(GroupBarWindow, OutlookScrollButtonsMoveTheItems) {
     EXPECT_FALSE(a->DownButton()->isVisible());
 }
 
+// A group that counts how often its items' texts are measured: a layout
+// measures every item, so a layout per added item measures quadratically often.
+class CountingGroup : public TWgGroup {
+  public:
+    using TWgGroup::TWgGroup;
+    mutable int measured = 0;
+
+  protected:
+    int MeasureItemText(const TWgGroupItem& item, TRect& rect,
+                        TWgTextLayout layout) const override {
+        ++measured;
+        return TWgGroup::MeasureItemText(item, rect, layout);
+    }
+};
+
+TEST(GroupBarWindow, ItemsAddedOneByOneAreLaidOutOnce) {
+    TWgGroupBar bar;
+    bar.resize(160, 300);
+    auto* group = new CountingGroup(&bar);
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    constexpr int kItems = 300;
+    for (int i = 0; i < kItems; ++i)
+        group->Items().Add().SetCaption("Item " + std::to_string(i));
+    EXPECT_EQ(group->measured, 0) << "no layout while the items come in";
+    VX_WAIT_TRUE(!bar.LayoutDue(), test::kStateWaitMs);
+    const int width = group->width();
+    EXPECT_EQ(group->height(), group->NeededHeight(width));
+    EXPECT_TRUE(bar.VerticalScrollBar()->isVisible());
+    EXPECT_LT(group->measured, 20 * kItems);
+}
+
 TEST(GroupBarWindow, TheFrameNarrowsTheClientArea) {
     TWgGroupBar bar;
     bar.resize(160, 300);

@@ -36,10 +36,15 @@ class GroupPaint : public testing::Test {
         group->SetCaptionColorStop(kBlue);
         group->Items().Add().SetCaption("One");
         group->Items().Add().SetCaption("Two");
+        bar.FlushLayout();
     }
     void TearDown() override { SetVisualStylesActive(false); }
 
-    QImage Painted() { return group->PaintedImage(); }
+    // As the window paints: after the layout that changes of items made due.
+    QImage Painted() {
+        bar.FlushLayout();
+        return group->PaintedImage();
+    }
 
     TWgGroupBar bar;
     TWgGroup* group = nullptr;
