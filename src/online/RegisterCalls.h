@@ -24,6 +24,12 @@ class RegisterCalls : public ModbusCalls {
 // The calls on the tool's link.
 RegisterCalls& TheRegisterCalls();
 
+// What the online windows tell when the link failed: it did not open, the
+// controller did not answer or did not confirm a write.
+inline const char* LinkFailedText(bool chinese) {
+    return chinese ? "通信失败 ！" : "Communication failed!";
+}
+
 // What ladder monitoring and every dialog open the link with: the link
 // settings of this run and the loaded project's station, frame and baud field.
 LinkParameters ToolLinkParameters();

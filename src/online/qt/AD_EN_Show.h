@@ -2,6 +2,8 @@
 // analog inputs AD1-AD4 in tenths, the 24-bit ones AD10-AD13 and the encoders
 // EN0-EN3, one tab each, read every 10 ms from the tab on show; the fourth
 // tab "关闭" closes the window. The caption turns a spinner on every answer.
+// A link that does not open, or a read the controller does not answer, puts
+// "通信失败 ！" in the caption and greys the values until an answer comes.
 #pragma once
 
 #include <QDialog>
@@ -29,6 +31,8 @@ class TAD_EN_Frm : public QDialog {
     int EncoderBase() const { return encoderBase_; }
 
     void done(int result) override;
+    // The language of the texts the window writes, set before showing.
+    void SetChinese(bool chinese) { chinese_ = chinese; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -39,6 +43,7 @@ class TAD_EN_Frm : public QDialog {
     void FormClose();
     void WgPageControl1Change();
     void ShowValues(const QString& spinner);
+    void ShowLinkFailed(const QString& caption);
 
     TRegisterPoller poller_;
     TWgPageControl* pages_ = nullptr;
@@ -46,6 +51,7 @@ class TAD_EN_Frm : public QDialog {
     std::array<QLabel*, 12> captions_{};
     std::array<QLineEdit*, 12> values_{};
     int encoderBase_ = 0;
+    bool chinese_ = true;
 };
 
 }  // namespace vx

@@ -283,6 +283,7 @@ void TMonitorFrm::FormShow() {
         timer1_.stop();
         timer2_.stop();
         timer3_.stop();
+        ShowLinkFailed();  // every cell stays grey: nothing is read
     }
     settingTab_ = true;
     pageControl_->SetActivePageIndex(static_cast<int>(lastTab_));
@@ -388,8 +389,12 @@ void TMonitorFrm::GridDblClick(MonitorTab tab) {
             // A system register is one unsigned word, whatever the D grid shows.
             const DFormat format = tab == MonitorTab::D ? Format() : DFormat::U16;
             monitorDf_->Edit2()->setText(QString::number(device));
+            // A register not read from the controller offers no value.
+            const bool read =
+                image_.WasRead(DeviceKind::D, device) &&
+                (FormatWords(format) == 1 || image_.WasRead(DeviceKind::D, device + 1));
             monitorDf_->Edit1()->setText(
-                QString::fromStdString(FormatRegister(format, image_, device)));
+                read ? QString::fromStdString(FormatRegister(format, image_, device)) : QString());
             monitorDf_->SetFormat(format);
             monitorDf_->exec();
             break;
@@ -413,6 +418,13 @@ void TMonitorFrm::Timer2Timer() {
     }
     if (result.answered)
         setWindowTitle(Q(kCaption) + Q(" ") + QString::fromStdString(state_.spinner));
+    else if (result.gaveUp)
+        ShowLinkFailed();  // the read's cells turn grey; an answer puts the spinner back
+}
+
+void TMonitorFrm::ShowLinkFailed() {
+    const bool inChinese = !hooks_.chinese || hooks_.chinese();
+    setWindowTitle(Q(kCaption) + Q(" ") + Q(inChinese ? "通信失败 ！" : "Communication failed!"));
 }
 
 void TMonitorFrm::Timer3Timer() {
