@@ -62,6 +62,7 @@ void TMainFrm::ConnectUtilityWindows() {
     connect(Item("N32"), &QAction::triggered, pgTest, [=, this] { pgTest->SetChinese(Chinese()); });
     connect(Item("CanExyItem"), &QAction::triggered, canExy,
             [=, this] { canExy->SetChinese(Chinese()); });
+    connect(Item("N31"), &QAction::triggered, adEn, [=, this] { adEn->SetChinese(Chinese()); });
     opener("N31", adEn);
     opener("N32", pgTest);
     opener("CanExyItem", canExy);
