@@ -528,6 +528,12 @@ TEST_F(MonitorFrmTest, WhatWasNotReadIsGreyAndAFailedLinkIsInTheCaption) {
     EXPECT_TRUE(unread(1, 1));
     EXPECT_TRUE(sim_.Log().empty());
     frm_->close();
+    frm_->Seams().chinese = [] { return false; };
+    frm_->show();
+    EXPECT_TRUE(frm_->windowTitle().endsWith(" Communication failed!"))
+        << frm_->windowTitle().toStdString();
+    frm_->close();
+    frm_->Seams().chinese = [] { return true; };
 
     // A silent controller: the reads go out and are given up.
     TheLinkSettings().tcpPortText = std::to_string(sim_.TcpPort());

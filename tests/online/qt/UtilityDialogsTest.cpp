@@ -567,6 +567,15 @@ TEST_F(UtilityDialogsTest, ThePulseTestShowsNothingOfAnEarlierSessionAndGreysWha
     EXPECT_EQ(colour(2), grey);
     dialog.close();
     EXPECT_TRUE(messages_.Messages().empty()) << "no box, however many reads were given up";
+
+    // In English.
+    dialog.SetChinese(false);
+    RefusedPort();
+    dialog.show();
+    EXPECT_TRUE(dialog.windowTitle().endsWith(" Communication failed!"))
+        << dialog.windowTitle().toStdString();
+    EXPECT_EQ(dialog.Output(0)->text(), QString("Output: "));
+    dialog.close();
 }
 
 TEST_F(UtilityDialogsTest, APulseWriteToASilentControllerIsTold) {
