@@ -14,6 +14,11 @@ CanView CanViewOf(const DeviceImage& image) {
     for (int n = 1; n <= kCanModules; ++n) {
         const std::uint16_t value = image.Word(DeviceKind::D, kCanStart + n).value_or(0);
         std::string& cell = view.cells[static_cast<std::size_t>(n - 1)];
+        if (!image.WasRead(DeviceKind::D, kCanStart + n)) {
+            cell.clear();  // not known: neither online nor offline
+            view.known = false;
+            continue;
+        }
         if (value == 0) {
             cell = "*";
             continue;
@@ -22,6 +27,7 @@ CanView CanViewOf(const DeviceImage& image) {
         ++view.onlineCount;
         if (view.currentId == 0) view.currentId = n;
     }
+    if (!view.known) view.currentId = kCanIdUnknown;
     return view;
 }
 

@@ -35,10 +35,15 @@ inline constexpr const char* kCanConditionMessage = "更新到模块\n条件为:
 // "XY:" + the module's XY number; "XY:0" for an ID outside 0-14.
 std::string XyLabel(int moduleId);
 
+inline constexpr int kCanIdUnknown = -1;
+
+// The modules as read. A module whose register was not read is neither
+// online nor offline: its cell is empty, and the current ID is unknown.
 struct CanView {
-    int currentId = 0;    // the first module online, 0 when none
-    int onlineCount = 0;  // modules online
-    // Modules 1-14 in grid order (row 0: 1-7, row 1: 8-14): "n:value" or "*".
+    int currentId = 0;    // the first module online, 0 when none, kCanIdUnknown
+    int onlineCount = 0;  // modules read online
+    bool known = true;    // every module's register was read
+    // Modules 1-14 in grid order (row 0: 1-7, row 1: 8-14): "n:value", "*" or "".
     std::array<std::string, kCanModules> cells;
 };
 

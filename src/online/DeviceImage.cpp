@@ -18,6 +18,7 @@ DeviceImage::DeviceImage() {
     for (int k = 0; k < kDeviceKindCount; ++k) {
         const DeviceKind kind = static_cast<DeviceKind>(k);
         const auto size = static_cast<std::size_t>(Entries(kind));
+        read_[static_cast<std::size_t>(k)].assign(size, 0);
         if (IsBitKind(kind)) {
             bits_[BitIndex(kind)].assign(size, 0);
         } else {
@@ -88,7 +89,25 @@ std::span<const std::uint16_t> DeviceImage::WordSpan(DeviceKind kind, int start,
         .subspan(static_cast<std::size_t>(start), static_cast<std::size_t>(count));
 }
 
+bool DeviceImage::WasRead(DeviceKind kind, int number) const {
+    if (!Holds(kind, number)) return false;
+    return read_[static_cast<std::size_t>(kind)][static_cast<std::size_t>(number)] != 0;
+}
+
+bool DeviceImage::MarkRead(DeviceKind kind, int start, int count, bool read) {
+    if (!Holds(kind, start, count)) return false;
+    std::vector<std::uint8_t>& marks = read_[static_cast<std::size_t>(kind)];
+    std::fill_n(marks.begin() + start, count, std::uint8_t{read ? 1 : 0});
+    return true;
+}
+
+void DeviceImage::ForgetReads() {
+    for (std::vector<std::uint8_t>& marks : read_)
+        std::fill(marks.begin(), marks.end(), std::uint8_t{0});
+}
+
 void DeviceImage::Clear() {
+    ForgetReads();
     for (std::vector<std::uint8_t>& area : bits_)
         std::fill(area.begin(), area.end(), std::uint8_t{0});
     for (std::vector<std::uint16_t>& area : words_)

@@ -9,6 +9,12 @@
 // Every accessor checks its range: a number outside the area reads as nothing
 // and writes nothing, so a device named by a damaged cell or a bad answer can
 // never reach memory outside the image.
+//
+// Each entry also knows whether its value came from the controller: a read
+// answered marks its entries read, a read given up marks them unread again
+// (their values are no longer live), and clearing the image or forgetting the
+// reads (when a link opens) marks every entry unread. A window shows an
+// unread entry greyed or blank, never as a live value.
 #pragma once
 
 #include <array>
@@ -95,14 +101,24 @@ class DeviceImage {
     std::span<std::uint16_t> WordSpan(DeviceKind kind, int start, int count);
     std::span<const std::uint16_t> WordSpan(DeviceKind kind, int start, int count) const;
 
-    // Every bit OFF and every word 0.
+    // Whether the entry's value was read from the controller (and its last
+    // read not given up); false outside the area.
+    bool WasRead(DeviceKind kind, int number) const;
+    // Marks the count entries from start read or unread; false and nothing
+    // changed when they do not all lie in the area.
+    bool MarkRead(DeviceKind kind, int start, int count, bool read);
+    // Every entry unread; the values stay.
+    void ForgetReads();
+
+    // Every bit OFF, every word 0, every entry unread.
     void Clear();
 
     bool operator==(const DeviceImage&) const = default;
 
   private:
-    std::array<std::vector<std::uint8_t>, 6> bits_;    // X, Y, M, S, T, C by kind
-    std::array<std::vector<std::uint16_t>, 3> words_;  // D, T values, C values
+    std::array<std::vector<std::uint8_t>, 6> bits_;                 // X, Y, M, S, T, C by kind
+    std::array<std::vector<std::uint16_t>, 3> words_;               // D, T values, C values
+    std::array<std::vector<std::uint8_t>, kDeviceKindCount> read_;  // by kind: 1 = read
 };
 
 // The image that ladder monitoring, the device memory monitor and the online

@@ -62,12 +62,16 @@ PollState& ThePollState() {
 }
 
 bool RetakeOutstanding(const PollState& s, DeviceImage& image, ModbusCalls& calls) {
+    bool answered = false;
     if (s.isBit) {
         const std::span<std::uint8_t> into = image.BitSpan(s.kind, s.start, s.count);
-        return !into.empty() && calls.RetakeBits(into.data(), s.count);
+        answered = !into.empty() && calls.RetakeBits(into.data(), s.count);
+    } else {
+        const std::span<std::uint16_t> into = image.WordSpan(s.kind, s.start, s.count);
+        answered = !into.empty() && calls.RetakeWords(into.data(), s.count);
     }
-    const std::span<std::uint16_t> into = image.WordSpan(s.kind, s.start, s.count);
-    return !into.empty() && calls.RetakeWords(into.data(), s.count);
+    if (answered) image.MarkRead(s.kind, s.start, s.count, true);
+    return answered;
 }
 
 TickResult LadderStakeoutTick(PollState& s, const ScanScheme& scheme, DeviceImage& image,
@@ -120,6 +124,8 @@ TickResult LadderStakeoutTick(PollState& s, const ScanScheme& scheme, DeviceImag
     if (s.retryCount >= kRetakeLimit) {
         s.retryCount = 0;
         s.answerReady = true;  // given up: the next tick sends the next request
+        image.MarkRead(s.kind, s.start, s.count, false);
+        result.gaveUp = true;
     }
     return result;
 }

@@ -67,10 +67,11 @@ struct TickResult {
     bool sent = false;      // a read was started
     bool answered = false;  // an answer was copied into the image; the spinner turned
     bool repaint = false;   // the grid should be repainted
+    bool gaveUp = false;    // the outstanding read went unanswered; its entries are unread
 };
 
 // Asks the link once for the outstanding read's answer, copied into the
-// image at its start; true when it came.
+// image at its start and marked read there; true when it came.
 bool RetakeOutstanding(const PollState& state, DeviceImage& image, ModbusCalls& calls);
 
 // One step of the poller. Requests whose entries do not all lie in their

@@ -153,33 +153,42 @@ MemoryCell CellOf(MonitorTab tab, DFormat format, int column, int row, const Dev
     switch (tab) {
         case MonitorTab::D:
             cell.label = "D" + std::to_string(device);
-            cell.value = FormatRegister(format, image, device);
+            cell.read = image.WasRead(DeviceKind::D, device) &&
+                        (FormatWords(format) == 1 || image.WasRead(DeviceKind::D, device + 1));
+            if (cell.read) cell.value = FormatRegister(format, image, device);
             if (In(device, 500, 1299)) cell.background = kYellowColor;
             if (In(device, 2000, 2599)) cell.background = kGreenColor;
             return cell;
         case MonitorTab::SD: {
             cell.label = "D" + std::to_string(device);
-            cell.value = FormatRegister(DFormat::U16, image, device);
+            cell.read = image.WasRead(DeviceKind::D, device);
+            if (cell.read) cell.value = FormatRegister(DFormat::U16, image, device);
             cell.background = SystemRegisterBackground(device - DeviceImage::kFirstSystemRegister);
             return cell;
         }
         default:
             break;
     }
-    const bool on = image.Bit(BitKind(tab), device).value_or(false);
-    cell.label = std::string(on ? kOn : kOff) + letter + std::to_string(device);
+    cell.read = image.WasRead(BitKind(tab), device);
+    const bool on = cell.read && image.Bit(BitKind(tab), device).value_or(false);
+    cell.label = std::string(cell.read ? (on ? kOn : kOff) : "") + letter + std::to_string(device);
+    // A current value is shown only once read.
+    auto value = [&](DeviceKind kind) {
+        if (!image.WasRead(kind, device)) return std::string();
+        return std::to_string(image.Word(kind, device).value_or(0));
+    };
     switch (tab) {
         case MonitorTab::M:
             if (In(device, 500, 1299)) cell.background = kYellowColor;
             break;
         case MonitorTab::C:
             if (device >= 165) cell.background = kYellowColor;
-            cell.value = std::to_string(image.Word(DeviceKind::CValue, device).value_or(0));
+            cell.value = value(DeviceKind::CValue);
             break;
         case MonitorTab::T:
             if (on) cell.background = kOnColor;
             cell.bold = device >= 235;
-            cell.value = std::to_string(image.Word(DeviceKind::TValue, device).value_or(0));
+            cell.value = value(DeviceKind::TValue);
             break;
         default:  // X, Y, S
             if (on) cell.background = kOnColor;

@@ -47,12 +47,15 @@ inline constexpr int kValueLeft = 44;                            // pixels from 
 
 // What a cell shows: the device ("■M100" ON, "□M100" OFF, "D100"), the value
 // of a timer, counter or register drawn in magenta at 44 pixels, the
-// background, and bold type for the timers from T235.
+// background, and bold type for the timers from T235. A device not read from
+// the controller (see DeviceImage) shows no state: its bare name ("M100"),
+// greyed, without the ON background; a value not read is left blank.
 struct MemoryCell {
     std::string label;
     std::string value;
     TColor background = clWindow;
     bool bold = false;
+    bool read = true;  // false: the device's state is not known; drawn grey
 
     bool operator==(const MemoryCell&) const = default;
 };

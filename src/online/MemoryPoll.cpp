@@ -131,6 +131,8 @@ TickResult MemoryMonitorTick(PollState& s, const PollFlags& flags, const PollWin
     } else {
         s.retryCount = 0;
         s.answerReady = true;  // given up: the next tick sends the next step
+        image.MarkRead(s.kind, s.start, s.count, false);
+        result.gaveUp = true;
     }
     return result;
 }

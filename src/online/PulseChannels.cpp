@@ -27,7 +27,10 @@ int PulseWordCount(std::int64_t maximum) {
 }
 
 std::string PulseValueText(int reg, const DeviceImage& image) {
-    if (PulseWordCount(PulseMaximum(reg)) == 1) {
+    const int words = PulseWordCount(PulseMaximum(reg));
+    if (!image.WasRead(DeviceKind::D, reg) || !image.WasRead(DeviceKind::D, reg + words - 1))
+        return {};
+    if (words == 1) {
         const auto word = image.Word(DeviceKind::D, reg);
         return word ? std::to_string(*word) : std::string();
     }
@@ -36,9 +39,16 @@ std::string PulseValueText(int reg, const DeviceImage& image) {
 }
 
 std::string PulseOutputText(int channel, const DeviceImage& image, bool chinese) {
-    const auto pair = image.RegisterPair(PulseBase(channel) + 2);
+    const int reg = PulseBase(channel) + 2;
+    const auto pair = image.WasRead(DeviceKind::D, reg) && image.WasRead(DeviceKind::D, reg + 1)
+                          ? image.RegisterPair(reg)
+                          : std::nullopt;
     return std::string(chinese ? "输出: " : "Output: ") +
            (pair ? std::to_string(static_cast<std::int32_t>(*pair)) : std::string());
+}
+
+bool PulseRunningKnown(const DeviceImage& image) {
+    return image.WasRead(DeviceKind::D, kPulseRunningRegister);
 }
 
 bool PulseChannelRunning(int channel, const DeviceImage& image) {

@@ -45,11 +45,14 @@ std::int64_t PulseMaximum(int reg);
 // Words written for a value of that maximum: 1 for 65535, else 2.
 int PulseWordCount(std::int64_t maximum);
 
-// The edit's text of the register read: 16-bit registers unsigned, pairs signed.
+// The edit's text of the register read: 16-bit registers unsigned, pairs
+// signed; empty while the register (or either of the pair) is not read.
 std::string PulseValueText(int reg, const DeviceImage& image);
-// "输出: " (English "Output: ") + the channel's output count.
+// "输出: " (English "Output: ") + the channel's output count, once read.
 std::string PulseOutputText(int channel, const DeviceImage& image, bool chinese = true);
 bool PulseChannelRunning(int channel, const DeviceImage& image);
+// Whether the running bits (D325) were read.
+bool PulseRunningKnown(const DeviceImage& image);
 
 // The value dialog's text checked against the maximum: only digits count; an
 // empty text is "0"; a value above the maximum (however many digits it has)

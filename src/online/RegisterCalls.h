@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "online/LadderStakeout.h"
+#include "online/LinkTexts.h"
 #include "outside/ModbusLink.h"
 
 namespace vx {

@@ -36,6 +36,7 @@ RegisterPollResult RegisterPollTick(PollState& s, int start, int count, DeviceIm
     if (s.retryCount < kRetakeLimit) {
         const std::span<std::uint16_t> into = image.WordSpan(DeviceKind::D, s.start, s.count);
         if (!into.empty() && calls.RetakeWords(into.data(), s.count)) {
+            image.MarkRead(DeviceKind::D, s.start, s.count, true);
             s.answerReady = true;
             s.retryCount = 0;
             s.spinner = NextDotSpinner(s.spinner);
@@ -45,6 +46,8 @@ RegisterPollResult RegisterPollTick(PollState& s, int start, int count, DeviceIm
     if (s.retryCount >= kRetakeLimit) {
         s.retryCount = 0;
         s.answerReady = true;  // given up: the next step reads again
+        image.MarkRead(DeviceKind::D, s.start, s.count, false);
+        result.gaveUp = true;
     }
     return result;
 }

@@ -3,7 +3,8 @@
 //
 // When no read is outstanding the step starts the read of the window;
 // otherwise it asks the link once whether the answer has come, and gives the
-// read up after 50 unanswered asks. An answer lands in the D image at the
+// read up after 50 unanswered asks (its registers are then unread: their
+// values are no longer live). An answer lands in the D image at the
 // start of the read it answers (not at a window chosen since), and turns the
 // spinner (" " and "."). A window that does not lie wholly inside the D image
 // (D0-D20000) is never read: the step sends nothing and nothing new is shown.
@@ -24,6 +25,7 @@ struct RegisterPollResult {
     bool sent = false;      // a read was started
     bool answered = false;  // an answer was copied into the image; the spinner turned
     bool refused = false;   // the window does not fit the image: nothing was sent
+    bool gaveUp = false;    // the read went unanswered; its registers are unread
 };
 
 // Whether the count registers from D start all lie in the D image.

@@ -111,9 +111,27 @@ TEST(DeviceImageAreas, ClearTurnsEverythingOffAndZero) {
     image->SetBit(DeviceKind::M, 10000, true);
     image->SetWord(DeviceKind::CValue, 200, 9);
     image->SetRegisterPair(0, 0xFFFFFFFF);
+    image->MarkRead(DeviceKind::D, 0, 2, true);
     image->Clear();
     EXPECT_TRUE(*image == DeviceImage());
     EXPECT_EQ(image->Bit(DeviceKind::M, 10000), false);
+    EXPECT_FALSE(image->WasRead(DeviceKind::D, 0));
+}
+
+TEST(DeviceImageAreas, ReadMarksStayInsideTheirAreaAndAreForgotten) {
+    auto image = std::make_unique<DeviceImage>();
+    EXPECT_FALSE(image->WasRead(DeviceKind::M, 0)) << "nothing is read at first";
+    EXPECT_TRUE(image->MarkRead(DeviceKind::Y, 370, 11, true));
+    EXPECT_FALSE(image->MarkRead(DeviceKind::Y, 371, 11, true)) << "past the area";
+    EXPECT_FALSE(image->MarkRead(DeviceKind::Y, -1, 2, true));
+    EXPECT_TRUE(image->WasRead(DeviceKind::Y, 380));
+    EXPECT_FALSE(image->WasRead(DeviceKind::Y, 369));
+    EXPECT_FALSE(image->WasRead(DeviceKind::Y, 381));
+    EXPECT_FALSE(image->WasRead(DeviceKind::X, 380)) << "each kind apart";
+    image->SetBit(DeviceKind::Y, 375, true);
+    image->ForgetReads();
+    EXPECT_FALSE(image->WasRead(DeviceKind::Y, 380));
+    EXPECT_EQ(image->Bit(DeviceKind::Y, 375), true) << "the values stay";
 }
 
 }  // namespace

@@ -47,6 +47,9 @@ TEST_F(LadderStakeoutTest, SweepsTheListIntoTheImage) {
     EXPECT_EQ(state_.spinner, kSpinnerOff);
     EXPECT_TRUE(image_->Bit(DeviceKind::M, 12).value());
     EXPECT_FALSE(image_->Bit(DeviceKind::M, 13).value());
+    // What the answer brought is marked read, nothing else.
+    EXPECT_TRUE(image_->WasRead(DeviceKind::M, 10) && image_->WasRead(DeviceKind::M, 12));
+    EXPECT_FALSE(image_->WasRead(DeviceKind::M, 9) || image_->WasRead(DeviceKind::M, 13));
 
     EXPECT_TRUE(Tick().sent);
     link_.answerNext = true;
@@ -80,17 +83,24 @@ TEST_F(LadderStakeoutTest, EachKindReadsWithItsAreaCode) {
 TEST_F(LadderStakeoutTest, AnUnansweredReadIsGivenUpAfterFiftyAsks) {
     scheme_ = {Word(DeviceKind::D, 0, 2), Word(DeviceKind::D, 100, 2)};
     image_->SetWord(DeviceKind::D, 0, 7);
+    image_->MarkRead(DeviceKind::D, 0, 3, true);  // read before the controller went away
     Tick();
     for (int i = 0; i < 50; ++i)
-        EXPECT_FALSE(Tick().sent);
+        EXPECT_FALSE(Tick().gaveUp);
     EXPECT_EQ(link_.retakes, 50);
     EXPECT_FALSE(state_.answerReady);
-    EXPECT_FALSE(Tick().sent) << "the 51st tick gives up without asking";
+    const TickResult given = Tick();
+    EXPECT_FALSE(given.sent) << "the 51st tick gives up without asking";
+    EXPECT_TRUE(given.gaveUp);
     EXPECT_EQ(link_.retakes, 50);
     EXPECT_TRUE(state_.answerReady);
     EXPECT_TRUE(Tick().sent);
     EXPECT_EQ(link_.reads.back().start, 100);
     EXPECT_EQ(image_->Word(DeviceKind::D, 0), 7) << "the old value stays";
+    // ... but is no longer live; D2, outside the read, still is.
+    EXPECT_FALSE(image_->WasRead(DeviceKind::D, 0));
+    EXPECT_FALSE(image_->WasRead(DeviceKind::D, 1));
+    EXPECT_TRUE(image_->WasRead(DeviceKind::D, 2));
 }
 
 TEST_F(LadderStakeoutTest, RepaintsOnlyAfterTenAsksWithFreshData) {

@@ -63,6 +63,7 @@ TEST(MemoryGridTest, The32BitViewShowsRegisterPairs) {
     EXPECT_EQ(DeviceOfCell(MonitorTab::D, DFormat::S32, 3, 11), 104);
     image->SetWord(DeviceKind::D, 104, 0x0002);
     image->SetWord(DeviceKind::D, 105, 0x0001);
+    image->MarkRead(DeviceKind::D, 104, 2, true);
     EXPECT_EQ(CellOf(MonitorTab::D, DFormat::S32, 3, 11, *image),
               (MemoryCell{"D104", "65538", clWindow, false}));
     EXPECT_EQ(CellOf(MonitorTab::D, DFormat::H32, 3, 11, *image).value, "00010002");
@@ -82,6 +83,10 @@ TEST(MemoryGridTest, CellsShowStateValuesAndAreaColours) {
     image->SetWord(DeviceKind::TValue, 235, 65535);
     image->SetWord(DeviceKind::CValue, 165, 12);
     image->SetWord(DeviceKind::D, 10060, 40000);
+    for (int k = 0; k < kDeviceKindCount; ++k) {
+        const auto kind = static_cast<DeviceKind>(k);
+        image->MarkRead(kind, 0, DeviceImage::Entries(kind), true);
+    }
 
     EXPECT_EQ(CellOf(MonitorTab::X, DFormat::U16, 8, 2, *image),
               (MemoryCell{"■X17", "", kOnColor, false}));
@@ -124,6 +129,33 @@ TEST(MemoryGridTest, CellsShowStateValuesAndAreaColours) {
             << "D" << 10000 + b.index;
     }
     EXPECT_EQ(CellOf(MonitorTab::M, DFormat::U16, 11, 1, *image), MemoryCell{});
+}
+
+TEST(MemoryGridTest, DevicesNotReadShowNoStateAndNoValue) {
+    auto image = std::make_unique<DeviceImage>();
+    image->SetBit(DeviceKind::X, 17, true);
+    image->SetBit(DeviceKind::T, 235, true);
+    image->MarkRead(DeviceKind::T, 235, 1, true);  // the contact, not the value
+    image->SetWord(DeviceKind::D, 104, 2);
+    image->MarkRead(DeviceKind::D, 104, 1, true);  // half of the pair D104/D105
+    image->SetWord(DeviceKind::D, 600, 9);
+    struct Case {
+        MonitorTab tab;
+        DFormat format;
+        int column, row;
+        MemoryCell cell;
+    };
+    const Case cases[] = {
+        {MonitorTab::X, DFormat::U16, 8, 2, {"X17", "", clWindow, false, false}},
+        {MonitorTab::T, DFormat::U16, 6, 24, {"■T235", "", kOnColor, true, true}},
+        {MonitorTab::C, DFormat::U16, 6, 17, {"C165", "", kYellowColor, false, false}},
+        {MonitorTab::D, DFormat::U16, 5, 11, {"D104", "2", clWindow, false, true}},
+        {MonitorTab::D, DFormat::S32, 3, 11, {"D104", "", clWindow, false, false}},
+        {MonitorTab::D, DFormat::U16, 1, 61, {"D600", "", kYellowColor, false, false}},
+        {MonitorTab::SD, DFormat::U16, 1, 7, {"D10060", "", kYellowColor, false, false}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CellOf(c.tab, c.format, c.column, c.row, *image), c.cell) << c.cell.label;
 }
 
 TEST(MemoryGridTest, SetResetCaptionsNameTheBitToWrite) {

@@ -159,7 +159,11 @@ TEST_F(MemoryPollTest, UnansweredReadsAreGivenUpAndAnswersTurnTheSpinner) {
         EXPECT_FALSE(MemoryMonitorTick(state_, d, windows_, *image_, link_).sent);
     EXPECT_EQ(link_.retakes, 50);
     EXPECT_FALSE(state_.answerReady);
-    MemoryMonitorTick(state_, d, windows_, *image_, link_);  // the 51st: given up
+    image_->MarkRead(DeviceKind::D, 0, 100, true);
+    // The 51st: given up; the read's registers are no longer live.
+    EXPECT_TRUE(MemoryMonitorTick(state_, d, windows_, *image_, link_).gaveUp);
+    EXPECT_FALSE(image_->WasRead(DeviceKind::D, 0));
+    EXPECT_FALSE(image_->WasRead(DeviceKind::D, 99));
     EXPECT_EQ(link_.retakes, 50);
     EXPECT_TRUE(state_.answerReady);
     EXPECT_EQ(state_.retryCount, 0);
@@ -173,6 +177,8 @@ TEST_F(MemoryPollTest, UnansweredReadsAreGivenUpAndAnswersTurnTheSpinner) {
     EXPECT_TRUE(answered.answered);
     EXPECT_EQ(state_.spinner, ".");
     EXPECT_EQ(image_->Word(DeviceKind::D, 100), 500);
+    EXPECT_TRUE(image_->WasRead(DeviceKind::D, 100));
+    EXPECT_TRUE(image_->WasRead(DeviceKind::D, 199));
     EXPECT_EQ(image_->Word(DeviceKind::D, 199), 599);
     MemoryMonitorTick(state_, d, windows_, *image_, link_);
     MemoryMonitorTick(state_, d, windows_, *image_, link_);

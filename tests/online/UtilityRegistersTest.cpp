@@ -51,6 +51,8 @@ TEST_F(RegisterPollTest, ReadsTheWindowIntoTheDImageAndTurnsTheSpinner) {
     EXPECT_EQ(image_->Word(DeviceKind::D, 2040), 100);
     EXPECT_EQ(image_->Word(DeviceKind::D, 2049), 109);
     EXPECT_EQ(image_->Word(DeviceKind::D, 2050), 0);
+    EXPECT_TRUE(image_->WasRead(DeviceKind::D, 2049));
+    EXPECT_FALSE(image_->WasRead(DeviceKind::D, 2050));
 
     // The next read goes out; its answer turns the spinner back.
     EXPECT_TRUE(Tick(2040, 10).sent);
@@ -82,7 +84,9 @@ TEST_F(RegisterPollTest, AReadIsGivenUpAfterFiftyAsks) {
     Tick(300, 26);
     EXPECT_EQ(link_.retakes, 50);
     EXPECT_FALSE(state_.answerReady);
-    Tick(300, 26);
+    image_->MarkRead(DeviceKind::D, 300, 26, true);
+    EXPECT_TRUE(Tick(300, 26).gaveUp);
+    EXPECT_FALSE(image_->WasRead(DeviceKind::D, 325)) << "no longer live";
     EXPECT_EQ(link_.retakes, 50) << "the 51st tick gives up without asking";
     EXPECT_TRUE(state_.answerReady);
     EXPECT_EQ(state_.retryCount, 0);
@@ -191,6 +195,12 @@ TEST(PulseChannelsTest, ValuesOfTheChannelsFromTheImage) {
     image->SetRegisterPair(310, static_cast<std::uint32_t>(-5));
     image->SetWord(DeviceKind::D, 322, 65535);
     image->SetWord(DeviceKind::D, 325, 0b101);
+    // Nothing read yet: blank values, a bare output line, no running state known.
+    EXPECT_EQ(PulseValueText(308, *image), "");
+    EXPECT_EQ(PulseOutputText(1, *image), "输出: ");
+    EXPECT_FALSE(PulseRunningKnown(*image));
+    image->MarkRead(DeviceKind::D, 300, 26, true);
+    EXPECT_TRUE(PulseRunningKnown(*image));
     EXPECT_EQ(PulseValueText(308, *image), "123456");
     EXPECT_EQ(PulseValueText(322, *image), "65535");
     EXPECT_EQ(PulseOutputText(1, *image), "输出: -5");
@@ -235,7 +245,14 @@ TEST(PulseChannelsTest, TheValueCheckClampsAboveTheMaximum) {
 
 TEST(CanModulesTest, OnlineModulesCurrentIdAndGrid) {
     auto image = std::make_unique<DeviceImage>();
+    // Not read: neither online nor offline.
+    const CanView unknown = CanViewOf(*image);
+    EXPECT_EQ(unknown.currentId, kCanIdUnknown);
+    EXPECT_FALSE(unknown.known);
+    EXPECT_EQ(unknown.cells[0], "");
+    image->MarkRead(DeviceKind::D, kCanStart, kCanWords, true);
     CanView none = CanViewOf(*image);
+    EXPECT_TRUE(none.known);
     EXPECT_EQ(none.currentId, 0);
     EXPECT_EQ(none.onlineCount, 0);
     for (const std::string& cell : none.cells)

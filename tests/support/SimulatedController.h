@@ -2,6 +2,11 @@
 // (tools/plcsim) over Modbus TCP on the loopback.
 #pragma once
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 #include <cstdint>
 #include <string>
 
@@ -29,6 +34,22 @@ inline bool UseSimulatorSettings(int tcpPort, int comPort = 8) {
     s.ltcpport = std::to_string(tcpPort);
     s.autoSavBakFun = 0;
     return static_cast<bool>(SaveSettings(SettingsFilePath(), s, "Torvin0"));
+}
+
+// A TCP port on the loopback where nothing listens: a connection is refused.
+// The port is taken from the system and given back at once.
+inline int RefusedTcpPort() {
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    int port = 0;
+    if (fd >= 0 && ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &size) == 0)
+        port = ntohs(address.sin_port);
+    if (fd >= 0) ::close(fd);
+    return port;
 }
 
 }  // namespace vx::test

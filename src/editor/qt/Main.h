@@ -333,6 +333,8 @@ class TMainFrm : public QMainWindow {
     void ApplyLinkSettings();
     void LadderRegionChanged();
     void N13Click();
+    // Status panel 2: the port and that the controller did not answer.
+    void ShowLinkFailed();
     TLadderPoller* ladderPoller_ = nullptr;
     TsetCOMpro* setCOMpro_ = nullptr;
 

@@ -12,6 +12,7 @@
 #include "model/LadderProgram.h"
 #include "online/CommunicationsScheme.h"
 #include "online/LinkSettings.h"
+#include "online/RegisterCalls.h"
 #include "online/qt/LadderPoller.h"
 #include "online/qt/SetCOMpro.h"
 #include "online/qt/StakeoutOnOff.h"
@@ -44,6 +45,14 @@ void TMainFrm::ConnectOnline() {
     });
     connect(ladderPoller_, &TLadderPoller::RepaintWanted, this,
             [this] { ladderEdit_->viewport()->update(); });
+    // A controller that does not answer is told once in the port's panel,
+    // which the next answer's spinner replaces.
+    connect(ladderPoller_, &TLadderPoller::LinkFailed, this, &TMainFrm::ShowLinkFailed);
+}
+
+void TMainFrm::ShowLinkFailed() {
+    StatusPanel(2)->setText(
+        QString::fromStdString(PortPanelText(TheLinkSettings()) + " " + LinkFailedText(Chinese())));
 }
 
 void TMainFrm::ApplyLinkSettings() {
@@ -84,9 +93,10 @@ void TMainFrm::NStakeoutONClick() {
         const LinkParameters parameters =
             LinkParametersFor(TheLinkSettings(), TheProgram().sysParamString);
         if (!ladderPoller_->Start(parameters)) {
-            // A link that cannot be opened is not reported.
+            // Monitoring stays off; the port's panel tells why.
             button->SetDown(false);
             setImage(kImageMonitorOff);
+            ShowLinkFailed();
             return;
         }
         button->SetDown(true);

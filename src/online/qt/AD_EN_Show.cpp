@@ -6,6 +6,7 @@
 
 #include "model/LadderProgram.h"
 #include "online/AnalogEncoder.h"
+#include "online/LinkTexts.h"
 #include "online/RegisterPoll.h"
 #include "platform/LoadingScope.h"
 #include "widgets/qt/WgPageControl.h"
@@ -72,6 +73,8 @@ TAD_EN_Frm::TAD_EN_Frm(QWidget* parent, RegisterCalls& calls)
     }
 
     connect(&poller_, &TRegisterPoller::Answered, this, &TAD_EN_Frm::ShowValues);
+    connect(&poller_, &TRegisterPoller::GaveUp, this,
+            [this] { ShowLinkFailed(PollingTitle(chinese_).trimmed()); });
 }
 
 void TAD_EN_Frm::showEvent(QShowEvent* event) {
@@ -88,10 +91,19 @@ void TAD_EN_Frm::FormShow() {
     settingTab_ = true;
     pages_->SetActivePageIndex(kAd12Tab);
     settingTab_ = false;
-    for (QLineEdit* value : values_)
+    for (QLineEdit* value : values_) {
         value->clear();
+        value->setEnabled(true);
+    }
     setWindowTitle(ShownTitle(chinese_));
-    poller_.Start(kAd12Start, kAnalogWords);
+    if (!poller_.Start(kAd12Start, kAnalogWords)) ShowLinkFailed(ShownTitle(chinese_));
+}
+
+void TAD_EN_Frm::ShowLinkFailed(const QString& caption) {
+    // The values last read stay, greyed: they are not live.
+    setWindowTitle(caption + QStringLiteral(" ") + QString::fromUtf8(LinkFailedText(chinese_)));
+    for (QLineEdit* value : values_)
+        value->setEnabled(false);
 }
 
 void TAD_EN_Frm::WgPageControl1Change() {
@@ -110,9 +122,11 @@ void TAD_EN_Frm::ShowValues(const QString& spinner) {
     // An encoder window past the image is never read: nothing new to show.
     if (!RegisterWindowFits(poller_.WindowStart(), kAnalogWords)) return;
     const auto texts = AnalogValues(tab, poller_.WindowStart(), TheDeviceImage());
-    for (int row = 0; row < 4; ++row)
+    for (int row = 0; row < 4; ++row) {
         values_[Index(tab, row)]->setText(
             QString::fromStdString(texts[static_cast<std::size_t>(row)]));
+        values_[Index(tab, row)]->setEnabled(true);
+    }
 }
 
 void TAD_EN_Frm::done(int result) {

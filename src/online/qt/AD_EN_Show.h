@@ -3,6 +3,8 @@
 // EN0-EN3, one tab each, read every 10 ms from the tab on show; the fourth
 // tab "关闭" closes the window. The caption turns a spinner on every answer.
 // The titles it sets follow the interface language told before it opens.
+// A link that does not open, or a read the controller does not answer, puts
+// "通信失败 ！" in the caption and greys the values until an answer comes.
 #pragma once
 
 #include <QDialog>
@@ -22,7 +24,6 @@ class TAD_EN_Frm : public QDialog {
   public:
     explicit TAD_EN_Frm(QWidget* parent = nullptr, RegisterCalls& calls = TheRegisterCalls());
 
-    void SetChinese(bool chinese) { chinese_ = chinese; }
     TWgPageControl* WgPageControl1() const { return pages_; }
     TRegisterPoller& Poller() { return poller_; }
     // The label and the value of row i (0-3) of tab t (0-2).
@@ -31,6 +32,8 @@ class TAD_EN_Frm : public QDialog {
     int EncoderBase() const { return encoderBase_; }
 
     void done(int result) override;
+    // The language of the texts the window writes, set before showing.
+    void SetChinese(bool chinese) { chinese_ = chinese; }
 
   protected:
     void showEvent(QShowEvent* event) override;
@@ -41,6 +44,7 @@ class TAD_EN_Frm : public QDialog {
     void FormClose();
     void WgPageControl1Change();
     void ShowValues(const QString& spinner);
+    void ShowLinkFailed(const QString& caption);
 
     TRegisterPoller poller_;
     TWgPageControl* pages_ = nullptr;

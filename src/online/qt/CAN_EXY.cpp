@@ -40,7 +40,9 @@ TCAN_EXYFrm::TCAN_EXYFrm(QWidget* parent, RegisterCalls& calls)
     Label(this, "Label1", "当前在线模块ID:", {16, 20, 120, 20});
     spinEdit1_ = new QSpinBox(this);
     spinEdit1_->setObjectName(QStringLiteral("SpinEdit1"));
-    spinEdit1_->setRange(0, kCanModules);
+    // kCanIdUnknown shows blank: no module read yet.
+    spinEdit1_->setRange(kCanIdUnknown, kCanModules);
+    spinEdit1_->setSpecialValueText(QStringLiteral(" "));
     spinEdit1_->setReadOnly(true);
     spinEdit1_->setButtonSymbols(QAbstractSpinBox::NoButtons);
     spinEdit1_->setGeometry(140, 16, 60, 26);
@@ -87,6 +89,7 @@ TCAN_EXYFrm::TCAN_EXYFrm(QWidget* parent, RegisterCalls& calls)
     connect(spinEdit2_, &QSpinBox::textChanged, this, &TCAN_EXYFrm::SpinEdit2Change);
     connect(bitBtn2_, &QPushButton::clicked, this, &TCAN_EXYFrm::BitBtn2Click);
     connect(&poller_, &TRegisterPoller::Answered, this, &TCAN_EXYFrm::Timer1Answer);
+    connect(&poller_, &TRegisterPoller::GaveUp, this, &TCAN_EXYFrm::ShowLinkFailed);
 }
 
 void TCAN_EXYFrm::showEvent(QShowEvent* event) {
@@ -102,18 +105,42 @@ void TCAN_EXYFrm::FormShow() {
     setWindowTitle(Caption());
     EndUpdate();
     onlineCount_ = 0;
-    poller_.Start(kCanStart, kCanWords);
+    // Nothing of an earlier session is shown: the poller forgets what was
+    // read, so the modules are blank until the first answer.
+    const bool open = poller_.Start(kCanStart, kCanWords);
+    ShowModules();
+    if (!open) ShowLinkFailed();
+}
+
+void TCAN_EXYFrm::ShowModules() {
+    const CanView view = CanViewOf(TheDeviceImage());
+    spinEdit1_->setValue(view.currentId);
+    spinEdit1_->setEnabled(true);
+    label3_->setText(view.currentId == kCanIdUnknown
+                         ? QString()
+                         : QString::fromStdString(XyLabel(view.currentId)));
+    label3_->setEnabled(true);
+    for (int n = 0; n < kCanModules; ++n) {
+        QTableWidgetItem* item = grid_->item(n / kGridColumns, n % kGridColumns);
+        item->setText(QString::fromStdString(view.cells[static_cast<std::size_t>(n)]));
+        item->setData(Qt::ForegroundRole, QVariant());
+    }
+    onlineCount_ = view.onlineCount;
+}
+
+void TCAN_EXYFrm::ShowLinkFailed() {
+    // The modules last read stay, greyed: they are not live.
+    setWindowTitle(Caption() + QStringLiteral(" ") + QString::fromUtf8(LinkFailedText(chinese_)));
+    spinEdit1_->setEnabled(false);
+    label3_->setEnabled(false);
+    for (int n = 0; n < kCanModules; ++n)
+        grid_->item(n / kGridColumns, n % kGridColumns)->setForeground(QColor(128, 128, 128));
 }
 
 void TCAN_EXYFrm::Timer1Answer(const QString& spinner) {
     setWindowTitle(Caption() + QStringLiteral(" ") + spinner);
+    ShowModules();
     const CanView view = CanViewOf(TheDeviceImage());
-    spinEdit1_->setValue(view.currentId);
-    label3_->setText(QString::fromStdString(XyLabel(view.currentId)));
-    for (int n = 0; n < kCanModules; ++n)
-        grid_->item(n / kGridColumns, n % kGridColumns)
-            ->setText(QString::fromStdString(view.cells[static_cast<std::size_t>(n)]));
-    onlineCount_ = view.onlineCount;
     switch (update_.Answer(view.currentId)) {
         case CanIdUpdate::Step::Done:
             EndUpdate();

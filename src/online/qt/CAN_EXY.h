@@ -7,6 +7,10 @@
 // and waits, its caption "请稍后。。。", until the module answers under the new
 // ID; after more than 50 answers without that the command goes out again. A
 // write that fails is told ("通信失败 ！") and ends the wait.
+//
+// Until the first answer the modules are blank. A link that does not open, or
+// a read the controller does not answer, puts "通信失败 ！" in the caption and
+// greys the modules until an answer comes.
 #pragma once
 
 #include <QDialog>
@@ -52,6 +56,9 @@ class TCAN_EXYFrm : public QDialog {
     void FormShow();
     void FormClose();
     void Timer1Answer(const QString& spinner);
+    // The modules as the device image holds them; blank while not read.
+    void ShowModules();
+    void ShowLinkFailed();
     void SpinEdit2Change();
     void BitBtn2Click();
     // Writes the command; a failure is told and ends the update.

@@ -19,8 +19,10 @@ TLadderPoller::~TLadderPoller() {
 
 bool TLadderPoller::Start(const LinkParameters& parameters) {
     if (Enabled()) return true;
+    image_.ForgetReads();  // what an earlier link read is not this one's
     if (!calls_.Open(parameters)) return false;
     state_.Reset();
+    failureTold_ = false;
     timer_.start();
     return true;
 }
@@ -52,8 +54,15 @@ void TLadderPoller::LadderStakeoutTimer() {
     } catch (const std::exception&) {
         return;  // a failed step ends quietly; the next one goes on
     }
-    if (result.answered) emit Answered(QString::fromStdString(state_.spinner));
+    if (result.answered) {
+        failureTold_ = false;
+        emit Answered(QString::fromStdString(state_.spinner));
+    }
     if (result.repaint) emit RepaintWanted();
+    if (result.gaveUp && !failureTold_) {
+        failureTold_ = true;
+        emit LinkFailed();
+    }
 }
 
 }  // namespace vx

@@ -3,8 +3,9 @@
 //
 // It opens the link when it starts and closes it when it stops, only if its
 // own open succeeded; the owner sets the request list. The poller reports
-// each answer (with the spinner text for status panel 2) and when the grid
-// should be repainted.
+// each answer (with the spinner text for status panel 2), when the grid
+// should be repainted, and, once until the next answer, that a read went
+// unanswered (the controller is not there or has gone away).
 #pragma once
 
 #include <QObject>
@@ -61,6 +62,9 @@ class TLadderPoller : public QObject {
   signals:
     void Answered(const QString& spinner);
     void RepaintWanted();
+    // A read was given up after an answer or since the start; not again
+    // until an answer has come.
+    void LinkFailed();
 
   private:
     DeviceImage& image_;
@@ -68,6 +72,7 @@ class TLadderPoller : public QObject {
     PollState& state_;
     ScanScheme scheme_;
     QTimer timer_;
+    bool failureTold_ = false;
 };
 
 }  // namespace vx

@@ -16,6 +16,7 @@
 
 #include "model/LadderProgram.h"
 #include "online/LinkSettings.h"
+#include "online/LinkTexts.h"
 #include "online/MemoryGrid.h"
 #include "online/qt/MonitorDf.h"
 #include "online/qt/MonitorGotoFrm.h"
@@ -286,6 +287,7 @@ void TMonitorFrm::FormShow() {
         timer1_.stop();
         timer2_.stop();
         timer3_.stop();
+        ShowLinkFailed();  // every cell stays grey: nothing is read
     }
     settingTab_ = true;
     pageControl_->SetActivePageIndex(static_cast<int>(lastTab_));
@@ -393,8 +395,12 @@ void TMonitorFrm::GridDblClick(MonitorTab tab) {
             // A system register is one unsigned word, whatever the D grid shows.
             const DFormat format = tab == MonitorTab::D ? Format() : DFormat::U16;
             monitorDf_->Edit2()->setText(QString::number(device));
+            // A register not read from the controller offers no value.
+            const bool read =
+                image_.WasRead(DeviceKind::D, device) &&
+                (FormatWords(format) == 1 || image_.WasRead(DeviceKind::D, device + 1));
             monitorDf_->Edit1()->setText(
-                QString::fromStdString(FormatRegister(format, image_, device)));
+                read ? QString::fromStdString(FormatRegister(format, image_, device)) : QString());
             monitorDf_->SetFormat(format);
             monitorDf_->exec();
             break;
@@ -418,6 +424,12 @@ void TMonitorFrm::Timer2Timer() {
     }
     if (result.answered)
         setWindowTitle(Caption() + Q(" ") + QString::fromStdString(state_.spinner));
+    else if (result.gaveUp)
+        ShowLinkFailed();  // the read's cells turn grey; an answer puts the spinner back
+}
+
+void TMonitorFrm::ShowLinkFailed() {
+    setWindowTitle(Caption() + Q(" ") + Q(LinkFailedText(Chinese())));
 }
 
 void TMonitorFrm::Timer3Timer() {

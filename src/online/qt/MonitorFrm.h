@@ -11,6 +11,11 @@
 // it was opened from ladder monitoring (Tag 111), hands the link back by
 // restarting ladder monitoring.
 //
+// A link that does not open, or a read the controller does not answer, puts
+// "通信失败 ！" in the caption until an answer comes; cells not read since the
+// window opened, or whose last read went unanswered, are grey and show no
+// state or value (see MemoryCell).
+//
 // Double-clicking a Y, M or S cell opens the set/reset dialog, a D or
 // system register cell the register write dialog; "其它定位" opens the go-to
 // dialog. Writes are made with the poller paused.
@@ -125,6 +130,8 @@ class TMonitorFrm : public QWidget {
     void GroupItemClicked(MonitorTab group, TWgGroupItem& item);
     // The window's title in the interface language.
     QString Caption() const;
+    // The caption tells that the link failed.
+    void ShowLinkFailed();
 
     DeviceImage& image_;
     ModbusCalls& calls_;

@@ -37,7 +37,7 @@ class MonitorCellDelegate : public QStyledItemDelegate {
         canvas.brush.style = BrushStyle::Clear;
         canvas.font = CanvasFont{};
         canvas.font.bold = cell.bold;
-        canvas.font.color = clBlack;
+        canvas.font.color = cell.read ? clBlack : clGray;
         const int textTop = r.top() + std::max(0, (r.height() - canvas.TextHeight("D0")) / 2);
         const int labelWidth = DrawLabel(canvas, r, textTop, cell.label);
         if (!cell.value.empty()) {

@@ -7,7 +7,9 @@
 #include <QLineEdit>
 #include <QShowEvent>
 
+#include "online/LinkTexts.h"
 #include "online/PulseChannels.h"
+#include "online/RegisterCalls.h"
 #include "online/qt/PG_Send.h"
 #include "platform/qt/ProgramText.h"
 
@@ -16,8 +18,9 @@ namespace {
 
 constexpr const char* kCaption = "PG高速测试界面";
 constexpr const char* kEnglishCaption = "PG High-Speed Test";
-const QColor kRunningColour(255, 255, 0);  // yellow
-const QColor kIdleColour(128, 128, 0);     // dark olive
+const QColor kRunningColour(255, 255, 0);    // yellow
+const QColor kIdleColour(128, 128, 0);       // dark olive
+const QColor kUnknownColour(192, 192, 192);  // silver: not read
 
 void Paint(QFrame* shape, const QColor& colour) {
     QPalette palette = shape->palette();
@@ -71,6 +74,7 @@ TPG_TestFrm::TPG_TestFrm(QWidget* parent, RegisterCalls& calls)
 
     send_ = new TPG_SendFrm(this, poller_);
     connect(&poller_, &TRegisterPoller::Answered, this, &TPG_TestFrm::ShowValues);
+    connect(&poller_, &TRegisterPoller::GaveUp, this, &TPG_TestFrm::ShowLinkFailed);
 }
 
 void TPG_TestFrm::showEvent(QShowEvent* event) {
@@ -91,20 +95,40 @@ void TPG_TestFrm::FormShow() {
     setWindowTitle(Caption());
     for (QLabel* output : outputs_)
         output->setText(QString::fromUtf8(chinese_ ? "输出: " : "Output: "));
-    poller_.Start(kPulseStart, kPulseWords);
+    // Nothing of an earlier session is shown: the poller forgets what was
+    // read, so the fields are blank and the lamps grey until the first answer.
+    const bool open = poller_.Start(kPulseStart, kPulseWords);
+    ShowValues({});
+    if (!open) ShowLinkFailed();
 }
 
 void TPG_TestFrm::ShowValues(const QString& spinner) {
-    setWindowTitle(Caption() + QStringLiteral(" ") + spinner);
+    if (!spinner.isEmpty()) setWindowTitle(Caption() + QStringLiteral(" ") + spinner);
     const DeviceImage& image = TheDeviceImage();
-    for (std::size_t i = 0; i < edits_.size(); ++i)
+    for (std::size_t i = 0; i < edits_.size(); ++i) {
         edits_[i]->setText(QString::fromStdString(PulseValueText(kPulseEditRegisters[i], image)));
+        edits_[i]->setEnabled(true);
+    }
+    const bool known = PulseRunningKnown(image);
     for (int k = 0; k < kPulseChannels; ++k) {
         outputs_[static_cast<std::size_t>(k)]->setText(
             QString::fromStdString(PulseOutputText(k, image, chinese_)));
-        Paint(shapes_[static_cast<std::size_t>(k)],
-              PulseChannelRunning(k, image) ? kRunningColour : kIdleColour);
+        outputs_[static_cast<std::size_t>(k)]->setEnabled(true);
+        Paint(shapes_[static_cast<std::size_t>(k)], !known                          ? kUnknownColour
+                                                    : PulseChannelRunning(k, image) ? kRunningColour
+                                                                                    : kIdleColour);
     }
+}
+
+void TPG_TestFrm::ShowLinkFailed() {
+    // The values last read stay, greyed: they are not live.
+    setWindowTitle(Caption() + QStringLiteral(" ") + QString::fromUtf8(LinkFailedText(chinese_)));
+    for (QLineEdit* edit : edits_)
+        edit->setEnabled(false);
+    for (QLabel* output : outputs_)
+        output->setEnabled(false);
+    for (QFrame* shape : shapes_)
+        Paint(shape, kUnknownColour);
 }
 
 bool TPG_TestFrm::eventFilter(QObject* watched, QEvent* event) {

@@ -4,6 +4,10 @@
 // frequency and acceleration time, and a lamp that is yellow while it runs.
 // Clicking one of the twelve value edits while polling opens the value dialog
 // `TPG_SendFrm` for its register (the edit's Tag).
+//
+// Until the first answer the fields are blank and the lamps grey. A link that
+// does not open, or a read the controller does not answer, puts "通信失败 ！"
+// in the caption and greys the fields and lamps until an answer comes.
 #pragma once
 
 #include <QDialog>
@@ -45,6 +49,7 @@ class TPG_TestFrm : public QDialog {
     void FormShow();
     void FormClose();
     void ShowValues(const QString& spinner);
+    void ShowLinkFailed();
     void Edit1Click(QLineEdit* edit);
 
     TRegisterPoller poller_;

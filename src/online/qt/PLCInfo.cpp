@@ -51,7 +51,11 @@ void TPLCInfoFrm::RePLCInfo() {
     label1_->setText(QString::fromStdString(bare.year));
     label2_->setText(QString::fromStdString(bare.month));
     label3_->setText(QString::fromStdString(bare.version));
-    if (!calls_.Open(ToolLinkParameters())) return;
+    if (!calls_.Open(ToolLinkParameters())) {
+        ShowMessage(
+            {kProductTitle, LinkFailedText(chinese_), MsgIcon::Information, MsgButtons::Ok});
+        return;
+    }
     linkOpen_ = true;
     state_.Reset();
     state_.kind = DeviceKind::D;

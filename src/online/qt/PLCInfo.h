@@ -6,8 +6,8 @@
 // and reads the five words; the 100 ms timer `Timer1` waits for the answer.
 // When it comes the labels and caption are filled, the link is closed and the
 // dialog is shown; after 20 ticks without it the link is closed and
-// "通信失败 ！" is told. A link that does not open leaves the dialog unshown,
-// without a message.
+// "通信失败 ！" is told. A link that does not open is told the same way and
+// the dialog is not shown.
 #pragma once
 
 #include <QDialog>

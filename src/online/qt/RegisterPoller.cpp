@@ -20,6 +20,7 @@ TRegisterPoller::~TRegisterPoller() {
 
 bool TRegisterPoller::Start(int start, int count) {
     Stop();
+    image_.ForgetReads();  // what an earlier link read is not this one's
     if (!calls_.Open(ToolLinkParameters())) return false;
     linkOpen_ = true;
     state_.Reset();
@@ -57,6 +58,7 @@ void TRegisterPoller::Timer1Timer() {
         return;  // a failed tick ends quietly; the next one goes on
     }
     if (result.answered) emit Answered(QString::fromStdString(state_.spinner));
+    if (result.gaveUp) emit GaveUp();
 }
 
 }  // namespace vx

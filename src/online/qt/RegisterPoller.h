@@ -4,7 +4,10 @@
 //
 // Each window opens its own link with the tool's link parameters when it is
 // shown and closes it when it closes, only if its own open succeeded; a link
-// that does not open leaves the window idle and is not reported. Writes are
+// that does not open leaves the window idle (the window tells it). Starting
+// forgets what the device image read before, so that a window shows only
+// what its own link read; a read the controller does not answer is reported
+// (GaveUp) and its registers are unread again. Writes are
 // made with the timer paused, so that no tick runs while the write waits for
 // its confirmation.
 #pragma once
@@ -53,6 +56,8 @@ class TRegisterPoller : public QObject {
   signals:
     // An answer has come into the image; the spinner turned.
     void Answered(const QString& spinner);
+    // A read went unanswered and was given up.
+    void GaveUp();
 
   private:
     RegisterCalls& calls_;

@@ -89,7 +89,10 @@ ClockSetting TSetRTCFrm::Setting() const {
 void TSetRTCFrm::BitBtn1Click() {
     bool ownLink = false;
     if (!(monitor_.linkOpen && monitor_.linkOpen())) {
-        if (!calls_.Open(ToolLinkParameters())) return;
+        if (!calls_.Open(ToolLinkParameters())) {
+            Tell("通信失败 ！");  // nothing was sent; the fields stay for another try
+            return;
+        }
         ownLink = true;
     }
     if (monitor_.pausePolling) monitor_.pausePolling();

@@ -5,8 +5,8 @@
 // seconds and the weekday are shown but not sent) and tells the outcome, then
 // closes the dialog. While the device memory monitor holds the link the write
 // goes over it, with the monitor's polling paused; otherwise the dialog opens
-// a link of its own for the write (a link that does not open ends the click
-// silently) and closes it again.
+// a link of its own for the write and closes it again; a link that does not
+// open is told ("通信失败 ！") and the dialog stays open.
 #pragma once
 
 #include <QDialog>

@@ -16,7 +16,10 @@
 #include "model/LadderProgram.h"
 #include "online/DeviceImage.h"
 #include "online/LadderStakeout.h"
+#include "online/LinkSettings.h"
 #include "online/qt/MonitorFrm.h"
+#include "online/qt/MonitorGrid.h"
+#include "online/qt/MonitorGridModel.h"
 #include "outside/ModbusLink.h"
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
@@ -98,6 +101,37 @@ TEST_F(MainMemoryTest, F9TakesTheLinkOverFromLadderMonitoringAndItsCloseHandsItB
     EXPECT_TRUE(frm->Monitoring());
     frm->Item("NStakeoutON")->trigger();
     EXPECT_FALSE(TheModbusLink().IsOpen());
+    EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(MainMemoryTest, F9WithoutAControllerShowsNothingAsLiveWithOrWithoutAProject) {
+    TheDeviceImage().SetBit(DeviceKind::X, 0, true);
+    TheDeviceImage().MarkRead(DeviceKind::X, 0, 378, true);  // from an earlier session
+    auto frm = test::StartedMainWindow();                    // no project open
+    TheLinkSettings().tcpPortText = std::to_string(test::RefusedTcpPort());
+    TMonitorFrm* monitor = frm->MonitorFrm();
+    auto cell = [&](int column, int row) {
+        TMonitorGridModel* model = monitor->Grid(MonitorTab::X)->Model();
+        return model->Cell(model->index(row - 1, column - 1));
+    };
+    frm->Item("N30")->trigger();
+    ASSERT_TRUE(monitor->isVisible());
+    EXPECT_EQ(monitor->windowTitle(), QString("软元件内存 通信失败 ！"));
+    EXPECT_FALSE(cell(1, 1).read);
+    EXPECT_EQ(cell(1, 1).label, "X0") << "neither ON nor OFF";
+    monitor->close();
+
+    // With a project and a controller that is silent.
+    frm->FileNewItemClick();
+    TheLinkSettings().tcpPortText = std::to_string(sim_.TcpPort());
+    for (int i = 0; i < 2000; ++i)
+        sim_.PushFault(plcsim::Fault::Silence());
+    frm->Item("N30")->trigger();
+    ASSERT_TRUE(monitor->LinkOpen());
+    VX_WAIT_EQ(monitor->windowTitle(), QString("软元件内存 通信失败 ！"), test::kStateWaitMs);
+    EXPECT_TRUE(MonitorReadX());
+    EXPECT_FALSE(cell(1, 1).read);
+    monitor->close();
     EXPECT_TRUE(messages_.Messages().empty());
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
@@ -136,7 +137,7 @@ TEST_F(MainOnlineTest, F8MonitorsTheControllerAndStopsAgain) {
     EXPECT_FALSE(frm->Monitoring());
 }
 
-TEST_F(MainOnlineTest, ALinkThatCannotOpenLeavesMonitoringOffSilently) {
+TEST_F(MainOnlineTest, ALinkThatCannotOpenLeavesMonitoringOffAndTheStatusBarSaysSo) {
     UseSettings(4);  // COM5, which does not exist
     test::ScopedEnv com5("VXTORVIN_COM5", "/nonexistent/ttyPLC");
     auto frm = Started();
@@ -146,7 +147,8 @@ TEST_F(MainOnlineTest, ALinkThatCannotOpenLeavesMonitoringOffSilently) {
     EXPECT_EQ(frm->Button("StakeoutON")->ImageIndex(), kImageMonitorOff);
     EXPECT_EQ(frm->Button("StakeoutON")->Hint(), QString("开始监控 F8"));
     EXPECT_FALSE(frm->LadderEdit()->DrawContext().monitoring);
-    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(frm->StatusPanel(2)->text(), QString(" COM5 通信失败 ！"));
+    EXPECT_TRUE(messages_.Messages().empty()) << "no box";
     EXPECT_FALSE(TheModbusLink().IsOpen());
 
     // A station the serial link cannot address fails the same way, on a port
@@ -168,6 +170,44 @@ TEST_F(MainOnlineTest, ALinkThatCannotOpenLeavesMonitoringOffSilently) {
     EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith(" COM1 "));
     frm->Item("NStakeoutON")->trigger();
     EXPECT_FALSE(TheModbusLink().IsOpen());
+}
+
+TEST_F(MainOnlineTest, AControllerThatDoesNotAnswerIsToldOnceInTheStatusBar) {
+    auto frm = Started();
+    QSignalSpy told(frm->LadderPoller(), &TLadderPoller::LinkFailed);
+    const QString failed("127.0.0.1 通信失败 ！");
+
+    // Modbus TCP refused.
+    TheLinkSettings().tcpPortText = std::to_string(test::RefusedTcpPort());
+    frm->Item("NStakeoutON")->trigger();
+    EXPECT_FALSE(frm->Monitoring());
+    EXPECT_EQ(frm->StatusPanel(2)->text(), failed);
+    EXPECT_TRUE(sim_.Log().empty());
+
+    // A silent controller: monitoring runs, its reads are given up one after
+    // the other, and the status bar says so once.
+    TheLinkSettings().tcpPortText = std::to_string(sim_.TcpPort());
+    for (int i = 0; i < 2000; ++i)
+        sim_.PushFault(plcsim::Fault::Silence());
+    frm->Item("NStakeoutON")->trigger();
+    ASSERT_TRUE(frm->Monitoring());
+    VX_WAIT_EQ(frm->StatusPanel(2)->text(), failed, test::kStateWaitMs);
+    VX_WAIT_TRUE(sim_.Log().size() >= 3u, test::kStateWaitMs);
+    EXPECT_EQ(told.count(), 1) << "once, however many reads are given up";
+
+    // It answers: the spinner is back. It goes away again: told again, once.
+    sim_.ClearFaults();
+    VX_WAIT_TRUE(frm->StatusPanel(2)->text() != failed, test::kStateWaitMs);
+    EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith("127.0.0.1 "));
+    sim_.PushFault(plcsim::Fault::Of(plcsim::Fault::Kind::Hangup));
+    VX_WAIT_EQ(frm->StatusPanel(2)->text(), failed, test::kStateWaitMs);
+    const std::uint64_t sent = TheModbusLink().RequestsSent();
+    VX_WAIT_TRUE(TheModbusLink().RequestsSent() >= sent + 2, test::kStateWaitMs);
+    EXPECT_EQ(told.count(), 2);
+    EXPECT_TRUE(frm->Monitoring());
+    frm->Item("NStakeoutON")->trigger();
+    EXPECT_EQ(frm->StatusPanel(2)->text(), QString("127.0.0.1"));
+    EXPECT_TRUE(messages_.Messages().empty()) << "never a box";
 }
 
 TEST_F(MainOnlineTest, MonitoringConnectsAgainAfterTheControllerHungUp) {

@@ -188,6 +188,26 @@ TEST_F(MainUtilityTest, TheInformationClosesTheMemoryMonitorFirst) {
     EXPECT_FALSE(TheModbusLink().IsOpen());
 }
 
+TEST_F(MainUtilityTest, OverModbusTcpWithoutAControllerTheClockAndTheInformationSaySo) {
+    auto frm = Started();
+    frm->Item("English1")->trigger();
+    messages_.Clear();
+    TheLinkSettings().tcpPortText = std::to_string(test::RefusedTcpPort());
+    frm->Item("N15")->trigger();  // Shift+F2
+    EXPECT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text, "Communication failed!");
+    EXPECT_FALSE(Find<TPLCInfoFrm>(*frm)->isVisible());
+
+    frm->Item("N14")->trigger();
+    auto* clock = Find<TSetRTCFrm>(*frm);
+    ASSERT_TRUE(clock->isVisible());
+    clock->BitBtn1()->click();  // "设置(&S)"
+    EXPECT_EQ(messages_.Count(), 2u) << "the link failed";
+    EXPECT_TRUE(clock->isVisible());
+    clock->reject();
+    EXPECT_TRUE(sim_.Log().empty());
+}
+
 TEST_F(MainUtilityTest, TheClockWritesOverTheShownMemoryMonitorsLink) {
     auto frm = Started();
     frm->Item("N30")->trigger();

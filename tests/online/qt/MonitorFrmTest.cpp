@@ -36,6 +36,7 @@
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
+#include "support/SimulatedController.h"
 #include "widgets/WgGroupItem.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupBar.h"
@@ -480,7 +481,8 @@ TEST_F(MonitorFrmTest, WithoutALinkNothingRunsAndTheDialogsSaySo) {
     EXPECT_FALSE(frm_->Timer2().isActive());
     EXPECT_FALSE(frm_->Timer3().isActive());
     EXPECT_FALSE(TheDeviceImage().Bit(DeviceKind::M, 1).value()) << "the image is cleared";
-    EXPECT_TRUE(messages_.Messages().empty()) << "a failed open is silent";
+    EXPECT_EQ(frm_->windowTitle(), QString("软元件内存 通信失败 ！"));
+    EXPECT_TRUE(messages_.Messages().empty()) << "told in the caption, not in a box";
 
     frm_->PageControl1()->SetActivePageIndex(2);
     bool stayed = false;
@@ -505,6 +507,62 @@ TEST_F(MonitorFrmTest, WithoutALinkNothingRunsAndTheDialogsSaySo) {
     EXPECT_FALSE(frm_->Timer2().isActive());
     frm_->close();
     EXPECT_EQ(events_, (std::vector<std::string>{"button up"}));
+}
+
+TEST_F(MonitorFrmTest, WhatWasNotReadIsGreyAndAFailedLinkIsInTheCaption) {
+    sim_.SetBit(Area::X, 17, true);
+    auto unread = [&](int column, int row) {
+        TMonitorGridModel* model = Grid(MonitorTab::X)->Model();
+        return !model->Cell(model->index(row - 1, column - 1)).read;
+    };
+    auto failed = [&] { return frm_->windowTitle() == QString("软元件内存 通信失败 ！"); };
+    auto readsOfX = [&] { return std::ranges::count(Reads(), Req{2, 0, 378}); };
+
+    // Modbus TCP refused: nothing is read, every cell grey.
+    TheLinkSettings().tcpPortText = std::to_string(test::RefusedTcpPort());
+    frm_->show();
+    EXPECT_FALSE(frm_->LinkOpen());
+    EXPECT_TRUE(failed());
+    EXPECT_EQ(CellText(MonitorTab::X, 8, 2), QString("X17"));
+    EXPECT_TRUE(unread(8, 2));
+    EXPECT_TRUE(unread(1, 1));
+    EXPECT_TRUE(sim_.Log().empty());
+    frm_->close();
+    frm_->Seams().chinese = [] { return false; };
+    frm_->show();
+    EXPECT_TRUE(frm_->windowTitle().endsWith(" Communication failed!"))
+        << frm_->windowTitle().toStdString();
+    frm_->close();
+    frm_->Seams().chinese = [] { return true; };
+
+    // A silent controller: the reads go out and are given up.
+    TheLinkSettings().tcpPortText = std::to_string(sim_.TcpPort());
+    for (int i = 0; i < 2000; ++i)
+        sim_.PushFault(plcsim::Fault::Silence());
+    frm_->show();
+    ASSERT_TRUE(frm_->LinkOpen());
+    EXPECT_EQ(frm_->windowTitle(), QString("软元件内存"));
+    VX_WAIT_TRUE(failed(), test::kStateWaitMs);
+    EXPECT_GE(readsOfX(), 1);
+    EXPECT_TRUE(unread(8, 2));
+
+    // The controller answers: the cells are live and the spinner is back.
+    sim_.ClearFaults();
+    VX_WAIT_EQ(CellText(MonitorTab::X, 8, 2), QString("■X17"), test::kStateWaitMs);
+    EXPECT_EQ(CellText(MonitorTab::X, 1, 1), QString("□X0"));
+    VX_WAIT_TRUE(!failed(), test::kStateWaitMs);
+    EXPECT_TRUE(frm_->windowTitle().startsWith("软元件内存 "));
+
+    // It goes away mid-session: the caption tells, the last values turn grey.
+    for (int i = 0; i < 2000; ++i)
+        sim_.PushFault(plcsim::Fault::Silence());
+    VX_WAIT_TRUE(failed() && unread(8, 2), test::kStateWaitMs);
+    EXPECT_EQ(CellText(MonitorTab::X, 8, 2), QString("X17"));
+    // Reads go on being given up: still no box, whatever the number of ticks.
+    const auto given = readsOfX();
+    VX_WAIT_TRUE(readsOfX() >= given + 2, test::kStateWaitMs);
+    EXPECT_TRUE(messages_.Messages().empty());
+    frm_->close();
 }
 
 TEST_F(MonitorFrmTest, ClosingHandsTheLinkBackToLadderMonitoring) {

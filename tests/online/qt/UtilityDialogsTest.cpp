@@ -33,6 +33,7 @@
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/SimulatedController.h"
 #include "widgets/qt/WgPageControl.h"
 
 namespace vx {
@@ -119,6 +120,10 @@ class UtilityDialogsTest : public testing::Test {
     }
     // The link settings name a port that does not open, or the simulator's.
     static void UnopenablePort() { TheLinkSettings().tcpPortText = "0"; }
+    // Modbus TCP refused: nothing listens on the port.
+    static void RefusedPort() {
+        TheLinkSettings().tcpPortText = std::to_string(test::RefusedTcpPort());
+    }
     void UsablePort() { TheLinkSettings().tcpPortText = std::to_string(sim_.TcpPort()); }
 
     // Requests of the function, in order.
@@ -212,15 +217,19 @@ TEST_F(UtilityDialogsTest, TheClockWritesOverTheMemoryMonitorsLinkWithItsPolling
     TheModbusCalls().Close();
 }
 
-TEST_F(UtilityDialogsTest, TheClockTellsASilentControllerAndStaysSilentWithoutALink) {
+TEST_F(UtilityDialogsTest, TheClockTellsALinkThatFailsToOpenAndASilentController) {
     TSetRTCFrm dialog;
     dialog.show();
-    UnopenablePort();
-    dialog.BitBtn1()->click();
-    EXPECT_TRUE(messages_.Messages().empty()) << "a link that does not open is not told";
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(sim_.Log().empty());
+    for (auto port : {&UtilityDialogsTest::RefusedPort, &UtilityDialogsTest::UnopenablePort}) {
+        messages_.Clear();
+        port();
+        dialog.BitBtn1()->click();
+        EXPECT_EQ(MessageTexts(), std::vector<std::string>{"通信失败 ！"});
+        EXPECT_TRUE(dialog.isVisible()) << "nothing was sent: the fields stay for another try";
+        EXPECT_TRUE(sim_.Log().empty());
+    }
 
+    messages_.Clear();
     UsablePort();
     Silence();
     dialog.BitBtn1()->click();
@@ -265,12 +274,16 @@ TEST_F(UtilityDialogsTest, TheInformationShowsTheIdentityOnceItHasCome) {
 
 TEST_F(UtilityDialogsTest, TheInformationGivesUpOnASilentControllerAfterTwentyTicks) {
     TPLCInfoFrm dialog;
-    UnopenablePort();
+    RefusedPort();
     dialog.RePLCInfo();
-    EXPECT_FALSE(dialog.Timer1().isActive()) << "a link that does not open: nothing happens";
+    EXPECT_FALSE(dialog.Timer1().isActive()) << "a link that does not open is told at once";
+    EXPECT_EQ(MessageTexts(), std::vector<std::string>{"通信失败 ！"});
+    EXPECT_EQ(messages_.Last().icon, MsgIcon::Information);
     QTest::qWait(300);
     EXPECT_FALSE(dialog.isVisible());
-    EXPECT_TRUE(messages_.Messages().empty());
+    EXPECT_EQ(messages_.Count(), 1u);
+    EXPECT_TRUE(sim_.Log().empty());
+    messages_.Clear();
 
     UsablePort();
     Silence();
@@ -374,15 +387,33 @@ TEST_F(UtilityDialogsTest, AnEncoderBasePastTheDeviceImageIsNeverRead) {
     dialog.close();
 }
 
-TEST_F(UtilityDialogsTest, TheAnalogMonitorStaysIdleWithoutALink) {
-    UnopenablePort();
+TEST_F(UtilityDialogsTest, TheAnalogMonitorTellsAFailedLinkInItsCaptionAndGreysItsValues) {
+    sim_.SetWord(Area::D, 2040, 1234);
+    RefusedPort();
     TAD_EN_Frm dialog;
     dialog.show();
     EXPECT_FALSE(dialog.Poller().Polling());
+    EXPECT_EQ(dialog.windowTitle(), QString("AD&编码器监视 通信失败 ！"));
+    EXPECT_EQ(dialog.Value(0, 0)->text(), QString());
     QTest::qWait(100);
     EXPECT_TRUE(sim_.Log().empty());
-    EXPECT_TRUE(messages_.Messages().empty());
     dialog.close();
+
+    // A controller that answers, then goes away: the values stay, greyed.
+    UsablePort();
+    dialog.show();
+    VX_WAIT_EQ(dialog.Value(0, 0)->text(), QString("123.4"), test::kStateWaitMs);
+    EXPECT_TRUE(dialog.Value(0, 0)->isEnabled());
+    Silence();
+    VX_WAIT_EQ(dialog.windowTitle(), QString("特殊寄存器监视 通信失败 ！"), test::kStateWaitMs);
+    EXPECT_FALSE(dialog.Value(0, 0)->isEnabled());
+    EXPECT_TRUE(dialog.Poller().Polling()) << "it goes on asking";
+    // Back again: live.
+    sim_.ClearFaults();
+    VX_WAIT_TRUE(dialog.Value(0, 0)->isEnabled(), test::kStateWaitMs);
+    EXPECT_NE(dialog.windowTitle(), QString("特殊寄存器监视 通信失败 ！"));
+    dialog.close();
+    EXPECT_TRUE(messages_.Messages().empty()) << "no box, however many reads were given up";
 }
 
 // ---- the pulse test ---------------------------------------------------------------
@@ -489,6 +520,64 @@ TEST_F(UtilityDialogsTest, ThePulseValueDialogClampsAndWritesOneOrTwoWords) {
     dialog.close();
 }
 
+TEST_F(UtilityDialogsTest, ThePulseTestShowsNothingOfAnEarlierSessionAndGreysWhatIsNotLive) {
+    sim_.SetWord(Area::D, 300, 42);
+    sim_.SetWord(Area::D, 302, 7);
+    sim_.SetWord(Area::D, 325, 0b100);  // K2 runs
+    TPG_TestFrm dialog;
+    auto colour = [&](int k) { return dialog.Shape(k)->palette().color(QPalette::Window); };
+    const QColor grey(192, 192, 192);
+    dialog.show();
+    VX_WAIT_EQ(dialog.Edit(0)->text(), QString("42"), test::kStateWaitMs);
+    EXPECT_EQ(colour(2), QColor(255, 255, 0));
+    dialog.close();
+
+    // No controller: blank fields, the bare output lines, grey lamps.
+    RefusedPort();
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QString("PG高速测试界面 通信失败 ！"));
+    for (int i = 0; i < 12; ++i)
+        EXPECT_EQ(dialog.Edit(i)->text(), QString()) << i;
+    for (int k = 0; k < 3; ++k) {
+        EXPECT_EQ(dialog.Output(k)->text(), QString("输出: ")) << k;
+        EXPECT_EQ(colour(k), grey) << k;
+    }
+    dialog.close();
+
+    // A silent controller: the same until its reads are given up.
+    UsablePort();
+    Silence();
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QString("PG高速测试界面"));
+    EXPECT_EQ(dialog.Edit(0)->text(), QString());
+    EXPECT_EQ(colour(2), grey);
+    VX_WAIT_EQ(dialog.windowTitle(), QString("PG高速测试界面 通信失败 ！"), test::kStateWaitMs);
+    EXPECT_TRUE(ReadAt(300, 26));
+
+    // It answers, then goes away mid-session: the last values stay, greyed.
+    sim_.ClearFaults();
+    VX_WAIT_EQ(dialog.Edit(0)->text(), QString("42"), test::kStateWaitMs);
+    EXPECT_TRUE(dialog.Edit(0)->isEnabled());
+    EXPECT_EQ(colour(2), QColor(255, 255, 0));
+    Silence();
+    VX_WAIT_EQ(dialog.windowTitle(), QString("PG高速测试界面 通信失败 ！"), test::kStateWaitMs);
+    EXPECT_EQ(dialog.Edit(0)->text(), QString("42"));
+    EXPECT_FALSE(dialog.Edit(0)->isEnabled());
+    EXPECT_FALSE(dialog.Output(0)->isEnabled());
+    EXPECT_EQ(colour(2), grey);
+    dialog.close();
+    EXPECT_TRUE(messages_.Messages().empty()) << "no box, however many reads were given up";
+
+    // In English.
+    dialog.SetChinese(false);
+    RefusedPort();
+    dialog.show();
+    EXPECT_TRUE(dialog.windowTitle().endsWith(" Communication failed!"))
+        << dialog.windowTitle().toStdString();
+    EXPECT_EQ(dialog.Output(0)->text(), QString("Output: "));
+    dialog.close();
+}
+
 TEST_F(UtilityDialogsTest, APulseWriteToASilentControllerIsTold) {
     TPG_TestFrm dialog;
     dialog.show();
@@ -535,6 +624,37 @@ TEST_F(UtilityDialogsTest, TheCanWindowCountsTheModulesOnlineAndRefusesAnUpdateO
     EXPECT_TRUE(dialog.BitBtn2()->isEnabled());
     dialog.close();
     EXPECT_FALSE(TheModbusLink().IsOpen());
+}
+
+TEST_F(UtilityDialogsTest, TheCanWindowShowsNoModuleItHasNotRead) {
+    sim_.SetWord(Area::D, 10523, 17);
+    TCAN_EXYFrm dialog;
+    dialog.show();
+    VX_WAIT_EQ(dialog.OnlineCount(), 1, test::kStateWaitMs);
+    dialog.close();
+
+    // No controller: neither online nor offline, no ID.
+    RefusedPort();
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QString("CAN_EXY模块标定 通信失败 ！"));
+    EXPECT_EQ(dialog.OnlineCount(), 0);
+    EXPECT_EQ(dialog.SpinEdit1()->text().trimmed(), QString());
+    EXPECT_EQ(dialog.Label3()->text(), QString());
+    for (int n = 0; n < 14; ++n)
+        EXPECT_EQ(dialog.Grid_EX_Show()->item(n / 7, n % 7)->text(), QString()) << n;
+    dialog.close();
+
+    // It answers, then goes away: the modules last read stay, greyed.
+    UsablePort();
+    dialog.show();
+    VX_WAIT_EQ(dialog.Grid_EX_Show()->item(0, 2)->text(), QString("3:17"), test::kStateWaitMs);
+    EXPECT_EQ(dialog.SpinEdit1()->value(), 3);
+    Silence();
+    VX_WAIT_EQ(dialog.windowTitle(), QString("CAN_EXY模块标定 通信失败 ！"), test::kStateWaitMs);
+    EXPECT_EQ(dialog.Grid_EX_Show()->item(0, 2)->foreground().color(), QColor(128, 128, 128));
+    EXPECT_FALSE(dialog.SpinEdit1()->isEnabled());
+    dialog.close();
+    EXPECT_TRUE(messages_.Messages().empty());
 }
 
 TEST_F(UtilityDialogsTest, TheCanUpdateWaitsForTheNewIdAndSendsAgain) {
