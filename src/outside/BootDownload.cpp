@@ -54,11 +54,24 @@ DownloadOutcome BootDownload::Run(int port, const std::vector<std::uint8_t>& ima
         Fail(out, DownloadError::PortBusy, BootStep::None);
         return out;
     }
+    syncDelay_.reset();
+    protectionRefusals_ = 0;
+    DownloadOutcome furthest;  // the failed attempt that got furthest
     for (int attempt = 1; attempt <= std::max(1, times_.attempts); ++attempt) {
         out.attempts = attempt;
         out.error = DownloadError::None;
         out.step = BootStep::None;
         if (Attempt(image, out) || !Retryable(out.error)) break;
+        if (out.step > furthest.step) furthest = out;
+    }
+    // The line broke on the way and the attempts after found no chip: what
+    // the user needs to know is where it broke.
+    const bool lost =
+        out.error == DownloadError::NoAnswer || out.error == DownloadError::LineFailed;
+    if (lost && out.step == BootStep::Sync && furthest.step > BootStep::Sync) {
+        out.error = furthest.error;
+        out.step = furthest.step;
+        out.address = furthest.address;
     }
     ReleaseLines();
     link_.Close();
@@ -68,7 +81,16 @@ DownloadOutcome BootDownload::Run(int port, const std::vector<std::uint8_t>& ima
 bool BootDownload::Attempt(const std::vector<std::uint8_t>& image, DownloadOutcome& out) {
     EnterBootLoader();
     bool pageMode = true;
-    if (!Synchronise(out) || !Identify(out, pageMode)) return false;
+    if (!Synchronise(out)) return false;
+    if (!Identify(out, pageMode)) {
+        // A Get refused right after synchronising: the chip had taken a 0x7F
+        // for a command code and the Get for its complement. It is
+        // synchronised; one more 0x7F puts it back in step.
+        if (out.error != DownloadError::Refused || out.step != BootStep::Get) return false;
+        out.error = DownloadError::None;
+        out.step = BootStep::None;
+        if (!Synchronise(out) || !Identify(out, pageMode)) return false;
+    }
     const std::size_t reachable = EraseCoverage(pageMode, image.size());
     if (image.size() > reachable) {
         out.reachable = reachable;
@@ -92,13 +114,19 @@ void BootDownload::EnterBootLoader() {
     Pause(times_.bootStart);
 }
 
+Millis BootDownload::SyncWait() const {
+    if (!syncDelay_) return times_.syncAnswer;
+    return std::min(times_.syncAnswer, *syncDelay_ * 2 + times_.syncRepeat);
+}
+
 bool BootDownload::Synchronise(DownloadOutcome& out) {
-    const Clock::TimePoint giveUp = clock_.Now() + times_.syncBudget;
+    const Clock::TimePoint giveUp = clock_.Now() + times_.syncAnswer;
     for (;;) {
         // What came before (noise of the reset) is no answer to this 0x7F.
         link_.Purge(true, false);
         if (!Send({kBootSync}, BootStep::Sync, out)) return false;
-        const Clock::TimePoint answerBy = clock_.Now() + times_.syncAnswer;
+        const Clock::TimePoint sent = clock_.Now();
+        const Clock::TimePoint answerBy = sent + SyncWait();
         for (;;) {
             std::uint8_t byte = 0;
             const long n = ReadSome(&byte, 1, answerBy);
@@ -108,7 +136,11 @@ bool BootDownload::Synchronise(DownloadOutcome& out) {
             // ACK: the boot loader has found the rate. NACK: it had been
             // found before, so a 0x7F was taken for a command and the next
             // for its (wrong) complement; the boot loader waits for commands.
-            if (byte == kBootAck || byte == kBootNack) return true;
+            if (byte == kBootAck || byte == kBootNack) {
+                const auto delay = std::chrono::ceil<Millis>(clock_.Now() - sent);
+                syncDelay_ = std::max(syncDelay_.value_or(Millis(0)), delay);
+                return true;
+            }
         }
         if (clock_.Now() >= giveUp) return Fail(out, DownloadError::NoAnswer, BootStep::Sync);
     }
@@ -143,9 +175,14 @@ bool BootDownload::CheckProtection(bool pageMode, DownloadOutcome& out) {
     if (!Send(CommandFrame(kBootReadMemory), BootStep::ProtectionCheck, out)) return false;
     std::uint8_t answer = 0;
     if (!Receive(&answer, 1, Deadline(), BootStep::ProtectionCheck, out)) return false;
-    // Read Memory is refused only under read protection.
-    if (answer == kBootNack)
-        return Fail(out, DownloadError::ReadProtected, BootStep::ProtectionCheck);
+    // Read Memory is refused under read protection, but a damaged or stray
+    // byte can look the same: the verdict stands when the refusal comes again
+    // after a fresh synchronisation (the next attempt).
+    if (answer == kBootNack) {
+        const bool again = ++protectionRefusals_ > 1;
+        return Fail(out, again ? DownloadError::ReadProtected : DownloadError::Refused,
+                    BootStep::ProtectionCheck);
+    }
     if (answer != kBootAck) return Fail(out, DownloadError::Garbled, BootStep::ProtectionCheck);
     const BootRead info = ChipInfoRead(pageMode);
     if (!SendAndAck(AddressFrame(info.address), BootStep::ProtectionCheck, out) ||
@@ -184,22 +221,27 @@ bool BootDownload::VerifyImage(const std::vector<std::uint8_t>& image, DownloadO
     if (observer_) observer_->Stage(DownloadStage::Verifying);
     std::vector<std::uint8_t> block(kBootBlockSize);
     for (std::size_t offset = 0; offset < image.size(); offset += kBootBlockSize) {
-        if (Cancelled()) return Fail(out, DownloadError::Cancelled, BootStep::Verify);
         const std::size_t n = std::min(kBootBlockSize, image.size() - offset);
-        out.address = kFlashStart + static_cast<std::uint32_t>(offset);
-        if (!Command(kBootReadMemory, BootStep::Verify, out) ||
-            !SendAndAck(AddressFrame(out.address), BootStep::Verify, out) ||
-            !SendAndAck(ReadLengthFrame(n), BootStep::Verify, out, true) ||
-            !Receive(block.data(), n, Deadline(), BootStep::Verify, out))
-            return false;
         const auto first = image.begin() + static_cast<std::ptrdiff_t>(offset);
-        const auto [mine, theirs] =
-            std::mismatch(first, first + static_cast<std::ptrdiff_t>(n), block.begin());
-        if (mine != first + static_cast<std::ptrdiff_t>(n)) {
-            out.address += static_cast<std::uint32_t>(mine - first);
-            out.expected = *mine;
-            out.found = *theirs;
-            return Fail(out, DownloadError::Mismatch, BootStep::Verify);
+        const auto last = first + static_cast<std::ptrdiff_t>(n);
+        // A byte damaged on the line reads wrong once; the flash reads
+        // wrong every time. The block is read once more before it counts.
+        for (int read = 1;; ++read) {
+            if (Cancelled()) return Fail(out, DownloadError::Cancelled, BootStep::Verify);
+            out.address = kFlashStart + static_cast<std::uint32_t>(offset);
+            if (!Command(kBootReadMemory, BootStep::Verify, out) ||
+                !SendAndAck(AddressFrame(out.address), BootStep::Verify, out) ||
+                !SendAndAck(ReadLengthFrame(n), BootStep::Verify, out, true) ||
+                !Receive(block.data(), n, Deadline(), BootStep::Verify, out))
+                return false;
+            const auto [mine, theirs] = std::mismatch(first, last, block.begin());
+            if (mine == last) break;
+            if (read == 2) {
+                out.address += static_cast<std::uint32_t>(mine - first);
+                out.expected = *mine;
+                out.found = *theirs;
+                return Fail(out, DownloadError::Mismatch, BootStep::Verify);
+            }
         }
         if (observer_) observer_->Progress(offset + n, image.size());
     }

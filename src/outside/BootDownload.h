@@ -15,14 +15,21 @@
 // controller with BOOT0 low, so that it runs its new program whether or not
 // its reset lines are wired. A transfer that fails on the line (no answer, a
 // refused command, a garbled answer) starts over from the reset, up to three
-// times; a read-protected chip, a mismatch, a cancel or a port that cannot be
-// opened end it at once. The port is closed with both lines dropped.
+// times; a mismatch, a cancel, a port that fails or cannot be opened end it at
+// once. Line faults are not taken for the chip's verdicts: the chip is
+// read-protected only when it refuses the Read Memory again after a fresh
+// synchronisation, a block read back wrong is read once more before it is a
+// mismatch, and a Get refused right after synchronising means the chip had
+// taken a 0x7F for a command, so it is synchronised once more. When the
+// attempts after a line fault find no chip at all, the outcome names the step
+// where the line broke. The port is closed with both lines dropped.
 //
 // It reports typed outcomes; DownloadMessage (Downloads.h) words them.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -74,13 +81,19 @@ struct DownloadOutcome {
 
 // The waits of a transfer. None of them paces the traffic: each answer is
 // taken as soon as it is complete; these bound how long one may take.
+// A slow USB adapter brings an answer up to 2 s late; every wait allows for it.
 struct DownloadTimes {
-    Millis resetHold{50};     // reset held low
-    Millis bootStart{10};     // after the reset, before the first 0x7F
-    Millis syncAnswer{100};   // for the answer to one 0x7F
-    Millis syncBudget{1000};  // for the boot loader to answer at all, per attempt
-    Millis answer{2000};      // for any other answer
-    Millis eraseBase{2000};   // for the erase: this and, per page or sector,
+    Millis resetHold{50};  // reset held low
+    Millis bootStart{10};  // after the reset, before the first 0x7F
+    // For the boot loader to answer at all, per attempt. A second 0x7F goes
+    // out only when the answer to the first can no longer come: sent while
+    // that answer is on its way, it would be taken for a command. Until the
+    // chip has answered once, that is this whole wait; after, twice the delay
+    // its answers have shown, and syncRepeat more.
+    Millis syncAnswer{3000};
+    Millis syncRepeat{100};
+    Millis answer{3000};     // for any other answer
+    Millis eraseBase{3000};  // for the erase: this and, per page or sector,
     Millis erasePerPage{100};
     Millis erasePerSector{4000};
     Millis cancelPoll{100};  // the longest a wait goes without looking at cancel
@@ -143,11 +156,16 @@ class BootDownload {
     bool Cancelled();
     void Pause(Millis howLong);
     Clock::TimePoint Deadline() const { return clock_.Now() + times_.answer; }
+    // How long the sync waits for the answer to one 0x7F.
+    Millis SyncWait() const;
 
     SerialLink& link_;
     Clock& clock_;
     DownloadTimes times_;
     DownloadObserver* observer_ = nullptr;
+    // The longest the chip has taken to answer a 0x7F in this run; none yet.
+    std::optional<Millis> syncDelay_;
+    int protectionRefusals_ = 0;  // Read Memory refused at the protection check
 };
 
 }  // namespace vx

@@ -104,6 +104,9 @@ bool ModbusLink::Open(const LinkParameters& p) {
                 return false;
         }
         const std::string device = SerialPortPath(p.port);
+        // Locked before libmodbus opens it: a port that another window or
+        // program holds is left alone.
+        if (!portLock_.Acquire(device)) return false;
         if (IsPseudoTerminal(device)) parity = 'N';
         ctx = modbus_new_rtu(device.c_str(), baud, parity, 8, stopBits);
     } else if (p.port == kTcpPort) {
@@ -113,9 +116,13 @@ bool ModbusLink::Open(const LinkParameters& p) {
     } else {
         return false;
     }
-    if (ctx == nullptr) return false;
+    if (ctx == nullptr) {
+        portLock_.Release();
+        return false;
+    }
     if (modbus_set_slave(ctx, p.station) != 0 || modbus_connect(ctx) != 0) {
         modbus_free(ctx);
+        portLock_.Release();
         return false;
     }
     const int stopFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
@@ -123,6 +130,7 @@ bool ModbusLink::Open(const LinkParameters& p) {
         if (stopFd >= 0) ::close(stopFd);
         modbus_close(ctx);
         modbus_free(ctx);
+        portLock_.Release();
         return false;
     }
     context_ = ctx;
@@ -169,6 +177,7 @@ void ModbusLink::Close() {
     doneCv_.notify_all();
     modbus_close(Ctx(context_));
     modbus_free(Ctx(context_));
+    portLock_.Release();
     context_ = nullptr;
     fd_ = -1;
     ::close(stopFd_);

@@ -17,6 +17,10 @@
 // out byte by byte would otherwise hold it for seconds) and fails the writes
 // still waiting.
 //
+// A serial port is locked (SerialPortLock) before it is opened and for as long
+// as the link is open: a port another window or program holds fails the open
+// before anything is sent.
+//
 // Linux pseudo-terminals (a simulator's port) cannot carry a parity bit and
 // refuse it when nothing else changes with it; on them the line is set
 // without parity. On a real serial device a refused setting fails the open.
@@ -54,6 +58,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "platform/SerialPortLock.h"
 
 namespace vx {
 
@@ -183,6 +189,7 @@ class ModbusLink {
 
     Timing timing_;
     void* context_ = nullptr;  // the libmodbus context, the worker's alone while it runs
+    SerialPortLock portLock_;  // the serial port's lock (RTU)
     int fd_ = -1;              // its port or socket
     int stopFd_ = -1;          // readable once Close has begun
     bool tcp_ = false;

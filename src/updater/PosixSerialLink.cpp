@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <poll.h>
-#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -131,10 +130,13 @@ bool FillTermios(const LineSettings& s, termios& tio, bool* customRate) {
 
 bool PosixSerialLink::Open(const std::string& device) {
     if (IsOpen()) return true;
+    // Locked before it is opened: opening a terminal raises its modem lines,
+    // which would reset a controller that another program is programming.
+    if (!lock_.Acquire(device)) return false;
     int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
-    if (!isatty(fd) || ioctl(fd, TIOCEXCL) != 0 || flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        ::close(fd);
+    if (fd < 0 || !isatty(fd) || ioctl(fd, TIOCEXCL) != 0) {
+        if (fd >= 0) ::close(fd);
+        lock_.Release();
         return false;
     }
     fd_ = fd;
@@ -153,6 +155,7 @@ void PosixSerialLink::Close() {
     ioctl(fd_, TIOCNXCL);
     ::close(fd_);
     fd_ = -1;
+    lock_.Release();
 }
 
 bool PosixSerialLink::Configure(const LineSettings& settings) {
@@ -187,8 +190,11 @@ int PosixSerialLink::WaitFor(short events, Clock::TimePoint deadline) const {
         if (ready < 0 && errno == EINTR) continue;
         if (ready < 0) return -1;
         if (ready == 0) return 0;
+        // A hung-up terminal also reads as ready (and reads 0 bytes): the
+        // far end has closed, or the adapter has gone.
+        if (p.revents & (POLLHUP | POLLERR | POLLNVAL)) return -1;
         if (p.revents & events) return 1;
-        return -1;  // hang-up or error without the wanted event
+        return -1;
     }
 }
 
@@ -200,13 +206,13 @@ long PosixSerialLink::Read(std::uint8_t* into, std::size_t max, Clock::TimePoint
         ssize_t n = ::read(fd_, into, max);
         if (n > 0) return static_cast<long>(n);
         if (n < 0 && errno == EINTR) continue;
-        // With VMIN and VTIME 0 an empty terminal reads as 0 bytes, or as
-        // EAGAIN on some drivers; either means nothing has come yet.
         if (n < 0 && errno != EAGAIN) return -1;
-        if (waited || clock_.Now() >= deadline) return 0;
-        int ready = WaitFor(POLLIN, deadline);
+        // With VMIN and VTIME 0 an empty terminal reads as 0 bytes, or as
+        // EAGAIN on some drivers; so does one that has hung up. The poll
+        // tells them apart, at once when the deadline has passed.
+        const int ready = WaitFor(POLLIN, waited ? clock_.Now() : deadline);
         if (ready < 0) return -1;
-        if (ready == 0) return 0;
+        if (ready == 0 || waited) return 0;
         waited = true;
     }
 }

@@ -1,7 +1,7 @@
 // The serial line on a terminal device (termios).
 //
-// Opens the device non-blocking and exclusively (TIOCEXCL, and an advisory
-// lock that keeps out even a second instance run by root), applies the line
+// Opens the device non-blocking and exclusively (the port's lock, which other
+// programs honour even when run as root, and TIOCEXCL), applies the line
 // settings with termios (mark and space parity through CMSPAR, rates without a
 // B constant through termios2), and sets the modem lines with TIOCMBIS and
 // TIOCMBIC. The device keeps HUPCL, so the lines also drop if the program dies
@@ -18,6 +18,7 @@
 
 #include <termios.h>
 
+#include "platform/SerialPortLock.h"
 #include "updater/SerialLink.h"
 
 namespace vx {
@@ -50,6 +51,7 @@ class PosixSerialLink final : public SerialLink {
     int WaitFor(short events, Clock::TimePoint deadline) const;
 
     Clock& clock_;
+    SerialPortLock lock_;
     int fd_ = -1;
     bool pseudo_ = false;
     bool saved_ = false;  // whether original_ holds the device's settings

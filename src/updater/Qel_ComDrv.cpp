@@ -167,7 +167,12 @@ void TQelCommDriver::Poll() {
     const std::size_t most = std::min<std::size_t>(readBuffer_.size(), kAccumulatorSize);
     if (most == 0) return;
     long n = link_.Read(readBuffer_.data(), most, timers_.GetClock().Now());
-    if (n <= 0) return;
+    if (n < 0) {
+        timers_.Stop(pollTimer_);
+        if (onLineFailure_) onLineFailure_(*this);
+        return;
+    }
+    if (n == 0) return;
     const auto count = static_cast<std::size_t>(n);
     if (ReceivedCount + count > kAccumulatorSize - 1) ReceivedCount = 0;
     std::memcpy(ReceivedBytes.data() + ReceivedCount, readBuffer_.data(), count);

@@ -99,6 +99,10 @@ class TQelCommDriver {
     std::uint16_t OutputTimeout() const { return outputTimeout_; }
     void SetOutputTimeout(std::uint16_t ms) { outputTimeout_ = ms; }
     void SetOnReceiveData(ReceiveHandler handler) { onReceiveData_ = std::move(handler); }
+    // Raised once when a poll finds the device failed or the line hung up
+    // (the far end closed, the adapter pulled); the poll stops then.
+    using FailureHandler = std::function<void(TQelCommDriver& sender)>;
+    void SetOnLineFailure(FailureHandler handler) { onLineFailure_ = std::move(handler); }
 
     // True at once when already open. Otherwise opens the port's device,
     // applies the line settings and starts the poll; false, with the port
@@ -150,6 +154,7 @@ class TQelCommDriver {
     bool enableDtrOnOpen_ = false;
     std::uint16_t outputTimeout_ = 4000;
     ReceiveHandler onReceiveData_;
+    FailureHandler onLineFailure_;
 
     std::vector<std::uint8_t> readBuffer_;
 };

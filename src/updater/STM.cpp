@@ -15,6 +15,12 @@ constexpr const char* kDone = "上载完成！";
 constexpr const char* kReadProtected = "PLC 芯片处于读保护状态，无法读写，不能升级！";
 constexpr const char* kLoadFailed = "下载文件读取失败！";
 constexpr const char* kEmptyImage = "下载文件为空，不能下载！";
+constexpr const char* kLineBroken = "串口读写失败，通信已中断！请检查通信线和串口。";
+
+// Ticks of the synchronisation timer (100 ms) between two 0x7F: a slow USB
+// adapter brings the answer up to 2 s late, and a 0x7F sent while it is on
+// its way would be taken for a command.
+constexpr std::uint8_t kSyncWaitTicks = 30;
 
 std::string TooLargeFor(std::size_t size, std::size_t coverage) {
     return "下载文件太大（" + std::to_string(size) + " 字节），超出可擦除的 " +
@@ -39,6 +45,11 @@ std::size_t ExpectedReplyLength(int state, bool pageMode) {
 TSTMForm::TSTMForm(SerialLink& link, TimerSet& timers, SessionHost& host)
     : ComDriver(link, timers), timers_(timers), host_(host) {
     ComDriver.SetComPort(pnCOM1);
+    // A line that hangs up (the adapter pulled) is told at once, not after
+    // the idle watch; trying again cannot help.
+    ComDriver.SetOnLineFailure([this](TQelCommDriver&) {
+        if (PortWasOpen) Refuse(kLineBroken);
+    });
     timer3_ = timers_.Add([this] { Timer3Timer(); });
     timer5_ = timers_.Add([this] { Timer5Timer(); });
     overtimeT_ = timers_.Add([this] { OvertimeTTimer(); });
@@ -73,6 +84,10 @@ void TSTMForm::STM_ISP() {
     StopTimers();
 
     PortWasOpen = ComDriver.IsPortOpen();
+    if (AttemptCount == 0) ProtectionRefusals = 0;
+    SyncTicks = 0;
+    SyncSent = false;
+    GetResynced = false;
     if (!LoadAndCheckImage()) return;
     const int port = std::clamp(host_.SelectedPort(), 0, static_cast<int>(pnCOM9));
     ComDriver.SetComPort(static_cast<TComPortNumber>(port));
@@ -122,15 +137,37 @@ bool TSTMForm::SendStep(const std::vector<std::uint8_t>& bytes) {
 bool TSTMForm::Send(const std::vector<std::uint8_t>& bytes) {
     const std::int32_t sent = ComDriver.SendBlock(bytes.data(), bytes.size());
     if (sent == static_cast<std::int32_t>(bytes.size())) return true;
-    FailAttempt();
+    // A line that has hung up is told as such (the poll finds it and ends
+    // the session); one that only stopped taking bytes fails the attempt.
+    ComDriver.Poll();
+    if (PortWasOpen) FailAttempt();
     return false;
 }
 
 void TSTMForm::Timer3Timer() {
+    // One 0x7F at a time: the next only when no answer to it can still come.
+    if (SyncTicks > 0) {
+        --SyncTicks;
+        return;
+    }
     SessionState = 1;
-    if (!Send({kBootSync})) return;
+    // What came before (noise of the reset) is no answer to this 0x7F.
+    ComDriver.PurgeBuffers(true, false);
     ComDriver.ReceivedCount = 0;
+    if (!Send({kBootSync})) return;
+    SyncSent = true;
+    SyncTicks = kSyncWaitTicks - 1;
     host_.ShowStatus(kSearching);
+}
+
+void TSTMForm::Resynchronise() {
+    timers_.Stop(timer3_);
+    SessionState = 1;
+    SyncTicks = 0;
+    IdleTicks = 0;
+    ComDriver.ReceivedCount = 0;
+    Timer3Timer();
+    timers_.Start(timer3_, Millis(100));
 }
 
 void TSTMForm::OvertimeTTimer() {
@@ -164,9 +201,17 @@ void TSTMForm::Refuse(const std::string& text) {
 }
 
 void TSTMForm::Timer5Timer() {
-    const std::size_t expected = ExpectedReplyLength(SessionState, PageEraseMode);
     const std::size_t count =
         std::min<std::size_t>(ComDriver.ReceivedCount, TQelCommDriver::kAccumulatorSize);
+    // A Get refused right after synchronising: the chip had taken a 0x7F for
+    // a command code and the Get for its complement. It is synchronised; one
+    // more 0x7F puts it back in step (once an attempt).
+    if (SessionState == 2 && count > 0 && ComDriver.ReceivedBytes[0] == kBootNack && !GetResynced) {
+        GetResynced = true;
+        Resynchronise();
+        return;
+    }
+    const std::size_t expected = ExpectedReplyLength(SessionState, PageEraseMode);
     if (count < expected) return;
     // Only the reply itself goes into the frame: while synchronising the
     // newest byte is the answer, otherwise the reply starts the accumulator.
@@ -187,7 +232,12 @@ void TSTMForm::Timer5Timer() {
 
     switch (SessionState) {
         case 1:
-            if (f[0] != kBootAck) {
+            // ACK: the boot loader has found the rate. NACK, to a 0x7F of
+            // ours: it had been found before, so a 0x7F was taken for a
+            // command and the next for its (wrong) complement; the boot
+            // loader waits for commands. Anything else, or an answer before
+            // any 0x7F went out, is noise.
+            if (!SyncSent || (f[0] != kBootAck && f[0] != kBootNack)) {
                 host_.ShowStatus("NACK");
                 return;
             }
@@ -212,9 +262,15 @@ void TSTMForm::Timer5Timer() {
             return;
         case 4:
             if (f[0] == kBootNack) {
-                // Read Memory is refused only under read protection; going on
-                // would feed the address to the chip as a command.
-                Refuse(kReadProtected);
+                // Read Memory is refused under read protection (going on would
+                // feed the address to the chip as a command), but a damaged or
+                // stray byte can look the same: the verdict stands when the
+                // refusal comes again after a fresh synchronisation.
+                if (++ProtectionRefusals > 1) {
+                    Refuse(kReadProtected);
+                } else {
+                    FailAttempt();
+                }
                 return;
             }
             if (f[0] != kBootAck) return;

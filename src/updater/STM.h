@@ -21,6 +21,13 @@
 // arrived in the port component's accumulator, and the idle watch (1 s), which
 // ends an attempt that makes no progress and starts up to two more. It shows
 // its progress and asks for the image through a SessionHost, the main window.
+//
+// A chip behind a slow adapter answers up to 2 s late: the synchronisation
+// timer sends the next 0x7F only 3 s after the last, a NACK to a 0x7F means
+// the chip had synchronised already, and a Get refused right after
+// synchronising is followed by one more 0x7F. A refused Read Memory is taken
+// for read protection only when it comes again in the next attempt, after a
+// fresh synchronisation. A line that hangs up ends the session at once.
 #pragma once
 
 #include <array>
@@ -86,6 +93,12 @@ class TSTMForm {
     bool PageEraseMode = false;
     std::uint8_t IdleTicks = 0;
     std::uint8_t AttemptCount = 0;
+    // Read Memory refusals at the protection check since the button was pressed.
+    std::uint8_t ProtectionRefusals = 0;
+    // Synchronisation ticks until the next 0x7F may go out; whether one has.
+    std::uint8_t SyncTicks = 0;
+    bool SyncSent = false;
+    bool GetResynced = false;  // this attempt has synchronised again after a refused Get
     bool PortWasOpen = false;
     std::array<std::uint8_t, 264> FrameBuffer{};
     std::vector<std::uint8_t> ImageBuffer;
@@ -100,6 +113,8 @@ class TSTMForm {
     // the last answer was taken is dropped first: left over, it would pass
     // for the answer to this frame.
     bool SendStep(const std::vector<std::uint8_t>& bytes);
+    // Back to state 1 with a 0x7F at once.
+    void Resynchronise();
     void StopTimers();
     void CancelPendingStep();
     // Back to idle: state 1, progress 0, timers off, port closed, lamp olive.

@@ -61,7 +61,7 @@ class SerialLink {
 
     // Reads what has arrived, at most max bytes, waiting for the first byte
     // until the deadline (a deadline already passed does not wait). The count
-    // read, 0 when nothing came, -1 when the device failed.
+    // read, 0 when nothing came, -1 when the device failed or the line hung up.
     virtual long Read(std::uint8_t* into, std::size_t max, Clock::TimePoint deadline) = 0;
     // Writes as much as the device takes, waiting for room until the
     // deadline. The count written, 0 when there was no room in time, -1 when

@@ -6,13 +6,19 @@
 
 #include <algorithm>
 #include <atomic>
+#include <future>
+#include <memory>
+#include <random>
 
 #include "FakeLink.h"
 #include "bootsim/BootChip.h"
 #include "bootsim/PtyChip.h"
 #include "outside/BootDownload.h"
 #include "outside/DownloadRequest.h"
+#include "platform/SerialPortLock.h"
+#include "support/PortHolder.h"
 #include "support/ScopedEnv.h"
+#include "support/TempFolder.h"
 #include "updater/PosixSerialLink.h"
 
 namespace vx {
@@ -170,17 +176,58 @@ TEST(BootDownload, SectorChipsAreErasedBySector) {
               1u);
 }
 
-TEST(BootDownload, AReadProtectedChipIsNeitherErasedNorTriedAgain) {
+// Read protection is told only when the chip refuses again after a fresh
+// synchronisation; one refusal may be a stray byte on the line.
+TEST(BootDownload, AReadProtectedChipIsToldWhenItRefusesAgainAndNeverErased) {
     Rig rig;
     rig.chip.SetReadProtection(true);
     rig.chip.Flash()[0] = 0x12;
     const DownloadOutcome out = rig.Download(TestImage(1000));
     EXPECT_EQ(out.error, DownloadError::ReadProtected);
-    EXPECT_EQ(out.attempts, 1);
+    EXPECT_EQ(out.attempts, 2);
+    EXPECT_EQ(Count(rig.link.Written(), {0x7F}), 2u) << "synchronised afresh";
     EXPECT_FALSE(out.flashTouched);
     EXPECT_EQ(rig.chip.Flash()[0], 0x12);
     EXPECT_FALSE(rig.link.IsOpen());
     EXPECT_EQ(DownloadMessage(out, true), "PLC 芯片处于读保护状态，无法读写，不能下载 ！");
+
+    Rig stray;
+    bootsim::LineFault fault;
+    fault.command = 0x11;
+    fault.strayNack = true;
+    stray.chip.AddLineFault(fault);
+    const Bytes image = TestImage(1000, 3);
+    const DownloadOutcome ok = stray.Download(image);
+    ASSERT_TRUE(ok.Ok()) << DownloadMessage(ok, false);
+    EXPECT_EQ(ok.attempts, 2);
+    EXPECT_EQ(stray.Flash(1000), image);
+}
+
+// Line faults drawn from seeds: a stray NACK at the protection check, or a
+// damaged byte anywhere in the chip's answers while the flash is read back
+// (the first Read Memory is the protection check). Each is a fault of the
+// line, never a verdict on the chip: the flash ends up holding the image.
+TEST(BootDownload, SeededLineFaultsAreNeverTakenForProtectionOrMismatch) {
+    const Bytes image = TestImage(1500, 11);
+    const int blocks = 6;
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        std::mt19937 draw(seed);
+        Rig rig;
+        bootsim::LineFault fault;
+        fault.command = 0x11;
+        if (seed % 4 == 0) {
+            fault.strayNack = true;
+        } else {
+            fault.occurrence = 2 + static_cast<int>(draw() % blocks);
+            const int length = fault.occurrence == 1 + blocks ? 1500 - 5 * 256 : 256;
+            fault.damagedAnswerByte = 3 + static_cast<int>(draw() % length);
+        }
+        rig.chip.AddLineFault(fault);
+        const DownloadOutcome out = rig.Download(image);
+        ASSERT_TRUE(out.Ok()) << "seed " << seed << ": " << DownloadMessage(out, false);
+        EXPECT_EQ(rig.Flash(1500), image) << "seed " << seed;
+        EXPECT_EQ(out.attempts, fault.strayNack ? 2 : 1) << "seed " << seed;
+    }
 }
 
 TEST(BootDownload, ASilentLineFailsAfterThreeAttempts) {
@@ -262,13 +309,57 @@ TEST(BootDownload, AStrayAckNeverEndsInSuccessOverAWrongFlash) {
     EXPECT_EQ(rig.Flash(2000), image);
 }
 
+// A slow adapter: every answer up to 2 s late. One 0x7F, waited for.
 TEST(BootDownload, ALateChipIsWaitedForWithoutMore) {
+    for (const int late : {0, 30, 150, 500, 2000}) {
+        Rig rig;
+        rig.link.answerDelay = Millis(late);
+        const Bytes image = TestImage(600, 3);
+        const DownloadOutcome out = rig.Download(image);
+        ASSERT_TRUE(out.Ok()) << late << " ms: " << DownloadMessage(out, false);
+        EXPECT_EQ(out.attempts, 1) << late << " ms";
+        EXPECT_EQ(rig.link.Written()[1], kBootGet) << late << " ms: one 0x7F";
+        EXPECT_EQ(rig.Flash(600), image);
+    }
+}
+
+// A 0x7F doubled on the line: the chip takes the second for a command and
+// refuses the Get that follows. It is synchronised; one more 0x7F and the
+// transfer goes on, without a reset (these lines are not wired).
+TEST(BootDownload, AGetRefusedRightAfterSynchronisingIsUnderstood) {
     Rig rig;
-    rig.link.answerDelay = Millis(30);
-    const Bytes image = TestImage(600, 3);
+    rig.link.Attach(&rig.chip, false);
+    rig.chip.Boot();
+    bool doubled = false;
+    rig.link.SetByteHandler([&](std::uint8_t byte) {
+        rig.link.FeedChip(byte);
+        if (byte == kBootSync && !doubled) {
+            doubled = true;
+            rig.link.FeedChip(byte);
+        }
+    });
+    const Bytes image = TestImage(700, 5);
     const DownloadOutcome out = rig.Download(image);
     ASSERT_TRUE(out.Ok()) << DownloadMessage(out, false);
-    EXPECT_EQ(rig.Flash(600), image);
+    EXPECT_EQ(out.attempts, 1);
+    EXPECT_EQ(rig.Flash(700), image);
+}
+
+// The chip falls silent while the image is written: the attempts after find
+// no chip, and the message says where the line broke.
+TEST(BootDownload, ALineThatBreaksWhileWritingIsToldWhereItBroke) {
+    Rig rig;
+    rig.link.SetByteHandler([&](std::uint8_t byte) {
+        if (rig.chip.BlocksWritten() < 3) rig.link.FeedChip(byte);  // then the cable is pulled
+    });
+    const DownloadOutcome out = rig.Download(TestImage(2000, 4));
+    EXPECT_EQ(out.error, DownloadError::NoAnswer);
+    EXPECT_EQ(out.step, BootStep::Write);
+    EXPECT_EQ(out.address, kFlashStart + 3 * 256);
+    EXPECT_EQ(out.attempts, 3);
+    EXPECT_EQ(DownloadMessage(out, true),
+              "PLC 在写入 0x08000300（Write Memory）时无应答 ！请检查通信线。\n"
+              "PLC 中的程序已被擦除，请重新下载。");
 }
 
 TEST(BootDownload, CancelStopsBetweenBlocksAndSaysTheProgramIsGone) {
@@ -327,6 +418,25 @@ TEST(BootDownload, PortsThatCannotBeOpenedAreToldApart) {
     EXPECT_EQ(out.error, DownloadError::PortBusy);
     EXPECT_EQ(DownloadMessage(out, true),
               "串口 COM1 (" + chip.DevicePath() + ") 已经被占用，或无法设置 ！");
+    holder.Close();
+
+    // Another process holds it, by flock() alone or by its lock file alone:
+    // refused before a byte reaches the chip.
+    {
+        test::PortHolder other(chip.DevicePath());
+        ASSERT_TRUE(other.Held());
+        EXPECT_EQ(BootDownload(mine, TheSystemClock()).Run(0, TestImage(10)).error,
+                  DownloadError::PortBusy);
+    }
+    {
+        test::PortHolder other("/nonexistent");
+        test::WriteTestFile(SerialLockFile(chip.DevicePath()), std::to_string(other.Pid()) + "\n");
+        EXPECT_EQ(BootDownload(mine, TheSystemClock()).Run(0, TestImage(10)).error,
+                  DownloadError::PortBusy);
+        std::remove(SerialLockFile(chip.DevicePath()).c_str());
+    }
+    EXPECT_TRUE(chip.Received().empty()) << "nothing sent";
+    chip.With([](BootChip& c) { EXPECT_EQ(c.UnitsErased(), 0); });
 }
 
 // Through the real serial port code on a pseudo-terminal, with the system
@@ -361,6 +471,68 @@ TEST(BootDownloadPty, NoiseAtTheStartAndALateChip) {
     chip.With([&](BootChip& c) {
         EXPECT_TRUE(std::equal(image.begin(), image.end(), c.Flash().begin()));
     });
+}
+
+// A slow USB adapter: every answer 0, 150, 500 or 2000 ms late, through the
+// real serial port code (the four side by side, on COM1 to COM4).
+TEST(BootDownloadPty, ALateChipIsDownloadedInto) {
+    const int delays[] = {0, 150, 500, 2000};
+    std::vector<std::unique_ptr<bootsim::PtyChip>> chips;
+    std::vector<std::unique_ptr<test::ScopedEnv>> ports;
+    for (int i = 0; i < 4; ++i) {
+        chips.push_back(std::make_unique<bootsim::PtyChip>(
+            ChipProfile::F10x(), bootsim::PtyOptions{{}, true, Millis(delays[i])}));
+        ASSERT_TRUE(chips.back()->Ok());
+        const std::string name = "VXTORVIN_COM" + std::to_string(i + 1);
+        ports.push_back(
+            std::make_unique<test::ScopedEnv>(name.c_str(), chips.back()->DevicePath().c_str()));
+    }
+    const Bytes image = TestImage(256, 6);
+    std::vector<std::future<DownloadOutcome>> runs;
+    for (int i = 0; i < 4; ++i) {
+        runs.push_back(std::async(std::launch::async, [i, &image] {
+            PosixSerialLink link;
+            return BootDownload(link, TheSystemClock()).Run(i, image);
+        }));
+    }
+    for (int i = 0; i < 4; ++i) {
+        const DownloadOutcome out = runs[i].get();
+        EXPECT_TRUE(out.Ok()) << delays[i] << " ms: " << DownloadMessage(out, false);
+        EXPECT_EQ(out.attempts, 1) << delays[i] << " ms";
+        const Bytes sent = chips[i]->Received();
+        ASSERT_GE(sent.size(), 2u);
+        EXPECT_EQ(sent[1], kBootGet) << delays[i] << " ms: one 0x7F";
+        chips[i]->With([&](BootChip& c) {
+            EXPECT_TRUE(std::equal(image.begin(), image.end(), c.Flash().begin()))
+                << delays[i] << " ms";
+        });
+    }
+}
+
+// The far end hangs up while the image is written (the adapter pulled): a
+// line failure at once, at the step where it broke, not a wait for an
+// answer and a retry that cannot reach the chip.
+TEST(BootDownloadPty, AHangUpWhileWritingIsALineFailureToldAtOnce) {
+    bootsim::PtyChip chip(ChipProfile::F10x());
+    ASSERT_TRUE(chip.Ok());
+    test::ScopedEnv com1("VXTORVIN_COM1", chip.DevicePath().c_str());
+    const Bytes image = TestImage(2000, 7);
+    // Sync, Get and Get ID 5 bytes, the protection check 9, the erase 5; each
+    // block 2 + 5 + 1 + 256 + 1. The line goes in the third block's address.
+    chip.HangUpAfter(5 + 9 + 5 + 2 * 265 + 3);
+    DownloadTimes times;
+    times.answer = Millis(20000);
+    PosixSerialLink link;
+    const auto start = std::chrono::steady_clock::now();
+    const DownloadOutcome out = BootDownload(link, TheSystemClock(), times).Run(0, image);
+    const auto took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(out.error, DownloadError::LineFailed);
+    EXPECT_EQ(out.step, BootStep::Write);
+    EXPECT_EQ(out.address, kFlashStart + 2 * 256);
+    EXPECT_LT(took, times.answer / 2) << "not the answer's deadline";
+    EXPECT_EQ(DownloadMessage(out, true), "串口 COM1 (" + chip.DevicePath() +
+                                              ") 在写入 0x08000200（Write Memory）时读写失败 ！\n"
+                                              "PLC 中的程序已被擦除，请重新下载。");
 }
 
 TEST(DownloadRequest, TheWordsFieldsComeApart) {

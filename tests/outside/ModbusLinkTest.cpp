@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "plcsim/PlcSim.h"
+#include "support/PortHolder.h"
 #include "support/ScopedEnv.h"
 
 namespace vx {
@@ -353,6 +354,32 @@ TEST_P(ModbusLinkTest, ClosedLinkAndReopen) {
     ASSERT_TRUE(link_.Open(Parameters()));
     link_.ReadBits(0, 2, 1);
     EXPECT_TRUE(Retake(link_, bits, 2));
+}
+
+// The serial port is held while the link is open: another window of the
+// tool, the downloader, or another program is refused, and a port another
+// program holds refuses the link before any request goes out.
+TEST(ModbusLinkOpen, TheSerialPortIsHeldAlone) {
+    PlcSim sim;
+    ASSERT_TRUE(sim.Ok());
+    test::ScopedEnv com1("VXTORVIN_COM1", sim.DevicePath().c_str());
+    LinkParameters rtu;
+    rtu.port = 0;
+    ModbusLink link;
+    ASSERT_TRUE(link.Open(rtu));
+    SerialPortLock other;
+    EXPECT_FALSE(other.Acquire(sim.DevicePath())) << "held while open";
+    link.Close();
+    EXPECT_TRUE(other.Acquire(sim.DevicePath())) << "given up when closed";
+    EXPECT_FALSE(link.Open(rtu));
+    other.Release();
+    {
+        test::PortHolder process(sim.DevicePath());
+        ASSERT_TRUE(process.Held());
+        EXPECT_FALSE(link.Open(rtu));
+        link.ReadWords(0, 4, 3);
+    }
+    EXPECT_TRUE(sim.Log().empty()) << "nothing sent";
 }
 
 TEST(ModbusLinkOpen, RefusesWhatTheLinkCannotUse) {

@@ -7,9 +7,9 @@
 
 namespace vx::test {
 
-// Creates the two temporary folders, points VXTORVIN_WINDIR and
-// VXTORVIN_PROGDIR at them, lets `prepare` fill the program folder, runs
-// every test and removes the folders again.
+// Creates the temporary folders, points VXTORVIN_WINDIR, VXTORVIN_PROGDIR and
+// VXTORVIN_LOCKDIR (the serial ports' lock files) at them, lets `prepare` fill the program folder,
+// runs every test and removes the folders again.
 int RunAllTestsInTemporaryFolders(
     const std::function<void(const std::string& programFolder)>& prepare = {});
 

@@ -120,12 +120,17 @@ void BootChip::ArmFaults(std::uint8_t command) {
     for (const LineFault& fault : faults_) {
         if (fault.command != command || fault.occurrence != taken) continue;
         if (fault.strayAck) stray_.push_back(kAck);
+        if (fault.strayNack) stray_.push_back(kNack);
         if (fault.damagedByte >= 0) damageIn_ = fault.damagedByte;
+        if (fault.damagedAnswerByte >= 0) answerDamageIn_ = fault.damagedAnswerByte;
     }
 }
 
 void BootChip::Send(std::uint8_t byte) {
-    if (!silent_) output_.push_back(byte);
+    if (silent_) return;
+    if (answerDamageIn_ == 0) byte ^= 0x01;
+    if (answerDamageIn_ >= 0) --answerDamageIn_;
+    output_.push_back(byte);
 }
 
 void BootChip::Send(const std::vector<std::uint8_t>& bytes) {

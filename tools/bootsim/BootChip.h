@@ -15,7 +15,8 @@
 // Write Protect are refused with NACK.
 //
 // Faults on the line around a chosen command can be added for tests: a stray
-// ACK that the chip never sent, or a host byte that arrives damaged; and weak
+// ACK or NACK that the chip never sent, a host byte or a byte of the chip's
+// answer that arrives damaged; and weak
 // flash cells that store a wrong bit. They are chosen by the test, never
 // drawn at random.
 #pragma once
@@ -63,10 +64,17 @@ struct LineFault {
     // One ACK that the chip never sent arrives at the host at once, ahead of
     // the chip's own answer.
     bool strayAck = false;
+    // Likewise one NACK.
+    bool strayNack = false;
     // The host byte this many bytes after the command's complement (0: the
     // first) arrives with its lowest bit flipped; -1: none. For Write Memory,
     // 0-4 are the address, 5 the length, 6 on the data.
     int damagedByte = -1;
+    // The chip's byte this many bytes into what it sends from the command's
+    // ACK on (0: that ACK) arrives with its lowest bit flipped; -1: none. For
+    // Read Memory, 0-2 are the ACKs of the command, the address and the
+    // length, 3 on the data.
+    int damagedAnswerByte = -1;
 };
 
 enum class ChipMode {
@@ -173,7 +181,8 @@ class BootChip {
     std::vector<std::uint32_t> weakCells_;
     std::map<std::uint8_t, int> commandsTaken_;
     std::vector<std::uint8_t> stray_;
-    int damageIn_ = -1;  // host bytes until the damaged one; -1 none pending
+    int damageIn_ = -1;        // host bytes until the damaged one; -1 none pending
+    int answerDamageIn_ = -1;  // chip bytes until the damaged one; -1 none pending
 
     Step step_ = Step::Command;
     std::uint8_t command_ = 0;

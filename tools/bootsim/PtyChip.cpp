@@ -123,6 +123,12 @@ void PtyChip::Feed(const std::uint8_t* bytes, std::size_t count) {
         {
             std::lock_guard lock(mutex_);
             received_.push_back(bytes[i]);
+            if (hangUpAfter_ != 0 && received_.size() >= hangUpAfter_) {
+                close(master_);
+                master_ = -1;
+                stop_ = true;
+                return;
+            }
             chip_.Receive(bytes[i]);
             stray = chip_.TakeStrayOutput();
             answer = chip_.TakeOutput();

@@ -62,6 +62,10 @@ class PtyChip {
     std::vector<std::uint8_t> Received() const;
     void ClearReceived();
     int HostOpens() const { return hostOpens_.load(); }
+    // The line hangs up under the host (the adapter pulled): once the chip
+    // has received this many bytes in all, it closes the master side
+    // without answering the last one.
+    void HangUpAfter(std::size_t received) { hangUpAfter_ = received; }
     // Whether a host holds the port open, as the chip last saw it.
     bool HostIsOpen() const { return hostOpen_.load(); }
 
@@ -82,6 +86,7 @@ class PtyChip {
     std::atomic<bool> stop_{false};
     std::atomic<int> hostOpens_{0};
     std::atomic<bool> hostOpen_{false};
+    std::atomic<std::size_t> hangUpAfter_{0};
     std::chrono::steady_clock::time_point lastArrival_{};
     std::chrono::steady_clock::time_point lastDeparture_{};
 };

@@ -8,6 +8,7 @@
 // and the auto-save.
 #pragma once
 
+#include <QDialog>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPlainTextEdit>
@@ -330,6 +331,11 @@ class TMainFrm : public QMainWindow {
     void ConnectDownload();
     // The clock, information, analog/encoder, pulse test and CAN dialogs (MainUtility.cpp).
     void ConnectUtilityWindows();
+    // The utility dialogs, each holding a link of its own while it is open.
+    std::vector<QDialog*> onlineDialogs_;
+    // Ends every use of the link before a download: the utility dialogs and
+    // the device memory monitor close, ladder monitoring stops.
+    void EndOnlineWindows();
     void ApplyLinkSettings();
     void LadderRegionChanged();
     void N13Click();

@@ -1,8 +1,9 @@
 // The download command (F6): the compiled image into the controller.
 //
-// It stops ladder monitoring (the downloader needs the port), saves an
-// unsaved-to-disk project, recompiles whenever the image may not be the
-// project's (the project changed since the compile, unsaved edits, or an
+// It ends every use of the port first (the downloader needs it): the utility
+// dialogs and the device memory monitor close, ladder monitoring stops. Then
+// it saves an unsaved-to-disk project, recompiles whenever the image may not
+// be the project's (the project changed since the compile, unsaved edits, or an
 // image written behind the tool's back since), and hands the image and the
 // download word to the downloader, which does the rest and tells the outcome.
 #include <QApplication>
@@ -15,6 +16,7 @@
 #include "model/LadderProgram.h"
 #include "online/DownloadWord.h"
 #include "online/LinkSettings.h"
+#include "online/qt/MonitorFrm.h"
 #include "outside/qt/Downloads.h"
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
@@ -26,10 +28,22 @@ void TMainFrm::ConnectDownload() {
     connect(Button("DownloadToolButton"), &QToolButton::clicked, this, &TMainFrm::N12Click);
 }
 
+void TMainFrm::EndOnlineWindows() {
+    for (QDialog* dialog : onlineDialogs_) {
+        if (dialog->isVisible()) dialog->reject();  // closes the dialog's own link
+    }
+    if (windows_.memoryMonitorShown && windows_.memoryMonitorShown()) {
+        // Not handed back to ladder monitoring: the download ends that too.
+        if (monitorFrm_) monitorFrm_->SetTag(0);
+        if (windows_.closeMemoryMonitor) windows_.closeMemoryMonitor();
+    }
+    if (Button("StakeoutON")->Down() || Monitoring()) NStakeoutONClick();
+}
+
 void TMainFrm::N12Click() {
     if (CoverShown()) return;  // no project
-    // 1. The downloader takes the port that monitoring holds.
-    if (Button("StakeoutON")->Down() || Monitoring()) NStakeoutONClick();
+    // 1. The downloader takes the port that monitoring and the online windows hold.
+    EndOnlineWindows();
     // 2. A project that is not on disk yet is saved first.
     if (!FileExists(names_.projectFile)) {
         FileSaveItemClick();

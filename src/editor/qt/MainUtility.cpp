@@ -29,6 +29,7 @@ void TMainFrm::ConnectUtilityWindows() {
     auto* adEn = new TAD_EN_Frm(this);
     auto* pgTest = new TPG_TestFrm(this);
     auto* canExy = new TCAN_EXYFrm(this);
+    onlineDialogs_ = {setRTC, plcInfo, adEn, pgTest, canExy};
 
     // True (and told) while ladder monitoring runs.
     auto refused = [this] {

@@ -106,16 +106,15 @@ void TDownloadsFrm::ShowStage(DownloadStage stage) {
     stage_ = stage;
     if (cancel_) return;
     label1_->setText(Q(DownloadStageText(stage, port_, 0, chinese_)));
-    if (stage == DownloadStage::Connecting || stage == DownloadStage::Erasing)
-        progressBar1_->setValue(0);
+    // The bar measures what the line above it says: each stage from 0.
+    if (stage != DownloadStage::Starting) progressBar1_->setValue(0);
 }
 
 void TDownloadsFrm::ShowProgress(std::size_t done, std::size_t total) {
     if (cancel_ || total == 0) return;
     const int percent = static_cast<int>(done * 100 / total);
     label1_->setText(Q(DownloadStageText(stage_, port_, percent, chinese_)));
-    // Writing fills the first half of the bar, reading back the second.
-    progressBar1_->setValue(stage_ == DownloadStage::Verifying ? 50 + percent / 2 : percent / 2);
+    progressBar1_->setValue(percent);
 }
 
 void TDownloadsFrm::Finished(const DownloadOutcome& outcome) {
