@@ -1,5 +1,7 @@
 #include "editor/ProjectCommands.h"
 
+#include <filesystem>
+
 #include "editor/CBlockFile.h"
 #include "editor/ClipCells.h"
 #include "editor/ProjectFile.h"
@@ -17,7 +19,57 @@ ProjectOutcome Refuse(ProjectOutcome outcome, const std::string& projectFile, bo
     return outcome;
 }
 
+namespace fs = std::filesystem;
+
+// The path made absolute and free of "." and ".." (and of links where it exists).
+fs::path Resolved(const std::string& path) {
+    std::error_code ec;
+    fs::path resolved = fs::weakly_canonical(fs::absolute(path, ec), ec);
+    return ec ? fs::absolute(path).lexically_normal() : resolved;
+}
+
+bool Titled(const std::string& projectFile) {
+    return !projectFile.empty() && projectFile != kUntitledProject;
+}
+
 }  // namespace
+
+bool InsideFolder(const std::string& path, const std::string& folder) {
+    if (folder.empty() || path.empty()) return false;
+    const fs::path inner = Resolved(path);
+    const fs::path outer = Resolved(folder);
+    auto i = inner.begin();
+    for (auto o = outer.begin(); o != outer.end(); ++o, ++i) {
+        if (o->empty()) continue;  // a trailing "/"
+        if (i == inner.end() || *i != *o) return false;
+    }
+    return true;
+}
+
+std::string DialogFolder(const ProjectNames& names, const DialogPlaces& places) {
+    for (const std::string* file : {&names.projectFile, &names.previousProjectFile}) {
+        if (!Titled(*file) || InsideFolder(*file, places.examples)) continue;
+        std::error_code ec;
+        const fs::path folder = fs::absolute(*file, ec).lexically_normal().parent_path();
+        if (!folder.empty()) return folder.string();
+    }
+    if (!places.last.empty() && !InsideFolder(places.last, places.examples)) return places.last;
+    return places.home;
+}
+
+std::string SaveSuggestion(const ProjectNames& names, const DialogPlaces& places) {
+    const std::string name = names.exampleFile.empty()
+                                 ? std::string(kUntitledProject)
+                                 : fs::path(names.exampleFile).filename().string();
+    const std::string folder = DialogFolder(names, places);
+    return folder.empty() ? name : (fs::path(folder) / name).string();
+}
+
+std::string ExamplesReadOnlyText(bool chinese) {
+    return chinese ? "例子库中的文件不能改写，请把项目保存到别的文件夹 ！"
+                   : "The shipped examples cannot be overwritten: please save the project in "
+                     "another folder!";
+}
 
 std::string ProjectMessageText(ProjectOutcome outcome, const std::string& projectFile,
                                bool chinese) {
@@ -54,7 +106,10 @@ ProjectOutcome NewProject(ProjectNames& names, LadderProgram& program, const Pro
 
 ProjectOutcome OpenProject(const std::string& name, ProjectNames& names, LadderProgram& program,
                            const ProjectHooks& hooks, const ProjectOptions& options) {
-    names.projectFile = name;
+    // A shipped example is read, never written: the user works on an untitled copy.
+    const bool example = InsideFolder(name, options.places.examples);
+    names.projectFile = example ? std::string(kUntitledProject) : name;
+    names.exampleFile = example ? name : std::string();
     program.cells.Clear();
     const std::optional<std::string> bytes = ReadWholeFile(name);
     if (!bytes) return Refuse(ProjectOutcome::NotFound, name, options.chinese);
@@ -69,7 +124,7 @@ ProjectOutcome OpenProject(const std::string& name, ProjectNames& names, LadderP
     if (hooks.readComments) hooks.readComments(name);
     if (program.passwordFlag == 1 && !(hooks.askPassword && hooks.askPassword(program)))
         return ProjectOutcome::PasswordRefused;
-    if (HasCBlock(program.sysParamString)) EnsureCBlockFile(name);
+    if (!example && HasCBlock(program.sysParamString)) EnsureCBlockFile(name);
     return ProjectOutcome::Done;
 }
 
@@ -81,20 +136,30 @@ std::string NameForSaving(std::string_view chosen) {
 
 ProjectOutcome SaveProject(ProjectNames& names, const LadderProgram& program,
                            const ProjectHooks& hooks, const ProjectOptions& options) {
-    if (names.projectFile == kUntitledProject) {
-        std::optional<std::string> chosen;
-        if (hooks.askSaveName) chosen = hooks.askSaveName(names.projectFile);
-        if (!chosen || chosen->empty()) {
+    const std::string& examples = options.places.examples;
+    if (!Titled(names.projectFile) || InsideFolder(names.projectFile, examples)) {
+        auto cancel = [&names, &examples] {
             if (!names.previousProjectFile.empty()) names.projectFile = names.previousProjectFile;
+            if (InsideFolder(names.projectFile, examples)) names.projectFile = kUntitledProject;
             return ProjectOutcome::Cancelled;
-        }
+        };
+        std::optional<std::string> chosen;
+        if (hooks.askSaveName) chosen = hooks.askSaveName(SaveSuggestion(names, options.places));
+        if (!chosen || chosen->empty()) return cancel();
         const std::string newName = NameForSaving(*chosen);
+        if (InsideFolder(newName, examples)) {
+            Warn(ExamplesReadOnlyText(options.chinese));
+            return cancel();
+        }
+        // The C block comes from the project saved before, or from the example.
         const std::string& previous = names.previousProjectFile;
-        if (HasCBlock(program.sysParamString) && !previous.empty() &&
-            previous != kUntitledProject && FileExists(CBlockPath(previous))) {
-            CopyCBlockFile(previous, newName);
+        const std::string source = Titled(previous) ? previous : names.exampleFile;
+        if (HasCBlock(program.sysParamString) && !source.empty() &&
+            FileExists(CBlockPath(source))) {
+            CopyCBlockFile(source, newName);
         }
         names.projectFile = newName;
+        names.exampleFile.clear();
     }
     names.projectFile = ChangeFileExtension(names.projectFile, ".PSP");
     const std::string bytes = SerialiseProject(program);

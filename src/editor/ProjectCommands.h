@@ -20,6 +20,17 @@ namespace vx {
 struct ProjectNames {
     std::string projectFile = kUntitledProject;
     std::string previousProjectFile;  // the name before a save-as
+    // The shipped example an untitled project was opened from: the first save
+    // offers its name and takes its C block along.
+    std::string exampleFile{};
+};
+
+// Where the open and save dialogs start. The shipped examples' folder is
+// never written and never offered as the place to save.
+struct DialogPlaces {
+    std::string examples;  // the program folder's "Examples"
+    std::string last;      // the folder of the project last opened or saved, or empty
+    std::string home;      // the user's own folder, when nothing better is known
 };
 
 struct ProjectHooks {
@@ -39,7 +50,23 @@ struct ProjectHooks {
 struct ProjectOptions {
     bool chinese = true;       // language of the messages
     bool autoTempBak = false;  // AutoTempBakFun = 1: keep a ".BAK" copy
+    DialogPlaces places{};
 };
+
+// Whether the path lies in the folder or below it (an empty folder holds nothing).
+bool InsideFolder(const std::string& path, const std::string& folder);
+
+// The folder a project dialog starts in: the current project's (or, during a
+// save-as, the previous one's) when it has one outside the examples, else the
+// last one used outside the examples, else the user's own folder.
+std::string DialogFolder(const ProjectNames& names, const DialogPlaces& places);
+
+// What the save dialog of an untitled project offers: the dialog folder and
+// the example's file name for a copy of an example, else "Torvin0".
+std::string SaveSuggestion(const ProjectNames& names, const DialogPlaces& places);
+
+// "例子库中的文件不能改写 ..." when a save is aimed into the examples' folder.
+std::string ExamplesReadOnlyText(bool chinese);
 
 enum class ProjectOutcome {
     Done,             // new project made, project opened, or project saved
@@ -72,12 +99,13 @@ RequestAction OpenRequestAction(std::string_view openMode);
 ProjectOutcome NewProject(ProjectNames& names, LadderProgram& program, const ProjectHooks& hooks);
 
 // Opens the named file: the cells are emptied and the project's name becomes
-// `name` whatever the outcome; the file is read, then the device comments; a
-// project that asks for its password asks it; a project with a C block gets
-// its ".PLCC" file from the C block buffer when it has none. Version error and
-// not found are told to the user. On Done and PasswordRefused the window marks
-// the project held and writes the clipboard file with the mode "Open"; only on
-// Done does it show the project.
+// `name` whatever the outcome, except for a shipped example (a file in the
+// examples' folder), which is read as an untitled copy whose first save asks
+// where (`exampleFile` names it) and gets no C block file; the file is read, then the device
+// comments; a project that asks for its password asks it; a project with a C block gets its ".PLCC"
+// file from the C block buffer when it has none. Version error and not found are told to the user.
+// On Done and PasswordRefused the window marks the project held and writes the clipboard file with
+// the mode "Open"; only on Done does it show the project.
 ProjectOutcome OpenProject(const std::string& name, ProjectNames& names, LadderProgram& program,
                            const ProjectHooks& hooks, const ProjectOptions& options);
 
@@ -85,9 +113,11 @@ ProjectOutcome OpenProject(const std::string& name, ProjectNames& names, LadderP
 // added when it does not contain ".PSP".
 std::string NameForSaving(std::string_view chosen);
 
-// Saves the project. An untitled project asks for a name first (a cancel
-// restores the name before a save-as and writes nothing); the project's C
-// block goes with it to the new name. The file is written whole, with the
+// Saves the project. An untitled project asks for a name first, offered
+// SaveSuggestion (a cancel restores the name before a save-as and writes
+// nothing; a name in the examples' folder is refused with a message, as a
+// cancel); the project's C block goes with it to the new name. Nothing is
+// ever written into the examples' folder. The file is written whole, with the
 // extension ".PSP", to a temporary file that then replaces the old one; a
 // failure is told to the user and leaves the last good file, the companions
 // unwritten. After Done the window empties the undo history, sets the caption

@@ -1,5 +1,7 @@
 #include "editor/SavBak.h"
 
+#include "platform/Text.h"
+
 namespace vx {
 
 SavBakFields SavBakShown(const SavBakValues& values) {
@@ -45,6 +47,10 @@ SavBakOutcome SavBakConfirm(const SavBakFields& fields, const SavBakValues& befo
         outcome.fault = SavBakFault::PasswordMismatch;
         return outcome;
     }
+    if (fields.passwordOn && !GbkHolds(fields.password)) {
+        outcome.fault = SavBakFault::PasswordText;
+        return outcome;
+    }
     SavBakValues& v = outcome.values;
     v.autoSavBakFun = fields.autoSave ? 1 : 0;
     if (minutes) v.autoSavBakInterval = *minutes;
@@ -65,6 +71,11 @@ std::string SavBakMessage(SavBakFault fault, bool chinese) {
                            : "The auto-save interval must be 1 to 99 minutes!";
         case SavBakFault::PasswordMismatch:
             return chinese ? "两次输入密码不一致！" : "The two input password does not match!";
+        case SavBakFault::PasswordText:
+            return chinese ? "密码中有项目文件不能保存的字符，请只用字母、数字、符号和汉字 ！"
+                           : "The password has a character the project file cannot keep: "
+                             "please use only Latin letters, digits, signs and Chinese "
+                             "characters!";
         case SavBakFault::None:
             break;
     }

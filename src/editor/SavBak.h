@@ -2,7 +2,9 @@
 // settings and the project, which field texts it takes, and what OK stores.
 //
 // OK checks every field before it changes anything: an auto-save interval
-// outside 1 to 99 minutes, or two password entries that differ, leave the
+// outside 1 to 99 minutes, two password entries that differ, or a password
+// with a character the project file's GBK cannot hold (it would be stored as
+// "?" and then refuse the very text the user typed), leave the
 // settings, the auto-save timer and the project as they were, and the dialog
 // stays open with its message.
 #pragma once
@@ -57,6 +59,7 @@ enum class SavBakFault {
     None,
     Interval,          // auto-save on with no interval of 1 to 99 minutes
     PasswordMismatch,  // the two password entries differ
+    PasswordText,      // a character of the password that the project file cannot keep
 };
 
 struct SavBakOutcome {

@@ -129,6 +129,11 @@ std::size_t GbkByteLength(std::string_view utf8) {
     return Utf8ToGbk(utf8).size();
 }
 
+bool GbkHolds(std::string_view utf8) {
+    if (IsAscii(utf8)) return true;
+    return GbkToUtf8(Utf8ToGbk(utf8)) == utf8;
+}
+
 std::string CutToGbkBytes(std::string_view utf8, std::size_t maxBytes) {
     if (IsAscii(utf8)) return std::string(utf8.substr(0, maxBytes));
     std::size_t used = 0;

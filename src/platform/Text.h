@@ -35,6 +35,9 @@ std::size_t GbkByteLength(std::string_view utf8);
 // cut between characters, never through one.
 std::string CutToGbkBytes(std::string_view utf8, std::size_t maxBytes);
 
+// Whether GBK holds every character of the text, so it reads back as written.
+bool GbkHolds(std::string_view utf8);
+
 // Whether every byte is below 128 (then GBK and UTF-8 agree).
 bool IsAscii(std::string_view text);
 

@@ -190,5 +190,92 @@ TEST(SaveProjectCommand, AFailedWriteKeepsTheLastGoodFileAndSaysSo) {
     EXPECT_EQ(FilesIn(dir.Path()), 1u) << "no backup and no temporary file";
 }
 
+// The shipped examples are read, never written: an example opens as an
+// untitled copy, its first save asks where (never into the examples), and the
+// C block and comments go with the copy.
+TEST(ShippedExamples, OpenAsAnUntitledCopyWhoseSaveNeverWritesTheExamples) {
+    TempFolder dir;
+    const std::string examples = dir / "Examples";
+    std::filesystem::create_directories(examples);
+    const std::string example = examples + "/Motor.PSP";
+    LadderProgram shipped = SmallProgram();
+    shipped.sysParamString.replace(49, 2, "01");  // with a C block, but no ".PLCC" shipped
+    WriteTestFile(example, SerialiseProject(shipped));
+    const ProjectOptions options{.places = {examples, "", dir / "home"}};
+
+    std::vector<std::string> comments;
+    ProjectHooks hooks;
+    hooks.readComments = [&](const std::string& file) { comments.push_back(file); };
+    std::vector<std::string> offered;
+    std::vector<std::string> answers = {examples + "/Mine", "", dir / "copy"};
+    hooks.askSaveName = [&](const std::string& suggested) {
+        offered.push_back(suggested);
+        const std::string answer = answers.front();
+        answers.erase(answers.begin());
+        return answer.empty() ? std::nullopt : std::optional<std::string>(answer);
+    };
+    ProjectNames names;
+    LadderProgram p;
+    // Reached through a path that only leads into the folder.
+    ASSERT_EQ(OpenProject(dir / "Examples/../Examples/Motor.PSP", names, p, hooks, options),
+              ProjectOutcome::Done);
+    EXPECT_EQ(names.projectFile, kUntitledProject);
+    EXPECT_EQ(p.cells.First(12, 0), "Y0");
+    EXPECT_EQ(comments.size(), 1u) << "the example's comments are read";
+    EXPECT_EQ(FilesIn(examples), 1u) << "no C block file beside the example";
+
+    MessageRecorder messages;
+    EXPECT_EQ(SaveProject(names, p, hooks, options), ProjectOutcome::Cancelled)
+        << "a name in the examples is refused";
+    EXPECT_EQ(messages.Last().text, ExamplesReadOnlyText(true));
+    EXPECT_EQ(names.projectFile, kUntitledProject);
+    EXPECT_EQ(SaveProjectAs(names, p, hooks, options), ProjectOutcome::Cancelled);
+    EXPECT_EQ(names.projectFile, kUntitledProject) << "a cancel leaves the copy untitled";
+    WriteTestFile(examples + "/Motor.PLCC", "shipped C");  // now the example has its C block
+    ASSERT_EQ(SaveProject(names, p, hooks, options), ProjectOutcome::Done);
+    EXPECT_EQ(offered, std::vector<std::string>(3, dir / "home/Motor.PSP"))
+        << "the example's name, in the user's folder";
+    EXPECT_EQ(names.projectFile, dir / "copy.PSP");
+    EXPECT_EQ(ReadTestFile(dir / "copy.PLCC"), "shipped C");
+    EXPECT_EQ(ReadTestFile(example), SerialiseProject(shipped));
+    EXPECT_EQ(FilesIn(examples), 2u);
+    CBlockBuffer() = kCBlockTemplate;
+
+    // A project that names a file in the examples is saved elsewhere too.
+    ProjectNames stray{examples + "/Motor.PSP", ""};
+    answers = {""};
+    EXPECT_EQ(SaveProject(stray, p, hooks, options), ProjectOutcome::Cancelled);
+    EXPECT_EQ(stray.projectFile, kUntitledProject);
+    EXPECT_EQ(ReadTestFile(example), SerialiseProject(shipped));
+}
+
+TEST(ShippedExamples, DialogsStartInTheProjectsFolderElseTheLastOneElseHome) {
+    const std::string examples = "/opt/vx/Examples";
+    const DialogPlaces noLast{examples, "", "/home/u"};
+    const DialogPlaces last{examples, "/work/plc", "/home/u"};
+    const DialogPlaces lastInExamples{examples, examples, "/home/u"};
+    struct Case {
+        ProjectNames names;
+        DialogPlaces places;
+        std::string folder;
+    } cases[] = {
+        {{"/data/pump/a.PSP", ""}, last, "/data/pump"},
+        {{"Torvin0", "/data/pump/a.PSP"}, last, "/data/pump"},  // during a save-as
+        {{"Torvin0", ""}, last, "/work/plc"},
+        {{"Torvin0", ""}, noLast, "/home/u"},
+        {{"Torvin0", "Torvin0", examples + "/m.PSP"}, last, "/work/plc"},
+        {{examples + "/m.PSP", ""}, noLast, "/home/u"},
+        {{"Torvin0", ""}, lastInExamples, "/home/u"},
+        {{"/opt/vx/Examples2/a.PSP", ""}, noLast, "/opt/vx/Examples2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.names.projectFile + " / " + c.names.previousProjectFile);
+        EXPECT_EQ(DialogFolder(c.names, c.places), c.folder);
+    }
+    EXPECT_EQ(SaveSuggestion({"Torvin0", ""}, last), "/work/plc/Torvin0");
+    EXPECT_TRUE(InsideFolder(examples + "/sub/../m.PSP", examples + "/"));
+    EXPECT_FALSE(InsideFolder(examples, ""));
+}
+
 }  // namespace
 }  // namespace vx

@@ -4,6 +4,8 @@
 
 #include <ostream>
 
+#include "platform/Text.h"
+
 namespace vx {
 
 void PrintTo(const SavBakValues& v, std::ostream* out) {
@@ -128,6 +130,35 @@ TEST(SavBakConfirm, TheIntervalIsCheckedBeforeThePasswords) {
     EXPECT_EQ(SavBakConfirm(f, Stored()).fault, SavBakFault::Interval);
 }
 
+TEST(SavBakConfirm, APasswordTheProjectFileCannotHoldIsRefused) {
+    struct Case {
+        const char* password;
+        SavBakFault fault;
+    } cases[] = {
+        {"ß1", SavBakFault::PasswordText},
+        {"ñandú", SavBakFault::PasswordText},
+        {"pump\xF0\x9F\x98\x80", SavBakFault::PasswordText},  // an emoji
+        {"Plc-2024?", SavBakFault::None},
+        {"泵站密码", SavBakFault::None},
+        {"lǘ", SavBakFault::None},  // a pinyin letter GBK holds
+    };
+    SavBakValues before = Stored();
+    before.passwordFlag = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.password);
+        SavBakFields f = SavBakShown(before);
+        f.passwordOn = true;
+        f.password = f.confirm = c.password;
+        const SavBakOutcome out = SavBakConfirm(f, before);
+        EXPECT_EQ(out.fault, c.fault);
+        if (c.fault != SavBakFault::None) EXPECT_EQ(out.values, before);
+        if (c.fault == SavBakFault::None) EXPECT_EQ(out.values.password, c.password);
+    }
+    SavBakFields off = SavBakShown(before);
+    off.password = off.confirm = "ß1";
+    EXPECT_EQ(SavBakConfirm(off, before).fault, SavBakFault::None) << "unticked: not stored";
+}
+
 TEST(SavBakMessages, InBothLanguages) {
     EXPECT_EQ(SavBakMessage(SavBakFault::PasswordMismatch, true), "两次输入密码不一致！");
     EXPECT_EQ(SavBakMessage(SavBakFault::PasswordMismatch, false),
@@ -135,6 +166,9 @@ TEST(SavBakMessages, InBothLanguages) {
     EXPECT_EQ(SavBakMessage(SavBakFault::Interval, true), "自动保存间隔分钟数应为 1 ~ 99 ！");
     EXPECT_EQ(SavBakMessage(SavBakFault::Interval, false),
               "The auto-save interval must be 1 to 99 minutes!");
+    EXPECT_EQ(SavBakMessage(SavBakFault::PasswordText, true),
+              "密码中有项目文件不能保存的字符，请只用字母、数字、符号和汉字 ！");
+    EXPECT_TRUE(IsAscii(SavBakMessage(SavBakFault::PasswordText, false)));
     EXPECT_EQ(SavBakMessage(SavBakFault::None, true), "");
 }
 

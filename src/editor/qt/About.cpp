@@ -129,12 +129,12 @@ TaboutForm::TaboutForm(const std::string& mailAddress, const std::string& progra
     label2_->setGeometry(92, 30, kWidth - 92 - 16, 32);
 
     label5_ = new TLinkLabel(this);
-    MarkProgramText(label5_);  // the links of this installation
+    MarkProgramText(label5_);  // the support address of this build
     label5_->setObjectName(QStringLiteral("Label5"));
     label5_->setGeometry(92, 102, kWidth - 92 - 16, 18);
     label6_ = new TLinkLabel(this);
-    MarkProgramText(label6_);
     label6_->setObjectName(QStringLiteral("Label6"));
+    label6_->setText(QStringLiteral("用户手册"));
     label6_->setGeometry(92, 124, kWidth - 92 - 16, 18);
     for (TLinkLabel* link : {label5_, label6_})
         link->SetLinkColors(Qt::black, Qt::white);
@@ -153,8 +153,13 @@ TaboutForm::TaboutForm(const std::string& mailAddress, const std::string& progra
 
     // Creation: the title and version, the two links' addresses.
     label2_->setText(QString::fromUtf8(kProductTitle) + " " + kProductVersion);
-    label5_->setText(QString::fromStdString(MailLinkText(mailAddress)));
-    label6_->setText(QString::fromStdString(WebLinkText(programFolder)));
+    if (!mailAddress.empty()) mailLink_ = MailLinkText(mailAddress);
+    webLink_ = WebLinkText(programFolder);
+    label5_->setText(QString::fromStdString(mailAddress));
+    if (mailLink_.empty()) {  // no address, no mail link: the guide's link takes its place
+        label5_->hide();
+        label6_->move(label5_->pos());
+    }
     setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(kProductTitle));
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->geometry();
@@ -172,11 +177,11 @@ TaboutForm::ModelLibraries() {
 }
 
 void TaboutForm::Label5Click() {
-    if (opens_.mail) opens_.mail(MailLinkTarget(label5_->text().toStdString(), kProductTitle));
+    if (opens_.mail && !mailLink_.empty()) opens_.mail(MailLinkTarget(mailLink_, kProductTitle));
 }
 
 void TaboutForm::Label6Click() {
-    if (opens_.web) opens_.web(label6_->text().toStdString());
+    if (opens_.web) opens_.web(webLink_);
 }
 
 bool TaboutForm::eventFilter(QObject* watched, QEvent* event) {

@@ -4,8 +4,10 @@
 // It also gives the model link-library table the compile links with, which
 // is the build's own table (ModelLibraryTable), not a copy.
 //
-// Its two link clicks serve the start page and the help menu too; what opens
-// a link is the owner's (`Opens()`).
+// The links show captions: the mail link the support address (and no mail
+// link at all when the build has none), the web link "用户手册" (a language
+// text); what they open is kept apart. Their two clicks serve the start page
+// and the help menu too; what opens a link is the owner's (`Opens()`).
 #pragma once
 
 #include <QComboBox>
@@ -37,6 +39,10 @@ class TaboutForm : public QDialog {
                QWidget* parent = nullptr);
 
     Openers& Opens() { return opens_; }
+    // What the links open: "mailto:" + the address (empty when there is
+    // none), and the user guide's first page.
+    const std::string& MailLink() const { return mailLink_; }
+    const std::string& WebLink() const { return webLink_; }
 
     QLabel* Label2() const { return label2_; }
     TLinkLabel* Label5() const { return label5_; }
@@ -58,6 +64,8 @@ class TaboutForm : public QDialog {
 
   private:
     Openers opens_;
+    std::string mailLink_;
+    std::string webLink_;
     TWgBackground* background_ = nullptr;
     QLabel* label2_ = nullptr;
     TLinkLabel* label5_ = nullptr;

@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <QScreen>
@@ -156,11 +157,12 @@ void TMainFrm::ConnectCommands() {
         return dialog.selectedFiles().first().toStdString();
     };
     windows_.saveFile = [this](const std::string& suggested) -> std::optional<std::string> {
-        QFileDialog dialog(this);
+        const QFileInfo offered(QString::fromStdString(suggested));
+        QFileDialog dialog(this, QString(), offered.path());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setNameFilters({QStringLiteral("PSP文件 (*.PSP)"), QStringLiteral("All Files (*)")});
         dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.selectFile(QString::fromStdString(suggested));
+        dialog.selectFile(offered.fileName());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         return dialog.selectedFiles().first().toStdString();

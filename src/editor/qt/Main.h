@@ -89,11 +89,13 @@ class TMainFrm : public QMainWindow {
     // the program sets the real window, tests set their own answers. An empty
     // function means the window does not exist yet.
     struct Windows {
-        // Open dialog: the chosen file, or nothing when cancelled.
+        // Open dialog, starting in the folder, with a file chosen when one is
+        // given: the chosen file, or nothing when cancelled.
         std::function<std::optional<std::string>(const std::string& folder,
                                                  const std::string& preselect)>
             openFile;
-        // Save dialog for an untitled project, offered a name.
+        // Save dialog for an untitled project, offered a name in the folder it
+        // starts in (a whole path).
         std::function<std::optional<std::string>(const std::string& suggested)> saveFile;
         // System parameter dialog of a new project: true when confirmed.
         std::function<bool(LadderProgram&)> systemParameters;
@@ -250,6 +252,10 @@ class TMainFrm : public QMainWindow {
     void AfterProjectLoaded();
     ProjectHooks Hooks();
     ProjectOptions Options() const;
+    // Where the project dialogs start; and the folder of a project just opened
+    // or saved, remembered as the last one used.
+    DialogPlaces Places() const;
+    void RememberFolder();
     void TreeView1Click();
     void TreeView1DblClick();
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -315,6 +321,7 @@ class TMainFrm : public QMainWindow {
     std::string winDir_;
     std::string targetFile_;
     ProjectNames names_;
+    std::string lastFolder_;
     std::string commandLineProject_;
     std::string openRequest_;
     std::string openRequestName_;

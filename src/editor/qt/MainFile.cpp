@@ -3,6 +3,7 @@
 // instance of the tool when this one already holds a project.
 #include <unistd.h>
 #include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -48,7 +49,22 @@ ProjectHooks TMainFrm::Hooks() {
 }
 
 ProjectOptions TMainFrm::Options() const {
-    return {Chinese(), settings_.autoTempBakFun == 1};
+    return {Chinese(), settings_.autoTempBakFun == 1, Places()};
+}
+
+DialogPlaces TMainFrm::Places() const {
+    DialogPlaces places{JoinPath(ProgramFolder(), "Examples"), lastFolder_,
+                        QDir::homePath().toStdString()};
+    // Before anything is opened or saved in this run, the last edited file's folder.
+    const std::string recent = Item("LastFileOpenItem")->text().toStdString();
+    if (places.last.empty() && recent.starts_with("&1 "))
+        places.last = std::filesystem::path(recent.substr(3)).parent_path().string();
+    return places;
+}
+
+void TMainFrm::RememberFolder() {
+    if (names_.projectFile == kUntitledProject) return;  // a new project or an example's copy
+    lastFolder_ = DialogFolder(names_, Places());
 }
 
 void TMainFrm::FileNewItemClick() {
@@ -74,7 +90,8 @@ void TMainFrm::FileOpenItemClick() {
         name = openRequestName_;
     } else {
         if (!windows_.openFile) return;
-        std::optional<std::string> chosen = windows_.openFile(std::string(), std::string());
+        std::optional<std::string> chosen =
+            windows_.openFile(DialogFolder(names_, Places()), std::string());
         if (!chosen) return;
         name = *chosen;
     }
@@ -90,12 +107,16 @@ void TMainFrm::FileOpenItemClick() {
         clip.SetNewMode(kProjectHeldMode);
         WriteClipboardFile(ClipboardFilePath(), kOpenMode, clip);
     }
-    if (outcome == ProjectOutcome::Done) AfterProjectLoaded();
+    if (outcome == ProjectOutcome::Done) {
+        RememberFolder();
+        AfterProjectLoaded();
+    }
 }
 
 void TMainFrm::FileSaveItemClick() {
     if (CoverShown()) return;
     if (SaveProject(names_, TheProgram(), Hooks(), Options()) != ProjectOutcome::Done) return;
+    RememberFolder();
     TheUndoHistory().Clear();
     setWindowTitle(Q(SavedCaption(names_.projectFile)));
     SetSaveEnabled(false);
@@ -105,6 +126,7 @@ void TMainFrm::FileSaveItemClick() {
 void TMainFrm::FileSaveAsItemClick() {
     if (CoverShown()) return;
     if (SaveProjectAs(names_, TheProgram(), Hooks(), Options()) != ProjectOutcome::Done) return;
+    RememberFolder();
     TheUndoHistory().Clear();
     setWindowTitle(Q(SavedCaption(names_.projectFile)));
     SetSaveEnabled(false);

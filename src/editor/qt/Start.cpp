@@ -6,10 +6,13 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QScreen>
+#include <QShowEvent>
 #include <cmath>
 
 #include "model/LadderProgram.h"
+#include "platform/MessageBox.h"
 #include "platform/qt/Canvas.h"
+#include "platform/qt/ProgramText.h"
 
 namespace vx {
 namespace {
@@ -17,6 +20,8 @@ namespace {
 constexpr int kWidth = 387;
 constexpr int kHeight = 250;
 constexpr int kPicture = 40;
+constexpr int kLinkTop = 196;  // the first link line; the second one below
+constexpr int kLinkStep = 22;
 
 enum Picture { kNewPicture, kLastPicture, kOpenPicture, kExamplesPicture };
 
@@ -153,11 +158,13 @@ TForStart::TForStart(TaboutForm* about, QWidget* parent) : QDialog(parent), abou
     label5_->setText(DefaultHint());
 
     label6_ = new TLinkLabel(this);
+    MarkProgramText(label6_);  // the about box's links, copied when shown
     label6_->setObjectName(QStringLiteral("Label6"));
-    label6_->setGeometry(16, 196, kWidth - 32, 18);
+    label6_->setGeometry(16, kLinkTop, kWidth - 32, 18);
     label7_ = new TLinkLabel(this);
+    MarkProgramText(label7_);
     label7_->setObjectName(QStringLiteral("Label7"));
-    label7_->setGeometry(16, 218, kWidth - 32, 18);
+    label7_->setGeometry(16, kLinkTop + kLinkStep, kWidth - 32, 18);
     for (TLinkLabel* link : {label6_, label7_})
         link->SetLinkColors(QColor(0x80, 0xC0, 0xFF), Qt::yellow);
     connect(label6_, &TLinkLabel::Clicked, this, [this] { about_->Label5Click(); });
@@ -172,6 +179,35 @@ TForStart::TForStart(TaboutForm* about, QWidget* parent) : QDialog(parent), abou
         const QRect s = screen->geometry();
         move(s.x() + (s.width() - kWidth) / 2, s.y() + s.height() / 2 - kHeight / 2 - 100);
     }
+
+    // The opening: the window grows from its centre to its size.
+    opening_ = new QPropertyAnimation(this, "geometry", this);
+    opening_->setDuration(kOpeningMs);
+    opening_->setEasingCurve(QEasingCurve::OutCubic);
+    connect(opening_, &QPropertyAnimation::finished, this, [this] {
+        setFixedSize(kWidth, kHeight);
+        setGeometry(opening_->endValue().toRect());
+    });
+}
+
+void TForStart::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (event->spontaneous() || opening_->state() == QAbstractAnimation::Running) return;
+    const QRect full(geometry().topLeft(), QSize(kWidth, kHeight));
+    QRect small(0, 0, kWidth / 10, kHeight / 10);
+    small.moveCenter(full.center());
+    setMinimumSize(1, 1);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    opening_->setStartValue(small);
+    opening_->setEndValue(full);
+    opening_->start();
+}
+
+void TForStart::done(int result) {
+    // Closed while it still grows: the window keeps its full size for the next time.
+    if (opening_->state() == QAbstractAnimation::Running)
+        opening_->setCurrentTime(opening_->duration());
+    QDialog::done(result);
 }
 
 QString TForStart::Tr(const char* chinese, const char* english) const {
@@ -207,6 +243,7 @@ QToolButton* TForStart::AddButton(const char* name, const char* caption, int col
 QString TForStart::HintOf(const QToolButton* button) const {
     if (button == speedButton2_) return Tr("创建一个新的顺控程序...", "Create a new program...");
     if (button == speedButton1_) {
+        if (lastFile_.isEmpty()) return NoLastFile();
         return Tr("打开: ", "Open: ") + lastFile_ +
                Tr("\n在您退出的地方继续工作。", "\nGo on where you left off.");
     }
@@ -239,7 +276,10 @@ void TForStart::keyPressEvent(QKeyEvent* event) {
 void TForStart::FormShow(const QString& lastFileCaption) {
     setWindowTitle(Tr("欢迎来到 ", "Welcome to ") + QString::fromUtf8(kProductTitle));
     label6_->setText(about_->Label5()->text());
+    const bool mail = !about_->MailLink().empty();
+    label6_->setVisible(mail);
     label7_->setText(about_->Label6()->text());
+    label7_->move(label7_->x(), mail ? kLinkTop + kLinkStep : kLinkTop);
     // The recent-file item's caption without its accelerator prefix "&1 ".
     lastFile_ =
         lastFileCaption.startsWith(QStringLiteral("&1 ")) ? lastFileCaption.mid(3) : QString();
@@ -253,7 +293,16 @@ TForStart::Command TForStart::Execute(const QString& lastFileCaption) {
     return chosen_;
 }
 
+QString TForStart::NoLastFile() const {
+    return Tr("没有最后一次编辑的文件 ！", "There is no last edited file!");
+}
+
 void TForStart::Choose(Command command) {
+    if (command == Command::LastFile && lastFile_.isEmpty()) {
+        ShowMessage(
+            {kProductTitle, NoLastFile().toStdString(), MsgIcon::Information, MsgButtons::Ok});
+        return;  // the page stays for another choice
+    }
     chosen_ = command;
     if (command == Command::None) {
         reject();

@@ -4,11 +4,14 @@
 // mouse does, and the about box's two links. It closes with the command the
 // user chose, which the main window then runs.
 //
-// Enter chooses the last edited file, Esc closes the page with no command.
+// Enter chooses the last edited file (with none, the page says so and stays),
+// Esc closes the page with no command. The page opens growing from its centre
+// for 500 ms (`OpeningAnimation()`, which a test may run to its end at once).
 #pragma once
 
 #include <QDialog>
 #include <QLabel>
+#include <QPropertyAnimation>
 #include <QToolButton>
 
 #include "editor/qt/About.h"
@@ -42,6 +45,8 @@ class TForStart : public QDialog {
     TLinkLabel* Label7() const { return label7_; }               // web
     TWgBackground* Background() const { return background_; }
     Command Chosen() const { return chosen_; }
+    QPropertyAnimation* OpeningAnimation() const { return opening_; }
+    static constexpr int kOpeningMs = 500;
 
     // The hint line's first text, shown again over the background.
     QString DefaultHint() const;
@@ -49,11 +54,14 @@ class TForStart : public QDialog {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void done(int result) override;
 
   private:
     QToolButton* AddButton(const char* name, const char* caption, int column, int picture);
     void Choose(Command command);
     QString HintOf(const QToolButton* button) const;
+    QString NoLastFile() const;
     QString Tr(const char* chinese, const char* english) const;
 
     TaboutForm* about_;
@@ -65,6 +73,7 @@ class TForStart : public QDialog {
     TLinkLabel* label5_ = nullptr;
     TLinkLabel* label6_ = nullptr;
     TLinkLabel* label7_ = nullptr;
+    QPropertyAnimation* opening_ = nullptr;
     QString lastFile_;
     Command chosen_ = Command::None;
     bool chinese_ = true;

@@ -20,6 +20,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
+#include <map>
 #include <regex>
 #include <thread>
 
@@ -585,9 +586,18 @@ TEST_F(MainBuildTest, HelpPagesPluginChoiceAndPassword) {
     EXPECT_TRUE(frm->Dialogs().password(locked));
 }
 
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> FolderBytes(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files[entry.path().filename().string()] = ReadTestFile(entry.path().string());
+    return files;
+}
+
 // The shipped examples, opened through the examples command as a user opens
-// them, each compile with F5 into an image.
-TEST_F(MainBuildTest, EveryShippedExampleOpensAndCompiles) {
+// them, each compile with F5 into an image; F5's save asks where to keep the
+// copy, and the shipped files stay byte for byte as they were.
+TEST_F(MainBuildTest, EveryShippedExampleOpensAndCompilesAndStaysAsShipped) {
     const std::string examples = JoinPath(ProgramFolder(), "Examples");
     fs::create_directories(examples);
     std::vector<std::string> names;
@@ -599,6 +609,7 @@ TEST_F(MainBuildTest, EveryShippedExampleOpensAndCompiles) {
     std::sort(names.begin(), names.end());
     ASSERT_EQ(names, (std::vector<std::string>{"CounterReset.PSP", "MotorStartStop.PSP",
                                                "StepSequence.PSP"}));
+    const std::map<std::string, std::string> shipped = FolderBytes(examples);
     const fs::path before = fs::current_path();
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
@@ -610,11 +621,19 @@ TEST_F(MainBuildTest, EveryShippedExampleOpensAndCompiles) {
             preselected = preselect;
             return std::optional<std::string>(JoinPath(examples, name));
         };
+        std::string offered;
+        frm->Dialogs().saveFile = [&](const std::string& suggested) {
+            offered = suggested;
+            return std::optional<std::string>(dir_ / ("my" + name));
+        };
         frm->Item("N63")->trigger();
         EXPECT_EQ(preselected, JoinPath(examples, "MotorStartStop.PSP"));
         ASSERT_FALSE(frm->CoverShown());
-        ASSERT_EQ(frm->ProjectFile(), JoinPath(examples, name));
+        ASSERT_EQ(frm->ProjectFile(), kUntitledProject);
         frm->Item("c1")->trigger();
+        EXPECT_EQ(fs::path(offered).filename(), name) << "the example's name is offered";
+        EXPECT_FALSE(InsideFolder(offered, examples));
+        EXPECT_EQ(frm->ProjectFile(), dir_ / ("my" + name));
         EXPECT_TRUE(FileExists(TargetFile())) << Memo2(*frm)->toPlainText().toStdString();
         EXPECT_TRUE(frm->StatusPanel(1)->text().startsWith(" Compiler success: "))
             << frm->StatusPanel(1)->text().toStdString();
@@ -623,6 +642,11 @@ TEST_F(MainBuildTest, EveryShippedExampleOpensAndCompiles) {
                         .contains(QStringLiteral("X0")))
             << "the instruction list shows the example's first contact";
         EXPECT_TRUE(messages_.Messages().empty());
+        // An edit and F5 again: the copy is saved, the example is not.
+        frm->LadderEdit()->SetCursor(1, 40);
+        frm->Button("FxToolBarButton9")->click();
+        frm->Item("c1")->trigger();
+        EXPECT_EQ(FolderBytes(examples), shipped);
     }
     fs::current_path(before);
 }

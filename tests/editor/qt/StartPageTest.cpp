@@ -9,10 +9,12 @@
 #include <QApplication>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QPropertyAnimation>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <map>
 
 #include "build/CompileValues.h"
 #include "build/SysParams.h"
@@ -20,6 +22,7 @@
 #include "editor/DeviceComments.h"
 #include "editor/ExampleProjects.h"
 #include "editor/HelpLinks.h"
+#include "editor/ProjectCommands.h"
 #include "editor/ProjectFile.h"
 #include "editor/Settings.h"
 #include "editor/qt/About.h"
@@ -148,19 +151,15 @@ TEST_F(StartPageTest, TheStartPageTellsWhatEachPictureDoesAndEnterOpensTheLastFi
     LastEditedProject(last);
     TempFolder tools;
     const std::string hh = MakeRecorder(tools, "hh");
-    const std::string mailer = MakeRecorder(tools, "mail");
     ScopedEnv hhEnv("VXTORVIN_LAUNCH_HH", hh.c_str());
-    ScopedEnv mailEnv("VXTORVIN_LAUNCH_MAILTO", mailer.c_str());
     std::vector<QString> hints;
-    QString caption, mail, web;
+    QString caption, web;
     QColor linkUnder, linkAway;
-    auto frm = StartWithPage([&](TMainFrm& main, TForStart& start) {
+    auto frm = StartWithPage([&](TMainFrm&, TForStart& start) {
         caption = start.windowTitle();
-        const TaboutForm* about = main.findChild<TaboutForm*>();
-        mail = about->Label5()->text();
-        web = about->Label6()->text();
-        EXPECT_EQ(start.Label6()->text(), mail) << "the start page repeats the about box's links";
-        EXPECT_EQ(start.Label7()->text(), web);
+        web = start.Label7()->text();
+        EXPECT_EQ(start.Label6()->isHidden(), SupportMailAddress().empty())
+            << "a mail link only with an address";
         hints.push_back(start.Label5()->text());
         for (QToolButton* button : {start.SpeedButton2(), start.SpeedButton1(),
                                     start.SpeedButton4(), start.SpeedButton3()}) {
@@ -176,7 +175,6 @@ TEST_F(StartPageTest, TheStartPageTellsWhatEachPictureDoesAndEnterOpensTheLastFi
         linkUnder = start.Label7()->TextColor();
         MouseOver(start.SpeedButton2());
         linkAway = start.Label7()->TextColor();
-        QTest::mouseClick(start.Label6(), Qt::LeftButton);
         QTest::mouseClick(start.Label7(), Qt::LeftButton);
         QTest::keyClick(&start, Qt::Key_Return);
     });
@@ -190,21 +188,70 @@ TEST_F(StartPageTest, TheStartPageTellsWhatEachPictureDoesAndEnterOpensTheLastFi
         "按一个图形,开始...",
     };
     EXPECT_EQ(hints, expected);
-    EXPECT_EQ(mail.toStdString(), "mailto:" + SupportMailAddress());
-    EXPECT_EQ(web.toStdString(), WebLinkText(ProgramFolder()));
+    EXPECT_EQ(web, QString("用户手册")) << "the link's caption, not its address";
     EXPECT_EQ(linkUnder, QColor(Qt::yellow));
     EXPECT_EQ(linkAway.blue(), 0xFF);
     EXPECT_LT(linkAway.red(), 0xFF) << "blue, not yellow";
-    const std::string mailed = Recorded(mailer);
-    EXPECT_EQ(mailed.substr(mailed.find('\n') + 1, 8 + SupportMailAddress().size()),
-              "mailto:" + SupportMailAddress() + "?");
-    EXPECT_EQ(Recorded(hh), ProgramFolder() + "\n" + web.toStdString() + "\n");
+    EXPECT_EQ(Recorded(hh), ProgramFolder() + "\n" + WebLinkText(ProgramFolder()) + "\n");
     // Enter ran the last file's button: the project is open.
     EXPECT_FALSE(frm->CoverShown());
     EXPECT_EQ(frm->ProjectFile(), last);
     EXPECT_EQ(TheProgram().cells.First(1, 0), "X7");
     EXPECT_FALSE(frm->findChild<TForStart*>()->isVisible());
     EXPECT_TRUE(messages_.Messages().empty());
+}
+
+// With no file edited before, the last file's button and Enter say so and the
+// page stays for another choice.
+TEST_F(StartPageTest, WithNoLastFileTheLastFilesButtonAndEnterSaySo) {
+    QString hint;
+    bool stayed = false;
+    auto frm = StartWithPage([&](TMainFrm&, TForStart& start) {
+        MouseOver(start.SpeedButton1());
+        hint = start.Label5()->text();
+        QTest::keyClick(&start, Qt::Key_Return);
+        QTest::mouseClick(start.SpeedButton1(), Qt::LeftButton);
+        stayed = start.isVisible();
+        QTest::keyClick(&start, Qt::Key_Escape);
+    });
+    EXPECT_TRUE(stayed);
+    EXPECT_EQ(hint, QString("没有最后一次编辑的文件 ！"));
+    ASSERT_EQ(messages_.Count(), 2u);
+    EXPECT_EQ(messages_.Last().text, "没有最后一次编辑的文件 ！");
+    EXPECT_EQ(messages_.Last().caption, kProductTitle);
+    EXPECT_TRUE(frm->CoverShown());
+
+    TaboutForm about("", ProgramFolder());
+    TForStart start(&about);
+    start.SetChinese(false);
+    start.FormShow(QStringLiteral("最近文件"));
+    start.SpeedButton1()->click();
+    EXPECT_EQ(messages_.Last().text, "There is no last edited file!");
+}
+
+// The page opens growing from its centre for 500 ms; a test runs the opening
+// to its end at once instead of waiting for it.
+TEST_F(StartPageTest, TheStartPageGrowsFromItsCentreWhenItOpens) {
+    TaboutForm about("", ProgramFolder());
+    TForStart start(&about);
+    const QRect full(start.pos(), start.size());
+    start.FormShow(QString());
+    start.show();
+    QPropertyAnimation* opening = start.OpeningAnimation();
+    ASSERT_EQ(opening->state(), QAbstractAnimation::Running);
+    EXPECT_EQ(opening->duration(), 500);
+    const QRect from = opening->startValue().toRect();
+    EXPECT_EQ(from.center(), full.center());
+    EXPECT_LT(from.width(), full.width() / 4);
+    EXPECT_LT(from.height(), full.height() / 4);
+    EXPECT_EQ(opening->endValue().toRect(), full);
+    EXPECT_LT(start.width(), full.width()) << "it begins small";
+    opening->setCurrentTime(opening->duration());
+    EXPECT_EQ(opening->state(), QAbstractAnimation::Stopped);
+    EXPECT_EQ(start.geometry(), full);
+    EXPECT_EQ(start.minimumSize(), full.size()) << "a fixed size again";
+    EXPECT_EQ(start.maximumSize(), full.size());
+    start.hide();
 }
 
 TEST_F(StartPageTest, EscClosesTheStartPageAndTheNewFileButtonMakesAProject) {
@@ -224,9 +271,22 @@ TEST_F(StartPageTest, EscClosesTheStartPageAndTheNewFileButtonMakesAProject) {
     EXPECT_TRUE(messages_.Messages().empty());
 }
 
-TEST_F(StartPageTest, TheExamplesButtonOpensTheFirstExampleFromTheProgramFolder) {
+// Every file of a folder with its bytes.
+std::map<std::string, std::string> FolderBytes(const std::string& folder) {
+    std::map<std::string, std::string> files;
+    for (const auto& entry : fs::directory_iterator(folder))
+        files[entry.path().filename().string()] = test::ReadTestFile(entry.path().string());
+    return files;
+}
+
+// The examples are never written: the button opens an untitled copy whose
+// save asks where, offering the user's folder, never the examples'.
+TEST_F(StartPageTest, TheExamplesButtonOpensACopyAndTheShippedFilesStayAsTheyAre) {
     const std::string examples = JoinPath(ProgramFolder(), "Examples");
     WriteExampleProjects(examples);
+    const std::map<std::string, std::string> shipped = FolderBytes(examples);
+    TempFolder home;
+    ScopedEnv homeEnv("HOME", home.Path().c_str());
     const fs::path before = fs::current_path();
     auto frm = StartWithPage([](TMainFrm&, TForStart& start) {
         QTest::mouseClick(start.SpeedButton3(), Qt::LeftButton);
@@ -237,11 +297,62 @@ TEST_F(StartPageTest, TheExamplesButtonOpensTheFirstExampleFromTheProgramFolder)
     EXPECT_EQ(askedFolder_, examples);
     EXPECT_EQ(askedPreselect_, JoinPath(examples, "MotorStartStop.PSP"));
     ASSERT_FALSE(frm->CoverShown());
-    EXPECT_EQ(frm->ProjectFile(), JoinPath(examples, "MotorStartStop.PSP"));
+    EXPECT_EQ(frm->ProjectFile(), kUntitledProject) << "a copy to work on";
     EXPECT_EQ(TheProgram().cells.First(1, 0), "X0");
     EXPECT_EQ(TheDeviceComments().Comment(DeviceKind::X, 0), "启动按钮")
         << "the example's device comments come with it";
     EXPECT_TRUE(messages_.Messages().empty());
+
+    // Saving: a name in the examples is refused, then the copy is saved elsewhere.
+    std::vector<std::string> offered;
+    std::vector<std::string> answers = {JoinPath(examples, "MotorStartStop.PSP"), dir_ / "mine"};
+    frm->Dialogs().saveFile = [&](const std::string& suggested) {
+        offered.push_back(suggested);
+        const std::string answer = answers.front();
+        answers.erase(answers.begin());
+        return answer.empty() ? std::nullopt : std::optional<std::string>(answer);
+    };
+    frm->FileSaveItemClick();
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text, ExamplesReadOnlyText(true));
+    EXPECT_EQ(frm->ProjectFile(), kUntitledProject);
+    frm->FileSaveItemClick();
+    EXPECT_EQ(offered, std::vector<std::string>(2, home / "MotorStartStop.PSP"));
+    EXPECT_EQ(frm->ProjectFile(), dir_ / "mine.PSP");
+    EXPECT_TRUE(fs::exists(dir_ / "mine.Rcm")) << "the comments go with the copy";
+    EXPECT_EQ(FolderBytes(examples), shipped);
+
+    // Now save as and open start in the project's folder.
+    answers = {""};
+    frm->FileSaveAsItemClick();
+    EXPECT_EQ(offered.back(), dir_ / "Torvin0");
+    frm->Dialogs().openFile = [&](const std::string& folder, const std::string&) {
+        askedFolder_ = folder;
+        return std::optional<std::string>();
+    };
+    frm->FileOpenItemClick();
+    EXPECT_EQ(askedFolder_, dir_.Path());
+    EXPECT_EQ(FolderBytes(examples), shipped);
+}
+
+// Without a project the open dialog starts where the last edited file is, else
+// in the user's own folder, never in the program folder.
+TEST_F(StartPageTest, TheOpenDialogStartsInTheLastFilesFolderElseTheUsersFolder) {
+    TempFolder home;
+    ScopedEnv homeEnv("HOME", home.Path().c_str());
+    for (bool recent : {false, true}) {
+        SCOPED_TRACE(recent);
+        test::ResetEditorRunState();
+        if (recent) LastEditedProject(dir_ / "last.PSP");
+        auto frm = StartWithPage(
+            [](TMainFrm&, TForStart& start) { QTest::keyClick(&start, Qt::Key_Escape); });
+        frm->Dialogs().openFile = [&](const std::string& folder, const std::string&) {
+            askedFolder_ = folder;
+            return std::optional<std::string>();
+        };
+        frm->FileOpenItemClick();
+        EXPECT_EQ(askedFolder_, recent ? dir_.Path() : home.Path());
+    }
 }
 
 TEST_F(StartPageTest, TheAboutBoxShowsTheTitleTheModelListAndTheLinkLibraryTable) {
@@ -298,25 +409,52 @@ TEST_F(StartPageTest, TheAboutBoxShowsTheTitleTheModelListAndTheLinkLibraryTable
     }
 }
 
-TEST_F(StartPageTest, TheLinksOpenAMailWithoutAnInventedAddressAndTheUserGuide) {
-    TempFolder tools;
-    const std::string hh = MakeRecorder(tools, "hh");
-    const std::string mail = MakeRecorder(tools, "mail");
-    ScopedEnv hhEnv("VXTORVIN_LAUNCH_HH", hh.c_str());
-    ScopedEnv mailEnv("VXTORVIN_LAUNCH_MAILTO", mail.c_str());
-    auto frm = test::StartedMainWindow();
-    auto* about = frm->findChild<TaboutForm*>();
-
-    QTest::mouseClick(about->Label5(), Qt::LeftButton);
-    const std::string mailed = Recorded(mail);
-    EXPECT_EQ(mailed.substr(mailed.find('\n') + 1),
-              "mailto:" + SupportMailAddress() +
-                  "?&cc=&bcc=&subject=%E6%AC%A2%E8%BF%8E%E4%BD%BF%E7%94%A8%20KZ6-Quillary"
-                  "&body=%E6%82%A8%E7%9A%84%E6%84%8F%E8%A7%81%3A%0d\n");
-
-    // The web link, from the box and from the help menu: the user guide.
+// The links show their captions: the support address and "用户手册"; without
+// an address there is no mail link, on the about box or the start page.
+TEST_F(StartPageTest, TheLinksShowCaptionsAndAMailLinkOnlyWithAnAddress) {
+    std::vector<std::string> opened;
+    auto record = [&](TaboutForm& about) {
+        about.Opens().mail = [&](const std::string& target) { opened.push_back(target); };
+        about.Opens().web = [&](const std::string& link) { opened.push_back(link); };
+    };
+    TaboutForm withMail("support@example.com", ProgramFolder());
+    record(withMail);
+    EXPECT_EQ(withMail.Label5()->text(), QString("support@example.com"));
+    EXPECT_FALSE(withMail.Label5()->isHidden());
+    EXPECT_EQ(withMail.Label6()->text(), QString("用户手册"));
+    QTest::mouseClick(withMail.Label5(), Qt::LeftButton);
+    QTest::mouseClick(withMail.Label6(), Qt::LeftButton);
     const std::string guide = WebLinkText(ProgramFolder());
     EXPECT_EQ(guide, "file://" + PercentEncoded(JoinPath(ProgramFolder(), "Help/index.html")));
+    EXPECT_EQ(opened, (std::vector<std::string>{
+                          "mailto:support@example.com"
+                          "?&cc=&bcc=&subject=%E6%AC%A2%E8%BF%8E%E4%BD%BF%E7%94%A8%20KZ6-Quillary"
+                          "&body=%E6%82%A8%E7%9A%84%E6%84%8F%E8%A7%81%3A%0d",
+                          guide}));
+    TForStart start(&withMail);
+    start.FormShow(QString());
+    EXPECT_EQ(start.Label6()->text(), QString("support@example.com"));
+    EXPECT_FALSE(start.Label6()->isHidden());
+    EXPECT_EQ(start.Label7()->text(), QString("用户手册"));
+
+    opened.clear();
+    TaboutForm noMail("", ProgramFolder());
+    record(noMail);
+    EXPECT_TRUE(noMail.Label5()->isHidden()) << "no address, no mail link";
+    EXPECT_EQ(noMail.Label6()->pos(), noMail.Label5()->pos()) << "the guide's link moves up";
+    noMail.Label5Click();
+    EXPECT_TRUE(opened.empty());
+    TForStart noMailStart(&noMail);
+    noMailStart.FormShow(QString());
+    EXPECT_TRUE(noMailStart.Label6()->isHidden());
+    EXPECT_EQ(noMailStart.Label7()->pos(), noMailStart.Label6()->pos());
+
+    // The main window's box and the help menu's web entry open the user guide.
+    TempFolder tools;
+    const std::string hh = MakeRecorder(tools, "hh");
+    ScopedEnv hhEnv("VXTORVIN_LAUNCH_HH", hh.c_str());
+    auto frm = test::StartedMainWindow();
+    auto* about = frm->findChild<TaboutForm*>();
     QTest::mouseClick(about->Label6(), Qt::LeftButton);
     EXPECT_EQ(Recorded(hh), ProgramFolder() + "\n" + guide + "\n");
     ASSERT_TRUE(frm->Item("N61")->isEnabled());
@@ -347,6 +485,7 @@ TEST_F(StartPageTest, WithoutAHelpViewerTheToolShowsTheGuideItself) {
     const std::string page = JoinPath(ProgramFolder(), "Help/zh/index.html");
     MakeFolders(JoinPath(ProgramFolder(), "Help/zh"));
     test::WriteTestFile(page, "<html><body><h1>用户手册</h1></body></html>");
+    test::WriteTestFile(JoinPath(ProgramFolder(), "Help/index.html"), "<h1>两种语言</h1>");
     auto frm = test::StartedMainWindow();
     frm->Item("N60")->trigger();
     auto* viewer = frm->findChild<TMyPublicFrm*>(QStringLiteral("MyPublicFrm"));
@@ -355,8 +494,41 @@ TEST_F(StartPageTest, WithoutAHelpViewerTheToolShowsTheGuideItself) {
     EXPECT_EQ(viewer->windowTitle(), QString("帮助"));
     EXPECT_TRUE(viewer->WebBrowser1()->toPlainText().contains(QStringLiteral("用户手册")));
     EXPECT_TRUE(messages_.Messages().empty()) << "no word about a missing viewer";
-    viewer->close();
+    const QRect screen = frm->screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(viewer->geometry())) << "it fits the screen";
+    QTest::keyClick(viewer->WebBrowser1(), Qt::Key_Escape);
+    EXPECT_FALSE(viewer->isVisible()) << "Esc closes it";
+
+    // Opened from the about box's link, it comes above the box and takes the input.
+    auto* about = frm->findChild<TaboutForm*>();
+    bool above = false, fits = false, closed = false;
+    WhenModal(frm.get(), [&](QWidget*) {
+        QTest::mouseClick(about->Label6(), Qt::LeftButton);
+        above = viewer->isVisible() && QApplication::activeModalWidget() == viewer;
+        fits = screen.contains(viewer->geometry());
+        QTest::keyClick(viewer, Qt::Key_Escape);
+        closed = !viewer->isVisible();
+        about->accept();
+    });
+    about->exec();
+    EXPECT_TRUE(above);
+    EXPECT_TRUE(fits);
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(viewer->WebBrowser1()->toPlainText().contains(QStringLiteral("两种语言")));
     fs::remove_all(JoinPath(ProgramFolder(), "Help"));
+}
+
+TEST(HelpWindowPlace, CentredOnTheScreenAndNoLargerThanIt) {
+    struct Case {
+        QRect area;
+        QRect window;
+    } cases[] = {
+        {{0, 0, 1920, 1080}, {460, 165, 1000, 750}},
+        {{0, 0, 800, 600}, {0, 0, 800, 600}},
+        {{1920, 24, 1024, 700}, {1932, 24, 1000, 700}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CentredWithin({1000, 750}, c.area), c.window) << c.area.x() << "," << c.area.y();
 }
 
 class PrintOptionsTest : public StartPageTest {
