@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
+#include <sys/inotify.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -46,6 +47,14 @@ void PtyChip::Start() {
     fcntl(master, F_SETFD, FD_CLOEXEC);
     master_ = master;
     path_ = name;
+    // Every open of the slave is queued here, however quickly a host closes
+    // the port and opens it again: the hang-up in between may be too short
+    // for the chip's thread to see.
+    opens_ = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (opens_ >= 0 && inotify_add_watch(opens_, name, IN_OPEN) < 0) {
+        close(opens_);
+        opens_ = -1;
+    }
     thread_ = std::thread([this] { Run(); });
 }
 
@@ -53,6 +62,7 @@ PtyChip::~PtyChip() {
     stop_ = true;
     if (thread_.joinable()) thread_.join();
     if (master_ >= 0) close(master_);
+    if (opens_ >= 0) close(opens_);
 }
 
 void PtyChip::SetReset(bool held) {
@@ -86,10 +96,17 @@ void PtyChip::Run() {
         }
         if (!pending.empty()) SendOut(pending, SteadyClock::now());
 
-        pollfd p{master_, POLLIN, 0};
-        int ready = poll(&p, 1, 2);
+        pollfd fds[2] = {{master_, POLLIN, 0}, {opens_, POLLIN, 0}};
+        int ready = poll(fds, opens_ >= 0 ? 2 : 1, 2);
         if (ready < 0 && errno != EINTR) break;
         if (ready < 0) continue;
+        const pollfd& p = fds[0];
+        // A host opened the port: the adapter resets the board. What is still
+        // queued came from the host before, not for the boot loader that starts now.
+        if (opens_ >= 0 && (fds[1].revents & POLLIN) != 0 && HostOpenedAgain()) {
+            while (read(master_, buffer, sizeof buffer) > 0) {
+            }
+        }
         const bool hangUp = (p.revents & POLLHUP) != 0;
         if (!hangUp && !hostOpen_) {
             hostOpen_ = true;
@@ -110,6 +127,24 @@ void PtyChip::Run() {
             std::this_thread::sleep_for(std::chrono::milliseconds(1));
         }
     }
+}
+
+bool PtyChip::HostOpenedAgain() {
+    alignas(inotify_event) char events[4096];
+    bool opened = false;
+    for (;;) {
+        const ssize_t n = read(opens_, events, sizeof events);
+        if (n <= 0) break;
+        for (ssize_t at = 0; at < n;) {
+            const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+            opened = opened || (event->mask & IN_OPEN) != 0;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+        }
+    }
+    if (!opened || !options_.resetOnHostOpen) return false;
+    std::lock_guard lock(mutex_);
+    chip_.Boot();
+    return true;
 }
 
 void PtyChip::Feed(const std::uint8_t* bytes, std::size_t count) {

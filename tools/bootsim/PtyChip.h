@@ -73,6 +73,8 @@ class PtyChip {
     void Start();
     void Run();
     void Feed(const std::uint8_t* bytes, std::size_t count);
+    // Reads the queued opens of the slave; true when the chip started afresh.
+    bool HostOpenedAgain();
     void SendOut(const std::vector<std::uint8_t>& bytes,
                  std::chrono::steady_clock::time_point earliest);
 
@@ -81,6 +83,7 @@ class PtyChip {
     PtyOptions options_;
     std::vector<std::uint8_t> received_;
     int master_ = -1;
+    int opens_ = -1;  // inotify: the opens of the slave
     std::string path_;
     std::thread thread_;
     std::atomic<bool> stop_{false};
