@@ -202,11 +202,20 @@ TEST_F(OrganUseFrmTest, EditingACommentStoresItAtOnce) {
 TEST_F(OrganUseFrmTest, TheClosePageClosesTheWindow) {
     ShowAndWait(TOrganUseFrm::kCommentPage);
     QSignalSpy closed(&frm_, &TOrganUseFrm::Closed);
-    frm_.PageControl()->SetActivePageIndex(TOrganUseFrm::kClosePage);
+    TWgPageControl* pages = frm_.PageControl();
+    const TRect tab = pages->TabRect(TOrganUseFrm::kClosePage);
+    QTest::mouseClick(pages, Qt::LeftButton, {},
+                      QPoint((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2));
     EXPECT_FALSE(frm_.isVisible());
     EXPECT_EQ(closed.count(), 1);
-    EXPECT_EQ(frm_.PageControl()->ActivePageIndex(), TOrganUseFrm::kCommentPage)
+    EXPECT_EQ(pages->ActivePageIndex(), TOrganUseFrm::kCommentPage)
         << "the window comes back on the page it had";
+    EXPECT_EQ(pages->TabIndex(), TOrganUseFrm::kCommentPage);
+
+    frm_.ShowPage(TOrganUseFrm::kUsagePage);
+    pages->SetActivePageIndex(TOrganUseFrm::kClosePage);
+    EXPECT_FALSE(frm_.isVisible());
+    EXPECT_EQ(pages->ActivePageIndex(), TOrganUseFrm::kUsagePage);
 }
 
 TEST_F(OrganUseFrmTest, ReportSavedWithTxtAndPrinted) {
