@@ -12,6 +12,30 @@ TEST(Colors, RgbValuesKeepRedInTheLowByte) {
     EXPECT_EQ(ColorToRGB(0x1234567), 0x234567) << "the high byte of an RGB colour is dropped";
 }
 
+TEST(Colors, NamedColoursHaveTheFrameworksChannels) {
+    struct Named {
+        const char* name;
+        TColor color;
+        int red, green, blue;
+    };
+    const Named table[] = {
+        {"clGray", clGray, 128, 128, 128},
+        {"clNavy", clNavy, 0, 0, 128},
+        {"clRed", clRed, 255, 0, 0},
+        {"clBlue", clBlue, 0, 0, 255},
+        {"clMoneyGreen", clMoneyGreen, 192, 220, 192},
+        {"clSkyBlue", clSkyBlue, 166, 202, 240},
+        {"clCream", clCream, 255, 251, 240},
+        {"clMedGray", clMedGray, 160, 160, 164},
+    };
+    for (const Named& n : table) {
+        EXPECT_EQ(RedOf(n.color), n.red) << n.name;
+        EXPECT_EQ(GreenOf(n.color), n.green) << n.name;
+        EXPECT_EQ(BlueOf(n.color), n.blue) << n.name;
+        EXPECT_EQ(RGBColor(n.red, n.green, n.blue), n.color) << n.name;
+    }
+}
+
 TEST(Colors, SystemColoursResolveThroughAReplaceableTable) {
     EXPECT_TRUE(IsSystemColor(clWindow));
     EXPECT_FALSE(IsSystemColor(clWhite));

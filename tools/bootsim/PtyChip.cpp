@@ -101,12 +101,9 @@ void PtyChip::Run() {
         if (ready < 0 && errno != EINTR) break;
         if (ready < 0) continue;
         const pollfd& p = fds[0];
-        // A host opened the port: the adapter resets the board. What is still
-        // queued came from the host before, not for the boot loader that starts now.
-        if (opens_ >= 0 && (fds[1].revents & POLLIN) != 0 && HostOpenedAgain()) {
-            while (read(master_, buffer, sizeof buffer) > 0) {
-            }
-        }
+        // A host opened the port: the adapter resets the board before the
+        // host's first byte is read.
+        if (opens_ >= 0 && (fds[1].revents & POLLIN) != 0) HostOpenedAgain();
         const bool hangUp = (p.revents & POLLHUP) != 0;
         if (!hangUp && !hostOpen_) {
             hostOpen_ = true;
@@ -129,7 +126,7 @@ void PtyChip::Run() {
     }
 }
 
-bool PtyChip::HostOpenedAgain() {
+void PtyChip::HostOpenedAgain() {
     alignas(inotify_event) char events[4096];
     bool opened = false;
     for (;;) {
@@ -141,10 +138,9 @@ bool PtyChip::HostOpenedAgain() {
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
-    if (!opened || !options_.resetOnHostOpen) return false;
+    if (!opened || !options_.resetOnHostOpen) return;
     std::lock_guard lock(mutex_);
     chip_.Boot();
-    return true;
 }
 
 void PtyChip::Feed(const std::uint8_t* bytes, std::size_t count) {

@@ -73,8 +73,8 @@ class PtyChip {
     void Start();
     void Run();
     void Feed(const std::uint8_t* bytes, std::size_t count);
-    // Reads the queued opens of the slave; true when the chip started afresh.
-    bool HostOpenedAgain();
+    // Reads the queued opens of the slave and starts the chip afresh.
+    void HostOpenedAgain();
     void SendOut(const std::vector<std::uint8_t>& bytes,
                  std::chrono::steady_clock::time_point earliest);
 

@@ -1,18 +1,22 @@
 #include "build/qt/TxRxSet.h"
 
 #include <QEvent>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "platform/LoadingScope.h"
 #include "platform/qt/Canvas.h"
 #include "platform/qt/ProgramText.h"
 #include "styling/qt/FlatSkin.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 namespace {
@@ -24,6 +28,10 @@ QString Q(const char* text) {
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
 }
+
+// The pages' tabs.
+constexpr const char* kPageCaptions[] = {" 通讯口 ", " CAN ", " 程序/模拟量 ", " 中断 ",
+                                         " 停电保持 "};
 
 constexpr const char* kCom3Hint =
     "Click To (Slave/Master)\nMaster {\nMODRD MODRI MODWR MODWL \nDevice ID for 200~255 }";
@@ -270,27 +278,38 @@ void TSystemSetFrm::Build() {
     controls_[bitBtn1_->objectName()] = bitBtn1_;
     controls_[bitBtn2_->objectName()] = bitBtn2_;
 
-    auto* columns = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    for (QGroupBox* box : {plcBox, com1Box, com2Box, com3Box})
-        left->addWidget(box);
-    left->addStretch();
-    auto* middle = new QVBoxLayout;
-    middle->addWidget(canBox);
-    middle->addStretch();
-    auto* right = new QVBoxLayout;
-    for (QGroupBox* box : {typeBox, ioBox, interruptBox, holdBox})
-        right->addWidget(box);
-    right->addStretch();
-    columns->addLayout(left);
-    columns->addLayout(middle);
-    columns->addLayout(right);
+    // The model over the pages of the other settings.
+    {
+        // Set up as a stored window is read: the first page is shown when
+        // loading ends.
+        TLoadingScope loading;
+        wgPageControl1_ = new TWgPageControl(this);
+        wgPageControl1_->setObjectName(QStringLiteral("WgPageControl1"));
+        wgPageControl1_->SetTabStyle(TWgTabStyle::tsRoundCorners);
+        wgPageControl1_->SetTransparent(true);
+        wgPageControl1_->SetBoldCurrentTab(true);
+        wgPageControl1_->TextColors().SetUnselected(clNavy);
+        wgPageControl1_->SetFixedDimension(35);
+        const std::initializer_list<QGroupBox*> pages[] = {
+            {com1Box, com2Box, com3Box}, {canBox}, {typeBox, ioBox}, {interruptBox}, {holdBox}};
+        for (std::size_t p = 0; p < std::size(pages); ++p) {
+            auto* sheet = new TWgTabSheet(wgPageControl1_);
+            sheet->setObjectName(QStringLiteral("TabSheet%1").arg(p + 1));
+            sheet->SetCaption(Q(kPageCaptions[p]));
+            auto* column = new QVBoxLayout(sheet);
+            for (QGroupBox* box : pages[p])
+                column->addWidget(box);
+            column->addStretch();
+        }
+        wgPageControl1_->SetActivePageIndex(0);
+    }
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(bitBtn1_);
     buttons->addWidget(bitBtn2_);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns);
+    layout->addWidget(plcBox);
+    layout->addWidget(wgPageControl1_);
     layout->addLayout(buttons);
 
     connect(plcSeries_, &QComboBox::currentIndexChanged, this, [this] { PlcSeriesChange(); });
@@ -313,6 +332,15 @@ void TSystemSetFrm::Build() {
             widest = std::max(widest, combo->fontMetrics().horizontalAdvance(combo->itemText(i)));
         combo->setMinimumWidth(widest + 36);
     }
+    // The pages as large as the largest page needs.
+    QSize largest;
+    for (int p = 0; p < wgPageControl1_->PageCount(); ++p)
+        largest = largest.expandedTo(wgPageControl1_->Pages(p)->layout()->sizeHint());
+    wgPageControl1_->resize(largest + QSize(200, 200));
+    const TRect area = wgPageControl1_->ChildArea();
+    pagesWidth_ = largest.width() + wgPageControl1_->width() - area.Width();
+    wgPageControl1_->setMinimumSize(pagesWidth_,
+                                    largest.height() + wgPageControl1_->height() - area.Height());
 
     PlcSeriesChange();
     CanUseChange();
@@ -320,6 +348,26 @@ void TSystemSetFrm::Build() {
     RefreshCom3Caption();
     SpinEdit7Change();
     SpinEdit8Change();
+}
+
+void TSystemSetFrm::showEvent(QShowEvent* event) {
+    if (!event->spontaneous()) FitPages();
+    QDialog::showEvent(event);
+}
+
+void TSystemSetFrm::FitPages() {
+    // The strip's tabs in one row from end to end, and what the strip keeps
+    // beside them: the scroller's place and its margins.
+    const int last = wgPageControl1_->TabCount() - 1;
+    if (last < 0) return;
+    wgPageControl1_->LayoutNow();
+    const int tabs = wgPageControl1_->TabRect(last).right - wgPageControl1_->TabRect(0).left;
+    const int arrow = QFontMetrics(wgPageControl1_->font()).height() + 4;
+    const int stripEnds = 2 * arrow + 12;
+    const int width = std::max(pagesWidth_, tabs + stripEnds);
+    if (width == wgPageControl1_->minimumWidth()) return;
+    wgPageControl1_->setMinimumWidth(width);
+    adjustSize();
 }
 
 void TSystemSetFrm::SetComboValue(QComboBox* combo, int value) {

@@ -1,9 +1,9 @@
 // The system parameter dialog `TSystemSetFrm` ("系统参数").
 //
 // It edits the project's two parameter strings: the controller series and
-// hardware version, the three serial ports, CAN, the analog resolution, the
-// program type (C block or compiled C library), the encoder modes, the
-// interrupt modes and the retentive areas. It is shown modally from the
+// hardware version over five pages, the three serial ports, CAN, the program
+// type (C block or compiled C library) with the analog resolution and the
+// encoder modes, the interrupt modes and the retentive areas. It is shown modally from the
 // main window's "系统参数设置" command and for a new project; New and Open
 // also load it without showing it, so that its model and version fields,
 // which the main window's status bar and project tab show, mirror the
@@ -30,6 +30,7 @@
 namespace vx {
 
 class TFlatSkin;
+class TWgPageControl;
 
 class TSystemSetFrm : public QDialog {
     Q_OBJECT
@@ -65,11 +66,15 @@ class TSystemSetFrm : public QDialog {
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
     QComboBox* AddCombo(const char* name, std::initializer_list<const char*> items);
     QSpinBox* AddSpin(const char* name, int minimum, int maximum);
     void Build();
+    // The pages wide enough for every tab: the tabs' captions follow the
+    // interface language.
+    void FitPages();
 
     void PlcSeriesChange();
     void CanUseChange();
@@ -88,6 +93,10 @@ class TSystemSetFrm : public QDialog {
     static void SetComboValue(QComboBox* combo, int value);
 
     TFlatSkin* flatSkin1_ = nullptr;
+    // The pages: the serial ports, CAN, the program type with the analog
+    // input and encoders, the interrupts, the retentive areas.
+    TWgPageControl* wgPageControl1_ = nullptr;
+    int pagesWidth_ = 0;  // what the pages' contents need
     std::map<QString, QWidget*> controls_;
     QComboBox *plcSeries_ = nullptr, *plcVersion_ = nullptr;
     QSpinBox *spinEdit1_ = nullptr, *spinEdit2_ = nullptr;

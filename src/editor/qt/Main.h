@@ -49,6 +49,7 @@ class TLadderPoller;
 class TMonitorFrm;
 class TStakeoutOnOff;
 class TUiLanguage;
+class TWgTabSheet;
 class TsetCOMpro;
 
 class TMainFrm : public QMainWindow {
@@ -294,6 +295,7 @@ class TMainFrm : public QMainWindow {
     TFxToolBar* auxiliaryBar_ = nullptr;
     QSplitter* splitter_ = nullptr;
     TWgSizePanel* wgSizePanel2_ = nullptr;  // project tree panel
+    TWgTabSheet* tabSheet1_ = nullptr;      // its project tab: the model and version
     QTreeWidget* treeView1_ = nullptr;
     QWidget* panel1_ = nullptr;  // grid panel
     TLadderGrid* ladderEdit_ = nullptr;

@@ -1,5 +1,6 @@
 // The main window's panes of the widget family: the project tree's size
-// panel on the left, the compile-message pane at the bottom of the grid,
+// panel on the left (a page control whose project tab holds the tree), the
+// compile-message pane at the bottom of the grid,
 // the title bars of the message and mnemonic panes, and the balloon hints
 // that every tool tip of the program shows as; the status bar's panels.
 #include <QLabel>
@@ -11,8 +12,11 @@
 
 #include "editor/StatusPanels.h"
 #include "editor/qt/Main.h"
+#include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
+#include "platform/qt/ProgramText.h"
 #include "widgets/qt/WgBHints.h"
+#include "widgets/qt/WgPageControl.h"
 #include "widgets/qt/WgSplit.h"
 
 namespace vx {
@@ -20,7 +24,6 @@ namespace {
 
 constexpr TColor kSidePanelColor = 16116960;
 constexpr TColor kSidePanelStop = 14731181;
-constexpr TColor kSkyBlue = RGBColor(166, 202, 240);
 constexpr int kSidePanelWidth = 180;
 constexpr int kMessagePaneHeight = 118;
 constexpr int kTitleBarHeight = 16;
@@ -84,7 +87,7 @@ TWgSizePanel* TMainFrm::BuildSidePanel(QWidget* parent) {
     panel->SetHotSpotColor(kSidePanelColor);
     panel->SetFlatColor(clActiveCaption);
     panel->SetGradientColorStyle(TWgGradientColorStyle::gcsMSOffice);
-    panel->SetGradientColorStart(kSkyBlue);
+    panel->SetGradientColorStart(clSkyBlue);
     panel->SetGradientColorStop(kSidePanelStop);
     panel->SetHotSpotFrameColor(kSidePanelStop);
     panel->SetGradientDirection(TGradientDirection::gdHorizontalBox);
@@ -93,15 +96,29 @@ TWgSizePanel* TMainFrm::BuildSidePanel(QWidget* parent) {
     panel->SetSizeBarWidth(7);
     panel->SetBounds(0, 0, kSidePanelWidth, parent->height());
 
-    // The tree in a column that keeps off the bar; it may be collapsed to nothing.
-    auto* column = new QVBoxLayout(panel);
-    column->setSizeConstraint(QLayout::SetNoConstraint);
-    column->setSpacing(0);
-    treeView1_ = new QTreeWidget(panel);
-    treeView1_->setObjectName(QStringLiteral("TreeView1"));
-    treeView1_->setHeaderHidden(true);
-    column->addWidget(treeView1_);
-    panel->Realign();
+    // The project tab over the tree, in the room the bar leaves; the pane
+    // may be collapsed to its bar. Set up as a stored window is read.
+    {
+        TLoadingScope loading;
+        auto* pages = new TWgPageControl(panel);
+        pages->setObjectName(QStringLiteral("WgPageControl1"));
+        pages->SetAlign(TAlign::alClient);
+        pages->SetAlignTabs(true);
+        pages->SetAllowTabDragging(true);
+        pages->SetBoldCurrentTab(true);
+        pages->SetFixedDimension(18);
+        tabSheet1_ = new TWgTabSheet(pages);
+        tabSheet1_->setObjectName(QStringLiteral("TabSheet1"));
+        MarkProgramText(tabSheet1_);  // the project's model and version
+        auto* treePanel = new TWgSizePanel(tabSheet1_);
+        treePanel->setObjectName(QStringLiteral("WgSizePanel3"));
+        treePanel->SetAlign(TAlign::alClient);
+        treeView1_ = new QTreeWidget(treePanel);
+        treeView1_->setObjectName(QStringLiteral("TreeView1"));
+        treeView1_->setHeaderHidden(true);
+        SetWidgetAlign(treeView1_, TAlign::alClient);
+        pages->SetActivePage(tabSheet1_);
+    }
     panel->hide();
     return panel;
 }

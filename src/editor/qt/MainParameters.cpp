@@ -3,8 +3,6 @@
 // and the project tree), the model and version in the status bar and on the
 // project tab, and the device usage and comment window (from the view menu,
 // its tool button and the project tree).
-#include <QVBoxLayout>
-
 #include "build/SysParams.h"
 #include "build/qt/TxRxSet.h"
 #include "editor/DeviceComments.h"
@@ -12,19 +10,13 @@
 #include "editor/qt/Main.h"
 #include "editor/qt/OrganUse.h"
 #include "model/LadderProgram.h"
+#include "widgets/qt/WgTabSheet.h"
 
 namespace vx {
 
 void TMainFrm::ConnectParameterWindows() {
     auto* systemSetFrm = new TSystemSetFrm(this);
     auto* organUseFrm = new TOrganUseFrm(this);
-
-    // The project tab: the model and version over the project tree.
-    auto* tabSheet1 = new QLabel(wgSizePanel2_);
-    tabSheet1->setObjectName(QStringLiteral("TabSheet1"));
-    tabSheet1->setContentsMargins(4, 2, 4, 2);
-    if (auto* layout = qobject_cast<QVBoxLayout*>(wgSizePanel2_->layout()))
-        layout->insertWidget(0, tabSheet1);
 
     // Confirmed parameters are an unsaved change; the tree is rebuilt. A new
     // project does both itself once it is made.
@@ -86,8 +78,7 @@ void TMainFrm::PLC2Click(bool fromMenu) {
     // user had changed.
     const QString shown = QString::fromStdString(ShownModelVersion(TheProgram().sysParamString));
     StatusPanel(3)->setText(" " + shown);
-    if (auto* tabSheet1 = findChild<QLabel*>(QStringLiteral("TabSheet1")))
-        tabSheet1->setText(shown);
+    tabSheet1_->SetCaption(shown);
 }
 
 }  // namespace vx

@@ -19,9 +19,11 @@
 
 #include "editor/OrganUse.h"
 #include "model/LadderProgram.h"
+#include "platform/LoadingScope.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/Canvas.h"
 #include "styling/qt/FlatSkin.h"
+#include "widgets/qt/WgPageControl.h"
 #include "widgets/qt/WgPrgres.h"
 
 namespace vx {
@@ -38,6 +40,8 @@ QString Q(const char* s) {
 constexpr int kUsageRowHeight = 16;
 constexpr int kCommentRowHeight = 18;
 constexpr int kPrintRuleLength = 86;
+constexpr int kRatioBarWidth = 33;
+constexpr int kRatioBarHeight = 380;
 
 // The look of a grid's fixed label column.
 QVariant FixedBackground(const QModelIndex& index) {
@@ -45,21 +49,24 @@ QVariant FixedBackground(const QModelIndex& index) {
     return QColor(0xEC, 0xE9, 0xD8);
 }
 
-// A ratio bar: a gradient from black to red on the window colour to grey,
-// its percentage in a 16-pixel font.
+// A ratio bar: upright, a gradient from black at the foot to red, on the
+// window colour fading to grey, its percentage in a 16-pixel font.
 TWgProgressBar* RatioBarOf(QWidget* parent) {
     auto* bar = new TWgProgressBar(parent);
     bar->SetBarStyle(TBarStyle::bsGradient);
     bar->SetGradientDirection(TGradientDirection::gdVerticalEnd);
     bar->SetBackColor(clWindow);
-    bar->SetBackColorStop(RGBColor(164, 160, 160));
+    bar->SetBackColorStop(clMedGray);
     bar->SetBarColor(clBlack);
     bar->SetBarColorStop(clRed);
     bar->SetBorderWidth(0);
     CanvasFont font = bar->Font();
     font.size = 12;  // 16 pixels high
     bar->SetFont(font);
-    bar->setFixedHeight(22);
+    // Taller than wide: the shape makes the bar upright.
+    bar->SetBounds(0, 0, kRatioBarWidth, kRatioBarHeight);
+    bar->setFixedSize(kRatioBarWidth, kRatioBarHeight);
+    bar->SetPercent(60);  // as designed; the scan on showing sets the real ratio
     return bar;
 }
 
@@ -165,19 +172,39 @@ TOrganUseFrm::TOrganUseFrm(QWidget* parent) : QDialog(parent) {
     setFont(ToQFont(CanvasFont{}));
     flatSkin1_ = new TFlatSkin(this);
 
-    pageControl_ = new QTabWidget(this);
-    pageControl_->setObjectName(QStringLiteral("PageControl1"));
-    pageControl_->addTab(BuildUsagePage(), Q(" 元件使用情况表 "));
-    pageControl_->addTab(BuildCommentPage(), Q(" 软元件注释 "));
-    pageControl_->addTab(new QWidget(pageControl_), Q(" 关 闭 "));
-    connect(pageControl_, &QTabWidget::currentChanged, this,
-            [this](int page) { PageChanged(page); });
+    {
+        // Set up as a stored window is read: the usage page is shown when
+        // loading ends, without a change event.
+        TLoadingScope loading;
+        pageControl_ = new TWgPageControl(this);
+        pageControl_->setObjectName(QStringLiteral("PageControl1"));
+        pageControl_->SetTabStyle(TWgTabStyle::tsRoundCorners);
+        pageControl_->SetTransparent(true);
+        pageControl_->SetBoldCurrentTab(true);
+        pageControl_->SetFixedDimension(20);
+        const char* captions[] = {" 元件使用情况表 ", " 软元件注释 ", " 关 闭 "};
+        TWgTabSheet* sheets[3] = {};
+        for (int p = kUsagePage; p <= kClosePage; ++p) {
+            sheets[p] = new TWgTabSheet(pageControl_);
+            sheets[p]->setObjectName(QStringLiteral("TabSheet%1").arg(p + 1));
+            sheets[p]->SetCaption(Q(captions[p]));
+        }
+        BuildUsagePage(sheets[kUsagePage]);
+        BuildCommentPage(sheets[kCommentPage]);
+        pageControl_->SetActivePageIndex(kUsagePage);
+        pageControl_->OnChange = [this] {
+            if (!settingPage_) PageControl1Change();
+        };
+    }
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(pageControl_);
-    resize(1040, 680);
+    // Tall enough for the upright ratio bars and some of the report, where
+    // the screen has the room.
+    resize(1040, 780);
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
+        if (height() > area.height() - 40) resize(width(), std::max(600, area.height() - 40));
         move(area.left() + (area.width() - width()) / 2,
              area.top() + std::max(0, (area.height() - height()) / 2));
     }
@@ -200,9 +227,7 @@ TOrganUseFrm::TOrganUseFrm(QWidget* parent) : QDialog(parent) {
 
 TOrganUseFrm::~TOrganUseFrm() = default;
 
-QWidget* TOrganUseFrm::BuildUsagePage() {
-    auto* page = new QWidget(this);
-
+void TOrganUseFrm::BuildUsagePage(TWgTabSheet* page) {
     // The scope and the commands.
     auto* scopeBox = new QGroupBox(page);
     wholeProgram_ = new QRadioButton(Q("全程序做为对象"), scopeBox);
@@ -277,19 +302,25 @@ QWidget* TOrganUseFrm::BuildUsagePage() {
         usageTabs_->addTab(grid, Q(kCommentPageTitles[static_cast<std::size_t>(t)]));
     }
 
-    // The counts, ratios and the report.
+    // The ratio bars side by side, the counts under them, then the report.
     auto* right = new QWidget(page);
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->setContentsMargins(0, 0, 0, 0);
+    auto* barRow = new QHBoxLayout;
+    barRow->setSpacing(4);
+    for (int t = 0; t < kCommentTableCount; ++t) {
+        auto* bar = RatioBarOf(right);
+        bar->setObjectName(QString("WgProgressBar%1").arg(t + 1));
+        barRow->addWidget(bar);
+        ratioBars_[static_cast<std::size_t>(t)] = bar;
+    }
+    barRow->addStretch();
+    rightLayout->addLayout(barRow);
     for (int t = 0; t < kCommentTableCount; ++t) {
         auto* label = new QLabel(right);
         label->setObjectName(QString("Label%1").arg(t + 1));
-        auto* bar = RatioBarOf(right);
-        bar->setObjectName(QString("WgProgressBar%1").arg(t + 1));
         rightLayout->addWidget(label);
-        rightLayout->addWidget(bar);
         summaries_[static_cast<std::size_t>(t)] = label;
-        ratioBars_[static_cast<std::size_t>(t)] = bar;
     }
     memo1_ = new QPlainTextEdit(right);
     memo1_->setObjectName(QStringLiteral("Memo1"));
@@ -309,11 +340,10 @@ QWidget* TOrganUseFrm::BuildUsagePage() {
     layout->addLayout(top);
     layout->addWidget(progressBar1_);
     layout->addWidget(splitter, 1);
-    return page;
 }
 
-QWidget* TOrganUseFrm::BuildCommentPage() {
-    commentTabs_ = new QTabWidget(this);
+void TOrganUseFrm::BuildCommentPage(TWgTabSheet* page) {
+    commentTabs_ = new QTabWidget(page);
     commentTabs_->setObjectName(QStringLiteral("PageControl3"));
     for (int t = 0; t < kCommentTableCount; ++t) {
         const DeviceKind kind = kCommentTableKinds[static_cast<std::size_t>(t)];
@@ -336,7 +366,9 @@ QWidget* TOrganUseFrm::BuildCommentPage() {
         commentModels_[static_cast<std::size_t>(t)] = model;
         commentTabs_->addTab(grid, Q(kCommentPageTitles[static_cast<std::size_t>(t)]));
     }
-    return commentTabs_;
+    auto* layout = new QVBoxLayout(page);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(commentTabs_);
 }
 
 void TOrganUseFrm::ShowPage(Page page) {
@@ -344,7 +376,7 @@ void TOrganUseFrm::ShowPage(Page page) {
         close();
         return;
     }
-    pageControl_->setCurrentIndex(page);
+    pageControl_->SetActivePageIndex(page);
     for (CommentTableModel* model : commentModels_)
         model->AllChanged();  // the comments of a project opened meanwhile
     show();
@@ -352,16 +384,17 @@ void TOrganUseFrm::ShowPage(Page page) {
     activateWindow();
 }
 
-void TOrganUseFrm::PageChanged(int page) {
+void TOrganUseFrm::PageControl1Change() {
+    const int page = pageControl_->ActivePageIndex();
     if (page != kClosePage) {
         lastPage_ = page;
         return;
     }
-    // The close page is not a page to stay on.
-    {
-        const QSignalBlocker quiet(pageControl_);
-        pageControl_->setCurrentIndex(lastPage_);
-    }
+    // The close page is not a page to stay on: the window comes back on the
+    // page it had.
+    settingPage_ = true;
+    pageControl_->SetActivePageIndex(lastPage_);
+    settingPage_ = false;
     close();
 }
 

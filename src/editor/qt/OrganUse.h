@@ -36,7 +36,9 @@ class QPrinter;
 namespace vx {
 
 class TFlatSkin;
+class TWgPageControl;
 class TWgProgressBar;
+class TWgTabSheet;
 class UsageGridModel;
 class CommentTableModel;
 
@@ -70,7 +72,7 @@ class TOrganUseFrm : public QDialog {
                           const std::vector<std::string>& lines);
 
     // The window's parts, by their names.
-    QTabWidget* PageControl() const { return pageControl_; }
+    TWgPageControl* PageControl() const { return pageControl_; }
     QTableView* UsageGrid(int table) const { return usageGrids_[static_cast<std::size_t>(table)]; }
     QTableView* CommentGrid(int table) const {
         return commentGrids_[static_cast<std::size_t>(table)];
@@ -114,15 +116,16 @@ class TOrganUseFrm : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QWidget* BuildUsagePage();
-    QWidget* BuildCommentPage();
-    void PageChanged(int page);
+    void BuildUsagePage(TWgTabSheet* page);
+    void BuildCommentPage(TWgTabSheet* page);
+    void PageControl1Change();
     void AskFont(QWidget* control);
     void ResetUsage();
 
     TFlatSkin* flatSkin1_ = nullptr;
-    QTabWidget* pageControl_ = nullptr;
+    TWgPageControl* pageControl_ = nullptr;
     int lastPage_ = kUsagePage;
+    bool settingPage_ = false;  // the window chooses the page itself
     QRadioButton* wholeProgram_ = nullptr;
     QRadioButton* chosenProgram_ = nullptr;
     QComboBox* proRange_ = nullptr;

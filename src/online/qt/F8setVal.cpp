@@ -18,6 +18,7 @@
 #include "online/qt/LadderPoller.h"
 #include "outside/ModbusLink.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/Canvas.h"
 #include "platform/qt/ProgramText.h"
 #include "styling/qt/FlatSkin.h"
 
@@ -25,9 +26,10 @@ namespace vx {
 namespace {
 
 constexpr int kDialogTop = 120;
-const QColor kBitSet(Qt::red);
-const QColor kBitClear(0, 0, 128);  // navy
-const QColor kBitOff(Qt::gray);
+// A bit label: red when set, navy when clear, grey while its bit is off.
+constexpr TColor kBitSet = clRed;
+constexpr TColor kBitClear = clNavy;
+constexpr TColor kBitOff = clGray;
 
 QLabel* Label(QWidget* parent, const char* text, int x, int y) {
     auto* label = new QLabel(QString::fromUtf8(text), parent);
@@ -226,7 +228,7 @@ void TF8setValFrm::ShowBits(std::uint32_t bits, int count) {
 void TF8setValFrm::PaintBitLabel(int bit) {
     QLabel* label = bitLabels_[static_cast<std::size_t>(bit)];
     const bool off = bit >= 16 && Width() == ValueWidth::k16Bits;
-    const QColor color = off ? kBitOff : (BitShownSet(bit) ? kBitSet : kBitClear);
+    const QColor color = ToQColor(off ? kBitOff : (BitShownSet(bit) ? kBitSet : kBitClear));
     QPalette palette = label->palette();
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
         palette.setColor(group, QPalette::WindowText, color);

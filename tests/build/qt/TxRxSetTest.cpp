@@ -10,6 +10,8 @@
 #include <QTimer>
 
 #include "styling/qt/FlatSkin.h"
+#include "support/ObjectPath.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 namespace {
@@ -58,6 +60,62 @@ TEST_F(TxRxSetTest, ConfirmedUnchangedKeepsTheStringsAndSaysYes) {
     EXPECT_EQ(confirmed, 1);
     EXPECT_EQ(frm_.windowTitle(), QString("系统参数"));
     EXPECT_NE(frm_.findChild<TFlatSkin*>(), nullptr);
+}
+
+TEST_F(TxRxSetTest, SettingsOnFivePagesUnderTheModel) {
+    auto* pages = test::FindByPath<TWgPageControl>(&frm_, "WgPageControl1");
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages->TabStyle(), TWgTabStyle::tsRoundCorners);
+    EXPECT_TRUE(pages->Transparent());
+    EXPECT_TRUE(pages->BoldCurrentTab());
+    EXPECT_EQ(pages->TextColors().Unselected(), clNavy);
+    EXPECT_EQ(pages->PageCount(), 5);
+    EXPECT_EQ(pages->ActivePageIndex(), 0);
+    EXPECT_FALSE(pages->isAncestorOf(Get<QWidget>("PlcSeries")));
+    EXPECT_FALSE(pages->isAncestorOf(Get<QWidget>("PlcVersion")));
+    struct Page {
+        const char* caption;
+        std::vector<const char*> controls;
+    };
+    const Page table[] = {
+        {" 通讯口 ",
+         {"SpinEdit1", "Baud_rate", "SpinEdit2", "ComboBox1", "ComboBox4", "LabelCOM3Model",
+          "ComboBox2", "ComboBox3"}},
+        {" CAN ",
+         {"CAN_Use", "ComboBox5", "ComboBox6", "ComboBox7", "CAN_ID1a", "NMT_Master",
+          "TPDO_INHIBIT", "CAN_ID2a", "CAN_ID2b", "CAN_ID2c", "CAN_ID2d", "CAN_ID3a", "CAN_ID3b"}},
+        {" 程序/模拟量 ", {"H_Fun1", "H_Fun2", "ADbit", "Fun2", "Fun6"}},
+        {" 中断 ", {"Fun3s", "Fun4s", "Fun5s", "FunT"}},
+        {" 停电保持 ",
+         {"SpinEdit4", "SpinEdit5", "SpinEdit6", "SpinEdit7", "Label7", "SpinEdit8", "Label8"}},
+    };
+    frm_.show();
+    for (int p = 0; p < 5; ++p) {
+        const QString sheetPath = QString("WgPageControl1.TabSheet%1").arg(p + 1);
+        auto* sheet = test::FindByPath<TWgTabSheet>(&frm_, sheetPath);
+        ASSERT_NE(sheet, nullptr) << p;
+        EXPECT_EQ(sheet->Caption(), QString::fromUtf8(table[p].caption));
+        pages->SetActivePageIndex(p);
+        for (const char* name : table[p].controls) {
+            auto* control = test::FindByPath<QWidget>(sheet, name);
+            ASSERT_NE(control, nullptr) << name;
+            EXPECT_TRUE(control->isVisible()) << name;
+            const QRect place(control->mapTo(sheet, QPoint(0, 0)), control->size());
+            EXPECT_TRUE(sheet->rect().contains(place)) << name << " lies wholly on its page";
+        }
+    }
+    frm_.hide();
+
+    // Longer captions, as another language gives them: the pages widen so
+    // that every tab stays in view.
+    for (int p = 0; p < 5; ++p)
+        pages->Pages(p)->SetCaption(QString(" Page %1 of the settings ").arg(p + 1));
+    frm_.show();
+    pages->LayoutNow();
+    for (int t = 0; t < 5; ++t)
+        EXPECT_TRUE(pages->TabInView(t)) << t;
+    EXPECT_LE(pages->TabRect(4).right, pages->width());
+    frm_.hide();
 }
 
 TEST_F(TxRxSetTest, ControlsWriteTheirFields) {

@@ -18,8 +18,10 @@
 #include "platform/SystemFolders.h"
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
+#include "support/ObjectPath.h"
 #include "support/SimulatedController.h"
 #include "support/StartedMainWindow.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 namespace {
@@ -111,6 +113,42 @@ TEST_F(MainLanguageTest, TextsTheWindowsWriteThemselvesFollowTheLanguage) {
     usage->BitBtn2Click();
     EXPECT_EQ(usage->MemoLines()[1], "X 接点使用情况" + std::string(30, '='));
     usage->close();
+}
+
+TEST_F(MainLanguageTest, PageTabsFollowTheLanguage) {
+    auto frm = test::StartedMainWindow();
+    struct Tab {
+        const char* path;  // from the main window
+        const char* chinese;
+        const char* english;
+    };
+    const Tab table[] = {
+        {"OrganUseFrm.PageControl1.TabSheet1", " 元件使用情况表 ", " Device Usage "},
+        {"OrganUseFrm.PageControl1.TabSheet2", " 软元件注释 ", " Device Comments "},
+        {"OrganUseFrm.PageControl1.TabSheet3", " 关 闭 ", " Close "},
+        {"SystemSetFrm.WgPageControl1.TabSheet1", " 通讯口 ", " Serial ports "},
+        {"SystemSetFrm.WgPageControl1.TabSheet2", " CAN ", " CAN "},
+        {"SystemSetFrm.WgPageControl1.TabSheet3", " 程序/模拟量 ", " Program / analog "},
+        {"SystemSetFrm.WgPageControl1.TabSheet4", " 中断 ", " Interrupts "},
+        {"SystemSetFrm.WgPageControl1.TabSheet5", " 停电保持 ", " Retentive areas "},
+    };
+    auto captions = [&](bool chinese) {
+        for (const Tab& tab : table) {
+            auto* sheet = test::FindByPath<TWgTabSheet>(frm.get(), tab.path);
+            ASSERT_NE(sheet, nullptr) << tab.path;
+            EXPECT_EQ(sheet->Caption(), QString::fromUtf8(chinese ? tab.chinese : tab.english))
+                << tab.path;
+            // The tab shows its page's caption.
+            const TWgTabDataList& tabs = sheet->PageControl()->Tabs();
+            EXPECT_EQ(QString::fromStdString(tabs.Items(sheet->TabIndex()).Caption),
+                      sheet->Caption());
+        }
+    };
+    captions(true);
+    frm->Item("English1")->trigger();
+    captions(false);
+    frm->Item("Chinese1")->trigger();
+    captions(true);
 }
 
 TEST_F(MainLanguageTest, TheFirstShowAppliesTheLanguageOfTheSettingsFile) {

@@ -13,15 +13,18 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolButton>
+#include <QTreeWidget>
 
 #include "editor/qt/Main.h"
 #include "styling/qt/FxToolBar.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
+#include "support/ObjectPath.h"
 #include "support/QtWait.h"
 #include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
 #include "widgets/qt/WgBHints.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 namespace {
@@ -72,8 +75,25 @@ TEST_F(MainPanesTest, SidePanelResizesByItsBarAndCollapsesByItsHotSpot) {
     EXPECT_TRUE(side->HotSpotVisible());
     EXPECT_EQ(side->width(), 180);
     const QRect gridBefore = GridPlace(*frm);
-    auto* tree = frm->findChild<QWidget*>(QStringLiteral("TreeView1"));
-    EXPECT_LE(tree->geometry().right(), 180 - 8) << "the tree keeps off the bar";
+
+    // The tree lies in the project tab of the family's page control.
+    auto* pages = test::FindByPath<TWgPageControl>(side, "WgPageControl1");
+    ASSERT_NE(pages, nullptr);
+    EXPECT_TRUE(pages->AlignTabs());
+    EXPECT_TRUE(pages->AllowTabDragging());
+    EXPECT_TRUE(pages->BoldCurrentTab());
+    EXPECT_EQ(pages->PageCount(), 1);
+    auto* tab = test::FindByPath<TWgTabSheet>(pages, "TabSheet1");
+    ASSERT_NE(tab, nullptr);
+    EXPECT_EQ(pages->ActivePage(), tab);
+    EXPECT_EQ(pages->TabCount(), 1);
+    EXPECT_EQ(test::FindByPath<TWgSizePanel>(tab, "WgSizePanel3")->Align(), TAlign::alClient);
+    auto* tree = test::FindByPath<QTreeWidget>(tab, "WgSizePanel3.TreeView1");
+    ASSERT_EQ(tree, frm->TreeView1());
+    const QRect treePlace(tree->mapTo(side, QPoint(0, 0)), tree->size());
+    EXPECT_LE(treePlace.right(), 180 - 8) << "the tree keeps off the bar";
+    EXPECT_GE(treePlace.top(), 18) << "under its tab";
+    EXPECT_GT(treePlace.height(), side->height() / 2);
 
     const TRect bar = side->SizeBarRect();
     Drag(side, QPoint((bar.left + bar.right) / 2, 20), QPoint(60, 0));

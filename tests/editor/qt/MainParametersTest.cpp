@@ -23,9 +23,11 @@
 #include "platform/SystemFolders.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
+#include "support/ObjectPath.h"
 #include "support/QtWait.h"
 #include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
+#include "widgets/qt/WgPageControl.h"
 
 namespace vx {
 namespace {
@@ -67,7 +69,12 @@ class MainParametersTest : public testing::Test {
 
     TOrganUseFrm* UsageWindow() const { return frm_->findChild<TOrganUseFrm*>(); }
 
-    QString Tab() const { return frm_->findChild<QLabel*>("TabSheet1")->text(); }
+    // The project tab over the tree.
+    QString Tab() const {
+        auto* tab =
+            test::FindByPath<TWgTabSheet>(frm_.get(), "WgSizePanel2.WgPageControl1.TabSheet1");
+        return tab ? tab->Caption() : QString("(no project tab)");
+    }
 
     MessageRecorder messages_;
     TempFolder dir_;
@@ -171,17 +178,17 @@ TEST_F(MainParametersTest, F4OpensTheUsagePageAndTheCommentItemItsPage) {
     QSignalSpy refreshed(usage, &TOrganUseFrm::Refreshed);
     QTest::keyClick(frm_->windowHandle(), Qt::Key_F4);  // through the shortcut map
     EXPECT_TRUE(usage->isVisible());
-    EXPECT_EQ(usage->PageControl()->currentIndex(), TOrganUseFrm::kUsagePage);
+    EXPECT_EQ(usage->PageControl()->ActivePageIndex(), TOrganUseFrm::kUsagePage);
     EXPECT_TRUE(refreshed.count() > 0 || refreshed.wait(test::kStateWaitMs))
         << "showing runs the scan";
     usage->close();
 
     frm_->Item("N24")->trigger();
     EXPECT_TRUE(usage->isVisible());
-    EXPECT_EQ(usage->PageControl()->currentIndex(), TOrganUseFrm::kCommentPage);
+    EXPECT_EQ(usage->PageControl()->ActivePageIndex(), TOrganUseFrm::kCommentPage);
     usage->close();
     frm_->Button("UsageToolButton")->click();
-    EXPECT_EQ(usage->PageControl()->currentIndex(), TOrganUseFrm::kUsagePage);
+    EXPECT_EQ(usage->PageControl()->ActivePageIndex(), TOrganUseFrm::kUsagePage);
     usage->close();
 }
 
@@ -199,9 +206,9 @@ TEST_F(MainParametersTest, TreeNodesOpenTheirWindows) {
     TOrganUseFrm* usage = UsageWindow();
     doubleClick(5);  // 软元件注释
     EXPECT_TRUE(usage->isVisible());
-    EXPECT_EQ(usage->PageControl()->currentIndex(), TOrganUseFrm::kCommentPage);
+    EXPECT_EQ(usage->PageControl()->ActivePageIndex(), TOrganUseFrm::kCommentPage);
     doubleClick(7);  // 元件使用情况
-    EXPECT_EQ(usage->PageControl()->currentIndex(), TOrganUseFrm::kUsagePage);
+    EXPECT_EQ(usage->PageControl()->ActivePageIndex(), TOrganUseFrm::kUsagePage);
     usage->close();
 
     bool shown = false;

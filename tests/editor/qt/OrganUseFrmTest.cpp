@@ -18,8 +18,10 @@
 #include "platform/Text.h"
 #include "styling/qt/FlatSkin.h"
 #include "support/MessageRecorder.h"
+#include "support/ObjectPath.h"
 #include "support/QtWait.h"
 #include "support/TempFolder.h"
+#include "widgets/qt/WgPageControl.h"
 #include "widgets/qt/WgPrgres.h"
 
 namespace vx {
@@ -60,6 +62,43 @@ class OrganUseFrmTest : public testing::Test {
     TOrganUseFrm frm_;
 };
 
+TEST_F(OrganUseFrmTest, PagesAndRatioBarsAsDesigned) {
+    auto* pages = test::FindByPath<TWgPageControl>(&frm_, "PageControl1");
+    ASSERT_NE(pages, nullptr);
+    EXPECT_EQ(pages, frm_.PageControl());
+    EXPECT_EQ(pages->TabStyle(), TWgTabStyle::tsRoundCorners);
+    EXPECT_TRUE(pages->Transparent());
+    EXPECT_TRUE(pages->BoldCurrentTab());
+    const char* sheets[][2] = {{"PageControl1.TabSheet1", " 元件使用情况表 "},
+                               {"PageControl1.TabSheet2", " 软元件注释 "},
+                               {"PageControl1.TabSheet3", " 关 闭 "}};
+    for (int p = 0; p < 3; ++p) {
+        auto* sheet = test::FindByPath<TWgTabSheet>(&frm_, sheets[p][0]);
+        ASSERT_NE(sheet, nullptr) << sheets[p][0];
+        EXPECT_EQ(sheet->Caption(), QString::fromUtf8(sheets[p][1]));
+        EXPECT_EQ(sheet->PageIndex(), p);
+    }
+    EXPECT_NE(test::FindByPath<QTabWidget>(&frm_, "PageControl1.TabSheet1.PageControl2"), nullptr);
+    EXPECT_NE(test::FindByPath<QTabWidget>(&frm_, "PageControl1.TabSheet2.PageControl3"), nullptr);
+
+    // Seven upright gradient bars, black to red on white fading to the
+    // framework's medium grey.
+    for (int t = 0; t < kCommentTableCount; ++t) {
+        const QString path = QString("PageControl1.TabSheet1.WgProgressBar%1").arg(t + 1);
+        auto* bar = test::FindByPath<TWgProgressBar>(&frm_, path);
+        ASSERT_NE(bar, nullptr) << path.toStdString();
+        EXPECT_EQ(bar, frm_.RatioBar(t));
+        EXPECT_EQ(bar->size(), QSize(33, 380));
+        EXPECT_EQ(bar->Orientation(), TOrientation::orVertical);
+        EXPECT_EQ(bar->BarStyle(), TBarStyle::bsGradient);
+        EXPECT_EQ(bar->GradientDirection(), TGradientDirection::gdVerticalEnd);
+        EXPECT_EQ(bar->BackColor(), clWindow);
+        EXPECT_EQ(bar->BackColorStop(), RGBColor(160, 160, 164));
+        EXPECT_EQ(bar->BarColor(), clBlack);
+        EXPECT_EQ(bar->BarColorStop(), clRed);
+    }
+}
+
 TEST_F(OrganUseFrmTest, ShownReportMatchesTheScan) {
     Put(1, 0, CellKind::kOpenContact, "X17");
     Put(2, 0, CellKind::kClosedContact, "M100");
@@ -78,7 +117,7 @@ TEST_F(OrganUseFrmTest, ShownReportMatchesTheScan) {
     EXPECT_TRUE(frm_.windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(frm_.windowTitle(), QString("元件使用情况表"));
     EXPECT_NE(frm_.findChild<TFlatSkin*>(), nullptr);
-    EXPECT_EQ(frm_.PageControl()->currentIndex(), TOrganUseFrm::kUsagePage);
+    EXPECT_EQ(frm_.PageControl()->ActivePageIndex(), TOrganUseFrm::kUsagePage);
 
     const DeviceUsage usage = DeviceUsage::Scan(TheProgram().cells, kUnshownRow);
     const UsageReport report = BuildUsageReport(usage, TheDeviceComments());
@@ -147,7 +186,7 @@ TEST_F(OrganUseFrmTest, ScopeMainLeavesTheSubroutinesOut) {
 
 TEST_F(OrganUseFrmTest, EditingACommentStoresItAtOnce) {
     ShowAndWait(TOrganUseFrm::kCommentPage);
-    EXPECT_EQ(frm_.PageControl()->currentIndex(), TOrganUseFrm::kCommentPage);
+    EXPECT_EQ(frm_.PageControl()->ActivePageIndex(), TOrganUseFrm::kCommentPage);
     QSignalSpy edited(&frm_, &TOrganUseFrm::CommentEdited);
     QTableView* grid = frm_.CommentGrid(6);  // D
     EXPECT_EQ(grid->objectName(), QString("StringGrid13"));
@@ -177,11 +216,20 @@ TEST_F(OrganUseFrmTest, EditingACommentStoresItAtOnce) {
 TEST_F(OrganUseFrmTest, TheClosePageClosesTheWindow) {
     ShowAndWait(TOrganUseFrm::kCommentPage);
     QSignalSpy closed(&frm_, &TOrganUseFrm::Closed);
-    frm_.PageControl()->setCurrentIndex(TOrganUseFrm::kClosePage);
+    TWgPageControl* pages = frm_.PageControl();
+    const TRect tab = pages->TabRect(TOrganUseFrm::kClosePage);
+    QTest::mouseClick(pages, Qt::LeftButton, {},
+                      QPoint((tab.left + tab.right) / 2, (tab.top + tab.bottom) / 2));
     EXPECT_FALSE(frm_.isVisible());
     EXPECT_EQ(closed.count(), 1);
-    EXPECT_EQ(frm_.PageControl()->currentIndex(), TOrganUseFrm::kCommentPage)
+    EXPECT_EQ(pages->ActivePageIndex(), TOrganUseFrm::kCommentPage)
         << "the window comes back on the page it had";
+    EXPECT_EQ(pages->TabIndex(), TOrganUseFrm::kCommentPage);
+
+    frm_.ShowPage(TOrganUseFrm::kUsagePage);
+    pages->SetActivePageIndex(TOrganUseFrm::kClosePage);
+    EXPECT_FALSE(frm_.isVisible());
+    EXPECT_EQ(pages->ActivePageIndex(), TOrganUseFrm::kUsagePage);
 }
 
 TEST_F(OrganUseFrmTest, ReportSavedWithTxtAndPrinted) {

@@ -201,7 +201,8 @@ TEST_F(F8setValTest, RefusesWhatCannotBeWritten) {
 }
 
 TEST_F(F8setValTest, BitLabelsShowAndMakeTheValue) {
-    const QColor red(Qt::red), navy(0, 0, 128), gray(Qt::gray);
+    // clRed, clNavy and clGray.
+    const QColor red(255, 0, 0), navy(0, 0, 128), gray(128, 128, 128);
     auto* panel5 = dialog_.findChild<QWidget*>("Panel5");
     auto* panel4 = dialog_.findChild<QWidget*>("Panel4");
     EXPECT_FALSE(panel5->isEnabled());
