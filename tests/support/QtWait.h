@@ -5,13 +5,32 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QTest>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
 
 namespace vx::test {
 // The bound of a wait for a state: generous, since a busy machine (or a
 // sanitizer build) reaches states late, and a wait ends as soon as the state
 // holds.
 inline constexpr int kStateWaitMs = 30000;
+
+// Runs the action on the modal window once it is up (the caller then opens
+// it, and the action answers it).
+inline void WhenModal(QObject* owner, std::function<void(QWidget*)> action) {
+    auto* poll = new QTimer(owner);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, owner, [poll, action = std::move(action)] {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) return;
+        poll->stop();
+        poll->deleteLater();
+        action(modal);
+    });
+    poll->start();
+}
 }  // namespace vx::test
 
 #define VX_WAIT_TRUE(condition, ms)                                                \

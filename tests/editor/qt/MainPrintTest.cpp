@@ -121,20 +121,6 @@ int ColourCount(const QImage& image, const QColor& colour) {
     return count;
 }
 
-// Runs the action once a modal window is up (the caller then opens it).
-void WhenModal(QObject* owner, std::function<void(QWidget*)> action) {
-    auto* poll = new QTimer(owner);
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, owner, [poll, action = std::move(action)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) return;
-        poll->stop();
-        poll->deleteLater();
-        action(modal);
-    });
-    poll->start();
-}
-
 // What printing changes for a while and must give back.
 struct WindowLook {
     std::vector<std::pair<QString, bool>> shown;
@@ -199,7 +185,7 @@ class MainPrintTest : public testing::Test {
     void Print(const std::function<void(TForPrint&)>& choose = {}) {
         do {
             printedOn_ = QDate::currentDate();
-            WhenModal(frm_.get(), [this, choose](QWidget*) {
+            test::WhenModal(frm_.get(), [this, choose](QWidget*) {
                 print_->RadioButton1()->click();
                 print_->CheckBox1()->setChecked(true);
                 print_->CheckBox2()->setChecked(false);
@@ -276,9 +262,9 @@ TEST_F(MainPrintTest, TheItemsAndTheButtonWithAProject) {
     EXPECT_FALSE(fs::exists(pdf_));
 
     // The menu item and the button start the print command.
-    WhenModal(frm_.get(), [this](QWidget*) { print_->BitBtn3()->click(); });
+    test::WhenModal(frm_.get(), [this](QWidget*) { print_->BitBtn3()->click(); });
     frm_->Item("PrintItem")->trigger();
-    WhenModal(frm_.get(), [this](QWidget*) { print_->BitBtn1()->click(); });
+    test::WhenModal(frm_.get(), [this](QWidget*) { print_->BitBtn1()->click(); });
     confirmPrint_ = false;
     frm_->Button("PrintToolButton")->click();
     EXPECT_EQ(printDialogs_, 1);
@@ -427,7 +413,7 @@ TEST_F(MainPrintTest, CancelInEitherDialogPrintsNothingAndLeavesTheWindow) {
     const int row = frm_->LadderEdit()->Row();
     const int top = frm_->LadderEdit()->TopRow();
 
-    WhenModal(frm_.get(), [this](QWidget*) { print_->BitBtn3()->click(); });
+    test::WhenModal(frm_.get(), [this](QWidget*) { print_->BitBtn3()->click(); });
     frm_->PrintToolButtonClick();
     EXPECT_EQ(printDialogs_, 0);
     confirmPrint_ = false;

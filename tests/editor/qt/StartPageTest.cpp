@@ -68,20 +68,6 @@ std::string Recorded(const std::string& recorder) {
     return text;
 }
 
-// Runs the action once a modal window is up (the caller then opens it).
-void WhenModal(QObject* owner, std::function<void(QWidget*)> action) {
-    auto* poll = new QTimer(owner);
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, owner, [poll, action = std::move(action)] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) return;
-        poll->stop();
-        poll->deleteLater();
-        action(modal);
-    });
-    poll->start();
-}
-
 // The mouse comes over the widget (and leaves the one it was over).
 void MouseOver(QWidget* widget) {
     static QPointer<QWidget> under;
@@ -118,7 +104,7 @@ class StartPageTest : public testing::Test {
         };
         TMainFrm* raw = frm.get();
         bool seen = false;
-        WhenModal(raw, [&, raw](QWidget* modal) {
+        test::WhenModal(raw, [&, raw](QWidget* modal) {
             auto* start = qobject_cast<TForStart*>(modal);
             ASSERT_NE(start, nullptr) << "the start page is the first modal window";
             seen = true;
@@ -365,7 +351,7 @@ TEST_F(StartPageTest, TheAboutBoxShowsTheTitleTheModelListAndTheLinkLibraryTable
     QString caption, title;
     bool modal = false;
     QColor away, under;
-    WhenModal(frm.get(), [&](QWidget* shown) {
+    test::WhenModal(frm.get(), [&](QWidget* shown) {
         modal = shown == about;
         caption = about->windowTitle();
         title = about->Label2()->text();
@@ -403,7 +389,7 @@ TEST_F(StartPageTest, TheAboutBoxShowsTheTitleTheModelListAndTheLinkLibraryTable
 
     // A double click on either picture closes the box too.
     for (QLabel* picture : {about->Image1(), about->Image2()}) {
-        WhenModal(frm.get(), [&](QWidget*) { QTest::mouseDClick(picture, Qt::LeftButton); });
+        test::WhenModal(frm.get(), [&](QWidget*) { QTest::mouseDClick(picture, Qt::LeftButton); });
         about->exec();
         EXPECT_FALSE(about->isVisible());
     }
@@ -502,7 +488,7 @@ TEST_F(StartPageTest, WithoutAHelpViewerTheToolShowsTheGuideItself) {
     // Opened from the about box's link, it comes above the box and takes the input.
     auto* about = frm->findChild<TaboutForm*>();
     bool above = false, fits = false, closed = false;
-    WhenModal(frm.get(), [&](QWidget*) {
+    test::WhenModal(frm.get(), [&](QWidget*) {
         QTest::mouseClick(about->Label6(), Qt::LeftButton);
         above = viewer->isVisible() && QApplication::activeModalWidget() == viewer;
         fits = screen.contains(viewer->geometry());
@@ -624,12 +610,12 @@ TEST_F(PrintOptionsTest, OkGoesOnToThePrintDialogAndCancelStopsThere) {
     QFont chosen(QStringLiteral("DejaVu Sans Mono"), 13);
     print_->ChooseFont() = [&](const QFont&) { return std::optional<QFont>(chosen); };
 
-    WhenModal(frm_.get(), [&](QWidget*) { print_->BitBtn3()->click(); });
+    test::WhenModal(frm_.get(), [&](QWidget*) { print_->BitBtn3()->click(); });
     frm_->PrintToolButtonClick();
     EXPECT_EQ(printDialogs, 0) << "cancel: no print dialog";
     EXPECT_FALSE(print_->Options().confirmed);
 
-    WhenModal(frm_.get(), [&](QWidget*) {
+    test::WhenModal(frm_.get(), [&](QWidget*) {
         print_->RadioButton2()->click();
         print_->Edit1()->setText(QStringLiteral("2"));
         print_->Edit2()->setText(QStringLiteral("3"));
@@ -653,7 +639,7 @@ TEST_F(PrintOptionsTest, OkGoesOnToThePrintDialogAndCancelStopsThere) {
     EXPECT_EQ(panel3->font().pointSize(), 13);
 
     // Esc is a cancel: the options kept, no print dialog.
-    WhenModal(frm_.get(), [&](QWidget*) { QTest::keyClick(print_, Qt::Key_Escape); });
+    test::WhenModal(frm_.get(), [&](QWidget*) { QTest::keyClick(print_, Qt::Key_Escape); });
     frm_->PrintToolButtonClick();
     EXPECT_EQ(printDialogs, 1);
     EXPECT_FALSE(print_->Options().confirmed);

@@ -68,19 +68,6 @@ class OnlineLanguageTest : public testing::Test {
             texts.push_back(m.text);
         return texts;
     }
-    // Runs `action` on the modal dialog once it is up.
-    static void WhenShown(QObject* owner, std::function<void(QWidget*)> action) {
-        auto* poll = new QTimer(owner);
-        poll->setInterval(5);
-        QObject::connect(poll, &QTimer::timeout, owner, [poll, action = std::move(action)] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal == nullptr) return;
-            poll->stop();
-            poll->deleteLater();
-            action(modal);
-        });
-        poll->start();
-    }
 
     plcsim::PlcSim sim_{plcsim::SimOptions{1, false, true, 0, {}}};
     test::MessageRecorder messages_;
@@ -206,7 +193,7 @@ TEST_F(OnlineLanguageTest, MemoryMonitorInEitherLanguage) {
             EXPECT_EQ(corner->text(), QString::fromUtf8(c.corner));
         }
         QString goTo;
-        WhenShown(&frm, [&](QWidget* modal) {
+        test::WhenModal(&frm, [&](QWidget* modal) {
             goTo = frm.MonitorGotoFrm()->Label1()->text();
             static_cast<QDialog*>(modal)->reject();
         });
