@@ -155,7 +155,7 @@ TaboutForm::TaboutForm(const std::string& mailAddress, const std::string& progra
     label2_->setText(QString::fromUtf8(kProductTitle) + " " + kProductVersion);
     label5_->setText(QString::fromStdString(MailLinkText(mailAddress)));
     label6_->setText(QString::fromStdString(WebLinkText(programFolder)));
-    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(kProductTitle));
+    setWindowTitle(QStringLiteral("关于 ") + QString::fromUtf8(kProductTitle));
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->geometry();
         move(s.x() + (s.width() - kWidth) / 2, s.y() + s.height() / 2 - kHeight / 2 - 100);

@@ -30,6 +30,8 @@ class TForLookup : public QDialog {
         std::function<void(int node)> showBlock;
         // The grid's cursor to an absolute place of the shown block.
         std::function<void(int column, int row)> placeCursor;
+        // The interface language of the block-switch notices (Chinese when unset).
+        std::function<bool()> chinese;
     };
 
     explicit TForLookup(QWidget* parent = nullptr);

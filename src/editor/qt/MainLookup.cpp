@@ -25,6 +25,7 @@ void TMainFrm::ConnectLookupWindows() {
     forLookup->Seams().programShown = [this] { return !CoverShown(); };
     forLookup->Seams().showBlock = [this](int node) { ShowTreeNode(node); };
     forLookup->Seams().placeCursor = [this](int column, int row) { ShowPlace(column, row); };
+    forLookup->Seams().chinese = [this] { return Chinese(); };
     auto lookup = [this, forLookup] {
         if (!CoverShown()) forLookup->ShowLookup();
     };
@@ -34,6 +35,7 @@ void TMainFrm::ConnectLookupWindows() {
 
     auto* organCheckFrm = new TOrganCheckFrm(this);
     organCheckFrm->Seams().showPlace = [this](int column, int row) { ShowPlace(column, row); };
+    organCheckFrm->Seams().chinese = [this] { return Chinese(); };
     connect(Item("N43"), &QAction::triggered, this, [this, organCheckFrm] {
         if (!CoverShown()) organCheckFrm->open();
     });

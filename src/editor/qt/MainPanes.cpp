@@ -2,6 +2,7 @@
 // panel on the left, the compile-message pane at the bottom of the grid,
 // the title bars of the message and mnemonic panes, and the balloon hints
 // that every tool tip of the program shows as.
+#include <QHeaderView>
 #include <QLayout>
 #include <QVBoxLayout>
 
@@ -45,6 +46,10 @@ TWgSizePanel* TMainFrm::BuildSidePanel(QWidget* parent) {
     treeView1_ = new QTreeWidget(panel);
     treeView1_->setObjectName(QStringLiteral("TreeView1"));
     treeView1_->setHeaderHidden(true);
+    // Node names show whole, in either language: a narrow pane scrolls.
+    treeView1_->setTextElideMode(Qt::ElideNone);
+    treeView1_->header()->setStretchLastSection(false);
+    treeView1_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     column->addWidget(treeView1_);
     panel->Realign();
     panel->hide();

@@ -186,13 +186,13 @@ bool TMainFrm::PrintLadderPages(QPainter& painter, const PrintOptions& options) 
         LadderPagePlan(lastUsedRow, rowsPerPage, ladderEdit_->RowCount(),
                        {options.allPages, options.firstPage, options.lastPage});
     const std::string header =
-        LadderHeaderText(names_.projectFile, Today().toStdString(), Now().toStdString());
+        LadderHeaderText(names_.projectFile, Today().toStdString(), Now().toStdString(), Chinese());
 
     ladderEdit_->SetCursor(1, 0);
     bool opened = true;
     for (const LadderPage& page : pages) {
         ladderEdit_->SetCursor(1, page.cursorRow);
-        label2_->setText(QString::fromStdString(LadderPageLabel(header, page.number)));
+        label2_->setText(QString::fromStdString(LadderPageLabel(header, page.number, Chinese())));
         if (!page.printed) continue;
         opened = NextSheet(painter, true);
         if (!opened) break;
@@ -249,8 +249,8 @@ bool TMainFrm::PrintInstructionList(QPainter& painter) {
     const QFontMetrics metrics(font, printer_.get());
     const int lineHeight = std::max(1, metrics.lineSpacing());
 
-    QStringList lines{QString::fromStdString(
-        InstructionListHeader(names_.projectFile, Today().toStdString(), Now().toStdString()))};
+    QStringList lines{QString::fromStdString(InstructionListHeader(
+        names_.projectFile, Today().toStdString(), Now().toStdString(), Chinese()))};
     const QTextDocument* document = memo1_->document();
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         // A memo whose text ends with a line break has no line after it.
