@@ -7,6 +7,7 @@
 #include "build/ScratchFolder.h"
 #include "editor/ProjectFile.h"
 #include "platform/FileIo.h"
+#include "platform/Language.h"
 #include "platform/SystemFolders.h"
 #include "platform/Text.h"
 
@@ -34,13 +35,13 @@ std::vector<std::string> ListPlugins(const std::string& programFolder) {
 }
 
 std::string PluginDescription(const std::string& programFolder, const std::string& name) {
-    if (name.empty()) return "请选择一个插件！";
+    if (name.empty()) return InterfaceText("请选择一个插件！", "Please choose a plug-in!");
     const std::string file =
         FindFileNoCase(PluginFolder(programFolder), ChangeFileExtension(name, ".Txt"));
     if (!file.empty()) {
         if (std::optional<std::string> text = ReadWholeFile(file)) return GbkToUtf8(*text);
     }
-    return "说明信息不存在！";
+    return InterfaceText("说明信息不存在！", "No description found!");
 }
 
 }  // namespace vx

@@ -34,6 +34,8 @@ inline constexpr std::array<DeviceKind, kCommentTableCount> kCommentTableKinds =
 inline constexpr std::array<const char*, kCommentTableCount> kCommentPageTitles = {
     "X 接点", "Y 接点", "M 接点", "S 接点", "T 计时器", "C 计数器", "D 寄存器"};
 inline constexpr std::array<const char*, 3> kCommentColumnHeaders = {" 编号", " 使用", " 元件注释"};
+inline constexpr std::array<const char*, 3> kEnglishCommentColumnHeaders = {" No.", " Used",
+                                                                            " Comment"};
 inline constexpr const char* kUsageMarkText = "   U";
 
 // A device's row in the comment tables.

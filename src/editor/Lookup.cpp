@@ -40,26 +40,29 @@ std::optional<LookupHit> LookupStep(const LadderCells& cells, std::string_view s
 
 namespace {
 
-std::optional<BlockJump> JumpToSubroutine(const ProgramBlocks& blocks, int row, const char* verb) {
+std::optional<BlockJump> JumpToSubroutine(const ProgramBlocks& blocks, int row, const char* verb,
+                                          bool chinese) {
     if (row < kMainRows || row > kLastFindRow) return std::nullopt;
     const int n = (row - kMainRows) / kSubroutineRows;
     const int node = kFirstSubroutineNode + n;
     if (blocks.currentBlock == node) return std::nullopt;
-    return BlockJump{node, std::string(verb) + ": 子程序." + std::to_string(n)};
+    return BlockJump{node,
+                     std::string(verb) + (chinese ? ": 子程序." : ": Sub.") + std::to_string(n)};
 }
 
 }  // namespace
 
-std::optional<BlockJump> ResiliencyFrontSect(const ProgramBlocks& blocks, int row) {
+std::optional<BlockJump> ResiliencyFrontSect(const ProgramBlocks& blocks, int row, bool chinese) {
     if (row >= blocks.rowBase) return std::nullopt;
-    if (row >= kMainRows) return JumpToSubroutine(blocks, row, "跳回");
+    if (row >= kMainRows)
+        return JumpToSubroutine(blocks, row, chinese ? "跳回" : "Back to", chinese);
     if (row < 0 || blocks.currentBlock == kMainNode) return std::nullopt;
-    return BlockJump{kMainNode, "跳回: 主程序.Main ！"};
+    return BlockJump{kMainNode, chinese ? "跳回: 主程序.Main ！" : "Back to: Program.Main!"};
 }
 
-std::optional<BlockJump> JumpNextSect(const ProgramBlocks& blocks, int row) {
+std::optional<BlockJump> JumpNextSect(const ProgramBlocks& blocks, int row, bool chinese) {
     if (row <= blocks.rowBase + blocks.rowCount - 1) return std::nullopt;
-    return JumpToSubroutine(blocks, row, "跳至");
+    return JumpToSubroutine(blocks, row, chinese ? "跳至" : "Jump to", chinese);
 }
 
 bool LookupHistory::AddLookupItems(const std::string& text) {

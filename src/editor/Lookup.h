@@ -52,15 +52,18 @@ std::optional<LookupHit> LookupStep(const LadderCells& cells, std::string_view s
                                     const ProgramBlocks& blocks);
 
 // A switch of the shown block for a hit in another block: the tree node to
-// show and the notice that announces it.
+// show and the notice that announces it, in the interface language.
+// ("跳回: 子程序.3", "跳回: 主程序.Main ！", "跳至: 子程序.4"; in English
+// "Back to: Sub.3", "Back to: Program.Main!", "Jump to: Sub.4").
 struct BlockJump {
     int node;
-    std::string notice;  // "跳回: 子程序.3", "跳回: 主程序.Main ！", "跳至: 子程序.4"
+    std::string notice;
 };
 // For an upward hit before the shown block.
-std::optional<BlockJump> ResiliencyFrontSect(const ProgramBlocks& blocks, int row);
+std::optional<BlockJump> ResiliencyFrontSect(const ProgramBlocks& blocks, int row,
+                                             bool chinese = true);
 // For a downward hit after the shown block.
-std::optional<BlockJump> JumpNextSect(const ProgramBlocks& blocks, int row);
+std::optional<BlockJump> JumpNextSect(const ProgramBlocks& blocks, int row, bool chinese = true);
 
 // The find history: distinct found texts in the order found. When a new text
 // comes to a history of more than 1000 entries, the history starts afresh.

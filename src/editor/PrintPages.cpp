@@ -36,17 +36,19 @@ double LadderPageScale(double sheetWidth, double sheetHeight, double width, doub
 }
 
 std::string LadderHeaderText(const std::string& projectFile, const std::string& date,
-                             const std::string& time) {
-    return projectFile + "   梯形图打印   " + date + "  " + time + "    第";
+                             const std::string& time, bool chinese) {
+    return projectFile + (chinese ? "   梯形图打印   " : "   Ladder print   ") + date + "  " +
+           time + (chinese ? "    第" : "    Page ");
 }
 
-std::string LadderPageLabel(const std::string& header, int page) {
-    return header + std::to_string(page) + "页";
+std::string LadderPageLabel(const std::string& header, int page, bool chinese) {
+    return header + std::to_string(page) + (chinese ? "页" : "");
 }
 
 std::string InstructionListHeader(const std::string& projectFile, const std::string& date,
-                                  const std::string& time) {
-    return projectFile + "   指令表打印   " + date + "  " + time;
+                                  const std::string& time, bool chinese) {
+    return projectFile + (chinese ? "   指令表打印   " : "   Instruction list print   ") + date +
+           "  " + time;
 }
 
 }  // namespace vx

@@ -55,13 +55,14 @@ std::vector<LadderPage> LadderPagePlan(int lastUsedRow, int rowsPerPage, int gri
 double LadderPageScale(double sheetWidth, double sheetHeight, double width, double height);
 
 // The ladder header before the page number: project, "梯形图打印", date and
-// time, and "第"; the page's label adds the number and "页".
+// time, and "第"; the page's label adds the number and "页". In English
+// "Ladder print" and "Page " before the number.
 std::string LadderHeaderText(const std::string& projectFile, const std::string& date,
-                             const std::string& time);
-std::string LadderPageLabel(const std::string& header, int page);
+                             const std::string& time, bool chinese = true);
+std::string LadderPageLabel(const std::string& header, int page, bool chinese = true);
 
-// The instruction list's first line.
+// The instruction list's first line ("指令表打印", "Instruction list print").
 std::string InstructionListHeader(const std::string& projectFile, const std::string& date,
-                                  const std::string& time);
+                                  const std::string& time, bool chinese = true);
 
 }  // namespace vx

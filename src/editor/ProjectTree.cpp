@@ -64,20 +64,6 @@ TreePopup PopupOfImage(int imageIndex) {
     }
 }
 
-std::vector<std::string> PopupItems(TreePopup popup) {
-    switch (popup) {
-        case TreePopup::GoToRow:
-            return {"转移到行(&G)..."};
-        case TreePopup::Open:
-            return {"打开(&O)..."};
-        case TreePopup::Subroutine:
-            return {"转移到行(&G)...", "重命名(&R)...", "导入子程序(&L)", "导出子程序(&E)"};
-        case TreePopup::None:
-            break;
-    }
-    return {};
-}
-
 NodeAction ActionOfNodeText(std::string_view text) {
     if (text == "function1") return NodeAction::CBlockEditor;
     if (text == "特殊插件" || text == "Plug") return NodeAction::PlugIn;

@@ -38,8 +38,6 @@ enum class TreePopup {
     Subroutine,  // go to row, rename, import and export
 };
 TreePopup PopupOfImage(int imageIndex);
-// The item captions of a pop-up menu, in menu order.
-std::vector<std::string> PopupItems(TreePopup popup);
 
 // What a double click on a node opens, by the node's text.
 enum class NodeAction {

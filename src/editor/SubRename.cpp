@@ -7,8 +7,9 @@
 
 namespace vx {
 
-std::string SubRenameCaption(int tag) {
-    return IsRenameTag(tag) ? "子程序重命名" : "转移到行";
+std::string SubRenameCaption(int tag, bool chinese) {
+    if (IsRenameTag(tag)) return chinese ? "子程序重命名" : "Rename Subroutine";
+    return chinese ? "转移到行" : "Go to Row";
 }
 
 GoToRowOffer OfferGoToRow(const ProgramBlocks& blocks, int cursorRow) {

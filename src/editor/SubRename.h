@@ -17,8 +17,9 @@ constexpr bool IsRenameTag(int tag) {
     return tag >= 0 && tag < kSubroutineCount;
 }
 
-// The window's caption in a mode: "转移到行" or "子程序重命名".
-std::string SubRenameCaption(int tag);
+// The window's caption in a mode: "转移到行" or "子程序重命名" (in English
+// "Go to Row" or "Rename Subroutine").
+std::string SubRenameCaption(int tag, bool chinese = true);
 
 // What go to row offers: the rows of the shown block (2000 or 256), the
 // cursor's row within the block counted from 1, and the range text

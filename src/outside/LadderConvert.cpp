@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <set>
@@ -15,6 +16,7 @@
 #include "model/InstructionCompiler.h"
 #include "outside/RungNetwork.h"
 #include "platform/FileIo.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemFolders.h"
 #include "platform/Text.h"
@@ -81,10 +83,45 @@ std::string Mnemonic(const std::string& first) {
     return blank == std::string::npos ? first : first.substr(0, blank);
 }
 
+// A block's heading in the instruction list and in refusals, in the
+// interface language.
 std::string BlockTitle(const LadderProgram& program, int block) {
-    if (block == kMainBlock) return "主程序";
+    if (block == kMainBlock) return InterfaceText("主程序", "Main program");
     const std::string& name = program.subroutineNames[static_cast<std::size_t>(block)];
-    return "子程序 S" + std::to_string(block) + (name.empty() ? "" : " " + name);
+    return InterfaceText("子程序 S", "Subroutine S") + std::to_string(block) +
+           (name.empty() ? "" : " " + name);
+}
+
+// A refusal's reason in English: the reasons are written in Chinese, and a
+// detail in brackets (what the entry rules said) follows as it is.
+std::string EnglishReason(const std::string& text) {
+    static const std::pair<const char*, const char*> kReasons[] = {
+        {convert::kNoPathToRail, "the element has no path to the left rail"},
+        {convert::kNoOutput, "the element is not connected to an output"},
+        {convert::kOutputNotInColumn12,
+         "the output coil or function instruction is not in column 12"},
+        {convert::kMalformedCell, "wrong kind of element"},
+        {convert::kCannotState, "the ladder cannot be stated as an instruction list"},
+        {"元件设置错误", "device setting error"},
+        {"指令设置错误", "instruction setting error"},
+        {"子程序递归调用", "recursive subroutine call"},
+    };
+    for (const auto& [chinese, english] : kReasons) {
+        if (text.rfind(chinese, 0) == 0) return english + text.substr(std::strlen(chinese));
+    }
+    // "跳转标号 P<n> 重复" and "跳转标号 P<n> 不存在".
+    static const std::string kLabel = "跳转标号 ";
+    if (text.rfind(kLabel, 0) == 0) {
+        std::string rest = text.substr(kLabel.size());
+        for (const auto& [chinese, english] :
+             {std::pair<std::string, std::string>{" 重复", " is used twice"},
+              std::pair<std::string, std::string>{" 不存在", " does not exist"}}) {
+            if (const std::size_t at = rest.find(chinese); at != std::string::npos)
+                return "jump label " + rest.substr(0, at) + english +
+                       rest.substr(at + chinese.size());
+        }
+    }
+    return text;
 }
 
 struct CallSite {
@@ -378,6 +415,10 @@ std::optional<RungProblem> BlockConverter::Convert() {
 }
 
 std::string Refusal(const LadderProgram& program, int block, const RungProblem& problem) {
+    if (!InterfaceChinese()) {
+        return BlockTitle(program, block) + " line " + Line4(BlockLine(problem.row)) + ": " +
+               EnglishReason(problem.text);
+    }
     return BlockTitle(program, block) + " 第" + Line4(BlockLine(problem.row)) +
            "行: " + problem.text;
 }
@@ -471,12 +512,14 @@ bool LadderConvert(std::string_view argument) {
 
     const std::optional<std::string> bytes = ReadWholeFile(project);
     if (!bytes) {
-        LastMessage() = "工程文件无法读取: " + project;
+        LastMessage() =
+            InterfaceText("工程文件无法读取: ", "Cannot read the project file: ") + project;
         return false;
     }
     LadderProgram program;
     if (ParseProject(*bytes, program) != ProjectReadResult::Ok) {
-        LastMessage() = "工程文件格式错误: " + project;
+        LastMessage() =
+            InterfaceText("工程文件格式错误: ", "The project file is damaged: ") + project;
         return false;
     }
     ConvertedProgram converted;
@@ -486,7 +529,7 @@ bool LadderConvert(std::string_view argument) {
         WriteFileAtomically(JoinPath(scratch, "LD.txt"), Utf8ToGbk(converted.list)) &&
         WriteFileAtomically(JoinPath(scratch, "Macro.txt"), Utf8ToGbk(converted.macro)) &&
         WriteFileAtomically(JoinPath(scratch, "Sub.txt"), Utf8ToGbk(converted.sub));
-    if (!written) LastMessage() = "无法写入: " + scratch;
+    if (!written) LastMessage() = InterfaceText("无法写入: ", "Cannot write: ") + scratch;
     return written;
 }
 

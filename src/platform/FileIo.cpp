@@ -7,11 +7,45 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/Language.h"
+
 namespace vx {
 namespace {
 
-std::string Describe(const std::string& what, const std::string& path) {
-    return what + " " + path + ": " + std::strerror(errno);
+// Why a file operation failed, in the interface language (the system's own
+// words for the rarer reasons).
+std::string Reason(int error) {
+    if (InterfaceChinese()) {
+        switch (error) {
+            case EACCES:
+            case EPERM:
+                return "没有权限";
+            case ENOENT:
+                return "文件夹不存在";
+            case ENOTDIR:
+                return "路径中有一部分不是文件夹";
+            case EISDIR:
+                return "这是一个文件夹";
+            case ENOSPC:
+            case EDQUOT:
+                return "磁盘空间不足";
+            case EROFS:
+                return "只读的文件系统";
+            case ENAMETOOLONG:
+                return "文件名太长";
+            case EIO:
+                return "读写错误";
+            default:
+                break;
+        }
+    }
+    return std::strerror(error);
+}
+
+std::string Describe(const char* chinese, const char* english, const std::string& path) {
+    const int error = errno;
+    if (InterfaceChinese()) return chinese + path + "：" + Reason(error);
+    return english + path + ": " + Reason(error);
 }
 
 }  // namespace
@@ -44,7 +78,8 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
 IoResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
     std::string temp = path + ".XXXXXX";
     int fd = mkstemp(temp.data());
-    if (fd < 0) return IoResult::Failure(Describe("cannot create a file beside", path));
+    if (fd < 0)
+        return IoResult::Failure(Describe("无法保存 ", "cannot create a file beside ", path));
 
     // Keep the permissions an existing file has; a new file gets the usual 0644
     // instead of mkstemp's 0600.
@@ -57,7 +92,7 @@ IoResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
         ssize_t n = write(fd, data, left);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            IoResult failure = IoResult::Failure(Describe("cannot write", path));
+            IoResult failure = IoResult::Failure(Describe("无法写入 ", "cannot write ", path));
             close(fd);
             unlink(temp.c_str());
             return failure;
@@ -68,12 +103,12 @@ IoResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
     int synced = fsync(fd);
     int closed = close(fd);
     if (synced != 0 || closed != 0) {
-        IoResult failure = IoResult::Failure(Describe("cannot write", path));
+        IoResult failure = IoResult::Failure(Describe("无法写入 ", "cannot write ", path));
         unlink(temp.c_str());
         return failure;
     }
     if (rename(temp.c_str(), path.c_str()) != 0) {
-        IoResult failure = IoResult::Failure(Describe("cannot replace", path));
+        IoResult failure = IoResult::Failure(Describe("无法替换 ", "cannot replace ", path));
         unlink(temp.c_str());
         return failure;
     }

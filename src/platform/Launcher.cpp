@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/Language.h"
 #include "platform/SystemFolders.h"
 #include "platform/Text.h"
 
@@ -38,6 +39,63 @@ std::vector<std::string> SplitWords(std::string_view text) {
     }
     if (!word.empty()) words.push_back(std::move(word));
     return words;
+}
+
+// What a program name stands for, in words for the user.
+struct Job {
+    const char* chinese;
+    const char* english;
+};
+
+Job JobOf(const std::string& key) {
+    if (key == "HH") return {"浏览帮助页面的网页浏览器", "web browser for the help pages"};
+    if (key == "EXPLORER") return {"文件管理器", "file manager"};
+    if (key == "MAILTO") return {"邮件程序", "mail program"};
+    if (key == "NOTEPAD") return {"文本编辑器", "text editor"};
+    if (key == "CALC") return {"计算器", "calculator"};
+    if (key == "DEVMGMT") return {"设备管理程序", "device manager"};
+    return {nullptr, nullptr};
+}
+
+// A program as the user installs it: xdg-open comes with the xdg-utils package.
+std::string Installable(const std::string& program) {
+    if (program == "xdg-open")
+        return InterfaceText("xdg-open（软件包 xdg-utils）", "xdg-open (package xdg-utils)");
+    return program;
+}
+
+// Nothing was found for the program: what to install or set.
+std::string NothingFound(std::string_view windowsName, const std::string& key,
+                         const std::vector<std::string>& tried) {
+    const std::string variable = "VXTORVIN_LAUNCH_" + key;
+    const bool chinese = InterfaceChinese();
+    const Job job = JobOf(key);
+    if (job.chinese == nullptr) {
+        // One of the tool's own programs, which ship beside it.
+        std::string base(windowsName);
+        if (std::size_t dot = base.rfind('.'); dot != std::string::npos) base.resize(dot);
+        if (chinese) {
+            return "找不到程序 " + base + "（" + std::string(windowsName) +
+                   "）：它应在工具所在的程序文件夹 " + ProgramFolder() +
+                   " 中，请重新安装本工具；或者把环境变量 " + variable + " 设为启动它的命令。";
+        }
+        return "The program " + base + " (" + std::string(windowsName) +
+               ") was not found: it belongs beside the tool, in the program folder " +
+               ProgramFolder() + "; install the tool again, or set the environment variable " +
+               variable + " to the command that starts it.";
+    }
+    std::string list;
+    for (const std::string& program : tried)
+        list += (list.empty() ? "" : chinese ? "、" : ", ") + Installable(program);
+    if (chinese) {
+        return std::string("本机没有可用的") + job.chinese + "（代替 " + std::string(windowsName) +
+               "）。请用系统的软件包管理器安装以下程序之一：" + list + "；或者把环境变量 " +
+               variable + " 设为要使用的程序的启动命令。";
+    }
+    return std::string("No ") + job.english + " is installed on this machine (to stand in for " +
+           std::string(windowsName) + "). Install one of these programs with the system's " +
+           "package manager: " + list + "; or set the environment variable " + variable +
+           " to the command that starts the program to use.";
 }
 
 bool IsExecutableFile(const std::string& path) {
@@ -102,9 +160,11 @@ std::vector<std::vector<std::string>> CandidateCommands(std::string_view windows
 LaunchResult StartDetached(const std::vector<std::string>& command,
                            const std::string& workingFolder,
                            const std::vector<std::string>& extraEnvironment) {
-    if (command.empty()) return {false, "no program given"};
+    if (command.empty()) return {false, InterfaceText("没有指定程序", "no program given")};
     const std::string exe = FindExecutable(command[0]);
-    if (exe.empty()) return {false, command[0] + " is not installed"};
+    if (exe.empty())
+        return {false,
+                InterfaceChinese() ? "没有安装 " + command[0] : command[0] + " is not installed"};
 
     std::vector<char*> argv;
     for (const std::string& a : command)
@@ -127,7 +187,10 @@ LaunchResult StartDetached(const std::vector<std::string>& command,
     // An intermediate child starts the program and exits at once, so the
     // program is never our zombie; its exit code carries the start's error.
     pid_t child = fork();
-    if (child < 0) return {false, std::string("cannot start a program: ") + std::strerror(errno)};
+    if (child < 0) {
+        return {false, InterfaceText("无法启动程序：", "cannot start a program: ") +
+                           std::string(std::strerror(errno))};
+    }
     if (child == 0) {
         setsid();
         if (!workingFolder.empty() && chdir(workingFolder.c_str()) != 0) _exit(126);
@@ -140,25 +203,24 @@ LaunchResult StartDetached(const std::vector<std::string>& command,
     }
     if (WIFEXITED(status) && WEXITSTATUS(status) == 0) return {true, {}};
     if (WIFEXITED(status) && WEXITSTATUS(status) == 126) {
-        return {false, "cannot change to the folder " + workingFolder};
+        return {false,
+                InterfaceText("无法进入文件夹 ", "cannot change to the folder ") + workingFolder};
     }
-    return {false, "cannot start " + exe};
+    return {false, InterfaceText("无法启动 ", "cannot start ") + exe};
 }
 
 LaunchResult LaunchProgram(std::string_view windowsName, const std::vector<std::string>& args,
                            const std::string& workingFolder) {
-    std::string tried;
+    std::vector<std::string> tried;
     for (std::vector<std::string> command : CandidateCommands(windowsName)) {
         if (FindExecutable(command[0]).empty()) {
-            tried += (tried.empty() ? "" : ", ") + command[0];
+            tried.push_back(command[0]);
             continue;
         }
         command.insert(command.end(), args.begin(), args.end());
         return StartDetached(command, workingFolder);
     }
-    return {false, "No program on this machine can stand in for " + std::string(windowsName) +
-                       " (tried " + tried + "). Set VXTORVIN_LAUNCH_" + KeyOf(windowsName) +
-                       " to the command to use."};
+    return {false, NothingFound(windowsName, KeyOf(windowsName), tried)};
 }
 
 }  // namespace vx

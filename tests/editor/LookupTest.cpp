@@ -111,6 +111,12 @@ TEST(LookupBlockJumps, UpwardHitsReturnAndDownwardHitsGoOn) {
     EXPECT_EQ(on->node, kFirstSubroutineNode);
     EXPECT_EQ(on->notice, "跳至: 子程序.0");
     EXPECT_FALSE(ResiliencyFrontSect(blocks, 0).has_value());
+
+    // In English.
+    EXPECT_EQ(JumpNextSect(blocks, 2000, false)->notice, "Jump to: Sub.0");
+    ShowBlock(blocks, kFirstSubroutineNode + 3);
+    EXPECT_EQ(ResiliencyFrontSect(blocks, BlockFirstRow(1), false)->notice, "Back to: Sub.1");
+    EXPECT_EQ(ResiliencyFrontSect(blocks, 1999, false)->notice, "Back to: Program.Main!");
 }
 
 TEST(LookupHistory, DistinctTextsUntilMoreThanAThousand) {

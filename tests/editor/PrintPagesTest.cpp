@@ -129,6 +129,12 @@ TEST(PrintHeaders, HoldTheProjectTheDateAndTheTime) {
     EXPECT_EQ(LadderPageLabel(header, 12), "D:\\泵站.PSP   梯形图打印   2024/5/6  8:09    第12页");
     EXPECT_EQ(InstructionListHeader("Torvin0", "2024/5/6", "8:09"),
               "Torvin0   指令表打印   2024/5/6  8:09");
+
+    const std::string english = LadderHeaderText("/p/a.PSP", "5/6/24", "8:09 AM", false);
+    EXPECT_EQ(LadderPageLabel(english, 12, false),
+              "/p/a.PSP   Ladder print   5/6/24  8:09 AM    Page 12");
+    EXPECT_EQ(InstructionListHeader("Torvin0", "5/6/24", "8:09 AM", false),
+              "Torvin0   Instruction list print   5/6/24  8:09 AM");
 }
 
 }  // namespace

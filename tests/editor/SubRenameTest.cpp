@@ -11,6 +11,8 @@ TEST(SubRename, TheTagChoosesTheMode) {
     EXPECT_EQ(SubRenameCaption(kGoToRowTag), "转移到行");
     EXPECT_EQ(SubRenameCaption(0), "子程序重命名");
     EXPECT_EQ(SubRenameCaption(31), "子程序重命名");
+    EXPECT_EQ(SubRenameCaption(kGoToRowTag, false), "Go to Row");
+    EXPECT_EQ(SubRenameCaption(31, false), "Rename Subroutine");
     EXPECT_FALSE(IsRenameTag(-1));
     EXPECT_FALSE(IsRenameTag(32));
 }

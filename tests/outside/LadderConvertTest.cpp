@@ -15,6 +15,7 @@
 #include "editor/ProjectFile.h"
 #include "model/InstructionCompiler.h"
 #include "platform/FileIo.h"
+#include "platform/Language.h"
 #include "platform/Text.h"
 #include "support/TempFolder.h"
 
@@ -68,6 +69,12 @@ TEST_F(LadderConvertTest, ASavedProjectGivesTheThreeFiles) {
     EXPECT_TRUE(Holds(list, "LD    X0\r\n")) << list;
     EXPECT_TRUE(Holds(list, "OUT   Y0\r\n")) << list;
     EXPECT_TRUE(Holds(list, "子程序 S3 泵控制")) << list;
+    SetInterfaceChinese(false);
+    ASSERT_TRUE(LadderConvert(project + "|" + scratch + "/"));
+    SetInterfaceChinese(true);
+    const std::string english = GbkToUtf8(ReadTestFile(scratch + "/LD.txt"));
+    EXPECT_TRUE(Holds(english, ";========== Main program ==========")) << english;
+    EXPECT_TRUE(Holds(english, ";========== Subroutine S3 泵控制 ==========")) << english;
     EXPECT_TRUE(Holds(ReadTestFile(scratch + "/Macro.txt"), "LD(X[0]);\r\n  OUT   (Y[0]);"));
     const std::string sub = ReadTestFile(scratch + "/Sub.txt");
     EXPECT_TRUE(Holds(sub, "static void Sub3(void)")) << sub;
@@ -172,6 +179,15 @@ TEST_F(LadderConvertTest, JumpsLabelsCallsAndTheirRefusals) {
     sketch.Contact(1, sub + 1, "M1").Box(2, sub + 1, "CALL S4");
     sketch.Contact(1, BlockFirstRow(4), "M2").Box(2, BlockFirstRow(4), "CALL S2");
     EXPECT_EQ(Refusal(), "子程序 S2 Sub_2 第0002行: 子程序递归调用");
+
+    // In English.
+    SetInterfaceChinese(false);
+    const std::string english = Refusal();
+    sketch.Box(1, 5, "P 7");
+    const std::string twice = Refusal();
+    SetInterfaceChinese(true);
+    EXPECT_EQ(english, "Subroutine S2 Sub_2 line 0002: recursive subroutine call");
+    EXPECT_EQ(twice, "Main program line 0006: jump label P7 is used twice");
 }
 
 // Display texts entered through the entry, trailing blanks and cut texts

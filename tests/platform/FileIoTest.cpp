@@ -7,6 +7,7 @@
 #include <csignal>
 #include <filesystem>
 
+#include "platform/Language.h"
 #include "support/TempFolder.h"
 
 namespace vx {
@@ -62,12 +63,17 @@ TEST(AtomicWrite, FailedWriteLeavesTheOldFileIntact) {
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1);
 }
 
-TEST(AtomicWrite, FolderThatCannotHoldFilesIsReported) {
+TEST(AtomicWrite, FolderThatCannotHoldFilesIsReportedInTheInterfaceLanguage) {
     TempFolder dir;
     WriteTestFile(dir / "plain", "");
-    IoResult result = WriteFileAtomically(dir / "plain/inside.ini", "x");
+    const std::string path = dir / "plain/inside.ini";
+    IoResult result = WriteFileAtomically(path, "x");
     EXPECT_FALSE(result.ok);
-    EXPECT_FALSE(result.error.empty());
+    EXPECT_EQ(result.error, "无法保存 " + path + "：路径中有一部分不是文件夹");
+    SetInterfaceChinese(false);
+    result = WriteFileAtomically(path, "x");
+    SetInterfaceChinese(true);
+    EXPECT_EQ(result.error, "cannot create a file beside " + path + ": Not a directory");
 }
 
 TEST(AtomicWrite, KeepsThePermissionsOfTheOldFile) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <thread>
 
+#include "platform/Language.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -50,11 +51,36 @@ TEST(Launcher, NothingInstalledIsSaidClearly) {
     TempFolder dir;
     ScopedEnv path("PATH", dir.Path().c_str());
     ScopedEnv configured("VXTORVIN_LAUNCH_NOTEPAD", nullptr);
+    ScopedEnv configuredHelp("VXTORVIN_LAUNCH_HH", nullptr);
     LaunchResult result = LaunchProgram("Notepad.exe", {});
     EXPECT_FALSE(result.started);
-    EXPECT_NE(result.problem.find("Notepad.exe"), std::string::npos);
-    EXPECT_NE(result.problem.find("VXTORVIN_LAUNCH_NOTEPAD"), std::string::npos);
-    EXPECT_NE(result.problem.find("gedit"), std::string::npos) << "says what was tried";
+    EXPECT_EQ(
+        result.problem.rfind("本机没有可用的文本编辑器（代替 Notepad.exe）。请用系统的软件包管理器"
+                             "安装以下程序之一：gedit、gnome-text-editor、",
+                             0),
+        0u)
+        << result.problem;
+    EXPECT_NE(result.problem.find("或者把环境变量 VXTORVIN_LAUNCH_NOTEPAD 设为"),
+              std::string::npos);
+
+    SetInterfaceChinese(false);
+    result = LaunchProgram("hh", {"index.html"});
+    const std::string calc = LaunchProgram("calc.exe", {}).problem;
+    const std::string pid = LaunchProgram("PID.exe", {}).problem;
+    SetInterfaceChinese(true);
+    EXPECT_EQ(result.problem.rfind("No web browser for the help pages is installed on this machine "
+                                   "(to stand in for hh). Install one of these programs with the "
+                                   "system's package manager: xdg-open (package xdg-utils), "
+                                   "x-www-browser, firefox-esr",
+                                   0),
+              0u)
+        << result.problem;
+    EXPECT_NE(result.problem.find("set the environment variable VXTORVIN_LAUNCH_HH to the command"),
+              std::string::npos);
+    EXPECT_NE(calc.find("No calculator is installed"), std::string::npos) << calc;
+    EXPECT_NE(pid.find("The program PID (PID.exe) was not found: it belongs beside the tool"),
+              std::string::npos)
+        << pid;
 }
 
 TEST(Launcher, OwnProgramsAreLookedForBesideTheTool) {

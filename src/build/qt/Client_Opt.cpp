@@ -7,6 +7,7 @@
 #include <QScreen>
 
 #include "build/Plugins.h"
+#include "platform/qt/ProgramText.h"
 #include "styling/qt/FlatSkin.h"
 
 namespace vx {
@@ -22,10 +23,14 @@ TClient_OptFrm::TClient_OptFrm(std::string programFolder, QWidget* parent)
     fileListBox1_ = new QListWidget(this);
     fileListBox1_->setObjectName(QStringLiteral("FileListBox1"));
     fileListBox1_->setMouseTracking(true);
+    // The plug-ins found and the chosen one's description are the program's:
+    // no language file renames a plug-in that OK then stores in the project.
+    MarkProgramText(fileListBox1_);
     auto* heading = new QLabel(QStringLiteral(" 插件描述"), this);
     memo1_ = new QPlainTextEdit(this);
     memo1_->setObjectName(QStringLiteral("Memo1"));
     memo1_->setReadOnly(true);
+    MarkProgramText(memo1_);
     checkBox1_ = new QCheckBox(QStringLiteral("使用"), this);
     checkBox1_->setObjectName(QStringLiteral("CheckBox1"));
     edit1_ = new QLineEdit(this);

@@ -160,7 +160,7 @@ TaboutForm::TaboutForm(const std::string& mailAddress, const std::string& progra
         label5_->hide();
         label6_->move(label5_->pos());
     }
-    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(kProductTitle));
+    setWindowTitle(QStringLiteral("关于 ") + QString::fromUtf8(kProductTitle));
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->geometry();
         move(s.x() + (s.width() - kWidth) / 2, s.y() + s.height() / 2 - kHeight / 2 - 100);

@@ -197,6 +197,8 @@ void TCodeConvFrm::Show(const CodeConvFields& fields) {
 void TCodeConvFrm::SetChinese(bool chinese) {
     chinese_ = chinese;
     bitBtn1_->setText(Q(SetClearButtonText(setClear_, chinese_)));
+    // The binary field is the program's; its hint is said here.
+    edit3_->setToolTip(Q(chinese_ ? "可供复制使用" : "Ready to copy"));
 }
 
 }  // namespace vx

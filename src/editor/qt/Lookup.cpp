@@ -153,8 +153,10 @@ void TForLookup::BitBtn1Click() {
     }
     AddLookupItems(text);
     const ProgramBlocks& blocks = TheProgramBlocks();
-    if (std::optional<BlockJump> jump =
-            options.upward ? ResiliencyFrontSect(blocks, hit->row) : JumpNextSect(blocks, hit->row))
+    const bool chinese = !host_.chinese || host_.chinese();
+    if (std::optional<BlockJump> jump = options.upward
+                                            ? ResiliencyFrontSect(blocks, hit->row, chinese)
+                                            : JumpNextSect(blocks, hit->row, chinese))
         SwitchBlock(*jump);
     if (host_.placeCursor) host_.placeCursor(hit->column, hit->row);
     if (checkBox3_->isChecked()) close();

@@ -146,9 +146,10 @@ void TMainFrm::ConnectCommands() {
     windows_.openFile = [this](const std::string& folder,
                                const std::string& preselect) -> std::optional<std::string> {
         QFileDialog dialog(this, QString(), QString::fromStdString(folder));
-        dialog.setNameFilters({QStringLiteral("PSP文件 (*.PSP *.psp)"),
-                               QStringLiteral("备份文件 (*.BAK *.bak)"),
-                               QStringLiteral("PLC文件 (*.PLC *.plc)")});
+        dialog.setNameFilters(
+            {QString::fromStdString(Tr("PSP文件 (*.PSP *.psp)", "PSP files (*.PSP *.psp)")),
+             QString::fromStdString(Tr("备份文件 (*.BAK *.bak)", "Backup files (*.BAK *.bak)")),
+             QString::fromStdString(Tr("PLC文件 (*.PLC *.plc)", "PLC files (*.PLC *.plc)"))});
         dialog.setFileMode(QFileDialog::ExistingFile);
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         if (!preselect.empty()) dialog.selectFile(QString::fromStdString(preselect));
@@ -160,7 +161,8 @@ void TMainFrm::ConnectCommands() {
         const QFileInfo offered(QString::fromStdString(suggested));
         QFileDialog dialog(this, QString(), offered.path());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setNameFilters({QStringLiteral("PSP文件 (*.PSP)"), QStringLiteral("All Files (*)")});
+        dialog.setNameFilters({QString::fromStdString(Tr("PSP文件 (*.PSP)", "PSP files (*.PSP)")),
+                               QStringLiteral("All Files (*)")});
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.selectFile(offered.fileName());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -4,6 +4,7 @@
 // handlers only call them and show what they ask for.
 #include <QKeyEvent>
 #include <QMenu>
+#include <array>
 
 #include "editor/ClipCells.h"
 #include "editor/EditCommands.h"
@@ -247,30 +248,42 @@ void TMainFrm::ConnectEditing() {
 
     connect(treeView1_, &QTreeWidget::itemClicked, this, [this] { TreeView1Click(); });
     connect(treeView1_, &QTreeWidget::itemDoubleClicked, this, [this] { TreeView1DblClick(); });
+    // The tree's pop-up menus, one per kind of node, are the window's own
+    // (so the language files reach their items): go to row runs the Find
+    // menu's item, rename is connected with its dialog, the open item runs
+    // the double click; import and export of a subroutine do nothing.
+    std::array<TFxPopupMenu*, 3> treeMenus{};
+    for (std::size_t i = 0; i < treeMenus.size(); ++i) {
+        treeMenus[i] = new TFxPopupMenu(this);
+        treeMenus[i]->setObjectName(QStringLiteral("PopupMenu%1").arg(i + 1));
+        treeMenus[i]->SetMenuStyler(menuStyler_);
+    }
+    for (const auto& [menu, name] :
+         {std::pair{treeMenus[0], "MainGoToRowItem"}, std::pair{treeMenus[2], "SubGoToRowItem"}}) {
+        QAction* goToRow = AddItem(menu, name, "转移到行(&G)...");
+        QAction* findItem = Item("MenuItem3");
+        goToRow->setEnabled(findItem->isEnabled());
+        connect(findItem, &QAction::enabledChanged, goToRow, &QAction::setEnabled);
+        connect(goToRow, &QAction::triggered, findItem, &QAction::trigger);
+    }
+    QAction* open = AddItem(treeMenus[1], "OpenNodeItem", "打开(&O)...");
+    connect(open, &QAction::triggered, this, [this] { TreeView1DblClick(); });
+    AddItem(treeMenus[2], "MenuItem2", "重命名(&R)...")->setData(0);
+    AddItem(treeMenus[2], "ImportSubroutineItem", "导入子程序(&L)");
+    AddItem(treeMenus[2], "ExportSubroutineItem", "导出子程序(&E)");
     treeView1_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(treeView1_, &QWidget::customContextMenuRequested, this, [this](const QPoint& point) {
-        if (QTreeWidgetItem* item = treeView1_->itemAt(point)) {
-            treeView1_->setCurrentItem(item);
-            TreeView1Click();
-        }
-        if (treePopup_ == static_cast<int>(TreePopup::None)) return;
-        // The pop-up menu of the node: its items as the tree gives them; the
-        // open item runs the double click, the others their commands.
-        TFxPopupMenu menu(this);
-        menu.SetMenuStyler(menuStyler_);
-        for (const std::string& caption : PopupItems(static_cast<TreePopup>(treePopup_))) {
-            QAction* action = menu.addAction(Q(caption));
-            if (caption == "打开(&O)...") {
-                connect(action, &QAction::triggered, this, [this] { TreeView1DblClick(); });
-            } else if (caption == "转移到行(&G)...") {
-                action->setEnabled(Item("MenuItem3")->isEnabled());
-                connect(action, &QAction::triggered, Item("MenuItem3"), &QAction::trigger);
-            } else if (caption == "重命名(&R)...") {
-                connect(action, &QAction::triggered, Item("MenuItem2"), &QAction::trigger);
-            }  // import and export of a subroutine do nothing
-        }
-        menu.exec(treeView1_->mapToGlobal(point));
-    });
+    connect(
+        treeView1_, &QWidget::customContextMenuRequested, this,
+        [this, treeMenus](const QPoint& point) {
+            if (QTreeWidgetItem* item = treeView1_->itemAt(point)) {
+                treeView1_->setCurrentItem(item);
+                TreeView1Click();
+            }
+            // TreePopup: none, then the three menus in order.
+            const int popup = treePopup_;
+            if (popup < 1 || popup > static_cast<int>(treeMenus.size())) return;
+            treeMenus[static_cast<std::size_t>(popup - 1)]->exec(treeView1_->mapToGlobal(point));
+        });
 }
 
 void TMainFrm::TreeView1DblClick() {

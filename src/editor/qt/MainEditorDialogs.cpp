@@ -43,6 +43,7 @@ void TMainFrm::ConnectEditorDialogs() {
         return TheProgram().subroutineNames[static_cast<std::size_t>(n)];
     };
     host.goToRow = [this](int gridRow) { ladderEdit_->SetCursor(1, gridRow); };
+    host.chinese = [this] { return Chinese(); };
     host.rename = [this](int n, const std::string& name) {
         RenameSubroutine(TheProgram().subroutineNames, n, name);
         SetSaveEnabled(true);
@@ -56,10 +57,7 @@ void TMainFrm::ConnectEditorDialogs() {
     });
     // The rename item of the subroutine's tree pop-up menu; a click on a
     // subroutine node sets its tag (the item's data) to the subroutine.
-    auto* rename = new QAction(QStringLiteral("重命名(&R)..."), this);
-    rename->setObjectName(QStringLiteral("MenuItem2"));
-    rename->setData(0);
-    items_[rename->objectName()] = rename;
+    QAction* rename = Item("MenuItem2");
     connect(rename, &QAction::triggered, this, [this, rename, subRename] {
         if (CoverShown()) return;
         subRename->SetTag(rename->data().toInt());

@@ -3,7 +3,10 @@
 // the catalogue, operand picker and resource page behind its "..." button.
 // The windows live as long as the main window; they reach the editor through
 // the host made here.
+#include <QFontMetrics>
+#include <QPlainTextEdit>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "editor/DeviceComments.h"
 #include "editor/EditCommands.h"
@@ -113,6 +116,24 @@ void TMainFrm::ConnectEntryWindows() {
 
     ldHelp_->setPlainText(QString::fromStdString(QuickEntryHintText()));
     ldHelp_->resize(220, 170);
+    // The hint shows each of its lines whole, in whichever language: it
+    // never wraps and grows to its longest line.
+    ldHelp_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ldHelp_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ldHelp_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto fitHint = [this] {
+        const QFontMetrics metrics(ldHelp_->font());
+        const QStringList lines = ldHelp_->toPlainText().split(QLatin1Char('\n'));
+        int width = 0;
+        for (const QString& line : lines)
+            width = std::max(width, metrics.horizontalAdvance(line));
+        const int margins =
+            2 * (ldHelp_->frameWidth() + static_cast<int>(ldHelp_->document()->documentMargin())) +
+            metrics.averageCharWidth();
+        ldHelp_->resize(
+            std::max(220, width + margins),
+            std::max(170, static_cast<int>(lines.size()) * metrics.lineSpacing() + margins));
+    };
 
     // The cursor cell's place in the grid as it stands now.
     auto placeCursorCell = [this] {
@@ -128,13 +149,15 @@ void TMainFrm::ConnectEntryWindows() {
         funInput->Execute(entryKind, edit1, edit2);
     };
 
-    connect(this, &TMainFrm::LetterTyped, this, [this, keyInput, placeCursorCell](QChar letter) {
-        placeCursorCell();
-        const QuickEntryPlacement p = PlaceQuickEntry(TheGridCursor(), ldHelp_->height());
-        const QPoint origin = ladderEdit_->viewport()->mapToGlobal(QPoint(0, 0));
-        ldHelp_->move(origin + QPoint(p.hintLeft, p.hintTop));
-        keyInput->Execute(letter, origin + QPoint(p.boxLeft, p.boxTop - kPanelLift));
-    });
+    connect(this, &TMainFrm::LetterTyped, this,
+            [this, keyInput, placeCursorCell, fitHint](QChar letter) {
+                placeCursorCell();
+                fitHint();
+                const QuickEntryPlacement p = PlaceQuickEntry(TheGridCursor(), ldHelp_->height());
+                const QPoint origin = ladderEdit_->viewport()->mapToGlobal(QPoint(0, 0));
+                ldHelp_->move(origin + QPoint(p.hintLeft, p.hintTop));
+                keyInput->Execute(letter, origin + QPoint(p.boxLeft, p.boxTop - kPanelLift));
+            });
 }
 
 }  // namespace vx

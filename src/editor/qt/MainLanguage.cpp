@@ -4,6 +4,7 @@
 #include "editor/qt/UiLanguage.h"
 #include "editor/qt/UiTexts.h"
 #include "model/LadderProgram.h"
+#include "platform/Language.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemFolders.h"
 #include "platform/qt/ProgramText.h"
@@ -29,6 +30,7 @@ void TMainFrm::ConnectLanguage() {
 
 void TMainFrm::Button1Click() {
     UseQtTranslations(Chinese());
+    SetInterfaceChinese(Chinese());
     const char* file = Chinese() ? kChineseLanguageFile : kEnglishLanguageFile;
     const std::string path = JoinPath(ProgramFolder(), file);
     switch (ImportUiTexts(path)) {

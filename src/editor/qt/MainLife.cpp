@@ -153,7 +153,7 @@ void TMainFrm::Timer1Timer() {
     Item("UndoItem")->setEnabled(Button("ToolButton9")->isEnabled());
     Item("RedoItem")->setEnabled(Button("ToolButton11")->isEnabled());
     if (readyCountdown_ > 0 && --readyCountdown_ == 0)
-        StatusPanel(1)->setText(QStringLiteral(" 就绪"));
+        StatusPanel(1)->setText(QString::fromStdString(Tr(" 就绪", " Ready")));
     RefreshClockPanel();
     // A copy made in any instance becomes pasteable here.
     if (clipboardWatch_.Poll(TheClipCells()).pasteAvailable) {

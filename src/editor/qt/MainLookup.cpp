@@ -35,6 +35,7 @@ void TMainFrm::ConnectLookupWindows() {
 
     auto* organCheckFrm = new TOrganCheckFrm(this);
     organCheckFrm->Seams().showPlace = [this](int column, int row) { ShowPlace(column, row); };
+    organCheckFrm->Seams().chinese = [this] { return Chinese(); };
     connect(Item("N43"), &QAction::triggered, this, [this, organCheckFrm] {
         if (!CoverShown()) organCheckFrm->open();
     });

@@ -3,6 +3,7 @@
 // compile-message pane at the bottom of the grid,
 // the title bars of the message and mnemonic panes, and the balloon hints
 // that every tool tip of the program shows as; the status bar's panels.
+#include <QHeaderView>
 #include <QLabel>
 #include <QLayout>
 #include <QPainter>
@@ -116,6 +117,10 @@ TWgSizePanel* TMainFrm::BuildSidePanel(QWidget* parent) {
         treeView1_ = new QTreeWidget(treePanel);
         treeView1_->setObjectName(QStringLiteral("TreeView1"));
         treeView1_->setHeaderHidden(true);
+        // Node names show whole, in either language: a narrow pane scrolls.
+        treeView1_->setTextElideMode(Qt::ElideNone);
+        treeView1_->header()->setStretchLastSection(false);
+        treeView1_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
         SetWidgetAlign(treeView1_, TAlign::alClient);
         pages->SetActivePage(tabSheet1_);
     }

@@ -189,14 +189,14 @@ bool TMainFrm::PrintLadderPages(QPainter& painter, const std::vector<LadderPage>
                                 QProgressDialog& progress) {
     const int rowsPerPage = RowsPerPage(Button("OnTopToolButton")->Down());
     const std::string header =
-        LadderHeaderText(names_.projectFile, Today().toStdString(), Now().toStdString());
+        LadderHeaderText(names_.projectFile, Today().toStdString(), Now().toStdString(), Chinese());
     int printed = 0;
     bool opened = true;
     for (const LadderPage& page : pages) {
         // The grid shows the page as it goes by, and the header names it.
         ladderEdit_->SetCursor(1, page.firstRow);
         ladderEdit_->verticalScrollBar()->setValue(page.firstRow);
-        label2_->setText(QString::fromStdString(LadderPageLabel(header, page.number)));
+        label2_->setText(QString::fromStdString(LadderPageLabel(header, page.number, Chinese())));
         if (!page.printed) continue;
         progress.setLabelText(
             QString::fromStdString(Tr("正在打印梯形图第 %1 页…", "Printing ladder page %1..."))
@@ -250,8 +250,8 @@ bool TMainFrm::PrintInstructionList(QPainter& painter) {
     const QFontMetrics metrics(font, printer_.get());
     const int lineHeight = std::max(1, metrics.lineSpacing());
 
-    QStringList lines{QString::fromStdString(
-        InstructionListHeader(names_.projectFile, Today().toStdString(), Now().toStdString()))};
+    QStringList lines{QString::fromStdString(InstructionListHeader(
+        names_.projectFile, Today().toStdString(), Now().toStdString(), Chinese()))};
     lines << CurrentInstructionList(TheProgram());
     int y = 0;
     for (const QString& line : lines) {

@@ -19,8 +19,7 @@ namespace {
 // so a package can be refreshed in the folder it was made in.
 class PackageFolderDialog final : public QFileDialog {
   public:
-    explicit PackageFolderDialog(QWidget* parent)
-        : QFileDialog(parent, QStringLiteral("保存文件")) {
+    PackageFolderDialog(QWidget* parent, const QString& title) : QFileDialog(parent, title) {
         setAcceptMode(QFileDialog::AcceptSave);
         setNameFilter(QStringLiteral("All Files (*.*)"));
         setOption(QFileDialog::DontUseNativeDialog);
@@ -48,7 +47,7 @@ void TMainFrm::ConnectUpdateCommands() {
             [this] { Launch("calc.exe", {}, {}); });
 
     windows_.packageFolder = [this](const std::string& suggested) -> std::optional<std::string> {
-        PackageFolderDialog dialog(this);
+        PackageFolderDialog dialog(this, QString::fromStdString(Tr("保存文件", "Save File")));
         dialog.selectFile(QString::fromStdString(suggested));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
@@ -57,7 +56,7 @@ void TMainFrm::ConnectUpdateCommands() {
 }
 
 void TMainFrm::N44Click() {
-    const Message missing{"错误",
+    const Message missing{Tr("错误", "Error"),
                           Tr("提取目标文件不存在！\r请用快捷键\"F5\"编译工程文件！",
                              "Extraction of target file does not exist! \ruse the shortcut key \" "
                              "F5 \" compile the project file!"),

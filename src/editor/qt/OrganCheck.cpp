@@ -12,6 +12,7 @@
 #include "editor/qt/ToolImages.h"
 #include "model/LadderProgram.h"
 #include "platform/qt/Canvas.h"
+#include "platform/qt/ProgramText.h"
 
 namespace vx {
 namespace {
@@ -24,7 +25,13 @@ QString Q(const char* text) {
 constexpr int kFirstPlaceImage = kImageUsageNode;
 constexpr int kSecondPlaceImage = kImageRepeatedOutput;
 
-constexpr const char* kCheckingCaption = "检查中。。。";
+// The progress note and what it grows by after each device group.
+const char* CheckingCaption(bool chinese) {
+    return chinese ? "检查中。。。" : "Checking...";
+}
+const char* CheckingStep(bool chinese) {
+    return chinese ? "。。" : "..";
+}
 
 // A picture of the image list; a blank one of the same size where the list
 // has none, so that the names stay in line.
@@ -65,8 +72,9 @@ TOrganCheckFrm::TOrganCheckFrm(QWidget* parent) : QDialog(parent) {
     connect(listView1_, &QTreeWidget::itemDoubleClicked, this, [this] { ListView1DblClick(); });
 
     // The progress note floats over the list while the check runs.
-    panel1_ = new QLabel(Q(kCheckingCaption), this);
+    panel1_ = new QLabel(Q(CheckingCaption(true)), this);
     panel1_->setObjectName(QStringLiteral("Panel1"));
+    MarkProgramText(panel1_);
     panel1_->setFrameShape(QFrame::Panel);
     panel1_->setFrameShadow(QFrame::Raised);
     panel1_->setAlignment(Qt::AlignCenter);
@@ -89,7 +97,12 @@ void TOrganCheckFrm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (event->spontaneous()) return;  // a restore from the task bar is no new showing
     listView1_->clear();
-    panel1_->setText(Q(kCheckingCaption));
+    const bool chinese = Chinese();
+    const char* const headers[2][3] = {{"重复输出元件号", "程序段", "行号"},
+                                       {"Repeated output", "Block", "Line"}};
+    for (int c = 0; c < 3; ++c)
+        listView1_->headerItem()->setText(c, Q(headers[chinese ? 0 : 1][c]));
+    panel1_->setText(Q(CheckingCaption(chinese)));
     panel1_->show();
     panel1_->raise();
     timer1_.start();
@@ -110,7 +123,7 @@ void TOrganCheckFrm::Timer1Timer() {
             item->setIcon(0, place.second ? secondIcon : firstIcon);
         }
         if (g + 1 < kOutputGroups.size()) {
-            panel1_->setText(panel1_->text() + Q("。。"));
+            panel1_->setText(panel1_->text() + Q(CheckingStep(Chinese())));
             panel1_->repaint();
         }
     }

@@ -4,7 +4,8 @@
 // the first two places of each (device, block, line), and a double click on
 // a row shows that place in the grid. The check starts 100 ms after the
 // window appears, so the window and its progress note "检查中。。。" are seen
-// first; the note grows by "。。" after each device group.
+// first; the note grows by "。。" after each device group. The headers and
+// the note follow the interface language.
 #pragma once
 
 #include <QDialog>
@@ -22,6 +23,8 @@ class TOrganCheckFrm : public QDialog {
     struct Host {
         // The grid shows an absolute place, switching the block when needed.
         std::function<void(int column, int row)> showPlace;
+        // The interface language (Chinese when unset).
+        std::function<bool()> chinese;
     };
 
     explicit TOrganCheckFrm(QWidget* parent = nullptr);
@@ -45,6 +48,8 @@ class TOrganCheckFrm : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    bool Chinese() const { return !host_.chinese || host_.chinese(); }
+
     Host host_;
     QTreeWidget* listView1_ = nullptr;
     QLabel* panel1_ = nullptr;

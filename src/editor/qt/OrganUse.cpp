@@ -76,8 +76,8 @@ TWgProgressBar* RatioBarOf(QWidget* parent) {
 // ten devices with the label column first.
 class UsageGridModel : public QAbstractTableModel {
   public:
-    explicit UsageGridModel(UsageGrid grid, QObject* parent)
-        : QAbstractTableModel(parent), grid_(std::move(grid)) {}
+    UsageGridModel(UsageGrid grid, std::function<bool()> chinese, QObject* parent)
+        : QAbstractTableModel(parent), grid_(std::move(grid)), chinese_(std::move(chinese)) {}
 
     void SetGrid(UsageGrid grid) {
         beginResetModel();
@@ -102,19 +102,26 @@ class UsageGridModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
         if (section < 0 || section >= grid_.columns) return {};
+        // The corner names the label column in the interface language.
+        if (section == 0 && !chinese_()) return QStringLiteral("Device");
         return Q(grid_.Cell(section, 0));
     }
 
   private:
     UsageGrid grid_;
+    std::function<bool()> chinese_;
 };
 
 // One comment grid over the process-wide comments: device label, usage mark
 // and the comment, which is editable.
 class CommentTableModel : public QAbstractTableModel {
   public:
-    CommentTableModel(DeviceKind kind, std::function<void()> edited, QObject* parent)
-        : QAbstractTableModel(parent), kind_(kind), edited_(std::move(edited)) {}
+    CommentTableModel(DeviceKind kind, std::function<void()> edited, std::function<bool()> chinese,
+                      QObject* parent)
+        : QAbstractTableModel(parent),
+          kind_(kind),
+          edited_(std::move(edited)),
+          chinese_(std::move(chinese)) {}
 
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : DeviceComments::Rows(kind_);
@@ -137,7 +144,8 @@ class CommentTableModel : public QAbstractTableModel {
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
         if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
         if (section < 0 || section >= 3) return {};
-        return Q(kCommentColumnHeaders[static_cast<std::size_t>(section)]);
+        return Q((chinese_() ? kCommentColumnHeaders
+                             : kEnglishCommentColumnHeaders)[static_cast<std::size_t>(section)]);
     }
     Qt::ItemFlags flags(const QModelIndex& index) const override {
         Qt::ItemFlags f = QAbstractTableModel::flags(index);
@@ -160,6 +168,7 @@ class CommentTableModel : public QAbstractTableModel {
   private:
     DeviceKind kind_;
     std::function<void()> edited_;
+    std::function<bool()> chinese_;
 };
 
 TOrganUseFrm::TOrganUseFrm(QWidget* parent) : QDialog(parent) {
@@ -281,7 +290,8 @@ void TOrganUseFrm::BuildUsagePage(TWgTabSheet* page) {
         const DeviceKind kind = kCommentTableKinds[static_cast<std::size_t>(t)];
         auto* grid = new QTableView(usageTabs_);
         grid->setObjectName(QString("Grid_%1_Use").arg(QChar(LetterOfKind(kind))));
-        auto* model = new UsageGridModel(BuildUsageGrid(kind, none, TheDeviceComments()), grid);
+        auto* model = new UsageGridModel(
+            BuildUsageGrid(kind, none, TheDeviceComments()), [this] { return Chinese(); }, grid);
         grid->setModel(model);
         grid->verticalHeader()->hide();
         grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -350,7 +360,7 @@ void TOrganUseFrm::BuildCommentPage(TWgTabSheet* page) {
         auto* grid = new QTableView(commentTabs_);
         grid->setObjectName(QString("StringGrid%1").arg(static_cast<int>(kind) + 7));
         auto* model = new CommentTableModel(
-            kind, [this] { emit CommentEdited(); }, grid);
+            kind, [this] { emit CommentEdited(); }, [this] { return Chinese(); }, grid);
         grid->setModel(model);
         grid->verticalHeader()->hide();
         grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -417,8 +427,10 @@ bool TOrganUseFrm::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TOrganUseFrm::AskFont(QWidget* control) {
-    if (ShowMessage({"字体设置", "是否重新设置显示字体 ？", MsgIcon::Question,
-                     MsgButtons::OkCancel}) != MsgAnswer::Ok) {
+    const bool chinese = Chinese();
+    if (ShowMessage({chinese ? "字体设置" : "Font",
+                     chinese ? "是否重新设置显示字体 ？" : "Choose another display font?",
+                     MsgIcon::Question, MsgButtons::OkCancel}) != MsgAnswer::Ok) {
         return;
     }
     bool ok = false;
@@ -447,8 +459,7 @@ void TOrganUseFrm::BitBtn2Click() {
     const DeviceUsage usage = DeviceUsage::Scan(TheProgram().cells, scopeEnd);
     DeviceComments& comments = TheDeviceComments();
     MarkUsage(usage, comments);
-    const UsageReport report =
-        BuildUsageReport(usage, comments, !seams_.chinese || seams_.chinese());
+    const UsageReport report = BuildUsageReport(usage, comments, Chinese());
     for (int t = 0; t < kCommentTableCount; ++t) {
         const auto i = static_cast<std::size_t>(t);
         const UsageSummary& summary = report.summaries[i];
@@ -478,7 +489,8 @@ std::vector<std::string> TOrganUseFrm::MemoLines() const {
 
 void TOrganUseFrm::BitBtn6Click() {
     if (!seams_.reportFile) return;
-    const std::optional<std::string> chosen = seams_.reportFile("元件使用情况表");
+    const std::optional<std::string> chosen =
+        seams_.reportFile(Chinese() ? "元件使用情况表" : "Device usage");
     if (!chosen || chosen->empty()) return;
     const IoResult written = SaveUsageReport(UsageReportPath(*chosen), MemoLines());
     if (!written) ShowMessage({kProductTitle, written.error, MsgIcon::Exclamation, MsgButtons::Ok});
@@ -486,10 +498,12 @@ void TOrganUseFrm::BitBtn6Click() {
 
 std::vector<std::string> TOrganUseFrm::PrintLines(const std::string& projectFile,
                                                   const QDateTime& when,
-                                                  const std::vector<std::string>& report) {
+                                                  const std::vector<std::string>& report,
+                                                  bool chinese) {
     const QLocale locale;
     std::vector<std::string> lines;
-    lines.push_back(projectFile + "   元件使用情况表打印   " +
+    lines.push_back(projectFile +
+                    (chinese ? "   元件使用情况表打印   " : "   Device usage print   ") +
                     locale.toString(when.date(), QLocale::ShortFormat).toStdString() + "  " +
                     locale.toString(when.time(), QLocale::ShortFormat).toStdString());
     lines.push_back(std::string(kPrintRuleLength, '_'));
@@ -498,10 +512,11 @@ std::vector<std::string> TOrganUseFrm::PrintLines(const std::string& projectFile
 }
 
 void TOrganUseFrm::PrintText(QPrinter& printer, const QFont& font,
-                             const std::vector<std::string>& lines) {
+                             const std::vector<std::string>& lines, bool chinese) {
     QPainter painter;
     if (!painter.begin(&printer)) {
-        ShowMessage({kProductTitle, "打印机不能打印 ！", MsgIcon::Exclamation, MsgButtons::Ok});
+        ShowMessage({kProductTitle, chinese ? "打印机不能打印 ！" : "The printer cannot print!",
+                     MsgIcon::Exclamation, MsgButtons::Ok});
         return;
     }
     painter.setFont(font);
@@ -524,7 +539,7 @@ void TOrganUseFrm::BitBtn5Click() {
     if (!seams_.printer || !seams_.printer(printer)) return;
     const std::string project = seams_.projectFile ? seams_.projectFile() : std::string();
     PrintText(printer, memo1_->font(),
-              PrintLines(project, QDateTime::currentDateTime(), MemoLines()));
+              PrintLines(project, QDateTime::currentDateTime(), MemoLines(), Chinese()), Chinese());
 }
 
 }  // namespace vx

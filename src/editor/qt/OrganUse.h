@@ -62,14 +62,16 @@ class TOrganUseFrm : public QDialog {
     // 关闭(&C).
     void BitBtn1Click() { close(); }
 
-    // The report's lines as printed: the project file, "   元件使用情况表打印   ",
-    // the date and the time, a line of 86 "_", then the report lines.
+    // The report's lines as printed: the project file, "   元件使用情况表打印   "
+    // (in English "   Device usage print   "), the date and the time, a line
+    // of 86 "_", then the report lines.
     static std::vector<std::string> PrintLines(const std::string& projectFile,
                                                const QDateTime& when,
-                                               const std::vector<std::string>& report);
+                                               const std::vector<std::string>& report,
+                                               bool chinese = true);
     // Prints the lines in the given font, page after page.
     static void PrintText(QPrinter& printer, const QFont& font,
-                          const std::vector<std::string>& lines);
+                          const std::vector<std::string>& lines, bool chinese = true);
 
     // The window's parts, by their names.
     TWgPageControl* PageControl() const { return pageControl_; }
@@ -120,6 +122,7 @@ class TOrganUseFrm : public QDialog {
     void BuildCommentPage(TWgTabSheet* page);
     void PageControl1Change();
     void AskFont(QWidget* control);
+    bool Chinese() const { return !seams_.chinese || seams_.chinese(); }
     void ResetUsage();
 
     TFlatSkin* flatSkin1_ = nullptr;

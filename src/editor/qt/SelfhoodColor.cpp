@@ -93,6 +93,12 @@ bool TSelfhoodColorFrm::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
+void TSelfhoodColorFrm::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::LanguageChange)
+        colorDialog1_->setWindowTitle(QColorDialog::tr("Select Color"));
+    QDialog::changeEvent(event);
+}
+
 void TSelfhoodColorFrm::PanelClick(int index) {
     ColorValue& colour = colours_.*kColourPanels[static_cast<std::size_t>(index)].colour;
     colorDialog1_->setCurrentColor(ToQColor(colour));

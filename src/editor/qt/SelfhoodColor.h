@@ -40,6 +40,9 @@ class TSelfhoodColorFrm : public QDialog {
   protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Qt's colour chooser sets its title only when it is made: it takes the
+    // title of the interface language when the language changes.
+    void changeEvent(QEvent* event) override;
 
   private:
     void Paint(int index);

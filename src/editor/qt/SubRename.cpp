@@ -103,7 +103,8 @@ void TSubRenameFrm::showEvent(QShowEvent* event) {
 }
 
 void TSubRenameFrm::FormShow() {
-    setWindowTitle(QString::fromStdString(SubRenameCaption(tag_)));
+    setWindowTitle(
+        QString::fromStdString(SubRenameCaption(tag_, !host_.chinese || host_.chinese())));
     if (IsRenameTag(tag_)) {
         panel2_->hide();
         panel1_->show();

@@ -26,6 +26,7 @@ struct SubRenameHost {
     std::function<std::string(int n)> subroutineName;  // the name of subroutine n
     std::function<void(int gridRow)> goToRow;          // grid column 1 of that row, focused
     std::function<void(int n, const std::string& name)> rename;  // stored, saved later
+    std::function<bool()> chinese;  // the interface language (Chinese when unset)
 };
 
 class TSubRenameFrm : public QDialog {

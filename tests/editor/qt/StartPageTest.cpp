@@ -364,7 +364,7 @@ TEST_F(StartPageTest, TheAboutBoxShowsTheTitleTheModelListAndTheLinkLibraryTable
     frm->Item("AboutItem")->trigger();
     EXPECT_TRUE(modal);
     EXPECT_FALSE(about->isVisible()) << "OK closes the box";
-    EXPECT_EQ(caption, QString("About KZ6-Quillary"));
+    EXPECT_EQ(caption, QString("关于 KZ6-Quillary"));
     EXPECT_EQ(title, QString("KZ6-Quillary V6.25"));
     EXPECT_EQ(under, QColor(Qt::white)) << "a link turns white under the mouse";
     EXPECT_EQ(away, QColor(Qt::black)) << "and black when it leaves";
