@@ -234,7 +234,12 @@ TOrganUseFrm::TOrganUseFrm(QWidget* parent) : QDialog(parent) {
     };
 }
 
-TOrganUseFrm::~TOrganUseFrm() = default;
+TOrganUseFrm::~TOrganUseFrm() {
+    // The grids' models ask this window for its language, even while their
+    // views go: they go while the window is still whole.
+    delete usageTabs_;
+    delete commentTabs_;
+}
 
 void TOrganUseFrm::BuildUsagePage(TWgTabSheet* page) {
     // The scope and the commands.
