@@ -400,7 +400,8 @@ TEST_F(MainBuildTest, CBlockErrorsShowInRedAndMakeNoImage) {
     EXPECT_GE(Pane(*frm)->height(), 118);
     EXPECT_EQ(memo->palette().color(QPalette::Text), QColor(255, 0, 0));
     const QString text = memo->toPlainText();
-    EXPECT_TRUE(text.startsWith("C Language [function1]\nPLCC.c:")) << text.toStdString();
+    // The heading of the C block's messages in the interface language (Chinese here).
+    EXPECT_TRUE(text.startsWith("高级语言 [function1]\nPLCC.c:")) << text.toStdString();
     EXPECT_TRUE(text.contains("error:")) << text.toStdString();
     EXPECT_TRUE(text.endsWith("Compilation fails!"));
     EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" Compilation fails: 3"));
