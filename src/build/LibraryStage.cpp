@@ -16,7 +16,7 @@ LibraryStage::LibraryStage(LibraryInputs inputs, StageView& view)
     : ToolChainJob(inputs.winDir, inputs.chinese, view), inputs_(std::move(inputs)) {}
 
 void LibraryStage::Show() {
-    view_.ShowProgress(0, "编译开始。。。");
+    view_.ShowProgress(0, chinese_ ? "编译开始。。。" : "Compile start...");
 }
 
 std::string LibraryStage::ProductPath() const {
@@ -36,8 +36,7 @@ bool LibraryStage::Begin() {
                   WriteFileAtomically(JoinPath(scratch_, "plc.h"), kPlcHeaderText);
     }
     if (written) return true;
-    ShowMessage(
-        {kProductTitle, "系统文件被破坏,请重装软件！...", MsgIcon::Information, MsgButtons::Ok});
+    ShowMessage({kProductTitle, DamagedText(), MsgIcon::Information, MsgButtons::Ok});
     FinishEarly(5);
     return false;
 }
@@ -45,14 +44,15 @@ bool LibraryStage::Begin() {
 void LibraryStage::JudgeLogs(CommandChain::State) {
     const std::string log = ReadLog("PLCCw.Txt");
     if (log.empty()) return;
-    view_.SetMessages("高级语言 [function1]\r\n" + log);
+    view_.SetMessages(CBlockHeading() + "\r\n" + log);
     const bool made = FileExists(ProductPath());
     view_.ShowMessagePane(made ? PaneColour::Blue : PaneColour::Red);
     if (!made) stop_ = true;
 }
 
 std::string LibraryStage::DoneLabel(bool stopped) const {
-    return stopped ? "编译终止 ！" : "编译成功 ！";
+    if (stopped) return chinese_ ? "编译终止 ！" : "Terminated!";
+    return chinese_ ? "编译成功 ！" : "Successful!";
 }
 
 void LibraryStage::AfterAttempts() {

@@ -33,7 +33,7 @@ class LibraryStage : public ToolChainJob {
     std::vector<ToolCommand> Commands() const override { return {LibraryCommandLine()}; }
     std::string ProductPath() const override;
     void JudgeLogs(CommandChain::State state) override;
-    std::string ProgressWord() const override { return "编译进行中"; }
+    std::string ProgressWord() const override { return chinese_ ? "编译进行中" : "Compiled Of"; }
     std::string DoneLabel(bool stopped) const override;
     void AfterAttempts() override;
     std::vector<std::string> CleanUpExtensions() const override;

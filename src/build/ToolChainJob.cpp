@@ -45,6 +45,15 @@ ToolChainJob::ToolChainJob(std::string winDir, bool chinese, StageView& view)
     MakeFolders(scratch_);
 }
 
+std::string ToolChainJob::DamagedText() const {
+    return chinese_ ? "系统文件被破坏,请重装软件！..."
+                    : "The system file is damaged, please reinstall the software!...";
+}
+
+std::string ToolChainJob::CBlockHeading() const {
+    return chinese_ ? "高级语言 [function1]" : "C Language [function1]";
+}
+
 std::string ToolChainJob::ReadLog(const std::string& name) const {
     const std::string path = FindFileNoCase(scratch_, name);
     if (path.empty()) return {};

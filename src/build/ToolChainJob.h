@@ -66,6 +66,10 @@ class ToolChainJob {
     // leading white space and trailing line ends removed; empty when there is
     // none.
     std::string ReadLog(const std::string& name) const;
+    // The box when the stage's own files cannot be prepared, and the heading
+    // of the C block's messages, in the job's language.
+    std::string DamagedText() const;
+    std::string CBlockHeading() const;
 
     StageView& view_;
     std::string winDir_;

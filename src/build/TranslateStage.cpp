@@ -51,8 +51,7 @@ bool TranslateStage::Begin() {
     DeleteNamedFiles(scratch_, {"P.Txt", "L.Txt", "PCC.d", "Ex.d", "plc.d", "plc.elf", "PLC.c",
                                 "PLCC.c", "plc.h"});
     if (Prepare()) return true;
-    ShowMessage(
-        {kProductTitle, "系统文件被破坏,请重装软件！...", MsgIcon::Information, MsgButtons::Ok});
+    ShowMessage({kProductTitle, DamagedText(), MsgIcon::Information, MsgButtons::Ok});
     FinishEarly(5);
     return false;
 }
@@ -92,23 +91,29 @@ bool TranslateStage::Prepare() {
 void TranslateStage::JudgeLogs(CommandChain::State) {
     const std::string compiler = ReadLog("P.Txt");
     if (compiler.find("error:") != std::string::npos) {
-        view_.SetMessages("C Language [function1]\r\n" + compiler + "\r\n");
+        view_.SetMessages(CBlockHeading() + "\r\n" + compiler + "\r\n");
         view_.ShowMessagePane(PaneColour::Red);
         stop_ = true;
     }
     const std::string linker = ReadLog("L.Txt");
     if (linker.find("__aeabi_") != std::string::npos) {
         view_.ShowMessagePane(PaneColour::Red);
-        for (const char* line : {"高级语言 [function1]", "编译错误！,可能原因:",
-                                 "1. 数学库输入变量未赋值, 比如x,y 未赋正确值: z=pow(x,y);",
-                                 "2. 数学库输入变量未赋值, 比如x,n 未赋正确值: y=ldexp(x,n);",
-                                 "3. 浮点数运算异常，请检查浮点数变量、表达式的合法性!"}) {
+        view_.AddMessage(CBlockHeading());
+        const char* const kChinese[] = {
+            "编译错误！,可能原因:", "1. 数学库输入变量未赋值, 比如x,y 未赋正确值: z=pow(x,y);",
+            "2. 数学库输入变量未赋值, 比如x,n 未赋正确值: y=ldexp(x,n);",
+            "3. 浮点数运算异常，请检查浮点数变量、表达式的合法性!"};
+        const char* const kEnglish[] = {
+            "Compile error! Possible causes:",
+            "1. An input of the maths library has no value, e.g. x, y unset in z=pow(x,y);",
+            "2. An input of the maths library has no value, e.g. x, n unset in y=ldexp(x,n);",
+            "3. A floating-point operation fails: check the float variables and expressions!"};
+        for (const char* line : chinese_ ? kChinese : kEnglish)
             view_.AddMessage(line);
-        }
         stop_ = true;
     } else if (std::size_t p = linker.find("undefined reference to "); p != std::string::npos) {
         view_.ShowMessagePane(PaneColour::Red);
-        view_.AddMessage("高级语言 [function1]");
+        view_.AddMessage(CBlockHeading());
         view_.AddMessage(linker.substr(p));
         stop_ = true;
     }

@@ -2,8 +2,10 @@
 // attempts, the log rules, stops and the clean-up.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <memory>
 #include <thread>
 
 #include "build/CompileReport.h"
@@ -362,6 +364,88 @@ TEST_F(StagesTest, ALibraryWithAnErrorIsNotMade) {
     LibraryStage missing({winDir_, project_, true}, view_);
     EXPECT_FALSE(missing.Begin());
     EXPECT_EQ(messages_.Last().text, "系统文件被破坏,请重装软件！...");
+}
+
+// A character of the CJK blocks or their punctuation (U+3000-U+9FFF) in UTF-8.
+bool HasCjk(const std::string& text) {
+    for (std::size_t i = 0; i + 2 < text.size(); ++i) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        if (lead >= 0xE3 && lead <= 0xE9) return true;
+    }
+    return false;
+}
+
+// Every text both stages write (progress labels, status, the message pane
+// and their boxes) is in the job's language: Chinese as given, and in English
+// no CJK character (the given "Check Done ！" keeps its wide mark).
+TEST_F(StagesTest, TheStagesWriteTheInterfaceLanguage) {
+    struct Case {
+        const char* name;
+        const char* fakeGcc;
+        bool library;
+        bool removeSub;
+        std::string chinese;  // a text the Chinese run writes
+    };
+    const Case cases[] = {
+        {"library warning", "warn", true, false, "高级语言 [function1]"},
+        {"library error", "cerror", true, false, "编译终止 ！"},
+        {"library stopped", "hang", true, false, "编译进行中"},
+        {"library without its C block", "", true, false, "系统文件被破坏,请重装软件！..."},
+        {"compile error", "cerror", false, false, "高级语言 [function1]\r\nPLCC.c"},
+        {"maths library", "aeabi", false, false, "编译错误！,可能原因:"},
+        {"missing symbol", "undefined", false, false, "高级语言 [function1]"},
+        {"stopped", "hang", false, false, "编译进行中"},
+        {"converter file missing", "", false, true, "系统文件被破坏,请重装软件！..."},
+    };
+    for (const Case& c : cases) {
+        for (const bool chinese : {true, false}) {
+            SCOPED_TRACE(std::string(c.name) + (chinese ? " (Chinese)" : " (English)"));
+            view_ = RecordingView();
+            Converted();
+            if (c.removeSub) fs::remove(JoinPath(scratch_, "Sub.txt"));
+            const bool cBlock = c.library && std::string(c.fakeGcc) != "";
+            if (cBlock) WriteTestFile(CBlockPath(project_), "void  function1(void)\r\n{\r\n}\r\n");
+            if (!cBlock) fs::remove(CBlockPath(project_));
+            const std::size_t boxesBefore = messages_.Count();
+            ScopedEnv mode("VX_FAKE_GCC", c.fakeGcc);
+            std::unique_ptr<ToolChainJob> job;
+            bool began = false;
+            if (c.library) {
+                auto stage = std::make_unique<LibraryStage>(
+                    LibraryInputs{winDir_, project_, chinese}, view_);
+                stage->Show();
+                began = stage->Begin();
+                job = std::move(stage);
+            } else {
+                TranslateInputs in = Inputs("01");
+                in.chinese = chinese;
+                auto stage = std::make_unique<TranslateStage>(in, view_);
+                stage->Show();
+                began = stage->Begin();
+                job = std::move(stage);
+            }
+            if (began) {
+                for (int polls = 0; job->Poll(); ++polls) {
+                    if (polls == 25) job->Stop();
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                }
+            }
+            std::vector<std::string> texts = view_.labels;
+            texts.insert(texts.end(), view_.status1.begin(), view_.status1.end());
+            texts.push_back(view_.messages);
+            for (std::size_t i = boxesBefore; i < messages_.Count(); ++i)
+                texts.push_back(messages_.Messages()[i].text);
+            bool found = false;
+            for (const std::string& text : texts) {
+                if (chinese) {
+                    found = found || text.find(c.chinese) != std::string::npos;
+                } else {
+                    EXPECT_FALSE(HasCjk(text)) << text;
+                }
+            }
+            if (chinese) EXPECT_TRUE(found) << c.chinese;
+        }
+    }
 }
 
 TEST(PathsTest, LibraryAndPluginFiles) {

@@ -73,6 +73,9 @@ class TMainFrm : public QMainWindow {
     Settings& CurrentSettings() { return settings_; }
     // The auto-save timer (Timer3).
     const QTimer& AutoSaveTimer() const { return timer3_; }
+    // The one-second timer (Timer1): tool bar states, the clock and the
+    // countdown that puts "就绪" back into status panel 1 after a compile.
+    QTimer& Timer1() { return timer1_; }
     bool Chinese() const;
     // Picks the Chinese or English form of a message by the language item.
     std::string Tr(const char* chinese, const char* english) const;

@@ -78,9 +78,15 @@ QString WithoutPrefixes(const QString& text) {
 }  // namespace
 
 QString MapFontFamily(std::string_view name) {
-    static const char* const kChineseFamilies[] = {"宋体", "新宋体", "SimSun",   "NSimSun",
-                                                   "黑体", "SimHei", "微软雅黑", "Microsoft YaHei"};
-    for (const char* family : kChineseFamilies) {
+    // The Song faces give every Latin letter and the blank half a character's
+    // width; the proportional Micro Hei's blank is a sliver beside a bold "T"
+    // or "X" ("T timers" read "Ttimers"), so they take its fixed-width face.
+    static const char* const kSongFamilies[] = {"宋体", "新宋体", "SimSun", "NSimSun"};
+    static const char* const kHeiFamilies[] = {"黑体", "SimHei", "微软雅黑", "Microsoft YaHei"};
+    for (const char* family : kSongFamilies) {
+        if (name == family) return QStringLiteral("WenQuanYi Micro Hei Mono");
+    }
+    for (const char* family : kHeiFamilies) {
         if (name == family) return QStringLiteral("WenQuanYi Micro Hei");
     }
     return ToQString(name);

@@ -336,6 +336,24 @@ TEST_F(MainBuildTest, ForceAndSetValueReachTheRunningLadder) {
 
 // The size hint and the use figure count the program above the kit's own
 // share, the image of a project with nothing in it.
+// A minute after a compile status panel 1 says it is ready again, in the
+// interface language; the one-second timer is fired rather than waited for.
+TEST_F(MainBuildTest, StatusPanelOneIsReadyAMinuteAfterACompile) {
+    auto frm = SavedProject("ready");
+    for (const auto& [item, ready] : {std::pair{"English1", " Ready"}, {"Chinese1", " 就绪"}}) {
+        SCOPED_TRACE(item);
+        frm->Item(item)->trigger();
+        frm->Item("c1")->trigger();
+        ASSERT_TRUE(FileExists(TargetFile())) << Memo2(*frm)->toPlainText().toStdString();
+        const QString report = frm->StatusPanel(1)->text();
+        for (int second = 1; second < 60; ++second)
+            QMetaObject::invokeMethod(&frm->Timer1(), "timeout");
+        EXPECT_EQ(frm->StatusPanel(1)->text(), report) << "59 seconds on";
+        QMetaObject::invokeMethod(&frm->Timer1(), "timeout");
+        EXPECT_EQ(frm->StatusPanel(1)->text(), QString::fromUtf8(ready));
+    }
+}
+
 TEST_F(MainBuildTest, TheReportShowsTheProgramsOwnSize) {
     auto frm = SavedProject("sized");
     Pane(*frm)->show();
@@ -382,7 +400,8 @@ TEST_F(MainBuildTest, CBlockErrorsShowInRedAndMakeNoImage) {
     EXPECT_GE(Pane(*frm)->height(), 118);
     EXPECT_EQ(memo->palette().color(QPalette::Text), QColor(255, 0, 0));
     const QString text = memo->toPlainText();
-    EXPECT_TRUE(text.startsWith("C Language [function1]\nPLCC.c:")) << text.toStdString();
+    // The heading of the C block's messages in the interface language (Chinese here).
+    EXPECT_TRUE(text.startsWith("高级语言 [function1]\nPLCC.c:")) << text.toStdString();
     EXPECT_TRUE(text.contains("error:")) << text.toStdString();
     EXPECT_TRUE(text.endsWith("Compilation fails!"));
     EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" Compilation fails: 3"));

@@ -240,7 +240,8 @@ TEST_F(CanvasTest, ClippingLimitsDrawing) {
 }
 
 TEST(CanvasFonts, ChineseFamiliesMapToTheInstalledCjkFont) {
-    EXPECT_EQ(MapFontFamily("宋体"), QStringLiteral("WenQuanYi Micro Hei"));
+    EXPECT_EQ(MapFontFamily("宋体"), QStringLiteral("WenQuanYi Micro Hei Mono"));
+    EXPECT_EQ(MapFontFamily("黑体"), QStringLiteral("WenQuanYi Micro Hei"));
     EXPECT_EQ(MapFontFamily("Tahoma"), QStringLiteral("Tahoma"));
     CanvasFont bold;
     bold.bold = true;
@@ -248,6 +249,23 @@ TEST(CanvasFonts, ChineseFamiliesMapToTheInstalledCjkFont) {
     EXPECT_EQ(ToQFont(bold).pixelSize(), 16) << "12 points at 96 pixels per inch";
     EXPECT_TRUE(ToQFont(bold).bold());
     EXPECT_EQ(ToQColor(clInfoBk), QColor(255, 255, 225));
+}
+
+// Painted English captions keep their blanks: in the windows' Song face a
+// blank is as wide as a letter, plain or bold, as the group and tab captions
+// ("T timers", "X inputs") are drawn.
+TEST(CanvasFonts, SongFaceBlankIsAsWideAsALetter) {
+    QImage image(200, 40, QImage::Format_RGB32);
+    QPainter painter(&image);
+    Canvas canvas(painter);
+    for (const bool bold : {false, true}) {
+        canvas.font = CanvasFont{};
+        canvas.font.bold = bold;
+        const int letter = canvas.TextWidth("T");
+        EXPECT_GE(canvas.TextWidth("T timers") - canvas.TextWidth("Ttimers"), letter)
+            << (bold ? "bold" : "plain");
+        EXPECT_GE(canvas.TextWidth(" "), letter) << (bold ? "bold" : "plain");
+    }
 }
 
 }  // namespace
