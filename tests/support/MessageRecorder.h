@@ -2,6 +2,7 @@
 #pragma once
 
 #include <deque>
+#include <string>
 #include <vector>
 
 #include "platform/MessageBox.h"
@@ -21,6 +22,13 @@ class MessageRecorder {
     void Answer(MsgAnswer answer) { answers_.push_back(answer); }
 
     const std::vector<Message>& Messages() const { return messages_; }
+    // The texts of the messages, in order.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const Message& m : messages_)
+            texts.push_back(m.text);
+        return texts;
+    }
     std::size_t Count() const { return messages_.size(); }
     const Message& Last() const { return messages_.back(); }
     void Clear() { messages_.clear(); }

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "FormCatalogue.h"
+#include "ShownTexts.h"
 #include "editor/qt/Main.h"
 #include "editor/qt/UiTexts.h"
 #include "support/LanguageEntryPrinter.h"
@@ -50,21 +51,9 @@ TEST_F(LanguageFilesTest, TheEnglishFileHasTheChineseFilesEntriesInItsOrder) {
     }
 }
 
-// CJK ideographs and punctuation, full-width forms.
-bool HasChinese(const QString& text) {
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if ((u >= 0x2E80 && u <= 0x9FFF) || (u >= 0xF900 && u <= 0xFAFF) ||
-            (u >= 0xFF00 && u <= 0xFFEF)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 TEST_F(LanguageFilesTest, NoEnglishTextIsLeftInChinese) {
     for (const LanguageEntry& e : Shipped("kzeng.ini"))
-        EXPECT_FALSE(HasChinese(QString::fromStdString(e.value))) << e.name << "=" << e.value;
+        EXPECT_FALSE(test::HasChinese(QString::fromStdString(e.value))) << e.name << "=" << e.value;
 }
 
 TEST_F(LanguageFilesTest, EveryEntryOfBothFilesReachesALiveText) {

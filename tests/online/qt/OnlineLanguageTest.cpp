@@ -62,12 +62,7 @@ class OnlineLanguageTest : public testing::Test {
         for (int i = 0; i < 2000; ++i)
             sim_.PushFault(plcsim::Fault::Silence());
     }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (const Message& m : messages_.Messages())
-            texts.push_back(m.text);
-        return texts;
-    }
+    std::vector<std::string> Texts() const { return messages_.Texts(); }
 
     plcsim::PlcSim sim_{plcsim::SimOptions{1, false, true, 0, {}}};
     test::MessageRecorder messages_;

@@ -139,12 +139,7 @@ class UtilityDialogsTest : public testing::Test {
             return r.address == address && r.count == count;
         });
     }
-    std::vector<std::string> MessageTexts() const {
-        std::vector<std::string> texts;
-        for (const Message& m : messages_.Messages())
-            texts.push_back(m.text);
-        return texts;
-    }
+    std::vector<std::string> MessageTexts() const { return messages_.Texts(); }
 
     plcsim::PlcSim sim_{plcsim::SimOptions{1, false, true, 0, {}}};
     test::MessageRecorder messages_;
