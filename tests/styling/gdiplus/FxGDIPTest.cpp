@@ -263,6 +263,61 @@ TEST_F(GdipTest, StringsAreMeasuredAndDrawnInTheirFormat) {
     EXPECT_FALSE(leftTop);
 }
 
+// Whether a drawing left grey pixels (antialiased edges) or black and white only.
+TEST_F(GdipTest, SmoothingAndTextHintsDecideAntialiasing) {
+    const auto greys = [this] {
+        int n = 0;
+        for (int y = 0; y < 40; ++y) {
+            for (int x = 0; x < 40; ++x)
+                n += At(x, y) != qRgb(0, 0, 0) && At(x, y) != qRgb(255, 255, 255);
+        }
+        return n;
+    };
+    TGPFontFamily family(u"Tahoma");
+    TGPFont font(&family, 12, 0, UnitPixel);
+    TGPSolidBrush black(kBlack);
+    TGPPen pen(kBlack, 1);
+    TGPGraphicsPath ellipse;
+    ellipse.AddEllipse(4, 4, 30, 20);
+    struct Case {
+        int smoothing, hint;
+        bool shape;  // the ellipse, else a text
+        bool grey;
+    };
+    const Case cases[] = {
+        {SmoothingModeNone, TextRenderingHintSystemDefault, true, false},
+        {SmoothingModeAntiAlias, TextRenderingHintSystemDefault, true, true},
+        {SmoothingModeAntiAlias, TextRenderingHintSingleBitPerPixelGridFit, false, false},
+        {SmoothingModeNone, TextRenderingHintAntiAlias, false, true},
+        {SmoothingModeNone, TextRenderingHintClearTypeGridFit, false, true},
+    };
+    for (const Case& c : cases) {
+        image_.fill(Qt::white);
+        Paint([&](TGPGraphics& g) {
+            g.SetSmoothingMode(c.smoothing);
+            g.SetTextRenderingHint(c.hint);
+            if (c.shape)
+                g.DrawPath(&pen, &ellipse);
+            else
+                g.DrawString(u"Wgx", -1, &font, MakeRect(2, 2, 36, 36), nullptr, &black);
+        });
+        EXPECT_EQ(greys() > 0, c.grey) << c.smoothing << " " << c.hint;
+    }
+
+    // The hot-key prefix: underlined when shown, not when hidden.
+    QImage drawn[2];
+    for (int prefix : {HotkeyPrefixShow, HotkeyPrefixHide}) {
+        image_.fill(Qt::white);
+        TGPStringFormat format;
+        format.SetHotkeyPrefix(prefix);
+        Paint([&](TGPGraphics& g) {
+            g.DrawString(u"&Wg", -1, &font, MakeRect(2, 2, 36, 36), &format, &black);
+        });
+        drawn[prefix - HotkeyPrefixShow] = image_.copy();
+    }
+    EXPECT_NE(drawn[0], drawn[1]);
+}
+
 QByteArray Encoded(const char* format) {
     QImage image(3, 2, QImage::Format_RGB32);
     image.fill(Qt::red);
