@@ -7,6 +7,7 @@
 #include <QPen>
 #include <QRadialGradient>
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace vx {
@@ -27,6 +28,7 @@ struct GpBrush {
     enum class Kind { Solid, Linear, PathGradient } kind = Kind::Solid;
     QBrush brush;  // solid and linear
     QPainterPath path;
+    bool ellipse = false;  // the path is one ellipse
     QPointF center;
     QColor centerColor = Qt::white;
     std::vector<QColor> surround{QColor(Qt::white)};
@@ -34,6 +36,8 @@ struct GpBrush {
 struct GpPath {
     QPainterPath path;
     bool figureOpen = false;
+    int ellipses = 0;
+    bool otherFigures = false;
 };
 struct GpFontFamily {
     QString name;
@@ -93,11 +97,20 @@ QString TextOf(const std::u16string& text, int length) {
     return QString::fromUtf16(text.data(), length);
 }
 
-// The painter's brush for a fill, and the shape a path gradient limits it to.
-QBrush PathGradientBrush(const GpBrush& b) {
-    // The gradient of an ellipse: a radial gradient on the unit circle with
-    // its focus at the centre point, stretched onto the path's bounds, so
-    // colours run along straight lines from the centre point to the outline.
+QColor Mix(const QColor& a, const QColor& b, double t) {
+    const auto mix = [t](float x, float y) { return x + (y - x) * static_cast<float>(t); };
+    return QColor::fromRgbF(mix(a.redF(), b.redF()), mix(a.greenF(), b.greenF()),
+                            mix(a.blueF(), b.blueF()), mix(a.alphaF(), b.alphaF()));
+}
+
+double Cross(QPointF a, QPointF b) {
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// The gradient of an ellipse: a radial gradient on the unit circle with its
+// focus at the centre point, stretched onto the path's bounds, so colours run
+// along straight lines from the centre point to the outline.
+QBrush EllipseGradient(const GpBrush& b) {
     const QRectF bounds = b.path.boundingRect();
     const double rx = std::max(bounds.width() / 2, 1e-6);
     const double ry = std::max(bounds.height() / 2, 1e-6);
@@ -105,7 +118,7 @@ QBrush PathGradientBrush(const GpBrush& b) {
     QRadialGradient gradient(QPointF(0, 0), 1.0,
                              QPointF((b.center.x() - mid.x()) / rx, (b.center.y() - mid.y()) / ry));
     gradient.setColorAt(0, b.centerColor);
-    gradient.setColorAt(1, b.surround.empty() ? QColor(Qt::white) : b.surround.front());
+    gradient.setColorAt(1, b.surround.front());
     QBrush brush(gradient);
     QTransform t;
     t.translate(mid.x(), mid.y());
@@ -114,10 +127,77 @@ QBrush PathGradientBrush(const GpBrush& b) {
     return brush;
 }
 
-// Qt samples a brush at the pixel's centre; unshifted (aliased), that centre
-// is half a pixel off GDI+'s, so the brush moves instead.
-QBrush PainterBrush(const GpGraphics& g, const GpBrush& b) {
-    QBrush brush = b.kind == GpBrush::Kind::PathGradient ? PathGradientBrush(b) : b.brush;
+// The surround colour at a point of the outline: between the colours of the
+// two path points it lies between (the last colour serves the points past it).
+QColor SurroundAt(const GpBrush& b, QPointF at) {
+    const int n = b.path.elementCount();
+    if (b.surround.size() == 1 || n < 2) return b.surround.front();
+    const auto colour = [&](int k) {
+        return b.surround[std::min<size_t>(k, b.surround.size() - 1)];
+    };
+    double best = 1e300;
+    QColor result = b.surround.front();
+    for (int k = 0; k < n; ++k) {
+        const QPointF p0 = b.path.elementAt(k), p1 = b.path.elementAt((k + 1) % n);
+        const QPointF e = p1 - p0;
+        const double len2 = QPointF::dotProduct(e, e);
+        const double u =
+            len2 > 0 ? std::clamp(QPointF::dotProduct(at - p0, e) / len2, 0.0, 1.0) : 0.0;
+        const QPointF near = p0 + e * u;
+        const double dist = QPointF::dotProduct(at - near, at - near);
+        if (dist < best) {
+            best = dist;
+            result = Mix(colour(k), colour((k + 1) % n), u);
+        }
+    }
+    return result;
+}
+
+// Any other path: each pixel of the area takes its colour on the straight
+// line from the centre point through it to the outline.
+QBrush TracedGradient(const GpBrush& b, const QRectF& area) {
+    const QList<QPolygonF> outline = b.path.toSubpathPolygons();
+    const int left = static_cast<int>(std::floor(area.left()));
+    const int top = static_cast<int>(std::floor(area.top()));
+    const int width = std::max(1, static_cast<int>(std::ceil(area.right())) - left + 1);
+    const int height = std::max(1, static_cast<int>(std::ceil(area.bottom())) - top + 1);
+    QImage image(width, height, QImage::Format_ARGB32);
+    for (int j = 0; j < height; ++j) {
+        for (int i = 0; i < width; ++i) {
+            const QPointF d = QPointF(left + i, top + j) - b.center;
+            QColor colour = b.centerColor;
+            if (QPointF::dotProduct(d, d) > 1e-12) {
+                double s = 1e300;  // the ray's parameter at the outline; the pixel is at 1
+                for (const QPolygonF& polygon : outline) {
+                    for (qsizetype k = 0; k < polygon.size(); ++k) {
+                        const QPointF q0 = polygon[k], e = polygon[(k + 1) % polygon.size()] - q0;
+                        const double denominator = Cross(d, e);
+                        if (std::abs(denominator) < 1e-12) continue;
+                        const QPointF w = q0 - b.center;
+                        const double hit = Cross(w, e) / denominator;
+                        const double u = Cross(w, d) / denominator;
+                        if (hit > 0 && u >= 0 && u <= 1) s = std::min(s, hit);
+                    }
+                }
+                colour = s < 1e299 ? Mix(b.centerColor, SurroundAt(b, b.center + d * s),
+                                         std::min(1.0, 1.0 / s))
+                                   : b.surround.front();
+            }
+            image.setPixel(i, j, colour.rgba());
+        }
+    }
+    QBrush brush(image);
+    brush.setTransform(QTransform::fromTranslate(left - 0.5, top - 0.5));
+    return brush;
+}
+
+// The painter's brush for a fill of the area. Qt samples a brush at the
+// pixel's centre; unshifted (aliased), that centre is half a pixel off
+// GDI+'s, so the brush moves instead.
+QBrush PainterBrush(const GpGraphics& g, const GpBrush& b, const QRectF& area) {
+    QBrush brush = b.brush;
+    if (b.kind == GpBrush::Kind::PathGradient)
+        brush = b.ellipse ? EllipseGradient(b) : TracedGradient(b, area);
     if (!g.antialias && b.kind != GpBrush::Kind::Solid)
         brush.setTransform(brush.transform() * QTransform::fromTranslate(0.5, 0.5));
     return brush;
@@ -300,7 +380,7 @@ TStatus TGPGraphics::FillRectangle(const TGPBrush* brush, float x, float y, floa
     area.addRect(QRectF(x, y, width, height));
     if (b->kind == GpBrush::Kind::PathGradient) area = area.intersected(b->path);
     handle_->painter->setPen(Qt::NoPen);
-    handle_->painter->setBrush(PainterBrush(*handle_, *b));
+    handle_->painter->setBrush(PainterBrush(*handle_, *b, area.boundingRect()));
     handle_->painter->drawPath(area);
     return TStatus::Ok;
 }
@@ -317,7 +397,7 @@ TStatus TGPGraphics::DrawString(const std::u16string& text, int length, const TG
     const TextLayout layout = LayoutOf(layoutRect, sf);
     if (layout.clip) p.setClipRect(layout.rect, Qt::IntersectClip);
     p.setFont(FontOf(*handle_, *f));
-    p.setPen(QPen(PainterBrush(*handle_, *b), 1));
+    p.setPen(QPen(PainterBrush(*handle_, *b, layout.rect.intersected(b->path.boundingRect())), 1));
     p.drawText(layout.rect, layout.flags, TextOf(text, length));
     return TStatus::Ok;
 }
@@ -441,6 +521,7 @@ TGPPathGradientBrush::TGPPathGradientBrush(const TGPGraphicsPath* path) {
     handle_ = new GpBrush;
     handle_->kind = GpBrush::Kind::PathGradient;
     handle_->path = shape->path;
+    handle_->ellipse = shape->ellipses == 1 && !shape->otherFigures;
     handle_->center = shape->path.boundingRect().center();
     lastStatus_ = TStatus::Ok;
 }
@@ -500,13 +581,15 @@ TGPGraphicsPath::~TGPGraphicsPath() {
 
 TStatus TGPGraphicsPath::AddLine(float x1, float y1, float x2, float y2) {
     if (handle_ == nullptr) return Record(TStatus::InvalidParameter);
-    // Within an open figure the line joins on from the last point.
-    if (handle_->figureOpen)
-        handle_->path.lineTo(x1, y1);
-    else
+    // Within an open figure the line joins on from the last point (a start
+    // on that point adds no point of its own).
+    if (handle_->figureOpen) {
+        if (handle_->path.currentPosition() != QPointF(x1, y1)) handle_->path.lineTo(x1, y1);
+    } else
         handle_->path.moveTo(x1, y1);
     handle_->path.lineTo(x2, y2);
     handle_->figureOpen = true;
+    handle_->otherFigures = true;
     return TStatus::Ok;
 }
 
@@ -518,6 +601,7 @@ TStatus TGPGraphicsPath::AddArc(float x, float y, float width, float height, flo
     if (!handle_->figureOpen) handle_->path.arcMoveTo(box, -startAngle);
     handle_->path.arcTo(box, -startAngle, -sweepAngle);
     handle_->figureOpen = true;
+    handle_->otherFigures = true;
     return TStatus::Ok;
 }
 
@@ -525,6 +609,7 @@ TStatus TGPGraphicsPath::AddEllipse(float x, float y, float width, float height)
     if (handle_ == nullptr) return Record(TStatus::InvalidParameter);
     handle_->path.addEllipse(QRectF(x, y, width, height));
     handle_->figureOpen = false;
+    ++handle_->ellipses;
     return TStatus::Ok;
 }
 

@@ -227,8 +227,10 @@ class TGPLinearGradientBrush : public TGPBrush {
     TGPLinearGradientBrush(const TGPRectF& rect, ARGB color1, ARGB color2, int mode);
 };
 
-// Colours run from the centre colour at the centre point to the surround
-// colour at the path's outline; nothing is painted outside the path.
+// Colours run in straight lines from the centre colour at the centre point
+// (by default the middle of the path's bounds) to the surround colours at the
+// path's outline: one colour per path point, the last one serving the points
+// past it, blended between points. Nothing is painted outside the path.
 class TGPPathGradientBrush : public TGPBrush {
   public:
     explicit TGPPathGradientBrush(const TGPGraphicsPath* path);

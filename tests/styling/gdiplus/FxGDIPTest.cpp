@@ -186,23 +186,68 @@ TEST_F(GdipTest, LinearGradientModesAndTiling) {
 }
 
 TEST_F(GdipTest, PathGradientStaysInsideItsPath) {
-    Paint([](TGPGraphics& g) {
+    // A red centre to a blue outline, in an ellipse and in a triangle, aliased
+    // and antialiased; the fill asked for is the whole image.
+    const auto ellipse = [](TGPGraphicsPath& p) { p.AddEllipse(0, 0, 30, 30); };
+    const auto triangle = [](TGPGraphicsPath& p) {
+        p.AddLine(2, 2, 32, 2);
+        p.AddLine(32, 2, 17, 32);
+        p.CloseFigure();
+    };
+    struct Case {
+        std::function<void(TGPGraphicsPath&)> shape;
+        TGPPoint center;
+        std::pair<int, int> nearOutline;
+        std::vector<std::pair<int, int>> outside;
+    };
+    const Case cases[] = {
+        {ellipse, {15, 15}, {15, 1}, {{1, 1}, {28, 28}, {35, 15}, {15, 35}, {39, 39}}},
+        {triangle, {17, 12}, {17, 3}, {{1, 1}, {5, 20}, {30, 20}, {17, 34}, {39, 39}}},
+    };
+    for (int i = 0; i < 4; ++i) {
+        const Case& c = cases[i % 2];
+        image_.fill(Qt::white);
+        Paint([&](TGPGraphics& g) {
+            g.SetSmoothingMode(i < 2 ? SmoothingModeNone : SmoothingModeAntiAlias);
+            TGPGraphicsPath path;
+            c.shape(path);
+            TGPPathGradientBrush brush(&path);
+            brush.SetCenterPoint(c.center);
+            brush.SetCenterColor(kRed);
+            ARGB surround = kBlue;
+            int count = 1;
+            EXPECT_EQ(brush.SetSurroundColors(&surround, &count), TStatus::Ok);
+            EXPECT_EQ(count, 1);
+            EXPECT_EQ(g.FillRectangle(&brush, 0, 0, 40, 40), TStatus::Ok);
+        });
+        const QRgb centre = At(c.center.X, c.center.Y);
+        EXPECT_GT(qRed(centre), 240) << c.center.X;
+        EXPECT_LT(qBlue(centre), 15) << c.center.X;
+        const QRgb edge = At(c.nearOutline.first, c.nearOutline.second);
+        EXPECT_GT(qBlue(edge), 3 * qRed(edge)) << c.center.X;
+        for (const auto& [x, y] : c.outside)
+            EXPECT_TRUE(White(x, y)) << c.center.X << ": " << x << "," << y;
+    }
+
+    // One colour for each corner of the triangle: each corner shows its own.
+    image_.fill(Qt::white);
+    Paint([&](TGPGraphics& g) {
         TGPGraphicsPath path;
-        path.AddEllipse(0, 0, 30, 30);
+        triangle(path);
         TGPPathGradientBrush brush(&path);
-        brush.SetCenterPoint(MakePoint(15, 15));
-        brush.SetCenterColor(kRed);
-        ARGB surround = kBlue;
-        int count = 1;
-        EXPECT_EQ(brush.SetSurroundColors(&surround, &count), TStatus::Ok);
-        EXPECT_EQ(count, 1);
-        EXPECT_EQ(g.FillRectangle(&brush, 0, 0, 40, 40), TStatus::Ok);
+        brush.SetCenterPoint(MakePoint(17, 12));
+        brush.SetCenterColor(kWhite);
+        const ARGB corners[] = {kRed, 0xFF00FF00, kBlue};
+        int count = 3;
+        EXPECT_EQ(brush.SetSurroundColors(corners, &count), TStatus::Ok);
+        g.FillRectangle(&brush, 0, 0, 40, 40);
     });
-    EXPECT_GT(qRed(At(15, 15)), 240);
-    EXPECT_LT(qBlue(At(15, 15)), 15);
-    EXPECT_GT(qBlue(At(15, 1)), qRed(At(15, 1)));  // near the outline
-    for (const auto& [x, y] : {std::pair{1, 1}, {28, 28}, {35, 15}, {15, 35}, {39, 39}})
-        EXPECT_TRUE(White(x, y)) << x << "," << y;
+    EXPECT_GT(qRed(At(4, 3)), 200);
+    EXPECT_LT(qGreen(At(4, 3)), 120);
+    EXPECT_GT(qGreen(At(30, 3)), 200);
+    EXPECT_LT(qRed(At(30, 3)), 120);
+    EXPECT_GT(qBlue(At(17, 30)), 200);
+    EXPECT_LT(qRed(At(17, 30)), 120);
 }
 
 TEST_F(GdipTest, StringsAreMeasuredAndDrawnInTheirFormat) {
