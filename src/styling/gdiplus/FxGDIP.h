@@ -210,7 +210,7 @@ class TGPPen : public TGPObject<GpPen> {
 
 class TGPBrush : public TGPObject<GpBrush> {
   public:
-    ~TGPBrush();
+    virtual ~TGPBrush();
 
   protected:
     TGPBrush() = default;

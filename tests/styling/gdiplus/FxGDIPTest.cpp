@@ -154,8 +154,9 @@ TEST_F(GdipTest, LinearGradientModesAndTiling) {
         // (At a whole number of periods the two ends of a band meet.)
         for (int y = 0; y < 20; ++y) {
             for (int x = 0; x < 20; ++x) {
-                if (gray(x, y) > 3 && gray(x, y) < 252)
+                if (gray(x, y) > 3 && gray(x, y) < 252) {
                     EXPECT_NEAR(gray(x, y), gray(x + 20, y), 2) << mode << " at " << x << "," << y;
+                }
             }
         }
         switch (mode) {
