@@ -196,8 +196,14 @@ QBrush TracedGradient(const GpBrush& b, const QRectF& area) {
 // GDI+'s, so the brush moves instead.
 QBrush PainterBrush(const GpGraphics& g, const GpBrush& b, const QRectF& area) {
     QBrush brush = b.brush;
-    if (b.kind == GpBrush::Kind::PathGradient)
-        brush = b.ellipse ? EllipseGradient(b) : TracedGradient(b, area);
+    if (b.kind == GpBrush::Kind::PathGradient && b.ellipse) brush = EllipseGradient(b);
+    if (b.kind == GpBrush::Kind::PathGradient && !b.ellipse) {
+        // Traced over the part of the area that reaches the device only.
+        const QPaintDevice* device = g.painter->device();
+        const QRectF visible = g.painter->transform().inverted().mapRect(
+            QRectF(0, 0, device->width(), device->height()));
+        brush = TracedGradient(b, area.intersected(visible.adjusted(-1, -1, 1, 1)));
+    }
     if (!g.antialias && b.kind != GpBrush::Kind::Solid)
         brush.setTransform(brush.transform() * QTransform::fromTranslate(0.5, 0.5));
     return brush;
