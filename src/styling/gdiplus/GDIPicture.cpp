@@ -33,6 +33,8 @@ void TGDIPPicture::Assign(const TGDIPPicture* source) {
 
 void TGDIPPicture::ReadData(QIODevice* stream) {
     if (stream == nullptr) return;
+    // The whole content, also when the stream was left past its start.
+    if (!stream->isSequential()) stream->seek(0);
     data_ = stream->readAll();
     empty_ = false;
 }

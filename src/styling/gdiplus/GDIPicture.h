@@ -29,7 +29,7 @@ class TGDIPPicture {
     // Null clears the picture (OnChange, then OnClear).
     void Assign(const TGDIPPicture* source);
 
-    // The stream's whole content becomes the data (OnChange); ReadData does
+    // The stream's whole content (from its start) becomes the data (OnChange); ReadData does
     // the same while a layout loads, without a notification.
     void LoadFromStream(QIODevice* stream);
     void ReadData(QIODevice* stream);
