@@ -66,8 +66,8 @@ TEST_F(ModbusBoardTest, AnswersItsStationOnly) {
         << "station 1 is not this controller";
 
     // M0 forced on, and the next scan copies it to Y0.
-    EXPECT_EQ(line_->Exchange(Request(3, 5, 0, 0xFF00), 8), Request(3, 5, 0, 0xFF00));
-    EXPECT_EQ(line_->Exchange(Request(3, 1, 11000, 1), 6), WithCrc({3, 1, 1, 1}));
+    EXPECT_EQ(line_->Ask(Request(3, 5, 0, 0xFF00), 8), Request(3, 5, 0, 0xFF00));
+    EXPECT_EQ(line_->Ask(Request(3, 1, 11000, 1), 6), WithCrc({3, 1, 1, 1}));
 
     EXPECT_EQ(line_->Exchange(Request(3, 4, 0, 1), 5), WithCrc({3, 0x84, 1}));
     EXPECT_EQ(line_->Exchange(Request(3, 3, 22000, 1), 5), WithCrc({3, 0x83, 2}));
@@ -91,11 +91,11 @@ TEST_F(ModbusBoardTest, RegisterWritesLandBetweenScans) {
     for (int k = 1; k <= 20; ++k) {
         const auto hi = static_cast<std::uint8_t>(k >> 8), lo = static_cast<std::uint8_t>(k & 0xFF);
         const Bytes write = WithCrc({3, 16, 0, 100, 0, 2, 4, hi, lo, hi, lo});
-        ASSERT_EQ(line_->Exchange(write, 8), WithCrc({3, 16, 0, 100, 0, 2})) << k;
+        ASSERT_EQ(line_->Ask(write, 8), WithCrc({3, 16, 0, 100, 0, 2})) << k;
     }
-    EXPECT_EQ(line_->Exchange(Request(3, 1, 50, 1), 6), WithCrc({3, 1, 1, 0}))
+    EXPECT_EQ(line_->Ask(Request(3, 1, 50, 1), 6), WithCrc({3, 1, 1, 0}))
         << "no scan saw D100 and D101 apart";
-    ASSERT_EQ(line_->Exchange(WithCrc({3, 16, 0, 4, 0, 1, 2, 0, 41}), 8).size(), 8u);
+    ASSERT_EQ(line_->Ask(WithCrc({3, 16, 0, 4, 0, 1, 2, 0, 41}), 8).size(), 8u);
     ASSERT_TRUE(board_.RunScans(1)) << board_.Error();
     EXPECT_EQ(board_.Word("D", 5), 42);
     EXPECT_EQ(board_.Word("D", 101), 20);

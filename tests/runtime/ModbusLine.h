@@ -53,6 +53,17 @@ class Line {
         return answer;
     }
 
+    // The same for a request that may be sent again (a read, or a write of
+    // the same values): the emulated board's serial port on a busy machine
+    // can hand the slave a frame in pieces, which it rightly drops; the
+    // request then goes again, a few times at the most.
+    Bytes Ask(const Bytes& request, std::size_t expected) {
+        Bytes answer;
+        for (int attempt = 0; attempt < 4 && answer.size() < expected; ++attempt)
+            answer = Exchange(request, expected, std::chrono::seconds(4));
+        return answer;
+    }
+
   private:
     int fd_ = -1;
 };
