@@ -12,6 +12,7 @@
 
 #include "editor/Settings.h"
 #include "online/DeviceImage.h"
+#include "online/LadderStakeout.h"
 #include "online/LinkSettings.h"
 #include "support/EditorRunState.h"
 
@@ -23,6 +24,18 @@ inline void ResetOnlineRunState() {
     ResetEditorRunState();
     TheDeviceImage().Clear();
     TheLinkSettings() = LinkSettings{};
+}
+
+// The device image empty, no poll in flight, and the tool's link pointed at
+// the simulator's Modbus TCP port on the loopback.
+inline void UseSimulatorLink(int tcpPort) {
+    TheDeviceImage().Clear();
+    ThePollState().Reset();
+    LinkSettings& link = TheLinkSettings();
+    link = LinkSettings{};
+    link.comPortIndex = kEthernetPortIndex;
+    link.tcpAddress = "127.0.0.1";
+    link.tcpPortText = std::to_string(tcpPort);
 }
 
 // Writes the settings file a main window starts with: the port (8 and up is

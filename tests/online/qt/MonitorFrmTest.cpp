@@ -77,13 +77,7 @@ class MonitorFrmTest : public testing::Test {
     void SetUp() override {
         ASSERT_TRUE(sim_.Ok());
         TheProgram().Clear();
-        TheDeviceImage().Clear();
-        ThePollState().Reset();
-        LinkSettings& link = TheLinkSettings();
-        link = LinkSettings{};
-        link.comPortIndex = kEthernetPortIndex;
-        link.tcpAddress = "127.0.0.1";
-        link.tcpPortText = std::to_string(sim_.TcpPort());
+        test::UseSimulatorLink(sim_.TcpPort());
 
         frm_ = std::make_unique<TMonitorFrm>();
         TMonitorFrm::Hooks& hooks = frm_->Seams();

@@ -35,6 +35,7 @@
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/SimulatedController.h"
 
 namespace vx {
 namespace {
@@ -44,13 +45,7 @@ class OnlineLanguageTest : public testing::Test {
     void SetUp() override {
         ASSERT_TRUE(sim_.Ok());
         TheProgram().Clear();
-        TheDeviceImage().Clear();
-        ThePollState().Reset();
-        LinkSettings& link = TheLinkSettings();
-        link = LinkSettings{};
-        link.comPortIndex = kEthernetPortIndex;
-        link.tcpAddress = "127.0.0.1";
-        link.tcpPortText = std::to_string(sim_.TcpPort());
+        test::UseSimulatorLink(sim_.TcpPort());
         TheProgram().holdParamString = std::string(26, '0');
     }
     void TearDown() override {

@@ -92,13 +92,7 @@ class UtilityDialogsTest : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(sim_.Ok());
-        TheDeviceImage().Clear();
-        ThePollState().Reset();
-        LinkSettings& link = TheLinkSettings();
-        link = LinkSettings{};
-        link.comPortIndex = kEthernetPortIndex;
-        link.tcpAddress = "127.0.0.1";
-        link.tcpPortText = std::to_string(sim_.TcpPort());
+        test::UseSimulatorLink(sim_.TcpPort());
         // Station 1, 57600 baud, E 8 1; no encoder registers chosen.
         std::string sys(51, '0');
         sys.replace(9, 2, "01");
