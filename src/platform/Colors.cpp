@@ -1,5 +1,7 @@
 #include "platform/Colors.h"
 
+#include <cmath>
+
 namespace vx {
 namespace {
 
@@ -63,6 +65,21 @@ TColor ColorToRGB(TColor color) {
         return index < kSystemColorCount ? Table()[static_cast<std::size_t>(index)] : clBlack;
     }
     return color & 0x00FFFFFF;
+}
+
+}  // namespace vx
+
+namespace vx {
+
+int RoundHalfEven(double v) {
+    // Worked out by hand rather than through the floating-point rounding
+    // mode, which any library loaded into the program could change.
+    const double lower = std::floor(v);
+    const double diff = v - lower;
+    if (diff < 0.5) return static_cast<int>(lower);
+    if (diff > 0.5) return static_cast<int>(lower) + 1;
+    const long long l = static_cast<long long>(lower);
+    return static_cast<int>(l % 2 == 0 ? l : l + 1);
 }
 
 }  // namespace vx

@@ -107,4 +107,9 @@ const SystemColorTable& DefaultSystemColors();
 // clDefault are no colours and give black.
 TColor ColorToRGB(TColor color);
 
+// The whole number nearest to v, a half going to the even neighbour
+// (round(127.5) = 128, round(4.5) = 4): the rule of every colour blend and
+// gradient step of the menus and tool bars.
+int RoundHalfEven(double v);
+
 }  // namespace vx

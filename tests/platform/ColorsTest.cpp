@@ -57,5 +57,12 @@ TEST(Colors, NoColourAndUnknownSystemIndicesGiveBlack) {
     EXPECT_FALSE(IsSystemColor(clNone));
 }
 
+TEST(Colors, HalvesRoundToTheEvenNeighbour) {
+    const std::pair<double, int> cases[] = {{127.5, 128}, {4.5, 4},   {0.5, 0},  {1.5, 2},
+                                            {-0.5, 0},    {-1.5, -2}, {2.49, 2}, {2.51, 3}};
+    for (auto [v, expected] : cases)
+        EXPECT_EQ(RoundHalfEven(v), expected) << v;
+}
+
 }  // namespace
 }  // namespace vx
