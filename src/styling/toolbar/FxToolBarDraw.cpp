@@ -1,0 +1,1 @@
+#include "styling/toolbar/FxToolBarDraw.h"

@@ -1,0 +1,3 @@
+#include "styling/toolbar/FxToolBarDraw.h"
+
+#include <gtest/gtest.h>
