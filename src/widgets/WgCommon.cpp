@@ -10,7 +10,6 @@ namespace {
 
 struct DesktopState {
     std::uint8_t scheme = ReadXPColorScheme();
-    bool highColor = true;
 };
 
 DesktopState& Desktop() {
@@ -53,12 +52,6 @@ std::uint8_t XPColorScheme() {
 }
 void SetXPColorScheme(std::uint8_t scheme) {
     Desktop().scheme = scheme <= 2 ? scheme : 0;
-}
-bool HighColorDisplay() {
-    return Desktop().highColor;
-}
-void SetHighColorDisplay(bool high) {
-    Desktop().highColor = high;
 }
 
 std::uint8_t SchemeOfColorName(std::optional<std::string_view> name) {
@@ -135,13 +128,6 @@ bool RunningUnder(int v) {
 }
 bool RunningAtLeast(int v) {
     return RunningAtLeast(v, HostOsVersion());
-}
-
-std::optional<TMonitorInfo> MonitorFromPoint(const std::vector<TMonitorInfo>& monitors, TPoint p) {
-    for (const TMonitorInfo& m : monitors) {
-        if (m.rect.Contains(p)) return m;
-    }
-    return std::nullopt;
 }
 
 std::string StripAccelerators(std::string_view caption) {

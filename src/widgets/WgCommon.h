@@ -1,7 +1,7 @@
 // The widget family's shared types and small helpers: frame styles, sides,
 // gradient directions and visual styles, the desktop facts the colour sets
-// depend on, the Windows version tests, monitor lookup by point, and caption
-// and integer helpers. No drawing here (see WgGrafx).
+// depend on, the Windows version tests, and caption and integer helpers
+// (monitors and colour depth come from platform/Monitors.h). No drawing here (see WgGrafx).
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "platform/Monitors.h"
 
 namespace vx {
 
@@ -89,11 +90,9 @@ int FrameWidth(TFrameStyleEx style, int bevelWidth);
 // The desktop's XP colour scheme (0 blue, 1 olive, 2 silver), read once on
 // first use; a group bar reads it again (ReadXPColorScheme) and stores it when
 // the desktop's theme changes. Whether the display shows more than 256
-// colours: true unless set otherwise (every display here does).
+// colours: HighColorDisplay (platform/Monitors.h).
 std::uint8_t XPColorScheme();
 void SetXPColorScheme(std::uint8_t scheme);
-bool HighColorDisplay();
-void SetHighColorDisplay(bool high);
 // The scheme named by the theme manager's colour name: "HOMESTEAD" 1,
 // "METALLIC" 2 (any case), anything else or none 0.
 std::uint8_t SchemeOfColorName(std::optional<std::string_view> name);
@@ -118,15 +117,6 @@ bool RunningAtLeast(int v, const TOsVersion& os);
 const TOsVersion& HostOsVersion();
 bool RunningUnder(int v);
 bool RunningAtLeast(int v);
-
-// A monitor's full rectangle and its work area (less the task bars).
-struct TMonitorInfo {
-    TRect rect;
-    TRect workArea;
-    bool operator==(const TMonitorInfo&) const = default;
-};
-// The first monitor whose rectangle holds the point, or none.
-std::optional<TMonitorInfo> MonitorFromPoint(const std::vector<TMonitorInfo>& monitors, TPoint p);
 
 // The caption as shown: every single "&" dropped, "&&" one "&".
 std::string StripAccelerators(std::string_view caption);

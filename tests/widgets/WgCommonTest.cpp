@@ -99,21 +99,6 @@ TEST(WgCommonTest, DesktopStateKeepsOnlyKnownSchemes) {
     SetXPColorScheme(before);
 }
 
-TEST(WgCommonTest, MonitorFromPointTakesTheFirstThatHoldsIt) {
-    const std::vector<TMonitorInfo> monitors = {
-        {{0, 0, 1600, 1000}, {0, 0, 1600, 960}},
-        {{1600, 0, 3520, 1080}, {1600, 0, 3520, 1040}},
-        {{1600, 0, 1700, 100}, {1600, 0, 1700, 100}},
-    };
-    EXPECT_EQ(MonitorFromPoint(monitors, {10, 10}), monitors[0]);
-    EXPECT_EQ(MonitorFromPoint(monitors, {1650, 50}), monitors[1]);
-    EXPECT_EQ(MonitorFromPoint(monitors, {1599, 999}), monitors[0]);
-    EXPECT_EQ(MonitorFromPoint(monitors, {1600, 1000}), monitors[1]);
-    EXPECT_FALSE(MonitorFromPoint(monitors, {1599, 1000}).has_value()) << "bottom edge excluded";
-    EXPECT_FALSE(MonitorFromPoint(monitors, {-1, 5}).has_value());
-    EXPECT_FALSE(MonitorFromPoint({}, {0, 0}).has_value());
-}
-
 TEST(WgCommonTest, FrameWidthsAndShrinkingBySides) {
     using enum TFrameStyle;
     EXPECT_EQ(FrameWidth(fsNone, 3), 0);

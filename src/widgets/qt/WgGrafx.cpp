@@ -2,9 +2,7 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QVariant>
 #include <QWidget>
 #include <cstdlib>
@@ -25,10 +23,6 @@ class CanvasTarget : public TFrameTarget {
   private:
     QPainter& painter_;
 };
-
-TRect ToTRect(const QRect& q) {
-    return {q.left(), q.top(), q.left() + q.width(), q.top() + q.height()};
-}
 
 }  // namespace
 
@@ -148,17 +142,6 @@ void InvalidateTransparentChildren(QWidget* control) {
     for (QWidget* child : control->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->property("Transparent").toBool()) child->update();
     }
-}
-
-std::vector<TMonitorInfo> Monitors() {
-    std::vector<TMonitorInfo> monitors;
-    for (const QScreen* screen : QGuiApplication::screens())
-        monitors.push_back({ToTRect(screen->geometry()), ToTRect(screen->availableGeometry())});
-    return monitors;
-}
-
-std::optional<TMonitorInfo> MonitorFromPoint(TPoint p) {
-    return MonitorFromPoint(Monitors(), p);
 }
 
 }  // namespace vx

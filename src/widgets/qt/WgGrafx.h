@@ -2,7 +2,8 @@
 // frame style and sides, two-colour gradients in ten directions, themed
 // bands, bitmap tiling, replication, mirroring, flipping and transparent
 // stretching, the parent's image under a transparent control, rotated fonts,
-// and the window helpers (repainting, transparent children, monitors).
+// and the window helpers (repainting, transparent children); the
+// desktop's monitors come from platform/qt/Monitors.h.
 //
 // The rules of frames and gradients live in WgGrafxFrames and
 // WgGrafxGradient; these routines carry them out on the canvas. Rectangles
@@ -16,6 +17,7 @@
 #include <vector>
 
 #include "platform/qt/Canvas.h"
+#include "platform/qt/Monitors.h"
 #include "widgets/WgCommon.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/WgGrafxFrames.h"
@@ -81,8 +83,5 @@ bool IsTrueTypeFont(const CanvasFont& font);
 void RedrawWindowFrameRect(QWidget* window, const TRect& r);
 // Repaints every child whose property "Transparent" is true.
 void InvalidateTransparentChildren(QWidget* control);
-// The screens of the desktop, in their order, and the first holding p.
-std::vector<TMonitorInfo> Monitors();
-std::optional<TMonitorInfo> MonitorFromPoint(TPoint p);
 
 }  // namespace vx

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QScreen>
 #include <QWidget>
 
 #include "platform/qt/CanvasImage.h"
@@ -189,17 +188,6 @@ TEST(WgWindowHelpersTest, RedrawWindowFrameRectRepaintsAVisibleWindow) {
     window.paints = 0;
     RedrawWindowFrameRect(&window, {0, 0, 10, 10});
     VX_WAIT_TRUE(window.paints > 0, test::kStateWaitMs);
-}
-
-TEST(WgWindowHelpersTest, MonitorsAreTheDesktopsScreens) {
-    const std::vector<TMonitorInfo> monitors = Monitors();
-    ASSERT_EQ(monitors.size(), static_cast<std::size_t>(QGuiApplication::screens().size()));
-    ASSERT_FALSE(monitors.empty());
-    const QRect first = QGuiApplication::screens().front()->geometry();
-    EXPECT_EQ(monitors[0].rect.Width(), first.width());
-    const TPoint inside{first.left() + first.width() / 2, first.top() + first.height() / 2};
-    EXPECT_EQ(MonitorFromPoint(inside), monitors[0]);
-    EXPECT_FALSE(MonitorFromPoint(TPoint{-100000, -100000}).has_value());
 }
 
 }  // namespace
