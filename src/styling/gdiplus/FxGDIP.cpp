@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QPainter>
+#include <QPainterPathStroker>
 #include <QPen>
 #include <QRadialGradient>
 #include <algorithm>
@@ -370,9 +371,11 @@ TStatus TGPGraphics::DrawPath(const TGPPen* pen, const TGPGraphicsPath* path) {
         default:
             break;
     }
-    handle_->painter->setPen(qpen);
-    handle_->painter->setBrush(Qt::NoBrush);
-    handle_->painter->drawPath(shape->path);
+    // The outline is filled rather than stroked: the painter strokes thin
+    // pens segment by segment without joins, which would leave a quarter of
+    // every corner pixel of a square outline out.
+    QPainterPathStroker stroker(qpen);
+    handle_->painter->fillPath(stroker.createStroke(shape->path), p->color);
     return TStatus::Ok;
 }
 

@@ -105,7 +105,8 @@ TEST_F(GdipTest, OnePixelOutlineCoversOnePixelAntialiasedOrNot) {
             path.CloseFigure();
             EXPECT_EQ(g.DrawPath(&pen, &path), TStatus::Ok);
         });
-        for (const auto& [x, y] : {std::pair{10, 5}, {30, 12}, {10, 20}, {5, 12}})
+        for (const auto& [x, y] :
+             {std::pair{10, 5}, {30, 12}, {10, 20}, {5, 12}, {5, 5}, {30, 5}, {30, 20}, {5, 20}})
             EXPECT_EQ(At(x, y), qRgb(0, 0, 0)) << mode << " at " << x << "," << y;
         for (const auto& [x, y] : {std::pair{10, 4}, {10, 6}, {29, 12}, {31, 12}, {4, 12}})
             EXPECT_TRUE(White(x, y)) << mode << " at " << x << "," << y;
