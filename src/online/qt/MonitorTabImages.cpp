@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "widgets/qt/ImageList.h"
+#include "platform/qt/ImageList.h"
 
 namespace vx {
 namespace {

@@ -10,9 +10,9 @@
 #include <QToolTip>
 
 #include "platform/DesktopTheme.h"
+#include "platform/qt/ImageList.h"
 #include "widgets/WgCommon.h"
 #include "widgets/WgGroupItem.h"
-#include "widgets/qt/ImageList.h"
 #include "widgets/qt/WgGrafx.h"
 #include "widgets/qt/WgGroupBar.h"
 #include "widgets/qt/WgGroupController.h"

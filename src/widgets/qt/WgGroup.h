@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "platform/qt/CustomControl.h"
+#include "platform/qt/ImageList.h"
 #include "widgets/WgGroupModel.h"
-#include "widgets/qt/ImageList.h"
 
 namespace vx {
 

@@ -9,9 +9,9 @@
 #include <algorithm>
 
 #include "platform/DesktopTheme.h"
+#include "platform/qt/ImageList.h"
 #include "widgets/WgGrafxFrames.h"
 #include "widgets/WgGrafxGradient.h"
-#include "widgets/qt/ImageList.h"
 #include "widgets/qt/WgGrafx.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupDraw.h"

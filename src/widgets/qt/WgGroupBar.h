@@ -9,9 +9,9 @@
 #include <QPointer>
 
 #include "platform/qt/CustomControl.h"
+#include "platform/qt/ImageList.h"
 #include "widgets/WgCommon.h"
 #include "widgets/WgGroupBarModel.h"
-#include "widgets/qt/ImageList.h"
 
 class QScrollBar;
 

@@ -2,9 +2,9 @@
 #include <algorithm>
 
 #include "platform/DesktopTheme.h"
+#include "platform/qt/ImageList.h"
 #include "widgets/WgCommon.h"
 #include "widgets/WgGroupItem.h"
-#include "widgets/qt/ImageList.h"
 #include "widgets/qt/WgGrafx.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupBar.h"

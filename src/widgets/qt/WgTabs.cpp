@@ -5,8 +5,8 @@
 #include <QResizeEvent>
 #include <cmath>
 
+#include "platform/qt/ImageList.h"
 #include "widgets/WgCommonColors.h"
-#include "widgets/qt/ImageList.h"
 #include "widgets/qt/WgActiveTabCloseButton.h"
 #include "widgets/qt/WgGrafx.h"
 #include "widgets/qt/WgTabCloseButton.h"

@@ -21,12 +21,12 @@
 #include <vector>
 
 #include "platform/qt/CustomControl.h"
+#include "platform/qt/ImageList.h"
 #include "widgets/WgTabColors.h"
 #include "widgets/WgTabRegionCache.h"
 #include "widgets/WgTabsModel.h"
 #include "widgets/WgTabsShape.h"
 #include "widgets/WgTextColors.h"
-#include "widgets/qt/ImageList.h"
 
 namespace vx {
 

@@ -4,10 +4,10 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include "platform/qt/ImageList.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/WgTabsContent.h"
 #include "widgets/WgTabsShape.h"
-#include "widgets/qt/ImageList.h"
 #include "widgets/qt/WgActiveTabCloseButton.h"
 #include "widgets/qt/WgGrafx.h"
 #include "widgets/qt/WgTabCloseButton.h"

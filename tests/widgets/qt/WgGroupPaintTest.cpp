@@ -6,10 +6,10 @@
 
 #include "GroupPixels.h"
 #include "platform/DesktopTheme.h"
+#include "platform/qt/ImageList.h"
 #include "widgets/WgCommon.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/WgGroupItem.h"
-#include "widgets/qt/ImageList.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupBar.h"
 

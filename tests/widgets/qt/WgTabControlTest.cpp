@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "TabTestWindow.h"
+#include "platform/qt/ImageList.h"
 #include "support/QtWait.h"
 #include "widgets/WgCommonColors.h"
-#include "widgets/qt/ImageList.h"
 #include "widgets/qt/WgTabCloseButton.h"
 #include "widgets/qt/WgTabDropMarker.h"
 #include "widgets/qt/WgTabMenuButton.h"
