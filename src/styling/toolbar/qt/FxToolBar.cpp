@@ -74,6 +74,11 @@ void TFxCustomToolBar::TakeParent() {
                     [this] { ChooseStyler(toolBarStyler_.data()); });
             connect(dock, &QObject::destroyed, this, [this, dock] { PanelGone(dock); });
             ChooseStyler(toolBarStyler_.data());
+            if (!IsLoading()) {
+                Arrange(true);
+                emit Docked(dock);
+                return;
+            }
         } else {
             SetState(previous);
         }

@@ -116,6 +116,10 @@ class TFxCustomToolBar : public TCustomControl,
     QObject* ReceiverObject() override { return this; }
     void StylerChanged(int code) override;
 
+  signals:
+    // The bar joined a dock panel (not while loading).
+    void Docked(TFxDockPanel* panel);
+
   protected:
     TRect BarBounds() const override;
     void ResizeBar(int width, int height) override;
