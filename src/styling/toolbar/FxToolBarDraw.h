@@ -81,8 +81,8 @@ struct TGlassButton {
     bool dropDownSplit = false;
     bool enabled = true;
     bool focused = false;
-    bool dropDownPos = false;  // the drop-down part at the bottom rather than the right
-    const TGDIPPicture* picture = nullptr;
+    bool dropDownPos = false;         // the drop-down part at the bottom rather than the right
+    TGDIPPicture* picture = nullptr;  // drawn rather than the image list when not empty
     TAntiAlias antiAlias = TAntiAlias::aaClearType;
     bool rounded = false;
 };
