@@ -300,6 +300,10 @@ void TFxCustomToolBar::Loaded() {
 
 void TFxCustomToolBar::AlignControls(QWidget* control, TRect& rect) {
     TCustomControl::AlignControls(control, rect);
+    // A control that moved or changed its size by itself: the bar places
+    // its controls again.
+    if (!control || Arranging() || IsLoading() || !controlOf_.count(control)) return;
+    Arrange(true);
 }
 
 bool TFxCustomToolBar::event(QEvent* event) {
