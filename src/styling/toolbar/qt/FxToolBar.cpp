@@ -218,6 +218,20 @@ void TFxCustomToolBar::SetRightHandleDown(bool down) {
     Invalidate();
 }
 
+void TFxCustomToolBar::SetCloseButtonState(bool hot, bool down) {
+    if (hot == closeHot_ && down == closeDown_) return;
+    closeHot_ = hot;
+    closeDown_ = down;
+    Invalidate();
+}
+
+void TFxCustomToolBar::SetOptionButtonState(bool hot, bool down) {
+    if (hot == optionHot_ && down == optionDown_) return;
+    optionHot_ = hot;
+    optionDown_ = down;
+    Invalidate();
+}
+
 // ---------------------------------------------------------------- bounds
 
 void TFxCustomToolBar::SetBounds(int left, int top, int width, int height) {

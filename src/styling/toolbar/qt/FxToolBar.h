@@ -95,6 +95,10 @@ class TFxCustomToolBar : public TCustomControl,
     // The state of the right handle (repainted on a change).
     void SetRightHandleHot(bool hot);
     void SetRightHandleDown(bool down);
+    // The floating caption's close and option buttons (repainted on a
+    // change).
+    void SetCloseButtonState(bool hot, bool down);
+    void SetOptionButtonState(bool hot, bool down);
 
     // The framework's bounds, passed through the dock panel while docked.
     void SetBounds(int left, int top, int width, int height) override;
@@ -144,6 +148,9 @@ class TFxCustomToolBar : public TCustomControl,
     TColor PanelColorAt(int x, int y);
 
     void PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler);
+    void PaintFloatingCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler);
+    void PaintFloatingButton(Canvas& canvas, const TCustomFxToolBarStyler& styler, const TRect& r,
+                             bool hot, bool down, bool close);
     void PaintBody(Canvas& canvas, const TCustomFxToolBarStyler& styler);
     void PaintBackGround(Canvas& canvas, const TCustomFxToolBarStyler& styler);
     void PaintEdgeLines(Canvas& canvas, const TCustomFxToolBarStyler& styler);
@@ -177,6 +184,10 @@ class TFxCustomToolBar : public TCustomControl,
     bool orientationChanging_ = false;
     bool rightHandleHot_ = false;
     bool rightHandleDown_ = false;
+    bool closeHot_ = false;
+    bool closeDown_ = false;
+    bool optionHot_ = false;
+    bool optionDown_ = false;
     std::map<QObject*, IBarControl*> controlOf_;
     std::map<QObject*, std::unique_ptr<TWidgetControl>> adapters_;
 };
