@@ -169,6 +169,12 @@ TEST(DockWidgetsTest, GripRightHandleAndCornersByPixels) {
     image = bar.PaintedImage();
     EXPECT_NE(PixelAt(image, 87, 18), clBlack);
 
+    bar.SetHintOptionButton("Options");
+    EXPECT_EQ(bar.HintAt({85, 10}), "");  // no option indicator: no hint
+    bar.SetShowOptionIndicator(true);
+    EXPECT_EQ(bar.HintAt({85, 10}), "Options");
+    EXPECT_EQ(bar.HintAt({70, 10}), "");
+
     styler.SetDragGripStyle(TDragGripStyle::dsFlatDots);
     image = bar.PaintedImage();
     EXPECT_EQ(PixelAt(image, 3, 5), TColor(0xA5A5A5));

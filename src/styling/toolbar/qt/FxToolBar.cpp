@@ -2,7 +2,9 @@
 
 #include <QChildEvent>
 #include <QEvent>
+#include <QHelpEvent>
 #include <QTimer>
+#include <QToolTip>
 
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
@@ -320,7 +322,25 @@ void TFxCustomToolBar::AlignControls(QWidget* control, TRect& rect) {
     Arrange(true);
 }
 
+QString TFxCustomToolBar::HintAt(TPoint p) const {
+    if (State() == TToolBarState::tsFloating) {
+        if (ShowCloseOn() && CloseButtonRect().Contains(p)) return hintCloseButton_;
+        if (ShowOptionIndicatorOn() && OptionButtonRect().Contains(p)) return hintOptionButton_;
+        return {};
+    }
+    if (ShowOptionIndicatorOn() && RightHandleHitRect().Contains(p)) return hintOptionButton_;
+    return {};
+}
+
 bool TFxCustomToolBar::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString hint = HintAt({help->pos().x(), help->pos().y()});
+        if (!hint.isEmpty()) {
+            QToolTip::showText(help->globalPos(), hint, this);
+            return true;
+        }
+    }
     switch (event->type()) {
         case QEvent::ChildAdded:
             if (!IsLoading() && !Fitting()) {

@@ -77,6 +77,13 @@ class TFxCustomToolBar : public TCustomControl,
     int ToolBarIndex() const { return -1; }
     void SetToolBarIndex(int) {}
     QString Version() const { return QStringLiteral("1.2.1.0"); }
+    QString HintOptionButton() const { return hintOptionButton_; }
+    void SetHintOptionButton(const QString& v) { hintOptionButton_ = v; }
+    QString HintCloseButton() const { return hintCloseButton_; }
+    void SetHintCloseButton(const QString& v) { hintCloseButton_ = v; }
+    // The hint over a point of the bar's own buttons (the right handle, the
+    // floating close and option buttons); empty elsewhere.
+    QString HintAt(TPoint p) const;
 
     // The linked styler; with ParentStyler the styler of the dock panel the
     // bar was last docked in is used instead. A styler that is destroyed
@@ -171,6 +178,8 @@ class TFxCustomToolBar : public TCustomControl,
     QString textOptionMenu_ = QStringLiteral("Options");
     bool parentOptionPicture_ = true;
     int compactImageIndex_ = -1;
+    QString hintOptionButton_;
+    QString hintCloseButton_;
     bool parentStyler_ = true;
 
     TCustomFxToolBarStyler* internalStyler_ = nullptr;
