@@ -119,15 +119,13 @@ void TFxCustomToolBar::ChooseStyler(TCustomFxToolBarStyler* styler) {
     if (parentStyler_ && lastPanel_) result = lastPanel_->CurrentStyler();
     current_ = result ? result : internalStyler_;
     current_->AddControl(this);
+    disconnect(stylerGone_);
     if (current_ != internalStyler_) {
         // A styler that goes leaves the internal one in use.
-        connect(
-            current_.data(), &QObject::destroyed, this,
-            [this] {
-                SetGripStyled(internalStyler_->DragGripStyle() != TDragGripStyle::dsNone);
-                Invalidate();
-            },
-            Qt::UniqueConnection);
+        stylerGone_ = connect(current_.data(), &QObject::destroyed, this, [this] {
+            SetGripStyled(internalStyler_->DragGripStyle() != TDragGripStyle::dsNone);
+            Invalidate();
+        });
     }
     SetColor(current_->Color().Color());
     const bool grip = current_->DragGripStyle() != TDragGripStyle::dsNone;

@@ -185,6 +185,7 @@ class TFxCustomToolBar : public TCustomControl,
     TCustomFxToolBarStyler* internalStyler_ = nullptr;
     QPointer<TCustomFxToolBarStyler> toolBarStyler_;
     QPointer<TCustomFxToolBarStyler> current_;
+    QMetaObject::Connection stylerGone_;
     TFxDockPanel* panel_ = nullptr;      // docked in
     TFxDockPanel* lastPanel_ = nullptr;  // last docked in
     int rowIndex_ = -1;
