@@ -13,6 +13,7 @@
 
 #include "platform/qt/Canvas.h"
 #include "platform/qt/ProgramText.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -81,6 +82,8 @@ TCodeConvFrm::TCodeConvFrm(QWidget* parent) : QDialog(parent) {
             cell->setCursor(Qt::PointingHandCursor);
             cell->setToolTip(Q("单击变换"));
             cell->setStyleSheet(Q(kCellStyle));
+            // The cells keep their colours: the dialog's skin leaves them alone.
+            SetControlTag(cell, kSkinOptOutTag);
             cell->setGeometry(3 + i * (kCellWidth + 1), 2, kCellWidth, 22);
             // The cell has toggled itself; the numbers follow the cells.
             connect(cell, &QPushButton::clicked, this, [this] { Run(BitsChanged); });
@@ -134,6 +137,7 @@ TCodeConvFrm::TCodeConvFrm(QWidget* parent) : QDialog(parent) {
         move(area.left() + (area.width() - width()) / 2,
              area.top() + (area.height() - height()) / 2 - 100);
     }
+    TFlatSkin::ForDialog(this);
 }
 
 void TCodeConvFrm::ShowConverter() {

@@ -16,6 +16,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 #include "platform/qt/Canvas.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -87,6 +88,7 @@ TForLookup::TForLookup(QWidget* parent) : QDialog(parent) {
         move(area.left() + (area.width() - width()) / 2,
              area.top() + (area.height() - height()) / 2);
     }
+    TFlatSkin::ForDialog(this);
 }
 
 QCheckBox* TForLookup::CheckBox(int n) const {

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "platform/qt/Canvas.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -39,7 +39,7 @@ TForPrint::TForPrint(QWidget* parent) : QDialog(parent) {
     setModal(true);
     CanvasFont canvasFont;
     setFont(ToQFont(canvasFont));
-    new TFlatSkin(this);
+    TFlatSkin::ForDialog(this);
 
     auto* range = new QGroupBox(QStringLiteral("梯形图打印范围"), this);
     range->setObjectName(QStringLiteral("GroupBox1"));

@@ -11,12 +11,12 @@
 #include "platform/Text.h"
 #include "platform/qt/Canvas.h"
 #include "platform/qt/ProgramText.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
 
-constexpr int kWidth = 508;
+constexpr int kWidth = 556;
 constexpr int kHeight = 254;
 
 // Read-only lists that show the entry matching another list: silver on navy.
@@ -68,12 +68,12 @@ TOUTF::TOUTF(QWidget* parent)
     edit1_->setInsertPolicy(QComboBox::NoInsert);
     edit1_->setCompleter(nullptr);
     edit1_->setMaxVisibleItems(20);
-    edit1_->setGeometry(340, 10, 158, 22);
+    edit1_->setGeometry(388, 10, 158, 22);
 
     Caption(this, "指令说明(S)", 10, 40, 80);
     explain_ = ShownList(this, "Explain");
     MarkProgramText(explain_);
-    explain_->setGeometry(90, 40, 408, 22);
+    explain_->setGeometry(90, 40, 456, 22);
 
     panel7_ = new QFrame(this);
     panel7_->setObjectName(QStringLiteral("Panel7"));
@@ -113,13 +113,13 @@ TOUTF::TOUTF(QWidget* parent)
 
     bitBtn7_ = new QPushButton(QStringLiteral("确认(&Y)"), this);
     bitBtn7_->setObjectName(QStringLiteral("BitBtn7"));
-    bitBtn7_->setGeometry(426, 80, 72, 26);
+    bitBtn7_->setGeometry(474, 80, 72, 26);
     bitBtn8_ = new QPushButton(QStringLiteral("取消(&N)"), this);
     bitBtn8_->setObjectName(QStringLiteral("BitBtn8"));
-    bitBtn8_->setGeometry(426, 114, 72, 26);
+    bitBtn8_->setGeometry(474, 114, 72, 26);
     bitBtn9_ = new QPushButton(QStringLiteral("帮助(&H)"), this);
     bitBtn9_->setObjectName(QStringLiteral("BitBtn9"));
-    bitBtn9_->setGeometry(426, 148, 72, 26);
+    bitBtn9_->setGeometry(474, 148, 72, 26);
     bitBtn7_->setDefault(true);
     connect(bitBtn7_, &QPushButton::clicked, this, &TOUTF::BitBtn7Click);
     connect(bitBtn8_, &QPushButton::clicked, this, &TOUTF::BitBtn8Click);
@@ -129,7 +129,7 @@ TOUTF::TOUTF(QWidget* parent)
     connect(comboBox1_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     connect(edit1_, &QComboBox::editTextChanged, this, [this] { Edit1Change(); });
 
-    flatSkin1_ = new TFlatSkin(this);
+    flatSkin1_ = TFlatSkin::ForDialog(this);
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->geometry();
