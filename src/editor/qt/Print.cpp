@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QRegularExpressionValidator>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "platform/qt/Canvas.h"
@@ -141,6 +142,11 @@ PrintOptions TForPrint::Options() const {
     options.instructionList = checkBox2_->isChecked();
     options.instructionFont = instructionFont_;
     return options;
+}
+
+void TForPrint::showEvent(QShowEvent* event) {
+    setFixedSize(layout()->sizeHint().expandedTo(QSize(kWidth, kHeight)));
+    QDialog::showEvent(event);
 }
 
 PrintOptions TForPrint::Execute() {
