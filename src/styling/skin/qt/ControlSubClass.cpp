@@ -136,7 +136,7 @@ TControlSubClass::TControlSubClass(TFlatSkin& skin, QWidget* control, TSkinContr
 TControlSubClass::~TControlSubClass() {
     if (control_ != nullptr) {
         control_->removeEventFilter(this);
-        control_->update();
+        if (control_->isVisible()) control_->update();
     }
 }
 

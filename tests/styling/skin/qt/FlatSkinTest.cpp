@@ -46,6 +46,17 @@ W* Make(QWidget* parent, const char* name, QRect geometry) {
     return w;
 }
 
+// Controls the skin knows by their class name alone.
+class TDBEdit : public QLineEdit {
+    Q_OBJECT
+};
+class TUpDown : public QWidget {
+    Q_OBJECT
+};
+class TSpinEdit : public QSpinBox {
+    Q_OBJECT
+};
+
 // Every kind of control the skin knows, on the form and in each kind of
 // container; the skin is made first, as several of the tool's dialogs make it.
 class TestDialog : public QDialog {
@@ -170,6 +181,20 @@ TEST_F(FlatSkinTest, TheWalkHooksWhatTheSetsSelectOnceTheControlsExist) {
     EXPECT_EQ(dialog->Find("PopupMenu1")->style(), dialog->skin->MenuStyle());
     EXPECT_EQ(dialog->Find("File1")->style(), dialog->skin->MenuStyle());
     EXPECT_THROW(TFlatSkin(nullptr), std::invalid_argument);
+
+    TDBEdit dbEdit;
+    TUpDown upDown;
+    TSpinEdit spinEdit;
+    QWidget form;
+    dbEdit.setParent(&form);
+    upDown.setParent(&form);
+    spinEdit.setParent(&form);
+    EXPECT_EQ(SkinControlKind(&dbEdit), TSkinControl::xcMaskEdit);
+    EXPECT_EQ(SkinControlKind(&upDown), TSkinControl::xcButton);
+    EXPECT_EQ(SkinControlKind(&spinEdit), std::nullopt);
+    for (QWidget* w : {static_cast<QWidget*>(&dbEdit), static_cast<QWidget*>(&upDown),
+                       static_cast<QWidget*>(&spinEdit)})
+        w->setParent(nullptr);
 }
 
 TEST_F(FlatSkinTest, NoControlIsHookedTwiceAndTheSetsRehook) {
@@ -407,3 +432,5 @@ TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
 
 }  // namespace
 }  // namespace vx
+
+#include "FlatSkinTest.moc"
