@@ -235,6 +235,7 @@ void TFlatMenuStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter,
                            selected && enabled, tr, under, shortcut);
     }
     painter->restore();
+    if (!topLevel) skin_.HookSubMenus(const_cast<QWidget*>(widget));
 }
 
 void TFlatMenuStyle::DrawCheckedItem(QPainter& p, const QRect& cr, bool selected, bool hasIcon,

@@ -1,6 +1,7 @@
 #include "styling/skin/qt/FlatSkin.h"
 
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -333,6 +334,14 @@ void TFlatSkin::HookMenu(QWidget* menu, bool enable) {
     }
     if (menu->style() == menuStyle_) menu->setStyle(nullptr);
     menus_.erase(std::remove(menus_.begin(), menus_.end(), QPointer<QWidget>(menu)), menus_.end());
+}
+
+void TFlatSkin::HookSubMenus(QWidget* menu) {
+    if (!active_ || menu == nullptr) return;
+    for (QAction* action : menu->actions()) {
+        if (QMenu* sub = action->menu<QMenu*>(); sub != nullptr && sub->style() != menuStyle_)
+            HookMenu(sub, true);
+    }
 }
 
 QStyle* TFlatSkin::MenuStyle() const {

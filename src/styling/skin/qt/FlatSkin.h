@@ -150,6 +150,10 @@ class TFlatSkin : public QObject {
                       bool enabled, bool selected, QRect rect, TColor background,
                       const QString& shortcut) const;
 
+    // Gives the sub-menus of a hooked menu the flat items too, so that
+    // sub-menus added after the walk are drawn flat.
+    void HookSubMenus(QWidget* menu);
+
     // The hooks in place (one per control).
     TControlSubClass* SubClassOf(const QWidget* control) const;
     int HookedCount() const;

@@ -422,9 +422,13 @@ TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
     EXPECT_EQ(image.pixelColor(190, 12), Q(wc.menu));
     EXPECT_EQ(image.pixelColor(5, 12), Q(wc.iconBar));
 
-    // The pop-up itself opens and closes with its flat items.
+    // The pop-up itself opens with its flat items, and a sub-menu added
+    // since the walk gets them when the pop-up draws its items.
+    QMenu* later = file->addMenu(QStringLiteral("Later"));
     file->popup(dialog->mapToGlobal(QPoint(10, 10)));
     VX_WAIT_TRUE(file->isVisible(), test::kStateWaitMs);
+    file->grab();
+    EXPECT_EQ(later->style(), style);
     const QImage shot = file->grab().toImage();
     EXPECT_EQ(shot.pixelColor(0, shot.height() / 2), Q(wc.menuBorder));
     file->close();
