@@ -1,5 +1,6 @@
 #include "styling/skin/qt/ControlSubClass.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -131,6 +132,12 @@ TControlSubClass::TControlSubClass(TFlatSkin& skin, QWidget* control, TSkinContr
         savedSingleBorder_ = frame->frameShape() != QFrame::NoFrame;
     control->installEventFilter(this);
     connect(control, &QObject::destroyed, this, [this] { delete this; });
+    // A button whose check changes is no longer drawn hot.
+    if (auto* button = qobject_cast<QAbstractButton*>(control))
+        connect(button, &QAbstractButton::toggled, this, [this] {
+            hot_ = false;
+            Changed();
+        });
 }
 
 TControlSubClass::~TControlSubClass() {

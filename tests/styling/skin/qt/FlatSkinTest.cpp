@@ -368,6 +368,12 @@ TEST_F(FlatSkinTest, HeldSpaceRepaintsOnceAndADoubleClickTogglesTwice) {
     }
     EXPECT_EQ(toggles, 2);
     EXPECT_FALSE(Hook("Check1")->ButtonDown());
+    // A change of the check ends the hot look.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(check, &enter);
+    ASSERT_TRUE(Hook("Check1")->Hot());
+    check->toggle();
+    EXPECT_FALSE(Hook("Check1")->Hot());
 }
 
 // An item of a menu as the style sees it.
