@@ -8,7 +8,7 @@
 
 #include "build/Plugins.h"
 #include "platform/qt/ProgramText.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 
@@ -18,7 +18,7 @@ TClient_OptFrm::TClient_OptFrm(std::string programFolder, QWidget* parent)
     setWindowTitle(QStringLiteral("特殊插件选择(双击列表 *.dll 选中)"));
     setModal(true);
     resize(520, 320);
-    new TFlatSkin(this);
+    TFlatSkin::ForDialog(this);
 
     fileListBox1_ = new QListWidget(this);
     fileListBox1_->setObjectName(QStringLiteral("FileListBox1"));

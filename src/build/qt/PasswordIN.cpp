@@ -8,7 +8,7 @@
 
 #include "model/LadderProgram.h"
 #include "platform/MessageBox.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 
@@ -16,7 +16,7 @@ TPasswordFrm::TPasswordFrm(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("PasswordFrm"));
     setWindowTitle(QStringLiteral("密码"));
     setModal(true);
-    new TFlatSkin(this);
+    TFlatSkin::ForDialog(this);
 
     auto* note = new QLabel(QStringLiteral("该文件有密码保护"), this);
     auto* label = new QLabel(QStringLiteral("密码:"), this);

@@ -6,7 +6,7 @@
 #include <QStyle>
 #include <QVBoxLayout>
 
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 #include "widgets/qt/WgBckgnd.h"
 
 namespace vx {
@@ -17,7 +17,7 @@ TProgressFrm::TProgressFrm(StageView& host, const QString& objectName, int top, 
     setWindowTitle(QStringLiteral("KZ6-Quillary"));
     setModal(true);
     setFixedSize(360, 96);
-    new TFlatSkin(this);
+    TFlatSkin::ForDialog(this);
 
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Panel6"));

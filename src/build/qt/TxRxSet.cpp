@@ -15,7 +15,7 @@
 #include "platform/LoadingScope.h"
 #include "platform/qt/Canvas.h"
 #include "platform/qt/ProgramText.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 #include "widgets/qt/WgPageControl.h"
 
 namespace vx {
@@ -66,7 +66,7 @@ TSystemSetFrm::TSystemSetFrm(QWidget* parent) : QDialog(parent) {
     setWindowTitle(Q("系统参数"));
     setModal(true);
     setFont(ToQFont(CanvasFont{}));
-    flatSkin1_ = new TFlatSkin(this);
+    flatSkin1_ = TFlatSkin::ForDialog(this);
     Build();
     adjustSize();
     // Centred across the screen, the top edge 180 pixels down.

@@ -7,7 +7,7 @@
 #include <QToolButton>
 
 #include "editor/qt/RecordTextValidator.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -52,7 +52,7 @@ TBlockExegesisFrm::TBlockExegesisFrm(QWidget* parent)
     layout->addWidget(speedButton1_, 0, 1, 2, 1);
     const QSize hint = sizeHint();
     setFixedSize(std::max(hint.width(), 223), std::max(hint.height(), 81));
-    skin_ = new TFlatSkin(this);
+    skin_ = TFlatSkin::ForDialog(this);
 }
 
 std::optional<std::pair<std::string, std::string>> TBlockExegesisFrm::Execute(

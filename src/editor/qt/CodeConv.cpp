@@ -13,6 +13,7 @@
 
 #include "platform/qt/Canvas.h"
 #include "platform/qt/ProgramText.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -47,7 +48,7 @@ TCodeConvFrm::TCodeConvFrm(QWidget* parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     setModal(false);
     setFont(ToQFont(CanvasFont{}));
-    setFixedSize(362, 186);
+    setFixedSize(392, 186);
 
     AddLabel(this, "十进制", 8, 8, 40);
     edit1_ = new QLineEdit(QStringLiteral("0"), this);
@@ -81,6 +82,8 @@ TCodeConvFrm::TCodeConvFrm(QWidget* parent) : QDialog(parent) {
             cell->setCursor(Qt::PointingHandCursor);
             cell->setToolTip(Q("单击变换"));
             cell->setStyleSheet(Q(kCellStyle));
+            // The cells keep their colours: the dialog's skin leaves them alone.
+            SetControlTag(cell, kSkinOptOutTag);
             cell->setGeometry(3 + i * (kCellWidth + 1), 2, kCellWidth, 22);
             // The cell has toggled itself; the numbers follow the cells.
             connect(cell, &QPushButton::clicked, this, [this] { Run(BitsChanged); });
@@ -90,22 +93,22 @@ TCodeConvFrm::TCodeConvFrm(QWidget* parent) : QDialog(parent) {
         caption->setGeometry(8 * (kCellWidth + 1) + 16, 2, 150, 22);
     }
 
-    AddLabel(this, "二进制", 8, 96, 40);
+    AddLabel(this, "二进制", 8, 96, 44);
     edit3_ = new QLineEdit(QStringLiteral("0000000000000000"), this);
     MarkProgramText(edit3_);  // the value in binary
     edit3_->setObjectName(QStringLiteral("Edit3"));
     edit3_->setReadOnly(true);
     edit3_->setToolTip(Q("可供复制使用"));
-    edit3_->setGeometry(50, 96, 130, 22);
-    AddLabel(this, "二进制输入模式", 190, 96, 90);
+    edit3_->setGeometry(54, 96, 130, 22);
+    AddLabel(this, "二进制输入模式", 192, 96, 90);
     binCode_ = new QComboBox(this);
     binCode_->setObjectName(QStringLiteral("BinCode"));
     binCode_->addItems({Q("自然码"), Q("格雷码")});
     binCode_->setCurrentIndex(0);
-    binCode_->setGeometry(282, 96, 72, 22);
+    binCode_->setGeometry(284, 96, 100, 22);
 
-    AddLabel(this, "二进制可单击某位变换", 8, 122, 160);
-    AddLabel(this, "参数设置可输入键变换", 190, 122, 160);
+    AddLabel(this, "二进制可单击某位变换", 8, 122, 180);
+    AddLabel(this, "参数设置可输入键变换", 192, 122, 192);
 
     auto button = [this](const char* name, const char* caption, int x) {
         auto* b = new QPushButton(Q(caption), this);
@@ -116,9 +119,9 @@ TCodeConvFrm::TCodeConvFrm(QWidget* parent) : QDialog(parent) {
     };
     bitBtn1_ = button("BitBtn1", kSetAllCaption, 8);
     MarkProgramText(bitBtn1_);  // set or clear, by the value
-    bitBtn2_ = button("BitBtn2", "左移<<", 96);
-    bitBtn4_ = button("BitBtn4", "右移>>", 184);
-    bitBtn3_ = button("BitBtn3", "关闭(&C)", 274);
+    bitBtn2_ = button("BitBtn2", "左移<<", 104);
+    bitBtn4_ = button("BitBtn4", "右移>>", 200);
+    bitBtn3_ = button("BitBtn3", "关闭(&C)", 304);
     connect(bitBtn1_, &QPushButton::clicked, this, [this] { Run(SetOrClear); });
     connect(bitBtn2_, &QPushButton::clicked, this, [this] { Run(ShiftLeft); });
     connect(bitBtn4_, &QPushButton::clicked, this, [this] { Run(ShiftRight); });
@@ -134,6 +137,7 @@ TCodeConvFrm::TCodeConvFrm(QWidget* parent) : QDialog(parent) {
         move(area.left() + (area.width() - width()) / 2,
              area.top() + (area.height() - height()) / 2 - 100);
     }
+    TFlatSkin::ForDialog(this);
 }
 
 void TCodeConvFrm::ShowConverter() {

@@ -16,6 +16,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
 #include "platform/qt/Canvas.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -33,7 +34,7 @@ TForLookup::TForLookup(QWidget* parent) : QDialog(parent) {
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(false);
     setFont(ToQFont(CanvasFont{}));
-    setFixedSize(360, 134);
+    setFixedSize(390, 134);
 
     auto* label1 = new QLabel(Q("查找内容"), this);
     label1->setObjectName(QStringLiteral("Label1"));
@@ -42,7 +43,7 @@ TForLookup::TForLookup(QWidget* parent) : QDialog(parent) {
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     comboBox1_->setEditable(true);
     comboBox1_->setInsertPolicy(QComboBox::NoInsert);  // texts join the history on a hit only
-    comboBox1_->setGeometry(80, 9, 268, 24);
+    comboBox1_->setGeometry(80, 9, 298, 24);
     comboBox1_->installEventFilter(this);
     comboBox1_->lineEdit()->installEventFilter(this);
 
@@ -60,7 +61,7 @@ TForLookup::TForLookup(QWidget* parent) : QDialog(parent) {
     auto check = [this](const char* name, const char* caption, int top, bool on) {
         auto* box = new QCheckBox(Q(caption), this);
         box->setObjectName(Q(name));
-        box->setGeometry(114, top, 140, 20);
+        box->setGeometry(114, top, 170, 20);
         box->setChecked(on);
         return box;
     };
@@ -73,10 +74,10 @@ TForLookup::TForLookup(QWidget* parent) : QDialog(parent) {
 
     bitBtn1_ = new QPushButton(Q("查找(&F)"), this);
     bitBtn1_->setObjectName(QStringLiteral("BitBtn1"));
-    bitBtn1_->setGeometry(262, 46, 86, 28);
+    bitBtn1_->setGeometry(292, 46, 86, 28);
     bitBtn3_ = new QPushButton(Q("关闭(&C)"), this);
     bitBtn3_->setObjectName(QStringLiteral("BitBtn3"));
-    bitBtn3_->setGeometry(262, 90, 86, 28);
+    bitBtn3_->setGeometry(292, 90, 86, 28);
     for (QPushButton* button : {bitBtn1_, bitBtn3_})
         button->setAutoDefault(false);  // Enter in the search box finds, once
     connect(bitBtn1_, &QPushButton::clicked, this, &TForLookup::BitBtn1Click);
@@ -87,6 +88,7 @@ TForLookup::TForLookup(QWidget* parent) : QDialog(parent) {
         move(area.left() + (area.width() - width()) / 2,
              area.top() + (area.height() - height()) / 2);
     }
+    TFlatSkin::ForDialog(this);
 }
 
 QCheckBox* TForLookup::CheckBox(int n) const {

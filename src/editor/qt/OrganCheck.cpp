@@ -13,6 +13,7 @@
 #include "model/LadderProgram.h"
 #include "platform/qt/Canvas.h"
 #include "platform/qt/ProgramText.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -91,6 +92,7 @@ TOrganCheckFrm::TOrganCheckFrm(QWidget* parent) : QDialog(parent) {
         move(area.left() + (area.width() - width()) / 2,
              area.top() + (area.height() - height()) / 2);
     }
+    TFlatSkin::ForDialog(this);
 }
 
 void TOrganCheckFrm::showEvent(QShowEvent* event) {

@@ -22,7 +22,7 @@
 #include "platform/LoadingScope.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/Canvas.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 #include "widgets/qt/WgPageControl.h"
 #include "widgets/qt/WgPrgres.h"
 
@@ -179,7 +179,7 @@ TOrganUseFrm::TOrganUseFrm(QWidget* parent) : QDialog(parent) {
                    Qt::WindowCloseButtonHint);
     setModal(false);
     setFont(ToQFont(CanvasFont{}));
-    flatSkin1_ = new TFlatSkin(this);
+    flatSkin1_ = TFlatSkin::ForDialog(this);
 
     {
         // Set up as a stored window is read: the usage page is shown when

@@ -8,10 +8,11 @@
 #include <QLabel>
 #include <QRegularExpressionValidator>
 #include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "platform/qt/Canvas.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -39,7 +40,7 @@ TForPrint::TForPrint(QWidget* parent) : QDialog(parent) {
     setModal(true);
     CanvasFont canvasFont;
     setFont(ToQFont(canvasFont));
-    new TFlatSkin(this);
+    TFlatSkin::ForDialog(this);
 
     auto* range = new QGroupBox(QStringLiteral("梯形图打印范围"), this);
     range->setObjectName(QStringLiteral("GroupBox1"));
@@ -141,6 +142,11 @@ PrintOptions TForPrint::Options() const {
     options.instructionList = checkBox2_->isChecked();
     options.instructionFont = instructionFont_;
     return options;
+}
+
+void TForPrint::showEvent(QShowEvent* event) {
+    setFixedSize(layout()->sizeHint().expandedTo(QSize(kWidth, kHeight)));
+    QDialog::showEvent(event);
 }
 
 PrintOptions TForPrint::Execute() {

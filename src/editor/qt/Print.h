@@ -51,6 +51,10 @@ class TForPrint : public QDialog {
     QPushButton* BitBtn1() const { return bitBtn1_; }
     QPushButton* BitBtn3() const { return bitBtn3_; }
 
+  protected:
+    // The dialog fits the texts of the language in force when it opens.
+    void showEvent(QShowEvent* event) override;
+
   private:
     void SpeedButton1Click();
 

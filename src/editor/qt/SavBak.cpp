@@ -14,7 +14,7 @@
 
 #include "model/LadderProgram.h"
 #include "platform/MessageBox.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -108,7 +108,7 @@ TForSav::TForSav(QWidget* parent)
     layout->addLayout(buttons);
     const QSize hint = sizeHint();
     setFixedSize(std::max(hint.width(), 414), std::max(hint.height(), 230));
-    skin_ = new TFlatSkin(this);
+    skin_ = TFlatSkin::ForDialog(this);
 
     connect(checkBox1_, &QCheckBox::toggled, this, &TForSav::SetEnabledStates);
     connect(checkBox3_, &QCheckBox::toggled, this, &TForSav::SetEnabledStates);

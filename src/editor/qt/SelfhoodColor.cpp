@@ -10,7 +10,7 @@
 
 #include "platform/Colors.h"
 #include "platform/qt/Canvas.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -60,7 +60,7 @@ TSelfhoodColorFrm::TSelfhoodColorFrm(QWidget* parent)
 
     const QSize hint = sizeHint();
     setFixedSize(std::max(hint.width(), 301), std::max(hint.height(), 117));
-    skin_ = new TFlatSkin(this);
+    skin_ = TFlatSkin::ForDialog(this);
 }
 
 std::optional<LadderColourSet> TSelfhoodColorFrm::Execute(const LadderColourSet& colours) {

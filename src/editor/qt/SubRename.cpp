@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "editor/qt/RecordTextValidator.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -88,7 +88,7 @@ TSubRenameFrm::TSubRenameFrm(SubRenameHost host, QWidget* parent)
     layout->addLayout(buttons);
     const QSize hint = sizeHint();
     setFixedSize(std::max(hint.width(), 280), std::max(hint.height(), 84));
-    skin_ = new TFlatSkin(this);
+    skin_ = TFlatSkin::ForDialog(this);
 
     // Its left edge 200 pixels in, centred down the screen.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -17,7 +17,7 @@
 #include "online/DeviceImage.h"
 #include "online/EvaluateCell.h"
 #include "platform/qt/Canvas.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -141,7 +141,7 @@ TFunInputFrm::TFunInputFrm(TEntryHost& host, QWidget* parent)
     edit1_->installEventFilter(this);
     edit2_->installEventFilter(this);
 
-    flatSkin1_ = new TFlatSkin(this);
+    flatSkin1_ = TFlatSkin::ForDialog(this);
 
     // Centred on the screen until it is first shown at a cell.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {

@@ -6,7 +6,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -62,7 +62,7 @@ TForHelp::TForHelp(QWidget* parent)
     memo1_->setPlainText(ResourcePageText());
     memo1_->viewport()->installEventFilter(this);
     layout->addWidget(memo1_);
-    flatSkin1_ = new TFlatSkin(this);
+    flatSkin1_ = TFlatSkin::ForDialog(this);
 }
 
 void TForHelp::showEvent(QShowEvent* event) {

@@ -9,7 +9,7 @@
 #include "model/qt/FunInput.h"
 #include "platform/Text.h"
 #include "platform/qt/Canvas.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -54,7 +54,7 @@ TKeyInputFrm::TKeyInputFrm(TEntryHost& host, TFunInputFrm& entry, QWidget* paren
     bitBtn1_->setFocusPolicy(Qt::NoFocus);
     connect(bitBtn1_, &QPushButton::clicked, this, &QDialog::reject);
 
-    flatSkin1_ = new TFlatSkin(this);
+    flatSkin1_ = TFlatSkin::ForDialog(this);
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->geometry();

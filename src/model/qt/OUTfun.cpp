@@ -11,12 +11,12 @@
 #include "platform/Text.h"
 #include "platform/qt/Canvas.h"
 #include "platform/qt/ProgramText.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
 
-constexpr int kWidth = 508;
+constexpr int kWidth = 588;
 constexpr int kHeight = 254;
 
 // Read-only lists that show the entry matching another list: silver on navy.
@@ -52,15 +52,15 @@ TOUTF::TOUTF(QWidget* parent)
     CanvasFont font;
     setFont(ToQFont(font));
 
-    Caption(this, "功能分类(F)", 10, 10, 80);
+    Caption(this, "功能分类(F)", 10, 10, 110);
     comboBox1_ = new QComboBox(this);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
-    comboBox1_->setGeometry(90, 10, 150, 22);
+    comboBox1_->setGeometry(122, 10, 160, 22);
     for (const std::string& name : CatalogueCategoryNames())
         comboBox1_->addItem(QString::fromStdString(name));
     comboBox1_->setCurrentIndex(0);
 
-    Caption(this, "应用指令(I) ", 256, 10, 84);
+    Caption(this, "应用指令(I) ", 296, 10, 120);
     edit1_ = new QComboBox(this);
     MarkProgramText(edit1_);  // the category's instructions
     edit1_->setObjectName(QStringLiteral("Edit1"));
@@ -68,12 +68,12 @@ TOUTF::TOUTF(QWidget* parent)
     edit1_->setInsertPolicy(QComboBox::NoInsert);
     edit1_->setCompleter(nullptr);
     edit1_->setMaxVisibleItems(20);
-    edit1_->setGeometry(340, 10, 158, 22);
+    edit1_->setGeometry(420, 10, 158, 22);
 
-    Caption(this, "指令说明(S)", 10, 40, 80);
+    Caption(this, "指令说明(S)", 10, 40, 110);
     explain_ = ShownList(this, "Explain");
     MarkProgramText(explain_);
-    explain_->setGeometry(90, 40, 408, 22);
+    explain_->setGeometry(122, 40, 456, 22);
 
     panel7_ = new QFrame(this);
     panel7_->setObjectName(QStringLiteral("Panel7"));
@@ -113,13 +113,13 @@ TOUTF::TOUTF(QWidget* parent)
 
     bitBtn7_ = new QPushButton(QStringLiteral("确认(&Y)"), this);
     bitBtn7_->setObjectName(QStringLiteral("BitBtn7"));
-    bitBtn7_->setGeometry(426, 80, 72, 26);
+    bitBtn7_->setGeometry(506, 80, 72, 26);
     bitBtn8_ = new QPushButton(QStringLiteral("取消(&N)"), this);
     bitBtn8_->setObjectName(QStringLiteral("BitBtn8"));
-    bitBtn8_->setGeometry(426, 114, 72, 26);
+    bitBtn8_->setGeometry(506, 114, 72, 26);
     bitBtn9_ = new QPushButton(QStringLiteral("帮助(&H)"), this);
     bitBtn9_->setObjectName(QStringLiteral("BitBtn9"));
-    bitBtn9_->setGeometry(426, 148, 72, 26);
+    bitBtn9_->setGeometry(506, 148, 72, 26);
     bitBtn7_->setDefault(true);
     connect(bitBtn7_, &QPushButton::clicked, this, &TOUTF::BitBtn7Click);
     connect(bitBtn8_, &QPushButton::clicked, this, &TOUTF::BitBtn8Click);
@@ -129,7 +129,7 @@ TOUTF::TOUTF(QWidget* parent)
     connect(comboBox1_, &QComboBox::activated, this, [this] { ComboBox1Change(); });
     connect(edit1_, &QComboBox::editTextChanged, this, [this] { Edit1Change(); });
 
-    flatSkin1_ = new TFlatSkin(this);
+    flatSkin1_ = TFlatSkin::ForDialog(this);
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->geometry();

@@ -10,7 +10,7 @@
 #include "model/qt/EntryHost.h"
 #include "model/qt/Help.h"
 #include "platform/qt/Canvas.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -101,7 +101,7 @@ Tcanzhao::Tcanzhao(QWidget* parent)
         if (row >= 0) StringGrid2SelectCell(row);
     });
 
-    flatSkin1_ = new TFlatSkin(this);
+    flatSkin1_ = TFlatSkin::ForDialog(this);
 
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->geometry();

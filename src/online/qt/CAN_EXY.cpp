@@ -12,7 +12,7 @@
 #include "online/LinkTexts.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/ProgramText.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -83,8 +83,7 @@ TCAN_EXYFrm::TCAN_EXYFrm(QWidget* parent, RegisterCalls& calls)
     }
     grid_->setGeometry(14, 100, 60 * kGridColumns + 4, 2 * 28 + 4);
 
-    skin_ = new TFlatSkin(this);
-    skin_->SetActive(true);
+    skin_ = TFlatSkin::ForDialog(this);
 
     connect(spinEdit2_, &QSpinBox::textChanged, this, &TCAN_EXYFrm::SpinEdit2Change);
     connect(bitBtn2_, &QPushButton::clicked, this, &TCAN_EXYFrm::BitBtn2Click);

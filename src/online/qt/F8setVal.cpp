@@ -20,7 +20,7 @@
 #include "platform/MessageBox.h"
 #include "platform/qt/Canvas.h"
 #include "platform/qt/ProgramText.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -132,8 +132,7 @@ TF8setValFrm::TF8setValFrm(QWidget* parent, TLadderPoller* poller)
     bitBtn1_->setDefault(true);  // Enter in the value presses OK
     bitBtn3_ = Button(this, "BitBtn3", "取消(&N)", {234, 318, 96, 28});
 
-    skin_ = new TFlatSkin(this);
-    skin_->SetActive(true);
+    skin_ = TFlatSkin::ForDialog(this);
 
     connect(dtc_, &QComboBox::currentIndexChanged, this, [this] { DTCChange(); });
     for (QRadioButton* radio : {radioButton1_, radioButton2_, radioButton3_})

@@ -16,7 +16,7 @@
 #include "online/LinkTexts.h"
 #include "online/qt/MonitorFrm.h"
 #include "platform/qt/ProgramText.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 
@@ -76,8 +76,7 @@ TMonitorDf::TMonitorDf(TMonitorFrm& monitor)
     layout->addWidget(checkBox1_);
     layout->addLayout(buttons);
     setFixedSize(sizeHint());
-    skin_ = new TFlatSkin(this);
-    skin_->SetActive(true);
+    skin_ = TFlatSkin::ForDialog(this);
 
     connect(bitBtn1_, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(bitBtn3_, &QPushButton::clicked, this, &QDialog::reject);

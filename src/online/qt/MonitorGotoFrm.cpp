@@ -9,7 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 
@@ -51,8 +51,7 @@ TMonitorGotoFrm::TMonitorGotoFrm(QWidget* parent)
     layout->addLayout(fields);
     layout->addLayout(buttons);
     setFixedSize(sizeHint());
-    skin_ = new TFlatSkin(this);
-    skin_->SetActive(true);
+    skin_ = TFlatSkin::ForDialog(this);
 
     connect(bitBtn1_, &QPushButton::clicked, this, [this] { done(kResultYes); });
     connect(bitBtn3_, &QPushButton::clicked, this, [this] { done(kResultCancel); });

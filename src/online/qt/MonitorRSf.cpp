@@ -10,7 +10,7 @@
 #include "online/LinkTexts.h"
 #include "online/MemoryGrid.h"
 #include "online/qt/MonitorFrm.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 
@@ -38,8 +38,7 @@ TMonitorRSf::TMonitorRSf(TMonitorFrm& monitor)
     layout->addWidget(reset_);
     layout->addWidget(cancel_);
     setFixedSize(sizeHint());
-    skin_ = new TFlatSkin(this);
-    skin_->SetActive(true);
+    skin_ = TFlatSkin::ForDialog(this);
 
     connect(set_, &QPushButton::clicked, this, [this] { BitBtn2Click(1); });
     connect(reset_, &QPushButton::clicked, this, [this] { BitBtn2Click(0); });

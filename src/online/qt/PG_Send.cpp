@@ -10,7 +10,7 @@
 #include "online/PulseChannels.h"
 #include "online/qt/RegisterPoller.h"
 #include "platform/MessageBox.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 
@@ -42,8 +42,7 @@ TPG_SendFrm::TPG_SendFrm(QWidget* parent, TRegisterPoller& poller)
     bitBtn2_->setObjectName(QStringLiteral("BitBtn2"));
     bitBtn2_->setGeometry(144, 92, 86, 28);
 
-    skin_ = new TFlatSkin(this);
-    skin_->SetActive(true);
+    skin_ = TFlatSkin::ForDialog(this);
 
     connect(edit1_, &QLineEdit::textChanged, this, &TPG_SendFrm::Edit1Change);
     connect(bitBtn1_, &QPushButton::clicked, this, &TPG_SendFrm::BitBtn1Click);

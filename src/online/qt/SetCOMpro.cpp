@@ -14,7 +14,7 @@
 #include "online/LinkSettings.h"
 #include "platform/Launcher.h"
 #include "platform/MessageBox.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 #include "widgets/qt/WgGroupBox.h"
 
 namespace vx {
@@ -122,8 +122,7 @@ TsetCOMpro::TsetCOMpro(QWidget* parent) : QDialog(parent) {
     bitBtn3_->setObjectName(QStringLiteral("BitBtn3"));
     bitBtn3_->setGeometry(158, 276, 86, 28);
 
-    skin_ = new TFlatSkin(this);
-    skin_->SetActive(true);
+    skin_ = TFlatSkin::ForDialog(this);
 
     connect(compro_, &QComboBox::currentIndexChanged, this, [this] { ComproChange(); });
     connect(comAccording_, &QRadioButton::clicked, this, [this] { COM_AccordingClick(); });

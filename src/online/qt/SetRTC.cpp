@@ -10,7 +10,7 @@
 #include "model/LadderProgram.h"
 #include "online/LinkTexts.h"
 #include "platform/MessageBox.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
 namespace {
@@ -59,8 +59,7 @@ TSetRTCFrm::TSetRTCFrm(QWidget* parent, RegisterCalls& calls) : QDialog(parent),
     bitBtn3_->setObjectName(QStringLiteral("BitBtn3"));
     bitBtn3_->setGeometry(184, 144, 86, 28);
 
-    skin_ = new TFlatSkin(this);
-    skin_->SetActive(true);
+    skin_ = TFlatSkin::ForDialog(this);
 
     connect(bitBtn1_, &QPushButton::clicked, this, &TSetRTCFrm::BitBtn1Click);
     connect(bitBtn3_, &QPushButton::clicked, this, &QDialog::reject);

@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 #include "support/ObjectPath.h"
 #include "widgets/qt/WgPageControl.h"
 

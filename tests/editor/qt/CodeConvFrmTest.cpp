@@ -78,7 +78,7 @@ TEST_F(CodeConvFrmTest, ShiftF3ShowsItBesideTheEditor) {
     EXPECT_TRUE(conv_->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_TRUE(conv_->windowFlags() & Qt::WindowMinimizeButtonHint);
     EXPECT_EQ(conv_->windowTitle(), QString("码制转换器"));
-    EXPECT_EQ(conv_->size(), QSize(362, 186));
+    EXPECT_EQ(conv_->size(), QSize(392, 186));
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     EXPECT_NEAR(conv_->x() + conv_->width() / 2.0, screen.x() + screen.width() / 2.0, 1);
     EXPECT_NEAR(conv_->y() + conv_->height() / 2.0, screen.y() + screen.height() / 2.0 - 100, 1)

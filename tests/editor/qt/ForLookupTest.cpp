@@ -68,7 +68,7 @@ TEST_F(ForLookupTest, OpensFromItsItemsAndButtonBesideTheGrid) {
     EXPECT_FALSE(lookup_->isModal()) << "the grid stays usable";
     EXPECT_TRUE(lookup_->windowFlags() & Qt::WindowStaysOnTopHint);
     EXPECT_EQ(lookup_->windowTitle(), QString("元件名查找"));
-    EXPECT_EQ(lookup_->size(), QSize(360, 134));
+    EXPECT_EQ(lookup_->size(), QSize(390, 134));
     VX_WAIT_TRUE(lookup_->focusWidget() == lookup_->ComboBox1() ||
                      lookup_->focusWidget() == lookup_->ComboBox1()->lineEdit(),
                  test::kStateWaitMs);

@@ -16,7 +16,7 @@
 #include "model/LadderProgram.h"
 #include "platform/FileIo.h"
 #include "platform/Text.h"
-#include "styling/qt/FlatSkin.h"
+#include "styling/skin/qt/FlatSkin.h"
 #include "support/MessageRecorder.h"
 #include "support/ObjectPath.h"
 #include "support/QtWait.h"

@@ -43,7 +43,9 @@ using Picker = ShownWithoutWaiting;
 TEST_F(Catalogue, ListsCategoriesAndAlignsTheDescriptions) {
     TOUTF outf;
     EXPECT_EQ(outf.windowTitle(), QString(" 指令表"));
-    EXPECT_EQ(outf.size(), QSize(508, 254));
+    // Wide enough for the English captions and the longest English
+    // description in the dialog's font.
+    EXPECT_EQ(outf.size(), QSize(588, 254));
     EXPECT_EQ(outf.Edit1()->count(), 114) << "created with all mnemonics";
     EXPECT_EQ(outf.Edit1()->currentText(), QString("SET"));
     EXPECT_EQ(outf.Explain()->currentText(), QString("动作保持 (ON)"));

@@ -1,0 +1,446 @@
+// The dialog skin on a test dialog that holds every kind of control: what
+// it hooks, how it lets go, the flat look of each control in its states
+// (pixels away from any text) and the flat items of a menu bar and pop-up.
+#include "styling/skin/qt/FlatSkin.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QStyleOptionMenuItem>
+#include <QTabWidget>
+#include <QTest>
+#include <memory>
+
+#include "platform/qt/Canvas.h"
+#include "platform/qt/SpeedButton.h"
+#include "styling/skin/qt/ControlSubClass.h"
+#include "support/QtWait.h"
+#include "widgets/qt/WgGroupBox.h"
+#include "widgets/qt/WgPageControl.h"
+#include "widgets/qt/WgPanel.h"
+
+namespace vx {
+namespace {
+
+template <typename W>
+W* Make(QWidget* parent, const char* name, QRect geometry) {
+    auto* w = new W(parent);
+    w->setObjectName(QString::fromLatin1(name));
+    w->setGeometry(geometry);
+    return w;
+}
+
+// Controls the skin knows by their class name alone.
+class TDBEdit : public QLineEdit {
+    Q_OBJECT
+};
+class TUpDown : public QWidget {
+    Q_OBJECT
+};
+class TSpinEdit : public QSpinBox {
+    Q_OBJECT
+};
+
+// Every kind of control the skin knows, on the form and in each kind of
+// container; the skin is made first, as several of the tool's dialogs make it.
+class TestDialog : public QDialog {
+  public:
+    TestDialog() {
+        setObjectName(QStringLiteral("TestDialog"));
+        skin = TFlatSkin::ForDialog(this);
+        resize(520, 420);
+        Make<QLineEdit>(this, "Edit1", {10, 10, 100, 24});
+        SetControlTag(Make<QLineEdit>(this, "OptOut", {120, 10, 100, 24}), 999);
+        auto* combo = Make<QComboBox>(this, "Combo1", {230, 10, 100, 24});
+        combo->addItems({QStringLiteral("A"), QStringLiteral("B")});
+        Make<QPlainTextEdit>(this, "Memo1", {340, 10, 100, 50});
+        Make<QCheckBox>(this, "Check1", {10, 40, 100, 24})->setText(QStringLiteral("Check"));
+        Make<QRadioButton>(this, "Radio1", {120, 40, 100, 24})->setText(QStringLiteral("Radio"));
+        Make<QPushButton>(this, "Button1", {10, 70, 80, 28})->setText(QStringLiteral("OK"));
+        QPixmap glyph(16, 16);
+        glyph.fill(Qt::red);
+        auto* bit = Make<QPushButton>(this, "BitBtn1", {100, 70, 80, 28});
+        bit->setIcon(QIcon(glyph));
+        Make<QSpinBox>(this, "SpinEdit1", {190, 70, 60, 24});
+        Make<TSpeedButton>(this, "SpeedButton1", {260, 70, 28, 28});
+        Make<QLabel>(this, "Label1", {300, 70, 60, 24})->setText(QStringLiteral("L"));
+        auto* panel = Make<QFrame>(this, "Panel1", {10, 110, 150, 60});
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Raised);
+        panel->setLineWidth(1);
+        Make<QLineEdit>(panel, "PanelEdit", {10, 10, 100, 24});
+        auto* group = Make<QGroupBox>(this, "GroupBox1", {170, 110, 150, 70});
+        group->setTitle(QStringLiteral("Group"));
+        Make<QCheckBox>(group, "GroupCheck", {10, 30, 100, 24});
+        auto* wgPanel = Make<TWgPanel>(this, "WgPanel1", {330, 110, 150, 60});
+        Make<QPushButton>(wgPanel, "WgPanelButton", {10, 10, 80, 28});
+        auto* wgGroup = Make<TWgGroupBox>(this, "WgGroupBox1", {10, 190, 150, 70});
+        Make<QRadioButton>(wgGroup, "WgGroupRadio", {10, 30, 100, 24});
+        auto* pages = Make<TWgPageControl>(this, "WgPageControl1", {170, 190, 150, 90});
+        auto* sheet = new TWgTabSheet(pages);
+        sheet->setObjectName(QStringLiteral("WgTabSheet1"));
+        Make<QLineEdit>(sheet, "SheetEdit", {10, 10, 100, 24});
+        auto* tabs = Make<QTabWidget>(this, "TabWidget1", {330, 190, 150, 90});
+        auto* page = new QWidget;
+        page->setObjectName(QStringLiteral("Page1"));
+        tabs->addTab(page, QStringLiteral("P"));
+        Make<QCheckBox>(page, "PageCheck", {10, 10, 100, 24});
+        auto* bare = Make<QWidget>(this, "Bare", {10, 290, 150, 40});
+        Make<QPushButton>(bare, "BareButton", {0, 0, 80, 28});
+        auto* closed = Make<QWidget>(this, "Closed", {170, 290, 150, 40});
+        SetControlTag(closed, 999);
+        Make<QPushButton>(closed, "ClosedButton", {0, 0, 80, 28});
+        auto* bar = new QMenuBar(this);
+        bar->setObjectName(QStringLiteral("MainMenu1"));
+        auto* file = bar->addMenu(QStringLiteral("File"));
+        file->setObjectName(QStringLiteral("File1"));
+        file->addAction(QStringLiteral("Save"))
+            ->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+        file->addAction(QStringLiteral("Save"));
+        file->addSeparator();
+        file->addAction(QStringLiteral("Off"))->setEnabled(false);
+        auto* popup = new QMenu(this);
+        popup->setObjectName(QStringLiteral("PopupMenu1"));
+        popup->addAction(QStringLiteral("One"))->setCheckable(true);
+        bar->setGeometry(0, 390, 520, 24);
+    }
+    template <typename W = QWidget>
+    W* Find(const char* name) {
+        return findChild<W*>(QString::fromLatin1(name));
+    }
+    TFlatSkin* skin = nullptr;
+};
+
+QColor PixelOf(QWidget* w, int x, int y) {
+    return w->grab().toImage().pixelColor(x, y);
+}
+
+QColor Q(TColor c) {
+    return ToQColor(c);
+}
+
+class FlatSkinTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        dialog = std::make_unique<TestDialog>();
+        dialog->show();
+        VX_WAIT_TRUE(dialog->isVisible(), test::kStateWaitMs);
+    }
+    TControlSubClass* Hook(const char* name) {
+        return dialog->skin->SubClassOf(dialog->Find(name));
+    }
+    std::unique_ptr<TestDialog> dialog;
+};
+
+TEST_F(FlatSkinTest, TheWalkHooksWhatTheSetsSelectOnceTheControlsExist) {
+    struct Case {
+        const char* name;
+        bool hooked;
+    };
+    const Case cases[] = {
+        {"Edit1", true},           {"OptOut", false},       {"Combo1", true},
+        {"Memo1", true},           {"Check1", true},        {"Radio1", true},
+        {"Button1", true},         {"BitBtn1", true},       {"SpinEdit1", false},
+        {"SpeedButton1", true},    {"Label1", false},       {"Panel1", true},
+        {"PanelEdit", true},       {"GroupBox1", true},     {"GroupCheck", true},
+        {"WgPanel1", true},        {"WgPanelButton", true}, {"WgGroupBox1", true},
+        {"WgGroupRadio", true},    {"WgTabSheet1", false},  {"SheetEdit", true},
+        {"PageCheck", true},       {"BareButton", true},    {"ClosedButton", false},
+        {"WgPageControl1", false},
+    };
+    int hooked = 0;
+    for (const Case& c : cases) {
+        ASSERT_NE(dialog->Find(c.name), nullptr) << c.name;
+        EXPECT_EQ(Hook(c.name) != nullptr, c.hooked) << c.name;
+        hooked += c.hooked ? 1 : 0;
+    }
+    EXPECT_EQ(dialog->skin->HookedCount(), hooked);
+    // The widget family's panels and group boxes are custom panels.
+    EXPECT_EQ(SkinControlKind(dialog->Find("WgGroupBox1")), TSkinControl::xcPanel);
+    EXPECT_EQ(SkinControlKind(dialog->Find("BitBtn1")), TSkinControl::xcBitBtn);
+    EXPECT_EQ(SkinContainerKind(dialog->Find("WgTabSheet1")), TSkinContainer::xccTabSheet);
+    EXPECT_EQ(SkinContainerKind(dialog->Find("Page1")), TSkinContainer::xccTabSheet);
+    // Its menus draw flat items.
+    EXPECT_EQ(dialog->Find("MainMenu1")->style(), dialog->skin->MenuStyle());
+    EXPECT_EQ(dialog->Find("PopupMenu1")->style(), dialog->skin->MenuStyle());
+    EXPECT_EQ(dialog->Find("File1")->style(), dialog->skin->MenuStyle());
+    EXPECT_THROW(TFlatSkin(nullptr), std::invalid_argument);
+
+    TDBEdit dbEdit;
+    TUpDown upDown;
+    TSpinEdit spinEdit;
+    QWidget form;
+    dbEdit.setParent(&form);
+    upDown.setParent(&form);
+    spinEdit.setParent(&form);
+    EXPECT_EQ(SkinControlKind(&dbEdit), TSkinControl::xcMaskEdit);
+    EXPECT_EQ(SkinControlKind(&upDown), TSkinControl::xcButton);
+    EXPECT_EQ(SkinControlKind(&spinEdit), std::nullopt);
+    for (QWidget* w : {static_cast<QWidget*>(&dbEdit), static_cast<QWidget*>(&upDown),
+                       static_cast<QWidget*>(&spinEdit)})
+        w->setParent(nullptr);
+}
+
+TEST_F(FlatSkinTest, NoControlIsHookedTwiceAndTheSetsRehook) {
+    TFlatSkin& skin = *dialog->skin;
+    const int count = skin.HookedCount();
+    skin.Activate(dialog.get(), true, true);
+    EXPECT_EQ(skin.HookedCount(), count);
+
+    skin.SetSkinControls(kAllSkinControls & ~SkinBit(TSkinControl::xcEdit));
+    EXPECT_EQ(Hook("Edit1"), nullptr);
+    EXPECT_EQ(Hook("SheetEdit"), nullptr);
+    EXPECT_NE(Hook("Combo1"), nullptr);
+    skin.SetSkinContainers(kAllSkinContainers & ~SkinBit(TSkinContainer::xccGroupBox));
+    EXPECT_EQ(Hook("GroupCheck"), nullptr);
+    skin.SetSkinControls(kAllSkinControls);
+    skin.SetSkinContainers(kAllSkinContainers);
+    EXPECT_EQ(skin.HookedCount(), count);
+
+    skin.SetActive(false);
+    EXPECT_EQ(skin.HookedCount(), 0);
+    EXPECT_NE(dialog->Find("MainMenu1")->style(), skin.MenuStyle());
+    skin.SetActive(true);
+    EXPECT_EQ(skin.HookedCount(), count);
+}
+
+TEST_F(FlatSkinTest, AControlDestroyedWithARepaintPendingIsLetGo) {
+    const int count = dialog->skin->HookedCount();
+    QWidget* edit = dialog->Find("Edit1");
+    QWidget* check = dialog->Find("Check1");
+    QTest::mouseMove(check);
+    edit->update();
+    check->update();
+    delete edit;
+    delete check;
+    QApplication::processEvents();
+    EXPECT_EQ(dialog->skin->HookedCount(), count - 2);
+    dialog.reset();  // the skin goes with its dialog, controls and all
+}
+
+TEST_F(FlatSkinTest, ButtonsPaintTheirXPFrameHotFocusedAndDisabled) {
+    const auto& xp = dialog->skin->XPColors();
+    QWidget* button = dialog->Find("Button1");
+    const int mid = button->width() / 2;
+    EXPECT_EQ(PixelOf(button, mid, 0), Q(xp.outLineBorder));
+    EXPECT_EQ(PixelOf(button, mid, button->height() - 2), Q(xp.surfaceBottomLine));
+
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(button, &enter);
+    EXPECT_TRUE(Hook("Button1")->Hot());
+    // Two inner lines: the lower one, then the upper one with the offset
+    // added channel by channel.
+    EXPECT_EQ(PixelOf(button, mid, button->height() - 2), Q(xp.innerBorderMove));
+    EXPECT_EQ(PixelOf(button, mid, 1), Q(AddColorOffset(xp.innerBorderMove, 0x020200)));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(button, &leave);
+    EXPECT_FALSE(Hook("Button1")->Hot());
+
+    dialog->activateWindow();
+    button->setFocus();
+    VX_WAIT_TRUE(button->hasFocus(), test::kStateWaitMs);
+    QEvent leaveAgain(QEvent::Leave);
+    QApplication::sendEvent(button, &leaveAgain);
+    EXPECT_EQ(PixelOf(button, mid, button->height() - 2), Q(xp.innerBorderFocus));
+    EXPECT_EQ(PixelOf(button, mid, 1), Q(AddColorOffset(xp.innerBorderFocus, 0x020202)));
+
+    button->setEnabled(false);
+    EXPECT_EQ(PixelOf(button, mid, 0), Q(xp.controlDisabledBorder));
+
+    // The plain look by tag, and no skin painting at all with a negative tag.
+    QWidget* bit = dialog->Find("BitBtn1");
+    SetControlTag(bit, kSkinPlainLookTag);
+    EXPECT_NE(PixelOf(bit, bit->width() / 2, 0), Q(xp.outLineBorder));
+    SetControlTag(bit, -1);
+    const int before = Hook("BitBtn1")->PaintCount();
+    bit->grab();
+    EXPECT_EQ(Hook("BitBtn1")->PaintCount(), before);
+}
+
+TEST_F(FlatSkinTest, EditsCheckBoxesRadiosCombosAndPanelsPaintFlat) {
+    TFlatSkin& skin = *dialog->skin;
+    const auto& xp = skin.XPColors();
+    auto* edit = dialog->Find<QLineEdit>("Edit1");
+    edit->grab();
+    EXPECT_EQ(edit->palette().color(QPalette::Base), Q(xp.surfaceNormal));
+    EXPECT_EQ(PixelOf(edit, edit->width() / 2, 0),
+              Q(NewColorDark(RGBColor(dialog->palette().color(QPalette::Window).red(),
+                                      dialog->palette().color(QPalette::Window).green(),
+                                      dialog->palette().color(QPalette::Window).blue()),
+                             60)));
+    dialog->activateWindow();
+    edit->setFocus();
+    VX_WAIT_TRUE(edit->hasFocus(), test::kStateWaitMs);
+    EXPECT_EQ(PixelOf(edit, edit->width() / 2, 0), Q(NewColor(clHighlight, 60)));
+
+    // The box of a 24-pixel check box: its outline at x 2, rows 6 to 18.
+    auto* check = dialog->Find<QCheckBox>("Check1");
+    EXPECT_EQ(PixelOf(check, 2, 12), Q(xp.outLineBorder));
+    check->setChecked(true);
+    check->setEnabled(false);
+    EXPECT_EQ(PixelOf(check, 2, 12), Q(xp.controlDisabledBorder));
+    check->setEnabled(true);
+    EXPECT_EQ(PixelOf(check, 8, 14), Q(xp.rdoChkControlChk));  // on the check mark
+
+    auto* radio = dialog->Find<QRadioButton>("Radio1");
+    radio->setChecked(true);
+    const QImage r = radio->grab().toImage();
+    EXPECT_EQ(r.pixelColor(8, 12), Q(xp.rdoChkControlChk));  // the dot
+
+    auto* combo = dialog->Find<QComboBox>("Combo1");
+    EXPECT_EQ(PixelOf(combo, combo->width() / 2, 2), Q(xp.outLineBorder));
+    const int buttonX = combo->width() - 5;
+    EXPECT_EQ(PixelOf(combo, buttonX, 5), Q(xp.innerBorderFocus));
+    combo->showPopup();
+    VX_WAIT_TRUE(combo->view()->isVisible(), test::kStateWaitMs);
+    EXPECT_EQ(PixelOf(combo, buttonX, 5), Q(xp.comboDropped));
+    SetControlTag(combo, kSkinPlainLookTag);
+    // The plain look draws a white arrow while the list is down.
+    const QImage plain = combo->grab().toImage();
+    const int top = (combo->height() - 21) / 2;
+    EXPECT_EQ(plain.pixelColor(combo->width() - 8, top + 10), QColor(Qt::white));
+    combo->hidePopup();
+
+    auto* panel = dialog->Find<QFrame>("Panel1");
+    const TColor face = RGBColor(panel->palette().color(QPalette::Window).red(),
+                                 panel->palette().color(QPalette::Window).green(),
+                                 panel->palette().color(QPalette::Window).blue());
+    EXPECT_EQ(PixelOf(panel, 0, 30), Q(NewColor(face, 60)));
+    EXPECT_EQ(PixelOf(panel, panel->width() - 1, 30), Q(NewColorDark(face, 60)));
+    auto* group = dialog->Find<QGroupBox>("GroupBox1");
+    EXPECT_EQ(PixelOf(group, 0, 40), Q(NewColor(face, 60)));
+    EXPECT_EQ(PixelOf(group, group->width() - 1, 40), Q(NewColorDark(face, 60)));
+}
+
+TEST_F(FlatSkinTest, HeldSpaceRepaintsOnceAndADoubleClickTogglesTwice) {
+    QWidget* button = dialog->Find("Button1");
+    dialog->activateWindow();
+    button->setFocus();
+    VX_WAIT_TRUE(button->hasFocus(), test::kStateWaitMs);
+    QApplication::processEvents();
+    TControlSubClass* hook = Hook("Button1");
+    const int before = hook->PaintCount();
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(button, &press);
+    QApplication::processEvents();
+    const int afterPress = hook->PaintCount();
+    EXPECT_GT(afterPress, before);
+    for (int i = 0; i < 4; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                         true);
+        QApplication::sendEvent(button, &repeat);
+        QApplication::processEvents();
+    }
+    EXPECT_EQ(hook->PaintCount(), afterPress);
+    EXPECT_TRUE(hook->SpaceDown());
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "));
+    QApplication::sendEvent(button, &release);
+    EXPECT_FALSE(hook->SpaceDown());
+
+    auto* check = dialog->Find<QCheckBox>("Check1");
+    int toggles = 0;
+    QObject::connect(check, &QCheckBox::toggled, check, [&toggles] { ++toggles; });
+    // A double click as the desktop delivers it: press, release, double
+    // click, release.
+    const QPointF at(6, check->height() / 2);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, at, check->mapToGlobal(at), Qt::LeftButton, held, Qt::NoModifier);
+        QApplication::sendEvent(check, &event);
+    }
+    EXPECT_EQ(toggles, 2);
+    EXPECT_FALSE(Hook("Check1")->ButtonDown());
+    // A change of the check ends the hot look.
+    QEvent enter(QEvent::Enter);
+    QApplication::sendEvent(check, &enter);
+    ASSERT_TRUE(Hook("Check1")->Hot());
+    check->toggle();
+    EXPECT_FALSE(Hook("Check1")->Hot());
+}
+
+// An item of a menu as the style sees it.
+QStyleOptionMenuItem ItemOption(QMenu* menu, int index) {
+    QStyleOptionMenuItem option;
+    option.initFrom(menu);
+    QAction* action = menu->actions().at(index);
+    option.text = action->text();
+    if (!action->shortcut().isEmpty())
+        option.text += QLatin1Char('\t') + action->shortcut().toString(QKeySequence::NativeText);
+    option.menuItemType =
+        action->isSeparator() ? QStyleOptionMenuItem::Separator : QStyleOptionMenuItem::Normal;
+    option.checkType = QStyleOptionMenuItem::NotCheckable;
+    option.state = action->isEnabled() ? QStyle::State_Enabled : QStyle::State_None;
+    option.font = menu->font();
+    return option;
+}
+
+TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
+    TFlatSkin& skin = *dialog->skin;
+    auto* file = dialog->Find<QMenu>("File1");
+    QStyle* style = skin.MenuStyle();
+    const QStyleOptionMenuItem withShortcut = ItemOption(file, 0);
+    const QStyleOptionMenuItem plain = ItemOption(file, 1);
+    const QStyleOptionMenuItem separator = ItemOption(file, 2);
+    QStyleOptionMenuItem disabled = ItemOption(file, 3);
+    const QSize a = style->sizeFromContents(QStyle::CT_MenuItem, &withShortcut, {}, file);
+    const QSize b = style->sizeFromContents(QStyle::CT_MenuItem, &plain, {}, file);
+    const QFontMetrics metrics(skin.Font());
+    const QString shortcut =
+        withShortcut.text.mid(withShortcut.text.indexOf(QLatin1Char('\t')) + 1);
+    EXPECT_EQ(a.width() - b.width(),
+              metrics.horizontalAdvance(QStringLiteral("Save") + shortcut + QStringLiteral("WWW")) -
+                  metrics.horizontalAdvance(QStringLiteral("Save")));
+    EXPECT_EQ(style->sizeFromContents(QStyle::CT_MenuItem, &separator, {}, file).height(), 4);
+    EXPECT_EQ(style->sizeFromContents(QStyle::CT_MenuItem, &separator, {0, 30}, file).height(), 4);
+
+    // A selected item is filled in the selection colour; a disabled one not.
+    QImage image(200, 24, QImage::Format_RGB32);
+    auto draw = [&](QStyleOptionMenuItem option) {
+        option.rect = QRect(0, 0, 200, 24);
+        option.state |= QStyle::State_Selected;
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        style->drawControl(QStyle::CE_MenuItem, &option, &painter, file);
+    };
+    draw(plain);
+    const TSkinWorkingColors& wc = skin.Working();
+    EXPECT_EQ(image.pixelColor(190, 12), Q(wc.select));
+    EXPECT_EQ(image.pixelColor(190, 1), Q(wc.selectBorder));
+    draw(disabled);
+    EXPECT_EQ(image.pixelColor(190, 12), Q(wc.menu));
+    EXPECT_EQ(image.pixelColor(5, 12), Q(wc.iconBar));
+
+    // The pop-up itself opens with its flat items, and a sub-menu added
+    // since the walk gets them when the pop-up draws its items.
+    QMenu* later = file->addMenu(QStringLiteral("Later"));
+    file->popup(dialog->mapToGlobal(QPoint(10, 10)));
+    VX_WAIT_TRUE(file->isVisible(), test::kStateWaitMs);
+    file->grab();
+    EXPECT_EQ(later->style(), style);
+    const QImage shot = file->grab().toImage();
+    EXPECT_EQ(shot.pixelColor(0, shot.height() / 2), Q(wc.menuBorder));
+    file->close();
+}
+
+}  // namespace
+}  // namespace vx
+
+#include "FlatSkinTest.moc"
