@@ -55,6 +55,30 @@ void Canvas::Draw(int x, int y, const QImage& image) {
     painter_.drawImage(QPoint(x, y), image);
 }
 
+void Canvas::DrawTransparent(int x, int y, const QImage& image) {
+    if (image.isNull()) return;
+    const QRgb corner = image.pixel(0, image.height() - 1);
+    DrawTransparent(x, y, image, RGBColor(qRed(corner), qGreen(corner), qBlue(corner)));
+}
+
+void Canvas::DrawTransparent(int x, int y, const QImage& image, TColor transparentColor,
+                             TColor ink) {
+    if (image.isNull()) return;
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = ToQColor(transparentColor).rgb() & 0xFFFFFF;
+    const QRgb inkRgb = ink == clNone ? 0 : ToQColor(ink).rgb();
+    for (int row = 0; row < out.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(row));
+        for (int col = 0; col < out.width(); ++col) {
+            if ((line[col] & 0xFFFFFF) == key)
+                line[col] = 0;
+            else if (ink != clNone)
+                line[col] = inkRgb;
+        }
+    }
+    painter_.drawImage(QPoint(x, y), out);
+}
+
 void Canvas::StretchDraw(const TRect& dest, const QImage& image) {
     if (dest.IsEmpty() || image.isNull()) return;
     painter_.drawImage(ToQRect(dest), image);

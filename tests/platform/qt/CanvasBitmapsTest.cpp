@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QPixmap>
+#include <functional>
+#include <optional>
 
 #include "platform/qt/CanvasImage.h"
 
@@ -124,6 +126,39 @@ TEST(CanvasBitmapTest, DrawBlendsTransparencyAndStretchDrawScales) {
     EXPECT_EQ(img.At(5, 5), qRgb(255, 0, 0));
     EXPECT_EQ(img.At(6, 5), kWhite);
     EXPECT_EQ(img.InkBox(), QRect(1, 1, 5, 5));
+}
+
+TEST(CanvasBitmapTest, TransparentByTheBottomLeftPixelOrAGivenColour) {
+    QImage picture = Picture();
+    picture.setPixel(2, 0, PictureAt(0, 1));  // the bottom-left colour twice
+    struct Case {
+        const char* what;
+        std::function<void(Canvas&)> draw;
+        QRgb leftOut;  // the colour that lets the background through
+        std::optional<QRgb> ink;
+    };
+    const Case cases[] = {
+        {"bottom-left", [&](Canvas& c) { c.DrawTransparent(2, 3, picture); }, PictureAt(0, 1), {}},
+        {"given colour",
+         [&](Canvas& c) { c.DrawTransparent(2, 3, picture, RGBColor(50, 20, 200)); },
+         PictureAt(1, 0),
+         {}},
+        {"inked",
+         [&](Canvas& c) { c.DrawTransparent(2, 3, picture, RGBColor(10, 120, 200), clRed); },
+         PictureAt(0, 1), qRgb(255, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        CanvasImage img(8, 8);
+        img.Paint(c.draw);
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < 3; ++x) {
+                const QRgb source = picture.pixel(x, y);
+                const QRgb expected = source == c.leftOut ? kWhite : c.ink.value_or(source);
+                EXPECT_EQ(img.At(2 + x, 3 + y), expected) << c.what << " " << x << "," << y;
+            }
+        }
+        EXPECT_EQ(img.InkBox().united(QRect(2, 3, 3, 2)), QRect(2, 3, 3, 2)) << c.what;
+    }
 }
 
 TEST(CanvasBitmapTest, PixelsReadBackOnlyFromImages) {
