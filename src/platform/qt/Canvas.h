@@ -241,6 +241,11 @@ class Canvas {
     // is read before anything is written).
     void CopyRect(const TRect& dest, const Canvas& from, const TRect& source,
                   CopyMode mode = CopyMode::SrcCopy);
+    // The source part of the image into dest, stretched to fit, its pixels of
+    // transparentColor replaced by the brush (left as they were under a clear
+    // brush).
+    void BrushCopy(const TRect& dest, const QImage& image, const TRect& source,
+                   TColor transparentColor);
     // The brush (PatCopy, PatInvert) or an inversion (DstInvert) over r.
     void PatBlt(const TRect& r, CopyMode mode);
     // The image repeated from r's top-left corner, the last column and row cut.

@@ -103,6 +103,24 @@ void Canvas::CopyRect(const TRect& dest, const Canvas& from, const TRect& source
     if (!part.isNull()) CopyRect(dest, part, {0, 0, part.width(), part.height()}, mode);
 }
 
+void Canvas::BrushCopy(const TRect& dest, const QImage& image, const TRect& source,
+                       TColor transparentColor) {
+    if (dest.IsEmpty() || source.IsEmpty() || image.isNull()) return;
+    QImage part = image.copy(ToQRect(source)).convertToFormat(QImage::Format_ARGB32);
+    if (part.width() != dest.Width() || part.height() != dest.Height())
+        part =
+            part.scaled(dest.Width(), dest.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QRgb key = ToQColor(transparentColor).rgb() & 0xFFFFFF;
+    for (int y = 0; y < part.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(part.scanLine(y));
+        for (int x = 0; x < part.width(); ++x)
+            line[x] = (line[x] & 0xFFFFFF) == key ? 0 : line[x] | 0xFF000000u;
+    }
+    const CompositionScope scope(painter_, QPainter::CompositionMode_SourceOver);
+    FillRect(dest);
+    painter_.drawImage(QPoint(dest.left, dest.top), part);
+}
+
 QImage Canvas::Snapshot(const TRect& r) const {
     const QImage* device = DeviceImage();
     if (!device || r.IsEmpty()) return {};

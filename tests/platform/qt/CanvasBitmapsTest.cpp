@@ -161,6 +161,40 @@ TEST(CanvasBitmapTest, TransparentByTheBottomLeftPixelOrAGivenColour) {
     }
 }
 
+TEST(CanvasBitmapTest, BrushCopyPutsTheBrushInPlaceOfOneColour) {
+    QImage picture = Picture();
+    picture.setPixel(2, 0, PictureAt(0, 1));
+    const TColor key = RGBColor(10, 120, 200);  // PictureAt(0, 1)
+    const struct {
+        BrushStyle style;
+        std::function<bool(QRgb shown, int x, int y)> keyShows;
+    } cases[] = {
+        {BrushStyle::Solid, [](QRgb p, int, int) { return p == qRgb(255, 0, 0); }},
+        {BrushStyle::Clear, [](QRgb p, int, int) { return p == qRgb(0, 128, 0); }},
+        {BrushStyle::Halftone,
+         [](QRgb p, int x, int y) { return p == ((x + y) % 2 ? kWhite : qRgb(0, 0, 0)); }},
+    };
+    for (const auto& c : cases) {
+        CanvasImage img(12, 8, qRgb(0, 128, 0));
+        img.Paint([&](Canvas& canvas) {
+            canvas.brush = {clRed, c.style};
+            canvas.BrushCopy({2, 1, 8, 5}, picture, {0, 0, 3, 2}, key);
+        });
+        for (int y = 0; y < 4; ++y) {
+            for (int x = 0; x < 6; ++x) {
+                const QRgb source = picture.pixel(x / 2, y / 2);
+                const QRgb shown = img.At(2 + x, 1 + y);
+                if (source == PictureAt(0, 1)) {
+                    EXPECT_TRUE(c.keyShows(shown, 2 + x, 1 + y)) << x << "," << y;
+                } else {
+                    EXPECT_EQ(shown, source) << x << "," << y;
+                }
+            }
+        }
+        EXPECT_EQ(img.InkBox(qRgb(0, 128, 0)).united(QRect(2, 1, 6, 4)), QRect(2, 1, 6, 4));
+    }
+}
+
 TEST(CanvasBitmapTest, PixelsReadBackOnlyFromImages) {
     CanvasImage img(4, 4, qRgb(9, 8, 7));
     img.Paint([](Canvas& c) {
