@@ -75,6 +75,10 @@ struct CanvasFont {
     // Angle of the text line in tenths of a degree, counter-clockwise: 900
     // runs the text upwards from its anchor, 2700 downwards.
     int escapement = 0;
+    // The old fonts' height in pixels, which wins over size when it is not
+    // 0: negative, the height of the characters (the em); positive, the
+    // whole cell (ascent and descent).
+    int height = 0;
     bool operator==(const CanvasFont&) const = default;
 };
 
@@ -131,8 +135,13 @@ inline constexpr unsigned kPushed = 0x200;
 inline constexpr unsigned kFlat = 0x4000;
 }  // namespace FrameControlState
 
-// The installed family that stands for a font name of the windows ("宋体"
-// becomes the CJK font the set-up installs).
+// The installed families that stand for a font name of the windows, in the
+// order they are tried: "宋体" becomes the CJK font the set-up installs; the
+// desktop's Latin faces ("Tahoma", "MS Sans Serif", "Arial", ...) stay
+// themselves where installed, else become DejaVu Sans (the set-up installs
+// it), else the CJK font; other names stay as they are.
+QStringList MapFontFamilies(std::string_view name);
+// The first of them.
 QString MapFontFamily(std::string_view name);
 // How far each row of a width x height rounded rectangle starts in from its
 // left side (and ends before its right side) when its corners are quarters of

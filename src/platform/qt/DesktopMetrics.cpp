@@ -59,6 +59,7 @@ DesktopMetrics RunningDesktopMetrics() {
     if (points >= 8 && points <= 14) {
         const int size = static_cast<int>(std::lround(points));
         metrics.menuFont.size = size;
+        metrics.menuFont.height = -static_cast<int>(std::lround(size * 96.0 / 72.0));
         metrics.menuBarHeight = metrics.menuItemHeight = std::max(19, 19 * size / 9);
         metrics.menuCheckSize = std::max(13, 13 * size / 9);
     }

@@ -23,7 +23,7 @@ struct ScreenArea {
 struct DesktopMetrics {
     int menuBarHeight = 19;   // one line of a window's menu bar
     int menuItemHeight = 19;  // one item of a drop-down menu
-    CanvasFont menuFont = {.name = "宋体", .size = 9, .color = clMenuText};
+    CanvasFont menuFont = {.name = "宋体", .size = 9, .color = clMenuText, .height = -12};
     int menuCheckSize = 13;  // the side of a menu item's check mark
     // The primary screen first.
     std::vector<ScreenArea> screens;

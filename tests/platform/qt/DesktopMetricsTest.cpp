@@ -57,7 +57,7 @@ TEST(DesktopMetricsTest, AnInstalledTableHoldsWhileItsScopeLasts) {
             const DesktopMetricsScope inner(DesktopMetrics{});
             EXPECT_TRUE(TheDesktopMetrics().screens.empty());
             EXPECT_EQ(TheDesktopMetrics().menuItemHeight, 19) << "the classic defaults";
-            EXPECT_EQ(TheDesktopMetrics().menuFont.size, 9);
+            EXPECT_EQ(ToQFont(TheDesktopMetrics().menuFont).pixelSize(), 12) << "9 points";
         }
         EXPECT_EQ(TheDesktopMetrics(), fixed);
     }
