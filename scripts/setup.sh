@@ -11,7 +11,7 @@ VX_PACKAGES=(
     qt6-base-dev libgl-dev
     libmodbus-dev libjpeg62-turbo-dev libgtest-dev libgmock-dev
     gcc-arm-none-eabi binutils-arm-none-eabi libnewlib-arm-none-eabi
-    fonts-wqy-microhei xvfb xauth xdotool clang-format stm32flash qemu-system-arm
+    fonts-wqy-microhei fonts-dejavu-core xvfb xauth xdotool clang-format stm32flash qemu-system-arm
     poppler-utils
     qt6-translations-l10n
 )

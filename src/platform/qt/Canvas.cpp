@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <map>
+#include <tuple>
 
 #include "platform/qt/CanvasRaster.h"
 
@@ -119,30 +121,69 @@ std::vector<int> RoundRectInsets(int width, int height, int ellipseWidth, int el
     return rows;
 }
 
-QString MapFontFamily(std::string_view name) {
+QStringList MapFontFamilies(std::string_view name) {
     // The Song faces give every Latin letter and the blank half a character's
     // width; the proportional Micro Hei's blank is a sliver beside a bold "T"
     // or "X" ("T timers" read "Ttimers"), so they take its fixed-width face.
     static const char* const kSongFamilies[] = {"宋体", "新宋体", "SimSun", "NSimSun"};
     static const char* const kHeiFamilies[] = {"黑体", "SimHei", "微软雅黑", "Microsoft YaHei"};
+    // The menus, tool bars and hints of the desktop were set in these.
+    static const char* const kLatinFamilies[] = {"Tahoma", "MS Sans Serif", "Microsoft Sans Serif",
+                                                 "Arial", "Segoe UI"};
     for (const char* family : kSongFamilies) {
-        if (name == family) return QStringLiteral("WenQuanYi Micro Hei Mono");
+        if (name == family) return {QStringLiteral("WenQuanYi Micro Hei Mono")};
     }
     for (const char* family : kHeiFamilies) {
-        if (name == family) return QStringLiteral("WenQuanYi Micro Hei");
+        if (name == family) return {QStringLiteral("WenQuanYi Micro Hei")};
     }
-    return ToQString(name);
+    for (const char* family : kLatinFamilies) {
+        if (name == family)
+            return {ToQString(name), QStringLiteral("DejaVu Sans"),
+                    QStringLiteral("WenQuanYi Micro Hei")};
+    }
+    return {ToQString(name)};
 }
 
+QString MapFontFamily(std::string_view name) {
+    return MapFontFamilies(name).front();
+}
+
+namespace {
+
+// The largest pixel size whose cell (ascent and descent) fits `cell`.
+int PixelSizeForCell(QFont font, int cell) {
+    using Key = std::tuple<QString, bool, bool, int>;
+    thread_local std::map<Key, int> found;
+    const Key key{font.families().join(QLatin1Char(',')), font.bold(), font.italic(), cell};
+    if (const auto it = found.find(key); it != found.end()) return it->second;
+    int size = cell;
+    for (; size > 1; --size) {
+        font.setPixelSize(size);
+        if (QFontMetrics(font).height() <= cell) break;
+    }
+    found.emplace(key, size);
+    return size;
+}
+
+}  // namespace
+
 QFont ToQFont(const CanvasFont& font) {
-    QFont f(MapFontFamily(font.name));
-    // Points at 96 pixels per inch, as the windows were laid out.
-    f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
+    const QStringList families = MapFontFamilies(font.name);
+    QFont f(families.front());
+    if (families.size() > 1) f.setFamilies(families);
     f.setBold(font.bold);
     f.setItalic(font.italic);
     f.setUnderline(font.underline);
     f.setStrikeOut(font.strikeOut);
     f.setStyleStrategy(QFont::NoAntialias);
+    if (font.height < 0) {
+        f.setPixelSize(-font.height);
+    } else if (font.height > 0) {
+        f.setPixelSize(PixelSizeForCell(f, font.height));
+    } else {
+        // Points at 96 pixels per inch, as the windows were laid out.
+        f.setPixelSize(std::max(1, static_cast<int>(std::lround(font.size * 96.0 / 72.0))));
+    }
     return f;
 }
 

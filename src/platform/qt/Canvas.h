@@ -75,6 +75,10 @@ struct CanvasFont {
     // Angle of the text line in tenths of a degree, counter-clockwise: 900
     // runs the text upwards from its anchor, 2700 downwards.
     int escapement = 0;
+    // The old fonts' height in pixels, which wins over size when it is not
+    // 0: negative, the height of the characters (the em); positive, the
+    // whole cell (ascent and descent).
+    int height = 0;
     bool operator==(const CanvasFont&) const = default;
 };
 
@@ -131,8 +135,13 @@ inline constexpr unsigned kPushed = 0x200;
 inline constexpr unsigned kFlat = 0x4000;
 }  // namespace FrameControlState
 
-// The installed family that stands for a font name of the windows ("宋体"
-// becomes the CJK font the set-up installs).
+// The installed families that stand for a font name of the windows, in the
+// order they are tried: "宋体" becomes the CJK font the set-up installs; the
+// desktop's Latin faces ("Tahoma", "MS Sans Serif", "Arial", ...) stay
+// themselves where installed, else become DejaVu Sans (the set-up installs
+// it), else the CJK font; other names stay as they are.
+QStringList MapFontFamilies(std::string_view name);
+// The first of them.
 QString MapFontFamily(std::string_view name);
 // How far each row of a width x height rounded rectangle starts in from its
 // left side (and ends before its right side) when its corners are quarters of
@@ -225,6 +234,13 @@ class Canvas {
     // Bitmaps. Draw and StretchDraw blend an image that has transparency.
     void Draw(int x, int y, const QImage& image);
     void StretchDraw(const TRect& dest, const QImage& image);
+    // The image with every pixel in the colour of its bottom-left pixel left
+    // out, as the old bitmaps were drawn transparent.
+    void DrawTransparent(int x, int y, const QImage& image);
+    // The same with the colour to leave out given; with an ink colour every
+    // other pixel is drawn in it (the two layers of a disabled glyph).
+    void DrawTransparent(int x, int y, const QImage& image, TColor transparentColor,
+                         TColor ink = clNone);
     // The source part of the image into dest, stretched to fit; a dest whose
     // right is left of its left (or bottom above its top) covers
     // [right, left) and is drawn mirrored on that axis.
@@ -234,6 +250,11 @@ class Canvas {
     // is read before anything is written).
     void CopyRect(const TRect& dest, const Canvas& from, const TRect& source,
                   CopyMode mode = CopyMode::SrcCopy);
+    // The source part of the image into dest, stretched to fit, its pixels of
+    // transparentColor replaced by the brush (left as they were under a clear
+    // brush).
+    void BrushCopy(const TRect& dest, const QImage& image, const TRect& source,
+                   TColor transparentColor);
     // The brush (PatCopy, PatInvert) or an inversion (DstInvert) over r.
     void PatBlt(const TRect& r, CopyMode mode);
     // The image repeated from r's top-left corner, the last column and row cut.

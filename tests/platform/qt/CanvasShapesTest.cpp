@@ -113,23 +113,6 @@ TEST(CanvasShapesTest, OutlineAndInsideByRows) {
              "..########..",
              "............",
          }},
-        {"corners of 0 draw the rectangle",
-         [&](Canvas& c) {
-             penAndBrush(c);
-             c.RoundRect(TRect{1, 1, 11, 9}, 0, 0);
-         },
-         {
-             "............",
-             ".##########.",
-             ".#oooooooo#.",
-             ".#oooooooo#.",
-             ".#oooooooo#.",
-             ".#oooooooo#.",
-             ".#oooooooo#.",
-             ".#oooooooo#.",
-             ".##########.",
-             "............",
-         }},
         {"a thin ellipse touches every side",
          [&](Canvas& c) {
              penAndBrush(c);

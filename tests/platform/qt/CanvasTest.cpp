@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QImage>
 
 namespace vx {
@@ -249,6 +251,46 @@ TEST(CanvasFonts, ChineseFamiliesMapToTheInstalledCjkFont) {
     EXPECT_EQ(ToQFont(bold).pixelSize(), 16) << "12 points at 96 pixels per inch";
     EXPECT_TRUE(ToQFont(bold).bold());
     EXPECT_EQ(ToQColor(clInfoBk), QColor(255, 255, 225));
+}
+
+TEST(CanvasFonts, HeightInPixelsWinsOverSize) {
+    const struct {
+        int size, height, pixels;
+    } cases[] = {
+        {9, 0, 12},    // by size
+        {9, -11, 11},  // the characters' height
+        {20, -12, 12},
+        {8, -16, 16},
+    };
+    for (const auto& c : cases) {
+        CanvasFont font;
+        font.size = c.size;
+        font.height = c.height;
+        EXPECT_EQ(ToQFont(font).pixelSize(), c.pixels) << c.size << " " << c.height;
+    }
+    // A positive height is the whole cell: the largest face that fits it.
+    for (const int cell : {13, 16, 21}) {
+        CanvasFont font;
+        font.name = "Tahoma";
+        font.height = cell;
+        QFont f = ToQFont(font);
+        EXPECT_LE(QFontMetrics(f).height(), cell);
+        f.setPixelSize(f.pixelSize() + 1);
+        EXPECT_GT(QFontMetrics(f).height(), cell);
+    }
+}
+
+TEST(CanvasFonts, TheDesktopsLatinFacesBecomeOneInstalledFace) {
+    for (const char* name :
+         {"Tahoma", "MS Sans Serif", "Microsoft Sans Serif", "Arial", "Segoe UI"}) {
+        CanvasFont font;
+        font.name = name;
+        const QString expected =
+            QFontDatabase::hasFamily(name) ? QString(name) : QStringLiteral("DejaVu Sans");
+        EXPECT_EQ(QFontInfo(ToQFont(font)).family(), expected) << name;
+    }
+    CanvasFont song;
+    EXPECT_EQ(QFontInfo(ToQFont(song)).family(), QStringLiteral("WenQuanYi Micro Hei Mono"));
 }
 
 // Painted English captions keep their blanks: in the windows' Song face a
