@@ -254,6 +254,35 @@ TEST(MenuItemDrawing, RadioAndImagesAndAlignment) {
     EXPECT_FALSE(inkLeft);
 }
 
+TEST(MenuItemDrawing, DisabledCaptionsAreEmbossed) {
+    TFxMenuOfficeStyler s;
+    const TMenuWindowInfo window{kItems, std::nullopt, false};
+    struct Case {
+        unsigned state;
+        bool enabled;
+        bool highlight, shadow, text;
+    };
+    for (const Case& k : {Case{0, false, true, true, false}, Case{0, true, false, false, true},
+                          Case{MenuItemState::kSelected, false, false, true, false}}) {
+        Surface out(kWindowWidth, 22);
+        TMenuItemInfo item = DropDown("打开(&O)");
+        item.enabled = k.enabled;
+        DrawMenuItem(s, item, *out.canvas, ItemRect(0), false, k.state, window);
+        bool highlight = false, shadow = false, text = false;
+        for (int y = 0; y < 22; ++y) {
+            for (int x = 32; x < 100; ++x) {
+                const TColor p = out.At(x, y);
+                highlight = highlight || p == ColorToRGB(clBtnHighlight);
+                shadow = shadow || p == ColorToRGB(clBtnShadow);
+                text = text || p == ColorToRGB(clWindowText);
+            }
+        }
+        EXPECT_EQ(highlight, k.highlight) << k.state << k.enabled;
+        EXPECT_EQ(shadow, k.shadow) << k.state << k.enabled;
+        EXPECT_EQ(text, k.text) << k.state << k.enabled;
+    }
+}
+
 TEST(MenuItemDrawing, RootItemsPaintTheBarHoverAndSelection) {
     TFxMenuOfficeStyler s;  // bar 0xF5BE9E .. 0xF7CDB2 left to right
     Surface out(200, 20);
