@@ -63,8 +63,10 @@ struct TMenuItemInfo {
     int popupAlignment = 0;
 
     // The item's image list: present when the item has one; imageIndex
-    // inside [0, imageCount) picks `image` (drawn as given, so the caller
-    // passes the disabled look when the item is disabled).
+    // inside [0, imageCount) picks `image`, drawn as given. The caller
+    // chooses the list: the images of the item's action when it has them,
+    // else the menu's disabled images for a disabled item when the menu has
+    // such a list, else the item's own list.
     bool hasImageList = false;
     int imageWidth = 16;
     int imageHeight = 16;

@@ -333,6 +333,22 @@ TEST(MenuItemDrawing, PopupFrameAndSideBar) {
     EXPECT_EQ(side.At(10, 10), 0x00FF00);  // the selected item leaves it alone
     EXPECT_EQ(side.At(25, 1), 0x800000);   // the selection starts right of it
     EXPECT_EQ(s.SideBar().PaintedHeight(), 88);
+
+    // Its caption runs upward from the bottom, in white over the side bar.
+    s.SideBar().SetCaption("vx");
+    Surface captioned(kWindowWidth, 88);
+    DrawMenuItem(s, first, *captioned.canvas, ItemRect(0), true, 0, {kItems, std::nullopt, false});
+    int top = 88, bottom = 0;
+    for (int y = 0; y < 88; ++y) {
+        for (int x = 1; x < 23; ++x) {
+            if (captioned.At(x, y) != clWhite) continue;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    ASSERT_LT(top, bottom);     // drawn
+    EXPECT_LE(bottom, 88 - 6);  // the caption margin
+    EXPECT_GT(top, 44);         // a short caption stays at the bottom
 }
 
 TEST(MenuItemDrawing, BackgroundPictureIsRecomposedWhenItChanges) {
