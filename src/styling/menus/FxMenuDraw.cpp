@@ -454,9 +454,10 @@ void MeasureMenuItem(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Ca
         width = item.bitmap.isNull() ? -7 : 16;
     }
     canvas.font = MeasureFont(s, item);
+    std::string measured = item.caption + item.shortCutText;
+    if (measured.empty() || measured == "&") measured += " ";
     TRect text{0, 0, 0, 0};
-    canvas.DrawText(item.caption + item.shortCutText, text,
-                    DT::kSingleLine | DT::kCalcRect | DT::kExpandTabs);
+    canvas.DrawText(measured, text, DT::kSingleLine | DT::kCalcRect | DT::kExpandTabs);
     width += RectWidth(text) + 7;
     if (!s.UseSystemFont()) height = RectHeight(text) + 6;
     if (!item.rootItem) {
