@@ -1,5 +1,7 @@
 #include "styling/menus/FxMenuDraw.h"
 
+#include "platform/qt/DesktopMetrics.h"
+
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
@@ -422,8 +424,9 @@ int SideBarWidth(const TCustomFxMenuStyler& styler) {
 }
 
 TMenuBarMetrics ScreenMenuBarMetrics() {
-    // The classic desktop's menu-bar buttons at 96 pixels per inch.
-    return {};
+    TMenuBarMetrics metrics;
+    metrics.height = TheDesktopMetrics().menuBarHeight;
+    return metrics;
 }
 
 void MeasureMenuItem(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canvas& canvas,

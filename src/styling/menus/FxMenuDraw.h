@@ -83,7 +83,7 @@ bool SideBarShown(const TCustomFxMenuStyler& styler, const TMenuItemInfo& item);
 int SideBarWidth(const TCustomFxMenuStyler& styler);
 
 // The desktop's menu-bar button: width and height of a top-level item
-// before its text is added.
+// before its text is added (the height is the desktop's menu bar line).
 struct TMenuBarMetrics {
     int width = 18;
     int height = 19;
@@ -91,7 +91,8 @@ struct TMenuBarMetrics {
 TMenuBarMetrics ScreenMenuBarMetrics();
 
 // Width and height of an item. For a drop-down item `height` comes in as
-// the height the desktop proposes; both are set.
+// the height the desktop proposes (its menuItemHeight, DesktopMetrics);
+// both are set.
 void MeasureMenuItem(const TCustomFxMenuStyler& styler, const TMenuItemInfo& item, Canvas& canvas,
                      int& width, int& height, bool sideBar);
 
