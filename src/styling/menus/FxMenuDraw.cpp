@@ -105,7 +105,8 @@ void ItemText(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canvas& c
     canvas.font = ItemFont(s, item, state);
     if (item.isDefault) canvas.font.bold = true;
     const bool selected = state & MenuItemState::kSelected;
-    const bool disabled = (state & MenuItemState::kDisabled) || !item.enabled;
+    const bool disabled =
+        (state & (MenuItemState::kDisabled | MenuItemState::kGrayed)) || !item.enabled;
     if (disabled && !(format & DT::kCalcRect)) {
         if (!selected) {
             const TColor keep = canvas.font.color;
@@ -266,7 +267,8 @@ void DrawSeparatorItem(const TCustomFxMenuStyler& s, Canvas& canvas, const TRect
 void DrawCheckGlyph(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canvas& canvas,
                     const TRect& itemRect, const TRect& q, const TRect& g, unsigned state) {
     const bool selected = state & MenuItemState::kSelected;
-    const bool fill = !((state & MenuItemState::kDisabled) || !item.enabled);
+    const bool fill =
+        !((state & (MenuItemState::kDisabled | MenuItemState::kGrayed)) || !item.enabled);
     const TSelectedItem& sel = s.SelectedItem();
     const TIconBar& icon = s.IconBar();
     if (item.radioItem) {
@@ -307,9 +309,8 @@ void DrawItemFace(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canva
     const TRootItem& root = s.RootItem();
     if (item.rootItem) {
         if (selected || hot) {
-            const int base = 0;
             const auto color = [&](int i) {
-                return selected ? root.GetSelectedColor(base + i) : root.GetHoverColor(base + i);
+                return selected ? root.GetSelectedColor(i) : root.GetHoverColor(i);
             };
             const TColor border = selected ? root.SelectedBorderColor() : root.HoverBorderColor();
             const TGradientDirection dir =
@@ -356,7 +357,8 @@ void DrawItemFace(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canva
     if (fromList) g = CenterInRect(q, item.imageWidth, item.imageHeight);
     if (item.rootItem) g = g.Offset(r.left + 6 - g.left, 0);
     if (fromList || bitmapImage || checkMark) {
-        const bool disabled = (state & MenuItemState::kDisabled) || !item.enabled;
+        const bool disabled =
+            (state & (MenuItemState::kDisabled | MenuItemState::kGrayed)) || !item.enabled;
         if (item.checked && !checkMark) {
             const TSelectedItem& sel = s.SelectedItem();
             const TIconBar& icon = s.IconBar();
@@ -412,7 +414,7 @@ bool SideBarShown(const TCustomFxMenuStyler& styler, const TMenuItemInfo& item) 
         case TSideBarVisibleIn::viFirstVisible:
             return item.inMainMenu && item.parentIsFirstVisibleRoot;
         case TSideBarVisibleIn::viFirstLevel:
-            return item.level == 1 || (!item.inMainMenu && item.level == 0);
+            return item.inMainMenu ? item.level == 1 : item.level == 0;
         case TSideBarVisibleIn::viAnyLevel:
             return !item.rootItem;
     }

@@ -88,20 +88,23 @@ TEST(MenuItemMeasure, SideBarShownByWhereItIsVisible) {
     TMenuItemInfo popupTop = DropDown("d");
     popupTop.inMainMenu = false;
     popupTop.level = 0;
+    TMenuItemInfo popupSub = popupTop;
+    popupSub.level = 1;
     EXPECT_FALSE(SideBarShown(s, first));  // not visible
     s.SideBar().SetVisible(true);
     struct Case {
         TSideBarVisibleIn in;
-        bool first, second, deep, popupTop;
+        bool first, second, deep, popupTop, popupSub;
     };
-    for (const Case& k : {Case{TSideBarVisibleIn::viFirstVisible, true, false, false, false},
-                          Case{TSideBarVisibleIn::viFirstLevel, true, true, false, true},
-                          Case{TSideBarVisibleIn::viAnyLevel, true, true, true, true}}) {
+    for (const Case& k : {Case{TSideBarVisibleIn::viFirstVisible, true, false, false, false, false},
+                          Case{TSideBarVisibleIn::viFirstLevel, true, true, false, true, false},
+                          Case{TSideBarVisibleIn::viAnyLevel, true, true, true, true, true}}) {
         s.SideBar().SetVisibleIn(k.in);
         EXPECT_EQ(SideBarShown(s, first), k.first);
         EXPECT_EQ(SideBarShown(s, second), k.second);
         EXPECT_EQ(SideBarShown(s, deep), k.deep);
         EXPECT_EQ(SideBarShown(s, popupTop), k.popupTop);
+        EXPECT_EQ(SideBarShown(s, popupSub), k.popupSub);
     }
 }
 
