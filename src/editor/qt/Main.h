@@ -32,7 +32,7 @@
 #include "editor/qt/LadderGrid.h"
 #include "editor/qt/Print.h"
 #include "model/Devices.h"
-#include "styling/qt/FxMenuStylers.h"
+#include "styling/menus/FxMenuStylers.h"
 #include "styling/qt/FxMenus.h"
 #include "styling/qt/FxToolBar.h"
 #include "styling/toolbar/FxToolBarStylers.h"

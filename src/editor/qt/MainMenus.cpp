@@ -33,7 +33,10 @@ void TMainFrm::BuildMenus() {
     mainMenu_ = new TFxMainMenu(this);
     mainMenu_->setObjectName(QStringLiteral("FxMainMenu1"));
     setMenuBar(mainMenu_);
+    // The window keeps its menus' colours as its own (the blue set), not
+    // by a style number.
     menuStyler_ = new TFxMenuOfficeStyler(this);
+    menuStyler_->SetStyle(TOfficeStyle::osCustom);
     mainMenu_->SetMenuStyler(menuStyler_);
 
     auto menu = [&](const char* name, const char* caption) {
@@ -205,6 +208,7 @@ void TMainFrm::BuildToolBars() {
     toolBarStyler_ = new TFxToolBarOfficeStyler(this);
     toolBarStyler_->setObjectName(QStringLiteral("FxToolBarOfficeStyler1"));
     toolBarStyler_->BeginLoading();
+    toolBarStyler_->SetFxMenuStyler(menuStyler_);
     StoreMainToolBarPalette(*toolBarStyler_);
     toolBarStyler_->EndLoading();
     const QList<QIcon> images = ToolImages();

@@ -37,12 +37,12 @@ void TGradientBar::SetColor(int index, TColor value) {
     colors_[index] = value;
 }
 
-TColor TColorPair::Get(int index) const {
+TColor TMenuColorPair::Get(int index) const {
     if (index < 0 || index > 1) throw EInvalidPropertyIndex(index);
     return colors[index];
 }
 
-bool TColorPair::Set(int index, TColor value) {
+bool TMenuColorPair::Set(int index, TColor value) {
     if (index < 0 || index > 1) throw EInvalidPropertyIndex(index);
     if (colors[index] == value) return false;
     colors[index] = value;
@@ -338,7 +338,7 @@ QImage MonoImage(std::initializer_list<const char*> rows) {
 
 QImage MenuGlyphResource(const std::string& name) {
     if (name == "FXSUBMENUITEM") {
-        return MonoImage({"X...", "XX..", "XXX.", "XXXX", "XXX.", "XX..", "X..."});
+        return MonoImage({"....", ".X..", ".XX.", ".XXX", ".XX.", ".X..", "...."});
     }
     if (name == "FXCHECKITEM") {
         return MonoImage({

@@ -6,7 +6,6 @@
 #include <QStyleOptionToolButton>
 #include <QTest>
 
-#include "styling/qt/FxMenuStylers.h"
 #include "support/QtWait.h"
 
 namespace vx {
@@ -126,19 +125,6 @@ TEST(ToolBarButton, GlyphIsReadWithoutSideEffects) {
     const QPixmap copy = ld->Glyph();
     EXPECT_EQ(copy.size(), QSize(34, 24));
     EXPECT_EQ(ld->Glyph().cacheKey(), copy.cacheKey());
-}
-
-TEST(OfficeStylers, StyleWriteRecoloursRegisteredWidgetsOnce) {
-    TFxMenuOfficeStyler styler;
-    TFxToolBar bar("standard");
-    styler.Register(&bar);
-    QSignalSpy changes(&styler, &TOfficeStylerBase::StyleChanged);
-    const QColor blue = bar.palette().color(QPalette::Window);
-    styler.SetStyle(2);
-    EXPECT_EQ(styler.Style(), TOfficeStyle::osOffice2003Olive);
-    EXPECT_NE(bar.palette().color(QPalette::Window), blue);
-    styler.SetStyle(2);
-    EXPECT_EQ(changes.count(), 1);
 }
 
 }  // namespace
