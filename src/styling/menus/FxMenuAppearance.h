@@ -443,6 +443,8 @@ QImage MenuGlyphResource(const std::string& name);
 // it (AttachMenu) until the menu detaches; when the styler is destroyed
 // first, each of those menus hears it (StylerDestroyed) and drops it.
 class TCustomFxMenuStyler : public QObject, public TLoadable {
+    Q_OBJECT
+
   public:
     explicit TCustomFxMenuStyler(QObject* owner = nullptr);
     ~TCustomFxMenuStyler() override;
@@ -519,6 +521,8 @@ class TCustomFxMenuStyler : public QObject, public TLoadable {
 // The styler base with its properties published; a menu's internal default
 // styler is one of these.
 class TFxMenuStyler : public TCustomFxMenuStyler {
+    Q_OBJECT
+
   public:
     using TCustomFxMenuStyler::TCustomFxMenuStyler;
     const char* ClassName() const override { return "TFxMenuStyler"; }

@@ -31,6 +31,8 @@ int DetectDesktopTheme();
 void SetDesktopThemeAnswer(std::function<int()> answer);
 
 class TFxMenuOfficeStyler : public TCustomFxMenuStyler, public IComponentStyle {
+    Q_OBJECT
+
   public:
     // Starts with the blue set.
     explicit TFxMenuOfficeStyler(QObject* owner = nullptr);
