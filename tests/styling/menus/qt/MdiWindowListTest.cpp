@@ -1,3 +1,4 @@
+#include "styling/menus/qt/FxMenus.h"
 #include "styling/menus/qt/MdiWindowList.h"
 
 #include <gtest/gtest.h>
@@ -16,7 +17,8 @@
 namespace vx {
 namespace {
 
-// A form whose client is an MDI area with three children captioned B, A, C.
+// A form whose client is an MDI area with three children captioned B, A, C,
+// and a styled main menu that keeps their list in its window menu.
 struct MdiForm {
     QMainWindow form;
     QMdiArea* client = new QMdiArea;
@@ -26,9 +28,12 @@ struct MdiForm {
 
     explicit MdiForm(int count = 3) {
         form.setCentralWidget(client);
-        windowMenu = form.menuBar()->addMenu(QStringLiteral("&Window"));
+        auto* mainMenu = new TFxMainMenu(&form);
+        form.setMenuBar(mainMenu);
+        windowMenu = mainMenu->addMenu(QStringLiteral("&Window"));
         windowMenu->addAction(QStringLiteral("&Cascade"));
-        list = new TMdiWindowList(client, windowMenu, &form);
+        mainMenu->SetWindowMenu(windowMenu);
+        list = mainMenu->WindowList();
         const char* captions[] = {"B", "A", "C"};
         for (int i = 0; i < count; ++i) {
             children[i] = client->addSubWindow(new QLabel(QString::fromLatin1(captions[i])));
