@@ -37,12 +37,12 @@ void TGradientBar::SetColor(int index, TColor value) {
     colors_[index] = value;
 }
 
-TColor TColorPair::Get(int index) const {
+TColor TMenuColorPair::Get(int index) const {
     if (index < 0 || index > 1) throw EInvalidPropertyIndex(index);
     return colors[index];
 }
 
-bool TColorPair::Set(int index, TColor value) {
+bool TMenuColorPair::Set(int index, TColor value) {
     if (index < 0 || index > 1) throw EInvalidPropertyIndex(index);
     if (colors[index] == value) return false;
     colors[index] = value;

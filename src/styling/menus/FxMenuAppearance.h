@@ -99,7 +99,7 @@ class TGradientBar : public TMenuPersistent {
 
 // A pair of colours read and written by index (0 colour, 1 colour-to) whose
 // setter notifies its menus of a look change.
-struct TColorPair {
+struct TMenuColorPair {
     std::array<TColor, 2> colors;
     TColor Get(int index) const;
     // True when the value differs and was stored.
@@ -138,10 +138,10 @@ class TIconBar : public TGradientBar {
     void SetSize(int value);
 
   private:
-    TColorPair check_{{0x6FC0FF, clNone}};
+    TMenuColorPair check_{{0x6FC0FF, clNone}};
     TColor checkBorder_ = 0x6F4B4B;
     menus::TGradientDirection checkDirection_ = menus::TGradientDirection::gdVertical;
-    TColorPair radio_{{0x6FC0FF, clNone}};
+    TMenuColorPair radio_{{0x6FC0FF, clNone}};
     TColor radioBorder_ = 0x6F4B4B;
     menus::TGradientDirection radioDirection_ = menus::TGradientDirection::gdVertical;
     TColor separatorColor_ = clNone;
@@ -190,10 +190,10 @@ class TSelectedItem : public TGradientBar {
     TColor borderColor_ = 0x6F4B4B;
     CanvasFont font_;
     bool useSystemFont_ = true;
-    TColorPair check_{{0x3E80FE, clNone}};
+    TMenuColorPair check_{{0x3E80FE, clNone}};
     TColor checkBorder_ = 0x6F4B4B;
     menus::TGradientDirection checkDirection_ = menus::TGradientDirection::gdVertical;
-    TColorPair radio_{{0x3E80FE, clNone}};
+    TMenuColorPair radio_{{0x3E80FE, clNone}};
     TColor radioBorder_ = 0x6F4B4B;
     menus::TGradientDirection radioDirection_ = menus::TGradientDirection::gdVertical;
 };

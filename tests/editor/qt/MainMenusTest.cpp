@@ -1,0 +1,116 @@
+// The main window's styled menus as the user reaches them: by keyboard
+// through the menu bar, and the pop-up menus of the grid and the tree.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "editor/qt/Main.h"
+#include "support/EditorRunState.h"
+#include "support/MessageRecorder.h"
+#include "support/QtWait.h"
+#include "support/StartedMainWindow.h"
+#include "support/TempFolder.h"
+
+namespace vx {
+namespace {
+
+class MainMenusTest : public testing::Test {
+  protected:
+    void SetUp() override { test::ResetEditorRunState(); }
+    test::MessageRecorder messages_;
+    test::TempFolder dir_;
+};
+
+QMenu* OpenMenu() {
+    return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+}
+
+TEST_F(MainMenusTest, KeyboardThroughTheMenuBar) {
+    auto frm = test::StartedMainWindow();
+    frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get(), test::kStateWaitMs));
+    auto* file = frm->findChild<QMenu*>("File1");
+    ASSERT_NE(file, nullptr);
+
+    // Alt+F opens the File menu with its first item active; Down moves on;
+    // Esc closes it.
+    QTest::keyClick(frm.get(), Qt::Key_F, Qt::AltModifier);
+    VX_WAIT_TRUE(file->isVisible(), test::kStateWaitMs);
+    EXPECT_EQ(file->activeAction(), frm->Item("FileNewItem"));
+    QTest::keyClick(file, Qt::Key_Down);
+    EXPECT_EQ(file->activeAction(), frm->Item("FileOpenItem"));
+    QTest::keyClick(file, Qt::Key_Escape);
+    VX_WAIT_TRUE(!file->isVisible(), test::kStateWaitMs);
+
+    // Enter on "新建(&N)..." starts a new project.
+    ASSERT_TRUE(frm->CoverShown());
+    QTest::keyClick(frm.get(), Qt::Key_F, Qt::AltModifier);
+    VX_WAIT_TRUE(file->isVisible(), test::kStateWaitMs);
+    QTest::keyClick(file, Qt::Key_Return);
+    VX_WAIT_TRUE(!frm->CoverShown(), test::kStateWaitMs);
+}
+
+TEST_F(MainMenusTest, EveryMenuIsStyledAndThePopUpsAreTheWindowsOwn) {
+    auto frm = test::StartedMainWindow();
+    auto* bar = qobject_cast<TFxMainMenu*>(frm->menuBar());
+    ASSERT_NE(bar, nullptr);
+    int menus = 0;
+    QList<QMenu*> all = bar->findChildren<QMenu*>();
+    for (QMenu* menu : frm->findChildren<QMenu*>(Qt::FindDirectChildrenOnly))
+        all << menu;
+    for (QMenu* menu : all) {
+        if (menu->objectName().isEmpty()) continue;  // Qt's own overflow menu of the bar
+        SCOPED_TRACE(menu->objectName().toStdString());
+        auto* styled = qobject_cast<TFxDropDownMenu*>(menu);
+        ASSERT_NE(styled, nullptr);
+        EXPECT_NE(styled->Link(), nullptr);
+        ++menus;
+    }
+    EXPECT_EQ(menus, 10 + 2 + 5);  // ten drop-downs, two sub-menus, five pop-ups
+    for (const char* name :
+         {"SysTrayPopupMenu", "FxPopupMenu1", "PopupMenu1", "PopupMenu2", "PopupMenu3"}) {
+        EXPECT_NE(frm->findChild<TFxPopupMenu*>(name), nullptr) << name;
+    }
+}
+
+TEST_F(MainMenusTest, PopUpsOpenOnTheirPlace) {
+    auto frm = test::StartedMainWindow();
+    frm->FileNewItemClick();
+
+    // The grid's pop-up opens and the window goes on at once.
+    TLadderGrid* grid = frm->LadderEdit();
+    emit grid->customContextMenuRequested(grid->CellRect(1, 1).center());
+    auto* gridMenu = frm->findChild<TFxPopupMenu*>("SysTrayPopupMenu");
+    EXPECT_TRUE(gridMenu->isVisible());
+    gridMenu->close();
+
+    // Each tree pop-up follows its node (Main, the C block, a subroutine).
+    QTreeWidget* tree = frm->TreeView1();
+    struct Node {
+        int index;
+        const char* menu;
+    };
+    for (const Node node : {Node{2, "PopupMenu1"}, Node{3, "PopupMenu2"}, Node{10, "PopupMenu3"}}) {
+        SCOPED_TRACE(node.menu);
+        QTreeWidgetItem* item = nullptr;
+        for (QTreeWidgetItemIterator it(tree); *it; ++it) {
+            if ((*it)->data(0, Qt::UserRole).toInt() == node.index) item = *it;
+        }
+        ASSERT_NE(item, nullptr);
+        QMenu* opened = nullptr;
+        QTimer::singleShot(0, frm.get(), [&] {
+            opened = OpenMenu();
+            if (opened) opened->close();
+        });
+        const QPoint at = tree->visualItemRect(item).center();
+        emit tree->customContextMenuRequested(at);  // returns when the menu closes
+        ASSERT_NE(opened, nullptr);
+        EXPECT_EQ(opened->objectName(), QString(node.menu));
+    }
+}
+
+}  // namespace
+}  // namespace vx
