@@ -256,7 +256,7 @@ void TMainFrm::ConnectEditing() {
     for (std::size_t i = 0; i < treeMenus.size(); ++i) {
         treeMenus[i] = new TFxPopupMenu(this);
         treeMenus[i]->setObjectName(QStringLiteral("PopupMenu%1").arg(i + 1));
-        menuStyler_->Register(treeMenus[i]);
+        treeMenus[i]->SetMenuStyler(menuStyler_);
     }
     for (const auto& [menu, name] :
          {std::pair{treeMenus[0], "MainGoToRowItem"}, std::pair{treeMenus[2], "SubGoToRowItem"}}) {

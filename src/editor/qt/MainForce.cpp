@@ -23,7 +23,7 @@ namespace vx {
 void TMainFrm::ConnectForce() {
     fxPopupMenu1_ = new TFxPopupMenu(this);
     fxPopupMenu1_->setObjectName(QStringLiteral("FxPopupMenu1"));
-    menuStyler_->Register(fxPopupMenu1_);
+    fxPopupMenu1_->SetMenuStyler(menuStyler_);
     QAction* on = AddItem(fxPopupMenu1_, "MenuItem4", "强制 ON(&S)");
     QAction* off = AddItem(fxPopupMenu1_, "MenuItem6", "强制 OFF(&R)");
     fxPopupMenu1_->addSeparator();

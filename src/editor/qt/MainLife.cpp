@@ -268,8 +268,9 @@ void TMainFrm::SetLook(int style) {
     const char* looks[] = {"N56", "N57", "N58"};
     for (int i = 0; i < 3; ++i)
         Item(looks[i])->setChecked(i == style);
-    menuStyler_->SetStyle(style);
+    // The tool bars first, then the menus.
     toolBarStyler_->SetStyle(style);
+    menuStyler_->SetStyle(static_cast<TOfficeStyle>(style));
 }
 
 void TMainFrm::RefreshCursorPanel() {

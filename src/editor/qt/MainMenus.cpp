@@ -32,8 +32,11 @@ void TMainFrm::BuildMenus() {
     mainMenu_ = new TFxMainMenu(this);
     mainMenu_->setObjectName(QStringLiteral("FxMainMenu1"));
     setMenuBar(mainMenu_);
+    // The window keeps its menus' colours as its own (the blue set), not
+    // by a style number.
     menuStyler_ = new TFxMenuOfficeStyler(this);
-    menuStyler_->Register(mainMenu_);
+    menuStyler_->SetStyle(TOfficeStyle::osCustom);
+    mainMenu_->SetMenuStyler(menuStyler_);
 
     auto menu = [&](const char* name, const char* caption) {
         TFxDropDownMenu* m = mainMenu_->addMenu(QString::fromUtf8(caption));
@@ -149,7 +152,7 @@ void TMainFrm::BuildMenus() {
     // The grid's pop-up menu (while the ladder is not monitored).
     gridPopup_ = new TFxPopupMenu(this);
     gridPopup_->setObjectName(QStringLiteral("SysTrayPopupMenu"));
-    menuStyler_->Register(gridPopup_);
+    gridPopup_->SetMenuStyler(menuStyler_);
     AddItem(gridPopup_, "MenuItem1", "查找(&L)", QKeySequence(Qt::CTRL | Qt::Key_F));
     gridPopup_->addAction(Item("MenuItem3"));
     gridPopup_->addAction(Item("P2"));

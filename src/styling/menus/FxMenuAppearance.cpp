@@ -338,7 +338,7 @@ QImage MonoImage(std::initializer_list<const char*> rows) {
 
 QImage MenuGlyphResource(const std::string& name) {
     if (name == "FXSUBMENUITEM") {
-        return MonoImage({"X...", "XX..", "XXX.", "XXXX", "XXX.", "XX..", "X..."});
+        return MonoImage({"....", ".X..", ".XX.", ".XXX", ".XX.", ".X..", "...."});
     }
     if (name == "FXCHECKITEM") {
         return MonoImage({

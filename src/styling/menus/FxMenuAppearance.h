@@ -13,6 +13,7 @@
 #include <QImage>
 #include <QObject>
 #include <array>
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -390,7 +391,7 @@ class TSideBar : public TBarCaption {
     void SetBorderColor(TColor value) { borderColor_ = value; }
     // The height of the window the side bar was last painted in.
     int PaintedHeight() const { return paintedHeight_; }
-    void SetPaintedHeight(int value) { paintedHeight_ = value; }
+    void SetPaintedHeight(int value) const { paintedHeight_ = value; }
 
   protected:
     void FontChanged() override;
@@ -408,7 +409,7 @@ class TSideBar : public TBarCaption {
     int splitterGradientWidth_ = 0;
     TGradientType splitterGradientType_ = TGradientType::gtBoth;
     TColor borderColor_ = 0xA19D9D;
-    int paintedHeight_ = 0;
+    mutable int paintedHeight_ = 0;
 };
 
 // The three small monochrome bitmaps of the items: the sub-menu arrow
@@ -496,6 +497,8 @@ class TCustomFxMenuStyler : public QObject, public TLoadable {
 
     // The composed background picture of a menu window, kept between items.
     QImage& CacheBitmap() const { return cache_; }
+    // What the cached picture was composed from (size, picture, colours).
+    std::size_t& CacheKey() const { return cacheKey_; }
 
   private:
     TSideBar sideBar_;
@@ -510,6 +513,7 @@ class TCustomFxMenuStyler : public QObject, public TLoadable {
     TColor menuBorderColor_ = 0x7C7C94;
     std::vector<IMenuStyleLink*> menus_;
     mutable QImage cache_;
+    mutable std::size_t cacheKey_ = 0;
 };
 
 // The styler base with its properties published; a menu's internal default

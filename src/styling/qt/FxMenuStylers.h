@@ -1,5 +1,6 @@
-// The look of the menus and tool bars: the main window offers three looks,
-// "风格一", "风格二" and "风格三", written as Style 0, 1 and 2 to both stylers.
+// The look of the tool bars: the main window offers three looks, "风格一",
+// "风格二" and "风格三", written as Style 0, 1 and 2 to this styler and to
+// the menu styler (styling/menus).
 #pragma once
 
 #include <QColor>
@@ -8,20 +9,11 @@
 #include <QWidget>
 #include <vector>
 
+#include "styling/menus/FxMenuStylers.h"
+
 namespace vx {
 
-enum class TOfficeStyle {
-    osOffice2003Blue = 0,
-    osOffice2003Silver = 1,
-    osOffice2003Olive = 2,
-    osOfficeXP = 3,
-    osOffice2007Luna = 4,
-    osOffice2007Obsidian = 5,
-    osCustom = 6,
-    osOffice2007Silver = 7,
-};
-
-// Shared by the menu and tool-bar stylers: stores the style and recolours
+// The tool-bar styler's base: stores the style and recolours
 // every widget registered with it when the style changes.
 class TOfficeStylerBase : public QObject {
     Q_OBJECT
@@ -47,12 +39,6 @@ class TOfficeStylerBase : public QObject {
 
     TOfficeStyle style_ = TOfficeStyle::osOffice2003Blue;
     std::vector<QPointer<QWidget>> widgets_;
-};
-
-class TFxMenuOfficeStyler : public TOfficeStylerBase {
-    Q_OBJECT
-  public:
-    using TOfficeStylerBase::TOfficeStylerBase;
 };
 
 class TFxToolBarOfficeStyler : public TOfficeStylerBase {
