@@ -41,13 +41,4 @@ TPoint PopupWindowMove(const TRect& window, int level, bool rightOfParent) {
     return {window.left + (rightOfParent ? -kMenuStripWidth : kMenuStripWidth), window.top};
 }
 
-TRect PopupFrameRect(int width, int height, int level, bool rightOfParent) {
-    TRect frame{1, 1, width - 1, height - 1};
-    if (level < 2)
-        frame.right -= kMenuStripWidth;
-    else if (rightOfParent)
-        frame.right -= 2 * kMenuStripWidth;
-    return frame;
-}
-
 }  // namespace vx

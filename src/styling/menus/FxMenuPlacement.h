@@ -39,8 +39,4 @@ TRect PopupRegion(int width, int height);
 // item, else 17 right.
 TPoint PopupWindowMove(const TRect& window, int level, bool rightOfParent);
 
-// The border rectangle framed in the styler's border colour (window
-// coordinates).
-TRect PopupFrameRect(int width, int height, int level, bool rightOfParent);
-
 }  // namespace vx

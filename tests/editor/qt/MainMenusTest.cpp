@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
 
 #include "editor/qt/Main.h"
+#include "platform/qt/Canvas.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
@@ -109,6 +112,55 @@ TEST_F(MainMenusTest, PopUpsOpenOnTheirPlace) {
         emit tree->customContextMenuRequested(at);  // returns when the menu closes
         ASSERT_NE(opened, nullptr);
         EXPECT_EQ(opened->objectName(), QString(node.menu));
+    }
+}
+
+// Pictures for a look at the menus: written when VX_MENU_SHOTS names a
+// folder (on a real display the whole screen, so open menus show).
+void Shot(QWidget* widget, const QString& name) {
+    const QString dir = qEnvironmentVariable("VX_MENU_SHOTS");
+    if (dir.isEmpty()) return;
+    QTest::qWait(200);
+    QPixmap picture = QGuiApplication::platformName() == QLatin1String("offscreen")
+                          ? widget->grab()
+                          : QGuiApplication::primaryScreen()->grabWindow(0);
+    picture.save(QDir(dir).filePath(name + ".png"));
+}
+
+// Looks 0, 1 and 2 recolour the menu bar, its drop-downs and the pop-ups:
+// the bar begins in the root item's colour, the windows are framed in the
+// border colour.
+TEST_F(MainMenusTest, LooksSwitchEveryMenusColours) {
+    auto frm = test::StartedMainWindow();
+    frm->FileNewItemClick();
+    auto* bar = qobject_cast<TFxMainMenu*>(frm->menuBar());
+    auto* file = frm->findChild<TFxDropDownMenu*>("File1");
+    auto* gridMenu = frm->findChild<TFxPopupMenu*>("SysTrayPopupMenu");
+    struct Look {
+        const char* item;
+        TColor bar;
+        TColor border;
+    };
+    const Look looks[] = {
+        {"N56", 0xF5BE9E, 0x962D00}, {"N57", 0xE5D7D7, 0x5E8D75}, {"N58", 0xA8D9D9, 0x5E8D75}};
+    for (int i = 0; i < 3; ++i) {
+        SCOPED_TRACE(i);
+        frm->Item(looks[i].item)->trigger();
+        EXPECT_EQ(bar->grab().toImage().pixelColor(0, 2), ToQColor(looks[i].bar));
+
+        bar->setActiveAction(file->menuAction());
+        VX_WAIT_TRUE(file->isVisible(), test::kStateWaitMs);
+        const QImage dropDown = file->grab().toImage();
+        EXPECT_EQ(dropDown.pixelColor(1, dropDown.height() / 2), ToQColor(looks[i].border));
+        Shot(frm.get(), QStringLiteral("look%1-file").arg(i));
+        file->close();
+
+        gridMenu->OpenAt(frm->LadderEdit()->mapToGlobal(QPoint(80, 60)));
+        VX_WAIT_TRUE(gridMenu->isVisible(), test::kStateWaitMs);
+        const QImage popup = gridMenu->grab().toImage();
+        EXPECT_EQ(popup.pixelColor(1, popup.height() / 2), ToQColor(looks[i].border));
+        Shot(frm.get(), QStringLiteral("look%1-grid").arg(i));
+        gridMenu->close();
     }
 }
 

@@ -9,6 +9,7 @@
 #include <QStyleOptionMenuItem>
 
 #include "platform/qt/Canvas.h"
+#include "styling/menus/qt/FxMenuStyle.h"
 #include "styling/menus/qt/MdiWindowList.h"
 #include "styling/menus/qt/MenuAnimation.h"
 
@@ -62,10 +63,12 @@ TRect WorkAreaAt(const QPoint& point) {
 
 TFxDropDownMenu::TFxDropDownMenu(QWidget* parent) : QMenu(parent) {
     SwitchMenuAnimationOff();
+    setStyle(TFxMenuStyle::Instance());
 }
 
 TFxDropDownMenu::TFxDropDownMenu(const QString& title, QWidget* parent) : QMenu(title, parent) {
     SwitchMenuAnimationOff();
+    setStyle(TFxMenuStyle::Instance());
 }
 
 TFxDropDownMenu* TFxDropDownMenu::addMenu(const QString& title) {
@@ -113,35 +116,12 @@ void TFxDropDownMenu::resizeEvent(QResizeEvent* event) {
 }
 
 void TFxDropDownMenu::paintEvent(QPaintEvent* event) {
-    QMenu::paintEvent(event);
-    PaintFrame();
-}
-
-void TFxDropDownMenu::PaintFrame() {
     IMenuStyleLink* link = Link();
-    if (link == nullptr || link->GetCurrentStyler() == nullptr) return;
-    const TCustomFxMenuStyler& styler = *link->GetCurrentStyler();
-    const int level = Level();
-    TRect frame = PopupFrameRect(width(), height(), level, RightOfParent());
-    QPainter painter(this);
-    Canvas canvas(painter);
-    canvas.brush.color = styler.MenuBorderColor();
-    canvas.FrameRect(frame);
-    if (level == 1) {
-        // Opens the frame under the root item it drops from.
-        if (auto* bar = qobject_cast<QMenuBar*>(parentWidget())) {
-            const QRect item = bar->actionGeometry(menuAction());
-            if (item.isValid()) {
-                const QPoint at = bar->mapToGlobal(item.topLeft()) - pos();
-                canvas.pen.color = styler.Background().Color();
-                canvas.MoveTo(at.x() + 1, 1);
-                canvas.LineTo(at.x() + item.width() - 1, 1);
-            }
-        }
+    if (link == nullptr || link->GetCurrentStyler() == nullptr) {
+        QMenu::paintEvent(event);
+        return;
     }
-    frame = frame.Inflated(-1, -1);
-    canvas.brush.color = styler.Background().Color();
-    canvas.FrameRect(frame);
+    PaintDropDown(*this, *link, Level(), RightOfParent());
 }
 
 // ---------------------------------------------------------------------------
@@ -149,6 +129,7 @@ void TFxDropDownMenu::PaintFrame() {
 
 TFxMainMenu::TFxMainMenu(QWidget* parent) : QMenuBar(parent) {
     SwitchMenuAnimationOff();
+    setStyle(TFxMenuStyle::Instance());
     MakeInternalStyler();
 }
 
@@ -259,8 +240,8 @@ void TFxMainMenu::EndUpdate() {
     DrawMenuBar();
 }
 
-void TFxMainMenu::paintEvent(QPaintEvent* event) {
-    QMenuBar::paintEvent(event);
+void TFxMainMenu::paintEvent(QPaintEvent*) {
+    PaintMenuBar(*this, *this);
 }
 
 // ---------------------------------------------------------------------------

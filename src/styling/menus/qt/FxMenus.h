@@ -56,9 +56,6 @@ class TFxDropDownMenu : public QMenu {
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
-
-  private:
-    void PaintFrame();
 };
 
 class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
