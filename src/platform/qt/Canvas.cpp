@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -75,7 +76,48 @@ QString WithoutPrefixes(const QString& text) {
     return out;
 }
 
+// The first pixel from the left (or top) whose centre lies within the ellipse
+// w x h on the line of pixels at `at` across the other axis (size `across`),
+// never past the middle one or two.
+int EllipseInset(int w, int across, int at) {
+    const double half = across / 2.0;
+    const double d = (at + 0.5 - half) / half;
+    const double reach = w / 2.0 * std::sqrt(std::max(0.0, 1.0 - d * d));
+    const int inset = static_cast<int>(std::ceil(w / 2.0 - reach - 0.5 - 1e-9));
+    return std::clamp(inset, 0, (w - 1) / 2);
+}
+
+// Row insets of the ellipse w x h: a pixel lies in it when its row or its
+// column reaches it, so thin ellipses still touch all four sides.
+std::vector<int> EllipseInsets(int w, int h) {
+    std::vector<int> columns((w + 1) / 2);
+    for (int x = 0; x < static_cast<int>(columns.size()); ++x)
+        columns[x] = EllipseInset(h, w, x);
+    std::vector<int> rows(h);
+    for (int y = 0; y < h; ++y) {
+        const int fromEdge = std::min(y, h - 1 - y);
+        int byColumns = 0;
+        while (byColumns < static_cast<int>(columns.size()) && columns[byColumns] > fromEdge)
+            ++byColumns;
+        rows[y] = std::min(EllipseInset(w, h, y), byColumns);
+    }
+    return rows;
+}
+
 }  // namespace
+
+std::vector<int> RoundRectInsets(int width, int height, int ellipseWidth, int ellipseHeight) {
+    std::vector<int> rows(std::max(0, height), 0);
+    const int ew = std::clamp(ellipseWidth, 0, std::max(0, width));
+    const int eh = std::clamp(ellipseHeight, 0, std::max(0, height));
+    if (ew < 2 || eh < 2) return rows;
+    const std::vector<int> corner = EllipseInsets(ew, eh);
+    for (int y = 0; y < eh / 2; ++y) {
+        rows[y] = corner[y];
+        rows[height - 1 - y] = corner[eh - 1 - y];
+    }
+    return rows;
+}
 
 QString MapFontFamily(std::string_view name) {
     // The Song faces give every Latin letter and the blank half a character's
@@ -186,6 +228,62 @@ void Canvas::Rectangle(int left, int top, int right, int bottom) {
     painter_.fillRect(l, b - w, r - l, w, c);
     painter_.fillRect(l, t + w, w, b - t - 2 * w, c);
     painter_.fillRect(r - w, t + w, w, b - t - 2 * w, c);
+}
+
+void Canvas::RoundRect(int left, int top, int right, int bottom, int ellipseWidth,
+                       int ellipseHeight) {
+    RoundShape(left, top, right, bottom, ellipseWidth, ellipseHeight);
+}
+
+void Canvas::Ellipse(int left, int top, int right, int bottom) {
+    constexpr int kWhole = 1 << 24;  // corners as large as the rectangle
+    RoundShape(left, top, right, bottom, kWhole, kWhole);
+}
+
+void Canvas::RoundShape(int left, int top, int right, int bottom, int ellipseWidth,
+                        int ellipseHeight) {
+    const bool hasPen = pen.style != PenStyle::Clear && pen.color != clNone;
+    const bool hasBrush = brush.style != BrushStyle::Clear && brush.color != clNone;
+    if (!hasPen && !hasBrush) return;
+    const CompositionScope mode(painter_, CompositionOf(pen.mode));
+    // Like Rectangle: without a pen the fill is one less each way; a wide pen
+    // strokes centred on the outline, an inside-frame pen within it.
+    const int w = hasPen ? std::max(1, pen.width) : 0;
+    const int out = !hasPen ? 0 : pen.style == PenStyle::InsideFrame ? 0 : w / 2;
+    const int l = left - out, t = top - out;
+    const int width = right - left + 2 * out - (hasPen ? 0 : 1);
+    const int height = bottom - top + 2 * out - (hasPen ? 0 : 1);
+    if (width <= 0 || height <= 0) return;
+    // The corners follow the outline's middle: the outer edge's are wider by
+    // the pen's outer half (square corners stay square).
+    const int ew = ellipseWidth > 0 ? std::min(ellipseWidth, width) + 2 * out : 0;
+    const int eh = ellipseHeight > 0 ? std::min(ellipseHeight, height) + 2 * out : 0;
+    const std::vector<int> outer = RoundRectInsets(width, height, ew, eh);
+    // Each row's inside starts here (past its middle: no inside). A one-pixel
+    // outline is every pixel with a side on the outside; a wider one the
+    // shape less the same shape drawn w pixels inside it.
+    std::vector<int> inner(height, width);
+    if (w == 1) {
+        for (int y = 1; y + 1 < height; ++y)
+            inner[y] = std::max({outer[y] + 1, outer[y - 1], outer[y + 1]});
+    } else if (w == 0) {
+        inner = outer;
+    } else if (width > 2 * w && height > 2 * w) {
+        const std::vector<int> in =
+            RoundRectInsets(width - 2 * w, height - 2 * w, ew - 2 * w, eh - 2 * w);
+        for (int y = 0; y < height - 2 * w; ++y)
+            inner[y + w] = w + in[y];
+    }
+    const QColor c = ToQColor(pen.color);
+    for (int y = 0; y < height; ++y) {
+        const int a = outer[y], b = width - outer[y];  // the row is [a, b)
+        const int ia = std::min(inner[y], (width + 1) / 2);
+        const int ib = std::max(width - inner[y], ia);
+        if (hasBrush && ib > ia) FillBrush(painter_, brush, {l + ia, t + y, l + ib, t + y + 1});
+        if (!hasPen) continue;
+        if (ia > a) painter_.fillRect(l + a, t + y, ia - a, 1, c);
+        if (b > ib) painter_.fillRect(l + ib, t + y, b - ib, 1, c);
+    }
 }
 
 void Canvas::FillRect(const TRect& r) {

@@ -134,6 +134,13 @@ inline constexpr unsigned kFlat = 0x4000;
 // The installed family that stands for a font name of the windows ("宋体"
 // becomes the CJK font the set-up installs).
 QString MapFontFamily(std::string_view name);
+// How far each row of a width x height rounded rectangle starts in from its
+// left side (and ends before its right side) when its corners are quarters of
+// an ellipse ellipseWidth x ellipseHeight (clamped to the rectangle; the
+// whole size gives an ellipse, 0 a plain rectangle). A row holds the pixels
+// whose centres lie in the shape, at least its middle one or two, and so do
+// the columns: every side of the rectangle is touched.
+std::vector<int> RoundRectInsets(int width, int height, int ellipseWidth, int ellipseHeight);
 // The Qt font of a canvas font.
 QFont ToQFont(const CanvasFont& font);
 // The Qt colour of a TColor (system colours resolved).
@@ -162,6 +169,16 @@ class Canvas {
     void FillRect(const TRect& r);
     // A one-pixel frame in the brush colour.
     void FrameRect(const TRect& r);
+    // Outline in the pen, inside filled with the brush (a clear brush leaves
+    // it), within left..right-1 x top..bottom-1 like Rectangle; the corners
+    // are quarters of an ellipse ellipseWidth x ellipseHeight. Never smoothed.
+    void RoundRect(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
+    void RoundRect(const TRect& r, int ellipseWidth, int ellipseHeight) {
+        RoundRect(r.left, r.top, r.right, r.bottom, ellipseWidth, ellipseHeight);
+    }
+    // The ellipse that fills the rectangle, by the same rules.
+    void Ellipse(int left, int top, int right, int bottom);
+    void Ellipse(const TRect& r) { Ellipse(r.left, r.top, r.right, r.bottom); }
     void Polygon(const std::vector<TPoint>& points);
     void Polyline(const std::vector<TPoint>& points);
     void SetPixel(int x, int y, TColor color);
@@ -208,6 +225,13 @@ class Canvas {
     // Bitmaps. Draw and StretchDraw blend an image that has transparency.
     void Draw(int x, int y, const QImage& image);
     void StretchDraw(const TRect& dest, const QImage& image);
+    // The image with every pixel in the colour of its bottom-left pixel left
+    // out, as the old bitmaps were drawn transparent.
+    void DrawTransparent(int x, int y, const QImage& image);
+    // The same with the colour to leave out given; with an ink colour every
+    // other pixel is drawn in it (the two layers of a disabled glyph).
+    void DrawTransparent(int x, int y, const QImage& image, TColor transparentColor,
+                         TColor ink = clNone);
     // The source part of the image into dest, stretched to fit; a dest whose
     // right is left of its left (or bottom above its top) covers
     // [right, left) and is drawn mirrored on that axis.
@@ -217,6 +241,11 @@ class Canvas {
     // is read before anything is written).
     void CopyRect(const TRect& dest, const Canvas& from, const TRect& source,
                   CopyMode mode = CopyMode::SrcCopy);
+    // The source part of the image into dest, stretched to fit, its pixels of
+    // transparentColor replaced by the brush (left as they were under a clear
+    // brush).
+    void BrushCopy(const TRect& dest, const QImage& image, const TRect& source,
+                   TColor transparentColor);
     // The brush (PatCopy, PatInvert) or an inversion (DstInvert) over r.
     void PatBlt(const TRect& r, CopyMode mode);
     // The image repeated from r's top-left corner, the last column and row cut.
@@ -249,6 +278,8 @@ class Canvas {
     };
 
     void FillSolid(const TRect& r, TColor color);
+    // RoundRect and Ellipse: outline and inside by rows.
+    void RoundShape(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight);
     void DrawTextLine(int x, int y, std::string_view text, const QFontMetrics& fm);
     // The surface when it is an image, and where a canvas point lands on it.
     const QImage* DeviceImage() const;

@@ -1,5 +1,7 @@
 #include "styling/menus/FxMenuDraw.h"
 
+#include "platform/qt/DesktopMetrics.h"
+
 #include <QHash>
 #include <QPainter>
 #include <algorithm>
@@ -103,7 +105,8 @@ void ItemText(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canvas& c
     canvas.font = ItemFont(s, item, state);
     if (item.isDefault) canvas.font.bold = true;
     const bool selected = state & MenuItemState::kSelected;
-    const bool disabled = (state & MenuItemState::kDisabled) || !item.enabled;
+    const bool disabled =
+        (state & (MenuItemState::kDisabled | MenuItemState::kGrayed)) || !item.enabled;
     if (disabled && !(format & DT::kCalcRect)) {
         if (!selected) {
             const TColor keep = canvas.font.color;
@@ -264,7 +267,8 @@ void DrawSeparatorItem(const TCustomFxMenuStyler& s, Canvas& canvas, const TRect
 void DrawCheckGlyph(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canvas& canvas,
                     const TRect& itemRect, const TRect& q, const TRect& g, unsigned state) {
     const bool selected = state & MenuItemState::kSelected;
-    const bool fill = !((state & MenuItemState::kDisabled) || !item.enabled);
+    const bool fill =
+        !((state & (MenuItemState::kDisabled | MenuItemState::kGrayed)) || !item.enabled);
     const TSelectedItem& sel = s.SelectedItem();
     const TIconBar& icon = s.IconBar();
     if (item.radioItem) {
@@ -305,9 +309,8 @@ void DrawItemFace(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canva
     const TRootItem& root = s.RootItem();
     if (item.rootItem) {
         if (selected || hot) {
-            const int base = 0;
             const auto color = [&](int i) {
-                return selected ? root.GetSelectedColor(base + i) : root.GetHoverColor(base + i);
+                return selected ? root.GetSelectedColor(i) : root.GetHoverColor(i);
             };
             const TColor border = selected ? root.SelectedBorderColor() : root.HoverBorderColor();
             const TGradientDirection dir =
@@ -354,7 +357,8 @@ void DrawItemFace(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canva
     if (fromList) g = CenterInRect(q, item.imageWidth, item.imageHeight);
     if (item.rootItem) g = g.Offset(r.left + 6 - g.left, 0);
     if (fromList || bitmapImage || checkMark) {
-        const bool disabled = (state & MenuItemState::kDisabled) || !item.enabled;
+        const bool disabled =
+            (state & (MenuItemState::kDisabled | MenuItemState::kGrayed)) || !item.enabled;
         if (item.checked && !checkMark) {
             const TSelectedItem& sel = s.SelectedItem();
             const TIconBar& icon = s.IconBar();
@@ -410,7 +414,7 @@ bool SideBarShown(const TCustomFxMenuStyler& styler, const TMenuItemInfo& item) 
         case TSideBarVisibleIn::viFirstVisible:
             return item.inMainMenu && item.parentIsFirstVisibleRoot;
         case TSideBarVisibleIn::viFirstLevel:
-            return item.level == 1 || (!item.inMainMenu && item.level == 0);
+            return item.inMainMenu ? item.level == 1 : item.level == 0;
         case TSideBarVisibleIn::viAnyLevel:
             return !item.rootItem;
     }
@@ -422,8 +426,9 @@ int SideBarWidth(const TCustomFxMenuStyler& styler) {
 }
 
 TMenuBarMetrics ScreenMenuBarMetrics() {
-    // The classic desktop's menu-bar buttons at 96 pixels per inch.
-    return {};
+    TMenuBarMetrics metrics;
+    metrics.height = TheDesktopMetrics().menuBarHeight;
+    return metrics;
 }
 
 void MeasureMenuItem(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canvas& canvas,
@@ -454,9 +459,10 @@ void MeasureMenuItem(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Ca
         width = item.bitmap.isNull() ? -7 : 16;
     }
     canvas.font = MeasureFont(s, item);
+    std::string measured = item.caption + item.shortCutText;
+    if (measured.empty() || measured == "&") measured += " ";
     TRect text{0, 0, 0, 0};
-    canvas.DrawText(item.caption + item.shortCutText, text,
-                    DT::kSingleLine | DT::kCalcRect | DT::kExpandTabs);
+    canvas.DrawText(measured, text, DT::kSingleLine | DT::kCalcRect | DT::kExpandTabs);
     width += RectWidth(text) + 7;
     if (!s.UseSystemFont()) height = RectHeight(text) + 6;
     if (!item.rootItem) {

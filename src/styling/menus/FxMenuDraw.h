@@ -63,8 +63,10 @@ struct TMenuItemInfo {
     int popupAlignment = 0;
 
     // The item's image list: present when the item has one; imageIndex
-    // inside [0, imageCount) picks `image` (drawn as given, so the caller
-    // passes the disabled look when the item is disabled).
+    // inside [0, imageCount) picks `image`, drawn as given. The caller
+    // chooses the list: the images of the item's action when it has them,
+    // else the menu's disabled images for a disabled item when the menu has
+    // such a list, else the item's own list.
     bool hasImageList = false;
     int imageWidth = 16;
     int imageHeight = 16;
@@ -81,7 +83,7 @@ bool SideBarShown(const TCustomFxMenuStyler& styler, const TMenuItemInfo& item);
 int SideBarWidth(const TCustomFxMenuStyler& styler);
 
 // The desktop's menu-bar button: width and height of a top-level item
-// before its text is added.
+// before its text is added (the height is the desktop's menu bar line).
 struct TMenuBarMetrics {
     int width = 18;
     int height = 19;
@@ -89,7 +91,8 @@ struct TMenuBarMetrics {
 TMenuBarMetrics ScreenMenuBarMetrics();
 
 // Width and height of an item. For a drop-down item `height` comes in as
-// the height the desktop proposes; both are set.
+// the height the desktop proposes (its menuItemHeight, DesktopMetrics);
+// both are set.
 void MeasureMenuItem(const TCustomFxMenuStyler& styler, const TMenuItemInfo& item, Canvas& canvas,
                      int& width, int& height, bool sideBar);
 

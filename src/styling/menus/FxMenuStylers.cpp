@@ -101,7 +101,7 @@ void TFxMenuOfficeStyler::ThemeAdapt() {
     }
 }
 
-void TFxMenuOfficeStyler::SetComponentStyle(int style) {
+void TFxMenuOfficeStyler::SetComponentStyle(std::uint8_t style) {
     static constexpr int kNothing = -1;
     static constexpr int kByCode[10] = {0, 1, 2, 3, 4, 5, 3, 3, kNothing, 7};
     const int code = style & 0x7F;

@@ -3,10 +3,11 @@
 // choose one.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 
 #include "styling/menus/FxMenuAppearance.h"
-#include "styling/menus/FxStyleIF.h"
+#include "styling/toolbar/FxStyleIF.h"
 
 namespace vx {
 
@@ -50,7 +51,7 @@ class TFxMenuOfficeStyler : public TCustomFxMenuStyler, public IComponentStyle {
 
     // Only the low 7 bits count: 0-5 the sets of those numbers, 6 and 7 the
     // XP set, 9 the 2007 silver set, anything else nothing.
-    void SetComponentStyle(int style) override;
+    void SetComponentStyle(std::uint8_t style) override;
 
   protected:
     void Loaded() override;

@@ -1,5 +1,7 @@
 #include "styling/menus/FxMenuUtil.h"
 
+#include "platform/qt/DesktopMetrics.h"
+
 namespace vx {
 
 EInvalidPropertyIndex::EInvalidPropertyIndex(int index)
@@ -9,12 +11,7 @@ EAssignError::EAssignError(const std::string& sourceClass, const std::string& ta
     : std::runtime_error("Cannot assign a " + sourceClass + " to a " + targetClass + ".") {}
 
 CanvasFont ScreenMenuFont() {
-    // The classic desktop's menu font of a Chinese system.
-    CanvasFont font;
-    font.name = "宋体";
-    font.size = 9;
-    font.color = clWindowText;
-    return font;
+    return TheDesktopMetrics().menuFont;
 }
 
 CanvasFont AngledFont(const CanvasFont& font, int angleDegrees) {

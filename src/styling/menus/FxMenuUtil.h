@@ -61,7 +61,7 @@ class IMenuStyleLink {
     ~IMenuStyleLink() = default;
 };
 
-// The desktop's menu font, which the menus use while their stylers say
+// The desktop's menu font (DesktopMetrics), which the menus use while their stylers say
 // UseSystemFont.
 CanvasFont ScreenMenuFont();
 

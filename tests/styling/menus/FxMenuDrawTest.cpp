@@ -88,20 +88,23 @@ TEST(MenuItemMeasure, SideBarShownByWhereItIsVisible) {
     TMenuItemInfo popupTop = DropDown("d");
     popupTop.inMainMenu = false;
     popupTop.level = 0;
+    TMenuItemInfo popupSub = popupTop;
+    popupSub.level = 1;
     EXPECT_FALSE(SideBarShown(s, first));  // not visible
     s.SideBar().SetVisible(true);
     struct Case {
         TSideBarVisibleIn in;
-        bool first, second, deep, popupTop;
+        bool first, second, deep, popupTop, popupSub;
     };
-    for (const Case& k : {Case{TSideBarVisibleIn::viFirstVisible, true, false, false, false},
-                          Case{TSideBarVisibleIn::viFirstLevel, true, true, false, true},
-                          Case{TSideBarVisibleIn::viAnyLevel, true, true, true, true}}) {
+    for (const Case& k : {Case{TSideBarVisibleIn::viFirstVisible, true, false, false, false, false},
+                          Case{TSideBarVisibleIn::viFirstLevel, true, true, false, true, false},
+                          Case{TSideBarVisibleIn::viAnyLevel, true, true, true, true, true}}) {
         s.SideBar().SetVisibleIn(k.in);
         EXPECT_EQ(SideBarShown(s, first), k.first);
         EXPECT_EQ(SideBarShown(s, second), k.second);
         EXPECT_EQ(SideBarShown(s, deep), k.deep);
         EXPECT_EQ(SideBarShown(s, popupTop), k.popupTop);
+        EXPECT_EQ(SideBarShown(s, popupSub), k.popupSub);
     }
 }
 
@@ -254,6 +257,35 @@ TEST(MenuItemDrawing, RadioAndImagesAndAlignment) {
     EXPECT_FALSE(inkLeft);
 }
 
+TEST(MenuItemDrawing, DisabledCaptionsAreEmbossed) {
+    TFxMenuOfficeStyler s;
+    const TMenuWindowInfo window{kItems, std::nullopt, false};
+    struct Case {
+        unsigned state;
+        bool enabled;
+        bool highlight, shadow, text;
+    };
+    for (const Case& k : {Case{0, false, true, true, false}, Case{0, true, false, false, true},
+                          Case{MenuItemState::kSelected, false, false, true, false}}) {
+        Surface out(kWindowWidth, 22);
+        TMenuItemInfo item = DropDown("打开(&O)");
+        item.enabled = k.enabled;
+        DrawMenuItem(s, item, *out.canvas, ItemRect(0), false, k.state, window);
+        bool highlight = false, shadow = false, text = false;
+        for (int y = 0; y < 22; ++y) {
+            for (int x = 32; x < 100; ++x) {
+                const TColor p = out.At(x, y);
+                highlight = highlight || p == ColorToRGB(clBtnHighlight);
+                shadow = shadow || p == ColorToRGB(clBtnShadow);
+                text = text || p == ColorToRGB(clWindowText);
+            }
+        }
+        EXPECT_EQ(highlight, k.highlight) << k.state << k.enabled;
+        EXPECT_EQ(shadow, k.shadow) << k.state << k.enabled;
+        EXPECT_EQ(text, k.text) << k.state << k.enabled;
+    }
+}
+
 TEST(MenuItemDrawing, RootItemsPaintTheBarHoverAndSelection) {
     TFxMenuOfficeStyler s;  // bar 0xF5BE9E .. 0xF7CDB2 left to right
     Surface out(200, 20);
@@ -304,6 +336,22 @@ TEST(MenuItemDrawing, PopupFrameAndSideBar) {
     EXPECT_EQ(side.At(10, 10), 0x00FF00);  // the selected item leaves it alone
     EXPECT_EQ(side.At(25, 1), 0x800000);   // the selection starts right of it
     EXPECT_EQ(s.SideBar().PaintedHeight(), 88);
+
+    // Its caption runs upward from the bottom, in white over the side bar.
+    s.SideBar().SetCaption("vx");
+    Surface captioned(kWindowWidth, 88);
+    DrawMenuItem(s, first, *captioned.canvas, ItemRect(0), true, 0, {kItems, std::nullopt, false});
+    int top = 88, bottom = 0;
+    for (int y = 0; y < 88; ++y) {
+        for (int x = 1; x < 23; ++x) {
+            if (captioned.At(x, y) != clWhite) continue;
+            top = std::min(top, y);
+            bottom = std::max(bottom, y);
+        }
+    }
+    ASSERT_LT(top, bottom);     // drawn
+    EXPECT_LE(bottom, 88 - 6);  // the caption margin
+    EXPECT_GT(top, 44);         // a short caption stays at the bottom
 }
 
 TEST(MenuItemDrawing, BackgroundPictureIsRecomposedWhenItChanges) {

@@ -9,6 +9,7 @@
 #include <QStyleOptionMenuItem>
 
 #include "platform/qt/Canvas.h"
+#include "platform/qt/DesktopMetrics.h"
 #include "styling/menus/qt/FxMenuStyle.h"
 #include "styling/menus/qt/MdiWindowList.h"
 #include "styling/menus/qt/MenuAnimation.h"
@@ -47,13 +48,6 @@ void Repaint(QWidget* widget) {
 
 TRect ToTRect(const QRect& r) {
     return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-}
-
-TRect WorkAreaAt(const QPoint& point) {
-    QScreen* screen = QGuiApplication::screenAt(point);
-    if (screen == nullptr) screen = QGuiApplication::primaryScreen();
-    if (screen == nullptr) return {0, 0, 1 << 16, 1 << 16};
-    return ToTRect(screen->availableGeometry());
 }
 
 }  // namespace
@@ -315,7 +309,8 @@ void TFxPopupMenu::MenuStyleChanged(bool rebuild) {
 
 QPoint TFxPopupMenu::PlaceFor(const QPoint& point) {
     ensurePolished();
-    const TRect area = WorkAreaAt(point);
+    TRect area = WorkAreaAt(TPoint{point.x(), point.y()});
+    if (area.IsEmpty()) area = {0, 0, 1 << 16, 1 << 16};  // no screen known
     int firstWidth = 0;
     if (!actions().isEmpty()) {
         QStyleOptionMenuItem option;

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/qt/DesktopMetrics.h"
 #include "support/QtWait.h"
 
 namespace vx {
@@ -124,6 +125,24 @@ TEST(FxMenusTest, PopupWithoutItemsDoesNotOpenAndOneWithItemsOpensWithoutWaiting
     EXPECT_EQ(popup.mask().boundingRect(),
               QRect(1, 1, popup.width() - 2 - kMenuStripWidth, popup.height() - 2));
     popup.close();
+}
+
+// A pop-up keeps to the work area of the screen it opens on, by the
+// desktop's table (here a second screen whose panel takes its top 30 rows).
+TEST(FxMenusTest, PopupPlacedOnTheWorkAreaOfItsScreen) {
+    DesktopMetrics metrics;
+    metrics.screens = {{{0, 0, 800, 600}, {0, 0, 800, 600}},
+                       {{800, 0, 1400, 500}, {800, 30, 1400, 500}}};
+    DesktopMetricsScope scope(metrics);
+    TFxPopupMenu popup;
+    for (const char* text : {"&One", "&Two", "&Three"})
+        popup.addAction(QString::fromLatin1(text));
+    const QSize size = popup.sizeHint();
+    EXPECT_EQ(popup.PlaceFor({1390, 490}), QPoint(1400 - size.width(), 490 - size.height()));
+    EXPECT_EQ(popup.PlaceFor({900, 5}), QPoint(900, 30));
+    EXPECT_EQ(popup.PlaceFor({100, 100}), QPoint(100, 100));
+    popup.SetAlignment(TPopupAlignment::paRight);
+    EXPECT_EQ(popup.PlaceFor({500, 100}).x(), 500 + kMenuStripWidth - size.width());
 }
 
 }  // namespace
