@@ -31,6 +31,18 @@ QMenu* OpenMenu() {
     return qobject_cast<QMenu*>(QApplication::activePopupWidget());
 }
 
+// Pictures for a look at the menus: written when VX_MENU_SHOTS names a
+// folder (on a real display the whole screen, so open menus show).
+void Shot(QWidget* widget, const QString& name) {
+    const QString dir = qEnvironmentVariable("VX_MENU_SHOTS");
+    if (dir.isEmpty()) return;
+    QTest::qWait(200);
+    QPixmap picture = QGuiApplication::platformName() == QLatin1String("offscreen")
+                          ? widget->grab()
+                          : QGuiApplication::primaryScreen()->grabWindow(0);
+    picture.save(QDir(dir).filePath(name + ".png"));
+}
+
 TEST_F(MainMenusTest, KeyboardThroughTheMenuBar) {
     auto frm = test::StartedMainWindow();
     frm->activateWindow();
@@ -106,6 +118,7 @@ TEST_F(MainMenusTest, PopUpsOpenOnTheirPlace) {
         QMenu* opened = nullptr;
         QTimer::singleShot(0, frm.get(), [&] {
             opened = OpenMenu();
+            Shot(frm.get(), QStringLiteral("tree-") + node.menu);
             if (opened) opened->close();
         });
         const QPoint at = tree->visualItemRect(item).center();
@@ -113,18 +126,6 @@ TEST_F(MainMenusTest, PopUpsOpenOnTheirPlace) {
         ASSERT_NE(opened, nullptr);
         EXPECT_EQ(opened->objectName(), QString(node.menu));
     }
-}
-
-// Pictures for a look at the menus: written when VX_MENU_SHOTS names a
-// folder (on a real display the whole screen, so open menus show).
-void Shot(QWidget* widget, const QString& name) {
-    const QString dir = qEnvironmentVariable("VX_MENU_SHOTS");
-    if (dir.isEmpty()) return;
-    QTest::qWait(200);
-    QPixmap picture = QGuiApplication::platformName() == QLatin1String("offscreen")
-                          ? widget->grab()
-                          : QGuiApplication::primaryScreen()->grabWindow(0);
-    picture.save(QDir(dir).filePath(name + ".png"));
 }
 
 // Looks 0, 1 and 2 recolour the menu bar, its drop-downs and the pop-ups:
@@ -154,6 +155,15 @@ TEST_F(MainMenusTest, LooksSwitchEveryMenusColours) {
         EXPECT_EQ(dropDown.pixelColor(1, dropDown.height() / 2), ToQColor(looks[i].border));
         Shot(frm.get(), QStringLiteral("look%1-file").arg(i));
         file->close();
+        if (!qEnvironmentVariableIsEmpty("VX_MENU_SHOTS")) {  // a sub-menu, to look at
+            auto* options = frm->findChild<TFxDropDownMenu*>("Options1");
+            bar->setActiveAction(options->menuAction());
+            VX_WAIT_TRUE(options->isVisible(), test::kStateWaitMs);
+            options->setActiveAction(frm->findChild<QMenu*>("N49")->menuAction());
+            QTest::keyClick(options, Qt::Key_Right);
+            Shot(frm.get(), QStringLiteral("look%1-sub").arg(i));
+            options->close();
+        }
 
         gridMenu->OpenAt(frm->LadderEdit()->mapToGlobal(QPoint(80, 60)));
         VX_WAIT_TRUE(gridMenu->isVisible(), test::kStateWaitMs);

@@ -238,7 +238,12 @@ void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level, bool righ
             parentItem = TRect{at.x(), at.y(), at.x() + item.width(), at.y() + item.height()};
         }
     }
-    PaintPopupFrame(*styler, canvas, menu.width(), menu.height(), level, rightOfParent, parentItem);
+    // Every window here hides exactly one strip at its right, sub-menus too,
+    // so every frame runs along the edge of the shown part (a sub-menu's
+    // frame drawn a second strip further in would leave its items' right
+    // ends outside it).
+    (void)rightOfParent;
+    PaintPopupFrame(*styler, canvas, menu.width(), menu.height(), 1, true, parentItem);
 }
 
 }  // namespace vx
