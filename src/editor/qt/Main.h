@@ -32,8 +32,8 @@
 #include "editor/qt/LadderGrid.h"
 #include "editor/qt/Print.h"
 #include "model/Devices.h"
-#include "styling/qt/FxMenuStylers.h"
 #include "styling/menus/qt/FxMenus.h"
+#include "styling/qt/FxMenuStylers.h"
 #include "styling/qt/FxToolBar.h"
 #include "widgets/qt/WgSplit.h"
 
