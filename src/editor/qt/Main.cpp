@@ -217,8 +217,9 @@ void TMainFrm::BuildClientArea() {
         return record.code;
     };
     ladderEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
+    // The pop-up opens and returns at once: monitoring goes on while it is open.
     connect(ladderEdit_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint& p) { GridPopupMenu()->popup(ladderEdit_->mapToGlobal(p)); });
+            [this](const QPoint& p) { GridPopupMenu()->OpenAt(ladderEdit_->mapToGlobal(p)); });
     gridLayout->addWidget(ladderEdit_);
     panel5_ = new QWidget(panel1_);  // the cover, over the grid while no project is loaded
     panel5_->setObjectName(QStringLiteral("Panel5"));

@@ -33,7 +33,7 @@
 #include "editor/qt/Print.h"
 #include "model/Devices.h"
 #include "styling/menus/FxMenuStylers.h"
-#include "styling/qt/FxMenus.h"
+#include "styling/menus/qt/FxMenus.h"
 #include "styling/qt/FxToolBar.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 #include "widgets/qt/WgSplit.h"

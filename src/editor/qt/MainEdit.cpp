@@ -272,18 +272,18 @@ void TMainFrm::ConnectEditing() {
     AddItem(treeMenus[2], "ImportSubroutineItem", "导入子程序(&L)");
     AddItem(treeMenus[2], "ExportSubroutineItem", "导出子程序(&E)");
     treeView1_->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(
-        treeView1_, &QWidget::customContextMenuRequested, this,
-        [this, treeMenus](const QPoint& point) {
-            if (QTreeWidgetItem* item = treeView1_->itemAt(point)) {
-                treeView1_->setCurrentItem(item);
-                TreeView1Click();
-            }
-            // TreePopup: none, then the three menus in order.
-            const int popup = treePopup_;
-            if (popup < 1 || popup > static_cast<int>(treeMenus.size())) return;
-            treeMenus[static_cast<std::size_t>(popup - 1)]->exec(treeView1_->mapToGlobal(point));
-        });
+    connect(treeView1_, &QWidget::customContextMenuRequested, this,
+            [this, treeMenus](const QPoint& point) {
+                if (QTreeWidgetItem* item = treeView1_->itemAt(point)) {
+                    treeView1_->setCurrentItem(item);
+                    TreeView1Click();
+                }
+                // TreePopup: none, then the three menus in order.
+                const int popup = treePopup_;
+                if (popup < 1 || popup > static_cast<int>(treeMenus.size())) return;
+                treeMenus[static_cast<std::size_t>(popup - 1)]->PopupAtPoint(
+                    treeView1_->mapToGlobal(point));
+            });
 }
 
 void TMainFrm::TreeView1DblClick() {

@@ -40,7 +40,7 @@ void TMainFrm::BuildMenus() {
     mainMenu_->SetMenuStyler(menuStyler_);
 
     auto menu = [&](const char* name, const char* caption) {
-        QMenu* m = mainMenu_->addMenu(QString::fromUtf8(caption));
+        TFxDropDownMenu* m = mainMenu_->addMenu(QString::fromUtf8(caption));
         m->setObjectName(QString::fromUtf8(name));
         return m;
     };
@@ -118,7 +118,7 @@ void TMainFrm::BuildMenus() {
     AddItem(monitor, "N32", "PG高速测试界面(&P)", QKeySequence(Qt::SHIFT | Qt::Key_F10));
     AddItem(monitor, "CanExyItem", "CAN扩展模块标定(&C)");
 
-    QMenu* options = menu("Options1", "选项(&O)");
+    TFxDropDownMenu* options = menu("Options1", "选项(&O)");
     AddItem(options, "PLC2", "系统参数设置(&S)", QKeySequence(Qt::Key_F10));
     AddItem(options, "N43", "输出复用检查(&R)", QKeySequence(Qt::Key_F11));
     options->addSeparator();
@@ -132,7 +132,7 @@ void TMainFrm::BuildMenus() {
     AddCheckItem(language, "Chinese1", "Chinese", true);
     AddCheckItem(language, "English1", "English", false);
 
-    QMenu* personal = menu("N50", "个性化(&I)");
+    TFxDropDownMenu* personal = menu("N50", "个性化(&I)");
     AddCheckItem(personal, "D5", "范围选择(&R)...", true);
     AddCheckItem(personal, "N28", "显示注释(&N)", false);
     // No Alt+O here: that key is the mnemonic of "选项(&O)", which opens its

@@ -1,0 +1,249 @@
+#include "styling/menus/qt/FxMenuStyle.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QImage>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPointer>
+#include <QStyleOptionMenuItem>
+
+#include "platform/qt/Canvas.h"
+#include "styling/menus/qt/FxMenus.h"
+
+namespace vx {
+namespace {
+
+IMenuStyleLink* LinkOfWindow(const QWidget* widget) {
+    if (const auto* bar = qobject_cast<const TFxMainMenu*>(widget))
+        return const_cast<TFxMainMenu*>(bar);
+    if (const auto* menu = qobject_cast<const TFxDropDownMenu*>(widget)) return menu->Link();
+    return nullptr;
+}
+
+const QAction* FirstVisible(const QWidget* window) {
+    for (const QAction* action : window->actions()) {
+        if (action->isVisible()) return action;
+    }
+    return nullptr;
+}
+
+// The action a size is asked for: Qt hands the style only the option, made
+// from the action's text and shortcut.
+const QAction* ActionOfOption(const QWidget* window, const QStyleOptionMenuItem& option) {
+    const bool separator = option.menuItemType == QStyleOptionMenuItem::Separator;
+    for (const QAction* action : window->actions()) {
+        if (!action->isVisible()) continue;
+        if (separator) {
+            if (action->isSeparator()) return action;
+            continue;
+        }
+        if (action->isSeparator()) continue;
+        QString text = action->text();
+        if (!action->shortcut().isEmpty())
+            text += QLatin1Char('\t') + action->shortcut().toString(QKeySequence::NativeText);
+        if (text == option.text || action->text() == option.text) return action;
+    }
+    return nullptr;
+}
+
+// A canvas to measure texts with.
+struct MeasureCanvas {
+    QImage image{1, 1, QImage::Format_ARGB32_Premultiplied};
+    QPainter painter{&image};
+    Canvas canvas{painter};
+};
+
+// What the desktop adds to the measured width of a menu-bar item.
+constexpr int kMenuBarItemSpace = 12;
+
+TRect ToTRect(const QRect& r) {
+    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+}
+
+int ItemLevel(const IMenuStyleLink& link, int windowLevel) {
+    return link.IsMainMenu() ? windowLevel : windowLevel - 1;
+}
+
+}  // namespace
+
+TMenuItemInfo MenuItemInfoOf(const QAction* action, const QWidget* window, int level,
+                             const IMenuStyleLink& link) {
+    TMenuItemInfo info;
+    info.inMainMenu = link.IsMainMenu();
+    info.rootItem = level == 0;
+    info.level = info.rootItem ? 0 : ItemLevel(link, level);
+    if (action == nullptr) return info;
+    if (action->isSeparator()) {
+        info.caption = "-";
+        return info;
+    }
+    info.caption = action->text().toStdString();
+    if (!action->shortcut().isEmpty() && !info.rootItem)
+        info.shortCutText = action->shortcut().toString(QKeySequence::NativeText).toStdString();
+    info.firstVisible = FirstVisible(window) == action;
+    if (level == 1 && link.IsMainMenu()) {
+        const auto* menu = qobject_cast<const QMenu*>(window);
+        const QWidget* bar = menu != nullptr ? menu->parentWidget() : nullptr;
+        info.parentIsFirstVisibleRoot =
+            bar != nullptr && menu != nullptr && FirstVisible(bar) == menu->menuAction();
+    }
+    info.hasSubItems = action->menu() != nullptr && !action->menu()->actions().isEmpty();
+    info.checked = action->isCheckable() && action->isChecked();
+    info.radioItem = action->actionGroup() != nullptr && action->actionGroup()->isExclusive();
+    info.enabled = action->isEnabled();
+    if (const auto* menu = qobject_cast<const QMenu*>(window))
+        info.isDefault = menu->defaultAction() == action;
+    if (const auto* popup = dynamic_cast<const TFxPopupMenu*>(&link))
+        info.popupAlignment = static_cast<int>(popup->Alignment());
+    if (!action->icon().isNull()) {
+        info.hasImageList = true;
+        info.imageCount = 1;
+        info.imageIndex = 0;
+        info.image = action->icon()
+                         .pixmap(QSize(16, 16), window->devicePixelRatio(),
+                                 action->isEnabled() ? QIcon::Normal : QIcon::Disabled)
+                         .toImage();
+    }
+    return info;
+}
+
+TFxMenuStyle::TFxMenuStyle() = default;
+
+TFxMenuStyle* TFxMenuStyle::Instance() {
+    static QPointer<TFxMenuStyle> style;
+    if (!style) {
+        style = new TFxMenuStyle;
+        style->setParent(qApp);
+    }
+    return style;
+}
+
+QSize TFxMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
+                                     const QSize& size, const QWidget* widget) const {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    IMenuStyleLink* link = LinkOfWindow(widget);
+    if (item == nullptr || link == nullptr || link->GetCurrentStyler() == nullptr ||
+        (type != CT_MenuItem && type != CT_MenuBarItem))
+        return QProxyStyle::sizeFromContents(type, option, size, widget);
+    const TCustomFxMenuStyler& styler = *link->GetCurrentStyler();
+    int level = 0;
+    if (const auto* menu = qobject_cast<const TFxDropDownMenu*>(widget)) level = menu->Level();
+    const TMenuItemInfo info = MenuItemInfoOf(ActionOfOption(widget, *item), widget, level, *link);
+    MeasureCanvas measure;
+    int width = 0;
+    int height = ScreenMenuBarMetrics().height;
+    MeasureMenuItem(styler, info, measure.canvas, width, height, SideBarShown(styler, info));
+    if (info.caption == "-") return {1, height};
+    // The desktop spaces the items of a menu bar beyond their measure.
+    if (type == CT_MenuBarItem) width += kMenuBarItemSpace;
+    // Qt adds the widest shortcut text once more after asking every item.
+    if (type == CT_MenuItem) width -= item->reservedShortcutWidth;
+    return {std::max(width, 1), std::max(height, 1)};
+}
+
+int TFxMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
+                              const QWidget* widget) const {
+    if (LinkOfWindow(widget) != nullptr) {
+        switch (metric) {
+            case PM_MenuPanelWidth:
+                return kMenuBorderWidth;
+            case PM_MenuHMargin:
+            case PM_MenuVMargin:
+            case PM_MenuBarPanelWidth:
+            case PM_MenuBarItemSpacing:
+            case PM_MenuBarHMargin:
+            case PM_MenuBarVMargin:
+            case PM_SubMenuOverlap:
+            case PM_MenuDesktopFrameWidth:
+            case PM_MenuTearoffHeight:
+                return 0;
+            default:
+                break;
+        }
+    }
+    return QProxyStyle::pixelMetric(metric, option, widget);
+}
+
+void PaintMenuBar(QMenuBar& bar, const IMenuStyleLink& link) {
+    const TCustomFxMenuStyler* styler = link.GetCurrentStyler();
+    if (styler == nullptr) return;
+    QPainter painter(&bar);
+    Canvas canvas(painter);
+    const TRect client{0, 0, bar.width(), bar.height()};
+    const TRootItem& root = styler->RootItem();
+    if (root.Color() != clNone)
+        FillGradientPart(canvas, client, root.GradientDirection(), root.Color(), root.ColorTo(),
+                         client);
+    const QAction* last = nullptr;
+    for (const QAction* action : bar.actions()) {
+        if (action->isVisible() && bar.actionGeometry(const_cast<QAction*>(action)).isValid())
+            last = action;
+    }
+    for (QAction* action : bar.actions()) {
+        const QRect r = bar.actionGeometry(action);
+        if (!action->isVisible() || !r.isValid()) continue;
+        const TMenuItemInfo info = MenuItemInfoOf(action, &bar, 0, link);
+        unsigned state = 0;
+        if (bar.activeAction() == action) {
+            const bool open = action->menu() != nullptr && action->menu()->isVisible();
+            state |= open ? MenuItemState::kSelected : MenuItemState::kHotLight;
+        }
+        if (!action->isEnabled()) state |= MenuItemState::kDisabled | MenuItemState::kGrayed;
+        TMenuWindowInfo window;
+        window.menuBar = client;
+        window.lastRootItem = action == last;
+        DrawMenuItem(*styler, info, canvas, ToTRect(r), SideBarShown(*styler, info), state, window);
+    }
+}
+
+void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level, bool rightOfParent) {
+    const TCustomFxMenuStyler* styler = link.GetCurrentStyler();
+    if (styler == nullptr) return;
+    QPainter painter(&menu);
+    Canvas canvas(painter);
+    // The inside of the border stands in for the window's client area.
+    QRect items;
+    for (QAction* action : menu.actions()) {
+        const QRect r = menu.actionGeometry(action);
+        if (action->isVisible() && r.isValid()) items |= r;
+    }
+    canvas.brush.color = styler->Background().Color();
+    canvas.FillRect({0, 0, menu.width(), menu.height()});
+    canvas.MoveOrigin(kMenuBorderWidth, kMenuBorderWidth);
+    TMenuWindowInfo window;
+    window.itemsArea = {0, 0, items.width(), items.height()};
+    for (QAction* action : menu.actions()) {
+        QRect r = menu.actionGeometry(action);
+        if (!action->isVisible() || !r.isValid()) continue;
+        r.translate(-kMenuBorderWidth, -kMenuBorderWidth);
+        const TMenuItemInfo info = MenuItemInfoOf(action, &menu, level, link);
+        unsigned state = 0;
+        if (menu.activeAction() == action && !action->isSeparator())
+            state |= MenuItemState::kSelected;
+        if (!action->isEnabled()) state |= MenuItemState::kDisabled | MenuItemState::kGrayed;
+        if (info.checked) state |= MenuItemState::kChecked;
+        if (info.isDefault) state |= MenuItemState::kDefault;
+        TRect rect = ToTRect(r);
+        rect.right -= kMenuRightStrip;
+        DrawMenuItem(*styler, info, canvas, rect, SideBarShown(*styler, info), state, window);
+    }
+    canvas.MoveOrigin(-kMenuBorderWidth, -kMenuBorderWidth);
+    std::optional<TRect> parentItem;
+    if (auto* bar = qobject_cast<QMenuBar*>(menu.parentWidget()); bar != nullptr && level == 1) {
+        const QRect item = bar->actionGeometry(menu.menuAction());
+        if (item.isValid()) {
+            const QPoint at = bar->mapToGlobal(item.topLeft()) - menu.pos();
+            parentItem = TRect{at.x(), at.y(), at.x() + item.width(), at.y() + item.height()};
+        }
+    }
+    // Every window here hides exactly one strip at its right, sub-menus too,
+    // so every frame runs along the edge of the shown part (a sub-menu's
+    // frame drawn a second strip further in would leave its items' right
+    // ends outside it).
+    (void)rightOfParent;
+    PaintPopupFrame(*styler, canvas, menu.width(), menu.height(), 1, true, parentItem);
+}
+
+}  // namespace vx

@@ -1,0 +1,341 @@
+#include "styling/menus/qt/FxMenus.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QPainter>
+#include <QScreen>
+#include <QStyleOptionMenuItem>
+
+#include "platform/qt/Canvas.h"
+#include "platform/qt/DesktopMetrics.h"
+#include "styling/menus/qt/FxMenuStyle.h"
+#include "styling/menus/qt/MdiWindowList.h"
+#include "styling/menus/qt/MenuAnimation.h"
+
+namespace vx {
+namespace {
+
+const char* const kInternalStylerName = "InternalMenuStyler";
+
+TCustomFxMenuStyler* NewInternalStyler(QObject* owner) {
+    auto* styler = new TFxMenuStyler(owner);
+    styler->setObjectName(QString::fromLatin1(kInternalStylerName));
+    return styler;
+}
+
+// Sends a style change, after which Qt measures every item of the window
+// again; sub-menus too.
+void Remeasure(QWidget* widget) {
+    if (widget == nullptr) return;
+    QEvent change(QEvent::StyleChange);
+    QCoreApplication::sendEvent(widget, &change);
+    widget->update();
+    const QList<QAction*> actions = widget->actions();
+    for (QAction* action : actions) {
+        if (QMenu* sub = action->menu(); sub != nullptr && sub != widget) Remeasure(sub);
+    }
+}
+
+void Repaint(QWidget* widget) {
+    if (widget == nullptr) return;
+    widget->update();
+    for (QAction* action : widget->actions()) {
+        if (QMenu* sub = action->menu(); sub != nullptr && sub != widget) Repaint(sub);
+    }
+}
+
+TRect ToTRect(const QRect& r) {
+    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------
+// Drop-down windows
+
+TFxDropDownMenu::TFxDropDownMenu(QWidget* parent) : QMenu(parent) {
+    SwitchMenuAnimationOff();
+    setStyle(TFxMenuStyle::Instance());
+}
+
+TFxDropDownMenu::TFxDropDownMenu(const QString& title, QWidget* parent) : QMenu(title, parent) {
+    SwitchMenuAnimationOff();
+    setStyle(TFxMenuStyle::Instance());
+}
+
+TFxDropDownMenu* TFxDropDownMenu::addMenu(const QString& title) {
+    auto* menu = new TFxDropDownMenu(title, this);
+    addAction(menu->menuAction());
+    return menu;
+}
+
+IMenuStyleLink* TFxDropDownMenu::Link() const {
+    for (QWidget* w = const_cast<TFxDropDownMenu*>(this); w != nullptr; w = w->parentWidget()) {
+        if (auto* link = dynamic_cast<IMenuStyleLink*>(w)) return link;
+        if (qobject_cast<QMenu*>(w) == nullptr && qobject_cast<QMenuBar*>(w) == nullptr)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+int TFxDropDownMenu::Level() const {
+    int level = 1;
+    for (QWidget* w = parentWidget(); qobject_cast<QMenu*>(w) != nullptr; w = w->parentWidget())
+        ++level;
+    return level;
+}
+
+bool TFxDropDownMenu::RightOfParent() const {
+    const auto* parentMenu = qobject_cast<const QMenu*>(parentWidget());
+    if (parentMenu == nullptr) return true;
+    return geometry().center().x() >= parentMenu->geometry().center().x();
+}
+
+void TFxDropDownMenu::showEvent(QShowEvent* event) {
+    QMenu::showEvent(event);
+    if (Link() == nullptr) return;
+    const TPoint moved = PopupWindowMove(ToTRect(geometry()), Level(), RightOfParent());
+    move(moved.x, moved.y);
+    const TRect region = PopupRegion(width(), height());
+    setMask(QRegion(region.left, region.top, region.Width(), region.Height()));
+}
+
+void TFxDropDownMenu::resizeEvent(QResizeEvent* event) {
+    QMenu::resizeEvent(event);
+    if (Link() == nullptr) return;
+    const TRect region = PopupRegion(width(), height());
+    setMask(QRegion(region.left, region.top, region.Width(), region.Height()));
+}
+
+void TFxDropDownMenu::paintEvent(QPaintEvent* event) {
+    IMenuStyleLink* link = Link();
+    if (link == nullptr || link->GetCurrentStyler() == nullptr) {
+        QMenu::paintEvent(event);
+        return;
+    }
+    PaintDropDown(*this, *link, Level(), RightOfParent());
+}
+
+// ---------------------------------------------------------------------------
+// Main menu
+
+TFxMainMenu::TFxMainMenu(QWidget* parent) : QMenuBar(parent) {
+    SwitchMenuAnimationOff();
+    setStyle(TFxMenuStyle::Instance());
+    MakeInternalStyler();
+}
+
+TFxMainMenu::~TFxMainMenu() {
+    destroying_ = true;
+    if (current_ != nullptr) current_->DetachMenu(this);
+    menuStyler_ = nullptr;
+    delete internal_;
+    internal_ = nullptr;
+    current_ = nullptr;
+}
+
+TFxDropDownMenu* TFxMainMenu::addMenu(const QString& title) {
+    auto* menu = new TFxDropDownMenu(title, this);
+    addAction(menu->menuAction());
+    return menu;
+}
+
+void TFxMainMenu::MakeInternalStyler() {
+    if (current_ != nullptr && current_ != internal_) current_->DetachMenu(this);
+    menuStyler_ = nullptr;
+    if (internal_ == nullptr) internal_ = NewInternalStyler(this);
+    current_ = internal_;
+    current_->AttachMenu(this);
+}
+
+void TFxMainMenu::SetMenuStyler(TCustomFxMenuStyler* styler) {
+    if (styler == menuStyler_) return;
+    if (menuStyler_ != nullptr && menuStyler_ != internal_) menuStyler_->DetachMenu(this);
+    if (styler != nullptr) {
+        if (internal_ != nullptr && !IsLoading()) {
+            internal_->DetachMenu(this);
+            delete internal_;
+            internal_ = nullptr;
+        }
+        menuStyler_ = styler;
+        current_ = styler;
+        current_->AttachMenu(this);  // which repaints the menu
+    } else {
+        MakeInternalStyler();
+    }
+}
+
+void TFxMainMenu::StylerDestroyed(TCustomFxMenuStyler* styler) {
+    if (styler == internal_) internal_ = nullptr;
+    if (styler == menuStyler_) menuStyler_ = nullptr;
+    if (styler != current_) return;
+    current_ = nullptr;
+    if (!destroying_) MakeInternalStyler();
+}
+
+void TFxMainMenu::Loaded() {
+    ownerDraw_ = true;
+    if (menuStyler_ != nullptr && internal_ != nullptr) {
+        internal_->DetachMenu(this);
+        delete internal_;
+        internal_ = nullptr;
+    }
+    UpdateItems();
+    MenuStyleChanged(false);
+}
+
+void TFxMainMenu::UpdateItems() {
+    Remeasure(this);
+}
+
+void TFxMainMenu::MenuStyleChanged(bool rebuild) {
+    if (rebuild)
+        UpdateItems();
+    else
+        Repaint(this);
+    HookMdiClient();
+}
+
+void TFxMainMenu::DrawMenuBar() {
+    update();
+}
+
+void TFxMainMenu::SetWindowMenu(QMenu* menu) {
+    if (menu == windowMenu_) return;
+    windowMenu_ = menu;
+    delete windowList_;
+    windowList_ = nullptr;
+    HookMdiClient();
+}
+
+void TFxMainMenu::HookMdiClient() {
+    if (destroying_ || !windowMenu_) return;
+    auto* form = qobject_cast<QMainWindow*>(window());
+    auto* client = form != nullptr ? qobject_cast<QMdiArea*>(form->centralWidget()) : nullptr;
+    if (client == nullptr) return;
+    if (windowList_ != nullptr && windowList_->Client() == client &&
+        windowList_->WindowMenu() == windowMenu_)
+        return;
+    delete windowList_;
+    windowList_ = new TMdiWindowList(client, windowMenu_, this);
+}
+
+void TFxMainMenu::BeginUpdate() {
+    updating_ = true;
+    ++updateCount_;
+}
+
+void TFxMainMenu::EndUpdate() {
+    if (updateCount_ > 0) --updateCount_;
+    if (updateCount_ > 0) return;
+    updating_ = false;
+    DrawMenuBar();
+}
+
+void TFxMainMenu::paintEvent(QPaintEvent*) {
+    PaintMenuBar(*this, *this);
+}
+
+// ---------------------------------------------------------------------------
+// Pop-up menu
+
+TFxPopupMenu::TFxPopupMenu(QWidget* parent) : TFxDropDownMenu(parent) {
+    MakeInternalStyler();
+}
+
+TFxPopupMenu::~TFxPopupMenu() {
+    destroying_ = true;
+    if (current_ != nullptr) current_->DetachMenu(this);
+    menuStyler_ = nullptr;
+    delete internal_;
+    internal_ = nullptr;
+    current_ = nullptr;
+}
+
+void TFxPopupMenu::MakeInternalStyler() {
+    if (current_ != nullptr && current_ != internal_) current_->DetachMenu(this);
+    menuStyler_ = nullptr;
+    if (internal_ == nullptr) internal_ = NewInternalStyler(this);
+    current_ = internal_;
+    current_->AttachMenu(this);
+}
+
+void TFxPopupMenu::SetMenuStyler(TCustomFxMenuStyler* styler) {
+    if (styler == menuStyler_) return;
+    if (menuStyler_ != nullptr && menuStyler_ != internal_) menuStyler_->DetachMenu(this);
+    if (styler != nullptr) {
+        if (internal_ != nullptr && !IsLoading()) {
+            internal_->DetachMenu(this);
+            delete internal_;
+            internal_ = nullptr;
+        }
+        menuStyler_ = styler;
+        current_ = styler;
+        current_->AttachMenu(this);  // which repaints the menu
+    } else {
+        MakeInternalStyler();
+    }
+}
+
+void TFxPopupMenu::StylerDestroyed(TCustomFxMenuStyler* styler) {
+    if (styler == internal_) internal_ = nullptr;
+    if (styler == menuStyler_) menuStyler_ = nullptr;
+    if (styler != current_) return;
+    current_ = nullptr;
+    if (!destroying_) MakeInternalStyler();
+}
+
+void TFxPopupMenu::Loaded() {
+    ownerDraw_ = true;
+    if (menuStyler_ != nullptr && internal_ != nullptr) {
+        internal_->DetachMenu(this);
+        delete internal_;
+        internal_ = nullptr;
+    }
+}
+
+void TFxPopupMenu::UpdateItems() {
+    Remeasure(this);
+}
+
+void TFxPopupMenu::MenuStyleChanged(bool rebuild) {
+    if (rebuild)
+        UpdateItems();
+    else
+        Repaint(this);
+}
+
+QPoint TFxPopupMenu::PlaceFor(const QPoint& point) {
+    ensurePolished();
+    TRect area = WorkAreaAt(TPoint{point.x(), point.y()});
+    if (area.IsEmpty()) area = {0, 0, 1 << 16, 1 << 16};  // no screen known
+    int firstWidth = 0;
+    if (!actions().isEmpty()) {
+        QStyleOptionMenuItem option;
+        initStyleOption(&option, actions().first());
+        firstWidth = style()
+                         ->sizeFromContents(QStyle::CT_MenuItem, &option,
+                                            QSize(option.fontMetrics.horizontalAdvance(option.text),
+                                                  option.fontMetrics.height()),
+                                            this)
+                         .width();
+    }
+    const TPoint at = PopupPoint({point.x(), point.y()}, alignment_, firstWidth, area);
+    const QSize size = sizeHint();
+    const TPoint origin = PopupWindowOrigin(at, alignment_, {size.width(), size.height()}, area);
+    return {origin.x, origin.y};
+}
+
+void TFxPopupMenu::Popup(int x, int y) {
+    if (actions().isEmpty()) return;
+    exec(PlaceFor({x, y}));
+}
+
+void TFxPopupMenu::OpenAt(const QPoint& point) {
+    if (actions().isEmpty()) return;
+    popup(PlaceFor(point));
+}
+
+}  // namespace vx

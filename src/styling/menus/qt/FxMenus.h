@@ -1,0 +1,170 @@
+// The styled main menu and pop-up menus: Qt's menu bar and menus whose look
+// comes from a menu styler.
+//
+// Each menu keeps a link to the styler it uses: the one it is given
+// (MenuStyler), or while it has none an internal styler of its own named
+// "InternalMenuStyler". The menus' windows (the menu bar, every drop-down
+// and sub-menu, the pop-up windows) measure and paint their items through
+// the styler; keyboard navigation, mnemonics ("&") and shortcuts are Qt's.
+//
+// Every drop-down window shows 17 pixels less than its measured width (the
+// strip on its right, see FxMenuPlacement.h), is framed in the styler's
+// border colour and, as a first level, sits one pixel left of and two
+// pixels onto its root item.
+#pragma once
+
+#include <QMenu>
+#include <QMenuBar>
+#include <QPointer>
+#include <cstdint>
+
+#include "platform/Loadable.h"
+#include "styling/menus/FxMenuAppearance.h"
+#include "styling/menus/FxMenuPlacement.h"
+#include "styling/menus/FxMenuUtil.h"
+
+namespace vx {
+
+class TMdiWindowList;
+
+// The fixed version text of both menus, and packed as 2.5.0.0.
+inline constexpr const char* kFxMenuVersion = "1.2.0.0";
+inline constexpr std::uint32_t kFxMenuVersionNr = 0x02050000u;
+
+// The window of a drop-down menu, a sub-menu or a pop-up menu of a styled
+// menu. Its look comes from the styled menu it belongs to (the nearest
+// styled menu among its parents); without one it looks like any menu.
+class TFxDropDownMenu : public QMenu {
+    Q_OBJECT
+  public:
+    explicit TFxDropDownMenu(QWidget* parent = nullptr);
+    TFxDropDownMenu(const QString& title, QWidget* parent);
+
+    // A styled sub-menu of this one.
+    TFxDropDownMenu* addMenu(const QString& title);
+    using QMenu::addMenu;
+
+    // The styled menu this window belongs to, or null.
+    IMenuStyleLink* Link() const;
+    // 1 for a drop-down of the menu bar or a pop-up menu, 2 for their
+    // sub-menus, and so on.
+    int Level() const;
+    // True when this (sub-menu) window opened right of its parent item.
+    bool RightOfParent() const;
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+};
+
+class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
+    Q_OBJECT
+  public:
+    explicit TFxMainMenu(QWidget* parent = nullptr);
+    ~TFxMainMenu() override;
+
+    // A styled drop-down menu on the bar.
+    TFxDropDownMenu* addMenu(const QString& title);
+    using QMenuBar::addMenu;
+
+    TCustomFxMenuStyler* MenuStyler() const { return menuStyler_; }
+    TCustomFxMenuStyler* InternalStyler() const { return internal_; }
+    bool OwnerDraw() const { return ownerDraw_; }
+    void SetOwnerDraw(bool value) { ownerDraw_ = value; }
+    QString Version() const { return QString::fromLatin1(kFxMenuVersion); }
+    void SetVersion(const QString&) {}
+    std::uint32_t GetVersionNr() const { return kFxMenuVersionNr; }
+
+    // The window menu of a form whose client is an MDI area: the menu keeps
+    // the list of the form's child windows there.
+    void SetWindowMenu(QMenu* menu);
+    QMenu* WindowMenu() const { return windowMenu_; }
+    TMdiWindowList* WindowList() const { return windowList_; }
+
+    // Changes to many items at once: the bar is redrawn once at the end.
+    void BeginUpdate();
+    void EndUpdate();
+    bool Updating() const { return updating_; }
+
+    // IMenuStyleLink
+    void UpdateItems() override;
+    TCustomFxMenuStyler* GetMenuStyler() const override { return menuStyler_; }
+    TCustomFxMenuStyler* GetCurrentStyler() const override { return current_; }
+    void SetMenuStyler(TCustomFxMenuStyler* styler) override;
+    void MenuStyleChanged(bool rebuild) override;
+    bool IsMainMenu() const override { return true; }
+    bool HasWindowHandle() const override { return parentWidget() != nullptr; }
+    void DrawMenuBar() override;
+    void StylerDestroyed(TCustomFxMenuStyler* styler) override;
+
+  protected:
+    void Loaded() override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    void MakeInternalStyler();
+    void HookMdiClient();
+
+    TCustomFxMenuStyler* menuStyler_ = nullptr;
+    TCustomFxMenuStyler* internal_ = nullptr;
+    TCustomFxMenuStyler* current_ = nullptr;
+    bool ownerDraw_ = true;
+    bool destroying_ = false;
+    bool updating_ = false;
+    int updateCount_ = 0;
+    QPointer<QMenu> windowMenu_;
+    TMdiWindowList* windowList_ = nullptr;
+};
+
+class TFxPopupMenu : public TFxDropDownMenu, public IMenuStyleLink, public TLoadable {
+    Q_OBJECT
+  public:
+    explicit TFxPopupMenu(QWidget* parent = nullptr);
+    ~TFxPopupMenu() override;
+
+    TCustomFxMenuStyler* MenuStyler() const { return menuStyler_; }
+    TCustomFxMenuStyler* InternalStyler() const { return internal_; }
+    bool OwnerDraw() const { return ownerDraw_; }
+    void SetOwnerDraw(bool value) { ownerDraw_ = value; }
+    QString Version() const { return QString::fromLatin1(kFxMenuVersion); }
+    void SetVersion(const QString&) {}
+    std::uint32_t GetVersionNr() const { return kFxMenuVersionNr; }
+    TPopupAlignment Alignment() const { return alignment_; }
+    void SetAlignment(TPopupAlignment value) { alignment_ = value; }
+
+    // Opens the menu at the screen point and returns when it closes (the
+    // chosen item has run). Nothing opens without items.
+    virtual void Popup(int x, int y);
+    void PopupAtPoint(const QPoint& point) { Popup(point.x(), point.y()); }
+    // Opens the menu at the screen point and returns at once.
+    void OpenAt(const QPoint& point);
+    // Where the window goes for the screen point (its top-left).
+    QPoint PlaceFor(const QPoint& point);
+
+    // IMenuStyleLink
+    void UpdateItems() override;
+    TCustomFxMenuStyler* GetMenuStyler() const override { return menuStyler_; }
+    TCustomFxMenuStyler* GetCurrentStyler() const override { return current_; }
+    void SetMenuStyler(TCustomFxMenuStyler* styler) override;
+    void MenuStyleChanged(bool rebuild) override;
+    bool IsMainMenu() const override { return false; }
+    bool HasWindowHandle() const override { return false; }
+    void DrawMenuBar() override {}
+    void StylerDestroyed(TCustomFxMenuStyler* styler) override;
+
+  protected:
+    void Loaded() override;
+
+  private:
+    void MakeInternalStyler();
+
+    TCustomFxMenuStyler* menuStyler_ = nullptr;
+    TCustomFxMenuStyler* internal_ = nullptr;
+    TCustomFxMenuStyler* current_ = nullptr;
+    bool ownerDraw_ = true;
+    bool destroying_ = false;
+    TPopupAlignment alignment_ = TPopupAlignment::paLeft;
+};
+
+}  // namespace vx

@@ -1,0 +1,149 @@
+#include "styling/menus/qt/FxMenus.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QMainWindow>
+#include <QSignalSpy>
+#include <QTest>
+#include <algorithm>
+#include <memory>
+
+#include "platform/qt/DesktopMetrics.h"
+#include "support/QtWait.h"
+
+namespace vx {
+namespace {
+
+bool Attached(const TCustomFxMenuStyler& styler, const IMenuStyleLink* menu) {
+    const auto& menus = styler.Menus();
+    return std::find(menus.begin(), menus.end(), menu) != menus.end();
+}
+
+int InternalStylers(const QObject& menu) {
+    int count = 0;
+    for (QObject* child : menu.children()) {
+        if (child->objectName() == QLatin1String("InternalMenuStyler")) ++count;
+    }
+    return count;
+}
+
+TEST(FxMenusTest, VersionIsFixedForBothMenus) {
+    TFxMainMenu main;
+    TFxPopupMenu popup;
+    main.SetVersion(QStringLiteral("9.9"));
+    popup.SetVersion(QStringLiteral("9.9"));
+    EXPECT_EQ(main.Version(), QStringLiteral("1.2.0.0"));
+    EXPECT_EQ(popup.Version(), QStringLiteral("1.2.0.0"));
+    EXPECT_EQ(main.GetVersionNr(), 0x02050000u);
+    EXPECT_TRUE(main.OwnerDraw());
+    EXPECT_TRUE(popup.OwnerDraw());
+}
+
+// Linked, unlinked and relinked: the internal styler goes and comes back
+// exactly once each time; one styler serves many menus and every menu that
+// dies first, or a styler that dies first, leaves no link behind.
+TEST(FxMenusTest, StylerLinksOfManyMenus) {
+    auto main = std::make_unique<TFxMainMenu>();
+    std::vector<std::unique_ptr<TFxPopupMenu>> popups;
+    for (int i = 0; i < 5; ++i)
+        popups.push_back(std::make_unique<TFxPopupMenu>());
+
+    // A new menu draws with its internal styler.
+    ASSERT_NE(main->InternalStyler(), nullptr);
+    EXPECT_EQ(main->GetCurrentStyler(), main->InternalStyler());
+    EXPECT_EQ(main->MenuStyler(), nullptr);
+    EXPECT_EQ(main->InternalStyler()->objectName(), QStringLiteral("InternalMenuStyler"));
+    EXPECT_TRUE(Attached(*main->InternalStyler(), main.get()));
+
+    auto styler = std::make_unique<TFxMenuStyler>();
+    for (int round = 0; round < 2; ++round) {
+        main->SetMenuStyler(styler.get());
+        for (auto& p : popups)
+            p->SetMenuStyler(styler.get());
+        EXPECT_EQ(main->InternalStyler(), nullptr);
+        EXPECT_EQ(InternalStylers(*main), 0);
+        EXPECT_EQ(main->GetCurrentStyler(), styler.get());
+        EXPECT_EQ(styler->Menus().size(), 6u);
+
+        main->SetMenuStyler(nullptr);
+        ASSERT_NE(main->InternalStyler(), nullptr);
+        EXPECT_EQ(InternalStylers(*main), 1);
+        EXPECT_EQ(main->GetCurrentStyler(), main->InternalStyler());
+        EXPECT_FALSE(Attached(*styler, main.get()));
+        EXPECT_EQ(styler->Menus().size(), 5u);
+    }
+    main->SetMenuStyler(styler.get());
+
+    // A menu that dies first leaves the styler.
+    popups[4].reset();
+    EXPECT_EQ(styler->Menus().size(), 5u);
+
+    // A styler that dies first: each menu takes an internal styler again.
+    styler.reset();
+    EXPECT_EQ(main->MenuStyler(), nullptr);
+    ASSERT_NE(main->InternalStyler(), nullptr);
+    EXPECT_EQ(main->GetCurrentStyler(), main->InternalStyler());
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(popups[i]->GetCurrentStyler(), popups[i]->InternalStyler());
+        EXPECT_EQ(InternalStylers(*popups[i]), 1);
+    }
+}
+
+TEST(FxMenusTest, DropDownsAndSubMenusAreStyledWindowsOfTheirMenu) {
+    QMainWindow form;
+    auto* main = new TFxMainMenu(&form);
+    form.setMenuBar(main);
+    TFxDropDownMenu* file = main->addMenu(QStringLiteral("&File"));
+    TFxDropDownMenu* sub = file->addMenu(QStringLiteral("&More"));
+    TFxPopupMenu popup(&form);
+    TFxDropDownMenu* popupSub = popup.addMenu(QStringLiteral("&Sub"));
+    EXPECT_EQ(file->Link(), static_cast<IMenuStyleLink*>(main));
+    EXPECT_EQ(sub->Link(), static_cast<IMenuStyleLink*>(main));
+    EXPECT_EQ(popupSub->Link(), static_cast<IMenuStyleLink*>(&popup));
+    EXPECT_EQ(file->Level(), 1);
+    EXPECT_EQ(sub->Level(), 2);
+    EXPECT_EQ(popup.Level(), 1);
+    EXPECT_EQ(popupSub->Level(), 2);
+    TFxDropDownMenu plain;
+    EXPECT_EQ(plain.Link(), nullptr);
+}
+
+TEST(FxMenusTest, PopupWithoutItemsDoesNotOpenAndOneWithItemsOpensWithoutWaiting) {
+    QWidget owner;
+    owner.resize(300, 200);
+    owner.show();
+    TFxPopupMenu popup(&owner);
+    popup.OpenAt({10, 10});
+    popup.Popup(10, 10);  // returns at once: nothing to show
+    EXPECT_FALSE(popup.isVisible());
+    popup.addAction(QStringLiteral("&One"));
+    popup.OpenAt({40, 50});
+    VX_WAIT_TRUE(popup.isVisible(), test::kStateWaitMs);
+    // The first level sits one pixel left and two up of its place.
+    EXPECT_EQ(popup.pos(), QPoint(39, 48));
+    EXPECT_EQ(popup.mask().boundingRect(),
+              QRect(1, 1, popup.width() - 2 - kMenuStripWidth, popup.height() - 2));
+    popup.close();
+}
+
+// A pop-up keeps to the work area of the screen it opens on, by the
+// desktop's table (here a second screen whose panel takes its top 30 rows).
+TEST(FxMenusTest, PopupPlacedOnTheWorkAreaOfItsScreen) {
+    DesktopMetrics metrics;
+    metrics.screens = {{{0, 0, 800, 600}, {0, 0, 800, 600}},
+                       {{800, 0, 1400, 500}, {800, 30, 1400, 500}}};
+    DesktopMetricsScope scope(metrics);
+    TFxPopupMenu popup;
+    for (const char* text : {"&One", "&Two", "&Three"})
+        popup.addAction(QString::fromLatin1(text));
+    const QSize size = popup.sizeHint();
+    EXPECT_EQ(popup.PlaceFor({1390, 490}), QPoint(1400 - size.width(), 490 - size.height()));
+    EXPECT_EQ(popup.PlaceFor({900, 5}), QPoint(900, 30));
+    EXPECT_EQ(popup.PlaceFor({100, 100}), QPoint(100, 100));
+    popup.SetAlignment(TPopupAlignment::paRight);
+    EXPECT_EQ(popup.PlaceFor({500, 100}).x(), 500 + kMenuStripWidth - size.width());
+}
+
+}  // namespace
+}  // namespace vx

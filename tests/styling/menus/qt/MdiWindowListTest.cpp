@@ -1,0 +1,109 @@
+#include "styling/menus/qt/FxMenus.h"
+#include "styling/menus/qt/MdiWindowList.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QActionGroup>
+#include <QLabel>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+#include "support/QtWait.h"
+
+namespace vx {
+namespace {
+
+// A form whose client is an MDI area with three children captioned B, A, C,
+// and a styled main menu that keeps their list in its window menu.
+struct MdiForm {
+    QMainWindow form;
+    QMdiArea* client = new QMdiArea;
+    QMenu* windowMenu = nullptr;
+    QMdiSubWindow* children[3] = {};
+    TMdiWindowList* list = nullptr;
+
+    explicit MdiForm(int count = 3) {
+        form.setCentralWidget(client);
+        auto* mainMenu = new TFxMainMenu(&form);
+        form.setMenuBar(mainMenu);
+        windowMenu = mainMenu->addMenu(QStringLiteral("&Window"));
+        windowMenu->addAction(QStringLiteral("&Cascade"));
+        mainMenu->SetWindowMenu(windowMenu);
+        list = mainMenu->WindowList();
+        const char* captions[] = {"B", "A", "C"};
+        for (int i = 0; i < count; ++i) {
+            children[i] = client->addSubWindow(new QLabel(QString::fromLatin1(captions[i])));
+            children[i]->setWindowTitle(QString::fromLatin1(captions[i]));
+            children[i]->show();
+        }
+        form.resize(600, 400);
+        form.show();
+    }
+
+    // Captions after the marker, with a '*' on checked items.
+    QStringList Listed() const {
+        QStringList listed;
+        bool after = false;
+        for (QAction* action : windowMenu->actions()) {
+            if (action == list->Marker()) {
+                after = true;
+                continue;
+            }
+            if (after) listed << action->text() + (action->isChecked() ? "*" : "");
+        }
+        return listed;
+    }
+    QAction* Item(int i) const {
+        const QList<QAction*> actions = windowMenu->actions();
+        return actions[actions.indexOf(list->Marker()) + 1 + i];
+    }
+};
+
+TEST(MdiWindowListTest, ListsChildrenSortedOnceWithTheActiveChecked) {
+    MdiForm mdi;
+    mdi.client->setActiveSubWindow(mdi.children[0]);
+    mdi.list->Refresh();
+    mdi.list->Refresh();  // a second refresh does not add to the list
+    EXPECT_EQ(mdi.Listed(), (QStringList{"1 A", "2 B*", "3 C"}));
+    EXPECT_TRUE(mdi.list->Marker()->isSeparator());
+    EXPECT_TRUE(mdi.list->Marker()->isVisible());
+    EXPECT_EQ(mdi.windowMenu->actions().size(), 5);  // Cascade, marker, three
+    EXPECT_TRUE(mdi.Item(0)->actionGroup()->isExclusive());
+
+    // Equal captions each keep their item.
+    mdi.children[2]->setWindowTitle(QStringLiteral("A"));
+    mdi.list->Refresh();
+    EXPECT_EQ(mdi.Listed(), (QStringList{"1 A", "2 A", "3 B*"}));
+}
+
+TEST(MdiWindowListTest, NoChildrenGivesAnInvisibleMarker) {
+    MdiForm mdi(0);
+    mdi.list->Refresh();
+    ASSERT_NE(mdi.list->Marker(), nullptr);
+    EXPECT_FALSE(mdi.list->Marker()->isVisible());
+    EXPECT_TRUE(mdi.Listed().isEmpty());
+}
+
+TEST(MdiWindowListTest, ClickActivatesItsChildAndARefusalLeavesItUnchecked) {
+    MdiForm mdi;
+    mdi.client->setActiveSubWindow(mdi.children[0]);  // B
+    mdi.list->Refresh();
+    mdi.Item(2)->trigger();  // C
+    VX_WAIT_EQ(mdi.client->currentSubWindow(), mdi.children[2], test::kStateWaitMs);
+    EXPECT_EQ(mdi.Listed(), (QStringList{"1 A", "2 B", "3 C*"}));
+
+    // A's window closes before the next refresh: its item activates nothing.
+    QAction* stale = mdi.Item(0);
+    delete mdi.children[1];
+    stale->trigger();
+    EXPECT_EQ(mdi.client->currentSubWindow(), mdi.children[2]);
+    EXPECT_FALSE(stale->isChecked());
+    EXPECT_TRUE(mdi.Item(2)->isChecked());
+}
+
+}  // namespace
+}  // namespace vx
