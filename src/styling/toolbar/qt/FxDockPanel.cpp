@@ -1,0 +1,167 @@
+#include "styling/toolbar/qt/FxDockPanel.h"
+
+#include <QPainter>
+
+#include "styling/toolbar/FxToolBarDraw.h"
+#include "styling/toolbar/qt/FxToolBar.h"
+
+namespace vx {
+
+namespace {
+
+TAlign FrameworkAlign(TDockAlign align) {
+    switch (align) {
+        case TDockAlign::daLeft:
+            return TAlign::alLeft;
+        case TDockAlign::daRight:
+            return TAlign::alRight;
+        case TDockAlign::daBottom:
+            return TAlign::alBottom;
+        case TDockAlign::daTop:
+            break;
+    }
+    return TAlign::alTop;
+}
+
+QWidget* Checked(QWidget* parent) {
+    TFxDockPanel::CheckParent(parent);
+    return parent;
+}
+
+}  // namespace
+
+TFxDockPanel::TFxDockPanel(QWidget* parent) : TCustomControl(Checked(parent)) {
+    internalStyler_ = new TCustomFxToolBarStyler(this);
+    internalStyler_->setObjectName(QStringLiteral("InternalStyler"));
+    internalStyler_->AddControl(this);
+    TCustomControl::SetAlign(TAlign::alTop);
+    SetParentColor(false);
+    SetColor(CurrentStyler()->DockColor().Color());
+}
+
+TFxDockPanel::~TFxDockPanel() {
+    if (toolBarStyler_) toolBarStyler_->RemoveControl(this);
+    // The tool bars outlive the panel's lists only as children being
+    // destroyed; they must not call back.
+    for (QObject* child : children())
+        if (auto* bar = qobject_cast<TFxCustomToolBar*>(child)) bar->PanelGone(this);
+}
+
+void TFxDockPanel::CheckParent(const QWidget* parent) {
+    if (qobject_cast<const TFxDockPanel*>(parent) || qobject_cast<const TFxCustomToolBar*>(parent))
+        throw EDockError("Invalid Parent");
+}
+
+void TFxDockPanel::SetParentControl(QWidget* parent) {
+    CheckParent(parent);
+    setParent(parent);
+}
+
+void TFxDockPanel::SetAlign(TDockAlign align) {
+    if (align == DockAlign()) return;
+    TCustomControl::SetAlign(FrameworkAlign(align));
+    SetDockAlign(align);
+    Rows().ArrangeRows();
+    backgroundStale_ = true;
+    Invalidate();
+}
+
+TCustomFxToolBarStyler* TFxDockPanel::CurrentStyler() const {
+    return toolBarStyler_ ? toolBarStyler_.data() : internalStyler_;
+}
+
+void TFxDockPanel::SetToolBarStyler(TCustomFxToolBarStyler* styler) {
+    if (styler && styler == toolBarStyler_) return;
+    if (toolBarStyler_ && toolBarStyler_ != internalStyler_) toolBarStyler_->RemoveControl(this);
+    toolBarStyler_ = styler;
+    if (styler) {
+        styler->AddControl(this);
+        // A styler that goes leaves the internal one in use.
+        connect(styler, &QObject::destroyed, this, [this] {
+            backgroundStale_ = true;
+            emit StylerSwitched();
+            Invalidate();
+        });
+    }
+    SetColor(CurrentStyler()->DockColor().Color());
+    backgroundStale_ = true;
+    if (!IsLoading()) emit StylerSwitched();
+    Invalidate();
+}
+
+void TFxDockPanel::StylerChanged(int code) {
+    (void)code;
+    SetColor(CurrentStyler()->DockColor().Color());
+    backgroundStale_ = true;
+    Invalidate();
+}
+
+TRect TFxDockPanel::PanelBounds() const {
+    return Bounds(x(), y(), width(), height());
+}
+
+void TFxDockPanel::SetPanelBounds(const TRect& b) {
+    SetBounds(b.left, b.top, b.Width(), b.Height());
+}
+
+void TFxDockPanel::Loaded() {
+    TCustomControl::Loaded();
+    BuildRows();
+}
+
+void TFxDockPanel::resizeEvent(QResizeEvent* event) {
+    TCustomControl::resizeEvent(event);
+    backgroundStale_ = true;
+    if (resizing_ || IsLoading()) return;
+    resizing_ = true;
+    Rows().ArrangeRows();
+    resizing_ = false;
+}
+
+const QImage& TFxDockPanel::BackgroundBitmap() {
+    if (backgroundStale_ || background_.size() != size()) PaintBackground();
+    return background_;
+}
+
+void TFxDockPanel::PaintBackground() {
+    backgroundStale_ = false;
+    background_ = QImage(size(), QImage::Format_RGB32);
+    if (background_.isNull()) return;
+    const TCustomFxToolBarStyler& styler = *CurrentStyler();
+    QPainter painter(&background_);
+    Canvas canvas(painter);
+    const TRect client = ClientRect();
+    const TGradientBackground& dock = styler.DockColor();
+    if (dock.ColorTo() == clNone) {
+        canvas.pen.color = dock.Color();
+        canvas.brush.color = dock.Color();
+        canvas.brush.style = BrushStyle::Solid;
+        canvas.Rectangle(client);
+    } else {
+        DrawGradient(canvas, dock.Color(), dock.ColorTo(), dock.Steps(), client,
+                     dock.Direction() == toolbar::TGradientDirection::gdHorizontal);
+    }
+    const QImage& picture = styler.BackGround();
+    if (picture.isNull()) return;
+    const int w = picture.width();
+    const int h = picture.height();
+    switch (styler.BackGroundDisplay()) {
+        case TBackGroundDisplay::bdTile:
+            for (int y = 1; y < height() - 2; y += h)
+                for (int x = 1; x < width() - 2; x += w)
+                    canvas.Draw(x, y, picture);
+            break;
+        case TBackGroundDisplay::bdCenter:
+            canvas.Draw((width() - w) / 2, (height() - h) / 2, picture);
+            break;
+        case TBackGroundDisplay::bdStretch:
+            canvas.StretchDraw(client.Inflated(-2, -2), picture);
+            break;
+    }
+}
+
+void TFxDockPanel::Paint(Canvas& canvas) {
+    canvas.Draw(0, 0, BackgroundBitmap());
+}
+
+}  // namespace vx

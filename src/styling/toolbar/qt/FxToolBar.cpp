@@ -1,0 +1,324 @@
+#include "styling/toolbar/qt/FxToolBar.h"
+
+#include <QChildEvent>
+#include <QEvent>
+#include <QTimer>
+
+#include "styling/toolbar/FxToolBarDraw.h"
+#include "styling/toolbar/qt/FxDockPanel.h"
+
+namespace vx {
+
+// A plain widget on the bar: it stands where the bar puts it.
+class TFxCustomToolBar::TWidgetControl : public IBarControl {
+  public:
+    explicit TWidgetControl(QWidget* widget) : widget_(widget) {}
+    TRect ControlBounds() const override {
+        const QRect g = widget_->geometry();
+        return Bounds(g.x(), g.y(), g.width(), g.height());
+    }
+    void MoveControl(int left, int top) override { widget_->move(left, top); }
+    bool ControlVisible() const override { return !widget_->isHidden(); }
+    TBarControlKind ControlKind() const override { return TBarControlKind::bcOther; }
+
+  private:
+    QWidget* widget_;
+};
+
+TFxCustomToolBar::TFxCustomToolBar(QWidget* parent) : TCustomControl(parent) {
+    internalStyler_ = new TCustomFxToolBarStyler(this);
+    internalStyler_->setObjectName(QStringLiteral("InternalStyler"));
+    internalStyler_->AddControl(this);
+    current_ = internalStyler_;
+    SetParentColor(false);
+    SetColor(internalStyler_->Color().Color());
+    captionFont_.name = "MS Sans Serif";
+    captionFont_.size = 8;
+    TCustomControl::SetBounds(0, 0, kMinLength, 26);
+    TakeParent();
+}
+
+TFxCustomToolBar::~TFxCustomToolBar() {
+    // Out of the panel's rows and both of its lists, hidden or not.
+    if (panel_) panel_->RemoveToolBar(this);
+    panel_ = nullptr;
+    if (current_ && current_ != internalStyler_) current_->RemoveControl(this);
+}
+
+void TFxCustomToolBar::PanelGone(TFxDockPanel* panel) {
+    if (panel_ == panel) panel_ = nullptr;
+    if (lastPanel_ == panel) lastPanel_ = nullptr;
+}
+
+// ---------------------------------------------------------------- parent
+
+void TFxCustomToolBar::ParentChanged() {
+    TakeParent();
+}
+
+void TFxCustomToolBar::TakeParent() {
+    auto* dock = qobject_cast<TFxDockPanel*>(parentWidget());
+    if (dock && dock == panel_) return;
+    if (panel_) {
+        disconnect(panel_, nullptr, this, nullptr);
+        panel_->RemoveToolBar(this);
+        panel_ = nullptr;
+    }
+    if (dock) {
+        const TToolBarState previous = State();
+        SetState(TToolBarState::tsDocked);
+        if (dock->AddToolBar(this) >= 0) {
+            panel_ = dock;
+            lastPanel_ = dock;
+            connect(dock, &TFxDockPanel::StylerSwitched, this,
+                    [this] { ChooseStyler(toolBarStyler_.data()); });
+            connect(dock, &QObject::destroyed, this, [this, dock] { PanelGone(dock); });
+            ChooseStyler(toolBarStyler_.data());
+        } else {
+            SetState(previous);
+        }
+    } else if (parentWidget()) {
+        parentStyler_ = false;
+        SetState(TToolBarState::tsFree);
+        ChooseStyler(toolBarStyler_.data());
+    }
+    if (!IsLoading()) Arrange(true);
+}
+
+// ---------------------------------------------------------------- styler
+
+TCustomFxToolBarStyler* TFxCustomToolBar::CurrentStyler() const {
+    return current_ ? current_.data() : internalStyler_;
+}
+
+void TFxCustomToolBar::SetToolBarStyler(TCustomFxToolBarStyler* styler) {
+    if (styler && styler == toolBarStyler_) return;
+    ChooseStyler(styler);
+}
+
+void TFxCustomToolBar::SetParentStyler(bool v) {
+    if (v == parentStyler_ && !v) return;
+    parentStyler_ = v;
+    ChooseStyler(nullptr);
+}
+
+void TFxCustomToolBar::ChooseStyler(TCustomFxToolBarStyler* styler) {
+    TCustomFxToolBarStyler* old = current_.data();
+    if (old && old != internalStyler_) old->RemoveControl(this);
+    if (toolBarStyler_ && toolBarStyler_ != styler)
+        disconnect(toolBarStyler_, nullptr, this, nullptr);
+    toolBarStyler_ = styler;
+    TCustomFxToolBarStyler* result = styler;
+    if (parentStyler_ && lastPanel_) result = lastPanel_->CurrentStyler();
+    current_ = result ? result : internalStyler_;
+    current_->AddControl(this);
+    if (current_ != internalStyler_) {
+        // A styler that goes leaves the internal one in use.
+        connect(
+            current_.data(), &QObject::destroyed, this,
+            [this] {
+                SetGripStyled(internalStyler_->DragGripStyle() != TDragGripStyle::dsNone);
+                Invalidate();
+            },
+            Qt::UniqueConnection);
+    }
+    SetColor(current_->Color().Color());
+    const bool grip = current_->DragGripStyle() != TDragGripStyle::dsNone;
+    if (grip != GripStyled()) {
+        SetGripStyled(grip);
+        if (!IsLoading()) Arrange(true);
+    }
+    ApplyStylerToControls();
+    Invalidate();
+}
+
+void TFxCustomToolBar::ApplyStylerToControls() {
+    // Buttons and glow buttons take their looks from the styler themselves;
+    // plain controls have none.
+}
+
+void TFxCustomToolBar::StylerChanged(int code) {
+    TCustomFxToolBarStyler& styler = *CurrentStyler();
+    SetColor(styler.Color().Color());
+    if (code == TStyleChange::kColors || code == TStyleChange::kGlowButtons)
+        ApplyStylerToControls();
+    if (code == TStyleChange::kDragGrip) {
+        SetGripStyled(styler.DragGripStyle() != TDragGripStyle::dsNone);
+        Arrange(true);
+    }
+    Invalidate();
+}
+
+// ---------------------------------------------------------------- settings
+
+void TFxCustomToolBar::SetAutoSize(bool v) {
+    if (v == AutoSize()) return;
+    StoreAutoSize(v);
+    if (v && !IsLoading()) Arrange(true);
+}
+
+void TFxCustomToolBar::SetCaptionPosition(TCaptionPosition v) {
+    if (v == CaptionPositionOf()) return;
+    StoreCaptionPosition(v);
+    if (!IsLoading()) Arrange(true);
+    Invalidate();
+}
+
+void TFxCustomToolBar::SetShowCaption(bool v) {
+    if (v == ShowCaptionOn()) return;
+    StoreShowCaption(v);
+    if (!IsLoading()) Arrange(true);
+    Invalidate();
+}
+
+void TFxCustomToolBar::SetShowRightHandle(bool v) {
+    if (v == ShowRightHandleOn()) return;
+    StoreShowRightHandle(v);
+    if (!IsLoading()) Arrange(true);
+    Invalidate();
+}
+
+void TFxCustomToolBar::SetShowOptionIndicator(bool v) {
+    if (v == ShowOptionIndicatorOn()) return;
+    StoreShowOptionIndicator(v);
+    Invalidate();
+}
+
+void TFxCustomToolBar::SetFullSize(bool v) {
+    if (v == FullSizeOn()) return;
+    StoreFullSize(v);
+    if (IsLoading()) return;
+    if (State() == TToolBarState::tsDocked && panel_) {
+        if (v) {
+            SetParentStyler(true);
+            panel_->MoveToolBarToOwnRow(this);
+            Fit();
+            Arrange(false);
+        } else {
+            Fit();
+        }
+    }
+    Invalidate();
+}
+
+void TFxCustomToolBar::SetRightHandleHot(bool hot) {
+    if (hot == rightHandleHot_) return;
+    rightHandleHot_ = hot;
+    Invalidate();
+}
+
+void TFxCustomToolBar::SetRightHandleDown(bool down) {
+    if (down == rightHandleDown_) return;
+    rightHandleDown_ = down;
+    Invalidate();
+}
+
+// ---------------------------------------------------------------- bounds
+
+void TFxCustomToolBar::SetBounds(int left, int top, int width, int height) {
+    const bool docked = State() == TToolBarState::tsDocked && panel_ && !IsLoading();
+    if (docked && !internalBounds_ && !orientationChanging_)
+        panel_->ToolBarBoundsChanging(this, left, top, width, height);
+    if (!IsLoading()) {
+        width = Constrain(width, constraints_.minWidth, constraints_.maxWidth);
+        height = Constrain(height, constraints_.minHeight, constraints_.maxHeight);
+    }
+    const int oldLength = Horizontal() ? this->width() : this->height();
+    TCustomControl::SetBounds(left, top, width, height);
+    if (docked && !internalBounds_ && !orientationChanging_) panel_->ToolBarBoundsChanged(this);
+    const int length = Horizontal() ? this->width() : this->height();
+    if (!IsLoading() && length != oldLength) Fit();
+}
+
+TRect TFxCustomToolBar::DockBounds() const {
+    return Bounds(x(), y(), width(), height());
+}
+TRect TFxCustomToolBar::BarBounds() const {
+    return DockBounds();
+}
+
+void TFxCustomToolBar::PlaceInRow(const TRect& r) {
+    const bool previous = internalBounds_;
+    internalBounds_ = true;
+    SetBounds(r.left, r.top, r.Width(), r.Height());
+    internalBounds_ = previous;
+}
+
+void TFxCustomToolBar::ResizeBar(int w, int h) {
+    SetBounds(x(), y(), w, h);
+}
+
+void TFxCustomToolBar::DockAlignChanged(TDockAlign align) {
+    orientationChanging_ = true;
+    ChangeOrientation(align);
+    orientationChanging_ = false;
+}
+
+// ---------------------------------------------------------------- controls
+
+IBarControl* TFxCustomToolBar::ControlOf(QWidget* widget) {
+    if (auto it = controlOf_.find(widget); it != controlOf_.end()) return it->second;
+    IBarControl* control = dynamic_cast<IBarControl*>(widget);
+    if (!control) {
+        auto adapter = std::make_unique<TWidgetControl>(widget);
+        control = adapter.get();
+        adapters_[widget] = std::move(adapter);
+    }
+    controlOf_[widget] = control;
+    return control;
+}
+
+void TFxCustomToolBar::ChildCameLater(QWidget* widget) {
+    if (!widget || widget->parentWidget() != this || controlOf_.count(widget)) return;
+    InsertControl(ControlOf(widget));
+}
+
+void TFxCustomToolBar::ChildLeft(QObject* object) {
+    auto it = controlOf_.find(object);
+    if (it == controlOf_.end()) return;
+    IBarControl* control = it->second;
+    controlOf_.erase(it);
+    RemoveControl(control);
+    adapters_.erase(object);
+}
+
+void TFxCustomToolBar::Loaded() {
+    TCustomControl::Loaded();
+    std::vector<IBarControl*> children;
+    for (QObject* child : this->children())
+        if (auto* widget = qobject_cast<QWidget*>(child)) children.push_back(ControlOf(widget));
+    BuildItemList(children);
+    ChooseStyler(toolBarStyler_.data());
+    Arrange(true);
+    Fit();
+}
+
+void TFxCustomToolBar::AlignControls(QWidget* control, TRect& rect) {
+    TCustomControl::AlignControls(control, rect);
+}
+
+bool TFxCustomToolBar::event(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::ChildAdded:
+            if (!IsLoading() && !Fitting()) {
+                // The child is still being built: it is listed once it is whole.
+                QPointer<QObject> child = static_cast<QChildEvent*>(event)->child();
+                QTimer::singleShot(0, this, [this, child] {
+                    if (child) ChildCameLater(qobject_cast<QWidget*>(child.data()));
+                });
+            }
+            break;
+        case QEvent::ChildRemoved:
+            if (!Fitting()) ChildLeft(static_cast<QChildEvent*>(event)->child());
+            break;
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+            if (panel_ && !IsLoading()) panel_->ToolBarVisibilityChanged(this);
+            break;
+        default:
+            break;
+    }
+    return TCustomControl::event(event);
+}
+
+}  // namespace vx

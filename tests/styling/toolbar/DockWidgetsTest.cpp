@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "platform/LoadingScope.h"
+#include "platform/qt/AlignHost.h"
+#include "styling/toolbar/qt/FxDockPanel.h"
+#include "styling/toolbar/qt/FxToolBar.h"
+
+namespace vx {
+namespace {
+
+TColor PixelAt(const QImage& image, int x, int y) {
+    const QRgb rgb = image.pixel(x, y);
+    return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+// Plain controls of the given widths, 24 high, in a bar.
+void AddControls(TFxToolBar& bar, const std::vector<int>& widths) {
+    int left = 100;
+    for (int w : widths) {
+        auto* control = new QWidget(&bar);
+        control->setGeometry(left, 2, w, 24);
+        left += w;
+    }
+}
+
+// The main window's top: a 1066 wide form with a dock panel holding three
+// bars on one row.
+struct DockedForm {
+    QWidget form;
+    TFxDockPanel* panel = nullptr;
+    TFxToolBar* bars[3] = {};
+
+    DockedForm() {
+        form.resize(1066, 400);
+        TAlignHost::Attach(&form);
+        TLoadingScope scope;
+        panel = new TFxDockPanel(&form);
+        panel->setObjectName("FxDockPanel1");
+        panel->SetBounds(0, 0, 1066, 43);
+        const int lefts[3] = {3, 336, 769};
+        const int widths[3] = {331, 431, 249};
+        const std::vector<int> controls[3] = {std::vector<int>(11, 28),
+                                              std::vector<int>(12, 34),
+                                              {24, 24, 24, 24, 24, 24, 24, 24, 34}};
+        for (int i = 0; i < 3; ++i) {
+            bars[i] = new TFxToolBar(panel);
+            bars[i]->setObjectName(QString("FxToolBar%1").arg(i + 1));
+            bars[i]->SetBounds(lefts[i], 1, widths[i], 28);
+            AddControls(*bars[i], controls[i]);
+        }
+    }
+    std::vector<int> Lefts() const { return {bars[0]->x(), bars[1]->x(), bars[2]->x()}; }
+};
+
+TEST(DockWidgetsTest, MainWindowBarsInOneRowAndTheOverflowFollowsTheWidth) {
+    DockedForm f;
+    EXPECT_EQ(f.panel->height(), 30);
+    EXPECT_EQ(f.panel->width(), 1066);
+    EXPECT_EQ(f.Lefts(), (std::vector<int>{3, 336, 769}));
+    for (TFxToolBar* bar : f.bars) {
+        EXPECT_EQ(bar->y(), 1);
+        EXPECT_EQ(bar->height(), 28);
+        EXPECT_EQ(bar->RowIndex(), 0);
+        EXPECT_TRUE(bar->Overflow().Empty());
+    }
+    EXPECT_EQ(f.bars[0]->width(), 331);
+    EXPECT_EQ(f.bars[2]->width(), 249);
+
+    f.form.show();
+    f.form.resize(900, 400);  // the auxiliary bar loses its trailing controls
+    EXPECT_EQ(f.panel->width(), 900);
+    EXPECT_LE(f.bars[2]->geometry().right() + 1, 900 - 1 - 2);
+    EXPECT_FALSE(f.bars[2]->Overflow().Empty());
+    EXPECT_GE(f.bars[2]->HiddenLength(), 1);
+    EXPECT_TRUE(f.bars[0]->Overflow().Empty());
+
+    f.form.resize(1066, 400);  // and takes them back
+    EXPECT_TRUE(f.bars[2]->Overflow().Empty());
+    EXPECT_EQ(f.bars[2]->width(), 249);
+    EXPECT_EQ(f.Lefts(), (std::vector<int>{3, 336, 769}));
+}
+
+TEST(DockWidgetsTest, HiddenBarLeavesBothListsWhenDestroyed) {
+    DockedForm f;
+    f.bars[1]->hide();
+    EXPECT_TRUE(f.panel->HiddenToolBars().Contains(f.bars[1]));
+    EXPECT_EQ(f.panel->Rows().Items(0).ToolBars().Count(), 2);
+    IDockBar* gone = f.bars[1];
+    delete f.bars[1];
+    EXPECT_FALSE(f.panel->ToolBars().Contains(gone));
+    EXPECT_FALSE(f.panel->HiddenToolBars().Contains(gone));
+}
+
+TEST(DockWidgetsTest, InvalidParentAndStylersThatGo) {
+    QWidget form;
+    TFxDockPanel panel(&form);
+    EXPECT_THROW(TFxDockPanel nested(&panel), EDockError);
+    TFxToolBar bar(&panel);
+    EXPECT_THROW(TFxDockPanel inBar(&bar), EDockError);
+    EXPECT_EQ(panel.InternalStyler()->objectName(), "InternalStyler");
+
+    auto* styler = new TFxToolBarOfficeStyler(&form);
+    panel.SetToolBarStyler(styler);
+    EXPECT_EQ(panel.CurrentStyler(), styler);
+    EXPECT_EQ(bar.CurrentStyler(), styler);  // ParentStyler: the panel's
+    delete styler;
+    EXPECT_EQ(panel.CurrentStyler(), panel.InternalStyler());
+    EXPECT_EQ(bar.CurrentStyler(), panel.InternalStyler());
+    EXPECT_EQ(bar.ToolBarIndex(), -1);
+    EXPECT_EQ(bar.Version(), "1.2.1.0");
+}
+
+// One bar of three 24-pixel controls docked alone, painted with the
+// internal styler (dots grip, rounded look).
+struct PaintedBar {
+    QWidget form;
+    TFxDockPanel* panel = nullptr;
+    TFxToolBar* bar = nullptr;
+    PaintedBar() {
+        form.resize(400, 100);
+        TAlignHost::Attach(&form);
+        TLoadingScope scope;
+        panel = new TFxDockPanel(&form);
+        panel->SetBounds(0, 0, 400, 43);
+        bar = new TFxToolBar(panel);
+        bar->SetBounds(3, 1, 95, 28);
+        AddControls(*bar, {24, 24, 24});
+    }
+};
+
+TEST(DockWidgetsTest, GripRightHandleAndCornersByPixels) {
+    PaintedBar p;
+    TFxToolBar& bar = *p.bar;
+    ASSERT_EQ(bar.width(), 95);
+    ASSERT_EQ(bar.height(), 28);
+    const TColor shadow = ColorToRGB(clBtnShadow);
+    TCustomFxToolBarStyler& styler = *p.panel->CurrentStyler();
+
+    QImage image = bar.PaintedImage();
+    // Dots: shadow square at (4, 5), white one at (5, 6); the last of
+    // (28 - 8) / 4 = 5 at y 21.
+    EXPECT_EQ(PixelAt(image, 4, 5), shadow);
+    EXPECT_EQ(PixelAt(image, 6, 7), clWhite);
+    EXPECT_EQ(PixelAt(image, 4, 21), shadow);
+    EXPECT_NE(PixelAt(image, 4, 25), shadow);
+    // Right handle over (81, 0, 96, 29): the option arrow, black with a white
+    // shadow; no overflow mark.
+    EXPECT_EQ(PixelAt(image, 87, 18), clBlack);
+    EXPECT_EQ(PixelAt(image, 88, 19), clWhite);
+    EXPECT_EQ(PixelAt(image, 89, 23), clBlack);
+    EXPECT_EQ(PixelAt(image, 90, 24), clWhite);
+    EXPECT_NE(PixelAt(image, 90, 6), clBlack);
+    // The corner takes the dock background under it.
+    const QImage& dock = p.panel->BackgroundBitmap();
+    EXPECT_EQ(PixelAt(image, 0, 0), PixelAt(dock, 3, 1));
+    EXPECT_EQ(PixelAt(image, 0, 27), PixelAt(dock, 3, 28));
+
+    bar.SetConstraints({60, 200, 0, 0});  // hidden length: the overflow mark
+    image = bar.PaintedImage();
+    EXPECT_EQ(PixelAt(image, 90, 6), clBlack);
+    EXPECT_EQ(PixelAt(image, 91, 8), clWhite);
+
+    bar.SetShowOptionIndicator(false);
+    image = bar.PaintedImage();
+    EXPECT_NE(PixelAt(image, 87, 18), clBlack);
+
+    styler.SetDragGripStyle(TDragGripStyle::dsFlatDots);
+    image = bar.PaintedImage();
+    EXPECT_EQ(PixelAt(image, 3, 5), TColor(0xA5A5A5));
+    EXPECT_EQ(PixelAt(image, 3, 7), TColor(0xA5A5A5));
+    EXPECT_NE(PixelAt(image, 3, 6), TColor(0xA5A5A5));
+
+    styler.SetDragGripStyle(TDragGripStyle::dsSingleLine);
+    image = bar.PaintedImage();
+    EXPECT_EQ(PixelAt(image, 4, 10), clWhite);
+    EXPECT_EQ(PixelAt(image, 6, 10), shadow);
+
+    styler.SetDragGripStyle(TDragGripStyle::dsNone);  // lays the bar out again
+    EXPECT_EQ(bar.findChildren<QWidget*>()[0]->x(), 2);
+    EXPECT_EQ(bar.GripHitRect(), TRect{});
+    image = bar.PaintedImage();
+    EXPECT_NE(PixelAt(image, 4, 10), clWhite);
+}
+
+TEST(DockWidgetsTest, DockBackgroundFromTheStyler) {
+    PaintedBar p;
+    TCustomFxToolBarStyler& styler = *p.panel->CurrentStyler();
+    styler.DockColor().SetColor(0x3080C0);
+    styler.DockColor().SetColorTo(clNone);
+    const QImage image = p.panel->PaintedImage();
+    EXPECT_EQ(PixelAt(image, 200, 20), TColor(0x3080C0));
+    EXPECT_EQ(p.panel->Color(), TColor(0x3080C0));
+}
+
+}  // namespace
+}  // namespace vx
