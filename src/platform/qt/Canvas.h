@@ -225,6 +225,13 @@ class Canvas {
     // Bitmaps. Draw and StretchDraw blend an image that has transparency.
     void Draw(int x, int y, const QImage& image);
     void StretchDraw(const TRect& dest, const QImage& image);
+    // The image with every pixel in the colour of its bottom-left pixel left
+    // out, as the old bitmaps were drawn transparent.
+    void DrawTransparent(int x, int y, const QImage& image);
+    // The same with the colour to leave out given; with an ink colour every
+    // other pixel is drawn in it (the two layers of a disabled glyph).
+    void DrawTransparent(int x, int y, const QImage& image, TColor transparentColor,
+                         TColor ink = clNone);
     // The source part of the image into dest, stretched to fit; a dest whose
     // right is left of its left (or bottom above its top) covers
     // [right, left) and is drawn mirrored on that axis.
@@ -234,6 +241,11 @@ class Canvas {
     // is read before anything is written).
     void CopyRect(const TRect& dest, const Canvas& from, const TRect& source,
                   CopyMode mode = CopyMode::SrcCopy);
+    // The source part of the image into dest, stretched to fit, its pixels of
+    // transparentColor replaced by the brush (left as they were under a clear
+    // brush).
+    void BrushCopy(const TRect& dest, const QImage& image, const TRect& source,
+                   TColor transparentColor);
     // The brush (PatCopy, PatInvert) or an inversion (DstInvert) over r.
     void PatBlt(const TRect& r, CopyMode mode);
     // The image repeated from r's top-left corner, the last column and row cut.

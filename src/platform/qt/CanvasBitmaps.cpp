@@ -55,6 +55,30 @@ void Canvas::Draw(int x, int y, const QImage& image) {
     painter_.drawImage(QPoint(x, y), image);
 }
 
+void Canvas::DrawTransparent(int x, int y, const QImage& image) {
+    if (image.isNull()) return;
+    const QRgb corner = image.pixel(0, image.height() - 1);
+    DrawTransparent(x, y, image, RGBColor(qRed(corner), qGreen(corner), qBlue(corner)));
+}
+
+void Canvas::DrawTransparent(int x, int y, const QImage& image, TColor transparentColor,
+                             TColor ink) {
+    if (image.isNull()) return;
+    QImage out = image.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = ToQColor(transparentColor).rgb() & 0xFFFFFF;
+    const QRgb inkRgb = ink == clNone ? 0 : ToQColor(ink).rgb();
+    for (int row = 0; row < out.height(); ++row) {
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(row));
+        for (int col = 0; col < out.width(); ++col) {
+            if ((line[col] & 0xFFFFFF) == key)
+                line[col] = 0;
+            else if (ink != clNone)
+                line[col] = inkRgb;
+        }
+    }
+    painter_.drawImage(QPoint(x, y), out);
+}
+
 void Canvas::StretchDraw(const TRect& dest, const QImage& image) {
     if (dest.IsEmpty() || image.isNull()) return;
     painter_.drawImage(ToQRect(dest), image);
@@ -77,6 +101,24 @@ void Canvas::CopyRect(const TRect& dest, const QImage& image, const TRect& sourc
 void Canvas::CopyRect(const TRect& dest, const Canvas& from, const TRect& source, CopyMode mode) {
     const QImage part = from.Snapshot(source);
     if (!part.isNull()) CopyRect(dest, part, {0, 0, part.width(), part.height()}, mode);
+}
+
+void Canvas::BrushCopy(const TRect& dest, const QImage& image, const TRect& source,
+                       TColor transparentColor) {
+    if (dest.IsEmpty() || source.IsEmpty() || image.isNull()) return;
+    QImage part = image.copy(ToQRect(source)).convertToFormat(QImage::Format_ARGB32);
+    if (part.width() != dest.Width() || part.height() != dest.Height())
+        part =
+            part.scaled(dest.Width(), dest.Height(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QRgb key = ToQColor(transparentColor).rgb() & 0xFFFFFF;
+    for (int y = 0; y < part.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(part.scanLine(y));
+        for (int x = 0; x < part.width(); ++x)
+            line[x] = (line[x] & 0xFFFFFF) == key ? 0 : line[x] | 0xFF000000u;
+    }
+    const CompositionScope scope(painter_, QPainter::CompositionMode_SourceOver);
+    FillRect(dest);
+    painter_.drawImage(QPoint(dest.left, dest.top), part);
 }
 
 QImage Canvas::Snapshot(const TRect& r) const {

@@ -1,7 +1,6 @@
 #include "platform/qt/SpeedButton.h"
 
 #include <QMouseEvent>
-#include <optional>
 
 namespace vx {
 namespace {
@@ -17,23 +16,6 @@ TRect Sides(Canvas& canvas, const TRect& r, TColor ul, TColor lr) {
     canvas.FillRect({r.right - 1, r.top, r.right, r.bottom});
     canvas.FillRect({r.left, r.bottom - 1, r.right, r.bottom});
     return r.Inflated(-1, -1);
-}
-
-// The glyph picture with its transparent pixels see-through; `ink`, when
-// given, paints every other pixel in that one colour.
-QImage Masked(const QImage& picture, QRgb transparent, std::optional<TColor> ink) {
-    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb inkRgb = ink ? ToQColor(*ink).rgb() : 0;
-    for (int y = 0; y < out.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            if ((line[x] & 0xFFFFFF) == (transparent & 0xFFFFFF))
-                line[x] = 0;
-            else if (ink)
-                line[x] = inkRgb;
-        }
-    }
-    return out;
 }
 
 }  // namespace
@@ -204,15 +186,15 @@ void TSpeedButton::DrawGlyphAndCaption(Canvas& canvas, const TRect& face) {
     textPos = {textPos.x + offset, textPos.y + offset};
 
     if (!picture.isNull()) {
-        const QRgb transparent = glyph_.pixel(0, glyph_.height() - 1);
+        // The whole strip's bottom-left pixel is see-through in every picture.
+        const QRgb corner = glyph_.pixel(0, glyph_.height() - 1);
+        const TColor transparent = RGBColor(qRed(corner), qGreen(corner), qBlue(corner));
         if (shown == TButtonState::bsDisabled && numGlyphs_ < 2) {
-            canvas.Painter().drawImage(glyphPos.x + 1, glyphPos.y + 1,
-                                       Masked(picture, transparent, clBtnHighlight));
-            canvas.Painter().drawImage(glyphPos.x, glyphPos.y,
-                                       Masked(picture, transparent, clBtnShadow));
+            canvas.DrawTransparent(glyphPos.x + 1, glyphPos.y + 1, picture, transparent,
+                                   clBtnHighlight);
+            canvas.DrawTransparent(glyphPos.x, glyphPos.y, picture, transparent, clBtnShadow);
         } else {
-            canvas.Painter().drawImage(glyphPos.x, glyphPos.y,
-                                       Masked(picture, transparent, std::nullopt));
+            canvas.DrawTransparent(glyphPos.x, glyphPos.y, picture, transparent);
         }
     }
     if (!text.empty()) {

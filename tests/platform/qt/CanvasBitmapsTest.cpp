@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QPixmap>
+#include <functional>
+#include <optional>
 
 #include "platform/qt/CanvasImage.h"
 
@@ -124,6 +126,73 @@ TEST(CanvasBitmapTest, DrawBlendsTransparencyAndStretchDrawScales) {
     EXPECT_EQ(img.At(5, 5), qRgb(255, 0, 0));
     EXPECT_EQ(img.At(6, 5), kWhite);
     EXPECT_EQ(img.InkBox(), QRect(1, 1, 5, 5));
+}
+
+TEST(CanvasBitmapTest, TransparentByTheBottomLeftPixelOrAGivenColour) {
+    QImage picture = Picture();
+    picture.setPixel(2, 0, PictureAt(0, 1));  // the bottom-left colour twice
+    struct Case {
+        const char* what;
+        std::function<void(Canvas&)> draw;
+        QRgb leftOut;  // the colour that lets the background through
+        std::optional<QRgb> ink;
+    };
+    const Case cases[] = {
+        {"bottom-left", [&](Canvas& c) { c.DrawTransparent(2, 3, picture); }, PictureAt(0, 1), {}},
+        {"given colour",
+         [&](Canvas& c) { c.DrawTransparent(2, 3, picture, RGBColor(50, 20, 200)); },
+         PictureAt(1, 0),
+         {}},
+        {"inked",
+         [&](Canvas& c) { c.DrawTransparent(2, 3, picture, RGBColor(10, 120, 200), clRed); },
+         PictureAt(0, 1), qRgb(255, 0, 0)},
+    };
+    for (const Case& c : cases) {
+        CanvasImage img(8, 8);
+        img.Paint(c.draw);
+        for (int y = 0; y < 2; ++y) {
+            for (int x = 0; x < 3; ++x) {
+                const QRgb source = picture.pixel(x, y);
+                const QRgb expected = source == c.leftOut ? kWhite : c.ink.value_or(source);
+                EXPECT_EQ(img.At(2 + x, 3 + y), expected) << c.what << " " << x << "," << y;
+            }
+        }
+        EXPECT_EQ(img.InkBox().united(QRect(2, 3, 3, 2)), QRect(2, 3, 3, 2)) << c.what;
+    }
+}
+
+TEST(CanvasBitmapTest, BrushCopyPutsTheBrushInPlaceOfOneColour) {
+    QImage picture = Picture();
+    picture.setPixel(2, 0, PictureAt(0, 1));
+    const TColor key = RGBColor(10, 120, 200);  // PictureAt(0, 1)
+    const struct {
+        BrushStyle style;
+        std::function<bool(QRgb shown, int x, int y)> keyShows;
+    } cases[] = {
+        {BrushStyle::Solid, [](QRgb p, int, int) { return p == qRgb(255, 0, 0); }},
+        {BrushStyle::Clear, [](QRgb p, int, int) { return p == qRgb(0, 128, 0); }},
+        {BrushStyle::Halftone,
+         [](QRgb p, int x, int y) { return p == ((x + y) % 2 ? kWhite : qRgb(0, 0, 0)); }},
+    };
+    for (const auto& c : cases) {
+        CanvasImage img(12, 8, qRgb(0, 128, 0));
+        img.Paint([&](Canvas& canvas) {
+            canvas.brush = {clRed, c.style};
+            canvas.BrushCopy({2, 1, 8, 5}, picture, {0, 0, 3, 2}, key);
+        });
+        for (int y = 0; y < 4; ++y) {
+            for (int x = 0; x < 6; ++x) {
+                const QRgb source = picture.pixel(x / 2, y / 2);
+                const QRgb shown = img.At(2 + x, 1 + y);
+                if (source == PictureAt(0, 1)) {
+                    EXPECT_TRUE(c.keyShows(shown, 2 + x, 1 + y)) << x << "," << y;
+                } else {
+                    EXPECT_EQ(shown, source) << x << "," << y;
+                }
+            }
+        }
+        EXPECT_EQ(img.InkBox(qRgb(0, 128, 0)).united(QRect(2, 1, 6, 4)), QRect(2, 1, 6, 4));
+    }
 }
 
 TEST(CanvasBitmapTest, PixelsReadBackOnlyFromImages) {
