@@ -197,5 +197,21 @@ TEST(DockWidgetsTest, DockBackgroundFromTheStyler) {
     EXPECT_EQ(p.panel->Color(), TColor(0x3080C0));
 }
 
+TEST(DockWidgetsTest, FullSizeBarFillsItsRowInTheDockColours) {
+    PaintedBar p;
+    TCustomFxToolBarStyler& styler = *p.panel->CurrentStyler();
+    styler.DockColor().SetColor(0x40A060);
+    styler.DockColor().SetColorTo(clNone);
+    p.bar->SetConstraints({60, 95, 0, 0});
+    p.bar->SetFullSize(true);
+    EXPECT_EQ(p.bar->width(), 400 - 2 - 4);
+    EXPECT_EQ(p.bar->x(), 3);
+    EXPECT_TRUE(p.bar->Overflow().Empty());
+    const QImage image = p.bar->PaintedImage();
+    EXPECT_EQ(PixelAt(image, 200, 14), TColor(0x40A060));
+    EXPECT_EQ(PixelAt(image, 0, 0), TColor(0x40A060));     // no rounded corner
+    EXPECT_EQ(PixelAt(image, 393, 27), TColor(0x40A060));  // and no right handle
+}
+
 }  // namespace
 }  // namespace vx

@@ -77,6 +77,11 @@ void TFxCustomToolBar::TakeParent() {
                     [this] { ChooseStyler(toolBarStyler_.data()); });
             connect(dock, &QObject::destroyed, this, [this, dock] { PanelGone(dock); });
             ChooseStyler(toolBarStyler_.data());
+            if (!IsLoading()) {
+                Arrange(true);
+                emit Docked(dock);
+                return;
+            }
         } else {
             SetState(previous);
         }
@@ -303,6 +308,10 @@ void TFxCustomToolBar::Loaded() {
 
 void TFxCustomToolBar::AlignControls(QWidget* control, TRect& rect) {
     TCustomControl::AlignControls(control, rect);
+    // A control that moved or changed its size by itself: the bar places
+    // its controls again.
+    if (!control || Arranging() || IsLoading() || !controlOf_.count(control)) return;
+    Arrange(true);
 }
 
 bool TFxCustomToolBar::event(QEvent* event) {

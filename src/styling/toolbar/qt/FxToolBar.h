@@ -156,6 +156,8 @@ class TFxCustomToolBar : public TCustomControl,
     QString HintAt(int x, int y) const;
 
   signals:
+    // The bar joined a dock panel (not while loading).
+    void Docked(TFxDockPanel* panel);
     void ButtonClick(TFxCustomToolBarButton* button);
 
   protected:

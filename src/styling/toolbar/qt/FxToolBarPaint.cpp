@@ -70,20 +70,46 @@ void TFxCustomToolBar::PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler
         canvas.Rectangle(band);
     }
     const QString caption = Caption();
-    if (caption.isEmpty() || !Horizontal()) return;
+    if (caption.isEmpty()) return;
+    const int nearEnd = GripDrawn() ? kGripWidth + 3 : 3;
+    const int farEnd = RightHandlePaintRect(true).IsEmpty() ? 0 : RightHandleWidth() + 2;
     TRect text = band;
-    text.left += GripDrawn() ? kGripWidth + 3 : 3;
-    if (!RightHandlePaintRect(true).IsEmpty()) text.right -= RightHandleWidth() + 2;
-    const TRect option = CaptionOptionButtonRect();
-    if (!option.IsEmpty()) text.right = std::min(text.right, option.left);
     canvas.font = parentStyler_ ? styler.CaptionFont() : captionFont_;
     canvas.font.color = look.CaptionTextColor();
     canvas.brush.style = BrushStyle::Clear;
+    const std::string utf8 = caption.toStdString();
+    if (!Horizontal()) {
+        // A vertical bar turns its caption: down on a right dock, up on a
+        // left one.
+        text.top += nearEnd;
+        text.bottom -= farEnd;
+        const bool right = BarAlign() == TDockAlign::daRight;
+        canvas.font.escapement = right ? 2700 : 900;
+        const int w = canvas.TextWidth(utf8);
+        int y = 0;
+        switch (captionAlignment_) {
+            case menus::TAlignment::taLeftJustify:
+                y = right ? text.top : text.bottom - 2;
+                break;
+            case menus::TAlignment::taRightJustify:
+                y = right ? text.bottom - w - 5 : text.top + w + 2;
+                break;
+            case menus::TAlignment::taCenter:
+                y = right ? text.top + (text.Height() - w) / 2
+                          : text.bottom - (text.Height() - w) / 2;
+                break;
+        }
+        canvas.TextOut(right ? text.right : text.left, y, utf8);
+        return;
+    }
+    text.left += nearEnd;
+    text.right -= farEnd;
+    const TRect option = CaptionOptionButtonRect();
+    if (!option.IsEmpty()) text.right = std::min(text.right, option.left);
     unsigned flags = DrawTextFlags::kSingleLine | DrawTextFlags::kVCenter |
                      DrawTextFlags::kEndEllipsis | DrawTextFlags::kNoPrefix;
     if (captionAlignment_ == menus::TAlignment::taCenter) flags |= DrawTextFlags::kCenter;
     if (captionAlignment_ == menus::TAlignment::taRightJustify) flags |= DrawTextFlags::kRight;
-    const std::string utf8 = caption.toStdString();
     canvas.DrawText(utf8, text, flags);
 }
 
