@@ -371,5 +371,83 @@ TEST(ToolBarButtonsTest, BarRefusalsControlListAndMnemonics) {
     EXPECT_EQ(clicks.count(), 2);
 }
 
+// Counts its own paintings.
+class CountingBar : public TFxToolBar {
+  public:
+    using TFxToolBar::TFxToolBar;
+    int paints = 0;
+
+  protected:
+    void Paint(Canvas& canvas) override {
+        ++paints;
+        TFxToolBar::Paint(canvas);
+    }
+};
+
+TEST(ToolBarButtonsTest, ButtonsRepaintOverTheBarWithoutRepaintingIt) {
+    QWidget form;
+    form.resize(300, 60);
+    TAlignHost::Attach(&form);
+    CountingBar* bar = nullptr;
+    std::vector<TFxToolBarButton*> buttons;
+    {
+        TLoadingScope scope;
+        auto* panel = new TFxDockPanel(&form);
+        panel->SetBounds(0, 0, 300, 43);
+        bar = new CountingBar(panel);
+        bar->SetBounds(3, 1, 200, 28);
+        for (int i = 0; i < 4; ++i)
+            buttons.push_back(new TFxToolBarButton(bar));
+    }
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QApplication::processEvents();
+    const int before = bar->paints;
+    for (TFxToolBarButton* b : buttons) {
+        b->SetHot(true);
+        b->Repaint();
+    }
+    QApplication::processEvents();
+    EXPECT_EQ(bar->paints, before);
+    // The bar's gradient shows through an up button on screen.
+    buttons[0]->SetHot(false);
+    buttons[0]->Repaint();
+    const QImage shot = form.grab().toImage();
+    const QImage barShot = bar->PaintedImage();
+    const QPoint at = buttons[0]->mapTo(&form, QPoint(1, 1));
+    const QPoint inBar = buttons[0]->mapTo(bar, QPoint(1, 1));
+    EXPECT_EQ(PixelAt(shot, at.x(), at.y()), PixelAt(barShot, inBar.x(), inBar.y()));
+}
+
+TEST(ToolBarButtonsTest, FocusWithinAndOptionHint) {
+    ButtonBar f;
+    auto* edit = new QWidget(f.bar);
+    edit->setFocusPolicy(Qt::StrongFocus);
+    auto* outside = new QWidget(&f.form);
+    outside->setFocusPolicy(Qt::StrongFocus);
+    outside->setGeometry(10, 60, 20, 20);
+    f.form.show();
+    QApplication::setActiveWindow(&f.form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
+    edit->show();
+    edit->setFocus();
+    EXPECT_TRUE(f.bar->FocusWithin());
+    outside->setFocus();
+    EXPECT_FALSE(f.bar->FocusWithin());
+    f.bar->setFocus();  // the bar hands the focus on to its control
+    EXPECT_TRUE(edit->hasFocus());
+
+    f.bar->SetHintOptionButton("Options");
+    const TRect option = f.bar->RightHandleHitRect();  // docked: the right handle
+    ASSERT_FALSE(option.IsEmpty());
+    EXPECT_EQ(f.bar->HintAt(option.left + 1, option.top + 1), "Options");
+    EXPECT_EQ(f.bar->HintAt(option.left - 30, option.top + 1), "");
+    f.bar->SetState(TToolBarState::tsFloating);
+    f.bar->SetHintCloseButton("Close");
+    const TRect close = f.bar->CloseButtonRect();
+    EXPECT_EQ(f.bar->HintAt(close.left + 1, close.top + 1), "Close");
+    f.bar->SetState(TToolBarState::tsDocked);
+}
+
 }  // namespace
 }  // namespace vx

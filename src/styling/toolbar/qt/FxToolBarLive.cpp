@@ -160,11 +160,15 @@ QString TFxCustomToolBar::HintAt(int x, int y) const {
         if (ShowCloseOn() && !hintCloseButton_.isEmpty() && CloseButtonRect().Contains(p))
             return hintCloseButton_;
         if (ShowOptionIndicatorOn() && !hintOptionButton_.isEmpty() &&
-            CaptionOptionButtonRect().Contains(p))
+            OptionButtonRect().Contains(p))
             return hintOptionButton_;
         return {};
     }
-    if (ShowOptionIndicatorOn() && !hintOptionButton_.isEmpty() && OptionButtonRect().Contains(p))
+    // Docked, the option button is the caption's when the bar shows one,
+    // else the right handle with its option arrow.
+    TRect option = CaptionOptionButtonRect();
+    if (option.IsEmpty() && ShowRightHandleOn()) option = RightHandleHitRect();
+    if (ShowOptionIndicatorOn() && !hintOptionButton_.isEmpty() && option.Contains(p))
         return hintOptionButton_;
     return {};
 }
