@@ -292,8 +292,11 @@ TEST(ToolBarButtonsTest, SizesAndPaintingInEachState) {
     EXPECT_EQ(push.height(), 24);
     EXPECT_EQ(f.separator->width(), 10);
     EXPECT_EQ(f.separator->height(), 24);
+    const int barWidth = f.bar->width();
     push.SetDropDownButton(true);
     EXPECT_EQ(push.width(), 36);
+    EXPECT_EQ(f.bar->width(), barWidth + 12);  // the bar makes room
+    EXPECT_EQ(f.separator->x(), f.B(1).x() + 24);
     push.SetDropDownButton(false);
     push.SetImageIndex(-1);
     EXPECT_EQ(push.width(), 15);  // neither image nor caption

@@ -135,6 +135,8 @@ class TFxCustomToolBar : public TCustomControl,
     void ButtonClicked(TFxCustomToolBarButton* button);
     // Every button (or separator) takes its size again.
     void ResizeButtons();
+    // A button or separator sized itself: the controls are placed again.
+    void ControlResized(QWidget* control);
     // The control list in its order: count, the control at an index (null
     // outside), the index of a control (-1), and a move that re-arranges.
     int GetFTBControlCount() const;

@@ -478,6 +478,7 @@ void TFxCustomToolBarButton::Measure() {
     const bool setAcross =
         !bar || bar->AutoPositionControlsOn() || bar->State() == TToolBarState::tsFloating;
     const int limit = AcrossLimit();
+    const QSize old = QWidget::size();
     if (m.horizontal) {
         int h = size.height;
         if (bar && limit > 0) h = std::min(h, limit);
@@ -487,6 +488,7 @@ void TFxCustomToolBarButton::Measure() {
         if (bar && limit > 0) w = std::min(w, limit);
         TCustomControl::SetBounds(x(), y(), setAcross ? w : width(), size.height);
     }
+    if (bar && QWidget::size() != old) bar->ControlResized(this);
 }
 
 // ---------------------------------------------------------------- painting

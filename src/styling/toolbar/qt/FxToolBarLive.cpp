@@ -44,7 +44,15 @@ void TFxCustomToolBar::SetImages(TImageList* images) {
     if (images == images_) return;
     if (images_) disconnect(images_, nullptr, this, nullptr);
     images_ = images;
-    if (images) connect(images, &TImageList::Changed, this, [this] { ResizeButtons(); });
+    if (images) {
+        connect(images, &TImageList::Changed, this, [this] { ResizeButtons(); });
+        // Buttons forget their pictures with the list.
+        connect(images, &QObject::destroyed, this, [this] {
+            for (QObject* child : children())
+                if (auto* button = qobject_cast<TFxCustomToolBarButton*>(child))
+                    button->SetImageIndex(-1);
+        });
+    }
     ResizeButtons();
 }
 
@@ -77,6 +85,11 @@ void TFxCustomToolBar::ResizeButtons() {
         }
     if (!IsLoading()) Arrange(true);
     Invalidate();
+}
+
+void TFxCustomToolBar::ControlResized(QWidget* control) {
+    if (Arranging() || IsLoading() || !controlOf_.count(control)) return;
+    Arrange(true);
 }
 
 // ---------------------------------------------------------------- control list
