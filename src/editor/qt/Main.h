@@ -35,6 +35,7 @@
 #include "styling/qt/FxMenuStylers.h"
 #include "styling/qt/FxMenus.h"
 #include "styling/qt/FxToolBar.h"
+#include "styling/toolbar/FxToolBarStylers.h"
 #include "widgets/qt/WgSplit.h"
 
 class QPainter;

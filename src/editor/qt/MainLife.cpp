@@ -268,8 +268,8 @@ void TMainFrm::SetLook(int style) {
     const char* looks[] = {"N56", "N57", "N58"};
     for (int i = 0; i < 3; ++i)
         Item(looks[i])->setChecked(i == style);
+    toolBarStyler_->SetStyle(static_cast<TToolBarStyle>(style));
     menuStyler_->SetStyle(style);
-    toolBarStyler_->SetStyle(style);
 }
 
 void TMainFrm::RefreshCursorPanel() {

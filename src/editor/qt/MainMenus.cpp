@@ -5,6 +5,7 @@
 
 #include "editor/qt/Main.h"
 #include "editor/qt/ToolImages.h"
+#include "styling/qt/ToolBarStyleAdapter.h"
 
 namespace vx {
 
@@ -172,8 +173,40 @@ TFxToolBarButton* TMainFrm::AddButton(TFxToolBar* bar, const char* name, const c
     return button;
 }
 
+namespace {
+
+// The palette the main window keeps for its tool bars: the blue set with
+// warmer hot, down and checked buttons and captions, the default floating
+// border and no disabled tab colours.
+void StoreMainToolBarPalette(TFxToolBarOfficeStyler& styler) {
+    TButtonAppearance& button = styler.ButtonAppearance();
+    button.SetColorChecked(0x3E80FE);
+    button.SetColorDown(0x087FE8);
+    button.SetColorDownTo(0x7CDAF7);
+    button.SetColorHot(0xDCFFFF);
+    button.SetColorHotTo(0x5BC0F7);
+    styler.CaptionAppearance().SetCaptionColorHot(0xFDEADA);
+    styler.CaptionAppearance().SetCaptionColorHotTo(clHighlight);
+    styler.SetFloatingWindowBorderColor(0x6D6D6D);
+    TTabAppearance& tab = styler.TabAppearance();
+    tab.SetBorderColorDisabled(clNone);
+    tab.SetColorDisabled(clNone);
+    tab.SetColorDisabledTo(clNone);
+    tab.SetColorMirrorDisabled(clNone);
+    tab.SetColorMirrorDisabledTo(clNone);
+    tab.SetTextColorDisabled(clSilver);
+}
+
+}  // namespace
+
 void TMainFrm::BuildToolBars() {
+    // Created, given its stored palette, then loaded, as a window layout
+    // sets a component up.
     toolBarStyler_ = new TFxToolBarOfficeStyler(this);
+    toolBarStyler_->setObjectName(QStringLiteral("FxToolBarOfficeStyler1"));
+    toolBarStyler_->BeginLoading();
+    StoreMainToolBarPalette(*toolBarStyler_);
+    toolBarStyler_->EndLoading();
     const QList<QIcon> images = ToolImages();
 
     standardBar_ = new TFxToolBar(QStringLiteral("标准工具栏"), this);
@@ -195,7 +228,7 @@ void TMainFrm::BuildToolBars() {
     AddButton(standardBar_, "OnTopToolButton", "显示注释", kImageComments)
         ->SetStyle(TFxToolButtonStyle::tasCheck);
     addToolBar(Qt::TopToolBarArea, standardBar_);
-    toolBarStyler_->Register(standardBar_);
+    new TToolBarStyleAdapter(standardBar_, toolBarStyler_);
 
     functionBar_ = new TFxToolBar(QStringLiteral("功能工具栏"), this);
     functionBar_->setObjectName(QStringLiteral("FxToolBar2"));
@@ -224,7 +257,7 @@ void TMainFrm::BuildToolBars() {
         button->SetGlyph(ElementGlyph(e.glyph));
     }
     addToolBar(Qt::TopToolBarArea, functionBar_);
-    toolBarStyler_->Register(functionBar_);
+    new TToolBarStyleAdapter(functionBar_, toolBarStyler_);
 
     auxiliaryBar_ = new TFxToolBar(QStringLiteral("补助工具栏"), this);
     auxiliaryBar_->setObjectName(QStringLiteral("FxToolBar3"));
@@ -241,7 +274,7 @@ void TMainFrm::BuildToolBars() {
         ->SetStyle(TFxToolButtonStyle::tasCheck);
     AddButton(auxiliaryBar_, "CalcToolButton", "打开计算器", kImageCalculator);
     addToolBar(Qt::TopToolBarArea, auxiliaryBar_);
-    toolBarStyler_->Register(auxiliaryBar_);
+    new TToolBarStyleAdapter(auxiliaryBar_, toolBarStyler_);
     for (TFxToolBar* bar : {standardBar_, functionBar_, auxiliaryBar_})
         bar->installEventFilter(this);
 }

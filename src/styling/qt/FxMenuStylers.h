@@ -21,8 +21,8 @@ enum class TOfficeStyle {
     osOffice2007Silver = 7,
 };
 
-// Shared by the menu and tool-bar stylers: stores the style and recolours
-// every widget registered with it when the style changes.
+// The menu styler's base: stores the style and recolours every widget
+// registered with it when the style changes.
 class TOfficeStylerBase : public QObject {
     Q_OBJECT
   public:
@@ -50,12 +50,6 @@ class TOfficeStylerBase : public QObject {
 };
 
 class TFxMenuOfficeStyler : public TOfficeStylerBase {
-    Q_OBJECT
-  public:
-    using TOfficeStylerBase::TOfficeStylerBase;
-};
-
-class TFxToolBarOfficeStyler : public TOfficeStylerBase {
     Q_OBJECT
   public:
     using TOfficeStylerBase::TOfficeStylerBase;

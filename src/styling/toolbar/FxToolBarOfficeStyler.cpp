@@ -411,7 +411,7 @@ void WritePage(TVistaBackground& page, TColor from, TColor to, TColor border) {
 
 }  // namespace
 
-int CurrentXPTheme() {
+int TFxToolBarOfficeStyler::CurrentXPTheme() {
     if (!VisualStylesActive()) return 0;
     const std::optional<std::string> name = ThemeColorName();
     if (!name) return 0;

@@ -261,8 +261,6 @@ inline constexpr int kToolBarStyleCount = 11;
 // 1 "NormalColor", 2 "HomeStead", 3 "Metallic", 0 for any other scheme or
 // when visual styles are off.
 using TXPThemeQuery = std::function<int()>;
-// The desktop's answer (DesktopTheme): visual styles are off here, so 0.
-int CurrentXPTheme();
 
 // The styler the main window holds: the base's look filled from one of
 // eleven colour sets by Style. A set writes only what it names, so what it
@@ -289,6 +287,9 @@ class TFxToolBarOfficeStyler : public TCustomFxToolBarStyler, public IComponentS
 
     // Takes the style whose number is the code; other codes are ignored.
     void SetComponentStyle(std::uint8_t code) override;
+
+    // The desktop's answer (DesktopTheme): visual styles are off here, so 0.
+    static int CurrentXPTheme();
 
   protected:
     void Loaded() override;

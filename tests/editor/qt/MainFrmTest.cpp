@@ -315,5 +315,55 @@ TEST_F(MainFrmTest, CopyInTheGridBecomesPasteableWithinASecond) {
     EXPECT_EQ(KindAt(1, 5), CellKind::kLine);
 }
 
+// The look command sets the tool-bar styler first, then the menu styler.
+// The tool bars start in the window's own palette; the first look leaves it,
+// the first look after another gives the blue set.
+TEST_F(MainFrmTest, LooksSetTheToolBarStylerFirstOverItsStoredPalette) {
+    TMainFrm frm;
+    auto* styler = frm.findChild<TFxToolBarOfficeStyler*>("FxToolBarOfficeStyler1");
+    auto* menus = frm.findChild<TFxMenuOfficeStyler*>();
+    ASSERT_NE(styler, nullptr);
+    ASSERT_NE(menus, nullptr);
+    struct Watcher : QObject, IToolBarStyleReceiver {
+        QObject* ReceiverObject() override { return this; }
+        void StylerChanged(int) override { menuLook = static_cast<int>(menus->Style()); }
+        TFxMenuOfficeStyler* menus = nullptr;
+        int menuLook = -1;
+    } watcher;
+    watcher.menus = menus;
+    styler->AddControl(&watcher);
+
+    struct Look {
+        const char* item;
+        TColor hot, checked, captionHot, floatingBorder, tabTextDisabled, bar;
+    };
+    const Look stored{"", 0xDCFFFF, 0x3E80FE, 0xFDEADA, 0x6D6D6D, clSilver, 0xFDEADA};
+    const Look looks[] = {
+        {"N56", 0xDCFFFF, 0x3E80FE, 0xFDEADA, 0x6D6D6D, clSilver, 0xFDEADA},
+        {"N57", 0xCCF4FF, 0x8CD5FF, 0xCCF4FF, 0x927476, 0x808080, 0xECE2E1},
+        {"N56", 0xCCF4FF, 0x8CD5FF, 0xCCF4FF, 0x913500, 0x808080, 0xFDEADA},
+        {"N58", 0xCCF4FF, 0x8CD5FF, 0xCCF4FF, 0x6B7760, 0x808080, 0xCFF0EA},
+    };
+    const auto check = [&](const Look& look) {
+        EXPECT_EQ(styler->ButtonAppearance().ColorHot(), look.hot) << look.item;
+        EXPECT_EQ(styler->ButtonAppearance().ColorChecked(), look.checked) << look.item;
+        EXPECT_EQ(styler->CaptionAppearance().CaptionColorHot(), look.captionHot) << look.item;
+        EXPECT_EQ(styler->FloatingWindowBorderColor(), look.floatingBorder) << look.item;
+        EXPECT_EQ(styler->TabAppearance().TextColorDisabled(), look.tabTextDisabled) << look.item;
+        EXPECT_EQ(styler->Color().Color(), look.bar) << look.item;
+    };
+    check(stored);
+    int previous = static_cast<int>(menus->Style());
+    for (const Look& look : looks) {
+        frm.Item(look.item)->trigger();
+        check(look);
+        if (watcher.menuLook != -1) EXPECT_EQ(watcher.menuLook, previous) << look.item;
+        previous = static_cast<int>(menus->Style());
+        watcher.menuLook = -1;
+    }
+    EXPECT_EQ(static_cast<int>(styler->Style()), 2);
+    EXPECT_EQ(previous, 2);
+}
+
 }  // namespace
 }  // namespace vx

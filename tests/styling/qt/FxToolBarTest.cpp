@@ -129,7 +129,7 @@ TEST(ToolBarButton, GlyphIsReadWithoutSideEffects) {
 }
 
 TEST(OfficeStylers, StyleWriteRecoloursRegisteredWidgetsOnce) {
-    TFxToolBarOfficeStyler styler;
+    TFxMenuOfficeStyler styler;
     TFxToolBar bar("standard");
     styler.Register(&bar);
     QSignalSpy changes(&styler, &TOfficeStylerBase::StyleChanged);

@@ -169,6 +169,12 @@ TEST(DockWidgetsTest, GripRightHandleAndCornersByPixels) {
     image = bar.PaintedImage();
     EXPECT_NE(PixelAt(image, 87, 18), clBlack);
 
+    bar.SetHintOptionButton("Options");
+    EXPECT_EQ(bar.HintAt({85, 10}), "");  // no option indicator: no hint
+    bar.SetShowOptionIndicator(true);
+    EXPECT_EQ(bar.HintAt({85, 10}), "Options");
+    EXPECT_EQ(bar.HintAt({70, 10}), "");
+
     styler.SetDragGripStyle(TDragGripStyle::dsFlatDots);
     image = bar.PaintedImage();
     EXPECT_EQ(PixelAt(image, 3, 5), TColor(0xA5A5A5));
@@ -211,6 +217,31 @@ TEST(DockWidgetsTest, FullSizeBarFillsItsRowInTheDockColours) {
     EXPECT_EQ(PixelAt(image, 200, 14), TColor(0x40A060));
     EXPECT_EQ(PixelAt(image, 0, 0), TColor(0x40A060));     // no rounded corner
     EXPECT_EQ(PixelAt(image, 393, 27), TColor(0x40A060));  // and no right handle
+}
+
+TEST(DockWidgetsTest, FloatingCaptionButtons) {
+    std::unique_ptr<TFxToolBar> bar;
+    {
+        TLoadingScope scope;
+        bar = std::make_unique<TFxToolBar>();
+        AddControls(*bar, {24, 24, 24, 24});
+    }
+    bar->SetState(TToolBarState::tsFloating);
+    bar->Arrange(true);
+    ASSERT_EQ(bar->width(), 100);
+    ASSERT_EQ(bar->CloseButtonRect(), (TRect{83, 1, 99, 15}));
+    const TCustomFxToolBarStyler& styler = *bar->CurrentStyler();
+    const TColor caption = ColorToRGB(styler.CaptionAppearance().CaptionColor());
+    QImage image = bar->PaintedImage();
+    EXPECT_EQ(PixelAt(image, 87, 12), clWhite);  // the close cross
+    EXPECT_EQ(PixelAt(image, 84, 2), caption);
+    EXPECT_EQ(PixelAt(image, 70, 5), clWhite);  // the option arrow
+    bar->SetCloseButtonState(true, false);
+    image = bar->PaintedImage();
+    EXPECT_EQ(PixelAt(image, 87, 12), clBlack);
+    EXPECT_EQ(PixelAt(image, 83, 1), clBlack);
+    EXPECT_EQ(PixelAt(image, 84, 2),
+              ColorToRGB(styler.CurrentMenuStyler()->RootItem().HoverColor()));
 }
 
 }  // namespace

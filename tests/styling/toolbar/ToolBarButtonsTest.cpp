@@ -422,7 +422,7 @@ TEST(ToolBarButtonsTest, ButtonsRepaintOverTheBarWithoutRepaintingIt) {
     EXPECT_EQ(PixelAt(shot, at.x(), at.y()), PixelAt(barShot, inBar.x(), inBar.y()));
 }
 
-TEST(ToolBarButtonsTest, FocusWithinAndOptionHint) {
+TEST(ToolBarButtonsTest, FocusWithin) {
     ButtonBar f;
     auto* edit = new QWidget(f.bar);
     edit->setFocusPolicy(Qt::StrongFocus);
@@ -439,17 +439,6 @@ TEST(ToolBarButtonsTest, FocusWithinAndOptionHint) {
     EXPECT_FALSE(f.bar->FocusWithin());
     f.bar->setFocus();  // the bar hands the focus on to its control
     EXPECT_TRUE(edit->hasFocus());
-
-    f.bar->SetHintOptionButton("Options");
-    const TRect option = f.bar->RightHandleHitRect();  // docked: the right handle
-    ASSERT_FALSE(option.IsEmpty());
-    EXPECT_EQ(f.bar->HintAt(option.left + 1, option.top + 1), "Options");
-    EXPECT_EQ(f.bar->HintAt(option.left - 30, option.top + 1), "");
-    f.bar->SetState(TToolBarState::tsFloating);
-    f.bar->SetHintCloseButton("Close");
-    const TRect close = f.bar->CloseButtonRect();
-    EXPECT_EQ(f.bar->HintAt(close.left + 1, close.top + 1), "Close");
-    f.bar->SetState(TToolBarState::tsDocked);
 }
 
 }  // namespace

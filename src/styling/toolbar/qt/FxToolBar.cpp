@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QChildEvent>
 #include <QEvent>
+#include <QHelpEvent>
 #include <QTimer>
+#include <QToolTip>
 
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
@@ -120,15 +122,13 @@ void TFxCustomToolBar::ChooseStyler(TCustomFxToolBarStyler* styler) {
     if (parentStyler_ && lastPanel_) result = lastPanel_->CurrentStyler();
     current_ = result ? result : internalStyler_;
     current_->AddControl(this);
+    disconnect(stylerGone_);
     if (current_ != internalStyler_) {
         // A styler that goes leaves the internal one in use.
-        connect(
-            current_.data(), &QObject::destroyed, this,
-            [this] {
-                SetGripStyled(internalStyler_->DragGripStyle() != TDragGripStyle::dsNone);
-                Invalidate();
-            },
-            Qt::UniqueConnection);
+        stylerGone_ = connect(current_.data(), &QObject::destroyed, this, [this] {
+            SetGripStyled(internalStyler_->DragGripStyle() != TDragGripStyle::dsNone);
+            Invalidate();
+        });
     }
     SetColor(current_->Color().Color());
     const bool grip = current_->DragGripStyle() != TDragGripStyle::dsNone;
@@ -223,6 +223,20 @@ void TFxCustomToolBar::SetRightHandleDown(bool down) {
     Invalidate();
 }
 
+void TFxCustomToolBar::SetCloseButtonState(bool hot, bool down) {
+    if (hot == closeHot_ && down == closeDown_) return;
+    closeHot_ = hot;
+    closeDown_ = down;
+    Invalidate();
+}
+
+void TFxCustomToolBar::SetOptionButtonState(bool hot, bool down) {
+    if (hot == optionHot_ && down == optionDown_) return;
+    optionHot_ = hot;
+    optionDown_ = down;
+    Invalidate();
+}
+
 // ---------------------------------------------------------------- bounds
 
 void TFxCustomToolBar::SetBounds(int left, int top, int width, int height) {
@@ -314,7 +328,25 @@ void TFxCustomToolBar::AlignControls(QWidget* control, TRect& rect) {
     Arrange(true);
 }
 
+QString TFxCustomToolBar::HintAt(TPoint p) const {
+    if (State() == TToolBarState::tsFloating) {
+        if (ShowCloseOn() && CloseButtonRect().Contains(p)) return hintCloseButton_;
+        if (ShowOptionIndicatorOn() && OptionButtonRect().Contains(p)) return hintOptionButton_;
+        return {};
+    }
+    if (ShowOptionIndicatorOn() && RightHandleHitRect().Contains(p)) return hintOptionButton_;
+    return {};
+}
+
 bool TFxCustomToolBar::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        auto* help = static_cast<QHelpEvent*>(event);
+        const QString hint = HintAt({help->pos().x(), help->pos().y()});
+        if (!hint.isEmpty()) {
+            QToolTip::showText(help->globalPos(), hint, this);
+            return true;
+        }
+    }
     switch (event->type()) {
         case QEvent::ChildAdded:
             if (!IsLoading() && !Fitting()) {
@@ -328,7 +360,6 @@ bool TFxCustomToolBar::event(QEvent* event) {
         case QEvent::ChildRemoved:
             if (!Fitting()) ChildLeft(static_cast<QChildEvent*>(event)->child());
             break;
-        case QEvent::ToolTip:
         case QEvent::KeyPress:
         case QEvent::FocusIn:
             if (LiveEvent(event)) return true;

@@ -81,6 +81,13 @@ class TFxCustomToolBar : public TCustomControl,
     int ToolBarIndex() const { return -1; }
     void SetToolBarIndex(int) {}
     QString Version() const { return QStringLiteral("1.2.1.0"); }
+    QString HintOptionButton() const { return hintOptionButton_; }
+    void SetHintOptionButton(const QString& v) { hintOptionButton_ = v; }
+    QString HintCloseButton() const { return hintCloseButton_; }
+    void SetHintCloseButton(const QString& v) { hintCloseButton_ = v; }
+    // The hint over a point of the bar's own buttons (the right handle, the
+    // floating close and option buttons); empty elsewhere.
+    QString HintAt(TPoint p) const;
 
     // The linked styler; with ParentStyler the styler of the dock panel the
     // bar was last docked in is used instead. A styler that is destroyed
@@ -99,6 +106,10 @@ class TFxCustomToolBar : public TCustomControl,
     // The state of the right handle (repainted on a change).
     void SetRightHandleHot(bool hot);
     void SetRightHandleDown(bool down);
+    // The floating caption's close and option buttons (repainted on a
+    // change).
+    void SetCloseButtonState(bool hot, bool down);
+    void SetOptionButtonState(bool hot, bool down);
 
     // The framework's bounds, passed through the dock panel while docked.
     void SetBounds(int left, int top, int width, int height) override;
@@ -120,7 +131,7 @@ class TFxCustomToolBar : public TCustomControl,
     QObject* ReceiverObject() override { return this; }
     void StylerChanged(int code) override;
 
-    // ---- buttons, keys, focus and hints
+    // ---- buttons, keys and focus
     // The pictures of the bar's buttons; a disabled button takes the
     // disabled list's picture when there is one. Writing either re-measures
     // every control on the bar.
@@ -150,12 +161,6 @@ class TFxCustomToolBar : public TCustomControl,
     bool DialogChar(QChar key);
     // A control of the bar, or a window inside it, has the focus.
     bool FocusWithin() const { return focusWithin_; }
-    QString HintOptionButton() const { return hintOptionButton_; }
-    void SetHintOptionButton(const QString& v) { hintOptionButton_ = v; }
-    QString HintCloseButton() const { return hintCloseButton_; }
-    void SetHintCloseButton(const QString& v) { hintCloseButton_ = v; }
-    // The hint at a point of the bar: the option or close button's.
-    QString HintAt(int x, int y) const;
 
   signals:
     // The bar joined a dock panel (not while loading).
@@ -186,6 +191,9 @@ class TFxCustomToolBar : public TCustomControl,
     TColor PanelColorAt(int x, int y);
 
     void PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler);
+    void PaintFloatingCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler);
+    void PaintFloatingButton(Canvas& canvas, const TCustomFxToolBarStyler& styler, const TRect& r,
+                             bool hot, bool down, bool close);
     void PaintBody(Canvas& canvas, const TCustomFxToolBarStyler& styler);
     void PaintBackGround(Canvas& canvas, const TCustomFxToolBarStyler& styler);
     void PaintEdgeLines(Canvas& canvas, const TCustomFxToolBarStyler& styler);
@@ -206,11 +214,14 @@ class TFxCustomToolBar : public TCustomControl,
     QString textOptionMenu_ = QStringLiteral("Options");
     bool parentOptionPicture_ = true;
     int compactImageIndex_ = -1;
+    QString hintOptionButton_;
+    QString hintCloseButton_;
     bool parentStyler_ = true;
 
     TCustomFxToolBarStyler* internalStyler_ = nullptr;
     QPointer<TCustomFxToolBarStyler> toolBarStyler_;
     QPointer<TCustomFxToolBarStyler> current_;
+    QMetaObject::Connection stylerGone_;
     TFxDockPanel* panel_ = nullptr;      // docked in
     TFxDockPanel* lastPanel_ = nullptr;  // last docked in
     int rowIndex_ = -1;
@@ -219,12 +230,14 @@ class TFxCustomToolBar : public TCustomControl,
     bool orientationChanging_ = false;
     bool rightHandleHot_ = false;
     bool rightHandleDown_ = false;
+    bool closeHot_ = false;
+    bool closeDown_ = false;
+    bool optionHot_ = false;
+    bool optionDown_ = false;
     QPointer<TImageList> images_;
     QPointer<TImageList> disabledImages_;
     QPointer<TFxCustomToolBarButton> hotButton_;
     bool focusWithin_ = false;
-    QString hintOptionButton_;
-    QString hintCloseButton_;
     void FocusChanged(QWidget* now);
     bool LiveEvent(QEvent* event);
     QWidget* WidgetOf(const IBarControl* control) const;

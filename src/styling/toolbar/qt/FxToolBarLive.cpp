@@ -1,12 +1,9 @@
 // The tool bar's live side: the settings it refuses while docked or
 // floating, its image lists and hot button for the buttons, the control
-// list's operations, Alt+letter mnemonics, focus tracking and the hints of
-// its option and close buttons.
+// list's operations, Alt+letter mnemonics and focus tracking.
 #include <QApplication>
-#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QToolTip>
 
 #include "platform/qt/ImageList.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
@@ -159,7 +156,7 @@ bool TFxCustomToolBar::DialogChar(QChar key) {
     return false;
 }
 
-// ---------------------------------------------------------------- focus and hints
+// ---------------------------------------------------------------- focus
 
 void TFxCustomToolBar::FocusChanged(QWidget* now) {
     const bool previous = focusWithin_;
@@ -167,34 +164,8 @@ void TFxCustomToolBar::FocusChanged(QWidget* now) {
     if (focusWithin_ != previous) Invalidate();
 }
 
-QString TFxCustomToolBar::HintAt(int x, int y) const {
-    const TPoint p{x, y};
-    if (State() == TToolBarState::tsFloating) {
-        if (ShowCloseOn() && !hintCloseButton_.isEmpty() && CloseButtonRect().Contains(p))
-            return hintCloseButton_;
-        if (ShowOptionIndicatorOn() && !hintOptionButton_.isEmpty() &&
-            OptionButtonRect().Contains(p))
-            return hintOptionButton_;
-        return {};
-    }
-    // Docked, the option button is the caption's when the bar shows one,
-    // else the right handle with its option arrow.
-    TRect option = CaptionOptionButtonRect();
-    if (option.IsEmpty() && ShowRightHandleOn()) option = RightHandleHitRect();
-    if (ShowOptionIndicatorOn() && !hintOptionButton_.isEmpty() && option.Contains(p))
-        return hintOptionButton_;
-    return {};
-}
-
 bool TFxCustomToolBar::LiveEvent(QEvent* event) {
     switch (event->type()) {
-        case QEvent::ToolTip: {
-            auto* help = static_cast<QHelpEvent*>(event);
-            const QString hint = HintAt(help->pos().x(), help->pos().y());
-            if (hint.isEmpty()) return false;
-            QToolTip::showText(help->globalPos(), hint, this);
-            return true;
-        }
         case QEvent::KeyPress: {
             auto* key = static_cast<QKeyEvent*>(event);
             if (!(key->modifiers() & Qt::AltModifier) || key->text().isEmpty()) return false;

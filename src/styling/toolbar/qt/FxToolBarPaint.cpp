@@ -60,8 +60,12 @@ void TFxCustomToolBar::Paint(Canvas& canvas) {
 }
 
 void TFxCustomToolBar::PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
+    if (State() == TToolBarState::tsFloating) {
+        PaintFloatingCaption(canvas, styler);
+        return;
+    }
     const TRect band = CaptionRect();
-    if (band.IsEmpty() || State() == TToolBarState::tsFloating) return;
+    if (band.IsEmpty()) return;
     const TCaptionAppearance& look = styler.CaptionAppearance();
     Fill(canvas, look.CaptionColor(), look.CaptionColorTo(), 80, band, false);
     if (look.CaptionBorderColor() != clNone) {
@@ -113,6 +117,64 @@ void TFxCustomToolBar::PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler
     canvas.DrawText(utf8, text, flags);
 }
 
+void TFxCustomToolBar::PaintFloatingCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
+    const TRect band = CaptionRect();
+    const TCaptionAppearance& look = styler.CaptionAppearance();
+    Fill(canvas, look.CaptionColor(), look.CaptionColorTo(), 80, band, false);
+    if (look.CaptionBorderColor() != clNone) {
+        canvas.pen.color = look.CaptionBorderColor();
+        canvas.brush.style = BrushStyle::Clear;
+        canvas.Rectangle(band);
+    }
+    if (!Caption().isEmpty()) {
+        TRect text{band.left + 3, band.top, FloatingDragRect().right, band.bottom};
+        canvas.font = parentStyler_ ? styler.CaptionFont() : captionFont_;
+        canvas.font.color = look.CaptionTextColor();
+        canvas.brush.style = BrushStyle::Clear;
+        canvas.DrawText(
+            Caption().toStdString(), text,
+            DrawTextFlags::kSingleLine | DrawTextFlags::kVCenter | DrawTextFlags::kNoPrefix);
+    }
+    const TRect option = OptionButtonRect();
+    if (!option.IsEmpty())
+        PaintFloatingButton(canvas, styler, option, optionHot_, optionDown_, false);
+    const TRect close = CloseButtonRect();
+    if (!close.IsEmpty()) PaintFloatingButton(canvas, styler, close, closeHot_, closeDown_, true);
+}
+
+void TFxCustomToolBar::PaintFloatingButton(Canvas& canvas, const TCustomFxToolBarStyler& styler,
+                                           const TRect& r, bool hot, bool down, bool close) {
+    const TRootItem& root = styler.CurrentMenuStyler()->RootItem();
+    TColor glyph = clWhite;
+    canvas.brush.style = BrushStyle::Solid;
+    if (down) {
+        canvas.pen.color = clBlack;
+        canvas.brush.color = root.Color();
+    } else if (hot) {
+        canvas.pen.color = clBlack;
+        canvas.brush.color = root.HoverColor();
+        glyph = clBlack;
+    } else {
+        canvas.pen.color = styler.CaptionAppearance().CaptionColor();
+        canvas.brush.color = styler.CaptionAppearance().CaptionColor();
+    }
+    canvas.Rectangle(r);
+    canvas.pen.color = glyph;
+    if (close) {
+        const int x = r.left + 4, y = r.top + 4;
+        Segment(canvas, x, y + 7, x + 8, y);
+        Segment(canvas, x + 1, y + 7, x + 7, y);
+        Segment(canvas, x, y + 1, x + 8, y + 8);
+        Segment(canvas, x + 1, y + 1, x + 7, y + 8);
+    } else {
+        const int x = r.left, y = r.bottom;
+        Segment(canvas, x + 5, y - 10, x + 12, y - 10);
+        Segment(canvas, x + 6, y - 9, x + 11, y - 9);
+        Segment(canvas, x + 7, y - 8, x + 10, y - 8);
+        Segment(canvas, x + 8, y - 7, x + 9, y - 7);
+    }
+}
+
 void TFxCustomToolBar::PaintBody(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
     TRect body = BodyRect();
     body.right += 1;
@@ -127,6 +189,14 @@ void TFxCustomToolBar::PaintBody(Canvas& canvas, const TCustomFxToolBarStyler& s
         return;
     }
     const TGradientBackground& color = styler.Color();
+    if (State() == TToolBarState::tsFloating && FloatingRows() > 1) {
+        // Band by band, each one row high and with the whole gradient.
+        const int thickness = DockedThickness(true);
+        for (int top = body.top; top < body.bottom; top += thickness)
+            Fill(canvas, color.Color(), color.ColorTo(), color.Steps(),
+                 {body.left, top, body.right, std::min(top + thickness, body.bottom)}, horizontal);
+        return;
+    }
     Fill(canvas, color.Color(), color.ColorTo(), color.Steps(), body, horizontal);
 }
 
