@@ -8,6 +8,7 @@
 
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
+#include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/ToolBarButtonRules.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
@@ -372,6 +373,24 @@ TEST(ToolBarButtonsTest, BarRefusalsControlListAndMnemonics) {
     EXPECT_FALSE(bar.DialogChar('x'));
     QTest::keyClick(&f.form, Qt::Key_R, Qt::AltModifier);
     EXPECT_EQ(clicks.count(), 2);
+}
+
+TEST(ToolBarButtonsTest, LooksRecolourTheButtons) {
+    ButtonBar f;
+    auto* styler = new TFxToolBarOfficeStyler(&f.form);
+    f.panel->SetToolBarStyler(styler);
+    f.B(1).SetDown(true);
+    f.B(0).SetHot(true);
+    std::vector<TColor> under;
+    for (int look = 0; look < 3; ++look) {
+        styler->SetStyle(static_cast<TToolBarStyle>(look));
+        const TButtonAppearance& a = styler->ButtonAppearance();
+        EXPECT_EQ(PixelAt(f.B(1).PaintedImage(), 0, 0), ColorToRGB(a.BorderCheckedColor()));
+        EXPECT_EQ(PixelAt(f.B(0).PaintedImage(), 0, 0), ColorToRGB(a.BorderHotColor()));
+        under.push_back(PixelAt(f.B(4).PaintedImage(), 1, 1));  // the bar under an up button
+    }
+    EXPECT_NE(under[0], under[1]);
+    EXPECT_NE(under[1], under[2]);
 }
 
 // Counts its own paintings.
