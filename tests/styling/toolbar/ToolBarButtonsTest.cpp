@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -183,8 +184,11 @@ struct ButtonBar {
     ButtonBar() {
         form.resize(600, 100);
         TAlignHost::Attach(&form);
-        QPixmap red(16, 16);
-        red.fill(Qt::red);
+        QPixmap red(16, 16);  // a red square on a see-through ground
+        red.fill(Qt::transparent);
+        QPainter painter(&red);
+        painter.fillRect(2, 2, 12, 12, Qt::red);
+        painter.end();
         images.Add(red);
         TLoadingScope scope;
         panel = new TFxDockPanel(&form);
@@ -272,6 +276,15 @@ TEST(ToolBarButtonsTest, MousePressesClicksAndTheCheckButtonReleasedOutside) {
     QTest::mouseRelease(&check, Qt::LeftButton, {}, QPoint(60, 5));
     EXPECT_TRUE(check.Down());
     EXPECT_EQ(check.State(), S::bsDown);
+
+    // The mouse makes one button hot at a time; an up hot button shows the
+    // shadow of its picture 2 pixels right of and below it.
+    QTest::mouseMove(&f.B(0), QPoint(5, 5));
+    EXPECT_TRUE(f.B(0).Hot());
+    QTest::mouseMove(&f.B(3), QPoint(5, 5));
+    EXPECT_FALSE(f.B(0).Hot());
+    EXPECT_EQ(f.bar->HotButton(), &f.B(3));
+    EXPECT_EQ(PixelAt(f.B(3).PaintedImage(), 19, 19), clGray);
 
     // A group member pressed releases the other; a disabled button fires nothing.
     QSignalSpy barClicks(f.bar, &TFxCustomToolBar::ButtonClick);
