@@ -232,46 +232,72 @@ TEST(DockRowsTest, FirstBarOfAColumnSitsAtItsBottom) {
 }
 
 // Random moves, resizes, hides and shows never leave two bars of a row over
-// each other, nor a bar past the row's end while the row has room.
+// each other, nor a bar past the row's end while the row has room; on a top
+// dock and on a left one.
 TEST(DockRowsTest, NoOverlapAfterRandomMovesAndResizes) {
     std::mt19937 random(29);
-    for (int round = 0; round < 40; ++round) {
-        FakePanel panel;
-        std::vector<std::unique_ptr<FakeBar>> bars;
-        for (int i = 0; i < 5; ++i) {
-            const int maxWidth = std::uniform_int_distribution<int>(80, 260)(random);
-            bars.push_back(std::make_unique<FakeBar>(0, 0, maxWidth, 28, 60, maxWidth));
-            panel.AddToolBar(bars.back().get());
-        }
-        for (int step = 0; step < 200; ++step) {
-            FakeBar& bar = *bars[std::uniform_int_distribution<int>(0, 4)(random)];
-            const int kind = std::uniform_int_distribution<int>(0, 9)(random);
-            const TRect r = bar.bounds;
-            if (kind < 4) {
-                panel.MoveToolBar(&bar, std::uniform_int_distribution<int>(-50, 1100)(random),
-                                  r.top, r.Width(), r.Height());
-            } else if (kind < 7) {
-                const int top = std::uniform_int_distribution<int>(-10, 200)(random);
-                panel.MoveToolBar(&bar, r.left, top, r.Width(), r.Height());
-            } else if (kind < 8) {
-                const int w = std::uniform_int_distribution<int>(40, 300)(random);
-                panel.MoveToolBar(&bar, r.left, r.top, w, r.Height());
-            } else if (kind < 9) {
-                bar.constraints.maxWidth = std::uniform_int_distribution<int>(60, 400)(random);
-                panel.Rows().ArrangeRows();
-            } else {
-                bar.visible = !bar.visible;
-                panel.ToolBarVisibilityChanged(&bar);
+    auto pick = [&random](int from, int to) {
+        return std::uniform_int_distribution<int>(from, to)(random);
+    };
+    for (const bool horizontal : {true, false}) {
+        // Along and across the rows, whichever way they run.
+        auto along = [horizontal](const TRect& r) { return horizontal ? r.left : r.top; };
+        auto cross = [horizontal](const TRect& r) { return horizontal ? r.top : r.left; };
+        auto length = [horizontal](const TRect& r) { return horizontal ? r.Width() : r.Height(); };
+        auto thick = [horizontal](const TRect& r) { return horizontal ? r.Height() : r.Width(); };
+        for (int round = 0; round < 30; ++round) {
+            FakePanel panel;
+            if (!horizontal) {
+                panel.bounds = Bounds(0, 0, 43, 800);
+                panel.SetDockAlign(TDockAlign::daLeft);
             }
-            ASSERT_EQ(Overlaps(panel), "") << "round " << round << " step " << step;
-            for (int k = 0; k < panel.Rows().Count(); ++k) {
-                const TRowCollectionItem& row = panel.Rows().Items(k);
-                int minimum = 2;
-                for (IDockBar* b : row.ToolBars())
-                    minimum += b->DockConstraints().minWidth + 2;
-                if (minimum <= row.RowRect().Width() && !row.ToolBars().Empty()) {
-                    ASSERT_GE(row.FreeSpace(row.ToolBars().Last(), nullptr), 0)
-                        << "round " << round << " step " << step;
+            auto move = [&](FakeBar* bar, int a, int c, int len, int th) {
+                if (horizontal)
+                    panel.MoveToolBar(bar, a, c, len, th);
+                else
+                    panel.MoveToolBar(bar, c, a, th, len);
+            };
+            std::vector<std::unique_ptr<FakeBar>> bars;
+            for (int i = 0; i < 5; ++i) {
+                const int maxLength = pick(80, 260);
+                auto bar = horizontal
+                               ? std::make_unique<FakeBar>(0, 0, maxLength, 28, 60, maxLength)
+                               : std::make_unique<FakeBar>(0, 0, 28, maxLength);
+                if (!horizontal) bar->constraints = {0, 0, 60, maxLength};
+                panel.AddToolBar(bar.get());
+                bars.push_back(std::move(bar));
+            }
+            for (int step = 0; step < 200; ++step) {
+                FakeBar& bar = *bars[pick(0, 4)];
+                const int kind = pick(0, 9);
+                const TRect r = bar.bounds;
+                if (kind < 4) {
+                    move(&bar, pick(-50, 1100), cross(r), length(r), thick(r));
+                } else if (kind < 7) {
+                    move(&bar, along(r), pick(-10, 200), length(r), thick(r));
+                } else if (kind < 8) {
+                    move(&bar, along(r), cross(r), pick(40, 300), thick(r));
+                } else if (kind < 9) {
+                    (horizontal ? bar.constraints.maxWidth : bar.constraints.maxHeight) =
+                        pick(60, 400);
+                    panel.Rows().ArrangeRows();
+                } else {
+                    bar.visible = !bar.visible;
+                    panel.ToolBarVisibilityChanged(&bar);
+                }
+                ASSERT_EQ(Overlaps(panel), "")
+                    << horizontal << " round " << round << " step " << step;
+                for (int k = 0; k < panel.Rows().Count(); ++k) {
+                    const TRowCollectionItem& row = panel.Rows().Items(k);
+                    int minimum = 2;
+                    for (IDockBar* b : row.ToolBars()) {
+                        const TSizeConstraints c = b->DockConstraints();
+                        minimum += (horizontal ? c.minWidth : c.minHeight) + 2;
+                    }
+                    if (minimum <= length(row.RowRect()) && !row.ToolBars().Empty()) {
+                        ASSERT_GE(row.FreeSpace(row.ToolBars().Last(), nullptr), 0)
+                            << horizontal << " round " << round << " step " << step;
+                    }
                 }
             }
         }
