@@ -247,6 +247,20 @@ QImage TCustomControl::ParentImage() const {
     return image;
 }
 
+QImage TCustomControl::LastPainting(const QRect& area) const {
+    const qreal ratio = buffer_.devicePixelRatio();
+    if (buffer_.isNull() || !isVisible()) return {};
+    const QSize pixels(static_cast<int>(std::ceil(width() * ratio)),
+                       static_cast<int>(std::ceil(height() * ratio)));
+    if (buffer_.size() != pixels) return {};
+    const QRect source((QPointF(area.topLeft()) * ratio).toPoint(),
+                       (QSizeF(area.size()) * ratio).toSize());
+    if (!buffer_.rect().contains(source)) return {};
+    QImage part = buffer_.copy(source);
+    part.setDevicePixelRatio(ratio);
+    return part;
+}
+
 void TCustomControl::Loaded() {
     Realign();
     if (parentColor_) TakeColor(ColorOfParent());

@@ -82,6 +82,11 @@ class TCustomControl : public QWidget, public TLoadable {
     // The parent's own painting (without its children) under this control,
     // as an image of this control's size; white when there is no parent.
     QImage ParentImage() const;
+    // The part `area` (in client coordinates) of the control's last painting
+    // on screen, at its pixel ratio; null when it has not been painted at its
+    // present size. Children that look windowless start with it, so the
+    // control is not painted again for each of them.
+    QImage LastPainting(const QRect& area) const;
 
   protected:
     enum Effect : unsigned { kStoreOnly = 0, kRepaint = 1, kRealign = 2 };

@@ -88,6 +88,12 @@ class TToolBarLayout {
     void RemoveControl(IBarControl* control);
     // The index the position rule gives control i (moved to its place).
     int ReorderIndex(int i) const;
+    // Moves an item of the list from one index to another (both valid).
+    void MoveItem(int from, int to) {
+        IBarControl* c = items_[from];
+        items_.Delete(from);
+        items_.Insert(to, c);
+    }
     // Re-orders a moved control by the position rule.
     void ReorderControl(IBarControl* control);
 

@@ -1,5 +1,6 @@
 #include "styling/toolbar/qt/FxToolBar.h"
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QEvent>
 #include <QHelpEvent>
@@ -38,6 +39,8 @@ TFxCustomToolBar::TFxCustomToolBar(QWidget* parent) : TCustomControl(parent) {
     captionFont_.size = 8;
     TCustomControl::SetBounds(0, 0, kMinLength, 26);
     TakeParent();
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
 TFxCustomToolBar::~TFxCustomToolBar() {
@@ -158,8 +161,10 @@ void TFxCustomToolBar::StylerChanged(int code) {
 
 void TFxCustomToolBar::SetAutoSize(bool v) {
     if (v == AutoSize()) return;
+    if (!v && State() != TToolBarState::tsFree) return;  // docked or floating: stays on
     StoreAutoSize(v);
     if (v && !IsLoading()) Arrange(true);
+    if (!v) constraints_ = TSizeConstraints{0, 0, 0, 0};
 }
 
 void TFxCustomToolBar::SetCaptionPosition(TCaptionPosition v) {
@@ -304,8 +309,11 @@ void TFxCustomToolBar::ChildLeft(QObject* object) {
 void TFxCustomToolBar::Loaded() {
     TCustomControl::Loaded();
     std::vector<IBarControl*> children;
-    for (QObject* child : this->children())
+    for (QObject* child : this->children()) {
+        // Buttons and separators take their sizes before they are placed.
+        if (auto* control = qobject_cast<TFxCustomToolBarControl*>(child)) control->SizeForBar();
         if (auto* widget = qobject_cast<QWidget*>(child)) children.push_back(ControlOf(widget));
+    }
     BuildItemList(children);
     ChooseStyler(toolBarStyler_.data());
     Arrange(true);
@@ -351,6 +359,10 @@ bool TFxCustomToolBar::event(QEvent* event) {
             break;
         case QEvent::ChildRemoved:
             if (!Fitting()) ChildLeft(static_cast<QChildEvent*>(event)->child());
+            break;
+        case QEvent::KeyPress:
+        case QEvent::FocusIn:
+            if (LiveEvent(event)) return true;
             break;
         case QEvent::ShowToParent:
         case QEvent::HideToParent:

@@ -14,10 +14,12 @@
 #include <memory>
 
 #include "platform/qt/CustomControl.h"
+#include "platform/qt/ImageList.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/toolbar/DockRows.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/ToolBarLayout.h"
+#include "styling/toolbar/qt/FxToolBarButton.h"
 
 namespace vx {
 
@@ -33,8 +35,9 @@ class TFxCustomToolBar : public TCustomControl,
     ~TFxCustomToolBar() override;
 
     // ---- published properties
+    // A floating bar keeps AllowFloating on and Locked off.
     bool AllowFloating() const { return allowFloating_; }
-    void SetAllowFloating(bool v) { allowFloating_ = v; }
+    void SetAllowFloating(bool v);
     bool AutoArrangeButtons() const { return autoArrangeButtons_; }
     void SetAutoArrangeButtons(bool v) { autoArrangeButtons_ = v; }
     bool AutoDockOnClose() const { return autoDockOnClose_; }
@@ -42,8 +45,9 @@ class TFxCustomToolBar : public TCustomControl,
     bool AutoOptionMenu() const { return autoOptionMenu_; }
     void SetAutoOptionMenu(bool v) { autoOptionMenu_ = v; }
     bool Locked() const { return locked_; }
-    void SetLocked(bool v) { locked_ = v; }
-    void SetAutoPositionControls(bool v) { StoreAutoPositionControls(v); }
+    void SetLocked(bool v);
+    // Neither is switched off while the bar is docked in a panel or floats.
+    void SetAutoPositionControls(bool v);
     void SetAutoSize(bool v);
     const CanvasFont& CaptionFont() const { return captionFont_; }
     void SetCaptionFont(const CanvasFont& font) { SetPublished(captionFont_, font); }
@@ -127,9 +131,41 @@ class TFxCustomToolBar : public TCustomControl,
     QObject* ReceiverObject() override { return this; }
     void StylerChanged(int code) override;
 
+    // ---- buttons, keys and focus
+    // The pictures of the bar's buttons; a disabled button takes the
+    // disabled list's picture when there is one. Writing either re-measures
+    // every control on the bar.
+    TImageList* Images() const { return images_.data(); }
+    void SetImages(TImageList* images);
+    TImageList* DisabledImages() const { return disabledImages_.data(); }
+    void SetDisabledImages(TImageList* images);
+    // The one hot button of the bar (made hot, another stops being hot).
+    TFxCustomToolBarButton* HotButton() const { return hotButton_.data(); }
+    void HotButtonChanged(TFxCustomToolBarButton* button, bool hot);
+    // A button of the bar was clicked.
+    void ButtonClicked(TFxCustomToolBarButton* button);
+    // Every button (or separator) takes its size again.
+    void ResizeButtons();
+    // A button or separator sized itself: the controls are placed again.
+    void ControlResized(QWidget* control);
+    // The control list in its order: count, the control at an index (null
+    // outside), the index of a control (-1), and a move that re-arranges.
+    int GetFTBControlCount() const;
+    QWidget* GetFTBControl(int index) const;
+    int IndexOfFTBControl(QWidget* control) const;
+    void MoveFTBControl(int fromIndex, int toIndex);
+    // The length all visible controls need, with grip and right handle.
+    int ToolBarFullLength() const;
+    // Alt+letter: clicks the first visible, enabled button whose caption
+    // has the letter as accelerator; false when none has.
+    bool DialogChar(QChar key);
+    // A control of the bar, or a window inside it, has the focus.
+    bool FocusWithin() const { return focusWithin_; }
+
   signals:
     // The bar joined a dock panel (not while loading).
     void Docked(TFxDockPanel* panel);
+    void ButtonClick(TFxCustomToolBarButton* button);
 
   protected:
     TRect BarBounds() const override;
@@ -198,6 +234,13 @@ class TFxCustomToolBar : public TCustomControl,
     bool closeDown_ = false;
     bool optionHot_ = false;
     bool optionDown_ = false;
+    QPointer<TImageList> images_;
+    QPointer<TImageList> disabledImages_;
+    QPointer<TFxCustomToolBarButton> hotButton_;
+    bool focusWithin_ = false;
+    void FocusChanged(QWidget* now);
+    bool LiveEvent(QEvent* event);
+    QWidget* WidgetOf(const IBarControl* control) const;
     std::map<QObject*, IBarControl*> controlOf_;
     std::map<QObject*, std::unique_ptr<TWidgetControl>> adapters_;
 };

@@ -1,0 +1,757 @@
+#include "styling/toolbar/qt/FxToolBarButton.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QShortcut>
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/qt/ImageList.h"
+#include "styling/toolbar/FxToolBarDraw.h"
+#include "styling/toolbar/FxToolBarStylers.h"
+#include "styling/toolbar/qt/FxToolBar.h"
+
+namespace vx {
+
+namespace DT = DrawTextFlags;
+
+// ================================================================ control
+
+TFxCustomToolBarControl::TFxCustomToolBarControl(QWidget* parent) : TCustomControl(parent) {
+    // Painted whole from the bar's last painting: the bar is not painted
+    // again under it.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+TFxCustomToolBar* TFxCustomToolBarControl::FxToolBar() const {
+    return qobject_cast<TFxCustomToolBar*>(parentWidget());
+}
+
+void TFxCustomToolBarControl::SetFxToolBar(TFxCustomToolBar* bar) {
+    if (bar && bar == FxToolBar()) return;
+    setParent(bar);
+    if (bar) {
+        show();
+        if (FxToolBar() != bar) throw std::runtime_error("FxToolBar not set");
+    }
+}
+
+void TFxCustomToolBarControl::SetPosition(TDockAlign position) {
+    if (position == position_) return;
+    position_ = position;
+    AdjustSize();
+    Invalidate();
+}
+
+void TFxCustomToolBarControl::SetAutoSize(bool v) {
+    if (v == autoSize_) return;
+    autoSize_ = v;
+    if (v) AdjustSize();
+}
+
+TRect TFxCustomToolBarControl::ControlBounds() const {
+    return Bounds(x(), y(), width(), height());
+}
+
+void TFxCustomToolBarControl::SizeForBar() {
+    if (TFxCustomToolBar* bar = FxToolBar()) position_ = bar->BarAlign();
+    Measure();
+}
+
+void TFxCustomToolBarControl::ParentChanged() {
+    if (TFxCustomToolBar* bar = FxToolBar()) position_ = bar->BarAlign();
+    if (!IsLoading()) AdjustSize();
+}
+
+void TFxCustomToolBarControl::Loaded() {
+    TCustomControl::Loaded();
+    if (TFxCustomToolBar* bar = FxToolBar()) position_ = bar->BarAlign();
+}
+
+int TFxCustomToolBarControl::AcrossLimit() const {
+    TFxCustomToolBar* bar = FxToolBar();
+    if (!bar) return 0;
+    int limit = (HorizontalBar() ? bar->height() : bar->width()) - 4;
+    if (bar->ShowCaption()) limit -= bar->CaptionHeight();
+    return limit;
+}
+
+void TFxCustomToolBarControl::PaintBackground(Canvas& canvas) {
+    QImage under;
+    if (auto* parent = qobject_cast<TCustomControl*>(parentWidget()))
+        under = parent->LastPainting(geometry());
+    if (under.isNull()) under = ParentImage();
+    canvas.Draw(0, 0, under);
+}
+
+// ================================================================ button
+
+TFxCustomToolBarButton::TFxCustomToolBarButton(QWidget* parent) : TFxCustomToolBarControl(parent) {
+    CanvasFont font = Font();
+    font.name = "Tahoma";
+    SetFont(font);
+    SetParentFont(true);
+    TCustomControl::SetBounds(0, 0, 23, 22);
+    appearance_.SetOnChange([this](TToolBarPersistent*) { Invalidate(); });
+    setMouseTracking(true);
+}
+
+TFxCustomToolBarButton::~TFxCustomToolBarButton() {
+    if (hot_)
+        if (TFxCustomToolBar* bar = FxToolBar()) bar->HotButtonChanged(this, false);
+}
+
+// ---------------------------------------------------------------- properties
+
+void TFxCustomToolBarButton::SetAllowAllUp(bool v) {
+    if (v == allowAllUp_) return;
+    allowAllUp_ = v;
+    GroupUpdate();
+}
+
+void TFxCustomToolBarButton::SetGroupIndex(int v) {
+    if (v == groupIndex_) return;
+    groupIndex_ = v;
+    GroupUpdate();
+}
+
+void TFxCustomToolBarButton::SetStyle(TFxToolButtonStyle v) {
+    if (v == style_) return;
+    style_ = v;
+    if (v == TFxToolButtonStyle::tasCheck) dropDownButton_ = false;
+    Invalidate();
+}
+
+void TFxCustomToolBarButton::SetDropDownButton(bool v) {
+    if (v && style_ == TFxToolButtonStyle::tasCheck) return;
+    if (v == dropDownButton_) return;
+    dropDownButton_ = v;
+    AdjustSize();
+    Invalidate();
+}
+
+void TFxCustomToolBarButton::SetGlyphPosition(TGlyphPosition v) {
+    if (v == glyphPosition_) return;
+    glyphPosition_ = v;
+    AdjustSize();
+    Invalidate();
+}
+
+void TFxCustomToolBarButton::SetShaded(bool v) {
+    shaded_ = v;
+    if (v && !IsLoading()) BuildShadow();
+}
+
+void TFxCustomToolBarButton::SetShowCaption(bool v) {
+    showCaption_ = v;
+    AdjustSize();
+    Invalidate();
+}
+
+void TFxCustomToolBarButton::SetImageIndex(int v) {
+    if (v == imageIndex_) return;
+    imageIndex_ = v;
+    if (shaded_) BuildShadow();
+    AdjustSize();
+    Invalidate();
+}
+
+void TFxCustomToolBarButton::SetGlyph(const QImage& image) {
+    glyph_ = image;
+    if (glyphDisabled_.isNull()) glyphDisabled_ = DisabledGlyph(image);
+    if (shaded_ && !IsLoading()) BuildShadow();
+    AdjustSize();
+    Invalidate();
+}
+
+void TFxCustomToolBarButton::SetPicture(const QImage& image) {
+    picture_ = image;
+    AdjustSize();
+    Invalidate();
+}
+
+// ---------------------------------------------------------------- Down and groups
+
+void TFxCustomToolBarButton::SetDown(bool v) {
+    if (IsLoading()) downWhileLoading_ = v;
+    if (groupIndex_ == 0 && style_ == TFxToolButtonStyle::tasButton) v = false;
+    if (style_ == TFxToolButtonStyle::tasCheck) {
+        down_ = v;
+        state_ = v ? TToolButtonState::bsDown : TToolButtonState::bsUp;
+        Repaint();
+        return;
+    }
+    if (v == down_) return;
+    if (down_ && !allowAllUp_) return;
+    down_ = v;
+    if (v) {
+        if (state_ == TToolButtonState::bsUp) Invalidate();
+        state_ = TToolButtonState::bsExclusive;
+        GroupUpdate();
+    } else {
+        state_ = TToolButtonState::bsUp;
+        Repaint();
+    }
+}
+
+void TFxCustomToolBarButton::GroupUpdate() {
+    if (groupIndex_ == 0 || !parentWidget()) return;
+    for (QObject* child : parentWidget()->children())
+        if (auto* other = qobject_cast<TFxCustomToolBarButton*>(child))
+            other->ButtonPressed(groupIndex_, this);
+}
+
+void TFxCustomToolBarButton::ButtonPressed(int groupIndex, TFxCustomToolBarButton* sender) {
+    if (sender == this || groupIndex != groupIndex_) return;
+    if (down_ && sender->down_) {
+        down_ = false;
+        state_ = TToolButtonState::bsUp;
+        Invalidate();
+    }
+    allowAllUp_ = sender->allowAllUp_;
+}
+
+// ---------------------------------------------------------------- mouse
+
+void TFxCustomToolBarButton::SetHot(bool hot) {
+    if (hot == hot_) return;
+    hot_ = hot;
+    if (TFxCustomToolBar* bar = FxToolBar()) bar->HotButtonChanged(this, hot);
+    Invalidate();
+}
+
+void TFxCustomToolBarButton::MouseEnter() {
+    mouseInControl_ = true;
+    if (Enabled()) {
+        SetHot(true);
+        Invalidate();
+    }
+    emit MouseEntered();
+}
+
+void TFxCustomToolBarButton::MouseLeave() {
+    mouseInControl_ = false;
+    SetHot(false);
+    if (Enabled()) Invalidate();
+    emit MouseLeft();
+}
+
+bool TFxCustomToolBarButton::Inside(int x, int y) const {
+    return x >= 0 && x < width() && y >= 0 && y <= height();
+}
+
+void TFxCustomToolBarButton::mousePressEvent(QMouseEvent* event) {
+    TFxCustomToolBarControl::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton || !Enabled()) return;
+    pressed_ = true;
+    const QPoint p = event->position().toPoint();
+    const bool inDropDown = HorizontalBar() ? p.x() > width() - 13 : p.y() > height() - 13;
+    if (dropDownButton_ && (inDropDown || !dropDownSplit_)) {
+        state_ = TToolButtonState::bsUp;
+        mouseInControl_ = false;
+        pressed_ = false;
+        Invalidate();
+        emit DropDown();
+        if (dropDownMenu_) {
+            down_ = false;
+            menuShowing_ = true;
+            Repaint();
+            QPointer<TFxCustomToolBarButton> self(this);
+            dropDownMenu_->exec(mapToGlobal(QPoint(0, height())));
+            if (!self) return;
+            menuShowing_ = false;
+            Repaint();
+        }
+        Invalidate();
+        return;
+    }
+    if (!down_) {
+        state_ = TToolButtonState::bsDown;
+        Invalidate();
+    }
+    if (style_ == TFxToolButtonStyle::tasCheck) {
+        state_ = TToolButtonState::bsDown;
+        Repaint();
+    }
+    dragging_ = true;
+}
+
+void TFxCustomToolBarButton::mouseMoveEvent(QMouseEvent* event) {
+    TFxCustomToolBarControl::mouseMoveEvent(event);
+    if (!dragging_) {
+        Track();
+        return;
+    }
+    const QPoint p = event->position().toPoint();
+    TToolButtonState next = down_ ? TToolButtonState::bsExclusive : TToolButtonState::bsUp;
+    if (Inside(p.x(), p.y()))
+        next = down_ ? TToolButtonState::bsExclusive : TToolButtonState::bsDown;
+    if (style_ == TFxToolButtonStyle::tasCheck && down_) next = TToolButtonState::bsDown;
+    if (next != state_) {
+        state_ = next;
+        Invalidate();
+    }
+}
+
+void TFxCustomToolBarButton::mouseReleaseEvent(QMouseEvent* event) {
+    TFxCustomToolBarControl::mouseReleaseEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    pressed_ = false;
+    Invalidate();
+    if (!dragging_) return;
+    dragging_ = false;
+    const QPoint p = event->position().toPoint();
+    const bool inside = Inside(p.x(), p.y());
+    QPointer<TFxCustomToolBarButton> self(this);
+    if (groupIndex_ == 0) {
+        state_ = TToolButtonState::bsUp;
+        mouseInControl_ = false;
+        if (style_ == TFxToolButtonStyle::tasCheck) {
+            // Only a release inside toggles a check button: released outside
+            // the press is given up, and the face shows Down as it was, so
+            // the button never looks on without its click having run.
+            if (inside) SetDown(!down_);
+            state_ = down_ ? TToolButtonState::bsDown : TToolButtonState::bsUp;
+            Repaint();
+        }
+        if (inside) Invalidate();
+    } else if (inside) {
+        SetDown(!down_);
+        if (down_) Repaint();
+    } else {
+        if (down_) state_ = TToolButtonState::bsExclusive;
+        Repaint();
+    }
+    if (inside) Click();
+    if (self) Track();
+}
+
+void TFxCustomToolBarButton::Track() {
+    if (!flat_ || !Enabled()) return;
+    const bool over = underMouse() || rect().contains(mapFromGlobal(QCursor::pos()));
+    if (over && !mouseInControl_)
+        MouseEnter();
+    else if (!over && mouseInControl_)
+        MouseLeave();
+}
+
+void TFxCustomToolBarButton::Click() {
+    QPointer<TFxCustomToolBarButton> self(this);
+    emit Clicked();
+    if (!self) return;
+    if (TFxCustomToolBar* bar = FxToolBar()) bar->ButtonClicked(this);
+}
+
+// ---------------------------------------------------------------- notices
+
+void TFxCustomToolBarButton::Loaded() {
+    TFxCustomToolBarControl::Loaded();
+    if (downWhileLoading_ != down_) SetDown(downWhileLoading_);
+    if (shaded_) BuildShadow();
+    AdjustSize();
+}
+
+void TFxCustomToolBarButton::TextChanged() {
+    UpdateMnemonic();
+    AdjustSize();
+    Invalidate();
+}
+
+void TFxCustomToolBarButton::UpdateMnemonic() {
+    delete mnemonic_;
+    mnemonic_ = nullptr;
+    const QKeySequence keys = QKeySequence::mnemonic(Caption());
+    if (keys.isEmpty()) return;
+    mnemonic_ = new QShortcut(keys, this);
+    mnemonic_->setContext(Qt::WindowShortcut);
+    const QChar letter(static_cast<char16_t>(keys[0].key()));
+    // The bar picks the first button with the letter; several buttons with
+    // one letter make the shortcut ambiguous, which ends up there too.
+    auto fire = [this, letter] {
+        if (TFxCustomToolBar* bar = FxToolBar())
+            bar->DialogChar(letter);
+        else if (Enabled())
+            Click();
+    };
+    connect(mnemonic_, &QShortcut::activated, this, fire);
+    connect(mnemonic_, &QShortcut::activatedAmbiguously, this, fire);
+}
+
+void TFxCustomToolBarButton::FontChanged() {
+    AdjustSize();
+    Invalidate();
+}
+
+void TFxCustomToolBarButton::EnabledChanged() {
+    if (!Enabled()) {
+        SetHot(false);
+        dragging_ = false;
+    }
+    Invalidate();
+}
+
+// ---------------------------------------------------------------- images
+
+const TButtonAppearance& TFxCustomToolBarButton::Look() const {
+    if (parentStyler_)
+        if (TFxCustomToolBar* bar = FxToolBar()) return bar->CurrentStyler()->ButtonAppearance();
+    return appearance_;
+}
+
+CanvasFont TFxCustomToolBarButton::CaptionFontInUse() const {
+    if (parentStyler_)
+        if (TFxCustomToolBar* bar = FxToolBar())
+            return bar->CurrentStyler()->ButtonAppearance().CaptionFont();
+    return Font();
+}
+
+TImageList* TFxCustomToolBarButton::ImageSource(bool* disabledList) const {
+    if (disabledList) *disabledList = false;
+    TFxCustomToolBar* bar = FxToolBar();
+    if (!bar || imageIndex_ < 0 || !bar->Images()) return nullptr;
+    if (!Enabled() && bar->DisabledImages()) {
+        if (disabledList) *disabledList = true;
+        return bar->DisabledImages();
+    }
+    return bar->Images();
+}
+
+void TFxCustomToolBarButton::BuildShadow() {
+    TFxCustomToolBar* bar = FxToolBar();
+    if (imageIndex_ >= 0 && bar && bar->Images()) {
+        TImageList* list = bar->Images();
+        QImage source(list->Width(), list->Height(), QImage::Format_RGB32);
+        source.fill(Qt::white);
+        {
+            QPainter painter(&source);
+            list->Draw(painter, 0, 0, imageIndex_, true);
+        }
+        shadow_ = ShadowGlyph(source);
+        shadowFromList_ = true;
+    } else if (!glyph_.isNull()) {
+        shadow_ = ShadowGlyph(glyph_);
+        shadowFromList_ = false;
+    } else {
+        shadow_ = QImage();
+    }
+}
+
+// ---------------------------------------------------------------- size
+
+void TFxCustomToolBarButton::Measure() {
+    if (!parentWidget() || !AutoSize()) return;
+    TButtonMeasure m;
+    m.glyphPosition = glyphPosition_;
+    m.horizontal = HorizontalBar();
+    m.dropDown = dropDownButton_;
+    if (TImageList* list = ImageSource(nullptr)) {
+        m.gw = list->Width();
+        m.gh = list->Height();
+    } else {
+        for (const QImage* g :
+             {&glyph_, &glyphHot_, &glyphDown_, &glyphChecked_, &glyphDisabled_}) {
+            if (g->isNull()) continue;
+            m.gw = std::max(m.gw, g->width());
+            m.gh = std::max(m.gh, g->height());
+        }
+        if (glyph_.isNull() && glyphHot_.isNull() && glyphDown_.isNull() &&
+            glyphChecked_.isNull() && !picture_.isNull()) {
+            m.gw = picture_.width();
+            m.gh = picture_.height();
+        }
+    }
+    QImage probe(1, 1, QImage::Format_RGB32);
+    QPainter painter(&probe);
+    Canvas canvas(painter);
+    canvas.font = CaptionFontInUse();
+    if (showCaption_ && !Caption().isEmpty()) {
+        TRect r{0, 0, 1000, 100};
+        const std::string text = Caption().toStdString();
+        canvas.DrawText(text, r, DT::kCalcRect | DT::kSingleLine);
+        m.tw = r.Width();
+    }
+    m.th = canvas.TextHeight("gh");
+    const TButtonSize size = ButtonAutoSize(m);
+    TFxCustomToolBar* bar = FxToolBar();
+    const bool setAcross =
+        !bar || bar->AutoPositionControlsOn() || bar->State() == TToolBarState::tsFloating;
+    const int limit = AcrossLimit();
+    const QSize old = QWidget::size();
+    if (m.horizontal) {
+        int h = size.height;
+        if (bar && limit > 0) h = std::min(h, limit);
+        TCustomControl::SetBounds(x(), y(), size.width, setAcross ? h : height());
+    } else {
+        int w = size.width;
+        if (bar && limit > 0) w = std::min(w, limit);
+        TCustomControl::SetBounds(x(), y(), setAcross ? w : width(), size.height);
+    }
+    if (bar && QWidget::size() != old) bar->ControlResized(this);
+}
+
+// ---------------------------------------------------------------- painting
+
+void TFxCustomToolBarButton::Paint(Canvas& canvas) {
+    if (!Enabled()) {
+        state_ = TToolButtonState::bsDisabled;
+        dragging_ = false;
+    } else if (state_ == TToolButtonState::bsDisabled) {
+        state_ = down_ && groupIndex_ != 0 ? TToolButtonState::bsExclusive : TToolButtonState::bsUp;
+    }
+    if (style_ == TFxToolButtonStyle::tasCheck && down_) state_ = TToolButtonState::bsDown;
+    PaintBackground(canvas);
+    DrawButton(canvas);
+}
+
+namespace {
+
+void FillFace(Canvas& canvas, TColor from, TColor to, const TRect& r,
+              toolbar::TGradientDirection direction) {
+    if (from == clNone) return;
+    if (to == clNone) {
+        canvas.pen.color = from;
+        canvas.brush.style = BrushStyle::Solid;
+        canvas.brush.color = from;
+        canvas.FillRect(r);
+        return;
+    }
+    DrawGradient(canvas, from, to, 40, r, direction == toolbar::TGradientDirection::gdHorizontal);
+}
+
+}  // namespace
+
+void TFxCustomToolBarButton::DrawButton(Canvas& canvas) {
+    const TRect r = ClientRect();
+    TRect f = r;
+    const bool horizontal = HorizontalBar();
+    const TRect d = horizontal ? TRect{r.right - kDropDownWidth, r.top, r.right, r.bottom}
+                               : TRect{r.left, r.bottom - kDropDownWidth, r.right, r.bottom};
+    if (dropDownButton_) (horizontal ? f.right : f.bottom) = horizontal ? d.left : d.top;
+
+    const TButtonAppearance& a = Look();
+    const TButtonAppearance& own = appearance_;
+    const bool checkDown = style_ == TFxToolButtonStyle::tasCheck && down_;
+    TColor from = clNone, to = clNone, border = clNone, text = clNone;
+    TColor ddFrom = clNone, ddTo = clNone;
+    toolbar::TGradientDirection direction = own.GradientDirection();
+    const QImage* glyph = &glyph_;
+    if (state_ == TToolButtonState::bsDisabled || !Enabled()) {
+        if (!transparentUp_) {
+            from = own.Color();
+            to = own.ColorTo();
+            border = own.BorderColor();
+        }
+        text = own.CaptionTextColor();
+        glyph = &glyphDisabled_;
+        ddFrom = from;
+        ddTo = to;
+    } else if (state_ == TToolButtonState::bsDropped) {
+        glyph = nullptr;
+    } else if (!checkDown && (state_ == TToolButtonState::bsDown ||
+                              (state_ == TToolButtonState::bsExclusive && hot_) || pressed_)) {
+        from = a.ColorDown();
+        to = a.ColorDownTo();
+        border = a.BorderDownColor();
+        text = a.CaptionTextColorDown();
+        direction = a.GradientDirectionDown();
+        glyph = &glyphDown_;
+        ddFrom = a.ColorHot();
+        ddTo = a.ColorHotTo();
+    } else if (state_ == TToolButtonState::bsExclusive || checkDown) {
+        from = a.ColorChecked();
+        to = a.ColorCheckedTo();
+        border = a.BorderCheckedColor();
+        text = a.CaptionTextColorChecked();
+        direction = a.GradientDirectionChecked();
+        glyph = &glyphChecked_;
+        ddFrom = from;
+        ddTo = to;
+    } else if (hot_) {
+        from = a.ColorHot();
+        to = a.ColorHotTo();
+        border = a.BorderHotColor();
+        text = a.CaptionTextColorHot();
+        direction = a.GradientDirectionHot();
+        glyph = &glyphHot_;
+        ddFrom = from;
+        ddTo = to;
+    } else {
+        if (!transparentUp_) {
+            from = own.Color();
+            to = own.ColorTo();
+            border = own.BorderColor();
+        }
+        text = a.CaptionTextColor();
+        ddFrom = from;
+        ddTo = to;
+    }
+    if (!glyph) return;  // dropped: the menu button draws itself
+
+    // Background: the drop-down part under the face, then the face.
+    if (from != clNone) {
+        if (dropDownButton_) FillFace(canvas, ddFrom, to == clNone ? clNone : ddTo, r, direction);
+        FillFace(canvas, from, to, f, direction);
+    }
+    if (border != clNone) {
+        canvas.brush.style = BrushStyle::Clear;
+        canvas.pen.color = border;
+        if (dropDownButton_ && dropDownSplit_) {
+            canvas.Rectangle(r);
+            canvas.Rectangle(f);
+        } else if (dropDownButton_) {
+            canvas.Rectangle(f.left, f.top, r.right, f.bottom);
+        } else {
+            canvas.Rectangle(f);
+        }
+    }
+    if (menuShowing_ && dropDownSplit_) {
+        canvas.pen.color = 0x800000;
+        const int top = horizontal ? f.top : d.top;
+        canvas.Polyline(
+            {{f.left, d.bottom}, {f.left, top}, {d.right - 1, top}, {d.right - 1, d.bottom}});
+    }
+    if (dropDownButton_) {
+        canvas.pen.color = clBlack;
+        if (horizontal) {
+            const int ax = d.left + (d.Width() - 5) / 2;
+            const int ay = d.top + (d.Height() - 3) / 2 + 1;
+            DrawSmallArrow(canvas, {ax, ay}, clBlack);
+        } else {
+            const int ax = d.left + (d.Width() - 3) / 2 + 1;
+            const int ay = d.top + (d.Height() - 5) / 2;
+            for (int i = 0; i < 3; ++i) {
+                canvas.MoveTo(ax - i, ay + i);
+                canvas.LineTo(ax - i, ay + 5 - i);
+            }
+        }
+    }
+    if (glyph->isNull() && !glyph_.isNull()) glyph = &glyph_;
+    DrawButtonFace(canvas, f, *glyph, text);
+}
+
+void TFxCustomToolBarButton::DrawButtonFace(Canvas& canvas, const TRect& f, const QImage& glyph,
+                                            TColor textColor) {
+    canvas.font = CaptionFontInUse();
+    const std::string caption = Caption().toStdString();
+    const bool withCaption = showCaption_ && !caption.empty();
+    int tw = 0;
+    int th = height();
+    if (withCaption) {
+        TRect r{0, 0, 1000, 100};
+        canvas.DrawText(caption, r, DT::kCalcRect | DT::kSingleLine);
+        tw = r.Width();
+        th = r.Height();
+    }
+    bool disabledList = false;
+    TImageList* list = ImageSource(&disabledList);
+    const QImage* bitmap = nullptr;
+    int iw = 0, ih = 0;
+    if (list) {
+        iw = list->Width();
+        ih = list->Height();
+    } else if (!glyph.isNull()) {
+        bitmap = &glyph;
+    } else if (!picture_.isNull()) {
+        bitmap = &picture_;
+    }
+    if (bitmap) {
+        iw = bitmap->width();
+        ih = bitmap->height();
+    }
+    TButtonFace face = ButtonFaceLayout(glyphPosition_, HorizontalBar(), f, height(), iw, ih,
+                                        withCaption ? tw : 0, withCaption ? th : 0, AutoSize());
+    if (drawPosition_.enabled) {
+        face.gx = drawPosition_.imageX;
+        face.gy = drawPosition_.imageY;
+    }
+    // The shadow lies under a hot button that is up.
+    if (mouseInControl_ && hot_ && shaded_ && Enabled() && state_ == TToolButtonState::bsUp &&
+        !pressed_) {
+        if ((list != nullptr) != shadowFromList_) BuildShadow();
+        if (!shadow_.isNull()) canvas.DrawTransparent(face.gx + 2, face.gy + 2, shadow_);
+    }
+    if (list) {
+        list->Draw(canvas, face.gx, face.gy, imageIndex_, Enabled() || disabledList);
+    } else if (bitmap == &picture_) {
+        canvas.Draw(face.gx, face.gy, picture_);
+    } else if (bitmap) {
+        canvas.DrawTransparent(face.gx, face.gy, *bitmap);
+    }
+    if (!withCaption) return;
+    canvas.font.color = textColor;
+    canvas.brush.style = BrushStyle::Clear;
+    unsigned flags = face.textFlags;
+    TRect textRect = face.textRect;
+    if (drawPosition_.enabled) {
+        flags = DT::kEndEllipsis | DT::kSingleLine;
+        textRect = {drawPosition_.textX, drawPosition_.textY, width(), height()};
+    }
+    if (HorizontalBar()) {
+        if (state_ == TToolButtonState::bsDisabled) {
+            canvas.font.color = clBtnHighlight;
+            TRect shifted = textRect.Offset(1, 1);
+            canvas.DrawText(caption, shifted, flags);
+            canvas.font.color = clBtnShadow;
+        }
+        canvas.DrawText(caption, textRect, flags);
+    } else {
+        canvas.font.escapement = 2700;
+        if (state_ == TToolButtonState::bsDisabled) {
+            canvas.font.color = clBtnHighlight;
+            DrawAccelText(canvas, caption, face.textPoint);
+            canvas.font.color = clBtnShadow;
+            DrawAccelText(canvas, caption, {face.textPoint.x - 1, face.textPoint.y - 1});
+        } else {
+            DrawAccelText(canvas, caption, face.textPoint);
+        }
+    }
+}
+
+// ================================================================ separator
+
+TFxToolBarSeparator::TFxToolBarSeparator(QWidget* parent) : TFxCustomToolBarControl(parent) {
+    TCustomControl::SetBounds(0, 0, 10, 22);
+}
+
+void TFxToolBarSeparator::Assign(const TFxToolBarSeparator& source) {
+    SetSeparatorStyle(source.separatorStyle_);
+    SetLineColor(source.lineColor_);
+}
+
+void TFxToolBarSeparator::Measure() {
+    if (!AutoSize() || !parentWidget()) return;
+    const int limit =
+        AcrossLimit() +
+        (FxToolBar() && FxToolBar()->ShowCaption() ? FxToolBar()->CaptionHeight() : 0);
+    if (HorizontalBar())
+        TCustomControl::SetBounds(x(), y(), 10, FxToolBar() ? limit : height());
+    else
+        TCustomControl::SetBounds(x(), y(), FxToolBar() ? limit : width(), 10);
+}
+
+void TFxToolBarSeparator::Paint(Canvas& canvas) {
+    PaintBackground(canvas);
+    if (separatorStyle_ == TFxSeparatorStyle::ssBlank) return;
+    const TRect r = ClientRect();
+    if (HorizontalBar()) {
+        const int cx = r.left + r.Width() / 2;
+        canvas.pen.color = lineColor_;
+        canvas.MoveTo(cx, r.top + 3);
+        canvas.LineTo(cx, r.bottom - 3);
+        canvas.pen.color = clWhite;
+        canvas.MoveTo(cx + 1, r.top + 4);
+        canvas.LineTo(cx + 1, r.bottom - 2);
+    } else {
+        const int cy = r.top + r.Height() / 2;
+        canvas.pen.color = lineColor_;
+        canvas.MoveTo(r.left + 3, cy);
+        canvas.LineTo(r.right - 3, cy);
+        canvas.pen.color = clWhite;
+        canvas.MoveTo(r.left + 4, cy + 1);
+        canvas.LineTo(r.right - 2, cy + 1);
+    }
+}
+
+}  // namespace vx

@@ -1,0 +1,191 @@
+// The tool bar's live side: the settings it refuses while docked or
+// floating, its image lists and hot button for the buttons, the control
+// list's operations, Alt+letter mnemonics and focus tracking.
+#include <QApplication>
+#include <QKeyEvent>
+#include <QKeySequence>
+
+#include "platform/qt/ImageList.h"
+#include "styling/toolbar/qt/FxDockPanel.h"
+#include "styling/toolbar/qt/FxToolBar.h"
+#include "styling/toolbar/qt/FxToolBarButton.h"
+
+namespace vx {
+
+// ---------------------------------------------------------------- settings
+
+void TFxCustomToolBar::SetAllowFloating(bool v) {
+    if (State() == TToolBarState::tsFloating) v = true;
+    allowFloating_ = v;
+}
+
+void TFxCustomToolBar::SetLocked(bool v) {
+    if (State() == TToolBarState::tsFloating) v = false;
+    locked_ = v;
+}
+
+void TFxCustomToolBar::SetAutoPositionControls(bool v) {
+    if (v == AutoPositionControlsOn()) return;
+    if (!v && State() != TToolBarState::tsFree) return;
+    StoreAutoPositionControls(v);
+    if (v) {
+        if (!IsLoading()) Arrange(true);
+    } else {
+        SetAutoSize(false);
+    }
+}
+
+// ---------------------------------------------------------------- buttons
+
+void TFxCustomToolBar::SetImages(TImageList* images) {
+    if (images == images_) return;
+    if (images_) disconnect(images_, nullptr, this, nullptr);
+    images_ = images;
+    if (images) {
+        connect(images, &TImageList::Changed, this, [this] { ResizeButtons(); });
+        // Buttons forget their pictures with the list.
+        connect(images, &QObject::destroyed, this, [this] {
+            for (QObject* child : children())
+                if (auto* button = qobject_cast<TFxCustomToolBarButton*>(child))
+                    button->SetImageIndex(-1);
+        });
+    }
+    ResizeButtons();
+}
+
+void TFxCustomToolBar::SetDisabledImages(TImageList* images) {
+    if (images == disabledImages_) return;
+    disabledImages_ = images;
+    ResizeButtons();
+}
+
+void TFxCustomToolBar::HotButtonChanged(TFxCustomToolBarButton* button, bool hot) {
+    if (hot) {
+        if (hotButton_ == button) return;
+        TFxCustomToolBarButton* previous = hotButton_.data();
+        hotButton_ = button;
+        if (previous) previous->SetHot(false);
+    } else if (hotButton_ == button) {
+        hotButton_ = nullptr;
+    }
+}
+
+void TFxCustomToolBar::ButtonClicked(TFxCustomToolBarButton* button) {
+    emit ButtonClick(button);
+}
+
+void TFxCustomToolBar::ResizeButtons() {
+    for (QObject* child : children())
+        if (auto* control = qobject_cast<TFxCustomToolBarControl*>(child)) {
+            control->AdjustSize();
+            control->Invalidate();
+        }
+    if (!IsLoading()) Arrange(true);
+    Invalidate();
+}
+
+void TFxCustomToolBar::ControlResized(QWidget* control) {
+    if (Arranging() || IsLoading() || !controlOf_.count(control)) return;
+    Arrange(true);
+}
+
+// ---------------------------------------------------------------- control list
+
+QWidget* TFxCustomToolBar::WidgetOf(const IBarControl* control) const {
+    for (const auto& [object, c] : controlOf_)
+        if (c == control) return qobject_cast<QWidget*>(object);
+    return nullptr;
+}
+
+int TFxCustomToolBar::GetFTBControlCount() const {
+    return Items().Count();
+}
+
+QWidget* TFxCustomToolBar::GetFTBControl(int index) const {
+    if (index < 0 || index >= Items().Count()) return nullptr;
+    return WidgetOf(Items()[index]);
+}
+
+int TFxCustomToolBar::IndexOfFTBControl(QWidget* control) const {
+    for (int i = 0; i < Items().Count(); ++i)
+        if (WidgetOf(Items()[i]) == control) return i;
+    return -1;
+}
+
+void TFxCustomToolBar::MoveFTBControl(int fromIndex, int toIndex) {
+    const int count = Items().Count();
+    if (fromIndex < 0 || fromIndex >= count || toIndex < 0 || toIndex >= count ||
+        fromIndex == toIndex)
+        return;
+    MoveItem(fromIndex, toIndex);
+    Arrange(true);
+    Fit();
+}
+
+int TFxCustomToolBar::ToolBarFullLength() const {
+    int length = GripDrawn() ? kGripWidth + 2 : 2;
+    for (int i = 0; i < Items().Count(); ++i) {
+        const IBarControl* c = Items()[i];
+        if (!c->ControlVisible()) continue;
+        const TRect b = c->ControlBounds();
+        length += Horizontal() ? b.Width() : b.Height();
+    }
+    if (ShowRightHandleOn()) length += RightHandleWidth();
+    const int minimum = Horizontal() ? constraints_.minWidth : constraints_.minHeight;
+    return std::max(length, minimum);
+}
+
+// ---------------------------------------------------------------- keys
+
+bool TFxCustomToolBar::DialogChar(QChar key) {
+    if (!Enabled() || !isVisible()) return false;
+    const QKeySequence wanted(key.toUpper());
+    for (int i = 0; i < Items().Count(); ++i) {
+        auto* button = qobject_cast<TFxCustomToolBarButton*>(WidgetOf(Items()[i]));
+        if (!button || button->isHidden() || !button->Enabled()) continue;
+        const QKeySequence mnemonic = QKeySequence::mnemonic(button->Caption());
+        if (mnemonic.isEmpty() ||
+            (mnemonic[0].key() & ~Qt::KeyboardModifierMask) != wanted[0].key())
+            continue;
+        if (button->IsMenuButton() && button->DropDownMenu())
+            emit button->DropDown();
+        else
+            button->Click();
+        return true;
+    }
+    return false;
+}
+
+// ---------------------------------------------------------------- focus
+
+void TFxCustomToolBar::FocusChanged(QWidget* now) {
+    const bool previous = focusWithin_;
+    focusWithin_ = now && now != this && isAncestorOf(now);
+    if (focusWithin_ != previous) Invalidate();
+}
+
+bool TFxCustomToolBar::LiveEvent(QEvent* event) {
+    switch (event->type()) {
+        case QEvent::KeyPress: {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if (!(key->modifiers() & Qt::AltModifier) || key->text().isEmpty()) return false;
+            return DialogChar(key->text().at(0));
+        }
+        case QEvent::FocusIn:
+            // The bar itself passes the focus on to its first control that
+            // takes it.
+            for (QObject* child : children()) {
+                auto* widget = qobject_cast<QWidget*>(child);
+                if (!widget || widget->isHidden() || widget->focusPolicy() == Qt::NoFocus ||
+                    qobject_cast<TFxCustomToolBar*>(widget))
+                    continue;
+                widget->setFocus();
+                break;
+            }
+            return false;
+        default:
+            return false;
+    }
+}
+
+}  // namespace vx
