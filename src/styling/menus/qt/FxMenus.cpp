@@ -119,21 +119,69 @@ void TFxDropDownMenu::paintEvent(QPaintEvent* event) {
 }
 
 // ---------------------------------------------------------------------------
+// The styler a menu draws with
+
+void TMenuStylerSlot::UseInternal() {
+    if (current_ != nullptr && current_ != internal_) current_->DetachMenu(menu_);
+    linked_ = nullptr;
+    if (internal_ == nullptr) internal_ = NewInternalStyler(owner_);
+    current_ = internal_;
+    current_->AttachMenu(menu_);
+}
+
+void TMenuStylerSlot::DropInternal() {
+    if (internal_ == nullptr) return;
+    internal_->DetachMenu(menu_);
+    delete internal_;
+    internal_ = nullptr;
+}
+
+void TMenuStylerSlot::Link(TCustomFxMenuStyler* styler, bool loading) {
+    if (styler == linked_) return;
+    if (linked_ != nullptr && linked_ != internal_) linked_->DetachMenu(menu_);
+    if (styler == nullptr) {
+        UseInternal();
+        return;
+    }
+    if (!loading) DropInternal();
+    linked_ = styler;
+    current_ = styler;
+    current_->AttachMenu(menu_);  // which repaints the menu
+}
+
+void TMenuStylerSlot::StylerDestroyed(TCustomFxMenuStyler* styler) {
+    if (styler == internal_) internal_ = nullptr;
+    if (styler == linked_) linked_ = nullptr;
+    if (styler != current_) return;
+    current_ = nullptr;
+    if (!releasing_) UseInternal();
+}
+
+void TMenuStylerSlot::Loaded() {
+    if (linked_ != nullptr) DropInternal();
+}
+
+void TMenuStylerSlot::Release() {
+    releasing_ = true;
+    if (current_ != nullptr) current_->DetachMenu(menu_);
+    linked_ = nullptr;
+    delete internal_;
+    internal_ = nullptr;
+    current_ = nullptr;
+}
+
+// ---------------------------------------------------------------------------
 // Main menu
 
 TFxMainMenu::TFxMainMenu(QWidget* parent) : QMenuBar(parent) {
     SwitchMenuAnimationOff();
     setStyle(TFxMenuStyle::Instance());
-    MakeInternalStyler();
+    styler_.UseInternal();
 }
 
 TFxMainMenu::~TFxMainMenu() {
     destroying_ = true;
-    if (current_ != nullptr) current_->DetachMenu(this);
-    menuStyler_ = nullptr;
-    delete internal_;
-    internal_ = nullptr;
-    current_ = nullptr;
+    styler_.Release();
 }
 
 TFxDropDownMenu* TFxMainMenu::addMenu(const QString& title) {
@@ -142,46 +190,17 @@ TFxDropDownMenu* TFxMainMenu::addMenu(const QString& title) {
     return menu;
 }
 
-void TFxMainMenu::MakeInternalStyler() {
-    if (current_ != nullptr && current_ != internal_) current_->DetachMenu(this);
-    menuStyler_ = nullptr;
-    if (internal_ == nullptr) internal_ = NewInternalStyler(this);
-    current_ = internal_;
-    current_->AttachMenu(this);
-}
-
 void TFxMainMenu::SetMenuStyler(TCustomFxMenuStyler* styler) {
-    if (styler == menuStyler_) return;
-    if (menuStyler_ != nullptr && menuStyler_ != internal_) menuStyler_->DetachMenu(this);
-    if (styler != nullptr) {
-        if (internal_ != nullptr && !IsLoading()) {
-            internal_->DetachMenu(this);
-            delete internal_;
-            internal_ = nullptr;
-        }
-        menuStyler_ = styler;
-        current_ = styler;
-        current_->AttachMenu(this);  // which repaints the menu
-    } else {
-        MakeInternalStyler();
-    }
+    styler_.Link(styler, IsLoading());
 }
 
 void TFxMainMenu::StylerDestroyed(TCustomFxMenuStyler* styler) {
-    if (styler == internal_) internal_ = nullptr;
-    if (styler == menuStyler_) menuStyler_ = nullptr;
-    if (styler != current_) return;
-    current_ = nullptr;
-    if (!destroying_) MakeInternalStyler();
+    styler_.StylerDestroyed(styler);
 }
 
 void TFxMainMenu::Loaded() {
     ownerDraw_ = true;
-    if (menuStyler_ != nullptr && internal_ != nullptr) {
-        internal_->DetachMenu(this);
-        delete internal_;
-        internal_ = nullptr;
-    }
+    styler_.Loaded();
     UpdateItems();
     MenuStyleChanged(false);
 }
@@ -242,58 +261,24 @@ void TFxMainMenu::paintEvent(QPaintEvent*) {
 // Pop-up menu
 
 TFxPopupMenu::TFxPopupMenu(QWidget* parent) : TFxDropDownMenu(parent) {
-    MakeInternalStyler();
+    styler_.UseInternal();
 }
 
 TFxPopupMenu::~TFxPopupMenu() {
-    destroying_ = true;
-    if (current_ != nullptr) current_->DetachMenu(this);
-    menuStyler_ = nullptr;
-    delete internal_;
-    internal_ = nullptr;
-    current_ = nullptr;
-}
-
-void TFxPopupMenu::MakeInternalStyler() {
-    if (current_ != nullptr && current_ != internal_) current_->DetachMenu(this);
-    menuStyler_ = nullptr;
-    if (internal_ == nullptr) internal_ = NewInternalStyler(this);
-    current_ = internal_;
-    current_->AttachMenu(this);
+    styler_.Release();
 }
 
 void TFxPopupMenu::SetMenuStyler(TCustomFxMenuStyler* styler) {
-    if (styler == menuStyler_) return;
-    if (menuStyler_ != nullptr && menuStyler_ != internal_) menuStyler_->DetachMenu(this);
-    if (styler != nullptr) {
-        if (internal_ != nullptr && !IsLoading()) {
-            internal_->DetachMenu(this);
-            delete internal_;
-            internal_ = nullptr;
-        }
-        menuStyler_ = styler;
-        current_ = styler;
-        current_->AttachMenu(this);  // which repaints the menu
-    } else {
-        MakeInternalStyler();
-    }
+    styler_.Link(styler, IsLoading());
 }
 
 void TFxPopupMenu::StylerDestroyed(TCustomFxMenuStyler* styler) {
-    if (styler == internal_) internal_ = nullptr;
-    if (styler == menuStyler_) menuStyler_ = nullptr;
-    if (styler != current_) return;
-    current_ = nullptr;
-    if (!destroying_) MakeInternalStyler();
+    styler_.StylerDestroyed(styler);
 }
 
 void TFxPopupMenu::Loaded() {
     ownerDraw_ = true;
-    if (menuStyler_ != nullptr && internal_ != nullptr) {
-        internal_->DetachMenu(this);
-        delete internal_;
-        internal_ = nullptr;
-    }
+    styler_.Loaded();
 }
 
 void TFxPopupMenu::UpdateItems() {

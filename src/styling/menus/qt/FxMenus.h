@@ -58,6 +58,43 @@ class TFxDropDownMenu : public QMenu {
     void paintEvent(QPaintEvent* event) override;
 };
 
+// The styler a styled menu draws with: the one linked to it, or while none
+// is, an internal one of its own named "InternalMenuStyler". The menu is told
+// of every change of the styler it is attached to.
+class TMenuStylerSlot {
+  public:
+    TMenuStylerSlot(IMenuStyleLink* menu, QObject* owner) : menu_(menu), owner_(owner) {}
+    TMenuStylerSlot(const TMenuStylerSlot&) = delete;
+    TMenuStylerSlot& operator=(const TMenuStylerSlot&) = delete;
+
+    TCustomFxMenuStyler* Linked() const { return linked_; }
+    TCustomFxMenuStyler* Internal() const { return internal_; }
+    TCustomFxMenuStyler* Current() const { return current_; }
+
+    // Draws with the internal styler, made when there is none.
+    void UseInternal();
+    // Links a styler (null: back to the internal one). While the menu loads,
+    // the internal styler is kept until Loaded.
+    void Link(TCustomFxMenuStyler* styler, bool loading);
+    // The styler is going: a linked or current one is let go, and the menu
+    // draws with its internal styler again unless it is going too.
+    void StylerDestroyed(TCustomFxMenuStyler* styler);
+    // At the end of loading: the internal styler goes when one is linked.
+    void Loaded();
+    // The menu is going: detaches it and frees the internal styler.
+    void Release();
+
+  private:
+    void DropInternal();
+
+    IMenuStyleLink* menu_;
+    QObject* owner_;
+    TCustomFxMenuStyler* linked_ = nullptr;
+    TCustomFxMenuStyler* internal_ = nullptr;
+    TCustomFxMenuStyler* current_ = nullptr;
+    bool releasing_ = false;
+};
+
 class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
     Q_OBJECT
   public:
@@ -68,8 +105,8 @@ class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
     TFxDropDownMenu* addMenu(const QString& title);
     using QMenuBar::addMenu;
 
-    TCustomFxMenuStyler* MenuStyler() const { return menuStyler_; }
-    TCustomFxMenuStyler* InternalStyler() const { return internal_; }
+    TCustomFxMenuStyler* MenuStyler() const { return styler_.Linked(); }
+    TCustomFxMenuStyler* InternalStyler() const { return styler_.Internal(); }
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool value) { ownerDraw_ = value; }
     QString Version() const { return QString::fromLatin1(kFxMenuVersion); }
@@ -89,8 +126,8 @@ class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
 
     // IMenuStyleLink
     void UpdateItems() override;
-    TCustomFxMenuStyler* GetMenuStyler() const override { return menuStyler_; }
-    TCustomFxMenuStyler* GetCurrentStyler() const override { return current_; }
+    TCustomFxMenuStyler* GetMenuStyler() const override { return styler_.Linked(); }
+    TCustomFxMenuStyler* GetCurrentStyler() const override { return styler_.Current(); }
     void SetMenuStyler(TCustomFxMenuStyler* styler) override;
     void MenuStyleChanged(bool rebuild) override;
     bool IsMainMenu() const override { return true; }
@@ -103,12 +140,9 @@ class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    void MakeInternalStyler();
     void HookMdiClient();
 
-    TCustomFxMenuStyler* menuStyler_ = nullptr;
-    TCustomFxMenuStyler* internal_ = nullptr;
-    TCustomFxMenuStyler* current_ = nullptr;
+    TMenuStylerSlot styler_{this, this};
     bool ownerDraw_ = true;
     bool destroying_ = false;
     bool updating_ = false;
@@ -123,8 +157,8 @@ class TFxPopupMenu : public TFxDropDownMenu, public IMenuStyleLink, public TLoad
     explicit TFxPopupMenu(QWidget* parent = nullptr);
     ~TFxPopupMenu() override;
 
-    TCustomFxMenuStyler* MenuStyler() const { return menuStyler_; }
-    TCustomFxMenuStyler* InternalStyler() const { return internal_; }
+    TCustomFxMenuStyler* MenuStyler() const { return styler_.Linked(); }
+    TCustomFxMenuStyler* InternalStyler() const { return styler_.Internal(); }
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool value) { ownerDraw_ = value; }
     QString Version() const { return QString::fromLatin1(kFxMenuVersion); }
@@ -144,8 +178,8 @@ class TFxPopupMenu : public TFxDropDownMenu, public IMenuStyleLink, public TLoad
 
     // IMenuStyleLink
     void UpdateItems() override;
-    TCustomFxMenuStyler* GetMenuStyler() const override { return menuStyler_; }
-    TCustomFxMenuStyler* GetCurrentStyler() const override { return current_; }
+    TCustomFxMenuStyler* GetMenuStyler() const override { return styler_.Linked(); }
+    TCustomFxMenuStyler* GetCurrentStyler() const override { return styler_.Current(); }
     void SetMenuStyler(TCustomFxMenuStyler* styler) override;
     void MenuStyleChanged(bool rebuild) override;
     bool IsMainMenu() const override { return false; }
@@ -157,13 +191,8 @@ class TFxPopupMenu : public TFxDropDownMenu, public IMenuStyleLink, public TLoad
     void Loaded() override;
 
   private:
-    void MakeInternalStyler();
-
-    TCustomFxMenuStyler* menuStyler_ = nullptr;
-    TCustomFxMenuStyler* internal_ = nullptr;
-    TCustomFxMenuStyler* current_ = nullptr;
+    TMenuStylerSlot styler_{this, this};
     bool ownerDraw_ = true;
-    bool destroying_ = false;
     TPopupAlignment alignment_ = TPopupAlignment::paLeft;
 };
 
