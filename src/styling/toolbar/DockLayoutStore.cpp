@@ -168,7 +168,8 @@ void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
     const std::string& s = settings.Section();
     TRowCollection& rows = panel.Rows();
 
-    // The bars now in the rows, by name, in row order.
+    // The bars now in the rows, by name (matched without regard to case, as
+    // the store's names are), in row order.
     std::vector<std::pair<std::string, IDockBar*>> unplaced;
     for (int r = 0; r < rows.Count(); ++r)
         for (IDockBar* bar : rows.Items(r).ToolBars())

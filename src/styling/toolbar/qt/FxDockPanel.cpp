@@ -40,6 +40,13 @@ TFxDockPanel::TFxDockPanel(QWidget* parent) : TCustomControl(Checked(parent)) {
 }
 
 TFxDockPanel::~TFxDockPanel() {
+    // A store that cannot be written must not take the program down while
+    // its windows close: the failure is reported and the layout not kept.
+    if (persistence_.Active()) {
+        TLayoutHost host(*this);
+        const std::string error = SaveDockLayoutReporting(persistence_, *this, host);
+        if (!error.empty()) qWarning("%s", error.c_str());
+    }
     if (toolBarStyler_) toolBarStyler_->RemoveControl(this);
     // The tool bars outlive the panel's lists only as children being
     // destroyed; they must not call back.
@@ -107,6 +114,25 @@ void TFxDockPanel::SetPanelBounds(const TRect& b) {
 void TFxDockPanel::Loaded() {
     TCustomControl::Loaded();
     BuildRows();
+    if (persistence_.Active()) {
+        TLayoutHost host(*this);
+        LoadDockLayout(persistence_, *this, host);
+    }
+}
+
+std::string TFxDockPanel::TLayoutHost::BarName(const IDockBar* bar) const {
+    const auto* toolBar = dynamic_cast<const TFxCustomToolBar*>(bar);
+    return toolBar ? toolBar->objectName().toStdString() : std::string();
+}
+
+void TFxDockPanel::TLayoutHost::SetStoredBounds(IDockBar* bar, const TRect& bounds) {
+    bar->PlaceInRow(bounds);
+}
+
+void TFxDockPanel::TLayoutHost::SetStoredVisible(IDockBar* bar, bool visible) {
+    if (auto* toolBar = dynamic_cast<TFxCustomToolBar*>(bar)) toolBar->setVisible(visible);
+    // The bar tells its panel only once loading is over.
+    panel_.ToolBarVisibilityChanged(bar);
 }
 
 void TFxDockPanel::resizeEvent(QResizeEvent* event) {
