@@ -233,4 +233,72 @@ void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
     }
 }
 
+namespace {
+
+bool FloatingStored(TLayoutStore& store, const std::string& name) {
+    const std::string stored = store.ReadString(kUndockedSection, name + ".Name", "");
+    const int state = store.ReadInteger(kUndockedSection, name + ".State", 0);
+    return AsciiLower(stored) == AsciiLower(name) && state == 1;
+}
+
+}  // namespace
+
+void SaveUndockedState(const TPersistence& settings, IUndockedBar& bar) {
+    if (!settings.Active()) return;
+    std::unique_ptr<TLayoutStore> store = TLayoutStore::Open(settings.Location(), settings.Key());
+    const std::string s = kUndockedSection;
+    const std::string n = bar.BarName();
+    if (bar.Floating()) {
+        const TPoint at = bar.FloatingPosition();
+        const TRect r = bar.BarBoundsNow();
+        store->WriteString(s, n + ".Name", n);
+        store->WriteInteger(s, n + ".State", 1);
+        store->WriteInteger(s, n + ".FloatingRows", bar.FloatingRows());
+        store->WriteInteger(s, n + ".Left", at.x);
+        store->WriteInteger(s, n + ".Top", at.y);
+        store->WriteInteger(s, n + ".Width", r.Width());
+        store->WriteInteger(s, n + ".Height", r.Height());
+        store->WriteInteger(s, n + ".Visible", bar.BarVisible() ? 1 : 0);
+    } else if (FloatingStored(*store, n)) {
+        store->WriteInteger(s, n + ".State", 0);
+    }
+    for (int i = 0; i < bar.NamedControlCount(); ++i)
+        store->WriteInteger(s, n + "." + bar.ControlName(i), bar.ControlVisible(i) ? 1 : 0);
+    store->Close();
+}
+
+std::string SaveUndockedStateReporting(const TPersistence& settings, IUndockedBar& bar) noexcept {
+    try {
+        SaveUndockedState(settings, bar);
+        return {};
+    } catch (const std::exception& e) {
+        return std::string("The tool bar's state could not be saved: ") + e.what();
+    } catch (...) {
+        return "The tool bar's state could not be saved.";
+    }
+}
+
+void LoadUndockedState(const TPersistence& settings, IUndockedBar& bar) {
+    if (!settings.Active()) return;
+    std::unique_ptr<TLayoutStore> store = TLayoutStore::Open(settings.Location(), settings.Key());
+    const std::string s = kUndockedSection;
+    const std::string n = bar.BarName();
+    if (FloatingStored(*store, n)) {
+        const TRect now = bar.BarBoundsNow();
+        const int rows = store->ReadInteger(s, n + ".FloatingRows", bar.FloatingRows());
+        const int x = store->ReadInteger(s, n + ".Left", now.left);
+        const int y = store->ReadInteger(s, n + ".Top", now.top);
+        bar.FloatAt(TPoint{x, y});
+        // Never lowered here; a damaged count is not taken.
+        if (rows > bar.FloatingRows() && rows <= kMaxStoredLayoutEntries) bar.SetFloatingRows(rows);
+        const bool visible = store->ReadInteger(s, n + ".Visible", bar.BarVisible() ? 1 : 0) != 0;
+        if (visible != bar.BarVisible()) bar.SetBarVisible(visible);
+    }
+    for (int i = 0; i < bar.NamedControlCount(); ++i) {
+        const bool now = bar.ControlVisible(i);
+        const bool stored = store->ReadInteger(s, n + "." + bar.ControlName(i), now ? 1 : 0) != 0;
+        if (stored != now) bar.SetControlVisible(i, stored);
+    }
+}
+
 }  // namespace vx

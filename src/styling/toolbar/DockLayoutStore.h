@@ -107,4 +107,40 @@ std::string SaveDockLayoutReporting(const TPersistence& settings, TDockPanelMode
 // stored ones. An empty store leaves the rows as they are.
 void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockLayoutHost& host);
 
+// The section that keeps the tool bars' own state, beside the panel's.
+inline constexpr const char* kUndockedSection = "UnDockedFxToolBars";
+
+// What the tool-bar state needs of a tool bar's window.
+class IUndockedBar {
+  public:
+    virtual std::string BarName() const = 0;
+    virtual bool Floating() const = 0;
+    virtual int FloatingRows() const = 0;
+    virtual void SetFloatingRows(int rows) = 0;
+    // The floating window's screen position, and the bar's own bounds.
+    virtual TPoint FloatingPosition() const = 0;
+    virtual TRect BarBoundsNow() const = 0;
+    virtual bool BarVisible() const = 0;
+    virtual void SetBarVisible(bool visible) = 0;
+    // Floats the bar with its floating window at the screen position.
+    virtual void FloatAt(const TPoint& position) = 0;
+    // The bar's controls that have a name.
+    virtual int NamedControlCount() const = 0;
+    virtual std::string ControlName(int i) const = 0;
+    virtual bool ControlVisible(int i) const = 0;
+    virtual void SetControlVisible(int i, bool visible) = 0;
+
+  protected:
+    ~IUndockedBar() = default;
+};
+
+// Writes whether the bar floats, where, and which controls are hidden; a
+// docked bar only clears a stored floating state. Raises ELayoutStoreError.
+void SaveUndockedState(const TPersistence& settings, IUndockedBar& bar);
+// The error's text instead, empty when it went well (for destructors).
+std::string SaveUndockedStateReporting(const TPersistence& settings, IUndockedBar& bar) noexcept;
+// Floats the bar where it was stored floating and shows or hides its
+// controls as stored; missing values leave the bar as it is.
+void LoadUndockedState(const TPersistence& settings, IUndockedBar& bar);
+
 }  // namespace vx

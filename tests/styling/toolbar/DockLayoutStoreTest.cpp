@@ -225,5 +225,75 @@ TEST(DockLayoutStoreTest, TheRegistryStoreKeepsEachSectionAsASubkey) {
     EXPECT_EQ(b2.bounds.left, 200);
 }
 
+struct Undocked : IUndockedBar {
+    bool floating = false;
+    int rows = 1;
+    TPoint at{};
+    bool visible = true;
+    std::vector<std::pair<std::string, bool>> controls = {{"Open", true}, {"Save", false}};
+    std::string BarName() const override { return "Bar1"; }
+    bool Floating() const override { return floating; }
+    int FloatingRows() const override { return rows; }
+    void SetFloatingRows(int r) override { rows = r; }
+    TPoint FloatingPosition() const override { return at; }
+    TRect BarBoundsNow() const override { return Bounds(5, 6, 120, 26); }
+    bool BarVisible() const override { return visible; }
+    void SetBarVisible(bool v) override { visible = v; }
+    void FloatAt(const TPoint& p) override {
+        floating = true;
+        at = p;
+    }
+    int NamedControlCount() const override { return static_cast<int>(controls.size()); }
+    std::string ControlName(int i) const override {
+        return controls[static_cast<std::size_t>(i)].first;
+    }
+    bool ControlVisible(int i) const override {
+        return controls[static_cast<std::size_t>(i)].second;
+    }
+    void SetControlVisible(int i, bool v) override {
+        controls[static_cast<std::size_t>(i)].second = v;
+    }
+};
+
+TEST(DockLayoutStoreTest, ToolBarStateFloatingDockedAndHiddenControls) {
+    test::TempFolder folder;
+    IniSettings settings(folder / "bars.ini");
+    Undocked bar;
+    bar.floating = true;
+    bar.rows = 2;
+    bar.at = {300, 200};
+    SaveUndockedState(settings, bar);
+    const std::string floating =
+        "[UnDockedFxToolBars]\r\nBar1.Name=Bar1\r\nBar1.State=1\r\nBar1.FloatingRows=2\r\n"
+        "Bar1.Left=300\r\nBar1.Top=200\r\nBar1.Width=120\r\nBar1.Height=26\r\nBar1.Visible=1\r\n"
+        "Bar1.Open=1\r\nBar1.Save=0\r\n";
+    EXPECT_EQ(test::ReadTestFile(folder / "bars.ini"), floating);
+
+    Undocked fresh;
+    LoadUndockedState(settings, fresh);
+    EXPECT_TRUE(fresh.floating);
+    EXPECT_EQ(fresh.at, (TPoint{300, 200}));
+    EXPECT_EQ(fresh.rows, 2);
+    EXPECT_FALSE(fresh.controls[1].second);
+
+    // Docked again: only the state is cleared; a damaged row count is not taken.
+    bar.floating = false;
+    SaveUndockedState(settings, bar);
+    std::string docked = floating;
+    docked.replace(docked.find("State=1"), 7, "State=0");
+    EXPECT_EQ(test::ReadTestFile(folder / "bars.ini"), docked);
+    test::WriteTestFile(
+        folder / "bars.ini",
+        floating.substr(0, floating.find("Bar1.FloatingRows")) + "Bar1.FloatingRows=99999\r\n");
+    Undocked damaged;
+    LoadUndockedState(settings, damaged);
+    EXPECT_TRUE(damaged.floating);
+    EXPECT_EQ(damaged.rows, 1);
+    EXPECT_EQ(damaged.at, (TPoint{5, 6}));
+
+    IniSettings bad(folder / "missing/bars.ini");
+    EXPECT_NE(SaveUndockedStateReporting(bad, bar), "");
+}
+
 }  // namespace
 }  // namespace vx
