@@ -41,6 +41,14 @@ class TPersistence : public TToolBarPersistent {
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool enabled) { Update(enabled_, enabled); }
 
+    // Copies Enabled, Key and Location (not Section) to a tool bar's
+    // settings, as a dock panel does for the bars it holds.
+    void GiveTo(TPersistence& bar) const {
+        bar.SetEnabled(enabled_);
+        bar.SetKey(key_);
+        bar.SetLocation(location_);
+    }
+
     // Storing and restoring happen: enabled, with a key and a section.
     bool Active() const { return enabled_ && !key_.empty() && !section_.empty(); }
 

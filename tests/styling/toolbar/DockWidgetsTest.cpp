@@ -23,8 +23,10 @@ TColor PixelAt(const QImage& image, int x, int y) {
 // Plain controls of the given widths, 24 high, in a bar.
 void AddControls(TFxToolBar& bar, const std::vector<int>& widths) {
     int left = 100;
+    int index = 0;
     for (int w : widths) {
         auto* control = new QWidget(&bar);
+        control->setObjectName(QString("Tool%1").arg(index++));
         control->setGeometry(left, 2, w, 24);
         left += w;
     }
@@ -75,6 +77,9 @@ TEST(DockWidgetsTest, ThePanelKeepsItsLayoutInItsStoreWhenEnabled) {
     EXPECT_FALSE(FileExists(file));
     { DockedForm f(file); }
     const std::string saved = test::ReadTestFile(file);
+    // Each bar's named controls, visible.
+    EXPECT_NE(saved.find("[UnDockedFxToolBars]\r\nFxToolBar1.Tool0=1\r\n"), std::string::npos)
+        << saved;
     EXPECT_NE(saved.find("ToolBarCount=3\r\nRowCount=1\r\nName1=FxToolBar1\r\nFxToolBar1.Row=0\r\n"
                          "FxToolBar1.Left=3\r\nFxToolBar1.Top=1\r\nFxToolBar1.Width=331\r\n"),
               std::string::npos)
@@ -85,7 +90,7 @@ TEST(DockWidgetsTest, ThePanelKeepsItsLayoutInItsStoreWhenEnabled) {
                         "[MainDock]\r\nToolBarCount=3\r\nRowCount=2\r\nName1=FxToolBar1\r\n"
                         "Name2=FxToolBar2\r\nName3=fxtoolbar3\r\nFxToolBar1.Row=0\r\n"
                         "FxToolBar2.Row=0\r\nFxToolBar2.Visible=0\r\nFxToolBar3.Row=1\r\n"
-                        "FxToolBar3.Left=40\r\n");
+                        "FxToolBar3.Left=40\r\n[UnDockedFxToolBars]\r\nFxToolBar1.Tool1=0\r\n");
     {
         DockedForm f(file);
         EXPECT_EQ(f.panel->Rows().Count(), 2);
@@ -94,6 +99,11 @@ TEST(DockWidgetsTest, ThePanelKeepsItsLayoutInItsStoreWhenEnabled) {
         EXPECT_EQ(f.bars[2]->y(), 30);
         EXPECT_TRUE(f.bars[1]->isHidden());
         EXPECT_TRUE(f.panel->HiddenToolBars().Contains(f.bars[1]));
+        EXPECT_EQ(f.bars[0]->Persistence().Key(), file);
+        ASSERT_NE(f.bars[0]->findChild<QWidget*>("Tool2"), nullptr);
+        EXPECT_TRUE(f.bars[0]->findChild<QWidget*>("Tool1")->isHidden());
+        EXPECT_FALSE(f.bars[0]->findChild<QWidget*>("Tool2")->isHidden());
+        EXPECT_EQ(f.bars[0]->Persistence().Section(), "UnDockedFxToolBars");
         // A store that cannot be written is reported, not thrown out of the
         // destructor.
         f.panel->Persistence().SetKey(folder / "no/such/folder/layout.ini");

@@ -37,6 +37,15 @@ TFxDockPanel::TFxDockPanel(QWidget* parent) : TCustomControl(Checked(parent)) {
     TCustomControl::SetAlign(TAlign::alTop);
     SetParentColor(false);
     SetColor(CurrentStyler()->DockColor().Color());
+    // The bars in the rows follow the panel's store; before the rows are
+    // built every registered bar does. Hidden bars keep what they had.
+    persistence_.SetOnChange([this](TToolBarPersistent*) {
+        for (IDockBar* bar : ToolBars()) {
+            auto* toolBar = dynamic_cast<TFxCustomToolBar*>(bar);
+            if (toolBar && (!LoadingDone() || Rows().IndexOfToolBarRow(bar) >= 0))
+                persistence_.GiveTo(toolBar->Persistence());
+        }
+    });
 }
 
 TFxDockPanel::~TFxDockPanel() {
