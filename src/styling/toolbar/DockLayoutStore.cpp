@@ -190,9 +190,16 @@ void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
         auto it = std::find_if(unplaced.begin(), unplaced.end(), [&](const auto& entry) {
             return !name.empty() && entry.first == name;
         });
-        if (it == unplaced.end()) continue;
-        IDockBar* bar = it->second;
-        unplaced.erase(it);
+        IDockBar* bar = nullptr;
+        if (it != unplaced.end()) {
+            bar = it->second;
+            unplaced.erase(it);
+        } else if (!name.empty() && (bar = host.AdoptBar(name)) != nullptr) {
+            // Joining the panel gave it a row; only the stored layout places it.
+            const int r = rows.IndexOfToolBarRow(bar);
+            if (r >= 0) rows.Items(r).RemoveToolBar(bar, r >= rowCount);
+        }
+        if (!bar) continue;
         const TRect now = bar->DockBounds();
         const int row = store->ReadInteger(s, name + ".Row", bar->RowIndex());
         const int left = store->ReadInteger(s, name + ".Left", now.left);

@@ -93,6 +93,12 @@ class IDockLayoutHost {
     // Places a bar at its stored bounds without reporting back to the rows.
     virtual void SetStoredBounds(IDockBar* bar, const TRect& bounds) = 0;
     virtual void SetStoredVisible(IDockBar* bar, bool visible) = 0;
+    // A bar of that name (any case) held by another dock panel of the same
+    // form, moved into this panel; null when there is none.
+    virtual IDockBar* AdoptBar(const std::string& name) {
+        (void)name;
+        return nullptr;
+    }
 
   protected:
     ~IDockLayoutHost() = default;
@@ -110,7 +116,8 @@ void SaveDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
 std::string SaveDockLayoutReporting(const TPersistence& settings, TDockPanelModel& panel,
                                     IDockLayoutHost& host) noexcept;
 
-// Puts the panel's bars where the store has them; bars the store does not
+// Puts the panel's bars where the store has them (a bar the store names
+// that another panel of the form holds moves here); bars the store does not
 // name, or names with a row that cannot be, get rows of their own after the
 // stored ones. An empty store leaves the rows as they are.
 void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockLayoutHost& host);

@@ -138,6 +138,26 @@ void TFxDockPanel::TLayoutHost::SetStoredBounds(IDockBar* bar, const TRect& boun
     bar->PlaceInRow(bounds);
 }
 
+IDockBar* TFxDockPanel::TLayoutHost::AdoptBar(const std::string& name) {
+    QWidget* form = panel_.parentWidget() ? panel_.window() : nullptr;
+    if (!form) return nullptr;
+    const QString wanted = QString::fromStdString(name);
+    // Dock panels cannot nest, so every other panel of the form is one of
+    // its descendants outside this panel.
+    for (TFxDockPanel* other : form->findChildren<TFxDockPanel*>()) {
+        if (other == &panel_) continue;
+        for (IDockBar* bar : other->ToolBars()) {
+            auto* toolBar = dynamic_cast<TFxCustomToolBar*>(bar);
+            if (!toolBar || toolBar->objectName().compare(wanted, Qt::CaseInsensitive) != 0)
+                continue;
+            toolBar->setParent(&panel_);
+            toolBar->show();
+            return panel_.ToolBars().Contains(bar) ? bar : nullptr;
+        }
+    }
+    return nullptr;
+}
+
 void TFxDockPanel::TLayoutHost::SetStoredVisible(IDockBar* bar, bool visible) {
     if (auto* toolBar = dynamic_cast<TFxCustomToolBar*>(bar)) toolBar->setVisible(visible);
     // The bar tells its panel only once loading is over.

@@ -74,6 +74,7 @@ class TFxDockPanel : public TCustomControl, public TDockPanelModel, public ITool
         std::string BarName(const IDockBar* bar) const override;
         void SetStoredBounds(IDockBar* bar, const TRect& bounds) override;
         void SetStoredVisible(IDockBar* bar, bool visible) override;
+        IDockBar* AdoptBar(const std::string& name) override;
 
       private:
         TFxDockPanel& panel_;
