@@ -5,10 +5,12 @@
 #include <memory>
 #include <vector>
 
+#include "platform/FileIo.h"
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
+#include "support/TempFolder.h"
 
 namespace vx {
 namespace {
@@ -21,8 +23,10 @@ TColor PixelAt(const QImage& image, int x, int y) {
 // Plain controls of the given widths, 24 high, in a bar.
 void AddControls(TFxToolBar& bar, const std::vector<int>& widths) {
     int left = 100;
+    int index = 0;
     for (int w : widths) {
         auto* control = new QWidget(&bar);
+        control->setObjectName(QString("Tool%1").arg(index++));
         control->setGeometry(left, 2, w, 24);
         left += w;
     }
@@ -35,12 +39,19 @@ struct DockedForm {
     TFxDockPanel* panel = nullptr;
     TFxToolBar* bars[3] = {};
 
-    DockedForm() {
+    // With a layout file the panel keeps its layout there.
+    explicit DockedForm(const std::string& layoutFile = {}) {
         form.resize(1066, 400);
         TAlignHost::Attach(&form);
         TLoadingScope scope;
         panel = new TFxDockPanel(&form);
         panel->setObjectName("FxDockPanel1");
+        if (!layoutFile.empty()) {
+            panel->Persistence().SetLocation(TPersistenceLocation::plIniFile);
+            panel->Persistence().SetKey(layoutFile);
+            panel->Persistence().SetSection("MainDock");
+            panel->Persistence().SetEnabled(true);
+        }
         panel->SetBounds(0, 0, 1066, 43);
         const int lefts[3] = {3, 336, 769};
         const int widths[3] = {331, 431, 249};
@@ -56,6 +67,78 @@ struct DockedForm {
     }
     std::vector<int> Lefts() const { return {bars[0]->x(), bars[1]->x(), bars[2]->x()}; }
 };
+
+TEST(DockWidgetsTest, ThePanelKeepsItsLayoutInItsStoreWhenEnabled) {
+    test::TempFolder folder;
+    const std::string file = folder / "layout.ini";
+    {
+        DockedForm f;  // switched off: nothing is written
+    }
+    EXPECT_FALSE(FileExists(file));
+    { DockedForm f(file); }
+    const std::string saved = test::ReadTestFile(file);
+    // Each bar's named controls, visible.
+    EXPECT_NE(saved.find("[UnDockedFxToolBars]\r\nFxToolBar1.Tool0=1\r\n"), std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("ToolBarCount=3\r\nRowCount=1\r\nName1=FxToolBar1\r\nFxToolBar1.Row=0\r\n"
+                         "FxToolBar1.Left=3\r\nFxToolBar1.Top=1\r\nFxToolBar1.Width=331\r\n"),
+              std::string::npos)
+        << saved;
+
+    // The third bar on a row of its own, the second hidden.
+    test::WriteTestFile(file,
+                        "[MainDock]\r\nToolBarCount=3\r\nRowCount=2\r\nName1=FxToolBar1\r\n"
+                        "Name2=FxToolBar2\r\nName3=fxtoolbar3\r\nFxToolBar1.Row=0\r\n"
+                        "FxToolBar2.Row=0\r\nFxToolBar2.Visible=0\r\nFxToolBar3.Row=1\r\n"
+                        "FxToolBar3.Left=40\r\n[UnDockedFxToolBars]\r\nFxToolBar1.Tool1=0\r\n");
+    {
+        DockedForm f(file);
+        EXPECT_EQ(f.panel->Rows().Count(), 2);
+        EXPECT_EQ(f.bars[0]->RowIndex(), 0);
+        EXPECT_EQ(f.bars[2]->RowIndex(), 1);
+        EXPECT_EQ(f.bars[2]->y(), 30);
+        EXPECT_TRUE(f.bars[1]->isHidden());
+        EXPECT_TRUE(f.panel->HiddenToolBars().Contains(f.bars[1]));
+        EXPECT_EQ(f.bars[0]->Persistence().Key(), file);
+        ASSERT_NE(f.bars[0]->findChild<QWidget*>("Tool2"), nullptr);
+        EXPECT_TRUE(f.bars[0]->findChild<QWidget*>("Tool1")->isHidden());
+        EXPECT_FALSE(f.bars[0]->findChild<QWidget*>("Tool2")->isHidden());
+        EXPECT_EQ(f.bars[0]->Persistence().Section(), "UnDockedFxToolBars");
+        // A store that cannot be written is reported, not thrown out of the
+        // destructor.
+        f.panel->Persistence().SetKey(folder / "no/such/folder/layout.ini");
+    }
+}
+
+TEST(DockWidgetsTest, ABarTheStoreNamesMovesFromAnotherPanelOfTheForm) {
+    test::TempFolder folder;
+    const std::string file = folder / "layout.ini";
+    test::WriteTestFile(file,
+                        "[BottomDock]\r\nToolBarCount=2\r\nRowCount=1\r\nName1=Lonely\r\n"
+                        "Name2=FxToolBar2\r\nLonely.Row=0\r\nFxToolBar2.Row=0\r\n");
+    DockedForm f;
+    TFxDockPanel* bottom = nullptr;
+    TFxToolBar* lonely = nullptr;
+    {
+        TLoadingScope scope;
+        bottom = new TFxDockPanel(&f.form);
+        bottom->setObjectName("BottomPanel");
+        bottom->SetAlign(TDockAlign::daBottom);
+        bottom->Persistence().SetLocation(TPersistenceLocation::plIniFile);
+        bottom->Persistence().SetKey(file);
+        bottom->Persistence().SetSection("BottomDock");
+        bottom->Persistence().SetEnabled(true);
+        lonely = new TFxToolBar(bottom);
+        lonely->setObjectName("Lonely");
+        lonely->SetBounds(3, 1, 100, 28);
+    }
+    EXPECT_EQ(f.bars[1]->parentWidget(), bottom);
+    EXPECT_EQ(f.bars[1]->DockPanel(), bottom);
+    EXPECT_FALSE(f.panel->ToolBars().Contains(f.bars[1]));
+    ASSERT_EQ(bottom->Rows().Count(), 1);
+    EXPECT_EQ(bottom->Rows().Items(0).ToolBars().Count(), 2);
+    EXPECT_EQ(f.bars[1]->RowIndex(), 0);
+}
 
 TEST(DockWidgetsTest, MainWindowBarsInOneRowAndTheOverflowFollowsTheWidth) {
     DockedForm f;

@@ -37,9 +37,25 @@ TFxDockPanel::TFxDockPanel(QWidget* parent) : TCustomControl(Checked(parent)) {
     TCustomControl::SetAlign(TAlign::alTop);
     SetParentColor(false);
     SetColor(CurrentStyler()->DockColor().Color());
+    // The bars in the rows follow the panel's store; before the rows are
+    // built every registered bar does. Hidden bars keep what they had.
+    persistence_.SetOnChange([this](TToolBarPersistent*) {
+        for (IDockBar* bar : ToolBars()) {
+            auto* toolBar = dynamic_cast<TFxCustomToolBar*>(bar);
+            if (toolBar && (!LoadingDone() || Rows().IndexOfToolBarRow(bar) >= 0))
+                persistence_.GiveTo(toolBar->Persistence());
+        }
+    });
 }
 
 TFxDockPanel::~TFxDockPanel() {
+    // A store that cannot be written must not take the program down while
+    // its windows close: the failure is reported and the layout not kept.
+    if (persistence_.Active()) {
+        TLayoutHost host(*this);
+        const std::string error = SaveDockLayoutReporting(persistence_, *this, host);
+        if (!error.empty()) qWarning("%s", error.c_str());
+    }
     if (toolBarStyler_) toolBarStyler_->RemoveControl(this);
     // The tool bars outlive the panel's lists only as children being
     // destroyed; they must not call back.
@@ -107,6 +123,45 @@ void TFxDockPanel::SetPanelBounds(const TRect& b) {
 void TFxDockPanel::Loaded() {
     TCustomControl::Loaded();
     BuildRows();
+    if (persistence_.Active()) {
+        TLayoutHost host(*this);
+        LoadDockLayout(persistence_, *this, host);
+    }
+}
+
+std::string TFxDockPanel::TLayoutHost::BarName(const IDockBar* bar) const {
+    const auto* toolBar = dynamic_cast<const TFxCustomToolBar*>(bar);
+    return toolBar ? toolBar->objectName().toStdString() : std::string();
+}
+
+void TFxDockPanel::TLayoutHost::SetStoredBounds(IDockBar* bar, const TRect& bounds) {
+    bar->PlaceInRow(bounds);
+}
+
+IDockBar* TFxDockPanel::TLayoutHost::AdoptBar(const std::string& name) {
+    QWidget* form = panel_.parentWidget() ? panel_.window() : nullptr;
+    if (!form) return nullptr;
+    const QString wanted = QString::fromStdString(name);
+    // Dock panels cannot nest, so every other panel of the form is one of
+    // its descendants outside this panel.
+    for (TFxDockPanel* other : form->findChildren<TFxDockPanel*>()) {
+        if (other == &panel_) continue;
+        for (IDockBar* bar : other->ToolBars()) {
+            auto* toolBar = dynamic_cast<TFxCustomToolBar*>(bar);
+            if (!toolBar || toolBar->objectName().compare(wanted, Qt::CaseInsensitive) != 0)
+                continue;
+            toolBar->setParent(&panel_);
+            toolBar->show();
+            return panel_.ToolBars().Contains(bar) ? bar : nullptr;
+        }
+    }
+    return nullptr;
+}
+
+void TFxDockPanel::TLayoutHost::SetStoredVisible(IDockBar* bar, bool visible) {
+    if (auto* toolBar = dynamic_cast<TFxCustomToolBar*>(bar)) toolBar->setVisible(visible);
+    // The bar tells its panel only once loading is over.
+    panel_.ToolBarVisibilityChanged(bar);
 }
 
 void TFxDockPanel::resizeEvent(QResizeEvent* event) {

@@ -8,6 +8,7 @@
 #include <QString>
 
 #include "platform/qt/CustomControl.h"
+#include "styling/toolbar/DockLayoutStore.h"
 #include "styling/toolbar/DockRows.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 
@@ -39,6 +40,12 @@ class TFxDockPanel : public TCustomControl, public TDockPanelModel, public ITool
     TCustomFxToolBarStyler* CurrentStyler() const;
     TCustomFxToolBarStyler* InternalStyler() const { return internalStyler_; }
 
+    // Where the panel keeps its layout: when enabled, read back after
+    // loading and written when the panel goes.
+    TPersistence& Persistence() { return persistence_; }
+    const TPersistence& Persistence() const { return persistence_; }
+    void SetPersistence(const TPersistence& persistence) { persistence_.Assign(persistence); }
+
     // The dock background as last painted (painted now when stale), in the
     // panel's client coordinates.
     const QImage& BackgroundBitmap();
@@ -60,6 +67,19 @@ class TFxDockPanel : public TCustomControl, public TDockPanelModel, public ITool
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // What the layout store asks of the panel's tool bars.
+    class TLayoutHost : public IDockLayoutHost {
+      public:
+        explicit TLayoutHost(TFxDockPanel& panel) : panel_(panel) {}
+        std::string BarName(const IDockBar* bar) const override;
+        void SetStoredBounds(IDockBar* bar, const TRect& bounds) override;
+        void SetStoredVisible(IDockBar* bar, bool visible) override;
+        IDockBar* AdoptBar(const std::string& name) override;
+
+      private:
+        TFxDockPanel& panel_;
+    };
+
     void PaintBackground();
 
     TCustomFxToolBarStyler* internalStyler_ = nullptr;
@@ -67,6 +87,7 @@ class TFxDockPanel : public TCustomControl, public TDockPanelModel, public ITool
     QImage background_;
     bool backgroundStale_ = true;
     bool resizing_ = false;
+    TPersistence persistence_{this};
 };
 
 }  // namespace vx

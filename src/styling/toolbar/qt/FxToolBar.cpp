@@ -33,6 +33,7 @@ TFxCustomToolBar::TFxCustomToolBar(QWidget* parent) : TCustomControl(parent) {
     internalStyler_->setObjectName(QStringLiteral("InternalStyler"));
     internalStyler_->AddControl(this);
     current_ = internalStyler_;
+    persistence_.SetSection(kUndockedSection);
     SetParentColor(false);
     SetColor(internalStyler_->Color().Color());
     captionFont_.name = "MS Sans Serif";
@@ -43,7 +44,42 @@ TFxCustomToolBar::TFxCustomToolBar(QWidget* parent) : TCustomControl(parent) {
             [this](QWidget*, QWidget* now) { FocusChanged(now); });
 }
 
+// The bar's state as the store reads and writes it. Bars do not float yet,
+// so a stored floating place leaves the bar docked.
+class TFxCustomToolBar::TStateHost : public IUndockedBar {
+  public:
+    explicit TStateHost(TFxCustomToolBar& bar) : bar_(bar) {
+        for (QObject* child : bar.children())
+            if (auto* widget = qobject_cast<QWidget*>(child);
+                widget && !widget->objectName().isEmpty())
+                controls_.push_back(widget);
+    }
+    std::string BarName() const override { return bar_.objectName().toStdString(); }
+    bool Floating() const override { return false; }
+    int FloatingRows() const override { return 1; }
+    void SetFloatingRows(int) override {}
+    TPoint FloatingPosition() const override { return TPoint{bar_.x(), bar_.y()}; }
+    TRect BarBoundsNow() const override { return bar_.DockBounds(); }
+    bool BarVisible() const override { return !bar_.isHidden(); }
+    void SetBarVisible(bool visible) override { bar_.setVisible(visible); }
+    void FloatAt(const TPoint&) override {}
+    int NamedControlCount() const override { return static_cast<int>(controls_.size()); }
+    std::string ControlName(int i) const override { return At(i)->objectName().toStdString(); }
+    bool ControlVisible(int i) const override { return !At(i)->isHidden(); }
+    void SetControlVisible(int i, bool visible) override { At(i)->setVisible(visible); }
+
+  private:
+    QWidget* At(int i) const { return controls_[static_cast<std::size_t>(i)]; }
+    TFxCustomToolBar& bar_;
+    std::vector<QWidget*> controls_;
+};
+
 TFxCustomToolBar::~TFxCustomToolBar() {
+    if (persistence_.Active()) {
+        TStateHost host(*this);
+        const std::string error = SaveUndockedStateReporting(persistence_, host);
+        if (!error.empty()) qWarning("%s", error.c_str());
+    }
     // Out of the panel's rows and both of its lists, hidden or not.
     if (panel_) panel_->RemoveToolBar(this);
     panel_ = nullptr;
@@ -73,6 +109,7 @@ void TFxCustomToolBar::TakeParent() {
         const TToolBarState previous = State();
         SetState(TToolBarState::tsDocked);
         if (dock->AddToolBar(this) >= 0) {
+            dock->Persistence().GiveTo(persistence_);
             panel_ = dock;
             lastPanel_ = dock;
             connect(dock, &TFxDockPanel::StylerSwitched, this,
@@ -316,6 +353,10 @@ void TFxCustomToolBar::Loaded() {
     }
     BuildItemList(children);
     ChooseStyler(toolBarStyler_.data());
+    if (persistence_.Active()) {
+        TStateHost host(*this);
+        LoadUndockedState(persistence_, host);
+    }
     Arrange(true);
     Fit();
 }

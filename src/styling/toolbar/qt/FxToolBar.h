@@ -16,6 +16,7 @@
 #include "platform/qt/CustomControl.h"
 #include "platform/qt/ImageList.h"
 #include "styling/menus/FxMenuAppearance.h"
+#include "styling/toolbar/DockLayoutStore.h"
 #include "styling/toolbar/DockRows.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/ToolBarLayout.h"
@@ -100,6 +101,9 @@ class TFxCustomToolBar : public TCustomControl,
     TCustomFxToolBarStyler* InternalStyler() const { return internalStyler_; }
 
     TFxDockPanel* DockPanel() const { return panel_; }
+    // Where the bar keeps its own state (section "UnDockedFxToolBars");
+    // the panel it docks in gives it Enabled, Key and Location.
+    TPersistence& Persistence() { return persistence_; }
     TSizeConstraints Constraints() const { return constraints_; }
     void SetConstraints(const TSizeConstraints& c) { constraints_ = c; }
 
@@ -222,6 +226,8 @@ class TFxCustomToolBar : public TCustomControl,
     QPointer<TCustomFxToolBarStyler> toolBarStyler_;
     QPointer<TCustomFxToolBarStyler> current_;
     QMetaObject::Connection stylerGone_;
+    class TStateHost;
+    TPersistence persistence_{this};
     TFxDockPanel* panel_ = nullptr;      // docked in
     TFxDockPanel* lastPanel_ = nullptr;  // last docked in
     int rowIndex_ = -1;
