@@ -304,6 +304,27 @@ TEST_F(GlowButtonTest, FacePixelsAndCorners) {
     EXPECT_EQ(PixelAt(b->PaintedImage(), 50, 0), TColor(0x000000));
 }
 
+TEST_F(GlowButtonTest, EnterAndEscapeOfTheDialogClickDefaultAndCancel) {
+    TFxGlowButton* ok = Make(10);
+    TFxGlowButton* cancel = Make(150);
+    ok->SetDefault(true);
+    cancel->SetCancel(true);
+    int oks = 0, cancels = 0;
+    ok->OnClick = [&](TFxCustomGlowButton&) { ++oks; };
+    cancel->OnClick = [&](TFxCustomGlowButton&) { ++cancels; };
+    Show();
+    QTest::keyClick(form_.get(), Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(oks, 0);
+    QTest::keyClick(form_.get(), Qt::Key_Return);
+    EXPECT_EQ(oks, 1);
+    QTest::keyClick(form_.get(), Qt::Key_Escape);
+    EXPECT_EQ(cancels, 1);
+    EXPECT_EQ(oks, 1);
+    ok->SetEnabled(false);
+    QTest::keyClick(form_.get(), Qt::Key_Return);
+    EXPECT_EQ(oks, 1);
+}
+
 TEST_F(GlowButtonTest, ImageIndexFollowsItsOwnLink) {
     TFxGlowButton* b = Make();
     b->SetImageIndex(3);

@@ -1,5 +1,6 @@
 #include "styling/glow/qt/FxGlowButton.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
 #include <QMenu>
@@ -158,6 +159,10 @@ TFxCustomGlowButton::TFxCustomGlowButton(QWidget* parent)
     picture_->OnChange = [this] { SizeRefresh(); };
     disabledPicture_->OnChange = [this] { Invalidate(); };
     timerFactory_ = [] { return std::make_unique<QtFadeTimer>(); };
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        auto* glow = qobject_cast<TFxCustomGlowButton*>(now);
+        activeDefault_ = glow != nullptr ? glow == this : default_;
+    });
 }
 
 TFxCustomGlowButton::~TFxCustomGlowButton() {
@@ -285,6 +290,42 @@ void TFxCustomGlowButton::ReleasePopup() {
     }
 }
 
+void TFxCustomGlowButton::SetDefault(bool v) {
+    default_ = v;
+    auto* focused = qobject_cast<TFxCustomGlowButton*>(QApplication::focusWidget());
+    activeDefault_ = focused != nullptr ? focused == this : v;
+}
+
+bool TFxCustomGlowButton::DialogKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (modifiers & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) return false;
+    if (!isEnabled() || !isVisible()) return false;
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if ((enter && activeDefault_) || (key == Qt::Key_Escape && cancel_)) {
+        Click();
+        return true;
+    }
+    return false;
+}
+
+void TFxCustomGlowButton::showEvent(QShowEvent* event) {
+    TCustomControl::showEvent(event);
+    if (keyWindow_ == window()) return;
+    if (keyWindow_ != nullptr) keyWindow_->removeEventFilter(this);
+    keyWindow_ = window();
+    if (keyWindow_ != this) keyWindow_->installEventFilter(this);
+}
+
+bool TFxCustomGlowButton::eventFilter(QObject* watched, QEvent* event) {
+    // Keys the focused control leaves to the dialog (a focused glow button
+    // takes its own).
+    if (event->type() == QEvent::KeyPress && watched == keyWindow_ &&
+        qobject_cast<TFxCustomGlowButton*>(QApplication::focusWidget()) == nullptr) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (DialogKey(key->key(), key->modifiers())) return true;
+    }
+    return TCustomControl::eventFilter(watched, event);
+}
+
 void TFxCustomGlowButton::Click() {
     if (auto* dialog = qobject_cast<QDialog*>(window()); dialog != nullptr && modalResult_ != 0)
         dialog->done(modalResult_);
@@ -304,7 +345,7 @@ void TFxCustomGlowButton::ActionChange(bool checkDefaults) {
 
 void TFxCustomGlowButton::Loaded() {
     TCustomControl::Loaded();
-    activeDefault_ = default_;
+    SetDefault(default_);
     if (downLoadingSet_ && downWhileLoading_ != down_) SetDown(downWhileLoading_);
     downLoadingSet_ = false;
 }

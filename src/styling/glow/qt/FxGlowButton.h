@@ -100,7 +100,7 @@ class TFxCustomGlowButton : public TCustomControl, public IComponentStyle {
     bool Cancel() const { return cancel_; }
     void SetCancel(bool v) { cancel_ = v; }
     bool Default() const { return default_; }
-    void SetDefault(bool v) { default_ = v; }
+    void SetDefault(bool v);
     TImageList* DisabledImages() const { return disabledImages_; }
     void SetDisabledImages(TImageList* v);
     TGDIPPicture& DisabledPicture() { return *disabledPicture_; }
@@ -182,6 +182,13 @@ class TFxCustomGlowButton : public TCustomControl, public IComponentStyle {
     // Hides and frees the shortcut-hint window, if one is set.
     void ReleasePopup();
     virtual void Click();
+    // A key the dialog offers its buttons: Enter while this button answers
+    // it as the default, Escape while it is the cancel button, with no
+    // shift key, clicks it. Returns whether it was taken.
+    bool DialogKey(int key, Qt::KeyboardModifiers modifiers);
+    // Whether Enter clicks this button now: the focused glow button answers
+    // it; with none focused, the default one.
+    bool ActiveDefault() const { return activeDefault_; }
 
     // The action link, made on first use.
     TFxGlowButtonActionLink& ActionLink();
@@ -220,6 +227,8 @@ class TFxCustomGlowButton : public TCustomControl, public IComponentStyle {
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     friend class TFxGlowButtonActionLink;
@@ -299,6 +308,7 @@ class TFxCustomGlowButton : public TCustomControl, public IComponentStyle {
     bool sizeDirty_ = true;
     bool sizeRequest_ = false;
     QPointer<QWidget> shortCutHintWindow_;
+    QPointer<QWidget> keyWindow_;  // the window whose dialog keys it hears
     std::unique_ptr<TFxGlowButtonActionLink> actionLink_;
     TFadeTimerFactory timerFactory_;
 };
