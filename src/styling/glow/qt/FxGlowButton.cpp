@@ -852,8 +852,40 @@ void TFxCustomGlowButton::DrawFace(Canvas& canvas, bool measure, int* contentWid
         canvas.font = Font();
         const int Wc = measure ? 4096 : content.Width();
         const int Hc = measure ? 4096 : content.Height();
-        const double tw = canvas.TextWidth(text);
-        const double th = canvas.TextHeight(text);
+        // The text through GDI+, or through the canvas without anti-aliasing.
+        const CanvasFont& f = Font();
+        TGPFontFamily family(QString::fromStdString(f.name).toStdU16String());
+        const int fontStyle = (f.bold ? FontStyleBold : 0) | (f.italic ? FontStyleItalic : 0) |
+                              (f.underline ? FontStyleUnderline : 0);
+        TGPFont gpFont(&family, static_cast<float>(f.size), fontStyle, UnitPoint);
+        TGPStringFormat format(wordWrap_ ? 0 : StringFormatFlagsNoWrap);
+        format.SetAlignment(layout_ == TButtonLayout::blGlyphLeftAdjusted ? StringAlignmentNear
+                            : layout_ == TButtonLayout::blGlyphRightAdjusted
+                                ? StringAlignmentFar
+                                : StringAlignmentCenter);
+        format.SetLineAlignment(layout_ == TButtonLayout::blGlyphTopAdjusted ? StringAlignmentNear
+                                : layout_ == TButtonLayout::blGlyphBottomAdjusted
+                                    ? StringAlignmentFar
+                                    : StringAlignmentCenter);
+        format.SetHotkeyPrefix(HotkeyPrefixShow);
+        if (antiAlias_ == TAntiAlias::aaClearType)
+            graphics.SetTextRenderingHint(TextRenderingHintClearTypeGridFit);
+        else if (antiAlias_ == TAntiAlias::aaAntiAlias)
+            graphics.SetTextRenderingHint(TextRenderingHintAntiAliasGridFit);
+        const std::u16string text16 = caption.toStdU16String();
+        double tx = 0, tw = 0, th = 0;
+        if (antiAlias_ != TAntiAlias::aaNone) {
+            TGPRectF measured{};
+            graphics.MeasureString(text16, -1, &gpFont, MakeRect(0, 0, Wc, Hc), &format, &measured,
+                                   nullptr, nullptr);
+            tx = measured.X;
+            tw = measured.Width;
+            th = measured.Height;
+        } else {
+            tw = canvas.TextWidth(text);
+            th = canvas.TextHeight(text);
+            tx = (Wc - tw) / 2;
+        }
         if (measure) {
             *contentWidth = static_cast<int>(std::lround(tw)) + gw + spacing_;
             *contentHeight =
@@ -872,10 +904,6 @@ void TFxCustomGlowButton::DrawFace(Canvas& canvas, bool measure, int* contentWid
                 box = {0, 2, Wc, Hc - gheight};
         }
         // Where the measured text stands in its box.
-        const double tx = layout_ == TButtonLayout::blGlyphLeftAdjusted ? box.left
-                          : layout_ == TButtonLayout::blGlyphRightAdjusted
-                              ? box.right - tw
-                              : box.left + (box.Width() - tw) / 2;
         const int d = static_cast<int>(std::lround(box.Height() - th));
         if (IsGlyphLeft(layout_)) {
             gx = std::max(2, static_cast<int>(std::lround(tx - gw / 2.0)));
@@ -907,8 +935,15 @@ void TFxCustomGlowButton::DrawFace(Canvas& canvas, bool measure, int* contentWid
         if (layout_ == TButtonLayout::blGlyphBottomAdjusted) valign = DT::kBottom | DT::kSingleLine;
         canvas.font.color = isEnabled() ? Font().color : TColor(0x808080);
         canvas.brush.style = BrushStyle::Clear;
-        TRect textBox = box;
-        canvas.DrawText(text, textBox, align | valign);
+        if (antiAlias_ == TAntiAlias::aaNone) {
+            TRect textBox = box;
+            canvas.DrawText(text, textBox, align | valign);
+        } else {
+            TGPSolidBrush textBrush(ColorToARGB(isEnabled() ? f.color : TColor(0x808080)));
+            graphics.DrawString(text16, -1, &gpFont,
+                                MakeRect(box.left, box.top, box.Width(), box.Height()), &format,
+                                &textBrush);
+        }
     } else if (measure) {
         *contentWidth = gw + spacing_;
         *contentHeight = gheight + spacing_;
