@@ -320,6 +320,11 @@ TEST_F(GlowButtonTest, EnterAndEscapeOfTheDialogClickDefaultAndCancel) {
     QTest::keyClick(form_.get(), Qt::Key_Escape);
     EXPECT_EQ(cancels, 1);
     EXPECT_EQ(oks, 1);
+    cancel->SetCaption("&Cancel");
+    QTest::keyClick(form_.get(), Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(cancels, 2);
+    QTest::keyClick(form_.get(), Qt::Key_X);
+    EXPECT_EQ(cancels, 2);
     ok->SetEnabled(false);
     QTest::keyClick(form_.get(), Qt::Key_Return);
     EXPECT_EQ(oks, 1);

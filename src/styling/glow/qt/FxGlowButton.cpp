@@ -307,6 +307,23 @@ bool TFxCustomGlowButton::DialogKey(int key, Qt::KeyboardModifiers modifiers) {
     return false;
 }
 
+bool TFxCustomGlowButton::DialogChar(const QString& typed, Qt::KeyboardModifiers modifiers) {
+    if (typed.size() != 1 || (modifiers & ~Qt::AltModifier & ~Qt::KeypadModifier)) return false;
+    if (!isEnabled() || !isVisible()) return false;
+    const QString text = Caption();
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != QLatin1Char('&')) continue;
+        if (text[i + 1] == QLatin1Char('&')) {
+            ++i;  // "&&" is one "&"
+            continue;
+        }
+        if (text[i + 1].toUpper() != typed[0].toUpper()) return false;
+        Click();
+        return true;
+    }
+    return false;
+}
+
 void TFxCustomGlowButton::showEvent(QShowEvent* event) {
     TCustomControl::showEvent(event);
     if (keyWindow_ == window()) return;
@@ -322,6 +339,7 @@ bool TFxCustomGlowButton::eventFilter(QObject* watched, QEvent* event) {
         qobject_cast<TFxCustomGlowButton*>(QApplication::focusWidget()) == nullptr) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (DialogKey(key->key(), key->modifiers())) return true;
+        if (DialogChar(key->text(), key->modifiers())) return true;
     }
     return TCustomControl::eventFilter(watched, event);
 }

@@ -186,6 +186,9 @@ class TFxCustomGlowButton : public TCustomControl, public IComponentStyle {
     // it as the default, Escape while it is the cancel button, with no
     // shift key, clicks it. Returns whether it was taken.
     bool DialogKey(int key, Qt::KeyboardModifiers modifiers);
+    // A character the dialog offers: the caption's accelerator (typed alone
+    // or with Alt) clicks the button. Returns whether it was taken.
+    bool DialogChar(const QString& typed, Qt::KeyboardModifiers modifiers);
     // Whether Enter clicks this button now: the focused glow button answers
     // it; with none focused, the default one.
     bool ActiveDefault() const { return activeDefault_; }
