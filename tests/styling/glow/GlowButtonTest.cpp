@@ -225,6 +225,14 @@ TEST_F(GlowButtonTest, DownChecksAndGroups) {
     plain->SetDown(true);
     EXPECT_FALSE(plain->Down());  // an ungrouped push button never stays down
 
+    // Down read from a layout before the group index still counts.
+    TFxGlowButton* loaded = Make(10);
+    loaded->BeginLoading();
+    loaded->SetDown(true);
+    loaded->SetGroupIndex(4);
+    loaded->EndLoading();
+    EXPECT_TRUE(loaded->Down());
+
     TFxGlowButton* check = Make(120);
     check->SetStyle(TFxButtonStyle::bsCheck);
     TFxGlowButton* a = Make(230);
@@ -299,6 +307,21 @@ TEST_F(GlowButtonTest, FacePixelsAndCorners) {
     EXPECT_NE(PixelAt(joined, 0, 0), RGBColor(0, 255, 0));
     EXPECT_EQ(PixelAt(joined, 50, 0), TColor(0xFF0000));
     EXPECT_EQ(PixelAt(joined, 0, 20), TColor(0xE6E6E6));  // the light left edge, not entered
+
+    TFxGlowButton* left = Make(260);
+    left->SetPosition(TButtonPosition::bpLeft);
+    left->show();
+    const QImage leftFace = left->PaintedImage();
+    EXPECT_EQ(PixelAt(leftFace, 0, 0), RGBColor(0, 255, 0));
+    EXPECT_NE(PixelAt(leftFace, 99, 0), RGBColor(0, 255, 0));
+    // A transparent button at rest shows its parent instead of a face.
+    TFxGlowButton* glass = Make(10);
+    glass->move(10, 60);
+    glass->SetTransparent(true);
+    glass->show();
+    const QImage bare = glass->PaintedImage();
+    EXPECT_EQ(PixelAt(bare, 50, 8), RGBColor(0, 255, 0));
+    EXPECT_EQ(PixelAt(bare, 50, 0), RGBColor(0, 255, 0));
 
     b->SetComponentStyle(3);
     EXPECT_EQ(PixelAt(b->PaintedImage(), 50, 0), TColor(0x000000));
