@@ -1,0 +1,143 @@
+#include "styling/toolbar/qt/FloatingWindow.h"
+
+#include <QMouseEvent>
+
+#include "styling/toolbar/qt/FxToolBar.h"
+
+namespace vx {
+
+namespace {
+constexpr int kFollowIntervalMs = 40;
+}
+
+TFloatingWindow::TFloatingWindow(QWidget* owner)
+    : TCustomControl(owner), loadedCursor_(Qt::ArrowCursor) {
+    // A tool window of its owner stays above it; no frame of the platform.
+    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
+    setMouseTracking(true);
+    followTimer_.setInterval(kFollowIntervalMs);
+    connect(&followTimer_, &QTimer::timeout, this, &TFloatingWindow::FollowTick);
+}
+
+void TFloatingWindow::SetBorderWidth(int v) {
+    if (v == borderWidth_) return;
+    borderWidth_ = v;
+    UpdateSize();
+}
+
+void TFloatingWindow::TakeLook(const TCustomFxToolBarStyler& styler) {
+    SetBorderWidth(styler.FloatingWindowBorderWidth());
+    SetBorderColor(styler.FloatingWindowBorderColor());
+    const TGradientBackground& ground = styler.Color();
+    SetColor(ground.ColorTo() != clNone ? ground.ColorTo() : ground.Color());
+    Invalidate();
+}
+
+void TFloatingWindow::UpdateSize() {
+    TFxCustomToolBar* bar = toolBar_.data();
+    if (!bar) return;
+    const int ring = 2 * (borderWidth_ + 1);
+    resize(bar->width() + ring, bar->height() + ring);
+    bar->move(borderWidth_ + 1, borderWidth_ + 1);
+    Invalidate();
+}
+
+void TFloatingWindow::Loaded() {
+    TCustomControl::Loaded();
+    loadedCursor_ = cursor();
+}
+
+void TFloatingWindow::Paint(Canvas& canvas) {
+    TCustomControl::Paint(canvas);
+    if (borderColor_ == clNone) return;
+    const int w = width();
+    const int h = height();
+    const int b = borderWidth_;
+    canvas.pen.color = borderColor_;
+    canvas.pen.width = b;
+    canvas.Rectangle(1, 1, w, h);
+    canvas.SetPixel(b, b, borderColor_);
+    canvas.SetPixel(w - b - 1, b, borderColor_);
+    canvas.SetPixel(b, h - b - 1, borderColor_);
+    canvas.SetPixel(w - b - 1, h - b - 1, borderColor_);
+}
+
+void TFloatingWindow::mousePressEvent(QMouseEvent* event) {
+    TCustomControl::mousePressEvent(event);
+    if (event->button() != Qt::LeftButton) return;
+    const QPoint p = event->position().toPoint();
+    const TFloatingEdge edge = FloatingEdgeAt(p.x(), p.y(), width(), height());
+    if (edge == TFloatingEdge::feNone) return;
+    drag_ = {edge, FloatingEdgeReference(edge, width(), height()), 0};
+    sizing_ = true;
+}
+
+void TFloatingWindow::mouseReleaseEvent(QMouseEvent* event) {
+    TCustomControl::mouseReleaseEvent(event);
+    sizing_ = false;
+    drag_ = {};
+}
+
+void TFloatingWindow::mouseMoveEvent(QMouseEvent* event) {
+    TCustomControl::mouseMoveEvent(event);
+    const QPoint p = event->position().toPoint();
+    QCursor wanted = loadedCursor_;
+    switch (FloatingCursorAt(p.x(), p.y(), width(), height())) {
+        case TFloatingCursor::fcSizeWE:
+            wanted = QCursor(Qt::SizeHorCursor);
+            break;
+        case TFloatingCursor::fcSizeNS:
+            wanted = QCursor(Qt::SizeVerCursor);
+            break;
+        case TFloatingCursor::fcNormal:
+            break;
+    }
+    if (cursor().shape() != wanted.shape()) setCursor(wanted);
+    if (sizing_ && (event->buttons() & Qt::LeftButton)) EdgeStep(p.x(), p.y());
+}
+
+void TFloatingWindow::EdgeStep(int px, int py) {
+    TFxCustomToolBar* bar = toolBar_.data();
+    if (!bar) return;
+    const int rows = bar->FloatingRows();
+    const TRowsSize sizeFor = [bar](int n) -> std::optional<TFloatingWindowSize> {
+        if (n < 1 || n > bar->MaxFloatingRows()) return std::nullopt;
+        const auto s = bar->FloatingSizeFor(n);
+        return TFloatingWindowSize{s.width, s.height};
+    };
+    const int delta =
+        FloatingEdgeStep(drag_, px, py, width(), height(), borderWidth_, rows, sizeFor);
+    if (delta == 0) return;
+    const QRect before = geometry();
+    bar->SetFloatingRows(rows + delta);
+    UpdateSize();
+    // A left or top drag keeps the opposite edge where it was.
+    if (drag_.edge == TFloatingEdge::feLeft)
+        move(pos().x() + before.width() - width(), pos().y());
+    else if (drag_.edge == TFloatingEdge::feTop)
+        move(pos().x(), pos().y() + before.height() - height());
+    drag_.reference = FloatingEdgeReference(drag_.edge, width(), height());
+    Invalidate();
+}
+
+void TFloatingWindow::SetFollowForm(QWidget* form) {
+    followForm_ = form;
+    if (form)
+        followTimer_.start();
+    else
+        followTimer_.stop();
+}
+
+void TFloatingWindow::FollowTick() {
+    QWidget* form = followForm_.data();
+    if (!form) return;
+    if (!form->isVisible() && isVisible()) {
+        hide();
+        showLater_ = true;
+    } else if (form->isVisible() && !isVisible() && showLater_) {
+        showLater_ = false;
+        show();
+    }
+}
+
+}  // namespace vx
