@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
@@ -221,6 +222,42 @@ TEST(FloatingWindowTest, DraggingTheRightAndTopEdgesReflowsTheBar) {
     EXPECT_EQ(f.bar->FloatingRows(), 3);
     EXPECT_EQ(f.window->geometry().bottom(), bottom);
     QTest::mouseRelease(f.window, Qt::LeftButton, {}, QPoint(x, -6));
+}
+
+TEST(FloatingWindowTest, DraggedByTheBarsCaption) {
+    Floating f;
+    f.window->move(50, 50);
+    f.window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(f.window));
+    const TRect drag = f.bar->FloatingDragRect();
+    ASSERT_FALSE(drag.IsEmpty());
+    const QPoint at(drag.left + 4, (drag.top + drag.bottom) / 2);
+    const QPointF base = f.bar->mapToGlobal(QPointF(at));  // before it moves
+    auto send = [&](QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held) {
+        QMouseEvent e(type, QPointF(p), base + QPointF(p - at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(f.bar, &e);
+    };
+    // A press below the caption moves nothing.
+    const QPoint below(at.x(), drag.bottom + 2);
+    send(QEvent::MouseButtonPress, below, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_FALSE(f.window->CaptionDragging());
+    send(QEvent::MouseButtonRelease, below, Qt::LeftButton, Qt::NoButton);
+
+    send(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton);
+    EXPECT_TRUE(f.window->CaptionDragging());
+    send(QEvent::MouseMove, at + QPoint(30, 20), Qt::NoButton, Qt::LeftButton);
+    EXPECT_EQ(f.window->pos(), QPoint(80, 70));
+    send(QEvent::MouseButtonRelease, at + QPoint(-10, 5), Qt::LeftButton, Qt::NoButton);
+    EXPECT_FALSE(f.window->CaptionDragging());
+    EXPECT_EQ(f.window->pos(), QPoint(40, 55));
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    send(QEvent::MouseMove, at + QPoint(50, 50), Qt::NoButton, Qt::NoButton);
+    EXPECT_EQ(f.window->pos(), QPoint(40, 55));
+
+    // A bar taken out of the window is no longer carried.
+    QWidget other;
+    f.bar->setParent(&other);
+    EXPECT_EQ(f.window->FxCustomToolBar(), nullptr);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "styling/toolbar/qt/FloatingWindow.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 
 #include "styling/toolbar/qt/FxToolBar.h"
@@ -17,6 +18,69 @@ TFloatingWindow::TFloatingWindow(QWidget* owner)
     setMouseTracking(true);
     followTimer_.setInterval(kFollowIntervalMs);
     connect(&followTimer_, &QTimer::timeout, this, &TFloatingWindow::FollowTick);
+}
+
+void TFloatingWindow::SetFxCustomToolBar(TFxCustomToolBar* bar) {
+    if (bar == toolBar_.data()) return;
+    if (toolBar_) toolBar_->removeEventFilter(this);
+    EndCaptionDrag();
+    toolBar_ = bar;
+    if (bar) bar->installEventFilter(this);
+}
+
+bool TFloatingWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == toolBar_.data()) {
+        switch (event->type()) {
+            case QEvent::MouseButtonPress:
+            case QEvent::MouseMove:
+            case QEvent::MouseButtonRelease:
+                if (CaptionMouse(static_cast<QMouseEvent*>(event))) return true;
+                break;
+            case QEvent::ParentChange:
+                // The bar left the window (docked again): it is no longer
+                // carried here.
+                if (toolBar_->parentWidget() != this) SetFxCustomToolBar(nullptr);
+                break;
+            default:
+                break;
+        }
+    }
+    return TCustomControl::eventFilter(watched, event);
+}
+
+bool TFloatingWindow::CaptionMouse(QMouseEvent* event) {
+    TFxCustomToolBar* bar = toolBar_.data();
+    const QPoint global = event->globalPosition().toPoint();
+    switch (event->type()) {
+        case QEvent::MouseButtonPress: {
+            if (event->button() != Qt::LeftButton || captionDrag_ ||
+                bar->State() != TToolBarState::tsFloating)
+                return false;
+            const QPoint p = event->position().toPoint();
+            if (!bar->FloatingDragRect().Contains(TPoint{p.x(), p.y()})) return false;
+            captionDrag_ = true;
+            grab_ = global - pos();
+            QGuiApplication::setOverrideCursor(Qt::SizeAllCursor);
+            return true;
+        }
+        case QEvent::MouseMove:
+            if (!captionDrag_) return false;
+            move(global - grab_);
+            return true;
+        case QEvent::MouseButtonRelease:
+            if (!captionDrag_ || event->button() != Qt::LeftButton) return false;
+            move(global - grab_);
+            EndCaptionDrag();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void TFloatingWindow::EndCaptionDrag() {
+    if (!captionDrag_) return;
+    captionDrag_ = false;
+    QGuiApplication::restoreOverrideCursor();
 }
 
 void TFloatingWindow::SetBorderWidth(int v) {

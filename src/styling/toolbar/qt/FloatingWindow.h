@@ -24,7 +24,11 @@ class TFloatingWindow : public TCustomControl {
     explicit TFloatingWindow(QWidget* owner = nullptr);
 
     TFxCustomToolBar* FxCustomToolBar() const { return toolBar_.data(); }
-    void SetFxCustomToolBar(TFxCustomToolBar* bar) { toolBar_ = bar; }
+    // The bar it carries; a left press on the bar's caption (its floating
+    // drag area) moves the window until the button is released, the point
+    // pressed staying under the mouse.
+    void SetFxCustomToolBar(TFxCustomToolBar* bar);
+    bool CaptionDragging() const { return captionDrag_; }
     int BorderWidth() const { return borderWidth_; }
     void SetBorderWidth(int v);
     // Stored only: the next painting shows it.
@@ -60,15 +64,20 @@ class TFloatingWindow : public TCustomControl {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void EdgeStep(int x, int y);
+    bool CaptionMouse(QMouseEvent* event);
+    void EndCaptionDrag();
 
     QPointer<TFxCustomToolBar> toolBar_;
     int borderWidth_ = 2;
     TColor borderColor_ = 0x6D6D6D;
     QCursor loadedCursor_;
     bool sizing_ = false;
+    bool captionDrag_ = false;
+    QPoint grab_;  // the pressed point relative to the window's position
     TFloatingDrag drag_;
     QPointer<QWidget> followForm_;
     bool showLater_ = false;
