@@ -8,6 +8,7 @@
 #include <QToolTip>
 
 #include "styling/toolbar/FxToolBarDraw.h"
+#include "styling/toolbar/qt/FloatingWindow.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 
 namespace vx {
@@ -124,6 +125,11 @@ void TFxCustomToolBar::TakeParent() {
         } else {
             SetState(previous);
         }
+    } else if (auto* window = qobject_cast<TFloatingWindow*>(parentWidget())) {
+        // Floating: the window carries the bar and fits itself around it.
+        SetState(TToolBarState::tsFloating);
+        if (!Horizontal()) ChangeOrientation(TDockAlign::daTop);
+        window->SetFxCustomToolBar(this);
     } else if (parentWidget()) {
         parentStyler_ = false;
         SetState(TToolBarState::tsFree);
@@ -413,6 +419,13 @@ bool TFxCustomToolBar::event(QEvent* event) {
             break;
     }
     return TCustomControl::event(event);
+}
+
+// A floating bar's new size reaches its window.
+void TFxCustomToolBar::FloatingSizeChanged() {
+    if (auto* window = qobject_cast<TFloatingWindow*>(parentWidget());
+        window && window->FxCustomToolBar() == this)
+        window->UpdateSize();
 }
 
 }  // namespace vx

@@ -177,6 +177,7 @@ class TFxCustomToolBar : public TCustomControl,
     TSizeConstraints BarConstraints() const override { return constraints_; }
     void SetBarConstraints(const TSizeConstraints& c) override { constraints_ = c; }
     bool BarLoading() const override { return IsLoading(); }
+    void FloatingSizeChanged() override;
 
     void Loaded() override;
     void ParentChanged() override;
