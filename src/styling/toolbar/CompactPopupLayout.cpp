@@ -56,4 +56,8 @@ TPoint CompactSubLevelOrigin(const TRect& rowOnScreen, int width, int height,
     return p;
 }
 
+bool InSizingCorner(int width, int height, TPoint p) {
+    return TRect{width - 10, height - 10, width, height}.Contains(p);
+}
+
 }  // namespace vx

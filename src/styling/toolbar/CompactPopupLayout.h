@@ -53,4 +53,8 @@ TRect CompactIconStrip(int panelWidth, int panelHeight, int iconBarSize, bool im
 TPoint CompactSubLevelOrigin(const TRect& rowOnScreen, int width, int height,
                              const TRect& workArea);
 
+// Whether a point of a level's window lies in the 10 x 10 pixels at its
+// bottom right, where dragging sizes the window.
+bool InSizingCorner(int width, int height, TPoint p);
+
 }  // namespace vx

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QPainter>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 #include <vector>
@@ -64,6 +65,10 @@ TEST(CompactPopupLayoutTest, LevelsRowsPartsAndCascadeAsData) {
     EXPECT_EQ(CompactSubLevelOrigin({100, 200, 250, 224}, 120, 80, work), (TPoint{252, 200}));
     EXPECT_EQ(CompactSubLevelOrigin({100, 650, 250, 674}, 120, 80, work), (TPoint{252, 618}));
     EXPECT_EQ(CompactSubLevelOrigin({800, 200, 950, 224}, 120, 80, work), (TPoint{680, 200}));
+    EXPECT_TRUE(InSizingCorner(100, 80, {90, 70}));
+    EXPECT_TRUE(InSizingCorner(100, 80, {99, 79}));
+    EXPECT_FALSE(InSizingCorner(100, 80, {89, 79}));
+    EXPECT_FALSE(InSizingCorner(100, 80, {99, 69}));
 }
 
 // A bar of three buttons and a two-level menu: its caption, whose sub-items
@@ -162,6 +167,33 @@ TEST(CompactPopupTest, CascadeOpensAndCheckRowsToggleTheirButtons) {
     EXPECT_FALSE(sub->isVisible());
     EXPECT_EQ(panel->OpenIndex(), -1);
     EXPECT_EQ(panel->HotIndex(), -1);
+    EXPECT_TRUE(m.window.HideOnDeActivate());
+}
+
+TEST(CompactPopupTest, LosingActivationClosesTheWholeCascade) {
+    CompactMenu m;
+    QSignalSpy closed(&m.window, &TFTBPopupWindow::DeActivateHide);
+    m.window.activateWindow();
+    VX_WAIT_TRUE(m.window.isActiveWindow(), test::kStateWaitMs);
+    TFTBPopupPanel* panel = m.window.PopupPanel();
+    const TRect row = m.root.Item(0)->rect;
+    QTest::mouseMove(panel, QPoint(row.left + 10, row.top + 10));
+    ASSERT_TRUE(panel->SubPopup() != nullptr);
+    TFTBPopupWindow* sub = panel->SubPopup();
+    // The sub-level takes the activation; its parent stays open.
+    VX_WAIT_TRUE(sub->isActiveWindow(), test::kStateWaitMs);
+    EXPECT_TRUE(m.window.isVisible());
+    // Closed from its parent, it hands the activation back; opened again, it takes it.
+    sub->hide();
+    VX_WAIT_TRUE(m.window.isActiveWindow(), test::kStateWaitMs);
+    panel->SetHotIndex(-1);
+    QTest::mouseMove(panel, QPoint(row.left + 12, row.top + 10));
+    VX_WAIT_TRUE(sub->isActiveWindow(), test::kStateWaitMs);
+    // Another window activated: the sub-level hides, and with it its parent.
+    m.form.activateWindow();
+    VX_WAIT_TRUE(!m.window.isVisible(), test::kStateWaitMs);
+    EXPECT_FALSE(sub->isVisible());
+    EXPECT_EQ(closed.count(), 1);
     EXPECT_TRUE(m.window.HideOnDeActivate());
 }
 

@@ -1,8 +1,9 @@
 #include "styling/toolbar/qt/FTBPopup.h"
 
-#include <QGuiApplication>
+#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWindow>
 
 #include "platform/qt/Canvas.h"
 #include "platform/qt/DesktopMetrics.h"
@@ -193,15 +194,24 @@ void TFTBPopupPanel::OpenSubPopup() {
     if (item->Count() == 0) return;
     TFTBPopupWindow* own = Window();
     if (sub_ == nullptr) {
-        sub_ = std::make_unique<TFTBPopupWindow>(own);
+        // Owned by this level's window, which it stays above and hands the
+        // activation back to when it hides.
+        sub_ = new TFTBPopupWindow(window());
         sub_->setObjectName("SubPopup");
         sub_->resize(10, 10);
         if (own != nullptr) sub_->SetFxToolBar(own->FxToolBar());
-        connect(sub_.get(), &TFTBPopupWindow::Hidden, this, [this] {
-            if (TFTBPopupWindow* w = Window()) w->SetHideOnDeActivate(true);
+        connect(sub_.data(), &TFTBPopupWindow::Hidden, this, [this] {
+            TFTBPopupWindow* w = Window();
+            if (w != nullptr) {
+                w->SetHideOnDeActivate(true);
+                // A sub-level closed from here hands the activation back, so
+                // that a click elsewhere still closes this level.
+                QWidget* active = QApplication::activeWindow();
+                if (w->isVisible() && (active == nullptr || active == sub_)) w->activateWindow();
+            }
             open_ = -1;
         });
-        connect(sub_.get(), &TFTBPopupWindow::DeActivateHide, this, [this] {
+        connect(sub_.data(), &TFTBPopupWindow::DeActivateHide, this, [this] {
             if (TFTBPopupWindow* w = Window()) {
                 w->hide();
                 emit w->DeActivateHide();
@@ -222,6 +232,7 @@ void TFTBPopupPanel::OpenSubPopup() {
                                             WorkAreaAt(TPoint{onScreen.left, onScreen.top}));
     sub_->move(at.x, at.y);
     sub_->show();
+    sub_->activateWindow();
 }
 
 void TFTBPopupPanel::mouseMoveEvent(QMouseEvent* event) {
@@ -232,6 +243,19 @@ void TFTBPopupPanel::mouseMoveEvent(QMouseEvent* event) {
         OpenSubPopup();
     }
     TFTBCustomPopupPanel::mouseMoveEvent(event);
+}
+
+void TFTBPopupPanel::mousePressEvent(QMouseEvent* event) {
+    // The 10 x 10 pixels at the bottom right of the window size it.
+    QWidget* w = window();
+    const QPoint p = mapTo(w, event->position().toPoint());
+    if (event->button() == Qt::LeftButton &&
+        InSizingCorner(w->width(), w->height(), TPoint{p.x(), p.y()}) &&
+        w->windowHandle() != nullptr) {
+        w->windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
+        return;
+    }
+    TFTBCustomPopupPanel::mousePressEvent(event);
 }
 
 void TFTBPopupPanel::mouseReleaseEvent(QMouseEvent* event) {
@@ -353,8 +377,7 @@ void TFTBPopupPanel::DrawControlImage(Canvas& canvas, QWidget* control, const TR
 // ---- TFTBPopupWindow
 
 TFTBPopupWindow::TFTBPopupWindow(QWidget* owner)
-    : QWidget(nullptr, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
-      owner_(owner),
+    : QWidget(owner, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       panel_(new TFTBPopupPanel(this)) {
     setAttribute(Qt::WA_ShowWithoutActivating, false);
     hideTimer_.setInterval(1);

@@ -105,13 +105,14 @@ class TFTBPopupPanel : public TFTBCustomPopupPanel {
     // A check row shows or hides its control and takes the control's new state.
     void ToggleItem(int index);
     // The open sub-level's window (null before first use).
-    TFTBPopupWindow* SubPopup() const { return sub_.get(); }
+    TFTBPopupWindow* SubPopup() const { return sub_.data(); }
     // Hides the open sub-levels and forgets the hot and open rows.
     void CloseSubPopups();
 
   protected:
     void paintEvent(QPaintEvent*) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
@@ -129,13 +130,14 @@ class TFTBPopupPanel : public TFTBCustomPopupPanel {
     int open_ = -1;
     bool images_ = false;
     bool iconBar_ = false;
-    std::unique_ptr<TFTBPopupWindow> sub_;
+    QPointer<TFTBPopupWindow> sub_;  // owned by this level's window
 };
 
 // The window of one level.
 class TFTBPopupWindow : public QWidget {
     Q_OBJECT
   public:
+    // A window of its own above the owner (when given), which owns it.
     explicit TFTBPopupWindow(QWidget* owner = nullptr);
     ~TFTBPopupWindow() override;
 
@@ -161,7 +163,6 @@ class TFTBPopupWindow : public QWidget {
     void HideTimer();
 
     QPointer<TFxCustomToolBar> toolBar_;
-    QPointer<QWidget> owner_;
     TFTBPopupPanel* panel_;
     bool hideOnDeactivate_ = true;
     QTimer hideTimer_;
