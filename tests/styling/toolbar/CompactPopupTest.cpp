@@ -8,6 +8,7 @@
 
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
+#include "platform/qt/Canvas.h"
 #include "platform/qt/ImageList.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/toolbar/CompactPopupLayout.h"
@@ -153,6 +154,16 @@ TEST(CompactPopupTest, CascadeOpensAndCheckRowsToggleTheirButtons) {
     const QPoint at(second.left + 30, second.top + 10);
     QTest::mouseMove(subPanel, at);
     EXPECT_EQ(subPanel->HotIndex(), 1);
+    {  // the hot row in the styler's selected-item colour and border
+        TSelectedItem& sel = m.bar->CurrentStyler()->CurrentMenuStyler()->SelectedItem();
+        sel.SetColor(0x00C000);
+        sel.SetColorTo(clNone);
+        sel.SetBorderColor(0x0000C0);
+        const QImage shot = subPanel->grab().toImage();
+        EXPECT_EQ(shot.pixelColor(second.right - 3, second.top + 3), ToQColor(0x00C000));
+        EXPECT_EQ(shot.pixelColor(second.right - 1, second.top + 3), ToQColor(0x0000C0));
+        EXPECT_NE(shot.pixelColor(second.right - 3, second.top - 1), ToQColor(0x00C000));
+    }
     QTest::mouseClick(subPanel, Qt::LeftButton, {}, at);
     EXPECT_TRUE(m.buttons[1]->isHidden());
     EXPECT_FALSE(caption->Item(1)->checked);
