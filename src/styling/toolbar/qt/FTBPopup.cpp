@@ -10,6 +10,7 @@
 #include "platform/qt/ImageList.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/FxMenuDraw.h"
+#include "styling/menus/FxMenuUtil.h"
 #include "styling/toolbar/CompactPopupLayout.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/qt/FxToolBar.h"
@@ -125,8 +126,10 @@ bool ButtonHasImage(QWidget* control) {
     return button != nullptr && (button->ImageIndex() >= 0 || !button->Glyph().isNull());
 }
 
+// The menus' item font: the desktop's menu font unless the styler has its own.
 CanvasFont MenuFont(const TCustomFxMenuStyler* styler) {
-    return styler != nullptr ? styler->Font() : CanvasFont{};
+    if (styler == nullptr || styler->UseSystemFont()) return ScreenMenuFont();
+    return styler->Font();
 }
 
 }  // namespace
