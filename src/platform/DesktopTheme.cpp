@@ -25,4 +25,14 @@ std::optional<std::string> ThemeColorName() {
     return registry.ReadString("ColorName");
 }
 
+int OfficeThemeNumber() {
+    if (!VisualStylesActive()) return 0;
+    const std::optional<std::string> name = ThemeColorName();
+    if (!name) return 0;
+    if (*name == "NormalColor") return 1;
+    if (*name == "HomeStead") return 2;
+    if (*name == "Metallic") return 3;
+    return 0;
+}
+
 }  // namespace vx

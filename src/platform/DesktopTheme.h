@@ -23,4 +23,9 @@ void SetVisualStylesActive(bool active);
 // Looks afresh at every call; writes nothing.
 std::optional<std::string> ThemeColorName();
 
+// The office stylers' number of the desktop's theme: 0 visual styles off or
+// a scheme they do not know, 1 the blue "NormalColor", 2 the olive
+// "HomeStead", 3 the silver "Metallic".
+int OfficeThemeNumber();
+
 }  // namespace vx

@@ -54,14 +54,7 @@ void SetRootGroup(TRootItem& root, bool selected, TColor c, TColor cTo, TColor m
 }  // namespace
 
 int DetectDesktopTheme() {
-    if (ThemeAnswer()) return ThemeAnswer()();
-    if (!VisualStylesActive()) return 0;
-    const std::optional<std::string> name = ThemeColorName();
-    if (!name) return 0;
-    if (*name == "NormalColor") return 1;
-    if (*name == "HomeStead") return 2;
-    if (*name == "Metallic") return 3;
-    return 0;
+    return ThemeAnswer() ? ThemeAnswer()() : OfficeThemeNumber();
 }
 
 void SetDesktopThemeAnswer(std::function<int()> answer) {

@@ -412,13 +412,7 @@ void WritePage(TVistaBackground& page, TColor from, TColor to, TColor border) {
 }  // namespace
 
 int TFxToolBarOfficeStyler::CurrentXPTheme() {
-    if (!VisualStylesActive()) return 0;
-    const std::optional<std::string> name = ThemeColorName();
-    if (!name) return 0;
-    if (*name == "NormalColor") return 1;
-    if (*name == "HomeStead") return 2;
-    if (*name == "Metallic") return 3;
-    return 0;
+    return OfficeThemeNumber();
 }
 
 TFxToolBarOfficeStyler::TFxToolBarOfficeStyler(QObject* owner)

@@ -109,7 +109,12 @@ void SetControlTag(QObject* object, int tag) {
     object->setProperty(kTagProperty, tag);
 }
 
-QImage GrayBitmap(const QImage& bitmap, int amount) {
+namespace {
+
+// Every pixel's colour through `map`, alpha kept; runs of one colour are
+// mapped once.
+template <typename Map>
+QImage MapBitmapColours(const QImage& bitmap, Map map) {
     QImage out = bitmap.convertToFormat(QImage::Format_ARGB32);
     QRgb last = 0;
     QRgb lastResult = 0;
@@ -119,8 +124,8 @@ QImage GrayBitmap(const QImage& bitmap, int amount) {
         for (int x = 0; x < out.width(); ++x) {
             const QRgb p = line[x];
             if (!have || p != last) {
-                const TColor g = GrayColor(RGBColor(qRed(p), qGreen(p), qBlue(p)), amount);
-                lastResult = qRgba(RedOf(g), GreenOf(g), BlueOf(g), qAlpha(p));
+                const TColor c = map(RGBColor(qRed(p), qGreen(p), qBlue(p)));
+                lastResult = qRgba(RedOf(c), GreenOf(c), BlueOf(c), qAlpha(p));
                 last = p;
                 have = true;
             }
@@ -130,26 +135,15 @@ QImage GrayBitmap(const QImage& bitmap, int amount) {
     return out;
 }
 
+}  // namespace
+
+QImage GrayBitmap(const QImage& bitmap, int amount) {
+    return MapBitmapColours(bitmap, [amount](TColor c) { return GrayColor(c, amount); });
+}
+
 QImage DimBitmap(const QImage& bitmap, int percent) {
-    QImage out = bitmap.convertToFormat(QImage::Format_ARGB32);
     const int p = std::min(percent, 100);
-    QRgb last = 0;
-    QRgb lastResult = 0;
-    bool have = false;
-    for (int y = 0; y < out.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
-        for (int x = 0; x < out.width(); ++x) {
-            const QRgb px = line[x];
-            if (!have || px != last) {
-                const TColor c = NewColor(RGBColor(qRed(px), qGreen(px), qBlue(px)), p);
-                lastResult = qRgba(RedOf(c), GreenOf(c), BlueOf(c), qAlpha(px));
-                last = px;
-                have = true;
-            }
-            line[x] = lastResult;
-        }
-    }
-    return out;
+    return MapBitmapColours(bitmap, [p](TColor c) { return NewColor(c, p); });
 }
 
 void DrawBitmapShadow(const QImage& bitmap, QPainter& painter, int x, int y, TColor color) {
