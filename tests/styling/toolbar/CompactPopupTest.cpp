@@ -202,10 +202,11 @@ TEST(CompactPopupTest, LosingActivationClosesTheWholeCascade) {
     VX_WAIT_TRUE(sub->isActiveWindow(), test::kStateWaitMs);
     // Another window activated: the sub-level hides, and with it its parent.
     m.form.activateWindow();
+    // (each level hides on its own 1 ms timer, so either may go first)
     VX_WAIT_TRUE(!m.window.isVisible(), test::kStateWaitMs);
-    EXPECT_FALSE(sub->isVisible());
+    VX_WAIT_TRUE(!sub->isVisible(), test::kStateWaitMs);
+    VX_WAIT_TRUE(m.window.HideOnDeActivate(), test::kStateWaitMs);
     EXPECT_EQ(closed.count(), 1);
-    EXPECT_TRUE(m.window.HideOnDeActivate());
 }
 
 }  // namespace
