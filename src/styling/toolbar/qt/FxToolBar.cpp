@@ -237,6 +237,11 @@ void TFxCustomToolBar::SetShowOptionIndicator(bool v) {
     Invalidate();
 }
 
+void TFxCustomToolBar::SetMenu(TFxMainMenu* menu) {
+    if (menu_ == menu) return;
+    menu_ = menu;
+}
+
 void TFxCustomToolBar::SetFullSize(bool v) {
     if (v == FullSizeOn()) return;
     StoreFullSize(v);

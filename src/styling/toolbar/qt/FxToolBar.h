@@ -16,6 +16,7 @@
 #include "platform/qt/CustomControl.h"
 #include "platform/qt/ImageList.h"
 #include "styling/menus/FxMenuAppearance.h"
+#include "styling/menus/qt/FxMenus.h"
 #include "styling/toolbar/DockLayoutStore.h"
 #include "styling/toolbar/DockRows.h"
 #include "styling/toolbar/FxToolBarStylers.h"
@@ -69,6 +70,10 @@ class TFxCustomToolBar : public TCustomControl,
     unsigned DockableTo() const { return dockableTo_; }  // bits of TDockAlign
     void SetDockableTo(unsigned v) { dockableTo_ = v; }
     void SetFullSize(bool v);
+    // The main menu whose top-level items the bar shows as menu buttons
+    // (none by default).
+    TFxMainMenu* Menu() const { return menu_.data(); }
+    void SetMenu(TFxMainMenu* menu);
     QString TextAutoOptionMenu() const { return textAutoOptionMenu_; }
     void SetTextAutoOptionMenu(const QString& v) { textAutoOptionMenu_ = v; }
     QString TextOptionMenu() const { return textOptionMenu_; }
@@ -242,6 +247,7 @@ class TFxCustomToolBar : public TCustomControl,
     bool optionHot_ = false;
     bool optionDown_ = false;
     QPointer<TImageList> images_;
+    QPointer<TFxMainMenu> menu_;
     QPointer<TImageList> disabledImages_;
     QPointer<TFxCustomToolBarButton> hotButton_;
     bool focusWithin_ = false;
