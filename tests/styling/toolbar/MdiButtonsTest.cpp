@@ -167,8 +167,11 @@ TEST(MdiButtonsTest, OnOnlyOnAFullSizeBarWithAMenu) {
     f.bar->SetFullSize(true);
     f.bar->SetAutoMDIButtons(true);
     EXPECT_TRUE(f.bar->AutoMDIButtons());
+    // The bar stands in for a maximised child's title bar while it is on.
+    EXPECT_TRUE(f.form.testAttribute(Qt::WA_CanHostQMdiSubWindowTitleBar));
     f.bar->SetAutoMDIButtons(false);
     EXPECT_FALSE(f.bar->AutoMDIButtons());
+    EXPECT_FALSE(f.form.testAttribute(Qt::WA_CanHostQMdiSubWindowTitleBar));
     // Switched off, a maximised child shows no buttons.
     f.Maximize(f.plain);
     EXPECT_FALSE(f.bar->MdiButtonsShown());

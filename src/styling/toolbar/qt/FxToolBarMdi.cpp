@@ -51,7 +51,19 @@ class TMdiFormHook : public QObject {
         for (QMdiSubWindow* child : area->subWindowList())
             child->installEventFilter(this);
         connect(area, &QMdiArea::subWindowActivated, this, [this] { Repaint(); });
-        connect(bar, &QObject::destroyed, this, [] { Release(); });
+        // The bar goes: its watch ends once the present event is done.
+        connect(bar, &QObject::destroyed, this, [this] {
+            if (current_ == this) current_ = nullptr;
+            GiveBackTitleBars();
+            deleteLater();
+        });
+        // The bar shows the caption buttons of a maximised child, so the
+        // child draws no title bar of its own while it is maximised.
+        QWidget* window = form->window();
+        if (!window->testAttribute(Qt::WA_CanHostQMdiSubWindowTitleBar)) {
+            window->setAttribute(Qt::WA_CanHostQMdiSubWindowTitleBar);
+            titleBarHost_ = window;
+        }
     }
     ~TMdiFormHook() override {
         if (current_ == this) current_ = nullptr;
@@ -65,6 +77,7 @@ class TMdiFormHook : public QObject {
     static void Release() {
         TMdiFormHook* hook = current_;
         current_ = nullptr;
+        if (hook) hook->GiveBackTitleBars();
         delete hook;
     }
     TFxCustomToolBar* Bar() const { return bar_.data(); }
@@ -98,10 +111,15 @@ class TMdiFormHook : public QObject {
     void Repaint() {
         if (bar_) bar_->Invalidate();
     }
+    void GiveBackTitleBars() {
+        if (titleBarHost_) titleBarHost_->setAttribute(Qt::WA_CanHostQMdiSubWindowTitleBar, false);
+        titleBarHost_ = nullptr;
+    }
 
     static inline TMdiFormHook* current_ = nullptr;
     QPointer<TFxCustomToolBar> bar_;
     QPointer<QMdiArea> area_;
+    QPointer<QWidget> titleBarHost_;  // the window this watch made a title-bar host
 };
 
 }  // namespace
