@@ -310,6 +310,13 @@ TEST(MdiButtonsTest, TheBarFollowsTheChildrenAndFloatsWithoutButtons) {
     EXPECT_EQ(f.bar->MdiButtonRect(TMdiButton::mbMinimize), TRect{});
     f.bar->MdiClose();
     EXPECT_TRUE(f.plain->isVisible());
+    // The close rectangle still stands, under the floating caption's own
+    // buttons: a press there is not taken.
+    const TRect close = f.bar->MdiButtonRect(TMdiButton::mbClose);
+    ASSERT_FALSE(close.IsEmpty());
+    QTest::mousePress(f.bar, Qt::LeftButton, {}, QPoint(close.left + 9, close.top + 9));
+    EXPECT_FALSE(f.bar->MdiButtonDown(TMdiButton::mbClose));
+    QTest::mouseRelease(f.bar, Qt::LeftButton, {}, QPoint(close.left + 9, close.top + 9));
 }
 
 }  // namespace

@@ -220,7 +220,9 @@ bool TFxCustomToolBar::MdiMouse(QEvent* event) {
     switch (event->type()) {
         case QEvent::MouseButtonPress: {
             auto* mouse = static_cast<QMouseEvent*>(event);
-            if (mouse->button() != Qt::LeftButton) return false;
+            // Buttons not shown (no maximised child, a floating bar) take
+            // no press: the floating caption's own buttons may lie there.
+            if (mouse->button() != Qt::LeftButton || !mdiShown_) return false;
             mdiChild_ = ActiveMdiChild();
             const TPoint p{mouse->position().toPoint().x(), mouse->position().toPoint().y()};
             for (TMdiButton b : kButtons)
@@ -236,7 +238,7 @@ bool TFxCustomToolBar::MdiMouse(QEvent* event) {
             const TPoint p{mouse->position().toPoint().x(), mouse->position().toPoint().y()};
             for (TMdiButton b : kButtons) {
                 bool& hot = mdiHot_[IndexOf(b)];
-                const bool inside = MdiButtonHit(b, p);
+                const bool inside = mdiShown_ && MdiButtonHit(b, p);
                 if (inside && !hot) {
                     hot = true;
                     Repaint();
