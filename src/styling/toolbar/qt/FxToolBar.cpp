@@ -370,6 +370,10 @@ void TFxCustomToolBar::Loaded() {
     }
     Arrange(true);
     Fit();
+    if (autoMdiButtons_) {
+        autoMdiButtons_ = false;
+        SetAutoMDIButtons(true);
+    }
 }
 
 void TFxCustomToolBar::AlignControls(QWidget* control, TRect& rect) {
@@ -391,6 +395,7 @@ QString TFxCustomToolBar::HintAt(TPoint p) const {
 }
 
 bool TFxCustomToolBar::event(QEvent* event) {
+    if (autoMdiButtons_ && MdiMouse(event)) return true;
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QString hint = HintAt({help->pos().x(), help->pos().y()});

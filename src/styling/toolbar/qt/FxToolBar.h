@@ -20,8 +20,12 @@
 #include "styling/toolbar/DockLayoutStore.h"
 #include "styling/toolbar/DockRows.h"
 #include "styling/toolbar/FxToolBarStylers.h"
+#include "styling/toolbar/MdiButtonGeometry.h"
 #include "styling/toolbar/ToolBarLayout.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
+
+class QMdiArea;
+class QMdiSubWindow;
 
 namespace vx {
 
@@ -171,6 +175,27 @@ class TFxCustomToolBar : public TCustomControl,
     // A control of the bar, or a window inside it, has the focus.
     bool FocusWithin() const { return focusWithin_; }
 
+    // ---- the buttons of a maximised MDI child (FxToolBarMdi.cpp)
+    // Stays on only on a full-size bar with a Menu; the bar then repaints
+    // whenever the MDI children of its form move or change their state.
+    bool AutoMDIButtons() const { return autoMdiButtons_; }
+    void SetAutoMDIButtons(bool v);
+    // The MDI area of the form the bar serves (the first widget up from its
+    // dock panel, or the panel it last docked in while floating, or its
+    // parent, that holds one), and that area's active child.
+    QMdiArea* MdiArea() const;
+    QMdiSubWindow* ActiveMdiChild() const;
+    TRect MdiButtonRect(TMdiButton button) const;
+    // Close: inside its rectangle; restore and minimise also need the
+    // child's maximise or minimise button.
+    bool MdiButtonHit(TMdiButton button, TPoint p) const;
+    void MdiClose();
+    void MdiRestore();
+    void MdiMinimize();
+    bool MdiButtonsShown() const { return mdiShown_; }
+    bool MdiButtonHot(TMdiButton b) const { return mdiHot_[static_cast<int>(b)]; }
+    bool MdiButtonDown(TMdiButton b) const { return mdiDown_[static_cast<int>(b)]; }
+
   signals:
     // The bar joined a dock panel (not while loading).
     void Docked(TFxDockPanel* panel);
@@ -211,6 +236,9 @@ class TFxCustomToolBar : public TCustomControl,
     void PaintRightHandle(Canvas& canvas, const TCustomFxToolBarStyler& styler);
     void PaintCorners(Canvas& canvas, const TCustomFxToolBarStyler& styler);
     void PaintBorder(Canvas& canvas, const TCustomFxToolBarStyler& styler);
+    void PaintMdiButtons(Canvas& canvas, const TCustomFxToolBarStyler& styler);
+    bool MdiMouse(QEvent* event);
+    bool MdiActionAllowed(QMdiSubWindow* child) const;
 
     bool allowFloating_ = true;
     bool autoArrangeButtons_ = true;
@@ -251,6 +279,11 @@ class TFxCustomToolBar : public TCustomControl,
     QPointer<TImageList> disabledImages_;
     QPointer<TFxCustomToolBarButton> hotButton_;
     bool focusWithin_ = false;
+    bool autoMdiButtons_ = false;
+    bool mdiShown_ = false;
+    bool mdiHot_[3] = {};
+    bool mdiDown_[3] = {};
+    QPointer<QWidget> mdiChild_;  // the active child at the last paint or click
     void FocusChanged(QWidget* now);
     bool LiveEvent(QEvent* event);
     QWidget* WidgetOf(const IBarControl* control) const;
