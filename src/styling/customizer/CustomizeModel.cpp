@@ -198,7 +198,8 @@ IoResult TCustomizeModel::WriteUserItems(IniFile& ini, const std::string& sectio
         ini.DeleteKey(section, key);
     ini.AddSection(section);
     if (header.caption) keep(ini.WriteString(section, "FTBCaption", *header.caption));
-    if (header.glyphPosition) keep(ini.WriteInteger(section, "GlyphPosition", *header.glyphPosition));
+    if (header.glyphPosition)
+        keep(ini.WriteInteger(section, "GlyphPosition", *header.glyphPosition));
     if (header.largeIcon) keep(ini.WriteInteger(section, "LargeIcon", *header.largeIcon ? 1 : 0));
     keep(ini.WriteInteger(section, "ToolBarItemCount", static_cast<int>(entries_.size())));
     for (int i = 0; i < static_cast<int>(entries_.size()); ++i) {

@@ -79,9 +79,8 @@ TItemSetPlan PlanItems(const IniFile& ini, const std::string& s, const TBarInfo&
         } else {
             // The designed set names only the bar's own controls.
             if (designed || name.empty()) continue;
-            const bool taken = std::any_of(created.begin(), created.end(), [&](const auto& c) {
-                return EqualsNoCase(c, name);
-            });
+            const bool taken = std::any_of(created.begin(), created.end(),
+                                           [&](const auto& c) { return EqualsNoCase(c, name); });
             if (taken) continue;
             if (cls == kButtonClass) {
                 step.create = TItemClass::icButton;

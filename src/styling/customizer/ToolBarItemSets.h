@@ -88,8 +88,8 @@ IoResult WriteOrgItems(IniFile& ini, const std::string& section, const TBarInfo&
 struct TItemStep {
     int control = -1;  // index into TBarInfo::controls, or -1: create one
     TItemClass create = TItemClass::icOther;
-    std::string name;   // the new control's name
-    int commandId = -1; // a new button takes this command's click (-1: none)
+    std::string name;    // the new control's name
+    int commandId = -1;  // a new button takes this command's click (-1: none)
     // Values for a button; empty ones stay as they are.
     std::optional<int> imageIndex;
     std::optional<bool> forceImageIndex;

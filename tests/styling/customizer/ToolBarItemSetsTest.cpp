@@ -133,7 +133,8 @@ TEST(ToolBarItemSetsTest, UserSetBecomesAPlan) {
 
     // With every option off nothing of the bar or its buttons is read.
     TItemOptions none{false, false, false, false, false};
-    const TItemSetPlan bare = PlanUserItems(ini, "Custom1", bar, none, {false, false, false}, true, 2);
+    const TItemSetPlan bare =
+        PlanUserItems(ini, "Custom1", bar, none, {false, false, false}, true, 2);
     EXPECT_FALSE(bare.caption);
     EXPECT_FALSE(bare.glyphPosition);
     EXPECT_EQ(bare.largeIcon, 0);
@@ -179,7 +180,7 @@ TEST(ToolBarItemSetsTest, CountsAndDamagedSets) {
 
 TEST(ToolBarItemSetsTest, DesignedSetRestoresAndFrees) {
     TBarInfo bar = Bar();
-    bar.controls[1].onBar = false;  // taken off by the user's set
+    bar.controls[1].onBar = false;                                 // taken off by the user's set
     bar.controls.push_back(Button("FxToolBarButton1", "New", 3));  // made by it
     IniFile ini;
     TBarInfo designed = Bar();
@@ -213,7 +214,7 @@ TEST(ToolBarItemSetsTest, DialogPlaceAsData) {
     };
     const TRect work{0, 0, 1024, 738};
     const Row rows[] = {
-        {Bounds(10, 40, 200, 26), 387, 363, false, {198, 67}},  // under the option button
+        {Bounds(10, 40, 200, 26), 387, 363, false, {198, 67}},    // under the option button
         {Bounds(10, 500, 200, 26), 387, 363, false, {198, 373}},  // up by its overflow past 736
         {Bounds(800, 40, 200, 26), 387, 363, false, {637, 67}},   // left by the overflow
         {Bounds(990, 40, 34, 300), 387, 363, true, {603, 341}},   // docked right: left of it
@@ -309,8 +310,8 @@ TEST(CustomizeModelTest, UserSetIsWrittenWhole) {
     m.Select(1);
     m.InsertCommand(0);
     m.InsertSeparator();
-    IniFile ini = IniFile::Parse(Lines({"[Custom1]", "FTBCaption=Old", "Name9=Stale", "[Other]",
-                                        "Keep=1"}));
+    IniFile ini =
+        IniFile::Parse(Lines({"[Custom1]", "FTBCaption=Old", "Name9=Stale", "[Other]", "Keep=1"}));
     TItemOptions noGlyph;
     noGlyph.imageIndex = false;
     noGlyph.hint = false;

@@ -51,8 +51,8 @@ QImage ListGlyph(Glyph g) {
     p.setBrush(Qt::black);
     auto arrow = [&](int tipY, bool up) {
         const int d = up ? 1 : -1;
-        p.drawPolygon(QPolygon({QPoint(8, tipY), QPoint(8 + 4, tipY + 4 * d),
-                                QPoint(8 - 4, tipY + 4 * d)}));
+        p.drawPolygon(
+            QPolygon({QPoint(8, tipY), QPoint(8 + 4, tipY + 4 * d), QPoint(8 - 4, tipY + 4 * d)}));
     };
     switch (g) {
         case Glyph::Top:
@@ -200,16 +200,21 @@ void TDragListBox::dragMoveEvent(QDragMoveEvent* event) {
 }
 
 void TDragListBox::dropEvent(QDropEvent* event) {
-    QString source;
-    int sourceRow = -1;
-    if (!Accepts(event->mimeData(), &source, &sourceRow)) {
+    if (!DropData(event->mimeData(), event->position().toPoint())) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::CopyAction);
     event->accept();
-    const QModelIndex at = indexAt(event->position().toPoint());
-    emit Dropped(source, sourceRow, at.isValid() ? at.row() : -1);
+}
+
+bool TDragListBox::DropData(const QMimeData* data, QPoint at) {
+    QString source;
+    int sourceRow = -1;
+    if (!Accepts(data, &source, &sourceRow)) return false;
+    const QModelIndex index = indexAt(at);
+    emit Dropped(source, sourceRow, index.isValid() ? index.row() : -1);
+    return true;
 }
 
 // ---------------------------------------------------------------- the dialog

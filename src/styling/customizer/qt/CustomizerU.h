@@ -35,6 +35,9 @@ class TDragListBox : public QListWidget {
     explicit TDragListBox(QWidget* parent = nullptr);
     // The lists whose drags this one accepts (by object name).
     void SetAcceptedSources(QStringList names) { sources_ = std::move(names); }
+    // What a drop of the data at a point of the list's viewport does; false
+    // when the list does not take it.
+    bool DropData(const QMimeData* data, QPoint at);
 
   signals:
     void Dropped(const QString& source, int sourceRow, int targetRow);

@@ -231,13 +231,12 @@ int TToolBarCustomizer::ShowCustomizeDialog() {
     form.FillLists();
 
     const QPoint origin = toolBar_->mapToGlobal(QPoint(0, 0));
-    const TRect onScreen =
-        Bounds(origin.x(), origin.y(), toolBar_->width(), toolBar_->height());
+    const TRect onScreen = Bounds(origin.x(), origin.y(), toolBar_->width(), toolBar_->height());
     const bool right =
         toolBar_->DockPanel() != nullptr && toolBar_->BarAlign() == TDockAlign::daRight;
-    const TPoint at = CustomizeDialogPlace(onScreen, form.width(), form.height(),
-                                           WorkAreaAt({onScreen.right - 12, onScreen.bottom + 1}),
-                                           right);
+    const TPoint at =
+        CustomizeDialogPlace(onScreen, form.width(), form.height(),
+                             WorkAreaAt({onScreen.right - 12, onScreen.bottom + 1}), right);
     form.move(at.x, at.y);
 
     emit ShowDialog();
