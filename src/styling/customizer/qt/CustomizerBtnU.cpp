@@ -110,7 +110,13 @@ void TCusBtnForm::Arrange() {
     const int x = std::max(chkBtnShowCap_->x(), edtBtnCaption_->width() + w + 12 + 4);
     chkBtnShowCap_->move(x, chkBtnShowCap_->y());
     chkBtnVis_->move(x, chkBtnVis_->y());
-    const int e = x + edtBtnCaption_->width();
+    // The boxes take the width of their texts, and the group reaches past
+    // the wider of them and the caption edit, so no text is cut off.
+    chkBtnShowCap_->adjustSize();
+    chkBtnVis_->adjustSize();
+    const int e = x + std::max({edtBtnCaption_->width(),
+                                chkBtnShowCap_->isHidden() ? 0 : chkBtnShowCap_->width(),
+                                chkBtnVis_->isHidden() ? 0 : chkBtnVis_->width()});
     if (e >= groupBox1_->width()) {
         groupBox1_->resize(e + 3, groupBox1_->height());
         const int edge = groupBox1_->x() + groupBox1_->width();

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMimeData>
 #include <QPainter>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,6 +24,7 @@
 #include "platform/qt/AlignHost.h"
 #include "platform/qt/ImageList.h"
 #include "platform/qt/SpeedButton.h"
+#include "styling/customizer/qt/CustomizerBtnU.h"
 #include "styling/customizer/qt/CustomizerU.h"
 #include "styling/customizer/qt/ToolBarCustomizer.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
@@ -304,6 +308,64 @@ TEST(ToolBarCustomizerTest, CustomizeDialogAddsAndRemovesButtons) {
     EXPECT_EQ(w.customizer.ShowCustomizeDialog(), TCustomizerForm::kResultReset);
     EXPECT_EQ(w.Names(), QStringList({"BtnOpen", "FxToolBarSeparator1", "BtnSave", "CmbZoom"}));
     EXPECT_EQ(w.File(), Lines(kDesigned));
+}
+
+// Runs the action on the item dialog once it is open.
+void WhenItemDialog(QObject* owner, std::function<void(TCusBtnForm*)> action) {
+    auto* poll = new QTimer(owner);
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, owner, [poll, action = std::move(action)] {
+        TCusBtnForm* dialog = TCusBtnForm::Current();
+        if (!dialog || !dialog->isVisible()) return;
+        poll->stop();
+        poll->deleteLater();
+        action(dialog);
+    });
+    poll->start();
+}
+
+TEST(ToolBarCustomizerTest, ItemDialogEditsAButton) {
+    CustomizerWindow w;
+    w.customizer.ToolBarLoaded();
+    w.customizer.ItemOptions().hint = false;
+    bool edited = false;
+    test::WhenModal(&w.form, [&](QWidget* modal) {
+        auto* form = qobject_cast<TCustomizerForm*>(modal);
+        ASSERT_TRUE(form);
+        auto* items = form->findChild<QListWidget*>("LstBxToolBarItems");
+        items->setCurrentRow(1);  // a separator is not edited
+        EXPECT_FALSE(form->findChild<TSpeedButton*>("BtnEdit")->Enabled());
+        items->setCurrentRow(2);
+        WhenItemDialog(form, [&](TCusBtnForm* item) {
+            EXPECT_EQ(item->windowTitle(), "Item Properties");
+            EXPECT_EQ(item->EdtBtnCaption()->text(), "Save");
+            EXPECT_TRUE(item->EdtBtnHint()->isHidden());  // hints may not be changed
+            EXPECT_EQ(item->CmBxGlyph()->count(), 4);     // three pictures and "None"
+            EXPECT_EQ(item->CmBxGlyph()->currentIndex(), 1);
+            item->EdtBtnCaption()->setText("Save all");
+            item->ChkBtnShowCap()->setChecked(true);
+            item->CmBxGlyph()->setCurrentIndex(3);  // "None"
+            edited = true;
+            QTest::mouseClick(item->findChild<QPushButton*>("BtnOk"), Qt::LeftButton);
+        });
+        QTest::mouseClick(form->findChild<TSpeedButton*>("BtnEdit"), Qt::LeftButton);
+        EXPECT_EQ(TCusBtnForm::Current(), nullptr);
+        EXPECT_EQ(items->item(2)->text(), "Save all");
+        QTest::mouseClick(form->findChild<QPushButton*>("BtnOk"), Qt::LeftButton);
+    });
+    EXPECT_EQ(w.customizer.ShowCustomizeDialog(), TCustomizerForm::kResultOk);
+    ASSERT_TRUE(edited);
+    auto* save = qobject_cast<TFxToolBarButton*>(w.customizer.FindItemByName("BtnSave"));
+    EXPECT_EQ(save->Caption(), "Save all");
+    EXPECT_EQ(save->ImageIndex(), -1);
+    EXPECT_TRUE(save->ShowCaption());
+    EXPECT_EQ(save->Hint(), "Save file");
+    const std::string file = w.File();
+    for (const char* line : {"Name2.Caption=Save all\r\n", "Name2.ImageIndex=-1\r\n",
+                             "Name2.ForceImageIndex=1\r\n", "Name2.ShowCaption=1\r\n"})
+        EXPECT_NE(file.find(line), std::string::npos) << line;
+    EXPECT_EQ(file.find("Name2.Hint"),
+              file.find("Name2.Hint=Save file"));  // the designed set's only
 }
 
 }  // namespace
