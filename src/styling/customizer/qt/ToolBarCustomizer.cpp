@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QTimer>
 #include <QVariant>
 #include <algorithm>
 
@@ -101,6 +102,19 @@ TBarInfo TToolBarCustomizer::BarInfo(std::vector<QWidget*>* widgets) const {
     for (const auto& r : removed_)
         if (r.control) add(r.control, false, r.hidden);
     return info;
+}
+
+void TToolBarCustomizer::Loaded() {
+    if (!toolBar_) return;
+    if (!toolBar_->IsLoading()) {
+        ToolBarLoaded();
+        return;
+    }
+    // Made before its bar: the bar is loaded once the window's building
+    // ends, before the events run.
+    QTimer::singleShot(0, this, [this] {
+        if (toolBar_ && !toolBar_->IsLoading()) ToolBarLoaded();
+    });
 }
 
 void TToolBarCustomizer::ToolBarLoaded() {

@@ -4,8 +4,10 @@
 // user's set (section: its name) to the bar and can restore the designed
 // set. Controls the user's set takes off the bar are kept, not freed.
 //
-// No tool bar of the system has one; a window that wants it calls
-// ToolBarLoaded() once its bar is built.
+// No tool bar of the system has one. A window that holds one builds it with
+// its bar (in the same loading scope): once the bar is loaded, the designed
+// set is saved and the user's applied (ToolBarLoaded, which a window may
+// also call itself).
 #pragma once
 
 #include <QAction>
@@ -16,6 +18,7 @@
 #include <vector>
 
 #include "platform/FileIo.h"
+#include "platform/Loadable.h"
 #include "platform/qt/ImageList.h"
 #include "styling/customizer/CustomizeModel.h"
 #include "styling/customizer/ToolBarItemSets.h"
@@ -64,7 +67,7 @@ struct TCustomizerTexts {
     customizer::TToolBarOptions bar;
 };
 
-class TToolBarCustomizer : public QObject {
+class TToolBarCustomizer : public QObject, public TLoadable {
     Q_OBJECT
   public:
     explicit TToolBarCustomizer(QObject* parent = nullptr);
@@ -112,6 +115,9 @@ class TToolBarCustomizer : public QObject {
   signals:
     void ShowDialog();
     void Customized();
+
+  protected:
+    void Loaded() override;
 
   private:
     bool Active() const;

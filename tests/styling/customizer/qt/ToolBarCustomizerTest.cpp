@@ -217,6 +217,36 @@ TEST(ToolBarCustomizerTest, CountsAndDamagedFiles) {
     EXPECT_FALSE(FileExists(off.temp / "custom.ini"));
 }
 
+TEST(ToolBarCustomizerTest, BuiltWithItsBarItAppliesTheUserSet) {
+    test::TempFolder temp;
+    const std::string path = temp / "custom.ini";
+    test::WriteTestFile(path, Lines({"[Customizer1]", "ToolBarItemCount=1", "Name0=BtnTwo",
+                                     "Name0.ClassName=FXTOOLBARBUTTON"}));
+    QWidget form;
+    TAlignHost::Attach(&form);
+    TFxToolBar* bar = nullptr;
+    // Made before or after its bar, in the window's loading scope.
+    for (bool first : {false, true}) {
+        std::unique_ptr<TToolBarCustomizer> customizer;
+        {
+            TLoadingScope scope;
+            if (first) customizer = std::make_unique<TToolBarCustomizer>();
+            bar = new TFxToolBar(&form);
+            bar->SetBounds(0, 0, 300, 28);
+            for (const char* name : {"BtnOne", "BtnTwo"})
+                (new TFxToolBarButton(bar))->setObjectName(name);
+            if (!first) customizer = std::make_unique<TToolBarCustomizer>();
+            customizer->setObjectName("Customizer1");
+            customizer->SetIniFile(QString::fromStdString(path));
+            customizer->SetToolBar(bar);
+        }
+        VX_WAIT_EQ(bar->GetFTBControlCount(), 1, test::kStateWaitMs);
+        EXPECT_EQ(bar->GetFTBControl(0)->objectName(), "BtnTwo");
+        EXPECT_NE(test::ReadTestFile(path).find("[Customizer1Org]"), std::string::npos);
+        delete bar;
+    }
+}
+
 // Drags row `row` of the list `source` onto the item list and drops it at
 // `at`, with the data a drag from that list carries (a drop reaches a list
 // only after it took the drag's entry).
