@@ -175,6 +175,9 @@ void TToolBarCustomizer::ApplyPlan(const TItemSetPlan& plan, bool restoring) {
     }
 
     std::vector<QWidget*> listed;
+    // New controls are shown once they stand in their places, so none
+    // appears for a moment where it was made.
+    std::vector<std::pair<QWidget*, bool>> made;
     for (const TItemStep& step : plan.steps) {
         QWidget* w = nullptr;
         if (step.control >= 0) {
@@ -183,7 +186,7 @@ void TToolBarCustomizer::ApplyPlan(const TItemSetPlan& plan, bool restoring) {
         } else if (step.create == TItemClass::icSeparator) {
             w = new TFxToolBarSeparator(bar);
             w->setObjectName(Q(step.name));
-            w->show();
+            made.push_back({w, true});
         } else {
             auto* b = new TFxToolBarButton(bar);
             b->setObjectName(Q(step.name));
@@ -196,13 +199,18 @@ void TToolBarCustomizer::ApplyPlan(const TItemSetPlan& plan, bool restoring) {
                     if (action) action->trigger();
                 });
             }
-            b->show();
+            made.push_back({b, true});
             w = b;
         }
         if (auto* b = qobject_cast<TFxCustomToolBarButton*>(w)) {
             if (step.imageIndex) b->SetImageIndex(*step.imageIndex);
             if (step.forceImageIndex) b->setProperty(kForceImageIndex, *step.forceImageIndex);
-            if (step.visible) b->setVisible(*step.visible);
+            if (step.visible) {
+                if (step.control < 0)
+                    made.back().second = *step.visible;
+                else
+                    b->setVisible(*step.visible);
+            }
             if (step.showCaption) b->SetShowCaption(*step.showCaption);
             if (step.caption) b->SetCaption(Q(*step.caption));
             if (step.hint) b->SetHint(Q(*step.hint));
@@ -219,6 +227,9 @@ void TToolBarCustomizer::ApplyPlan(const TItemSetPlan& plan, bool restoring) {
         const int at = bar->IndexOfFTBControl(w);
         if (at >= 0 && at != i) bar->MoveFTBControl(at, i);
     }
+
+    for (const auto& [control, visible] : made)
+        control->setVisible(visible);
 
     for (int index : plan.leaving) {
         QWidget* w = widgets[index];

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QListWidget>
 #include <QPainter>
 #include <cstdio>
@@ -89,6 +90,29 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     const QString itemFile = folder + "/item_dialog.png";
     if (!item.grab().save(itemFile)) return 1;
-    std::printf("%s\n%s\n", qPrintable(main), qPrintable(itemFile));
+
+    // The bar after a user's set: Print preview first, a new command button
+    // with its caption shown, Save gone.
+    const QString ini = folder + "/customizer_shot.ini";
+    QFile::remove(ini);
+    customizer.SetIniFile(ini);
+    {
+        QFile file(ini);
+        file.open(QIODevice::WriteOnly);
+        file.write(
+            "[Customizer1]\r\nToolBarItemCount=5\r\nName0=Btn2\r\n"
+            "Name0.ClassName=FXTOOLBARBUTTON\r\nName0.ShowCaption=1\r\n"
+            "Name1=FxToolBarSeparator1\r\nName1.ClassName=FXTOOLBARSEPARATOR\r\n"
+            "Name2=Btn0\r\nName2.ClassName=FXTOOLBARBUTTON\r\n"
+            "Name3=FxToolBarButton1\r\nName3.ClassName=FXTOOLBARBUTTON\r\n"
+            "Name3.CommandID=0\r\nName3.ImageIndex=3\r\nName3.ShowCaption=1\r\n"
+            "Name4=CmbZoom\r\nName4.ClassName=-1\r\n");
+    }
+    customizer.LoadUserItems();
+    QFile::remove(ini);
+    QApplication::processEvents();
+    const QString barFile = folder + "/customized_bar.png";
+    if (!form.grab().save(barFile)) return 1;
+    std::printf("%s\n%s\n%s\n", qPrintable(main), qPrintable(itemFile), qPrintable(barFile));
     return 0;
 }
