@@ -117,9 +117,10 @@ void TToolBarCustomizer::Loaded() {
     });
 }
 
-void TToolBarCustomizer::ToolBarLoaded() {
-    SaveOrgItems();
+IoResult TToolBarCustomizer::ToolBarLoaded() {
+    IoResult saved = SaveOrgItems();
     LoadUserItems();
+    return saved;
 }
 
 IoResult TToolBarCustomizer::SaveOrgItems() {

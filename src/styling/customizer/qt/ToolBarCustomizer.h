@@ -92,7 +92,8 @@ class TToolBarCustomizer : public QObject, public TLoadable {
     void SetSmallImages(TImageList* images) { smallImages_ = images; }
 
     // The bar was built: the designed set is saved, the user's applied.
-    void ToolBarLoaded();
+    // Returns the outcome of saving the designed set.
+    IoResult ToolBarLoaded();
     // The item sets; a profile that cannot be written is reported in the
     // result and left as it was on disk.
     IoResult SaveOrgItems();

@@ -340,6 +340,22 @@ TEST(ToolBarCustomizerTest, CustomizeDialogAddsAndRemovesButtons) {
     EXPECT_EQ(w.File(), Lines(kDesigned));
 }
 
+TEST(ToolBarCustomizerTest, AFileThatCannotBeWrittenKeepsTheDialogOpen) {
+    CustomizerWindow w;
+    w.customizer.SetIniFile(QString::fromStdString(w.temp / "missing/custom.ini"));
+    EXPECT_FALSE(w.customizer.ToolBarLoaded());
+    test::MessageRecorder messages;
+    bool stayed = false;
+    test::WhenModal(&w.form, [&](QWidget* modal) {
+        QTest::mouseClick(modal->findChild<QPushButton*>("BtnOk"), Qt::LeftButton);
+        EXPECT_EQ(messages.Count(), 1u);
+        stayed = modal->isVisible();
+        QTest::mouseClick(modal->findChild<QPushButton*>("BtnCancel"), Qt::LeftButton);
+    });
+    EXPECT_EQ(w.customizer.ShowCustomizeDialog(), TCustomizerForm::kResultCancel);
+    EXPECT_TRUE(stayed);
+}
+
 // Runs the action on the item dialog once it is open.
 void WhenItemDialog(QObject* owner, std::function<void(TCusBtnForm*)> action) {
     auto* poll = new QTimer(owner);
