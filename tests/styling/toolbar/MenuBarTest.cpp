@@ -2,15 +2,22 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 #include <vector>
 
+#include "platform/Colors.h"
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
 #include "platform/qt/DesktopMetrics.h"
 #include "styling/menus/qt/FxMenus.h"
+#include "styling/menus/qt/MdiWindowList.h"
+#include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/MenuBarRules.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
@@ -194,12 +201,17 @@ TEST(MenuBarTest, ItemsLentToThePopupAndGivenBackInOrder) {
     // A chosen item runs, and the items are home again.
     int runs = 0;
     QObject::connect(f.items[1][1], &QAction::triggered, [&runs] { ++runs; });
+    QSignalSpy chosen(f.subs[1], &QMenu::triggered);
+    QSignalSpy chosenOnBar(f.menu, &QMenuBar::triggered);
     QTest::mousePress(f.B(1), Qt::LeftButton, {}, QPoint(5, 5));
     VX_WAIT_TRUE(f.OpenIs(1), kStateWaitMs);
     f.Mode()->OpenMenu()->setActiveAction(f.items[1][1]);
     QTest::keyClick(f.Mode()->OpenMenu(), Qt::Key_Return);
     VX_WAIT_TRUE(!f.Mode()->MenuRunning() && f.subs[1]->actions() == f.Items(1), kStateWaitMs);
     EXPECT_EQ(runs, 1);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(chosen.at(0).at(0).value<QAction*>(), f.items[1][1]);
+    EXPECT_EQ(chosenOnBar.count(), 1);
 }
 
 TEST(MenuBarTest, ArrowKeysWalkOverTheEnabledMenusAndWrap) {
@@ -353,6 +365,93 @@ TEST(MenuBarTest, MenuOpensUpwardsWhereTheWorkAreaEnds) {
     QTest::mousePress(f.B(0), Qt::LeftButton, {}, QPoint(5, 5));
     VX_WAIT_TRUE(f.OpenIs(0), kStateWaitMs);
     EXPECT_LT(f.Mode()->OpenMenu()->y(), origin.y());
+}
+
+TColor PixelAt(QWidget* widget, int x, int y) {
+    const QRgb rgb = widget->grab().toImage().pixel(x, y);
+    return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
+
+TEST(MenuBarTest, MenuButtonsTakeTheRootItemColours) {
+    MenuBarForm f;
+    VX_WAIT_TRUE(f.Listed(), kStateWaitMs);
+    TRootItem& root = f.bar->CurrentStyler()->CurrentMenuStyler()->RootItem();
+    root.SetHoverColor(0, 0x20C020);
+    root.SetHoverColor(1, clNone);
+    root.SetSelectedColor(0, 0xC02020);
+    root.SetSelectedColor(1, clNone);
+    TFxToolBarMenuButton* edit = f.B(1);
+    const int y = edit->height() / 2;
+    edit->SetHot(true);
+    EXPECT_EQ(PixelAt(edit, 2, y), TColor(0x20C020));
+    edit->ShowDropped(true);
+    EXPECT_EQ(PixelAt(edit, 2, y), TColor(0xC02020));
+    edit->ShowDropped(false);
+    // Without the bar's styler the button paints as a tool-bar button with
+    // the same appearance.
+    auto* plain = new TFxToolBarButton(f.bar);
+    for (TFxCustomToolBarButton* b : {static_cast<TFxCustomToolBarButton*>(edit),
+                                      static_cast<TFxCustomToolBarButton*>(plain)}) {
+        b->SetParentStyler(false);
+        b->Appearance().SetColorHot(0x2020C0);
+        b->Appearance().SetColorHotTo(clNone);
+        b->SetHot(true);
+        EXPECT_EQ(PixelAt(b, 2, y), TColor(0x2020C0)) << b->IsMenuButton();
+    }
+}
+
+// The window menu of an MDI form carries the list of child windows into the
+// drop-down, and a chosen child becomes the active one.
+TEST(MenuBarTest, WindowMenuListsTheChildWindows) {
+    QMainWindow form;
+    form.resize(640, 400);
+    auto* client = new QMdiArea(&form);
+    form.setCentralWidget(client);
+    auto* top = new QWidget(&form);
+    top->setMinimumHeight(30);
+    form.setMenuWidget(top);
+    auto* bar = new TFxToolBar(top);
+    bar->SetBounds(0, 0, 400, 28);
+    auto* menu = new TFxMainMenu(&form);
+    menu->hide();
+    QMenu* window = menu->addMenu("&Window");
+    QAction* tile = window->addAction("&Tile");
+    for (const char* title : {"Main", "Sub1"}) {
+        auto* child = client->addSubWindow(new QWidget);
+        child->setWindowTitle(title);
+        child->show();
+    }
+    menu->SetWindowMenu(window);
+    ASSERT_NE(menu->WindowList(), nullptr);
+    bar->SetMenu(menu);
+    form.show();
+    TFxToolBarMenuBar& m = *bar->MenuBarMode();
+    VX_WAIT_TRUE(bar->GetFTBControlCount() == 1, kStateWaitMs);
+    QTest::mousePress(m.MenuButtons().at(0), Qt::LeftButton, {}, QPoint(5, 5));
+    VX_WAIT_TRUE(m.MenuRunning(), kStateWaitMs);
+    QStringList captions;
+    QAction* main = nullptr;
+    for (QAction* a : m.Popup()->actions()) {
+        if (a->isSeparator()) continue;
+        captions << a->text();
+        if (a->text().contains("Main")) main = a;
+    }
+    EXPECT_EQ(captions.size(), 3) << captions.join("|").toStdString();
+    EXPECT_EQ(captions.first(), "&Tile");
+    ASSERT_NE(main, nullptr);
+    EXPECT_FALSE(main->isChecked());  // the child made last is the active one
+    m.OpenMenu()->setActiveAction(main);
+    QTest::keyClick(m.OpenMenu(), Qt::Key_Return);
+    VX_WAIT_TRUE(!m.MenuRunning() && !m.Popup(), kStateWaitMs);
+    EXPECT_EQ(client->activeSubWindow()->windowTitle(), "Main");
+    // The items came back in order, with the list made anew after them.
+    QStringList back;
+    for (QAction* a : window->actions())
+        if (!a->isSeparator()) back << a->text() + (a->isChecked() ? "*" : "");
+    EXPECT_EQ(window->actions().first(), tile);
+    EXPECT_EQ(back.size(), 3) << back.join("|").toStdString();
+    EXPECT_EQ(back.filter("*").size(), 1);
+    EXPECT_TRUE(back.filter("*").first().contains("Main")) << back.join("|").toStdString();
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 
 #include "platform/qt/DesktopMetrics.h"
 #include "styling/menus/qt/FxMenus.h"
+#include "styling/menus/qt/MdiWindowList.h"
 #include "styling/toolbar/MenuBarRules.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarMenuButton.h"
@@ -133,6 +134,12 @@ bool TFxToolBarMenuBar::DropDown(TFxToolBarMenuButton* button) {
             popup_->setObjectName(QStringLiteral("FxToolBarMenuPopup"));
             if (menu_) popup_->setLayoutDirection(menu_->layoutDirection());
             lentItem_ = item;
+            // A chosen item is reported by its own menu and the main menu,
+            // as if the item had been chosen there.
+            connect(popup_, &QMenu::triggered, this, [this, sub](QAction* action) {
+                if (sub) emit sub->triggered(action);
+                if (menu_) emit menu_->triggered(action);
+            });
             if (sub) {
                 for (QAction* action : sub->actions()) {
                     sub->removeAction(action);
@@ -219,10 +226,16 @@ void TFxToolBarMenuBar::PutBack() {
         return;
     }
     QMenu* sub = lentItem_ ? lentItem_->menu() : nullptr;
+    // The lent items go back in front of anything the menu was given while
+    // they were away (the window list refreshes itself when a child is
+    // activated from the drop-down); the window list is then made anew.
+    QAction* before = sub && !sub->actions().isEmpty() ? sub->actions().first() : nullptr;
     for (QAction* action : popup_->actions()) {
         popup_->removeAction(action);
-        if (sub) sub->addAction(action);
+        if (sub) sub->insertAction(before, action);
     }
+    if (sub && menu_ && sub == menu_->WindowMenu() && menu_->WindowList())
+        menu_->WindowList()->Refresh();
     popup_->hide();
     popup_->deleteLater();
     popup_ = nullptr;
