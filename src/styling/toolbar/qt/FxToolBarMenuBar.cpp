@@ -52,7 +52,9 @@ TFxToolBarMenuBar::TFxToolBarMenuBar(TFxCustomToolBar* bar) : QObject(bar), bar_
 
 TFxToolBarMenuBar::~TFxToolBarMenuBar() {
     // The lent items go home before the bar and its pop-up go.
+    QPointer<TFxPopupMenu> popup = popup_;
     PutBack();
+    delete popup.data();
     if (g_running == this) g_running = nullptr;
     if (g_loopOwner == this) g_loopOwner = nullptr;
     qApp->removeEventFilter(this);
@@ -130,7 +132,9 @@ bool TFxToolBarMenuBar::DropDown(TFxToolBarMenuButton* button) {
             else
                 item->trigger();
             PutBack();
-            popup_ = new TFxPopupMenu(bar_);
+            // A window of its own, not a child of the bar (whose children
+            // are the controls it lays out); the bar's menu side owns it.
+            popup_ = new TFxPopupMenu();
             popup_->setObjectName(QStringLiteral("FxToolBarMenuPopup"));
             if (menu_) popup_->setLayoutDirection(menu_->layoutDirection());
             lentItem_ = item;
