@@ -93,6 +93,18 @@ void TFxToolBarMenuBar::SetMenu(TFxMainMenu* menu) {
         button->show();
         buttons_.append(button);
     }
+    // Once the bar has listed the new buttons (it does so from the event
+    // loop), they are bound again in the bar's order to the items in the
+    // menu's order.
+    QTimer::singleShot(0, this, [this] {
+        if (!menu_) return;
+        QList<QAction*> items;
+        for (QAction* item : menu_->actions())
+            if (!item->isSeparator()) items.append(item);
+        const QList<TFxToolBarMenuButton*> list = MenuButtons();
+        for (qsizetype i = 0; i < list.size() && i < items.size(); ++i)
+            list[i]->SetMenuItem(items[i]);
+    });
     qApp->installEventFilter(this);
 }
 
