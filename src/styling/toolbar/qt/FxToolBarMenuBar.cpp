@@ -152,10 +152,11 @@ bool TFxToolBarMenuBar::DropDown(TFxToolBarMenuButton* button) {
             lentItem_ = item;
             // A chosen item is reported by its own menu and the main menu,
             // as if the item had been chosen there.
-            connect(popup_, &QMenu::triggered, this, [this, sub](QAction* action) {
-                if (sub) emit sub->triggered(action);
-                if (menu_) emit menu_->triggered(action);
-            });
+            connect(popup_, &QMenu::triggered, this,
+                    [this, sub = QPointer<QMenu>(sub)](QAction* action) {
+                        if (sub) emit sub->triggered(action);
+                        if (menu_) emit menu_->triggered(action);
+                    });
             if (sub) {
                 for (QAction* action : sub->actions()) {
                     sub->removeAction(action);
