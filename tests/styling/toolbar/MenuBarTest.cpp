@@ -359,6 +359,24 @@ TEST(MenuBarTest, KeyboardMenuMode) {
     EXPECT_FALSE(m.MenuRunning());
 }
 
+TEST(MenuBarTest, MnemonicOpensAMenuButtonsOwnMenu) {
+    MenuBarForm f;
+    VX_WAIT_TRUE(f.Listed(), kStateWaitMs);
+    auto* tools = new TFxToolBarMenuButton(f.bar);
+    tools->SetCaption("T&ools");
+    QMenu own;
+    own.addAction("&Options");
+    tools->SetDropDownMenu(&own);
+    tools->show();
+    VX_WAIT_TRUE(f.bar->GetFTBControlCount() == 5, kStateWaitMs);
+    EXPECT_TRUE(f.bar->DialogChar('o'));
+    VX_WAIT_TRUE(f.Mode()->MenuRunning() && own.isVisible(), kStateWaitMs);
+    EXPECT_EQ(f.Mode()->OpenMenu(), &own);
+    EXPECT_EQ(f.Mode()->Popup(), nullptr);  // nothing lent
+    own.close();
+    VX_WAIT_TRUE(!f.Mode()->MenuRunning(), kStateWaitMs);
+}
+
 TEST(MenuBarTest, MenuOpensUpwardsWhereTheWorkAreaEnds) {
     MenuBarForm f;
     VX_WAIT_TRUE(f.Listed(), kStateWaitMs);
