@@ -10,6 +10,7 @@
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/qt/FloatingWindow.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
+#include "styling/toolbar/qt/FxToolBarMenuBar.h"
 
 namespace vx {
 
@@ -240,6 +241,8 @@ void TFxCustomToolBar::SetShowOptionIndicator(bool v) {
 void TFxCustomToolBar::SetMenu(TFxMainMenu* menu) {
     if (menu_ == menu) return;
     menu_ = menu;
+    if (!menuBar_) menuBar_ = new TFxToolBarMenuBar(this);
+    menuBar_->SetMenu(menu);
 }
 
 void TFxCustomToolBar::SetFullSize(bool v) {

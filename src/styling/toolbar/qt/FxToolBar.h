@@ -30,6 +30,7 @@ class QMdiSubWindow;
 namespace vx {
 
 class TFxDockPanel;
+class TFxToolBarMenuBar;
 
 class TFxCustomToolBar : public TCustomControl,
                          public TToolBarLayout,
@@ -78,6 +79,9 @@ class TFxCustomToolBar : public TCustomControl,
     // (none by default).
     TFxMainMenu* Menu() const { return menu_.data(); }
     void SetMenu(TFxMainMenu* menu);
+    // The menu-bar side of the bar (its menu buttons, drop-downs and
+    // keyboard menu mode); null until a menu is first given.
+    TFxToolBarMenuBar* MenuBarMode() const { return menuBar_; }
     QString TextAutoOptionMenu() const { return textAutoOptionMenu_; }
     void SetTextAutoOptionMenu(const QString& v) { textAutoOptionMenu_ = v; }
     QString TextOptionMenu() const { return textOptionMenu_; }
@@ -276,6 +280,7 @@ class TFxCustomToolBar : public TCustomControl,
     bool optionDown_ = false;
     QPointer<TImageList> images_;
     QPointer<TFxMainMenu> menu_;
+    TFxToolBarMenuBar* menuBar_ = nullptr;
     QPointer<TImageList> disabledImages_;
     QPointer<TFxCustomToolBarButton> hotButton_;
     bool focusWithin_ = false;
