@@ -34,6 +34,7 @@
 #include "support/QtWait.h"
 #include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
+#include "support/ToolButtonClick.h"
 
 namespace vx {
 namespace {
@@ -205,8 +206,8 @@ class MainPrintTest : public testing::Test {
     WindowLook Look() const {
         QApplication::processEvents();  // the window as it stands, laid out
         WindowLook look;
-        for (const char* name : {"WgSizePanel2", "Panel4", "Panel3", "FxToolBar1", "FxToolBar2",
-                                 "FxToolBar3", "StatusBar1"}) {
+        for (const char* name : {"WgSizePanel2", "Panel4", "Panel3", "FxDockPanel1", "FxToolBar1",
+                                 "FxToolBar2", "FxToolBar3", "StatusBar1"}) {
             auto* w = frm_->findChild<QWidget*>(QString::fromUtf8(name));
             look.shown.emplace_back(name, w != nullptr && !w->isHidden());
         }
@@ -266,7 +267,7 @@ TEST_F(MainPrintTest, TheItemsAndTheButtonWithAProject) {
     frm_->Item("PrintItem")->trigger();
     test::WhenModal(frm_.get(), [this](QWidget*) { print_->BitBtn1()->click(); });
     confirmPrint_ = false;
-    frm_->Button("PrintToolButton")->click();
+    test::ClickToolButton(frm_->Button("PrintToolButton"));
     EXPECT_EQ(printDialogs_, 1);
 }
 
