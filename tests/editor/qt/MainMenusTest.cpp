@@ -190,8 +190,9 @@ TEST_F(MainMenusTest, LooksSwitchEveryMenusColours) {
 
 // The dock at the top of a window 1066 wide holds the three bars in one row;
 // a narrower window puts trailing buttons into the overflow, a wider one
-// brings them back. The monitoring button pressed and let go outside stays
-// off, and nothing starts.
+// brings them back. A window opened over a hot button ends its hot look.
+// The monitoring button pressed and let go outside stays off, and nothing
+// starts.
 TEST_F(MainMenusTest, ToolBarsInOneRowTheOverflowFollowsTheWidth) {
     auto frm = test::StartedMainWindow();
     frm->showNormal();
@@ -237,6 +238,26 @@ TEST_F(MainMenusTest, ToolBarsInOneRowTheOverflowFollowsTheWidth) {
     EXPECT_TRUE(bars[2]->Overflow().Empty());
     EXPECT_FALSE(bars[2]->InOverflow(calculator));
     EXPECT_EQ(bars[2]->geometry(), QRect(769, 1, 249, 28));
+
+    // A window opened over a hot button, modal or not, ends its hot look
+    // though no leave event comes.
+    frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get(), test::kStateWaitMs));
+    for (bool modal : {true, false}) {
+        SCOPED_TRACE(modal ? "modal" : "not modal");
+        TFxToolBarButton* open = frm->Button("OpenToolButton");
+        QTest::mouseMove(open, QPoint(4, 4));
+        VX_WAIT_TRUE(open->Hot(), test::kStateWaitMs);
+        QWidget dialog;
+        dialog.setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+        dialog.setGeometry(QRect(open->mapToGlobal(QPoint(0, 0)), QSize(200, 100)));
+        dialog.show();
+        dialog.activateWindow();
+        VX_WAIT_TRUE(!open->Hot(), test::kStateWaitMs);
+        dialog.close();
+        frm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get(), test::kStateWaitMs));
+    }
 
     frm->FileNewItemClick();
     TFxToolBarButton* monitor = frm->Button("StakeoutON");
