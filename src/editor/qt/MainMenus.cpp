@@ -180,9 +180,10 @@ TFxToolBar* TMainFrm::AddToolBar(const char* name, const char* caption, int left
     return bar;
 }
 
-// The bar places its controls in the order of their left edges: each new one
-// goes after the last.
 namespace {
+
+// Where a new control of the bar goes: after the last, as the bar places its
+// controls in the order of their left edges.
 int NextLeft(const TFxToolBar* bar) {
     int left = 100;
     for (int i = 0; i < bar->GetFTBControlCount(); ++i) {
@@ -191,6 +192,7 @@ int NextLeft(const TFxToolBar* bar) {
     }
     return left;
 }
+
 }  // namespace
 
 TFxToolBarButton* TMainFrm::AddButton(TFxToolBar* bar, const char* name, const char* hint,
