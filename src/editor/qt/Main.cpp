@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "editor/DeviceComments.h"
+#include "editor/qt/DockStrip.h"
 #include "editor/qt/MenuPictures.h"
 #include "model/LadderProgram.h"
 #include "online/DeviceImage.h"
@@ -61,7 +62,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     connect(&timer3_, &QTimer::timeout, this, &TMainFrm::Timer3Timer);
 
     connect(Item("N28"), &QAction::triggered, this, &TMainFrm::N28Click);
-    connect(Button("OnTopToolButton"), &QToolButton::clicked, this,
+    connect(Button("OnTopToolButton"), &TFxCustomToolBarButton::Clicked, this,
             [this] { Item("N28")->trigger(); });
     connect(Item("N18"), &QAction::triggered, this,
             [this] { ToggleVisibility(Item("N18"), panel4_); });
@@ -107,7 +108,7 @@ TMainFrm::TMainFrm(QWidget* parent) : QMainWindow(parent) {
     ConnectEditorDialogs();
     ConnectStartWindows();
     ConnectPrint();
-    SetMenuPictures(*this, standardBar_->Images());
+    SetMenuPictures(*this, *toolImages_);
 }
 
 TMainFrm::~TMainFrm() = default;
@@ -129,7 +130,7 @@ bool TMainFrm::Chinese() const {
 void TMainFrm::ConnectCommands() {
     auto both = [this](const char* item, const char* button, void (TMainFrm::*handler)()) {
         connect(Item(item), &QAction::triggered, this, handler);
-        if (button) connect(Button(button), &QToolButton::clicked, this, handler);
+        if (button) connect(Button(button), &TFxCustomToolBarButton::Clicked, this, handler);
     };
     both("FileNewItem", "NewToolButton", &TMainFrm::FileNewItemClick);
     both("FileOpenItem", "OpenToolButton", &TMainFrm::FileOpenItemClick);
@@ -187,6 +188,8 @@ void TMainFrm::BuildClientArea() {
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+
+    layout->addWidget(dockStrip_);  // the tool bars over everything
 
     // The project tree's size panel on the left; beside it the splitter with
     // the grid over the message pane, and the mnemonic pane.

@@ -34,8 +34,9 @@
 #include "model/Devices.h"
 #include "styling/menus/FxMenuStylers.h"
 #include "styling/menus/qt/FxMenus.h"
-#include "styling/qt/FxToolBar.h"
 #include "styling/toolbar/FxToolBarStylers.h"
+#include "styling/toolbar/qt/FxDockPanel.h"
+#include "styling/toolbar/qt/FxToolBar.h"
 #include "widgets/qt/WgSplit.h"
 
 class QPainter;
@@ -45,6 +46,7 @@ class QProgressDialog;
 namespace vx {
 
 struct LadderPage;
+class TDockStrip;
 class TF8setValFrm;
 class TLadderPoller;
 class TMonitorFrm;
@@ -223,6 +225,8 @@ class TMainFrm : public QMainWindow {
                      const QKeySequence& key = {});
     QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption, bool checked);
     TFxToolBarButton* AddButton(TFxToolBar* bar, const char* name, const char* hint, int image);
+    void AddSeparator(TFxToolBar* bar, const char* name);
+    TFxToolBar* AddToolBar(const char* name, const char* caption, int left, int width);
 
     void FormCreate();
     void FormShow();
@@ -294,6 +298,9 @@ class TMainFrm : public QMainWindow {
     TFxMainMenu* mainMenu_ = nullptr;
     TFxMenuOfficeStyler* menuStyler_ = nullptr;
     TFxToolBarOfficeStyler* toolBarStyler_ = nullptr;
+    TImageList* toolImages_ = nullptr;      // the pictures of the tool bars and menus
+    TDockStrip* dockStrip_ = nullptr;       // the top of the client area
+    TFxDockPanel* fxDockPanel1_ = nullptr;  // the tool bars' dock, in the strip
     TFxToolBar* standardBar_ = nullptr;
     TFxToolBar* functionBar_ = nullptr;
     TFxToolBar* auxiliaryBar_ = nullptr;

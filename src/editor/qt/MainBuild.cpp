@@ -169,7 +169,8 @@ void TMainFrm::ConnectBuildWindows() {
 
     // The commands.
     connect(Item("c1"), &QAction::triggered, this, &TMainFrm::c1Click);
-    connect(Button("CompileToolButton"), &QToolButton::clicked, this, &TMainFrm::c1Click);
+    connect(Button("CompileToolButton"), &TFxCustomToolBarButton::Clicked, this,
+            &TMainFrm::c1Click);
 
     auto editCBlock = [this] {
         if (names_.projectFile == kUntitledProject) {

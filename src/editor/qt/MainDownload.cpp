@@ -25,7 +25,8 @@ namespace vx {
 
 void TMainFrm::ConnectDownload() {
     connect(Item("N12"), &QAction::triggered, this, &TMainFrm::N12Click);
-    connect(Button("DownloadToolButton"), &QToolButton::clicked, this, &TMainFrm::N12Click);
+    connect(Button("DownloadToolButton"), &TFxCustomToolBarButton::Clicked, this,
+            &TMainFrm::N12Click);
 }
 
 void TMainFrm::EndOnlineWindows() {

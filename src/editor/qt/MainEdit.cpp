@@ -189,13 +189,13 @@ void TMainFrm::ConnectEditing() {
     int i = 0;
     for (const ElementTool& tool : kElementTools) {
         if (i >= 10) break;
-        connect(Button(toolButtons[i++]), &QToolButton::clicked, this,
+        connect(Button(toolButtons[i++]), &TFxCustomToolBarButton::Clicked, this,
                 [this, kind = tool.toolKind] { PlaceTool(kind); });
     }
-    connect(Button("FxToolBarButton11"), &QToolButton::clicked, this, [this, &cursor] {
+    connect(Button("FxToolBarButton11"), &TFxCustomToolBarButton::Clicked, this, [this, &cursor] {
         RunEditCommand([&] { return YlineClick(TheProgram().cells, cursor, Chinese()); });
     });
-    connect(Button("FxToolBarButton12"), &QToolButton::clicked, this, [this, &cursor] {
+    connect(Button("FxToolBarButton12"), &TFxCustomToolBarButton::Clicked, this, [this, &cursor] {
         RunEditCommand([&] { return YlineDELClick(TheProgram().cells, cursor); });
     });
 
@@ -211,7 +211,8 @@ void TMainFrm::ConnectEditing() {
     command("P2", [&cells, &cursor] { return OpenBlockComment(cells, cursor); });
     command("N2", [&cursor] { return CursorToTop(cursor); });
     command("n33", [&cells, &cursor] { return CursorToBottom(cells, cursor); });
-    connect(Button("TopToolButton"), &QToolButton::clicked, Item("N2"), &QAction::trigger);
+    connect(Button("TopToolButton"), &TFxCustomToolBarButton::Clicked, Item("N2"),
+            &QAction::trigger);
 
     // Delete, cut, copy, paste.
     auto cut = [this, &cells] {
@@ -235,16 +236,16 @@ void TMainFrm::ConnectEditing() {
     connect(Item("cutX"), &QAction::triggered, this, cut);
     connect(Item("copyC"), &QAction::triggered, this, copy);
     connect(Item("affixV"), &QAction::triggered, this, paste);
-    connect(Button("CutToolButton"), &QToolButton::clicked, this, cut);
-    connect(Button("CopyToolButton"), &QToolButton::clicked, this, copy);
-    connect(Button("PasteToolButton"), &QToolButton::clicked, this, paste);
+    connect(Button("CutToolButton"), &TFxCustomToolBarButton::Clicked, this, cut);
+    connect(Button("CopyToolButton"), &TFxCustomToolBarButton::Clicked, this, copy);
+    connect(Button("PasteToolButton"), &TFxCustomToolBarButton::Clicked, this, paste);
     Item("affixV")->setEnabled(false);
     Button("PasteToolButton")->setEnabled(false);
 
     connect(Item("UndoItem"), &QAction::triggered, this, &TMainFrm::Undo);
     connect(Item("RedoItem"), &QAction::triggered, this, &TMainFrm::Redo);
-    connect(Button("ToolButton9"), &QToolButton::clicked, this, &TMainFrm::Undo);
-    connect(Button("ToolButton11"), &QToolButton::clicked, this, &TMainFrm::Redo);
+    connect(Button("ToolButton9"), &TFxCustomToolBarButton::Clicked, this, &TMainFrm::Undo);
+    connect(Button("ToolButton11"), &TFxCustomToolBarButton::Clicked, this, &TMainFrm::Redo);
 
     connect(treeView1_, &QTreeWidget::itemClicked, this, [this] { TreeView1Click(); });
     connect(treeView1_, &QTreeWidget::itemDoubleClicked, this, [this] { TreeView1DblClick(); });

@@ -96,7 +96,7 @@ void TMainFrm::ConnectEntryWindows() {
     };
     calls.glyph = [this](int button) {
         TFxToolBarButton* b = Button(QStringLiteral("FxToolBarButton%1").arg(button));
-        return b != nullptr ? QPixmap(b->Glyph()) : QPixmap();
+        return b != nullptr ? QPixmap::fromImage(b->Glyph()) : QPixmap();
     };
     calls.hintWanted = [this] { return Item("N16")->isChecked(); };
     calls.showHint = [this](bool shown) { ldHelp_->setVisible(shown); };

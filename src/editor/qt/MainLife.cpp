@@ -244,7 +244,7 @@ void TMainFrm::SetProjectCommandsEnabled(bool enabled) {
     for (const char* name : {"PrintItem", "N29", "FileSaveAsItem"}) {
         if (!unbuilt_.count(name)) Item(name)->setEnabled(enabled);
     }
-    for (TFxToolBarButton* b : functionBar_->Buttons())
+    for (auto* b : functionBar_->findChildren<TFxToolBarButton*>(Qt::FindDirectChildrenOnly))
         b->setEnabled(enabled);
     for (const char* name : {"CutToolButton", "CopyToolButton", "TopToolButton", "OnTopToolButton",
                              "SystemToolButton", "LookupToolButton", "PrintToolButton"}) {

@@ -31,7 +31,7 @@ void TMainFrm::ConnectLookupWindows() {
     };
     connect(Item("LookupItem"), &QAction::triggered, this, lookup);
     connect(Item("MenuItem1"), &QAction::triggered, this, lookup);
-    connect(Button("LookupToolButton"), &QToolButton::clicked, this, lookup);
+    connect(Button("LookupToolButton"), &TFxCustomToolBarButton::Clicked, this, lookup);
 
     auto* organCheckFrm = new TOrganCheckFrm(this);
     organCheckFrm->Seams().showPlace = [this](int column, int row) { ShowPlace(column, row); };

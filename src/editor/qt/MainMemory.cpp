@@ -20,9 +20,7 @@ void TMainFrm::ConnectMemoryMonitor() {
         TFxToolBarButton* button = Button("StakeoutON");
         button->SetDown(false);
         button->SetImageIndex(kImageMonitorOff);
-        const QList<QIcon>& images = auxiliaryBar_->Images();
-        if (kImageMonitorOff < images.size())
-            Item("NStakeoutON")->setIcon(images[kImageMonitorOff]);
+        Item("NStakeoutON")->setIcon(toolImages_->GetIcon(kImageMonitorOff));
         button->SetHint(QString::fromStdString(Tr("开始监控 F8", "Start monitoring F8")));
         Item("NStakeoutON")
             ->setText(QString::fromStdString(Tr("开始监控(&S)", "Start monitoring(&S)")));
@@ -32,7 +30,8 @@ void TMainFrm::ConnectMemoryMonitor() {
     windows_.closeMemoryMonitor = [this] { monitorFrm_->close(); };
 
     connect(Item("N30"), &QAction::triggered, this, &TMainFrm::ShowMemoryMonitor);
-    connect(Button("MemoryToolButton"), &QToolButton::clicked, this, &TMainFrm::ShowMemoryMonitor);
+    connect(Button("MemoryToolButton"), &TFxCustomToolBarButton::Clicked, this,
+            &TMainFrm::ShowMemoryMonitor);
     windows_.openNode = [this, previous = windows_.openNode](int action) {
         if (static_cast<NodeAction>(action) == NodeAction::DeviceMemory) {
             ShowMemoryMonitor();

@@ -2,10 +2,12 @@
 #include <QApplication>
 #include <QEvent>
 #include <QStyle>
+#include <algorithm>
 
+#include "editor/qt/DockStrip.h"
 #include "editor/qt/Main.h"
 #include "editor/qt/ToolImages.h"
-#include "styling/qt/ToolBarStyleAdapter.h"
+#include "platform/LoadingScope.h"
 
 namespace vx {
 
@@ -166,14 +168,50 @@ void TMainFrm::BuildMenus() {
     Item("P2")->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_B));
 }
 
+TFxToolBar* TMainFrm::AddToolBar(const char* name, const char* caption, int left, int width) {
+    auto* bar = new TFxToolBar(fxDockPanel1_);
+    bar->setObjectName(QString::fromUtf8(name));
+    bar->SetCaption(QString::fromUtf8(caption));
+    bar->SetBounds(left, 1, width, 28);
+    bar->SetImages(toolImages_);
+    bar->SetToolBarStyler(toolBarStyler_);
+    bar->SetTextOptionMenu(QStringLiteral("Options"));
+    bar->installEventFilter(this);
+    return bar;
+}
+
+namespace {
+
+// Where a new control of the bar goes: after the last, as the bar places its
+// controls in the order of their left edges.
+int NextLeft(const TFxToolBar* bar) {
+    int left = 100;
+    for (int i = 0; i < bar->GetFTBControlCount(); ++i) {
+        const QWidget* control = bar->GetFTBControl(i);
+        left = std::max(left, control->x() + control->width());
+    }
+    return left;
+}
+
+}  // namespace
+
 TFxToolBarButton* TMainFrm::AddButton(TFxToolBar* bar, const char* name, const char* hint,
                                       int image) {
-    TFxToolBarButton* button = bar->AddButton(QString::fromUtf8(hint), image);
+    auto* button = new TFxToolBarButton(bar);
     button->setObjectName(QString::fromUtf8(name));
-    connect(button, &TFxToolBarButton::MouseEntered, this,
-            [this](const QString& text) { StatusPanel(0)->setText(" " + text); });
+    button->SetBounds(NextLeft(bar), 2, 24, 24);
+    button->SetHint(QString::fromUtf8(hint));
+    button->SetImageIndex(image);
+    connect(button, &TFxCustomToolBarButton::MouseEntered, this,
+            [this, button] { StatusPanel(0)->setText(" " + button->Hint()); });
     buttons_[button->objectName()] = button;
     return button;
+}
+
+void TMainFrm::AddSeparator(TFxToolBar* bar, const char* name) {
+    auto* separator = new TFxToolBarSeparator(bar);
+    separator->setObjectName(QString::fromUtf8(name));
+    separator->SetBounds(NextLeft(bar), 2, 10, 22);
 }
 
 namespace {
@@ -211,32 +249,41 @@ void TMainFrm::BuildToolBars() {
     toolBarStyler_->SetFxMenuStyler(menuStyler_);
     StoreMainToolBarPalette(*toolBarStyler_);
     toolBarStyler_->EndLoading();
-    const QList<QIcon> images = ToolImages();
+    toolImages_ = NewToolImageList(this);
 
-    standardBar_ = new TFxToolBar(QStringLiteral("标准工具栏"), this);
-    standardBar_->setObjectName(QStringLiteral("FxToolBar1"));
-    standardBar_->SetImages(images);
+    // The dock panel, its bars and their controls are set up as one layout
+    // and arranged when it is loaded, in a strip as wide as the window was
+    // designed.
+    dockStrip_ = new TDockStrip(this);
+    dockStrip_->resize(1066, 43);
+    TLoadingScope loading;
+    fxDockPanel1_ = new TFxDockPanel(dockStrip_);
+    fxDockPanel1_->setObjectName(QStringLiteral("FxDockPanel1"));
+    fxDockPanel1_->SetBounds(0, 0, 1066, 43);
+    fxDockPanel1_->SetToolBarStyler(toolBarStyler_);
+
+    standardBar_ = AddToolBar("FxToolBar1", "标准工具栏", 3, 331);
+    standardBar_->SetAutoOptionMenu(true);
+    standardBar_->SetTextAutoOptionMenu(QStringLiteral("添加或移动按钮"));
     AddButton(standardBar_, "NewToolButton", "新建", kImageNew);
     AddButton(standardBar_, "OpenToolButton", "打开", kImageOpen);
     AddButton(standardBar_, "SaveToolButton", "保存", kImageSave);
     AddButton(standardBar_, "PrintToolButton", "打印", kImagePrint);
-    standardBar_->AddSeparator();
+    AddSeparator(standardBar_, "FxToolBarSeparator1");
     AddButton(standardBar_, "CutToolButton", "剪切", kImageCut);
     AddButton(standardBar_, "CopyToolButton", "复制", kImageCopy);
     AddButton(standardBar_, "PasteToolButton", "粘贴", kImagePaste);
     AddButton(standardBar_, "ToolButton9", "撤消", kImageUndo);
     AddButton(standardBar_, "ToolButton11", "重复", kImageRedo);
-    standardBar_->AddSeparator();
+    AddSeparator(standardBar_, "FxToolBarSeparator2");
     AddButton(standardBar_, "LookupToolButton", "查找", kImageFind);
     AddButton(standardBar_, "TopToolButton", "到顶", kImageTop);
     AddButton(standardBar_, "OnTopToolButton", "显示注释", kImageComments)
         ->SetStyle(TFxToolButtonStyle::tasCheck);
-    addToolBar(Qt::TopToolBarArea, standardBar_);
-    new TToolBarStyleAdapter(standardBar_, toolBarStyler_);
 
-    functionBar_ = new TFxToolBar(QStringLiteral("功能工具栏"), this);
-    functionBar_->setObjectName(QStringLiteral("FxToolBar2"));
-    functionBar_->setIconSize(QSize(34, 24));  // the element glyphs at their own size
+    functionBar_ = AddToolBar("FxToolBar2", "功能工具栏", 336, 431);
+    functionBar_->SetAutoOptionMenu(true);
+    functionBar_->SetTextAutoOptionMenu(QStringLiteral("添加或移动按钮"));
     struct Element {
         const char* name;
         const char* hint;
@@ -257,33 +304,40 @@ void TMainFrm::BuildToolBars() {
         {"FxToolBarButton12", "YLC", kGlyphYLC},
     };
     for (const Element& e : elements) {
+        // The element glyphs at their own size.
         TFxToolBarButton* button = AddButton(functionBar_, e.name, e.hint, -1);
-        button->SetGlyph(ElementGlyph(e.glyph));
+        button->SetAutoSize(false);
+        button->SetBounds(button->x(), 2, 34, 24);
+        button->SetGlyph(ElementGlyph(e.glyph).toImage());
     }
-    addToolBar(Qt::TopToolBarArea, functionBar_);
-    new TToolBarStyleAdapter(functionBar_, toolBarStyler_);
 
-    auxiliaryBar_ = new TFxToolBar(QStringLiteral("补助工具栏"), this);
-    auxiliaryBar_->setObjectName(QStringLiteral("FxToolBar3"));
-    auxiliaryBar_->SetImages(images);
+    auxiliaryBar_ = AddToolBar("FxToolBar3", "补助工具栏", 769, 249);
+    auxiliaryBar_->SetShowOptionIndicator(false);
     AddButton(auxiliaryBar_, "CompileToolButton", "编译 F5", kImageCompile);
     AddButton(auxiliaryBar_, "DownloadToolButton", "下载 F6", kImageDownload);
     AddButton(auxiliaryBar_, "StakeoutON", "开始监控 F8", kImageMonitorOff)
         ->SetStyle(TFxToolButtonStyle::tasCheck);
     AddButton(auxiliaryBar_, "MemoryToolButton", "软元件内存 F9", kImageMemory);
+    AddSeparator(auxiliaryBar_, "FxToolBarSeparator3");
     AddButton(auxiliaryBar_, "ComToolButton", "通信设置", kImageComm);
     AddButton(auxiliaryBar_, "SystemToolButton", "系统参数设置 F10", kImageSystem);
     AddButton(auxiliaryBar_, "UsageToolButton", "元件使用情况表 F4", kImageUsage);
     AddButton(auxiliaryBar_, "StayOnTopToolButton", "窗口置顶", kImageStayOnTop)
         ->SetStyle(TFxToolButtonStyle::tasCheck);
     AddButton(auxiliaryBar_, "CalcToolButton", "打开计算器", kImageCalculator);
-    addToolBar(Qt::TopToolBarArea, auxiliaryBar_);
-    new TToolBarStyleAdapter(auxiliaryBar_, toolBarStyler_);
-    for (TFxToolBar* bar : {standardBar_, functionBar_, auxiliaryBar_})
-        bar->installEventFilter(this);
+    dockStrip_->Hold(fxDockPanel1_);
+    installEventFilter(this);
 }
 
 bool TMainFrm::eventFilter(QObject* watched, QEvent* event) {
+    // A window opened over the window (a modal one blocks it, any other
+    // takes the activation) and the pointer may have left a button without
+    // a leave event: no button stays hot.
+    if (watched == this &&
+        (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate)) {
+        for (TFxToolBar* bar : {standardBar_, functionBar_, auxiliaryBar_})
+            if (TFxCustomToolBarButton* hot = bar->HotButton()) hot->SetHot(false);
+    }
     // Over a tool bar's background the status bar names the view again.
     if (event->type() == QEvent::Enter && qobject_cast<TFxToolBar*>(watched) != nullptr) {
         StatusPanel(0)->setText(QString::fromStdString(Tr(" 梯形图", " Ladder")));

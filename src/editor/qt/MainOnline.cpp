@@ -28,9 +28,10 @@ void TMainFrm::ConnectOnline() {
         Button(name)->setEnabled(true);
 
     connect(Item("NStakeoutON"), &QAction::triggered, this, &TMainFrm::NStakeoutONClick);
-    connect(Button("StakeoutON"), &QToolButton::clicked, this, &TMainFrm::NStakeoutONClick);
+    connect(Button("StakeoutON"), &TFxCustomToolBarButton::Clicked, this,
+            &TMainFrm::NStakeoutONClick);
     connect(Item("N13"), &QAction::triggered, this, &TMainFrm::N13Click);
-    connect(Button("ComToolButton"), &QToolButton::clicked, this, &TMainFrm::N13Click);
+    connect(Button("ComToolButton"), &TFxCustomToolBarButton::Clicked, this, &TMainFrm::N13Click);
 
     // Every scroll and every block switch announces the visible region anew.
     connect(ladderEdit_, &TLadderGrid::TopLeftChanged, this, [this] {
@@ -71,10 +72,9 @@ bool TMainFrm::Monitoring() const {
 void TMainFrm::NStakeoutONClick() {
     TFxToolBarButton* button = Button("StakeoutON");
     QAction* item = Item("NStakeoutON");
-    const QList<QIcon>& images = auxiliaryBar_->Images();
     auto setImage = [&](int index) {
         button->SetImageIndex(index);
-        if (index < images.size()) item->setIcon(images[index]);
+        item->setIcon(toolImages_->GetIcon(index));
     };
 
     if (button->ImageIndex() != kImageMonitorOn) {

@@ -29,7 +29,8 @@ void TMainFrm::ConnectParameterWindows() {
         return systemSetFrm->Execute(program) == TSystemSetFrm::kResultYes;
     };
     connect(Item("PLC2"), &QAction::triggered, this, [this] { PLC2Click(true); });
-    connect(Button("SystemToolButton"), &QToolButton::clicked, this, [this] { PLC2Click(true); });
+    connect(Button("SystemToolButton"), &TFxCustomToolBarButton::Clicked, this,
+            [this] { PLC2Click(true); });
 
     // The device usage window.
     organUseFrm->Asks().projectFile = [this] { return names_.projectFile; };
@@ -42,7 +43,7 @@ void TMainFrm::ConnectParameterWindows() {
     connect(organUseFrm, &TOrganUseFrm::Closed, this, commentsMayHaveChanged);
     auto usagePage = [organUseFrm] { organUseFrm->ShowPage(TOrganUseFrm::kUsagePage); };
     connect(Item("N23"), &QAction::triggered, organUseFrm, usagePage);
-    connect(Button("UsageToolButton"), &QToolButton::clicked, organUseFrm, usagePage);
+    connect(Button("UsageToolButton"), &TFxCustomToolBarButton::Clicked, organUseFrm, usagePage);
     connect(Item("N24"), &QAction::triggered, organUseFrm,
             [organUseFrm] { organUseFrm->ShowPage(TOrganUseFrm::kCommentPage); });
 

@@ -112,7 +112,7 @@ void TMainFrm::ConnectPrint() {
     };
 
     connect(Item("PrintItem"), &QAction::triggered, this, &TMainFrm::PrintToolButtonClick);
-    connect(Button("PrintToolButton"), &QToolButton::clicked, this,
+    connect(Button("PrintToolButton"), &TFxCustomToolBarButton::Clicked, this,
             &TMainFrm::PrintToolButtonClick);
     connect(Item("N29"), &QAction::triggered, this, &TMainFrm::N29Click);
 }
@@ -155,6 +155,15 @@ void TMainFrm::PrintToolButtonClick() {
     progress.setMinimumDuration(300);
     progress.setAutoClose(false);
     progress.setAutoReset(false);
+
+    // The tool bars leave the window while it prints and come back as they
+    // were, whatever ends the print.
+    struct DockBack {
+        QWidget* dock;
+        bool shown;
+        ~DockBack() { dock->setVisible(shown); }
+    } dockBack{fxDockPanel1_, !fxDockPanel1_->isHidden()};
+    fxDockPanel1_->hide();
 
     QPainter painter;
     bool opened = true;

@@ -43,7 +43,7 @@ void TMainFrm::ConnectUpdateCommands() {
     connect(Item("N44"), &QAction::triggered, this, &TMainFrm::N44Click);
     connect(Item("FirmwareUpdateItem"), &QAction::triggered, this,
             &TMainFrm::FirmwareUpdateItemClick);
-    connect(Button("CalcToolButton"), &QToolButton::clicked, this,
+    connect(Button("CalcToolButton"), &TFxCustomToolBarButton::Clicked, this,
             [this] { Launch("calc.exe", {}, {}); });
 
     windows_.packageFolder = [this](const std::string& suggested) -> std::optional<std::string> {

@@ -3,6 +3,7 @@
 #include <QAction>
 
 #include "editor/qt/ToolImages.h"
+#include "platform/qt/ImageList.h"
 
 namespace vx {
 namespace {
@@ -83,11 +84,11 @@ std::span<const MenuPicture> MenuPictures() {
     return kMenuPictures;
 }
 
-void SetMenuPictures(QObject& window, const QList<QIcon>& images) {
+void SetMenuPictures(QObject& window, const TImageList& images) {
     for (const MenuPicture& picture : kMenuPictures) {
         auto* item = window.findChild<QAction*>(QString::fromUtf8(picture.item));
-        if (item != nullptr && picture.image >= 0 && picture.image < images.size())
-            item->setIcon(images[picture.image]);
+        if (item != nullptr && picture.image >= 0 && picture.image < images.Count())
+            item->setIcon(images.GetIcon(picture.image));
     }
 }
 

@@ -9,15 +9,17 @@
 
 namespace vx {
 
+class TImageList;
+
 struct MenuPicture {
     const char* item;  // the item's object name
-    int image;         // index into ToolImages()
+    int image;         // index into the tool images
 };
 
 // Every item with a picture, in menu order.
 std::span<const MenuPicture> MenuPictures();
 
 // Gives each listed item found among the window's actions its picture.
-void SetMenuPictures(QObject& window, const QList<QIcon>& images);
+void SetMenuPictures(QObject& window, const TImageList& images);
 
 }  // namespace vx

@@ -9,6 +9,7 @@
 
 #include "editor/qt/ToolPictures.h"
 #include "platform/qt/Canvas.h"
+#include "platform/qt/ImageList.h"
 
 namespace vx {
 namespace {
@@ -109,6 +110,13 @@ QList<QIcon> ToolImages() {
     return images;
 }
 
+TImageList* NewToolImageList(QObject* parent) {
+    auto* list = new TImageList(16, 16, parent);
+    for (int index = 0; index < kImageCount; ++index)
+        list->Add(ToolImageIcon(index));
+    return list;
+}
+
 QPixmap ElementGlyph(int glyph) {
     // The ladder symbol of the element, as the grid draws it, scaled to the
     // button; drawn at the screen's pixel ratio so that it stays sharp on a
@@ -116,7 +124,7 @@ QPixmap ElementGlyph(int glyph) {
     const qreal ratio = qGuiApp != nullptr ? qGuiApp->devicePixelRatio() : 1.0;
     QPixmap pixmap(QSize(34, 24) * ratio);
     pixmap.setDevicePixelRatio(ratio);
-    pixmap.fill(Qt::transparent);  // the white of the old glyphs was their transparent colour
+    pixmap.fill(Qt::white);  // the transparent colour: the bar shows through
     QPainter painter(&pixmap);
     Canvas c(painter);
     c.pen.color = clBlack;

@@ -9,7 +9,11 @@
 #include <QList>
 #include <QPixmap>
 
+class QObject;
+
 namespace vx {
+
+class TImageList;
 
 enum ToolImage {
     kImageNew = 0,
@@ -104,6 +108,10 @@ enum ElementGlyph {
 // an index without a picture holds a null icon.
 QList<QIcon> ToolImages();
 
+// The same pictures as an image list of 16 x 16 pictures (the tool bars'),
+// owned by `parent`.
+TImageList* NewToolImageList(QObject* parent);
+
 // The icon of one picture; a tree node shows `selectedIndex` instead while
 // it is selected (-1: the same picture). Null for an index without a picture.
 QIcon ToolImageIcon(int index, int selectedIndex = -1);
@@ -112,7 +120,7 @@ QIcon ToolImageIcon(int index, int selectedIndex = -1);
 // the normal or disabled look; null for an index without a picture.
 QPixmap ToolImagePixmap(int index, int size, bool disabled = false);
 
-// The glyph of an element tool button.
+// The glyph of an element tool button, on white, its transparent colour.
 QPixmap ElementGlyph(int glyph);
 
 }  // namespace vx

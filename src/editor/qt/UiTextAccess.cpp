@@ -26,7 +26,7 @@
 
 #include "platform/qt/CustomControl.h"
 #include "platform/qt/ProgramText.h"
-#include "styling/qt/FxToolBar.h"
+#include "styling/toolbar/qt/FxToolBarButton.h"
 #include "widgets/WgGroupItem.h"
 #include "widgets/WgGroupItems.h"
 #include "widgets/qt/WgGroup.h"

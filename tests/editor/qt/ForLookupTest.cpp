@@ -19,6 +19,7 @@
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
 #include "support/StartedMainWindow.h"
+#include "support/ToolButtonClick.h"
 
 namespace vx {
 namespace {
@@ -89,7 +90,7 @@ TEST_F(ForLookupTest, OpensFromItsItemsAndButtonBesideTheGrid) {
         EXPECT_FALSE(lookup_->isVisible());
     }
     ASSERT_TRUE(frm_->Button("LookupToolButton")->isEnabled());
-    frm_->Button("LookupToolButton")->click();
+    test::ClickToolButton(frm_->Button("LookupToolButton"));
     EXPECT_TRUE(lookup_->isVisible());
     EXPECT_TRUE(
         frm_->findChild<QMenu*>("SysTrayPopupMenu")->actions().contains(frm_->Item("MenuItem1")));

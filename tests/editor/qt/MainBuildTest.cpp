@@ -57,6 +57,7 @@
 #include "support/ScopedEnv.h"
 #include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
+#include "support/ToolButtonClick.h"
 
 namespace vx {
 namespace {
@@ -663,7 +664,7 @@ TEST_F(MainBuildTest, EveryShippedExampleOpensAndCompilesAndStaysAsShipped) {
         EXPECT_TRUE(messages_.Messages().empty());
         // An edit and F5 again: the copy is saved, the example is not.
         frm->LadderEdit()->SetCursor(1, 40);
-        frm->Button("FxToolBarButton9")->click();
+        test::ClickToolButton(frm->Button("FxToolBarButton9"));
         frm->Item("c1")->trigger();
         EXPECT_EQ(FolderBytes(examples), shipped);
     }

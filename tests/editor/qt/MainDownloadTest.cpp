@@ -33,6 +33,7 @@
 #include "support/ScopedEnv.h"
 #include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
+#include "support/ToolButtonClick.h"
 #include "updater/PosixSerialLink.h"
 
 namespace vx {
@@ -162,7 +163,7 @@ TEST_F(MainDownloadTest, F6WritesTheCompiledImageIntoTheController) {
     // The tool button does the same.
     com1.chip.With([](BootChip& c) { c.EraseAll(); });
     messages_.Clear();
-    frm->Button("DownloadToolButton")->click();
+    test::ClickToolButton(frm->Button("DownloadToolButton"));
     EXPECT_EQ(messages_.Last().text, "下载完成 ！");
     EXPECT_EQ(com1.Flash(image.size()), image);
     EXPECT_EQ(compiles.count, 0);

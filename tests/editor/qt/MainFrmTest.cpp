@@ -26,6 +26,7 @@
 #include "support/QtWait.h"
 #include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
+#include "support/ToolButtonClick.h"
 
 namespace vx {
 namespace {
@@ -99,17 +100,17 @@ TEST_F(MainFrmTest, NewProjectThenToolsEditTheGrid) {
     EXPECT_EQ(TheProgram().subroutineNames[31], "TIME_1ms");
 
     // "XL" in column 1: a line, and the cursor moves right.
-    frm->Button("FxToolBarButton9")->click();
+    test::ClickToolButton(frm->Button("FxToolBarButton9"));
     EXPECT_EQ(KindAt(1, 0), CellKind::kLine);
     EXPECT_EQ(frm->LadderEdit()->Col(), 2);
     EXPECT_TRUE(frm->Item("FileSaveItem")->isEnabled());
     EXPECT_TRUE(frm->Button("ToolButton9")->isEnabled()) << "undo is possible";
-    frm->Button("FxToolBarButton10")->click();  // INV
+    test::ClickToolButton(frm->Button("FxToolBarButton10"));  // INV
     EXPECT_EQ(KindAt(2, 0), CellKind::kInverter);
 
     // A line in the output column is refused with the placing message.
     frm->LadderEdit()->SetCursor(12, 0);
-    frm->Button("FxToolBarButton9")->click();
+    test::ClickToolButton(frm->Button("FxToolBarButton9"));
     EXPECT_EQ(KindAt(12, 0), CellKind::kEmpty);
     ASSERT_GE(messages_.Count(), 1u);
     EXPECT_EQ(messages_.Last().text, "这里不能放置该元件 ！");
@@ -120,7 +121,7 @@ TEST_F(MainFrmTest, NewProjectThenToolsEditTheGrid) {
         asked = kind;
     };
     frm->LadderEdit()->SetCursor(3, 0);
-    frm->Button("FxToolBarButton1")->click();
+    test::ClickToolButton(frm->Button("FxToolBarButton1"));
     EXPECT_EQ(asked, CellKind::kOpenContact);
 
     // Backspace clears the cell left of... the cursor cell, and moves left.
@@ -135,9 +136,9 @@ TEST_F(MainFrmTest, SaveCloseAndReopenKeepTheCells) {
     {
         auto frm = Started();
         frm->FileNewItemClick();
-        frm->Button("FxToolBarButton9")->click();
+        test::ClickToolButton(frm->Button("FxToolBarButton9"));
         frm->LadderEdit()->SetCursor(5, 7);
-        frm->Button("FxToolBarButton10")->click();
+        test::ClickToolButton(frm->Button("FxToolBarButton10"));
         frm->Dialogs().saveFile = [&](const std::string& suggested) {
             EXPECT_EQ(suggested, QDir::homePath().toStdString() + "/Torvin0")
                 << "nothing opened or saved yet: the user's own folder";
@@ -173,7 +174,7 @@ TEST_F(MainFrmTest, YlFromTheRowBeforeTheLastDrawsTheLinkAndSaysTheLastRowIsUsed
     auto frm = Started();
     frm->FileNewItemClick();
     frm->LadderEdit()->SetCursor(4, 1998);
-    frm->Button("FxToolBarButton11")->click();  // "YL"
+    test::ClickToolButton(frm->Button("FxToolBarButton11"));  // "YL"
     ASSERT_EQ(messages_.Count(), 1u);
     EXPECT_EQ(messages_.Last().text, "梯形图最后一行有内容 ！");
     EXPECT_EQ(KindAt(4, 1998), CellKind::kLinkDown);
@@ -187,22 +188,22 @@ TEST_F(MainFrmTest, UndoAndRedoThroughTheButtons) {
     frm->FileNewItemClick();
     for (int col = 1; col <= 3; ++col) {
         frm->LadderEdit()->SetCursor(col, 0);
-        frm->Button("FxToolBarButton9")->click();
+        test::ClickToolButton(frm->Button("FxToolBarButton9"));
     }
     EXPECT_EQ(KindAt(3, 0), CellKind::kLine);
-    frm->Button("ToolButton9")->click();
+    test::ClickToolButton(frm->Button("ToolButton9"));
     EXPECT_EQ(KindAt(3, 0), CellKind::kEmpty);
     EXPECT_EQ(KindAt(2, 0), CellKind::kLine);
-    frm->Button("ToolButton9")->click();
-    frm->Button("ToolButton9")->click();
+    test::ClickToolButton(frm->Button("ToolButton9"));
+    test::ClickToolButton(frm->Button("ToolButton9"));
     EXPECT_EQ(KindAt(1, 0), CellKind::kEmpty);
     EXPECT_FALSE(frm->Button("ToolButton9")->isEnabled()) << "nothing older to go back to";
-    frm->Button("ToolButton11")->click();
+    test::ClickToolButton(frm->Button("ToolButton11"));
     EXPECT_EQ(KindAt(1, 0), CellKind::kLine);
     EXPECT_TRUE(frm->Button("ToolButton11")->isEnabled());
     // An edit drops the redo steps.
     frm->LadderEdit()->SetCursor(6, 0);
-    frm->Button("FxToolBarButton10")->click();
+    test::ClickToolButton(frm->Button("FxToolBarButton10"));
     EXPECT_FALSE(frm->Button("ToolButton11")->isEnabled());
 }
 
@@ -215,7 +216,7 @@ TEST_F(MainFrmTest, SwitchingBlocksShowsTheirRowsCaptionAndStatus) {
     EXPECT_EQ(frm->StatusPanel(6)->text(), QString(" 子程序.3"));
     EXPECT_EQ(frm->windowTitle(), QString("KZ6-Quillary - [Torvin0] - [ 子程序.3 ]"));
     EXPECT_EQ(frm->LadderEdit()->Row(), 0);
-    frm->Button("FxToolBarButton9")->click();
+    test::ClickToolButton(frm->Button("FxToolBarButton9"));
     EXPECT_EQ(KindAt(1, BlockFirstRow(3)), CellKind::kLine)
         << "edits go into the subroutine's rows";
     frm->ShowTreeNode(kMainNode);
@@ -229,7 +230,7 @@ TEST_F(MainFrmTest, SwitchingBlocksShowsTheirRowsCaptionAndStatus) {
 TEST_F(MainFrmTest, ClosingAsksAndStaysOpenWhenTheSaveDoesNotHappen) {
     auto frm = Started();
     frm->FileNewItemClick();
-    frm->Button("FxToolBarButton9")->click();
+    test::ClickToolButton(frm->Button("FxToolBarButton9"));
     messages_.Answer(MsgAnswer::Cancel);
     EXPECT_FALSE(frm->close());
     EXPECT_EQ(messages_.Last().text, "是否保存 Torvin0 文件 ？");
@@ -305,7 +306,7 @@ TEST_F(MainFrmTest, WideScreenShowsTheProjectTreeAndSavesThat) {
 TEST_F(MainFrmTest, CopyInTheGridBecomesPasteableWithinASecond) {
     auto frm = Started();
     frm->FileNewItemClick();
-    frm->Button("FxToolBarButton9")->click();
+    test::ClickToolButton(frm->Button("FxToolBarButton9"));
     frm->LadderEdit()->SetCursor(1, 0);
     EXPECT_FALSE(frm->Item("affixV")->isEnabled());
     frm->Item("copyC")->trigger();

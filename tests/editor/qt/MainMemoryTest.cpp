@@ -26,6 +26,7 @@
 #include "support/QtWait.h"
 #include "support/SimulatedController.h"
 #include "support/StartedMainWindow.h"
+#include "support/ToolButtonClick.h"
 #include "widgets/qt/WgPageControl.h"
 
 namespace vx {
@@ -139,7 +140,7 @@ TEST_F(MainMemoryTest, TheButtonAndTheTreeShowItAndTheMainWindowWaitsForItsClose
     auto frm = Started();
     TMonitorFrm* monitor = frm->MonitorFrm();
     ASSERT_TRUE(frm->Button("MemoryToolButton")->isEnabled());
-    frm->Button("MemoryToolButton")->click();
+    test::ClickToolButton(frm->Button("MemoryToolButton"));
     ASSERT_TRUE(monitor->isVisible());
     EXPECT_EQ(monitor->Tag(), 0);
     EXPECT_TRUE(monitor->LinkOpen());

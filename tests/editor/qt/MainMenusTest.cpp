@@ -1,5 +1,6 @@
-// The main window's styled menus as the user reaches them: by keyboard
-// through the menu bar, and the pop-up menus of the grid and the tree.
+// The main window's styled menus and tool bars as the user reaches them: the
+// menus by keyboard through the menu bar, the pop-up menus of the grid and
+// the tree, the tool bars in their dock at the top.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 
 #include "editor/qt/Main.h"
 #include "platform/qt/Canvas.h"
+#include "styling/toolbar/qt/FxDockPanel.h"
+#include "styling/toolbar/qt/FxToolBar.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
@@ -144,10 +147,21 @@ TEST_F(MainMenusTest, LooksSwitchEveryMenusColours) {
     };
     const Look looks[] = {
         {"N56", 0xF5BE9E, 0x962D00}, {"N57", 0xE5D7D7, 0x5E8D75}, {"N58", 0xA8D9D9, 0x5E8D75}};
+    QColor faces[3], buttonFaces[3];
     for (int i = 0; i < 3; ++i) {
         SCOPED_TRACE(i);
         frm->Item(looks[i].item)->trigger();
         EXPECT_EQ(bar->grab().toImage().pixelColor(0, 2), ToQColor(looks[i].bar));
+        // The tool bars and their buttons change with the menus.
+        auto* toolBar = frm->findChild<TFxToolBar*>("FxToolBar1");
+        const QColor face = toolBar->grab().toImage().pixelColor(toolBar->width() / 2, 3);
+        const QColor button = frm->Button("CutToolButton")->grab().toImage().pixelColor(2, 2);
+        for (int j = 0; j < i; ++j) {
+            EXPECT_NE(face, faces[j]) << "looks " << j << " and " << i;
+            EXPECT_NE(button, buttonFaces[j]) << "looks " << j << " and " << i;
+        }
+        faces[i] = face;
+        buttonFaces[i] = button;
 
         bar->setActiveAction(file->menuAction());
         VX_WAIT_TRUE(file->isVisible(), test::kStateWaitMs);
@@ -172,6 +186,86 @@ TEST_F(MainMenusTest, LooksSwitchEveryMenusColours) {
         Shot(frm.get(), QStringLiteral("look%1-grid").arg(i));
         gridMenu->close();
     }
+}
+
+// The dock at the top of a window 1066 wide holds the three bars in one row;
+// a narrower window puts trailing buttons into the overflow, a wider one
+// brings them back. A window opened over a hot button ends its hot look.
+// The monitoring button pressed and let go outside stays off, and nothing
+// starts.
+TEST_F(MainMenusTest, ToolBarsInOneRowTheOverflowFollowsTheWidth) {
+    auto frm = test::StartedMainWindow();
+    frm->showNormal();
+    frm->resize(1066, 650);
+    auto* panel = frm->findChild<TFxDockPanel*>("FxDockPanel1");
+    ASSERT_NE(panel, nullptr);
+    VX_WAIT_EQ(panel->width(), 1066, test::kStateWaitMs);
+    EXPECT_EQ(panel->y(), 0);
+    EXPECT_EQ(panel->height(), 30);
+    struct Bar {
+        const char* name;
+        int left;
+        int width;
+        int buttons;
+        int separators;
+    };
+    const Bar expected[] = {{"FxToolBar1", 3, 331, 12, 2},
+                            {"FxToolBar2", 336, 431, 12, 0},
+                            {"FxToolBar3", 769, 249, 9, 1}};
+    TFxToolBar* bars[3] = {};
+    for (int i = 0; i < 3; ++i) {
+        const Bar& e = expected[i];
+        SCOPED_TRACE(e.name);
+        bars[i] = panel->findChild<TFxToolBar*>(e.name);
+        ASSERT_NE(bars[i], nullptr);
+        EXPECT_EQ(bars[i]->geometry(), QRect(e.left, 1, e.width, 28));
+        EXPECT_EQ(bars[i]->RowIndex(), 0);
+        EXPECT_TRUE(bars[i]->Overflow().Empty());
+        EXPECT_EQ(bars[i]->findChildren<TFxToolBarButton*>().size(), e.buttons);
+        EXPECT_EQ(bars[i]->findChildren<TFxToolBarSeparator*>().size(), e.separators);
+    }
+    for (const char* name : {"FxToolBarSeparator1", "FxToolBarSeparator2", "FxToolBarSeparator3"})
+        EXPECT_NE(panel->findChild<TFxToolBarSeparator*>(name), nullptr) << name;
+
+    TFxToolBarButton* calculator = frm->Button("CalcToolButton");
+    frm->resize(900, 650);
+    VX_WAIT_EQ(panel->width(), 900, test::kStateWaitMs);
+    EXPECT_FALSE(bars[2]->Overflow().Empty());
+    EXPECT_TRUE(bars[2]->InOverflow(calculator)) << "the last button went to the overflow";
+    EXPECT_TRUE(bars[0]->Overflow().Empty());
+    frm->resize(1066, 650);
+    VX_WAIT_EQ(panel->width(), 1066, test::kStateWaitMs);
+    EXPECT_TRUE(bars[2]->Overflow().Empty());
+    EXPECT_FALSE(bars[2]->InOverflow(calculator));
+    EXPECT_EQ(bars[2]->geometry(), QRect(769, 1, 249, 28));
+
+    // A window opened over a hot button, modal or not, ends its hot look
+    // though no leave event comes.
+    frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get(), test::kStateWaitMs));
+    for (bool modal : {true, false}) {
+        SCOPED_TRACE(modal ? "modal" : "not modal");
+        TFxToolBarButton* open = frm->Button("OpenToolButton");
+        QTest::mouseMove(open, QPoint(4, 4));
+        VX_WAIT_TRUE(open->Hot(), test::kStateWaitMs);
+        QWidget dialog;
+        dialog.setWindowModality(modal ? Qt::ApplicationModal : Qt::NonModal);
+        dialog.setGeometry(QRect(open->mapToGlobal(QPoint(0, 0)), QSize(200, 100)));
+        dialog.show();
+        dialog.activateWindow();
+        VX_WAIT_TRUE(!open->Hot(), test::kStateWaitMs);
+        dialog.close();
+        frm->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get(), test::kStateWaitMs));
+    }
+
+    frm->FileNewItemClick();
+    TFxToolBarButton* monitor = frm->Button("StakeoutON");
+    QTest::mousePress(monitor, Qt::LeftButton, Qt::NoModifier, QPoint(12, 12));
+    QTest::mouseRelease(monitor, Qt::LeftButton, Qt::NoModifier, QPoint(12, 80));
+    EXPECT_FALSE(monitor->Down());
+    EXPECT_EQ(monitor->State(), TToolButtonState::bsUp);
+    EXPECT_FALSE(frm->Monitoring());
 }
 
 }  // namespace

@@ -28,6 +28,7 @@
 #include "support/ScopedEnv.h"
 #include "support/SimulatedController.h"
 #include "support/StartedMainWindow.h"
+#include "support/ToolButtonClick.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -123,7 +124,7 @@ TEST_F(MainOnlineTest, F8MonitorsTheControllerAndStopsAgain) {
     // F8 again stops and closes the link.
     const std::uint64_t sent = TheModbusLink().RequestsSent();
     EXPECT_GT(sent, 4u);
-    button->click();
+    test::ClickToolButton(button);
     EXPECT_FALSE(frm->Monitoring());
     EXPECT_FALSE(button->Down());
     EXPECT_EQ(button->ImageIndex(), kImageMonitorOff);
@@ -141,7 +142,7 @@ TEST_F(MainOnlineTest, ALinkThatCannotOpenLeavesMonitoringOffAndTheStatusBarSays
     UseSettings(4);  // COM5, which does not exist
     test::ScopedEnv com5("VXTORVIN_COM5", "/nonexistent/ttyPLC");
     auto frm = Started();
-    frm->Button("StakeoutON")->click();
+    test::ClickToolButton(frm->Button("StakeoutON"));
     EXPECT_FALSE(frm->Monitoring());
     EXPECT_FALSE(frm->Button("StakeoutON")->Down());
     EXPECT_EQ(frm->Button("StakeoutON")->ImageIndex(), kImageMonitorOff);
@@ -282,7 +283,7 @@ TEST_F(MainOnlineTest, CommunicationSettingsReachTheStatusBarAndTheSettingsFile)
         dialog->Compro()->setCurrentIndex(2);
         dialog->BitBtn1()->click();
     });
-    frm->Button("ComToolButton")->click();
+    test::ClickToolButton(frm->Button("ComToolButton"));
     EXPECT_EQ(frm->StatusPanel(2)->text(), QString(" COM3"));
     EXPECT_EQ(frm->CurrentSettings().comPort, 2);
     EXPECT_EQ(TheLinkSettings().comPortIndex, 2);

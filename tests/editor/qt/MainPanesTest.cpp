@@ -16,7 +16,7 @@
 #include <QTreeWidget>
 
 #include "editor/qt/Main.h"
-#include "styling/qt/FxToolBar.h"
+#include "styling/toolbar/qt/FxToolBarButton.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/ObjectPath.h"

@@ -27,6 +27,7 @@
 #include "support/QtWait.h"
 #include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
+#include "support/ToolButtonClick.h"
 #include "widgets/qt/WgPageControl.h"
 
 namespace vx {
@@ -138,7 +139,7 @@ TEST_F(MainParametersTest, CancelledParametersLeaveTheModelShown) {
             qobject_cast<QComboBox*>(dialog.Control("PlcSeries"))->setCurrentIndex(0);
         },
         "BitBtn2");
-    frm_->Button("SystemToolButton")->click();
+    test::ClickToolButton(frm_->Button("SystemToolButton"));
     EXPECT_EQ(TheProgram().sysParamString, kNewSys);
     EXPECT_EQ(frm_->StatusPanel(3)->text(), shown);
     EXPECT_FALSE(frm_->Item("FileSaveItem")->isEnabled());
@@ -187,7 +188,7 @@ TEST_F(MainParametersTest, F4OpensTheUsagePageAndTheCommentItemItsPage) {
     EXPECT_TRUE(usage->isVisible());
     EXPECT_EQ(usage->PageControl()->ActivePageIndex(), TOrganUseFrm::kCommentPage);
     usage->close();
-    frm_->Button("UsageToolButton")->click();
+    test::ClickToolButton(frm_->Button("UsageToolButton"));
     EXPECT_EQ(usage->PageControl()->ActivePageIndex(), TOrganUseFrm::kUsagePage);
     usage->close();
 }

@@ -34,6 +34,7 @@
 #include "support/QtWait.h"
 #include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
+#include "support/ToolButtonClick.h"
 
 namespace vx {
 namespace {
@@ -205,8 +206,8 @@ class MainPrintTest : public testing::Test {
     WindowLook Look() const {
         QApplication::processEvents();  // the window as it stands, laid out
         WindowLook look;
-        for (const char* name : {"WgSizePanel2", "Panel4", "Panel3", "FxToolBar1", "FxToolBar2",
-                                 "FxToolBar3", "StatusBar1"}) {
+        for (const char* name : {"WgSizePanel2", "Panel4", "Panel3", "FxDockPanel1", "FxToolBar1",
+                                 "FxToolBar2", "FxToolBar3", "StatusBar1"}) {
             auto* w = frm_->findChild<QWidget*>(QString::fromUtf8(name));
             look.shown.emplace_back(name, w != nullptr && !w->isHidden());
         }
@@ -266,7 +267,7 @@ TEST_F(MainPrintTest, TheItemsAndTheButtonWithAProject) {
     frm_->Item("PrintItem")->trigger();
     test::WhenModal(frm_.get(), [this](QWidget*) { print_->BitBtn1()->click(); });
     confirmPrint_ = false;
-    frm_->Button("PrintToolButton")->click();
+    test::ClickToolButton(frm_->Button("PrintToolButton"));
     EXPECT_EQ(printDialogs_, 1);
 }
 
@@ -503,8 +504,9 @@ TEST_F(MainPrintTest, ALongPrintShowsItsProgressAndCanBeCancelled) {
         bool shown = false;
         int maximum = 0;
         std::set<int> values;
-        int paintsAtShow = 0;  // the grid's paints when the progress first showed
-        int paints = 0;        // and when it last showed
+        int paintsAtShow = 0;    // the grid's paints when the progress first showed
+        int paints = 0;          // and when it last showed
+        bool dockShown = false;  // the tool bars' dock, while it printed
     } seen;
     bool cancel = false;
     EventCounter paints(frm_->LadderEdit()->viewport(), QEvent::Paint);
@@ -517,6 +519,7 @@ TEST_F(MainPrintTest, ALongPrintShowsItsProgressAndCanBeCancelled) {
         seen.paints = paints.count;
         seen.shown = true;
         seen.maximum = progress->maximum();
+        seen.dockShown |= !frm_->findChild<QWidget*>(QStringLiteral("FxDockPanel1"))->isHidden();
         seen.values.insert(progress->value());
         if (cancel && progress->value() >= 3) progress->cancel();
     });
@@ -525,6 +528,8 @@ TEST_F(MainPrintTest, ALongPrintShowsItsProgressAndCanBeCancelled) {
     ASSERT_TRUE(seen.shown);
     EXPECT_EQ(seen.maximum, 150);
     EXPECT_GT(seen.values.size(), 2u) << "the progress moved on";
+    EXPECT_FALSE(seen.dockShown) << "the tool bars leave the window while it prints";
+    EXPECT_FALSE(frm_->findChild<QWidget*>(QStringLiteral("FxDockPanel1"))->isHidden());
     EXPECT_GT(seen.paints - seen.paintsAtShow, 2) << "the window was painted while it printed";
     EXPECT_EQ(PageCount(pdf_), 150);
     EXPECT_EQ(frm_->findChild<QProgressDialog*>(QStringLiteral("PrintProgress")), nullptr);

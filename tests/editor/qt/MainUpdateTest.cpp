@@ -17,6 +17,7 @@
 #include "support/ScopedEnv.h"
 #include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
+#include "support/ToolButtonClick.h"
 
 namespace vx {
 namespace {
@@ -229,7 +230,7 @@ TEST_F(MainUpdateTest, TextEditorAndCalculatorAreStartedThroughTheLauncher) {
     TFxToolBarButton* button = frm->Button("CalcToolButton");
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->Hint(), QStringLiteral("打开计算器"));
-    button->click();
+    test::ClickToolButton(button);
     VX_WAIT_EQ(notepad.Lines().size(), 1u, test::kStateWaitMs);
     VX_WAIT_EQ(calc.Lines().size(), 1u, test::kStateWaitMs);
     EXPECT_EQ(messages_.Count(), 0u);

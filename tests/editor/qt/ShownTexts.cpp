@@ -18,7 +18,7 @@
 #include <QTextEdit>
 
 #include "platform/qt/CustomControl.h"
-#include "styling/qt/FxToolBar.h"
+#include "styling/toolbar/qt/FxToolBarButton.h"
 #include "widgets/WgGroupItem.h"
 #include "widgets/WgGroupItems.h"
 #include "widgets/qt/WgGroup.h"

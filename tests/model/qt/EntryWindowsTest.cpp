@@ -25,6 +25,7 @@
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
 #include "support/StartedMainWindow.h"
+#include "support/ToolButtonClick.h"
 
 namespace vx {
 namespace {
@@ -67,7 +68,9 @@ class EntryWindows : public testing::Test {
         if (comment != nullptr) entry_->Edit2()->setText(QString::fromUtf8(comment));
         QTest::keyClick(entry_->Edit1(), Qt::Key_Return);
     }
-    void Tool(int button) { frm_->Button(QString("FxToolBarButton%1").arg(button))->click(); }
+    void Tool(int button) {
+        test::ClickToolButton(frm_->Button(QString("FxToolBarButton%1").arg(button)));
+    }
     void Cell(int column, int row, std::uint8_t kind, const char* first, const char* second = "") {
         TheProgram().cells.Kind(column, row) = kind;
         TheProgram().cells.First(column, row) = first;
@@ -96,7 +99,7 @@ TEST_F(EntryWindows, TypingInTheGridPlacesContactsAndCoils) {
     ASSERT_TRUE(entry_->isVisible());
     EXPECT_EQ(entry_->EntryKind(), CellKind::kOpenContact);
     EXPECT_EQ(entry_->Image2()->pixmap().toImage(),
-              frm_->Button("FxToolBarButton1")->Glyph().toImage());
+              QPixmap::fromImage(frm_->Button("FxToolBarButton1")->Glyph()).toImage());
     Confirm("x0");
     EXPECT_FALSE(entry_->isVisible());
     EXPECT_EQ(Kind(1, 0), CellKind::kOpenContact);
@@ -165,7 +168,7 @@ TEST_F(EntryWindows, CompareWordsAndInstructionsOpenTheDialogWithTheMnemonic) {
     TypeInGrid(2, 2, "mov ");
     EXPECT_EQ(entry_->Edit1()->text(), QString("MOV "));
     EXPECT_EQ(entry_->Image2()->pixmap().toImage(),
-              frm_->Button("FxToolBarButton8")->Glyph().toImage());
+              QPixmap::fromImage(frm_->Button("FxToolBarButton8")->Glyph()).toImage());
     QTest::keyClicks(entry_->Edit1(), "D0 D1");
     QTest::keyClick(entry_->Edit1(), Qt::Key_Return);
     EXPECT_EQ(Kind(12, 2), CellKind::kFunctionBox);
@@ -311,7 +314,7 @@ TEST_F(EntryWindows, EditingALinkedContactKeepsItsLinks) {
     EXPECT_EQ(entry_->Edit1()->text(), QString("X1"));
     EXPECT_EQ(entry_->Edit1()->selectedText(), QString("X1")) << "replaced by typing";
     EXPECT_EQ(entry_->Image2()->pixmap().toImage(),
-              frm_->Button("FxToolBarButton1")->Glyph().toImage());
+              QPixmap::fromImage(frm_->Button("FxToolBarButton1")->Glyph()).toImage());
     QTest::keyClicks(entry_->Edit1(), "x2");
     QTest::keyClick(entry_->Edit1(), Qt::Key_Return);
     EXPECT_EQ(Kind(4, 8), CellKind::kOpenContact | CellKind::kLinkUp);
@@ -428,7 +431,7 @@ TEST_F(EntryWindows, SaveFollowsEveryCellTheOkChanged) {
     EXPECT_TRUE(TheProgram().cells.HasVerticalLink(2, 12));
     EXPECT_TRUE(SaveEnabled());
     EXPECT_TRUE(TheUndoHistory().CanUndo());
-    frm_->Button("ToolButton9")->click();
+    test::ClickToolButton(frm_->Button("ToolButton9"));
     EXPECT_FALSE(TheProgram().cells.HasVerticalLink(2, 12)) << "the links undo with the entry";
 }
 
