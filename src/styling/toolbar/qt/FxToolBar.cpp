@@ -10,6 +10,7 @@
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/qt/FloatingWindow.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
+#include "styling/toolbar/qt/FxToolBarDrag.h"
 
 namespace vx {
 
@@ -43,6 +44,7 @@ TFxCustomToolBar::TFxCustomToolBar(QWidget* parent) : TCustomControl(parent) {
     TakeParent();
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    drag_ = new TToolBarDrag(*this);
 }
 
 // The bar's state as the store reads and writes it. Bars do not float yet,
@@ -109,6 +111,12 @@ void TFxCustomToolBar::TakeParent() {
     if (dock) {
         const TToolBarState previous = State();
         SetState(TToolBarState::tsDocked);
+        if (previous == TToolBarState::tsFloating && Horizontal()) {
+            // Out of the floating window: the docked thickness again, so
+            // the row is measured without the floating caption.
+            constraints_.minHeight = constraints_.maxHeight = 0;
+            TCustomControl::SetBounds(x(), y(), width(), DockedThickness());
+        }
         if (dock->AddToolBar(this) >= 0) {
             dock->Persistence().GiveTo(persistence_);
             panel_ = dock;
@@ -127,9 +135,13 @@ void TFxCustomToolBar::TakeParent() {
         }
     } else if (auto* window = qobject_cast<TFloatingWindow*>(parentWidget())) {
         // Floating: the window carries the bar and fits itself around it.
+        const bool undocked = State() != TToolBarState::tsFloating;
         SetState(TToolBarState::tsFloating);
         if (!Horizontal()) ChangeOrientation(TDockAlign::daTop);
         window->SetFxCustomToolBar(this);
+        if (!IsLoading()) Arrange(true);
+        if (undocked && !IsLoading()) emit UnDocked();
+        return;
     } else if (parentWidget()) {
         parentStyler_ = false;
         SetState(TToolBarState::tsFree);
