@@ -17,6 +17,7 @@
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
 #include "support/QtWait.h"
+#include "support/TempFolder.h"
 
 namespace vx {
 namespace {
@@ -113,7 +114,9 @@ struct DragForm {
     std::vector<TFxToolBar*> bars;
     std::vector<TFxToolBarButton*> buttons;
 
-    DragForm() {
+    // With a layout file the top panel keeps its layout there, and its bars
+    // their own state.
+    explicit DragForm(const std::string& layoutFile = {}) {
         form.setObjectName("Form");
         form.setGeometry(100, 100, 900, 500);
         TAlignHost::Attach(&form);
@@ -122,6 +125,12 @@ struct DragForm {
             top = new TFxDockPanel(&form);
             top->setObjectName("TopPanel");
             top->SetBounds(0, 0, 900, 30);
+            if (!layoutFile.empty()) {
+                top->Persistence().SetLocation(TPersistenceLocation::plIniFile);
+                top->Persistence().SetKey(layoutFile);
+                top->Persistence().SetSection("TopDock");
+                top->Persistence().SetEnabled(true);
+            }
             left = new TFxDockPanel(&form);
             left->setObjectName("LeftPanel");
             left->SetAlign(TDockAlign::daLeft);
@@ -421,6 +430,89 @@ TEST(ToolBarDragTest, TheFloatingWindowFollowsItsForm) {
     EXPECT_FALSE(f.Bar(1).FloatingWindow()->isVisible());
     f.form.show();
     VX_WAIT_TRUE(f.Bar(1).FloatingWindow()->isVisible(), test::kStateWaitMs);
+}
+
+TEST(ToolBarDragTest, AFloatingBarIsStoredAndFloatsAgainWhereItWas) {
+    test::TempFolder folder;
+    const std::string file = folder / "layout.ini";
+    {
+        DragForm f(file);
+        f.Bar(1).MakeFloating(QPoint(300, 200));
+        f.Bar(1).SetFloatingRows(2);
+        f.Bar(2).MakeFloating(QPoint(500, 250));
+        f.Bar(2).CloseFloating();
+    }
+    const std::string saved = test::ReadTestFile(file);
+    // Floating bars: the whole state; the docked one only its controls.
+    EXPECT_NE(saved.find("[TopDock]\r\nToolBarCount=1\r\nRowCount=1\r\nName1=FxToolBar1\r\n"),
+              std::string::npos)
+        << saved;
+    EXPECT_NE(
+        saved.find("FxToolBar1.Button1_5=1\r\n"
+                   "FxToolBar2.Name=FxToolBar2\r\nFxToolBar2.State=1\r\n"
+                   "FxToolBar2.FloatingRows=2\r\nFxToolBar2.Left=300\r\nFxToolBar2.Top=200\r\n"
+                   "FxToolBar2.Width=49\r\nFxToolBar2.Height=68\r\nFxToolBar2.Visible=1\r\n"
+                   "FxToolBar2.Button2_1=1\r\n"),
+        std::string::npos)
+        << saved;
+    EXPECT_NE(
+        saved.find("FxToolBar3.Name=FxToolBar3\r\nFxToolBar3.State=1\r\n"
+                   "FxToolBar3.FloatingRows=1\r\nFxToolBar3.Left=500\r\nFxToolBar3.Top=250\r\n"
+                   "FxToolBar3.Width=64\r\nFxToolBar3.Height=42\r\nFxToolBar3.Visible=0\r\n"),
+        std::string::npos)
+        << saved;
+    EXPECT_EQ(saved.find("FxToolBar1.State"), std::string::npos);
+
+    {
+        DragForm f(file);
+        // Floating again where it was, with its rows, shown with its form.
+        ASSERT_EQ(f.Bar(1).State(), TToolBarState::tsFloating);
+        EXPECT_EQ(f.Bar(1).FloatingWindow()->pos(), QPoint(300, 200));
+        EXPECT_EQ(f.Bar(1).FloatingRows(), 2);
+        VX_WAIT_TRUE(f.Bar(1).FloatingWindow()->isVisible(), test::kStateWaitMs);
+        EXPECT_FALSE(f.top->ToolBars().Contains(&f.Bar(1)));
+        // The closed one floats hidden.
+        ASSERT_EQ(f.Bar(2).State(), TToolBarState::tsFloating);
+        EXPECT_TRUE(f.Bar(2).isHidden());
+        EXPECT_FALSE(f.Bar(2).FloatingWindow()->isVisible());
+        EXPECT_EQ(f.top->Rows().Count(), 1);
+        f.ExpectNothingLost();
+        // Docked again before the end: only its state is cleared.
+        Mouse m{&f.Bar(1)};
+        m.Press(QPoint(4, 5));
+        m.MoveTo(f.top->mapToGlobal(QPoint(600, 10)));
+        m.Release();
+        ASSERT_EQ(f.Bar(1).DockPanel(), f.top);
+    }
+    const std::string again = test::ReadTestFile(file);
+    EXPECT_NE(again.find("FxToolBar2.Name=FxToolBar2\r\nFxToolBar2.State=0\r\n"
+                         "FxToolBar2.FloatingRows=2\r\nFxToolBar2.Left=300\r\n"),
+              std::string::npos)
+        << again;
+
+    // A damaged store: what can be read is taken, a place no screen shows
+    // comes onto the screen, an impossible row count is not taken.
+    test::WriteTestFile(
+        file,
+        "[UnDockedFxToolBars]\r\nFxToolBar1.Name=fxtoolbar1\r\nFxToolBar1.State=1\r\n"
+        "FxToolBar1.FloatingRows=99999\r\nFxToolBar1.Left=abc\r\n"
+        "FxToolBar1.Top=100000\r\nFxToolBar1.Visible=x\r\n"
+        "FxToolBar2.Name=Other\r\nFxToolBar2.State=1\r\n"
+        "FxToolBar3.Name=FxToolBar3\r\nFxToolBar3.State=2\r\n");
+    {
+        DragForm f(file);
+        ASSERT_EQ(f.Bar(0).State(), TToolBarState::tsFloating);
+        EXPECT_EQ(f.Bar(0).FloatingRows(), 1);
+        EXPECT_FALSE(f.Bar(0).isHidden());
+        const QPoint at = f.Bar(0).FloatingWindow()->pos();
+        EXPECT_NE(QGuiApplication::screenAt(at), nullptr) << at.x() << "," << at.y();
+        EXPECT_EQ(f.Bar(1).State(), TToolBarState::tsDocked);
+        EXPECT_EQ(f.Bar(2).State(), TToolBarState::tsDocked);
+        // A store that cannot be written while a bar floats is reported, not
+        // thrown out of the destructor.
+        f.top->Persistence().SetKey(folder / "no/such/folder/layout.ini");
+        f.Bar(0).Persistence().SetKey(folder / "no/such/folder/layout.ini");
+    }
 }
 
 }  // namespace
