@@ -173,6 +173,22 @@ struct DragForm {
             ASSERT_NE(owner, nullptr) << b->objectName().toStdString();
             if (owner->State() == TToolBarState::tsFloating) EXPECT_TRUE(owner->Overflow().Empty());
         }
+        // Every bar in one place: a shown docked bar in exactly one row of its
+        // panel, a floating one in no panel's lists.
+        for (TFxToolBar* bar : bars) {
+            int rows = 0;
+            for (TFxDockPanel* panel : {top, left}) {
+                for (int r = 0; r < panel->Rows().Count(); ++r)
+                    rows += panel->Rows().Items(r).ToolBars().Contains(bar) ? 1 : 0;
+                if (bar->DockPanel() != panel) {
+                    EXPECT_FALSE(panel->ToolBars().Contains(bar))
+                        << bar->objectName().toStdString();
+                    EXPECT_FALSE(panel->HiddenToolBars().Contains(bar));
+                }
+            }
+            const bool inRow = bar->State() == TToolBarState::tsDocked && !bar->isHidden();
+            EXPECT_EQ(rows, inRow ? 1 : 0) << bar->objectName().toStdString();
+        }
     }
 };
 
