@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/LoadingScope.h"
+#include "platform/Registry.h"
 #include "platform/qt/AlignHost.h"
 #include "styling/toolbar/ToolBarDrag.h"
 #include "styling/toolbar/qt/FloatingWindow.h"
@@ -116,7 +117,8 @@ struct DragForm {
 
     // With a layout file the top panel keeps its layout there, and its bars
     // their own state.
-    explicit DragForm(const std::string& layoutFile = {}) {
+    explicit DragForm(const std::string& layoutFile = {},
+                      TPersistenceLocation location = TPersistenceLocation::plIniFile) {
         form.setObjectName("Form");
         form.setGeometry(100, 100, 900, 500);
         TAlignHost::Attach(&form);
@@ -126,7 +128,7 @@ struct DragForm {
             top->setObjectName("TopPanel");
             top->SetBounds(0, 0, 900, 30);
             if (!layoutFile.empty()) {
-                top->Persistence().SetLocation(TPersistenceLocation::plIniFile);
+                top->Persistence().SetLocation(location);
                 top->Persistence().SetKey(layoutFile);
                 top->Persistence().SetSection("TopDock");
                 top->Persistence().SetEnabled(true);
@@ -529,6 +531,30 @@ TEST(ToolBarDragTest, AFloatingBarIsStoredAndFloatsAgainWhereItWas) {
         f.top->Persistence().SetKey(folder / "no/such/folder/layout.ini");
         f.Bar(0).Persistence().SetKey(folder / "no/such/folder/layout.ini");
     }
+}
+
+TEST(ToolBarDragTest, TheRegistryStoreKeepsAFloatingBar) {
+    const std::string key = "Software\\vxTest\\DragLayout";
+    {
+        DragForm f(key, TPersistenceLocation::plRegistry);
+        f.Bar(1).MakeFloating(QPoint(320, 210));
+        f.Bar(1).SetFloatingRows(2);
+    }
+    Registry registry;
+    ASSERT_EQ(registry.OpenKey(key + "\\UnDockedFxToolBars", false), RegOutcome::Ok);
+    EXPECT_EQ(registry.ReadString("FxToolBar2.Name"), "FxToolBar2");
+    EXPECT_EQ(registry.ReadInteger("FxToolBar2.State"), 1);
+    EXPECT_EQ(registry.ReadInteger("FxToolBar2.FloatingRows"), 2);
+    EXPECT_EQ(registry.ReadInteger("FxToolBar2.Left"), 320);
+    EXPECT_EQ(registry.ReadInteger("FxToolBar2.Top"), 210);
+    EXPECT_EQ(registry.ReadInteger("FxToolBar2.Visible"), 1);
+    EXPECT_FALSE(registry.ValueExists("FxToolBar1.State"));
+    registry.CloseKey();
+
+    DragForm f(key, TPersistenceLocation::plRegistry);
+    ASSERT_EQ(f.Bar(1).State(), TToolBarState::tsFloating);
+    EXPECT_EQ(f.Bar(1).FloatingWindow()->pos(), QPoint(320, 210));
+    EXPECT_EQ(f.Bar(1).FloatingRows(), 2);
 }
 
 }  // namespace
