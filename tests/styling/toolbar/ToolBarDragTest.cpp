@@ -357,6 +357,22 @@ TEST(ToolBarDragTest, WhatKeepsABarFromFloatingOrDocking) {
     EXPECT_FALSE(upright.Dragging());
     EXPECT_EQ(upright.State(), TToolBarState::tsFloating);
     other.releaseMouse();
+
+    // A panel that keeps its height takes a bar only into a row it has: the
+    // emptied left panel has none.
+    upright.SetDockableTo(0xF);
+    f.left->SetLockHeight(true);
+    ASSERT_EQ(f.left->Rows().Count(), 0);
+    u.Press(QPoint(4, 5));
+    u.MoveTo(f.left->mapToGlobal(QPoint(10, 200)));
+    EXPECT_EQ(upright.State(), TToolBarState::tsFloating);
+    u.Release();
+    // Unlocked, the next drag docks it there.
+    f.left->SetLockHeight(false);
+    u.Press(QPoint(4, 5));
+    u.MoveBy(0, 5);
+    EXPECT_EQ(upright.DockPanel(), f.left);
+    u.Release();
     f.ExpectNothingLost();
 }
 

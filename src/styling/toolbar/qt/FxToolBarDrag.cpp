@@ -246,15 +246,13 @@ void TToolBarDrag::Step(const QPoint& global) {
     if (!undock && !floating) return;
 
     const int t = DockTargetAt(targets_, PointOf(global), bar_.parentWidget());
-    if (t >= 0 && targetPanels_[static_cast<std::size_t>(t)]) {
-        Reparent(targetPanels_[static_cast<std::size_t>(t)].data());
-        if (bar_.State() == TToolBarState::tsDocked) {
-            // The bar docks under the mouse, its head at the pointer.
-            if (bar_.Horizontal())
-                grab_.setX(1);
-            else
-                grab_.setY(1);
-        }
+    TFxDockPanel* target = t >= 0 ? targetPanels_[static_cast<std::size_t>(t)].data() : nullptr;
+    // Asked again: a panel that keeps its height may have no row for the bar
+    // by now, and a bar it refused would be left in no place at all.
+    if (target && CanDock(target)) {
+        Reparent(target);
+        // Docked under the mouse, a horizontal bar's head at the pointer.
+        grab_.setX(1);
         Regrab();
         return;
     }
