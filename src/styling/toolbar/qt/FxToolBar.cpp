@@ -14,6 +14,7 @@
 #include "styling/toolbar/qt/FloatingWindow.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBarDrag.h"
+#include "styling/toolbar/qt/FxToolBarMenuBar.h"
 
 namespace vx {
 
@@ -277,6 +278,8 @@ void TFxCustomToolBar::SetShowOptionIndicator(bool v) {
 void TFxCustomToolBar::SetMenu(TFxMainMenu* menu) {
     if (menu_ == menu) return;
     menu_ = menu;
+    if (!menuBar_) menuBar_ = new TFxToolBarMenuBar(this);
+    menuBar_->SetMenu(menu);
 }
 
 void TFxCustomToolBar::SetFullSize(bool v) {
@@ -407,6 +410,10 @@ void TFxCustomToolBar::Loaded() {
     }
     Arrange(true);
     Fit();
+    if (autoMdiButtons_) {
+        autoMdiButtons_ = false;
+        SetAutoMDIButtons(true);
+    }
 }
 
 void TFxCustomToolBar::AlignControls(QWidget* control, TRect& rect) {
@@ -428,6 +435,7 @@ QString TFxCustomToolBar::HintAt(TPoint p) const {
 }
 
 bool TFxCustomToolBar::event(QEvent* event) {
+    if (autoMdiButtons_ && MdiMouse(event)) return true;
     if (event->type() == QEvent::ToolTip) {
         auto* help = static_cast<QHelpEvent*>(event);
         const QString hint = HintAt({help->pos().x(), help->pos().y()});

@@ -20,14 +20,19 @@
 #include "styling/toolbar/DockLayoutStore.h"
 #include "styling/toolbar/DockRows.h"
 #include "styling/toolbar/FxToolBarStylers.h"
+#include "styling/toolbar/MdiButtonGeometry.h"
 #include "styling/toolbar/ToolBarLayout.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
+
+class QMdiArea;
+class QMdiSubWindow;
 
 namespace vx {
 
 class TFxDockPanel;
 class TFloatingWindow;
 class TToolBarDrag;
+class TFxToolBarMenuBar;
 
 class TFxCustomToolBar : public TCustomControl,
                          public TToolBarLayout,
@@ -76,6 +81,9 @@ class TFxCustomToolBar : public TCustomControl,
     // (none by default).
     TFxMainMenu* Menu() const { return menu_.data(); }
     void SetMenu(TFxMainMenu* menu);
+    // The menu-bar side of the bar (its menu buttons, drop-downs and
+    // keyboard menu mode); null until a menu is first given.
+    TFxToolBarMenuBar* MenuBarMode() const { return menuBar_; }
     QString TextAutoOptionMenu() const { return textAutoOptionMenu_; }
     void SetTextAutoOptionMenu(const QString& v) { textAutoOptionMenu_ = v; }
     QString TextOptionMenu() const { return textOptionMenu_; }
@@ -193,6 +201,27 @@ class TFxCustomToolBar : public TCustomControl,
     // and Closed is signalled.
     void CloseFloating();
 
+    // ---- the buttons of a maximised MDI child (FxToolBarMdi.cpp)
+    // Stays on only on a full-size bar with a Menu; the bar then repaints
+    // whenever the MDI children of its form move or change their state.
+    bool AutoMDIButtons() const { return autoMdiButtons_; }
+    void SetAutoMDIButtons(bool v);
+    // The MDI area of the form the bar serves (the first widget up from its
+    // dock panel, or the panel it last docked in while floating, or its
+    // parent, that holds one), and that area's active child.
+    QMdiArea* MdiArea() const;
+    QMdiSubWindow* ActiveMdiChild() const;
+    TRect MdiButtonRect(TMdiButton button) const;
+    // Close: inside its rectangle; restore and minimise also need the
+    // child's maximise or minimise button.
+    bool MdiButtonHit(TMdiButton button, TPoint p) const;
+    void MdiClose();
+    void MdiRestore();
+    void MdiMinimize();
+    bool MdiButtonsShown() const { return mdiShown_; }
+    bool MdiButtonHot(TMdiButton b) const { return mdiHot_[static_cast<int>(b)]; }
+    bool MdiButtonDown(TMdiButton b) const { return mdiDown_[static_cast<int>(b)]; }
+
   signals:
     // The bar joined a dock panel (not while loading).
     void Docked(TFxDockPanel* panel);
@@ -237,6 +266,9 @@ class TFxCustomToolBar : public TCustomControl,
     void PaintRightHandle(Canvas& canvas, const TCustomFxToolBarStyler& styler);
     void PaintCorners(Canvas& canvas, const TCustomFxToolBarStyler& styler);
     void PaintBorder(Canvas& canvas, const TCustomFxToolBarStyler& styler);
+    void PaintMdiButtons(Canvas& canvas, const TCustomFxToolBarStyler& styler);
+    bool MdiMouse(QEvent* event);
+    bool MdiActionAllowed(QMdiSubWindow* child) const;
 
     bool allowFloating_ = true;
     bool autoArrangeButtons_ = true;
@@ -274,9 +306,15 @@ class TFxCustomToolBar : public TCustomControl,
     bool optionDown_ = false;
     QPointer<TImageList> images_;
     QPointer<TFxMainMenu> menu_;
+    TFxToolBarMenuBar* menuBar_ = nullptr;
     QPointer<TImageList> disabledImages_;
     QPointer<TFxCustomToolBarButton> hotButton_;
     bool focusWithin_ = false;
+    bool autoMdiButtons_ = false;
+    bool mdiShown_ = false;
+    bool mdiHot_[3] = {};
+    bool mdiDown_[3] = {};
+    QPointer<QWidget> mdiChild_;  // the active child at the last paint or click
     void FocusChanged(QWidget* now);
     bool LiveEvent(QEvent* event);
     QWidget* WidgetOf(const IBarControl* control) const;

@@ -12,6 +12,7 @@
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/qt/FxToolBar.h"
+#include "styling/toolbar/qt/FxToolBarMenuBar.h"
 
 namespace vx {
 
@@ -233,7 +234,9 @@ void TFxCustomToolBarButton::MouseEnter() {
 
 void TFxCustomToolBarButton::MouseLeave() {
     mouseInControl_ = false;
-    SetHot(false);
+    // In keyboard menu mode the selected menu button stays hot.
+    TFxCustomToolBar* bar = FxToolBar();
+    if (!bar || !bar->MenuBarMode() || !bar->MenuBarMode()->KeyboardMenuMode()) SetHot(false);
     if (Enabled()) Invalidate();
     emit MouseLeft();
 }

@@ -179,6 +179,12 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    // For buttons that draw or press themselves (the menu button).
+    bool Pressed() const { return pressed_; }
+    bool MenuShowing() const { return menuShowing_; }
+    bool TransparentUp() const { return transparentUp_; }
+    bool MouseInControl() const { return mouseInControl_; }
+    void SetState(TToolButtonState state) { state_ = state; }
 
   private:
     const TButtonAppearance& Look() const;

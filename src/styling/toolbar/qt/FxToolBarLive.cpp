@@ -147,10 +147,8 @@ bool TFxCustomToolBar::DialogChar(QChar key) {
         if (mnemonic.isEmpty() ||
             (mnemonic[0].key() & ~Qt::KeyboardModifierMask) != wanted[0].key())
             continue;
-        if (button->IsMenuButton() && button->DropDownMenu())
-            emit button->DropDown();
-        else
-            button->Click();
+        // A menu button's click opens its menu (its own or its item's).
+        button->Click();
         return true;
     }
     return false;

@@ -53,6 +53,7 @@ void TFxCustomToolBar::Paint(Canvas& canvas) {
     PaintBody(canvas, styler);
     PaintBackGround(canvas, styler);
     PaintEdgeLines(canvas, styler);
+    PaintMdiButtons(canvas, styler);
     PaintGrip(canvas, styler);
     PaintRightHandle(canvas, styler);
     PaintCorners(canvas, styler);
