@@ -195,10 +195,12 @@ void TFloatingWindow::SetFollowForm(QWidget* form) {
 void TFloatingWindow::FollowTick() {
     QWidget* form = followForm_.data();
     if (!form) return;
-    if (!form->isVisible() && isVisible()) {
+    // A minimised form counts as hidden: its floating bars go with it.
+    const bool shown = form->isVisible() && !form->isMinimized();
+    if (!shown && isVisible()) {
         hide();
         showLater_ = true;
-    } else if (form->isVisible() && !isVisible() && showLater_) {
+    } else if (shown && !isVisible() && showLater_) {
         showLater_ = false;
         show();
     }

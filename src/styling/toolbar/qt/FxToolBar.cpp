@@ -1,18 +1,37 @@
 #include "styling/toolbar/qt/FxToolBar.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QChildEvent>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QScreen>
 #include <QTimer>
 #include <QToolTip>
 
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/qt/FloatingWindow.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
+#include "styling/toolbar/qt/FxToolBarDrag.h"
 #include "styling/toolbar/qt/FxToolBarMenuBar.h"
 
 namespace vx {
+
+namespace {
+
+// A stored floating place that no screen shows (a damaged store, or a
+// screen that is gone) moves onto the primary screen's work area.
+QPoint OnScreen(const QPoint& at) {
+    if (QGuiApplication::screenAt(at)) return at;
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (!screen) return at;
+    const QRect area = screen->availableGeometry();
+    return {std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - 40)),
+            std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - 20))};
+}
+
+}  // namespace
 
 // A plain widget on the bar: it stands where the bar puts it.
 class TFxCustomToolBar::TWidgetControl : public IBarControl {
@@ -44,10 +63,11 @@ TFxCustomToolBar::TFxCustomToolBar(QWidget* parent) : TCustomControl(parent) {
     TakeParent();
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { FocusChanged(now); });
+    drag_ = new TToolBarDrag(*this);
 }
 
-// The bar's state as the store reads and writes it. Bars do not float yet,
-// so a stored floating place leaves the bar docked.
+// The bar's state as the store reads and writes it: whether it floats, its
+// floating window's place and row count, its visibility.
 class TFxCustomToolBar::TStateHost : public IUndockedBar {
   public:
     explicit TStateHost(TFxCustomToolBar& bar) : bar_(bar) {
@@ -57,14 +77,21 @@ class TFxCustomToolBar::TStateHost : public IUndockedBar {
                 controls_.push_back(widget);
     }
     std::string BarName() const override { return bar_.objectName().toStdString(); }
-    bool Floating() const override { return false; }
-    int FloatingRows() const override { return 1; }
-    void SetFloatingRows(int) override {}
-    TPoint FloatingPosition() const override { return TPoint{bar_.x(), bar_.y()}; }
+    bool Floating() const override {
+        return bar_.State() == TToolBarState::tsFloating && bar_.FloatingWindow();
+    }
+    int FloatingRows() const override { return bar_.FloatingRows(); }
+    void SetFloatingRows(int rows) override { bar_.SetFloatingRows(rows); }
+    TPoint FloatingPosition() const override {
+        const QWidget* window = bar_.FloatingWindow();
+        return window ? TPoint{window->x(), window->y()} : TPoint{bar_.x(), bar_.y()};
+    }
     TRect BarBoundsNow() const override { return bar_.DockBounds(); }
     bool BarVisible() const override { return !bar_.isHidden(); }
     void SetBarVisible(bool visible) override { bar_.setVisible(visible); }
-    void FloatAt(const TPoint&) override {}
+    void FloatAt(const TPoint& position) override {
+        bar_.MakeFloating(OnScreen(QPoint(position.x, position.y)));
+    }
     int NamedControlCount() const override { return static_cast<int>(controls_.size()); }
     std::string ControlName(int i) const override { return At(i)->objectName().toStdString(); }
     bool ControlVisible(int i) const override { return !At(i)->isHidden(); }
@@ -110,6 +137,12 @@ void TFxCustomToolBar::TakeParent() {
     if (dock) {
         const TToolBarState previous = State();
         SetState(TToolBarState::tsDocked);
+        if (previous == TToolBarState::tsFloating && Horizontal()) {
+            // Out of the floating window: the docked thickness again, so
+            // the row is measured without the floating caption.
+            constraints_.minHeight = constraints_.maxHeight = 0;
+            TCustomControl::SetBounds(x(), y(), width(), DockedThickness());
+        }
         if (dock->AddToolBar(this) >= 0) {
             dock->Persistence().GiveTo(persistence_);
             panel_ = dock;
@@ -128,9 +161,13 @@ void TFxCustomToolBar::TakeParent() {
         }
     } else if (auto* window = qobject_cast<TFloatingWindow*>(parentWidget())) {
         // Floating: the window carries the bar and fits itself around it.
+        const bool undocked = State() != TToolBarState::tsFloating;
         SetState(TToolBarState::tsFloating);
         if (!Horizontal()) ChangeOrientation(TDockAlign::daTop);
         window->SetFxCustomToolBar(this);
+        if (!IsLoading()) Arrange(true);
+        if (undocked && !IsLoading()) emit UnDocked();
+        return;
     } else if (parentWidget()) {
         parentStyler_ = false;
         SetState(TToolBarState::tsFree);

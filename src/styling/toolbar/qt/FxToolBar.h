@@ -30,6 +30,8 @@ class QMdiSubWindow;
 namespace vx {
 
 class TFxDockPanel;
+class TFloatingWindow;
+class TToolBarDrag;
 class TFxToolBarMenuBar;
 
 class TFxCustomToolBar : public TCustomControl,
@@ -179,6 +181,26 @@ class TFxCustomToolBar : public TCustomControl,
     // A control of the bar, or a window inside it, has the focus.
     bool FocusWithin() const { return focusWithin_; }
 
+    // ---- dragging, floating and docking again (FxToolBarDrag.cpp)
+    // A drag by the grip (or a floating bar's caption) is running.
+    bool Dragging() const;
+    // The window that carries the bar while it floats (null when docked).
+    TFloatingWindow* FloatingWindow() const;
+    // The panel the bar was last docked in.
+    TFxDockPanel* LastDockPanel() const { return lastPanel_; }
+    // Whether the bar may dock in the panel: the panel's side is one of
+    // DockableTo (bit 1 << side), and a panel whose height is locked has a
+    // row that takes it.
+    bool CanDockTo(const TFxDockPanel* panel) const;
+    // Floats the bar in a window of its own at a screen position (or at the
+    // cursor); nothing when it floats already.
+    void MakeFloating(const QPoint& at);
+    void MakeFloating();
+    // What the floating window's close does: with AutoDockOnClose the bar
+    // docks in its last panel again; otherwise it and its window are hidden
+    // and Closed is signalled.
+    void CloseFloating();
+
     // ---- the buttons of a maximised MDI child (FxToolBarMdi.cpp)
     // Stays on only on a full-size bar with a Menu; the bar then repaints
     // whenever the MDI children of its form move or change their state.
@@ -203,6 +225,10 @@ class TFxCustomToolBar : public TCustomControl,
   signals:
     // The bar joined a dock panel (not while loading).
     void Docked(TFxDockPanel* panel);
+    // The bar began to float (not while loading).
+    void UnDocked();
+    // The floating window was closed without docking again.
+    void Closed();
     void ButtonClick(TFxCustomToolBarButton* button);
 
   protected:
@@ -294,6 +320,8 @@ class TFxCustomToolBar : public TCustomControl,
     QWidget* WidgetOf(const IBarControl* control) const;
     std::map<QObject*, IBarControl*> controlOf_;
     std::map<QObject*, std::unique_ptr<TWidgetControl>> adapters_;
+    friend class TToolBarDrag;
+    TToolBarDrag* drag_ = nullptr;  // a child: the drag, the floating window
 };
 
 // The published tool bar; adds nothing.
