@@ -26,6 +26,7 @@
 namespace vx {
 
 class TFxDockPanel;
+class TOptionSelectorWindow;
 
 class TFxCustomToolBar : public TCustomControl,
                          public TToolBarLayout,
@@ -171,10 +172,31 @@ class TFxCustomToolBar : public TCustomControl,
     // A control of the bar, or a window inside it, has the focus.
     bool FocusWithin() const { return focusWithin_; }
 
+    // ---- the option window (FxToolBarOption.cpp): the overflow controls
+    // lent to its panel, the entry that shows or hides the bar's controls.
+    // A press on the right handle (or a floating bar's option button).
+    void OptionClick();
+    // Fills the window and shows it at (x, y) with usePoint, else under the
+    // right handle; an empty window is not shown.
+    void ShowOptionWindow(int x, int y, bool usePoint);
+    void PrepareOptionWindow();
+    void HideOptionWindow();
+    TOptionSelectorWindow* OptionWindow() const { return optionWindow_; }
+    bool OptionWindowShowing() const;
+    // The window hid: the lent controls are back; the bar arranges again.
+    void OptionWindowHidden();
+    // Moves a control of the bar into another parent and back, keeping it
+    // in the bar's lists and order.
+    void LendControl(QWidget* control, QWidget* to);
+    void TakeBackControl(QWidget* control);
+
   signals:
     // The bar joined a dock panel (not while loading).
     void Docked(TFxDockPanel* panel);
     void ButtonClick(TFxCustomToolBarButton* button);
+    // The right handle was pressed: the point under it in the parent's
+    // coordinates and on the screen.
+    void OptionClicked(TFxCustomToolBar* bar, QPoint clientPoint, QPoint screenPoint);
 
   protected:
     TRect BarBounds() const override;
@@ -256,6 +278,10 @@ class TFxCustomToolBar : public TCustomControl,
     QWidget* WidgetOf(const IBarControl* control) const;
     std::map<QObject*, IBarControl*> controlOf_;
     std::map<QObject*, std::unique_ptr<TWidgetControl>> adapters_;
+    TOptionSelectorWindow* optionWindow_ = nullptr;  // owned
+    bool lending_ = false;
+    bool OptionMouseEvent(QEvent* event);
+    void DestroyOptionWindow();
 };
 
 // The published tool bar; adds nothing.
