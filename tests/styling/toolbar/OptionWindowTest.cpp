@@ -5,6 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -324,6 +325,7 @@ TEST(OptionWindowTest, CascadeChecksShowAndHideTheBarsControls) {
         EXPECT_TRUE(f.buttons[i]->isHidden());
         EXPECT_FALSE(caption->Item(i)->checked);
     }
+    EXPECT_EQ(f.buttons[4]->pos(), QPoint(3 + 24, 3));  // the lent ones close up
     window->hide();
     EXPECT_FALSE(popup->isVisible());
     f.ExpectAllBack();
@@ -371,6 +373,19 @@ TEST(OptionWindowTest, NothingBreaksWhenTheBarOrALentButtonGoesWhileOpen) {
     delete f.bar;  // the window and everything lent go with the bar
     EXPECT_TRUE(window.isNull());
     EXPECT_TRUE(lent.isNull());
+
+    // The whole form closed with the window and its cascade open.
+    auto g = std::make_unique<OptionBar>();
+    g->bar->SetBounds(3, 1, 100, 28);
+    g->ClickRightHandle();
+    TControlSelectorPanel* panel = g->bar->OptionWindow()->OptionsPanel();
+    VX_WAIT_TRUE(panel->isVisible(), test::kStateWaitMs);
+    const TRect entry = panel->AddRemoveEntry().rect;
+    QTest::mouseMove(panel, QPoint(entry.left + 20, entry.top + 5));
+    QPointer<TFTBPopupWindow> popup = panel->AddRemovePopup();
+    VX_WAIT_TRUE(popup != nullptr && popup->isVisible(), test::kStateWaitMs);
+    g.reset();
+    EXPECT_TRUE(popup.isNull());
 }
 
 }  // namespace

@@ -181,7 +181,7 @@ class TFxCustomToolBar : public TCustomControl,
     void ShowOptionWindow(int x, int y, bool usePoint);
     void PrepareOptionWindow();
     void HideOptionWindow();
-    TOptionSelectorWindow* OptionWindow() const { return optionWindow_; }
+    TOptionSelectorWindow* OptionWindow() const;
     bool OptionWindowShowing() const;
     // The window hid: the lent controls are back; the bar arranges again.
     void OptionWindowHidden();
@@ -278,7 +278,8 @@ class TFxCustomToolBar : public TCustomControl,
     QWidget* WidgetOf(const IBarControl* control) const;
     std::map<QObject*, IBarControl*> controlOf_;
     std::map<QObject*, std::unique_ptr<TWidgetControl>> adapters_;
-    TOptionSelectorWindow* optionWindow_ = nullptr;  // owned
+    // Owned; a child of the bar's window, which may take it along.
+    QPointer<TOptionSelectorWindow> optionWindow_;
     bool lending_ = false;
     bool OptionMouseEvent(QEvent* event);
     void DestroyOptionWindow();

@@ -101,6 +101,7 @@ int TControlSelectorPanel::AddItem(QWidget* control) {
             control->setParent(this);
     }
     items_.emplace_back(control);
+    control->installEventFilter(this);
     return static_cast<int>(items_.size()) - 1;
 }
 
@@ -119,6 +120,7 @@ void TControlSelectorPanel::GiveBack() {
     std::vector<QPointer<QWidget>> lent;
     lent.swap(items_);
     for (const QPointer<QWidget>& control : lent) {
+        if (control != nullptr) control->removeEventFilter(this);
         if (control == nullptr || control->parentWidget() != this) continue;
         auto* c = qobject_cast<TFxCustomToolBarControl*>(control.data());
         TFxCustomToolBar* bar = c != nullptr ? c->FxToolBar() : FxToolBar();
@@ -127,6 +129,12 @@ void TControlSelectorPanel::GiveBack() {
             copy = copy || s == control;
         if (bar != nullptr && !copy) bar->TakeBackControl(control);
     }
+}
+
+void TControlSelectorPanel::ForgetItems() {
+    for (const QPointer<QWidget>& control : items_)
+        if (control != nullptr) control->removeEventFilter(this);
+    items_.clear();
 }
 
 void TControlSelectorPanel::ArrangeItems() {
@@ -143,7 +151,7 @@ void TControlSelectorPanel::ArrangeItems() {
     std::vector<QWidget*> shown;
     std::vector<TRect> sizes;
     for (const auto& item : items_) {
-        if (item == nullptr) continue;
+        if (item == nullptr || item->isHidden()) continue;
         shown.push_back(item.data());
         sizes.push_back(Bounds(0, 0, item->width(), item->height()));
     }
@@ -175,6 +183,17 @@ bool TControlSelectorPanel::event(QEvent* event) {
         }
     }
     return TOptionSelectorPanel::event(event);
+}
+
+bool TControlSelectorPanel::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::ShowToParent || type == QEvent::HideToParent) &&
+        watched->parent() == this) {
+        ArrangeItems();
+        if (auto* w = qobject_cast<TOptionSelectorWindow*>(parentWidget()))
+            w->resize(width(), GetVisibleHeight());
+    }
+    return TOptionSelectorPanel::eventFilter(watched, event);
 }
 
 // ---- painting
@@ -379,6 +398,10 @@ void TFxCustomToolBar::TakeBackControl(QWidget* control) {
     lending_ = false;
 }
 
+TOptionSelectorWindow* TFxCustomToolBar::OptionWindow() const {
+    return optionWindow_.data();
+}
+
 bool TFxCustomToolBar::OptionWindowShowing() const {
     return optionWindow_ != nullptr && optionWindow_->isVisible();
 }
@@ -388,8 +411,15 @@ void TFxCustomToolBar::HideOptionWindow() {
 }
 
 void TFxCustomToolBar::DestroyOptionWindow() {
-    delete optionWindow_;
-    optionWindow_ = nullptr;
+    if (optionWindow_ == nullptr) return;
+    // The bar goes, perhaps with its whole window, which takes nothing in
+    // any more: what it lent goes with the option window.
+    TControlSelectorPanel* panel = optionWindow_->OptionsPanel();
+    for (int i = 0; i < panel->ItemCount(); ++i)
+        if (QWidget* control = panel->Item(i))
+            disconnect(control, &QObject::destroyed, this, nullptr);
+    panel->ForgetItems();
+    delete optionWindow_.data();
 }
 
 void TFxCustomToolBar::OptionWindowHidden() {

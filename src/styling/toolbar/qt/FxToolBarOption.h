@@ -102,6 +102,9 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
     QWidget* Item(int index) const { return items_.at(index).data(); }
     // Every lent control back to its bar; the list emptied.
     void GiveBack();
+    // The list emptied without giving anything back: the lent controls go
+    // with the panel (their bar is going).
+    void ForgetItems();
     void ArrangeItems();
     bool IsEmpty() const { return items_.empty() && !autoEntry_ && !HasOptions(); }
     // No bar of this system has an options menu.
@@ -119,6 +122,8 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
     void mouseMoveEvent(QMouseEvent* event) override;
     void MouseLeave() override;
     bool event(QEvent* event) override;
+    // A lent control shown or hidden from the cascade: the rows close up.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void MeasureEntries();
