@@ -16,6 +16,7 @@
 #include "platform/qt/ImageList.h"
 #include "styling/toolbar/OptionPanelLayout.h"
 #include "styling/toolbar/qt/FTBPopup.h"
+#include "styling/toolbar/qt/FloatingWindow.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
@@ -123,6 +124,14 @@ TEST(OptionPanelLayoutTest, ContentsSizesAndPlacesAsData) {
     EXPECT_EQ(AddRemovePopupOrigin({880, 200, 990, 220}, 120, 80, work), (TPoint{760, 200}));
 }
 
+// The mouse onto the add-or-remove entry (from elsewhere, so that it moves
+// even when a test before left it there).
+void HoverEntry(TControlSelectorPanel* panel) {
+    const TRect entry = panel->AddRemoveEntry().rect;
+    QTest::mouseMove(panel, QPoint(1, 1));
+    QTest::mouseMove(panel, QPoint(entry.left + 20, entry.top + 5));
+}
+
 // A docked bar of five buttons with a separator after the second and one at
 // the end, narrowed so that its last controls go to the overflow.
 struct OptionBar {
@@ -198,7 +207,10 @@ TEST(OptionWindowTest, LendsTheOverflowAndGivesItBackInItsPlace) {
     // third button and the buttons after it overflow, the last separator stays.
     ASSERT_EQ(f.bar->Overflow().Count(), 4);
 
+    QSignalSpy optionClicks(f.bar, &TFxCustomToolBar::OptionClicked);
     f.ClickRightHandle();
+    ASSERT_EQ(optionClicks.count(), 1);
+    EXPECT_EQ(optionClicks[0][1].toPoint(), QPoint(3 + 100 - 12, 1 + 28 + 1));
     TOptionSelectorWindow* window = f.bar->OptionWindow();
     ASSERT_NE(window, nullptr);
     VX_WAIT_TRUE(window->isVisible(), test::kStateWaitMs);
@@ -232,9 +244,21 @@ TEST(OptionWindowTest, LendsTheOverflowAndGivesItBackInItsPlace) {
     EXPECT_EQ(f.bar->Overflow().Count(), 4);
     EXPECT_EQ(panel->ItemCount(), 0);
 
-    // Widened, the bar takes its controls back; no overflow: only the entry.
+    // Widened while the window is open, the bar takes its controls back.
+    f.ClickRightHandle();
+    VX_WAIT_TRUE(window->isVisible(), test::kStateWaitMs);
+    ASSERT_EQ(panel->ItemCount(), 3);
     f.bar->SetBounds(3, 1, 200, 28);
     EXPECT_TRUE(f.bar->Overflow().Empty());
+    EXPECT_EQ(panel->ItemCount(), 0);
+    f.ExpectAllBack();
+    for (QWidget* c : f.controls)
+        EXPECT_TRUE(c->isVisible());
+    // A second press on the handle closes the window.
+    f.ClickRightHandle();
+    EXPECT_FALSE(window->isVisible());
+
+    // No overflow: only the entry.
     f.ClickRightHandle();
     VX_WAIT_TRUE(window->isVisible(), test::kStateWaitMs);
     EXPECT_EQ(panel->ItemCount(), 0);
@@ -290,7 +314,7 @@ TEST(OptionWindowTest, CascadeChecksShowAndHideTheBarsControls) {
     VX_WAIT_TRUE(window->isVisible(), test::kStateWaitMs);
     TControlSelectorPanel* panel = window->OptionsPanel();
     const TRect entry = panel->AddRemoveEntry().rect;
-    QTest::mouseMove(panel, QPoint(entry.left + 20, entry.top + 5));
+    HoverEntry(panel);
     EXPECT_TRUE(panel->AddRemoveHot());
     TFTBPopupWindow* popup = panel->AddRemovePopup();
     ASSERT_NE(popup, nullptr);
@@ -351,6 +375,36 @@ TEST(OptionWindowTest, ClosesOnDeactivationAndKeepsToTheWorkArea) {
     f.ExpectAllBack();
 }
 
+// A floating bar has no overflow: its caption's option button opens the
+// entry alone, under that button, kept on the work area like a docked one.
+TEST(OptionWindowTest, FloatingBarOpensUnderItsCaptionButton) {
+    DesktopMetrics m;
+    m.screens = {{{0, 0, 1600, 1200}, {0, 0, 1600, 1170}}};
+    DesktopMetricsScope desktop(m);
+    QWidget owner;
+    owner.resize(400, 300);
+    auto* floating = new TFloatingWindow(&owner);
+    auto* bar = new TFxToolBar(floating);
+    bar->SetAutoOptionMenu(true);
+    bar->SetTextAutoOptionMenu("Add");
+    for (int i = 0; i < 3; ++i)
+        new TFxToolBarButton(bar);
+    owner.show();
+    floating->move(300, 200);
+    floating->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(floating));
+    ASSERT_EQ(bar->State(), TToolBarState::tsFloating);
+    const TRect button = bar->OptionButtonRect();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(button.left + 3, button.top + 3));
+    TOptionSelectorWindow* window = bar->OptionWindow();
+    ASSERT_NE(window, nullptr);
+    VX_WAIT_TRUE(window->isVisible(), test::kStateWaitMs);
+    EXPECT_EQ(window->OptionsPanel()->ItemCount(), 0);
+    EXPECT_EQ(window->pos(), bar->mapToGlobal(QPoint(bar->width() - 40, bar->CaptionHeight() - 2)));
+    window->hide();
+    delete floating;
+}
+
 TEST(OptionWindowTest, NothingBreaksWhenTheBarOrALentButtonGoesWhileOpen) {
     {
         OptionBar f;
@@ -380,8 +434,7 @@ TEST(OptionWindowTest, NothingBreaksWhenTheBarOrALentButtonGoesWhileOpen) {
     g->ClickRightHandle();
     TControlSelectorPanel* panel = g->bar->OptionWindow()->OptionsPanel();
     VX_WAIT_TRUE(panel->isVisible(), test::kStateWaitMs);
-    const TRect entry = panel->AddRemoveEntry().rect;
-    QTest::mouseMove(panel, QPoint(entry.left + 20, entry.top + 5));
+    HoverEntry(panel);
     QPointer<TFTBPopupWindow> popup = panel->AddRemovePopup();
     VX_WAIT_TRUE(popup != nullptr && popup->isVisible(), test::kStateWaitMs);
     g.reset();

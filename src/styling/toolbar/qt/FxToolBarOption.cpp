@@ -4,8 +4,11 @@
 #include <QChildEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
+#include <QWindow>
 
 #include "platform/qt/DesktopMetrics.h"
+#include "styling/menus/FxMenuAppearance.h"
+#include "styling/toolbar/CompactPopupLayout.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/OptionPanelLayout.h"
 #include "styling/toolbar/qt/FxToolBar.h"
@@ -276,6 +279,19 @@ void TControlSelectorPanel::mouseMoveEvent(QMouseEvent* event) {
     }
 }
 
+void TControlSelectorPanel::mousePressEvent(QMouseEvent* event) {
+    // The 10 x 10 pixels at the bottom right of the window size it.
+    QWidget* w = window();
+    const QPoint p = mapTo(w, event->position().toPoint());
+    if (event->button() == Qt::LeftButton &&
+        InSizingCorner(w->width(), w->height(), TPoint{p.x(), p.y()}) &&
+        w->windowHandle() != nullptr) {
+        w->windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
+        return;
+    }
+    TOptionSelectorPanel::mousePressEvent(event);
+}
+
 void TControlSelectorPanel::MouseLeave() {
     TOptionSelectorPanel::MouseLeave();
     if (autoHot_ || autoDown_) {
@@ -441,14 +457,27 @@ void TFxCustomToolBar::PrepareOptionWindow() {
     panel->SetTextAutoOptionMenu(textAutoOptionMenu_);
     panel->SetTextOptionMenu(textOptionMenu_);
     panel->SetFxToolBar(this);
-    const TButtonAppearance& look = CurrentStyler()->ButtonAppearance();
-    panel->SetColorHot(look.ColorHot());
-    panel->SetColorHotTo(look.ColorHotTo());
-    panel->SetColorDown(look.ColorDown());
-    panel->SetColorDownTo(look.ColorDownTo());
-    panel->SetCaptionTextColor(look.CaptionTextColor());
-    panel->SetCaptionTextColorHot(look.CaptionTextColorHot());
-    panel->SetCaptionTextColorDown(look.CaptionTextColorDown());
+    TCustomFxMenuStyler* menuStyler = CurrentStyler()->CurrentMenuStyler();
+    if (Menu() != nullptr && menuStyler != nullptr) {
+        // A menu bar's entries look like its menu buttons.
+        const TRootItem& root = menuStyler->RootItem();
+        panel->SetColorHot(root.HoverColor());
+        panel->SetColorHotTo(root.HoverColorTo());
+        panel->SetColorDown(root.SelectedColor());
+        panel->SetColorDownTo(root.SelectedColorTo());
+        panel->SetCaptionTextColor(root.Font().color);
+        panel->SetCaptionTextColorHot(root.HoverTextColor());
+        panel->SetCaptionTextColorDown(root.SelectedTextColor());
+    } else {
+        const TButtonAppearance& look = CurrentStyler()->ButtonAppearance();
+        panel->SetColorHot(look.ColorHot());
+        panel->SetColorHotTo(look.ColorHotTo());
+        panel->SetColorDown(look.ColorDown());
+        panel->SetColorDownTo(look.ColorDownTo());
+        panel->SetCaptionTextColor(look.CaptionTextColor());
+        panel->SetCaptionTextColorHot(look.CaptionTextColorHot());
+        panel->SetCaptionTextColorDown(look.CaptionTextColorDown());
+    }
 
     std::vector<TOptionCandidate> candidates;
     std::vector<QWidget*> widgets;
@@ -492,7 +521,6 @@ void TFxCustomToolBar::ShowOptionWindow(int x, int y, bool usePoint) {
     if (optionWindow_->OptionsPanel()->IsEmpty()) return;
     optionWindow_->move(p.x, p.y);
     optionWindow_->show();
-    optionWindow_->raise();
     optionWindow_->activateWindow();
     Invalidate();
 }
@@ -525,6 +553,10 @@ bool TFxCustomToolBar::OptionMouseEvent(QEvent* event) {
         if (!ShowOptionIndicatorOn() || !OptionButtonRect().Contains(p)) return false;
     } else if (!ShowRightHandleOn() || !RightHandleHitRect().Contains(p)) {
         return false;
+    }
+    if (OptionWindowShowing()) {  // a second press closes it
+        HideOptionWindow();
+        return true;
     }
     if (!floating) SetRightHandleDown(true);
     OptionClick();

@@ -120,6 +120,7 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
   protected:
     void Paint(Canvas& canvas) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void MouseLeave() override;
     bool event(QEvent* event) override;
     // A lent control shown or hidden from the cascade: the rows close up.
