@@ -44,6 +44,9 @@ class TFxCustomToolBar::TWidgetControl : public IBarControl {
     void MoveControl(int left, int top) override { widget_->move(left, top); }
     bool ControlVisible() const override { return !widget_->isHidden(); }
     TBarControlKind ControlKind() const override { return TBarControlKind::bcOther; }
+    bool ControlOnBar() const override {
+        return qobject_cast<TFxCustomToolBar*>(widget_->parentWidget()) != nullptr;
+    }
 
   private:
     QWidget* widget_;
@@ -104,6 +107,7 @@ class TFxCustomToolBar::TStateHost : public IUndockedBar {
 };
 
 TFxCustomToolBar::~TFxCustomToolBar() {
+    DestroyOptionWindow();
     if (persistence_.Active()) {
         TStateHost host(*this);
         const std::string error = SaveUndockedStateReporting(persistence_, host);
@@ -127,6 +131,7 @@ void TFxCustomToolBar::ParentChanged() {
 }
 
 void TFxCustomToolBar::TakeParent() {
+    if (!IsLoading()) HideOptionWindow();
     auto* dock = qobject_cast<TFxDockPanel*>(parentWidget());
     if (dock && dock == panel_) return;
     if (panel_) {
@@ -454,8 +459,12 @@ bool TFxCustomToolBar::event(QEvent* event) {
                 });
             }
             break;
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+            if (OptionMouseEvent(event)) return true;
+            break;
         case QEvent::ChildRemoved:
-            if (!Fitting()) ChildLeft(static_cast<QChildEvent*>(event)->child());
+            if (!Fitting() && !lending_) ChildLeft(static_cast<QChildEvent*>(event)->child());
             break;
         case QEvent::KeyPress:
         case QEvent::FocusIn:

@@ -33,6 +33,7 @@ class TFxDockPanel;
 class TFloatingWindow;
 class TToolBarDrag;
 class TFxToolBarMenuBar;
+class TOptionSelectorWindow;
 
 class TFxCustomToolBar : public TCustomControl,
                          public TToolBarLayout,
@@ -221,6 +222,23 @@ class TFxCustomToolBar : public TCustomControl,
     bool MdiButtonsShown() const { return mdiShown_; }
     bool MdiButtonHot(TMdiButton b) const { return mdiHot_[static_cast<int>(b)]; }
     bool MdiButtonDown(TMdiButton b) const { return mdiDown_[static_cast<int>(b)]; }
+    // ---- the option window (FxToolBarOption.cpp): the overflow controls
+    // lent to its panel, the entry that shows or hides the bar's controls.
+    // A press on the right handle (or a floating bar's option button).
+    void OptionClick();
+    // Fills the window and shows it at (x, y) with usePoint, else under the
+    // right handle; an empty window is not shown.
+    void ShowOptionWindow(int x, int y, bool usePoint);
+    void PrepareOptionWindow();
+    void HideOptionWindow();
+    TOptionSelectorWindow* OptionWindow() const;
+    bool OptionWindowShowing() const;
+    // The window hid: the lent controls are back; the bar arranges again.
+    void OptionWindowHidden();
+    // Moves a control of the bar into another parent and back, keeping it
+    // in the bar's lists and order.
+    void LendControl(QWidget* control, QWidget* to);
+    void TakeBackControl(QWidget* control);
 
   signals:
     // The bar joined a dock panel (not while loading).
@@ -230,6 +248,9 @@ class TFxCustomToolBar : public TCustomControl,
     // The floating window was closed without docking again.
     void Closed();
     void ButtonClick(TFxCustomToolBarButton* button);
+    // The right handle was pressed: the point under it in the parent's
+    // coordinates and on the screen.
+    void OptionClicked(TFxCustomToolBar* bar, QPoint clientPoint, QPoint screenPoint);
 
   protected:
     TRect BarBounds() const override;
@@ -322,6 +343,11 @@ class TFxCustomToolBar : public TCustomControl,
     std::map<QObject*, std::unique_ptr<TWidgetControl>> adapters_;
     friend class TToolBarDrag;
     TToolBarDrag* drag_ = nullptr;  // a child: the drag, the floating window
+    // Owned; a child of the bar's window, which may take it along.
+    QPointer<TOptionSelectorWindow> optionWindow_;
+    bool lending_ = false;
+    bool OptionMouseEvent(QEvent* event);
+    void DestroyOptionWindow();
 };
 
 // The published tool bar; adds nothing.

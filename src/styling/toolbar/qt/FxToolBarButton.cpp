@@ -27,7 +27,20 @@ TFxCustomToolBarControl::TFxCustomToolBarControl(QWidget* parent) : TCustomContr
 }
 
 TFxCustomToolBar* TFxCustomToolBarControl::FxToolBar() const {
-    return qobject_cast<TFxCustomToolBar*>(parentWidget());
+    if (auto* bar = qobject_cast<TFxCustomToolBar*>(parentWidget())) return bar;
+    return lender_.data();
+}
+
+void TFxCustomToolBarControl::SetLender(TFxCustomToolBar* bar) {
+    lender_ = bar;
+}
+
+bool TFxCustomToolBarControl::ControlOnBar() const {
+    return !lender_ || parentWidget() == lender_;
+}
+
+void TFxCustomToolBarControl::ReturnToBar() {
+    if (lender_) lender_->TakeBackControl(this);
 }
 
 void TFxCustomToolBarControl::SetFxToolBar(TFxCustomToolBar* bar) {
@@ -342,6 +355,8 @@ void TFxCustomToolBarButton::Track() {
 
 void TFxCustomToolBarButton::Click() {
     QPointer<TFxCustomToolBarButton> self(this);
+    if (TFxCustomToolBar* bar = FxToolBar()) bar->HideOptionWindow();
+    if (!self) return;
     emit Clicked();
     if (!self) return;
     if (TFxCustomToolBar* bar = FxToolBar()) bar->ButtonClicked(this);

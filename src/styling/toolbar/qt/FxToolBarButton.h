@@ -31,8 +31,13 @@ class TFxCustomToolBarControl : public TCustomControl, public IBarControl {
   public:
     explicit TFxCustomToolBarControl(QWidget* parent = nullptr);
 
-    // The tool bar it stands on; null when its parent is no tool bar.
+    // The tool bar it stands on, or that lent it to its option window; null
+    // when its parent is no tool bar.
     TFxCustomToolBar* FxToolBar() const;
+    // The bar that lends it out (null: back on its bar).
+    void SetLender(TFxCustomToolBar* bar);
+    bool ControlOnBar() const override;
+    void ReturnToBar() override;
     // Moves the control onto the bar (nothing when it is there already).
     virtual void SetFxToolBar(TFxCustomToolBar* bar);
 
@@ -70,6 +75,7 @@ class TFxCustomToolBarControl : public TCustomControl, public IBarControl {
   private:
     TDockAlign position_ = TDockAlign::daTop;
     bool autoSize_ = true;
+    QPointer<TFxCustomToolBar> lender_;
 };
 
 // Explicit offsets of a button's image and caption.

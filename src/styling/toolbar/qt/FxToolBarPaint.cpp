@@ -306,7 +306,7 @@ void TFxCustomToolBar::PaintRightHandle(Canvas& canvas, const TCustomFxToolBarSt
     TColor c1 = styler.RightHandleColor();
     TColor c2 = styler.RightHandleColorTo();
     TColor frame = styler.ButtonAppearance().BorderColor();
-    if (rightHandleDown_) {
+    if (rightHandleDown_ || OptionWindowShowing()) {
         c1 = styler.RightHandleColorDown();
         c2 = styler.RightHandleColorDownTo();
         frame = styler.ButtonAppearance().BorderDownColor();

@@ -1,0 +1,566 @@
+#include "styling/toolbar/qt/FxToolBarOption.h"
+
+#include <QApplication>
+#include <QChildEvent>
+#include <QFontMetrics>
+#include <QMouseEvent>
+#include <QWindow>
+
+#include "platform/qt/DesktopMetrics.h"
+#include "styling/menus/FxMenuAppearance.h"
+#include "styling/toolbar/CompactPopupLayout.h"
+#include "styling/toolbar/FxToolBarDraw.h"
+#include "styling/toolbar/OptionPanelLayout.h"
+#include "styling/toolbar/qt/FxToolBar.h"
+#include "styling/toolbar/qt/FxToolBarButton.h"
+
+namespace vx {
+
+namespace {
+
+CanvasFont EntryFont() {
+    CanvasFont font;
+    font.name = "Tahoma";
+    font.size = 8;
+    return font;
+}
+
+TRect ScreenRect(const QWidget* widget, const TRect& r) {
+    const QPoint p = widget->mapToGlobal(QPoint(r.left, r.top));
+    return Bounds(p.x(), p.y(), r.Width(), r.Height());
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- panels
+
+TOptionSelectorPanel::TOptionSelectorPanel(QWidget* parent) : TCustomControl(parent) {
+    SetParentColor(false);
+    SetColor(0xF7F8F9);
+}
+
+void TOptionSelectorPanel::Paint(Canvas& canvas) {
+    const TRect r = ClientRect();
+    if (colorTo_ != clNone) {
+        DrawGradient(canvas, Color(), colorTo_, 40, r,
+                     direction_ == toolbar::TGradientDirection::gdHorizontal);
+    } else {
+        canvas.brush.style = BrushStyle::Solid;
+        canvas.brush.color = Color();
+        canvas.FillRect(r);
+    }
+    canvas.brush.style = BrushStyle::Clear;
+    canvas.pen.color = borderColor_;
+    canvas.Rectangle(r);
+}
+
+TControlSelectorPanel::TControlSelectorPanel(QWidget* parent) : TOptionSelectorPanel(parent) {
+    setObjectName("OptionsPanel");
+    setMouseTracking(true);
+    autoItem_.caption = QStringLiteral("Add or Remove Buttons");
+    optionsItem_.caption = QStringLiteral("Options");
+    MeasureEntries();
+}
+
+TControlSelectorPanel::~TControlSelectorPanel() {
+    GiveBack();
+}
+
+void TControlSelectorPanel::SetAutoEntry(bool v) {
+    if (v == autoEntry_) return;
+    autoEntry_ = v;
+    MeasureEntries();
+}
+
+void TControlSelectorPanel::SetTextAutoOptionMenu(const QString& v) {
+    if (v == autoItem_.caption) return;
+    autoItem_.caption = v;
+    MeasureEntries();
+}
+
+void TControlSelectorPanel::SetTextOptionMenu(const QString& v) {
+    if (v == optionsItem_.caption) return;
+    optionsItem_.caption = v;
+    MeasureEntries();
+}
+
+void TControlSelectorPanel::MeasureEntries() {
+    const QFontMetrics fm(ToQFont(EntryFont()));
+    const int w = OptionEntryWidth(fm.horizontalAdvance(autoItem_.caption), autoEntry_,
+                                   fm.horizontalAdvance(optionsItem_.caption), HasOptions());
+    autoItem_.width = w;
+    optionsItem_.width = w;
+}
+
+int TControlSelectorPanel::AddItem(QWidget* control) {
+    if (control == nullptr) return -1;
+    for (std::size_t i = 0; i < items_.size(); ++i)
+        if (items_[i] == control) return static_cast<int>(i);
+    if (control->parentWidget() != this) {
+        TFxCustomToolBar* bar = FxToolBar();
+        if (bar != nullptr && control->parentWidget() == bar)
+            bar->LendControl(control, this);
+        else
+            control->setParent(this);
+    }
+    items_.emplace_back(control);
+    control->installEventFilter(this);
+    return static_cast<int>(items_.size()) - 1;
+}
+
+void TControlSelectorPanel::AddSeparatorCopy(TFxToolBarSeparator* separator) {
+    if (separator == nullptr) return;
+    auto* copy = new TFxToolBarSeparator(this);
+    copy->SetLender(separator->FxToolBar());
+    copy->Assign(*separator);
+    copy->resize(separator->size());
+    copy->show();
+    copies_.emplace_back(copy);
+    AddItem(copy);
+}
+
+void TControlSelectorPanel::GiveBack() {
+    std::vector<QPointer<QWidget>> lent;
+    lent.swap(items_);
+    for (const QPointer<QWidget>& control : lent) {
+        if (control != nullptr) control->removeEventFilter(this);
+        if (control == nullptr || control->parentWidget() != this) continue;
+        auto* c = qobject_cast<TFxCustomToolBarControl*>(control.data());
+        TFxCustomToolBar* bar = c != nullptr ? c->FxToolBar() : FxToolBar();
+        bool copy = false;
+        for (const auto& s : copies_)
+            copy = copy || s == control;
+        if (bar != nullptr && !copy) bar->TakeBackControl(control);
+    }
+}
+
+void TControlSelectorPanel::ForgetItems() {
+    for (const QPointer<QWidget>& control : items_)
+        if (control != nullptr) control->removeEventFilter(this);
+    items_.clear();
+}
+
+void TControlSelectorPanel::ArrangeItems() {
+    // Children that are not listed (copies given back, the cascade is a
+    // window of its own) stand above the panel.
+    for (QObject* child : children()) {
+        auto* w = qobject_cast<QWidget*>(child);
+        if (w == nullptr || w->isWindow()) continue;
+        bool listed = false;
+        for (const auto& item : items_)
+            listed = listed || item == w;
+        if (!listed) w->move(w->x(), -height() - 2);
+    }
+    std::vector<QWidget*> shown;
+    std::vector<TRect> sizes;
+    for (const auto& item : items_) {
+        if (item == nullptr || item->isHidden()) continue;
+        shown.push_back(item.data());
+        sizes.push_back(Bounds(0, 0, item->width(), item->height()));
+    }
+    const TOptionPanelLayout l =
+        ArrangeOptionPanel(sizes, autoItem_.width, autoEntry_, HasOptions());
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        shown[i]->move(l.places[i].x, l.places[i].y);
+    resize(l.width, l.height);
+    autoItem_.rect = l.autoEntry;
+    optionsItem_.rect = l.optionsEntry;
+    Invalidate();
+}
+
+void TControlSelectorPanel::WindowHidden() {
+    for (const auto& copy : copies_)
+        delete copy.data();
+    copies_.clear();
+}
+
+bool TControlSelectorPanel::event(QEvent* event) {
+    // A lent control taken back by its bar, or destroyed, leaves the list.
+    if (event->type() == QEvent::ChildRemoved) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        for (auto it = items_.begin(); it != items_.end();) {
+            if (*it == nullptr || it->data() == child)
+                it = items_.erase(it);
+            else
+                ++it;
+        }
+    }
+    return TOptionSelectorPanel::event(event);
+}
+
+bool TControlSelectorPanel::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if ((type == QEvent::ShowToParent || type == QEvent::HideToParent) &&
+        watched->parent() == this) {
+        ArrangeItems();
+        if (auto* w = qobject_cast<TOptionSelectorWindow*>(parentWidget()))
+            w->resize(width(), GetVisibleHeight());
+    }
+    return TOptionSelectorPanel::eventFilter(watched, event);
+}
+
+// ---- painting
+
+void TControlSelectorPanel::Paint(Canvas& canvas) {
+    TOptionSelectorPanel::Paint(canvas);
+    const TSelectorItem* upper = nullptr;
+    if (autoEntry_) upper = &autoItem_;
+    if (HasOptions()) upper = &optionsItem_;
+    if (upper == nullptr) return;
+    canvas.pen.color = 0x808080;
+    canvas.MoveTo(0, upper->rect.top - 4);
+    canvas.LineTo(width(), upper->rect.top - 4);
+    if (autoEntry_) PaintEntry(canvas, autoItem_, autoHot_, autoDown_, true);
+}
+
+void TControlSelectorPanel::PaintEntry(Canvas& canvas, const TSelectorItem& item, bool hot,
+                                       bool down, bool autoMark) {
+    const TRect& r = item.rect;
+    TColor from = clNone, to = clNone, text = textColor_;
+    if (down) {
+        from = colorDown_;
+        to = colorDownTo_;
+        text = textColorDown_;
+    } else if (hot) {
+        from = colorHot_;
+        to = colorHotTo_;
+        text = textColorHot_;
+    }
+    canvas.pen.color = clBlack;
+    if (from != clNone && to != clNone) {
+        DrawGradient(canvas, from, to, 40, r, false);
+        canvas.brush.style = BrushStyle::Clear;
+        canvas.Rectangle(r);
+    } else if (from != clNone) {
+        canvas.brush.style = BrushStyle::Solid;
+        canvas.brush.color = from;
+        canvas.Rectangle(r);
+    }
+    canvas.font = EntryFont();
+    canvas.font.color = text;
+    canvas.brush.style = BrushStyle::Clear;
+    TRect area{r.left, r.top, r.right - 8, r.bottom};
+    canvas.DrawText(item.caption.toStdString(), area,
+                    DrawTextFlags::kSingleLine | DrawTextFlags::kVCenter | DrawTextFlags::kCenter |
+                        DrawTextFlags::kNoPrefix);
+    canvas.pen.color = text;
+    if (autoMark) {
+        canvas.MoveTo(r.right - 9, r.bottom - 10);
+        canvas.LineTo(r.right - 4, r.bottom - 10);
+        canvas.MoveTo(r.right - 8, r.bottom - 9);
+        canvas.LineTo(r.right - 5, r.bottom - 9);
+        canvas.SetPixel(r.right - 7, r.bottom - 8, text);
+    } else {
+        canvas.MoveTo(r.right - 8, r.top + 7);
+        canvas.LineTo(r.right - 8, r.top + 12);
+        canvas.MoveTo(r.right - 7, r.top + 8);
+        canvas.LineTo(r.right - 7, r.top + 11);
+        canvas.SetPixel(r.right - 6, r.top + 9, text);
+    }
+}
+
+// ---- tracking
+
+void TControlSelectorPanel::mouseMoveEvent(QMouseEvent* event) {
+    TOptionSelectorPanel::mouseMoveEvent(event);
+    const QPoint p = event->position().toPoint();
+    const bool inside = autoEntry_ && autoItem_.rect.Contains({p.x(), p.y()});
+    if (!inside) {
+        if (autoHot_) {
+            autoHot_ = false;
+            autoDown_ = false;
+            Invalidate();
+        }
+    } else if (!(event->buttons() & Qt::LeftButton) && !autoHot_) {
+        autoHot_ = true;
+        autoDown_ = true;
+        Invalidate();
+        OpenAddRemovePopup();
+    }
+}
+
+void TControlSelectorPanel::mousePressEvent(QMouseEvent* event) {
+    // The 10 x 10 pixels at the bottom right of the window size it.
+    QWidget* w = window();
+    const QPoint p = mapTo(w, event->position().toPoint());
+    if (event->button() == Qt::LeftButton &&
+        InSizingCorner(w->width(), w->height(), TPoint{p.x(), p.y()}) &&
+        w->windowHandle() != nullptr) {
+        w->windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
+        return;
+    }
+    TOptionSelectorPanel::mousePressEvent(event);
+}
+
+void TControlSelectorPanel::MouseLeave() {
+    TOptionSelectorPanel::MouseLeave();
+    if (autoHot_ || autoDown_) {
+        autoHot_ = false;
+        autoDown_ = popup_ != nullptr && popup_->isVisible();
+        Invalidate();
+    }
+}
+
+void TControlSelectorPanel::OpenAddRemovePopup() {
+    if (!autoEntry_ || (popup_ != nullptr && popup_->isVisible())) return;
+    auto* owner = qobject_cast<TOptionSelectorWindow*>(window());
+    TFxCustomToolBar* bar = FxToolBar();
+    if (owner == nullptr || bar == nullptr) return;
+    if (popup_ == nullptr) {
+        popup_ = new TFTBPopupWindow(owner);
+        popup_->setObjectName("AddRemovePopup");
+        popup_->resize(10, 10);
+        connect(popup_, &TFTBPopupWindow::Hidden, this, [this] {
+            if (auto* w = qobject_cast<TOptionSelectorWindow*>(window()))
+                w->SetHideOnDeActivate(true);
+            autoDown_ = false;
+            Invalidate();
+        });
+        connect(popup_, &TFTBPopupWindow::DeActivateHide, this, [this] {
+            window()->hide();
+            autoHot_ = false;
+            autoDown_ = false;
+        });
+    }
+    popup_->SetFxToolBar(bar);
+    // One row with the bar's caption; its level lists the bar's controls.
+    TFTBPopupPanel* panel = popup_->PopupPanel();
+    panel->SetRootItem(nullptr);
+    root_.Clear();
+    TFTBMenuItem* caption = root_.Add(bar->Caption().toStdString());
+    for (int i = 0; i < bar->GetFTBControlCount(); ++i) {
+        QWidget* control = bar->GetFTBControl(i);
+        if (control == nullptr || qobject_cast<TFxToolBarSeparator*>(control)) continue;
+        const auto* button = qobject_cast<TFxCustomToolBarButton*>(control);
+        TFTBMenuItem* item = caption->Add(
+            (button != nullptr ? button->Caption() : control->objectName()).toStdString());
+        item->checkItem = true;
+        item->checked = !control->isHidden();
+        item->control = control;
+    }
+    panel->SetShowIconBar(true);
+    panel->SetMenuStyler(bar->CurrentStyler()->CurrentMenuStyler());
+    panel->SetRootItem(&root_);
+    popup_->FitPanel();
+    owner->SetHideOnDeActivate(false);
+    const TRect entry = ScreenRect(this, autoItem_.rect);
+    const TPoint at = AddRemovePopupOrigin(entry, popup_->width(), popup_->height(),
+                                           WorkAreaAt(TPoint{entry.right, entry.top}));
+    popup_->move(at.x, at.y);
+    popup_->show();
+    popup_->activateWindow();
+}
+
+// ---------------------------------------------------------------- window
+
+TOptionSelectorWindow::TOptionSelectorWindow(TFxCustomToolBar* bar)
+    : QWidget(bar != nullptr ? bar->window() : nullptr,
+              Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
+      toolBar_(bar),
+      panel_(new TControlSelectorPanel(this)) {
+    setObjectName("OptionSelectorWindow");
+    resize(10, 10);
+    panel_->SetFxToolBar(bar);
+    hideTimer_.setInterval(1);
+    hideTimer_.setSingleShot(true);
+    connect(&hideTimer_, &QTimer::timeout, this, [this] { hide(); });
+}
+
+TOptionSelectorWindow::~TOptionSelectorWindow() {
+    panel_->GiveBack();
+}
+
+bool TOptionSelectorWindow::event(QEvent* e) {
+    if (e->type() == QEvent::WindowActivate) {
+        panel_->setFocus();
+    } else if (e->type() == QEvent::WindowDeactivate) {
+        if (hideOnDeactivate_ && isVisible()) hideTimer_.start();
+    }
+    return QWidget::event(e);
+}
+
+void TOptionSelectorWindow::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    hideTimer_.stop();
+    if (TFTBPopupWindow* popup = panel_->AddRemovePopup(); popup != nullptr && popup->isVisible())
+        popup->hide();
+    panel_->GiveBack();
+    if (toolBar_ != nullptr) toolBar_->OptionWindowHidden();
+    panel_->WindowHidden();
+}
+
+// ---------------------------------------------------------------- tool bar
+
+void TFxCustomToolBar::LendControl(QWidget* control, QWidget* to) {
+    if (control == nullptr || control->parentWidget() != this) return;
+    const bool hidden = control->isHidden();
+    lending_ = true;
+    if (auto* c = qobject_cast<TFxCustomToolBarControl*>(control)) c->SetLender(this);
+    control->setParent(to);
+    control->setVisible(!hidden);
+    lending_ = false;
+    // Destroyed while on loan: out of the bar's lists all the same.
+    connect(control, &QObject::destroyed, this, [this](QObject* gone) { ChildLeft(gone); });
+}
+
+void TFxCustomToolBar::TakeBackControl(QWidget* control) {
+    if (control == nullptr || control->parentWidget() == this) return;
+    disconnect(control, &QObject::destroyed, this, nullptr);
+    const bool hidden = control->isHidden();
+    lending_ = true;
+    control->setParent(this);
+    if (auto* c = qobject_cast<TFxCustomToolBarControl*>(control)) c->SetLender(nullptr);
+    control->setVisible(!hidden);
+    lending_ = false;
+}
+
+TOptionSelectorWindow* TFxCustomToolBar::OptionWindow() const {
+    return optionWindow_.data();
+}
+
+bool TFxCustomToolBar::OptionWindowShowing() const {
+    return optionWindow_ != nullptr && optionWindow_->isVisible();
+}
+
+void TFxCustomToolBar::HideOptionWindow() {
+    if (OptionWindowShowing()) optionWindow_->hide();
+}
+
+void TFxCustomToolBar::DestroyOptionWindow() {
+    if (optionWindow_ == nullptr) return;
+    // The bar goes, perhaps with its whole window, which takes nothing in
+    // any more: what it lent goes with the option window.
+    TControlSelectorPanel* panel = optionWindow_->OptionsPanel();
+    for (int i = 0; i < panel->ItemCount(); ++i)
+        if (QWidget* control = panel->Item(i))
+            disconnect(control, &QObject::destroyed, this, nullptr);
+    panel->ForgetItems();
+    delete optionWindow_.data();
+}
+
+void TFxCustomToolBar::OptionWindowHidden() {
+    if (!IsLoading()) Arrange(true);
+    Invalidate();
+}
+
+void TFxCustomToolBar::PrepareOptionWindow() {
+    if (optionWindow_ == nullptr) {
+        optionWindow_ = new TOptionSelectorWindow(this);
+    } else if (optionWindow_->parentWidget() != window() && optionWindow_ != window()) {
+        // The bar moved to another window (floating or docked again).
+        optionWindow_->setParent(window(), optionWindow_->windowFlags());
+    }
+    TControlSelectorPanel* panel = optionWindow_->OptionsPanel();
+    panel->GiveBack();
+    panel->WindowHidden();
+    panel->SetAutoEntry(autoOptionMenu_);
+    panel->SetTextAutoOptionMenu(textAutoOptionMenu_);
+    panel->SetTextOptionMenu(textOptionMenu_);
+    panel->SetFxToolBar(this);
+    TCustomFxMenuStyler* menuStyler = CurrentStyler()->CurrentMenuStyler();
+    if (Menu() != nullptr && menuStyler != nullptr) {
+        // A menu bar's entries look like its menu buttons.
+        const TRootItem& root = menuStyler->RootItem();
+        panel->SetColorHot(root.HoverColor());
+        panel->SetColorHotTo(root.HoverColorTo());
+        panel->SetColorDown(root.SelectedColor());
+        panel->SetColorDownTo(root.SelectedColorTo());
+        panel->SetCaptionTextColor(root.Font().color);
+        panel->SetCaptionTextColorHot(root.HoverTextColor());
+        panel->SetCaptionTextColorDown(root.SelectedTextColor());
+    } else {
+        const TButtonAppearance& look = CurrentStyler()->ButtonAppearance();
+        panel->SetColorHot(look.ColorHot());
+        panel->SetColorHotTo(look.ColorHotTo());
+        panel->SetColorDown(look.ColorDown());
+        panel->SetColorDownTo(look.ColorDownTo());
+        panel->SetCaptionTextColor(look.CaptionTextColor());
+        panel->SetCaptionTextColorHot(look.CaptionTextColorHot());
+        panel->SetCaptionTextColorDown(look.CaptionTextColorDown());
+    }
+
+    std::vector<TOptionCandidate> candidates;
+    std::vector<QWidget*> widgets;
+    for (int i = 0; i < Items().Count(); ++i) {
+        IBarControl* c = Items()[i];
+        candidates.push_back({c->ControlKind(), InOverflow(c) && c->ControlVisible()});
+        widgets.push_back(WidgetOf(c));
+    }
+    for (const TOptionPanelItem& item : OptionPanelContents(candidates)) {
+        QWidget* control = widgets[static_cast<std::size_t>(item.control)];
+        if (item.copy)
+            panel->AddSeparatorCopy(qobject_cast<TFxToolBarSeparator*>(control));
+        else
+            panel->AddItem(control);
+    }
+    panel->ArrangeItems();
+    panel->move(0, 0);
+    optionWindow_->resize(panel->width(), panel->GetVisibleHeight());
+}
+
+void TFxCustomToolBar::ShowOptionWindow(int x, int y, bool usePoint) {
+    PrepareOptionWindow();
+    TPoint p{x, y};
+    if (!usePoint) {
+        const QSize size = optionWindow_->size();
+        QPoint anchor;
+        if (State() == TToolBarState::tsFloating) {
+            const TPoint a = FloatingOptionAnchor(Bounds(0, 0, width(), height()), CaptionHeight(),
+                                                  ShowCloseOn());
+            anchor = mapToGlobal(QPoint(a.x, a.y));
+        } else {
+            const TPoint a = DockedOptionAnchor(DockBounds());
+            anchor = parentWidget() != nullptr ? parentWidget()->mapToGlobal(QPoint(a.x, a.y))
+                                               : QPoint(a.x, a.y);
+        }
+        const TPoint at{anchor.x(), anchor.y()};
+        const bool right = State() == TToolBarState::tsDocked && BarAlign() == TDockAlign::daRight;
+        p = OptionWindowOrigin(at, size.width(), size.height(), WorkAreaAt(at), right,
+                               mapToGlobal(QPoint(0, 0)).x());
+    }
+    if (optionWindow_->OptionsPanel()->IsEmpty()) return;
+    optionWindow_->move(p.x, p.y);
+    optionWindow_->show();
+    optionWindow_->activateWindow();
+    Invalidate();
+}
+
+void TFxCustomToolBar::OptionClick() {
+    if (parentWidget() == nullptr) return;
+    const bool floating = State() == TToolBarState::tsFloating;
+    TPoint a = floating ? FloatingOptionAnchor(Bounds(0, 0, width(), height()), CaptionHeight(),
+                                               ShowCloseOn())
+                        : DockedOptionAnchor(DockBounds());
+    const QPoint client(a.x, a.y);
+    const QPoint screen = floating ? mapToGlobal(client) : parentWidget()->mapToGlobal(client);
+    emit OptionClicked(this, client, screen);
+    ShowOptionWindow(0, 0, false);
+    SetRightHandleHot(false);
+    SetRightHandleDown(false);
+    if (floating) SetOptionButtonState(false, false);
+}
+
+bool TFxCustomToolBar::OptionMouseEvent(QEvent* event) {
+    auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint pos = mouse->position().toPoint();
+    const TPoint p{pos.x(), pos.y()};
+    const bool floating = State() == TToolBarState::tsFloating;
+    if (event->type() == QEvent::MouseButtonRelease) {
+        SetRightHandleDown(false);
+        return false;
+    }
+    if (floating) {
+        if (!ShowOptionIndicatorOn() || !OptionButtonRect().Contains(p)) return false;
+    } else if (!ShowRightHandleOn() || !RightHandleHitRect().Contains(p)) {
+        return false;
+    }
+    if (OptionWindowShowing()) {  // a second press closes it
+        HideOptionWindow();
+        return true;
+    }
+    if (!floating) SetRightHandleDown(true);
+    OptionClick();
+    return true;
+}
+
+}  // namespace vx
