@@ -26,6 +26,8 @@
 
 #include "platform/qt/CustomControl.h"
 #include "platform/qt/ProgramText.h"
+#include "styling/toolbar/qt/FxDockPanel.h"
+#include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
 #include "widgets/WgGroupItem.h"
 #include "widgets/WgGroupItems.h"
@@ -100,8 +102,22 @@ QStringList TextLines(const QString& text) {
     return text.split(QLatin1Char('\n'));
 }
 
+// A tool bar floating in its own window still belongs to the dock panel it
+// was last docked in: its texts keep their place under that panel.
+const TFxDockPanel* FloatingFrom(const QObject* object) {
+    const auto* bar = qobject_cast<const TFxCustomToolBar*>(object);
+    if (bar == nullptr || bar->FloatingWindow() == nullptr) return nullptr;
+    return bar->LastDockPanel();
+}
+
 void Flatten(const QObject* owner, QList<QObject*>& out) {
+    if (qobject_cast<const TFxDockPanel*>(owner) != nullptr) {
+        const QWidget* form = static_cast<const QWidget*>(owner)->window();
+        for (TFxCustomToolBar* bar : form->findChildren<TFxCustomToolBar*>())
+            if (FloatingFrom(bar) == owner) out.push_back(bar);
+    }
     for (QObject* child : owner->children()) {
+        if (FloatingFrom(child) != nullptr) continue;
         out.push_back(child);
         if (HasOwnName(child) || IsForm(child) || IsDataView(child)) continue;
         if (qobject_cast<const QListWidget*>(child) != nullptr) continue;

@@ -14,6 +14,7 @@
 #include "editor/qt/Lookup.h"
 #include "editor/qt/Main.h"
 #include "editor/qt/OrganUse.h"
+#include "editor/qt/UiTexts.h"
 #include "model/LadderProgram.h"
 #include "platform/SystemFolders.h"
 #include "plcsim/PlcSim.h"
@@ -81,6 +82,27 @@ TEST_F(MainLanguageTest, TheLanguageItemsSwitchEveryFormAndQtsOwnTexts) {
     EXPECT_EQ(lookup->windowTitle(), QString("元件名查找"));
     EXPECT_EQ(YesButtonText(), QString("是(&Y)"));
     EXPECT_TRUE(messages_.Messages().empty());
+}
+
+TEST_F(MainLanguageTest, AFloatingToolBarKeepsItsPlaceUnderItsDockPanel) {
+    auto frm = test::StartedMainWindow();
+    auto* bar = frm->findChild<TFxToolBar*>("FxToolBar2");
+    ASSERT_NE(bar, nullptr);
+    bar->MakeFloating(frm->mapToGlobal(QPoint(200, 300)));
+    ASSERT_NE(bar->FloatingWindow(), nullptr);
+
+    const auto texts = CollectUiTexts({frm.get()});
+    const auto has = [&](const char* key) {
+        return std::any_of(texts.begin(), texts.end(),
+                           [&](const LanguageEntry& e) { return e.name == key; });
+    };
+    EXPECT_TRUE(has("MainFrm.FxDockPanel1.FxToolBar2.Caption"));
+    EXPECT_FALSE(has("MainFrm.FxToolBar2.Caption"));
+
+    frm->Item("English1")->trigger();
+    EXPECT_EQ(bar->Caption(), QString("Function Toolbar"));
+    frm->Item("Chinese1")->trigger();
+    EXPECT_EQ(bar->Caption(), QString("功能工具栏"));
 }
 
 TEST_F(MainLanguageTest, TextsTheWindowsWriteThemselvesFollowTheLanguage) {
