@@ -20,6 +20,12 @@ TFloatingWindow::TFloatingWindow(QWidget* owner)
     connect(&followTimer_, &QTimer::timeout, this, &TFloatingWindow::FollowTick);
 }
 
+// The bar is destroyed with the window, after this: it is told first, while
+// the window is still whole, so that it keeps where it floated.
+TFloatingWindow::~TFloatingWindow() {
+    if (TFxCustomToolBar* bar = toolBar_.data()) bar->FloatingWindowGoing(this);
+}
+
 void TFloatingWindow::SetFxCustomToolBar(TFxCustomToolBar* bar) {
     if (bar == toolBar_.data()) return;
     if (toolBar_) toolBar_->removeEventFilter(this);

@@ -22,6 +22,7 @@ class TFloatingWindow : public TCustomControl {
   public:
     // owner: the window it stays above (may be null).
     explicit TFloatingWindow(QWidget* owner = nullptr);
+    ~TFloatingWindow() override;
 
     TFxCustomToolBar* FxCustomToolBar() const { return toolBar_.data(); }
     // The bar it carries; a left press on the bar's caption (its floating

@@ -80,14 +80,12 @@ class TFxCustomToolBar::TStateHost : public IUndockedBar {
                 controls_.push_back(widget);
     }
     std::string BarName() const override { return bar_.objectName().toStdString(); }
-    bool Floating() const override {
-        return bar_.State() == TToolBarState::tsFloating && bar_.FloatingWindow();
-    }
+    bool Floating() const override { return bar_.FloatingPlace().has_value(); }
     int FloatingRows() const override { return bar_.FloatingRows(); }
     void SetFloatingRows(int rows) override { bar_.SetFloatingRows(rows); }
     TPoint FloatingPosition() const override {
-        const QWidget* window = bar_.FloatingWindow();
-        return window ? TPoint{window->x(), window->y()} : TPoint{bar_.x(), bar_.y()};
+        const std::optional<QPoint> at = bar_.FloatingPlace();
+        return at ? TPoint{at->x(), at->y()} : TPoint{bar_.x(), bar_.y()};
     }
     TRect BarBoundsNow() const override { return bar_.DockBounds(); }
     bool BarVisible() const override { return !bar_.isHidden(); }

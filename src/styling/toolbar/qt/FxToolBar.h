@@ -12,6 +12,7 @@
 #include <QString>
 #include <map>
 #include <memory>
+#include <optional>
 
 #include "platform/qt/CustomControl.h"
 #include "platform/qt/ImageList.h"
@@ -187,6 +188,10 @@ class TFxCustomToolBar : public TCustomControl,
     bool Dragging() const;
     // The window that carries the bar while it floats (null when docked).
     TFloatingWindow* FloatingWindow() const;
+    // Where the bar floats (see TToolBarDrag::FloatingPlace); none docked.
+    std::optional<QPoint> FloatingPlace() const;
+    // Its floating window is being destroyed, the bar with it.
+    void FloatingWindowGoing(TFloatingWindow* window);
     // The panel the bar was last docked in.
     TFxDockPanel* LastDockPanel() const { return lastPanel_; }
     // Whether the bar may dock in the panel: the panel's side is one of

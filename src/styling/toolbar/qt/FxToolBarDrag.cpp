@@ -34,6 +34,15 @@ TFloatingWindow* TFxCustomToolBar::FloatingWindow() const {
     return drag_ ? drag_->Window() : nullptr;
 }
 
+std::optional<QPoint> TFxCustomToolBar::FloatingPlace() const {
+    if (!drag_ || State() != TToolBarState::tsFloating) return std::nullopt;
+    return drag_->FloatingPlace();
+}
+
+void TFxCustomToolBar::FloatingWindowGoing(TFloatingWindow* window) {
+    if (drag_) drag_->WindowGoing(window);
+}
+
 bool TFxCustomToolBar::CanDockTo(const TFxDockPanel* panel) const {
     return drag_ && drag_->CanDock(panel);
 }
@@ -63,11 +72,22 @@ TToolBarDrag::~TToolBarDrag() {
     if (overrideCursor_) QGuiApplication::restoreOverrideCursor();
     // The bar goes: its window goes after it, unless the window's own end
     // is what takes the bar (it may be half destroyed now, so it is not
-    // touched here).
-    if (window_)
+    // touched here, not even cast to its class).
+    if (!window_.isNull())
         QTimer::singleShot(0, [window = window_] {
             if (window) delete window.data();
         });
+}
+
+std::optional<QPoint> TToolBarDrag::FloatingPlace() const {
+    if (window_) return window_->pos();
+    return goneAt_;
+}
+
+void TToolBarDrag::WindowGoing(TFloatingWindow* window) {
+    if (window_.data() != window) return;
+    goneAt_ = window->pos();
+    window_ = nullptr;
 }
 
 bool TToolBarDrag::CanDock(const TFxDockPanel* panel) const {

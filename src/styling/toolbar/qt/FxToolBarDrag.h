@@ -10,6 +10,7 @@
 #include <QObject>
 #include <QPoint>
 #include <QPointer>
+#include <optional>
 #include <vector>
 
 #include "styling/toolbar/ToolBarDrag.h"
@@ -30,6 +31,11 @@ class TToolBarDrag : public QObject {
 
     bool Dragging() const { return dragging_; }
     TFloatingWindow* Window() const { return window_.data(); }
+    // Where the bar floats: its window's place, or where that window stood
+    // when it was destroyed around the bar; none while the bar is docked.
+    std::optional<QPoint> FloatingPlace() const;
+    // The window is being destroyed (and the bar with it).
+    void WindowGoing(TFloatingWindow* window);
     bool CanDock(const TFxDockPanel* panel) const;
     void MakeFloating(const QPoint& at);
     void CloseFloating();
@@ -56,6 +62,7 @@ class TToolBarDrag : public QObject {
 
     TFxCustomToolBar& bar_;
     QPointer<TFloatingWindow> window_;
+    std::optional<QPoint> goneAt_;
     bool dragging_ = false;
     bool overrideCursor_ = false;
     bool reparenting_ = false;

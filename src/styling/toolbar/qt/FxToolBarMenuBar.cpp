@@ -80,8 +80,13 @@ void TFxToolBarMenuBar::SetMenu(TFxMainMenu* menu) {
         qApp->removeEventFilter(this);
         return;
     }
-    // A menu that goes away takes its buttons with it.
-    menuGone_ = connect(menu, &QObject::destroyed, this, [this] { SetMenu(nullptr); });
+    // A menu that goes away takes its buttons with it. It is half destroyed
+    // by then: it is forgotten before anything would look at it.
+    menuGone_ = connect(menu, &QObject::destroyed, this, [this] {
+        disconnect(menuGone_);
+        menu_ = nullptr;
+        SetMenu(nullptr);
+    });
     int n = 0;
     for (QAction* item : menu->actions()) {
         if (item->isSeparator()) continue;
