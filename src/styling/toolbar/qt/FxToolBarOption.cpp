@@ -64,7 +64,10 @@ TControlSelectorPanel::TControlSelectorPanel(QWidget* parent) : TOptionSelectorP
 
 TControlSelectorPanel::~TControlSelectorPanel() {
     GiveBack();
-    delete customizeWindow_.data();
+    if (customizeWindow_ != nullptr) {
+        customizeWindow_->disconnect(this);
+        delete customizeWindow_.data();
+    }
 }
 
 void TControlSelectorPanel::SetCustomizer(IToolBarCustomizer* customizer) {
@@ -341,7 +344,9 @@ void TControlSelectorPanel::OpenOptions() {
     if (autoEntry_ && popup_ != nullptr && popup_->isVisible()) popup_->hide();
     auto* owner = qobject_cast<TOptionSelectorWindow*>(window());
     TFxCustomToolBar* bar = FxToolBar();
-    if (customizer_ == nullptr || owner == nullptr || bar == nullptr) return;
+    // The bar's own, which it forgets when the customizer goes.
+    IToolBarCustomizer* customizer = bar != nullptr ? bar->Customizer() : nullptr;
+    if (customizer == nullptr || owner == nullptr) return;
     if (customizeWindow_ == nullptr) {
         // A small option window of its own, which goes with this one; its
         // hiding closes this one too, unless the panel hid it.
@@ -357,7 +362,7 @@ void TControlSelectorPanel::OpenOptions() {
             if (!hiding_) w->hide();
         });
     }
-    TOptionSelectorPanel* entry = customizer_->CustomizeEntry(customizeWindow_);
+    TOptionSelectorPanel* entry = customizer->CustomizeEntry(customizeWindow_);
     if (entry == nullptr) return;
     entry->move(0, 0);
     customizeWindow_->resize(entry->size());

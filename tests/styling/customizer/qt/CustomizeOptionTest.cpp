@@ -81,7 +81,8 @@ void Hover(TControlSelectorPanel* panel, const TRect& entry) {
 
 TEST(CustomizeOptionTest, TheEntryClosesTheWindowsAndOpensTheDialog) {
     CustomizedBar f;
-    TToolBarCustomizer customizer;
+    auto owned = std::make_unique<TToolBarCustomizer>();
+    TToolBarCustomizer& customizer = *owned;
     customizer.setObjectName("Customizer1");
     customizer.SetIniFile(QString::fromStdString(f.temp / "custom.ini"));
     customizer.SetToolBar(f.bar);
@@ -137,6 +138,18 @@ TEST(CustomizeOptionTest, TheEntryClosesTheWindowsAndOpensTheDialog) {
     EXPECT_EQ(showing.count(), 1);
     EXPECT_FALSE(entry->Hot());
     EXPECT_EQ(f.bar->GetFTBControlCount(), 2);
+
+    // The customizer, then the bar, go while the windows are open.
+    panel = f.Open();
+    Hover(panel, panel->OptionsEntry().rect);
+    VX_WAIT_TRUE(side->isVisible(), test::kStateWaitMs);
+    owned.reset();
+    Hover(panel, panel->OptionsEntry().rect);
+    QTest::mouseClick(entry, Qt::LeftButton, {}, middle);
+    EXPECT_FALSE(side->isVisible());
+    panel = f.Open();
+    EXPECT_FALSE(panel->HasOptions());
+    delete f.bar;
 
     // Beside the entry, or left of it at the work area's right.
     EXPECT_EQ(OptionsEntryWindowOrigin({500, 100, 630, 120}, 150, {0, 0, 800, 600}),
