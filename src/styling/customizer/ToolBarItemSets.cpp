@@ -216,4 +216,12 @@ TPoint CustomizeDialogPlace(const TRect& bar, int dialogWidth, int dialogHeight,
     return p;
 }
 
+int CustomizeEntryWidth(int captionWidth, int margin) {
+    return captionWidth + 2 * margin + 12;
+}
+
+TRect CustomizeEntryRect(int width, int height, int margin) {
+    return {margin, margin, width - margin, height - margin};
+}
+
 }  // namespace vx::customizer

@@ -135,4 +135,11 @@ TItemSetPlan PlanOrgItems(const IniFile& ini, const std::string& section, const 
 TPoint CustomizeDialogPlace(const TRect& barOnScreen, int dialogWidth, int dialogHeight,
                             const TRect& workArea, bool dockedRight);
 
+// The customize entry of the option window: 25 high, as wide as its
+// caption plus the margins on both sides and 12 to spare; the entry drawn
+// within its client area less the margins.
+inline constexpr int kCustomizeEntryHeight = 25;
+int CustomizeEntryWidth(int captionWidth, int margin);
+TRect CustomizeEntryRect(int width, int height, int margin);
+
 }  // namespace vx::customizer

@@ -100,4 +100,10 @@ TPoint AddRemovePopupOrigin(const TRect& entryOnScreen, int width, int height,
     return p;
 }
 
+TPoint OptionsEntryWindowOrigin(const TRect& entryOnScreen, int width, const TRect& workArea) {
+    if (entryOnScreen.right + width > workArea.right)
+        return {entryOnScreen.left - width, entryOnScreen.top};
+    return {entryOnScreen.right, entryOnScreen.top};
+}
+
 }  // namespace vx

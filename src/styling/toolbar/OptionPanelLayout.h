@@ -77,4 +77,9 @@ TPoint OptionWindowOrigin(TPoint anchor, int width, int height, const TRect& wor
 TPoint AddRemovePopupOrigin(const TRect& entryOnScreen, int width, int height,
                             const TRect& workArea);
 
+// What opens beside the options entry (its screen rectangle): at the
+// entry's top right, or at its top left, leftwards, when it would pass the
+// work area's right.
+TPoint OptionsEntryWindowOrigin(const TRect& entryOnScreen, int width, const TRect& workArea);
+
 }  // namespace vx

@@ -9,6 +9,7 @@
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
 #include "platform/qt/DesktopMetrics.h"
+#include "styling/customizer/qt/CustomizeOption.h"
 #include "styling/customizer/qt/CustomizerU.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
@@ -42,9 +43,29 @@ TGlyphPosition GlyphOf(int value) {
 TToolBarCustomizer::TToolBarCustomizer(QObject* parent) : QObject(parent) {}
 
 TToolBarCustomizer::~TToolBarCustomizer() {
+    SetToolBar(nullptr);
     // The controls taken off the bar are the customizer's to free.
     for (auto& r : removed_)
         delete r.control.data();
+}
+
+void TToolBarCustomizer::SetToolBar(TFxCustomToolBar* bar) {
+    if (toolBar_ != nullptr && toolBar_->Customizer() == this) toolBar_->SetCustomizer(nullptr);
+    toolBar_ = bar;
+    if (bar != nullptr) bar->SetCustomizer(this);
+}
+
+TOptionSelectorPanel* TToolBarCustomizer::CustomizeEntry(TOptionSelectorWindow* window) {
+    if (window == nullptr) return nullptr;
+    auto* entry = window->findChild<TCustomizeOption*>(QString(), Qt::FindDirectChildrenOnly);
+    if (entry == nullptr) {
+        entry = new TCustomizeOption(window);
+        entry->show();
+    }
+    entry->SetFxToolBar(toolBar_);
+    entry->SetCaption(toolBar_ != nullptr ? toolBar_->Caption() + " " + texts_.customize
+                                          : texts_.customize);
+    return entry;
 }
 
 const TCustomizerItem* TToolBarCustomizer::GetCustomizerItem(int index) const {

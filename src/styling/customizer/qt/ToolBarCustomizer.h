@@ -23,6 +23,7 @@
 #include "styling/customizer/CustomizeModel.h"
 #include "styling/customizer/ToolBarItemSets.h"
 #include "styling/toolbar/qt/FxToolBar.h"
+#include "styling/toolbar/qt/FxToolBarOption.h"
 
 namespace vx {
 
@@ -67,7 +68,7 @@ struct TCustomizerTexts {
     customizer::TToolBarOptions bar;
 };
 
-class TToolBarCustomizer : public QObject, public TLoadable {
+class TToolBarCustomizer : public QObject, public TLoadable, public IToolBarCustomizer {
     Q_OBJECT
   public:
     explicit TToolBarCustomizer(QObject* parent = nullptr);
@@ -80,7 +81,8 @@ class TToolBarCustomizer : public QObject, public TLoadable {
     QString IniFile() const { return iniFile_; }
     void SetIniFile(const QString& path) { iniFile_ = path; }
     TFxCustomToolBar* ToolBar() const { return toolBar_.data(); }
-    void SetToolBar(TFxCustomToolBar* bar) { toolBar_ = bar; }
+    // The bar is told of its customizer, and the bar before forgets it.
+    void SetToolBar(TFxCustomToolBar* bar);
     std::vector<TCustomizerItem>& Commands() { return commands_; }
     const TCustomizerItem* GetCustomizerItem(int index) const;
     customizer::TItemOptions& ItemOptions() { return itemOptions_; }
@@ -102,6 +104,10 @@ class TToolBarCustomizer : public QObject, public TLoadable {
     // Opens the customise dialog (modal) and applies its outcome; returns
     // its modal result (0 without a bar).
     int ShowCustomizeDialog();
+    // The entry of the bar's option window: the bar's caption followed by
+    // the customize text.
+    TOptionSelectorPanel* CustomizeEntry(TOptionSelectorWindow* window) override;
+    void OpenCustomizeDialog() override { ShowCustomizeDialog(); }
 
     // The bar's control of that name, without regard to case; null for an
     // empty name or none.

@@ -35,6 +35,7 @@ class TFloatingWindow;
 class TToolBarDrag;
 class TFxToolBarMenuBar;
 class TOptionSelectorWindow;
+class IToolBarCustomizer;
 
 class TFxCustomToolBar : public TCustomControl,
                          public TToolBarLayout,
@@ -244,6 +245,12 @@ class TFxCustomToolBar : public TCustomControl,
     // in the bar's lists and order.
     void LendControl(QWidget* control, QWidget* to);
     void TakeBackControl(QWidget* control);
+    // The bar's customizer, set by the customizer itself, which clears it
+    // when it goes; the option window then offers its customize entry.
+    void SetCustomizer(IToolBarCustomizer* customizer) { customizer_ = customizer; }
+    IToolBarCustomizer* Customizer() const { return customizer_; }
+    // Opens the customizer's dialog, when the bar has one.
+    void Customize();
 
   signals:
     // The bar joined a dock panel (not while loading).
@@ -351,6 +358,7 @@ class TFxCustomToolBar : public TCustomControl,
     // Owned; a child of the bar's window, which may take it along.
     QPointer<TOptionSelectorWindow> optionWindow_;
     bool lending_ = false;
+    IToolBarCustomizer* customizer_ = nullptr;
     bool OptionMouseEvent(QEvent* event);
     void DestroyOptionWindow();
 };

@@ -64,6 +64,17 @@ TControlSelectorPanel::TControlSelectorPanel(QWidget* parent) : TOptionSelectorP
 
 TControlSelectorPanel::~TControlSelectorPanel() {
     GiveBack();
+    if (customizeWindow_ != nullptr) {
+        customizeWindow_->disconnect(this);
+        delete customizeWindow_.data();
+    }
+}
+
+void TControlSelectorPanel::SetCustomizer(IToolBarCustomizer* customizer) {
+    if (customizer == customizer_) return;
+    HideCustomizeWindow();
+    customizer_ = customizer;
+    MeasureEntries();
 }
 
 void TControlSelectorPanel::SetAutoEntry(bool v) {
@@ -211,6 +222,7 @@ void TControlSelectorPanel::Paint(Canvas& canvas) {
     canvas.MoveTo(0, upper->rect.top - 4);
     canvas.LineTo(width(), upper->rect.top - 4);
     if (autoEntry_) PaintEntry(canvas, autoItem_, autoHot_, autoDown_, true);
+    if (HasOptions()) PaintEntry(canvas, optionsItem_, optionsHot_, optionsDown_, false);
 }
 
 void TControlSelectorPanel::PaintEntry(Canvas& canvas, const TSelectorItem& item, bool hot,
@@ -275,7 +287,22 @@ void TControlSelectorPanel::mouseMoveEvent(QMouseEvent* event) {
         autoHot_ = true;
         autoDown_ = true;
         Invalidate();
+        HideCustomizeWindow();
         OpenAddRemovePopup();
+    }
+    if (!HasOptions()) return;
+    if (optionsItem_.rect.Contains({p.x(), p.y()})) {
+        if (!(event->buttons() & Qt::LeftButton) && !optionsHot_) {
+            optionsHot_ = true;
+            optionsDown_ = true;
+            Invalidate();
+            OpenOptions();
+        }
+    } else if (optionsHot_) {
+        optionsHot_ = false;
+        optionsDown_ = false;
+        Invalidate();
+        if (p.y() < optionsItem_.rect.top - 4) HideCustomizeWindow();
     }
 }
 
@@ -299,6 +326,53 @@ void TControlSelectorPanel::MouseLeave() {
         autoDown_ = popup_ != nullptr && popup_->isVisible();
         Invalidate();
     }
+    if (optionsHot_ || optionsDown_) {
+        optionsHot_ = false;
+        optionsDown_ = false;
+        Invalidate();
+    }
+}
+
+void TControlSelectorPanel::HideCustomizeWindow() {
+    if (customizeWindow_ == nullptr || !customizeWindow_->isVisible()) return;
+    hiding_ = true;
+    customizeWindow_->hide();
+    hiding_ = false;
+}
+
+void TControlSelectorPanel::OpenOptions() {
+    if (autoEntry_ && popup_ != nullptr && popup_->isVisible()) popup_->hide();
+    auto* owner = qobject_cast<TOptionSelectorWindow*>(window());
+    TFxCustomToolBar* bar = FxToolBar();
+    // The bar's own, which it forgets when the customizer goes.
+    IToolBarCustomizer* customizer = bar != nullptr ? bar->Customizer() : nullptr;
+    if (customizer == nullptr || owner == nullptr) return;
+    if (customizeWindow_ == nullptr) {
+        // A small option window of its own, which goes with this one; its
+        // hiding closes this one too, unless the panel hid it.
+        customizeWindow_ = new TOptionSelectorWindow(bar);
+        customizeWindow_->setParent(owner, customizeWindow_->windowFlags());
+        customizeWindow_->setObjectName("CustomizeWindow");
+        customizeWindow_->OptionsPanel()->hide();
+        customizeWindow_->resize(100, 40);
+        connect(customizeWindow_, &TOptionSelectorWindow::Hidden, this, [this] {
+            auto* w = qobject_cast<TOptionSelectorWindow*>(window());
+            if (w == nullptr) return;
+            w->SetHideOnDeActivate(true);
+            if (!hiding_) w->hide();
+        });
+    }
+    TOptionSelectorPanel* entry = customizer->CustomizeEntry(customizeWindow_);
+    if (entry == nullptr) return;
+    entry->move(0, 0);
+    customizeWindow_->resize(entry->size());
+    owner->SetHideOnDeActivate(false);
+    const TRect at = ScreenRect(this, optionsItem_.rect);
+    const TPoint p = OptionsEntryWindowOrigin(at, customizeWindow_->width(),
+                                              WorkAreaAt(TPoint{at.right, at.top}));
+    customizeWindow_->move(p.x, p.y);
+    customizeWindow_->show();
+    customizeWindow_->activateWindow();
 }
 
 void TControlSelectorPanel::OpenAddRemovePopup() {
@@ -384,9 +458,11 @@ void TOptionSelectorWindow::hideEvent(QHideEvent* e) {
     hideTimer_.stop();
     if (TFTBPopupWindow* popup = panel_->AddRemovePopup(); popup != nullptr && popup->isVisible())
         popup->hide();
+    panel_->HideCustomizeWindow();
     panel_->GiveBack();
-    if (toolBar_ != nullptr) toolBar_->OptionWindowHidden();
+    if (toolBar_ != nullptr && toolBar_->OptionWindow() == this) toolBar_->OptionWindowHidden();
     panel_->WindowHidden();
+    emit Hidden();
 }
 
 // ---------------------------------------------------------------- tool bar
@@ -457,6 +533,7 @@ void TFxCustomToolBar::PrepareOptionWindow() {
     panel->SetTextAutoOptionMenu(textAutoOptionMenu_);
     panel->SetTextOptionMenu(textOptionMenu_);
     panel->SetFxToolBar(this);
+    panel->SetCustomizer(customizer_);
     TCustomFxMenuStyler* menuStyler = CurrentStyler()->CurrentMenuStyler();
     if (Menu() != nullptr && menuStyler != nullptr) {
         // A menu bar's entries look like its menu buttons.
@@ -523,6 +600,10 @@ void TFxCustomToolBar::ShowOptionWindow(int x, int y, bool usePoint) {
     optionWindow_->show();
     optionWindow_->activateWindow();
     Invalidate();
+}
+
+void TFxCustomToolBar::Customize() {
+    if (customizer_ != nullptr) customizer_->OpenCustomizeDialog();
 }
 
 void TFxCustomToolBar::OptionClick() {

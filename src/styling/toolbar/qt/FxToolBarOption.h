@@ -1,7 +1,9 @@
 // The tool bar's option window: a small frameless stay-on-top window under
 // the right handle. Its panel borrows the bar's overflow controls, where
 // they stay clickable, and below them shows the add-or-remove entry, whose
-// cascade lists the bar's controls with check boxes that show or hide them.
+// cascade lists the bar's controls with check boxes that show or hide them,
+// and, for a bar with a customizer, the options entry, beside which a small
+// window shows the customizer's own entry.
 // Everything lent goes back to the bar, in its place and order, when the
 // window hides. Where things stand follows OptionPanelLayout.h.
 #pragma once
@@ -22,6 +24,21 @@ namespace vx {
 
 class TFxCustomToolBar;
 class TFxToolBarSeparator;
+class TOptionSelectorPanel;
+class TOptionSelectorWindow;
+
+// A bar's customizer as the bar and its option window see it.
+class IToolBarCustomizer {
+  public:
+    // The customize entry in that window (beside the options entry): made
+    // on the first call, its caption and size brought up to date on each.
+    virtual TOptionSelectorPanel* CustomizeEntry(TOptionSelectorWindow* window) = 0;
+    // Opens the customise dialog.
+    virtual void OpenCustomizeDialog() = 0;
+
+  protected:
+    ~IToolBarCustomizer() = default;
+};
 
 // One entry of the option window.
 struct TSelectorItem {
@@ -107,8 +124,11 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
     void ForgetItems();
     void ArrangeItems();
     bool IsEmpty() const { return items_.empty() && !autoEntry_ && !HasOptions(); }
-    // No bar of this system has an options menu.
-    bool HasOptions() const { return false; }
+    // No bar of this system has an options menu: the options entry is shown
+    // for a bar's customizer.
+    bool HasOptions() const { return customizer_ != nullptr; }
+    IToolBarCustomizer* Customizer() const { return customizer_; }
+    void SetCustomizer(IToolBarCustomizer* customizer);
     void WindowHidden() override;
 
     bool AddRemoveHot() const { return autoHot_; }
@@ -116,6 +136,13 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
     // The cascade of the add-or-remove entry (null before its first use).
     TFTBPopupWindow* AddRemovePopup() const { return popup_; }
     TFTBMenuItem& CascadeRoot() { return root_; }
+    bool OptionsHot() const { return optionsHot_; }
+    bool OptionsDown() const { return optionsDown_; }
+    // The window beside the options entry with the customizer's entry (null
+    // before its first use).
+    TOptionSelectorWindow* CustomizeWindow() const { return customizeWindow_; }
+    // Hides it without closing the option window.
+    void HideCustomizeWindow();
 
   protected:
     void Paint(Canvas& canvas) override;
@@ -130,6 +157,7 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
     void MeasureEntries();
     void PaintEntry(Canvas& canvas, const TSelectorItem& item, bool hot, bool down, bool autoMark);
     void OpenAddRemovePopup();
+    void OpenOptions();
 
     std::vector<QPointer<QWidget>> items_;
     std::vector<QPointer<TFxToolBarSeparator>> copies_;
@@ -148,6 +176,11 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
     int gap_ = 8;
     TFTBMenuItem root_;
     TFTBPopupWindow* popup_ = nullptr;  // a child window, made on first use
+    IToolBarCustomizer* customizer_ = nullptr;
+    bool optionsHot_ = false;
+    bool optionsDown_ = false;
+    QPointer<TOptionSelectorWindow> customizeWindow_;  // a child window, made on first use
+    bool hiding_ = false;  // the panel itself hides the customize window
 };
 
 // The window: frameless, above its owner, hidden 1 ms after it loses the
@@ -164,6 +197,9 @@ class TOptionSelectorWindow : public QWidget {
     TControlSelectorPanel* OptionsPanel() const { return panel_; }
     bool HideOnDeActivate() const { return hideOnDeactivate_; }
     void SetHideOnDeActivate(bool v) { hideOnDeactivate_ = v; }
+
+  signals:
+    void Hidden();
 
   protected:
     bool event(QEvent* event) override;

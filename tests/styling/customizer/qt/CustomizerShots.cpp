@@ -1,23 +1,27 @@
 // Pictures of the customise dialog and its item dialog for review, over a
 // window whose bar holds buttons, a separator and a combo box, with a
-// command inserted. Written as PNG files into the folder given on the
-// command line.
+// command inserted, and of the bar's option window with the customize entry
+// beside its options entry. Written as PNG files into the folder given on
+// the command line.
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPainter>
 #include <cstdio>
 
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
 #include "platform/qt/ImageList.h"
+#include "styling/customizer/qt/CustomizeOption.h"
 #include "styling/customizer/qt/CustomizerBtnU.h"
 #include "styling/customizer/qt/CustomizerU.h"
 #include "styling/customizer/qt/ToolBarCustomizer.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
+#include "styling/toolbar/qt/FxToolBarOption.h"
 
 using namespace vx;
 
@@ -30,6 +34,13 @@ QPixmap Square(QColor colour) {
     painter.setPen(colour.darker());
     painter.drawEllipse(2, 2, 11, 11);
     return p;
+}
+
+// The mouse moved over a control, with no button down.
+void MoveOver(QWidget* control, QPoint at) {
+    QMouseEvent move(QEvent::MouseMove, at, control->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                     Qt::NoModifier);
+    QApplication::sendEvent(control, &move);
 }
 }  // namespace
 
@@ -113,6 +124,33 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     const QString barFile = folder + "/customized_bar.png";
     if (!form.grab().save(barFile)) return 1;
-    std::printf("%s\n%s\n%s\n", qPrintable(main), qPrintable(itemFile), qPrintable(barFile));
+
+    // The option window of the narrowed bar, the customize entry open and
+    // hot beside its options entry, drawn over the form where they stand.
+    bar->SetAutoOptionMenu(true);
+    bar->SetBounds(3, 1, 110, 28);
+    bar->ShowOptionWindow(0, 0, false);
+    TOptionSelectorWindow* options = bar->OptionWindow();
+    TControlSelectorPanel* panel = options->OptionsPanel();
+    const TRect entry = panel->OptionsEntry().rect;
+    MoveOver(panel, QPoint(entry.left + 20, entry.top + 5));
+    TOptionSelectorWindow* side = panel->CustomizeWindow();
+    if (side == nullptr) return 1;
+    auto* customize = side->findChild<TCustomizeOption*>();
+    MoveOver(customize, customize->rect().center());
+    QApplication::processEvents();
+    const QPoint origin = form.mapToGlobal(QPoint(0, 0));
+    QPixmap sheet(form.width(), 160);
+    sheet.fill(Qt::white);
+    {
+        QPainter painter(&sheet);
+        painter.drawPixmap(0, 0, form.grab());
+        painter.drawPixmap(options->pos() - origin, options->grab());
+        painter.drawPixmap(side->pos() - origin, side->grab());
+    }
+    const QString optionFile = folder + "/customize_entry.png";
+    if (!sheet.save(optionFile)) return 1;
+    std::printf("%s\n%s\n%s\n%s\n", qPrintable(main), qPrintable(itemFile), qPrintable(barFile),
+                qPrintable(optionFile));
     return 0;
 }
