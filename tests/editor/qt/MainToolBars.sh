@@ -132,6 +132,7 @@ xdotool windowsize "$id" 260 "$mh"
 bar1=$(line '^FxToolBar1 docked FxDockPanel1 row [0-9]+ grip .* overflow [1-9][0-9]*$')
 read -r hx hy <<<"$(pair handle "$bar1")"
 echo "FxToolBar1 narrowed: $(after overflow "$bar1") buttons in its overflow"
+shot narrowed "$mx" "$my" 260 120
 
 # Its right handle opens the option window with the lent buttons.
 mark
