@@ -108,28 +108,56 @@ state view 'view N19 on N20 on N21 on'
 start=$(line '^buttons [0-9]+ [0-9]+ [0-9]+ misplaced 0$')
 
 # The function bar pulled 150 pixels down by its grip: it floats, still checked.
-bar2=$(line '^FxToolBar2 docked FxDockPanel1 row 0 grip ')
+bar2=$(line '^FxToolBar2 docked FxDockPanel1 row 0 grip .*[0-9]$')
 read -r gx gy <<<"$(pair grip "$bar2")"
 mark
 drag "$gx" "$gy" 0 150
-floating=$(line '^FxToolBar2 floating caption ')
+floating=$(line '^FxToolBar2 floating caption .*[0-9]$')
 read -r cx cy <<<"$(pair caption "$floating")"
 state view 'view N19 on N20 on N21 on'
 echo "FxToolBar2 floats in its own window"
-read -r fx fy fw fh <<<"$(sed -E 's/.* window ([0-9 -]+) overflow.*/\1/' <<<"$floating")"
+read -r fx fy fw fh <<<"$(sed -E 's/.* window ([0-9 -]+) close.*/\1/' <<<"$floating")"
 shot floating "$mx" "$my" "$mw" $((fy + fh - my))
 
 # Its caption dragged back over the panel's row: it docks there again.
 mark
 drag "$cx" "$cy" 60 $((gy - cy))
-line '^FxToolBar2 docked FxDockPanel1 row 0 grip ' >/dev/null
+line '^FxToolBar2 docked FxDockPanel1 row 0 grip .*[0-9]$' >/dev/null
 state view 'view N19 on N20 on N21 on'
 echo "FxToolBar2 docked again in its row"
+
+# Floated again and closed by its caption's close button: it hides and its
+# View check goes off; the View menu's item shows it again where it floated.
+bar2=$(line '^FxToolBar2 docked FxDockPanel1 row 0 grip .*[0-9]$')
+read -r gx gy <<<"$(pair grip "$bar2")"
+mark
+drag "$gx" "$gy" 0 150
+floating=$(line '^FxToolBar2 floating caption .*[0-9]$')
+mark
+click $(pair close "$floating")
+line '^FxToolBar2 hidden$' >/dev/null
+state view 'view N19 on N20 off N21 on'
+mark
+xdotool windowfocus --sync "$id"
+sleep 0.3
+xdotool key alt+v
+sleep 0.5
+xdotool key f
+floating=$(line '^FxToolBar2 floating caption .*[0-9]$')
+state view 'view N19 on N20 on N21 on'
+echo "FxToolBar2 closed while floating and shown again by the View menu"
+read -r cx cy <<<"$(pair caption "$floating")"
+mark
+drag "$cx" "$cy" 60 $((gy - cy))
+line '^FxToolBar2 docked FxDockPanel1 row 0 grip .*[0-9]$' >/dev/null
 
 # The window narrowed until the standard bar has buttons in its overflow.
 mark
 xdotool windowsize "$id" 260 "$mh"
-bar1=$(line '^FxToolBar1 docked FxDockPanel1 row [0-9]+ grip .* overflow [1-9][0-9]*$')
+pattern='^FxToolBar1 docked FxDockPanel1 row [0-9]+ grip .* overflow [1-9][0-9]*$'
+line "$pattern" >/dev/null
+sleep 0.5  # the latest place once the narrowed window has settled
+bar1=$(line "$pattern")
 read -r hx hy <<<"$(pair handle "$bar1")"
 echo "FxToolBar1 narrowed: $(after overflow "$bar1") buttons in its overflow"
 shot narrowed "$mx" "$my" 260 120

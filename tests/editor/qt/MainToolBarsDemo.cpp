@@ -47,13 +47,19 @@ QPoint Middle(const QWidget* w, const TRect& r) {
 }
 
 QString BarState(TFxToolBar* bar) {
-    const QString overflow = QString(" overflow %1").arg(bar->Overflow().Count());
+    // A line ends with " dragging" while the mouse still holds the bar.
+    const QString overflow = QString(" overflow %1%2")
+                                 .arg(bar->Overflow().Count())
+                                 .arg(bar->Dragging() ? " dragging" : "");
+    // Hidden itself, or shown in a window that is not.
     if (bar->isHidden()) return bar->objectName() + " hidden";
+    if (!bar->isVisible()) return bar->objectName() + " unseen";
     if (bar->State() == TToolBarState::tsFloating) {
         const TRect drag = bar->FloatingDragRect();
         const QPoint at = bar->mapToGlobal(QPoint(drag.left + 4, (drag.top + drag.bottom) / 2));
         QString line = bar->objectName() + " floating caption " + Point(at);
         if (TFloatingWindow* w = bar->FloatingWindow()) line += " window " + Box(w);
+        line += " close " + Point(Middle(bar, bar->CloseButtonRect()));
         return line + overflow;
     }
     if (bar->DockPanel() == nullptr) return bar->objectName() + " free";
