@@ -141,7 +141,7 @@ mark
 xdotool windowfocus --sync "$id"
 sleep 0.3
 xdotool key alt+v
-sleep 0.5
+line '^menu View1 open$' >/dev/null
 xdotool key f
 floating=$(line '^FxToolBar2 floating caption .*[0-9]$')
 state view 'view N19 on N20 on N21 on'

@@ -9,6 +9,7 @@
 // would be taken for a project to open).
 #include <QAction>
 #include <QApplication>
+#include <QMenu>
 #include <QTimer>
 #include <cstdio>
 
@@ -176,6 +177,9 @@ int main(int argc, char** argv) {
                                    frm.Item("N20")->isChecked() ? "on" : "off",
                                    frm.Item("N21")->isChecked() ? "on" : "off"));
             now.push_back(Placement(frm, bars));
+            auto* view = frm.findChild<QMenu*>("View1");
+            now.push_back(QString("menu View1 %1")
+                              .arg(view != nullptr && view->isVisible() ? "open" : "closed"));
             now.push_back(QString("main size %1 %2").arg(frm.width()).arg(frm.height()));
             last.resize(now.size());
             for (size_t i = 0; i < now.size(); ++i) {
