@@ -9,6 +9,7 @@
 #include "platform/SystemFolders.h"
 #include "platform/qt/ProgramText.h"
 #include "platform/qt/QtTranslations.h"
+#include "styling/toolbar/qt/FxToolBar.h"
 
 namespace vx {
 
@@ -31,6 +32,12 @@ void TMainFrm::ConnectLanguage() {
 void TMainFrm::Button1Click() {
     UseQtTranslations(Chinese());
     SetInterfaceChinese(Chinese());
+    // The option windows' add-or-remove entry is no text of the language
+    // files: it follows the language here.
+    const QString addOrRemove =
+        QString::fromStdString(Tr("添加或移动按钮", "Add or Remove Buttons"));
+    for (TFxToolBar* bar : {standardBar_, functionBar_})
+        bar->SetTextAutoOptionMenu(addOrRemove);
     const char* file = Chinese() ? kChineseLanguageFile : kEnglishLanguageFile;
     const std::string path = JoinPath(ProgramFolder(), file);
     switch (ImportUiTexts(path)) {

@@ -105,6 +105,19 @@ TEST_F(MainLanguageTest, AFloatingToolBarKeepsItsPlaceUnderItsDockPanel) {
     EXPECT_EQ(bar->Caption(), QString("功能工具栏"));
 }
 
+TEST_F(MainLanguageTest, TheOptionWindowsAddOrRemoveEntryFollowsTheLanguage) {
+    auto frm = test::StartedMainWindow();
+    frm->Item("English1")->trigger();
+    for (const char* name : {"FxToolBar1", "FxToolBar2"}) {
+        auto* bar = frm->findChild<TFxToolBar*>(name);
+        ASSERT_NE(bar, nullptr);
+        EXPECT_EQ(bar->TextAutoOptionMenu(), QString("Add or Remove Buttons")) << name;
+        frm->Item("Chinese1")->trigger();
+        EXPECT_EQ(bar->TextAutoOptionMenu(), QString("添加或移动按钮")) << name;
+        frm->Item("English1")->trigger();
+    }
+}
+
 TEST_F(MainLanguageTest, TextsTheWindowsWriteThemselvesFollowTheLanguage) {
     StartInEnglish();
     auto frm = test::StartedMainWindow();
