@@ -13,50 +13,18 @@ demo="$1"
 data="$2"
 language="${3:-chinese}"
 shots="${VX_SHOTS_DIR:-}"
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or xdotool missing"; exit 77; }
 if [ -n "$shots" ]; then
     command -v import >/dev/null && command -v convert >/dev/null || { echo "ImageMagick missing"; exit 77; }
     mkdir -p "$shots"
 fi
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export VXTORVIN_WINDIR="$work/win" VXTORVIN_PROGDIR="$work/prog" HOME="$work/home"
-mkdir -p "$VXTORVIN_WINDIR" "$VXTORVIN_PROGDIR" "$HOME"
+source "$(dirname "$0")/../../support/VirtualDisplay.sh"
 cp "$data"/kz*.ini "$VXTORVIN_PROGDIR"/
-unset QT_QPA_PLATFORM
-
-for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-for i in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 [ "$language" = english ] && export VX_DEMO_ENGLISH=1
 "$demo" >"$work/out.log" 2>"$work/err.log" &
 pids+=($!)
 
-# Waits (up to a minute: a busy machine is slow) for a line of the demo's
-# report written after the first `seen` lines; prints the last such line.
-seen=0
-line() {
-    for i in $(seq 1 600); do
-        found=$(tail -n +$((seen + 1)) "$work/out.log" | grep -aE "$1" | tail -1 || true)
-        [ -n "$found" ] && { echo "$found"; return 0; }
-        sleep 0.1
-    done
-    echo "no report: $1" >&2
-    cat "$work/out.log" "$work/err.log" >&2
-    return 1
-}
-mark() { seen=$(wc -l <"$work/out.log"); }
 # Waits (up to a minute) until the latest report that starts with the first
 # word is the given line, whenever it was written.
 state() {
@@ -71,20 +39,6 @@ state() {
 # The number after a word in a report line.
 after() { sed -E "s/.* $1 (-?[0-9]+).*/\1/" <<<"$2"; }
 pair() { sed -E "s/.* $1 (-?[0-9]+ -?[0-9]+).*/\1/" <<<"$2"; }
-# Drags with the left button from (x, y) by (dx, dy) in ten steps.
-drag() {
-    local x=$1 y=$2 dx=$3 dy=$4
-    xdotool mousemove "$x" "$y"
-    sleep 0.2
-    xdotool mousedown 1
-    sleep 0.2
-    for s in $(seq 1 10); do
-        xdotool mousemove $((x + dx * s / 10)) $((y + dy * s / 10))
-        sleep 0.1
-    done
-    xdotool mouseup 1
-    sleep 0.3
-}
 click() {
     xdotool mousemove "$1" "$2"
     sleep 0.3

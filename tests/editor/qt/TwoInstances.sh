@@ -6,29 +6,9 @@
 set -euo pipefail
 vxtorvin="$1"
 tool="$2"
-command -v Xvfb >/dev/null && command -v xdotool >/dev/null || { echo "Xvfb or xdotool missing"; exit 77; }
-
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export VXTORVIN_WINDIR="$work/win" VXTORVIN_PROGDIR="$work/prog" HOME="$work/home"
-mkdir -p "$VXTORVIN_WINDIR" "$VXTORVIN_PROGDIR" "$HOME"
+source "$(dirname "$0")/../../support/VirtualDisplay.sh"
 # The language files an installed tool has beside it.
 cp "$(dirname "$vxtorvin")"/kz*.ini "$VXTORVIN_PROGDIR"/
-unset QT_QPA_PLATFORM
-
-# A display of our own.
-for n in $(seq 90 140); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || { display=":$n"; break; }
-done
-Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-export DISPLAY="$display"
-for i in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 # Waits (up to a minute: a busy machine starts programs slowly) for a window
 # whose title holds the text; prints its id.
