@@ -248,16 +248,20 @@ void TFTBPopupPanel::mouseMoveEvent(QMouseEvent* event) {
     TFTBCustomPopupPanel::mouseMoveEvent(event);
 }
 
-void TFTBPopupPanel::mousePressEvent(QMouseEvent* event) {
+bool SizeByCorner(QWidget* panel, QMouseEvent* event) {
     // The 10 x 10 pixels at the bottom right of the window size it.
-    QWidget* w = window();
-    const QPoint p = mapTo(w, event->position().toPoint());
-    if (event->button() == Qt::LeftButton &&
-        InSizingCorner(w->width(), w->height(), TPoint{p.x(), p.y()}) &&
-        w->windowHandle() != nullptr) {
-        w->windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
-        return;
-    }
+    QWidget* w = panel->window();
+    const QPoint p = panel->mapTo(w, event->position().toPoint());
+    if (event->button() != Qt::LeftButton ||
+        !InSizingCorner(w->width(), w->height(), TPoint{p.x(), p.y()}) ||
+        w->windowHandle() == nullptr)
+        return false;
+    w->windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
+    return true;
+}
+
+void TFTBPopupPanel::mousePressEvent(QMouseEvent* event) {
+    if (SizeByCorner(this, event)) return;
     TFTBCustomPopupPanel::mousePressEvent(event);
 }
 

@@ -17,7 +17,13 @@
 #include "platform/Geometry.h"
 #include "styling/toolbar/ToolBarAppearances.h"
 
+class QMouseEvent;
+
 namespace vx {
+
+// A left press in the sizing corner of a pop-up panel's window starts sizing
+// the window by that corner; true when it did.
+bool SizeByCorner(QWidget* panel, QMouseEvent* event);
 
 class TCustomFxMenuStyler;
 class TFxCustomToolBar;

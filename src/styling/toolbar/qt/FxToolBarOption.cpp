@@ -307,15 +307,7 @@ void TControlSelectorPanel::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void TControlSelectorPanel::mousePressEvent(QMouseEvent* event) {
-    // The 10 x 10 pixels at the bottom right of the window size it.
-    QWidget* w = window();
-    const QPoint p = mapTo(w, event->position().toPoint());
-    if (event->button() == Qt::LeftButton &&
-        InSizingCorner(w->width(), w->height(), TPoint{p.x(), p.y()}) &&
-        w->windowHandle() != nullptr) {
-        w->windowHandle()->startSystemResize(Qt::BottomEdge | Qt::RightEdge);
-        return;
-    }
+    if (SizeByCorner(this, event)) return;
     TOptionSelectorPanel::mousePressEvent(event);
 }
 
