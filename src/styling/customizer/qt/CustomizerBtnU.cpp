@@ -9,6 +9,7 @@
 #include <algorithm>
 
 #include "platform/qt/ImageList.h"
+#include "styling/customizer/qt/DialogControls.h"
 #include "styling/customizer/qt/ToolBarCustomizer.h"
 
 namespace vx {
@@ -16,13 +17,6 @@ namespace vx {
 namespace {
 TCusBtnForm* current = nullptr;
 
-template <typename W>
-W* Make(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
 }  // namespace
 
 TCusBtnForm::TCusBtnForm(TToolBarCustomizer& customizer, QWidget* parent)
@@ -34,24 +28,24 @@ TCusBtnForm::TCusBtnForm(TToolBarCustomizer& customizer, QWidget* parent)
                    Qt::WindowCloseButtonHint);
     setFixedSize(248, 140);
 
-    groupBox1_ = Make<QGroupBox>(this, "GroupBox1", 4, 2, 240, 102);
-    lblBtnCaption_ = Make<QLabel>(groupBox1_, "LblBtnCaption", 8, 18, 40, 15);
+    groupBox1_ = MakeControl<QGroupBox>(this, "GroupBox1", 4, 2, 240, 102);
+    lblBtnCaption_ = MakeControl<QLabel>(groupBox1_, "LblBtnCaption", 8, 18, 40, 15);
     lblBtnCaption_->setText(QStringLiteral("Caption"));
-    edtBtnCaption_ = Make<QLineEdit>(groupBox1_, "EdtBtnCaption", 50, 14, 82, 21);
-    lblBtnHint_ = Make<QLabel>(groupBox1_, "LblBtnHint", 8, 44, 40, 15);
+    edtBtnCaption_ = MakeControl<QLineEdit>(groupBox1_, "EdtBtnCaption", 50, 14, 82, 21);
+    lblBtnHint_ = MakeControl<QLabel>(groupBox1_, "LblBtnHint", 8, 44, 40, 15);
     lblBtnHint_->setText(QStringLiteral("Hint"));
-    edtBtnHint_ = Make<QLineEdit>(groupBox1_, "EdtBtnHint", 50, 40, 82, 21);
-    lblGlyph_ = Make<QLabel>(groupBox1_, "LblGlyph", 8, 70, 40, 15);
+    edtBtnHint_ = MakeControl<QLineEdit>(groupBox1_, "EdtBtnHint", 50, 40, 82, 21);
+    lblGlyph_ = MakeControl<QLabel>(groupBox1_, "LblGlyph", 8, 70, 40, 15);
     lblGlyph_->setText(QStringLiteral("Icon"));
-    cmBxGlyph_ = Make<QComboBox>(groupBox1_, "CmBxGlyph", 50, 66, 82, 22);
-    chkBtnShowCap_ = Make<QCheckBox>(groupBox1_, "ChkBtnShowCap", 139, 11, 97, 19);
+    cmBxGlyph_ = MakeControl<QComboBox>(groupBox1_, "CmBxGlyph", 50, 66, 82, 22);
+    chkBtnShowCap_ = MakeControl<QCheckBox>(groupBox1_, "ChkBtnShowCap", 139, 11, 97, 19);
     chkBtnShowCap_->setText(QStringLiteral("Show Captions"));
-    chkBtnVis_ = Make<QCheckBox>(groupBox1_, "ChkBtnVis", 139, 36, 97, 19);
+    chkBtnVis_ = MakeControl<QCheckBox>(groupBox1_, "ChkBtnVis", 139, 36, 97, 19);
     chkBtnVis_->setText(QStringLiteral("Visible"));
-    btnOk_ = Make<QPushButton>(this, "BtnOk", 44, 110, 75, 25);
+    btnOk_ = MakeControl<QPushButton>(this, "BtnOk", 44, 110, 75, 25);
     btnOk_->setText(QStringLiteral("&OK"));
     btnOk_->setDefault(true);
-    btnCancel_ = Make<QPushButton>(this, "BtnCancel", 124, 110, 75, 25);
+    btnCancel_ = MakeControl<QPushButton>(this, "BtnCancel", 124, 110, 75, 25);
     btnCancel_->setText(QStringLiteral("&Cancel"));
     connect(btnOk_, &QPushButton::clicked, this, [this] { done(kResultOk); });
     connect(btnCancel_, &QPushButton::clicked, this, [this] { done(kResultCancel); });

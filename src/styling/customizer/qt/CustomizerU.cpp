@@ -19,6 +19,7 @@
 #include "platform/qt/ImageList.h"
 #include "platform/qt/SpeedButton.h"
 #include "styling/customizer/qt/CustomizerBtnU.h"
+#include "styling/customizer/qt/DialogControls.h"
 #include "styling/customizer/qt/ToolBarCustomizer.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
@@ -30,14 +31,6 @@ using namespace customizer;
 namespace {
 
 TCustomizerForm* current = nullptr;
-
-template <typename W>
-W* Make(QWidget* parent, const char* name, int x, int y, int w, int h) {
-    auto* widget = new W(parent);
-    widget->setObjectName(QString::fromLatin1(name));
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
 
 enum class Glyph { Top, Up, Down, Bottom, Add, Separator, Delete, Clear, Edit };
 
@@ -240,15 +233,16 @@ void TCustomizerForm::Build() {
                    Qt::WindowCloseButtonHint);
     setFixedSize(387, 363);
 
-    groupBox1_ = Make<QGroupBox>(this, "GroupBox1", 6, 4, 375, 258);
-    lblCommands_ = Make<QLabel>(groupBox1_, "LblCommands", 10, 14, 130, 15);
+    groupBox1_ = MakeControl<QGroupBox>(this, "GroupBox1", 6, 4, 375, 258);
+    lblCommands_ = MakeControl<QLabel>(groupBox1_, "LblCommands", 10, 14, 130, 15);
     lblCommands_->setText(QStringLiteral("Commands:"));
-    lstBxCommand_ = Make<TDragListBox>(groupBox1_, "LstBxCommand", 10, 32, 130, 184);
+    lstBxCommand_ = MakeControl<TDragListBox>(groupBox1_, "LstBxCommand", 10, 32, 130, 184);
     lstBxCommand_->setAcceptDrops(false);
-    cmBxIcon_ = Make<QComboBox>(groupBox1_, "CmBxIcon", 10, 222, 130, 24);
-    lblToolbarItems_ = Make<QLabel>(groupBox1_, "LblToolbarItems", 178, 14, 187, 15);
+    cmBxIcon_ = MakeControl<QComboBox>(groupBox1_, "CmBxIcon", 10, 222, 130, 24);
+    lblToolbarItems_ = MakeControl<QLabel>(groupBox1_, "LblToolbarItems", 178, 14, 187, 15);
     lblToolbarItems_->setText(QStringLiteral("Toolbar Items:"));
-    lstBxToolBarItems_ = Make<TDragListBox>(groupBox1_, "LstBxToolBarItems", 178, 32, 187, 214);
+    lstBxToolBarItems_ =
+        MakeControl<TDragListBox>(groupBox1_, "LstBxToolBarItems", 178, 32, 187, 214);
     lstBxToolBarItems_->SetAcceptedSources(
         {QStringLiteral("LstBxCommand"), QStringLiteral("LstBxToolBarItems")});
     lstBxToolBarItems_->setItemDelegate(new TItemsDelegate(*this));
@@ -281,7 +275,7 @@ void TCustomizerForm::Build() {
     };
     int y = 32;
     for (const ButtonDef& d : buttons) {
-        auto* b = Make<TSpeedButton>(groupBox1_, d.name, 148, y, 23, 22);
+        auto* b = MakeControl<TSpeedButton>(groupBox1_, d.name, 148, y, 23, 22);
         b->SetFlat(true);
         b->SetGlyph(ListGlyph(d.glyph));
         b->setToolTip(QString::fromLatin1(d.hint));
@@ -290,24 +284,24 @@ void TCustomizerForm::Build() {
         y += 24;
     }
 
-    groupBox2_ = Make<QGroupBox>(this, "GroupBox2", 6, 266, 375, 62);
-    lblCaption_ = Make<QLabel>(groupBox2_, "LblCaption", 10, 18, 40, 15);
+    groupBox2_ = MakeControl<QGroupBox>(this, "GroupBox2", 6, 266, 375, 62);
+    lblCaption_ = MakeControl<QLabel>(groupBox2_, "LblCaption", 10, 18, 40, 15);
     lblCaption_->setText(QStringLiteral("Caption"));
-    edtCaption_ = Make<QLineEdit>(groupBox2_, "EdtCaption", 55, 14, 130, 21);
-    lblGlphPos_ = Make<QLabel>(groupBox2_, "LblGlphPos", 200, 18, 80, 15);
+    edtCaption_ = MakeControl<QLineEdit>(groupBox2_, "EdtCaption", 55, 14, 130, 21);
+    lblGlphPos_ = MakeControl<QLabel>(groupBox2_, "LblGlphPos", 200, 18, 80, 15);
     lblGlphPos_->setText(QStringLiteral("Glyph Position"));
-    cmBxGlphPos_ = Make<QComboBox>(groupBox2_, "CmBxGlphPos", 290, 14, 75, 22);
+    cmBxGlphPos_ = MakeControl<QComboBox>(groupBox2_, "CmBxGlphPos", 290, 14, 75, 22);
     cmBxGlphPos_->addItems({QStringLiteral("Left"), QStringLiteral("Top"), QStringLiteral("Right"),
                             QStringLiteral("Bottom")});
-    chkLargeIcon_ = Make<QCheckBox>(groupBox2_, "ChkLargeIcon", 55, 38, 130, 19);
+    chkLargeIcon_ = MakeControl<QCheckBox>(groupBox2_, "ChkLargeIcon", 55, 38, 130, 19);
     chkLargeIcon_->setText(QStringLiteral("Large Icon"));
 
-    btnReset_ = Make<QPushButton>(this, "BtnReset", 6, 334, 75, 25);
+    btnReset_ = MakeControl<QPushButton>(this, "BtnReset", 6, 334, 75, 25);
     btnReset_->setText(QStringLiteral("&Reset"));
-    btnOk_ = Make<QPushButton>(this, "BtnOk", 222, 334, 75, 25);
+    btnOk_ = MakeControl<QPushButton>(this, "BtnOk", 222, 334, 75, 25);
     btnOk_->setText(QStringLiteral("&OK"));
     btnOk_->setDefault(true);
-    btnCancel_ = Make<QPushButton>(this, "BtnCancel", 306, 334, 75, 25);
+    btnCancel_ = MakeControl<QPushButton>(this, "BtnCancel", 306, 334, 75, 25);
     btnCancel_->setText(QStringLiteral("&Cancel"));
 
     connect(btnOk_, &QPushButton::clicked, this, &TCustomizerForm::OkClick);
