@@ -25,6 +25,15 @@ QRgb RgbOf(TColor c) {
 
 }  // namespace
 
+TButtonParts SplitButtonParts(const TRect& r, bool horizontal, bool dropDown) {
+    TButtonParts parts{r, horizontal ? TRect{r.right - kDropDownWidth, r.top, r.right, r.bottom}
+                                     : TRect{r.left, r.bottom - kDropDownWidth, r.right, r.bottom}};
+    if (dropDown)
+        (horizontal ? parts.face.right : parts.face.bottom) =
+            horizontal ? parts.dropDown.left : parts.dropDown.top;
+    return parts;
+}
+
 TButtonSize ButtonAutoSize(const TButtonMeasure& m) {
     const int extra = m.dropDown ? kDropDownWidth : 0;
     const bool sideBySide =

@@ -30,6 +30,16 @@ inline constexpr int kButtonSpacing = 4;   // between image and caption
 inline constexpr int kButtonMargin = 4;    // on each side
 inline constexpr int kDropDownWidth = 12;  // the drop-down part
 
+// A button's client rectangle split into its face and its drop-down part:
+// the part is the last kDropDownWidth pixels along the bar (at the right of
+// a horizontal bar, at the bottom of a vertical one); without a drop-down
+// part the face is the whole rectangle.
+struct TButtonParts {
+    TRect face;
+    TRect dropDown;
+};
+TButtonParts SplitButtonParts(const TRect& client, bool horizontal, bool dropDown);
+
 struct TButtonMeasure {
     TGlyphPosition glyphPosition = TGlyphPosition::gpLeft;
     bool horizontal = true;

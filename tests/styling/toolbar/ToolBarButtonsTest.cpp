@@ -44,6 +44,15 @@ TEST(ToolBarButtonRulesTest, AutoSizeAndFaceLayoutAsData) {
     for (const Row& r : rows)
         EXPECT_EQ(ButtonAutoSize(r.m), r.size) << r.m.tw << " " << r.m.gh;
 
+    // Face and drop-down part of a 36 x 24 client (24 x 36 on a vertical bar).
+    const TButtonParts across = SplitButtonParts({0, 0, 36, 24}, true, true);
+    EXPECT_EQ(across.face, (TRect{0, 0, 24, 24}));
+    EXPECT_EQ(across.dropDown, (TRect{24, 0, 36, 24}));
+    const TButtonParts down = SplitButtonParts({0, 0, 24, 36}, false, true);
+    EXPECT_EQ(down.face, (TRect{0, 0, 24, 24}));
+    EXPECT_EQ(down.dropDown, (TRect{0, 24, 24, 36}));
+    EXPECT_EQ(SplitButtonParts({0, 0, 36, 24}, true, false).face, (TRect{0, 0, 36, 24}));
+
     struct Face {
         G pos;
         TRect f;

@@ -542,11 +542,8 @@ void FillFace(Canvas& canvas, TColor from, TColor to, const TRect& r,
 
 void TFxCustomToolBarButton::DrawButton(Canvas& canvas) {
     const TRect r = ClientRect();
-    TRect f = r;
     const bool horizontal = HorizontalBar();
-    const TRect d = horizontal ? TRect{r.right - kDropDownWidth, r.top, r.right, r.bottom}
-                               : TRect{r.left, r.bottom - kDropDownWidth, r.right, r.bottom};
-    if (dropDownButton_) (horizontal ? f.right : f.bottom) = horizontal ? d.left : d.top;
+    const auto [f, d] = SplitButtonParts(r, horizontal, dropDownButton_);
 
     const TButtonAppearance& a = Look();
     const TButtonAppearance& own = appearance_;

@@ -93,11 +93,8 @@ bool BarHorizontal(toolbar::TGradientDirection d) {
 
 void TFxToolBarMenuButton::DrawButton(Canvas& canvas) {
     const TRect r = ClientRect();
-    TRect f = r;
     const bool horizontal = HorizontalBar();
-    const TRect d = horizontal ? TRect{r.right - kDropDownWidth, r.top, r.right, r.bottom}
-                               : TRect{r.left, r.bottom - kDropDownWidth, r.right, r.bottom};
-    if (DropDownButton()) (horizontal ? f.right : f.bottom) = horizontal ? d.left : d.top;
+    const auto [f, d] = SplitButtonParts(r, horizontal, DropDownButton());
 
     // The root-item look of the menu styler the bar's styler carries; a bar
     // without one leaves the button to its own appearance.
