@@ -128,7 +128,9 @@ class TToolBarCustomizer : public QObject, public TLoadable, public IToolBarCust
 
   private:
     bool Active() const;
-    void ApplyPlan(const customizer::TItemSetPlan& plan, bool restoring);
+    // `widgets`: the control of each entry of the bar the plan was made for.
+    void ApplyPlan(const customizer::TItemSetPlan& plan, const std::vector<QWidget*>& widgets,
+                   bool restoring);
     void ApplyImages(int largeIcon);
     void PutBack(QWidget* control);
 
