@@ -213,25 +213,21 @@ void TFlatSkin::SetControlUseTrueXPStyle(bool v) {
 }
 
 void TFlatSkin::SetSkinContainers(TSkinContainers set) {
-    if (set == containers_) return;
-    if (!active_) {
-        containers_ = set;
-        return;
-    }
-    Walk(false, true);
-    containers_ = set;
-    Walk(true, true);
+    SetSets(controls_, set);
 }
 
 void TFlatSkin::SetSkinControls(TSkinControls set) {
-    if (set == controls_) return;
-    if (!active_) {
-        controls_ = set;
-        return;
-    }
-    Walk(false, true);
-    controls_ = set;
-    Walk(true, true);
+    SetSets(set, containers_);
+}
+
+void TFlatSkin::SetSets(TSkinControls controls, TSkinContainers containers) {
+    if (controls == controls_ && containers == containers_) return;
+    // An active skin lets go of what the old sets chose and hooks what the
+    // new ones choose.
+    if (active_) Walk(false, true);
+    controls_ = controls;
+    containers_ = containers;
+    if (active_) Walk(true, true);
 }
 
 void TFlatSkin::SetActive(bool active) {
