@@ -58,10 +58,6 @@ bool IsTabSheet(const QWidget* w) {
            qobject_cast<const QTabWidget*>(stack->parentWidget()) != nullptr;
 }
 
-TColor ToTColor(const QColor& c) {
-    return RGBColor(c.red(), c.green(), c.blue());
-}
-
 }  // namespace
 
 std::optional<TSkinControl> SkinControlKind(const QWidget* w) {
