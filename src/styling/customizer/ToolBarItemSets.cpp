@@ -8,20 +8,6 @@ namespace vx::customizer {
 
 namespace {
 
-// The first refusal of a run of writes is the one reported.
-struct Writer {
-    IniFile& ini;
-    const std::string& section;
-    IoResult result;
-    void Keep(IoResult r) {
-        if (result.ok && !r.ok) result = std::move(r);
-    }
-    void Str(const std::string& key, const std::string& value) {
-        Keep(ini.WriteString(section, key, value));
-    }
-    void Int(const std::string& key, int value) { Keep(ini.WriteInteger(section, key, value)); }
-};
-
 std::optional<int> OptInt(const IniFile& ini, const std::string& s, const std::string& key) {
     if (!ini.ValueExists(s, key)) return std::nullopt;
     std::int32_t v = 0;
@@ -151,7 +137,7 @@ std::string UniqueName(const std::string& base, const std::vector<std::string>& 
 }
 
 IoResult WriteOrgItems(IniFile& ini, const std::string& section, const TBarInfo& bar) {
-    Writer w{ini, section, {}};
+    TSetWriter w{ini, section, {}};
     std::vector<const TBarControlInfo*> onBar;
     for (const auto& c : bar.controls)
         if (c.onBar) onBar.push_back(&c);
