@@ -171,8 +171,7 @@ TItemSetPlan PlanUserItems(const IniFile& ini, const std::string& section, const
                            bool largeImagesSet, int commandCount) {
     TItemSetPlan plan = PlanItems(ini, section, bar, items, false, commandCount);
     if (options.caption) plan.caption = ini.ReadString(section, "FTBCaption", bar.caption);
-    plan.glyphPosition = options.glyphPosition ? ini.ReadInteger(section, "GlyphPosition", 0) : 0;
-    if (!options.glyphPosition) plan.glyphPosition.reset();
+    if (options.glyphPosition) plan.glyphPosition = ini.ReadInteger(section, "GlyphPosition", 0);
     plan.largeIcon =
         options.largeIcon && largeImagesSet ? ini.ReadInteger(section, "LargeIcon", 0) : 0;
     return plan;
