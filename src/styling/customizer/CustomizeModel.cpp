@@ -55,14 +55,17 @@ int TCustomizeModel::IconForCommand(int command, int iconCount) const {
     return icon >= 0 && icon <= iconCount ? icon : -1;
 }
 
+bool TCustomizeModel::IsBarButton(const TFTBItemProp& p) const {
+    return p.control >= 0 && bar_.controls[p.control].kind == TItemClass::icButton;
+}
+
 TButtonStates TCustomizeModel::Buttons() const {
     TButtonStates b;
     const int count = static_cast<int>(entries_.size());
     const bool any = selected_ >= 0;
     if (any && itemEditing_ && entries_[selected_].prop) {
         const TFTBItemProp& p = *entries_[selected_].prop;
-        const bool button = p.control >= 0 && bar_.controls[p.control].kind == TItemClass::icButton;
-        b.edit = button || p.IsCommand();
+        b.edit = IsBarButton(p) || p.IsCommand();
     }
     b.top = b.up = options_.reorder && selected_ > 0;
     b.down = b.bottom = options_.reorder && any && selected_ < count - 1;
@@ -172,8 +175,7 @@ bool TCustomizeModel::StoreItemValues(const TFTBItemProp& values, bool iconChang
     if (selected_ < 0 || !entries_[selected_].prop) return false;
     TListEntry& entry = entries_[selected_];
     TFTBItemProp& p = *entry.prop;
-    const bool button = p.control >= 0 && bar_.controls[p.control].kind == TItemClass::icButton;
-    if (!button && !(p.isNew && p.IsCommand())) return false;
+    if (!IsBarButton(p) && !(p.isNew && p.IsCommand())) return false;
     p.caption = values.caption;
     p.hint = values.hint;
     p.visible = values.visible;

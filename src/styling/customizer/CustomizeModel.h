@@ -133,6 +133,8 @@ class TCustomizeModel {
 
   private:
     void Insert(TListEntry entry);
+    // Whether the entry stands for a button already on the bar.
+    bool IsBarButton(const TFTBItemProp& p) const;
     std::vector<std::string> TakenNames() const;
 
     TBarInfo bar_;
