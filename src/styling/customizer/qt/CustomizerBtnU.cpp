@@ -80,7 +80,6 @@ void TCusBtnForm::Prepare(TImageList* images) {
     // The caption stays in view when it may not be changed.
     edtBtnCaption_->setEnabled(o.caption);
     edtBtnHint_->setVisible(o.hint);
-    if (!o.imageIndex) cmBxGlyph_->hide();
     chkBtnShowCap_->setVisible(o.showCaption);
     chkBtnVis_->setVisible(o.visible);
     lblBtnCaption_->setVisible(!edtBtnCaption_->isHidden());
