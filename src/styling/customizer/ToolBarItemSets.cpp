@@ -94,11 +94,6 @@ TItemSetPlan PlanItems(const IniFile& ini, const std::string& s, const TBarInfo&
 
 }  // namespace
 
-int TBarInfo::OnBarCount() const {
-    return static_cast<int>(
-        std::count_if(controls.begin(), controls.end(), [](const auto& c) { return c.onBar; }));
-}
-
 bool TItemStep::IsButton(const TBarInfo& bar) const {
     if (control < 0) return create == TItemClass::icButton;
     return bar.controls[control].kind == TItemClass::icButton;

@@ -50,7 +50,6 @@ struct TBarInfo {
     bool largeIcon = false;  // the bar shows the customizer's large images
     // The controls on the bar in order, then those taken off it.
     std::vector<TBarControlInfo> controls;
-    int OnBarCount() const;
 };
 
 // Which button values the user may change and which are read back.
