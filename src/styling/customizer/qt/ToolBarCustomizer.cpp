@@ -139,14 +139,22 @@ void TToolBarCustomizer::Loaded() {
 }
 
 IoResult TToolBarCustomizer::ToolBarLoaded() {
-    IoResult saved = SaveOrgItems();
-    LoadUserItems();
+    if (!Active()) return {};
+    // The profile is read once: saving the designed set leaves the user's
+    // section as it was.
+    vx::IniFile ini = vx::IniFile::Load(iniFile_.toStdString());
+    IoResult saved = SaveOrgItems(ini);
+    LoadUserItems(ini);
     return saved;
 }
 
 IoResult TToolBarCustomizer::SaveOrgItems() {
     if (!Active()) return {};
     vx::IniFile ini = vx::IniFile::Load(iniFile_.toStdString());
+    return SaveOrgItems(ini);
+}
+
+IoResult TToolBarCustomizer::SaveOrgItems(vx::IniFile& ini) {
     const std::string section = objectName().toStdString() + "Org";
     if (IoResult r = WriteOrgItems(ini, section, BarInfo()); !r) return r;
     return ini.Save();
@@ -154,7 +162,10 @@ IoResult TToolBarCustomizer::SaveOrgItems() {
 
 void TToolBarCustomizer::LoadUserItems() {
     if (!Active()) return;
-    const vx::IniFile ini = vx::IniFile::Load(iniFile_.toStdString());
+    LoadUserItems(vx::IniFile::Load(iniFile_.toStdString()));
+}
+
+void TToolBarCustomizer::LoadUserItems(const vx::IniFile& ini) {
     std::vector<QWidget*> widgets;
     const TBarInfo bar = BarInfo(&widgets);
     const TItemSetPlan plan =
