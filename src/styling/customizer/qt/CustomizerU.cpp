@@ -175,12 +175,8 @@ bool TDragListBox::Accepts(const QMimeData* data, QString* source, int* row) con
 }
 
 void TDragListBox::dragEnterEvent(QDragEnterEvent* event) {
-    if (Accepts(event->mimeData(), nullptr, nullptr)) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    // Entering is judged as moving over the list.
+    dragMoveEvent(event);
 }
 
 void TDragListBox::dragMoveEvent(QDragMoveEvent* event) {
