@@ -55,14 +55,17 @@ int TCustomizeModel::IconForCommand(int command, int iconCount) const {
     return icon >= 0 && icon <= iconCount ? icon : -1;
 }
 
+bool TCustomizeModel::IsBarButton(const TFTBItemProp& p) const {
+    return p.control >= 0 && bar_.controls[p.control].kind == TItemClass::icButton;
+}
+
 TButtonStates TCustomizeModel::Buttons() const {
     TButtonStates b;
     const int count = static_cast<int>(entries_.size());
     const bool any = selected_ >= 0;
     if (any && itemEditing_ && entries_[selected_].prop) {
         const TFTBItemProp& p = *entries_[selected_].prop;
-        const bool button = p.control >= 0 && bar_.controls[p.control].kind == TItemClass::icButton;
-        b.edit = button || p.IsCommand();
+        b.edit = IsBarButton(p) || p.IsCommand();
     }
     b.top = b.up = options_.reorder && selected_ > 0;
     b.down = b.bottom = options_.reorder && any && selected_ < count - 1;
@@ -172,8 +175,7 @@ bool TCustomizeModel::StoreItemValues(const TFTBItemProp& values, bool iconChang
     if (selected_ < 0 || !entries_[selected_].prop) return false;
     TListEntry& entry = entries_[selected_];
     TFTBItemProp& p = *entry.prop;
-    const bool button = p.control >= 0 && bar_.controls[p.control].kind == TItemClass::icButton;
-    if (!button && !(p.isNew && p.IsCommand())) return false;
+    if (!IsBarButton(p) && !(p.isNew && p.IsCommand())) return false;
     p.caption = values.caption;
     p.hint = values.hint;
     p.visible = values.visible;
@@ -190,54 +192,49 @@ bool TCustomizeModel::StoreItemValues(const TFTBItemProp& values, bool iconChang
 IoResult TCustomizeModel::WriteUserItems(IniFile& ini, const std::string& section,
                                          const TUserHeader& header,
                                          const TItemOptions& items) const {
-    IoResult result;
-    auto keep = [&](IoResult r) {
-        if (result.ok && !r.ok) result = std::move(r);
-    };
     for (const std::string& key : ini.Keys(section))
         ini.DeleteKey(section, key);
     ini.AddSection(section);
-    if (header.caption) keep(ini.WriteString(section, "FTBCaption", *header.caption));
-    if (header.glyphPosition)
-        keep(ini.WriteInteger(section, "GlyphPosition", *header.glyphPosition));
-    if (header.largeIcon) keep(ini.WriteInteger(section, "LargeIcon", *header.largeIcon ? 1 : 0));
-    keep(ini.WriteInteger(section, "ToolBarItemCount", static_cast<int>(entries_.size())));
+    TSetWriter w{ini, section, {}};
+    if (header.caption) w.Str("FTBCaption", *header.caption);
+    if (header.glyphPosition) w.Int("GlyphPosition", *header.glyphPosition);
+    if (header.largeIcon) w.Int("LargeIcon", *header.largeIcon ? 1 : 0);
+    w.Int("ToolBarItemCount", static_cast<int>(entries_.size()));
     for (int i = 0; i < static_cast<int>(entries_.size()); ++i) {
         const TListEntry& e = entries_[i];
         const std::string key = ItemKey(i);
         if (!e.prop) {
-            keep(ini.WriteString(section, key, e.text));
-            keep(ini.WriteString(section, key + ".ClassName", kOtherClass));
+            w.Str(key, e.text);
+            w.Str(key + ".ClassName", kOtherClass);
             continue;
         }
         const TFTBItemProp& p = *e.prop;
         bool options = false;
         if (p.control >= 0) {
             const TBarControlInfo& c = bar_.controls[p.control];
-            keep(ini.WriteString(section, key, c.name));
-            keep(ini.WriteString(section, key + ".ClassName", ClassNameOf(c.kind)));
+            w.Str(key, c.name);
+            w.Str(key + ".ClassName", ClassNameOf(c.kind));
             options = c.kind == TItemClass::icButton;
         } else if (p.IsSeparator()) {
-            keep(ini.WriteString(section, key, p.caption));
-            keep(ini.WriteString(section, key + ".ClassName", kSeparatorClass));
+            w.Str(key, p.caption);
+            w.Str(key + ".ClassName", kSeparatorClass);
         } else if (p.IsCommand()) {
-            keep(ini.WriteString(section, key, p.name));
-            keep(ini.WriteString(section, key + ".ClassName", kButtonClass));
-            keep(ini.WriteInteger(section, key + ".CommandID", p.commandId));
+            w.Str(key, p.name);
+            w.Str(key + ".ClassName", kButtonClass);
+            w.Int(key + ".CommandID", p.commandId);
             options = true;
         }
         if (!options) continue;
         if (items.imageIndex) {
-            keep(ini.WriteInteger(section, key + ".ImageIndex", p.imageIndex));
-            keep(ini.WriteInteger(section, key + ".ForceImageIndex", p.forceImageIndex ? 1 : 0));
+            w.Int(key + ".ImageIndex", p.imageIndex);
+            w.Int(key + ".ForceImageIndex", p.forceImageIndex ? 1 : 0);
         }
-        if (items.visible) keep(ini.WriteInteger(section, key + ".Visible", p.visible ? 1 : 0));
-        if (items.showCaption)
-            keep(ini.WriteInteger(section, key + ".ShowCaption", p.showCaption ? 1 : 0));
-        if (items.caption) keep(ini.WriteString(section, key + ".Caption", p.caption));
-        if (items.hint) keep(ini.WriteString(section, key + ".Hint", p.hint));
+        if (items.visible) w.Int(key + ".Visible", p.visible ? 1 : 0);
+        if (items.showCaption) w.Int(key + ".ShowCaption", p.showCaption ? 1 : 0);
+        if (items.caption) w.Str(key + ".Caption", p.caption);
+        if (items.hint) w.Str(key + ".Hint", p.hint);
     }
-    return result;
+    return w.result;
 }
 
 }  // namespace vx::customizer

@@ -99,8 +99,6 @@ class TCustomizeModel {
     int SelectedCommand() const { return command_; }
     void SelectCommand(int index);
     bool Changed() const { return changed_; }
-    bool Filling() const { return filling_; }
-    bool ItemEditing() const { return itemEditing_; }
     // The icon entry a command picks (its tag - 1, or "None" = iconCount
     // without a tag), or -1 when that entry does not exist.
     int IconForCommand(int command, int iconCount) const;
@@ -133,6 +131,8 @@ class TCustomizeModel {
 
   private:
     void Insert(TListEntry entry);
+    // Whether the entry stands for a button already on the bar.
+    bool IsBarButton(const TFTBItemProp& p) const;
     std::vector<std::string> TakenNames() const;
 
     TBarInfo bar_;

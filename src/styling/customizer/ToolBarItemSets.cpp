@@ -8,20 +8,6 @@ namespace vx::customizer {
 
 namespace {
 
-// The first refusal of a run of writes is the one reported.
-struct Writer {
-    IniFile& ini;
-    const std::string& section;
-    IoResult result;
-    void Keep(IoResult r) {
-        if (result.ok && !r.ok) result = std::move(r);
-    }
-    void Str(const std::string& key, const std::string& value) {
-        Keep(ini.WriteString(section, key, value));
-    }
-    void Int(const std::string& key, int value) { Keep(ini.WriteInteger(section, key, value)); }
-};
-
 std::optional<int> OptInt(const IniFile& ini, const std::string& s, const std::string& key) {
     if (!ini.ValueExists(s, key)) return std::nullopt;
     std::int32_t v = 0;
@@ -108,11 +94,6 @@ TItemSetPlan PlanItems(const IniFile& ini, const std::string& s, const TBarInfo&
 
 }  // namespace
 
-int TBarInfo::OnBarCount() const {
-    return static_cast<int>(
-        std::count_if(controls.begin(), controls.end(), [](const auto& c) { return c.onBar; }));
-}
-
 bool TItemStep::IsButton(const TBarInfo& bar) const {
     if (control < 0) return create == TItemClass::icButton;
     return bar.controls[control].kind == TItemClass::icButton;
@@ -151,7 +132,7 @@ std::string UniqueName(const std::string& base, const std::vector<std::string>& 
 }
 
 IoResult WriteOrgItems(IniFile& ini, const std::string& section, const TBarInfo& bar) {
-    Writer w{ini, section, {}};
+    TSetWriter w{ini, section, {}};
     std::vector<const TBarControlInfo*> onBar;
     for (const auto& c : bar.controls)
         if (c.onBar) onBar.push_back(&c);
@@ -185,8 +166,7 @@ TItemSetPlan PlanUserItems(const IniFile& ini, const std::string& section, const
                            bool largeImagesSet, int commandCount) {
     TItemSetPlan plan = PlanItems(ini, section, bar, items, false, commandCount);
     if (options.caption) plan.caption = ini.ReadString(section, "FTBCaption", bar.caption);
-    plan.glyphPosition = options.glyphPosition ? ini.ReadInteger(section, "GlyphPosition", 0) : 0;
-    if (!options.glyphPosition) plan.glyphPosition.reset();
+    if (options.glyphPosition) plan.glyphPosition = ini.ReadInteger(section, "GlyphPosition", 0);
     plan.largeIcon =
         options.largeIcon && largeImagesSet ? ini.ReadInteger(section, "LargeIcon", 0) : 0;
     return plan;

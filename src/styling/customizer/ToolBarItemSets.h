@@ -11,6 +11,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/FileIo.h"
@@ -49,7 +50,6 @@ struct TBarInfo {
     bool largeIcon = false;  // the bar shows the customizer's large images
     // The controls on the bar in order, then those taken off it.
     std::vector<TBarControlInfo> controls;
-    int OnBarCount() const;
 };
 
 // Which button values the user may change and which are read back.
@@ -79,6 +79,21 @@ int FindControl(const std::vector<TBarControlInfo>& controls, const std::string&
 // base + the smallest number from 1 up that is none of the names (compared
 // without regard to case).
 std::string UniqueName(const std::string& base, const std::vector<std::string>& takenNames);
+
+// A run of writes into one section of a set; the first refusal is the one
+// reported in `result`.
+struct TSetWriter {
+    IniFile& ini;
+    const std::string& section;
+    IoResult result;
+    void Keep(IoResult r) {
+        if (result.ok && !r.ok) result = std::move(r);
+    }
+    void Str(const std::string& key, const std::string& value) {
+        Keep(ini.WriteString(section, key, value));
+    }
+    void Int(const std::string& key, int value) { Keep(ini.WriteInteger(section, key, value)); }
+};
 
 // Writes the designed set of the bar (its controls on the bar) into the
 // section. The first refused write is returned; the profile is not saved.

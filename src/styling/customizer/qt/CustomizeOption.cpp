@@ -95,6 +95,11 @@ void TCustomizeOption::Paint(Canvas& canvas) {
                         DrawTextFlags::kNoPrefix);
 }
 
+bool TCustomizeOption::OverEntry(const QMouseEvent* event) const {
+    const QPoint p = event->position().toPoint();
+    return EntryRect().Contains({p.x(), p.y()});
+}
+
 void TCustomizeOption::SetState(bool hot, bool down) {
     if (hot == hot_ && down == down_) return;
     hot_ = hot;
@@ -104,8 +109,7 @@ void TCustomizeOption::SetState(bool hot, bool down) {
 
 void TCustomizeOption::mouseMoveEvent(QMouseEvent* event) {
     TOptionSelectorPanel::mouseMoveEvent(event);
-    const QPoint p = event->position().toPoint();
-    if (!EntryRect().Contains({p.x(), p.y()}))
+    if (!OverEntry(event))
         SetState(false, false);
     else if (!(event->buttons() & Qt::LeftButton))
         SetState(true, true);
@@ -113,16 +117,12 @@ void TCustomizeOption::mouseMoveEvent(QMouseEvent* event) {
 
 void TCustomizeOption::mousePressEvent(QMouseEvent* event) {
     TOptionSelectorPanel::mousePressEvent(event);
-    const QPoint p = event->position().toPoint();
-    if (event->button() == Qt::LeftButton && EntryRect().Contains({p.x(), p.y()}))
-        SetState(true, true);
+    if (event->button() == Qt::LeftButton && OverEntry(event)) SetState(true, true);
 }
 
 void TCustomizeOption::mouseReleaseEvent(QMouseEvent* event) {
     TOptionSelectorPanel::mouseReleaseEvent(event);
-    const QPoint p = event->position().toPoint();
-    if (event->button() != Qt::LeftButton || !down_ || !EntryRect().Contains({p.x(), p.y()}))
-        return;
+    if (event->button() != Qt::LeftButton || !down_ || !OverEntry(event)) return;
     SetState(false, false);
     // The windows close before the dialog opens.
     if (auto* owner = qobject_cast<TOptionSelectorWindow*>(window())) owner->hide();

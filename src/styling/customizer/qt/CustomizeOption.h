@@ -32,6 +32,8 @@ class TCustomizeOption : public TOptionSelectorPanel {
 
   private:
     void SetState(bool hot, bool down);
+    // Whether the mouse of the event is over the entry.
+    bool OverEntry(const QMouseEvent* event) const;
 
     QString caption_;
     bool hot_ = false;

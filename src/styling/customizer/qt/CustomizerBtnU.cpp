@@ -22,11 +22,7 @@ TCusBtnForm* current = nullptr;
 TCusBtnForm::TCusBtnForm(TToolBarCustomizer& customizer, QWidget* parent)
     : QDialog(parent), customizer_(customizer) {
     current = this;
-    setObjectName(QStringLiteral("CusBtnForm"));
-    setWindowTitle(QStringLiteral("CusBtnForm"));
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(248, 140);
+    SetUpDialog(this, "CusBtnForm", 248, 140);
 
     groupBox1_ = MakeControl<QGroupBox>(this, "GroupBox1", 4, 2, 240, 102);
     lblBtnCaption_ = MakeControl<QLabel>(groupBox1_, "LblBtnCaption", 8, 18, 40, 15);
@@ -80,7 +76,6 @@ void TCusBtnForm::Prepare(TImageList* images) {
     // The caption stays in view when it may not be changed.
     edtBtnCaption_->setEnabled(o.caption);
     edtBtnHint_->setVisible(o.hint);
-    if (!o.imageIndex) cmBxGlyph_->hide();
     chkBtnShowCap_->setVisible(o.showCaption);
     chkBtnVis_->setVisible(o.visible);
     lblBtnCaption_->setVisible(!edtBtnCaption_->isHidden());

@@ -175,12 +175,8 @@ bool TDragListBox::Accepts(const QMimeData* data, QString* source, int* row) con
 }
 
 void TDragListBox::dragEnterEvent(QDragEnterEvent* event) {
-    if (Accepts(event->mimeData(), nullptr, nullptr)) {
-        event->setDropAction(Qt::CopyAction);
-        event->accept();
-    } else {
-        event->ignore();
-    }
+    // Entering is judged as moving over the list.
+    dragMoveEvent(event);
 }
 
 void TDragListBox::dragMoveEvent(QDragMoveEvent* event) {
@@ -227,11 +223,7 @@ TCustomizerForm* TCustomizerForm::Current() {
 }
 
 void TCustomizerForm::Build() {
-    setObjectName(QStringLiteral("CustomizerForm"));
-    setWindowTitle(QStringLiteral("CustomizerForm"));
-    setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
-    setFixedSize(387, 363);
+    SetUpDialog(this, "CustomizerForm", 387, 363);
 
     groupBox1_ = MakeControl<QGroupBox>(this, "GroupBox1", 6, 4, 375, 258);
     lblCommands_ = MakeControl<QLabel>(groupBox1_, "LblCommands", 10, 14, 130, 15);

@@ -2,6 +2,7 @@
 // made with its name, at its place and size.
 #pragma once
 
+#include <QDialog>
 #include <QString>
 #include <QWidget>
 
@@ -13,6 +14,16 @@ W* MakeControl(QWidget* parent, const char* name, int x, int y, int w, int h) {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(x, y, w, h);
     return widget;
+}
+
+// A tool dialog of fixed size with a close button, named (and titled until
+// its texts are set) as designed.
+inline void SetUpDialog(QDialog* dialog, const char* name, int w, int h) {
+    dialog->setObjectName(QString::fromLatin1(name));
+    dialog->setWindowTitle(QString::fromLatin1(name));
+    dialog->setWindowFlags(Qt::Tool | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                           Qt::WindowCloseButtonHint);
+    dialog->setFixedSize(w, h);
 }
 
 }  // namespace vx

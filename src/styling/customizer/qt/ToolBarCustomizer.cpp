@@ -139,14 +139,22 @@ void TToolBarCustomizer::Loaded() {
 }
 
 IoResult TToolBarCustomizer::ToolBarLoaded() {
-    IoResult saved = SaveOrgItems();
-    LoadUserItems();
+    if (!Active()) return {};
+    // The profile is read once: saving the designed set leaves the user's
+    // section as it was.
+    vx::IniFile ini = vx::IniFile::Load(iniFile_.toStdString());
+    IoResult saved = SaveOrgItems(ini);
+    LoadUserItems(ini);
     return saved;
 }
 
 IoResult TToolBarCustomizer::SaveOrgItems() {
     if (!Active()) return {};
     vx::IniFile ini = vx::IniFile::Load(iniFile_.toStdString());
+    return SaveOrgItems(ini);
+}
+
+IoResult TToolBarCustomizer::SaveOrgItems(vx::IniFile& ini) {
     const std::string section = objectName().toStdString() + "Org";
     if (IoResult r = WriteOrgItems(ini, section, BarInfo()); !r) return r;
     return ini.Save();
@@ -154,21 +162,25 @@ IoResult TToolBarCustomizer::SaveOrgItems() {
 
 void TToolBarCustomizer::LoadUserItems() {
     if (!Active()) return;
-    const vx::IniFile ini = vx::IniFile::Load(iniFile_.toStdString());
+    LoadUserItems(vx::IniFile::Load(iniFile_.toStdString()));
+}
+
+void TToolBarCustomizer::LoadUserItems(const vx::IniFile& ini) {
     std::vector<QWidget*> widgets;
     const TBarInfo bar = BarInfo(&widgets);
     const TItemSetPlan plan =
         PlanUserItems(ini, objectName().toStdString(), bar, itemOptions_, texts_.bar,
                       largeImages_ != nullptr, static_cast<int>(commands_.size()));
-    ApplyPlan(plan, false);
+    ApplyPlan(plan, widgets, false);
 }
 
 IoResult TToolBarCustomizer::RestoreOrgItems() {
     if (!Active()) return {};
     vx::IniFile ini = vx::IniFile::Load(iniFile_.toStdString());
     const std::string name = objectName().toStdString();
-    const TItemSetPlan plan = PlanOrgItems(ini, name + "Org", BarInfo(), texts_.bar);
-    ApplyPlan(plan, true);
+    std::vector<QWidget*> widgets;
+    const TItemSetPlan plan = PlanOrgItems(ini, name + "Org", BarInfo(&widgets), texts_.bar);
+    ApplyPlan(plan, widgets, true);
     // The user's set is gone with it.
     if (!ini.SectionExists(name)) return {};
     ini.EraseSection(name);
@@ -185,10 +197,9 @@ void TToolBarCustomizer::PutBack(QWidget* control) {
     control->setVisible(!hidden);
 }
 
-void TToolBarCustomizer::ApplyPlan(const TItemSetPlan& plan, bool restoring) {
+void TToolBarCustomizer::ApplyPlan(const TItemSetPlan& plan, const std::vector<QWidget*>& widgets,
+                                   bool restoring) {
     TFxCustomToolBar* bar = toolBar_;
-    std::vector<QWidget*> widgets;
-    BarInfo(&widgets);
     if (plan.caption) bar->SetCaption(Q(*plan.caption));
     if (plan.putBack) {
         for (const auto& r : std::vector<Removed>(removed_))

@@ -128,7 +128,12 @@ class TToolBarCustomizer : public QObject, public TLoadable, public IToolBarCust
 
   private:
     bool Active() const;
-    void ApplyPlan(const customizer::TItemSetPlan& plan, bool restoring);
+    // The item sets over a profile already read.
+    IoResult SaveOrgItems(vx::IniFile& ini);
+    void LoadUserItems(const vx::IniFile& ini);
+    // `widgets`: the control of each entry of the bar the plan was made for.
+    void ApplyPlan(const customizer::TItemSetPlan& plan, const std::vector<QWidget*>& widgets,
+                   bool restoring);
     void ApplyImages(int largeIcon);
     void PutBack(QWidget* control);
 

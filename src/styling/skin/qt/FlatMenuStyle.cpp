@@ -83,6 +83,9 @@ void TFlatMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
     const TSkinWorkingColors& wc = skin_.SetGlobalColor(widget != nullptr ? widget->depth() : 32);
     switch (element) {
         case PE_PanelMenu: {
+            // Once per paint of a pop-up, before its items: its sub-menus
+            // added since the walk get the flat items too.
+            skin_.HookSubMenus(const_cast<QWidget*>(widget));
             FillRect(*painter, option->rect, wc.menu);
             QRect icons = option->rect;
             if (option->direction == Qt::RightToLeft)
@@ -235,7 +238,6 @@ void TFlatMenuStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter,
                            selected && enabled, tr, under, shortcut);
     }
     painter->restore();
-    if (!topLevel) skin_.HookSubMenus(const_cast<QWidget*>(widget));
 }
 
 void TFlatMenuStyle::DrawCheckedItem(QPainter& p, const QRect& cr, bool selected, bool hasIcon,

@@ -58,10 +58,6 @@ bool IsTabSheet(const QWidget* w) {
            qobject_cast<const QTabWidget*>(stack->parentWidget()) != nullptr;
 }
 
-TColor ToTColor(const QColor& c) {
-    return RGBColor(c.red(), c.green(), c.blue());
-}
-
 }  // namespace
 
 std::optional<TSkinControl> SkinControlKind(const QWidget* w) {
@@ -213,25 +209,21 @@ void TFlatSkin::SetControlUseTrueXPStyle(bool v) {
 }
 
 void TFlatSkin::SetSkinContainers(TSkinContainers set) {
-    if (set == containers_) return;
-    if (!active_) {
-        containers_ = set;
-        return;
-    }
-    Walk(false, true);
-    containers_ = set;
-    Walk(true, true);
+    SetSets(controls_, set);
 }
 
 void TFlatSkin::SetSkinControls(TSkinControls set) {
-    if (set == controls_) return;
-    if (!active_) {
-        controls_ = set;
-        return;
-    }
-    Walk(false, true);
-    controls_ = set;
-    Walk(true, true);
+    SetSets(set, containers_);
+}
+
+void TFlatSkin::SetSets(TSkinControls controls, TSkinContainers containers) {
+    if (controls == controls_ && containers == containers_) return;
+    // An active skin lets go of what the old sets chose and hooks what the
+    // new ones choose.
+    if (active_) Walk(false, true);
+    controls_ = controls;
+    containers_ = containers;
+    if (active_) Walk(true, true);
 }
 
 void TFlatSkin::SetActive(bool active) {

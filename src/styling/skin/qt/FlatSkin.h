@@ -164,6 +164,7 @@ class TFlatSkin : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    void SetSets(TSkinControls controls, TSkinContainers containers);
     void Walk(bool enable, bool repaint);
     void HookMenu(QWidget* menu, bool enable);
     void RefreshMenuBar();
