@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "styling/menus/FxMenuStylers.h"
 #include "styling/menus/qt/FxMenus.h"
 
@@ -64,22 +65,12 @@ int main(int argc, char** argv) {
     QTest::keyClick(&form, Qt::Key_F, Qt::AltModifier);
     QTest::qWaitFor([&] { return file->isVisible(); }, 5000);
     QImage image(file->size(), QImage::Format_ARGB32_Premultiplied);
-    std::vector<double> paint;
-    for (int i = 0; i < kRounds * 4; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        file->render(&image);
-        paint.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    auto median = [](std::vector<double> v) {
-        std::sort(v.begin(), v.end());
-        return v[v.size() / 2];
-    };
+    const std::vector<double> paint = bench::Timed(kRounds * 4, [&](int) { file->render(&image); });
     std::printf("File menu %dx%d, platform %s\n", file->width(), file->height(),
                 qPrintable(QGuiApplication::platformName()));
     std::printf("key press to painted open menu: median %.2f ms, worst %.2f ms (%d rounds)\n",
-                median(open), *std::max_element(open.begin(), open.end()), kRounds);
-    std::printf("one full repaint of the open menu: median %.2f ms, worst %.2f ms\n", median(paint),
-                *std::max_element(paint.begin(), paint.end()));
+                bench::Median(open), *std::max_element(open.begin(), open.end()), kRounds);
+    std::printf("one full repaint of the open menu: median %.2f ms, worst %.2f ms\n",
+                bench::Median(paint), *std::max_element(paint.begin(), paint.end()));
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
 #include "styling/gdiplus/FxGDIP.h"
@@ -19,18 +20,7 @@
 
 using namespace vx;
 
-namespace {
-
-double MicrosecondsPerCall(int calls, const std::function<void()>& work) {
-    work();  // the first call builds fonts and caches
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < calls; ++i)
-        work();
-    return timer.nsecsElapsed() / 1000.0 / calls;
-}
-
-}  // namespace
+using bench::MicrosecondsPerCall;
 
 int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");

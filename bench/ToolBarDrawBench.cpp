@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <functional>
 
+#include "BenchTiming.h"
 #include "styling/gdiplus/FxGDIP.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 
@@ -18,12 +19,7 @@ namespace {
 double MicrosecondsPerCall(QImage& image, int calls, const std::function<void(Canvas&)>& draw) {
     QPainter painter(&image);
     Canvas canvas(painter);
-    draw(canvas);  // the first call builds fonts and caches
-    QElapsedTimer timer;
-    timer.start();
-    for (int i = 0; i < calls; ++i)
-        draw(canvas);
-    return timer.nsecsElapsed() / 1000.0 / calls;
+    return bench::MicrosecondsPerCall(calls, [&] { draw(canvas); });
 }
 
 }  // namespace

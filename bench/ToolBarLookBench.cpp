@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "BenchTiming.h"
 #include "editor/qt/Main.h"
 #include "styling/menus/qt/FxMenus.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
@@ -22,26 +23,12 @@ using namespace vx;
 
 namespace {
 
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::Median;
+using bench::Timed;
 
 void Print(const char* what, const std::vector<double>& ms) {
     std::printf("%s: median %.3f ms, worst %.3f ms (%zu calls)\n", what, Median(ms),
                 *std::max_element(ms.begin(), ms.end()), ms.size());
-}
-
-template <typename F>
-std::vector<double> Timed(int rounds, F&& call) {
-    std::vector<double> ms;
-    for (int i = 0; i < rounds; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        call(i);
-        ms.push_back(timer.nsecsElapsed() / 1e6);
-    }
-    return ms;
 }
 
 void Paint(QWidget* widget, QImage& image) {

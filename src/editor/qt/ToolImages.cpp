@@ -112,8 +112,8 @@ QList<QIcon> ToolImages() {
 
 TImageList* NewToolImageList(QObject* parent) {
     auto* list = new TImageList(16, 16, parent);
-    for (int index = 0; index < kImageCount; ++index)
-        list->Add(ToolImageIcon(index));
+    for (const QIcon& icon : ToolImages())
+        list->Add(icon);
     return list;
 }
 

@@ -10,15 +10,13 @@
 #include "platform/qt/AlignHost.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
+#include "support/ImagePixel.h"
 #include "support/TempFolder.h"
 
 namespace vx {
 namespace {
 
-TColor PixelAt(const QImage& image, int x, int y) {
-    const QRgb rgb = image.pixel(x, y);
-    return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
-}
+using test::PixelAt;
 
 // Plain controls of the given widths, 24 high, in a bar.
 void AddControls(TFxToolBar& bar, const std::vector<int>& widths) {

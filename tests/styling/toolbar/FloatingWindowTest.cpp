@@ -11,6 +11,7 @@
 #include "styling/toolbar/qt/FloatingWindow.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
+#include "support/ImagePixel.h"
 
 namespace vx {
 namespace {
@@ -96,10 +97,7 @@ TEST(FloatingWindowGeometryTest, EdgeStepsAsData) {
     EXPECT_EQ(FloatingEdgeReference(E::feTop, 130, 50), 0);
 }
 
-TColor PixelAt(const QImage& image, int x, int y) {
-    const QRgb rgb = image.pixel(x, y);
-    return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
-}
+using test::PixelAt;
 
 // A floating window holding a bar of eight buttons.
 struct Floating {

@@ -10,6 +10,7 @@
 
 #include "platform/qt/ImageList.h"
 #include "styling/gdiplus/FxGDIP.h"
+#include "support/ImagePixel.h"
 
 namespace vx {
 namespace {
@@ -26,10 +27,7 @@ class ToolBarDrawTest : public testing::Test {
         Canvas canvas(painter);
         draw(canvas);
     }
-    TColor At(int x, int y) const {
-        const QRgb p = image_.pixel(x, y);
-        return RGBColor(qRed(p), qGreen(p), qBlue(p));
-    }
+    TColor At(int x, int y) const { return test::PixelAt(image_, x, y); }
     // The pixels of one row (or column) from..to-1, as colours.
     std::vector<TColor> Row(int y, int from, int to) const {
         std::vector<TColor> out;

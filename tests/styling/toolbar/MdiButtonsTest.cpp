@@ -14,6 +14,7 @@
 #include "styling/toolbar/qt/FloatingWindow.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
+#include "support/ImagePixel.h"
 #include "support/QtWait.h"
 
 namespace vx {
@@ -94,10 +95,7 @@ TEST(MdiButtonGeometryTest, GlyphsAsData) {
     }
 }
 
-TColor PixelAt(const QImage& image, int x, int y) {
-    const QRgb rgb = image.pixel(x, y);
-    return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
-}
+using test::PixelAt;
 
 // An MDI parent form: a dock panel on top holding a full-size bar with a
 // main menu, and an MDI area with two children, the second one without a

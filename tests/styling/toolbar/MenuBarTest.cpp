@@ -23,6 +23,7 @@
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarMenuBar.h"
 #include "styling/toolbar/qt/FxToolBarMenuButton.h"
+#include "support/ImagePixel.h"
 #include "support/QtWait.h"
 
 namespace vx {
@@ -390,8 +391,7 @@ TEST(MenuBarTest, MenuOpensUpwardsWhereTheWorkAreaEnds) {
 }
 
 TColor PixelAt(QWidget* widget, int x, int y) {
-    const QRgb rgb = widget->grab().toImage().pixel(x, y);
-    return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
+    return test::PixelAt(widget->grab().toImage(), x, y);
 }
 
 TEST(MenuBarTest, MenuButtonsTakeTheRootItemColours) {

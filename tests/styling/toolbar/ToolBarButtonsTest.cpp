@@ -14,6 +14,7 @@
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
+#include "support/ImagePixel.h"
 
 namespace vx {
 namespace {
@@ -22,10 +23,7 @@ namespace DT = DrawTextFlags;
 using S = TToolButtonState;
 using G = TGlyphPosition;
 
-TColor PixelAt(const QImage& image, int x, int y) {
-    const QRgb rgb = image.pixel(x, y);
-    return RGBColor(qRed(rgb), qGreen(rgb), qBlue(rgb));
-}
+using test::PixelAt;
 
 TEST(ToolBarButtonRulesTest, AutoSizeAndFaceLayoutAsData) {
     struct Row {
