@@ -320,11 +320,6 @@ void TToolBarLayout::Fit() {
     Arrange(false);
 }
 
-int TToolBarLayout::CanShrink() const {
-    const TSizeConstraints c = BarConstraints();
-    return Length() - (Horizontal() ? c.minWidth : c.minHeight);
-}
-
 int TToolBarLayout::HiddenLength() const {
     const TSizeConstraints c = BarConstraints();
     return (Horizontal() ? c.maxWidth : c.maxHeight) - Length();

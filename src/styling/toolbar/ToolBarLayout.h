@@ -116,9 +116,8 @@ class TToolBarLayout {
     // Turns the bar to another side.
     void ChangeOrientation(TDockAlign align);
 
-    // Length minus the minimum constraint along it; the maximum constraint
-    // minus the length (positive: controls in the overflow).
-    int CanShrink() const;
+    // The maximum constraint along the bar minus its length (positive:
+    // controls in the overflow).
     int HiddenLength() const;
 
     // ---- rectangles, in client coordinates
