@@ -150,16 +150,28 @@ void SaveDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
     store->Close();
 }
 
-std::string SaveDockLayoutReporting(const TPersistence& settings, TDockPanelModel& panel,
-                                    IDockLayoutHost& host) noexcept {
+namespace {
+
+// Runs a save and answers its failure as a message starting with failed
+// (empty when it succeeded).
+template <typename Save>
+std::string Reporting(std::string_view failed, Save&& save) noexcept {
     try {
-        SaveDockLayout(settings, panel, host);
+        save();
         return {};
     } catch (const std::exception& e) {
-        return std::string("The dock layout could not be saved: ") + e.what();
+        return std::string(failed) + ": " + e.what();
     } catch (...) {
-        return "The dock layout could not be saved.";
+        return std::string(failed) + ".";
     }
+}
+
+}  // namespace
+
+std::string SaveDockLayoutReporting(const TPersistence& settings, TDockPanelModel& panel,
+                                    IDockLayoutHost& host) noexcept {
+    return Reporting("The dock layout could not be saved",
+                     [&] { SaveDockLayout(settings, panel, host); });
 }
 
 void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockLayoutHost& host) {
@@ -275,14 +287,8 @@ void SaveUndockedState(const TPersistence& settings, IUndockedBar& bar) {
 }
 
 std::string SaveUndockedStateReporting(const TPersistence& settings, IUndockedBar& bar) noexcept {
-    try {
-        SaveUndockedState(settings, bar);
-        return {};
-    } catch (const std::exception& e) {
-        return std::string("The tool bar's state could not be saved: ") + e.what();
-    } catch (...) {
-        return "The tool bar's state could not be saved.";
-    }
+    return Reporting("The tool bar's state could not be saved",
+                     [&] { SaveUndockedState(settings, bar); });
 }
 
 void LoadUndockedState(const TPersistence& settings, IUndockedBar& bar) {
