@@ -608,15 +608,11 @@ void TDockPanelModel::ToolBarBoundsChanging(IDockBar* bar, int& left, int& top, 
                                             int& height) {
     if (PanelLoading() || !bar->DockVisible()) return;
     if (rows_.IndexOfToolBarRow(bar) < 0) return;
-    if (IsHorizontalDock(align_)) {
-        rows_.MoveAcrossRows(bar, top, height);
-        const int r = rows_.IndexOfToolBarRow(bar);
-        if (r >= 0) rows_.Items(r).MoveAlongRow(bar, left, width);
-    } else {
-        rows_.MoveAcrossRows(bar, left, width);
-        const int r = rows_.IndexOfToolBarRow(bar);
-        if (r >= 0) rows_.Items(r).MoveAlongRow(bar, top, height);
-    }
+    const bool horizontal = IsHorizontalDock(align_);
+    rows_.MoveAcrossRows(bar, horizontal ? top : left, horizontal ? height : width);
+    const int r = rows_.IndexOfToolBarRow(bar);
+    if (r >= 0)
+        rows_.Items(r).MoveAlongRow(bar, horizontal ? left : top, horizontal ? width : height);
 }
 
 void TDockPanelModel::ToolBarBoundsChanged(IDockBar* bar) {
