@@ -161,6 +161,8 @@ class TToolBarLayout {
     int AlongPos(const IBarControl* c) const;
     int Length() const;
     int FullLength() const;
+    // The last item that is visible and not in the overflow; null for none.
+    IBarControl* LastShown() const;
     // The separators nearest before and after items_[i] (-1 for none), and
     // whether every visible control between them and i is in the overflow.
     bool AloneBetweenSeparators(int i, int& before, int& after) const;
