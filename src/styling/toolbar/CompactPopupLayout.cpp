@@ -51,7 +51,7 @@ TRect CompactIconStrip(int panelWidth, int panelHeight, int iconBarSize, bool im
 TPoint CompactSubLevelOrigin(const TRect& rowOnScreen, int width, int height,
                              const TRect& workArea) {
     TPoint p{rowOnScreen.right + 2, rowOnScreen.top};
-    if (p.y + height + 2 > workArea.bottom) p.y -= p.y + height + 2 - workArea.bottom;
+    p.y = std::min(p.y, workArea.bottom - height - 2);  // lifted to end 2 above the bottom
     if (p.x + width > workArea.right) p.x = rowOnScreen.left - width;
     return p;
 }

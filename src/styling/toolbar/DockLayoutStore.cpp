@@ -109,10 +109,6 @@ class RegistryLayoutStore : public TLayoutStore {
     std::string openPath_;
 };
 
-std::string Decimal(int value) {
-    return std::to_string(value);
-}
-
 }  // namespace
 
 std::unique_ptr<TLayoutStore> TLayoutStore::Open(TPersistenceLocation location,
@@ -138,7 +134,7 @@ void SaveDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
     for (IDockBar* bar : bars) {
         const std::string name = host.BarName(bar);
         const TRect b = bar->DockBounds();
-        store->WriteString(s, "Name" + Decimal(k), name);
+        store->WriteString(s, "Name" + std::to_string(k), name);
         store->WriteInteger(s, name + ".Row", bar->RowIndex());
         store->WriteInteger(s, name + ".Left", b.left);
         store->WriteInteger(s, name + ".Top", b.top);
@@ -150,16 +146,28 @@ void SaveDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
     store->Close();
 }
 
-std::string SaveDockLayoutReporting(const TPersistence& settings, TDockPanelModel& panel,
-                                    IDockLayoutHost& host) noexcept {
+namespace {
+
+// Runs a save and answers its failure as a message starting with failed
+// (empty when it succeeded).
+template <typename Save>
+std::string Reporting(std::string_view failed, Save&& save) noexcept {
     try {
-        SaveDockLayout(settings, panel, host);
+        save();
         return {};
     } catch (const std::exception& e) {
-        return std::string("The dock layout could not be saved: ") + e.what();
+        return std::string(failed) + ": " + e.what();
     } catch (...) {
-        return "The dock layout could not be saved.";
+        return std::string(failed) + ".";
     }
+}
+
+}  // namespace
+
+std::string SaveDockLayoutReporting(const TPersistence& settings, TDockPanelModel& panel,
+                                    IDockLayoutHost& host) noexcept {
+    return Reporting("The dock layout could not be saved",
+                     [&] { SaveDockLayout(settings, panel, host); });
 }
 
 void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockLayoutHost& host) {
@@ -186,7 +194,7 @@ void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
     std::vector<IDockBar*> ownRows;  // stored with a row that cannot be
     std::vector<std::pair<IDockBar*, bool>> visibility;
     for (int i = 1; i <= n; ++i) {
-        const std::string name = store->ReadString(s, "Name" + Decimal(i), "");
+        const std::string name = store->ReadString(s, "Name" + std::to_string(i), "");
         auto it = std::find_if(unplaced.begin(), unplaced.end(), [&](const auto& entry) {
             return !name.empty() && entry.first == name;
         });
@@ -209,12 +217,9 @@ void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
         const bool visible =
             store->ReadInteger(s, name + ".Visible", bar->DockVisible() ? 1 : 0) != 0;
         const TRect stored = Bounds(left, top, width, height);
-        if (row >= 0 && row < rowCount && rows.Items(row).AddToolBar(bar) >= 0) {
-            host.SetStoredBounds(bar, stored);
-        } else {
-            host.SetStoredBounds(bar, stored);
-            ownRows.push_back(bar);
-        }
+        const bool placed = row >= 0 && row < rowCount && rows.Items(row).AddToolBar(bar) >= 0;
+        host.SetStoredBounds(bar, stored);
+        if (!placed) ownRows.push_back(bar);
         // Hiding a bar may drop its row: done once the rows stand.
         if (visible != bar->DockVisible()) visibility.emplace_back(bar, visible);
     }
@@ -275,14 +280,8 @@ void SaveUndockedState(const TPersistence& settings, IUndockedBar& bar) {
 }
 
 std::string SaveUndockedStateReporting(const TPersistence& settings, IUndockedBar& bar) noexcept {
-    try {
-        SaveUndockedState(settings, bar);
-        return {};
-    } catch (const std::exception& e) {
-        return std::string("The tool bar's state could not be saved: ") + e.what();
-    } catch (...) {
-        return "The tool bar's state could not be saved.";
-    }
+    return Reporting("The tool bar's state could not be saved",
+                     [&] { SaveUndockedState(settings, bar); });
 }
 
 void LoadUndockedState(const TPersistence& settings, IUndockedBar& bar) {

@@ -463,6 +463,17 @@ void TRowCollection::MoveAcrossRows(IDockBar* bar, int& p, int& s) {
         row->RemoveToolBar(bar, true);
         Insert(place()).AddToolBar(bar);
     };
+    // Moves the bar into row k when that row takes it, else into a new row
+    // just before (offset 0) or after (offset 1) row k.
+    auto intoRow = [&](int k, int offset) {
+        if (k < 0) return;
+        if (Items(k).CanAdd(bar)) {
+            MoveToolBarToRow(bar, k);
+        } else if (!locked) {
+            TRowCollectionItem* target = &Items(k);
+            intoNewRow([&] { return IndexOf(target) + offset; });
+        }
+    };
 
     if (p >= top - 5 && p <= top - 3 && shared) {
         if (!locked) intoNewRow([&] { return own; });
@@ -470,28 +481,14 @@ void TRowCollection::MoveAcrossRows(IDockBar* bar, int& p, int& s) {
         int k = -1;
         for (int i = 0; i < Count() && k < 0; ++i)
             if (i != own && rowTop(Items(i)) <= p && p < rowBottom(Items(i))) k = i;
-        if (k >= 0) {
-            if (Items(k).CanAdd(bar)) {
-                MoveToolBarToRow(bar, k);
-            } else if (!locked) {
-                TRowCollectionItem* target = &Items(k);
-                intoNewRow([&] { return IndexOf(target); });
-            }
-        }
+        intoRow(k, 0);
     } else if (p >= top + 3 && p <= top + 5 && shared) {
         if (!locked) intoNewRow([&] { return own + 1; });
     } else if (p > top + 5 && own != Count() - 1) {
         int k = -1;
         for (int i = own + 1; i < Count() && k < 0; ++i)
             if (rowBottom(Items(i)) > p) k = i;
-        if (k >= 0) {
-            if (Items(k).CanAdd(bar)) {
-                MoveToolBarToRow(bar, k);
-            } else if (!locked) {
-                TRowCollectionItem* target = &Items(k);
-                intoNewRow([&] { return IndexOf(target) + 1; });
-            }
-        }
+        intoRow(k, 1);
     }
     const int now = IndexOfToolBarRow(bar);
     p = now >= 0 ? rowTop(Items(now)) : CrossPos(bar, horizontal);
@@ -611,15 +608,11 @@ void TDockPanelModel::ToolBarBoundsChanging(IDockBar* bar, int& left, int& top, 
                                             int& height) {
     if (PanelLoading() || !bar->DockVisible()) return;
     if (rows_.IndexOfToolBarRow(bar) < 0) return;
-    if (IsHorizontalDock(align_)) {
-        rows_.MoveAcrossRows(bar, top, height);
-        const int r = rows_.IndexOfToolBarRow(bar);
-        if (r >= 0) rows_.Items(r).MoveAlongRow(bar, left, width);
-    } else {
-        rows_.MoveAcrossRows(bar, left, width);
-        const int r = rows_.IndexOfToolBarRow(bar);
-        if (r >= 0) rows_.Items(r).MoveAlongRow(bar, top, height);
-    }
+    const bool horizontal = IsHorizontalDock(align_);
+    rows_.MoveAcrossRows(bar, horizontal ? top : left, horizontal ? height : width);
+    const int r = rows_.IndexOfToolBarRow(bar);
+    if (r >= 0)
+        rows_.Items(r).MoveAlongRow(bar, horizontal ? left : top, horizontal ? width : height);
 }
 
 void TDockPanelModel::ToolBarBoundsChanged(IDockBar* bar) {

@@ -82,12 +82,12 @@ TPoint FloatingOptionAnchor(const TRect& barBounds, int captionHeight, bool show
 TPoint OptionWindowOrigin(TPoint anchor, int width, int height, const TRect& workArea,
                           bool dockedRight, int barLeftOnScreen) {
     TPoint p = anchor;
-    if (p.y + height + 2 > workArea.bottom) p.y -= p.y + height + 2 - workArea.bottom;
+    p.y = std::min(p.y, workArea.bottom - height - 2);  // lifted to end 2 above the bottom
     if (p.x + width > workArea.right) {
         if (dockedRight)
             p.x = barLeftOnScreen - width;
         else
-            p.x -= p.x + width - workArea.right;
+            p.x = workArea.right - width;
     }
     return p;
 }
@@ -95,7 +95,7 @@ TPoint OptionWindowOrigin(TPoint anchor, int width, int height, const TRect& wor
 TPoint AddRemovePopupOrigin(const TRect& entryOnScreen, int width, int height,
                             const TRect& workArea) {
     TPoint p{entryOnScreen.right, entryOnScreen.top};
-    if (p.y + height + 2 > workArea.bottom) p.y -= p.y + height + 2 - workArea.bottom;
+    p.y = std::min(p.y, workArea.bottom - height - 2);  // lifted to end 2 above the bottom
     if (p.x + width > workArea.right) p.x = entryOnScreen.left - width;
     return p;
 }

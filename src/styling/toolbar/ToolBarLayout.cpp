@@ -144,6 +144,12 @@ int TToolBarLayout::DockedThickness(bool floatingValue) const {
     return std::max(greatest + 4, 26);
 }
 
+IBarControl* TToolBarLayout::LastShown() const {
+    for (int i = items_.Count() - 1; i >= 0; --i)
+        if (items_[i]->ControlVisible() && !InOverflow(items_[i])) return items_[i];
+    return nullptr;
+}
+
 int TToolBarLayout::FullLength() const {
     int length = FirstOffset() + RightHandleWidth();
     for (IBarControl* c : items_)
@@ -171,15 +177,8 @@ void TToolBarLayout::SizeStep() {
     if (fullSize_) return;
     int visible = kMinLength;
     if (!items_.Empty()) {
-        visible = 15;
-        for (int i = items_.Count() - 1; i >= 0; --i) {
-            IBarControl* c = items_[i];
-            if (c->ControlVisible() && !InOverflow(c)) {
-                visible = AlongPos(c) + Along(c);
-                break;
-            }
-        }
-        visible += RightHandleWidth();
+        const IBarControl* last = LastShown();
+        visible = (last ? AlongPos(last) + Along(last) : 15) + RightHandleWidth();
     }
     maxLength_ = std::max(FullLength(), visible);
     if (!autoSize_) return;
@@ -253,9 +252,7 @@ void TToolBarLayout::Fit() {
         }
     }
     // 2. The last control still shown.
-    IBarControl* m = nullptr;
-    for (int i = items_.Count() - 1; i >= 0 && !m; --i)
-        if (shown(items_[i])) m = items_[i];
+    IBarControl* m = LastShown();
 
     if (!m) {
         int room = limit - (GripDrawn() ? kGripWidth : 0);
@@ -318,11 +315,6 @@ void TToolBarLayout::Fit() {
     }
     fitting_ = false;
     Arrange(false);
-}
-
-int TToolBarLayout::CanShrink() const {
-    const TSizeConstraints c = BarConstraints();
-    return Length() - (Horizontal() ? c.minWidth : c.minHeight);
 }
 
 int TToolBarLayout::HiddenLength() const {

@@ -64,7 +64,6 @@ class TToolBarLayout {
     void SetGripStyled(bool styled) { gripStyled_ = styled; }
 
     int RightHandleWidth() const { return showRightHandle_ ? 14 : 4; }
-    int MaxLength() const { return maxLength_; }
     int FloatingRows() const { return floatingRows_; }
     bool GripDrawn() const { return gripStyled_ && state_ != TToolBarState::tsFloating; }
     // Where the first control stands along the bar: after the grip, or 2.
@@ -72,7 +71,6 @@ class TToolBarLayout {
 
     // ---- the three lists
     const TDbgList<IBarControl*>& Items() const { return items_; }
-    const TDbgList<IBarControl*>& Priority() const { return priority_; }
     const TDbgList<IBarControl*>& Overflow() const { return overflow_; }
     bool InOverflow(const IBarControl* c) const {
         return overflow_.Contains(const_cast<IBarControl*>(c));
@@ -116,9 +114,8 @@ class TToolBarLayout {
     // Turns the bar to another side.
     void ChangeOrientation(TDockAlign align);
 
-    // Length minus the minimum constraint along it; the maximum constraint
-    // minus the length (positive: controls in the overflow).
-    int CanShrink() const;
+    // The maximum constraint along the bar minus its length (positive:
+    // controls in the overflow).
     int HiddenLength() const;
 
     // ---- rectangles, in client coordinates
@@ -145,7 +142,6 @@ class TToolBarLayout {
     // A visible floating window fits itself around the bar again.
     virtual void FloatingSizeChanged() {}
 
-    void StoreAlign(TDockAlign align) { align_ = align; }
     void StoreAutoSize(bool v) { autoSize_ = v; }
     void StoreFullSize(bool v) { fullSize_ = v; }
     void StoreShowCaption(bool v) { showCaption_ = v; }
@@ -165,6 +161,8 @@ class TToolBarLayout {
     int AlongPos(const IBarControl* c) const;
     int Length() const;
     int FullLength() const;
+    // The last item that is visible and not in the overflow; null for none.
+    IBarControl* LastShown() const;
     // The separators nearest before and after items_[i] (-1 for none), and
     // whether every visible control between them and i is in the overflow.
     bool AloneBetweenSeparators(int i, int& before, int& after) const;
