@@ -220,20 +220,12 @@ void TFxCustomToolBar::ChooseStyler(TCustomFxToolBarStyler* styler) {
         SetGripStyled(grip);
         if (!IsLoading()) Arrange(true);
     }
-    ApplyStylerToControls();
     Invalidate();
-}
-
-void TFxCustomToolBar::ApplyStylerToControls() {
-    // Buttons and glow buttons take their looks from the styler themselves;
-    // plain controls have none.
 }
 
 void TFxCustomToolBar::StylerChanged(int code) {
     TCustomFxToolBarStyler& styler = *CurrentStyler();
     SetColor(styler.Color().Color());
-    if (code == TStyleChange::kColors || code == TStyleChange::kGlowButtons)
-        ApplyStylerToControls();
     if (code == TStyleChange::kDragGrip) {
         SetGripStyled(styler.DragGripStyle() != TDragGripStyle::dsNone);
         Arrange(true);

@@ -285,7 +285,6 @@ class TFxCustomToolBar : public TCustomControl,
     void ChildLeft(QObject* object);
     void TakeParent();
     void ChooseStyler(TCustomFxToolBarStyler* styler);
-    void ApplyStylerToControls();
     TColor PanelColorAt(int x, int y);
 
     void PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler);
@@ -347,7 +346,6 @@ class TFxCustomToolBar : public TCustomControl,
     bool mdiShown_ = false;
     bool mdiHot_[3] = {};
     bool mdiDown_[3] = {};
-    QPointer<QWidget> mdiChild_;  // the active child at the last paint or click
     void FocusChanged(QWidget* now);
     bool LiveEvent(QEvent* event);
     QWidget* WidgetOf(const IBarControl* control) const;

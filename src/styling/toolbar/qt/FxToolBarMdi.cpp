@@ -196,20 +196,17 @@ bool TFxCustomToolBar::MdiActionAllowed(QMdiSubWindow* child) const {
 
 void TFxCustomToolBar::MdiClose() {
     QMdiSubWindow* child = ActiveMdiChild();
-    mdiChild_ = child;
     if (MdiActionAllowed(child)) child->close();
 }
 
 void TFxCustomToolBar::MdiRestore() {
     QMdiSubWindow* child = ActiveMdiChild();
-    mdiChild_ = child;
     if (MdiActionAllowed(child) && child->windowFlags().testFlag(Qt::WindowMaximizeButtonHint))
         child->showNormal();
 }
 
 void TFxCustomToolBar::MdiMinimize() {
     QMdiSubWindow* child = ActiveMdiChild();
-    mdiChild_ = child;
     if (MdiActionAllowed(child) && child->windowFlags().testFlag(Qt::WindowMinimizeButtonHint))
         child->showMinimized();
 }
@@ -223,7 +220,6 @@ bool TFxCustomToolBar::MdiMouse(QEvent* event) {
             // Buttons not shown (no maximised child, a floating bar) take
             // no press: the floating caption's own buttons may lie there.
             if (mouse->button() != Qt::LeftButton || !mdiShown_) return false;
-            mdiChild_ = ActiveMdiChild();
             const TPoint p{mouse->position().toPoint().x(), mouse->position().toPoint().y()};
             for (TMdiButton b : kButtons)
                 if (MdiButtonHit(b, p)) {
@@ -291,7 +287,6 @@ bool TFxCustomToolBar::MdiMouse(QEvent* event) {
 
 void TFxCustomToolBar::PaintMdiButtons(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
     QMdiSubWindow* child = ActiveMdiChild();
-    mdiChild_ = child;
     mdiShown_ =
         autoMdiButtons_ && child && child->isMaximized() && State() != TToolBarState::tsFloating;
     if (!mdiShown_) return;
