@@ -202,22 +202,7 @@ void TFxCustomToolBar::PaintBody(Canvas& canvas, const TCustomFxToolBarStyler& s
 }
 
 void TFxCustomToolBar::PaintBackGround(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
-    const QImage& picture = styler.BackGround();
-    if (picture.isNull()) return;
-    switch (styler.BackGroundDisplay()) {
-        case TBackGroundDisplay::bdTile:
-            for (int y = 1; y < height() - 2; y += picture.height())
-                for (int x = 1; x < width() - 2; x += picture.width())
-                    canvas.Draw(x, y, picture);
-            break;
-        case TBackGroundDisplay::bdCenter:
-            canvas.Draw((width() - picture.width()) / 2, (height() - picture.height()) / 2,
-                        picture);
-            break;
-        case TBackGroundDisplay::bdStretch:
-            canvas.StretchDraw(BodyRect().Inflated(-2, -2), picture);
-            break;
-    }
+    DrawBackGroundPicture(canvas, styler, width(), height(), BodyRect().Inflated(-2, -2));
 }
 
 void TFxCustomToolBar::PaintEdgeLines(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
