@@ -123,8 +123,6 @@ class TFxToolBarMenuBar : public QObject {
     bool menuOpen_ = false;
     bool keyboardMode_ = false;
     bool hotTracking_ = false;
-    bool keyboardEntry_ = false;
-    bool closedByUser_ = false;
     bool enterPressed_ = false;
     bool escape_ = false;
     bool altAlone_ = false;
