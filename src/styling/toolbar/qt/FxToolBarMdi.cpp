@@ -29,6 +29,20 @@ QRect ToQRect(const TRect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
+// Whether the child has the caption button the bar's button stands for
+// (close is always there).
+bool ChildOffers(const QMdiSubWindow* child, TMdiButton b) {
+    switch (b) {
+        case TMdiButton::mbRestore:
+            return child && child->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
+        case TMdiButton::mbMinimize:
+            return child && child->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
+        case TMdiButton::mbClose:
+            break;
+    }
+    return true;
+}
+
 // The MDI area of the first widget from `w` upwards that holds one.
 QMdiArea* MdiAreaFrom(QWidget* w) {
     for (; w; w = w->parentWidget())
@@ -174,17 +188,7 @@ TRect TFxCustomToolBar::MdiButtonRect(TMdiButton button) const {
 }
 
 bool TFxCustomToolBar::MdiButtonHit(TMdiButton button, TPoint p) const {
-    if (!MdiButtonRect(button).Contains(p)) return false;
-    const QMdiSubWindow* child = ActiveMdiChild();
-    switch (button) {
-        case TMdiButton::mbRestore:
-            return child && child->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
-        case TMdiButton::mbMinimize:
-            return child && child->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
-        case TMdiButton::mbClose:
-            break;
-    }
-    return true;
+    return MdiButtonRect(button).Contains(p) && ChildOffers(ActiveMdiChild(), button);
 }
 
 // ---------------------------------------------------------------- actions
@@ -201,13 +205,12 @@ void TFxCustomToolBar::MdiClose() {
 
 void TFxCustomToolBar::MdiRestore() {
     QMdiSubWindow* child = ActiveMdiChild();
-    if (MdiActionAllowed(child) && child->windowFlags().testFlag(Qt::WindowMaximizeButtonHint))
-        child->showNormal();
+    if (MdiActionAllowed(child) && ChildOffers(child, TMdiButton::mbRestore)) child->showNormal();
 }
 
 void TFxCustomToolBar::MdiMinimize() {
     QMdiSubWindow* child = ActiveMdiChild();
-    if (MdiActionAllowed(child) && child->windowFlags().testFlag(Qt::WindowMinimizeButtonHint))
+    if (MdiActionAllowed(child) && ChildOffers(child, TMdiButton::mbMinimize))
         child->showMinimized();
 }
 
@@ -291,7 +294,6 @@ void TFxCustomToolBar::PaintMdiButtons(Canvas& canvas, const TCustomFxToolBarSty
         autoMdiButtons_ && child && child->isMaximized() && State() != TToolBarState::tsFloating;
     if (!mdiShown_) return;
     const TButtonAppearance& look = styler.ButtonAppearance();
-    const Qt::WindowFlags flags = child->windowFlags();
     for (TMdiButton b : kButtons) {
         const TRect r = MdiButtonRect(b);
         if (r.IsEmpty()) continue;
@@ -321,10 +323,7 @@ void TFxCustomToolBar::PaintMdiButtons(Canvas& canvas, const TCustomFxToolBarSty
             canvas.brush.style = BrushStyle::Clear;
             canvas.Rectangle(r);
         }
-        TColor glyph = clBlack;
-        if ((b == TMdiButton::mbRestore && !flags.testFlag(Qt::WindowMaximizeButtonHint)) ||
-            (b == TMdiButton::mbMinimize && !flags.testFlag(Qt::WindowMinimizeButtonHint)))
-            glyph = kGreyGlyph;
+        const TColor glyph = ChildOffers(child, b) ? clBlack : kGreyGlyph;
         const TMdiGlyph shape = MdiGlyph(b, r, Horizontal());
         canvas.pen.color = glyph;
         for (const std::vector<TPoint>& line : shape.lines)
