@@ -328,8 +328,7 @@ class TFxCustomToolBar : public TCustomControl,
     TFxDockPanel* lastPanel_ = nullptr;  // last docked in
     int rowIndex_ = -1;
     TSizeConstraints constraints_{kMinLength, kMinLength, 0, 0};
-    bool internalBounds_ = false;
-    bool orientationChanging_ = false;
+    bool internalBounds_ = false;  // placed by the panel's rows or a turn: not reported back
     bool rightHandleHot_ = false;
     bool rightHandleDown_ = false;
     bool closeHot_ = false;
