@@ -111,10 +111,12 @@ void TFxDockPanel::SetToolBarStyler(TCustomFxToolBarStyler* styler) {
     if (styler && styler == toolBarStyler_) return;
     if (toolBarStyler_ && toolBarStyler_ != internalStyler_) toolBarStyler_->RemoveControl(this);
     toolBarStyler_ = styler;
+    // Only the linked styler's end concerns the panel.
+    disconnect(stylerGone_);
     if (styler) {
         styler->AddControl(this);
         // A styler that goes leaves the internal one in use.
-        connect(styler, &QObject::destroyed, this, [this] {
+        stylerGone_ = connect(styler, &QObject::destroyed, this, [this] {
             backgroundStale_ = true;
             emit StylerSwitched();
             Invalidate();

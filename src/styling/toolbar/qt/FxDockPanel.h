@@ -90,6 +90,7 @@ class TFxDockPanel : public TCustomControl, public TDockPanelModel, public ITool
 
     TCustomFxToolBarStyler* internalStyler_ = nullptr;
     QPointer<TCustomFxToolBarStyler> toolBarStyler_;
+    QMetaObject::Connection stylerGone_;
     QImage background_;
     bool backgroundStale_ = true;
     bool resizing_ = false;
