@@ -295,8 +295,7 @@ TFxToolBarMenuButton* TFxToolBarMenuBar::ButtonAt(const QPoint& global) const {
     return nullptr;
 }
 
-void TFxToolBarMenuBar::SwitchToButton(TFxToolBarMenuButton* button, bool byMouse) {
-    Q_UNUSED(byMouse);
+void TFxToolBarMenuBar::SwitchToButton(TFxToolBarMenuButton* button) {
     QPointer<TFxToolBarMenuButton> target(button);
     const bool opens = HasSubItems(button);
     CloseMenus();
@@ -464,7 +463,7 @@ bool TFxToolBarMenuBar::MenuEvent(QMenu* menu, QEvent* event) {
                 target = NextButton(false);
             if (!target) return false;
             escape_ = true;
-            SwitchToButton(target, false);
+            SwitchToButton(target);
             return true;
         }
         case QEvent::MouseMove: {
@@ -475,7 +474,7 @@ bool TFxToolBarMenuBar::MenuEvent(QMenu* menu, QEvent* event) {
             if (!target || !target->Enabled() || target == openButton_ || !bar_->isVisible())
                 return false;
             escape_ = true;
-            SwitchToButton(target, true);
+            SwitchToButton(target);
             return false;
         }
         case QEvent::MouseButtonPress: {
@@ -488,7 +487,7 @@ bool TFxToolBarMenuBar::MenuEvent(QMenu* menu, QEvent* event) {
                 return true;
             }
             escape_ = true;
-            SwitchToButton(target, true);
+            SwitchToButton(target);
             return true;
         }
         default:

@@ -55,7 +55,7 @@ class TFxToolBarMenuBar : public QObject {
     TFxToolBarMenuButton* NextButton(bool forward) const;
     // Moves the open menu to another button: its menu opens when it has
     // sub-items, else the menu closes and the button is made hot.
-    void SwitchToButton(TFxToolBarMenuButton* button, bool byMouse);
+    void SwitchToButton(TFxToolBarMenuButton* button);
     // Leaves keyboard menu mode; no button stays hot.
     void EndMenuMode();
 
