@@ -289,9 +289,9 @@ bool TFxCustomToolBar::MdiMouse(QEvent* event) {
 // ---------------------------------------------------------------- paint
 
 void TFxCustomToolBar::PaintMdiButtons(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
-    QMdiSubWindow* child = ActiveMdiChild();
-    mdiShown_ =
-        autoMdiButtons_ && child && child->isMaximized() && State() != TToolBarState::tsFloating;
+    // Most bars show no MDI buttons: they look for no MDI area either.
+    QMdiSubWindow* child = autoMdiButtons_ ? ActiveMdiChild() : nullptr;
+    mdiShown_ = child && child->isMaximized() && State() != TToolBarState::tsFloating;
     if (!mdiShown_) return;
     const TButtonAppearance& look = styler.ButtonAppearance();
     for (TMdiButton b : kButtons) {
