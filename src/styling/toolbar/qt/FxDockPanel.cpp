@@ -30,6 +30,27 @@ QWidget* Checked(QWidget* parent) {
 
 }  // namespace
 
+void DrawBackGroundPicture(Canvas& canvas, const TCustomFxToolBarStyler& styler, int width,
+                           int height, const TRect& stretch) {
+    const QImage& picture = styler.BackGround();
+    if (picture.isNull()) return;
+    const int w = picture.width();
+    const int h = picture.height();
+    switch (styler.BackGroundDisplay()) {
+        case TBackGroundDisplay::bdTile:
+            for (int y = 1; y < height - 2; y += h)
+                for (int x = 1; x < width - 2; x += w)
+                    canvas.Draw(x, y, picture);
+            break;
+        case TBackGroundDisplay::bdCenter:
+            canvas.Draw((width - w) / 2, (height - h) / 2, picture);
+            break;
+        case TBackGroundDisplay::bdStretch:
+            canvas.StretchDraw(stretch, picture);
+            break;
+    }
+}
+
 TFxDockPanel::TFxDockPanel(QWidget* parent) : TCustomControl(Checked(parent)) {
     internalStyler_ = new TCustomFxToolBarStyler(this);
     internalStyler_->setObjectName(QStringLiteral("InternalStyler"));
@@ -90,10 +111,12 @@ void TFxDockPanel::SetToolBarStyler(TCustomFxToolBarStyler* styler) {
     if (styler && styler == toolBarStyler_) return;
     if (toolBarStyler_ && toolBarStyler_ != internalStyler_) toolBarStyler_->RemoveControl(this);
     toolBarStyler_ = styler;
+    // Only the linked styler's end concerns the panel.
+    disconnect(stylerGone_);
     if (styler) {
         styler->AddControl(this);
         // A styler that goes leaves the internal one in use.
-        connect(styler, &QObject::destroyed, this, [this] {
+        stylerGone_ = connect(styler, &QObject::destroyed, this, [this] {
             backgroundStale_ = true;
             emit StylerSwitched();
             Invalidate();
@@ -196,23 +219,7 @@ void TFxDockPanel::PaintBackground() {
         DrawGradient(canvas, dock.Color(), dock.ColorTo(), dock.Steps(), client,
                      dock.Direction() == toolbar::TGradientDirection::gdHorizontal);
     }
-    const QImage& picture = styler.BackGround();
-    if (picture.isNull()) return;
-    const int w = picture.width();
-    const int h = picture.height();
-    switch (styler.BackGroundDisplay()) {
-        case TBackGroundDisplay::bdTile:
-            for (int y = 1; y < height() - 2; y += h)
-                for (int x = 1; x < width() - 2; x += w)
-                    canvas.Draw(x, y, picture);
-            break;
-        case TBackGroundDisplay::bdCenter:
-            canvas.Draw((width() - w) / 2, (height() - h) / 2, picture);
-            break;
-        case TBackGroundDisplay::bdStretch:
-            canvas.StretchDraw(client.Inflated(-2, -2), picture);
-            break;
-    }
+    DrawBackGroundPicture(canvas, styler, width(), height(), client.Inflated(-2, -2));
 }
 
 void TFxDockPanel::Paint(Canvas& canvas) {

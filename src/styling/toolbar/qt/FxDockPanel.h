@@ -14,6 +14,12 @@
 
 namespace vx {
 
+// The styler's background picture over a control of width by height (the
+// dock panel, a tool bar): tiled from (1, 1), centred, or stretched over
+// `stretch`; nothing without a picture.
+void DrawBackGroundPicture(Canvas& canvas, const TCustomFxToolBarStyler& styler, int width,
+                           int height, const TRect& stretch);
+
 class TFxDockPanel : public TCustomControl, public TDockPanelModel, public IToolBarStyleReceiver {
     Q_OBJECT
   public:
@@ -84,6 +90,7 @@ class TFxDockPanel : public TCustomControl, public TDockPanelModel, public ITool
 
     TCustomFxToolBarStyler* internalStyler_ = nullptr;
     QPointer<TCustomFxToolBarStyler> toolBarStyler_;
+    QMetaObject::Connection stylerGone_;
     QImage background_;
     bool backgroundStale_ = true;
     bool resizing_ = false;

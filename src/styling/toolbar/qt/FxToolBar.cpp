@@ -220,20 +220,12 @@ void TFxCustomToolBar::ChooseStyler(TCustomFxToolBarStyler* styler) {
         SetGripStyled(grip);
         if (!IsLoading()) Arrange(true);
     }
-    ApplyStylerToControls();
     Invalidate();
-}
-
-void TFxCustomToolBar::ApplyStylerToControls() {
-    // Buttons and glow buttons take their looks from the styler themselves;
-    // plain controls have none.
 }
 
 void TFxCustomToolBar::StylerChanged(int code) {
     TCustomFxToolBarStyler& styler = *CurrentStyler();
     SetColor(styler.Color().Color());
-    if (code == TStyleChange::kColors || code == TStyleChange::kGlowButtons)
-        ApplyStylerToControls();
     if (code == TStyleChange::kDragGrip) {
         SetGripStyled(styler.DragGripStyle() != TDragGripStyle::dsNone);
         Arrange(true);
@@ -332,15 +324,14 @@ void TFxCustomToolBar::SetOptionButtonState(bool hot, bool down) {
 
 void TFxCustomToolBar::SetBounds(int left, int top, int width, int height) {
     const bool docked = State() == TToolBarState::tsDocked && panel_ && !IsLoading();
-    if (docked && !internalBounds_ && !orientationChanging_)
-        panel_->ToolBarBoundsChanging(this, left, top, width, height);
+    if (docked && !internalBounds_) panel_->ToolBarBoundsChanging(this, left, top, width, height);
     if (!IsLoading()) {
         width = Constrain(width, constraints_.minWidth, constraints_.maxWidth);
         height = Constrain(height, constraints_.minHeight, constraints_.maxHeight);
     }
     const int oldLength = Horizontal() ? this->width() : this->height();
     TCustomControl::SetBounds(left, top, width, height);
-    if (docked && !internalBounds_ && !orientationChanging_) panel_->ToolBarBoundsChanged(this);
+    if (docked && !internalBounds_) panel_->ToolBarBoundsChanged(this);
     const int length = Horizontal() ? this->width() : this->height();
     if (!IsLoading() && length != oldLength) Fit();
 }
@@ -364,9 +355,10 @@ void TFxCustomToolBar::ResizeBar(int w, int h) {
 }
 
 void TFxCustomToolBar::DockAlignChanged(TDockAlign align) {
-    orientationChanging_ = true;
+    const bool previous = internalBounds_;
+    internalBounds_ = true;
     ChangeOrientation(align);
-    orientationChanging_ = false;
+    internalBounds_ = previous;
 }
 
 // ---------------------------------------------------------------- controls

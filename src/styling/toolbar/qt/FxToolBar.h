@@ -285,7 +285,6 @@ class TFxCustomToolBar : public TCustomControl,
     void ChildLeft(QObject* object);
     void TakeParent();
     void ChooseStyler(TCustomFxToolBarStyler* styler);
-    void ApplyStylerToControls();
     TColor PanelColorAt(int x, int y);
 
     void PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler);
@@ -329,8 +328,7 @@ class TFxCustomToolBar : public TCustomControl,
     TFxDockPanel* lastPanel_ = nullptr;  // last docked in
     int rowIndex_ = -1;
     TSizeConstraints constraints_{kMinLength, kMinLength, 0, 0};
-    bool internalBounds_ = false;
-    bool orientationChanging_ = false;
+    bool internalBounds_ = false;  // placed by the panel's rows or a turn: not reported back
     bool rightHandleHot_ = false;
     bool rightHandleDown_ = false;
     bool closeHot_ = false;
@@ -347,7 +345,6 @@ class TFxCustomToolBar : public TCustomControl,
     bool mdiShown_ = false;
     bool mdiHot_[3] = {};
     bool mdiDown_[3] = {};
-    QPointer<QWidget> mdiChild_;  // the active child at the last paint or click
     void FocusChanged(QWidget* now);
     bool LiveEvent(QEvent* event);
     QWidget* WidgetOf(const IBarControl* control) const;

@@ -174,16 +174,14 @@ void TToolBarDrag::BuildTargets() {
     TFxDockPanel* last = bar_.LastDockPanel();
     QWidget* form = last ? last->window() : nullptr;
     if (!form) return;
-    // Depth first in child order; a panel is a target, not entered.
+    // Depth first in child order (so each panel is met once); a panel is a
+    // target, not entered.
     const auto walk = [this](auto&& self, QWidget* parent) -> void {
         for (QObject* child : parent->children()) {
             auto* w = qobject_cast<QWidget*>(child);
             if (!w || w == &bar_ || w->isWindow() || !w->isVisible()) continue;
             if (auto* panel = qobject_cast<TFxDockPanel*>(w)) {
-                bool listed = false;
-                for (const auto& p : targetPanels_)
-                    listed = listed || p == panel;
-                if (!listed && CanDock(panel)) {
+                if (CanDock(panel)) {
                     targetPanels_.emplace_back(panel);
                     targets_.push_back(
                         {panel, DockCaptureRect(ScreenRect(panel), panel->DockAlign())});

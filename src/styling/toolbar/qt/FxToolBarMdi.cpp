@@ -29,6 +29,20 @@ QRect ToQRect(const TRect& r) {
     return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
+// Whether the child has the caption button the bar's button stands for
+// (close is always there).
+bool ChildOffers(const QMdiSubWindow* child, TMdiButton b) {
+    switch (b) {
+        case TMdiButton::mbRestore:
+            return child && child->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
+        case TMdiButton::mbMinimize:
+            return child && child->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
+        case TMdiButton::mbClose:
+            break;
+    }
+    return true;
+}
+
 // The MDI area of the first widget from `w` upwards that holds one.
 QMdiArea* MdiAreaFrom(QWidget* w) {
     for (; w; w = w->parentWidget())
@@ -174,17 +188,7 @@ TRect TFxCustomToolBar::MdiButtonRect(TMdiButton button) const {
 }
 
 bool TFxCustomToolBar::MdiButtonHit(TMdiButton button, TPoint p) const {
-    if (!MdiButtonRect(button).Contains(p)) return false;
-    const QMdiSubWindow* child = ActiveMdiChild();
-    switch (button) {
-        case TMdiButton::mbRestore:
-            return child && child->windowFlags().testFlag(Qt::WindowMaximizeButtonHint);
-        case TMdiButton::mbMinimize:
-            return child && child->windowFlags().testFlag(Qt::WindowMinimizeButtonHint);
-        case TMdiButton::mbClose:
-            break;
-    }
-    return true;
+    return MdiButtonRect(button).Contains(p) && ChildOffers(ActiveMdiChild(), button);
 }
 
 // ---------------------------------------------------------------- actions
@@ -196,21 +200,17 @@ bool TFxCustomToolBar::MdiActionAllowed(QMdiSubWindow* child) const {
 
 void TFxCustomToolBar::MdiClose() {
     QMdiSubWindow* child = ActiveMdiChild();
-    mdiChild_ = child;
     if (MdiActionAllowed(child)) child->close();
 }
 
 void TFxCustomToolBar::MdiRestore() {
     QMdiSubWindow* child = ActiveMdiChild();
-    mdiChild_ = child;
-    if (MdiActionAllowed(child) && child->windowFlags().testFlag(Qt::WindowMaximizeButtonHint))
-        child->showNormal();
+    if (MdiActionAllowed(child) && ChildOffers(child, TMdiButton::mbRestore)) child->showNormal();
 }
 
 void TFxCustomToolBar::MdiMinimize() {
     QMdiSubWindow* child = ActiveMdiChild();
-    mdiChild_ = child;
-    if (MdiActionAllowed(child) && child->windowFlags().testFlag(Qt::WindowMinimizeButtonHint))
+    if (MdiActionAllowed(child) && ChildOffers(child, TMdiButton::mbMinimize))
         child->showMinimized();
 }
 
@@ -223,7 +223,6 @@ bool TFxCustomToolBar::MdiMouse(QEvent* event) {
             // Buttons not shown (no maximised child, a floating bar) take
             // no press: the floating caption's own buttons may lie there.
             if (mouse->button() != Qt::LeftButton || !mdiShown_) return false;
-            mdiChild_ = ActiveMdiChild();
             const TPoint p{mouse->position().toPoint().x(), mouse->position().toPoint().y()};
             for (TMdiButton b : kButtons)
                 if (MdiButtonHit(b, p)) {
@@ -290,13 +289,11 @@ bool TFxCustomToolBar::MdiMouse(QEvent* event) {
 // ---------------------------------------------------------------- paint
 
 void TFxCustomToolBar::PaintMdiButtons(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
-    QMdiSubWindow* child = ActiveMdiChild();
-    mdiChild_ = child;
-    mdiShown_ =
-        autoMdiButtons_ && child && child->isMaximized() && State() != TToolBarState::tsFloating;
+    // Most bars show no MDI buttons: they look for no MDI area either.
+    QMdiSubWindow* child = autoMdiButtons_ ? ActiveMdiChild() : nullptr;
+    mdiShown_ = child && child->isMaximized() && State() != TToolBarState::tsFloating;
     if (!mdiShown_) return;
     const TButtonAppearance& look = styler.ButtonAppearance();
-    const Qt::WindowFlags flags = child->windowFlags();
     for (TMdiButton b : kButtons) {
         const TRect r = MdiButtonRect(b);
         if (r.IsEmpty()) continue;
@@ -326,10 +323,7 @@ void TFxCustomToolBar::PaintMdiButtons(Canvas& canvas, const TCustomFxToolBarSty
             canvas.brush.style = BrushStyle::Clear;
             canvas.Rectangle(r);
         }
-        TColor glyph = clBlack;
-        if ((b == TMdiButton::mbRestore && !flags.testFlag(Qt::WindowMaximizeButtonHint)) ||
-            (b == TMdiButton::mbMinimize && !flags.testFlag(Qt::WindowMinimizeButtonHint)))
-            glyph = kGreyGlyph;
+        const TColor glyph = ChildOffers(child, b) ? clBlack : kGreyGlyph;
         const TMdiGlyph shape = MdiGlyph(b, r, Horizontal());
         canvas.pen.color = glyph;
         for (const std::vector<TPoint>& line : shape.lines)

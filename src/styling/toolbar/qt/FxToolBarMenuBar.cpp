@@ -135,7 +135,6 @@ bool TFxToolBarMenuBar::HasSubItems(TFxToolBarMenuButton* button) const {
 // ---------------------------------------------------------------- drop down
 
 bool TFxToolBarMenuBar::DropDown(TFxToolBarMenuButton* button) {
-    closedByUser_ = false;
     if (!button) return false;
     QMenu* menu = button->DropDownMenu();
     if (!menu) {
@@ -233,7 +232,6 @@ void TFxToolBarMenuBar::Closed(int generation, bool shown) {
     }
     PutBack();
     menuOpen_ = false;
-    closedByUser_ = true;
     dropped_ = button;
     // A menu left by a choice (or a click elsewhere) ends the menu mode;
     // one left by Escape or for another button keeps it.
@@ -297,9 +295,7 @@ TFxToolBarMenuButton* TFxToolBarMenuBar::ButtonAt(const QPoint& global) const {
     return nullptr;
 }
 
-void TFxToolBarMenuBar::SwitchToButton(TFxToolBarMenuButton* button, bool byMouse) {
-    Q_UNUSED(byMouse);
-    closedByUser_ = false;
+void TFxToolBarMenuBar::SwitchToButton(TFxToolBarMenuButton* button) {
     QPointer<TFxToolBarMenuButton> target(button);
     const bool opens = HasSubItems(button);
     CloseMenus();
@@ -330,11 +326,9 @@ void TFxToolBarMenuBar::EndMenuMode() {
     if (keyboardMode_) {
         keyboardMode_ = false;
         hotTracking_ = false;
-        keyboardEntry_ = false;
         if (g_loopOwner == this) g_loopOwner = nullptr;
         emit ExitMenu();
     }
-    closedByUser_ = false;
     selected_ = nullptr;
     if (TFxCustomToolBarButton* hot = bar_->HotButton()) hot->SetHot(false);
 }
@@ -397,7 +391,6 @@ bool TFxToolBarMenuBar::TrackMenu(TFxToolBarMenuButton* button) {
         OpenButton(button);
     } else {
         SelectMenuButton(0);
-        keyboardEntry_ = true;
     }
     return true;
 }
@@ -470,7 +463,7 @@ bool TFxToolBarMenuBar::MenuEvent(QMenu* menu, QEvent* event) {
                 target = NextButton(false);
             if (!target) return false;
             escape_ = true;
-            SwitchToButton(target, false);
+            SwitchToButton(target);
             return true;
         }
         case QEvent::MouseMove: {
@@ -481,7 +474,7 @@ bool TFxToolBarMenuBar::MenuEvent(QMenu* menu, QEvent* event) {
             if (!target || !target->Enabled() || target == openButton_ || !bar_->isVisible())
                 return false;
             escape_ = true;
-            SwitchToButton(target, true);
+            SwitchToButton(target);
             return false;
         }
         case QEvent::MouseButtonPress: {
@@ -494,7 +487,7 @@ bool TFxToolBarMenuBar::MenuEvent(QMenu* menu, QEvent* event) {
                 return true;
             }
             escape_ = true;
-            SwitchToButton(target, true);
+            SwitchToButton(target);
             return true;
         }
         default:

@@ -55,7 +55,7 @@ class TFxToolBarMenuBar : public QObject {
     TFxToolBarMenuButton* NextButton(bool forward) const;
     // Moves the open menu to another button: its menu opens when it has
     // sub-items, else the menu closes and the button is made hot.
-    void SwitchToButton(TFxToolBarMenuButton* button, bool byMouse);
+    void SwitchToButton(TFxToolBarMenuButton* button);
     // Leaves keyboard menu mode; no button stays hot.
     void EndMenuMode();
 
@@ -123,8 +123,6 @@ class TFxToolBarMenuBar : public QObject {
     bool menuOpen_ = false;
     bool keyboardMode_ = false;
     bool hotTracking_ = false;
-    bool keyboardEntry_ = false;
-    bool closedByUser_ = false;
     bool enterPressed_ = false;
     bool escape_ = false;
     bool altAlone_ = false;

@@ -35,6 +35,16 @@ void Fill(Canvas& canvas, TColor from, TColor to, int steps, const TRect& r, boo
     DrawGradient(canvas, from, to, steps, r, horizontal);
 }
 
+// The caption band, docked or floating: its gradient and its border.
+void CaptionBand(Canvas& canvas, const TCaptionAppearance& look, const TRect& band) {
+    Fill(canvas, look.CaptionColor(), look.CaptionColorTo(), 80, band, false);
+    if (look.CaptionBorderColor() != clNone) {
+        canvas.pen.color = look.CaptionBorderColor();
+        canvas.brush.style = BrushStyle::Clear;
+        canvas.Rectangle(band);
+    }
+}
+
 }  // namespace
 
 TColor TFxCustomToolBar::PanelColorAt(int px, int py) {
@@ -68,12 +78,7 @@ void TFxCustomToolBar::PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler
     const TRect band = CaptionRect();
     if (band.IsEmpty()) return;
     const TCaptionAppearance& look = styler.CaptionAppearance();
-    Fill(canvas, look.CaptionColor(), look.CaptionColorTo(), 80, band, false);
-    if (look.CaptionBorderColor() != clNone) {
-        canvas.pen.color = look.CaptionBorderColor();
-        canvas.brush.style = BrushStyle::Clear;
-        canvas.Rectangle(band);
-    }
+    CaptionBand(canvas, look, band);
     const QString caption = Caption();
     if (caption.isEmpty()) return;
     const int nearEnd = GripDrawn() ? kGripWidth + 3 : 3;
@@ -121,12 +126,7 @@ void TFxCustomToolBar::PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler
 void TFxCustomToolBar::PaintFloatingCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
     const TRect band = CaptionRect();
     const TCaptionAppearance& look = styler.CaptionAppearance();
-    Fill(canvas, look.CaptionColor(), look.CaptionColorTo(), 80, band, false);
-    if (look.CaptionBorderColor() != clNone) {
-        canvas.pen.color = look.CaptionBorderColor();
-        canvas.brush.style = BrushStyle::Clear;
-        canvas.Rectangle(band);
-    }
+    CaptionBand(canvas, look, band);
     if (!Caption().isEmpty()) {
         TRect text{band.left + 3, band.top, FloatingDragRect().right, band.bottom};
         canvas.font = parentStyler_ ? styler.CaptionFont() : captionFont_;
@@ -202,22 +202,7 @@ void TFxCustomToolBar::PaintBody(Canvas& canvas, const TCustomFxToolBarStyler& s
 }
 
 void TFxCustomToolBar::PaintBackGround(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
-    const QImage& picture = styler.BackGround();
-    if (picture.isNull()) return;
-    switch (styler.BackGroundDisplay()) {
-        case TBackGroundDisplay::bdTile:
-            for (int y = 1; y < height() - 2; y += picture.height())
-                for (int x = 1; x < width() - 2; x += picture.width())
-                    canvas.Draw(x, y, picture);
-            break;
-        case TBackGroundDisplay::bdCenter:
-            canvas.Draw((width() - picture.width()) / 2, (height() - picture.height()) / 2,
-                        picture);
-            break;
-        case TBackGroundDisplay::bdStretch:
-            canvas.StretchDraw(BodyRect().Inflated(-2, -2), picture);
-            break;
-    }
+    DrawBackGroundPicture(canvas, styler, width(), height(), BodyRect().Inflated(-2, -2));
 }
 
 void TFxCustomToolBar::PaintEdgeLines(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
