@@ -58,10 +58,6 @@ struct MeasureCanvas {
 // What the desktop adds to the measured width of a menu-bar item.
 constexpr int kMenuBarItemSpace = 12;
 
-TRect ToTRect(const QRect& r) {
-    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-}
-
 int ItemLevel(const IMenuStyleLink& link, int windowLevel) {
     return link.IsMainMenu() ? windowLevel : windowLevel - 1;
 }

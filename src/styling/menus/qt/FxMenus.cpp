@@ -46,10 +46,6 @@ void Repaint(QWidget* widget) {
     }
 }
 
-TRect ToTRect(const QRect& r) {
-    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-}
-
 }  // namespace
 
 // ---------------------------------------------------------------------------
