@@ -194,7 +194,7 @@ void PaintMenuBar(QMenuBar& bar, const IMenuStyleLink& link) {
     }
 }
 
-void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level, bool rightOfParent) {
+void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level) {
     const TCustomFxMenuStyler* styler = link.GetCurrentStyler();
     if (styler == nullptr) return;
     QPainter painter(&menu);
@@ -238,7 +238,6 @@ void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level, bool righ
     // so every frame runs along the edge of the shown part (a sub-menu's
     // frame drawn a second strip further in would leave its items' right
     // ends outside it).
-    (void)rightOfParent;
     PaintPopupFrame(*styler, canvas, menu.width(), menu.height(), 1, true, parentItem);
 }
 

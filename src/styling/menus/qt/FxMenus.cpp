@@ -111,7 +111,7 @@ void TFxDropDownMenu::paintEvent(QPaintEvent* event) {
         QMenu::paintEvent(event);
         return;
     }
-    PaintDropDown(*this, *link, Level(), RightOfParent());
+    PaintDropDown(*this, *link, Level());
 }
 
 // ---------------------------------------------------------------------------
