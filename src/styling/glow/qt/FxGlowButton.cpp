@@ -547,7 +547,7 @@ void TFxCustomGlowButton::mouseReleaseEvent(QMouseEvent* event) {
     bool click = false;
     if (pressBegan_) {
         pressBegan_ = false;
-        const bool inside = p.x() >= 0 && p.x() < width() && p.y() >= 0 && p.y() <= height();
+        const bool inside = InsideClient(p.x(), p.y());
         click = inside;
         if (groupIndex_ != 0) {
             if (actionLink_ && checkedLinked_) return;
