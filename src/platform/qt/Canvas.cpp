@@ -187,6 +187,10 @@ QFont ToQFont(const CanvasFont& font) {
     return f;
 }
 
+TRect ToTRect(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
 QColor ToQColor(TColor color) {
     const TColor rgb = ColorToRGB(color);
     return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));

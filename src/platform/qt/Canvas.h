@@ -154,6 +154,8 @@ std::vector<int> RoundRectInsets(int width, int height, int ellipseWidth, int el
 QFont ToQFont(const CanvasFont& font);
 // The Qt colour of a TColor (system colours resolved).
 QColor ToQColor(TColor color);
+// The TRect of a Qt rectangle: right and bottom one past its last pixel.
+TRect ToTRect(const QRect& r);
 
 class Canvas {
   public:

@@ -2,10 +2,11 @@
 
 #include <QFont>
 #include <QGuiApplication>
-#include <QScreen>
 #include <algorithm>
 #include <cmath>
 #include <limits>
+
+#include "platform/qt/Monitors.h"
 
 namespace vx {
 namespace {
@@ -13,10 +14,6 @@ namespace {
 std::optional<DesktopMetrics>& Installed() {
     static std::optional<DesktopMetrics> installed;
     return installed;
-}
-
-TRect FromQRect(const QRect& r) {
-    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
 // Squared distance from the point to the nearest pixel of r.
@@ -28,11 +25,11 @@ long long DistanceSquared(const TRect& r, TPoint p) {
 
 }  // namespace
 
-TRect WorkAreaAt(const std::vector<ScreenArea>& screens, TPoint point) {
-    const ScreenArea* best = nullptr;
+TRect WorkAreaAt(const std::vector<TMonitorInfo>& screens, TPoint point) {
+    const TMonitorInfo* best = nullptr;
     long long bestDistance = std::numeric_limits<long long>::max();
-    for (const ScreenArea& screen : screens) {
-        const long long d = DistanceSquared(screen.bounds, point);
+    for (const TMonitorInfo& screen : screens) {
+        const long long d = DistanceSquared(screen.rect, point);
         if (d < bestDistance) {
             best = &screen;
             bestDistance = d;
@@ -44,14 +41,8 @@ TRect WorkAreaAt(const std::vector<ScreenArea>& screens, TPoint point) {
 DesktopMetrics RunningDesktopMetrics() {
     DesktopMetrics metrics;
     if (!qGuiApp) return metrics;
-    QList<QScreen*> screens = QGuiApplication::screens();
-    if (QScreen* primary = QGuiApplication::primaryScreen()) {
-        screens.removeAll(primary);
-        screens.prepend(primary);
-    }
-    for (const QScreen* screen : screens)
-        metrics.screens.push_back(
-            {FromQRect(screen->geometry()), FromQRect(screen->availableGeometry())});
+    // The application's screens list the primary one first.
+    metrics.screens = Monitors();
     // The menus' texts are Chinese: they keep the windows' face and take the
     // desktop's size when it is one a menu can be read and laid out in; the
     // menu lines and the check mark grow with it.

@@ -8,17 +8,10 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "platform/Monitors.h"
 #include "platform/qt/Canvas.h"
 
 namespace vx {
-
-// One screen: all of it, and the part windows may cover (its work area, less
-// the desktop's panels).
-struct ScreenArea {
-    TRect bounds;
-    TRect workArea;
-    bool operator==(const ScreenArea&) const = default;
-};
 
 struct DesktopMetrics {
     int menuBarHeight = 19;   // one line of a window's menu bar
@@ -26,13 +19,13 @@ struct DesktopMetrics {
     CanvasFont menuFont = {.name = "宋体", .size = 9, .color = clMenuText, .height = -12};
     int menuCheckSize = 13;  // the side of a menu item's check mark
     // The primary screen first.
-    std::vector<ScreenArea> screens;
+    std::vector<TMonitorInfo> screens;
     bool operator==(const DesktopMetrics&) const = default;
 };
 
 // The work area of the screen the point lies on, else of the screen nearest
 // to it (the first of equally near ones); empty without screens.
-TRect WorkAreaAt(const std::vector<ScreenArea>& screens, TPoint point);
+TRect WorkAreaAt(const std::vector<TMonitorInfo>& screens, TPoint point);
 
 // What the running desktop gives: its screens, and the classic 9-point menu
 // font (in the application font's size when that is a sensible one) with

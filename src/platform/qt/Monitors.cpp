@@ -6,14 +6,9 @@
 #include <QPixmap>
 #include <QScreen>
 
+#include "platform/qt/Canvas.h"
+
 namespace vx {
-namespace {
-
-TRect ToTRect(const QRect& q) {
-    return {q.left(), q.top(), q.left() + q.width(), q.top() + q.height()};
-}
-
-}  // namespace
 
 std::vector<TMonitorInfo> Monitors() {
     std::vector<TMonitorInfo> monitors;

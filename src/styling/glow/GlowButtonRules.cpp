@@ -86,11 +86,8 @@ void LitGradients(TGlowButtonAppearance& a) {
     a.SetGradientMirrorChecked(TGDIPGradient::ggVertical);
 }
 
-struct StyleRow {
-    TColor color, colorTo, mirror, mirrorTo, border;
-};
-
-constexpr StyleRow kRows[8] = {
+// The normal colours of each style row.
+constexpr FiveColors kRows[8] = {
     {0xEEDBC8, 0xF6DDC9, 0xEDD4C0, 0xF7E1D0, 0xE0B99B},
     {0xEDD4C0, 0xE6D8D8, 0xEDD4C0, 0xC8B2B3, 0x927476},
     {0xCFF0EA, 0xCFF0EA, 0xCFF0EA, 0x8CC0B1, 0x8CC0B1},
@@ -121,7 +118,7 @@ bool ApplyGlowStyle(TGlowButtonAppearance& a, std::uint8_t code) {
         WarmSet(a);
         LitGradients(a);
     }
-    const StyleRow& r = kRows[row];
+    const FiveColors& r = kRows[row];
     a.SetColor(r.color);
     a.SetColorTo(r.colorTo);
     a.SetColorMirror(r.mirror);

@@ -22,9 +22,6 @@ struct WindowListItem {
     bool operator==(const WindowListItem&) const = default;
 };
 
-// The radio group of the list items.
-inline constexpr int kWindowListGroupIndex = 205;
-
 // The items for the children as the client window lists them: sorted by
 // caption without regard to case, children of equal captions in their
 // given order.

@@ -76,6 +76,12 @@ QImage TransparentImage(const QImage& source, std::optional<TColor> ink) {
     return image;
 }
 
+// Whether the item is drawn greyed: disabled or grayed in its state, or not
+// enabled.
+bool ItemGreyed(const TMenuItemInfo& item, unsigned state) {
+    return (state & (MenuItemState::kDisabled | MenuItemState::kGrayed)) || !item.enabled;
+}
+
 CanvasFont ItemFont(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, unsigned state) {
     const bool selected = state & MenuItemState::kSelected;
     CanvasFont font;
@@ -105,8 +111,7 @@ void ItemText(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canvas& c
     canvas.font = ItemFont(s, item, state);
     if (item.isDefault) canvas.font.bold = true;
     const bool selected = state & MenuItemState::kSelected;
-    const bool disabled =
-        (state & (MenuItemState::kDisabled | MenuItemState::kGrayed)) || !item.enabled;
+    const bool disabled = ItemGreyed(item, state);
     if (disabled && !(format & DT::kCalcRect)) {
         if (!selected) {
             const TColor keep = canvas.font.color;
@@ -267,8 +272,7 @@ void DrawSeparatorItem(const TCustomFxMenuStyler& s, Canvas& canvas, const TRect
 void DrawCheckGlyph(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canvas& canvas,
                     const TRect& itemRect, const TRect& q, const TRect& g, unsigned state) {
     const bool selected = state & MenuItemState::kSelected;
-    const bool fill =
-        !((state & (MenuItemState::kDisabled | MenuItemState::kGrayed)) || !item.enabled);
+    const bool fill = !ItemGreyed(item, state);
     const TSelectedItem& sel = s.SelectedItem();
     const TIconBar& icon = s.IconBar();
     if (item.radioItem) {
@@ -357,8 +361,7 @@ void DrawItemFace(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canva
     if (fromList) g = CenterInRect(q, item.imageWidth, item.imageHeight);
     if (item.rootItem) g = g.Offset(r.left + 6 - g.left, 0);
     if (fromList || bitmapImage || checkMark) {
-        const bool disabled =
-            (state & (MenuItemState::kDisabled | MenuItemState::kGrayed)) || !item.enabled;
+        const bool disabled = ItemGreyed(item, state);
         if (item.checked && !checkMark) {
             const TSelectedItem& sel = s.SelectedItem();
             const TIconBar& icon = s.IconBar();

@@ -10,7 +10,7 @@ namespace {
 TEST(DesktopMetricsTest, WorkAreaOfTheScreenAtOrNearestAPoint) {
     // A primary screen with a panel at the bottom and a smaller one to its
     // right, lower down, with a panel on its left.
-    const std::vector<ScreenArea> screens = {
+    const std::vector<TMonitorInfo> screens = {
         {{0, 0, 1920, 1080}, {0, 0, 1920, 1040}},
         {{1920, 200, 3200, 1224}, {1980, 200, 3200, 1224}},
     };
@@ -29,7 +29,7 @@ TEST(DesktopMetricsTest, WorkAreaOfTheScreenAtOrNearestAPoint) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(WorkAreaAt(screens, c.at), c.expected) << c.at.x << "," << c.at.y;
-    const std::vector<ScreenArea> mirrored = {screens[0], screens[0]};
+    const std::vector<TMonitorInfo> mirrored = {screens[0], screens[0]};
     EXPECT_EQ(WorkAreaAt(mirrored, {-5, -5}), screens[0].workArea) << "equally near: the first";
     EXPECT_EQ(WorkAreaAt({}, {10, 10}), TRect{});
 }
@@ -37,9 +37,9 @@ TEST(DesktopMetricsTest, WorkAreaOfTheScreenAtOrNearestAPoint) {
 TEST(DesktopMetricsTest, AnInstalledTableHoldsWhileItsScopeLasts) {
     const DesktopMetrics running = TheDesktopMetrics();
     ASSERT_FALSE(running.screens.empty()) << "the offscreen platform has a screen";
-    const ScreenArea& primary = running.screens.front();
+    const TMonitorInfo& primary = running.screens.front();
     EXPECT_FALSE(primary.workArea.IsEmpty());
-    EXPECT_EQ(WorkAreaAt({primary.bounds.left, primary.bounds.top}), primary.workArea);
+    EXPECT_EQ(WorkAreaAt({primary.rect.left, primary.rect.top}), primary.workArea);
     EXPECT_EQ(running.menuFont.name, "宋体");
     EXPECT_EQ(running.menuFont.color, clMenuText);
     EXPECT_GE(running.menuItemHeight, 19);

@@ -547,7 +547,7 @@ void TFxCustomGlowButton::mouseReleaseEvent(QMouseEvent* event) {
     bool click = false;
     if (pressBegan_) {
         pressBegan_ = false;
-        const bool inside = p.x() >= 0 && p.x() < width() && p.y() >= 0 && p.y() <= height();
+        const bool inside = InsideClient(p.x(), p.y());
         click = inside;
         if (groupIndex_ != 0) {
             if (actionLink_ && checkedLinked_) return;
@@ -649,8 +649,11 @@ void TFxCustomGlowButton::focusOutEvent(QFocusEvent* event) {
 void TFxCustomGlowButton::Paint(Canvas& canvas) {
     const int w = width();
     const int h = height();
+    // The parent's painting, only where it shows: under a see-through face
+    // and in the rounded corners (a middle button has none).
     QImage parentImage;
-    const bool showParent = parentWidget() != nullptr || transparent_;
+    const bool showParent =
+        (parentWidget() != nullptr && position_ != TButtonPosition::bpMiddle) || transparent_;
     if (showParent) parentImage = ParentImage();
     if (transparent_ && !entered_) canvas.Painter().drawImage(0, 0, parentImage);
 

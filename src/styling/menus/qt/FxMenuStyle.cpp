@@ -58,10 +58,6 @@ struct MeasureCanvas {
 // What the desktop adds to the measured width of a menu-bar item.
 constexpr int kMenuBarItemSpace = 12;
 
-TRect ToTRect(const QRect& r) {
-    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
-}
-
 int ItemLevel(const IMenuStyleLink& link, int windowLevel) {
     return link.IsMainMenu() ? windowLevel : windowLevel - 1;
 }
@@ -198,7 +194,7 @@ void PaintMenuBar(QMenuBar& bar, const IMenuStyleLink& link) {
     }
 }
 
-void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level, bool rightOfParent) {
+void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level) {
     const TCustomFxMenuStyler* styler = link.GetCurrentStyler();
     if (styler == nullptr) return;
     QPainter painter(&menu);
@@ -242,7 +238,6 @@ void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level, bool righ
     // so every frame runs along the edge of the shown part (a sub-menu's
     // frame drawn a second strip further in would leave its items' right
     // ends outside it).
-    (void)rightOfParent;
     PaintPopupFrame(*styler, canvas, menu.width(), menu.height(), 1, true, parentItem);
 }
 

@@ -44,6 +44,6 @@ inline constexpr int kMenuBorderWidth = 3;
 // Paints the items of a styled menu bar and their bar behind them.
 void PaintMenuBar(QMenuBar& bar, const IMenuStyleLink& link);
 // Paints the items and the frame of a styled drop-down window.
-void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level, bool rightOfParent);
+void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level);
 
 }  // namespace vx

@@ -25,29 +25,35 @@ TCustomFxMenuStyler* NewInternalStyler(QObject* owner) {
     return styler;
 }
 
+// Calls `visit` with the window, then with every sub-menu below it.
+template <typename Visit>
+void ForMenuTree(QWidget* widget, const Visit& visit) {
+    if (widget == nullptr) return;
+    visit(widget);
+    const QList<QAction*> actions = widget->actions();
+    for (QAction* action : actions) {
+        if (QMenu* sub = action->menu(); sub != nullptr && sub != widget) ForMenuTree(sub, visit);
+    }
+}
+
 // Sends a style change, after which Qt measures every item of the window
 // again; sub-menus too.
 void Remeasure(QWidget* widget) {
-    if (widget == nullptr) return;
-    QEvent change(QEvent::StyleChange);
-    QCoreApplication::sendEvent(widget, &change);
-    widget->update();
-    const QList<QAction*> actions = widget->actions();
-    for (QAction* action : actions) {
-        if (QMenu* sub = action->menu(); sub != nullptr && sub != widget) Remeasure(sub);
-    }
+    ForMenuTree(widget, [](QWidget* window) {
+        QEvent change(QEvent::StyleChange);
+        QCoreApplication::sendEvent(window, &change);
+        window->update();
+    });
 }
 
 void Repaint(QWidget* widget) {
-    if (widget == nullptr) return;
-    widget->update();
-    for (QAction* action : widget->actions()) {
-        if (QMenu* sub = action->menu(); sub != nullptr && sub != widget) Repaint(sub);
-    }
+    ForMenuTree(widget, [](QWidget* window) { window->update(); });
 }
 
-TRect ToTRect(const QRect& r) {
-    return {r.left(), r.top(), r.right() + 1, r.bottom() + 1};
+// Masks the drop-down window to the part it shows.
+void ShowOnlyPopupRegion(QWidget& window) {
+    const TRect region = PopupRegion(window.width(), window.height());
+    window.setMask(QRegion(region.left, region.top, region.Width(), region.Height()));
 }
 
 }  // namespace
@@ -98,15 +104,13 @@ void TFxDropDownMenu::showEvent(QShowEvent* event) {
     if (Link() == nullptr) return;
     const TPoint moved = PopupWindowMove(ToTRect(geometry()), Level(), RightOfParent());
     move(moved.x, moved.y);
-    const TRect region = PopupRegion(width(), height());
-    setMask(QRegion(region.left, region.top, region.Width(), region.Height()));
+    ShowOnlyPopupRegion(*this);
 }
 
 void TFxDropDownMenu::resizeEvent(QResizeEvent* event) {
     QMenu::resizeEvent(event);
     if (Link() == nullptr) return;
-    const TRect region = PopupRegion(width(), height());
-    setMask(QRegion(region.left, region.top, region.Width(), region.Height()));
+    ShowOnlyPopupRegion(*this);
 }
 
 void TFxDropDownMenu::paintEvent(QPaintEvent* event) {
@@ -115,7 +119,7 @@ void TFxDropDownMenu::paintEvent(QPaintEvent* event) {
         QMenu::paintEvent(event);
         return;
     }
-    PaintDropDown(*this, *link, Level(), RightOfParent());
+    PaintDropDown(*this, *link, Level());
 }
 
 // ---------------------------------------------------------------------------
