@@ -174,6 +174,16 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     void Measure() override;
     void Paint(Canvas& canvas) override;
     virtual void DrawButton(Canvas& canvas);
+    // The colours a state gives the face and the drop-down part.
+    struct TPartColors {
+        TColor from = clNone, to = clNone, border = clNone, text = clNone;
+        TColor ddFrom = clNone, ddTo = clNone;
+        bool gradientHorizontal = false;
+    };
+    // Fills and frames the face and the drop-down part, draws the open
+    // menu's outline and the arrow, then the glyph (Glyph when the state's
+    // own is empty) and the caption.
+    void DrawButtonParts(Canvas& canvas, const TPartColors& colors, const QImage* glyph);
     virtual void DrawButtonFace(Canvas& canvas, const TRect& face, const QImage& glyph,
                                 TColor textColor);
     void Loaded() override;
