@@ -345,7 +345,7 @@ void TFxCustomToolBarButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TFxCustomToolBarButton::Track() {
-    if (!flat_ || !Enabled()) return;
+    if (!Enabled()) return;
     const bool over = underMouse() || rect().contains(mapFromGlobal(QCursor::pos()));
     if (over && !mouseInControl_)
         MouseEnter();
@@ -546,16 +546,11 @@ void TFxCustomToolBarButton::DrawButton(Canvas& canvas) {
     TPartColors c;
     toolbar::TGradientDirection direction = own.GradientDirection();
     const QImage* glyph = &glyph_;
+    // Up and disabled, the button is transparent: only the bar shows
+    // under its glyph and caption.
     if (state_ == TToolButtonState::bsDisabled || !Enabled()) {
-        if (!transparentUp_) {
-            c.from = own.Color();
-            c.to = own.ColorTo();
-            c.border = own.BorderColor();
-        }
         c.text = own.CaptionTextColor();
         glyph = &glyphDisabled_;
-        c.ddFrom = c.from;
-        c.ddTo = c.to;
     } else if (state_ == TToolButtonState::bsDropped) {
         return;  // dropped: the menu button draws itself
     } else if (!checkDown && (state_ == TToolButtonState::bsDown ||
@@ -587,14 +582,7 @@ void TFxCustomToolBarButton::DrawButton(Canvas& canvas) {
         c.ddFrom = c.from;
         c.ddTo = c.to;
     } else {
-        if (!transparentUp_) {
-            c.from = own.Color();
-            c.to = own.ColorTo();
-            c.border = own.BorderColor();
-        }
         c.text = a.CaptionTextColor();
-        c.ddFrom = c.from;
-        c.ddTo = c.to;
     }
     c.gradientHorizontal = direction == toolbar::TGradientDirection::gdHorizontal;
     DrawButtonParts(canvas, c, glyph);

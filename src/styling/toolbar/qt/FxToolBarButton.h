@@ -197,9 +197,6 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     void mouseReleaseEvent(QMouseEvent* event) override;
     // For buttons that draw or press themselves (the menu button).
     bool Pressed() const { return pressed_; }
-    bool MenuShowing() const { return menuShowing_; }
-    bool TransparentUp() const { return transparentUp_; }
-    bool MouseInControl() const { return mouseInControl_; }
     void SetState(TToolButtonState state) { state_ = state; }
 
   private:
@@ -232,13 +229,11 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     bool shadowFromList_ = false;
 
     TToolButtonState state_ = TToolButtonState::bsUp;
-    bool flat_ = true;
     bool mouseInControl_ = false;
     bool hot_ = false;
     bool pressed_ = false;
     bool dragging_ = false;
     bool menuShowing_ = false;
-    bool transparentUp_ = true;
     QShortcut* mnemonic_ = nullptr;  // Alt+the caption's accelerator
 };
 

@@ -98,16 +98,11 @@ void TFxToolBarMenuButton::DrawButton(Canvas& canvas) {
     const bool downLook = state == TToolButtonState::bsDown ||
                           state == TToolButtonState::bsDropped ||
                           (state == TToolButtonState::bsExclusive && Hot()) || Pressed();
+    // Up and disabled, the button is transparent: only the bar shows
+    // under its glyph and caption.
     if (state == TToolButtonState::bsDisabled || !Enabled()) {
-        if (!TransparentUp()) {
-            c.from = own.Color();
-            c.to = own.ColorTo();
-            c.border = own.BorderColor();
-        }
         c.text = own.CaptionTextColor();
         glyph = &GlyphDisabled();
-        c.ddFrom = c.from;
-        c.ddTo = c.to;
     } else if (downLook) {
         if (root) {
             c.from = root->SelectedColor();
@@ -154,15 +149,7 @@ void TFxToolBarMenuButton::DrawButton(Canvas& canvas) {
         c.ddFrom = c.from;
         c.ddTo = c.to;
     } else {
-        if (!TransparentUp()) {
-            c.from = root ? root->Color() : own.Color();
-            c.to = root ? root->ColorTo() : own.ColorTo();
-            c.border = own.BorderColor();
-            if (root) c.gradientHorizontal = MenuHorizontal(root->GradientDirection());
-        }
         c.text = root ? root->Font().color : look.CaptionTextColor();
-        c.ddFrom = c.from;
-        c.ddTo = c.to;
     }
     DrawButtonParts(canvas, c, glyph);
 }
