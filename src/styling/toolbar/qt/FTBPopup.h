@@ -70,14 +70,10 @@ class TFTBCustomPopupPanel : public QWidget {
     void SetGradientDirection(toolbar::TGradientDirection v);
     TColor WindowBorderColor() const { return borderColor_; }
     void SetWindowBorderColor(TColor v);
-    virtual int GetVisibleHeight() const { return height(); }
 
   protected:
     void paintEvent(QPaintEvent*) override;
     void PaintBody(QPainter& painter);
-
-    int topMargin_ = 2;
-    int leftMargin_ = 2;
 
   private:
     TColor color_ = 0xF7F8F9;
