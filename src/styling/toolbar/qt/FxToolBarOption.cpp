@@ -205,7 +205,7 @@ bool TControlSelectorPanel::eventFilter(QObject* watched, QEvent* event) {
         watched->parent() == this) {
         ArrangeItems();
         if (auto* w = qobject_cast<TOptionSelectorWindow*>(parentWidget()))
-            w->resize(width(), GetVisibleHeight());
+            w->resize(width(), height());
     }
     return TOptionSelectorPanel::eventFilter(watched, event);
 }
@@ -564,7 +564,7 @@ void TFxCustomToolBar::PrepareOptionWindow() {
     }
     panel->ArrangeItems();
     panel->move(0, 0);
-    optionWindow_->resize(panel->width(), panel->GetVisibleHeight());
+    optionWindow_->resize(panel->size());
 }
 
 void TFxCustomToolBar::ShowOptionWindow(int x, int y, bool usePoint) {
