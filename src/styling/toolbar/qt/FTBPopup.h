@@ -25,6 +25,13 @@ namespace vx {
 // the window by that corner; true when it did.
 bool SizeByCorner(QWidget* panel, QMouseEvent* event);
 
+class Canvas;
+
+// The body of a pop-up panel: color, or a gradient to colorTo when that is
+// not clNone, inside a one-pixel border.
+void PaintPanelBody(Canvas& canvas, const TRect& r, TColor color, TColor colorTo,
+                    toolbar::TGradientDirection direction, TColor border);
+
 class TCustomFxMenuStyler;
 class TFxCustomToolBar;
 class TFTBPopupWindow;

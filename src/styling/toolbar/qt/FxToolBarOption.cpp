@@ -40,18 +40,7 @@ TOptionSelectorPanel::TOptionSelectorPanel(QWidget* parent) : TCustomControl(par
 }
 
 void TOptionSelectorPanel::Paint(Canvas& canvas) {
-    const TRect r = ClientRect();
-    if (colorTo_ != clNone) {
-        DrawGradient(canvas, Color(), colorTo_, 40, r,
-                     direction_ == toolbar::TGradientDirection::gdHorizontal);
-    } else {
-        canvas.brush.style = BrushStyle::Solid;
-        canvas.brush.color = Color();
-        canvas.FillRect(r);
-    }
-    canvas.brush.style = BrushStyle::Clear;
-    canvas.pen.color = borderColor_;
-    canvas.Rectangle(r);
+    PaintPanelBody(canvas, ClientRect(), Color(), colorTo_, direction_, borderColor_);
 }
 
 TControlSelectorPanel::TControlSelectorPanel(QWidget* parent) : TOptionSelectorPanel(parent) {
