@@ -199,8 +199,10 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     bool Pressed() const { return pressed_; }
     void SetState(TToolButtonState state) { state_ = state; }
 
-  private:
+    // The bar's styler's button look (with ParentStyler), else its own.
     const TButtonAppearance& Look() const;
+
+  private:
     CanvasFont CaptionFontInUse() const;
     TImageList* ImageSource(bool* disabledList) const;
     bool Inside(int x, int y) const;

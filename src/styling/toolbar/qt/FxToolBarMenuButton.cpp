@@ -83,13 +83,11 @@ void TFxToolBarMenuButton::DrawButton(Canvas& canvas) {
     // without one leaves the button to its own appearance.
     const TRootItem* root = nullptr;
     TFxCustomToolBar* bar = FxToolBar();
-    if (ParentStyler() && bar && bar->CurrentStyler())
+    if (ParentStyler() && bar)
         if (TCustomFxMenuStyler* menuStyler = bar->CurrentStyler()->CurrentMenuStyler())
             root = &menuStyler->RootItem();
     TButtonAppearance& own = Appearance();
-    const TButtonAppearance& look = ParentStyler() && bar && bar->CurrentStyler()
-                                        ? bar->CurrentStyler()->ButtonAppearance()
-                                        : own;
+    const TButtonAppearance& look = Look();
 
     const TToolButtonState state = State();
     TPartColors c;
