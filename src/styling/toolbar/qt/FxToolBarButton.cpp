@@ -728,13 +728,12 @@ void TFxToolBarSeparator::Assign(const TFxToolBarSeparator& source) {
 
 void TFxToolBarSeparator::Measure() {
     if (!AutoSize() || !parentWidget()) return;
-    const int limit =
-        AcrossLimit() +
-        (FxToolBar() && FxToolBar()->ShowCaption() ? FxToolBar()->CaptionHeight() : 0);
+    // Across the whole bar less 4, its caption included.
+    TFxCustomToolBar* bar = FxToolBar();
     if (HorizontalBar())
-        TCustomControl::SetBounds(x(), y(), 10, FxToolBar() ? limit : height());
+        TCustomControl::SetBounds(x(), y(), 10, bar ? bar->height() - 4 : height());
     else
-        TCustomControl::SetBounds(x(), y(), FxToolBar() ? limit : width(), 10);
+        TCustomControl::SetBounds(x(), y(), bar ? bar->width() - 4 : width(), 10);
 }
 
 void TFxToolBarSeparator::Paint(Canvas& canvas) {
