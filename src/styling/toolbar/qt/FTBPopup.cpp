@@ -66,18 +66,22 @@ void TFTBCustomPopupPanel::SetWindowBorderColor(TColor v) {
     update();
 }
 
-void TFTBCustomPopupPanel::PaintBody(QPainter& painter) {
-    Canvas canvas(painter);
-    const TRect r{0, 0, width(), height()};
-    if (colorTo_ != clNone) {
-        DrawGradient(canvas, color_, colorTo_, 40, r,
-                     direction_ == toolbar::TGradientDirection::gdHorizontal);
+void PaintPanelBody(Canvas& canvas, const TRect& r, TColor color, TColor colorTo,
+                    toolbar::TGradientDirection direction, TColor border) {
+    if (colorTo != clNone) {
+        DrawGradient(canvas, color, colorTo, 40, r,
+                     direction == toolbar::TGradientDirection::gdHorizontal);
     } else {
-        FillColor(canvas, r, color_);
+        FillColor(canvas, r, color);
     }
     canvas.brush.style = BrushStyle::Clear;
-    canvas.pen.color = borderColor_;
+    canvas.pen.color = border;
     canvas.Rectangle(r);
+}
+
+void TFTBCustomPopupPanel::PaintBody(QPainter& painter) {
+    Canvas canvas(painter);
+    PaintPanelBody(canvas, {0, 0, width(), height()}, color_, colorTo_, direction_, borderColor_);
 }
 
 void TFTBCustomPopupPanel::paintEvent(QPaintEvent*) {

@@ -25,6 +25,13 @@ namespace vx {
 // the window by that corner; true when it did.
 bool SizeByCorner(QWidget* panel, QMouseEvent* event);
 
+class Canvas;
+
+// The body of a pop-up panel: color, or a gradient to colorTo when that is
+// not clNone, inside a one-pixel border.
+void PaintPanelBody(Canvas& canvas, const TRect& r, TColor color, TColor colorTo,
+                    toolbar::TGradientDirection direction, TColor border);
+
 class TCustomFxMenuStyler;
 class TFxCustomToolBar;
 class TFTBPopupWindow;
@@ -70,14 +77,10 @@ class TFTBCustomPopupPanel : public QWidget {
     void SetGradientDirection(toolbar::TGradientDirection v);
     TColor WindowBorderColor() const { return borderColor_; }
     void SetWindowBorderColor(TColor v);
-    virtual int GetVisibleHeight() const { return height(); }
 
   protected:
     void paintEvent(QPaintEvent*) override;
     void PaintBody(QPainter& painter);
-
-    int topMargin_ = 2;
-    int leftMargin_ = 2;
 
   private:
     TColor color_ = 0xF7F8F9;

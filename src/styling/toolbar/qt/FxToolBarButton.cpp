@@ -345,7 +345,7 @@ void TFxCustomToolBarButton::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TFxCustomToolBarButton::Track() {
-    if (!flat_ || !Enabled()) return;
+    if (!Enabled()) return;
     const bool over = underMouse() || rect().contains(mapFromGlobal(QCursor::pos()));
     if (over && !mouseInControl_)
         MouseEnter();
@@ -525,8 +525,7 @@ void TFxCustomToolBarButton::Paint(Canvas& canvas) {
 
 namespace {
 
-void FillFace(Canvas& canvas, TColor from, TColor to, const TRect& r,
-              toolbar::TGradientDirection direction) {
+void FillFace(Canvas& canvas, TColor from, TColor to, const TRect& r, bool horizontal) {
     if (from == clNone) return;
     if (to == clNone) {
         canvas.pen.color = from;
@@ -535,83 +534,75 @@ void FillFace(Canvas& canvas, TColor from, TColor to, const TRect& r,
         canvas.FillRect(r);
         return;
     }
-    DrawGradient(canvas, from, to, 40, r, direction == toolbar::TGradientDirection::gdHorizontal);
+    DrawGradient(canvas, from, to, 40, r, horizontal);
 }
 
 }  // namespace
 
 void TFxCustomToolBarButton::DrawButton(Canvas& canvas) {
+    const TButtonAppearance& a = Look();
+    const TButtonAppearance& own = appearance_;
+    const bool checkDown = style_ == TFxToolButtonStyle::tasCheck && down_;
+    TPartColors c;
+    toolbar::TGradientDirection direction = own.GradientDirection();
+    const QImage* glyph = &glyph_;
+    // Up and disabled, the button is transparent: only the bar shows
+    // under its glyph and caption.
+    if (state_ == TToolButtonState::bsDisabled || !Enabled()) {
+        c.text = own.CaptionTextColor();
+        glyph = &glyphDisabled_;
+    } else if (state_ == TToolButtonState::bsDropped) {
+        return;  // dropped: the menu button draws itself
+    } else if (!checkDown && (state_ == TToolButtonState::bsDown ||
+                              (state_ == TToolButtonState::bsExclusive && hot_) || pressed_)) {
+        c.from = a.ColorDown();
+        c.to = a.ColorDownTo();
+        c.border = a.BorderDownColor();
+        c.text = a.CaptionTextColorDown();
+        direction = a.GradientDirectionDown();
+        glyph = &glyphDown_;
+        c.ddFrom = a.ColorHot();
+        c.ddTo = a.ColorHotTo();
+    } else if (state_ == TToolButtonState::bsExclusive || checkDown) {
+        c.from = a.ColorChecked();
+        c.to = a.ColorCheckedTo();
+        c.border = a.BorderCheckedColor();
+        c.text = a.CaptionTextColorChecked();
+        direction = a.GradientDirectionChecked();
+        glyph = &glyphChecked_;
+        c.ddFrom = c.from;
+        c.ddTo = c.to;
+    } else if (hot_) {
+        c.from = a.ColorHot();
+        c.to = a.ColorHotTo();
+        c.border = a.BorderHotColor();
+        c.text = a.CaptionTextColorHot();
+        direction = a.GradientDirectionHot();
+        glyph = &glyphHot_;
+        c.ddFrom = c.from;
+        c.ddTo = c.to;
+    } else {
+        c.text = a.CaptionTextColor();
+    }
+    c.gradientHorizontal = direction == toolbar::TGradientDirection::gdHorizontal;
+    DrawButtonParts(canvas, c, glyph);
+}
+
+void TFxCustomToolBarButton::DrawButtonParts(Canvas& canvas, const TPartColors& c,
+                                             const QImage* glyph) {
     const TRect r = ClientRect();
     const bool horizontal = HorizontalBar();
     const auto [f, d] = SplitButtonParts(r, horizontal, dropDownButton_);
 
-    const TButtonAppearance& a = Look();
-    const TButtonAppearance& own = appearance_;
-    const bool checkDown = style_ == TFxToolButtonStyle::tasCheck && down_;
-    TColor from = clNone, to = clNone, border = clNone, text = clNone;
-    TColor ddFrom = clNone, ddTo = clNone;
-    toolbar::TGradientDirection direction = own.GradientDirection();
-    const QImage* glyph = &glyph_;
-    if (state_ == TToolButtonState::bsDisabled || !Enabled()) {
-        if (!transparentUp_) {
-            from = own.Color();
-            to = own.ColorTo();
-            border = own.BorderColor();
-        }
-        text = own.CaptionTextColor();
-        glyph = &glyphDisabled_;
-        ddFrom = from;
-        ddTo = to;
-    } else if (state_ == TToolButtonState::bsDropped) {
-        glyph = nullptr;
-    } else if (!checkDown && (state_ == TToolButtonState::bsDown ||
-                              (state_ == TToolButtonState::bsExclusive && hot_) || pressed_)) {
-        from = a.ColorDown();
-        to = a.ColorDownTo();
-        border = a.BorderDownColor();
-        text = a.CaptionTextColorDown();
-        direction = a.GradientDirectionDown();
-        glyph = &glyphDown_;
-        ddFrom = a.ColorHot();
-        ddTo = a.ColorHotTo();
-    } else if (state_ == TToolButtonState::bsExclusive || checkDown) {
-        from = a.ColorChecked();
-        to = a.ColorCheckedTo();
-        border = a.BorderCheckedColor();
-        text = a.CaptionTextColorChecked();
-        direction = a.GradientDirectionChecked();
-        glyph = &glyphChecked_;
-        ddFrom = from;
-        ddTo = to;
-    } else if (hot_) {
-        from = a.ColorHot();
-        to = a.ColorHotTo();
-        border = a.BorderHotColor();
-        text = a.CaptionTextColorHot();
-        direction = a.GradientDirectionHot();
-        glyph = &glyphHot_;
-        ddFrom = from;
-        ddTo = to;
-    } else {
-        if (!transparentUp_) {
-            from = own.Color();
-            to = own.ColorTo();
-            border = own.BorderColor();
-        }
-        text = a.CaptionTextColor();
-        ddFrom = from;
-        ddTo = to;
-    }
-    if (!glyph) return;  // dropped: the menu button draws itself
-
     // Background: the drop-down part under the face, then the face.
-    if (from != clNone) {
-        if (dropDownButton_) FillFace(canvas, ddFrom, to == clNone ? clNone : ddTo, r, direction);
-        FillFace(canvas, from, to, f, direction);
+    if (c.from != clNone) {
+        if (dropDownButton_)
+            FillFace(canvas, c.ddFrom, c.to == clNone ? clNone : c.ddTo, r, c.gradientHorizontal);
+        FillFace(canvas, c.from, c.to, f, c.gradientHorizontal);
     }
-    if (border != clNone) {
+    if (c.border != clNone) {
         canvas.brush.style = BrushStyle::Clear;
-        canvas.pen.color = border;
+        canvas.pen.color = c.border;
         if (dropDownButton_ && dropDownSplit_) {
             canvas.Rectangle(r);
             canvas.Rectangle(f);
@@ -643,7 +634,7 @@ void TFxCustomToolBarButton::DrawButton(Canvas& canvas) {
         }
     }
     if (glyph->isNull() && !glyph_.isNull()) glyph = &glyph_;
-    DrawButtonFace(canvas, f, *glyph, text);
+    DrawButtonFace(canvas, f, *glyph, c.text);
 }
 
 void TFxCustomToolBarButton::DrawButtonFace(Canvas& canvas, const TRect& f, const QImage& glyph,
@@ -737,13 +728,12 @@ void TFxToolBarSeparator::Assign(const TFxToolBarSeparator& source) {
 
 void TFxToolBarSeparator::Measure() {
     if (!AutoSize() || !parentWidget()) return;
-    const int limit =
-        AcrossLimit() +
-        (FxToolBar() && FxToolBar()->ShowCaption() ? FxToolBar()->CaptionHeight() : 0);
+    // Across the whole bar less 4, its caption included.
+    TFxCustomToolBar* bar = FxToolBar();
     if (HorizontalBar())
-        TCustomControl::SetBounds(x(), y(), 10, FxToolBar() ? limit : height());
+        TCustomControl::SetBounds(x(), y(), 10, bar ? bar->height() - 4 : height());
     else
-        TCustomControl::SetBounds(x(), y(), FxToolBar() ? limit : width(), 10);
+        TCustomControl::SetBounds(x(), y(), bar ? bar->width() - 4 : width(), 10);
 }
 
 void TFxToolBarSeparator::Paint(Canvas& canvas) {

@@ -174,6 +174,16 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     void Measure() override;
     void Paint(Canvas& canvas) override;
     virtual void DrawButton(Canvas& canvas);
+    // The colours a state gives the face and the drop-down part.
+    struct TPartColors {
+        TColor from = clNone, to = clNone, border = clNone, text = clNone;
+        TColor ddFrom = clNone, ddTo = clNone;
+        bool gradientHorizontal = false;
+    };
+    // Fills and frames the face and the drop-down part, draws the open
+    // menu's outline and the arrow, then the glyph (Glyph when the state's
+    // own is empty) and the caption.
+    void DrawButtonParts(Canvas& canvas, const TPartColors& colors, const QImage* glyph);
     virtual void DrawButtonFace(Canvas& canvas, const TRect& face, const QImage& glyph,
                                 TColor textColor);
     void Loaded() override;
@@ -187,13 +197,12 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     void mouseReleaseEvent(QMouseEvent* event) override;
     // For buttons that draw or press themselves (the menu button).
     bool Pressed() const { return pressed_; }
-    bool MenuShowing() const { return menuShowing_; }
-    bool TransparentUp() const { return transparentUp_; }
-    bool MouseInControl() const { return mouseInControl_; }
     void SetState(TToolButtonState state) { state_ = state; }
 
-  private:
+    // The bar's styler's button look (with ParentStyler), else its own.
     const TButtonAppearance& Look() const;
+
+  private:
     CanvasFont CaptionFontInUse() const;
     TImageList* ImageSource(bool* disabledList) const;
     bool Inside(int x, int y) const;
@@ -222,13 +231,11 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     bool shadowFromList_ = false;
 
     TToolButtonState state_ = TToolButtonState::bsUp;
-    bool flat_ = true;
     bool mouseInControl_ = false;
     bool hot_ = false;
     bool pressed_ = false;
     bool dragging_ = false;
     bool menuShowing_ = false;
-    bool transparentUp_ = true;
     QShortcut* mnemonic_ = nullptr;  // Alt+the caption's accelerator
 };
 

@@ -4,7 +4,6 @@
 #include <QMouseEvent>
 
 #include "styling/menus/FxMenuAppearance.h"
-#include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarMenuBar.h"
@@ -69,18 +68,6 @@ void TFxToolBarMenuButton::mousePressEvent(QMouseEvent* event) {
 
 namespace {
 
-void Fill(Canvas& canvas, TColor from, TColor to, const TRect& r, bool horizontal) {
-    if (from == clNone) return;
-    if (to == clNone) {
-        canvas.pen.color = from;
-        canvas.brush.style = BrushStyle::Solid;
-        canvas.brush.color = from;
-        canvas.FillRect(r);
-        return;
-    }
-    DrawGradient(canvas, from, to, 40, r, horizontal);
-}
-
 bool MenuHorizontal(menus::TGradientDirection d) {
     return d == menus::TGradientDirection::gdHorizontal;
 }
@@ -92,136 +79,77 @@ bool BarHorizontal(toolbar::TGradientDirection d) {
 }  // namespace
 
 void TFxToolBarMenuButton::DrawButton(Canvas& canvas) {
-    const TRect r = ClientRect();
-    const bool horizontal = HorizontalBar();
-    const auto [f, d] = SplitButtonParts(r, horizontal, DropDownButton());
-
     // The root-item look of the menu styler the bar's styler carries; a bar
     // without one leaves the button to its own appearance.
     const TRootItem* root = nullptr;
     TFxCustomToolBar* bar = FxToolBar();
-    if (ParentStyler() && bar && bar->CurrentStyler())
+    if (ParentStyler() && bar)
         if (TCustomFxMenuStyler* menuStyler = bar->CurrentStyler()->CurrentMenuStyler())
             root = &menuStyler->RootItem();
     TButtonAppearance& own = Appearance();
-    const TButtonAppearance& look = ParentStyler() && bar && bar->CurrentStyler()
-                                        ? bar->CurrentStyler()->ButtonAppearance()
-                                        : own;
+    const TButtonAppearance& look = Look();
 
     const TToolButtonState state = State();
-    TColor from = clNone, to = clNone, border = clNone, text = clNone;
-    TColor ddFrom = clNone, ddTo = clNone;
-    bool gradientHorizontal = BarHorizontal(own.GradientDirection());
+    TPartColors c;
+    c.gradientHorizontal = BarHorizontal(own.GradientDirection());
     const QImage* glyph = &Glyph();
     const bool downLook = state == TToolButtonState::bsDown ||
                           state == TToolButtonState::bsDropped ||
                           (state == TToolButtonState::bsExclusive && Hot()) || Pressed();
+    // Up and disabled, the button is transparent: only the bar shows
+    // under its glyph and caption.
     if (state == TToolButtonState::bsDisabled || !Enabled()) {
-        if (!TransparentUp()) {
-            from = own.Color();
-            to = own.ColorTo();
-            border = own.BorderColor();
-        }
-        text = own.CaptionTextColor();
+        c.text = own.CaptionTextColor();
         glyph = &GlyphDisabled();
-        ddFrom = from;
-        ddTo = to;
     } else if (downLook) {
         if (root) {
-            from = root->SelectedColor();
-            to = root->SelectedColorTo();
-            border = root->SelectedBorderColor();
-            text = root->SelectedTextColor();
-            gradientHorizontal = MenuHorizontal(root->SelectedGradientDirection());
-            ddFrom = root->HoverColor();
-            ddTo = root->HoverColorTo();
+            c.from = root->SelectedColor();
+            c.to = root->SelectedColorTo();
+            c.border = root->SelectedBorderColor();
+            c.text = root->SelectedTextColor();
+            c.gradientHorizontal = MenuHorizontal(root->SelectedGradientDirection());
+            c.ddFrom = root->HoverColor();
+            c.ddTo = root->HoverColorTo();
         } else {
-            from = look.ColorDown();
-            to = look.ColorDownTo();
-            border = look.BorderDownColor();
-            text = look.CaptionTextColorDown();
-            gradientHorizontal = BarHorizontal(look.GradientDirectionDown());
-            ddFrom = look.ColorHot();
-            ddTo = look.ColorHotTo();
+            c.from = look.ColorDown();
+            c.to = look.ColorDownTo();
+            c.border = look.BorderDownColor();
+            c.text = look.CaptionTextColorDown();
+            c.gradientHorizontal = BarHorizontal(look.GradientDirectionDown());
+            c.ddFrom = look.ColorHot();
+            c.ddTo = look.ColorHotTo();
         }
         glyph = &GlyphDown();
     } else if (state == TToolButtonState::bsExclusive) {
-        from = own.ColorChecked();
-        to = own.ColorCheckedTo();
-        border = own.BorderCheckedColor();
-        text = own.CaptionTextColorChecked();
-        gradientHorizontal = BarHorizontal(own.GradientDirectionChecked());
+        c.from = own.ColorChecked();
+        c.to = own.ColorCheckedTo();
+        c.border = own.BorderCheckedColor();
+        c.text = own.CaptionTextColorChecked();
+        c.gradientHorizontal = BarHorizontal(own.GradientDirectionChecked());
         glyph = &GlyphChecked();
-        ddFrom = from;
-        ddTo = to;
+        c.ddFrom = c.from;
+        c.ddTo = c.to;
     } else if (Hot()) {
         if (root) {
-            from = root->HoverColor();
-            to = root->HoverColorTo();
-            border = root->HoverBorderColor();
-            text = root->HoverTextColor();
-            gradientHorizontal = MenuHorizontal(root->HoverGradientDirection());
+            c.from = root->HoverColor();
+            c.to = root->HoverColorTo();
+            c.border = root->HoverBorderColor();
+            c.text = root->HoverTextColor();
+            c.gradientHorizontal = MenuHorizontal(root->HoverGradientDirection());
         } else {
-            from = look.ColorHot();
-            to = look.ColorHotTo();
-            border = look.BorderHotColor();
-            text = look.CaptionTextColorHot();
-            gradientHorizontal = BarHorizontal(look.GradientDirectionHot());
+            c.from = look.ColorHot();
+            c.to = look.ColorHotTo();
+            c.border = look.BorderHotColor();
+            c.text = look.CaptionTextColorHot();
+            c.gradientHorizontal = BarHorizontal(look.GradientDirectionHot());
         }
         glyph = &GlyphHot();
-        ddFrom = from;
-        ddTo = to;
+        c.ddFrom = c.from;
+        c.ddTo = c.to;
     } else {
-        if (!TransparentUp()) {
-            from = root ? root->Color() : own.Color();
-            to = root ? root->ColorTo() : own.ColorTo();
-            border = own.BorderColor();
-            if (root) gradientHorizontal = MenuHorizontal(root->GradientDirection());
-        }
-        text = root ? root->Font().color : look.CaptionTextColor();
-        ddFrom = from;
-        ddTo = to;
+        c.text = root ? root->Font().color : look.CaptionTextColor();
     }
-
-    if (from != clNone) {
-        if (DropDownButton())
-            Fill(canvas, ddFrom, to == clNone ? clNone : ddTo, r, gradientHorizontal);
-        Fill(canvas, from, to, f, gradientHorizontal);
-    }
-    if (border != clNone) {
-        canvas.brush.style = BrushStyle::Clear;
-        canvas.pen.color = border;
-        if (DropDownButton() && DropDownSplit()) {
-            canvas.Rectangle(r);
-            canvas.Rectangle(f);
-        } else if (DropDownButton()) {
-            canvas.Rectangle(f.left, f.top, r.right, f.bottom);
-        } else {
-            canvas.Rectangle(f);
-        }
-    }
-    if (MenuShowing() && DropDownSplit()) {
-        canvas.pen.color = 0x800000;
-        const int top = horizontal ? f.top : d.top;
-        canvas.Polyline(
-            {{f.left, d.bottom}, {f.left, top}, {d.right - 1, top}, {d.right - 1, d.bottom}});
-    }
-    if (DropDownButton()) {
-        canvas.pen.color = clBlack;
-        if (horizontal) {
-            DrawSmallArrow(canvas, {d.left + (d.Width() - 5) / 2, d.top + (d.Height() - 3) / 2 + 1},
-                           clBlack);
-        } else {
-            const int ax = d.left + (d.Width() - 3) / 2 + 1;
-            const int ay = d.top + (d.Height() - 5) / 2;
-            for (int i = 0; i < 3; ++i) {
-                canvas.MoveTo(ax - i, ay + i);
-                canvas.LineTo(ax - i, ay + 5 - i);
-            }
-        }
-    }
-    if (glyph->isNull() && !Glyph().isNull()) glyph = &Glyph();
-    DrawButtonFace(canvas, f, *glyph, text);
+    DrawButtonParts(canvas, c, glyph);
 }
 
 }  // namespace vx

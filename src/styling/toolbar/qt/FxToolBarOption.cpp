@@ -40,18 +40,7 @@ TOptionSelectorPanel::TOptionSelectorPanel(QWidget* parent) : TCustomControl(par
 }
 
 void TOptionSelectorPanel::Paint(Canvas& canvas) {
-    const TRect r = ClientRect();
-    if (colorTo_ != clNone) {
-        DrawGradient(canvas, Color(), colorTo_, 40, r,
-                     direction_ == toolbar::TGradientDirection::gdHorizontal);
-    } else {
-        canvas.brush.style = BrushStyle::Solid;
-        canvas.brush.color = Color();
-        canvas.FillRect(r);
-    }
-    canvas.brush.style = BrushStyle::Clear;
-    canvas.pen.color = borderColor_;
-    canvas.Rectangle(r);
+    PaintPanelBody(canvas, ClientRect(), Color(), colorTo_, direction_, borderColor_);
 }
 
 TControlSelectorPanel::TControlSelectorPanel(QWidget* parent) : TOptionSelectorPanel(parent) {
@@ -205,7 +194,7 @@ bool TControlSelectorPanel::eventFilter(QObject* watched, QEvent* event) {
         watched->parent() == this) {
         ArrangeItems();
         if (auto* w = qobject_cast<TOptionSelectorWindow*>(parentWidget()))
-            w->resize(width(), GetVisibleHeight());
+            w->resize(width(), height());
     }
     return TOptionSelectorPanel::eventFilter(watched, event);
 }
@@ -564,7 +553,7 @@ void TFxCustomToolBar::PrepareOptionWindow() {
     }
     panel->ArrangeItems();
     panel->move(0, 0);
-    optionWindow_->resize(panel->width(), panel->GetVisibleHeight());
+    optionWindow_->resize(panel->size());
 }
 
 void TFxCustomToolBar::ShowOptionWindow(int x, int y, bool usePoint) {

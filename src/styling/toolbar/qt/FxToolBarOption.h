@@ -62,14 +62,12 @@ class TOptionSelectorPanel : public TCustomControl {
     void SetGradientDirection(toolbar::TGradientDirection v) { SetPublished(direction_, v); }
     TFxCustomToolBar* FxToolBar() const { return toolBar_; }
     void SetFxToolBar(TFxCustomToolBar* bar) { toolBar_ = bar; }
-    virtual int GetVisibleHeight() const { return height(); }
     // The window hid.
     virtual void WindowHidden() {}
 
   protected:
     void Paint(Canvas& canvas) override;
 
-    int topMargin_ = 3;
     int leftMargin_ = 3;
 
   private:
@@ -173,7 +171,6 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
     TColor textColorHot_ = 0xFFFFFF;
     TColor textColor_ = 0x000000;
     TColor textColorDown_ = 0x000000;
-    int gap_ = 8;
     TFTBMenuItem root_;
     TFTBPopupWindow* popup_ = nullptr;  // a child window, made on first use
     IToolBarCustomizer* customizer_ = nullptr;
