@@ -330,6 +330,14 @@ void TMainFrm::BuildToolBars() {
 }
 
 bool TMainFrm::eventFilter(QObject* watched, QEvent* event) {
+    // A window opened over the window (a modal one blocks it, any other
+    // takes the activation) and the pointer may have left a button without
+    // a leave event: no button stays hot.
+    if (watched == this &&
+        (event->type() == QEvent::WindowBlocked || event->type() == QEvent::WindowDeactivate)) {
+        for (TFxToolBar* bar : {standardBar_, functionBar_, auxiliaryBar_})
+            if (TFxCustomToolBarButton* hot = bar->HotButton()) hot->SetHot(false);
+    }
     // Over a tool bar's background the status bar names the view again.
     if (event->type() == QEvent::Enter && qobject_cast<TFxToolBar*>(watched) != nullptr) {
         StatusPanel(0)->setText(QString::fromStdString(Tr(" 梯形图", " Ladder")));

@@ -453,11 +453,6 @@ bool TFxCustomToolBar::event(QEvent* event) {
         case QEvent::MouseButtonRelease:
             if (OptionMouseEvent(event)) return true;
             break;
-        case QEvent::WindowDeactivate:
-            // A window opened over the bar's window may cover the hot button
-            // without a leave event: it stops being hot.
-            if (hotButton_) hotButton_->SetHot(false);
-            break;
         case QEvent::ChildRemoved:
             if (!Fitting() && !lending_) ChildLeft(static_cast<QChildEvent*>(event)->child());
             break;
