@@ -64,6 +64,10 @@ TFxCustomToolBar::TFxCustomToolBar(QWidget* parent) : TCustomControl(parent) {
     captionFont_.size = 8;
     TCustomControl::SetBounds(0, 0, kMinLength, 26);
     TakeParent();
+    optionPicture_.OnChange = [this] { update(); };
+    optionDisabledPicture_.OnChange = [this] { update(); };
+    captionFadeTimer_.setInterval(40);
+    connect(&captionFadeTimer_, &QTimer::timeout, this, &TFxCustomToolBar::CaptionOptionFadeTick);
     connect(qApp, &QApplication::focusChanged, this,
             [this](QWidget*, QWidget* now) { FocusChanged(now); });
     drag_ = new TToolBarDrag(*this);
@@ -451,7 +455,12 @@ bool TFxCustomToolBar::event(QEvent* event) {
             break;
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
+            CaptionOptionMouse(event);
             if (OptionMouseEvent(event)) return true;
+            break;
+        case QEvent::MouseMove:
+        case QEvent::Leave:
+            CaptionOptionMouse(event);
             break;
         case QEvent::ChildRemoved:
             if (!Fitting() && !lending_) ChildLeft(static_cast<QChildEvent*>(event)->child());

@@ -10,12 +10,14 @@
 #include <QImage>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <map>
 #include <memory>
 #include <optional>
 
 #include "platform/qt/CustomControl.h"
 #include "platform/qt/ImageList.h"
+#include "styling/gdiplus/GDIPicture.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/qt/FxMenus.h"
 #include "styling/toolbar/DockLayoutStore.h"
@@ -132,6 +134,17 @@ class TFxCustomToolBar : public TCustomControl,
     // change).
     void SetCloseButtonState(bool hot, bool down);
     void SetOptionButtonState(bool hot, bool down);
+
+    // The pictures of the caption option button (a change repaints).
+    TGDIPPicture& OptionPicture() { return optionPicture_; }
+    TGDIPPicture& OptionDisabledPicture() { return optionDisabledPicture_; }
+    // The caption option button's state and fade (0..100); each tick of the
+    // 40 ms fade timer moves the running fade by 20.
+    bool CaptionOptionHot() const { return captionOptionHot_; }
+    bool CaptionOptionDown() const { return captionOptionDown_; }
+    int CaptionOptionHotLevel() const { return captionHotLevel_; }
+    bool CaptionOptionFading() const { return captionFadeTimer_.isActive(); }
+    void CaptionOptionFadeTick();
 
     // The framework's bounds, passed through the dock panel while docked.
     void SetBounds(int left, int top, int width, int height) override;
@@ -358,6 +371,18 @@ class TFxCustomToolBar : public TCustomControl,
     IToolBarCustomizer* customizer_ = nullptr;
     bool OptionMouseEvent(QEvent* event);
     void DestroyOptionWindow();
+    TGDIPPicture optionPicture_;
+    TGDIPPicture optionDisabledPicture_;
+    bool captionOptionHot_ = false;
+    bool captionOptionDown_ = false;
+    int captionHotLevel_ = 0;
+    int captionDownLevel_ = 0;
+    int captionFadeIncrement_ = 0;
+    bool captionFadeDown_ = false;  // the running fade is the down fade
+    QTimer captionFadeTimer_;
+    void BeginCaptionOptionFade(bool down, int increment);
+    void CaptionOptionMouse(QEvent* event);
+    void PaintCaptionOptionButton(Canvas& canvas, const TCustomFxToolBarStyler& styler);
 };
 
 // The published tool bar; adds nothing.

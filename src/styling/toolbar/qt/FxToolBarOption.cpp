@@ -613,7 +613,8 @@ bool TFxCustomToolBar::OptionMouseEvent(QEvent* event) {
     }
     if (floating) {
         if (!ShowOptionIndicatorOn() || !OptionButtonRect().Contains(p)) return false;
-    } else if (!ShowRightHandleOn() || !RightHandleHitRect().Contains(p)) {
+    } else if ((!ShowRightHandleOn() || !RightHandleHitRect().Contains(p)) &&
+               !CaptionOptionButtonRect().Contains(p)) {
         return false;
     }
     if (OptionWindowShowing()) {  // a second press closes it

@@ -2,6 +2,7 @@
 // picture, edge lines, drag grip, right handle, corner pixels, border.
 #include <QPainter>
 
+#include "styling/glow/GlowButtonRules.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
@@ -66,6 +67,7 @@ void TFxCustomToolBar::Paint(Canvas& canvas) {
     PaintMdiButtons(canvas, styler);
     PaintGrip(canvas, styler);
     PaintRightHandle(canvas, styler);
+    PaintCaptionOptionButton(canvas, styler);
     PaintCorners(canvas, styler);
     PaintBorder(canvas, styler);
 }
@@ -121,6 +123,32 @@ void TFxCustomToolBar::PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler
     if (captionAlignment_ == menus::TAlignment::taCenter) flags |= DrawTextFlags::kCenter;
     if (captionAlignment_ == menus::TAlignment::taRightJustify) flags |= DrawTextFlags::kRight;
     canvas.DrawText(utf8, text, flags);
+}
+
+// A glass face in the styler's glow-button colours, blended while a fade
+// runs, with the option picture centred on it.
+void TFxCustomToolBar::PaintCaptionOptionButton(Canvas& canvas,
+                                                const TCustomFxToolBarStyler& styler) {
+    const TRect r = CaptionOptionButtonRect();
+    if (r.IsEmpty()) return;
+    TGlowPaintInput in;
+    in.state = captionOptionDown_ ? TGlowState::Down : TGlowState::Up;
+    in.enabled = isEnabled();
+    in.hot = captionOptionHot_;
+    in.fading = captionFadeTimer_.isActive();
+    in.pressing = captionOptionDown_;
+    in.hotStep = captionHotLevel_;
+    in.downStep = captionDownLevel_;
+    const TGlowColors c = SelectGlowColors(styler.GlowButtonAppearance(), in);
+    DrawGlassButtonFace(canvas, r, c.color, c.colorTo, c.mirror, c.mirrorTo, c.border, c.gradient,
+                        c.gradientMirror, {}, canvas.font, isEnabled(), false,
+                        TAntiAlias::aaClearType, false);
+    TGDIPPicture& picture =
+        !isEnabled() && !optionDisabledPicture_.Empty() ? optionDisabledPicture_ : optionPicture_;
+    if (!picture.ReadImageSize()) return;
+    const int x = r.left + (r.Width() - picture.Width()) / 2;
+    const int y = r.top + (r.Height() - picture.Height()) / 2;
+    picture.Draw(canvas.Painter(), {x, y, x + picture.Width(), y + picture.Height()});
 }
 
 void TFxCustomToolBar::PaintFloatingCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler) {
