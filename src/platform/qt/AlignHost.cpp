@@ -58,6 +58,14 @@ TAlignHost* TAlignHost::Of(const QWidget* parent) {
 void TAlignHost::Watch(QObject* child) {
     if (child == this || !child->isWidgetType()) return;
     child->installEventFilter(this);
+    NoteAlign(child);
+}
+
+void TAlignHost::NoteAlign(QObject* child) {
+    if (IsArranged(WidgetAlign(static_cast<QWidget*>(child))))
+        aligned_.insert(child);
+    else
+        aligned_.remove(child);
 }
 
 bool TAlignHost::Skipped(QObject* child) const {
@@ -76,6 +84,7 @@ void TAlignHost::RequestAlign(QWidget* changed) {
 }
 
 void TAlignHost::Arrange(const TRect& room, QWidget* changed) {
+    if (aligned_.isEmpty()) return;
     std::vector<QWidget*> children;
     std::vector<AlignItem> items;
     for (QObject* object : parent_->children()) {
@@ -131,6 +140,7 @@ bool TAlignHost::eventFilter(QObject* watched, QEvent* event) {
                 QObject* child = static_cast<QChildEvent*>(event)->child();
                 child->removeEventFilter(this);
                 placed_.remove(child);
+                aligned_.remove(child);
                 // (A child being destroyed may no longer tell that it is a widget.)
                 RequestAlign();
                 break;
@@ -140,6 +150,10 @@ bool TAlignHost::eventFilter(QObject* watched, QEvent* event) {
         }
         return false;
     }
+    // Every change of a child's alignment is noted, arranged now or not.
+    if (event->type() == QEvent::DynamicPropertyChange &&
+        static_cast<QDynamicPropertyChangeEvent*>(event)->propertyName() == kAlignProperty)
+        NoteAlign(watched);
     if (arranging_ || Skipped(watched)) return false;
     auto* child = static_cast<QWidget*>(watched);
     switch (event->type()) {

@@ -16,6 +16,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QRect>
+#include <QSet>
 #include <functional>
 
 #include "platform/ControlAlign.h"
@@ -65,6 +66,11 @@ class TAlignHost : public QObject {
     // Where the last arrangement put each child: a child found there again
     // (its move events may arrive only when it is shown) was not moved.
     QHash<QObject*, QRect> placed_;
+    // The children whose alignment places them: without any, an
+    // arrangement reads no child (a tool bar of many buttons, none aligned,
+    // loses one without reading the others).
+    QSet<QObject*> aligned_;
+    void NoteAlign(QObject* child);
 };
 
 }  // namespace vx

@@ -333,7 +333,10 @@ void DrawItemFace(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canva
             m.top = r.top;
             m.bottom = r.bottom;
             TRect clip = r;
-            if (window.lastRootItem) clip.right = m.right;
+            if (window.lastRootItem) {
+                clip.right = m.right;
+                if (window.mdiChildMaximized) clip.right -= MdiChildButtonsWidth();
+            }
             FillGradientPart(canvas, m, root.GradientDirection(), root.Color(), root.ColorTo(),
                              clip);
         }
@@ -432,6 +435,10 @@ TMenuBarMetrics ScreenMenuBarMetrics() {
     TMenuBarMetrics metrics;
     metrics.height = TheDesktopMetrics().menuBarHeight;
     return metrics;
+}
+
+int MdiChildButtonsWidth() {
+    return 3 * ScreenMenuBarMetrics().width;
 }
 
 void MeasureMenuItem(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canvas& canvas,

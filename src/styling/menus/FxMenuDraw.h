@@ -107,7 +107,15 @@ struct TMenuWindowInfo {
     // is painted behind an item that is neither selected nor hot.
     std::optional<TRect> menuBar;
     bool lastRootItem = false;
+    // The menu's form shows a maximised MDI child, whose window buttons
+    // stand at the bar's right end: the last item's bar stops short of
+    // them by MdiChildButtonsWidth.
+    bool mdiChildMaximized = false;
 };
+
+// The room a maximised MDI child's window buttons take at the right end of
+// the menu bar: three of the desktop's menu-bar buttons.
+int MdiChildButtonsWidth();
 
 // Paints one item into rect (already narrowed by the right strip for a
 // drop-down item) with the MenuItemState flags.

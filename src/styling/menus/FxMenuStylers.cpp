@@ -1,6 +1,7 @@
 #include "styling/menus/FxMenuStylers.h"
 
 #include "platform/DesktopTheme.h"
+#include "platform/qt/NotifierWindow.h"
 
 namespace vx {
 namespace {
@@ -63,6 +64,11 @@ void SetDesktopThemeAnswer(std::function<int()> answer) {
 
 TFxMenuOfficeStyler::TFxMenuOfficeStyler(QObject* owner) : TCustomFxMenuStyler(owner) {
     SetStyle(TOfficeStyle::osOffice2003Blue);
+    notifier_ = NewNotifierWindow(this, [this](QObject*) { ThemeChanged(); });
+}
+
+TFxMenuOfficeStyler::~TFxMenuOfficeStyler() {
+    delete notifier_.data();
 }
 
 void TFxMenuOfficeStyler::SetStyle(TOfficeStyle value) {

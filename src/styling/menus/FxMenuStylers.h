@@ -3,6 +3,7 @@
 // choose one.
 #pragma once
 
+#include <QPointer>
 #include <cstdint>
 #include <functional>
 
@@ -34,8 +35,9 @@ class TFxMenuOfficeStyler : public TCustomFxMenuStyler, public IComponentStyle {
     Q_OBJECT
 
   public:
-    // Starts with the blue set.
+    // Starts with the blue set, with a notifier window of its own.
     explicit TFxMenuOfficeStyler(QObject* owner = nullptr);
+    ~TFxMenuOfficeStyler() override;
     const char* ClassName() const override { return "TFxMenuOfficeStyler"; }
 
     TOfficeStyle Style() const { return style_; }
@@ -50,6 +52,9 @@ class TFxMenuOfficeStyler : public TCustomFxMenuStyler, public IComponentStyle {
     void ThemeAdapt();
     // The desktop's theme changed.
     void ThemeChanged() { ThemeAdapt(); }
+    // The hidden window that hears of theme changes (NotifierWindow.h), or
+    // null when none could be made.
+    QObject* NotifierWindow() const { return notifier_; }
 
     // Only the low 7 bits count: 0-5 the sets of those numbers, 6 and 7 the
     // XP set, 9 the 2007 silver set, anything else nothing.
@@ -63,6 +68,7 @@ class TFxMenuOfficeStyler : public TCustomFxMenuStyler, public IComponentStyle {
 
     TOfficeStyle style_ = TOfficeStyle::osOffice2003Blue;
     bool autoThemeAdapt_ = false;
+    QPointer<QObject> notifier_;
 };
 
 }  // namespace vx

@@ -13,6 +13,7 @@
 namespace vx {
 
 class TCustomFxMenuStyler;
+class TImageList;
 
 // An indexed colour property read or written with an index outside its
 // group. The message is "Invalid property index <index>."
@@ -56,6 +57,9 @@ class IMenuStyleLink {
     // The styler is being destroyed: the menu drops every reference to it
     // (and takes an internal one when it was its given styler).
     virtual void StylerDestroyed(TCustomFxMenuStyler* styler) = 0;
+    // The pictures the menu's disabled items show in place of their greyed
+    // ones, or null when the menu has no such list.
+    virtual TImageList* DisabledImages() const { return nullptr; }
 
   protected:
     ~IMenuStyleLink() = default;

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -55,6 +56,16 @@ class TDbgList {
     int Remove(T item) {
         const int i = IndexOf(item);
         if (i >= 0) items_.erase(items_.begin() + i);
+        return i;
+    }
+    // Removes the last entry of item, found from the end; its former
+    // index, or -1.
+    int RemoveLast(T item) {
+        const auto it = std::find(items_.rbegin(), items_.rend(), item);
+        if (it == items_.rend()) return -1;
+        const auto at = std::next(it).base();
+        const int i = static_cast<int>(at - items_.begin());
+        items_.erase(at);
         return i;
     }
     int IndexOf(T item) const {

@@ -72,10 +72,6 @@ int Constrain(int size, int minimum, int maximum) {
 
 // ---------------------------------------------------------------- a row
 
-int TRowCollectionItem::Index() const {
-    return rows_.IndexOf(this);
-}
-
 bool TRowCollectionItem::Horizontal() const {
     return HorizontalOf(rows_.Panel());
 }
@@ -405,6 +401,7 @@ TRowCollectionItem& TRowCollection::Insert(int i) {
     auto row = std::make_unique<TRowCollectionItem>(*this);
     TRowCollectionItem& result = *row;
     rows_.insert(rows_.begin() + i, std::move(row));
+    Renumber(i);
     ArrangeRows();
     return result;
 }
@@ -412,6 +409,7 @@ TRowCollectionItem& TRowCollection::Insert(int i) {
 void TRowCollection::Delete(int i) {
     Items(i);
     rows_.erase(rows_.begin() + i);
+    Renumber(i);
     ArrangeRows();
 }
 
@@ -425,7 +423,17 @@ void TRowCollection::RemoveRowIfEmpty(TRowCollectionItem* row) {
     Delete(i);
 }
 
+void TRowCollection::Renumber(int from) {
+    for (int i = from; i < Count(); ++i)
+        rows_[static_cast<std::size_t>(i)]->index_ = i;
+}
+
 int TRowCollection::IndexOfToolBarRow(const IDockBar* bar) const {
+    // A bar stands in one row at most, mostly the one it was told of last.
+    const int told = bar ? bar->RowIndex() : -1;
+    if (told >= 0 && told < Count() &&
+        rows_[static_cast<std::size_t>(told)]->ToolBars().Contains(const_cast<IDockBar*>(bar)))
+        return told;
     for (int i = 0; i < Count(); ++i)
         if (rows_[static_cast<std::size_t>(i)]->ToolBars().Contains(const_cast<IDockBar*>(bar)))
             return i;

@@ -83,7 +83,8 @@ class TRowCollectionItem {
     const TDbgList<IDockBar*>& ToolBars() const { return toolBars_; }
     TRect RowRect() const { return rowRect_; }
     void SetRowRect(const TRect& rect) { rowRect_ = rect; }
-    int Index() const;
+    // The row's place among the rows (kept by the rows as they change).
+    int Index() const { return index_; }
 
     // Appends and places the bar; its index in the row, or -1 when it is
     // there already or the row does not take it.
@@ -123,6 +124,7 @@ class TRowCollectionItem {
     TRowCollection& rows_;
     TDbgList<IDockBar*> toolBars_;
     TRect rowRect_;
+    int index_ = -1;
 };
 
 // The rows of one dock panel.
@@ -153,6 +155,9 @@ class TRowCollection {
     void UpdatePanelSize();
 
   private:
+    // Each row from `from` on learns its place again.
+    void Renumber(int from);
+
     TDockPanelModel& panel_;
     std::vector<std::unique_ptr<TRowCollectionItem>> rows_;
     bool arranging_ = false;

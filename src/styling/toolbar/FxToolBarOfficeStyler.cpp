@@ -3,6 +3,7 @@
 #include <string>
 
 #include "platform/DesktopTheme.h"
+#include "platform/qt/NotifierWindow.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 
 namespace vx {
@@ -417,8 +418,13 @@ int TFxToolBarOfficeStyler::CurrentXPTheme() {
 
 TFxToolBarOfficeStyler::TFxToolBarOfficeStyler(QObject* owner)
     : TCustomFxToolBarStyler(owner), themeQuery_(CurrentXPTheme) {
+    notifier_ = NewNotifierWindow(this, [this](QObject*) { ThemeChanged(); });
     SetStyle(TToolBarStyle::bsWindowsXP);
     SetStyle(TToolBarStyle::bsOffice2003Blue);
+}
+
+TFxToolBarOfficeStyler::~TFxToolBarOfficeStyler() {
+    delete notifier_.data();
 }
 
 void TFxToolBarOfficeStyler::Loaded() {

@@ -269,7 +269,9 @@ using TXPThemeQuery = std::function<int()>;
 class TFxToolBarOfficeStyler : public TCustomFxToolBarStyler, public IComponentStyle {
     Q_OBJECT
   public:
+    // With a notifier window of its own.
     explicit TFxToolBarOfficeStyler(QObject* owner = nullptr);
+    ~TFxToolBarOfficeStyler() override;
 
     TToolBarStyle Style() const { return style_; }
     // Writing the style in force does nothing; any other writes its set
@@ -284,6 +286,9 @@ class TFxToolBarOfficeStyler : public TCustomFxToolBarStyler, public IComponentS
     void ThemeChanged() { ThemeAdapt(); }
     // Replaces the desktop's answer (tests, other desktops).
     void SetThemeQuery(TXPThemeQuery query) { themeQuery_ = std::move(query); }
+    // The hidden window that hears of theme changes (NotifierWindow.h), or
+    // null when none could be made.
+    QObject* NotifierWindow() const { return notifier_; }
 
     // Takes the style whose number is the code; other codes are ignored.
     void SetComponentStyle(std::uint8_t code) override;
@@ -297,6 +302,7 @@ class TFxToolBarOfficeStyler : public TCustomFxToolBarStyler, public IComponentS
   private:
     TToolBarStyle style_ = TToolBarStyle::bsCustom;
     TXPThemeQuery themeQuery_;
+    QPointer<QObject> notifier_;
 };
 
 }  // namespace vx

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <optional>
+
+#include "styling/toolbar/SeparatorRuns.h"
 
 namespace vx {
 
@@ -31,15 +34,19 @@ int TToolBarLayout::Length() const {
 // ---------------------------------------------------------------- lists
 
 void TToolBarLayout::BuildItemList(const std::vector<IBarControl*>& children) {
+    // Each control after the last one standing before or level with it is
+    // the order of a stable sort by position.
+    std::vector<std::pair<int, IBarControl*>> placed;
+    placed.reserve(children.size());
+    for (IBarControl* c : children)
+        placed.emplace_back(AlongPos(c), c);
+    std::stable_sort(placed.begin(), placed.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
     items_.Clear();
-    for (IBarControl* c : children) {
-        int at = 0;
-        for (int i = 0; i < items_.Count(); ++i)
-            if (AlongPos(items_[i]) <= AlongPos(c)) at = i + 1;
-        items_.Insert(at, c);
-    }
+    for (const auto& [pos, c] : placed)
+        items_.Add(c);
     priority_ = items_;
-    overflow_.Clear();
+    EmptyOverflow();
 }
 
 int TToolBarLayout::ReorderIndex(int i) const {
@@ -76,10 +83,21 @@ void TToolBarLayout::RemoveControl(IBarControl* control) {
     items_.Remove(control);
     priority_.Remove(control);
     overflow_.Remove(control);
+    overflowed_.Erase(control);
     Arrange(true);
 }
 
 // ---------------------------------------------------------------- arrangement
+
+inline void TToolBarLayout::TExtents::Add(IBarControl* c, const TRect& r, bool visible,
+                                          bool overflowed, bool horizontal) {
+    if (!visible) return;
+    along += horizontal ? r.Width() : r.Height();
+    if (!overflowed) lastShown = c;
+    // (Whether it is a separator matters only to a thicker control.)
+    const int across = horizontal ? r.Height() : r.Width();
+    if (across > thickness && c->ControlKind() != TBarControlKind::bcSeparator) thickness = across;
+}
 
 void TToolBarLayout::Arrange(bool autoSize) {
     if (BarLoading()) return;
@@ -95,34 +113,52 @@ void TToolBarLayout::Arrange(bool autoSize) {
     else if (showCaption_ && captionPosition_ == TCaptionPosition::cpTop)
         across += captionHeight_;
     int run = floating ? 2 : FirstOffset();
+    const int floatingThickness = floating && floatingRows_ > 1 ? DockedThickness(true) : 0;
+    // What the size step reads of the controls, gathered on the way: moving
+    // a control changes none of it.
+    TExtents extents;
     for (IBarControl* c : items_) {
         const TRect r = c->ControlBounds();
         const bool overflowed = InOverflow(c);
-        if (!c->ControlVisible() || overflowed) {
+        const bool visible = c->ControlVisible();
+        extents.Add(c, r, visible, overflowed, horizontal);
+        // A control already in its place is not moved again.
+        auto moveTo = [&](int left, int top) {
+            if (r.left != left || r.top != top) c->MoveControl(left, top);
+        };
+        if (!visible || overflowed) {
             if (overflowed && !c->ControlOnBar()) continue;
             if (horizontal)
-                c->MoveControl(r.left, bounds.Height() + 2);
+                moveTo(r.left, bounds.Height() + 2);
             else
-                c->MoveControl(bounds.Width() + 2, r.top);
+                moveTo(bounds.Width() + 2, r.top);
             continue;
         }
         if (floating) {
             if (floatingRows_ > 1 && run > 2 && r.Width() > bounds.Width() - run - 2) {
                 run = 2;
-                across += DockedThickness(true);
+                across += floatingThickness;
             }
-            c->MoveControl(run, across);
+            moveTo(run, across);
             run += r.Width();
         } else if (horizontal) {
-            c->MoveControl(run, across);
+            moveTo(run, across);
             run += r.Width();
         } else {
-            c->MoveControl(across, run);
+            moveTo(across, run);
             run += r.Height();
         }
     }
     arranging_ = false;
-    if (autoSize && !(floating && floatingRows_ > 1)) SizeStep();
+    if (autoSize && !(floating && floatingRows_ > 1)) SizeStep(&extents);
+}
+
+TToolBarLayout::TExtents TToolBarLayout::Extents() const {
+    TExtents extents;
+    const bool horizontal = Horizontal();
+    for (IBarControl* c : items_)
+        extents.Add(c, c->ControlBounds(), c->ControlVisible(), InOverflow(c), horizontal);
+    return extents;
 }
 
 int TToolBarLayout::DockedThickness(bool floatingValue) const {
@@ -150,14 +186,11 @@ IBarControl* TToolBarLayout::LastShown() const {
     return nullptr;
 }
 
-int TToolBarLayout::FullLength() const {
-    int length = FirstOffset() + RightHandleWidth();
-    for (IBarControl* c : items_)
-        if (c->ControlVisible()) length += Along(c);
-    return length;
+void TToolBarLayout::SizeStep() {
+    SizeStep(nullptr);
 }
 
-void TToolBarLayout::SizeStep() {
+void TToolBarLayout::SizeStep(const TExtents* known) {
     const TRect bounds = BarBounds();
     const bool horizontal = Horizontal();
     if (state_ == TToolBarState::tsFloating) {
@@ -175,20 +208,15 @@ void TToolBarLayout::SizeStep() {
         return;
     }
     if (fullSize_) return;
+    const TExtents extents = known ? *known : Extents();
     int visible = kMinLength;
     if (!items_.Empty()) {
-        const IBarControl* last = LastShown();
+        const IBarControl* last = extents.lastShown;
         visible = (last ? AlongPos(last) + Along(last) : 15) + RightHandleWidth();
     }
-    maxLength_ = std::max(FullLength(), visible);
+    maxLength_ = std::max(FirstOffset() + RightHandleWidth() + extents.along, visible);
     if (!autoSize_) return;
-    int thickness = 0;
-    for (IBarControl* c : items_) {
-        if (!c->ControlVisible() || c->ControlKind() == TBarControlKind::bcSeparator) continue;
-        const TRect r = c->ControlBounds();
-        thickness = std::max(thickness, horizontal ? r.Height() : r.Width());
-    }
-    thickness = std::max(thickness + 4, 26) + (showCaption_ ? captionHeight_ : 0);
+    const int thickness = std::max(extents.thickness + 4, 26) + (showCaption_ ? captionHeight_ : 0);
     const int minimum = std::min(kMinLength, visible);
     SetBarConstraints(horizontal ? TSizeConstraints{minimum, maxLength_, 0, 0}
                                  : TSizeConstraints{0, 0, minimum, maxLength_});
@@ -202,43 +230,38 @@ void TToolBarLayout::SizeStep() {
 
 // ---------------------------------------------------------------- overflow
 
-bool TToolBarLayout::AloneBetweenSeparators(int i, int& before, int& after) const {
-    before = after = -1;
-    bool alone = true;
-    for (int j = i - 1; j >= 0; --j) {
-        IBarControl* c = items_[j];
-        if (c->ControlKind() == TBarControlKind::bcSeparator) {
-            before = j;
-            break;
-        }
-        if (c->ControlVisible() && !InOverflow(c)) alone = false;
-    }
-    for (int j = i + 1; j < items_.Count(); ++j) {
-        IBarControl* c = items_[j];
-        if (c->ControlKind() == TBarControlKind::bcSeparator) {
-            after = j;
-            break;
-        }
-        if (c->ControlVisible() && !InOverflow(c)) alone = false;
-    }
-    return alone && (before >= 0 || after >= 0);
+void TToolBarLayout::AddToOverflow(IBarControl* c) {
+    overflow_.Add(c);
+    overflowed_.Insert(c);
 }
 
-void TToolBarLayout::TakeBack(IBarControl* c) {
+int TToolBarLayout::TakeBack(IBarControl* c) {
     if (!c->ControlOnBar()) c->ReturnToBar();
-    overflow_.Remove(c);
+    overflowed_.Erase(c);
+    // Controls come back from the end of the list: found from there.
+    return overflow_.RemoveLast(c);
 }
 
 void TToolBarLayout::Fit() {
     if (state_ != TToolBarState::tsDocked || fitting_) return;
     if (fullSize_) {
-        overflow_.Clear();
+        EmptyOverflow();
         return;
     }
     fitting_ = true;
     const int limit = Length() - RightHandleWidth();
     auto extent = [this](IBarControl* c) { return Along(c); };
     auto shown = [this](IBarControl* c) { return c->ControlVisible() && !InOverflow(c); };
+    // The runs between separators, made when a step asks whether a control
+    // stands alone between two of them.
+    std::optional<TSeparatorRuns> runs;
+    auto makeRuns = [&] {
+        std::vector<bool> standing;
+        standing.reserve(static_cast<std::size_t>(items_.Count()));
+        for (IBarControl* c : items_)
+            standing.push_back(shown(c));
+        runs.emplace(items_, standing);
+    };
 
     // 1. The last control joins its separator when that went.
     int last = -1;
@@ -247,7 +270,7 @@ void TToolBarLayout::Fit() {
     if (last >= 0) {
         for (int j = last - 1; j >= 0; --j) {
             if (items_[j]->ControlKind() != TBarControlKind::bcSeparator) continue;
-            if (InOverflow(items_[j])) overflow_.Add(items_[last]);
+            if (InOverflow(items_[j])) AddToOverflow(items_[last]);
             break;
         }
     }
@@ -262,52 +285,64 @@ void TToolBarLayout::Fit() {
             TakeBack(c);
         }
     } else if (AlongPos(m) + extent(m) < limit && !overflow_.Empty()) {
+        makeRuns();
         int room = limit - (AlongPos(m) + extent(m));
+        // Taken back from the end of the list. Everything after an entry
+        // that came back is a separator left behind, so the search goes on
+        // below it rather than from the end again.
         for (int k = overflow_.Count() - 1; k >= 0 && room > 0; --k) {
             IBarControl* c = overflow_[k];
             if (c->ControlKind() == TBarControlKind::bcSeparator) continue;
             if (extent(c) > room) break;
             int before = -1, after = -1;
-            const int i = items_.IndexOf(c);
+            const int i = runs->IndexOf(c);
             IBarControl* partner = nullptr;
-            if (i >= 0 && AloneBetweenSeparators(i, before, after)) {
+            if (i >= 0 && runs->AloneBetweenSeparators(i, before, after)) {
                 if (before >= 0 && InOverflow(items_[before]))
                     partner = items_[before];
                 else if (after >= 0 && InOverflow(items_[after]))
                     partner = items_[after];
             }
+            int below = k;  // entries under c's place that went along
             if (partner) {
                 if (extent(c) + extent(partner) > room) break;
                 room -= extent(partner);
-                TakeBack(partner);
+                if (TakeBack(partner) < k) --below;
             }
             room -= extent(c);
+            const bool visible = c->ControlVisible();
             TakeBack(c);
-            k = overflow_.Count();  // the list changed: from its end again
+            if (i >= 0 && visible) runs->CameBack(i);
+            k = below;
         }
     } else if (AlongPos(m) + extent(m) > limit) {
+        makeRuns();
         int excess = AlongPos(m) + extent(m) - limit;
+        // The controls after a chosen one in the priority list stay out of
+        // the question: they went already, are hidden or are separators.
+        int k = priority_.Count() - 1;
         while (excess > 0) {
             IBarControl* c = nullptr;
-            for (int k = priority_.Count() - 1; k >= 0 && !c; --k) {
+            for (; k >= 0 && !c; --k) {
                 IBarControl* p = priority_[k];
                 if (!InOverflow(p) && p->ControlVisible() &&
                     p->ControlKind() != TBarControlKind::bcSeparator)
                     c = p;
             }
             if (!c) break;
-            overflow_.Add(c);
+            AddToOverflow(c);
             excess -= extent(c);
             int before = -1, after = -1;
-            const int i = items_.IndexOf(c);
-            if (i >= 0 && AloneBetweenSeparators(i, before, after)) {
+            const int i = runs->IndexOf(c);
+            if (i >= 0) runs->Overflowed(i);
+            if (i >= 0 && runs->AloneBetweenSeparators(i, before, after)) {
                 IBarControl* partner = nullptr;
                 if (before >= 0 && !InOverflow(items_[before]))
                     partner = items_[before];
                 else if (after >= 0 && !InOverflow(items_[after]))
                     partner = items_[after];
                 if (partner) {
-                    overflow_.Add(partner);
+                    AddToOverflow(partner);
                     excess -= extent(partner);
                 }
             }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "platform/Geometry.h"
+#include "styling/toolbar/ControlSet.h"
 #include "styling/toolbar/DbgList.h"
 #include "styling/toolbar/DockRows.h"
 
@@ -72,8 +73,14 @@ class TToolBarLayout {
     // ---- the three lists
     const TDbgList<IBarControl*>& Items() const { return items_; }
     const TDbgList<IBarControl*>& Overflow() const { return overflow_; }
-    bool InOverflow(const IBarControl* c) const {
-        return overflow_.Contains(const_cast<IBarControl*>(c));
+    bool InOverflow(const IBarControl* c) const { return overflowed_.Contains(c); }
+    // The priority list: the overflow rule hides from its end. Its order
+    // is set from outside (ToolBarPriority.h).
+    const TDbgList<IBarControl*>& Priority() const { return priority_; }
+    void SetPriority(const TDbgList<IBarControl*>& order) { priority_ = order; }
+    // A control of the overflow back on the bar (arranging is the caller's).
+    void TakeBackFromOverflow(IBarControl* c) {
+        if (InOverflow(c)) TakeBack(c);
     }
 
     // The item list from the controls in child order, each after the last
@@ -152,7 +159,10 @@ class TToolBarLayout {
     void StoreShowClose(bool v) { showClose_ = v; }
     void StoreAutoPositionControls(bool v) { autoPositionControls_ = v; }
     void StoreFloatingRows(int v) { floatingRows_ = v; }
-    void EmptyOverflow() { overflow_.Clear(); }
+    void EmptyOverflow() {
+        overflow_.Clear();
+        overflowed_.Clear();
+    }
     bool Arranging() const { return arranging_; }
     bool Fitting() const { return fitting_; }
 
@@ -160,13 +170,24 @@ class TToolBarLayout {
     int Along(const IBarControl* c) const;
     int AlongPos(const IBarControl* c) const;
     int Length() const;
-    int FullLength() const;
+    // What the size step reads of the visible controls: their length along
+    // the bar, the last one still on the bar, the thickest that is no
+    // separator.
+    struct TExtents {
+        const IBarControl* lastShown = nullptr;
+        int along = 0;
+        int thickness = 0;
+        void Add(IBarControl* c, const TRect& r, bool visible, bool overflowed, bool horizontal);
+    };
+    TExtents Extents() const;
+    // The size step with the extents an arrangement has just read.
+    void SizeStep(const TExtents* known);
     // The last item that is visible and not in the overflow; null for none.
     IBarControl* LastShown() const;
-    // The separators nearest before and after items_[i] (-1 for none), and
-    // whether every visible control between them and i is in the overflow.
-    bool AloneBetweenSeparators(int i, int& before, int& after) const;
-    void TakeBack(IBarControl* c);
+    void AddToOverflow(IBarControl* c);
+    // Out of the overflow and onto the bar; the index it had in the
+    // overflow list, or -1.
+    int TakeBack(IBarControl* c);
     int FloatingRowsAt(int width, int* slack, int* lastX) const;
 
     TToolBarState state_ = TToolBarState::tsDocked;
@@ -188,6 +209,8 @@ class TToolBarLayout {
     TDbgList<IBarControl*> items_;
     TDbgList<IBarControl*> priority_;
     TDbgList<IBarControl*> overflow_;
+    // The overflow list's members, for a membership question at a constant cost.
+    TControlSet overflowed_;
 };
 
 }  // namespace vx

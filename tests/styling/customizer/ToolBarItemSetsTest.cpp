@@ -185,7 +185,7 @@ TEST(ToolBarItemSetsTest, DesignedSetRestoresAndFrees) {
     IniFile ini;
     TBarInfo designed = Bar();
     ASSERT_TRUE(WriteOrgItems(ini, "Custom1Org", designed));
-    ini.WriteString("Custom1Org", "Name2.Caption", "Save").ok;
+    ASSERT_TRUE(ini.WriteString("Custom1Org", "Name2.Caption", "Save").ok);
 
     TToolBarOptions noGlyph;
     noGlyph.glyphPosition = false;

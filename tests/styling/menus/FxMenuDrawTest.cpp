@@ -309,6 +309,15 @@ TEST(MenuItemDrawing, RootItemsPaintTheBarHoverAndSelection) {
     // The last item paints the bar on to its right edge, one gradient across.
     // (Per channel from + delta x 99 / 100 over the last item's slice.)
     EXPECT_EQ(out.At(199, 10), RGBColor(177, 204, 246));
+
+    // A maximised MDI child's window buttons keep three menu buttons' width
+    // (3 x 18) at the bar's right end clear.
+    Surface mdi(300, 20);
+    TMenuWindowInfo maximised{{}, TRect{0, 0, 300, 20}, true};
+    maximised.mdiChildMaximized = true;
+    DrawMenuItem(s, root, *mdi.canvas, {100, 0, 150, 20}, false, 0, maximised);
+    EXPECT_NE(mdi.At(245, 10), clWhite);
+    EXPECT_EQ(mdi.At(246, 10), clWhite);
 }
 
 TEST(MenuItemDrawing, PopupFrameAndSideBar) {

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <functional>
 #include <set>
@@ -7,6 +11,7 @@
 
 #include "RecordingReceiver.h"
 #include "styling/toolbar/FxToolBarStylers.h"
+#include "support/QtWait.h"
 
 namespace vx {
 namespace {
@@ -353,6 +358,23 @@ TEST(OfficeToolBarStyler, StyleCodesAndThemeAdaptation) {
     adapting.BeginLoading();
     adapting.EndLoading();
     EXPECT_EQ(adapting.Style(), S::bsOffice2003Silver);
+}
+
+// The styler hears of a desktop theme change through its hidden notifier
+// window, which its form's window tells.
+TEST(OfficeToolBarStyler, AdaptsWhenItsFormHearsOfAThemeChange) {
+    QWidget form;
+    auto* styler = new Styler(&form);
+    styler->SetThemeQuery([] { return 2; });  // "HomeStead"
+    styler->SetAutoThemeAdapt(true);
+    form.show();
+    VX_WAIT_TRUE(form.windowHandle() != nullptr && form.windowHandle()->isExposed(),
+                 test::kStateWaitMs);
+    ASSERT_NE(styler->NotifierWindow(), nullptr);
+    EXPECT_EQ(styler->NotifierWindow()->parent(), &form);
+    QEvent change(QEvent::ThemeChange);
+    QCoreApplication::sendEvent(form.windowHandle(), &change);
+    EXPECT_EQ(styler->Style(), S::bsOffice2003Olive);
 }
 
 }  // namespace

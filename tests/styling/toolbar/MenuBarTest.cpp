@@ -15,6 +15,7 @@
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
 #include "platform/qt/DesktopMetrics.h"
+#include "platform/qt/ImageList.h"
 #include "styling/menus/qt/FxMenus.h"
 #include "styling/menus/qt/MdiWindowList.h"
 #include "styling/toolbar/FxToolBarStylers.h"
@@ -23,6 +24,7 @@
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarMenuBar.h"
 #include "styling/toolbar/qt/FxToolBarMenuButton.h"
+#include "styling/toolbar/qt/FxToolBarOption.h"
 #include "support/ImagePixel.h"
 #include "support/QtWait.h"
 
@@ -376,6 +378,55 @@ TEST(MenuBarTest, MnemonicOpensAMenuButtonsOwnMenu) {
     EXPECT_EQ(f.Mode()->Popup(), nullptr);  // nothing lent
     own.close();
     VX_WAIT_TRUE(!f.Mode()->MenuRunning(), kStateWaitMs);
+}
+
+TEST(MenuBarTest, AMenuDroppedFromTheOverflowBringsItsButtonBack) {
+    MenuBarForm f;
+    VX_WAIT_TRUE(f.Listed(), kStateWaitMs);
+    // A row that ends where the bar does, which has room for three menus.
+    const int length = f.B(2)->x() + f.B(2)->width() + 14 + 2;
+    f.form.resize(length + 6, 240);
+    f.panel->SetBounds(0, 0, length + 6, 43);
+    f.bar->SetBounds(3, 1, length, 28);
+    auto control = [&](int i) { return dynamic_cast<IBarControl*>(f.B(i)); };
+    ASSERT_TRUE(f.bar->InOverflow(control(3)));
+    // Dropped from the option window, Help's menu closes and Help is on the
+    // bar, hidden last from now on; the last of the others went for it.
+    QTest::mouseClick(f.bar, Qt::LeftButton, {}, QPoint(f.bar->width() - 5, 10));
+    VX_WAIT_TRUE(f.bar->OptionWindowShowing(), kStateWaitMs);
+    ASSERT_EQ(f.B(3)->parentWidget(), f.bar->OptionWindow()->OptionsPanel());
+    QTest::mousePress(f.B(3), Qt::LeftButton, {}, QPoint(5, 5));
+    VX_WAIT_TRUE(f.OpenIs(3), kStateWaitMs);
+    QTest::keyClick(f.Mode()->OpenMenu(), Qt::Key_Escape);
+    VX_WAIT_TRUE(!f.Mode()->MenuRunning(), kStateWaitMs);
+    EXPECT_FALSE(f.bar->OptionWindowShowing());
+    EXPECT_EQ(f.B(3)->parentWidget(), f.bar);
+    EXPECT_FALSE(f.bar->InOverflow(control(3)));
+    EXPECT_TRUE(f.bar->InOverflow(control(2)));
+    EXPECT_EQ(f.bar->Priority()[0], control(3));
+    EXPECT_EQ(f.bar->width(), length);
+
+    // The bar takes the menu's pictures; while loading, a menu without any
+    // leaves the bar its own.
+    TImageList pictures(16, 16), own(20, 20);
+    f.menu->SetImages(&pictures);
+    f.bar->SetMenu(nullptr);
+    f.bar->SetMenu(f.menu);
+    EXPECT_EQ(f.bar->Images(), &pictures);
+    auto* loaded = new TFxToolBar(f.panel);
+    {
+        TLoadingScope scope;
+        scope.Add(*loaded);
+        loaded->SetImages(&own);
+        f.menu->SetImages(nullptr);
+        loaded->SetMenu(f.menu);
+        EXPECT_EQ(loaded->Images(), &own);
+        f.menu->SetImages(&pictures);
+        loaded->SetMenu(nullptr);
+        loaded->SetMenu(f.menu);
+        EXPECT_EQ(loaded->Images(), &pictures);
+    }
+    delete loaded;
 }
 
 TEST(MenuBarTest, MenuOpensUpwardsWhereTheWorkAreaEnds) {

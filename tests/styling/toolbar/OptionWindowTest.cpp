@@ -1,5 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QApplication>
+#include <QCursor>
+#include <QFontMetrics>
+#include <QKeySequence>
+#include <QMenu>
 #include <QPainter>
 #include <QPointer>
 #include <QSignalSpy>
@@ -14,6 +20,7 @@
 #include "platform/qt/AlignHost.h"
 #include "platform/qt/DesktopMetrics.h"
 #include "platform/qt/ImageList.h"
+#include "styling/menus/qt/FxMenus.h"
 #include "styling/toolbar/OptionPanelLayout.h"
 #include "styling/toolbar/qt/FTBPopup.h"
 #include "styling/toolbar/qt/FloatingWindow.h"
@@ -147,8 +154,9 @@ struct OptionBar {
     std::vector<QWidget*> controls;  // in the bar's order
     std::vector<TFxToolBarButton*> buttons;
 
-    OptionBar() {
-        form.resize(600, 43);  // the mouse reaches the option window below it
+    // A narrow form gives the bar a row it cannot grow in.
+    explicit OptionBar(int formWidth = 600) {
+        form.resize(formWidth, 43);  // the mouse reaches the option window below it
         form.move(100, 100);
         TAlignHost::Attach(&form);
         QPixmap red(16, 16);
@@ -157,7 +165,7 @@ struct OptionBar {
         {
             TLoadingScope scope;
             panel = new TFxDockPanel(&form);
-            panel->SetBounds(0, 0, 600, 43);
+            panel->SetBounds(0, 0, formWidth, 43);
             bar = new TFxToolBar(panel);
             bar->setObjectName("FxToolBar1");
             bar->SetCaption("Standard");
@@ -233,7 +241,9 @@ TEST(OptionWindowTest, LendsTheOverflowAndGivesItBackInItsPlace) {
     EXPECT_EQ(window->pos(), anchor);
     EXPECT_EQ(f.Order(), f.controls);  // the bar's list keeps the lent controls
 
-    // A lent button's click closes the window first, then runs its command.
+    // A lent button's click closes the window first, then runs its command;
+    // the button is wanted on the bar: it comes back with the separator
+    // before it, and the bar grows for them in its row.
     QSignalSpy clicked(f.buttons[3], &TFxToolBarButton::Clicked);
     QSignalSpy barClicks(f.bar, &TFxCustomToolBar::ButtonClick);
     QTest::mouseClick(f.buttons[3], Qt::LeftButton, {}, QPoint(5, 5));
@@ -241,13 +251,17 @@ TEST(OptionWindowTest, LendsTheOverflowAndGivesItBackInItsPlace) {
     EXPECT_EQ(barClicks.count(), 1);
     EXPECT_FALSE(window->isVisible());
     f.ExpectAllBack();
-    EXPECT_EQ(f.bar->Overflow().Count(), 4);
+    ASSERT_EQ(f.bar->Overflow().Count(), 2);
+    EXPECT_TRUE(f.bar->InOverflow(f.bar->Items()[3]));  // the third and fifth buttons
+    EXPECT_TRUE(f.bar->InOverflow(f.bar->Items()[5]));
+    EXPECT_EQ(f.buttons[3]->x(), 9 + 2 * 24 + f.controls[2]->width());
+    EXPECT_GT(f.bar->width(), 100);
     EXPECT_EQ(panel->ItemCount(), 0);
 
     // Widened while the window is open, the bar takes its controls back.
     f.ClickRightHandle();
     VX_WAIT_TRUE(window->isVisible(), test::kStateWaitMs);
-    ASSERT_EQ(panel->ItemCount(), 3);
+    ASSERT_EQ(panel->ItemCount(), 2);
     f.bar->SetBounds(3, 1, 200, 28);
     EXPECT_TRUE(f.bar->Overflow().Empty());
     EXPECT_EQ(panel->ItemCount(), 0);
@@ -271,6 +285,39 @@ TEST(OptionWindowTest, LendsTheOverflowAndGivesItBackInItsPlace) {
     QTest::qWait(20);
     EXPECT_FALSE(window->isVisible());
     f.ExpectAllBack();
+}
+
+TEST(OptionWindowTest, AButtonUsedFromTheWindowIsHiddenLast) {
+    // AutoArrangeButtons on; on and switched off after the use; off.
+    for (int mode : {0, 1, 2}) {
+        OptionBar f(106);  // the row ends where the bar does
+        f.bar->SetAutoArrangeButtons(mode != 2);
+        f.bar->SetBounds(3, 1, 100, 28);
+        ASSERT_EQ(f.bar->Overflow().Count(), 4);
+        f.ClickRightHandle();
+        VX_WAIT_TRUE(f.bar->OptionWindow()->isVisible(), test::kStateWaitMs);
+        QTest::mouseClick(f.buttons[3], Qt::LeftButton, {}, QPoint(5, 5));
+        EXPECT_FALSE(f.bar->OptionWindow()->isVisible());
+        f.ExpectAllBack();
+        EXPECT_EQ(f.bar->width(), 100);
+        // Arranging, the fourth button stays on the bar with the separator
+        // before it and the second goes for it; in plain order it goes again.
+        const IBarControl* used = f.bar->Items()[4];
+        EXPECT_EQ(f.bar->InOverflow(used), mode == 2) << mode;
+        EXPECT_EQ(f.bar->InOverflow(f.bar->Items()[1]), mode != 2) << mode;
+        EXPECT_EQ(f.bar->Priority()[0] == used, mode != 2) << mode;
+        if (mode == 1) {
+            // Switched off, the priority is the plain order again.
+            f.bar->SetAutoArrangeButtons(false);
+            for (int i = 0; i < f.bar->Items().Count(); ++i)
+                EXPECT_EQ(f.bar->Priority()[i], f.bar->Items()[i]);
+        }
+        // Narrowed to one button: only with the arrangement on is the used
+        // one hidden last.
+        f.bar->SetBounds(3, 1, 9 + 24 + 14 + 10, 28);
+        EXPECT_EQ(f.bar->InOverflow(used), mode != 0) << mode;
+        EXPECT_EQ(f.bar->InOverflow(f.bar->Items()[0]), mode == 0) << mode;
+    }
 }
 
 TEST(OptionWindowTest, SeparatorsThatStayOnTheBarAreCopiedAndFreed) {
@@ -403,6 +450,170 @@ TEST(OptionWindowTest, FloatingBarOpensUnderItsCaptionButton) {
     EXPECT_EQ(window->pos(), bar->mapToGlobal(QPoint(bar->width() - 40, bar->CaptionHeight() - 2)));
     window->hide();
     delete floating;
+}
+
+TEST(OptionsMenuTest, WidthOfTheItemWithTheWidestCaptionAsData) {
+    const QFontMetrics captions(QApplication::font());
+    // One styled menu of the items, so that each is measured alone.
+    auto width = [&](const std::vector<QString>& texts, const QString& shortcut = {}) {
+        TFxPopupMenu menu;
+        for (const QString& text : texts) {
+            if (text == "-") {
+                menu.addSeparator();
+                continue;
+            }
+            QAction* action = menu.addAction(text);
+            if (!shortcut.isEmpty() && text == texts.back())
+                action->setShortcut(QKeySequence(shortcut));
+        }
+        return OptionsMenuWidth(menu, captions);
+    };
+    const QString longer = "Properties of the bar", shorter = "Open";
+    struct Row {
+        std::vector<QString> items;
+        QString shortcut;  // of the last item
+        QString widest;    // whose width the menu takes
+    };
+    const Row rows[] = {
+        {{shorter, longer}, {}, longer},
+        {{longer, "-", shorter}, {}, longer},
+        {{"-", shorter}, {}, shorter},  // a separator is no wider
+        // The caption decides, though the other item's shortcut is wider.
+        {{longer, "B"}, "Ctrl+Shift+Alt+F12", longer},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(width(r.items, r.shortcut), width({r.widest})) << r.items.size();
+    EXPECT_GT(width({longer}), width({shorter}));
+    EXPECT_GT(width({"B"}, "Ctrl+Shift+Alt+F12"), width({"B"}));  // the shortcut is measured
+    EXPECT_EQ(width({}), 0);
+    QMenu plain;  // not styled: as Qt lays it out
+    plain.addAction(longer);
+    EXPECT_EQ(OptionsMenuWidth(plain, captions), plain.sizeHint().width());
+}
+
+// The option window of a bar whose option menu is a styled menu of three
+// items, all of its controls on the bar.
+struct OptionsMenuBar : OptionBar {
+    TFxPopupMenu menu{&form};
+    std::vector<QAction*> items;
+    TControlSelectorPanel* panel = nullptr;
+
+    OptionsMenuBar() {
+        for (const char* text : {"&Customize...", "&Reset", "&Lock the bar"})
+            items.push_back(menu.addAction(text));
+        bar->SetOptionMenu(&menu);
+    }
+    TOptionSelectorWindow* Window() const { return bar->OptionWindow(); }
+    void Open() {
+        ClickRightHandle();
+        VX_WAIT_TRUE(Window() != nullptr && Window()->isVisible(), test::kStateWaitMs);
+        panel = Window()->OptionsPanel();
+    }
+    QPoint OnEntry(const TRect& entry) const {
+        return panel->mapToGlobal(QPoint(entry.left + 20, entry.top + 5));
+    }
+    // The mouse onto the options entry (from elsewhere), through the option
+    // window, where the form stands over its top: the menu opens. The
+    // cursor is there first, for the watch, which reads it.
+    void HoverOptions(QMenu* opening = nullptr) {
+        const QPoint at = OnEntry(panel->OptionsEntry().rect);
+        QCursor::setPos(at);
+        QCoreApplication::processEvents();
+        QTest::mouseMove(Window()->windowHandle(), QPoint(1, 1));
+        QTest::mouseMove(Window()->windowHandle(), Window()->mapFromGlobal(at));
+        if (opening == nullptr) opening = &menu;
+        VX_WAIT_TRUE(opening->isVisible(), test::kStateWaitMs);
+    }
+};
+
+TEST(OptionsMenuTest, OpensBesideItsEntryAndGivesWayToTheAddRemoveEntry) {
+    OptionsMenuBar f;
+    f.Open();
+    TControlSelectorPanel* panel = f.panel;
+    EXPECT_EQ(panel->OptionsMenu(), &f.menu);
+    EXPECT_EQ(f.menu.MenuStyler(), f.bar->CurrentStyler()->CurrentMenuStyler());
+    EXPECT_EQ(panel->OptionsEntry().rect, (TRect{3, 3, 133, 23}));  // above add-or-remove
+
+    // Hovered, it opens the menu at its top right, with the cascade closed
+    // and the window kept open while the menu has the mouse.
+    HoverEntry(panel);
+    VX_WAIT_TRUE(panel->AddRemovePopup() && panel->AddRemovePopup()->isVisible(),
+                 test::kStateWaitMs);
+    f.HoverOptions();
+    EXPECT_FALSE(panel->AddRemovePopup()->isVisible());
+    EXPECT_TRUE(panel->OptionsMenuOpen());
+    EXPECT_TRUE(panel->OptionsDown());
+    EXPECT_FALSE(f.Window()->HideOnDeActivate());
+    // (A styled first level stands a pixel left and two up of its point.)
+    VX_WAIT_EQ(f.menu.pos(), f.menu.PlaceFor(panel->mapToGlobal(QPoint(133, 3))) + QPoint(-1, -2),
+               test::kStateWaitMs);
+    // The watch, by hand: the mouse elsewhere leaves the menu open; on the
+    // add-or-remove entry it closes the menu, the window stays, and the
+    // entry under the mouse opens its cascade.
+    ASSERT_TRUE(panel->Watching());
+    QCursor::setPos(f.OnEntry(panel->OptionsEntry().rect));
+    panel->WatchOptionsMenu();
+    EXPECT_TRUE(f.menu.isVisible());
+    QCursor::setPos(f.OnEntry(panel->AddRemoveEntry().rect));
+    panel->WatchOptionsMenu();
+    EXPECT_FALSE(panel->Watching());
+    EXPECT_FALSE(f.menu.isVisible());
+    VX_WAIT_TRUE(!panel->OptionsMenuOpen(), test::kStateWaitMs);
+    EXPECT_TRUE(f.Window()->isVisible());
+    EXPECT_FALSE(panel->OptionsDown());
+    VX_WAIT_TRUE(panel->AddRemovePopup()->isVisible(), test::kStateWaitMs);
+
+    // A chosen item runs; the menu's end is the window's.
+    QSignalSpy chosen(f.items[1], &QAction::triggered);
+    f.HoverOptions();
+    f.menu.setActiveAction(f.items[1]);
+    QTest::keyClick(&f.menu, Qt::Key_Return);
+    VX_WAIT_TRUE(!f.Window()->isVisible(), test::kStateWaitMs);
+    EXPECT_EQ(chosen.count(), 1);
+
+    // Closed with the window (the bar re-arranged), and gone while open.
+    f.Open();
+    f.HoverOptions();
+    f.Window()->hide();
+    VX_WAIT_TRUE(!f.menu.isVisible() && !panel->OptionsMenuOpen(), test::kStateWaitMs);
+    auto* gone = new TFxPopupMenu(&f.form);
+    gone->addAction("Gone");
+    f.bar->SetOptionMenu(gone);
+    f.Open();
+    f.HoverOptions(gone);
+    delete gone;
+    EXPECT_FALSE(panel->OptionsMenuOpen());
+    EXPECT_FALSE(f.Window()->isVisible());
+    f.Open();
+    EXPECT_FALSE(panel->HasOptions());
+}
+
+TEST(OptionsMenuTest, OpensLeftOfItsEntryAtTheWorkAreasRight) {
+    OptionsMenuBar f;
+    f.Open();
+    const TRect entry = f.panel->OptionsEntry().rect;
+    const QPoint right = f.panel->mapToGlobal(QPoint(entry.right, entry.top));
+    const int width = OptionsMenuWidth(f.menu, QFontMetrics(f.panel->font()));
+    DesktopMetrics m;
+    m.screens = {{{0, 0, 1600, 1200}, {0, 0, right.x() + width - 1, 1170}}};
+    DesktopMetricsScope narrow(m);
+    f.HoverOptions();
+    const QPoint left = f.panel->mapToGlobal(QPoint(entry.left, entry.top));
+    VX_WAIT_EQ(f.menu.pos(), f.menu.PlaceFor(left - QPoint(width, 0)) + QPoint(-1, -2),
+               test::kStateWaitMs);
+    f.menu.close();
+    VX_WAIT_TRUE(!f.Window()->isVisible(), test::kStateWaitMs);
+
+    // A menu without items opens nothing: it is over at once, and so is the
+    // window.
+    TFxPopupMenu empty;
+    f.bar->SetOptionMenu(&empty);
+    f.Open();
+    QTest::mouseMove(f.Window()->windowHandle(), QPoint(1, 1));
+    QTest::mouseMove(f.Window()->windowHandle(), QPoint(entry.left + 20, entry.top + 5));
+    EXPECT_FALSE(empty.isVisible());
+    EXPECT_FALSE(f.panel->OptionsMenuOpen());
+    EXPECT_FALSE(f.Window()->isVisible());
 }
 
 TEST(OptionWindowTest, NothingBreaksWhenTheBarOrALentButtonGoesWhileOpen) {

@@ -2,8 +2,16 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <climits>
 #include <memory>
+#include <random>
+#include <set>
+#include <string>
 #include <vector>
+
+#include "styling/toolbar/ControlSet.h"
+#include "styling/toolbar/ToolBarPriority.h"
 
 namespace vx {
 namespace {
@@ -25,12 +33,13 @@ struct FakeControl : IBarControl {
 struct FakeToolBar : TToolBarLayout {
     TRect bounds = Bounds(0, 0, 60, 26);
     TSizeConstraints constraints{60, 60, 0, 0};
+    int room = INT_MAX;  // the longest its row lets it be
     std::vector<std::unique_ptr<FakeControl>> controls;
 
     TRect BarBounds() const override { return bounds; }
     void ResizeBar(int w, int h) override {
         bounds = Bounds(bounds.left, bounds.top,
-                        Constrain(w, constraints.minWidth, constraints.maxWidth),
+                        std::min(Constrain(w, constraints.minWidth, constraints.maxWidth), room),
                         Constrain(h, constraints.minHeight, constraints.maxHeight));
     }
     TSizeConstraints BarConstraints() const override { return constraints; }
@@ -172,6 +181,125 @@ TEST(ToolBarLayoutTest, ReorderingByPosition) {
     bar.controls[0]->MoveControl(50, 2);  // dragged behind the second
     bar.ReorderControl(bar.controls[0].get());
     EXPECT_EQ(bar.Items()[1], bar.controls[0].get());
+}
+
+// "b" a button, "s" a separator on the bar; "B", "S" in the overflow; "h" a
+// hidden button.
+std::vector<TReturnCandidate> Candidates(const std::string& bar) {
+    std::vector<TReturnCandidate> controls;
+    for (char c : bar)
+        controls.push_back(
+            {(c == 's' || c == 'S') ? TBarControlKind::bcSeparator : TBarControlKind::bcButton,
+             c != 'h', c == 'B' || c == 'S'});
+    return controls;
+}
+
+TEST(ToolBarPriorityTest, WhatComesBackWithAUsedControlAsData) {
+    struct Row {
+        const char* bar;
+        int used;
+        std::vector<int> back;
+    };
+    const Row rows[] = {
+        {"bbB", 2, {2}},                       // no separator: alone
+        {"bSBS", 2, {2, 1}},                   // alone: the separator before
+        {"bsBS", 2, {2, 3}},                   // the one before stays: the one after
+        {"bsBs", 2, {2}},                      // both stay
+        {"bSBBS", 2, {2, 1}},                  // another of the overflow beside it: still alone
+        {"bSBbS", 2, {2}},                     // a shown one beside it: not alone
+        {"bShBS", 3, {3, 1}},                  // a hidden one does not count
+        {"SB", 1, {1, 0}},    {"bbb", 1, {}},  // not in the overflow: nothing
+        {"bbB", 5, {}},                        // no such control
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(ControlsTakenBack(Candidates(r.bar), r.used), r.back) << r.bar << " " << r.used;
+}
+
+// "." on the bar, "x" in the overflow, in the bar's order.
+std::string Pattern(const FakeToolBar& bar) {
+    std::string out;
+    for (const auto& c : bar.controls)
+        out += bar.InOverflow(c.get()) ? 'x' : '.';
+    return out;
+}
+
+TEST(ToolBarPriorityTest, AUsedControlIsHiddenLastAsData) {
+    struct Row {
+        const char* bar;     // "b" a button, "s" a separator
+        int length;          // the bar narrowed to
+        int room;            // the longest its row lets it be
+        const char* before;  // "x" in the overflow
+        int used;
+        bool toFront;       // AutoArrangeButtons
+        const char* after;  // after the use
+        const char* again;  // after the bar widened and narrowed again
+    };
+    const Row rows[] = {
+        // 100 - 14 holds the grip and three buttons; the fourth is used: the
+        // third goes for it, and is hidden before it from then on.
+        {"bbbbb", 100, 100, "...xx", 3, true, "..x.x", "..x.x"},
+        {"bbbbb", 100, 100, "...xx", 4, true, "..xx.", "..xx."},
+        // In plain order the used one is the last on the bar: it goes again.
+        {"bbbbb", 100, 100, "...xx", 3, false, "...xx", "...xx"},
+        // The lone one comes back with its separator; the first button goes,
+        // with the separator that then stands alone beside it.
+        {"bsbsb", 63, 63, ".xxxx", 2, true, "xx.xx", "xx.xx"},
+        // Room in the row: the bar grows for it.
+        {"bbbbb", 100, 200, "...xx", 3, true, "....x", "..x.x"},
+    };
+    for (const Row& r : rows) {
+        FakeToolBar bar;
+        for (char c : std::string(r.bar))
+            bar.Add(c == 's' ? 6 : 24,
+                    c == 's' ? TBarControlKind::bcSeparator : TBarControlKind::bcButton);
+        bar.Load();
+        const int full = bar.bounds.Width();
+        auto narrow = [&] {
+            bar.room = INT_MAX;
+            bar.SetLength(full);
+            bar.room = r.room;
+            bar.SetLength(r.length);
+            return Pattern(bar);
+        };
+        EXPECT_EQ(narrow(), r.before) << r.bar << " " << r.used;
+        IBarControl* used = bar.controls[static_cast<std::size_t>(r.used)].get();
+        ASSERT_TRUE(TakeBackUsedControl(bar, used, r.toFront));
+        EXPECT_EQ(Pattern(bar), r.after) << r.bar << " " << r.used;
+        EXPECT_EQ(bar.Priority()[0] == used, r.toFront);
+        EXPECT_EQ(narrow(), r.again) << r.bar << " " << r.used;
+        // Reset, the plain order hides from the end again.
+        ResetPriority(bar);
+        EXPECT_EQ(narrow(), r.before) << r.bar << " " << r.used;
+        EXPECT_FALSE(TakeBackUsedControl(bar, bar.controls[0].get(), true));  // on the bar
+    }
+}
+
+// The overflow's set keeps the same members as a plain set through many
+// insertions and removals (its removal moves entries up into freed slots).
+TEST(ToolBarLayoutTest, ControlSetKeepsItsMembers) {
+    static char addresses[300];
+    std::mt19937 rng(7);
+    TControlSet set;
+    std::set<const IBarControl*> plain;
+    for (int step = 0; step < 20000; ++step) {
+        const auto* c = reinterpret_cast<const IBarControl*>(&addresses[rng() % 300]);
+        if (rng() % 3 == 0) {
+            set.Erase(c);
+            plain.erase(c);
+        } else {
+            set.Insert(c);
+            plain.insert(c);
+        }
+        if (step % 5000 == 4999) {
+            set.Clear();
+            plain.clear();
+        }
+        for (int k = 0; k < 300; k += 7) {
+            const auto* q = reinterpret_cast<const IBarControl*>(&addresses[k]);
+            ASSERT_EQ(set.Contains(q), plain.count(q) == 1) << "step " << step;
+        }
+    }
+    EXPECT_EQ(set.Empty(), plain.empty());
 }
 
 }  // namespace

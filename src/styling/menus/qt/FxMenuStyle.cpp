@@ -29,9 +29,11 @@ const QAction* FirstVisible(const QWidget* window) {
     return nullptr;
 }
 
-// The action a size is asked for: Qt hands the style only the option, made
-// from the action's text and shortcut.
-const QAction* ActionOfOption(const QWidget* window, const QStyleOptionMenuItem& option) {
+// The action a size is asked for: the one the window filled the option
+// from (MenuItemOption.h). An option the window did not fill (a caller
+// that made its own) is matched by its caption, the first item of that
+// caption answering.
+const QAction* ActionByCaption(const QWidget* window, const QStyleOptionMenuItem& option) {
     const bool separator = option.menuItemType == QStyleOptionMenuItem::Separator;
     for (const QAction* action : window->actions()) {
         if (!action->isVisible()) continue;
@@ -46,6 +48,15 @@ const QAction* ActionOfOption(const QWidget* window, const QStyleOptionMenuItem&
         if (text == option.text || action->text() == option.text) return action;
     }
     return nullptr;
+}
+
+const QAction* ActionOfOption(const QWidget* window, const QStyleOptionMenuItem& option) {
+    const QAction* action = nullptr;
+    if (const auto* menu = qobject_cast<const TFxDropDownMenu*>(window))
+        action = menu->ActionOfOption(option);
+    else if (const auto* bar = qobject_cast<const TFxMainMenu*>(window))
+        action = bar->ActionOfOption(option);
+    return action ? action : ActionByCaption(window, option);
 }
 
 // A canvas to measure texts with.
@@ -97,10 +108,7 @@ TMenuItemInfo MenuItemInfoOf(const QAction* action, const QWidget* window, int l
         info.hasImageList = true;
         info.imageCount = 1;
         info.imageIndex = 0;
-        info.image = action->icon()
-                         .pixmap(QSize(16, 16), window->devicePixelRatio(),
-                                 action->isEnabled() ? QIcon::Normal : QIcon::Disabled)
-                         .toImage();
+        info.image = MenuItemPicture(*action, *window, link);
     }
     return info;
 }
@@ -168,10 +176,14 @@ void PaintMenuBar(QMenuBar& bar, const IMenuStyleLink& link) {
     QPainter painter(&bar);
     Canvas canvas(painter);
     const TRect client{0, 0, bar.width(), bar.height()};
+    const auto* mainMenu = qobject_cast<const TFxMainMenu*>(&bar);
+    const bool mdiChildMaximized = mainMenu != nullptr && mainMenu->MdiChildMaximized();
+    TRect barPart = client;
+    if (mdiChildMaximized) barPart.right -= MdiChildButtonsWidth();
     const TRootItem& root = styler->RootItem();
     if (root.Color() != clNone)
         FillGradientPart(canvas, client, root.GradientDirection(), root.Color(), root.ColorTo(),
-                         client);
+                         barPart);
     const QAction* last = nullptr;
     for (const QAction* action : bar.actions()) {
         if (action->isVisible() && bar.actionGeometry(const_cast<QAction*>(action)).isValid())
@@ -190,11 +202,12 @@ void PaintMenuBar(QMenuBar& bar, const IMenuStyleLink& link) {
         TMenuWindowInfo window;
         window.menuBar = client;
         window.lastRootItem = action == last;
+        window.mdiChildMaximized = mdiChildMaximized;
         DrawMenuItem(*styler, info, canvas, ToTRect(r), SideBarShown(*styler, info), state, window);
     }
 }
 
-void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level) {
+void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level, const QRect& dirty) {
     const TCustomFxMenuStyler* styler = link.GetCurrentStyler();
     if (styler == nullptr) return;
     QPainter painter(&menu);
@@ -212,7 +225,9 @@ void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level) {
     window.itemsArea = {0, 0, items.width(), items.height()};
     for (QAction* action : menu.actions()) {
         QRect r = menu.actionGeometry(action);
-        if (!action->isVisible() || !r.isValid()) continue;
+        // Items scrolled out of the window, or outside the part to paint
+        // again, would only be clipped away.
+        if (!action->isVisible() || !r.isValid() || !r.intersects(dirty)) continue;
         r.translate(-kMenuBorderWidth, -kMenuBorderWidth);
         const TMenuItemInfo info = MenuItemInfoOf(action, &menu, level, link);
         unsigned state = 0;

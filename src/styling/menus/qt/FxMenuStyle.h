@@ -43,7 +43,8 @@ inline constexpr int kMenuBorderWidth = 3;
 
 // Paints the items of a styled menu bar and their bar behind them.
 void PaintMenuBar(QMenuBar& bar, const IMenuStyleLink& link);
-// Paints the items and the frame of a styled drop-down window.
-void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level);
+// Paints the items and the frame of a styled drop-down window; only the
+// items that meet `dirty` (the part of the window to paint) are drawn.
+void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level, const QRect& dirty);
 
 }  // namespace vx

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QMainWindow>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QScreen>
 #include <QStyleOptionMenuItem>
@@ -50,6 +52,17 @@ void Repaint(QWidget* widget) {
     ForMenuTree(widget, [](QWidget* window) { window->update(); });
 }
 
+// Gives a menu its disabled images: its windows repaint with them, and
+// again when the list is destroyed (the pointer then lets go of it).
+void LinkDisabledImages(QPointer<TImageList>& field, TImageList* images, QWidget* menu) {
+    if (field == images) return;
+    if (field) QObject::disconnect(field, &QObject::destroyed, menu, nullptr);
+    field = images;
+    if (images != nullptr)
+        QObject::connect(images, &QObject::destroyed, menu, [menu] { Repaint(menu); });
+    Repaint(menu);
+}
+
 // Masks the drop-down window to the part it shows.
 void ShowOnlyPopupRegion(QWidget& window) {
     const TRect region = PopupRegion(window.width(), window.height());
@@ -57,6 +70,26 @@ void ShowOnlyPopupRegion(QWidget& window) {
 }
 
 }  // namespace
+
+QImage MenuItemPicture(const QAction& action, const QWidget& window, const IMenuStyleLink& link) {
+    const qreal ratio = window.devicePixelRatio();
+    const TImageList* disabled = link.DisabledImages();
+    bool hasIndex = false;
+    const int index = action.property(kMenuItemImageIndex).toInt(&hasIndex);
+    if (!action.isEnabled() && disabled != nullptr && hasIndex && index >= 0) {
+        QImage picture = disabled->GetBitmap(index, ratio, true);
+        if (picture.isNull()) {
+            picture = QImage(QSize(disabled->Width(), disabled->Height()) * ratio,
+                             QImage::Format_ARGB32_Premultiplied);
+            picture.fill(Qt::transparent);
+            picture.setDevicePixelRatio(ratio);
+        }
+        return picture;
+    }
+    return action.icon()
+        .pixmap(QSize(16, 16), ratio, action.isEnabled() ? QIcon::Normal : QIcon::Disabled)
+        .toImage();
+}
 
 // ---------------------------------------------------------------------------
 // Drop-down windows
@@ -99,6 +132,11 @@ bool TFxDropDownMenu::RightOfParent() const {
     return geometry().center().x() >= parentMenu->geometry().center().x();
 }
 
+void TFxDropDownMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
+    QMenu::initStyleOption(option, action);
+    lastOption_.Filled(*option, action);
+}
+
 void TFxDropDownMenu::showEvent(QShowEvent* event) {
     QMenu::showEvent(event);
     if (Link() == nullptr) return;
@@ -119,7 +157,7 @@ void TFxDropDownMenu::paintEvent(QPaintEvent* event) {
         QMenu::paintEvent(event);
         return;
     }
-    PaintDropDown(*this, *link, Level());
+    PaintDropDown(*this, *link, Level(), event->rect());
 }
 
 // ---------------------------------------------------------------------------
@@ -198,6 +236,10 @@ void TFxMainMenu::SetMenuStyler(TCustomFxMenuStyler* styler) {
     styler_.Link(styler, IsLoading());
 }
 
+void TFxMainMenu::SetDisabledImages(TImageList* images) {
+    LinkDisabledImages(disabledImages_, images, this);
+}
+
 void TFxMainMenu::StylerDestroyed(TCustomFxMenuStyler* styler) {
     styler_.StylerDestroyed(styler);
 }
@@ -233,16 +275,40 @@ void TFxMainMenu::SetWindowMenu(QMenu* menu) {
     HookMdiClient();
 }
 
-void TFxMainMenu::HookMdiClient() {
-    if (destroying_ || !windowMenu_) return;
+QMdiArea* TFxMainMenu::MdiClient() const {
     auto* form = qobject_cast<QMainWindow*>(window());
-    auto* client = form != nullptr ? qobject_cast<QMdiArea*>(form->centralWidget()) : nullptr;
+    return form != nullptr ? qobject_cast<QMdiArea*>(form->centralWidget()) : nullptr;
+}
+
+bool TFxMainMenu::MdiChildMaximized() const {
+    const QMdiArea* client = MdiClient();
+    const QMdiSubWindow* child = client != nullptr ? client->currentSubWindow() : nullptr;
+    return child != nullptr && child->isMaximized();
+}
+
+void TFxMainMenu::HookMdiClient() {
+    if (destroying_) return;
+    QMdiArea* client = MdiClient();
     if (client == nullptr) return;
+    if (client != hookedClient_) {
+        if (hookedClient_) disconnect(hookedClient_, nullptr, this, nullptr);
+        hookedClient_ = client;
+        connect(client, &QMdiArea::subWindowActivated, this, &TFxMainMenu::WatchMdiChild);
+        WatchMdiChild(client->currentSubWindow());
+    }
+    if (!windowMenu_) return;
     if (windowList_ != nullptr && windowList_->Client() == client &&
         windowList_->WindowMenu() == windowMenu_)
         return;
     delete windowList_;
     windowList_ = new TMdiWindowList(client, windowMenu_, this);
+}
+
+void TFxMainMenu::WatchMdiChild(QMdiSubWindow* child) {
+    if (child != nullptr)
+        connect(child, &QMdiSubWindow::windowStateChanged, this, &TFxMainMenu::DrawMenuBar,
+                Qt::UniqueConnection);
+    DrawMenuBar();
 }
 
 void TFxMainMenu::BeginUpdate() {
@@ -255,6 +321,11 @@ void TFxMainMenu::EndUpdate() {
     if (updateCount_ > 0) return;
     updating_ = false;
     DrawMenuBar();
+}
+
+void TFxMainMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
+    QMenuBar::initStyleOption(option, action);
+    lastOption_.Filled(*option, action);
 }
 
 void TFxMainMenu::paintEvent(QPaintEvent*) {
@@ -274,6 +345,10 @@ TFxPopupMenu::~TFxPopupMenu() {
 
 void TFxPopupMenu::SetMenuStyler(TCustomFxMenuStyler* styler) {
     styler_.Link(styler, IsLoading());
+}
+
+void TFxPopupMenu::SetDisabledImages(TImageList* images) {
+    LinkDisabledImages(disabledImages_, images, this);
 }
 
 void TFxPopupMenu::StylerDestroyed(TCustomFxMenuStyler* styler) {

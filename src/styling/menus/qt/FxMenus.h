@@ -19,9 +19,14 @@
 #include <cstdint>
 
 #include "platform/Loadable.h"
+#include "platform/qt/ImageList.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/FxMenuPlacement.h"
 #include "styling/menus/FxMenuUtil.h"
+#include "styling/menus/qt/MenuItemOption.h"
+
+class QMdiArea;
+class QMdiSubWindow;
 
 namespace vx {
 
@@ -30,6 +35,16 @@ class TMdiWindowList;
 // The fixed version text of both menus, and packed as 2.5.0.0.
 inline constexpr const char* kFxMenuVersion = "1.2.0.0";
 inline constexpr std::uint32_t kFxMenuVersionNr = 0x02050000u;
+
+// The property of an item's action that holds the index of its picture in
+// the menu's image lists (none: the item has no place in them).
+inline constexpr const char* kMenuItemImageIndex = "ImageIndex";
+
+// The picture an item with an icon shows in its menu window: its icon, or,
+// when the item is disabled and its menu has disabled images, the picture
+// at the item's image index there, drawn as it is (an index the list does
+// not hold shows nothing; an item without index shows its icon greyed).
+QImage MenuItemPicture(const QAction& action, const QWidget& window, const IMenuStyleLink& link);
 
 // The window of a drop-down menu, a sub-menu or a pop-up menu of a styled
 // menu. Its look comes from the styled menu it belongs to (the nearest
@@ -51,11 +66,19 @@ class TFxDropDownMenu : public QMenu {
     int Level() const;
     // True when this (sub-menu) window opened right of its parent item.
     bool RightOfParent() const;
+    // The item whose style option Qt has just filled (MenuItemOption.h).
+    const QAction* ActionOfOption(const QStyleOptionMenuItem& option) const {
+        return lastOption_.ActionOf(option);
+    }
 
   protected:
+    void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+
+  private:
+    mutable TMenuItemOption lastOption_;
 };
 
 // The styler a styled menu draws with: the one linked to it, or while none
@@ -112,12 +135,25 @@ class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
     QString Version() const { return QString::fromLatin1(kFxMenuVersion); }
     void SetVersion(const QString&) {}
     std::uint32_t GetVersionNr() const { return kFxMenuVersionNr; }
+    // The pictures of the menu's items (not owned; forgotten when the list
+    // goes). A tool bar standing in for the menu bar takes them as its own.
+    TImageList* Images() const { return images_.data(); }
+    void SetImages(TImageList* images) { images_ = images; }
+    // Pictures of the disabled items; the menu lets go of the list when it
+    // is destroyed.
+    TImageList* DisabledImages() const override { return disabledImages_; }
+    void SetDisabledImages(TImageList* images);
 
     // The window menu of a form whose client is an MDI area: the menu keeps
     // the list of the form's child windows there.
     void SetWindowMenu(QMenu* menu);
     QMenu* WindowMenu() const { return windowMenu_; }
     TMdiWindowList* WindowList() const { return windowList_; }
+    // The MDI area that is the client of the menu's form, or null.
+    QMdiArea* MdiClient() const;
+    // The form's active MDI child is maximised (its window buttons then
+    // stand at the right end of the bar).
+    bool MdiChildMaximized() const;
 
     // Changes to many items at once: the bar is redrawn once at the end.
     void BeginUpdate();
@@ -135,20 +171,33 @@ class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
     void DrawMenuBar() override;
     void StylerDestroyed(TCustomFxMenuStyler* styler) override;
 
+    // The item whose style option Qt has just filled (MenuItemOption.h).
+    const QAction* ActionOfOption(const QStyleOptionMenuItem& option) const {
+        return lastOption_.ActionOf(option);
+    }
+
   protected:
+    void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
     void Loaded() override;
     void paintEvent(QPaintEvent* event) override;
 
   private:
     void HookMdiClient();
+    // Repaints the bar now and whenever the child's state changes.
+    void WatchMdiChild(QMdiSubWindow* child);
+
+    mutable TMenuItemOption lastOption_;
 
     TMenuStylerSlot styler_{this, this};
     bool ownerDraw_ = true;
+    QPointer<TImageList> disabledImages_;
     bool destroying_ = false;
     bool updating_ = false;
     int updateCount_ = 0;
     QPointer<QMenu> windowMenu_;
+    QPointer<QMdiArea> hookedClient_;
     TMdiWindowList* windowList_ = nullptr;
+    QPointer<TImageList> images_;
 };
 
 class TFxPopupMenu : public TFxDropDownMenu, public IMenuStyleLink, public TLoadable {
@@ -164,6 +213,8 @@ class TFxPopupMenu : public TFxDropDownMenu, public IMenuStyleLink, public TLoad
     QString Version() const { return QString::fromLatin1(kFxMenuVersion); }
     void SetVersion(const QString&) {}
     std::uint32_t GetVersionNr() const { return kFxMenuVersionNr; }
+    TImageList* DisabledImages() const override { return disabledImages_; }
+    void SetDisabledImages(TImageList* images);
     TPopupAlignment Alignment() const { return alignment_; }
     void SetAlignment(TPopupAlignment value) { alignment_ = value; }
 
@@ -193,6 +244,7 @@ class TFxPopupMenu : public TFxDropDownMenu, public IMenuStyleLink, public TLoad
   private:
     TMenuStylerSlot styler_{this, this};
     bool ownerDraw_ = true;
+    QPointer<TImageList> disabledImages_;
     TPopupAlignment alignment_ = TPopupAlignment::paLeft;
 };
 

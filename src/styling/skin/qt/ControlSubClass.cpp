@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMargins>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -118,6 +119,15 @@ QString PlainCaption(const QString& caption) {
     return out;
 }
 
+// An edit's 3-D look (Ctl3D), as far as Qt's edits have one: the frame the
+// style draws around a line edit, the sunken or raised frame of a text box.
+bool Has3DFrame(const QWidget* w) {
+    if (const auto* line = qobject_cast<const QLineEdit*>(w)) return line->hasFrame();
+    if (const auto* frame = qobject_cast<const QFrame*>(w))
+        return frame->frameShape() != QFrame::NoFrame && frame->frameShadow() != QFrame::Plain;
+    return false;
+}
+
 bool IsRightToLeft(const QWidget* w) {
     return w->layoutDirection() == Qt::RightToLeft;
 }
@@ -143,7 +153,39 @@ TControlSubClass::TControlSubClass(TFlatSkin& skin, QWidget* control, TSkinContr
 TControlSubClass::~TControlSubClass() {
     if (control_ != nullptr) {
         control_->removeEventFilter(this);
+        Restore3DFrame();
         if (control_->isVisible()) control_->update();
+    }
+}
+
+void TControlSubClass::Flatten3DFrame() {
+    QWidget* w = control_;
+    if (flattened3D_ || !Has3DFrame(w)) return;
+    flattened3D_ = true;
+    if (auto* line = qobject_cast<QLineEdit*>(w)) {
+        // The text keeps its place, and the edit its size, inside the
+        // skin's frame.
+        savedTextMargins_ = line->textMargins();
+        const int frame = line->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, line);
+        line->setFrame(false);
+        line->setTextMargins(savedTextMargins_ + QMargins(frame, frame, frame, frame));
+    } else if (auto* frame = qobject_cast<QFrame*>(w)) {
+        savedFrameStyle_ = frame->frameStyle();
+        savedLineWidth_ = frame->lineWidth();
+        frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+        frame->setLineWidth(1);
+    }
+}
+
+void TControlSubClass::Restore3DFrame() {
+    if (!flattened3D_) return;
+    flattened3D_ = false;
+    if (auto* line = qobject_cast<QLineEdit*>(control_.data())) {
+        line->setFrame(true);
+        line->setTextMargins(savedTextMargins_);
+    } else if (auto* frame = qobject_cast<QFrame*>(control_.data())) {
+        frame->setFrameStyle(savedFrameStyle_);
+        frame->setLineWidth(savedLineWidth_);
     }
 }
 
@@ -156,6 +198,11 @@ bool TControlSubClass::eventFilter(QObject* watched, QEvent* event) {
     QWidget* w = control_;
     switch (event->type()) {
         case QEvent::Paint: {
+            const bool edit = kind_ == TSkinControl::xcEdit || kind_ == TSkinControl::xcMaskEdit ||
+                              kind_ == TSkinControl::xcMemo;
+            // Before the edit paints itself, so that it never shows both
+            // frames.
+            if (edit && ControlTag(w) >= 0 && w->isVisible()) Flatten3DFrame();
             if (kind_ != TSkinControl::xcSpeedButton) {
                 // The control paints itself first, then the skin on top.
                 static_cast<QObject*>(w)->event(event);

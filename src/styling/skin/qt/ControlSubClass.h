@@ -4,6 +4,7 @@
 // painted by the hook alone).
 #pragma once
 
+#include <QMargins>
 #include <QObject>
 #include <QPointer>
 #include <QWidget>
@@ -38,6 +39,10 @@ class TControlSubClass : public QObject {
 
   private:
     void Changed();
+    // An edit's 3-D frame (Ctl3D) goes at its first skin paint, and comes
+    // back when the skin lets go of it.
+    void Flatten3DFrame();
+    void Restore3DFrame();
     void PaintControl(QPainter& painter);
     void PaintCombo(QPainter& painter);
     void PaintEdit(QPainter& painter);
@@ -60,6 +65,11 @@ class TControlSubClass : public QObject {
     bool keyHeld_ = false;
     bool focused_ = false;
     bool savedSingleBorder_ = true;
+    // The edit's frame as it was hooked, while the skin has flattened it.
+    bool flattened3D_ = false;
+    QMargins savedTextMargins_;
+    int savedFrameStyle_ = 0;
+    int savedLineWidth_ = 1;
     int paintCount_ = 0;
 };
 

@@ -13,6 +13,9 @@ namespace vx {
 namespace {
 
 const int kIconSize = 16;
+// The border of a flat pop-up window: its outline, two pixels of bands
+// inside it, or of shadow on the bottom and right.
+const int kFlatMenuBorder = 3;
 
 // Caption and shortcut of an item's text ("caption\tshortcut").
 void SplitItemText(const QString& text, QString& caption, QString& shortcut) {
@@ -48,7 +51,7 @@ TFlatMenuStyle::TFlatMenuStyle(TFlatSkin& skin) : skin_(skin) {}
 
 int TFlatMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
                                 const QWidget* widget) const {
-    if (metric == PM_MenuPanelWidth && skin_.FlatMenu()) return 1;
+    if (metric == PM_MenuPanelWidth && skin_.FlatMenu()) return kFlatMenuBorder;
     return QProxyStyle::pixelMetric(metric, option, widget);
 }
 
@@ -87,17 +90,19 @@ void TFlatMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
             // added since the walk get the flat items too.
             skin_.HookSubMenus(const_cast<QWidget*>(widget));
             FillRect(*painter, option->rect, wc.menu);
+            // The icon column runs on into the window's border.
+            const int border = pixelMetric(PM_MenuPanelWidth, option, widget);
             QRect icons = option->rect;
             if (option->direction == Qt::RightToLeft)
-                icons.setLeft(icons.right() + 1 - skin_.IconWidth() - 2);
+                icons.setLeft(icons.right() + 1 - skin_.IconWidth() - border);
             else
-                icons.setWidth(skin_.IconWidth() + 2);
+                icons.setWidth(skin_.IconWidth() + border);
             FillRect(*painter, icons, wc.iconBar);
             return;
         }
         case PE_FrameMenu:
             if (skin_.FlatMenu()) {
-                Outline(*painter, option->rect, wc.menuBorder);
+                DrawWindowBorder(*painter, option->rect, option->direction == Qt::RightToLeft);
                 return;
             }
             break;
@@ -188,13 +193,7 @@ void TFlatMenuStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter,
     if (topLevel) {
         FillRect(*painter, r, wc.menuBar);
     } else if (wc.highColor && skin_.Gradient()) {
-        // Column by column from the icon edge, lightening as it goes.
-        int p = 0;
-        for (int i = 0; i < r.width() + 2; ++i) {
-            const int x = rtl ? r.right() + 1 - i : r.left() - 1 + i;
-            FillRect(*painter, QRect(x, r.top(), 1, r.height()), NewColor(wc.iconBar, p));
-            p = std::min(96, p + (i < iconWidth + 5 ? 3 : 1));
-        }
+        DrawGradient(*painter, r.adjusted(-1, 0, 1, 0), rtl);
     } else {
         FillRect(*painter, r, wc.menu);
         FillRect(*painter, ic, wc.iconBar);
@@ -238,6 +237,52 @@ void TFlatMenuStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter,
                            selected && enabled, tr, under, shortcut);
     }
     painter->restore();
+}
+
+void TFlatMenuStyle::DrawGradient(QPainter& p, const QRect& area, bool rightToLeft) const {
+    const TColor iconBar = skin_.Working().iconBar;
+    int percent = 0;
+    for (int i = 0; i < area.width(); ++i) {
+        const int x = rightToLeft ? area.right() - i : area.left() + i;
+        FillRect(p, QRect(x, area.top(), 1, area.height()), NewColor(iconBar, percent));
+        percent = std::min(96, percent + (i < skin_.IconWidth() + 5 ? 3 : 1));
+    }
+}
+
+void TFlatMenuStyle::DrawWindowBorder(QPainter& p, const QRect& window, bool rightToLeft) const {
+    const TSkinWorkingColors& wc = skin_.Working();
+    const int l = window.left();
+    const int t = window.top();
+    const int r = window.right() + 1;
+    const int b = window.bottom() + 1;
+    const int iconWidth = skin_.IconWidth();
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing, false);
+    Outline(p, QRect(QPoint(l, t), QPoint(r - 3, b - 3)), wc.menuBorder);
+    const QRect topBand(QPoint(l + 1, t + 1), QPoint(r - 2, t + 2));
+    if (!rightToLeft) {
+        if (wc.highColor && skin_.Gradient()) {
+            DrawGradient(p, topBand, false);
+        } else {
+            FillRect(p, topBand, wc.menu);
+            LineTo(p, wc.iconBar, {l + 1, t + 2}, {l + 3 + iconWidth, t + 2});
+        }
+        FillRect(p, QRect(QPoint(l + 1, t + 2), QPoint(l + 2, b - 2)), wc.iconBar);
+    } else {
+        if (wc.highColor && skin_.Gradient())
+            DrawGradient(p, topBand, true);
+        else
+            FillRect(p, topBand, wc.menu);
+        LineTo(p, wc.menu, {l + 2, t + 2}, {l + 2, b - 1});
+        LineTo(p, wc.iconBar, {r - 2, t + 2}, {r - 2, b - 1});
+        LineTo(p, wc.iconBar, {r - 2, t + 2}, {r - 1 - iconWidth, t + 2});
+    }
+    // The shadow, with the two outer corners in the face colour behind it.
+    FillRect(p, QRect(QPoint(l + 2, b - 2), QPoint(r - 1, b - 1)), wc.menuShadow);
+    FillRect(p, QRect(QPoint(r - 2, t + 2), QPoint(r - 1, b - 1)), wc.menuShadow);
+    FillRect(p, QRect(l, b - 2, 2, 2), clBtnFace);
+    FillRect(p, QRect(r - 2, t, 2, 2), clBtnFace);
+    p.restore();
 }
 
 void TFlatMenuStyle::DrawCheckedItem(QPainter& p, const QRect& cr, bool selected, bool hasIcon,

@@ -419,6 +419,9 @@ bool TFTBPopupWindow::event(QEvent* e) {
 }
 
 void TFTBPopupWindow::hideEvent(QHideEvent* e) {
+    // Hidden already (the options entry closes the cascade): a deactivation
+    // just before no longer hides anything, least of all the option window.
+    hideTimer_.stop();
     panel_->CloseSubPopups();
     panel_->SetHotIndex(-1);
     QWidget::hideEvent(e);

@@ -279,6 +279,9 @@ void TFxCustomToolBar::SetMenu(TFxMainMenu* menu) {
     menu_ = menu;
     if (!menuBar_) menuBar_ = new TFxToolBarMenuBar(this);
     menuBar_->SetMenu(menu);
+    // The menu's pictures become the bar's (while loading only when the menu
+    // has some, so that a list given to the bar itself stays).
+    if (menu && (!IsLoading() || menu->Images())) SetImages(menu->Images());
 }
 
 void TFxCustomToolBar::SetFullSize(bool v) {

@@ -52,8 +52,11 @@ class TFxCustomToolBar : public TCustomControl,
     // A floating bar keeps AllowFloating on and Locked off.
     bool AllowFloating() const { return allowFloating_; }
     void SetAllowFloating(bool v);
+    // On: a control used from the overflow is hidden last from then on.
+    // Switching it off (not while loading) puts the priority list back in
+    // the plain order of the controls.
     bool AutoArrangeButtons() const { return autoArrangeButtons_; }
-    void SetAutoArrangeButtons(bool v) { autoArrangeButtons_ = v; }
+    void SetAutoArrangeButtons(bool v);
     bool AutoDockOnClose() const { return autoDockOnClose_; }
     void SetAutoDockOnClose(bool v) { autoDockOnClose_ = v; }
     bool AutoOptionMenu() const { return autoOptionMenu_; }
@@ -83,7 +86,7 @@ class TFxCustomToolBar : public TCustomControl,
     void SetDockableTo(unsigned v) { dockableTo_ = v; }
     void SetFullSize(bool v);
     // The main menu whose top-level items the bar shows as menu buttons
-    // (none by default).
+    // (none by default); the bar takes the menu's Images as its own.
     TFxMainMenu* Menu() const { return menu_.data(); }
     void SetMenu(TFxMainMenu* menu);
     // The menu-bar side of the bar (its menu buttons, drop-downs and
@@ -93,6 +96,10 @@ class TFxCustomToolBar : public TCustomControl,
     void SetTextAutoOptionMenu(const QString& v) { textAutoOptionMenu_ = v; }
     QString TextOptionMenu() const { return textOptionMenu_; }
     void SetTextOptionMenu(const QString& v) { textOptionMenu_ = v; }
+    // The menu the option window's options entry opens beside itself (none
+    // by default; not owned, forgotten when it goes).
+    QMenu* OptionMenu() const { return optionMenu_.data(); }
+    void SetOptionMenu(QMenu* menu) { optionMenu_ = menu; }
     bool ParentOptionPicture() const { return parentOptionPicture_; }
     void SetParentOptionPicture(bool v) { parentOptionPicture_ = v; }
     int CompactImageIndex() const { return compactImageIndex_; }
@@ -179,6 +186,12 @@ class TFxCustomToolBar : public TCustomControl,
     void HotButtonChanged(TFxCustomToolBarButton* button, bool hot);
     // A button of the bar was clicked.
     void ButtonClicked(TFxCustomToolBarButton* button);
+    // A control of the overflow was used (a button clicked in the option
+    // window, a menu button whose menu was dropped from there): it comes
+    // back onto the bar, with the separator that stood alone beside it;
+    // with AutoArrangeButtons it heads the priority list. Nothing for a
+    // control that is not in the overflow.
+    void OverflowControlUsed(QWidget* control);
     // Every button (or separator) takes its size again.
     void ResizeButtons();
     // A button or separator sized itself: the controls are placed again.
@@ -350,6 +363,7 @@ class TFxCustomToolBar : public TCustomControl,
     bool optionDown_ = false;
     QPointer<TImageList> images_;
     QPointer<TFxMainMenu> menu_;
+    QPointer<QMenu> optionMenu_;
     TFxToolBarMenuBar* menuBar_ = nullptr;
     QPointer<TImageList> disabledImages_;
     QPointer<TFxCustomToolBarButton> hotButton_;

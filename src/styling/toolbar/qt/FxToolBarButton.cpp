@@ -66,7 +66,11 @@ void TFxCustomToolBarControl::SetAutoSize(bool v) {
 }
 
 TRect TFxCustomToolBarControl::ControlBounds() const {
-    return Bounds(x(), y(), width(), height());
+    // A control on a bar is no window: its place is its geometry, which the
+    // bar reads of every control at each arrangement.
+    if (isWindow()) return Bounds(x(), y(), width(), height());
+    const QRect& g = geometry();
+    return Bounds(g.x(), g.y(), g.width(), g.height());
 }
 
 void TFxCustomToolBarControl::SizeForBar() {

@@ -6,6 +6,7 @@
 #include <QKeySequence>
 
 #include "platform/qt/ImageList.h"
+#include "styling/toolbar/ToolBarPriority.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
@@ -22,6 +23,12 @@ void TFxCustomToolBar::SetAllowFloating(bool v) {
 void TFxCustomToolBar::SetLocked(bool v) {
     if (State() == TToolBarState::tsFloating) v = false;
     locked_ = v;
+}
+
+void TFxCustomToolBar::SetAutoArrangeButtons(bool v) {
+    if (v == autoArrangeButtons_) return;
+    autoArrangeButtons_ = v;
+    if (!v && !IsLoading()) ResetPriority(*this);
 }
 
 void TFxCustomToolBar::SetAutoPositionControls(bool v) {
@@ -71,7 +78,19 @@ void TFxCustomToolBar::HotButtonChanged(TFxCustomToolBarButton* button, bool hot
 }
 
 void TFxCustomToolBar::ButtonClicked(TFxCustomToolBarButton* button) {
-    emit ButtonClick(button);
+    // Clicked in the option window: the button is wanted on the bar.
+    QPointer<TFxCustomToolBarButton> clicked(button);
+    OverflowControlUsed(button);
+    if (clicked) emit ButtonClick(clicked.data());
+}
+
+void TFxCustomToolBar::OverflowControlUsed(QWidget* control) {
+    if (IsLoading() || !control) return;
+    const auto it = controlOf_.find(control);
+    if (it == controlOf_.end() || !InOverflow(it->second)) return;
+    HideOptionWindow();
+    TakeBackUsedControl(*this, it->second, autoArrangeButtons_);
+    Invalidate();
 }
 
 void TFxCustomToolBar::ResizeButtons() {

@@ -230,6 +230,8 @@ void TFxToolBarMenuBar::Closed(int generation, bool shown) {
             selected_ = button;
         }
     }
+    // A menu dropped from the option window: its button is wanted on the bar.
+    if (button && shown) bar_->OverflowControlUsed(button);
     PutBack();
     menuOpen_ = false;
     dropped_ = button;

@@ -2,12 +2,20 @@
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QCursor>
 #include <QFontMetrics>
+#include <QImage>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QWindow>
 
+#include "platform/qt/Canvas.h"
 #include "platform/qt/DesktopMetrics.h"
 #include "styling/menus/FxMenuAppearance.h"
+#include "styling/menus/FxMenuDraw.h"
+#include "styling/menus/qt/FxMenuStyle.h"
+#include "styling/menus/qt/FxMenus.h"
 #include "styling/toolbar/CompactPopupLayout.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/OptionPanelLayout.h"
@@ -32,6 +40,31 @@ TRect ScreenRect(const QWidget* widget, const TRect& r) {
 
 }  // namespace
 
+int OptionsMenuWidth(QMenu& menu, const QFontMetrics& captions) {
+    const QAction* widest = nullptr;
+    int best = -1;
+    for (const QAction* action : menu.actions()) {
+        const int w = captions.horizontalAdvance(action->isSeparator() ? QStringLiteral("-")
+                                                                       : action->text());
+        if (w > best) {
+            best = w;
+            widest = action;
+        }
+    }
+    if (widest == nullptr) return 0;
+    auto* styled = qobject_cast<TFxPopupMenu*>(&menu);
+    const TCustomFxMenuStyler* styler = styled != nullptr ? styled->GetCurrentStyler() : nullptr;
+    if (styler == nullptr || !styled->OwnerDraw()) return menu.sizeHint().width();
+    const TMenuItemInfo info = MenuItemInfoOf(widest, &menu, 1, *styled);
+    QImage image(1, 1, QImage::Format_ARGB32_Premultiplied);
+    QPainter painter(&image);
+    Canvas canvas(painter);
+    int width = 10;
+    int height = 10;
+    MeasureMenuItem(*styler, info, canvas, width, height, SideBarShown(*styler, info));
+    return width;
+}
+
 // ---------------------------------------------------------------- panels
 
 TOptionSelectorPanel::TOptionSelectorPanel(QWidget* parent) : TCustomControl(parent) {
@@ -46,12 +79,15 @@ void TOptionSelectorPanel::Paint(Canvas& canvas) {
 TControlSelectorPanel::TControlSelectorPanel(QWidget* parent) : TOptionSelectorPanel(parent) {
     setObjectName("OptionsPanel");
     setMouseTracking(true);
+    watch_.setInterval(1);
+    connect(&watch_, &QTimer::timeout, this, &TControlSelectorPanel::WatchOptionsMenu);
     autoItem_.caption = QStringLiteral("Add or Remove Buttons");
     optionsItem_.caption = QStringLiteral("Options");
     MeasureEntries();
 }
 
 TControlSelectorPanel::~TControlSelectorPanel() {
+    CloseOptionsMenu();
     GiveBack();
     if (customizeWindow_ != nullptr) {
         customizeWindow_->disconnect(this);
@@ -307,7 +343,8 @@ void TControlSelectorPanel::MouseLeave() {
         autoDown_ = popup_ != nullptr && popup_->isVisible();
         Invalidate();
     }
-    if (optionsHot_ || optionsDown_) {
+    // The options menu's own window took the mouse: the entry stays down.
+    if ((optionsHot_ || optionsDown_) && !optionsMenuOpen_) {
         optionsHot_ = false;
         optionsDown_ = false;
         Invalidate();
@@ -324,6 +361,10 @@ void TControlSelectorPanel::HideCustomizeWindow() {
 void TControlSelectorPanel::OpenOptions() {
     if (autoEntry_ && popup_ != nullptr && popup_->isVisible()) popup_->hide();
     auto* owner = qobject_cast<TOptionSelectorWindow*>(window());
+    if (optionsMenu_ != nullptr && owner != nullptr) {
+        OpenOptionsMenu(*owner);
+        return;
+    }
     TFxCustomToolBar* bar = FxToolBar();
     // The bar's own, which it forgets when the customizer goes.
     IToolBarCustomizer* customizer = bar != nullptr ? bar->Customizer() : nullptr;
@@ -354,6 +395,86 @@ void TControlSelectorPanel::OpenOptions() {
     customizeWindow_->move(p.x, p.y);
     customizeWindow_->show();
     customizeWindow_->activateWindow();
+}
+
+void TControlSelectorPanel::SetOptionsMenu(QMenu* menu) {
+    if (menu == optionsMenu_) return;
+    CloseOptionsMenu();
+    optionsMenu_ = menu;
+    MeasureEntries();
+}
+
+bool TControlSelectorPanel::CursorOnAddRemoveEntry() const {
+    const QPoint p = mapFromGlobal(QCursor::pos());
+    return autoEntry_ && autoItem_.rect.Contains({p.x(), p.y()});
+}
+
+void TControlSelectorPanel::OpenOptionsMenu(TOptionSelectorWindow& owner) {
+    QMenu* menu = optionsMenu_.data();
+    const int width = OptionsMenuWidth(*menu, QFontMetrics(font()));
+    const TRect entry = ScreenRect(this, optionsItem_.rect);
+    const TPoint at =
+        OptionsEntryWindowOrigin(entry, width, WorkAreaAt(TPoint{entry.right, entry.top}));
+    owner.SetHideOnDeActivate(false);
+    const int generation = ++menuGeneration_;
+    optionsMenuOpen_ = true;
+    // The rest follows once the menu has closed (and a chosen item has run).
+    menuHidden_ = connect(menu, &QMenu::aboutToHide, this, [this, generation] {
+        QMetaObject::invokeMethod(
+            this, [this, generation] { OptionsMenuClosed(generation); }, Qt::QueuedConnection);
+    });
+    // Destroyed while open (it is a widget no more): forgotten first.
+    menuGone_ = connect(menu, &QObject::destroyed, this, [this, generation] {
+        optionsMenu_ = nullptr;
+        OptionsMenuClosed(generation);
+    });
+    if (autoEntry_) watch_.start();
+    if (auto* styled = qobject_cast<TFxPopupMenu*>(menu))
+        styled->OpenAt(QPoint(at.x, at.y));
+    else if (!menu->actions().isEmpty())
+        menu->popup(QPoint(at.x, at.y));
+    // A menu without items opens nothing and is over at once.
+    if (!menu->isVisible()) OptionsMenuClosed(generation);
+}
+
+void TControlSelectorPanel::OptionsMenuClosed(int generation) {
+    if (generation != menuGeneration_ || !optionsMenuOpen_) return;
+    optionsMenuOpen_ = false;
+    disconnect(menuHidden_);
+    disconnect(menuGone_);
+    watch_.stop();
+    optionsHot_ = false;
+    optionsDown_ = false;
+    // Left for the add-or-remove entry the window stays; otherwise the
+    // menu's end is the window's.
+    if (auto* owner = qobject_cast<TOptionSelectorWindow*>(window())) {
+        if (!CursorOnAddRemoveEntry()) owner->hide();
+        owner->SetHideOnDeActivate(true);
+    }
+    Invalidate();
+}
+
+void TControlSelectorPanel::WatchOptionsMenu() {
+    if (!optionsMenuOpen_) {
+        watch_.stop();
+        return;
+    }
+    if (!CursorOnAddRemoveEntry()) return;
+    watch_.stop();
+    CloseOptionsMenu();
+}
+
+void TControlSelectorPanel::CloseOptionsMenu() {
+    if (!optionsMenuOpen_) return;
+    QMenu* menu = optionsMenu_.data();
+    if (menu == nullptr || !menu->isVisible()) return;
+    // Its open sub-menus first: each is a pop-up of its own.
+    for (int guard = 0; guard < 16; ++guard) {
+        auto* top = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (top == nullptr || top == menu) break;
+        top->close();
+    }
+    menu->close();
 }
 
 void TControlSelectorPanel::OpenAddRemovePopup() {
@@ -440,6 +561,7 @@ void TOptionSelectorWindow::hideEvent(QHideEvent* e) {
     if (TFTBPopupWindow* popup = panel_->AddRemovePopup(); popup != nullptr && popup->isVisible())
         popup->hide();
     panel_->HideCustomizeWindow();
+    panel_->CloseOptionsMenu();
     panel_->GiveBack();
     if (toolBar_ != nullptr && toolBar_->OptionWindow() == this) toolBar_->OptionWindowHidden();
     panel_->WindowHidden();
@@ -515,6 +637,10 @@ void TFxCustomToolBar::PrepareOptionWindow() {
     panel->SetTextOptionMenu(textOptionMenu_);
     panel->SetFxToolBar(this);
     panel->SetCustomizer(customizer_);
+    // A styled options menu draws with the bar's menu styler.
+    if (auto* styled = qobject_cast<TFxPopupMenu*>(optionMenu_.data()))
+        styled->SetMenuStyler(CurrentStyler()->CurrentMenuStyler());
+    panel->SetOptionsMenu(optionMenu_.data());
     TCustomFxMenuStyler* menuStyler = CurrentStyler()->CurrentMenuStyler();
     if (Menu() != nullptr && menuStyler != nullptr) {
         // A menu bar's entries look like its menu buttons.

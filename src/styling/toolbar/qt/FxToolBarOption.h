@@ -2,8 +2,9 @@
 // the right handle. Its panel borrows the bar's overflow controls, where
 // they stay clickable, and below them shows the add-or-remove entry, whose
 // cascade lists the bar's controls with check boxes that show or hide them,
-// and, for a bar with a customizer, the options entry, beside which a small
-// window shows the customizer's own entry.
+// and, for a bar with an option menu or a customizer, the options entry,
+// beside which the option menu opens (or, without one, a small window shows
+// the customizer's own entry).
 // Everything lent goes back to the bar, in its place and order, when the
 // window hides. Where things stand follows OptionPanelLayout.h.
 #pragma once
@@ -19,6 +20,9 @@
 #include "platform/qt/CustomControl.h"
 #include "styling/toolbar/ToolBarAppearances.h"
 #include "styling/toolbar/qt/FTBPopup.h"
+
+class QFontMetrics;
+class QMenu;
 
 namespace vx {
 
@@ -39,6 +43,12 @@ class IToolBarCustomizer {
   protected:
     ~IToolBarCustomizer() = default;
 };
+
+// The width an options menu takes beside its entry: the owner-drawn width
+// its styler measures for the item whose caption is widest in `captions`;
+// 0 for a menu without items. A menu that is not a styled one (or not
+// owner-drawn) measures as Qt lays it out.
+int OptionsMenuWidth(QMenu& menu, const QFontMetrics& captions);
 
 // One entry of the option window.
 struct TSelectorItem {
@@ -122,9 +132,11 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
     void ForgetItems();
     void ArrangeItems();
     bool IsEmpty() const { return items_.empty() && !autoEntry_ && !HasOptions(); }
-    // No bar of this system has an options menu: the options entry is shown
-    // for a bar's customizer.
-    bool HasOptions() const { return customizer_ != nullptr; }
+    // The options entry is shown for an options menu or a customizer.
+    bool HasOptions() const { return optionsMenu_ != nullptr || customizer_ != nullptr; }
+    // The bar's option menu (not owned); it takes the customizer's place.
+    QMenu* OptionsMenu() const { return optionsMenu_.data(); }
+    void SetOptionsMenu(QMenu* menu);
     IToolBarCustomizer* Customizer() const { return customizer_; }
     void SetCustomizer(IToolBarCustomizer* customizer);
     void WindowHidden() override;
@@ -141,6 +153,15 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
     TOptionSelectorWindow* CustomizeWindow() const { return customizeWindow_; }
     // Hides it without closing the option window.
     void HideCustomizeWindow();
+    // The options menu is open beside the entry; it ends with the window,
+    // and its end hides the window unless the mouse went on to the
+    // add-or-remove entry.
+    bool OptionsMenuOpen() const { return optionsMenuOpen_; }
+    void CloseOptionsMenu();
+    // The watch over the open menu, every 1 ms (with the add-or-remove
+    // entry shown): the mouse on that entry closes the menu.
+    bool Watching() const { return watch_.isActive(); }
+    void WatchOptionsMenu();
 
   protected:
     void Paint(Canvas& canvas) override;
@@ -156,6 +177,9 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
     void PaintEntry(Canvas& canvas, const TSelectorItem& item, bool hot, bool down, bool autoMark);
     void OpenAddRemovePopup();
     void OpenOptions();
+    void OpenOptionsMenu(TOptionSelectorWindow& owner);
+    void OptionsMenuClosed(int generation);
+    bool CursorOnAddRemoveEntry() const;
 
     std::vector<QPointer<QWidget>> items_;
     std::vector<QPointer<TFxToolBarSeparator>> copies_;
@@ -178,6 +202,12 @@ class TControlSelectorPanel : public TOptionSelectorPanel {
     bool optionsDown_ = false;
     QPointer<TOptionSelectorWindow> customizeWindow_;  // a child window, made on first use
     bool hiding_ = false;  // the panel itself hides the customize window
+    QPointer<QMenu> optionsMenu_;
+    bool optionsMenuOpen_ = false;
+    int menuGeneration_ = 0;  // of the last opening; a late end of an earlier one is ignored
+    QMetaObject::Connection menuHidden_;
+    QMetaObject::Connection menuGone_;
+    QTimer watch_;
 };
 
 // The window: frameless, above its owner, hidden 1 ms after it loses the

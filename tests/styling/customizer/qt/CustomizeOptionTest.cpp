@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -138,6 +140,19 @@ TEST(CustomizeOptionTest, TheEntryClosesTheWindowsAndOpensTheDialog) {
     EXPECT_EQ(showing.count(), 1);
     EXPECT_FALSE(entry->Hot());
     EXPECT_EQ(f.bar->GetFTBControlCount(), 2);
+
+    // With an option menu as well, the entry opens the menu instead.
+    QMenu options;
+    options.addAction("&Reset");
+    f.bar->SetOptionMenu(&options);
+    panel = f.Open();
+    QCursor::setPos(0, 0);  // the menu's watch reads it: off the add-or-remove entry
+    Hover(panel, panel->OptionsEntry().rect);
+    VX_WAIT_TRUE(options.isVisible(), test::kStateWaitMs);
+    EXPECT_FALSE(side->isVisible());
+    options.close();
+    VX_WAIT_TRUE(!window->isVisible(), test::kStateWaitMs);
+    f.bar->SetOptionMenu(nullptr);
 
     // The customizer, then the bar, go while the windows are open.
     panel = f.Open();

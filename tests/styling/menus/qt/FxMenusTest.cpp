@@ -4,12 +4,16 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
+#include <QWindow>
 #include <algorithm>
 #include <memory>
 
 #include "platform/qt/DesktopMetrics.h"
+#include "platform/qt/ImageList.h"
+#include "styling/menus/FxMenuStylers.h"
 #include "support/QtWait.h"
 
 namespace vx {
@@ -127,6 +131,87 @@ TEST(FxMenusTest, PopupWithoutItemsDoesNotOpenAndOneWithItemsOpensWithoutWaiting
     popup.close();
 }
 
+QPixmap Solid(Qt::GlobalColor color) {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(color);
+    return pixmap;
+}
+
+// A disabled item shows the picture at its index in the menu's disabled
+// images, as it is; without that list, or once the list is destroyed, its
+// own picture greyed. Both menus let go of a destroyed list.
+TEST(FxMenusTest, DisabledItemsShowTheirPictureFromTheDisabledImages) {
+    QWidget owner;
+    owner.resize(300, 200);
+    owner.show();
+    TFxPopupMenu popup(&owner);
+    QAction* cut = popup.addAction(QIcon(Solid(Qt::red)), QStringLiteral("&Cut"));
+    cut->setProperty(kMenuItemImageIndex, 1);
+    cut->setEnabled(false);
+    const QColor greyed =
+        cut->icon().pixmap(QSize(16, 16), QIcon::Disabled).toImage().pixelColor(8, 8);
+    auto picture = [&] {
+        popup.OpenAt({40, 50});
+        EXPECT_TRUE(QTest::qWaitFor([&] { return popup.isVisible(); }, test::kStateWaitMs));
+        const QRect item = popup.actionGeometry(cut);
+        const QColor shown = popup.grab().toImage().pixelColor(item.left() + 12, item.center().y());
+        popup.close();
+        return shown;
+    };
+    EXPECT_EQ(picture(), greyed);
+
+    auto* images = new TImageList(16, 16);
+    images->Add(Solid(Qt::green));
+    images->Add(Solid(Qt::blue));
+    popup.SetDisabledImages(images);
+    TFxMainMenu main;
+    main.SetDisabledImages(images);
+    EXPECT_EQ(picture(), QColor(Qt::blue));
+    cut->setEnabled(true);
+    EXPECT_EQ(picture(), QColor(Qt::red));
+    cut->setEnabled(false);
+
+    delete images;
+    EXPECT_EQ(popup.DisabledImages(), nullptr);
+    EXPECT_EQ(main.DisabledImages(), nullptr);
+    EXPECT_EQ(picture(), greyed);
+}
+
+// The office styler of a form's menu hears of a desktop theme change
+// through its hidden notifier window, a child of the first window up its
+// owners: the desktop tells the form's window, which tells the notifier.
+// Without a window among its owners the notifier has no parent.
+TEST(FxMenusTest, OfficeStylerAdaptsWhenTheDesktopChangesItsTheme) {
+    SetDesktopThemeAnswer([] { return 3; });  // "Metallic"
+    QMainWindow form;
+    auto* main = new TFxMainMenu(&form);
+    form.setMenuBar(main);
+    auto* holder = new QObject(&form);
+    auto* styler = new TFxMenuOfficeStyler(holder);
+    main->SetMenuStyler(styler);
+    form.show();
+    VX_WAIT_TRUE(form.windowHandle() != nullptr && form.windowHandle()->isExposed(),
+                 test::kStateWaitMs);
+    auto* notifier = qobject_cast<QWidget*>(styler->NotifierWindow());
+    ASSERT_NE(notifier, nullptr);
+    EXPECT_EQ(notifier->parentWidget(), &form);
+    EXPECT_FALSE(notifier->isVisible());
+
+    QEvent change(QEvent::ThemeChange);
+    QCoreApplication::sendEvent(form.windowHandle(), &change);
+    EXPECT_EQ(styler->Style(), TOfficeStyle::osOffice2003Blue);  // not adapting
+    styler->SetAutoThemeAdapt(true);
+    QCoreApplication::sendEvent(form.windowHandle(), &change);
+    EXPECT_EQ(styler->Style(), TOfficeStyle::osOffice2003Silver);
+
+    TFxMenuOfficeStyler alone;
+    ASSERT_NE(alone.NotifierWindow(), nullptr);
+    EXPECT_EQ(alone.NotifierWindow()->parent(), nullptr);
+    delete styler;  // its notifier goes with it
+    EXPECT_EQ(form.findChildren<QWidget*>().count(notifier), 0);
+    SetDesktopThemeAnswer({});
+}
+
 // A pop-up keeps to the work area of the screen it opens on, by the
 // desktop's table (here a second screen whose panel takes its top 30 rows).
 TEST(FxMenusTest, PopupPlacedOnTheWorkAreaOfItsScreen) {
@@ -143,6 +228,51 @@ TEST(FxMenusTest, PopupPlacedOnTheWorkAreaOfItsScreen) {
     EXPECT_EQ(popup.PlaceFor({100, 100}), QPoint(100, 100));
     popup.SetAlignment(TPopupAlignment::paRight);
     EXPECT_EQ(popup.PlaceFor({500, 100}).x(), 500 + kMenuStripWidth - size.width());
+}
+
+// Items that share a caption are each measured from their own action: one
+// plain, one checked, disabled and with a picture, in a pop-up menu and as
+// top-level items of a main menu, each as large as it is in a menu alone.
+TEST(FxMenusTest, ItemsOfOneCaptionAreMeasuredFromTheirOwnAction) {
+    QPixmap picture(16, 16);
+    picture.fill(Qt::darkBlue);
+    const QString caption = QStringLiteral("同名(&S)");
+    auto setPictured = [&](QAction* action) {
+        action->setIcon(QIcon(picture));
+        action->setCheckable(true);
+        action->setChecked(true);
+        action->setEnabled(false);
+    };
+
+    TFxPopupMenu popup, plainAlone, picturedAlone;
+    QAction* plain = popup.addAction(caption);
+    QAction* pictured = popup.addAction(caption);
+    setPictured(pictured);
+    popup.addAction(caption);
+    QAction* plainRef = plainAlone.addAction(caption);
+    QAction* picturedRef = picturedAlone.addAction(caption);
+    setPictured(picturedRef);
+    for (QMenu* menu : {static_cast<QMenu*>(&popup), static_cast<QMenu*>(&plainAlone),
+                        static_cast<QMenu*>(&picturedAlone)})
+        menu->resize(menu->sizeHint());
+    const int plainHeight = plainAlone.actionGeometry(plainRef).height();
+    const int picturedHeight = picturedAlone.actionGeometry(picturedRef).height();
+    ASSERT_NE(plainHeight, picturedHeight);  // the picture makes the item taller
+    EXPECT_EQ(popup.actionGeometry(plain).height(), plainHeight);
+    EXPECT_EQ(popup.actionGeometry(pictured).height(), picturedHeight);
+    EXPECT_EQ(popup.actionGeometry(popup.actions()[2]).height(), plainHeight);
+
+    QMainWindow form;
+    auto* bar = new TFxMainMenu(&form);
+    form.setMenuBar(bar);
+    QAction* first = bar->addMenu(caption)->menuAction();
+    QAction* second = bar->addMenu(caption)->menuAction();
+    second->setIcon(QIcon(picture));
+    form.resize(600, 200);
+    form.show();
+    VX_WAIT_TRUE(bar->actionGeometry(second).isValid(), test::kStateWaitMs);
+    // A top-level item's picture stands before its caption.
+    EXPECT_EQ(bar->actionGeometry(second).width(), bar->actionGeometry(first).width() + 16 + 7);
 }
 
 }  // namespace

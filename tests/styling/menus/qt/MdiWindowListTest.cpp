@@ -12,6 +12,8 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "platform/Colors.h"
+#include "styling/menus/FxMenuDraw.h"
 #include "support/QtWait.h"
 
 namespace vx {
@@ -25,10 +27,11 @@ struct MdiForm {
     QMenu* windowMenu = nullptr;
     QMdiSubWindow* children[3] = {};
     TMdiWindowList* list = nullptr;
+    TFxMainMenu* mainMenu = nullptr;
 
     explicit MdiForm(int count = 3) {
         form.setCentralWidget(client);
-        auto* mainMenu = new TFxMainMenu(&form);
+        mainMenu = new TFxMainMenu(&form);
         form.setMenuBar(mainMenu);
         windowMenu = mainMenu->addMenu(QStringLiteral("&Window"));
         windowMenu->addAction(QStringLiteral("&Cascade"));
@@ -103,6 +106,33 @@ TEST(MdiWindowListTest, ClickActivatesItsChildAndARefusalLeavesItUnchecked) {
     EXPECT_EQ(mdi.client->currentSubWindow(), mdi.children[2]);
     EXPECT_FALSE(stale->isChecked());
     EXPECT_TRUE(mdi.Item(2)->isChecked());
+}
+
+// The bar's gradient keeps clear of a maximised child's window buttons at
+// its right end (the bar drawn alone, without the buttons on it), and
+// covers the whole bar again once the child is restored.
+TEST(MdiWindowListTest, BarGradientKeepsClearOfAMaximisedChildsButtons) {
+    MdiForm mdi;
+    TFxMainMenu& bar = *mdi.mainMenu;
+    auto row = [&] {
+        QImage image(bar.size(), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        bar.render(&image, {}, {}, QWidget::RenderFlags());
+        return image;
+    };
+    const int y = bar.height() / 2;
+    const int clearFrom = bar.width() - MdiChildButtonsWidth();
+    const QImage normal = row();
+    mdi.client->setActiveSubWindow(mdi.children[1]);
+    mdi.children[1]->showMaximized();
+    VX_WAIT_TRUE(bar.MdiChildMaximized(), test::kStateWaitMs);
+    const QImage maximised = row();
+    EXPECT_NE(maximised.pixelColor(clearFrom - 1, y), QColor(Qt::black));
+    EXPECT_EQ(maximised.pixelColor(clearFrom, y), QColor(Qt::black));
+    EXPECT_EQ(maximised.pixelColor(bar.width() - 1, y), QColor(Qt::black));
+    mdi.children[1]->showNormal();
+    VX_WAIT_TRUE(!bar.MdiChildMaximized(), test::kStateWaitMs);
+    EXPECT_EQ(row(), normal);
 }
 
 }  // namespace

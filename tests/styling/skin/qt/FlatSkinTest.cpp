@@ -328,6 +328,33 @@ TEST_F(FlatSkinTest, EditsCheckBoxesRadiosCombosAndPanelsPaintFlat) {
     EXPECT_EQ(PixelOf(group, group->width() - 1, 40), Q(NewColorDark(face, 60)));
 }
 
+// An edit's 3-D frame goes at its first skin paint, while it stays hooked,
+// and comes back when the skin lets go; hooked again, it keeps its single
+// border's colours.
+TEST_F(FlatSkinTest, EditsLoseTheir3DFrameWhileSkinned) {
+    TFlatSkin& skin = *dialog->skin;
+    auto* edit = dialog->Find<QLineEdit>("Edit1");
+    auto* memo = dialog->Find<QPlainTextEdit>("Memo1");
+    const int memoStyle = QFrame::StyledPanel | QFrame::Sunken;
+    memo->setFrameStyle(memoStyle);
+    const TColor single = NewColorDark(RGBColor(dialog->palette().color(QPalette::Window).red(),
+                                                dialog->palette().color(QPalette::Window).green(),
+                                                dialog->palette().color(QPalette::Window).blue()),
+                                       60);
+    for (int round = 0; round < 2; ++round) {
+        edit->grab();
+        memo->grab();
+        EXPECT_FALSE(edit->hasFrame());
+        EXPECT_EQ(memo->frameStyle(), QFrame::Box | QFrame::Plain);
+        EXPECT_NE(Hook("Edit1"), nullptr);
+        EXPECT_EQ(PixelOf(edit, edit->width() / 2, 0), Q(single));
+        skin.SetActive(false);
+        EXPECT_TRUE(edit->hasFrame());
+        EXPECT_EQ(memo->frameStyle(), memoStyle);
+        skin.SetActive(true);
+    }
+}
+
 TEST_F(FlatSkinTest, HeldSpaceRepaintsOnceAndADoubleClickTogglesTwice) {
     QWidget* button = dialog->Find("Button1");
     dialog->activateWindow();
@@ -436,7 +463,24 @@ TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
     file->grab();
     EXPECT_EQ(later->style(), style);
     const QImage shot = file->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(0, shot.height() / 2), Q(wc.menuBorder));
+    // Its border: the outline, a band of the icon column inside it on the
+    // left, and two pixels of shadow on the right and the bottom, whose
+    // outer corners are in the face colour.
+    const int w = shot.width();
+    const int h = shot.height();
+    const struct {
+        QPoint at;
+        TColor colour;
+    } border[] = {
+        {{0, h / 2}, wc.menuBorder},         {{w - 3, h / 2}, wc.menuBorder},
+        {{w / 2, h - 3}, wc.menuBorder},     {{1, h / 2}, wc.iconBar},
+        {{w - 1, h / 2}, wc.menuShadow},     {{w - 2, h / 2}, wc.menuShadow},
+        {{w / 2, h - 1}, wc.menuShadow},     {{2, h - 1}, wc.menuShadow},
+        {{w - 1, 2}, wc.menuShadow},         {{0, h - 1}, ColorToRGB(clBtnFace)},
+        {{w - 1, 0}, ColorToRGB(clBtnFace)},
+    };
+    for (const auto& row : border)
+        EXPECT_EQ(shot.pixelColor(row.at), Q(row.colour)) << row.at.x() << "," << row.at.y();
     file->close();
 }
 
