@@ -125,7 +125,11 @@ struct Sweep {
     double perSweepMs = 0;
     double perRequestMs = 0;
     int givenUp = 0;
+    bool ended = true;  // false: the sweeps did not end within the bound
 };
+
+// Longer than any run of sweeps takes, even when every request is given up.
+constexpr auto kSweepsBound = std::chrono::minutes(5);
 
 // Runs the poller for `sweeps` full sweeps of the list (every request sent
 // and answered or given up).
@@ -137,6 +141,7 @@ Sweep TimeSweeps(const ScanScheme& scheme, int sweeps, std::chrono::microseconds
     const auto start = Clock::now();
     // Until every request of the sweeps was sent and the last one has ended.
     while (sent < wanted || !state.answerReady) {
+        if (Clock::now() - start > kSweepsBound) return {0, 0, 0, false};
         const TickResult r = LadderStakeoutTick(state, scheme, *image, TheModbusCalls());
         answers += r.answered;
         sent += r.sent;
@@ -174,6 +179,14 @@ int main() {
         const std::size_t fewest = FewestRequests(raw);
         const Sweep paced = TimeSweeps(merged, 5, std::chrono::milliseconds(10));
         const Sweep fast = TimeSweeps(merged, 50, std::chrono::microseconds(100));
+        if (!paced.ended || !fast.ended) {
+            std::fprintf(stderr,
+                         "ladder_monitor_bench: cannot measure: the poller did not finish its "
+                         "sweeps within %d minutes\n",
+                         static_cast<int>(kSweepsBound.count()));
+            Modbus_LinkClose();
+            return 2;
+        }
         std::printf("%-16d %9zu %9zu %9zu %11.1f ms %11.2f ms %9.3f ms %9d\n", spread, raw.size(),
                     merged.size(), fewest, paced.perSweepMs, fast.perSweepMs, fast.perRequestMs,
                     paced.givenUp + fast.givenUp);

@@ -76,7 +76,10 @@ void Measure(const char* name, const std::string& path, bool language) {
 
 int main() {
     char folder[] = "/tmp/text_files_benchXXXXXX";
-    if (mkdtemp(folder) == nullptr) return 1;
+    if (mkdtemp(folder) == nullptr) {
+        std::fprintf(stderr, "text_files_bench: cannot measure: no scratch folder in /tmp\n");
+        return 1;
+    }
     const std::string dir = folder;
     struct Kind {
         const char* name;
@@ -98,7 +101,11 @@ int main() {
     };
     for (const Kind& kind : kinds) {
         const std::string path = dir + "/" + kind.file;
-        if (!WriteFileAtomically(path, Repeat(kind.line)).ok) return 1;
+        if (!WriteFileAtomically(path, Repeat(kind.line)).ok) {
+            std::fprintf(stderr, "text_files_bench: cannot measure: %s cannot be written\n",
+                         path.c_str());
+            return 1;
+        }
         Measure(kind.name, path, kind.language);
         std::remove(path.c_str());
     }

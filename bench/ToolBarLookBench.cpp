@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "BenchTiming.h"
@@ -57,6 +58,15 @@ int main(int argc, char** argv) {
 
     auto* panel = frm.findChild<TFxDockPanel*>(QStringLiteral("FxDockPanel1"));
     QWidget* button = frm.Button(QStringLiteral("OpenToolButton"));
+    const char* looks[] = {"N56", "N57", "N58"};
+    if (panel == nullptr || button == nullptr)
+        return bench::CannotMeasure(
+            "toolbar_look_bench", "the main window has no dock FxDockPanel1 or no OpenToolButton");
+    for (const char* look : looks) {
+        if (frm.Item(look) == nullptr)
+            return bench::CannotMeasure("toolbar_look_bench",
+                                        std::string("the main window has no look item ") + look);
+    }
     std::vector<QWidget*> menus{frm.menuBar()};
     for (auto* menu : frm.menuBar()->findChildren<TFxDropDownMenu*>()) {
         menu->resize(menu->sizeHint());
@@ -73,7 +83,6 @@ int main(int argc, char** argv) {
           Timed(400, [&](int) { Paint(panel, dockImage); }));
     Print("one button, one full repaint", Timed(2000, [&](int) { Paint(button, buttonImage); }));
 
-    const char* looks[] = {"N56", "N57", "N58"};
     Print("look switch with the bars and all menus repainted", Timed(60, [&](int i) {
               frm.Item(looks[i % 3])->trigger();
               Paint(panel, dockImage);

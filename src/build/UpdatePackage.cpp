@@ -1,7 +1,5 @@
 #include "build/UpdatePackage.h"
 
-#include <unistd.h>
-
 #include <filesystem>
 #include <optional>
 #include <system_error>
@@ -10,25 +8,8 @@
 #include "platform/SystemFolders.h"
 
 namespace vx {
-namespace {
 
 namespace fs = std::filesystem;
-
-// Copies the program with its permissions under a temporary name beside the
-// target, then renames it into place.
-std::error_code CopyProgram(const std::string& from, const std::string& to) {
-    const std::string temporary = to + ".part" + std::to_string(getpid());
-    std::error_code ec;
-    fs::copy_file(from, temporary, fs::copy_options::overwrite_existing, ec);
-    if (!ec) fs::rename(temporary, to, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temporary, ignored);
-    }
-    return ec;
-}
-
-}  // namespace
 
 PackageResult MakeUpdatePackage(const PackageRequest& request,
                                 const std::function<bool()>& replaceImage) {
@@ -51,8 +32,10 @@ PackageResult MakeUpdatePackage(const PackageRequest& request,
     } else {
         const std::string source = JoinPath(request.programFolder, kUpdaterProgram);
         if (!fs::is_regular_file(source, ec)) return fail(PackageOutcome::NoUpdater, source);
-        if (std::error_code copy = CopyProgram(source, updater)) {
-            return fail(PackageOutcome::UpdaterFailed, updater + ": " + copy.message());
+        // Copied whole with its permissions: a killed copy leaves no torn
+        // program, and the next copy removes what it left.
+        if (IoResult copy = CopyFileAtomically(source, updater); !copy) {
+            return fail(PackageOutcome::UpdaterFailed, copy.error);
         }
     }
 

@@ -5,7 +5,7 @@
 
 namespace vx {
 
-std::array<StatusPanelPlace, kStatusPanelCount> StatusPanelPlaces(int barWidth) {
+std::array<StatusPanelPlace, kStatusPanelCount> StatusPanelPlaces(int barWidth, int portWidth) {
     barWidth = std::max(barWidth, 0);
     const int designed = std::accumulate(kStatusPanelWidths.begin(), kStatusPanelWidths.end(), 0);
     std::array<int, kStatusPanelCount> widths = kStatusPanelWidths;
@@ -13,6 +13,9 @@ std::array<StatusPanelPlace, kStatusPanelCount> StatusPanelPlaces(int barWidth) 
         // In proportion, rounded down; the last panel takes what rounding left.
         for (int i = 0; i < kStatusPanelCount - 1; ++i)
             widths[i] = kStatusPanelWidths[i] * barWidth / designed;
+    } else {
+        // The port panel fits its text with the room beyond the designed widths.
+        widths[kPortPanel] += std::clamp(portWidth - widths[kPortPanel], 0, barWidth - designed);
     }
     const int others = std::accumulate(widths.begin(), widths.end() - 1, 0);
     widths.back() = barWidth - others;

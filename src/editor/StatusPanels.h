@@ -5,6 +5,11 @@
 // bar every panel gives up room in proportion to its width. Either way the
 // panels stand side by side, fill the bar exactly and never overlap, so no
 // panel (the clock, say) covers another (the block), whatever the width.
+//
+// The port panel shows the link's state, a failure among it ("COM1 通信失败 ！"),
+// which is cut short nowhere while the bar has room: a text wider than the
+// panel widens it, taking the room the block panel has beyond its own
+// designed width.
 #pragma once
 
 #include <array>
@@ -16,6 +21,7 @@ inline constexpr int kStatusPanelCount = 7;
 // The designed widths: tool hint, ready text, port, model, cursor, clock, block.
 inline constexpr std::array<int, kStatusPanelCount> kStatusPanelWidths = {160, 110, 110, 140,
                                                                           160, 170, 140};
+inline constexpr int kPortPanel = 2;
 
 struct StatusPanelPlace {
     int left = 0;
@@ -23,7 +29,8 @@ struct StatusPanelPlace {
     bool operator==(const StatusPanelPlace&) const = default;
 };
 
-// The panels' places on a bar `barWidth` pixels wide (none below 0).
-std::array<StatusPanelPlace, kStatusPanelCount> StatusPanelPlaces(int barWidth);
+// The panels' places on a bar `barWidth` pixels wide (none below 0), the port
+// panel's text needing `portWidth` pixels.
+std::array<StatusPanelPlace, kStatusPanelCount> StatusPanelPlaces(int barWidth, int portWidth = 0);
 
 }  // namespace vx

@@ -2,12 +2,10 @@
 // moves and conversions (DMOV, DEMOV, SUM, BCD, BIN), the increments and other
 // one-operand instructions, the I/O refresh REF and the display text TXT.
 #include <bit>
-#include <charconv>
-#include <cmath>
 #include <cstring>
-#include <limits>
 #include <string>
 
+#include "model/FloatText.h"
 #include "model/InstructionCompilerParts.h"
 #include "model/LadderProgram.h"
 #include "model/OperandCheck.h"
@@ -20,19 +18,12 @@ constexpr std::string_view kPairMoves = "DMOV DEMOV SUM BCD BIN";
 constexpr std::string_view kIncrements = "INC DEC ABS SWAP NEG";
 constexpr std::string_view kPairIncrements = "DINC DDEC DABS DNEG";
 
-// A real number after the E of a floating-point constant: decimal, with an
-// optional sign and exponent, finite and within single precision.
+// A real number after the E of a floating-point constant, read as the value
+// dialogs read one (`ParseFloatText`).
 std::optional<float> ParseReal(std::string_view text) {
-    if (text.starts_with('+')) text.remove_prefix(1);
-    if (text.empty() || text[0] == '+') return std::nullopt;
-    double value = 0;
-    const char* end = text.data() + text.size();
-    auto [stop, error] = std::from_chars(text.data(), end, value, std::chars_format::general);
-    if (error != std::errc() || stop != end || !std::isfinite(value) ||
-        std::fabs(value) > std::numeric_limits<float>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<float>(value);
+    const FloatText real = ParseFloatText(text);
+    if (real.status != FloatTextStatus::Ok) return std::nullopt;
+    return real.value;
 }
 
 // KMOV(low,high,d) stores the two halves of a 32-bit pattern into D[d] and D[d+1].

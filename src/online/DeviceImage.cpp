@@ -97,7 +97,7 @@ bool DeviceImage::WasRead(DeviceKind kind, int number) const {
 bool DeviceImage::MarkRead(DeviceKind kind, int start, int count, bool read) {
     if (!Holds(kind, start, count)) return false;
     std::vector<std::uint8_t>& marks = read_[static_cast<std::size_t>(kind)];
-    std::fill_n(marks.begin() + start, count, std::uint8_t{read ? 1 : 0});
+    std::fill_n(marks.begin() + start, count, static_cast<std::uint8_t>(read ? 1 : 0));
     return true;
 }
 

@@ -142,8 +142,12 @@ class Evaluator {
         return kNoDevice;
     }
 
+    // Notes the entries a value or state comes from: one not read from the
+    // controller makes the record unread.
+    void Uses(DeviceKind kind, int number, int count = 1);
+
     DeviceCode Device(std::string_view operand, std::string_view letters);
-    bool BitOf(DeviceCode code) const;
+    bool BitOf(DeviceCode code);
     std::optional<int> Register(std::string_view operand, int width, bool indexed);
     std::string Show16(std::uint16_t bits, WordDisplay display) const;
     Value Word(std::string_view operand, WordDisplay display, bool indexed = false);
@@ -170,6 +174,7 @@ class Evaluator {
     const WordDisplay display_;
     MonitorRecord record_;
     bool unreadable_ = false;
+    bool read_ = true;
 };
 
 MonitorRecord Evaluator::Run(std::uint8_t kind, std::string_view text) {
@@ -208,6 +213,7 @@ MonitorRecord Evaluator::Run(std::uint8_t kind, std::string_view text) {
         if (code != kNoDevice) packed[count++] = code;
     }
     SetCodes(packed[0], packed[1], packed[2]);
+    record_.read = read_;
     return record_;
 }
 
@@ -222,8 +228,15 @@ DeviceCode Evaluator::Device(std::string_view operand, std::string_view letters)
     return MakeDeviceCode(*kind, *number);
 }
 
-bool Evaluator::BitOf(DeviceCode code) const {
+void Evaluator::Uses(DeviceKind kind, int number, int count) {
+    for (int n = number; n < number + count; ++n) {
+        if (!image_.WasRead(kind, n)) read_ = false;
+    }
+}
+
+bool Evaluator::BitOf(DeviceCode code) {
     if (code == kNoDevice) return false;
+    Uses(DeviceCodeKind(code), DeviceCodeNumber(code));
     return image_.Bit(DeviceCodeKind(code), DeviceCodeNumber(code)).value_or(false);
 }
 
@@ -250,6 +263,7 @@ Value Evaluator::Word(std::string_view operand, WordDisplay display, bool indexe
     if (IsConstant(operand)) return {kNoDevice, std::string(operand)};
     const std::optional<int> number = Register(operand, 1, indexed);
     if (!number) return {Unreadable(), {}};
+    Uses(DeviceKind::D, *number);
     return {MakeDeviceCode(DeviceKind::D, *number),
             Show16(image_.Word(DeviceKind::D, *number).value_or(0), display)};
 }
@@ -258,6 +272,7 @@ Value Evaluator::Pair(std::string_view operand) {
     if (IsConstant(operand)) return {kNoDevice, std::string(operand)};
     const std::optional<int> number = Register(operand, 2, false);
     if (!number) return {Unreadable(), {}};
+    Uses(DeviceKind::D, *number, 2);
     return {MakeDeviceCode(DeviceKind::D, *number),
             Show32(image_.RegisterPair(*number).value_or(0))};
 }
@@ -266,6 +281,7 @@ Value Evaluator::Float(std::string_view operand) {
     if (IsConstant(operand)) return {kNoDevice, std::string(operand)};
     const std::optional<int> number = Register(operand, 2, false);
     if (!number) return {Unreadable(), {}};
+    Uses(DeviceKind::D, *number, 2);
     return {MakeDeviceCode(DeviceKind::D, *number),
             ShowFloat(image_.RegisterPair(*number).value_or(0))};
 }
@@ -275,6 +291,7 @@ Value Evaluator::CurrentValue(std::string_view operand) {
     const DeviceKind kind = operand[0] == 'T' ? DeviceKind::TValue : DeviceKind::CValue;
     const std::optional<int> number = ReadNumber(operand.substr(1));
     if (!number || !DeviceImage::Holds(kind, *number)) return {Unreadable(), {}};
+    Uses(kind, *number);
     return {MakeDeviceCode(kind, *number),
             Show16(image_.Word(kind, *number).value_or(0), display_)};
 }
@@ -289,6 +306,7 @@ Compared Evaluator::CompareOperand(std::string_view operand, bool wide) {
     }
     const std::optional<int> number = Register(operand, wide ? 2 : 1, false);
     if (!number) return {Unreadable(), 0};
+    Uses(DeviceKind::D, *number, wide ? 2 : 1);
     const std::uint32_t bits = wide ? image_.RegisterPair(*number).value_or(0)
                                     : image_.Word(DeviceKind::D, *number).value_or(0);
     return {MakeDeviceCode(DeviceKind::D, *number), bits};

@@ -13,6 +13,10 @@
 // beginning "DE") as single-precision numbers with 3 decimals. In a function
 // box a K, H or E constant is shown as written.
 //
+// Whether the values are live comes with them: the image knows which of its
+// entries were read since the link opened, and a record that uses one that
+// was not is unread, so the grid draws it as it is drawn while editing.
+//
 // A cell whose text names a device outside the image, or an operand that is
 // neither a device nor a constant where a value is shown, gives no device and
 // an empty record: nothing is read for it.
@@ -38,6 +42,9 @@ struct MonitorRecord {
     std::uint8_t state = 0;             // 1: contact closed, comparison true, coil or step ON
     std::string line1{};                // live values of the operands
     std::string line2{};                // live value of the result, where there is one
+    // Every image entry the state and the lines come from was read from the
+    // controller (true when they come from none). An unread cell is not live.
+    bool read = true;
 
     bool operator==(const MonitorRecord&) const = default;
 };

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <limits>
 
-#include "online/FloatText.h"
+#include "model/FloatText.h"
 
 namespace vx {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "online/FloatText.h"
+#include "model/FloatText.h"
 
 namespace vx {
 namespace {

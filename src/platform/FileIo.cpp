@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "platform/Language.h"
+#include "platform/TemporaryFile.h"
 
 namespace vx {
 namespace {
@@ -75,44 +76,84 @@ std::optional<std::string> ReadWholeFile(const std::string& path) {
     return bytes;
 }
 
-IoResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
-    std::string temp = path + ".XXXXXX";
-    int fd = mkstemp(temp.data());
-    if (fd < 0)
-        return IoResult::Failure(Describe("无法保存 ", "cannot create a file beside ", path));
+namespace {
 
-    // Keep the permissions an existing file has; a new file gets the usual 0644
-    // instead of mkstemp's 0600.
-    struct stat old {};
-    fchmod(fd, stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
-
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
+// Writes all the bytes to the descriptor; false, with errno set, when it fails.
+bool WriteAll(int fd, const char* data, std::size_t left) {
     while (left > 0) {
-        ssize_t n = write(fd, data, left);
+        const ssize_t n = write(fd, data, left);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
-            IoResult failure = IoResult::Failure(Describe("无法写入 ", "cannot write ", path));
-            close(fd);
-            unlink(temp.c_str());
-            return failure;
+            if (n == 0) errno = EIO;
+            return false;
         }
         data += n;
         left -= static_cast<std::size_t>(n);
     }
-    int synced = fsync(fd);
-    int closed = close(fd);
-    if (synced != 0 || closed != 0) {
-        IoResult failure = IoResult::Failure(Describe("无法写入 ", "cannot write ", path));
-        unlink(temp.c_str());
-        return failure;
-    }
-    if (rename(temp.c_str(), path.c_str()) != 0) {
-        IoResult failure = IoResult::Failure(Describe("无法替换 ", "cannot replace ", path));
-        unlink(temp.c_str());
-        return failure;
-    }
+    return true;
+}
+
+// The temporary file's bytes to disk and into the target's place.
+IoResult PutInPlace(TemporaryFile& temp, const std::string& path) {
+    if (fsync(temp.Fd()) != 0)
+        return IoResult::Failure(Describe("无法写入 ", "cannot write ", path));
+    if (!temp.RenameOverTarget())
+        return IoResult::Failure(Describe("无法替换 ", "cannot replace ", path));
     return {};
+}
+
+}  // namespace
+
+IoResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    TemporaryFile temp(path);
+    if (!temp.Ok()) {
+        errno = temp.Error();
+        return IoResult::Failure(Describe("无法保存 ", "cannot create a file beside ", path));
+    }
+    // Keep the permissions an existing file has; a new file gets the usual 0644
+    // instead of mkstemp's 0600.
+    struct stat old {};
+    fchmod(temp.Fd(), stat(path.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644);
+    if (!WriteAll(temp.Fd(), bytes.data(), bytes.size()))
+        return IoResult::Failure(Describe("无法写入 ", "cannot write ", path));
+    return PutInPlace(temp, path);
+}
+
+IoResult CopyFileAtomically(const std::string& from, const std::string& to) {
+    const int source = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+    if (source < 0) return IoResult::Failure(Describe("无法读取 ", "cannot read ", from));
+    struct stat st {};
+    if (fstat(source, &st) != 0 || !S_ISREG(st.st_mode)) {
+        if (st.st_mode != 0) errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+        IoResult failure = IoResult::Failure(Describe("无法读取 ", "cannot read ", from));
+        close(source);
+        return failure;
+    }
+    TemporaryFile temp(to);
+    if (!temp.Ok()) {
+        close(source);
+        errno = temp.Error();
+        return IoResult::Failure(Describe("无法保存 ", "cannot create a file beside ", to));
+    }
+    fchmod(temp.Fd(), st.st_mode & 07777);
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = read(source, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            IoResult failure = IoResult::Failure(Describe("无法读取 ", "cannot read ", from));
+            close(source);
+            return failure;
+        }
+        if (n == 0) break;
+        if (!WriteAll(temp.Fd(), buffer, static_cast<std::size_t>(n))) {
+            IoResult failure = IoResult::Failure(Describe("无法写入 ", "cannot write ", to));
+            close(source);
+            return failure;
+        }
+    }
+    close(source);
+    return PutInPlace(temp, to);
 }
 
 bool FileExists(const std::string& path) {

@@ -1,9 +1,11 @@
 // Whole-file reads and writes.
 //
 // Every file the tool writes (settings, projects, comments, the clipboard
-// file, the registry store) is written whole: to a temporary file beside the
-// target first, then renamed over it. A failed write therefore never destroys
-// the old file, and another instance never reads half a file.
+// file, the registry store, a program copied into an update package) is
+// written whole: to a temporary file beside the target first, then renamed
+// over it (see TemporaryFile). A failed write therefore never destroys the
+// old file, another instance never reads half a file, and what a killed
+// write left is removed by the next write of the same file.
 #pragma once
 
 #include <optional>
@@ -24,6 +26,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path);
 
 // Replaces the file with the given bytes, atomically.
 IoResult WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// Replaces the file `to` with a copy of `from`, its permissions too,
+// atomically.
+IoResult CopyFileAtomically(const std::string& from, const std::string& to);
 
 bool FileExists(const std::string& path);
 

@@ -64,12 +64,34 @@ std::string Installable(const std::string& program) {
     return program;
 }
 
+// Programs the tool starts that are no part of it and do not come with it:
+// the user names one, or puts it beside the tool or on the PATH.
+bool OutsideProgram(const std::string& key) {
+    return key == "PID";
+}
+
 // Nothing was found for the program: what to install or set.
 std::string NothingFound(std::string_view windowsName, const std::string& key,
                          const std::vector<std::string>& tried) {
     const std::string variable = "VXTORVIN_LAUNCH_" + key;
     const bool chinese = InterfaceChinese();
     const Job job = JobOf(key);
+    if (OutsideProgram(key)) {
+        std::string base(windowsName);
+        if (std::size_t dot = base.rfind('.'); dot != std::string::npos) base.resize(dot);
+        if (chinese) {
+            return "没有找到程序 " + std::string(windowsName) +
+                   "：它是本系统以外的程序，不随本工具提供。请把它以 " + base +
+                   " 为名放在程序文件夹 " + ProgramFolder() + " 中或 PATH 上；或者把环境变量 " +
+                   variable + " 设为启动它的命令。";
+        }
+        return "The program " + std::string(windowsName) +
+               " was not found: it is an outside program, no part of this tool, and does not "
+               "come with it. Put one named " +
+               base + " in the program folder " + ProgramFolder() +
+               " or on the PATH, or set the environment variable " + variable +
+               " to the command that starts it.";
+    }
     if (job.chinese == nullptr) {
         // One of the tool's own programs, which ship beside it.
         std::string base(windowsName);
@@ -147,8 +169,8 @@ std::vector<std::vector<std::string>> CandidateCommands(std::string_view windows
     } else if (key == "DEVMGMT") {
         add({"gnome-system-monitor", "lshw-gtk"});
     } else {
-        // Programs of our own (Update.exe, PID.exe) lie beside the tool,
-        // without the extension.
+        // Our own programs (Update.exe) lie beside the tool, without the
+        // extension; an outside one (PID.exe) is looked for there too.
         std::string base(windowsName);
         if (std::size_t dot = base.rfind('.'); dot != std::string::npos) base.resize(dot);
         candidates.push_back({JoinPath(ProgramFolder(), base)});

@@ -12,6 +12,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "platform/TemporaryFile.h"
+
 namespace vx {
 namespace {
 
@@ -45,25 +47,22 @@ bool Alive(pid_t pid) {
 
 enum class LockFileResult { Taken, Held, Unwritable };
 
-// Writes the lock file through a temporary file and link(), which fails when
-// the lock file is there: two programs can never both take it.
+// Writes the lock file through a temporary file beside it and link(), which
+// fails when the lock file is there: two programs can never both take it.
 LockFileResult TakeLockFile(const std::string& file) {
     for (int round = 0; round < 2; ++round) {
         if (::access(file.c_str(), F_OK) == 0) {
             if (Alive(LockOwner(file))) return LockFileResult::Held;
             ::unlink(file.c_str());  // stale: its process has ended
         }
-        const std::string folder = file.substr(0, file.rfind('/'));
-        std::string temp = folder + "/LTMP.XXXXXX";
-        const int fd = ::mkstemp(temp.data());
-        if (fd < 0) return LockFileResult::Unwritable;
+        const TemporaryFile temp(file);
+        if (!temp.Ok()) return LockFileResult::Unwritable;
         char text[16];
         const int length = std::snprintf(text, sizeof text, "%10d\n", static_cast<int>(::getpid()));
-        const bool written = ::fchmod(fd, 0644) == 0 && ::write(fd, text, length) == length;
-        ::close(fd);
-        const bool linked = written && ::link(temp.c_str(), file.c_str()) == 0;
+        const bool written =
+            ::fchmod(temp.Fd(), 0644) == 0 && ::write(temp.Fd(), text, length) == length;
+        const bool linked = written && ::link(temp.Path().c_str(), file.c_str()) == 0;
         const int error = errno;
-        ::unlink(temp.c_str());
         if (linked) return LockFileResult::Taken;
         if (!written || error != EEXIST) return LockFileResult::Unwritable;
     }

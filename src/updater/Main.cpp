@@ -92,7 +92,6 @@ ImageLoad UpdaterMain::RenewedlyLoadFile(std::vector<std::uint8_t>& imageBuffer)
         if (!bytes) return {false, "下载文件读取失败！\r" + packageImagePath_};
     }
     imageBuffer.assign(bytes->begin(), bytes->end());
-    view_.ShowStatus("下载目标代码");
     return {true, {}};
 }
 

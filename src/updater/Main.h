@@ -65,7 +65,9 @@ class UpdaterMain final : public SessionHost {
     void FormShow();
     // The "下载" button.
     void BitBtn2Click();
-    // Loads the image afresh into the buffer; status "下载目标代码" when done.
+    // Loads the image afresh into the buffer, at the start of each attempt.
+    // The status line says "下载目标代码" only once a chip has answered and
+    // been identified (the session writes it).
     ImageLoad RenewedlyLoadFile(std::vector<std::uint8_t>& imageBuffer);
 
     UpdateMode Mode() const { return mode_; }

@@ -10,6 +10,7 @@ namespace {
 constexpr const char* kSearching = "正在查找PLC。。。";
 constexpr const char* kConnected = "已成功连接";
 constexpr const char* kLinkFailed = "连机失败！请检查通信线。";
+constexpr const char* kTargetCode = "下载目标代码";
 constexpr const char* kErasing = "正在擦除。。。";
 constexpr const char* kDone = "上载完成！";
 constexpr const char* kReadProtected = "PLC 芯片处于读保护状态，无法读写，不能升级！";
@@ -369,6 +370,8 @@ void TSTMForm::StartErase() {
     BytesLeft = size;
     SessionState = 8;
     IdleTicks = 0;
+    // The image goes to an identified chip that has taken the erase command.
+    host_.ShowStatus(kTargetCode);
     if (!SendStep(EraseList(PageEraseMode, size))) return;
     host_.ShowStatus(kErasing);
 }

@@ -1,15 +1,19 @@
 // The user guide's place, the two links of the about box, and the shipped
-// guide itself: every page it names exists, in both languages.
+// guide itself: every page it names exists, in both languages, and every
+// caption it names is one the tool shows in that language.
 #include "editor/HelpLinks.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
 #include <set>
 #include <sstream>
+
+#include "editor/LanguageFile.h"
 
 namespace vx {
 namespace {
@@ -85,6 +89,69 @@ TEST(HelpLinksTest, EveryLinkOfTheShippedGuideLeadsSomewhere) {
     for (const char* topic :
          {"ladder", "instructions", "compile", "download", "monitor", "updater"})
         EXPECT_TRUE(ids["zh/index.html"].count(topic)) << topic;
+}
+
+// What the tool shows of a caption, hint or list line: accelerators gone
+// ("编译(&T)..." and "Compi&le..." read "编译..." and "Compile..."), and a
+// tool button's hint up to its double blank ("YL  (with Shift ...)" reads "YL").
+std::set<std::string> ShownTexts(const std::string& languageFile) {
+    const LanguageFileRead read = ReadLanguageFile(languageFile);
+    EXPECT_EQ(read.status, LanguageFileStatus::Ok) << languageFile;
+    const std::regex chineseKey(R"(\(&.\))");
+    std::set<std::string> shown;
+    auto add = [&](std::string text) {
+        text = std::regex_replace(text, chineseKey, "");
+        text.erase(std::remove(text.begin(), text.end(), '&'), text.end());
+        const std::size_t first = text.find_first_not_of(' ');
+        if (first == std::string::npos) return;
+        text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+        shown.insert(text);
+        if (const std::size_t blanks = text.find("  "); blanks != std::string::npos)
+            shown.insert(text.substr(0, blanks));
+    };
+    for (const LanguageEntry& entry : read.entries) {
+        if (entry.name.ends_with(".Text")) {
+            for (const std::string& line : SplitListValue(entry.value))
+                add(line);
+        } else if (entry.name.ends_with(".Caption") || entry.name.ends_with(".Hint")) {
+            add(entry.value);
+        }
+    }
+    return shown;
+}
+
+// The guide names the tool's captions as <span class="ui">, a menu's items
+// after its caption and " > "; each is a caption the interface shows in the
+// guide's language (or the language the span names).
+TEST(HelpLinksTest, EveryCaptionTheGuideNamesIsTheTools) {
+    const fs::path data(VX_DATA_DIR);
+    const std::map<std::string, std::set<std::string>> shown = {
+        {"zh-CN", ShownTexts((data / kChineseLanguageFile).string())},
+        {"en", ShownTexts((data / kEnglishLanguageFile).string())}};
+    const std::regex ui(R"re(<span class="ui"( lang="([^"]+)")?>([^<]*)</span>)re");
+    for (const char* guide : {"zh", "en"}) {
+        const std::string page = ReadAll(data / "Help" / guide / "index.html");
+        int named = 0;
+        for (auto m = std::sregex_iterator(page.begin(), page.end(), ui);
+             m != std::sregex_iterator(); ++m) {
+            const std::string language = (*m)[1].matched              ? (*m)[2].str()
+                                         : guide == std::string("zh") ? "zh-CN"
+                                                                      : "en";
+            std::string path = std::regex_replace((*m)[3].str(), std::regex(R"(\s+)"), " ");
+            path = std::regex_replace(path, std::regex("&gt;"), ">");
+            std::size_t from = 0;
+            for (std::size_t to; from != std::string::npos; from = to) {
+                to = path.find(" > ", from);
+                const std::string caption =
+                    path.substr(from, to == std::string::npos ? to : to - from);
+                if (to != std::string::npos) to += 3;
+                ++named;
+                EXPECT_TRUE(shown.at(language).count(caption))
+                    << guide << " guide names \"" << caption << "\"";
+            }
+        }
+        EXPECT_GT(named, 30) << guide;
+    }
 }
 
 }  // namespace

@@ -36,6 +36,13 @@ TEST(PairMoves, ConstantsAreStoredAsTheirTwoHalves) {
         {"DEMOV E0.1 D0", "DEMOV E0.1 D0", "KMOV(52429,15820,0)"},
         {"demov e+1.5 d9998", "DEMOV E+1.5 D9998", "KMOV(0,16320,9998)"},
         {"DMOV E0 D0", "DMOV E0 D0", "KMOV(0,0,0)"},
+        // The nearest single, as the value dialogs read it: these two lie
+        // just below and just above a midpoint of two singles; the largest
+        // single; a magnitude too small for one.
+        {"DEMOV E3337579503303E6 D0", "DEMOV E3337579503303E6 D0", "KMOV(17883,24121,0)"},
+        {"DEMOV E8175080333625E6 D0", "DEMOV E8175080333625E6 D0", "KMOV(59249,24290,0)"},
+        {"DEMOV E3.4028235E38 D0", "DEMOV E3.4028235E38 D0", "KMOV(65535,32639,0)"},
+        {"DEMOV E-1E-400 D0", "DEMOV E-1E-400 D0", "KMOV(0,32768,0)"},
     });
 }
 

@@ -1,7 +1,8 @@
 // Random cells into the evaluator: kinds of every value, texts taken from real
 // cells of every family and then damaged. Nothing may read outside the image
 // (the sanitizer build watches that), and every record must stay one that the
-// grid and the request planner can use.
+// grid and the request planner can use: once the reads ladder monitoring
+// requests for a cell's devices are answered, the cell is live, and not before.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "model/CellKind.h"
+#include "online/CommunicationsScheme.h"
 #include "online/EvaluateCell.h"
 
 namespace vx {
@@ -252,6 +254,25 @@ TEST(EvaluateCellFuzz, RandomCellsGiveUsableRecords) {
         if (i % 16 == 0) {
             ASSERT_EQ(EvaluateCell(kind, text, *image, display), record);
         }
+        // Nothing is read yet: only a cell that shows no device is live. The
+        // requests of its devices cover everything it shows (unless a device
+        // sits where a read two wide would run past its area: it is never read).
+        ASSERT_EQ(record.read, record.code == kNoDevice);
+        ScanScheme requests;
+        bool requestable = true;
+        for (DeviceCode code : {record.code, record.extraCode1, record.extraCode2}) {
+            if (code == kNoDevice) continue;
+            LadderRegion_Add_ComR1Scheme(requests, code);
+            requestable =
+                requestable && DeviceImage::Holds(DeviceCodeKind(code), DeviceCodeNumber(code), 2);
+        }
+        for (const ScanRequest& r : requests)
+            image->MarkRead(static_cast<DeviceKind>(r.kind), r.start, r.count, true);
+        if (requestable) {
+            ASSERT_TRUE(EvaluateCell(kind, text, *image, display).read);
+        }
+        for (const ScanRequest& r : requests)
+            image->MarkRead(static_cast<DeviceKind>(r.kind), r.start, r.count, false);
         if (record.code != kNoDevice) ++devices;
     }
     // The damage leaves enough cells intact that the families are reached.

@@ -13,7 +13,8 @@ namespace vx {
 
 void PrintTo(const MonitorRecord& r, std::ostream* os) {
     *os << "{code " << r.code << ", extra " << r.extraCode1 << " " << r.extraCode2 << ", state "
-        << int{r.state} << ", line1 \"" << r.line1 << "\", line2 \"" << r.line2 << "\"}";
+        << int{r.state} << ", line1 \"" << r.line1 << "\", line2 \"" << r.line2 << "\""
+        << (r.read ? "" : ", unread") << "}";
 }
 
 namespace {
@@ -52,6 +53,7 @@ std::uint32_t FloatBits(float f) {
 //   D0/D1 = 131073 (1 and 2), D2/D3 = -1, D4/D5 = 100, D10 = 65535, D20 = 5,
 //   D100 = 45, D200/D201 = 1.5, D202/D203 = -2.25, D204/D205 = 0.0,
 //   D9999/D10000 = 65537
+// Every entry counts as read from the controller.
 const DeviceImage& Image() {
     static const std::unique_ptr<DeviceImage> image = [] {
         auto im = std::make_unique<DeviceImage>();
@@ -77,6 +79,10 @@ const DeviceImage& Image() {
         im->SetRegisterPair(202, FloatBits(-2.25f));
         im->SetRegisterPair(204, FloatBits(0.0f));
         im->SetRegisterPair(9999, 65537);
+        for (int k = 0; k < kDeviceKindCount; ++k) {
+            const auto kind = static_cast<DeviceKind>(k);
+            im->MarkRead(kind, 0, DeviceImage::Entries(kind), true);
+        }
         return im;
     }();
     return *image;
@@ -440,6 +446,44 @@ TEST(EvaluateCellDisplay, FloatsInFixedNotationWithThreeDecimals) {
     const std::string huge = EvaluateCell(kBox, "DINT D0 D2", *image, WordDisplay::kSigned).line1;
     EXPECT_EQ(huge.substr(0, 5), " 3399");
     EXPECT_EQ(huge.substr(huge.size() - 6), ".000 0");
+}
+
+// A cell is live only when every entry its state and lines come from was
+// read since the link opened: one unread word of a pair, or a timer's value
+// unread beside its read contact, leaves it unread.
+TEST(EvaluateCellRead, LiveOnlyWhenEverythingShownWasRead) {
+    auto image = std::make_unique<DeviceImage>(Image());
+    image->ForgetReads();
+    for (auto [kind, n] : {std::pair{DeviceKind::M, 5},
+                           {DeviceKind::T, 5},
+                           {DeviceKind::D, 0},
+                           {DeviceKind::D, 1},
+                           {DeviceKind::D, 4},
+                           {DeviceKind::D, 100}}) {
+        image->MarkRead(kind, n, 1, true);
+    }
+    const struct {
+        std::uint8_t kind;
+        const char* text;
+        bool read;
+    } cases[] = {
+        {kNC, "M5", true},
+        {kNO, "M6", false},
+        {kCoil, "Y5", false},
+        {kCoil, "T5 K50", false},  // the current value was not read
+        {kCoil, "T5 D100", false},
+        {kBox, "DADD D0 D0 D0", true},
+        {kBox, "DADD D0 D0 D4", false},  // D5, the high word of D4's pair
+        {kBox, "MOV K5 D100", true},
+        {kCmp, "> D0 K100", true},
+        {kCmp, "D> D4 K0", false},
+        {kBox, "PWM K50 Y0", true},  // shows a constant only
+        {CellKind::kLine, "", true},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(EvaluateCell(c.kind, c.text, *image, WordDisplay::kSigned).read, c.read)
+            << c.text;
+    }
 }
 
 TEST(EvaluateCellProgram, ReadsTheCellAtColumnAndRow) {

@@ -78,9 +78,13 @@ TEST(Launcher, NothingInstalledIsSaidClearly) {
     EXPECT_NE(result.problem.find("set the environment variable VXTORVIN_LAUNCH_HH to the command"),
               std::string::npos);
     EXPECT_NE(calc.find("No calculator is installed"), std::string::npos) << calc;
-    EXPECT_NE(pid.find("The program PID (PID.exe) was not found: it belongs beside the tool"),
+    // The PID demonstration is no part of the tool: reinstalling it brings none.
+    EXPECT_NE(pid.find("The program PID.exe was not found: it is an outside program, no part of "
+                       "this tool"),
               std::string::npos)
         << pid;
+    EXPECT_NE(pid.find("or set the environment variable VXTORVIN_LAUNCH_PID"), std::string::npos);
+    EXPECT_EQ(pid.find("install the tool again"), std::string::npos);
 }
 
 TEST(Launcher, OwnProgramsAreLookedForBesideTheTool) {

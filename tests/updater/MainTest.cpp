@@ -160,7 +160,6 @@ TEST(UpdaterDownload, PackageFileIsReadWhenTheAttemptStarts) {
     test::WriteTestFile(rig.main->PackageImagePath(), std::string(early.begin(), early.end()));
     rig.main->BitBtn2Click();
     ASSERT_EQ(rig.link.opened.size(), 1u);
-    EXPECT_EQ(rig.view.statuses, std::vector<std::string>{"下载目标代码"});
     // Replaced while the controller is being reset: the file as it was
     // checked is the one sent.
     test::WriteTestFile(rig.main->PackageImagePath(), std::string(late.begin(), late.end()));
@@ -169,6 +168,35 @@ TEST(UpdaterDownload, PackageFileIsReadWhenTheAttemptStarts) {
     EXPECT_EQ(rig.chip.Flash()[800], 0xFF);
     EXPECT_EQ(rig.view.statuses.back(), "上载完成！");
     EXPECT_EQ(rig.view.closed, 1);
+}
+
+// "下载目标代码" comes only once a chip has been identified: the image is
+// loaded when the attempt starts, but nothing is sent before a chip answers.
+TEST(UpdaterDownload, TargetCodeStatusOnlyOnceAChipIsIdentified) {
+    enum class Line { Silent, Busy, Chip };
+    const Line lines[] = {Line::Silent, Line::Busy, Line::Chip};
+    for (const Line line : lines) {
+        SCOPED_TRACE(static_cast<int>(line));
+        MainRig rig;
+        if (line == Line::Silent) rig.link.Attach(nullptr, false);
+        rig.link.refuseOpen = line == Line::Busy;
+        rig.main->FormShow();
+        test::WriteTestFile(rig.main->PackageImagePath(), "image");
+        rig.main->BitBtn2Click();
+        ASSERT_TRUE(rig.RunSession());
+        const std::vector<std::string>& statuses = rig.view.statuses;
+        auto place = [&](const char* text) {  // -1: never shown
+            const auto at = std::find(statuses.begin(), statuses.end(), text);
+            return at == statuses.end() ? -1 : static_cast<int>(at - statuses.begin());
+        };
+        if (line != Line::Chip) {
+            EXPECT_EQ(place("下载目标代码"), -1);
+            continue;
+        }
+        EXPECT_GE(place("F10x"), 0);
+        EXPECT_GT(place("下载目标代码"), place("F10x"));
+        EXPECT_EQ(statuses.back(), "上载完成！");
+    }
 }
 
 // An empty package is refused before the controller is even reset: refused

@@ -123,8 +123,9 @@ TEST(SessionFrames, StatusLineAndProgressFollowTheTransfer) {
     rig.host.image = TestImage(1000);
     ASSERT_TRUE(rig.Download());
     const std::vector<std::string> expected{
-        "正在查找PLC。。。", "已成功连接",  "Boot:2.2",    "F10x",         "正在擦除。。。",
-        "写进度: 25%",       "写进度: 51%", "写进度: 76%", "写进度: 100%", "上载完成！"};
+        "正在查找PLC。。。", "已成功连接",     "Boot:2.2",    "F10x",
+        "下载目标代码",      "正在擦除。。。", "写进度: 25%", "写进度: 51%",
+        "写进度: 76%",       "写进度: 100%",   "上载完成！"};
     EXPECT_EQ(rig.host.statuses, expected);
     // The last block of a 1000-byte image is 232 bytes, length byte 231.
     const test::WrittenFrame& last = rig.link.frames[rig.link.frames.size() - 1];

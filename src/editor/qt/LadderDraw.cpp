@@ -1,5 +1,10 @@
 #include "editor/qt/LadderDraw.h"
 
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <cmath>
 #include <cstdio>
 
 #include "model/CellKind.h"
@@ -103,7 +108,83 @@ void SplitCompare(const std::string& text, std::string& sign, std::string& a, st
     if (s2 != std::string::npos) b = text.substr(s2 + 1);
 }
 
+// Whether the wires of a row are drawn live: the row names a device in one of
+// its cells, and everything those cells show was read.
+bool WiresLive(const LadderDrawContext& ctx, int gridRow) {
+    if (!ctx.evaluate) return false;
+    bool any = false;
+    for (int column = 1; column < kCommentColumn; ++column) {
+        CellLiveState live;
+        if (ctx.evaluate(column, ctx.rowBase + gridRow, live) == kNoDevice) continue;
+        if (!live.read) return false;
+        any = true;
+    }
+    return any;
+}
+
+// The row number has the room of four digits half as wide as the font is
+// high (from x + 5 to x + 29, two pixels short of the rail); a face whose
+// digits are wider is narrowed to it, so the last digit keeps clear of the
+// rail.
+int RowNumberStretch() {
+    static const int stretch = [] {
+        CanvasFont font;
+        font.size = 9;
+        const QFont face = ToQFont(font);
+        const double digits = QFontMetricsF(face).horizontalAdvance(QStringLiteral("0000"));
+        const double room = 4 * face.pixelSize() / 2.0;
+        return digits > room ? static_cast<int>(std::floor(100 * room / digits)) : 100;
+    }();
+    return stretch;
+}
+
+// The font and colour of the row numbers: the canvas's own face at 9 points.
+CanvasFont RowNumberFont() {
+    CanvasFont font;
+    font.size = 9;
+    font.bold = false;
+    font.color = clBlack;
+    font.stretch = RowNumberStretch();
+    return font;
+}
+
+// Where the row number's ink ends on the screen: the number drawn as the
+// grid draws it, the right edge of its rightmost pixel.
+double ScreenInkRight(const std::string& number) {
+    QImage image(4 * kColumnWidths[kRailColumn], 43, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        Canvas canvas(painter);
+        canvas.font = RowNumberFont();
+        canvas.TextOut(kRowNumberLeft, kRowNumberTop, number);
+    }
+    for (int x = image.width() - 1; x >= 0; --x) {
+        for (int y = 0; y < image.height(); ++y) {
+            if ((image.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) return x + 1;
+        }
+    }
+    return kRowNumberLeft;
+}
+
+// Where its ink ends in the font's outlines, which paper shows.
+double OutlineInkRight(const std::string& number) {
+    QPainterPath path;
+    path.addText(kRowNumberLeft, 0, ToQFont(RowNumberFont()), QString::fromStdString(number));
+    return path.isEmpty() ? kRowNumberLeft : path.boundingRect().right();
+}
+
 }  // namespace
+
+std::string RowNumberText(int gridRow) {
+    char number[16];
+    std::snprintf(number, sizeof number, "%04d", gridRow + 1);
+    return number;
+}
+
+double PaperRowNumberShift(const std::string& number) {
+    return ScreenInkRight(number) - OutlineInkRight(number);
+}
 
 CellMetrics MetricsFor(bool commentsShown) {
     return commentsShown ? CellMetrics{55, 27, 21, 35} : CellMetrics{43, 21, 15, 29};
@@ -123,10 +204,16 @@ void LadderEditDrawCell(Canvas& canvas, const LadderDrawContext& ctx, int column
     canvas.font.bold = false;
 
     if (column == kRailColumn) {
-        p.Line(32, 0, 32, 60);
-        char number[16];
-        std::snprintf(number, sizeof number, "%04d", gridRow + 1);
-        p.Text(5, 15, number, clBlack);
+        p.Line(kRailX, 0, kRailX, 60);
+        const std::string number = RowNumberText(gridRow);
+        const double shift = ctx.rowNumberShift ? ctx.rowNumberShift(number) : 0.0;
+        QPainter& painter = canvas.Painter();
+        const QTransform kept = painter.worldTransform();
+        if (shift != 0.0) painter.translate(shift, 0);
+        canvas.font.stretch = RowNumberStretch();
+        p.Text(kRowNumberLeft, kRowNumberTop, number, clBlack);
+        canvas.font.stretch = 100;
+        painter.setWorldTransform(kept);
         return;
     }
     if (!IsCell(column, row)) return;
@@ -148,14 +235,17 @@ void LadderEditDrawCell(Canvas& canvas, const LadderDrawContext& ctx, int column
     const std::string& text = cells.First(column, row);
     bool commentSuppressed = false;
 
-    if (ctx.monitoring) {
+    // While monitoring, a cell is drawn live once what it shows was read, a
+    // wire once the devices of its row were.
+    const bool wire = symbol == CellKind::kLine || symbol == CellKind::kInverter;
+    const bool monitored = ctx.monitoring && (wire ? WiresLive(ctx, gridRow) : live.read);
+    if (monitored) {
         const bool stateful =
             symbol == CellKind::kOpenContact || symbol == CellKind::kClosedContact ||
             symbol == CellKind::kRisingEdge || symbol == CellKind::kFallingEdge ||
             symbol == CellKind::kStepContact || symbol == CellKind::kCoil ||
             symbol == CellKind::kFunctionBox || symbol == CellKind::kCompareContact;
-        if ((live.energised && stateful) || symbol == CellKind::kLine ||
-            symbol == CellKind::kInverter) {
+        if ((live.energised && stateful) || wire) {
             canvas.pen.width = 3;
             canvas.pen.color = colors.stakeout;
         }
@@ -198,7 +288,7 @@ void LadderEditDrawCell(Canvas& canvas, const LadderDrawContext& ctx, int column
     } else if (symbol == CellKind::kCompareContact) {
         std::string sign, a, b;
         SplitCompare(text, sign, a, b);
-        const int d = ctx.commentsShown && ctx.monitoring ? 4 : 0;
+        const int d = ctx.commentsShown && monitored ? 4 : 0;
         p.Text(20, 15 + shift, sign, penColor);
         p.Text(15, ctx.commentsShown ? 6 + d : 2, a, textColor);
         p.Text(15, ctx.commentsShown ? 38 - d : 28, b, textColor);

@@ -109,6 +109,13 @@ void TLadderGrid::PaintCell(Canvas& canvas, int column, int row, const QRect& r,
 }
 
 void TLadderGrid::PaintRows(QPainter& painter, int firstRow, int rows) {
+    // On paper the row numbers keep the gap to the rail that the grid shows.
+    struct PaperRowNumbers {
+        LadderDrawContext& context;
+        std::function<double(const std::string&)> kept = context.rowNumberShift;
+        ~PaperRowNumbers() { context.rowNumberShift = kept; }
+    } paper{context_};
+    context_.rowNumberShift = PaperRowNumberShift;
     Canvas canvas(painter);
     const int last = std::min(rowCount_ - 1, firstRow + rows - 1);
     for (int row = std::max(0, firstRow); row <= last; ++row) {

@@ -50,9 +50,10 @@ class TLadderGrid : public QAbstractScrollArea {
 
     // Width of all 14 columns, unscrolled.
     static int FullWidth();
-    // Paints `rows` grid rows from firstRow on, all columns unscrolled, with
-    // (0, 0) at the first row's top-left corner: the cells as the grid shows
-    // them, without the focused cell's frame and without the selection.
+    // Paints `rows` grid rows from firstRow on for a printed page, all columns
+    // unscrolled, with (0, 0) at the first row's top-left corner: the cells as
+    // the grid shows them, without the focused cell's frame and without the
+    // selection, the row numbers placed for paper (PaperRowNumberShift).
     void PaintRows(QPainter& painter, int firstRow, int rows);
 
     // The cell under a point of the viewport; false outside the cells.

@@ -38,12 +38,12 @@ TForLookup::TForLookup(QWidget* parent) : QDialog(parent) {
 
     auto* label1 = new QLabel(Q("查找内容"), this);
     label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(12, 12, 64, 20);
+    label1->setGeometry(12, 12, 74, 20);
     comboBox1_ = new QComboBox(this);
     comboBox1_->setObjectName(QStringLiteral("ComboBox1"));
     comboBox1_->setEditable(true);
     comboBox1_->setInsertPolicy(QComboBox::NoInsert);  // texts join the history on a hit only
-    comboBox1_->setGeometry(80, 9, 298, 24);
+    comboBox1_->setGeometry(90, 9, 288, 24);
     comboBox1_->installEventFilter(this);
     comboBox1_->lineEdit()->installEventFilter(this);
 

@@ -217,6 +217,7 @@ void TMainFrm::BuildClientArea() {
         live.energised = record.state != 0;
         live.line1 = record.line1;
         live.line2 = record.line2;
+        live.read = record.read;
         return record.code;
     };
     ladderEdit_->setContextMenuPolicy(Qt::CustomContextMenu);

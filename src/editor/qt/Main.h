@@ -68,6 +68,13 @@ class TMainFrm : public QMainWindow {
 
     TLadderGrid* LadderEdit() const { return ladderEdit_; }
     QLabel* StatusPanel(int index) const { return statusPanels_[static_cast<std::size_t>(index)]; }
+    // Writes what a status panel reports. `text` makes the panel's text in
+    // the language in force: now, and again at every change of language, so
+    // a panel goes on reporting the same thing in the other language.
+    void ShowStatus(int panel, std::function<QString()> text);
+    void ShowStatus(int panel, const char* chinese, const char* english);
+    // Status panel 1 back to the ready text: the work it reported has ended.
+    void ShowReady();
     // Status panel 5, the clock: date and time of now, in the one clock format.
     static constexpr int kClockPanel = 5;
     void RefreshClockPanel();
@@ -85,9 +92,12 @@ class TMainFrm : public QMainWindow {
 
     // The language refresh: Qt's own texts and the language file of the
     // language item ("kzchs.ini" or "kzeng.ini" in the program folder) applied
-    // to every form; a missing or unreadable file is reported and the texts
-    // stay as they are (MainLanguage.cpp).
-    void Button1Click();
+    // to every form, the texts the main window writes itself (status panels,
+    // the recent-file item's caption) written again. A missing or unreadable
+    // file is reported and refuses the change: the language item goes back
+    // to the language in force and nothing else changes; false then
+    // (MainLanguage.cpp).
+    bool Button1Click();
 
     // Brings menus and tool bars into the project-loaded state.
     void ToolbarInitialize();
@@ -322,6 +332,8 @@ class TMainFrm : public QMainWindow {
     std::unique_ptr<QPrinter> printer_;
     TFxPopupMenu* gridPopup_ = nullptr;
     std::array<QLabel*, 7> statusPanels_{};
+    std::array<std::function<QString()>, 7> statusTexts_;  // what each panel reports
+    void RefreshStatusPanels();
     std::map<QString, QAction*> items_;
     std::map<QString, TFxToolBarButton*> buttons_;
 
@@ -345,7 +357,12 @@ class TMainFrm : public QMainWindow {
 
     // The language menu's two items (MainLanguage.cpp).
     void ConnectLanguage();
+    void SetLanguageItems(bool chinese);
+    // The recent-file item: the last project's path the settings file keeps,
+    // or, while it names none, "最近文件" in the language in force.
+    void ShowRecentFileCaption();
     TUiLanguage* uiLanguage_ = nullptr;
+    bool chineseInForce_ = true;  // the language of the texts: the forms are built in Chinese
 
     void ConnectOnline();
     void ConnectDownload();

@@ -110,7 +110,9 @@ void AlignRight(const std::vector<QToolButton*>& buttons) {
 FunctionStageView MainStageView(TMainFrm& frm, TWgSizePanel* pane, QPlainTextEdit* memo2,
                                 QPlainTextEdit* memo1) {
     FunctionStageView view;
-    view.state = [&frm](const std::string& text) { frm.StatusPanel(1)->setText(Q(text)); };
+    view.state = [&frm](const std::string& text) {
+        frm.ShowStatus(1, [state = Q(text)] { return state; });
+    };
     view.clock = [&frm] { frm.RefreshClockPanel(); };
     view.setMessages = [=](const std::string& text) { memo2->setPlainText(Q(text)); };
     view.addMessage = [=](const std::string& line) { AddLines(memo2, {Q(line)}); };
@@ -211,6 +213,7 @@ void TMainFrm::ConnectBuildWindows() {
         FunctionStageView host = MainStageView(*this, wgSizePanel1_, memo2_, memo1_);
         TTCPPlibFrm frm({winDir_, names_.projectFile, Chinese()}, host, this);
         frm.exec();
+        ShowReady();  // the library compile's progress ends with it
         CompileState& state = TheCompileState();
         state.compileResult = frm.Stage().Result();
         state.targetImageSize = frm.Stage().ProductSize();
@@ -270,6 +273,16 @@ void TMainFrm::c1Click() {
             if (set) QApplication::restoreOverrideCursor();
         }
     } cursor;
+    // " Program checking..." and the tool chain's progress report work in
+    // hand: a compile that stops before its report, whichever way, puts the
+    // ready text back.
+    struct WorkText {
+        TMainFrm& frm;
+        bool shown = false;
+        ~WorkText() {
+            if (shown) frm.ShowReady();
+        }
+    } work{*this};
     try {
         // 1. The old image goes first, so a failed compile leaves none.
         DeleteWithRetries(targetFile_);
@@ -288,7 +301,8 @@ void TMainFrm::c1Click() {
         // save, is not compiled (the converter reads the file on disk).
         cursor.Wait();
         ClearMessagePane(memo2_);
-        StatusPanel(1)->setText(QStringLiteral(" Program checking..."));
+        ShowStatus(1, [] { return QStringLiteral(" Program checking..."); });
+        work.shown = true;
         state.compileResult = 0;
         state.targetImageSize = 0;
         state.compileStop = false;
@@ -353,7 +367,8 @@ void TMainFrm::c1Click() {
             MakeCompileReport(state.compileResult, state.targetImageSize, state.compileStop,
                               EmptyImageSize(winDir_, values));
         statusBar()->setToolTip(Q(report.sizeHint));
-        StatusPanel(1)->setText(Q(report.statusText));
+        ShowStatus(1, [text = Q(report.statusText)] { return text; });
+        work.shown = false;
         if (!wgSizePanel1_->isHidden()) {
             AddLines(memo2_, {QString(), Q(report.paneLine)});
         }

@@ -161,14 +161,15 @@ void TMainFrm::LadderEditKeyDown(QKeyEvent* event) {
 void TMainFrm::ConnectEditing() {
     GridCursor& cursor = TheGridCursor();
     connect(ladderEdit_, &TLadderGrid::SelectCell, this, [this, &cursor](int column, int row) {
-        StatusPanel(4)->setText(Q(SelectCell(cursor, column, row, TheProgramBlocks().rowBase)));
+        const QString text = Q(SelectCell(cursor, column, row, TheProgramBlocks().rowBase));
+        ShowStatus(4, [text] { return text; });
         cursor.cursorCellX = ladderEdit_->CursorCellPos().x();
         cursor.cursorCellY = ladderEdit_->CursorCellPos().y();
     });
     connect(ladderEdit_, &TLadderGrid::SelectionFinished, this, [this](const GridSelection& s) {
         if (std::optional<std::string> text =
                 SelectionStatusText(s.left, s.top, s.right, s.bottom)) {
-            StatusPanel(4)->setText(Q(*text));
+            ShowStatus(4, [range = Q(*text)] { return range; });
         }
     });
     connect(ladderEdit_, &TLadderGrid::KeyDown, this, &TMainFrm::LadderEditKeyDown);
@@ -336,7 +337,9 @@ void TMainFrm::TreeView1Click() {
     ladderEdit_->SetRowCount(blocks.rowCount);
     ladderEdit_->SetCursor(ladderEdit_->Col(), result.gridRow);
     ladderEdit_->setFocus();
-    StatusPanel(6)->setText(Q(result.statusText));
+    // The block shown, named in the language in force.
+    ShowStatus(6,
+               [this, node = blocks.currentBlock] { return Q(BlockStatusText(node, Chinese())); });
     setWindowTitle(Q(result.caption));
     emit BlockShown();
 }

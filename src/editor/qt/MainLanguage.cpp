@@ -12,6 +12,11 @@
 #include "styling/toolbar/qt/FxToolBar.h"
 
 namespace vx {
+namespace {
+
+constexpr const char* kRecentFilePrefix = "&1 ";
+
+}  // namespace
 
 void TMainFrm::ConnectLanguage() {
     uiLanguage_ = new TUiLanguage(this);
@@ -20,48 +25,64 @@ void TMainFrm::ConnectLanguage() {
     MarkProgramText(Item("LastFileOpenItem"));
     for (const char* name : {"Chinese1", "English1"}) {
         connect(Item(name), &QAction::triggered, this, [this, name] {
-            Item("Chinese1")->setChecked(QString(name) == "Chinese1");
-            Item("English1")->setChecked(QString(name) == "English1");
+            SetLanguageItems(QString(name) == "Chinese1");
+            if (!Button1Click()) return;  // refused: nothing changed
             settings_.chinese = Chinese();
-            Button1Click();
             if (!CoverShown()) ProManageRefresh();
         });
     }
 }
 
-void TMainFrm::Button1Click() {
-    UseQtTranslations(Chinese());
-    SetInterfaceChinese(Chinese());
+void TMainFrm::SetLanguageItems(bool chinese) {
+    Item("Chinese1")->setChecked(chinese);
+    Item("English1")->setChecked(!chinese);
+}
+
+void TMainFrm::ShowRecentFileCaption() {
+    const std::string& caption = settings_.lastFileOpenItem;
+    Item("LastFileOpenItem")
+        ->setText(QString::fromStdString(
+            caption.starts_with(kRecentFilePrefix) ? caption : Tr("最近文件", "Recent file")));
+}
+
+bool TMainFrm::Button1Click() {
+    const bool chinese = Chinese();
+    const char* file = chinese ? kChineseLanguageFile : kEnglishLanguageFile;
+    const std::string path = JoinPath(ProgramFolder(), file);
+    const LanguageFileStatus status = ImportUiTexts(path);
+    if (status != LanguageFileStatus::Ok) {
+        // Told in the language asked for, once the items show the language
+        // in force again: the windows go on in the language they are in.
+        const std::string message =
+            status == LanguageFileStatus::Missing
+                ? Tr("找不到语言文件 ", "Language file not found: ") + path + Tr(" ！", "!")
+                : Tr("无法读取语言文件 ", "Cannot read the language file ") + path + Tr(" ！", "!");
+        SetLanguageItems(chineseInForce_);
+        UseQtTranslations(chineseInForce_);
+        SetInterfaceChinese(chineseInForce_);
+        ShowRecentFileCaption();
+        RefreshStatusPanels();
+        ShowMessage({kProductTitle, message, MsgIcon::Exclamation, MsgButtons::Ok});
+        return false;
+    }
+    chineseInForce_ = chinese;
+    UseQtTranslations(chinese);
+    SetInterfaceChinese(chinese);
     // The option windows' add-or-remove entry is no text of the language
     // files: it follows the language here.
     const QString addOrRemove =
         QString::fromStdString(Tr("添加或移动按钮", "Add or Remove Buttons"));
     for (TFxToolBar* bar : {standardBar_, functionBar_})
         bar->SetTextAutoOptionMenu(addOrRemove);
-    const char* file = Chinese() ? kChineseLanguageFile : kEnglishLanguageFile;
-    const std::string path = JoinPath(ProgramFolder(), file);
-    switch (ImportUiTexts(path)) {
-        case LanguageFileStatus::Ok:
-            // The file holds the monitoring command as it is while monitoring is off.
-            if (Monitoring()) {
-                Item("NStakeoutON")
-                    ->setText(QString::fromStdString(Tr("停止监控(&T) ", "Stop monitor(&T) ")));
-                Button("StakeoutON")
-                    ->SetHint(QString::fromStdString(Tr("停止监控 F8", "Stop monitor F8")));
-            }
-            return;
-        case LanguageFileStatus::Missing:
-            ShowMessage({kProductTitle,
-                         Tr("找不到语言文件 ", "Language file not found: ") + path + Tr(" ！", "!"),
-                         MsgIcon::Exclamation, MsgButtons::Ok});
-            return;
-        case LanguageFileStatus::Unreadable:
-            ShowMessage(
-                {kProductTitle,
-                 Tr("无法读取语言文件 ", "Cannot read the language file ") + path + Tr(" ！", "!"),
-                 MsgIcon::Exclamation, MsgButtons::Ok});
-            return;
+    // The file holds the monitoring command as it is while monitoring is off.
+    if (Monitoring()) {
+        Item("NStakeoutON")
+            ->setText(QString::fromStdString(Tr("停止监控(&T) ", "Stop monitor(&T) ")));
+        Button("StakeoutON")->SetHint(QString::fromStdString(Tr("停止监控 F8", "Stop monitor F8")));
     }
+    ShowRecentFileCaption();
+    RefreshStatusPanels();
+    return true;
 }
 
 }  // namespace vx

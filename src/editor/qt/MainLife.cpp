@@ -57,7 +57,7 @@ void TMainFrm::FormShow() {
     openRequest_.clear();
     names_ = ProjectNames{};
     ladderEdit_->SetCursor(1, 0);
-    StatusPanel(0)->setText(QString::fromStdString(Tr(" 梯形图", " Ladder")));
+    ShowStatus(0, " 梯形图", " Ladder");
     RefreshPortPanel();
     RefreshCursorPanel();
     RefreshClockPanel();
@@ -105,7 +105,7 @@ void TMainFrm::ApplySettings() {
     ApplyLadderColours();
     Item("Chinese1")->setChecked(settings_.chinese);
     Item("English1")->setChecked(!settings_.chinese);
-    Item("LastFileOpenItem")->setText(QString::fromStdString(settings_.lastFileOpenItem));
+    ShowRecentFileCaption();
     if (settings_.AutoSaveEnabled() && settings_.AutoSaveIntervalMs() > 0) {
         timer3_.setInterval(
             static_cast<int>(std::min<std::int64_t>(settings_.AutoSaveIntervalMs(), INT32_MAX)));
@@ -127,7 +127,7 @@ void TMainFrm::Timer2Timer() {
     timer2_.stop();
     setEnabled(true);
     Item("N28")->trigger();  // comment display on
-    StatusPanel(1)->setText(QString::fromStdString(Tr(" 就绪", " Ready")));
+    ShowReady();
     ladderEdit_->SetCellColor(clWindow);
     const ClipCells& clip = TheClipCells();
     if (clip.NewMode() == kNewFileMode) {
@@ -152,8 +152,7 @@ void TMainFrm::Timer1Timer() {
     if (undo.CanRedo()) Button("ToolButton11")->setEnabled(true);
     Item("UndoItem")->setEnabled(Button("ToolButton9")->isEnabled());
     Item("RedoItem")->setEnabled(Button("ToolButton11")->isEnabled());
-    if (readyCountdown_ > 0 && --readyCountdown_ == 0)
-        StatusPanel(1)->setText(QString::fromStdString(Tr(" 就绪", " Ready")));
+    if (readyCountdown_ > 0 && --readyCountdown_ == 0) ShowReady();
     RefreshClockPanel();
     // A copy made in any instance becomes pasteable here.
     if (clipboardWatch_.Poll(TheClipCells()).pasteAvailable) {
@@ -274,17 +273,19 @@ void TMainFrm::SetLook(int style) {
 }
 
 void TMainFrm::RefreshCursorPanel() {
-    StatusPanel(4)->setText(
-        QString(" row %1 , Col %2").arg(ladderEdit_->Row() + 1).arg(ladderEdit_->Col()));
+    const QString cursor =
+        QString(" row %1 , Col %2").arg(ladderEdit_->Row() + 1).arg(ladderEdit_->Col());
+    ShowStatus(4, [cursor] { return cursor; });
 }
 
 void TMainFrm::RefreshClockPanel() {
-    StatusPanel(kClockPanel)->setText(StatusClockText(QDateTime::currentDateTime()));
+    ShowStatus(kClockPanel, [] { return StatusClockText(QDateTime::currentDateTime()); });
 }
 
 void TMainFrm::RefreshPortPanel() {
-    StatusPanel(2)->setText(settings_.comPort <= 7 ? QString(" COM%1").arg(settings_.comPort + 1)
-                                                   : QString::fromStdString(settings_.ltcpip));
+    const QString port = settings_.comPort <= 7 ? QString(" COM%1").arg(settings_.comPort + 1)
+                                                : QString::fromStdString(settings_.ltcpip);
+    ShowStatus(2, [port] { return port; });
 }
 
 }  // namespace vx

@@ -1,6 +1,7 @@
 // The main window's menu bar, pop-up menu and tool bars.
 #include <QApplication>
 #include <QEvent>
+#include <QPointer>
 #include <QStyle>
 #include <algorithm>
 
@@ -202,8 +203,12 @@ TFxToolBarButton* TMainFrm::AddButton(TFxToolBar* bar, const char* name, const c
     button->SetBounds(NextLeft(bar), 2, 24, 24);
     button->SetHint(QString::fromUtf8(hint));
     button->SetImageIndex(image);
-    connect(button, &TFxCustomToolBarButton::MouseEntered, this,
-            [this, button] { StatusPanel(0)->setText(" " + button->Hint()); });
+    // The hint the button has in the language in force.
+    connect(button, &TFxCustomToolBarButton::MouseEntered, this, [this, button] {
+        ShowStatus(0, [button = QPointer<TFxToolBarButton>(button)] {
+            return button ? " " + button->Hint() : QString();
+        });
+    });
     buttons_[button->objectName()] = button;
     return button;
 }
@@ -340,7 +345,7 @@ bool TMainFrm::eventFilter(QObject* watched, QEvent* event) {
     }
     // Over a tool bar's background the status bar names the view again.
     if (event->type() == QEvent::Enter && qobject_cast<TFxToolBar*>(watched) != nullptr) {
-        StatusPanel(0)->setText(QString::fromStdString(Tr(" 梯形图", " Ladder")));
+        ShowStatus(0, " 梯形图", " Ladder");
     }
     return QMainWindow::eventFilter(watched, event);
 }

@@ -41,8 +41,9 @@ void TMainFrm::ConnectOnline() {
         if (Monitoring()) LadderRegionChanged();
     });
     connect(ladderPoller_, &TLadderPoller::Answered, this, [this](const QString& spinner) {
-        StatusPanel(2)->setText(
-            QString::fromStdString(PortPanelText(TheLinkSettings(), spinner.toStdString())));
+        const QString port =
+            QString::fromStdString(PortPanelText(TheLinkSettings(), spinner.toStdString()));
+        ShowStatus(2, [port] { return port; });
     });
     connect(ladderPoller_, &TLadderPoller::RepaintWanted, this,
             [this] { ladderEdit_->viewport()->update(); });
@@ -52,8 +53,9 @@ void TMainFrm::ConnectOnline() {
 }
 
 void TMainFrm::ShowLinkFailed() {
-    StatusPanel(2)->setText(
-        QString::fromStdString(PortPanelText(TheLinkSettings()) + " " + LinkFailedText(Chinese())));
+    ShowStatus(2, [this, port = PortPanelText(TheLinkSettings())] {
+        return QString::fromStdString(port + " " + LinkFailedText(Chinese()));
+    });
 }
 
 void TMainFrm::ApplyLinkSettings() {
@@ -133,7 +135,7 @@ void TMainFrm::N13Click() {
     settings_.baudRate = link.baudIndex;
     settings_.ltcpip = link.tcpAddress;
     settings_.ltcpport = link.tcpPortText;
-    StatusPanel(2)->setText(QString::fromStdString(PortPanelText(link)));
+    ShowStatus(2, [port = QString::fromStdString(PortPanelText(link))] { return port; });
 }
 
 }  // namespace vx

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QStatusBar>
 #include <QVBoxLayout>
+#include <cmath>
 #include <numeric>
 
 #include "editor/StatusPanels.h"
@@ -30,11 +31,18 @@ constexpr int kMessagePaneHeight = 118;
 constexpr int kTitleBarHeight = 16;
 
 // A status panel: its text is cut short with "…" at the panel's edge, never
-// drawn beyond it, and a long text does not widen the panel.
+// drawn beyond it, and a long text does not widen the panel by itself (the
+// row decides its width).
 class StatusPanel : public QLabel {
   public:
     using QLabel::QLabel;
     QSize minimumSizeHint() const override { return {0, QLabel::minimumSizeHint().height()}; }
+    // The width that shows the whole text (the text's width in fractions of a
+    // pixel, rounded up, as the cutting measures it).
+    int TextWidth() const {
+        const auto advance = QFontMetricsF(font()).horizontalAdvance(text());
+        return static_cast<int>(std::ceil(advance)) + width() - contentsRect().width();
+    }
 
   protected:
     void paintEvent(QPaintEvent*) override {
@@ -46,15 +54,17 @@ class StatusPanel : public QLabel {
     }
 };
 
-// The row of the seven panels, placed by StatusPanelPlaces at every width.
+// The row of the seven panels, placed by StatusPanelPlaces at every width and
+// whenever a panel's text changes (a new text asks its parent for a layout),
+// so that the port panel fits a failure it tells.
 class StatusPanelRow : public QWidget {
   public:
     explicit StatusPanelRow(QWidget* parent) : QWidget(parent) {
         setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-        for (QLabel*& panel : panels)
+        for (StatusPanel*& panel : panels)
             panel = new StatusPanel(this);
     }
-    std::array<QLabel*, kStatusPanelCount> panels{};
+    std::array<StatusPanel*, kStatusPanelCount> panels{};
 
     QSize sizeHint() const override {
         return {std::accumulate(kStatusPanelWidths.begin(), kStatusPanelWidths.end(), 0),
@@ -63,8 +73,15 @@ class StatusPanelRow : public QWidget {
     QSize minimumSizeHint() const override { return {0, panels[0]->sizeHint().height()}; }
 
   protected:
-    void resizeEvent(QResizeEvent*) override {
-        const auto places = StatusPanelPlaces(width());
+    void resizeEvent(QResizeEvent*) override { PlacePanels(); }
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::LayoutRequest) PlacePanels();
+        return QWidget::event(event);
+    }
+
+  private:
+    void PlacePanels() {
+        const auto places = StatusPanelPlaces(width(), panels[kPortPanel]->TextWidth());
         for (std::size_t i = 0; i < places.size(); ++i)
             panels[i]->setGeometry(places[i].left, 0, places[i].width, height());
     }
@@ -79,6 +96,28 @@ void TMainFrm::BuildStatusBar() {
     bar->addWidget(row, 1);
     for (int i = 0; i < kStatusPanelCount; ++i)
         statusPanels_[static_cast<std::size_t>(i)] = row->panels[static_cast<std::size_t>(i)];
+}
+
+void TMainFrm::ShowStatus(int panel, std::function<QString()> text) {
+    const auto i = static_cast<std::size_t>(panel);
+    statusPanels_[i]->setText(text ? text() : QString());
+    statusTexts_[i] = std::move(text);
+}
+
+void TMainFrm::ShowStatus(int panel, const char* chinese, const char* english) {
+    ShowStatus(panel,
+               [this, chinese, english] { return QString::fromStdString(Tr(chinese, english)); });
+}
+
+void TMainFrm::ShowReady() {
+    readyCountdown_ = 0;
+    ShowStatus(1, " 就绪", " Ready");
+}
+
+void TMainFrm::RefreshStatusPanels() {
+    for (std::size_t i = 0; i < statusTexts_.size(); ++i) {
+        if (statusTexts_[i]) statusPanels_[i]->setText(statusTexts_[i]());
+    }
 }
 
 TWgSizePanel* TMainFrm::BuildSidePanel(QWidget* parent) {

@@ -78,7 +78,7 @@ void TMainFrm::PLC2Click(bool fromMenu) {
     // What the project holds, also after a cancelled dialog whose lists the
     // user had changed.
     const QString shown = QString::fromStdString(ShownModelVersion(TheProgram().sysParamString));
-    StatusPanel(3)->setText(" " + shown);
+    ShowStatus(3, [shown] { return " " + shown; });
     tabSheet1_->SetCaption(shown);
 }
 

@@ -90,7 +90,7 @@ TFunInputFrm::TFunInputFrm(TEntryHost& host, QWidget* parent)
 
     auto* label1 = new QLabel(QStringLiteral("元件"), panel1_);
     label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(44, 6, 28, 22);
+    label1->setGeometry(41, 6, 32, 22);
     edit1_ = new TEntryEdit(panel1_);
     edit1_->setObjectName(QStringLiteral("Edit1"));
     edit1_->setGeometry(74, 6, 215, 22);
@@ -110,7 +110,7 @@ TFunInputFrm::TFunInputFrm(TEntryHost& host, QWidget* parent)
 
     auto* label2 = new QLabel(QStringLiteral("注释"), panel1_);
     label2->setObjectName(QStringLiteral("Label2"));
-    label2->setGeometry(44, 31, 28, 22);
+    label2->setGeometry(41, 31, 32, 22);
     edit2_ = new TEntryEdit(panel1_);
     edit2_->setObjectName(QStringLiteral("Edit2"));
     edit2_->setGeometry(74, 31, 215, 22);

@@ -78,35 +78,36 @@ TOUTF::TOUTF(QWidget* parent)
     panel7_ = new QFrame(this);
     panel7_->setObjectName(QStringLiteral("Panel7"));
     panel7_->setFrameShape(QFrame::StyledPanel);
-    panel7_->setGeometry(10, 72, 406, 172);
+    panel7_->setGeometry(10, 72, 414, 172);
     for (int n = 1; n <= kOperandPanels; ++n) {
         Panel& p = panels_[Slot(n)];
         p.panel = new QFrame(panel7_);
         p.panel->setObjectName(QStringLiteral("OPer%1").arg(n));
-        p.panel->setGeometry(2, 2 + (n - 1) * 42, 402, 40);
+        p.panel->setGeometry(2, 2 + (n - 1) * 42, 410, 40);
         auto* label = new QLabel(QStringLiteral("操作数%1").arg(n), p.panel);
         label->setGeometry(4, 9, 48, 22);
         p.letters = new QComboBox(p.panel);
         MarkProgramText(p.letters);  // the instruction's operand kinds
         p.letters->setObjectName(QStringLiteral("OPera%1").arg(n));
         p.letters->setGeometry(52, 9, 52, 22);
+        // Room for the English "Device" with a gap before its field.
         auto* valueLabel = new QLabel(QStringLiteral("组件值"), p.panel);
-        valueLabel->setGeometry(110, 9, 40, 22);
+        valueLabel->setGeometry(110, 9, 48, 22);
         p.field = new QLineEdit(p.panel);
         p.field->setObjectName(QStringLiteral("Edit%1").arg(n + 1));
-        p.field->setGeometry(150, 9, 72, 22);
+        p.field->setGeometry(158, 9, 72, 22);
         p.ranges = ShownList(p.panel, "");
         MarkProgramText(p.ranges);
         p.ranges->setObjectName(QStringLiteral("OPeran%1").arg(n));
-        p.ranges->setGeometry(226, 9, 104, 22);
+        p.ranges->setGeometry(234, 9, 104, 22);
         if (n <= 2) {
             p.indexLabel = new QLabel(QStringLiteral("索引"), p.panel);
             p.indexLabel->setObjectName(QStringLiteral("OPerIL%1").arg(n));
-            p.indexLabel->setGeometry(336, 9, 28, 22);
+            p.indexLabel->setGeometry(344, 9, 28, 22);
             p.index = new QComboBox(p.panel);
             p.index->setObjectName(QStringLiteral("OPerICB%1").arg(n));
             p.index->addItems({QString(), QStringLiteral("V"), QStringLiteral("Z")});
-            p.index->setGeometry(364, 9, 36, 22);
+            p.index->setGeometry(372, 9, 36, 22);
         }
         connect(p.letters, &QComboBox::activated, this, [this, n] { OPeraChange(n, true); });
     }

@@ -29,7 +29,9 @@ TAD_EN_Frm::TAD_EN_Frm(QWidget* parent, RegisterCalls& calls)
     : QDialog(parent), poller_(this, calls) {
     setObjectName(QStringLiteral("AD_EN_Frm"));
     setWindowTitle(QStringLiteral("AD&编码器监视"));
-    setFixedSize(330, 226);
+    // Wide enough for the title bar to show the English title whole, also
+    // with the failed link's note behind it.
+    setFixedSize(400, 226);
 
     const char* tabs[] = {"AD(12bit)", "AD(24bit)", "编码器", "关闭"};
     const char* names[3][4] = {{"AD1", "AD2", "AD3", "AD4"},
@@ -41,7 +43,7 @@ TAD_EN_Frm::TAD_EN_Frm(QWidget* parent, RegisterCalls& calls)
         TLoadingScope loading;
         pages_ = new TWgPageControl(this);
         pages_->setObjectName(QStringLiteral("WgPageControl1"));
-        pages_->setGeometry(8, 8, 314, 210);
+        pages_->setGeometry(8, 8, 384, 210);
         pages_->SetTabStyle(TWgTabStyle::tsRoundCorners);
         pages_->SetTransparent(true);
         pages_->SetBoldCurrentTab(true);
@@ -61,7 +63,7 @@ TAD_EN_Frm::TAD_EN_Frm(QWidget* parent, RegisterCalls& calls)
                 value->setObjectName(QStringLiteral("Edit%1").arg(n));
                 value->setReadOnly(true);
                 value->setAlignment(Qt::AlignRight);
-                value->setGeometry(130, 14 + 38 * row, 150, 26);
+                value->setGeometry(130, 14 + 38 * row, 220, 26);
                 captions_[Index(t, row)] = caption;
                 values_[Index(t, row)] = value;
             }

@@ -18,11 +18,11 @@ namespace {
 QSpinBox* Field(QWidget* parent, const char* name, const char* caption, int minimum, int maximum,
                 int x, int y, int width) {
     auto* label = new QLabel(QString::fromUtf8(caption), parent);
-    label->setGeometry(x, y + 4, 30, 18);
+    label->setGeometry(x, y + 4, 34, 18);
     auto* spin = new QSpinBox(parent);
     spin->setObjectName(QString::fromUtf8(name));
     spin->setRange(minimum, maximum);
-    spin->setGeometry(x + 30, y, width, 26);
+    spin->setGeometry(x + 34, y, width - 4, 26);
     return spin;
 }
 

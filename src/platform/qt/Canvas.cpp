@@ -176,6 +176,7 @@ QFont ToQFont(const CanvasFont& font) {
     f.setUnderline(font.underline);
     f.setStrikeOut(font.strikeOut);
     f.setStyleStrategy(QFont::NoAntialias);
+    if (font.stretch != 100) f.setStretch(std::clamp(font.stretch, 1, 4000));
     if (font.height < 0) {
         f.setPixelSize(-font.height);
     } else if (font.height > 0) {

@@ -79,6 +79,9 @@ struct CanvasFont {
     // 0: negative, the height of the characters (the em); positive, the
     // whole cell (ascent and descent).
     int height = 0;
+    // Width of the characters in percent of the face's own (below 100
+    // narrower), at the same height.
+    int stretch = 100;
     bool operator==(const CanvasFont&) const = default;
 };
 

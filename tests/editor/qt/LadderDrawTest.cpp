@@ -105,6 +105,12 @@ TEST_F(LadderDrawTest, RailColumnShowsTheBlockLocalRowNumber) {
     EXPECT_TRUE(Black(32, 0)) << "the rail";
     EXPECT_TRUE(Black(32, 59));
     EXPECT_TRUE(Has(0xFF000000, 5, 15, 32, 30)) << "the row number 0001";
+    // Whatever its last digit, the number ends two pixels short of the rail.
+    for (int row = 0; row < 10; ++row) {
+        Draw(0, row);
+        EXPECT_TRUE(Has(0xFF000000, 5, 15, 29, 30)) << row + 1;
+        EXPECT_FALSE(Has(0xFF000000, 29, 0, 31, 43)) << row + 1;
+    }
 }
 
 TEST_F(LadderDrawTest, PaintingTheCommentColumnMarksItsCell) {
@@ -137,6 +143,38 @@ TEST_F(LadderDrawTest, EnergisedCoilIsThreePixelsWideInTheStakeoutColour) {
     EXPECT_EQ(At(100, 21), green);
     EXPECT_EQ(At(100, 22), green);
     EXPECT_NE(At(100, 24), green);
+}
+
+// While monitoring, a cell whose device was not read since the link opened,
+// and the wires of a row whose devices were not all read (or that names
+// none), are drawn as while editing.
+TEST_F(LadderDrawTest, OnlyWhatWasReadIsDrawnLive) {
+    cells_.Kind(1, 0) = CellKind::kClosedContact;
+    cells_.First(1, 0) = "M100";
+    cells_.Kind(2, 0) = CellKind::kLine;
+    cells_.Kind(2, 1) = CellKind::kInverter;  // in a row without devices
+    context_.monitoring = true;
+    bool read = false;
+    context_.evaluate = [&](int column, int row, CellLiveState& live) {
+        if (column != 1 || row != 0) return kNoDevice;
+        live.energised = true;
+        live.read = read;
+        return MakeDeviceCode(DeviceKind::M, 100);
+    };
+    const struct {
+        int column, row;
+        bool read, live;
+    } cases[] = {
+        {1, 0, false, false}, {2, 0, false, false}, {2, 1, false, false},
+        {1, 0, true, true},   {2, 0, true, true},   {2, 1, true, false},
+    };
+    for (const auto& c : cases) {
+        read = c.read;
+        Draw(c.column, c.row);
+        EXPECT_EQ(Has(0xFF00FF00, 0, 0, 57, 43), c.live)
+            << "column " << c.column << " row " << c.row << (c.read ? " read" : " unread");
+        EXPECT_EQ(Black(10, 21), !c.live);
+    }
 }
 
 TEST_F(LadderDrawTest, LiveValuesAreDrawnInTheLiveValueColour) {

@@ -3,14 +3,21 @@
 // an English phrase of the tool's own in Chinese.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTextEdit>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -20,11 +27,14 @@
 
 #include "FormCatalogue.h"
 #include "ShownTexts.h"
+#include "build/qt/ProgressFrm.h"
 #include "editor/LanguageFile.h"
 #include "editor/ProgramBlocks.h"
 #include "editor/ProjectFile.h"
 #include "editor/Settings.h"
 #include "editor/qt/Main.h"
+#include "editor/qt/OrganCheck.h"
+#include "editor/qt/OrganUse.h"
 #include "editor/qt/UiTextAccess.h"
 #include "editor/qt/UiTexts.h"
 #include "model/LadderProgram.h"
@@ -34,6 +44,7 @@
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
+#include "support/ScopedEnv.h"
 #include "support/StartedMainWindow.h"
 #include "support/TempFolder.h"
 
@@ -71,8 +82,6 @@ struct Exempt {
 const Exempt kProjectData[] = {
     {R"(/PageControl3/.*/StringGrid\d+:item\[\d+,2\]$)",
      "device comments, the system devices' default comments among them, are the project's"},
-    {R"(/(LastFileOpenItem:text|File1:item\[\d+\])$)",
-     "the recent-file item shows the caption the settings file keeps"},
 };
 
 // In Chinese, English that has no Chinese form: the texts the tool gives
@@ -109,7 +118,17 @@ bool Exempted(const QString& path, const Exempt (&list)[N]) {
 std::vector<ShownText> AllShownTexts(TMainFrm& frm) {
     for (const char* item : {"N26", "N43", "N23"})
         frm.Item(item)->trigger();
-    QTest::qWait(200);  // the check and the usage scan start after 100 and 10 ms
+    // The check and the usage scan write their texts from timers started
+    // as they open: wait for both to have run.
+    auto* check = frm.findChild<TOrganCheckFrm*>();
+    auto* usage = frm.findChild<TOrganUseFrm*>();
+    EXPECT_TRUE(check != nullptr && usage != nullptr);
+    if (check != nullptr && usage != nullptr) {
+        QSignalSpy refreshed(usage, &TOrganUseFrm::Refreshed);
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !check->Timer1().isActive() && !refreshed.isEmpty(); },
+            test::kStateWaitMs));
+    }
     std::vector<ShownText> texts;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->parentWidget() != nullptr) continue;
@@ -261,6 +280,138 @@ TEST(LanguageSweep, EnglishTextsShowWhole) {
         EXPECT_GE(tree->columnWidth(0) - shown.left(), needed) << (*it)->text(0).toStdString();
     }
     EXPECT_EQ(tree->textElideMode(), Qt::ElideNone);
+}
+
+// The status panels' texts but the clock's, joined by "|".
+std::string StatusTexts(const TMainFrm& frm) {
+    QStringList texts;
+    for (int i = 0; i < 7; ++i) {
+        if (i != TMainFrm::kClockPanel) texts << frm.StatusPanel(i)->text();
+    }
+    return texts.join("|").toStdString();
+}
+
+// A switch of language while the tool runs: then every window shows the
+// new language, the status panels and the recent-file item included, and
+// texts written before the switch too (a tool button's hint, a link that
+// failed, the block shown); switching back shows the panels as before.
+TEST(LanguageSweep, ASwitchWhileTheToolRunsLeavesNoTextInTheOtherLanguage) {
+    test::MessageRecorder messages;
+    test::ScopedEnv port("VXTORVIN_COM1", "/nonexistent/ttyPLC");
+    auto frm = StartAllForms(true);
+    emit frm->Button("NewToolButton")->MouseEntered();
+    frm->Item("NStakeoutON")->trigger();  // no controller on the port
+    frm->ShowTreeNode(NodeOfBlock(3));
+    const std::string model = frm->StatusPanel(3)->text().toStdString();
+    const std::string chinese = StatusTexts(*frm);
+    ASSERT_EQ(chinese, " 新建| 就绪| COM1 通信失败 ！|" + model + "| row 1 , Col 1| 子程序.3");
+
+    frm->Item("English1")->trigger();
+    EXPECT_EQ(StatusTexts(*frm),
+              " New| Ready| COM1 Communication failed!|" + model + "| row 1 , Col 1| Sub.3");
+    std::vector<ShownText> left;
+    for (const ShownText& t : AllShownTexts(*frm)) {
+        if (test::HasChinese(t.text) && !Exempted(t.path, kProjectData) &&
+            !Exempted(t.path, kWrittenOnOpening)) {
+            left.push_back(t);
+        }
+    }
+    EXPECT_TRUE(left.empty()) << left.size() << " texts in Chinese:\n" << Report(left);
+
+    frm->Item("Chinese1")->trigger();
+    EXPECT_EQ(StatusTexts(*frm), chinese);
+    EXPECT_EQ(frm->Item("LastFileOpenItem")->text(), QString("最近文件"));
+    EXPECT_TRUE(messages.Messages().empty());
+}
+
+// Room for a title in the title bar as the desktop draws it: the window's
+// width less the icon and the buttons (close, and minimise and maximise
+// when the window has either), the title in the desktop's bold face.
+constexpr int kTitleIconRoom = 32;
+constexpr int kTitleButtonWidth = 46;
+// The least room between a label's text and a field beside it.
+constexpr int kLabelGap = 3;
+
+bool IsField(const QWidget* w) {
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QComboBox*>(w) ||
+           qobject_cast<const QAbstractSpinBox*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+           qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QTextEdit*>(w);
+}
+
+const QWidget* FormOf(const QWidget* widget) {
+    while (widget != nullptr && !IsForm(widget))
+        widget = widget->parentWidget();
+    return widget;
+}
+
+// What the form cuts short: its title in the title bar, a label's text at
+// the label's edge or at the field beside it.
+QStringList CutTexts(const QWidget* form) {
+    QStringList cut;
+    const auto say = [&cut, form](const QWidget* w, const QString& text, const QString& why) {
+        cut << form->objectName() + "/" + w->objectName() + " \"" + text + "\": " + why;
+    };
+    QFont titleFont = QApplication::font();
+    titleFont.setBold(true);
+    const int buttons =
+        form->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint) ? 3 : 1;
+    const int room = form->width() - kTitleIconRoom - buttons * kTitleButtonWidth;
+    const int title = QFontMetrics(titleFont).horizontalAdvance(form->windowTitle());
+    if (title > 0 && title > room && !(form->windowFlags() & Qt::FramelessWindowHint))
+        say(form, form->windowTitle(), QString("title %1 > %2").arg(title).arg(room));
+
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        // Qt's own dialogs inside a form lay out their own texts.
+        if (FormOf(label) != form || label->window() != form || label->isHidden() ||
+            label->wordWrap() || label->text().contains('\n') ||
+            qobject_cast<QAbstractScrollArea*>(label->parent()))
+            continue;
+        const QString text = label->text().remove('&');
+        if (text.trimmed().isEmpty()) continue;
+        const QRect inside = label->contentsRect();
+        const int width = label->fontMetrics().horizontalAdvance(text);
+        if (width > inside.width())
+            say(label, text, QString("%1 > %2").arg(width).arg(inside.width()));
+        int left = label->x() + inside.left();
+        if (label->alignment() & Qt::AlignRight) left += inside.width() - width;
+        if (label->alignment() & Qt::AlignHCenter) left += (inside.width() - width) / 2;
+        const int right = left + width;
+        for (const QObject* o : label->parentWidget()->children()) {
+            const auto* field = qobject_cast<const QWidget*>(o);
+            if (field == nullptr || !IsField(field) || field->isHidden()) continue;
+            const QRect g = field->geometry();
+            if (g.bottom() < label->y() || g.top() > label->geometry().bottom()) continue;
+            if (g.left() < right + kLabelGap && g.right() + kLabelGap >= left)
+                say(label, text, "touches " + field->objectName());
+        }
+    }
+    return cut;
+}
+
+// Every window, in each language, shows its title, and every label its
+// text, whole: the windows opened as the user opens them (the utility
+// windows through their commands, with no controller on the port: their
+// titles then tell the failed link), each as it is when shown.
+TEST(LanguageSweep, TitlesAndLabelsShowWhole) {
+    for (const bool chinese : {false, true}) {
+        SCOPED_TRACE(chinese ? "Chinese" : "English");
+        test::MessageRecorder messages;
+        test::ScopedEnv port("VXTORVIN_COM1", "/nonexistent/ttyPLC");
+        auto frm = StartAllForms(chinese);
+        for (const char* item : {"N14", "N31", "N32", "CanExyItem"})
+            frm->Item(item)->trigger();
+        QStringList cut;
+        for (QWidget* form : ApplicationForms()) {
+            // The progress windows start their job when shown.
+            if (qobject_cast<TProgressFrm*>(form) != nullptr) continue;
+            const bool shown = form->isVisible();
+            if (!shown) form->show();
+            QCoreApplication::processEvents();
+            cut << CutTexts(form);
+            if (!shown) form->hide();
+        }
+        EXPECT_TRUE(cut.isEmpty()) << cut.join("\n").toStdString();
+    }
 }
 
 // A language file that gives every text the walk of the forms can name,

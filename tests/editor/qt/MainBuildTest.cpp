@@ -438,6 +438,7 @@ TEST_F(MainBuildTest, TheCLibraryIsCompiledAloneAndLinkedInstead) {
     EXPECT_EQ(Memo2(*frm)->palette().color(QPalette::Text), QColor(0, 0, 255))
         << "warnings only: blue";
     EXPECT_TRUE(Memo2(*frm)->toPlainText().startsWith("高级语言 [function1]\n"));
+    EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" 就绪")) << "the progress ends with the job";
     for (const auto& entry :
          fs::directory_iterator(JoinPath(WindowsDirectory(), "system32/systemtemp")))
         ADD_FAILURE() << "left behind: " << entry.path();
@@ -458,11 +459,12 @@ TEST_F(MainBuildTest, TheCLibraryIsCompiledAloneAndLinkedInstead) {
 TEST_F(MainBuildTest, RefusalsBeforeTheToolChainRuns) {
     auto frm = Started();
     frm->FileNewItemClick();
-    // An untitled project whose save is cancelled is left alone.
+    // An untitled project whose save is cancelled is left alone; the check
+    // status panel 1 told of ends with the compile.
     frm->Dialogs().saveFile = [](const std::string&) { return std::optional<std::string>(); };
     frm->Item("c1")->trigger();
     EXPECT_TRUE(messages_.Messages().empty());
-    EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" Program checking..."));
+    EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" 就绪"));
 
     // A jump without its label.
     TheProgram().cells.Kind(12, 3) = 6;
@@ -484,6 +486,7 @@ TEST_F(MainBuildTest, RefusalsBeforeTheToolChainRuns) {
                                          JoinPath(ProgramFolder(), "Plugins/RFID_232.dll") +
                                          "]文件不存在！");
     EXPECT_FALSE(frm->Item("FileSaveItem")->isEnabled()) << "the project was saved first";
+    EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" 就绪"));
 
     // A contact that leads nowhere: the converter refuses, naming the line.
     TheProgram().usePlugin = 0;

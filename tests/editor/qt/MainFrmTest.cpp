@@ -149,6 +149,8 @@ TEST_F(MainFrmTest, SaveCloseAndReopenKeepTheCells) {
         EXPECT_EQ(frm->windowTitle().toStdString(), "KZ6-Quillary - [" + path + ".PSP]");
         EXPECT_FALSE(frm->Item("FileSaveItem")->isEnabled());
         EXPECT_FALSE(frm->Button("ToolButton9")->isEnabled()) << "saving empties the history";
+        EXPECT_EQ(frm->Item("LastFileOpenItem")->text(), QString("最近文件"))
+            << "the recent file is the settings file's, read at the start";
         messages_.Answer(MsgAnswer::Yes);  // "是否退出程序 ？"
         EXPECT_TRUE(frm->close());
         EXPECT_EQ(messages_.Last().text, "是否退出程序 ？");

@@ -16,6 +16,7 @@
 #include "editor/qt/OrganUse.h"
 #include "editor/qt/UiTexts.h"
 #include "model/LadderProgram.h"
+#include "platform/Language.h"
 #include "platform/SystemFolders.h"
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
@@ -217,6 +218,49 @@ TEST_F(MainLanguageTest, AMissingLanguageFileIsReportedAndTheTextsStay) {
     EXPECT_EQ(messages_.Last().caption, kProductTitle);
     EXPECT_EQ(messages_.Last().icon, MsgIcon::Exclamation);
     EXPECT_EQ(frm->Item("FileNewItem")->text(), QString("新建(&N)..."));
+}
+
+// A refused switch changes nothing: what the windows show, and what they
+// write later (the usage grid's corner, messages, the project tree), stays
+// in the language in force; the settings file keeps it.
+TEST_F(MainLanguageTest, ARefusedSwitchLeavesEveryTextInTheLanguageInForce) {
+    auto frm = test::StartedMainWindow();
+    frm->FileNewItemClick();
+    auto* usage = frm->findChild<TOrganUseFrm*>();
+    ASSERT_NE(usage, nullptr);
+    frm->Item("N23")->trigger();  // F4, shown while the switch is refused
+    const auto corner = [usage] {
+        return usage->UsageGrid(0)->model()->headerData(0, Qt::Horizontal).toString();
+    };
+    const auto state = [&] {
+        return QStringList{
+            frm->Item("Chinese1")->isChecked() ? "Chinese1" : "English1",
+            frm->CurrentSettings().chinese ? "Chinese" : "English",
+            YesButtonText(),
+            QString::fromUtf8(InterfaceText("中", "en")),
+            corner(),
+            frm->TreeView1()->topLevelItem(0)->text(0),
+            frm->StatusPanel(0)->text(),
+            frm->StatusPanel(1)->text(),
+            frm->StatusPanel(6)->text(),
+            frm->Item("LastFileOpenItem")->text(),
+            frm->windowTitle(),
+        }
+            .join(" | ")
+            .toStdString();
+    };
+    const std::string before = state();
+    EXPECT_NE(before.find(" | 元 件 | "), std::string::npos)
+        << "the usage grid's corner: " << before;
+
+    fs::remove(LanguageFile(kEnglishLanguageFile));
+    frm->Item("English1")->trigger();
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text,
+              "Language file not found: " + LanguageFile(kEnglishLanguageFile) + "!")
+        << "told in the language asked for";
+    EXPECT_EQ(state(), before);
+    usage->close();
 }
 
 TEST_F(MainLanguageTest, AMissingChineseFileIsReportedInChineseAtTheFirstShow) {

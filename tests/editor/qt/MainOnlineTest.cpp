@@ -1,9 +1,13 @@
 // Ladder monitoring in the main window against the simulated controller over
 // Modbus TCP on the loopback address: F8 on and off, the grid following the
-// controller's memory, scrolling, a link that cannot open, the device memory
+// controller's memory, scrolling, a link that cannot open, a controller that
+// is not there (nothing drawn live until it is read), the device memory
 // monitor's hand-over and the communication settings.
 #include <gtest/gtest.h>
 
+#include <QImage>
+#include <QLabel>
+#include <QPainter>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
@@ -22,6 +26,7 @@
 #include "online/qt/LadderPoller.h"
 #include "online/qt/SetCOMpro.h"
 #include "outside/ModbusLink.h"
+#include "platform/qt/Canvas.h"
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
@@ -209,6 +214,74 @@ TEST_F(MainOnlineTest, AControllerThatDoesNotAnswerIsToldOnceInTheStatusBar) {
     frm->Item("NStakeoutON")->trigger();
     EXPECT_EQ(frm->StatusPanel(2)->text(), QString("127.0.0.1"));
     EXPECT_TRUE(messages_.Messages().empty()) << "never a box";
+}
+
+// Nothing on the line: every read is given up, and until a device is read
+// since the link opened nothing of it is drawn live, so the closed contact on
+// M100, the wires beside it and T5's value keep the editing look. The failure
+// shows whole in the port's panel at 1200 and 1280 pixels, in either
+// language. Once the controller answers the row is live; the next start of
+// monitoring, with the controller silent again, reads nothing of it anew.
+TEST_F(MainOnlineTest, NothingUnreadIsDrawnLiveAndTheFailureShowsWhole) {
+    auto frm = Started();
+    for (int column = 2; column <= 11; ++column)
+        TheProgram().cells.Kind(column, 1) = CellKind::kLine;
+    TLadderGrid* grid = frm->LadderEdit();
+    auto rows = [&] {
+        QImage image(TLadderGrid::FullWidth(), 2 * grid->DefaultRowHeight(), QImage::Format_RGB32);
+        QPainter painter(&image);
+        grid->PaintRows(painter, 0, 2);
+        return image;
+    };
+    auto editingLook = [&] {
+        LadderDrawContext& context = grid->DrawContext();
+        context.monitoring = false;
+        const QImage image = rows();
+        context.monitoring = true;
+        return image;
+    };
+    auto live = [&](const QRect& cell) {
+        const QImage image = rows();
+        const QRgb stakeout = ToQColor(grid->DrawContext().colors.stakeout).rgb();
+        for (int y = cell.top(); y <= cell.bottom(); ++y) {
+            for (int x = cell.left(); x <= cell.right(); ++x) {
+                if (image.pixel(x, y) == stakeout) return true;
+            }
+        }
+        return false;
+    };
+    const int h = grid->DefaultRowHeight();
+    const QRect closedContact(33, h, 57, h), wire(33 + 57 * 4, h, 57, h);
+    QLabel* panel = frm->StatusPanel(2);
+    auto whole = [&] {
+        return panel->fontMetrics().elidedText(panel->text(), Qt::ElideRight,
+                                               panel->contentsRect().width()) == panel->text();
+    };
+
+    const std::pair<const char*, const char*> languages[] = {
+        {"Chinese1", "127.0.0.1 通信失败 ！"}, {"English1", "127.0.0.1 Communication failed!"}};
+    for (const auto& [language, failed] : languages) {
+        SCOPED_TRACE(language);
+        frm->Item(language)->trigger();
+        for (int i = 0; i < 2000; ++i)
+            sim_.PushFault(plcsim::Fault::Silence());
+        frm->Item("NStakeoutON")->trigger();
+        ASSERT_TRUE(frm->Monitoring());
+        VX_WAIT_EQ(panel->text(), QString(failed), test::kStateWaitMs);
+        EXPECT_TRUE(rows() == editingLook()) << "nothing read, nothing live";
+        for (int width : {1200, 1280}) {
+            frm->resize(width, frm->height());
+            VX_WAIT_EQ(frm->width(), width, test::kStateWaitMs);
+            VX_WAIT_TRUE(whole(), test::kStateWaitMs);
+        }
+
+        sim_.ClearFaults();
+        VX_WAIT_TRUE(live(closedContact) && live(wire), test::kStateWaitMs);
+        EXPECT_TRUE(rows() != editingLook());
+        frm->Item("NStakeoutON")->trigger();
+        ASSERT_FALSE(frm->Monitoring());
+    }
+    EXPECT_TRUE(messages_.Messages().empty());
 }
 
 TEST_F(MainOnlineTest, MonitoringConnectsAgainAfterTheControllerHungUp) {

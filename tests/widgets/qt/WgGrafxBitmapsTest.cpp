@@ -46,7 +46,8 @@ TEST(WgBitmapsTest, ReplicateStripRepeatsThePaintedStripBothWays) {
 TEST(WgBitmapsTest, MirrorQuadrantCompletesASymmetricPicture) {
     for (auto [w, h] : {std::pair{6, 4}, std::pair{5, 3}}) {
         CanvasImage img(12, 10, kGround);
-        img.Paint([&](Canvas& c) {
+        // Named captures: Clang 14 cannot capture structured bindings.
+        img.Paint([w = w, h = h](Canvas& c) {
             for (int y = 0; y < (h + 1) / 2; ++y) {
                 for (int x = 0; x < (w + 1) / 2; ++x)
                     c.SetPixel(1 + x, 2 + y, RGBColor(10 + 40 * x, 10 + 50 * y, 99));

@@ -1,8 +1,7 @@
-#include "online/FloatText.h"
+#include "model/FloatText.h"
 
 #include <charconv>
 #include <cmath>
-#include <limits>
 #include <string>
 
 namespace vx {
@@ -71,18 +70,19 @@ FloatText ParseFloatText(std::string_view text) {
     const bool negative = text.front() == '-';
     std::string_view number = text;
     if (number.front() == '+') number.remove_prefix(1);  // from_chars takes no "+"
-    double value = 0;
+    // Read straight to single precision: by way of a double the text would be
+    // rounded twice, and one just past the midpoint of two singles would come
+    // out on the wrong side of it. from_chars is also blind to the locale.
+    float value = 0;
     const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
     if (ec == std::errc::result_out_of_range) {
-        // Beyond a double's range: a small magnitude is a zero, a large one too large.
+        // Rounded to zero, or beyond the largest single.
         if (magnitude.exponent < 0) return {FloatTextStatus::Ok, negative ? -0.0f : 0.0f};
         return {FloatTextStatus::OutOfRange, 0.0f};
     }
-    if (ec != std::errc() || end != number.data() + number.size())
+    if (ec != std::errc() || end != number.data() + number.size() || !std::isfinite(value))
         return {FloatTextStatus::Malformed, 0.0f};
-    if (std::fabs(value) > static_cast<double>(std::numeric_limits<float>::max()))
-        return {FloatTextStatus::OutOfRange, 0.0f};
-    return {FloatTextStatus::Ok, static_cast<float>(value)};
+    return {FloatTextStatus::Ok, value};
 }
 
 }  // namespace vx
