@@ -133,7 +133,7 @@ struct CallSite {
 class BlockConverter : public convert::RungWriter {
   public:
     BlockConverter(const LadderProgram& program, int block, QuietMessages& quiet)
-        : program_(program), cells_(program.cells), block_(block), quiet_(quiet) {}
+        : cells_(program.cells), block_(block), quiet_(quiet) {}
 
     std::optional<RungProblem> Convert();
 
@@ -163,7 +163,6 @@ class BlockConverter : public convert::RungWriter {
     std::optional<RungProblem> Refuse(int row, const std::string& text);
     std::optional<RungProblem> ConvertRung(const Rung& rung);
 
-    const LadderProgram& program_;
     const LadderCells& cells_;
     int block_;
     QuietMessages& quiet_;

@@ -54,7 +54,7 @@ void TMainFrm::ConnectUtilityWindows() {
         if (!refused()) plcInfo->RePLCInfo();
     });
     auto opener = [=, this](const char* item, QDialog* dialog) {
-        connect(Item(item), &QAction::triggered, this, [=, this] {
+        connect(Item(item), &QAction::triggered, this, [=] {
             closeMemoryMonitor();
             if (!refused()) dialog->open();
         });

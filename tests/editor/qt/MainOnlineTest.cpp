@@ -260,14 +260,17 @@ TEST_F(MainOnlineTest, NothingUnreadIsDrawnLiveAndTheFailureShowsWhole) {
 
     const std::pair<const char*, const char*> languages[] = {
         {"Chinese1", "127.0.0.1 通信失败 ！"}, {"English1", "127.0.0.1 Communication failed!"}};
-    for (const auto& [language, failed] : languages) {
+    for (const auto& entry : languages) {
+        // Named, not bound: the waits capture them.
+        const char* const language = entry.first;
+        const QString failed(entry.second);
         SCOPED_TRACE(language);
         frm->Item(language)->trigger();
         for (int i = 0; i < 2000; ++i)
             sim_.PushFault(plcsim::Fault::Silence());
         frm->Item("NStakeoutON")->trigger();
         ASSERT_TRUE(frm->Monitoring());
-        VX_WAIT_EQ(panel->text(), QString(failed), test::kStateWaitMs);
+        VX_WAIT_EQ(panel->text(), failed, test::kStateWaitMs);
         EXPECT_TRUE(rows() == editingLook()) << "nothing read, nothing live";
         for (int width : {1200, 1280}) {
             frm->resize(width, frm->height());
