@@ -69,10 +69,18 @@ TSystemSetFrm::TSystemSetFrm(QWidget* parent) : QDialog(parent) {
     flatSkin1_ = TFlatSkin::ForDialog(this);
     Build();
     adjustSize();
-    // Centred across the screen, the top edge 180 pixels down.
+    PlaceOnScreen();
+}
+
+void TSystemSetFrm::PlaceOnScreen() {
+    // Centred across the screen, the top edge 180 pixels down, or higher
+    // where the screen is too low for the whole dialog: its buttons stay on
+    // the screen.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect s = screen->availableGeometry();
-        move(s.left() + (s.width() - width()) / 2, s.top() + 180);
+        const QSize whole = frameGeometry().size();  // the frame once the desktop drew one
+        const int top = std::max(0, std::min(180, s.height() - whole.height()));
+        move(s.left() + (s.width() - whole.width()) / 2, s.top() + top);
     }
 }
 
@@ -351,7 +359,11 @@ void TSystemSetFrm::Build() {
 }
 
 void TSystemSetFrm::showEvent(QShowEvent* event) {
-    if (!event->spontaneous()) FitPages();
+    if (!event->spontaneous()) {
+        // Fitting the tab strip may change the dialog's size.
+        FitPages();
+        PlaceOnScreen();
+    }
     QDialog::showEvent(event);
 }
 

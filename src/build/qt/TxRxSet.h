@@ -74,6 +74,7 @@ class TSystemSetFrm : public QDialog {
     void Build();
     // The pages wide enough for every tab: the tabs' captions follow the
     // interface language.
+    void PlaceOnScreen();
     void FitPages();
 
     void PlcSeriesChange();

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QPushButton>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -60,6 +62,22 @@ TEST_F(TxRxSetTest, ConfirmedUnchangedKeepsTheStringsAndSaysYes) {
     EXPECT_EQ(confirmed, 1);
     EXPECT_EQ(frm_.windowTitle(), QString("系统参数"));
     EXPECT_NE(frm_.findChild<TFlatSkin*>(), nullptr);
+}
+
+TEST_F(TxRxSetTest, TheWholeDialogStandsOnTheScreen) {
+    // The test screen is 800 pixels high: the dialog is too high for its
+    // top edge at 180 and rises until its buttons show.
+    const QRect screen = QApplication::primaryScreen()->availableGeometry();
+    ASSERT_GT(frm_.height() + 180, screen.height());
+    Run(
+        [this, screen] {
+            EXPECT_TRUE(screen.contains(frm_.frameGeometry()));
+            for (const char* button : {"BitBtn1", "BitBtn2"}) {
+                QPushButton* b = Get<QPushButton>(button);
+                EXPECT_TRUE(screen.contains(QRect(b->mapToGlobal(QPoint()), b->size())));
+            }
+        },
+        "BitBtn2");
 }
 
 TEST_F(TxRxSetTest, SettingsOnFivePagesUnderTheModel) {
