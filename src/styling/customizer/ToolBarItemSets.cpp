@@ -44,7 +44,9 @@ void ReadButtonValues(const IniFile& ini, const std::string& s, const std::strin
 TItemSetPlan PlanItems(const IniFile& ini, const std::string& s, const TBarInfo& bar,
                        const TItemOptions& items, bool designed, int commandCount) {
     TItemSetPlan plan;
-    plan.count = ini.ReadInteger(s, "ToolBarItemCount", designed ? 0 : -1);
+    // A damaged count is cut as a dock layout's is: no set holds more items.
+    plan.count =
+        std::min(ini.ReadInteger(s, "ToolBarItemCount", designed ? 0 : -1), kMaxStoredEntries);
     if (designed) plan.putBack = plan.count > 0;
     if (plan.count < 0 || (designed && plan.count == 0)) return plan;
 
