@@ -44,7 +44,9 @@ void ReadButtonValues(const IniFile& ini, const std::string& s, const std::strin
 TItemSetPlan PlanItems(const IniFile& ini, const std::string& s, const TBarInfo& bar,
                        const TItemOptions& items, bool designed, int commandCount) {
     TItemSetPlan plan;
-    plan.count = ini.ReadInteger(s, "ToolBarItemCount", designed ? 0 : -1);
+    // A damaged count is cut as a dock layout's is: no set holds more items.
+    plan.count =
+        std::min(ini.ReadInteger(s, "ToolBarItemCount", designed ? 0 : -1), kMaxStoredEntries);
     if (designed) plan.putBack = plan.count > 0;
     if (plan.count < 0 || (designed && plan.count == 0)) return plan;
 
@@ -181,27 +183,32 @@ TItemSetPlan PlanOrgItems(const IniFile& ini, const std::string& section, const 
     return plan;
 }
 
+// The places and sizes below are worked out in 64 bits and held within int:
+// no bar, dialog or work area a caller passes overflows them.
 TPoint CustomizeDialogPlace(const TRect& bar, int dialogWidth, int dialogHeight,
                             const TRect& workArea, bool dockedRight) {
-    TPoint p{bar.right - 12, bar.bottom + 1};
-    const int below = p.y + dialogHeight - (workArea.bottom - 2);
-    if (below > 0) p.y -= below;
-    const int past = p.x + dialogWidth - workArea.right;
+    using Wide = long long;
+    Wide x = Wide{bar.right} - 12;
+    Wide y = Wide{bar.bottom} + 1;
+    const Wide below = y + dialogHeight - (Wide{workArea.bottom} - 2);
+    if (below > 0) y -= below;
+    const Wide past = x + dialogWidth - workArea.right;
     if (past > 0) {
         if (dockedRight)
-            p.x = bar.left - dialogWidth;
+            x = Wide{bar.left} - dialogWidth;
         else
-            p.x -= past;
+            x -= past;
     }
-    return p;
+    return {SaturateInt(x), SaturateInt(y)};
 }
 
 int CustomizeEntryWidth(int captionWidth, int margin) {
-    return captionWidth + 2 * margin + 12;
+    return SaturateInt(captionWidth + 2LL * margin + 12);
 }
 
 TRect CustomizeEntryRect(int width, int height, int margin) {
-    return {margin, margin, width - margin, height - margin};
+    return {margin, margin, SaturateInt(static_cast<long long>(width) - margin),
+            SaturateInt(static_cast<long long>(height) - margin)};
 }
 
 }  // namespace vx::customizer

@@ -131,8 +131,9 @@ struct TItemSetPlan {
 
 // The user's set (section = the customizer's name) as a plan for the bar.
 // A missing count leaves the controls as they are; a count of 0 takes every
-// control off. Items naming neither a control nor a class that can be made
-// are skipped, as are items naming a control a second time.
+// control off; a count past kMaxStoredEntries is cut to it. Items naming
+// neither a control nor a class that can be made are skipped, as are items
+// naming a control a second time.
 TItemSetPlan PlanUserItems(const IniFile& ini, const std::string& section, const TBarInfo& bar,
                            const TItemOptions& items, const TToolBarOptions& options,
                            bool largeImagesSet, int commandCount);

@@ -4,60 +4,70 @@
 
 namespace vx {
 
+// The sums here run in 64 bits and are held within int at the end: no
+// caption width, row or work area a caller passes overflows them.
+namespace {
+using Wide = long long;
+}  // namespace
+
 TCompactLevelLayout MeasureCompactLevel(const std::vector<TCompactRowMeasure>& rows,
                                         bool& imagesShown, int iconBarSize) {
-    int w = 0;
+    Wide w = 0;
     for (const TCompactRowMeasure& row : rows) {
-        w = std::max(w, row.captionWidth + 7);
+        w = std::max(w, row.captionWidth + Wide{7});
         if (row.hasSubItems) w += 30;
         if (!imagesShown && row.controlHasImage) imagesShown = true;
     }
     w += iconBarSize;
-    w = std::max(w + (imagesShown ? kCompactImageWidth : 0), kCompactMinWidth);
+    w = std::max(w + (imagesShown ? kCompactImageWidth : 0), Wide{kCompactMinWidth});
     TCompactLevelLayout layout;
-    int y = kCompactMargin;
+    Wide y = kCompactMargin;
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        layout.rows.push_back({kCompactMargin, y, kCompactMargin + w, y + kCompactItemHeight});
+        layout.rows.push_back({kCompactMargin, SaturateInt(y), SaturateInt(kCompactMargin + w),
+                               SaturateInt(y + kCompactItemHeight)});
         y += kCompactItemHeight + kCompactMargin;
     }
-    layout.width = 2 * kCompactMargin + w;
-    layout.height = y;
+    layout.width = SaturateInt(2 * kCompactMargin + w);
+    layout.height = SaturateInt(y);
     return layout;
 }
 
 TCompactRowParts CompactRowParts(const TRect& row, int iconBarSize, bool imagesShown) {
     TCompactRowParts p;
-    p.iconCell = {row.left, row.top, row.left + iconBarSize, row.bottom};
-    p.checkBox = {p.iconCell.left + 1, p.iconCell.top + 1, p.iconCell.right - 2,
-                  p.iconCell.bottom - 1};
-    int textLeft = p.iconCell.right;
+    const Wide iconRight = Wide{row.left} + iconBarSize;
+    p.iconCell = {row.left, row.top, SaturateInt(iconRight), row.bottom};
+    p.checkBox = {SaturateInt(Wide{row.left} + 1), SaturateInt(Wide{row.top} + 1),
+                  SaturateInt(iconRight - 2), SaturateInt(Wide{row.bottom} - 1)};
+    Wide textLeft = iconRight;
     if (imagesShown) {
-        p.imageCell = {p.iconCell.right, row.top, p.iconCell.right + kCompactImageWidth,
-                       row.bottom};
-        textLeft = p.imageCell.right;
+        textLeft = iconRight + kCompactImageWidth;
+        p.imageCell = {SaturateInt(iconRight), row.top, SaturateInt(textLeft), row.bottom};
     }
-    p.text = {textLeft + 4, row.top, row.right, row.bottom};
-    const int y = (row.top + row.bottom - 5) / 2;
-    p.subMenuBox = {row.right - 8, y, row.right - 5, y + 6};
+    p.text = {SaturateInt(textLeft + 4), row.top, row.right, row.bottom};
+    const Wide y = (Wide{row.top} + row.bottom - 5) / 2;
+    p.subMenuBox = {SaturateInt(Wide{row.right} - 8), SaturateInt(y),
+                    SaturateInt(Wide{row.right} - 5), SaturateInt(y + 6)};
     return p;
 }
 
 TRect CompactIconStrip(int panelWidth, int panelHeight, int iconBarSize, bool imagesShown) {
     (void)panelWidth;
-    const int w = iconBarSize + (imagesShown ? kCompactImageWidth : 0);
-    return {kCompactMargin, kCompactMargin, kCompactMargin + w, panelHeight - kCompactMargin};
+    const Wide w = Wide{iconBarSize} + (imagesShown ? kCompactImageWidth : 0);
+    return {kCompactMargin, kCompactMargin, SaturateInt(kCompactMargin + w),
+            SaturateInt(Wide{panelHeight} - kCompactMargin)};
 }
 
 TPoint CompactSubLevelOrigin(const TRect& rowOnScreen, int width, int height,
                              const TRect& workArea) {
-    TPoint p{rowOnScreen.right + 2, rowOnScreen.top};
-    p.y = std::min(p.y, workArea.bottom - height - 2);  // lifted to end 2 above the bottom
-    if (p.x + width > workArea.right) p.x = rowOnScreen.left - width;
-    return p;
+    Wide x = Wide{rowOnScreen.right} + 2;
+    // Lifted to end 2 above the bottom.
+    const Wide y = std::min<Wide>(rowOnScreen.top, Wide{workArea.bottom} - height - 2);
+    if (x + width > workArea.right) x = Wide{rowOnScreen.left} - width;
+    return {SaturateInt(x), SaturateInt(y)};
 }
 
 bool InSizingCorner(int width, int height, TPoint p) {
-    return TRect{width - 10, height - 10, width, height}.Contains(p);
+    return Wide{width} - 10 <= p.x && p.x < width && Wide{height} - 10 <= p.y && p.y < height;
 }
 
 }  // namespace vx

@@ -183,10 +183,10 @@ void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
         for (IDockBar* bar : rows.Items(r).ToolBars())
             unplaced.emplace_back(host.BarName(bar), bar);
 
-    const int n = std::min(store->ReadInteger(s, "ToolBarCount", 0), kMaxStoredLayoutEntries);
+    const int n = std::min(store->ReadInteger(s, "ToolBarCount", 0), kMaxStoredEntries);
     if (n <= 0) return;
     const int rowCount =
-        std::clamp(store->ReadInteger(s, "RowCount", rows.Count()), 0, kMaxStoredLayoutEntries);
+        std::clamp(store->ReadInteger(s, "RowCount", rows.Count()), 0, kMaxStoredEntries);
     rows.Clear();
     for (int r = 0; r < rowCount; ++r)
         rows.Add();
@@ -210,10 +210,11 @@ void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
         if (!bar) continue;
         const TRect now = bar->DockBounds();
         const int row = store->ReadInteger(s, name + ".Row", bar->RowIndex());
-        const int left = store->ReadInteger(s, name + ".Left", now.left);
-        const int top = store->ReadInteger(s, name + ".Top", now.top);
-        const int width = store->ReadInteger(s, name + ".Width", now.Width());
-        const int height = store->ReadInteger(s, name + ".Height", now.Height());
+        // A damaged or hand-made place never reaches the rows' arithmetic.
+        const int left = LayoutCoordinate(store->ReadInteger(s, name + ".Left", now.left));
+        const int top = LayoutCoordinate(store->ReadInteger(s, name + ".Top", now.top));
+        const int width = LayoutExtent(store->ReadInteger(s, name + ".Width", now.Width()));
+        const int height = LayoutExtent(store->ReadInteger(s, name + ".Height", now.Height()));
         const bool visible =
             store->ReadInteger(s, name + ".Visible", bar->DockVisible() ? 1 : 0) != 0;
         const TRect stored = Bounds(left, top, width, height);
@@ -292,11 +293,11 @@ void LoadUndockedState(const TPersistence& settings, IUndockedBar& bar) {
     if (FloatingStored(*store, n)) {
         const TRect now = bar.BarBoundsNow();
         const int rows = store->ReadInteger(s, n + ".FloatingRows", bar.FloatingRows());
-        const int x = store->ReadInteger(s, n + ".Left", now.left);
-        const int y = store->ReadInteger(s, n + ".Top", now.top);
+        const int x = LayoutCoordinate(store->ReadInteger(s, n + ".Left", now.left));
+        const int y = LayoutCoordinate(store->ReadInteger(s, n + ".Top", now.top));
         bar.FloatAt(TPoint{x, y});
         // Never lowered here; a damaged count is not taken.
-        if (rows > bar.FloatingRows() && rows <= kMaxStoredLayoutEntries) bar.SetFloatingRows(rows);
+        if (rows > bar.FloatingRows() && rows <= kMaxStoredEntries) bar.SetFloatingRows(rows);
         const bool visible = store->ReadInteger(s, n + ".Visible", bar.BarVisible() ? 1 : 0) != 0;
         if (visible != bar.BarVisible()) bar.SetBarVisible(visible);
     }

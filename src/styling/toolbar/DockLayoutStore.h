@@ -104,10 +104,6 @@ class IDockLayoutHost {
     ~IDockLayoutHost() = default;
 };
 
-// The most entries and rows a stored layout is read with; larger counts are
-// damage and are cut to this.
-constexpr int kMaxStoredLayoutEntries = 1024;
-
 // Writes the panel's rows and hidden bars to the store. Does nothing unless
 // the settings are active. Raises ELayoutStoreError when the store fails.
 void SaveDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockLayoutHost& host);
@@ -119,7 +115,9 @@ std::string SaveDockLayoutReporting(const TPersistence& settings, TDockPanelMode
 // Puts the panel's bars where the store has them (a bar the store names
 // that another panel of the form holds moves here); bars the store does not
 // name, or names with a row that cannot be, get rows of their own after the
-// stored ones. An empty store leaves the rows as they are.
+// stored ones. An empty store leaves the rows as they are. Counts are cut to
+// kMaxStoredEntries, places and sizes held to a screen layout's ranges
+// (LayoutCoordinate, LayoutExtent).
 void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockLayoutHost& host);
 
 // The section that keeps the tool bars' own state, beside the panel's.
@@ -154,8 +152,9 @@ class IUndockedBar {
 void SaveUndockedState(const TPersistence& settings, IUndockedBar& bar);
 // The error's text instead, empty when it went well (for destructors).
 std::string SaveUndockedStateReporting(const TPersistence& settings, IUndockedBar& bar) noexcept;
-// Floats the bar where it was stored floating and shows or hides its
-// controls as stored; missing values leave the bar as it is.
+// Floats the bar where it was stored floating (the place held to a screen
+// layout's range) and shows or hides its controls as stored; missing values
+// leave the bar as it is.
 void LoadUndockedState(const TPersistence& settings, IUndockedBar& bar);
 
 }  // namespace vx

@@ -7,6 +7,12 @@ namespace vx {
 
 namespace {
 
+// The rows' arithmetic runs in 64 bits: any place or size a bar, the panel
+// or a request reports gives the same answer as it would in int wherever int
+// would not overflow, and nothing undefined where it would. What is written
+// back (a bar's place, a row, the panel) is held within int.
+using Wide = long long;
+
 constexpr int kMinRowThickness = 26;
 constexpr int kNoLimit = INT_MAX / 4;
 
@@ -14,37 +20,38 @@ bool HorizontalOf(const TDockPanelModel& panel) {
     return IsHorizontalDock(panel.DockAlign());
 }
 
-int AlongPos(const IDockBar* bar, bool horizontal) {
+Wide AlongPos(const IDockBar* bar, bool horizontal) {
     const TRect r = bar->DockBounds();
     return horizontal ? r.left : r.top;
 }
-int AlongLen(const IDockBar* bar, bool horizontal) {
+Wide AlongLen(const IDockBar* bar, bool horizontal) {
     const TRect r = bar->DockBounds();
-    return horizontal ? r.Width() : r.Height();
+    return horizontal ? Wide{r.right} - r.left : Wide{r.bottom} - r.top;
 }
-int CrossPos(const IDockBar* bar, bool horizontal) {
+Wide CrossPos(const IDockBar* bar, bool horizontal) {
     const TRect r = bar->DockBounds();
     return horizontal ? r.top : r.left;
 }
-int CrossLen(const IDockBar* bar, bool horizontal) {
+Wide CrossLen(const IDockBar* bar, bool horizontal) {
     const TRect r = bar->DockBounds();
-    return horizontal ? r.Height() : r.Width();
+    return horizontal ? Wide{r.bottom} - r.top : Wide{r.right} - r.left;
 }
 
-void SetAlong(IDockBar* bar, bool horizontal, int pos, int len) {
+void SetAlong(IDockBar* bar, bool horizontal, Wide pos, Wide len) {
     const TRect r = bar->DockBounds();
-    bar->PlaceInRow(horizontal ? Bounds(pos, r.top, len, r.Height())
-                               : Bounds(r.left, pos, r.Width(), len));
+    bar->PlaceInRow(horizontal ? TRect{SaturateInt(pos), r.top, SaturateInt(pos + len), r.bottom}
+                               : TRect{r.left, SaturateInt(pos), r.right, SaturateInt(pos + len)});
 }
-void SetCross(IDockBar* bar, bool horizontal, int pos, int len) {
+void SetCross(IDockBar* bar, bool horizontal, Wide pos, Wide len) {
     const TRect r = bar->DockBounds();
-    bar->PlaceInRow(horizontal ? Bounds(r.left, pos, r.Width(), len)
-                               : Bounds(pos, r.top, len, r.Height()));
+    bar->PlaceInRow(horizontal ? TRect{r.left, SaturateInt(pos), r.right, SaturateInt(pos + len)}
+                               : TRect{SaturateInt(pos), r.top, SaturateInt(pos + len), r.bottom});
 }
 
 // Gives a full-size bar the whole row: minimum 0 first, so that the
 // maximum and then the minimum can both become the row's length.
-void FitFullSize(IDockBar* bar, bool horizontal, int length) {
+void FitFullSize(IDockBar* bar, bool horizontal, Wide rowLength) {
+    const int length = SaturateInt(rowLength);
     TSizeConstraints c = bar->DockConstraints();
     if (horizontal) {
         c.minWidth = 0;
@@ -75,20 +82,20 @@ int Constrain(int size, int minimum, int maximum) {
 bool TRowCollectionItem::Horizontal() const {
     return HorizontalOf(rows_.Panel());
 }
-int TRowCollectionItem::Pos(int i) const {
+Wide TRowCollectionItem::Pos(int i) const {
     return AlongPos(toolBars_[i], Horizontal());
 }
-int TRowCollectionItem::Len(int i) const {
+Wide TRowCollectionItem::Len(int i) const {
     return AlongLen(toolBars_[i], Horizontal());
 }
-int TRowCollectionItem::Head() const {
+Wide TRowCollectionItem::Head() const {
     return Horizontal() ? rowRect_.left : rowRect_.top;
 }
-int TRowCollectionItem::End() const {
+Wide TRowCollectionItem::End() const {
     return Horizontal() ? rowRect_.right : rowRect_.bottom;
 }
 
-int TRowCollectionItem::Gap(int a, int b) const {
+Wide TRowCollectionItem::Gap(int a, int b) const {
     constexpr int m = TRowCollection::ToolBarMargin;
     const int n = toolBars_.Count();
     const bool hasA = a >= 0 && a < n;
@@ -102,21 +109,21 @@ int TRowCollectionItem::Gap(int a, int b) const {
 int TRowCollectionItem::FreeSpace(const IDockBar* a, const IDockBar* b) const {
     const int ia = a ? toolBars_.IndexOf(const_cast<IDockBar*>(a)) : -1;
     const int ib = b ? toolBars_.IndexOf(const_cast<IDockBar*>(b)) : -1;
-    return Gap(ia, ib);
+    return SaturateInt(Gap(ia, ib));
 }
 
-int TRowCollectionItem::Growable(int i) const {
+Wide TRowCollectionItem::Growable(int i) const {
     const TSizeConstraints c = toolBars_[i]->DockConstraints();
     const int maximum = Horizontal() ? c.maxWidth : c.maxHeight;
     return (maximum > 0 ? maximum : kNoLimit) - Len(i);
 }
 
-int TRowCollectionItem::Shrinkable(int i) const {
+Wide TRowCollectionItem::Shrinkable(int i) const {
     const TSizeConstraints c = toolBars_[i]->DockConstraints();
     return Len(i) - (Horizontal() ? c.minWidth : c.minHeight);
 }
 
-void TRowCollectionItem::MoveBy(int from, int to, int delta) {
+void TRowCollectionItem::MoveBy(int from, int to, Wide delta) {
     if (delta == 0) return;
     for (int k = from; k <= to; ++k)
         SetAlong(toolBars_[k], Horizontal(), Pos(k) + delta, Len(k));
@@ -124,11 +131,11 @@ void TRowCollectionItem::MoveBy(int from, int to, int delta) {
 
 // Grows (shrinks, for a negative delta) bar i and answers the change its
 // constraints allowed; with keepEnd its far end stays where it was.
-int TRowCollectionItem::GrowBy(int i, int delta, bool keepEnd) {
-    const int before = Len(i);
-    const int end = Pos(i) + before;
+Wide TRowCollectionItem::GrowBy(int i, Wide delta, bool keepEnd) {
+    const Wide before = Len(i);
+    const Wide end = Pos(i) + before;
     SetAlong(toolBars_[i], Horizontal(), Pos(i), before + delta);
-    const int change = Len(i) - before;
+    const Wide change = Len(i) - before;
     if (keepEnd) SetAlong(toolBars_[i], Horizontal(), end - Len(i), Len(i));
     return change;
 }
@@ -140,10 +147,10 @@ bool TRowCollectionItem::CanAdd(const IDockBar* bar) const {
 }
 
 int TRowCollectionItem::RowThickness() const {
-    int thickness = kMinRowThickness;
+    Wide thickness = kMinRowThickness;
     for (IDockBar* bar : toolBars_)
         thickness = std::max(thickness, CrossLen(bar, Horizontal()));
-    return thickness;
+    return SaturateInt(thickness);
 }
 
 int TRowCollectionItem::AddToolBar(IDockBar* bar) {
@@ -153,12 +160,12 @@ int TRowCollectionItem::AddToolBar(IDockBar* bar) {
     toolBars_.Add(bar);
     const int n = toolBars_.Count();
     if (bar->FullSize()) {
-        const int length = End() - Head() - 2 * m;
+        const Wide length = End() - Head() - 2 * m;
         FitFullSize(bar, horizontal, length);
         SetAlong(bar, horizontal, AlongPos(bar, horizontal), length);
         bar->FullSizeApplied();
     } else if (horizontal) {
-        const int left = n > 1 ? Pos(n - 2) + Len(n - 2) : rowRect_.left;
+        const Wide left = n > 1 ? Pos(n - 2) + Len(n - 2) : rowRect_.left;
         SetAlong(bar, horizontal, left + m, Len(n - 1));
     } else if (n > 1) {
         SetAlong(bar, horizontal, Pos(n - 2) + Len(n - 2) + m, Len(n - 1));
@@ -186,18 +193,18 @@ void TRowCollectionItem::ArrangeToolBars() {
 
     // Moves bars j..i towards the head into the free space before them,
     // then shrinks them, until an overlap of -d is resolved.
-    auto pullBack = [&](int i, int d) {
+    auto pullBack = [&](int i, Wide d) {
         for (int j = i; j >= 0 && d < 0; --j) {
-            const int s = std::min(Gap(j - 1, j), -d);
+            const Wide s = std::min(Gap(j - 1, j), -d);
             if (s > 0) {
                 MoveBy(j, i, -s);
                 d += s;
             }
         }
         for (int j = i; j >= 0 && d < 0; --j) {
-            const int s = std::min(Shrinkable(j), -d);
+            const Wide s = std::min(Shrinkable(j), -d);
             if (s > 0) {
-                const int change = -GrowBy(j, -s, false);
+                const Wide change = -GrowBy(j, -s, false);
                 MoveBy(j + 1, i, -change);
                 d += change;
             }
@@ -211,17 +218,17 @@ void TRowCollectionItem::ArrangeToolBars() {
         SetCross(bar, horizontal, crossTop, CrossLen(bar, horizontal));
         if (bar->RowIndex() != index) bar->SetRowIndex(index);
         if (i == 0 && bar->FullSize()) {
-            const int length = End() - Head() - 2 * m;
+            const Wide length = End() - Head() - 2 * m;
             FitFullSize(bar, horizontal, length);
             SetAlong(bar, horizontal, Head() + m, length);
             break;
         }
-        int d = Gap(i, i + 1);
+        Wide d = Gap(i, i + 1);
         if (d > 0) {
             for (int j = i; j >= 0 && d > 0; --j) {
-                const int g = std::min(Growable(j), d);
+                const Wide g = std::min(Growable(j), d);
                 if (g > 0) {
-                    const int change = GrowBy(j, g, false);
+                    const Wide change = GrowBy(j, g, false);
                     MoveBy(j + 1, i, change);
                     d -= change;
                 }
@@ -232,12 +239,12 @@ void TRowCollectionItem::ArrangeToolBars() {
         // The bar being placed grows into free space before it; the bars
         // before it move towards the head to make that room. (Growing an
         // earlier bar instead would lay it over the ones after it.)
-        int g = Growable(i);
+        Wide g = Growable(i);
         for (int j = i; j >= 0 && g > 0; --j) {
-            const int s = std::min(Gap(j - 1, j), g);
+            const Wide s = std::min(Gap(j - 1, j), g);
             if (s > 0) {
                 MoveBy(j, i, -s);
-                const int change = GrowBy(i, s, false);
+                const Wide change = GrowBy(i, s, false);
                 if (change < s) MoveBy(i, i, s - change);
                 g -= s;
             }
@@ -248,14 +255,14 @@ void TRowCollectionItem::ArrangeToolBars() {
     // while something can still give way.
     for (int i = 0; i < n; ++i) {
         if (i == 0) {
-            const int d = Gap(-1, 0);
+            const Wide d = Gap(-1, 0);
             if (d < 0) MoveBy(0, 0, -d);
         }
         if (i == n - 1) {
-            const int d = Gap(i, n);
+            const Wide d = Gap(i, n);
             if (d < 0) pullBack(i, d);
         } else {
-            const int d = Gap(i, i + 1);
+            const Wide d = Gap(i, i + 1);
             if (d < 0) MoveBy(i + 1, i + 1, -d);
         }
     }
@@ -267,33 +274,33 @@ void TRowCollectionItem::MoveAlongRow(IDockBar* bar, int& p, int& s) {
     constexpr int m = TRowCollection::ToolBarMargin;
     const int n = toolBars_.Count();
     auto growableFrom = [&](int from, int to) {
-        long long total = 0;
+        Wide total = 0;
         for (int k = from; k <= to; ++k)
-            total += std::max(0, Growable(k));
-        return static_cast<int>(std::min<long long>(total, kNoLimit));
+            total += std::max(Wide{0}, Growable(k));
+        return std::min<Wide>(total, kNoLimit);
     };
     auto answer = [&] {
-        p = Pos(idx);
-        s = Len(idx);
+        p = SaturateInt(Pos(idx));
+        s = SaturateInt(Len(idx));
     };
 
     if (p == Pos(idx)) {
         // Resized in place: only growing needs room.
         if (s <= Len(idx)) return;
-        int w = s - Len(idx);
+        Wide w = s - Len(idx);
         for (int j = idx; j < n && w >= 1; ++j) {
-            const int room = std::min(Gap(j, j + 1), w);
+            const Wide room = std::min(Gap(j, j + 1), w);
             if (room > 0) {
-                const int change = GrowBy(idx, room, false);
+                const Wide change = GrowBy(idx, room, false);
                 if (change <= 0) break;
                 MoveBy(idx + 1, j, change);
                 w -= change;
             }
         }
         for (int j = idx; j >= 0 && w >= 1; --j) {
-            const int room = std::min(Gap(j - 1, j), w);
+            const Wide room = std::min(Gap(j - 1, j), w);
             if (room > 0) {
-                const int change = GrowBy(idx, room, true);
+                const Wide change = GrowBy(idx, room, true);
                 if (change <= 0) break;
                 MoveBy(j, idx - 1, -change);
                 w -= change;
@@ -304,9 +311,9 @@ void TRowCollectionItem::MoveAlongRow(IDockBar* bar, int& p, int& s) {
     }
 
     if (p > Pos(idx)) {
-        int d = p - Pos(idx);
+        Wide d = p - Pos(idx);
         for (int j = idx; j < n && d >= 1; ++j) {
-            const int room = std::min(Gap(j, j + 1), d);
+            const Wide room = std::min(Gap(j, j + 1), d);
             if (room > 0) {
                 MoveBy(idx, j, room);
                 d -= room;
@@ -320,15 +327,15 @@ void TRowCollectionItem::MoveAlongRow(IDockBar* bar, int& p, int& s) {
             // follow the moved bar.
             d = std::min(d, growableFrom(0, idx - 1));
             for (int k = n - 1; k >= idx && d >= 1; --k) {
-                int give = std::min(d, Shrinkable(k));
+                Wide give = std::min(d, Shrinkable(k));
                 d -= give;
                 if (give <= 0) continue;
                 give = -GrowBy(k, -give, true);
                 MoveBy(idx, k - 1, give);
                 for (int q = idx - 1; q >= 0 && give > 0; --q) {
-                    const int g = std::min(give, Growable(q));
+                    const Wide g = std::min(give, Growable(q));
                     if (g > 0) {
-                        const int change = GrowBy(q, g, false);
+                        const Wide change = GrowBy(q, g, false);
                         MoveBy(q + 1, idx - 1, change);
                         give -= change;
                     }
@@ -340,11 +347,11 @@ void TRowCollectionItem::MoveAlongRow(IDockBar* bar, int& p, int& s) {
     }
 
     // Towards the head.
-    p = std::max(p, Head() + m);
+    p = SaturateInt(std::max<Wide>(p, Head() + m));
     if (idx == 0) return;
-    int d = Pos(idx) - p;
+    Wide d = Pos(idx) - p;
     for (int j = idx; j >= 0 && d >= 1; --j) {
-        const int room = std::min(Gap(j - 1, j), d);
+        const Wide room = std::min(Gap(j - 1, j), d);
         if (room > 0) {
             MoveBy(j, idx, -room);
             d -= room;
@@ -352,15 +359,15 @@ void TRowCollectionItem::MoveAlongRow(IDockBar* bar, int& p, int& s) {
     }
     if (d > 0 && Gap(n - 1, n) <= 0) {
         for (int q = idx - 1; q >= 0 && d >= 1; --q) {
-            int give = std::min({d, Shrinkable(q), growableFrom(idx, n - 1)});
+            Wide give = std::min({d, Shrinkable(q), growableFrom(idx, n - 1)});
             d -= give;
             if (give <= 0) continue;
             give = -GrowBy(q, -give, false);
             MoveBy(q + 1, idx - 1, -give);
             for (int k = idx; k < n && give > 0; ++k) {
-                const int g = std::min(give, Growable(k));
+                const Wide g = std::min(give, Growable(k));
                 if (g > 0) {
-                    const int change = GrowBy(k, g, true);
+                    const Wide change = GrowBy(k, g, true);
                     MoveBy(idx, k - 1, -change);
                     give -= change;
                 }
@@ -372,8 +379,8 @@ void TRowCollectionItem::MoveAlongRow(IDockBar* bar, int& p, int& s) {
         toolBars_.Exchange(idx, idx - 1);
         ArrangeToolBars();
         const int now = toolBars_.IndexOf(bar);
-        p = Pos(now);
-        s = Len(now);
+        p = SaturateInt(Pos(now));
+        s = SaturateInt(Len(now));
         return;
     }
     answer();
@@ -457,7 +464,7 @@ void TRowCollection::MoveAcrossRows(IDockBar* bar, int& p, int& s) {
     if (own < 0) return;
     TRowCollectionItem* row = rows_[static_cast<std::size_t>(own)].get();
     const TRect r = row->RowRect();
-    const int top = horizontal ? r.top : r.left;
+    const Wide top = horizontal ? r.top : r.left;
     const int shared = row->ToolBars().Count() > 1;
     auto rowTop = [&](const TRowCollectionItem& k) {
         return horizontal ? k.RowRect().top : k.RowRect().left;
@@ -499,7 +506,7 @@ void TRowCollection::MoveAcrossRows(IDockBar* bar, int& p, int& s) {
         intoRow(k, 1);
     }
     const int now = IndexOfToolBarRow(bar);
-    p = now >= 0 ? rowTop(Items(now)) : CrossPos(bar, horizontal);
+    p = now >= 0 ? rowTop(Items(now)) : SaturateInt(CrossPos(bar, horizontal));
     if (s != CrossLen(bar, horizontal)) {
         SetCross(bar, horizontal, CrossPos(bar, horizontal), s);
         ArrangeRows();
@@ -511,13 +518,16 @@ void TRowCollection::ArrangeRows() {
     arranging_ = true;
     const bool horizontal = HorizontalOf(panel_);
     const TRect panel = panel_.PanelBounds();
-    int at = horizontal ? RowGap : 1;
+    const int end = SaturateInt(
+        (horizontal ? Wide{panel.right} - panel.left : Wide{panel.bottom} - panel.top) - 1);
+    Wide at = horizontal ? RowGap : 1;
     for (auto& row : rows_) {
         const int thickness = row->RowThickness();
-        row->SetRowRect(horizontal ? TRect{1, at, panel.Width() - 1, at + thickness + 1}
-                                   : TRect{at, 1, at + thickness + 1, panel.Height() - 1});
+        const int from = SaturateInt(at);
+        const int to = SaturateInt(at + thickness + 1);
+        row->SetRowRect(horizontal ? TRect{1, from, end, to} : TRect{from, 1, to, end});
         row->ArrangeToolBars();
-        at += row->RowThickness() + 1;
+        at += Wide{row->RowThickness()} + 1;
     }
     arranging_ = false;
     UpdatePanelSize();
@@ -527,30 +537,33 @@ void TRowCollection::UpdatePanelSize() {
     if (panel_.HeightLocked()) return;
     const TDockAlign align = panel_.DockAlign();
     const bool horizontal = IsHorizontalDock(align);
-    int size = panel_.MinimumSize();
+    Wide size = panel_.MinimumSize();
     if (!rows_.empty()) {
         const TRect last = rows_.back()->RowRect();
-        size = horizontal ? last.bottom + 0 : last.right + 1;
+        size = horizontal ? last.bottom + Wide{0} : last.right + Wide{1};
     }
-    TRect b = panel_.PanelBounds();
-    const int current = horizontal ? b.Height() : b.Width();
+    const TRect now = panel_.PanelBounds();
+    const Wide current = horizontal ? Wide{now.bottom} - now.top : Wide{now.right} - now.left;
     if (size == current) return;
+    TRect b = now;
     switch (align) {
         case TDockAlign::daTop:
-            b.bottom = b.top + size;
+            b.bottom = SaturateInt(b.top + size);
             break;
         case TDockAlign::daLeft:
-            b.right = b.left + size;
+            b.right = SaturateInt(b.left + size);
             break;
         case TDockAlign::daBottom:
-            if (size > current) b.top -= size - current;
-            b.bottom = b.top + size;
+            if (size > current) b.top = SaturateInt(b.top - (size - current));
+            b.bottom = SaturateInt(b.top + size);
             break;
         case TDockAlign::daRight:
-            if (size > current) b.left -= size - current;
-            b.right = b.left + size;
+            if (size > current) b.left = SaturateInt(b.left - (size - current));
+            b.right = SaturateInt(b.left + size);
             break;
     }
+    // A size int cannot hold is not asked again and again.
+    if (b == now) return;
     panel_.SetPanelBounds(b);
 }
 

@@ -111,15 +111,17 @@ class TRowCollectionItem {
     friend class TRowCollection;
 
     bool Horizontal() const;
-    int Pos(int i) const;
-    int Len(int i) const;
-    int Head() const;
-    int End() const;
-    int Gap(int a, int b) const;  // FreeSpace of list indices; -1 / Count() = none
-    int Growable(int i) const;
-    int Shrinkable(int i) const;
-    void MoveBy(int from, int to, int delta);
-    int GrowBy(int i, int delta, bool keepEnd);
+    // Places and lengths along the row in 64 bits: no sum of a few places
+    // a bar or a request reports overflows.
+    long long Pos(int i) const;
+    long long Len(int i) const;
+    long long Head() const;
+    long long End() const;
+    long long Gap(int a, int b) const;  // FreeSpace of list indices; -1 / Count() = none
+    long long Growable(int i) const;
+    long long Shrinkable(int i) const;
+    void MoveBy(int from, int to, long long delta);
+    long long GrowBy(int i, long long delta, bool keepEnd);
 
     TRowCollection& rows_;
     TDbgList<IDockBar*> toolBars_;

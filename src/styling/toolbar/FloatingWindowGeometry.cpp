@@ -1,9 +1,13 @@
 #include "styling/toolbar/FloatingWindowGeometry.h"
 
+#include "platform/Geometry.h"
+
 namespace vx {
 
+// The edges' arithmetic runs in 64 bits: no size or place a caller passes
+// can overflow it.
 namespace {
-constexpr int kBand = 5;
+constexpr long long kBand = 5;
 bool InRightBand(int x, int width) {
     return width - kBand <= x && x <= width;
 }
@@ -46,7 +50,7 @@ int FloatingEdgeReference(TFloatingEdge edge, int width, int height) {
 int FloatingEdgeStep(TFloatingDrag& drag, int x, int y, int width, int height, int b, int rows,
                      const TRowsSize& sizeFor) {
     const bool across = drag.edge == TFloatingEdge::feLeft || drag.edge == TFloatingEdge::feRight;
-    const int d = (across ? x : y) - drag.reference;
+    const long long d = static_cast<long long>(across ? x : y) - drag.reference;
     // The first step needs more than 5 pixels, further steps the same way 3,
     // and a step back waits until the pointer is where the other row count
     // would put the edge.
@@ -62,32 +66,37 @@ int FloatingEdgeStep(TFloatingDrag& drag, int x, int y, int width, int height, i
             return -outDelta;
         }
         if (drag.mode == 1) {
-            if (const auto s = sizeFor(rows - outDelta); s && backWhenOut(*s)) return -outDelta;
+            const int other = SaturateInt(static_cast<long long>(rows) - outDelta);
+            if (const auto s = sizeFor(other); s && backWhenOut(*s)) return -outDelta;
         } else if (drag.mode == 2) {
-            if (const auto s = sizeFor(rows + outDelta); s && backWhenIn(*s)) return outDelta;
+            const int other = SaturateInt(static_cast<long long>(rows) + outDelta);
+            if (const auto s = sizeFor(other); s && backWhenIn(*s)) return outDelta;
         }
         return 0;
     };
+    // Both borders, and both with a pixel more.
+    const long long frame = 2LL * b;
+    const long long framePlus = 2 * (b + 1LL);
     switch (drag.edge) {
         case TFloatingEdge::feRight:
             // Outward (wider) takes a row away.
             return step(
-                true, -1, [&](TFloatingWindowSize s) { return x <= 2 * b + s.width; },
-                [&](TFloatingWindowSize s) { return x >= 2 * b + s.width; });
+                true, -1, [&](TFloatingWindowSize s) { return x <= frame + s.width; },
+                [&](TFloatingWindowSize s) { return x >= frame + s.width; });
         case TFloatingEdge::feLeft:
             return step(
-                false, -1, [&](TFloatingWindowSize s) { return x >= width - (2 * b + s.width); },
-                [&](TFloatingWindowSize s) { return x <= width - (2 * b + s.width); });
+                false, -1, [&](TFloatingWindowSize s) { return x >= width - (frame + s.width); },
+                [&](TFloatingWindowSize s) { return x <= width - (frame + s.width); });
         case TFloatingEdge::feBottom:
             // Outward (taller) adds a row.
             return step(
-                true, +1, [&](TFloatingWindowSize s) { return y <= 2 * (b + 1) + s.height; },
-                [&](TFloatingWindowSize s) { return y >= 2 * b + s.height; });
+                true, +1, [&](TFloatingWindowSize s) { return y <= framePlus + s.height; },
+                [&](TFloatingWindowSize s) { return y >= frame + s.height; });
         case TFloatingEdge::feTop:
             return step(
                 false, +1,
-                [&](TFloatingWindowSize s) { return y >= height - (2 * (b + 1) + s.height); },
-                [&](TFloatingWindowSize s) { return y <= height - (2 * b + s.height); });
+                [&](TFloatingWindowSize s) { return y >= height - (framePlus + s.height); },
+                [&](TFloatingWindowSize s) { return y <= height - (frame + s.height); });
         default:
             return 0;
     }

@@ -15,18 +15,22 @@ int NextSelectable(const std::vector<bool>& selectable, int from, bool forward) 
     return -1;
 }
 
+// In 64 bits, held within int: no button, menu or work area a caller passes
+// overflows the sums.
 TPoint MenuDropPoint(const TMenuDropInput& in) {
+    using Wide = long long;
     const TRect& b = in.button;
     switch (in.align) {
         case TDockAlign::daLeft:
-            return {b.right, b.top + 1};
+            return {b.right, SaturateInt(Wide{b.top} + 1)};
         case TDockAlign::daRight:
-            return {b.left - in.menuWidth, b.top + 1};
+            return {SaturateInt(Wide{b.left} - in.menuWidth), SaturateInt(Wide{b.top} + 1)};
         default: {
-            TPoint p{in.rightToLeft ? b.right : b.left, b.bottom};
-            const int drop = in.menuLine * in.itemCount;
-            if (in.workArea.bottom < p.y + drop + 10) p.y -= drop + b.Height() + 4;
-            return p;
+            const Wide x = in.rightToLeft ? b.right : b.left;
+            Wide y = b.bottom;
+            const Wide drop = Wide{in.menuLine} * in.itemCount;
+            if (in.workArea.bottom < y + drop + 10) y -= drop + b.Height() + 4;
+            return {SaturateInt(x), SaturateInt(y)};
         }
     }
 }

@@ -4,6 +4,12 @@
 
 namespace vx {
 
+namespace {
+// The rules' sums run in 64 bits and what they give is held within int: no
+// size, place or work area a caller passes overflows them.
+using Wide = long long;
+}  // namespace
+
 std::vector<TOptionPanelItem> OptionPanelContents(const std::vector<TOptionCandidate>& controls) {
     const int count = static_cast<int>(controls.size());
     auto separator = [&](int i) { return controls[i].kind == TBarControlKind::bcSeparator; };
@@ -31,78 +37,83 @@ std::vector<TOptionPanelItem> OptionPanelContents(const std::vector<TOptionCandi
 
 int OptionEntryWidth(int autoCaptionWidth, bool autoShown, int optionsCaptionWidth,
                      bool optionsShown) {
-    int w = kOptionEntryMinWidth;
-    if (autoShown) w = std::max(w, autoCaptionWidth + 15);
-    if (optionsShown) w = std::max(w, optionsCaptionWidth + 15);
-    return w;
+    Wide w = kOptionEntryMinWidth;
+    if (autoShown) w = std::max(w, autoCaptionWidth + Wide{15});
+    if (optionsShown) w = std::max(w, optionsCaptionWidth + Wide{15});
+    return SaturateInt(w);
 }
 
 TOptionPanelLayout ArrangeOptionPanel(const std::vector<TRect>& sizes, int entryWidth,
                                       bool autoEntry, bool hasOptions) {
     TOptionPanelLayout l;
-    int w = entryWidth;
+    Wide w = entryWidth;
     for (const TRect& s : sizes)
-        w = std::max(w, s.Width());
-    int x = kOptionMargin, y = kOptionMargin, row = 0;
+        w = std::max<Wide>(w, s.Width());
+    Wide x = kOptionMargin, y = kOptionMargin, row = 0;
     for (const TRect& s : sizes) {
         if (s.Width() > w - x) {
             x = kOptionMargin;
             y += row;
             row = 0;
         }
-        l.places.push_back({x, y});
+        l.places.push_back({SaturateInt(x), SaturateInt(y)});
         x += s.Width();
-        row = std::max(row, s.Height());
+        row = std::max<Wide>(row, s.Height());
     }
-    int h = y + row;
+    Wide h = y + row;
     if (autoEntry) h += kOptionEntryHeight;
     if (hasOptions) h += kOptionEntryHeight;
     if (!sizes.empty() && (autoEntry || hasOptions)) h += kOptionGap;
-    l.width = 2 * kOptionMargin + w;
-    l.height = kOptionMargin + h;
-    int bottom = l.height - kOptionMargin;
+    l.width = SaturateInt(2 * kOptionMargin + w);
+    l.height = SaturateInt(kOptionMargin + h);
+    Wide bottom = Wide{l.height} - kOptionMargin;
+    auto entry = [&](Wide entryBottom) {
+        return TRect{kOptionMargin, SaturateInt(entryBottom - kOptionEntryHeight),
+                     SaturateInt(Wide{l.width} - kOptionMargin), SaturateInt(entryBottom)};
+    };
     if (autoEntry) {
-        l.autoEntry = {kOptionMargin, bottom - kOptionEntryHeight, l.width - kOptionMargin, bottom};
+        l.autoEntry = entry(bottom);
         bottom = l.autoEntry.top;
     }
-    if (hasOptions)
-        l.optionsEntry = {kOptionMargin, bottom - kOptionEntryHeight, l.width - kOptionMargin,
-                          bottom};
+    if (hasOptions) l.optionsEntry = entry(bottom);
     return l;
 }
 
 TPoint DockedOptionAnchor(const TRect& barBounds) {
-    return {barBounds.right - 12, barBounds.bottom + 1};
+    return {SaturateInt(barBounds.right - Wide{12}), SaturateInt(barBounds.bottom + Wide{1})};
 }
 
 TPoint FloatingOptionAnchor(const TRect& barBounds, int captionHeight, bool showClose) {
-    return {barBounds.right - (showClose ? 40 : 20), barBounds.top + captionHeight - 2};
+    return {SaturateInt(barBounds.right - (showClose ? Wide{40} : Wide{20})),
+            SaturateInt(Wide{barBounds.top} + captionHeight - 2)};
 }
 
 TPoint OptionWindowOrigin(TPoint anchor, int width, int height, const TRect& workArea,
                           bool dockedRight, int barLeftOnScreen) {
-    TPoint p = anchor;
-    p.y = std::min(p.y, workArea.bottom - height - 2);  // lifted to end 2 above the bottom
-    if (p.x + width > workArea.right) {
+    Wide x = anchor.x;
+    // Lifted to end 2 above the bottom.
+    const Wide y = std::min<Wide>(anchor.y, workArea.bottom - Wide{2} - height);
+    if (x + width > workArea.right) {
         if (dockedRight)
-            p.x = barLeftOnScreen - width;
+            x = Wide{barLeftOnScreen} - width;
         else
-            p.x = workArea.right - width;
+            x = Wide{workArea.right} - width;
     }
-    return p;
+    return {SaturateInt(x), SaturateInt(y)};
 }
 
 TPoint AddRemovePopupOrigin(const TRect& entryOnScreen, int width, int height,
                             const TRect& workArea) {
-    TPoint p{entryOnScreen.right, entryOnScreen.top};
-    p.y = std::min(p.y, workArea.bottom - height - 2);  // lifted to end 2 above the bottom
-    if (p.x + width > workArea.right) p.x = entryOnScreen.left - width;
-    return p;
+    Wide x = entryOnScreen.right;
+    // Lifted to end 2 above the bottom.
+    const Wide y = std::min<Wide>(entryOnScreen.top, workArea.bottom - Wide{2} - height);
+    if (x + width > workArea.right) x = Wide{entryOnScreen.left} - width;
+    return {SaturateInt(x), SaturateInt(y)};
 }
 
 TPoint OptionsEntryWindowOrigin(const TRect& entryOnScreen, int width, const TRect& workArea) {
-    if (entryOnScreen.right + width > workArea.right)
-        return {entryOnScreen.left - width, entryOnScreen.top};
+    if (Wide{entryOnScreen.right} + width > workArea.right)
+        return {SaturateInt(Wide{entryOnScreen.left} - width), entryOnScreen.top};
     return {entryOnScreen.right, entryOnScreen.top};
 }
 

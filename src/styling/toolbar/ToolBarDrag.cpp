@@ -2,20 +2,26 @@
 
 namespace vx {
 
+// The rules' sums run in 64 bits (held within int where they give a place):
+// no rectangle or mouse position a caller passes overflows them.
+namespace {
+using Wide = long long;
+}  // namespace
+
 TRect DockCaptureRect(const TRect& r, TDockAlign align) {
     TRect capture = r;
     switch (align) {
         case TDockAlign::daLeft:
-            capture.right += kCaptureMargin;
+            capture.right = SaturateInt(Wide{r.right} + kCaptureMargin);
             break;
         case TDockAlign::daTop:
-            capture.bottom += kCaptureMargin;
+            capture.bottom = SaturateInt(Wide{r.bottom} + kCaptureMargin);
             break;
         case TDockAlign::daRight:
-            capture.left -= kCaptureMargin;
+            capture.left = SaturateInt(Wide{r.left} - kCaptureMargin);
             break;
         case TDockAlign::daBottom:
-            capture.top -= kCaptureMargin;
+            capture.top = SaturateInt(Wide{r.top} - kCaptureMargin);
             break;
     }
     return capture;
@@ -47,13 +53,13 @@ TDockedDragRequest DockedDragRequest(bool horizontal, const TRect& bar, TPoint m
     const int mc = horizontal ? mouse.y : mouse.x;
     const int ga = horizontal ? grab.x : grab.y;
     TDockedDragRequest r;
-    r.along = ma - ga + b.aPos;
+    r.along = SaturateInt(Wide{ma} - ga + b.aPos);
     r.across = b.cPos;
     if (mc > b.cLen) {
-        r.across = b.cPos + mc - b.cLen;
+        r.across = SaturateInt(Wide{b.cPos} + mc - b.cLen);
         r.acrossChanged = true;
     } else if (mc < 0) {
-        r.across = b.cPos + mc;
+        r.across = SaturateInt(Wide{b.cPos} + mc);
         r.acrossChanged = true;
     }
     return r;
@@ -70,17 +76,21 @@ bool DockedDragUndocks(bool horizontal, const TDockedDragRequest& request,
     const bool sameRow = o.rowBefore == o.rowAfter;
     // Across: pulled more than 26 pixels beyond the panel's far or near edge
     // while the panel kept the bar in its row.
-    if (sameRow && mc > after.cLen && after.cPos + mc > panelAcross + kUndockDistance) return true;
-    if (sameRow && mc < 0 && after.cPos + mc < -kUndockDistance) return true;
+    const Wide pulledAcross = Wide{after.cPos} + mc;
+    if (sameRow && mc > after.cLen && pulledAcross > Wide{panelAcross} + kUndockDistance)
+        return true;
+    if (sameRow && mc < 0 && pulledAcross < -kUndockDistance) return true;
     // Along: the row could not follow and the bar was pulled past an end.
     if (after.aPos == request.along) return false;
-    if (request.along > after.aLen && request.along > panelAlong + kUndockDistance) return true;
-    if (horizontal) return ma < 0 && before.aPos + ma < -kUndockDistance;
+    if (request.along > after.aLen && request.along > Wide{panelAlong} + kUndockDistance)
+        return true;
+    if (horizontal) return ma < 0 && Wide{before.aPos} + ma < -kUndockDistance;
     return request.along < -kUndockDistance;
 }
 
 TPoint FloatingDragPosition(TPoint windowPos, TPoint mouse, TPoint grab) {
-    return {windowPos.x + mouse.x - grab.x, windowPos.y + mouse.y - grab.y};
+    return {SaturateInt(Wide{windowPos.x} + mouse.x - grab.x),
+            SaturateInt(Wide{windowPos.y} + mouse.y - grab.y)};
 }
 
 }  // namespace vx

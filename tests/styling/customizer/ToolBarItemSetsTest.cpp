@@ -155,6 +155,13 @@ TEST(ToolBarItemSetsTest, CountsAndDamagedSets) {
     const IniFile empty = IniFile::Parse("[Custom1]\r\nToolBarItemCount=0\r\n");
     EXPECT_EQ(PlanUserItems(empty, "Custom1", bar, {}, {}, false, 0).leaving,
               (std::vector<int>{0, 1, 2, 3}));
+    // A count past any set is cut, so the set is read without a pause.
+    const IniFile huge = IniFile::Parse(
+        "[Custom1]\r\nToolBarItemCount=2147483647\r\nName0=BtnOpen\r\n"
+        "Name0.ClassName=FXTOOLBARBUTTON\r\n");
+    const TItemSetPlan cut = PlanUserItems(huge, "Custom1", bar, {}, {}, false, 0);
+    EXPECT_EQ(cut.count, kMaxStoredEntries);
+    EXPECT_EQ(cut.steps.size(), 1u);
     // Damaged values read as missing ones, stray lines are ignored, and the
     // items that can be read are applied.
     const IniFile damaged = IniFile::Parse(Lines({

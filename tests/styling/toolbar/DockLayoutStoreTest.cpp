@@ -168,6 +168,8 @@ TEST(DockLayoutStoreTest, LoadsWhatTheStoreHoldsAndGivesTheRestRowsOfTheirOwn) {
         {"unknown and repeated names",
          "ToolBarCount=4\r\nRowCount=2\r\nName4=A\r\nName2=Zed\r\n" + abc, "A|C|B"},
         {"hidden by the store", "ToolBarCount=3\r\nRowCount=2\r\nB.Visible=0\r\n" + abc, "A|C"},
+        {"a place past any screen",
+         "ToolBarCount=1\r\nName1=A\r\nA.Row=0\r\nA.Left=2147483647\r\nA.Width=100\r\n", "A|B|C"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -179,6 +181,11 @@ TEST(DockLayoutStoreTest, LoadsWhatTheStoreHoldsAndGivesTheRestRowsOfTheirOwn) {
         ASSERT_EQ(panel.Layout(), "A|B|C");
         LoadDockLayout(IniSettings(folder / "layout.ini"), panel, panel);
         EXPECT_EQ(panel.Layout(), c.layout);
+        // Whatever the store says, every bar stands within the panel.
+        for (const Bar* bar : {&a, &b, &cc}) {
+            EXPECT_GE(bar->bounds.left, 0) << bar->name;
+            EXPECT_LE(bar->bounds.right, panel.bounds.right) << bar->name;
+        }
     }
 }
 
