@@ -125,9 +125,9 @@ std::vector<ShownText> AllShownTexts(TMainFrm& frm) {
     EXPECT_TRUE(check != nullptr && usage != nullptr);
     if (check != nullptr && usage != nullptr) {
         QSignalSpy refreshed(usage, &TOrganUseFrm::Refreshed);
-        EXPECT_TRUE(QTest::qWaitFor(
-            [&] { return !check->Timer1().isActive() && !refreshed.isEmpty(); },
-            test::kStateWaitMs));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return !check->Timer1().isActive() && !refreshed.isEmpty(); },
+                            test::kStateWaitMs));
     }
     std::vector<ShownText> texts;
     for (QWidget* window : QApplication::topLevelWidgets()) {
