@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 namespace {

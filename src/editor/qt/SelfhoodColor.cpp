@@ -9,7 +9,7 @@
 #include <QScreen>
 
 #include "platform/Colors.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {

@@ -19,7 +19,7 @@
 
 #include "platform/Colors.h"
 #include "platform/Loadable.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/menus/FxMenuUtil.h"
 
 namespace vx {

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/gdiplus/FxGDIP.h"
 #include "styling/gdiplus/GDIPicture.h"
 

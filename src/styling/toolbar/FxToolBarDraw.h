@@ -14,7 +14,7 @@
 
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 class QObject;
 class QWidget;

@@ -19,7 +19,7 @@
 
 #include "platform/Colors.h"
 #include "platform/Loadable.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/toolbar/FxStyleIF.h"
 #include "styling/toolbar/GlowButtonAppearance.h"
 #include "styling/toolbar/PagerAppearances.h"

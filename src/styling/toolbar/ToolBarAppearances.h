@@ -4,7 +4,7 @@
 #pragma once
 
 #include "platform/Colors.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/toolbar/ToolBarPersistent.h"
 
 namespace vx {

@@ -5,7 +5,7 @@
 #include <QResizeEvent>
 #include <cmath>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/qt/WgActiveTabCloseButton.h"
 #include "widgets/qt/WgGrafx.h"

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/WgTabsContent.h"
 #include "widgets/WgTabsShape.h"

@@ -8,7 +8,7 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/gdiplus/FxGDIP.h"
 #include "support/ImagePixel.h"
 

@@ -10,8 +10,8 @@
 #include <QWidget>
 
 #include "platform/LoadingScope.h"
+#include "platform/paint/ImageList.h"
 #include "platform/qt/AlignHost.h"
-#include "platform/qt/ImageList.h"
 #include "styling/menus/FxMenuStylers.h"
 #include "styling/menus/qt/FxMenus.h"
 #include "styling/toolbar/FxToolBarStylers.h"

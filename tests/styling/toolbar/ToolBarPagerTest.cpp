@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 namespace {

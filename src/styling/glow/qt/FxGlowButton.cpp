@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/gdiplus/FxGDIP.h"
 #include "styling/gdiplus/FxHintInfo.h"
 #include "styling/gdiplus/GDIPicture.h"

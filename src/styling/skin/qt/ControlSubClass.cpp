@@ -18,7 +18,7 @@
 #include <QStyleOptionComboBox>
 #include <optional>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "platform/qt/CustomControl.h"
 #include "platform/qt/SpeedButton.h"
 #include "styling/skin/SkinLayout.h"

@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QWindow>
 
-#include "platform/qt/Canvas.h"
-#include "platform/qt/DesktopMetrics.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/Canvas.h"
+#include "platform/paint/DesktopMetrics.h"
+#include "platform/paint/ImageList.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/FxMenuDraw.h"
 #include "styling/menus/FxMenuUtil.h"

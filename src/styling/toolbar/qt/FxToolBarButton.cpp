@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/qt/FxToolBar.h"

@@ -11,8 +11,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/qt/DesktopMetrics.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/DesktopMetrics.h"
+#include "platform/paint/ImageList.h"
 #include "styling/menus/FxMenuStylers.h"
 #include "support/QtWait.h"
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/qt/Canvas.h"
-#include "platform/qt/CanvasRaster.h"
+#include "platform/paint/Canvas.h"
+#include "platform/paint/CanvasRaster.h"
 
 namespace vx {
 

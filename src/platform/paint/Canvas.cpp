@@ -1,4 +1,4 @@
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -8,7 +8,7 @@
 #include <map>
 #include <tuple>
 
-#include "platform/qt/CanvasRaster.h"
+#include "platform/paint/CanvasRaster.h"
 
 namespace vx {
 
