@@ -31,12 +31,12 @@
 #include "platform/LoadingScope.h"
 #include "platform/paint/ImageList.h"
 #include "platform/qt/AlignHost.h"
-#include "styling/menus/FxMenuStylers.h"
+#include "styling/menus/qt/FxMenuStylers.h"
 #include "styling/menus/qt/FxMenus.h"
-#include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
+#include "styling/toolbar/qt/FxToolBarOfficeStyler.h"
 
 using namespace vx;
 

@@ -1,7 +1,6 @@
 #include "styling/toolbar/FxToolBarDraw.h"
 
 #include <QString>
-#include <QWidget>
 #include <algorithm>
 #include <memory>
 
@@ -484,15 +483,6 @@ void DrawMinimizeGlyph(Canvas& canvas, const TRect& r, TColor color, bool flag) 
         Line(canvas, r.left, r.top, r.left, r.top + 6);
         Line(canvas, r.left + 1, r.top, r.left + 1, r.top + 6);
     }
-}
-
-void FilterTabList(std::vector<QWidget*>* list) {
-    if (list == nullptr) return;
-    std::erase_if(*list, [](QWidget* w) {
-        if (w == nullptr) return false;
-        if (w->windowType() == Qt::ToolTip) return true;  // a hint window
-        return !(w->isEnabled() && w->isVisibleTo(w->window()));
-    });
 }
 
 }  // namespace vx

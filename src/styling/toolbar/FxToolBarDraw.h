@@ -2,7 +2,8 @@
 // their buttons share: the stepped gradient of almost every surface, colour
 // blends, 3-D line pairs, captions with an underlined accelerator, rounded
 // and plain outlines through the GDI+ layer, the small drop-down arrow, the
-// glass button face and the caption-button glyphs.
+// glass button face and the caption-button glyphs. (The filter of a
+// tab-order list, which needs widgets, is in qt/FxToolBarTabList.h.)
 //
 // None keeps state; each draws on the canvas it is given with that canvas's
 // pen and brush and leaves them changed.
@@ -10,14 +11,10 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
 #include "platform/paint/Canvas.h"
-
-class QObject;
-class QWidget;
 
 namespace vx {
 
@@ -103,10 +100,5 @@ void DrawCloseGlyph(Canvas& canvas, const TRect& r, TColor color, int size);
 void DrawRestoreGlyph(Canvas& canvas, const TRect& r, TColor color, bool flag);
 void DrawMaximizeGlyph(Canvas& canvas, const TRect& r, TColor color, bool flag);
 void DrawMinimizeGlyph(Canvas& canvas, const TRect& r, TColor color, bool flag);
-
-// Keyboard navigation of a tool bar: removes from the tab-order list every
-// hint window and every control that cannot take the focus. A null list is
-// ignored.
-void FilterTabList(std::vector<QWidget*>* list);
 
 }  // namespace vx

@@ -10,6 +10,7 @@
 
 #include "platform/paint/ImageList.h"
 #include "styling/gdiplus/FxGDIP.h"
+#include "styling/toolbar/qt/FxToolBarTabList.h"
 #include "support/ImagePixel.h"
 
 namespace vx {

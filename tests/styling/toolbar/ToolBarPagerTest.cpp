@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "platform/paint/Canvas.h"
+#include "styling/toolbar/qt/FxToolBarOfficeStyler.h"
 
 namespace vx {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "platform/paint/DesktopMetrics.h"
 #include "platform/paint/ImageList.h"
-#include "styling/menus/FxMenuStylers.h"
+#include "styling/menus/qt/FxMenuStylers.h"
 #include "support/QtWait.h"
 
 namespace vx {
