@@ -588,7 +588,7 @@ void TFxCustomToolBarButton::DrawButton(Canvas& canvas) {
     } else {
         c.text = a.CaptionTextColor();
     }
-    c.gradientHorizontal = direction == toolbar::TGradientDirection::gdHorizontal;
+    c.gradientHorizontal = IsHorizontal(direction);
     DrawButtonParts(canvas, c, glyph);
 }
 

@@ -311,8 +311,7 @@ void TFxCustomToolBar::PaintMdiButtons(Canvas& canvas, const TCustomFxToolBarSty
             border = look.BorderHotColor();
         }
         if (from != clNone && to != clNone) {
-            DrawGradient(canvas, from, to, 40, r,
-                         direction == toolbar::TGradientDirection::gdHorizontal);
+            DrawGradient(canvas, from, to, 40, r, IsHorizontal(direction));
         } else if (from != clNone) {
             canvas.brush.style = BrushStyle::Solid;
             canvas.brush.color = from;
