@@ -103,8 +103,7 @@ void TSelfhoodColorFrm::PanelClick(int index) {
     ColorValue& colour = colours_.*kColourPanels[static_cast<std::size_t>(index)].colour;
     colorDialog1_->setCurrentColor(ToQColor(colour));
     if (colorDialog1_->exec() != QDialog::Accepted) return;
-    const QColor chosen = colorDialog1_->selectedColor();
-    colour = RGBColor(chosen.red(), chosen.green(), chosen.blue());
+    colour = ToTColor(colorDialog1_->selectedColor());
     Paint(index);
 }
 

@@ -35,10 +35,6 @@ namespace {
 using canvas_detail::CompositionOf;
 using canvas_detail::CompositionScope;
 
-QRect ToQRect(const TRect& r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
-}
-
 }  // namespace
 
 const QImage* Canvas::DeviceImage() const {

@@ -134,7 +134,7 @@ bool IsTrueTypeFont(const CanvasFont& font) {
 
 void RedrawWindowFrameRect(QWidget* window, const TRect& r) {
     if (!window || r.IsEmpty() || window->visibleRegion().isEmpty()) return;
-    window->update(QRect(r.left, r.top, r.Width(), r.Height()));
+    window->update(ToQRect(r));
 }
 
 void InvalidateTransparentChildren(QWidget* control) {

@@ -20,10 +20,6 @@ namespace {
 
 using Orientation = TWgTabOrientation;
 
-QRect ToQRect(const TRect& r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
-}
-
 // A caption line as drawn: the text before the accelerator, the accelerator
 // character (underlined) and the rest; "&&" is one "&" and marks nothing.
 struct LinePieces {

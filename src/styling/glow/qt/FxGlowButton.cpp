@@ -84,8 +84,7 @@ void HalfFill(Canvas& canvas, TGPGraphics& graphics, const TRect& r, bool upper,
 }
 
 TColor PixelColor(const QImage& image, const QPoint& p) {
-    const QColor c = image.pixelColor(p);
-    return RGBColor(c.red(), c.green(), c.blue());
+    return ToTColor(image.pixelColor(p));
 }
 
 // The colours of one part of a split face, darkened or not.

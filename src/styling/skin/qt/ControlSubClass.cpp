@@ -27,10 +27,6 @@
 namespace vx {
 namespace {
 
-TColor ToTColor(const QColor& c) {
-    return RGBColor(c.red(), c.green(), c.blue());
-}
-
 // The colour the control is filled with.
 TColor ControlColor(const QWidget* w) {
     if (const auto* c = qobject_cast<const TCustomControl*>(w)) return ColorToRGB(c->Color());
@@ -45,10 +41,6 @@ TColor ParentColor(const QWidget* w) {
 
 TRect ClientRect(const QWidget* w) {
     return {0, 0, w->width(), w->height()};
-}
-
-QRect ToQRect(const TRect& r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
 void SetPen(QPainter& p, std::optional<TColor> color, int width = 1) {

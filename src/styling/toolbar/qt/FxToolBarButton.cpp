@@ -69,8 +69,7 @@ TRect TFxCustomToolBarControl::ControlBounds() const {
     // A control on a bar is no window: its place is its geometry, which the
     // bar reads of every control at each arrangement.
     if (isWindow()) return Bounds(x(), y(), width(), height());
-    const QRect& g = geometry();
-    return Bounds(g.x(), g.y(), g.width(), g.height());
+    return ToTRect(geometry());
 }
 
 void TFxCustomToolBarControl::SizeForBar() {

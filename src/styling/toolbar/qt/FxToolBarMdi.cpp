@@ -25,10 +25,6 @@ int IndexOf(TMdiButton b) {
     return static_cast<int>(b);
 }
 
-QRect ToQRect(const TRect& r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
-}
-
 // Whether the child has the caption button the bar's button stands for
 // (close is always there).
 bool ChildOffers(const QMdiSubWindow* child, TMdiButton b) {
