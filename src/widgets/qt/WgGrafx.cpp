@@ -117,6 +117,18 @@ void PaintThemedBand(Canvas& c, const TRect& r, TWgVisualStyle visualStyle,
     PaintTwoColorGradient(c, r, TGradientDirection::gdHorizontalEnd, 1, a, b);
 }
 
+unsigned AlignmentFlag(TAlignment a) {
+    switch (a) {
+        case TAlignment::taLeftJustify:
+            return DrawTextFlags::kLeft;
+        case TAlignment::taRightJustify:
+            return DrawTextFlags::kRight;
+        case TAlignment::taCenter:
+            return DrawTextFlags::kCenter;
+    }
+    return DrawTextFlags::kLeft;
+}
+
 int DrawTextInRect(Canvas& c, std::string_view text, TRect& r, unsigned flags) {
     return c.DrawText(text, r, flags);
 }

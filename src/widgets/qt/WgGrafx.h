@@ -22,6 +22,7 @@
 #include "widgets/WgCommonColors.h"
 #include "widgets/WgGrafxFrames.h"
 #include "widgets/WgGrafxGradient.h"
+#include "widgets/WgPanelLayout.h"
 
 class QWidget;
 
@@ -73,6 +74,8 @@ void DrawParentImage(const QWidget* control, Canvas& c);
 
 // DrawText over the whole text.
 int DrawTextInRect(Canvas& c, std::string_view text, TRect& r, unsigned flags);
+// The DrawText flag of a horizontal alignment.
+unsigned AlignmentFlag(TAlignment a);
 // The font turned by angle degrees counter-clockwise.
 CanvasFont CreateRotatedFont(const CanvasFont& font, int angle);
 // Whether the face drawn for the font is an outline (TrueType) face, which

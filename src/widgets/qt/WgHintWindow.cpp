@@ -14,18 +14,6 @@ namespace {
 
 using enum TWgHintCorner;
 
-unsigned AlignmentFlag(TAlignment a) {
-    switch (a) {
-        case TAlignment::taLeftJustify:
-            return DrawTextFlags::kLeft;
-        case TAlignment::taRightJustify:
-            return DrawTextFlags::kRight;
-        case TAlignment::taCenter:
-            return DrawTextFlags::kCenter;
-    }
-    return DrawTextFlags::kLeft;
-}
-
 TPoint ToT(QPoint p) {
     return {p.x(), p.y()};
 }
