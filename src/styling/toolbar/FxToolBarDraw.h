@@ -20,6 +20,8 @@ namespace vx {
 
 class TGPGraphics;
 class TGPPen;
+struct TGPPoint;
+struct TGPRectF;
 class TGDIPPicture;
 class TImageList;
 
@@ -83,6 +85,14 @@ struct TGlassButton {
     TAntiAlias antiAlias = TAntiAlias::aaClearType;
     bool rounded = false;
 };
+
+// One half of a glass face: its gradient painted over `fill`. A linear
+// gradient runs from `from` to `to` across `box`; a radial one has `to` at
+// `centre` and `from` on the ellipse `box`. An end of clNone takes the
+// other end's colour. The glass faces of the tool bars and of the glow
+// button are painted with it.
+void FillGlassHalf(TGPGraphics& graphics, TGDIPGradient gradient, TColor from, TColor to,
+                   const TGPRectF& box, const TGPPoint& centre, const TGPRectF& fill);
 
 // A two-part glass face in r: a lower and an upper half, each a plain fill
 // under a gradient, a border, the focus frames, the caption and image and
