@@ -260,8 +260,11 @@ TEST_F(MainOnlineTest, NothingUnreadIsDrawnLiveAndTheFailureShowsWhole) {
 
     const std::pair<const char*, const char*> languages[] = {
         {"Chinese1", "127.0.0.1 通信失败 ！"}, {"English1", "127.0.0.1 Communication failed!"}};
-    for (const auto& [language, failed] : languages) {
+    for (const auto& [language, failedText] : languages) {
         SCOPED_TRACE(language);
+        // A plain variable: the waits capture it in a lambda, and Clang 14
+        // refuses to capture a structured binding.
+        const QString failed(failedText);
         frm->Item(language)->trigger();
         for (int i = 0; i < 2000; ++i)
             sim_.PushFault(plcsim::Fault::Silence());
