@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "BenchTiming.h"
-#include "styling/menus/FxMenuStylers.h"
+#include "styling/menus/qt/FxMenuStylers.h"
 #include "styling/menus/qt/FxMenus.h"
 
 using namespace vx;

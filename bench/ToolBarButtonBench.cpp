@@ -13,10 +13,10 @@
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
 #include "styling/gdiplus/FxGDIP.h"
-#include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
+#include "styling/toolbar/qt/FxToolBarOfficeStyler.h"
 
 using namespace vx;
 

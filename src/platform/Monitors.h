@@ -2,7 +2,7 @@
 // rectangles, the lookup of the monitor under a point, and the display's bits
 // per pixel, which decide whether the controls draw gradients or the flat
 // colours of a palette display. The screens themselves are read in
-// platform/qt/Monitors.h.
+// platform/paint/Monitors.h.
 #pragma once
 
 #include <optional>

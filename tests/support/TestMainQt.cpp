@@ -6,12 +6,21 @@
 // the main window shows its project tree at every start.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 #include "support/TestEnvironment.h"
+
+// Drawing tests of libraries that need no window run on a Qt GUI
+// application, so that nothing of Qt Widgets comes into them.
+#ifdef VX_TEST_GUI_ONLY
+#include <QGuiApplication>
+using TestApplication = QGuiApplication;
+#else
+#include <QApplication>
+using TestApplication = QApplication;
+#endif
 
 // Qt's font set-up leaves fontconfig's caches allocated at exit; they belong
 // to the system library and are no leaks of the tool.
@@ -24,7 +33,7 @@ int main(int argc, char** argv) {
     if (platform == nullptr || std::string(platform) == "offscreen") {
         setenv("QT_QPA_PLATFORM", "offscreen:configfile=" VX_TEST_SCREEN_FILE, 1);
     }
-    QApplication app(argc, argv);
+    TestApplication app(argc, argv);
     testing::InitGoogleTest(&argc, argv);
     // The program folder holds the language files, as the build's does.
     return vx::test::RunAllTestsInTemporaryFolders([](const std::string& programFolder) {

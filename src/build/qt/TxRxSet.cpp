@@ -13,7 +13,7 @@
 #include <algorithm>
 
 #include "platform/LoadingScope.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "platform/qt/ProgramText.h"
 #include "styling/skin/qt/FlatSkin.h"
 #include "widgets/qt/WgPageControl.h"

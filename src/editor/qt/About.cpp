@@ -8,7 +8,7 @@
 #include "build/SysParams.h"
 #include "editor/HelpLinks.h"
 #include "model/LadderProgram.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "platform/qt/ProgramText.h"
 
 namespace vx {

@@ -11,7 +11,7 @@
 #include <QRegularExpressionValidator>
 #include <QScreen>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "platform/qt/ProgramText.h"
 #include "styling/skin/qt/FlatSkin.h"
 

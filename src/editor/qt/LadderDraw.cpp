@@ -8,7 +8,7 @@
 #include <cstdio>
 
 #include "model/CellKind.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 namespace {

@@ -6,7 +6,7 @@
 #include <QScrollBar>
 #include <algorithm>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 namespace {
@@ -99,10 +99,10 @@ int TLadderGrid::FullWidth() {
 }
 
 void TLadderGrid::PaintCell(Canvas& canvas, int column, int row, const QRect& r, bool selected) {
-    canvas.SetClipRect({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    canvas.SetClipRect(ToTRect(r));
     canvas.brush.style = BrushStyle::Solid;
     canvas.brush.color = column == 0 ? clInfoBk : selected ? clHighlight : cellColor_;
-    canvas.FillRect({r.left(), r.top(), r.left() + r.width(), r.top() + r.height()});
+    canvas.FillRect(ToTRect(r));
     if (context_.cells != nullptr)
         LadderEditDrawCell(canvas, context_, column, row, r.left(), r.top(), selected);
     canvas.ClearClip();

@@ -15,7 +15,7 @@
 #include "model/LadderProgram.h"
 #include "platform/MessageBox.h"
 #include "platform/Text.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {

@@ -21,8 +21,8 @@
 #include "platform/Launcher.h"
 #include "platform/MessageBox.h"
 #include "platform/SystemFolders.h"
+#include "platform/paint/Canvas.h"
 #include "platform/qt/AlignHost.h"
-#include "platform/qt/Canvas.h"
 #include "widgets/qt/WgSplit.h"
 
 namespace vx {

@@ -32,11 +32,11 @@
 #include "editor/qt/LadderGrid.h"
 #include "editor/qt/Print.h"
 #include "model/Devices.h"
-#include "styling/menus/FxMenuStylers.h"
+#include "styling/menus/qt/FxMenuStylers.h"
 #include "styling/menus/qt/FxMenus.h"
-#include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
+#include "styling/toolbar/qt/FxToolBarOfficeStyler.h"
 #include "widgets/qt/WgSplit.h"
 
 class QPainter;

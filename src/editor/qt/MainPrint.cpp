@@ -33,7 +33,7 @@
 #include "model/LadderProgram.h"
 #include "outside/LadderConvert.h"
 #include "platform/MessageBox.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 namespace {

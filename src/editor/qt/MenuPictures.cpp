@@ -3,7 +3,7 @@
 #include <QAction>
 
 #include "editor/qt/ToolImages.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 
 namespace vx {
 namespace {

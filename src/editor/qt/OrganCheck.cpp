@@ -11,7 +11,7 @@
 #include "editor/OrganCheck.h"
 #include "editor/qt/ToolImages.h"
 #include "model/LadderProgram.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "platform/qt/ProgramText.h"
 #include "styling/skin/qt/FlatSkin.h"
 

@@ -21,7 +21,7 @@
 #include "model/LadderProgram.h"
 #include "platform/LoadingScope.h"
 #include "platform/MessageBox.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/skin/qt/FlatSkin.h"
 #include "widgets/qt/WgPageControl.h"
 #include "widgets/qt/WgPrgres.h"

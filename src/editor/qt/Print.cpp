@@ -11,7 +11,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {

@@ -9,7 +9,7 @@
 #include <QScreen>
 
 #include "platform/Colors.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
@@ -103,8 +103,7 @@ void TSelfhoodColorFrm::PanelClick(int index) {
     ColorValue& colour = colours_.*kColourPanels[static_cast<std::size_t>(index)].colour;
     colorDialog1_->setCurrentColor(ToQColor(colour));
     if (colorDialog1_->exec() != QDialog::Accepted) return;
-    const QColor chosen = colorDialog1_->selectedColor();
-    colour = RGBColor(chosen.red(), chosen.green(), chosen.blue());
+    colour = ToTColor(colorDialog1_->selectedColor());
     Paint(index);
 }
 

@@ -11,7 +11,7 @@
 
 #include "model/LadderProgram.h"
 #include "platform/MessageBox.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "platform/qt/ProgramText.h"
 
 namespace vx {

@@ -8,8 +8,8 @@
 #include <algorithm>
 
 #include "editor/qt/ToolPictures.h"
-#include "platform/qt/Canvas.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/Canvas.h"
+#include "platform/paint/ImageList.h"
 
 namespace vx {
 namespace {

@@ -16,7 +16,7 @@
 #include "model/qt/Ucanzhao.h"
 #include "online/DeviceImage.h"
 #include "online/EvaluateCell.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {

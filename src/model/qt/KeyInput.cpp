@@ -8,7 +8,7 @@
 #include "model/QuickEntry.h"
 #include "model/qt/FunInput.h"
 #include "platform/Text.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {

@@ -9,7 +9,7 @@
 #include "model/qt/EntryHost.h"
 #include "model/qt/Help.h"
 #include "platform/Text.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "platform/qt/ProgramText.h"
 #include "styling/skin/qt/FlatSkin.h"
 

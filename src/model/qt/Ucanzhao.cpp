@@ -9,7 +9,7 @@
 #include "model/OperandPicker.h"
 #include "model/qt/EntryHost.h"
 #include "model/qt/Help.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {

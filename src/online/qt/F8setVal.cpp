@@ -18,7 +18,7 @@
 #include "online/qt/LadderPoller.h"
 #include "outside/ModbusLink.h"
 #include "platform/MessageBox.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "platform/qt/ProgramText.h"
 #include "styling/skin/qt/FlatSkin.h"
 

@@ -26,7 +26,7 @@
 #include "outside/ModbusLink.h"
 #include "platform/LoadingScope.h"
 #include "platform/MessageBox.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "widgets/WgGroupItem.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupBar.h"

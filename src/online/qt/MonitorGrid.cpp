@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 namespace {

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPixmap>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 
 namespace vx {
 namespace {

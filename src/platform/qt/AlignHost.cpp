@@ -7,19 +7,12 @@
 #include <vector>
 
 #include "platform/Loadable.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 namespace {
 
 constexpr const char* kAlignProperty = "vxAlign";
-
-QRect ToQRect(const TRect& r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
-}
-
-TRect ToTRect(const QRect& r) {
-    return Bounds(r.x(), r.y(), r.width(), r.height());
-}
 
 bool IsArranged(TAlign align) {
     return align != TAlign::alNone && align != TAlign::alCustom;

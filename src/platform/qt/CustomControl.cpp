@@ -10,10 +10,6 @@
 namespace vx {
 namespace {
 
-TColor FromQColor(const QColor& c) {
-    return RGBColor(c.red(), c.green(), c.blue());
-}
-
 // The font a plain Qt widget shows, as a canvas font.
 CanvasFont FromQFont(const QFont& f) {
     CanvasFont font;
@@ -94,7 +90,7 @@ TColor TCustomControl::ColorOfParent() const {
     const QWidget* parent = parentWidget();
     if (!parent) return color_;
     if (const auto* control = qobject_cast<const TCustomControl*>(parent)) return control->color_;
-    return FromQColor(parent->palette().color(parent->backgroundRole()));
+    return ToTColor(parent->palette().color(parent->backgroundRole()));
 }
 
 CanvasFont TCustomControl::FontOfParent() const {

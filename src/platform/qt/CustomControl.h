@@ -29,7 +29,7 @@
 
 #include "platform/ControlAlign.h"
 #include "platform/Loadable.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 

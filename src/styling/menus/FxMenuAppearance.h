@@ -19,16 +19,13 @@
 
 #include "platform/Colors.h"
 #include "platform/Loadable.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
+#include "styling/GradientDirections.h"
 #include "styling/menus/FxMenuUtil.h"
 
 namespace vx {
 
 namespace menus {
-// The menus' own gradient direction (the tool-bar family has another, in
-// the opposite order): vertical changes colour from top to bottom,
-// horizontal from left to right.
-enum class TGradientDirection { gdVertical, gdHorizontal };
 enum class TAlignment { taLeftJustify, taRightJustify, taCenter };
 }  // namespace menus
 

@@ -1,6 +1,6 @@
 #include "styling/menus/FxMenuDraw.h"
 
-#include "platform/qt/DesktopMetrics.h"
+#include "platform/paint/DesktopMetrics.h"
 
 #include <QHash>
 #include <QPainter>

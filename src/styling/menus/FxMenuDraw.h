@@ -19,7 +19,7 @@
 
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/menus/FxMenuAppearance.h"
 
 namespace vx {

@@ -1,6 +1,6 @@
 #include "styling/menus/FxMenuUtil.h"
 
-#include "platform/qt/DesktopMetrics.h"
+#include "platform/paint/DesktopMetrics.h"
 
 namespace vx {
 

@@ -8,7 +8,7 @@
 
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 

@@ -1,11 +1,10 @@
 #include "styling/toolbar/FxToolBarDraw.h"
 
 #include <QString>
-#include <QWidget>
 #include <algorithm>
 #include <memory>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/gdiplus/FxGDIP.h"
 #include "styling/gdiplus/GDIPicture.h"
 
@@ -33,34 +32,6 @@ std::size_t CharLength(std::string_view text, std::size_t i) {
 // (a gradient end of clNone is a plain fill of its other colour).
 ARGB GradientEnd(TColor color, TColor fallback) {
     return ColorToARGB(color == clNone ? fallback : color);
-}
-
-// Fills one half of the glass face with its gradient: `box` is the
-// gradient's rectangle (or the ellipse of a radial one), `fill` what is
-// painted.
-void FillHalf(TGPGraphics& graphics, TGDIPGradient gradient, TColor from, TColor to, TGPRectF box,
-              TGPPoint centre, TGPRectF fill) {
-    std::unique_ptr<TGPBrush> brush;
-    std::unique_ptr<TGPGraphicsPath> path;
-    if (gradient == TGDIPGradient::ggRadial) {
-        path = std::make_unique<TGPGraphicsPath>();
-        path->AddEllipse(box.X, box.Y, box.Width, box.Height);
-        auto radial = std::make_unique<TGPPathGradientBrush>(path.get());
-        radial->SetCenterPoint(centre);
-        radial->SetCenterColor(GradientEnd(to, from));
-        ARGB surround = GradientEnd(from, to);
-        int count = 1;
-        radial->SetSurroundColors(&surround, &count);
-        brush = std::move(radial);
-    } else {
-        const int mode = gradient == TGDIPGradient::ggVertical ? LinearGradientModeVertical
-                         : gradient == TGDIPGradient::ggDiagonalForward
-                             ? LinearGradientModeForwardDiagonal
-                             : LinearGradientModeBackwardDiagonal;
-        brush = std::make_unique<TGPLinearGradientBrush>(box, GradientEnd(from, to),
-                                                         GradientEnd(to, from), mode);
-    }
-    graphics.FillRectangle(brush.get(), fill.X, fill.Y, fill.Width, fill.Height);
 }
 
 void FillPlain(Canvas& canvas, const TRect& r, TColor color) {
@@ -211,6 +182,31 @@ void DrawSmallArrow(Canvas& canvas, TPoint p, TColor color) {
     canvas.SetPixel(p.x + 2, p.y + 2, color);
 }
 
+void FillGlassHalf(TGPGraphics& graphics, TGDIPGradient gradient, TColor from, TColor to,
+                   const TGPRectF& box, const TGPPoint& centre, const TGPRectF& fill) {
+    std::unique_ptr<TGPBrush> brush;
+    std::unique_ptr<TGPGraphicsPath> path;
+    if (gradient == TGDIPGradient::ggRadial) {
+        path = std::make_unique<TGPGraphicsPath>();
+        path->AddEllipse(box.X, box.Y, box.Width, box.Height);
+        auto radial = std::make_unique<TGPPathGradientBrush>(path.get());
+        radial->SetCenterPoint(centre);
+        radial->SetCenterColor(GradientEnd(to, from));
+        ARGB surround = GradientEnd(from, to);
+        int count = 1;
+        radial->SetSurroundColors(&surround, &count);
+        brush = std::move(radial);
+    } else {
+        const int mode = gradient == TGDIPGradient::ggVertical ? LinearGradientModeVertical
+                         : gradient == TGDIPGradient::ggDiagonalForward
+                             ? LinearGradientModeForwardDiagonal
+                             : LinearGradientModeBackwardDiagonal;
+        brush = std::make_unique<TGPLinearGradientBrush>(box, GradientEnd(from, to),
+                                                         GradientEnd(to, from), mode);
+    }
+    graphics.FillRectangle(brush.get(), fill.X, fill.Y, fill.Width, fill.Height);
+}
+
 void DrawGlassButton(Canvas& canvas, const TRect& area, const TGlassButton& b) {
     // The face, and the drop-down part beside or below it.
     TRect r = area;
@@ -241,11 +237,11 @@ void DrawGlassButton(Canvas& canvas, const TRect& area, const TGlassButton& b) {
         FillPlain(canvas, {r.left, r.top + hh, r.right, r.bottom}, b.colorMirror);
         if (b.colorMirror != clNone) {
             const bool radial = b.gradientMirror == TGDIPGradient::ggRadial;
-            FillHalf(graphics, b.gradientMirror, b.colorMirror, b.colorMirrorTo,
-                     radial ? MakeRect(left, top + hh, w, h) : MakeRect(left, top + hh, w, hh),
-                     MakePoint(r.left + mw, r.bottom),
-                     radial ? MakeRect(left + 1, top + hh, w - 1, hh + 1)
-                            : MakeRect(left + 1, top + hh + 1, w - 1, hh + 1));
+            FillGlassHalf(graphics, b.gradientMirror, b.colorMirror, b.colorMirrorTo,
+                          radial ? MakeRect(left, top + hh, w, h) : MakeRect(left, top + hh, w, hh),
+                          MakePoint(r.left + mw, r.bottom),
+                          radial ? MakeRect(left + 1, top + hh, w - 1, hh + 1)
+                                 : MakeRect(left + 1, top + hh + 1, w - 1, hh + 1));
         }
 
         if (h % 2 != 0) ++hh;
@@ -256,8 +252,9 @@ void DrawGlassButton(Canvas& canvas, const TRect& area, const TGlassButton& b) {
                                  : b.gradient == TGDIPGradient::ggVertical
                                      ? MakeRect(left, top, w, hh)
                                      : MakeRect(left, top, w, h);
-            FillHalf(graphics, b.gradient, b.color, b.colorTo, box, MakePoint(r.left + mw, r.top),
-                     MakeRect(left + 1, top + 1, w - 1, h - hh - 1));
+            FillGlassHalf(graphics, b.gradient, b.color, b.colorTo, box,
+                          MakePoint(r.left + mw, r.top),
+                          MakeRect(left + 1, top + 1, w - 1, h - hh - 1));
         }
 
         if (b.borderColor != clNone) {
@@ -484,15 +481,6 @@ void DrawMinimizeGlyph(Canvas& canvas, const TRect& r, TColor color, bool flag) 
         Line(canvas, r.left, r.top, r.left, r.top + 6);
         Line(canvas, r.left + 1, r.top, r.left + 1, r.top + 6);
     }
-}
-
-void FilterTabList(std::vector<QWidget*>* list) {
-    if (list == nullptr) return;
-    std::erase_if(*list, [](QWidget* w) {
-        if (w == nullptr) return false;
-        if (w->windowType() == Qt::ToolTip) return true;  // a hint window
-        return !(w->isEnabled() && w->isVisibleTo(w->window()));
-    });
 }
 
 }  // namespace vx

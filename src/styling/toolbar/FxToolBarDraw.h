@@ -2,7 +2,8 @@
 // their buttons share: the stepped gradient of almost every surface, colour
 // blends, 3-D line pairs, captions with an underlined accelerator, rounded
 // and plain outlines through the GDI+ layer, the small drop-down arrow, the
-// glass button face and the caption-button glyphs.
+// glass button face and the caption-button glyphs. (The filter of a
+// tab-order list, which needs widgets, is in qt/FxToolBarTabList.h.)
 //
 // None keeps state; each draws on the canvas it is given with that canvas's
 // pen and brush and leaves them changed.
@@ -10,19 +11,17 @@
 
 #include <cstdint>
 #include <string_view>
-#include <vector>
 
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
-#include "platform/qt/Canvas.h"
-
-class QObject;
-class QWidget;
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 
 class TGPGraphics;
 class TGPPen;
+struct TGPPoint;
+struct TGPRectF;
 class TGDIPPicture;
 class TImageList;
 
@@ -87,6 +86,14 @@ struct TGlassButton {
     bool rounded = false;
 };
 
+// One half of a glass face: its gradient painted over `fill`. A linear
+// gradient runs from `from` to `to` across `box`; a radial one has `to` at
+// `centre` and `from` on the ellipse `box`. An end of clNone takes the
+// other end's colour. The glass faces of the tool bars and of the glow
+// button are painted with it.
+void FillGlassHalf(TGPGraphics& graphics, TGDIPGradient gradient, TColor from, TColor to,
+                   const TGPRectF& box, const TGPPoint& centre, const TGPRectF& fill);
+
 // A two-part glass face in r: a lower and an upper half, each a plain fill
 // under a gradient, a border, the focus frames, the caption and image and
 // the drop-down part, as the button describes.
@@ -103,10 +110,5 @@ void DrawCloseGlyph(Canvas& canvas, const TRect& r, TColor color, int size);
 void DrawRestoreGlyph(Canvas& canvas, const TRect& r, TColor color, bool flag);
 void DrawMaximizeGlyph(Canvas& canvas, const TRect& r, TColor color, bool flag);
 void DrawMinimizeGlyph(Canvas& canvas, const TRect& r, TColor color, bool flag);
-
-// Keyboard navigation of a tool bar: removes from the tab-order list every
-// hint window and every control that cannot take the focus. A null list is
-// ignored.
-void FilterTabList(std::vector<QWidget*>* list);
 
 }  // namespace vx

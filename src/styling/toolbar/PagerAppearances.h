@@ -9,7 +9,7 @@
 #pragma once
 
 #include "platform/Colors.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/ToolBarAppearances.h"
 #include "styling/toolbar/ToolBarPersistent.h"

@@ -4,16 +4,11 @@
 #pragma once
 
 #include "platform/Colors.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
+#include "styling/GradientDirections.h"
 #include "styling/toolbar/ToolBarPersistent.h"
 
 namespace vx {
-namespace toolbar {
-
-// The tool-bar family's order (the menus have their own, the other way round).
-enum class TGradientDirection { gdHorizontal, gdVertical };
-
-}  // namespace toolbar
 
 // A two-colour gradient. Every write reports a change, equal or not;
 // assigning copies quietly, and a source of another class is ignored.

@@ -117,6 +117,18 @@ void PaintThemedBand(Canvas& c, const TRect& r, TWgVisualStyle visualStyle,
     PaintTwoColorGradient(c, r, TGradientDirection::gdHorizontalEnd, 1, a, b);
 }
 
+unsigned AlignmentFlag(TAlignment a) {
+    switch (a) {
+        case TAlignment::taLeftJustify:
+            return DrawTextFlags::kLeft;
+        case TAlignment::taRightJustify:
+            return DrawTextFlags::kRight;
+        case TAlignment::taCenter:
+            return DrawTextFlags::kCenter;
+    }
+    return DrawTextFlags::kLeft;
+}
+
 int DrawTextInRect(Canvas& c, std::string_view text, TRect& r, unsigned flags) {
     return c.DrawText(text, r, flags);
 }
@@ -134,7 +146,7 @@ bool IsTrueTypeFont(const CanvasFont& font) {
 
 void RedrawWindowFrameRect(QWidget* window, const TRect& r) {
     if (!window || r.IsEmpty() || window->visibleRegion().isEmpty()) return;
-    window->update(QRect(r.left, r.top, r.Width(), r.Height()));
+    window->update(ToQRect(r));
 }
 
 void InvalidateTransparentChildren(QWidget* control) {

@@ -3,7 +3,7 @@
 // bands, bitmap tiling, replication, mirroring, flipping and transparent
 // stretching, the parent's image under a transparent control, rotated fonts,
 // and the window helpers (repainting, transparent children); the
-// desktop's monitors come from platform/qt/Monitors.h.
+// desktop's monitors come from platform/paint/Monitors.h.
 //
 // The rules of frames and gradients live in WgGrafxFrames and
 // WgGrafxGradient; these routines carry them out on the canvas. Rectangles
@@ -16,12 +16,13 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/qt/Canvas.h"
-#include "platform/qt/Monitors.h"
+#include "platform/paint/Canvas.h"
+#include "platform/paint/Monitors.h"
 #include "widgets/WgCommon.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/WgGrafxFrames.h"
 #include "widgets/WgGrafxGradient.h"
+#include "widgets/WgPanelLayout.h"
 
 class QWidget;
 
@@ -73,6 +74,8 @@ void DrawParentImage(const QWidget* control, Canvas& c);
 
 // DrawText over the whole text.
 int DrawTextInRect(Canvas& c, std::string_view text, TRect& r, unsigned flags);
+// The DrawText flag of a horizontal alignment.
+unsigned AlignmentFlag(TAlignment a);
 // The font turned by angle degrees counter-clockwise.
 CanvasFont CreateRotatedFont(const CanvasFont& font, int angle);
 // Whether the face drawn for the font is an outline (TrueType) face, which

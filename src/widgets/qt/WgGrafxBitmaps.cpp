@@ -55,8 +55,7 @@ void FlipBitmapVertically(QImage& bitmap) {
 void StretchTransparentBitmap(Canvas& c, const TRect& dest, const QImage& bitmap,
                               const TRect& source, TColor transparent) {
     if (bitmap.isNull() || source.IsEmpty() || dest.Width() == 0 || dest.Height() == 0) return;
-    QImage part = bitmap.copy(QRect(source.left, source.top, source.Width(), source.Height()))
-                      .convertToFormat(QImage::Format_ARGB32);
+    QImage part = bitmap.copy(ToQRect(source)).convertToFormat(QImage::Format_ARGB32);
     const QRgb clear = ToQColor(transparent).rgb();
     for (int y = 0; y < part.height(); ++y) {
         auto* row = reinterpret_cast<QRgb*>(part.scanLine(y));

@@ -10,7 +10,7 @@
 #include <QToolTip>
 
 #include "platform/DesktopTheme.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "widgets/WgCommon.h"
 #include "widgets/WgGroupItem.h"
 #include "widgets/qt/WgGrafx.h"
@@ -369,9 +369,7 @@ bool TWgGroup::event(QEvent* event) {
         const QString text = hint.groupHint ? toolTip() : QString::fromStdString(hint.text);
         auto* help = static_cast<QHelpEvent*>(event);
         if (hint.show && !text.isEmpty()) {
-            const TRect& a = hint.area;
-            QToolTip::showText(help->globalPos(), text, this,
-                               QRect(a.left, a.top, a.Width(), a.Height()));
+            QToolTip::showText(help->globalPos(), text, this, ToQRect(hint.area));
         } else {
             QToolTip::hideText();
         }

@@ -12,8 +12,8 @@
 #include <QPointer>
 #include <vector>
 
+#include "platform/paint/ImageList.h"
 #include "platform/qt/CustomControl.h"
-#include "platform/qt/ImageList.h"
 #include "widgets/WgGroupModel.h"
 
 namespace vx {

@@ -9,7 +9,7 @@
 #include <algorithm>
 
 #include "platform/DesktopTheme.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "widgets/WgGrafxFrames.h"
 #include "widgets/WgGrafxGradient.h"
 #include "widgets/qt/WgGrafx.h"

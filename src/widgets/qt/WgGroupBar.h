@@ -8,8 +8,8 @@
 
 #include <QPointer>
 
+#include "platform/paint/ImageList.h"
 #include "platform/qt/CustomControl.h"
-#include "platform/qt/ImageList.h"
 #include "widgets/WgCommon.h"
 #include "widgets/WgGroupBarModel.h"
 

@@ -16,18 +16,6 @@ int TextHeightOf(const CanvasFont& font) {
     return QFontMetrics(ToQFont(font)).height();
 }
 
-unsigned AlignmentFlag(TAlignment a) {
-    switch (a) {
-        case TAlignment::taLeftJustify:
-            return DrawTextFlags::kLeft;
-        case TAlignment::taRightJustify:
-            return DrawTextFlags::kRight;
-        case TAlignment::taCenter:
-            return DrawTextFlags::kCenter;
-    }
-    return DrawTextFlags::kLeft;
-}
-
 }  // namespace
 
 TWgCustomGroupBox::TWgCustomGroupBox(QWidget* parent) : TWgCustomPanel(parent) {

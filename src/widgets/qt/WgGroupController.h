@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "platform/Loadable.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "widgets/WgGroupTypes.h"
 
 namespace vx {

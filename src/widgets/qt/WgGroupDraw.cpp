@@ -1,6 +1,6 @@
 #include "widgets/qt/WgGroupDraw.h"
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "widgets/WgCommonColors.h"
 
 namespace vx {

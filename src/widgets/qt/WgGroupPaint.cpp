@@ -2,7 +2,7 @@
 #include <algorithm>
 
 #include "platform/DesktopTheme.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "widgets/WgCommon.h"
 #include "widgets/WgGroupItem.h"
 #include "widgets/qt/WgGrafx.h"

@@ -14,24 +14,8 @@ namespace {
 
 using enum TWgHintCorner;
 
-unsigned AlignmentFlag(TAlignment a) {
-    switch (a) {
-        case TAlignment::taLeftJustify:
-            return DrawTextFlags::kLeft;
-        case TAlignment::taRightJustify:
-            return DrawTextFlags::kRight;
-        case TAlignment::taCenter:
-            return DrawTextFlags::kCenter;
-    }
-    return DrawTextFlags::kLeft;
-}
-
 TPoint ToT(QPoint p) {
     return {p.x(), p.y()};
-}
-
-QRect ToQ(const TRect& r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
 }  // namespace
@@ -138,11 +122,10 @@ void TWgCustomHintWindow::ActivateHint(TRect rect, const QString& text) {
         QRect desktop(0, 0, 1024, 768);
         if (QScreen* screen = QGuiApplication::primaryScreen())
             desktop = screen->availableGeometry();
-        const TRect workArea = WorkAreaAt(
-            Monitors(), p, Bounds(desktop.x(), desktop.y(), desktop.width(), desktop.height()));
+        const TRect workArea = WorkAreaAt(Monitors(), p, ToTRect(desktop));
         const THintPlacement place = PlaceHint(p, width, height, current_, workArea);
         current_ = place.corner;
-        setGeometry(ToQ(place.bounds));
+        setGeometry(ToQRect(place.bounds));
     }
     if (Balloon())
         setMask(Shape());
@@ -161,11 +144,11 @@ void TWgCustomHintWindow::CancelHint() {
 
 QRegion TWgCustomHintWindow::Shape() const {
     const TRect client = ClientRect();
-    if (!Balloon()) return QRegion(ToQ(client));
+    if (!Balloon()) return QRegion(ToQRect(client));
     const TRect body = BalloonBody(client, current_, true);
     QRegion region;
     for (const TRect& r : BalloonBodyRects(body))
-        region += QRegion(ToQ(r));
+        region += QRegion(ToQRect(r));
     if (auto pointer = BalloonPointer(client, body, current_)) {
         QPolygon triangle;
         for (const TPoint& p : *pointer)

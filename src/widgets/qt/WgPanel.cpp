@@ -165,8 +165,7 @@ TColor TWgCustomPanel::ParentColorValue() const {
     const QWidget* parent = parentWidget();
     if (!parent) return Color();
     if (const auto* control = qobject_cast<const TCustomControl*>(parent)) return control->Color();
-    const QColor c = parent->palette().color(parent->backgroundRole());
-    return RGBColor(c.red(), c.green(), c.blue());
+    return ToTColor(parent->palette().color(parent->backgroundRole()));
 }
 
 TFrameStyleParams TWgCustomPanel::FrameParams() const {

@@ -3,21 +3,6 @@
 #include "widgets/qt/WgPanel.h"
 
 namespace vx {
-namespace {
-
-unsigned AlignmentFlag(TAlignment a) {
-    switch (a) {
-        case TAlignment::taLeftJustify:
-            return DrawTextFlags::kLeft;
-        case TAlignment::taRightJustify:
-            return DrawTextFlags::kRight;
-        case TAlignment::taCenter:
-            return DrawTextFlags::kCenter;
-    }
-    return DrawTextFlags::kLeft;
-}
-
-}  // namespace
 
 void TWgCustomPanel::PaintBackground(Canvas& canvas) {
     if (transparent_ && paintClientArea_) {

@@ -102,13 +102,9 @@ TRect TWgCustomSizePanel::FreeArea() const {
     for (const QObject* object : parent->children()) {
         const auto* w = qobject_cast<const QWidget*>(object);
         if (!w || w->isWindow() || qobject_cast<const TWgSizeBarOverlay*>(w)) continue;
-        const QRect g = w->geometry();
-        places.push_back(
-            {WidgetAlign(w), Bounds(g.x(), g.y(), g.width(), g.height()), !w->isHidden()});
+        places.push_back({WidgetAlign(w), ToTRect(w->geometry()), !w->isHidden()});
     }
-    const QRect client = parent->contentsRect();
-    return FreeAreaOfParent(Bounds(client.x(), client.y(), client.width(), client.height()), places,
-                            side_);
+    return FreeAreaOfParent(ToTRect(parent->contentsRect()), places, side_);
 }
 
 int TWgCustomSizePanel::AvailableExtent() const {

@@ -3,7 +3,7 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 

@@ -4,7 +4,7 @@
 
 #include "platform/Colors.h"
 #include "platform/Geometry.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "widgets/WgCommon.h"
 
 namespace vx {

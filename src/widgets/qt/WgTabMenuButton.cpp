@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "widgets/qt/WgTabGlyphs.h"
 #include "widgets/qt/WgTabs.h"
 

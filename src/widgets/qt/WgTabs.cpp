@@ -5,7 +5,7 @@
 #include <QResizeEvent>
 #include <cmath>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/qt/WgActiveTabCloseButton.h"
 #include "widgets/qt/WgGrafx.h"
@@ -346,8 +346,7 @@ TColor TWgCustomTabControl::ParentColorValue() const {
     const QWidget* parent = parentWidget();
     if (!parent) return backgroundColor_;
     if (const auto* control = qobject_cast<const TCustomControl*>(parent)) return control->Color();
-    const QColor c = parent->palette().color(parent->backgroundRole());
-    return RGBColor(c.red(), c.green(), c.blue());
+    return ToTColor(parent->palette().color(parent->backgroundRole()));
 }
 
 void TWgCustomTabControl::ParentColorChanged() {

@@ -20,8 +20,8 @@
 #include <optional>
 #include <vector>
 
+#include "platform/paint/ImageList.h"
 #include "platform/qt/CustomControl.h"
-#include "platform/qt/ImageList.h"
 #include "widgets/WgTabColors.h"
 #include "widgets/WgTabRegionCache.h"
 #include "widgets/WgTabsModel.h"

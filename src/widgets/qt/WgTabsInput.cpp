@@ -84,7 +84,7 @@ void TWgCustomTabControl::UpdateHotTab(int hot) {
         // Only the strip changes: the card and its shadow stay as they are.
         if (!fullRepaintPending_) hotRepaint_ = true;
         const TRect strip = model_.Geometry().Strip;
-        update(QRect(strip.left, strip.top, strip.Width(), strip.Height()).adjusted(-2, -2, 2, 2));
+        update(ToQRect(strip).adjusted(-2, -2, 2, 2));
     }
     if (tabHints_) {
         QToolTip::hideText();

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPolygon>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/WgTabsContent.h"
 #include "widgets/WgTabsShape.h"
@@ -19,10 +19,6 @@ namespace vx {
 namespace {
 
 using Orientation = TWgTabOrientation;
-
-QRect ToQRect(const TRect& r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
-}
 
 // A caption line as drawn: the text before the accelerator, the accelerator
 // character (underlined) and the rest; "&&" is one "&" and marks nothing.

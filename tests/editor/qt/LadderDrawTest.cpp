@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "model/CellKind.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 namespace {

@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 
 #include "editor/qt/Main.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "support/EditorRunState.h"

@@ -26,7 +26,7 @@
 #include "online/qt/LadderPoller.h"
 #include "online/qt/SetCOMpro.h"
 #include "outside/ModbusLink.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "plcsim/PlcSim.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"

@@ -29,7 +29,7 @@
 #include "editor/qt/Print.h"
 #include "model/CellKind.h"
 #include "model/LadderProgram.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "support/EditorRunState.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"

@@ -23,7 +23,7 @@
 #include "editor/qt/ToolPictures.h"
 #include "editor/qt/ToolSketch.h"
 #include "model/LadderProgram.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "support/EditorRunState.h"
 #include "support/StartedMainWindow.h"

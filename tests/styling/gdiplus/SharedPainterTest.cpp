@@ -5,7 +5,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/gdiplus/FxGDIP.h"
 
 namespace vx {

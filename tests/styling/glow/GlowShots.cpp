@@ -16,7 +16,7 @@
 #include <memory>
 #include <vector>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/gdiplus/FxGDIP.h"
 #include "styling/glow/qt/FxGlowButton.h"
 #include "styling/toolbar/GlowButtonAppearance.h"

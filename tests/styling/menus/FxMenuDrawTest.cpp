@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <memory>
 
-#include "styling/menus/FxMenuStylers.h"
+#include "styling/menus/qt/FxMenuStylers.h"
 
 namespace vx {
 namespace {

@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "platform/LoadingScope.h"
+#include "platform/paint/Canvas.h"
+#include "platform/paint/ImageList.h"
 #include "platform/qt/AlignHost.h"
-#include "platform/qt/Canvas.h"
-#include "platform/qt/ImageList.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/toolbar/CompactPopupLayout.h"
 #include "styling/toolbar/FxToolBarStylers.h"

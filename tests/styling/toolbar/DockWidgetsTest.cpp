@@ -10,6 +10,7 @@
 #include "platform/qt/AlignHost.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
+#include "styling/toolbar/qt/FxToolBarOfficeStyler.h"
 #include "support/ImagePixel.h"
 #include "support/TempFolder.h"
 

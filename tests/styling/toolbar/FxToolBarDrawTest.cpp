@@ -8,8 +8,9 @@
 #include <QWidget>
 #include <functional>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/gdiplus/FxGDIP.h"
+#include "styling/toolbar/qt/FxToolBarTabList.h"
 #include "support/ImagePixel.h"
 
 namespace vx {

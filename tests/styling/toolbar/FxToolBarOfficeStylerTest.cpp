@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "RecordingReceiver.h"
-#include "styling/toolbar/FxToolBarStylers.h"
+#include "styling/toolbar/qt/FxToolBarOfficeStyler.h"
 #include "support/QtWait.h"
 
 namespace vx {

@@ -13,9 +13,9 @@
 
 #include "platform/Colors.h"
 #include "platform/LoadingScope.h"
+#include "platform/paint/DesktopMetrics.h"
+#include "platform/paint/ImageList.h"
 #include "platform/qt/AlignHost.h"
-#include "platform/qt/DesktopMetrics.h"
-#include "platform/qt/ImageList.h"
 #include "styling/menus/qt/FxMenus.h"
 #include "styling/menus/qt/MdiWindowList.h"
 #include "styling/toolbar/FxToolBarStylers.h"

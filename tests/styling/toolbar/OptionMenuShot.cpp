@@ -10,14 +10,14 @@
 #include <QWidget>
 
 #include "platform/LoadingScope.h"
+#include "platform/paint/ImageList.h"
 #include "platform/qt/AlignHost.h"
-#include "platform/qt/ImageList.h"
-#include "styling/menus/FxMenuStylers.h"
+#include "styling/menus/qt/FxMenuStylers.h"
 #include "styling/menus/qt/FxMenus.h"
-#include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
+#include "styling/toolbar/qt/FxToolBarOfficeStyler.h"
 #include "styling/toolbar/qt/FxToolBarOption.h"
 
 int main(int argc, char** argv) {

@@ -17,9 +17,9 @@
 #include <vector>
 
 #include "platform/LoadingScope.h"
+#include "platform/paint/DesktopMetrics.h"
+#include "platform/paint/ImageList.h"
 #include "platform/qt/AlignHost.h"
-#include "platform/qt/DesktopMetrics.h"
-#include "platform/qt/ImageList.h"
 #include "styling/menus/qt/FxMenus.h"
 #include "styling/toolbar/OptionPanelLayout.h"
 #include "styling/toolbar/qt/FTBPopup.h"

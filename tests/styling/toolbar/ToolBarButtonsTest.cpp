@@ -9,11 +9,11 @@
 
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
-#include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/ToolBarButtonRules.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
+#include "styling/toolbar/qt/FxToolBarOfficeStyler.h"
 #include "support/ImagePixel.h"
 
 namespace vx {

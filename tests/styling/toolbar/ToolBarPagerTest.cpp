@@ -4,7 +4,8 @@
 
 #include <vector>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
+#include "styling/toolbar/qt/FxToolBarOfficeStyler.h"
 
 namespace vx {
 namespace {

@@ -3,8 +3,8 @@
 // and drop-down parts; rounded outlines; gradient bands; 3-D lines, arrows,
 // accelerator captions and the caption-button glyphs. Written as one PNG
 // file into the folder given on the command line.
-#include <QApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <cstdio>
@@ -116,7 +116,7 @@ void Sheet(Canvas& c) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
+    QGuiApplication app(argc, argv);
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QDir::currentPath();
     std::uintptr_t token = 0;
     GdiplusStartup(&token);

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QWidget>
 
-#include "platform/qt/CanvasImage.h"
+#include "platform/paint/CanvasImage.h"
 #include "platform/qt/CustomControl.h"
 #include "support/QtWait.h"
 #include "support/QuarteredControl.h"

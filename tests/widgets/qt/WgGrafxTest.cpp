@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <set>
 
-#include "platform/qt/CanvasImage.h"
+#include "platform/paint/CanvasImage.h"
 
 namespace vx {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "GroupPixels.h"
 #include "platform/DesktopTheme.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "widgets/WgCommon.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/WgGroupItem.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "TabTestWindow.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "support/QtWait.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/qt/WgTabCloseButton.h"

@@ -8,7 +8,7 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/customizer/qt/DialogControls.h"
 #include "styling/customizer/qt/ToolBarCustomizer.h"
 

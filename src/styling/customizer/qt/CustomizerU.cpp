@@ -16,7 +16,7 @@
 
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "platform/qt/SpeedButton.h"
 #include "styling/customizer/qt/CustomizerBtnU.h"
 #include "styling/customizer/qt/DialogControls.h"

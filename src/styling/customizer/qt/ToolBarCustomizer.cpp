@@ -8,7 +8,7 @@
 
 #include "platform/IniFile.h"
 #include "platform/MessageBox.h"
-#include "platform/qt/DesktopMetrics.h"
+#include "platform/paint/DesktopMetrics.h"
 #include "styling/customizer/qt/CustomizeOption.h"
 #include "styling/customizer/qt/CustomizerU.h"
 #include "styling/toolbar/qt/FxToolBar.h"

@@ -19,7 +19,7 @@
 
 #include "platform/FileIo.h"
 #include "platform/Loadable.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/customizer/CustomizeModel.h"
 #include "styling/customizer/ToolBarItemSets.h"
 #include "styling/toolbar/qt/FxToolBar.h"

@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/gdiplus/FxGDIP.h"
 #include "styling/gdiplus/FxHintInfo.h"
 #include "styling/gdiplus/GDIPicture.h"
@@ -60,32 +60,20 @@ void HalfFill(Canvas& canvas, TGPGraphics& graphics, const TRect& r, bool upper,
     if (a == clNone || b == clNone) return;
     const int w = r.Width();
     const int h = r.Height();
-    std::unique_ptr<TGPBrush> brush;
-    std::unique_ptr<TGPGraphicsPath> path;
-    if (gradient == TGDIPGradient::ggRadial) {
-        path = std::make_unique<TGPGraphicsPath>();
-        path->AddEllipse(r.left, upper ? r.top - h / 2 + 2 : r.top, r.right, r.bottom);
-        auto radial = std::make_unique<TGPPathGradientBrush>(path.get());
-        radial->SetCenterPoint(MakePoint(r.left + w / 2, upper ? r.top : r.bottom));
-        radial->SetCenterColor(ColorToARGB(upper ? b : a));
-        ARGB surround = ColorToARGB(upper ? a : b);
-        int count = 1;
-        radial->SetSurroundColors(&surround, &count);
-        brush = std::move(radial);
-    } else {
-        const int mode = gradient == TGDIPGradient::ggVertical ? LinearGradientModeVertical
-                         : gradient == TGDIPGradient::ggDiagonalForward
-                             ? LinearGradientModeForwardDiagonal
-                             : LinearGradientModeBackwardDiagonal;
-        brush = std::make_unique<TGPLinearGradientBrush>(MakeRect(r.left, r.top, w, h),
-                                                         ColorToARGB(a), ColorToARGB(b), mode);
-    }
-    graphics.FillRectangle(brush.get(), r.left, r.top, w, h);
+    // A linear gradient runs from a to b in either half; a radial one has b
+    // at the centre of the upper half and a at the centre of the lower.
+    const bool radial = gradient == TGDIPGradient::ggRadial;
+    const TGPRectF box =
+        radial ? MakeRect(r.left, upper ? r.top - h / 2 + 2 : r.top, r.right, r.bottom)
+               : MakeRect(r.left, r.top, w, h);
+    const bool centreA = radial && !upper;
+    FillGlassHalf(graphics, gradient, centreA ? b : a, centreA ? a : b, box,
+                  MakePoint(r.left + w / 2, upper ? r.top : r.bottom),
+                  MakeRect(r.left, r.top, w, h));
 }
 
 TColor PixelColor(const QImage& image, const QPoint& p) {
-    const QColor c = image.pixelColor(p);
-    return RGBColor(c.red(), c.green(), c.blue());
+    return ToTColor(image.pixelColor(p));
 }
 
 // The colours of one part of a split face, darkened or not.

@@ -15,8 +15,8 @@
 #include <functional>
 #include <memory>
 
+#include "platform/paint/ImageList.h"
 #include "platform/qt/CustomControl.h"
-#include "platform/qt/ImageList.h"
 #include "styling/glow/GlowButtonRules.h"
 #include "styling/toolbar/FxStyleIF.h"
 

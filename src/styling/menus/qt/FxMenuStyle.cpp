@@ -9,7 +9,7 @@
 #include <QPointer>
 #include <QStyleOptionMenuItem>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/menus/qt/FxMenus.h"
 
 namespace vx {

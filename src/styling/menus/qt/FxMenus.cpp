@@ -10,8 +10,8 @@
 #include <QScreen>
 #include <QStyleOptionMenuItem>
 
-#include "platform/qt/Canvas.h"
-#include "platform/qt/DesktopMetrics.h"
+#include "platform/paint/Canvas.h"
+#include "platform/paint/DesktopMetrics.h"
 #include "styling/menus/qt/FxMenuStyle.h"
 #include "styling/menus/qt/MdiWindowList.h"
 #include "styling/menus/qt/MenuAnimation.h"

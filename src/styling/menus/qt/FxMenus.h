@@ -19,7 +19,7 @@
 #include <cstdint>
 
 #include "platform/Loadable.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/FxMenuPlacement.h"
 #include "styling/menus/FxMenuUtil.h"

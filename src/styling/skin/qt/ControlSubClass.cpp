@@ -18,7 +18,7 @@
 #include <QStyleOptionComboBox>
 #include <optional>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "platform/qt/CustomControl.h"
 #include "platform/qt/SpeedButton.h"
 #include "styling/skin/SkinLayout.h"
@@ -26,10 +26,6 @@
 
 namespace vx {
 namespace {
-
-TColor ToTColor(const QColor& c) {
-    return RGBColor(c.red(), c.green(), c.blue());
-}
 
 // The colour the control is filled with.
 TColor ControlColor(const QWidget* w) {
@@ -45,10 +41,6 @@ TColor ParentColor(const QWidget* w) {
 
 TRect ClientRect(const QWidget* w) {
     return {0, 0, w->width(), w->height()};
-}
-
-QRect ToQRect(const TRect& r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
 }
 
 void SetPen(QPainter& p, std::optional<TColor> color, int width = 1) {

@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <algorithm>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/skin/SkinLayout.h"
 #include "styling/skin/qt/FlatSkin.h"
 

@@ -22,7 +22,7 @@
 #include <cstring>
 #include <stdexcept>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "styling/skin/qt/ControlSubClass.h"
 #include "styling/skin/qt/FlatMenuStyle.h"
 

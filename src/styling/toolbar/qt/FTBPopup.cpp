@@ -5,9 +5,9 @@
 #include <QPainter>
 #include <QWindow>
 
-#include "platform/qt/Canvas.h"
-#include "platform/qt/DesktopMetrics.h"
-#include "platform/qt/ImageList.h"
+#include "platform/paint/Canvas.h"
+#include "platform/paint/DesktopMetrics.h"
+#include "platform/paint/ImageList.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/FxMenuDraw.h"
 #include "styling/menus/FxMenuUtil.h"
@@ -69,8 +69,7 @@ void TFTBCustomPopupPanel::SetWindowBorderColor(TColor v) {
 void PaintPanelBody(Canvas& canvas, const TRect& r, TColor color, TColor colorTo,
                     toolbar::TGradientDirection direction, TColor border) {
     if (colorTo != clNone) {
-        DrawGradient(canvas, color, colorTo, 40, r,
-                     direction == toolbar::TGradientDirection::gdHorizontal);
+        DrawGradient(canvas, color, colorTo, 40, r, IsHorizontal(direction));
     } else {
         FillColor(canvas, r, color);
     }
@@ -310,7 +309,7 @@ void TFTBPopupPanel::DrawRow(Canvas& canvas, int index) {
     if (hot) {
         if (sel.ColorTo() != clNone) {
             DrawGradient(canvas, sel.Color(), sel.ColorTo(), 40, r,
-                         sel.GradientDirection() == menus::TGradientDirection::gdHorizontal);
+                         IsHorizontal(sel.GradientDirection()));
         } else {
             FillColor(canvas, r, sel.Color());
         }

@@ -217,7 +217,7 @@ void TFxDockPanel::PaintBackground() {
         canvas.Rectangle(client);
     } else {
         DrawGradient(canvas, dock.Color(), dock.ColorTo(), dock.Steps(), client,
-                     dock.Direction() == toolbar::TGradientDirection::gdHorizontal);
+                     IsHorizontal(dock.Direction()));
     }
     DrawBackGroundPicture(canvas, styler, width(), height(), client.Inflated(-2, -2));
 }

@@ -37,10 +37,7 @@ QPoint OnScreen(const QPoint& at) {
 class TFxCustomToolBar::TWidgetControl : public IBarControl {
   public:
     explicit TWidgetControl(QWidget* widget) : widget_(widget) {}
-    TRect ControlBounds() const override {
-        const QRect g = widget_->geometry();
-        return Bounds(g.x(), g.y(), g.width(), g.height());
-    }
+    TRect ControlBounds() const override { return ToTRect(widget_->geometry()); }
     void MoveControl(int left, int top) override { widget_->move(left, top); }
     bool ControlVisible() const override { return !widget_->isHidden(); }
     TBarControlKind ControlKind() const override { return TBarControlKind::bcOther; }

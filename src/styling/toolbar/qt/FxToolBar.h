@@ -15,8 +15,8 @@
 #include <memory>
 #include <optional>
 
+#include "platform/paint/ImageList.h"
 #include "platform/qt/CustomControl.h"
-#include "platform/qt/ImageList.h"
 #include "styling/gdiplus/GDIPicture.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/qt/FxMenus.h"

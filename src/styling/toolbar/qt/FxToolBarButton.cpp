@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <stdexcept>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/qt/FxToolBar.h"
@@ -69,8 +69,7 @@ TRect TFxCustomToolBarControl::ControlBounds() const {
     // A control on a bar is no window: its place is its geometry, which the
     // bar reads of every control at each arrangement.
     if (isWindow()) return Bounds(x(), y(), width(), height());
-    const QRect& g = geometry();
-    return Bounds(g.x(), g.y(), g.width(), g.height());
+    return ToTRect(geometry());
 }
 
 void TFxCustomToolBarControl::SizeForBar() {
@@ -588,7 +587,7 @@ void TFxCustomToolBarButton::DrawButton(Canvas& canvas) {
     } else {
         c.text = a.CaptionTextColor();
     }
-    c.gradientHorizontal = direction == toolbar::TGradientDirection::gdHorizontal;
+    c.gradientHorizontal = IsHorizontal(direction);
     DrawButtonParts(canvas, c, glyph);
 }
 

@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 #include "styling/toolbar/ToolBarPriority.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"

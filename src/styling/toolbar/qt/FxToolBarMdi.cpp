@@ -25,10 +25,6 @@ int IndexOf(TMdiButton b) {
     return static_cast<int>(b);
 }
 
-QRect ToQRect(const TRect& r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
-}
-
 // Whether the child has the caption button the bar's button stands for
 // (close is always there).
 bool ChildOffers(const QMdiSubWindow* child, TMdiButton b) {
@@ -311,8 +307,7 @@ void TFxCustomToolBar::PaintMdiButtons(Canvas& canvas, const TCustomFxToolBarSty
             border = look.BorderHotColor();
         }
         if (from != clNone && to != clNone) {
-            DrawGradient(canvas, from, to, 40, r,
-                         direction == toolbar::TGradientDirection::gdHorizontal);
+            DrawGradient(canvas, from, to, 40, r, IsHorizontal(direction));
         } else if (from != clNone) {
             canvas.brush.style = BrushStyle::Solid;
             canvas.brush.color = from;

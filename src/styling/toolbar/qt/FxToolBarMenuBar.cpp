@@ -9,7 +9,7 @@
 #include <QTimer>
 #include <vector>
 
-#include "platform/qt/DesktopMetrics.h"
+#include "platform/paint/DesktopMetrics.h"
 #include "styling/menus/qt/FxMenus.h"
 #include "styling/menus/qt/MdiWindowList.h"
 #include "styling/toolbar/MenuBarRules.h"

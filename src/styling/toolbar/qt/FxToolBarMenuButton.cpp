@@ -66,18 +66,6 @@ void TFxToolBarMenuButton::mousePressEvent(QMouseEvent* event) {
 
 // ---------------------------------------------------------------- drawing
 
-namespace {
-
-bool MenuHorizontal(menus::TGradientDirection d) {
-    return d == menus::TGradientDirection::gdHorizontal;
-}
-
-bool BarHorizontal(toolbar::TGradientDirection d) {
-    return d == toolbar::TGradientDirection::gdHorizontal;
-}
-
-}  // namespace
-
 void TFxToolBarMenuButton::DrawButton(Canvas& canvas) {
     // The root-item look of the menu styler the bar's styler carries; a bar
     // without one leaves the button to its own appearance.
@@ -91,7 +79,7 @@ void TFxToolBarMenuButton::DrawButton(Canvas& canvas) {
 
     const TToolButtonState state = State();
     TPartColors c;
-    c.gradientHorizontal = BarHorizontal(own.GradientDirection());
+    c.gradientHorizontal = IsHorizontal(own.GradientDirection());
     const QImage* glyph = &Glyph();
     const bool downLook = state == TToolButtonState::bsDown ||
                           state == TToolButtonState::bsDropped ||
@@ -107,7 +95,7 @@ void TFxToolBarMenuButton::DrawButton(Canvas& canvas) {
             c.to = root->SelectedColorTo();
             c.border = root->SelectedBorderColor();
             c.text = root->SelectedTextColor();
-            c.gradientHorizontal = MenuHorizontal(root->SelectedGradientDirection());
+            c.gradientHorizontal = IsHorizontal(root->SelectedGradientDirection());
             c.ddFrom = root->HoverColor();
             c.ddTo = root->HoverColorTo();
         } else {
@@ -115,7 +103,7 @@ void TFxToolBarMenuButton::DrawButton(Canvas& canvas) {
             c.to = look.ColorDownTo();
             c.border = look.BorderDownColor();
             c.text = look.CaptionTextColorDown();
-            c.gradientHorizontal = BarHorizontal(look.GradientDirectionDown());
+            c.gradientHorizontal = IsHorizontal(look.GradientDirectionDown());
             c.ddFrom = look.ColorHot();
             c.ddTo = look.ColorHotTo();
         }
@@ -125,7 +113,7 @@ void TFxToolBarMenuButton::DrawButton(Canvas& canvas) {
         c.to = own.ColorCheckedTo();
         c.border = own.BorderCheckedColor();
         c.text = own.CaptionTextColorChecked();
-        c.gradientHorizontal = BarHorizontal(own.GradientDirectionChecked());
+        c.gradientHorizontal = IsHorizontal(own.GradientDirectionChecked());
         glyph = &GlyphChecked();
         c.ddFrom = c.from;
         c.ddTo = c.to;
@@ -135,13 +123,13 @@ void TFxToolBarMenuButton::DrawButton(Canvas& canvas) {
             c.to = root->HoverColorTo();
             c.border = root->HoverBorderColor();
             c.text = root->HoverTextColor();
-            c.gradientHorizontal = MenuHorizontal(root->HoverGradientDirection());
+            c.gradientHorizontal = IsHorizontal(root->HoverGradientDirection());
         } else {
             c.from = look.ColorHot();
             c.to = look.ColorHotTo();
             c.border = look.BorderHotColor();
             c.text = look.CaptionTextColorHot();
-            c.gradientHorizontal = BarHorizontal(look.GradientDirectionHot());
+            c.gradientHorizontal = IsHorizontal(look.GradientDirectionHot());
         }
         glyph = &GlyphHot();
         c.ddFrom = c.from;

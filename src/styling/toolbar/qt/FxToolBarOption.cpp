@@ -10,8 +10,8 @@
 #include <QPainter>
 #include <QWindow>
 
-#include "platform/qt/Canvas.h"
-#include "platform/qt/DesktopMetrics.h"
+#include "platform/paint/Canvas.h"
+#include "platform/paint/DesktopMetrics.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/FxMenuDraw.h"
 #include "styling/menus/qt/FxMenuStyle.h"

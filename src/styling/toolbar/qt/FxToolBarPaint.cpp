@@ -208,7 +208,7 @@ void TFxCustomToolBar::PaintBody(Canvas& canvas, const TCustomFxToolBarStyler& s
     TRect body = BodyRect();
     body.right += 1;
     body.bottom += 1;
-    bool horizontal = styler.Color().Direction() == toolbar::TGradientDirection::gdHorizontal;
+    bool horizontal = IsHorizontal(styler.Color().Direction());
     if (!Horizontal() && !parentStyler_) horizontal = !horizontal;
     if (FullSizeOn()) {
         const TGradientBackground& dock = styler.DockColor();

@@ -13,8 +13,8 @@
 #include <cstdio>
 
 #include "platform/LoadingScope.h"
+#include "platform/paint/ImageList.h"
 #include "platform/qt/AlignHost.h"
-#include "platform/qt/ImageList.h"
 #include "styling/customizer/qt/CustomizeOption.h"
 #include "styling/customizer/qt/CustomizerBtnU.h"
 #include "styling/customizer/qt/CustomizerU.h"

@@ -11,9 +11,9 @@
 #include <algorithm>
 #include <memory>
 
-#include "platform/qt/DesktopMetrics.h"
-#include "platform/qt/ImageList.h"
-#include "styling/menus/FxMenuStylers.h"
+#include "platform/paint/DesktopMetrics.h"
+#include "platform/paint/ImageList.h"
+#include "styling/menus/qt/FxMenuStylers.h"
 #include "support/QtWait.h"
 
 namespace vx {

@@ -27,7 +27,7 @@
 #include <QTest>
 #include <memory>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 #include "platform/qt/SpeedButton.h"
 #include "styling/skin/qt/ControlSubClass.h"
 #include "support/QtWait.h"

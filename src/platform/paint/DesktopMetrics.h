@@ -9,7 +9,7 @@
 
 #include "platform/Geometry.h"
 #include "platform/Monitors.h"
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 

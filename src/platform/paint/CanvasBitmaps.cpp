@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/qt/Canvas.h"
-#include "platform/qt/CanvasRaster.h"
+#include "platform/paint/Canvas.h"
+#include "platform/paint/CanvasRaster.h"
 
 namespace vx {
 
@@ -34,10 +34,6 @@ namespace {
 
 using canvas_detail::CompositionOf;
 using canvas_detail::CompositionScope;
-
-QRect ToQRect(const TRect& r) {
-    return QRect(r.left, r.top, r.Width(), r.Height());
-}
 
 }  // namespace
 

@@ -1,4 +1,4 @@
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -8,7 +8,7 @@
 #include <map>
 #include <tuple>
 
-#include "platform/qt/CanvasRaster.h"
+#include "platform/paint/CanvasRaster.h"
 
 namespace vx {
 
@@ -192,9 +192,17 @@ TRect ToTRect(const QRect& r) {
     return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
 }
 
+QRect ToQRect(const TRect& r) {
+    return QRect(r.left, r.top, r.Width(), r.Height());
+}
+
 QColor ToQColor(TColor color) {
     const TColor rgb = ColorToRGB(color);
     return QColor(RedOf(rgb), GreenOf(rgb), BlueOf(rgb));
+}
+
+TColor ToTColor(const QColor& color) {
+    return RGBColor(color.red(), color.green(), color.blue());
 }
 
 Canvas::Canvas(QPainter& painter) : painter_(painter) {
@@ -422,7 +430,7 @@ void Canvas::TextOut(int x, int y, std::string_view text) {
 void Canvas::TextRect(const TRect& r, int x, int y, std::string_view text) {
     const QFontMetrics& fm = ApplyFont();
     painter_.save();
-    painter_.setClipRect(QRect(r.left, r.top, r.Width(), r.Height()), Qt::IntersectClip);
+    painter_.setClipRect(ToQRect(r), Qt::IntersectClip);
     if (brush.style != BrushStyle::Clear && brush.color != clNone) FillBrush(painter_, brush, r);
     const CanvasBrush kept = brush;
     brush.style = BrushStyle::Clear;
@@ -492,7 +500,7 @@ int Canvas::DrawText(std::string_view text, TRect& rect, unsigned flags) {
 }
 
 void Canvas::SetClipRect(const TRect& r) {
-    painter_.setClipRect(QRect(r.left, r.top, r.Width(), r.Height()));
+    painter_.setClipRect(ToQRect(r));
 }
 
 void Canvas::ClearClip() {
@@ -523,7 +531,7 @@ TRect Canvas::ClipBox() const {
                        : QRect();
     if (painter_.hasClipping()) all &= painter_.clipBoundingRect().toAlignedRect();
     if (all.isEmpty()) return {};
-    return {all.left(), all.top(), all.left() + all.width(), all.top() + all.height()};
+    return ToTRect(all);
 }
 
 QRegion Canvas::PolygonRegion(const std::vector<TPoint>& points) {

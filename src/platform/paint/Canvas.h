@@ -157,8 +157,12 @@ std::vector<int> RoundRectInsets(int width, int height, int ellipseWidth, int el
 QFont ToQFont(const CanvasFont& font);
 // The Qt colour of a TColor (system colours resolved).
 QColor ToQColor(TColor color);
+// The TColor of a Qt colour: its red, green and blue (alpha is dropped).
+TColor ToTColor(const QColor& color);
 // The TRect of a Qt rectangle: right and bottom one past its last pixel.
 TRect ToTRect(const QRect& r);
+// The Qt rectangle of a TRect.
+QRect ToQRect(const TRect& r);
 
 class Canvas {
   public:

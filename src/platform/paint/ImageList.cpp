@@ -1,10 +1,10 @@
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 
 #include <QPaintDevice>
 #include <QPainter>
 #include <cmath>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 namespace {

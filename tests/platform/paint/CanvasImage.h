@@ -4,7 +4,7 @@
 #include <QImage>
 #include <QPainter>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx::test {
 

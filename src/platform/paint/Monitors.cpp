@@ -1,4 +1,4 @@
-#include "platform/qt/Monitors.h"
+#include "platform/paint/Monitors.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QScreen>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx {
 

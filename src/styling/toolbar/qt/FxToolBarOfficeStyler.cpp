@@ -1,10 +1,11 @@
+#include "styling/toolbar/qt/FxToolBarOfficeStyler.h"
+
 #include <array>
 #include <optional>
 #include <string>
 
 #include "platform/DesktopTheme.h"
 #include "platform/qt/NotifierWindow.h"
-#include "styling/toolbar/FxToolBarStylers.h"
 
 namespace vx {
 namespace {

@@ -2,7 +2,7 @@
 // the origin.
 #include <gtest/gtest.h>
 
-#include "platform/qt/CanvasImage.h"
+#include "platform/paint/CanvasImage.h"
 
 namespace vx {
 namespace {

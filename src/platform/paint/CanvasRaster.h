@@ -5,7 +5,7 @@
 #include <QBrush>
 #include <QPainter>
 
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 namespace vx::canvas_detail {
 

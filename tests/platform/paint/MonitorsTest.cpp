@@ -1,4 +1,4 @@
-#include "platform/qt/Monitors.h"
+#include "platform/paint/Monitors.h"
 
 #include <gtest/gtest.h>
 

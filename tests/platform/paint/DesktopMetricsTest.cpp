@@ -2,7 +2,7 @@
 // table and what the running desktop gives.
 #include <gtest/gtest.h>
 
-#include "platform/qt/DesktopMetrics.h"
+#include "platform/paint/DesktopMetrics.h"
 
 namespace vx {
 namespace {

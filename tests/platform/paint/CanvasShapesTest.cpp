@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/qt/CanvasImage.h"
+#include "platform/paint/CanvasImage.h"
 
 namespace vx {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt/Canvas.h"
+#include "platform/paint/Canvas.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/qt/DesktopMetrics.h"
+#include "platform/paint/DesktopMetrics.h"
 
 #include <QFont>
 #include <QGuiApplication>
@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/qt/Monitors.h"
+#include "platform/paint/Monitors.h"
 
 namespace vx {
 namespace {

@@ -2,8 +2,8 @@
 // focus frames, drawn in the system colours.
 #include <algorithm>
 
-#include "platform/qt/Canvas.h"
-#include "platform/qt/CanvasRaster.h"
+#include "platform/paint/Canvas.h"
+#include "platform/paint/CanvasRaster.h"
 
 namespace vx {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/qt/ImageList.h"
+#include "platform/paint/ImageList.h"
 
 #include <gtest/gtest.h>
 

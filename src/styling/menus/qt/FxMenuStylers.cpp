@@ -1,4 +1,4 @@
-#include "styling/menus/FxMenuStylers.h"
+#include "styling/menus/qt/FxMenuStylers.h"
 
 #include "platform/DesktopTheme.h"
 #include "platform/qt/NotifierWindow.h"

@@ -6,7 +6,7 @@
 #include <functional>
 #include <optional>
 
-#include "platform/qt/CanvasImage.h"
+#include "platform/paint/CanvasImage.h"
 
 namespace vx {
 namespace {
