@@ -177,6 +177,23 @@ TEST(DockWidgetsTest, HiddenBarLeavesBothListsWhenDestroyed) {
     EXPECT_FALSE(f.panel->HiddenToolBars().Contains(gone));
 }
 
+// A removal arranges from the removed control on, unless a control before
+// it was moved or hidden since the last arrangement: then every control is
+// placed again, as a whole arrangement places it.
+TEST(DockWidgetsTest, ARemovalPlacesAgainWhatMovedSinceTheLastArrangement) {
+    DockedForm f;
+    f.form.show();
+    auto control = [&](int i) { return f.bars[0]->findChild<QWidget*>(QString("Tool%1").arg(i)); };
+    ASSERT_EQ(control(3)->x(), 9 + 3 * 28);
+    control(0)->move(500, 2);
+    control(2)->hide();
+    delete control(10);
+    EXPECT_EQ(control(0)->x(), 9);
+    EXPECT_EQ(control(1)->x(), 9 + 28);
+    EXPECT_EQ(control(3)->x(), 9 + 2 * 28);
+    EXPECT_EQ(f.bars[0]->width(), 9 + 9 * 28 + 14);
+}
+
 TEST(DockWidgetsTest, InvalidParentAndStylersThatGo) {
     QWidget form;
     TFxDockPanel panel(&form);

@@ -379,6 +379,7 @@ IBarControl* TFxCustomToolBar::ControlOf(QWidget* widget) {
         adapters_[widget] = std::move(adapter);
     }
     controlOf_[widget] = control;
+    widget->installEventFilter(this);
     return control;
 }
 
@@ -392,8 +393,26 @@ void TFxCustomToolBar::ChildLeft(QObject* object) {
     if (it == controlOf_.end()) return;
     IBarControl* control = it->second;
     controlOf_.erase(it);
+    object->removeEventFilter(this);
     RemoveControl(control);
     adapters_.erase(object);
+}
+
+bool TFxCustomToolBar::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+        case QEvent::ParentChange:
+            // Not where the last arrangement put it, or shown or hidden
+            // since: a removal places every control again.
+            if (!Arranging()) ForgetArrangement();
+            break;
+        default:
+            break;
+    }
+    return TCustomControl::eventFilter(watched, event);
 }
 
 void TFxCustomToolBar::Loaded() {

@@ -303,6 +303,8 @@ class TFxCustomToolBar : public TCustomControl,
     void Paint(Canvas& canvas) override;
     void AlignControls(QWidget* control, TRect& rect) override;
     bool event(QEvent* event) override;
+    // Watches the listed controls for what moves them outside an arrangement.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     class TWidgetControl;
