@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QCursor>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
@@ -307,6 +309,44 @@ void TFxCustomToolBar::SetRightHandleHot(bool hot) {
     Invalidate();
 }
 
+bool TFxCustomToolBar::OverRightHandle(const QPoint& global) const {
+    if (!isVisible() || !ShowRightHandleOn() || QApplication::widgetAt(global) != this)
+        return false;
+    const QPoint p = mapFromGlobal(global);
+    return RightHandleHitRect().Contains({p.x(), p.y()});
+}
+
+void TFxCustomToolBar::HotLookMouse(QEvent* event) {
+    if (Dragging()) return;
+    if (event->type() == QEvent::MouseMove) {
+        const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+        SetRightHandleHot(ShowRightHandleOn() && RightHandleHitRect().Contains({p.x(), p.y()}));
+        return;
+    }
+    // Left: the pointer is nowhere on the bar (going onto one of its buttons
+    // is no leave of the bar), so no button of it stays hot either.
+    SetRightHandleHot(false);
+    SetRightHandleDown(false);
+    if (hotButton_ && hotButton_->parentWidget() == this) hotButton_->FollowMouse(false);
+}
+
+void TFxCustomToolBar::HotLookFollowsMouse() {
+    const QPoint cursor = QCursor::pos();
+    QWidget* under = QApplication::widgetAt(cursor);
+    for (const auto& entry : controlOf_)
+        if (auto* button = qobject_cast<TFxCustomToolBarButton*>(entry.first))
+            button->FollowMouse(under && (under == button || button->isAncestorOf(under)));
+    SetRightHandleHot(OverRightHandle(cursor));
+    if (State() == TToolBarState::tsFloating) {
+        const QPoint p = mapFromGlobal(cursor);
+        const TPoint at{p.x(), p.y()};
+        const bool onBar = under == this;
+        SetCloseButtonState(onBar && ShowCloseOn() && CloseButtonRect().Contains(at), false);
+        SetOptionButtonState(onBar && ShowOptionIndicatorOn() && OptionButtonRect().Contains(at),
+                             false);
+    }
+}
+
 void TFxCustomToolBar::SetRightHandleDown(bool down) {
     if (down == rightHandleDown_) return;
     rightHandleDown_ = down;
@@ -483,6 +523,7 @@ bool TFxCustomToolBar::event(QEvent* event) {
         case QEvent::MouseMove:
         case QEvent::Leave:
             CaptionOptionMouse(event);
+            HotLookMouse(event);
             break;
         case QEvent::ChildRemoved:
             if (!Fitting() && !lending_) ChildLeft(static_cast<QChildEvent*>(event)->child());
