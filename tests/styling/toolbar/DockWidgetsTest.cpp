@@ -109,33 +109,37 @@ TEST(DockWidgetsTest, ThePanelKeepsItsLayoutInItsStoreWhenEnabled) {
 }
 
 TEST(DockWidgetsTest, ABarTheStoreNamesMovesFromAnotherPanelOfTheForm) {
-    test::TempFolder folder;
-    const std::string file = folder / "layout.ini";
-    test::WriteTestFile(file,
-                        "[BottomDock]\r\nToolBarCount=2\r\nRowCount=1\r\nName1=Lonely\r\n"
-                        "Name2=FxToolBar2\r\nLonely.Row=0\r\nFxToolBar2.Row=0\r\n");
-    DockedForm f;
-    TFxDockPanel* bottom = nullptr;
-    TFxToolBar* lonely = nullptr;
-    {
-        TLoadingScope scope;
-        bottom = new TFxDockPanel(&f.form);
-        bottom->setObjectName("BottomPanel");
-        bottom->SetAlign(TDockAlign::daBottom);
-        bottom->Persistence().SetLocation(TPersistenceLocation::plIniFile);
-        bottom->Persistence().SetKey(file);
-        bottom->Persistence().SetSection("BottomDock");
-        bottom->Persistence().SetEnabled(true);
-        lonely = new TFxToolBar(bottom);
-        lonely->setObjectName("Lonely");
-        lonely->SetBounds(3, 1, 100, 28);
+    // Found by its name in any letter case.
+    for (const char* stored : {"FxToolBar2", "fXtOOLbAR2"}) {
+        SCOPED_TRACE(stored);
+        test::TempFolder folder;
+        const std::string file = folder / "layout.ini";
+        test::WriteTestFile(file, std::string("[BottomDock]\r\nToolBarCount=2\r\nRowCount=1\r\n"
+                                              "Name1=Lonely\r\nName2=") +
+                                      stored + "\r\nLonely.Row=0\r\nFxToolBar2.Row=0\r\n");
+        DockedForm f;
+        TFxDockPanel* bottom = nullptr;
+        TFxToolBar* lonely = nullptr;
+        {
+            TLoadingScope scope;
+            bottom = new TFxDockPanel(&f.form);
+            bottom->setObjectName("BottomPanel");
+            bottom->SetAlign(TDockAlign::daBottom);
+            bottom->Persistence().SetLocation(TPersistenceLocation::plIniFile);
+            bottom->Persistence().SetKey(file);
+            bottom->Persistence().SetSection("BottomDock");
+            bottom->Persistence().SetEnabled(true);
+            lonely = new TFxToolBar(bottom);
+            lonely->setObjectName("Lonely");
+            lonely->SetBounds(3, 1, 100, 28);
+        }
+        EXPECT_EQ(f.bars[1]->parentWidget(), bottom);
+        EXPECT_EQ(f.bars[1]->DockPanel(), bottom);
+        EXPECT_FALSE(f.panel->ToolBars().Contains(f.bars[1]));
+        ASSERT_EQ(bottom->Rows().Count(), 1);
+        EXPECT_EQ(bottom->Rows().Items(0).ToolBars().Count(), 2);
+        EXPECT_EQ(f.bars[1]->RowIndex(), 0);
     }
-    EXPECT_EQ(f.bars[1]->parentWidget(), bottom);
-    EXPECT_EQ(f.bars[1]->DockPanel(), bottom);
-    EXPECT_FALSE(f.panel->ToolBars().Contains(f.bars[1]));
-    ASSERT_EQ(bottom->Rows().Count(), 1);
-    EXPECT_EQ(bottom->Rows().Items(0).ToolBars().Count(), 2);
-    EXPECT_EQ(f.bars[1]->RowIndex(), 0);
 }
 
 TEST(DockWidgetsTest, MainWindowBarsInOneRowAndTheOverflowFollowsTheWidth) {

@@ -124,12 +124,16 @@ TEST(OptionPanelLayoutTest, ContentsSizesAndPlacesAsData) {
         {{500, 660}, false, {500, 642}},  // up by what passes the bottom, 2 to spare
         {{950, 100}, false, {864, 100}},  // left by what passes the right
         {{950, 100}, true, {764, 100}},   // docked at the right: left of the bar
+        {{864, 100}, true, {864, 100}},   // ends on the right edge exactly
+        {{865, 100}, true, {764, 100}},   // a pixel past it
     };
     for (const Place& p : places)
         EXPECT_EQ(OptionWindowOrigin(p.anchor, 136, 56, work, p.dockedRight, 900), p.at);
     EXPECT_EQ(AddRemovePopupOrigin({100, 200, 230, 220}, 120, 80, work), (TPoint{230, 200}));
     EXPECT_EQ(AddRemovePopupOrigin({100, 650, 230, 670}, 120, 80, work), (TPoint{230, 618}));
     EXPECT_EQ(AddRemovePopupOrigin({880, 200, 990, 220}, 120, 80, work), (TPoint{760, 200}));
+    EXPECT_EQ(AddRemovePopupOrigin({750, 200, 880, 220}, 120, 80, work), (TPoint{880, 200}));
+    EXPECT_EQ(AddRemovePopupOrigin({751, 200, 881, 220}, 120, 80, work), (TPoint{631, 200}));
 }
 
 // The mouse onto the add-or-remove entry (from elsewhere, so that it moves
