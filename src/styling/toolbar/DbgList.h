@@ -1,13 +1,14 @@
 // The list type of the tool-bar family: a list of references whose read
 // access past the end raises a fixed message instead of reading garbage.
+// Entries are added and taken at either end at a constant cost.
 #pragma once
 
 #include <algorithm>
 #include <cstddef>
+#include <deque>
 #include <iterator>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace vx {
 
@@ -94,7 +95,7 @@ class TDbgList {
         if (i >= Count()) throw EDbgListError("Index out of bounds in list read access");
     }
 
-    std::vector<T> items_;
+    std::deque<T> items_;
 };
 
 }  // namespace vx

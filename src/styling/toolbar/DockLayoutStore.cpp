@@ -196,7 +196,7 @@ void LoadDockLayout(const TPersistence& settings, TDockPanelModel& panel, IDockL
     for (int i = 1; i <= n; ++i) {
         const std::string name = store->ReadString(s, "Name" + std::to_string(i), "");
         auto it = std::find_if(unplaced.begin(), unplaced.end(), [&](const auto& entry) {
-            return !name.empty() && entry.first == name;
+            return !name.empty() && AsciiLower(entry.first) == AsciiLower(name);
         });
         IDockBar* bar = nullptr;
         if (it != unplaced.end()) {

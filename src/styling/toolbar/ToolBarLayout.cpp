@@ -69,9 +69,11 @@ void TToolBarLayout::ReorderControl(IBarControl* control) {
     if (to == i) return;
     items_.Delete(i);
     items_.Insert(std::min(to, items_.Count()), control);
+    ForgetArrangement();
 }
 
 void TToolBarLayout::InsertControl(IBarControl* control) {
+    ForgetArrangement();
     control->SetControlPosition(align_);
     if (!items_.Contains(control)) items_.Add(control);
     ReorderControl(control);
@@ -80,11 +82,20 @@ void TToolBarLayout::InsertControl(IBarControl* control) {
 }
 
 void TToolBarLayout::RemoveControl(IBarControl* control) {
-    items_.Remove(control);
-    priority_.Remove(control);
-    overflow_.Remove(control);
+    // A control is listed once in each list, so it is looked for where the
+    // controls that come and go stand: at the end of the item and priority
+    // lists, and at the head of the overflow, which takes the end of the
+    // priority list first.
+    const int at = items_.RemoveLast(control);
+    priority_.RemoveLast(control);
+    if (overflowed_.Contains(control)) overflow_.Remove(control);
     overflowed_.Erase(control);
-    Arrange(true);
+    // The controls before it keep their places and what the arrangement
+    // read of them, unless something moved since it was made.
+    const bool resume = at >= 0 && state_ != TToolBarState::tsFloating &&
+                        static_cast<int>(marks_.size()) == items_.Count() + 2 &&
+                        marksKey_ == ArrangeKeyNow();
+    ArrangeFrom(resume ? at : 0, true);
 }
 
 // ---------------------------------------------------------------- arrangement
@@ -99,25 +110,51 @@ inline void TToolBarLayout::TExtents::Add(IBarControl* c, const TRect& r, bool v
     if (across > thickness && c->ControlKind() != TBarControlKind::bcSeparator) thickness = across;
 }
 
-void TToolBarLayout::Arrange(bool autoSize) {
-    if (BarLoading()) return;
-    if (state_ == TToolBarState::tsFree && !autoPositionControls_) return;
+TToolBarLayout::TArrangeKey TToolBarLayout::ArrangeKeyNow() const {
     const bool floating = state_ == TToolBarState::tsFloating;
-    if (autoSize && floating && floatingRows_ > 1) SizeStep();
-    arranging_ = true;
-    const TRect bounds = BarBounds();
-    const bool horizontal = Horizontal();
     int across = 2;
     if (floating)
         across = captionHeight_ + 2;
     else if (showCaption_ && captionPosition_ == TCaptionPosition::cpTop)
         across += captionHeight_;
-    int run = floating ? 2 : FirstOffset();
+    const TRect bounds = BarBounds();
+    return {state_, align_, floating ? 2 : FirstOffset(), across,
+            Horizontal() ? bounds.Height() : bounds.Width()};
+}
+
+void TToolBarLayout::Arrange(bool autoSize) {
+    ArrangeFrom(0, autoSize);
+}
+
+void TToolBarLayout::ArrangeFrom(int first, bool autoSize) {
+    if (BarLoading() || (state_ == TToolBarState::tsFree && !autoPositionControls_)) {
+        ForgetArrangement();
+        return;
+    }
+    const bool floating = state_ == TToolBarState::tsFloating;
+    if (autoSize && floating && floatingRows_ > 1) SizeStep();
+    arranging_ = true;
+    const TRect bounds = BarBounds();
+    const bool horizontal = Horizontal();
+    const TArrangeKey key = ArrangeKeyNow();
+    int across = key.across;
+    int run = key.run;
     const int floatingThickness = floating && floatingRows_ > 1 ? DockedThickness(true) : 0;
     // What the size step reads of the controls, gathered on the way: moving
     // a control changes none of it.
     TExtents extents;
-    for (IBarControl* c : items_) {
+    if (first > 0) {
+        const TArrangeMark& mark = marks_[static_cast<std::size_t>(first)];
+        run = mark.run;
+        across = mark.across;
+        extents = mark.extents;
+    }
+    marks_.resize(static_cast<std::size_t>(first));
+    marks_.reserve(static_cast<std::size_t>(items_.Count()) + 1);
+    marksKey_ = key;
+    for (auto it = items_.begin() + first; it != items_.end(); ++it) {
+        IBarControl* c = *it;
+        marks_.push_back({run, across, extents});
         const TRect r = c->ControlBounds();
         const bool overflowed = InOverflow(c);
         const bool visible = c->ControlVisible();
@@ -149,6 +186,9 @@ void TToolBarLayout::Arrange(bool autoSize) {
             run += r.Height();
         }
     }
+    marks_.push_back({run, across, extents});
+    // (An arrangement that ran inside this one left marks of its own.)
+    if (static_cast<int>(marks_.size()) != items_.Count() + 1) ForgetArrangement();
     arranging_ = false;
     if (autoSize && !(floating && floatingRows_ > 1)) SizeStep(&extents);
 }
@@ -233,11 +273,13 @@ void TToolBarLayout::SizeStep(const TExtents* known) {
 void TToolBarLayout::AddToOverflow(IBarControl* c) {
     overflow_.Add(c);
     overflowed_.Insert(c);
+    ForgetArrangement();
 }
 
 int TToolBarLayout::TakeBack(IBarControl* c) {
     if (!c->ControlOnBar()) c->ReturnToBar();
     overflowed_.Erase(c);
+    ForgetArrangement();
     // Controls come back from the end of the list: found from there.
     return overflow_.RemoveLast(c);
 }

@@ -90,6 +90,8 @@ class TToolBarLayout {
     // priority; arranged with autosize.
     void InsertControl(IBarControl* control);
     // A control that left: out of all three lists; arranged with autosize.
+    // The controls before it stay where the last arrangement put them, so
+    // the arrangement resumes at its place when nothing moved since.
     void RemoveControl(IBarControl* control);
     // The index the position rule gives control i (moved to its place).
     int ReorderIndex(int i) const;
@@ -98,6 +100,7 @@ class TToolBarLayout {
         IBarControl* c = items_[from];
         items_.Delete(from);
         items_.Insert(to, c);
+        ForgetArrangement();
     }
     // Re-orders a moved control by the position rule.
     void ReorderControl(IBarControl* control);
@@ -162,7 +165,11 @@ class TToolBarLayout {
     void EmptyOverflow() {
         overflow_.Clear();
         overflowed_.Clear();
+        ForgetArrangement();
     }
+    // A control moved, took another size, was shown or hidden outside an
+    // arrangement: the next removal places every control again.
+    void ForgetArrangement() { marks_.clear(); }
     bool Arranging() const { return arranging_; }
     bool Fitting() const { return fitting_; }
 
@@ -180,6 +187,27 @@ class TToolBarLayout {
         void Add(IBarControl* c, const TRect& r, bool visible, bool overflowed, bool horizontal);
     };
     TExtents Extents() const;
+    // Where an arrangement stood before a control: the place of the next
+    // control and what it had read of the controls before.
+    struct TArrangeMark {
+        int run = 0;
+        int across = 0;
+        TExtents extents;
+    };
+    // What the places depend on besides the controls: the state and side,
+    // where the first control stands, and the bar's thickness (controls
+    // that are not shown stand just past it).
+    struct TArrangeKey {
+        TToolBarState state = TToolBarState::tsDocked;
+        TDockAlign align = TDockAlign::daTop;
+        int run = 0;
+        int across = 0;
+        int thickness = 0;
+        bool operator==(const TArrangeKey&) const = default;
+    };
+    TArrangeKey ArrangeKeyNow() const;
+    // Places the controls from index `first`, resuming at its mark.
+    void ArrangeFrom(int first, bool autoSize);
     // The size step with the extents an arrangement has just read.
     void SizeStep(const TExtents* known);
     // The last item that is visible and not in the overflow; null for none.
@@ -211,6 +239,10 @@ class TToolBarLayout {
     TDbgList<IBarControl*> overflow_;
     // The overflow list's members, for a membership question at a constant cost.
     TControlSet overflowed_;
+    // The last arrangement's mark before each control (one more for the
+    // end), made under marksKey_; empty when it no longer holds.
+    std::vector<TArrangeMark> marks_;
+    TArrangeKey marksKey_;
 };
 
 }  // namespace vx

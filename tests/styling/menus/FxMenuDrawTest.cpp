@@ -4,6 +4,7 @@
 
 #include <QPainter>
 #include <memory>
+#include <set>
 
 #include "styling/menus/qt/FxMenuStylers.h"
 
@@ -62,6 +63,44 @@ TEST(MenuItemMeasure, SizesFollowTheStyler) {
     int sw = 0, sh = 19;
     MeasureMenuItem(s, DropDown("新建(&N)..."), c, sw, sh, true);
     EXPECT_EQ(sw, w + 24 + 1);
+
+    // A drop-down item's height: the preset less 3 without a picture, or at
+    // least the picture's height, plus 5, then rounded up to even.
+    const struct {
+        int preset;
+        int imageHeight;  // 0: no image list
+        int height;
+    } heights[] = {
+        {19, 0, 22},  {20, 0, 22},  {18, 0, 20},  {10, 16, 22},
+        {10, 17, 22}, {10, 18, 24}, {20, 16, 26},
+    };
+    for (const auto& row : heights) {
+        TMenuItemInfo item = DropDown("新建(&N)...");
+        item.hasImageList = row.imageHeight > 0;
+        item.imageHeight = row.imageHeight;
+        int iw = 0, ih = row.preset;
+        MeasureMenuItem(s, item, c, iw, ih, false);
+        EXPECT_EQ(ih, row.height) << row.preset << " " << row.imageHeight;
+    }
+    // With the styler's own font: the caption's height plus 6, rounded up to
+    // even; fonts whose captions are of odd and of even height.
+    std::set<int> parities;
+    for (int cell : {13, 14, 15, 16, 17, 18}) {
+        TFxMenuStyler own;
+        CanvasFont font = own.Font();
+        font.height = cell;
+        own.SetFont(font);
+        own.SetUseSystemFont(false);
+        c.font = font;
+        TRect caption{0, 0, 0, 0};
+        c.DrawText("新建(&N)...", caption, DrawTextFlags::kSingleLine | DrawTextFlags::kCalcRect);
+        const int th = caption.Height();
+        parities.insert(th % 2);
+        int iw = 0, ih = 19;
+        MeasureMenuItem(own, DropDown("新建(&N)..."), c, iw, ih, false);
+        EXPECT_EQ(ih, th % 2 ? th + 7 : th + 6) << "caption " << th;
+    }
+    EXPECT_EQ(parities.size(), 2u);
 
     int pw = 0, ph = 20;
     MeasureMenuItem(s, DropDown("-"), c, pw, ph, false);

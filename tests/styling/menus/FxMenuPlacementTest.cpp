@@ -19,6 +19,9 @@ TEST(FxMenuPlacementTest, PopupPointShiftsByAlignmentAndStaysOnTheScreen) {
         // Right-aligned: no room on the left at 5, room at 500.
         {{5, 40}, TPopupAlignment::paRight, 100, kScreen, {5, 40}},
         {{500, 40}, TPopupAlignment::paRight, 100, kScreen, {517, 40}},
+        // Room exactly (134 - 17 - 117 = 0) and a pixel short of it.
+        {{134, 40}, TPopupAlignment::paRight, 100, kScreen, {151, 40}},
+        {{133, 40}, TPopupAlignment::paRight, 100, kScreen, {133, 40}},
         // Left-aligned: only near the right edge (1024 <= x + 117 + 34).
         {{500, 40}, TPopupAlignment::paLeft, 100, kScreen, {500, 40}},
         {{872, 40}, TPopupAlignment::paLeft, 100, kScreen, {872, 40}},
@@ -30,6 +33,8 @@ TEST(FxMenuPlacementTest, PopupPointShiftsByAlignmentAndStaysOnTheScreen) {
         // The second screen of a desktop: its own work area counts.
         {{1030, 40}, TPopupAlignment::paRight, 100, {1024, 0, 2048, 768}, {1030, 40}},
         {{1200, 40}, TPopupAlignment::paRight, 100, {1024, 0, 2048, 768}, {1217, 40}},
+        {{1158, 40}, TPopupAlignment::paRight, 100, {1024, 0, 2048, 768}, {1175, 40}},
+        {{1157, 40}, TPopupAlignment::paRight, 100, {1024, 0, 2048, 768}, {1157, 40}},
         {{2040, 900}, TPopupAlignment::paLeft, 100, {1024, 0, 2048, 740}, {2047, 739}},
         {{-50, -9}, TPopupAlignment::paLeft, 100, {1024, 30, 2048, 740}, {1024, 30}},
     };
@@ -57,6 +62,8 @@ TEST(FxMenuPlacementTest, PopupWindowKeepsOnTheWorkArea) {
         {{100, 200}, TPopupAlignment::paLeft, {100, 200}},
         {{100, 250}, TPopupAlignment::paLeft, {100, 250}},
         {{100, 310}, TPopupAlignment::paLeft, {100, 10}},
+        {{100, 300}, TPopupAlignment::paLeft, {100, 300}},  // ends on the bottom exactly
+        {{100, 301}, TPopupAlignment::paLeft, {100, 1}},    // a pixel past it: above
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PopupWindowOrigin(c.at, c.alignment, size, area), c.expected)

@@ -66,6 +66,9 @@ TEST(CompactPopupLayoutTest, LevelsRowsPartsAndCascadeAsData) {
     EXPECT_EQ(CompactSubLevelOrigin({100, 200, 250, 224}, 120, 80, work), (TPoint{252, 200}));
     EXPECT_EQ(CompactSubLevelOrigin({100, 650, 250, 674}, 120, 80, work), (TPoint{252, 618}));
     EXPECT_EQ(CompactSubLevelOrigin({800, 200, 950, 224}, 120, 80, work), (TPoint{680, 200}));
+    // Ending on the right edge exactly, and a pixel past it.
+    EXPECT_EQ(CompactSubLevelOrigin({700, 200, 878, 224}, 120, 80, work), (TPoint{880, 200}));
+    EXPECT_EQ(CompactSubLevelOrigin({700, 200, 879, 224}, 120, 80, work), (TPoint{580, 200}));
     EXPECT_TRUE(InSizingCorner(100, 80, {90, 70}));
     EXPECT_TRUE(InSizingCorner(100, 80, {99, 79}));
     EXPECT_FALSE(InSizingCorner(100, 80, {89, 79}));

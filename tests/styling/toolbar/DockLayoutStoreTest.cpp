@@ -170,6 +170,10 @@ TEST(DockLayoutStoreTest, LoadsWhatTheStoreHoldsAndGivesTheRestRowsOfTheirOwn) {
         {"hidden by the store", "ToolBarCount=3\r\nRowCount=2\r\nB.Visible=0\r\n" + abc, "A|C"},
         {"a place past any screen",
          "ToolBarCount=1\r\nName1=A\r\nA.Row=0\r\nA.Left=2147483647\r\nA.Width=100\r\n", "A|B|C"},
+        {"names in another letter case",
+         "ToolBarCount=3\r\nRowCount=2\r\nName1=a\r\nName2=b\r\nName3=c\r\n"
+         "A.Row=0\r\nB.Row=0\r\nC.Row=1\r\nA.Left=3\r\nB.Left=200\r\n",
+         "AB|C"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -289,14 +293,23 @@ TEST(DockLayoutStoreTest, ToolBarStateFloatingDockedAndHiddenControls) {
     std::string docked = floating;
     docked.replace(docked.find("State=1"), 7, "State=0");
     EXPECT_EQ(test::ReadTestFile(folder / "bars.ini"), docked);
-    test::WriteTestFile(
-        folder / "bars.ini",
-        floating.substr(0, floating.find("Bar1.FloatingRows")) + "Bar1.FloatingRows=99999\r\n");
-    Undocked damaged;
-    LoadUndockedState(settings, damaged);
-    EXPECT_TRUE(damaged.floating);
-    EXPECT_EQ(damaged.rows, 1);
-    EXPECT_EQ(damaged.at, (TPoint{5, 6}));
+    // The stored row count raises the bar's, never lowers it; a damaged
+    // one is not taken.
+    const struct {
+        const char* stored;
+        int rows, after;
+    } counts[] = {{"2", 1, 2}, {"2", 2, 2}, {"2", 3, 3}, {"1", 3, 3}, {"99999", 1, 1}};
+    for (const auto& c : counts) {
+        test::WriteTestFile(folder / "bars.ini",
+                            floating.substr(0, floating.find("Bar1.FloatingRows")) +
+                                "Bar1.FloatingRows=" + c.stored + "\r\n");
+        Undocked loaded;
+        loaded.rows = c.rows;
+        LoadUndockedState(settings, loaded);
+        EXPECT_TRUE(loaded.floating);
+        EXPECT_EQ(loaded.rows, c.after) << c.stored << " over " << c.rows;
+        EXPECT_EQ(loaded.at, (TPoint{5, 6}));
+    }
 
     IniSettings bad(folder / "missing/bars.ini");
     EXPECT_NE(SaveUndockedStateReporting(bad, bar), "");

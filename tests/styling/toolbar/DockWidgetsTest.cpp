@@ -110,33 +110,37 @@ TEST(DockWidgetsTest, ThePanelKeepsItsLayoutInItsStoreWhenEnabled) {
 }
 
 TEST(DockWidgetsTest, ABarTheStoreNamesMovesFromAnotherPanelOfTheForm) {
-    test::TempFolder folder;
-    const std::string file = folder / "layout.ini";
-    test::WriteTestFile(file,
-                        "[BottomDock]\r\nToolBarCount=2\r\nRowCount=1\r\nName1=Lonely\r\n"
-                        "Name2=FxToolBar2\r\nLonely.Row=0\r\nFxToolBar2.Row=0\r\n");
-    DockedForm f;
-    TFxDockPanel* bottom = nullptr;
-    TFxToolBar* lonely = nullptr;
-    {
-        TLoadingScope scope;
-        bottom = new TFxDockPanel(&f.form);
-        bottom->setObjectName("BottomPanel");
-        bottom->SetAlign(TDockAlign::daBottom);
-        bottom->Persistence().SetLocation(TPersistenceLocation::plIniFile);
-        bottom->Persistence().SetKey(file);
-        bottom->Persistence().SetSection("BottomDock");
-        bottom->Persistence().SetEnabled(true);
-        lonely = new TFxToolBar(bottom);
-        lonely->setObjectName("Lonely");
-        lonely->SetBounds(3, 1, 100, 28);
+    // Found by its name in any letter case.
+    for (const char* stored : {"FxToolBar2", "fXtOOLbAR2"}) {
+        SCOPED_TRACE(stored);
+        test::TempFolder folder;
+        const std::string file = folder / "layout.ini";
+        test::WriteTestFile(file, std::string("[BottomDock]\r\nToolBarCount=2\r\nRowCount=1\r\n"
+                                              "Name1=Lonely\r\nName2=") +
+                                      stored + "\r\nLonely.Row=0\r\nFxToolBar2.Row=0\r\n");
+        DockedForm f;
+        TFxDockPanel* bottom = nullptr;
+        TFxToolBar* lonely = nullptr;
+        {
+            TLoadingScope scope;
+            bottom = new TFxDockPanel(&f.form);
+            bottom->setObjectName("BottomPanel");
+            bottom->SetAlign(TDockAlign::daBottom);
+            bottom->Persistence().SetLocation(TPersistenceLocation::plIniFile);
+            bottom->Persistence().SetKey(file);
+            bottom->Persistence().SetSection("BottomDock");
+            bottom->Persistence().SetEnabled(true);
+            lonely = new TFxToolBar(bottom);
+            lonely->setObjectName("Lonely");
+            lonely->SetBounds(3, 1, 100, 28);
+        }
+        EXPECT_EQ(f.bars[1]->parentWidget(), bottom);
+        EXPECT_EQ(f.bars[1]->DockPanel(), bottom);
+        EXPECT_FALSE(f.panel->ToolBars().Contains(f.bars[1]));
+        ASSERT_EQ(bottom->Rows().Count(), 1);
+        EXPECT_EQ(bottom->Rows().Items(0).ToolBars().Count(), 2);
+        EXPECT_EQ(f.bars[1]->RowIndex(), 0);
     }
-    EXPECT_EQ(f.bars[1]->parentWidget(), bottom);
-    EXPECT_EQ(f.bars[1]->DockPanel(), bottom);
-    EXPECT_FALSE(f.panel->ToolBars().Contains(f.bars[1]));
-    ASSERT_EQ(bottom->Rows().Count(), 1);
-    EXPECT_EQ(bottom->Rows().Items(0).ToolBars().Count(), 2);
-    EXPECT_EQ(f.bars[1]->RowIndex(), 0);
 }
 
 TEST(DockWidgetsTest, MainWindowBarsInOneRowAndTheOverflowFollowsTheWidth) {
@@ -176,6 +180,23 @@ TEST(DockWidgetsTest, HiddenBarLeavesBothListsWhenDestroyed) {
     delete f.bars[1];
     EXPECT_FALSE(f.panel->ToolBars().Contains(gone));
     EXPECT_FALSE(f.panel->HiddenToolBars().Contains(gone));
+}
+
+// A removal arranges from the removed control on, unless a control before
+// it was moved or hidden since the last arrangement: then every control is
+// placed again, as a whole arrangement places it.
+TEST(DockWidgetsTest, ARemovalPlacesAgainWhatMovedSinceTheLastArrangement) {
+    DockedForm f;
+    f.form.show();
+    auto control = [&](int i) { return f.bars[0]->findChild<QWidget*>(QString("Tool%1").arg(i)); };
+    ASSERT_EQ(control(3)->x(), 9 + 3 * 28);
+    control(0)->move(500, 2);
+    control(2)->hide();
+    delete control(10);
+    EXPECT_EQ(control(0)->x(), 9);
+    EXPECT_EQ(control(1)->x(), 9 + 28);
+    EXPECT_EQ(control(3)->x(), 9 + 2 * 28);
+    EXPECT_EQ(f.bars[0]->width(), 9 + 9 * 28 + 14);
 }
 
 TEST(DockWidgetsTest, InvalidParentAndStylersThatGo) {

@@ -113,6 +113,32 @@ TEST_F(ToolBarDrawTest, GradientBandsOverlapByOnePixelAndRoundHalvesToEven) {
     EXPECT_EQ(At(5, 10), clBlack);
     EXPECT_EQ(At(15, 10), RGBColor(16, 32, 64));
     EXPECT_EQ(At(35, 11), RGBColor(48, 96, 191));  // round(191.25)
+
+    // Band sizes that round otherwise than they truncate. Black to white:
+    // four steps of 0, round(63.75), round(127.5), round(191.25); two of 0
+    // and round(127.5).
+    const TColor g1 = 0x404040, g2 = 0x808080, g3 = 0xBFBFBF;
+    const struct {
+        TRect r;
+        int steps;
+        bool horizontal;
+        std::vector<TColor> line;  // from the near edge to one past the far one
+    } bands[] = {
+        // 11 / 4 = 2.75: bands 3 wide (4 with the overlap) at round(i x 2.75)
+        // = 0, 3, 6 (5.5 to even), 8.
+        {{0, 20, 12, 22}, 4, true, {0, 0, 0, g1, g1, g1, g2, g2, g3, g3, g3, g3, clWhite}},
+        // 7 / 2 = 3.5: bands 4 high (5 with the overlap) at 0 and 4.
+        {{30, 20, 32, 28}, 2, false, {0, 0, 0, 0, g2, g2, g2, g2, g2, clWhite}},
+    };
+    for (const auto& b : bands) {
+        image_.fill(Qt::white);
+        Paint([&](Canvas& c) { DrawGradient(c, clBlack, clWhite, b.steps, b.r, b.horizontal); });
+        const int end = static_cast<int>(b.line.size());
+        EXPECT_EQ(b.horizontal ? Row(b.r.top, b.r.left, b.r.left + end)
+                               : Column(b.r.left, b.r.top, b.r.top + end),
+                  b.line)
+            << b.r.Width() << " x " << b.r.Height();
+    }
 }
 
 TEST_F(ToolBarDrawTest, LinesArrowsAndGlyphsLandOnTheirPixels) {

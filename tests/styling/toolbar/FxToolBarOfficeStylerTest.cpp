@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <functional>
 #include <set>
+#include <string>
 #include <vector>
 
 #include "RecordingReceiver.h"
@@ -274,6 +275,52 @@ TEST(OfficeToolBarStyler, TellingRowsAndCodesOfTheOtherLooks) {
         EXPECT_EQ(styler.BorderColor(), row.borderColor == clDefault ? clNone : row.borderColor)
             << n;
         EXPECT_EQ(styler.GlowButtonAppearance().BorderColorChecked(), row.glowBorderChecked) << n;
+    }
+}
+
+// Switched from Silver or Olive, whose sets keep the right handle's down
+// colours, BorderColor and the glow's checked border (set by hand here to
+// tell them apart): each look writes what its set names and keeps the rest.
+TEST(OfficeToolBarStyler, LooksWrittenOverSilverOrOlive) {
+    constexpr int kKept = -1;  // the value set by hand stays
+    constexpr int kOpen = -2;  // the implementer's choice: not checked
+    struct Row {
+        S from, to;
+        int down, downTo, border, glowChecked, buttonHot;
+    };
+    const Row rows[] = {
+        {S::bsOffice2003Silver, S::bsOffice2003Blue, 0x087FE8, 0x7CDAF7, kKept, kKept, 0xCCF4FF},
+        {S::bsOffice2003Olive, S::bsOffice2003Blue, 0x087FE8, 0x7CDAF7, kKept, kKept, 0xCCF4FF},
+        {S::bsOffice2003Silver, S::bsOffice2003Olive, kKept, kKept, kKept, kKept, 0xCCF4FF},
+        {S::bsOffice2003Olive, S::bsOffice2003Silver, kKept, kKept, kKept, kKept, 0xCCF4FF},
+        {S::bsOffice2003Silver, S::bsOffice2007Luna, kOpen, kOpen, 0xDFD2C5, 0x45667B, kKept},
+        {S::bsOffice2003Olive, S::bsOffice2007Obsidian, kOpen, kOpen, 0xB4B0AE, 0x45667B, kKept},
+        {S::bsOffice2003Silver, S::bsOffice2007Silver, kOpen, kOpen, 0x939291, 0x45667B, kKept},
+        {S::bsOffice2003Olive, S::bsWindowsXP, kOpen, kOpen, kKept, 0x000000, kOpen},
+        {S::bsOffice2003Silver, S::bsOffice2003Classic, kOpen, kOpen, kKept, kOpen, kOpen},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(int(row.from)) + " to " + std::to_string(int(row.to)));
+        Styler styler;
+        styler.SetStyle(row.from);
+        const int mark = 0x123450;
+        styler.SetRightHandleColorDown(mark);
+        styler.SetRightHandleColorDownTo(mark + 1);
+        styler.SetBorderColor(mark + 2);
+        styler.GlowButtonAppearance().SetBorderColorChecked(mark + 3);
+        styler.ButtonAppearance().SetColorHot(mark + 4);
+        styler.SetStyle(row.to);
+        const std::pair<int, int> values[] = {
+            {styler.RightHandleColorDown(), row.down},
+            {styler.RightHandleColorDownTo(), row.downTo},
+            {styler.BorderColor(), row.border},
+            {styler.GlowButtonAppearance().BorderColorChecked(), row.glowChecked},
+            {styler.ButtonAppearance().ColorHot(), row.buttonHot},
+        };
+        for (int i = 0; i < 5; ++i) {
+            const int expected = values[i].second == kKept ? mark + i : values[i].second;
+            if (values[i].second != kOpen) EXPECT_EQ(values[i].first, expected) << "value " << i;
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -123,12 +124,16 @@ TEST(OptionPanelLayoutTest, ContentsSizesAndPlacesAsData) {
         {{500, 660}, false, {500, 642}},  // up by what passes the bottom, 2 to spare
         {{950, 100}, false, {864, 100}},  // left by what passes the right
         {{950, 100}, true, {764, 100}},   // docked at the right: left of the bar
+        {{864, 100}, true, {864, 100}},   // ends on the right edge exactly
+        {{865, 100}, true, {764, 100}},   // a pixel past it
     };
     for (const Place& p : places)
         EXPECT_EQ(OptionWindowOrigin(p.anchor, 136, 56, work, p.dockedRight, 900), p.at);
     EXPECT_EQ(AddRemovePopupOrigin({100, 200, 230, 220}, 120, 80, work), (TPoint{230, 200}));
     EXPECT_EQ(AddRemovePopupOrigin({100, 650, 230, 670}, 120, 80, work), (TPoint{230, 618}));
     EXPECT_EQ(AddRemovePopupOrigin({880, 200, 990, 220}, 120, 80, work), (TPoint{760, 200}));
+    EXPECT_EQ(AddRemovePopupOrigin({750, 200, 880, 220}, 120, 80, work), (TPoint{880, 200}));
+    EXPECT_EQ(AddRemovePopupOrigin({751, 200, 881, 220}, 120, 80, work), (TPoint{631, 200}));
 }
 
 // The mouse onto the add-or-remove entry (from elsewhere, so that it moves
@@ -285,6 +290,54 @@ TEST(OptionWindowTest, LendsTheOverflowAndGivesItBackInItsPlace) {
     QTest::qWait(20);
     EXPECT_FALSE(window->isVisible());
     f.ExpectAllBack();
+}
+
+// The right handle is hot while the pointer is on it. Its option window
+// closed by Escape leaves it hot only with the pointer on it, and the
+// pointer leaving ends that, also when the window stood over the handle (a
+// short work area lifts it over the bar); closed from the add-or-remove
+// cascade, with the pointer on its entry, the handle is not hot.
+TEST(OptionWindowTest, TheHandleIsHotOnlyUnderThePointerWhenTheWindowCloses) {
+    enum class Close { kWindow, kWindowOverHandle, kCascade };
+    for (Close how : {Close::kWindow, Close::kWindowOverHandle, Close::kCascade}) {
+        SCOPED_TRACE(static_cast<int>(how));
+        OptionBar f;
+        DesktopMetrics m;
+        m.screens = {
+            {{0, 0, 1600, 1200}, {0, 0, 1600, how == Close::kWindowOverHandle ? 140 : 1170}}};
+        DesktopMetricsScope workArea(m);
+        const QPoint handle = f.bar->mapToGlobal(QPoint(f.bar->width() - 7, 19));
+        const QPoint away = f.form.mapToGlobal(QPoint(f.form.width() - 20, 38));
+        QCursor::setPos(away);
+        QCursor::setPos(handle);
+        VX_WAIT_TRUE(f.bar->RightHandleHot(), test::kStateWaitMs);
+        f.ClickRightHandle();
+        TOptionSelectorWindow* window = f.bar->OptionWindow();
+        VX_WAIT_TRUE(window->isVisible(), test::kStateWaitMs);
+        ASSERT_EQ(window->geometry().contains(handle), how == Close::kWindowOverHandle);
+        QWidget* escaped = window->OptionsPanel();
+        // (The offscreen cursor moves the pointer in the first window that
+        // holds the point, so the window hears of the pointer directly, a
+        // pixel beside where the cursor stands.)
+        if (how == Close::kWindowOverHandle) {  // the pointer in the window, over the handle
+            QTest::mouseMove(window->windowHandle(), window->mapFromGlobal(handle) + QPoint(1, 0));
+        } else if (how == Close::kCascade) {  // the pointer on the add-or-remove entry
+            TControlSelectorPanel* panel = window->OptionsPanel();
+            const TRect entry = panel->AddRemoveEntry().rect;
+            const QPoint onEntry = panel->mapTo(window, QPoint(entry.left + 20, entry.top + 5));
+            QCursor::setPos(window->mapToGlobal(onEntry));
+            QTest::mouseMove(window->windowHandle(), onEntry + QPoint(1, 0));
+            VX_WAIT_TRUE(panel->AddRemovePopup() && panel->AddRemovePopup()->isVisible(),
+                         test::kStateWaitMs);
+            escaped = panel->AddRemovePopup();
+        }
+        QTest::keyClick(escaped, Qt::Key_Escape);
+        EXPECT_FALSE(escaped->isVisible());
+        EXPECT_FALSE(window->isVisible());
+        EXPECT_EQ(f.bar->RightHandleHot(), how != Close::kCascade);
+        QCursor::setPos(away);
+        VX_WAIT_TRUE(!f.bar->RightHandleHot(), test::kStateWaitMs);
+    }
 }
 
 TEST(OptionWindowTest, AButtonUsedFromTheWindowIsHiddenLast) {

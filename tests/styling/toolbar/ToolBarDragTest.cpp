@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <map>
 #include <vector>
 
@@ -308,6 +310,81 @@ TEST(ToolBarDragTest, DraggedAlongAcrossOffAndBackHoldingTheMouse) {
     EXPECT_EQ(f.left->Rows().Count(), 2);
     EXPECT_EQ(undocked.count(), 2);
     EXPECT_EQ(docked.count(), 2);
+    f.ExpectNothingLost();
+}
+
+// The pointer as the window system moves it: the cursor goes there and the
+// window under it hears of the move; presses and releases come through the
+// window under the pointer, or the one whose bar holds the mouse.
+struct Pointer {
+    static void MoveTo(QPoint global) {
+        QCursor::setPos(global);
+        QCoreApplication::processEvents();
+    }
+    static QWindow* WindowFor(QPoint global) {
+        QWidget* holder = QWidget::mouseGrabber();
+        return holder ? holder->window()->windowHandle() : QGuiApplication::topLevelAt(global);
+    }
+    static void Press(QPoint global) {
+        MoveTo(global);
+        QWindow* w = WindowFor(global);
+        QTest::mousePress(w, Qt::LeftButton, {}, w->mapFromGlobal(global));
+    }
+    static void Release() {
+        const QPoint at = QCursor::pos();
+        QWindow* w = WindowFor(at);
+        QTest::mouseRelease(w, Qt::LeftButton, {}, w->mapFromGlobal(at));
+    }
+};
+
+// A bar docked again by its caption is shown under the pointer, which may
+// stand on one of its buttons then: no button lights up while the bar is
+// dragged, and once it is let go the button under the pointer, and only
+// that one, is hot until the pointer leaves it.
+TEST(ToolBarDragTest, TheHotButtonIsTheOneUnderThePointerWhenADragEnds) {
+    DragForm f;
+    TFxToolBar& bar = f.Bar(1);
+    auto hot = [&] {
+        std::vector<QString> names;
+        for (TFxToolBarButton* b : f.buttons)
+            if (b->Hot()) names.push_back(b->objectName());
+        return names;
+    };
+    const QPoint away = f.form.mapToGlobal(QPoint(450, 300));
+    for (bool slideAfterDocking : {false, true}) {
+        SCOPED_TRACE(slideAfterDocking ? "slid after docking" : "let go where it docked");
+        // Floated by its grip (clear of the left panel), then caught by its
+        // caption and brought onto the top panel's free row, where it docks
+        // under the pointer.
+        const QPoint grip = bar.mapToGlobal(QPoint(3, 10)) + QPoint(150, 0);
+        Pointer::Press(grip - QPoint(150, 0));
+        for (int dy = 0; dy <= 120; dy += 10)
+            Pointer::MoveTo(grip + QPoint(0, dy));
+        Pointer::Release();
+        ASSERT_EQ(bar.State(), TToolBarState::tsFloating);
+        Pointer::Press(bar.mapToGlobal(QPoint(20, 5)));
+        QSignalSpy entered(f.buttons[6], &TFxToolBarButton::MouseEntered);
+        const QPoint docked = f.top->mapToGlobal(QPoint(40, 35));
+        Pointer::MoveTo(docked);
+        ASSERT_EQ(bar.DockPanel(), f.top);
+        ASSERT_EQ(QApplication::widgetAt(docked), f.buttons[6]);
+        EXPECT_EQ(hot(), std::vector<QString>{});
+        EXPECT_EQ(entered.count(), 0);                                  // no hint
+        if (slideAfterDocking) Pointer::MoveTo(docked + QPoint(6, 0));  // its head to the pointer
+        Pointer::Release();
+        QWidget* under = QApplication::widgetAt(QCursor::pos());
+        if (under == f.buttons[6]) {
+            EXPECT_EQ(hot(), std::vector<QString>{"Button2_2"});
+            EXPECT_EQ(entered.count(), 1);
+        } else {
+            EXPECT_EQ(under, &bar);
+            EXPECT_EQ(hot(), std::vector<QString>{});
+        }
+        EXPECT_EQ(slideAfterDocking, under == &bar);
+        Pointer::MoveTo(away);
+        EXPECT_EQ(hot(), std::vector<QString>{});
+        EXPECT_EQ(bar.HotButton(), nullptr);
+    }
     f.ExpectNothingLost();
 }
 

@@ -1,6 +1,7 @@
 #include "styling/toolbar/qt/FTBPopup.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWindow>
@@ -415,6 +416,18 @@ bool TFTBPopupWindow::event(QEvent* e) {
         if (hideOnDeactivate_ && isVisible()) hideTimer_.start();
     }
     return QWidget::event(e);
+}
+
+void TFTBPopupWindow::keyPressEvent(QKeyEvent* e) {
+    // Escape closes the cascade, and the option window it opened from.
+    if (e->key() == Qt::Key_Escape) {
+        if (toolBar_ != nullptr && toolBar_->OptionWindowShowing())
+            toolBar_->HideOptionWindow();
+        else
+            hide();
+        return;
+    }
+    QWidget::keyPressEvent(e);
 }
 
 void TFTBPopupWindow::hideEvent(QHideEvent* e) {

@@ -166,6 +166,7 @@ class TFTBPopupWindow : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:

@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QChildEvent>
+#include <QCursor>
 #include <QEvent>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QToolTip>
@@ -304,6 +306,44 @@ void TFxCustomToolBar::SetRightHandleHot(bool hot) {
     Invalidate();
 }
 
+bool TFxCustomToolBar::OverRightHandle(const QPoint& global) const {
+    if (!isVisible() || !ShowRightHandleOn() || QApplication::widgetAt(global) != this)
+        return false;
+    const QPoint p = mapFromGlobal(global);
+    return RightHandleHitRect().Contains({p.x(), p.y()});
+}
+
+void TFxCustomToolBar::HotLookMouse(QEvent* event) {
+    if (Dragging()) return;
+    if (event->type() == QEvent::MouseMove) {
+        const QPoint p = static_cast<QMouseEvent*>(event)->position().toPoint();
+        SetRightHandleHot(ShowRightHandleOn() && RightHandleHitRect().Contains({p.x(), p.y()}));
+        return;
+    }
+    // Left: the pointer is nowhere on the bar (going onto one of its buttons
+    // is no leave of the bar), so no button of it stays hot either.
+    SetRightHandleHot(false);
+    SetRightHandleDown(false);
+    if (hotButton_ && hotButton_->parentWidget() == this) hotButton_->FollowMouse(false);
+}
+
+void TFxCustomToolBar::HotLookFollowsMouse() {
+    const QPoint cursor = QCursor::pos();
+    QWidget* under = QApplication::widgetAt(cursor);
+    for (const auto& entry : controlOf_)
+        if (auto* button = qobject_cast<TFxCustomToolBarButton*>(entry.first))
+            button->FollowMouse(under && (under == button || button->isAncestorOf(under)));
+    SetRightHandleHot(OverRightHandle(cursor));
+    if (State() == TToolBarState::tsFloating) {
+        const QPoint p = mapFromGlobal(cursor);
+        const TPoint at{p.x(), p.y()};
+        const bool onBar = under == this;
+        SetCloseButtonState(onBar && ShowCloseOn() && CloseButtonRect().Contains(at), false);
+        SetOptionButtonState(onBar && ShowOptionIndicatorOn() && OptionButtonRect().Contains(at),
+                             false);
+    }
+}
+
 void TFxCustomToolBar::SetRightHandleDown(bool down) {
     if (down == rightHandleDown_) return;
     rightHandleDown_ = down;
@@ -376,6 +416,7 @@ IBarControl* TFxCustomToolBar::ControlOf(QWidget* widget) {
         adapters_[widget] = std::move(adapter);
     }
     controlOf_[widget] = control;
+    widget->installEventFilter(this);
     return control;
 }
 
@@ -389,8 +430,26 @@ void TFxCustomToolBar::ChildLeft(QObject* object) {
     if (it == controlOf_.end()) return;
     IBarControl* control = it->second;
     controlOf_.erase(it);
+    object->removeEventFilter(this);
     RemoveControl(control);
     adapters_.erase(object);
+}
+
+bool TFxCustomToolBar::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::Move:
+        case QEvent::Resize:
+        case QEvent::ShowToParent:
+        case QEvent::HideToParent:
+        case QEvent::ParentChange:
+            // Not where the last arrangement put it, or shown or hidden
+            // since: a removal places every control again.
+            if (!Arranging()) ForgetArrangement();
+            break;
+        default:
+            break;
+    }
+    return TCustomControl::eventFilter(watched, event);
 }
 
 void TFxCustomToolBar::Loaded() {
@@ -461,6 +520,7 @@ bool TFxCustomToolBar::event(QEvent* event) {
         case QEvent::MouseMove:
         case QEvent::Leave:
             CaptionOptionMouse(event);
+            HotLookMouse(event);
             break;
         case QEvent::ChildRemoved:
             if (!Fitting() && !lending_) ChildLeft(static_cast<QChildEvent*>(event)->child());

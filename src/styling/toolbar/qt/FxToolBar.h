@@ -135,8 +135,13 @@ class TFxCustomToolBar : public TCustomControl,
     void SetConstraints(const TSizeConstraints& c) { constraints_ = c; }
 
     // The state of the right handle (repainted on a change).
+    bool RightHandleHot() const { return rightHandleHot_; }
     void SetRightHandleHot(bool hot);
     void SetRightHandleDown(bool down);
+    // The hot look of the bar's buttons, its right handle and its floating
+    // caption buttons follows the pointer where it stands now: after a drag
+    // or a pop-up no enter or leave may have come for them.
+    void HotLookFollowsMouse();
     // The floating caption's close and option buttons (repainted on a
     // change).
     void SetCloseButtonState(bool hot, bool down);
@@ -303,6 +308,8 @@ class TFxCustomToolBar : public TCustomControl,
     void Paint(Canvas& canvas) override;
     void AlignControls(QWidget* control, TRect& rect) override;
     bool event(QEvent* event) override;
+    // Watches the listed controls for what moves them outside an arrangement.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     class TWidgetControl;
@@ -357,6 +364,10 @@ class TFxCustomToolBar : public TCustomControl,
     bool internalBounds_ = false;  // placed by the panel's rows or a turn: not reported back
     bool rightHandleHot_ = false;
     bool rightHandleDown_ = false;
+    bool OverRightHandle(const QPoint& global) const;
+    // The pointer moved over the bar or left it: the right handle's hot
+    // look follows, and a hot button the pointer left with the bar leaves.
+    void HotLookMouse(QEvent* event);
     bool closeHot_ = false;
     bool closeDown_ = false;
     bool optionHot_ = false;

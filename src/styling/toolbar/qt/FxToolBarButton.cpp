@@ -240,6 +240,10 @@ void TFxCustomToolBarButton::SetHot(bool hot) {
 }
 
 void TFxCustomToolBarButton::MouseEnter() {
+    // The enter of a bar being dragged comes from the bar shown under the
+    // pointer in its new place, which it leaves again as it follows the
+    // pointer: the button is not lit, and its hint not shown.
+    if (TFxCustomToolBar* bar = FxToolBar(); bar && bar->Dragging()) return;
     mouseInControl_ = true;
     if (Enabled()) {
         SetHot(true);
@@ -353,6 +357,13 @@ void TFxCustomToolBarButton::Track() {
     if (over && !mouseInControl_)
         MouseEnter();
     else if (!over && mouseInControl_)
+        MouseLeave();
+}
+
+void TFxCustomToolBarButton::FollowMouse(bool over) {
+    if (over && !mouseInControl_)
+        MouseEnter();
+    else if (!over && (mouseInControl_ || hot_))
         MouseLeave();
 }
 

@@ -155,6 +155,9 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     bool Hot() const { return hot_; }
     // Made or unmade the bar's hot button (the bar keeps at most one).
     void SetHot(bool hot);
+    // Enters or leaves as the pointer stands now: over the button or not
+    // (for the bar, when no enter or leave came for the button).
+    void FollowMouse(bool over);
     const QImage& ShadowGlyphImage() const { return shadow_; }
     TBarControlKind ControlKind() const override { return TBarControlKind::bcButton; }
     // Raises the click as a release inside would (OnClick, then the bar

@@ -223,6 +223,9 @@ void TToolBarDrag::EndDrag() {
     if (QWidget::mouseGrabber() == &bar_) bar_.releaseMouse();
     targets_.clear();
     targetPanels_.clear();
+    // The bar held the mouse while it moved under the pointer: what it
+    // shows hot is what lies under the pointer now.
+    bar_.HotLookFollowsMouse();
 }
 
 void TToolBarDrag::Step(const QPoint& global) {

@@ -5,6 +5,7 @@
 #include <QCursor>
 #include <QFontMetrics>
 #include <QImage>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
@@ -555,6 +556,15 @@ bool TOptionSelectorWindow::event(QEvent* e) {
     return QWidget::event(e);
 }
 
+void TOptionSelectorWindow::keyPressEvent(QKeyEvent* e) {
+    // Escape closes the window like a second press on the handle.
+    if (e->key() == Qt::Key_Escape) {
+        hide();
+        return;
+    }
+    QWidget::keyPressEvent(e);
+}
+
 void TOptionSelectorWindow::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
     hideTimer_.stop();
@@ -619,6 +629,10 @@ void TFxCustomToolBar::DestroyOptionWindow() {
 
 void TFxCustomToolBar::OptionWindowHidden() {
     if (!IsLoading()) Arrange(true);
+    // The window may have stood over the handle, or the pointer left for
+    // it: the handle looks hot only with the pointer on it now.
+    SetRightHandleDown(false);
+    SetRightHandleHot(OverRightHandle(QCursor::pos()));
     Invalidate();
 }
 

@@ -230,6 +230,7 @@ class TOptionSelectorWindow : public QWidget {
 
   protected:
     bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
   private:

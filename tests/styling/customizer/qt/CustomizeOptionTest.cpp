@@ -171,6 +171,11 @@ TEST(CustomizeOptionTest, TheEntryClosesTheWindowsAndOpensTheDialog) {
               (TPoint{630, 100}));
     EXPECT_EQ(OptionsEntryWindowOrigin({700, 100, 830, 120}, 150, {0, 0, 900, 600}),
               (TPoint{550, 100}));
+    // Ending on the work area's right edge exactly, and a pixel past it.
+    EXPECT_EQ(OptionsEntryWindowOrigin({520, 100, 650, 120}, 150, {0, 0, 800, 600}),
+              (TPoint{650, 100}));
+    EXPECT_EQ(OptionsEntryWindowOrigin({521, 100, 651, 120}, 150, {0, 0, 800, 600}),
+              (TPoint{371, 100}));
 }
 
 TEST(CustomizeOptionTest, ABarWithoutCustomizerShowsNoOptionsEntry) {
