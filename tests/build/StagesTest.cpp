@@ -447,7 +447,9 @@ TEST_F(StagesTest, TheStagesWriteTheInterfaceLanguage) {
                     EXPECT_FALSE(HasCjk(text)) << text;
                 }
             }
-            if (chinese) EXPECT_TRUE(found) << c.chinese;
+            if (chinese) {
+                EXPECT_TRUE(found) << c.chinese;
+            }
         }
     }
 }

@@ -151,8 +151,12 @@ TEST(SavBakConfirm, APasswordTheProjectFileCannotHoldIsRefused) {
         f.password = f.confirm = c.password;
         const SavBakOutcome out = SavBakConfirm(f, before);
         EXPECT_EQ(out.fault, c.fault);
-        if (c.fault != SavBakFault::None) EXPECT_EQ(out.values, before);
-        if (c.fault == SavBakFault::None) EXPECT_EQ(out.values.password, c.password);
+        if (c.fault != SavBakFault::None) {
+            EXPECT_EQ(out.values, before);
+        }
+        if (c.fault == SavBakFault::None) {
+            EXPECT_EQ(out.values.password, c.password);
+        }
     }
     SavBakFields off = SavBakShown(before);
     off.password = off.confirm = "ß1";

@@ -72,7 +72,7 @@ TEST_F(LogicTest, SetResetAlternateAndSubroutineActOnlyWhileTheRungHolds) {
 TEST_F(MoveTest, ConstantsRegistersTimersAndIndexRegisters) {
     B00 = 1;
     MOV(-5, D[0]);
-    MOV(0xFFFF, D[1]);
+    MOV(static_cast<short>(0xFFFF), D[1]);  // the bits of -1
     T_Nonce[5] = 77;
     MOV(T_Nonce[5], V);
     MOV(V, D[2]);

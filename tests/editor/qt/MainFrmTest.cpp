@@ -360,7 +360,9 @@ TEST_F(MainFrmTest, LooksSetTheToolBarStylerFirstOverItsStoredPalette) {
     for (const Look& look : looks) {
         frm.Item(look.item)->trigger();
         check(look);
-        if (watcher.menuLook != -1) EXPECT_EQ(watcher.menuLook, previous) << look.item;
+        if (watcher.menuLook != -1) {
+            EXPECT_EQ(watcher.menuLook, previous) << look.item;
+        }
         previous = static_cast<int>(menus->Style());
         watcher.menuLook = -1;
     }

@@ -138,7 +138,9 @@ TEST_F(PictureTest, DrawsScaledOrAtItsOwnSize) {
             QPainter painter(&image);
             picture.Draw(painter, TRect{2, 2, 22, 22});
         }
-        if (!c.empty) EXPECT_TRUE(Near(image.pixel(c.inside), qRgb(255, 0, 0)));
+        if (!c.empty) {
+            EXPECT_TRUE(Near(image.pixel(c.inside), qRgb(255, 0, 0)));
+        }
         EXPECT_EQ(image.pixel(c.outside), white);
         EXPECT_TRUE(Near(image.pixel(c.corner), c.cornerColor));
         EXPECT_EQ(picture.Width(), c.sizeAfter);

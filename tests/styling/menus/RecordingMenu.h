@@ -8,7 +8,7 @@
 
 namespace vx::test {
 
-class RecordingMenu : public IMenuStyleLink {
+class RecordingMenu final : public IMenuStyleLink {
   public:
     explicit RecordingMenu(bool mainMenu) : mainMenu(mainMenu) {}
     // As a real menu does, it leaves its styler when it goes.

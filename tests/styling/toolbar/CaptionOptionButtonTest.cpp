@@ -53,7 +53,9 @@ TEST(CaptionOptionButtonTest, PaintsFadesAndOpensTheOptionWindow) {
     for (int i = 0; i < 10 && bar->CaptionOptionFading(); ++i) {
         const int before = bar->CaptionOptionHotLevel();
         bar->CaptionOptionFadeTick();
-        if (bar->CaptionOptionFading()) EXPECT_EQ(bar->CaptionOptionHotLevel(), before + 20);
+        if (bar->CaptionOptionFading()) {
+            EXPECT_EQ(bar->CaptionOptionHotLevel(), before + 20);
+        }
     }
     EXPECT_FALSE(bar->CaptionOptionFading());
     EXPECT_EQ(bar->CaptionOptionHotLevel(), 100);

@@ -11,7 +11,7 @@
 namespace vx {
 namespace {
 
-struct FakeBar : IDockBar {
+struct FakeBar final : IDockBar {
     TRect bounds;
     TSizeConstraints constraints;
     bool fullSize = false;

@@ -319,7 +319,9 @@ TEST(OfficeToolBarStyler, LooksWrittenOverSilverOrOlive) {
         };
         for (int i = 0; i < 5; ++i) {
             const int expected = values[i].second == kKept ? mark + i : values[i].second;
-            if (values[i].second != kOpen) EXPECT_EQ(values[i].first, expected) << "value " << i;
+            if (values[i].second != kOpen) {
+                EXPECT_EQ(values[i].first, expected) << "value " << i;
+            }
         }
     }
 }

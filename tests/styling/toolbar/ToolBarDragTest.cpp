@@ -175,7 +175,9 @@ struct DragForm {
             EXPECT_EQ(seen[b], 1) << b->objectName().toStdString();
             auto* owner = qobject_cast<TFxToolBar*>(b->parentWidget());
             ASSERT_NE(owner, nullptr) << b->objectName().toStdString();
-            if (owner->State() == TToolBarState::tsFloating) EXPECT_TRUE(owner->Overflow().Empty());
+            if (owner->State() == TToolBarState::tsFloating) {
+                EXPECT_TRUE(owner->Overflow().Empty());
+            }
         }
         // Every bar in one place: a shown docked bar in exactly one row of its
         // panel, a floating one in no panel's lists.
@@ -252,7 +254,7 @@ TEST(ToolBarDragTest, DraggedAlongAcrossOffAndBackHoldingTheMouse) {
         // Up into the first row, its head under the pointer.
         {{0, -30}, false, {S::tsDocked, f.top, 0}, 399, 1},
     };
-    Mouse m{&bar};
+    Mouse m{&bar, {}};
     m.Press(QPoint(3, 10));
     for (std::size_t i = 0; i < steps.size(); ++i) {
         const Step& s = steps[i];
@@ -262,8 +264,12 @@ TEST(ToolBarDragTest, DraggedAlongAcrossOffAndBackHoldingTheMouse) {
             m.MoveBy(s.to.x(), s.to.y());
         EXPECT_EQ(bar.State(), s.place.state) << i;
         EXPECT_EQ(bar.DockPanel(), s.place.panel) << i;
-        if (s.place.panel) EXPECT_EQ(bar.RowIndex(), s.place.row) << i;
-        if (s.barX >= 0) EXPECT_EQ(bar.x(), s.barX) << i;
+        if (s.place.panel) {
+            EXPECT_EQ(bar.RowIndex(), s.place.row) << i;
+        }
+        if (s.barX >= 0) {
+            EXPECT_EQ(bar.x(), s.barX) << i;
+        }
         EXPECT_EQ(f.top->Rows().Count(), s.panelRows) << i;
         // The bar holds the mouse whatever its parent.
         EXPECT_EQ(QWidget::mouseGrabber(), &bar) << i;
@@ -390,7 +396,7 @@ TEST(ToolBarDragTest, TheHotButtonIsTheOneUnderThePointerWhenADragEnds) {
 
 TEST(ToolBarDragTest, WhatKeepsABarFromFloatingOrDocking) {
     DragForm f;
-    Mouse m{&f.Bar(0)};
+    Mouse m{&f.Bar(0), {}};
     // Without AllowFloating the bar cannot leave its panel.
     f.Bar(0).SetAllowFloating(false);
     m.Press(QPoint(3, 10));
@@ -415,7 +421,7 @@ TEST(ToolBarDragTest, WhatKeepsABarFromFloatingOrDocking) {
     // A bar that may not dock on the left passes over the left panel.
     TFxToolBar& upright = f.Bar(3);
     upright.SetDockableTo(1u << static_cast<unsigned>(TDockAlign::daTop));
-    Mouse u{&upright};
+    Mouse u{&upright, {}};
     u.Press(QPoint(10, 3));
     u.MoveBy(0, 200);  // down its column
     EXPECT_EQ(upright.y(), 203);
@@ -455,7 +461,7 @@ TEST(ToolBarDragTest, WhatKeepsABarFromFloatingOrDocking) {
 
 // A press on the floating close button and a release anywhere.
 void ClickClose(TFxToolBar& bar, QPoint releaseOffset = {}) {
-    Mouse m{&bar};
+    Mouse m{&bar, {}};
     const TRect close = bar.CloseButtonRect();
     m.Press(QPoint((close.left + close.right) / 2, (close.top + close.bottom) / 2));
     m.MoveBy(releaseOffset.x(), releaseOffset.y());
@@ -498,7 +504,7 @@ TEST(ToolBarDragTest, ClosingTheFloatingWindowHidesOrDocksAgainAndNothingIsLost)
         f.ExpectNothingLost();
         for (int i = 0; i < 4; i += 2)
             ClickClose(f.Bar(i));
-        Mouse m{&f.Bar(1)};
+        Mouse m{&f.Bar(1), {}};
         m.Press(QPoint(20, 5));
         m.MoveTo(f.top->mapToGlobal(QPoint(600, 10)));
         m.Release();
@@ -589,7 +595,7 @@ TEST(ToolBarDragTest, AFloatingBarIsStoredAndFloatsAgainWhereItWas) {
         EXPECT_EQ(f.top->Rows().Count(), 1);
         f.ExpectNothingLost();
         // Docked again before the end: only its state is cleared.
-        Mouse m{&f.Bar(1)};
+        Mouse m{&f.Bar(1), {}};
         m.Press(QPoint(4, 5));
         m.MoveTo(f.top->mapToGlobal(QPoint(600, 10)));
         m.Release();

@@ -16,7 +16,7 @@
 namespace vx {
 namespace {
 
-struct FakeControl : IBarControl {
+struct FakeControl final : IBarControl {
     TRect bounds;
     bool visible = true;
     TBarControlKind kind;

@@ -36,7 +36,7 @@ QPoint OnScreen(const QPoint& at) {
 }  // namespace
 
 // A plain widget on the bar: it stands where the bar puts it.
-class TFxCustomToolBar::TWidgetControl : public IBarControl {
+class TFxCustomToolBar::TWidgetControl final : public IBarControl {
   public:
     explicit TWidgetControl(QWidget* widget) : widget_(widget) {}
     TRect ControlBounds() const override { return ToTRect(widget_->geometry()); }

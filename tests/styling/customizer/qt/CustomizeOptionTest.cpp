@@ -63,7 +63,9 @@ struct CustomizedBar {
         QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(bar->width() - 5, bar->height() / 2));
         TOptionSelectorWindow* window = bar->OptionWindow();
         EXPECT_TRUE(window != nullptr && window->isVisible());
-        if (window != nullptr) EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        if (window != nullptr) {
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(window));
+        }
         return window != nullptr ? window->OptionsPanel() : nullptr;
     }
 };
