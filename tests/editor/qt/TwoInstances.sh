@@ -36,10 +36,10 @@ keys() {
 # A title that names the project means the instance has started and opened it.
 "$vxtorvin" "$work/A.PSP" >"$work/a.log" 2>&1 &
 pids+=($!)
-a=$(window "A.PSP")
+a=$(window "A.PSP") || { cat "$work/a.log"; exit 1; }
 "$vxtorvin" "$work/B.PSP" >"$work/b.log" 2>&1 &
 pids+=($!)
-b=$(window "B.PSP")
+b=$(window "B.PSP") || { cat "$work/b.log"; exit 1; }
 keys "$a" shift+Right ctrl+c      # select (1,0)-(2,0) and copy
 # B's clipboard watch looks once a second; until it has seen the copy, its
 # paste does nothing, so paste and save until the file holds the cells.
