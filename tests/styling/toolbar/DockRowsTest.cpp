@@ -8,33 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "DockFakes.h"
+
 namespace vx {
 namespace {
 
-struct FakeBar final : IDockBar {
-    TRect bounds;
-    TSizeConstraints constraints;
-    bool fullSize = false;
-    bool visible = true;
-    int row = -1;
-    TDockAlign align = TDockAlign::daTop;
-
-    FakeBar(int left, int top, int width, int height, int minWidth = 0, int maxWidth = 0)
-        : bounds(Bounds(left, top, width, height)), constraints{minWidth, maxWidth, 0, 0} {}
-    TRect DockBounds() const override { return bounds; }
-    void PlaceInRow(const TRect& r) override {
-        const int w = Constrain(r.Width(), constraints.minWidth, constraints.maxWidth);
-        const int h = Constrain(r.Height(), constraints.minHeight, constraints.maxHeight);
-        bounds = Bounds(r.left, r.top, w, h);
-    }
-    TSizeConstraints DockConstraints() const override { return constraints; }
-    void SetDockConstraints(const TSizeConstraints& c) override { constraints = c; }
-    bool FullSize() const override { return fullSize; }
-    bool DockVisible() const override { return visible; }
-    int RowIndex() const override { return row; }
-    void SetRowIndex(int r) override { row = r; }
-    void DockAlignChanged(TDockAlign a) override { align = a; }
-};
+using FakeBar = test::FakeDockBar;
 
 struct FakePanel : TDockPanelModel {
     TRect bounds = Bounds(0, 0, 1066, 43);

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "DockFakes.h"
 #include "platform/Geometry.h"
 #include "styling/toolbar/CompactPopupLayout.h"
 #include "styling/toolbar/DockLayoutStore.h"
@@ -27,31 +28,7 @@ namespace {
 
 using test::ExtremeInt;
 
-// A docked bar that takes the place it is given, its size held within its
-// limits as a tool bar's is.
-struct FuzzBar final : IDockBar {
-    std::string name;
-    TRect bounds;
-    TSizeConstraints limits;
-    bool fullSize = false;
-    bool visible = true;
-    int row = -1;
-
-    FuzzBar(std::string n, const TRect& b, const TSizeConstraints& c)
-        : name(std::move(n)), bounds(b), limits(c) {}
-    TRect DockBounds() const override { return bounds; }
-    void PlaceInRow(const TRect& r) override {
-        bounds = Bounds(r.left, r.top, Constrain(r.Width(), limits.minWidth, limits.maxWidth),
-                        Constrain(r.Height(), limits.minHeight, limits.maxHeight));
-    }
-    TSizeConstraints DockConstraints() const override { return limits; }
-    void SetDockConstraints(const TSizeConstraints& c) override { limits = c; }
-    bool FullSize() const override { return fullSize; }
-    bool DockVisible() const override { return visible; }
-    int RowIndex() const override { return row; }
-    void SetRowIndex(int r) override { row = r; }
-    void DockAlignChanged(TDockAlign) override {}
-};
+using FuzzBar = test::FakeDockBar;  // a docked bar held within its limits
 
 struct FuzzPanel : TDockPanelModel, IDockLayoutHost {
     TRect bounds = Bounds(0, 0, 800, 60);

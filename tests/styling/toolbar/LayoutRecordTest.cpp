@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "DockFakes.h"
 #include "styling/toolbar/DockRows.h"
 #include "styling/toolbar/ToolBarLayout.h"
 
@@ -65,31 +66,7 @@ std::string Table(const std::vector<std::uint64_t>& values) {
 
 // ------------------------------------------------------------ a tool bar
 
-struct TestControl final : IBarControl {
-    TRect bounds;
-    bool visible = true;
-    bool onBar = true;
-    TBarControlKind kind;
-    TDockAlign position = TDockAlign::daTop;
-
-    TestControl(int width, int height, TBarControlKind k)
-        : bounds(Bounds(0, 0, width, height)), kind(k) {}
-    TRect ControlBounds() const override { return bounds; }
-    void MoveControl(int left, int top) override {
-        bounds = Bounds(left, top, bounds.Width(), bounds.Height());
-    }
-    bool ControlVisible() const override { return visible; }
-    TBarControlKind ControlKind() const override { return kind; }
-    bool ControlOnBar() const override { return onBar; }
-    void ReturnToBar() override { onBar = true; }
-    // A separator lies across the bar: it turns with it.
-    void SetControlPosition(TDockAlign align) override {
-        if (kind == TBarControlKind::bcSeparator &&
-            IsHorizontalDock(align) != IsHorizontalDock(position))
-            bounds = Bounds(bounds.left, bounds.top, bounds.Height(), bounds.Width());
-        position = align;
-    }
-};
+using TestControl = test::FakeBarControl;
 
 struct TestBar : TToolBarLayout {
     TRect bounds = Bounds(0, 0, 60, 26);
@@ -301,28 +278,7 @@ TEST(LayoutRecordTest, ToolBarLayoutGivesTheRecordedResults) {
 
 // ------------------------------------------------------------ dock rows
 
-struct TestDockBar final : IDockBar {
-    TRect bounds;
-    TSizeConstraints constraints;
-    bool fullSize = false;
-    bool visible = true;
-    int row = -1;
-    int align = -1;
-
-    TRect DockBounds() const override { return bounds; }
-    void PlaceInRow(const TRect& r) override {
-        bounds =
-            Bounds(r.left, r.top, Constrain(r.Width(), constraints.minWidth, constraints.maxWidth),
-                   Constrain(r.Height(), constraints.minHeight, constraints.maxHeight));
-    }
-    TSizeConstraints DockConstraints() const override { return constraints; }
-    void SetDockConstraints(const TSizeConstraints& c) override { constraints = c; }
-    bool FullSize() const override { return fullSize; }
-    bool DockVisible() const override { return visible; }
-    int RowIndex() const override { return row; }
-    void SetRowIndex(int r) override { row = r; }
-    void DockAlignChanged(TDockAlign a) override { align = static_cast<int>(a); }
-};
+using TestDockBar = test::FakeDockBar;
 
 struct TestPanel : TDockPanelModel {
     TRect bounds = Bounds(0, 0, 1066, 43);
@@ -382,7 +338,8 @@ struct TestPanel : TDockPanelModel {
             fold.Add(b->bounds);
             fold.Add(b->constraints);
             fold.Add(b->row);
-            fold.Add(b->align * 4 + b->fullSize * 2 + b->visible);
+            fold.Add((b->align ? static_cast<int>(*b->align) : -1) * 4 + b->fullSize * 2 +
+                     b->visible);
         }
         for (IDockBar* bar : ToolBars())
             fold.Add(IndexOf(bar));

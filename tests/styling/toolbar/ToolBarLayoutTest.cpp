@@ -10,25 +10,15 @@
 #include <string>
 #include <vector>
 
+#include "DockFakes.h"
+
 #include "styling/toolbar/ControlSet.h"
 #include "styling/toolbar/ToolBarPriority.h"
 
 namespace vx {
 namespace {
 
-struct FakeControl final : IBarControl {
-    TRect bounds;
-    bool visible = true;
-    TBarControlKind kind;
-    FakeControl(int width, int height, TBarControlKind k = TBarControlKind::bcButton)
-        : bounds(Bounds(0, 0, width, height)), kind(k) {}
-    TRect ControlBounds() const override { return bounds; }
-    void MoveControl(int left, int top) override {
-        bounds = Bounds(left, top, bounds.Width(), bounds.Height());
-    }
-    bool ControlVisible() const override { return visible; }
-    TBarControlKind ControlKind() const override { return kind; }
-};
+using FakeControl = test::FakeBarControl;
 
 struct FakeToolBar : TToolBarLayout {
     TRect bounds = Bounds(0, 0, 60, 26);
