@@ -21,7 +21,10 @@ done
 Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
 pids+=($!)
 export DISPLAY="$display"
-for i in $(seq 1 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+# Up to a minute for the server to take connections: a busy machine starts it
+# slowly, and a program started before it is there dies at once.
+for i in $(seq 1 600); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+xdotool getdisplaygeometry >/dev/null 2>&1 || { echo "the virtual display $display never came up"; exit 1; }
 
 # A peer program's report: lines on "$work/out.log" (errors on err.log).
 # `line` waits (up to a minute: a busy machine is slow) for a line matching
