@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace vx {
 
-std::array<StatusPanelPlace, kStatusPanelCount> StatusPanelPlaces(int barWidth, int portWidth) {
+std::array<StatusPanelPlace, kStatusPanelCount> StatusPanelPlaces(int barWidth, int portWidth,
+                                                                  int stateWidth) {
     barWidth = std::max(barWidth, 0);
     const int designed = std::accumulate(kStatusPanelWidths.begin(), kStatusPanelWidths.end(), 0);
     std::array<int, kStatusPanelCount> widths = kStatusPanelWidths;
@@ -14,8 +16,15 @@ std::array<StatusPanelPlace, kStatusPanelCount> StatusPanelPlaces(int barWidth, 
         for (int i = 0; i < kStatusPanelCount - 1; ++i)
             widths[i] = kStatusPanelWidths[i] * barWidth / designed;
     } else {
-        // The port panel fits its text with the room beyond the designed widths.
-        widths[kPortPanel] += std::clamp(portWidth - widths[kPortPanel], 0, barWidth - designed);
+        // The port and state panels fit their texts with the room beyond the
+        // designed widths, the port panel first.
+        int spare = barWidth - designed;
+        for (const auto& [panel, wanted] :
+             {std::pair{kPortPanel, portWidth}, {kStatePanel, stateWidth}}) {
+            const int more = std::clamp(wanted - widths[panel], 0, spare);
+            widths[panel] += more;
+            spare -= more;
+        }
     }
     const int others = std::accumulate(widths.begin(), widths.end() - 1, 0);
     widths.back() = barWidth - others;

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QKeySequence>
+#include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
 #include <functional>
@@ -34,6 +35,12 @@ inline std::unique_ptr<TMainFrm> StartedMainWindow(
     if (prepare) prepare(*frm);
     EXPECT_TRUE(ShowAndStart(*frm)) << "the start timer enables the window";
     return frm;
+}
+
+// True when the status panel shows its whole text, nothing cut off.
+inline bool ShowsWhole(const QLabel& panel) {
+    return panel.fontMetrics().elidedText(panel.text(), Qt::ElideRight,
+                                          panel.contentsRect().width()) == panel.text();
 }
 
 // A menu item as the user finds it: in its menu, with its caption and

@@ -56,7 +56,7 @@ class StatusPanel : public QLabel {
 
 // The row of the seven panels, placed by StatusPanelPlaces at every width and
 // whenever a panel's text changes (a new text asks its parent for a layout),
-// so that the port panel fits a failure it tells.
+// so that the port and state panels fit what they tell.
 class StatusPanelRow : public QWidget {
   public:
     explicit StatusPanelRow(QWidget* parent) : QWidget(parent) {
@@ -81,7 +81,8 @@ class StatusPanelRow : public QWidget {
 
   private:
     void PlacePanels() {
-        const auto places = StatusPanelPlaces(width(), panels[kPortPanel]->TextWidth());
+        const auto places = StatusPanelPlaces(width(), panels[kPortPanel]->TextWidth(),
+                                              panels[kStatePanel]->TextWidth());
         for (std::size_t i = 0; i < places.size(); ++i)
             panels[i]->setGeometry(places[i].left, 0, places[i].width, height());
     }

@@ -383,6 +383,7 @@ TEST_F(MainBuildTest, TheReportShowsTheProgramsOwnSize) {
     const QString useText = QString(" use:%1.%2%").arg(use / 10).arg(use % 10);
     EXPECT_EQ(frm->statusBar()->toolTip(), QString("%1.%2KB").arg(tenths / 10).arg(tenths % 10));
     EXPECT_EQ(frm->StatusPanel(1)->text(), " Compiler success: 1" + useText);
+    VX_WAIT_TRUE(test::ShowsWhole(*frm->StatusPanel(1)), test::kStateWaitMs);
     EXPECT_EQ(Memo2(*frm)->toPlainText(), "\nCompiler success:" + useText);
 }
 
@@ -406,6 +407,7 @@ TEST_F(MainBuildTest, CBlockErrorsShowInRedAndMakeNoImage) {
     EXPECT_TRUE(text.contains("error:")) << text.toStdString();
     EXPECT_TRUE(text.endsWith("Compilation fails!"));
     EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" Compilation fails: 3"));
+    VX_WAIT_TRUE(test::ShowsWhole(*frm->StatusPanel(1)), test::kStateWaitMs);
 
     // Warnings only: the image is made.
     WriteTestFile(cblock, "void  function1(void)\r\n{\r\n  int unused;\r\n  D[1] = 2;\r\n}\r\n");

@@ -253,10 +253,7 @@ TEST_F(MainOnlineTest, NothingUnreadIsDrawnLiveAndTheFailureShowsWhole) {
     const int h = grid->DefaultRowHeight();
     const QRect closedContact(33, h, 57, h), wire(33 + 57 * 4, h, 57, h);
     QLabel* panel = frm->StatusPanel(2);
-    auto whole = [&] {
-        return panel->fontMetrics().elidedText(panel->text(), Qt::ElideRight,
-                                               panel->contentsRect().width()) == panel->text();
-    };
+    auto whole = [&] { return test::ShowsWhole(*panel); };
 
     const std::pair<const char*, const char*> languages[] = {
         {"Chinese1", "127.0.0.1 通信失败 ！"}, {"English1", "127.0.0.1 Communication failed!"}};
