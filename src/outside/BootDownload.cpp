@@ -141,6 +141,9 @@ bool BootDownload::Synchronise(DownloadOutcome& out) {
                 syncDelay_ = std::max(syncDelay_.value_or(Millis(0)), delay);
                 return true;
             }
+            // Anything else is noise; a line that never stops bringing it
+            // (a program talking at another rate) still ends the wait.
+            if (clock_.Now() >= answerBy) break;
         }
         if (clock_.Now() >= giveUp) return Fail(out, DownloadError::NoAnswer, BootStep::Sync);
     }

@@ -309,6 +309,69 @@ TEST(BootDownload, AStrayAckNeverEndsInSuccessOverAWrongFlash) {
     EXPECT_EQ(rig.Flash(2000), image);
 }
 
+// Stops a transfer that has run longer than any transfer can: a hang.
+class Watch final : public DownloadObserver {
+  public:
+    explicit Watch(const ManualClock& clock) : clock_(clock) {}
+    void Stage(DownloadStage) override {}
+    void Progress(std::size_t, std::size_t) override {}
+    bool CancelRequested() override { return clock_.Now() - start_ > Millis(600000); }
+
+  private:
+    const ManualClock& clock_;
+    Clock::TimePoint start_ = clock_.Now();
+};
+
+// Answers spoilt from seeds: a byte changed, cut short, a byte more, a stray
+// ACK or NACK ahead, a burst of noise behind. And a line that never stops
+// bringing noise from a deaf chip (a program talking at another rate). Every
+// transfer ends, and never in success over a flash that differs from the image.
+TEST(BootDownload, SpoiltAnswersAndEndlessNoiseNeverHangOrPassForSuccess) {
+    for (unsigned seed = 0; seed <= 150; ++seed) {
+        SCOPED_TRACE(seed);
+        std::mt19937 draw(seed);
+        Rig rig(seed % 2 != 0 ? ChipProfile::F10x() : ChipProfile::F40x());
+        const Bytes image = TestImage(100 + draw() % 400, seed);
+        if (seed == 0) {
+            rig.link.Attach(&rig.chip, false);  // the chip runs its program: deaf
+            rig.link.SetByteHandler([&](std::uint8_t) { rig.link.Reply({0x55}); });
+            rig.link.SetReadObserver([&](const Bytes&) {
+                rig.clock.Advance(Millis(1));
+                rig.link.Reply({0x55});
+            });
+        } else {
+            const unsigned kind = seed % 5;
+            rig.link.SetByteHandler([&, kind](std::uint8_t byte) {
+                rig.chip.Receive(byte);
+                rig.link.Reply(rig.chip.TakeStrayOutput());
+                Bytes answer = rig.chip.TakeOutput();
+                if (!answer.empty() && draw() % 20 == 0) {
+                    const auto at = static_cast<std::ptrdiff_t>(draw() % answer.size());
+                    const auto noise = static_cast<std::uint8_t>(draw());
+                    if (kind == 0) answer[static_cast<std::size_t>(at)] = noise;
+                    if (kind == 1) answer.resize(static_cast<std::size_t>(at));
+                    if (kind == 2) answer.insert(answer.begin() + at, noise);
+                    if (kind == 3) answer.insert(answer.begin(), noise % 2 ? kBootAck : kBootNack);
+                    if (kind == 4) answer.insert(answer.end(), 300, noise);
+                }
+                rig.link.Reply(answer);
+            });
+        }
+        Watch watch(rig.clock);
+        BootDownload download(rig.link, rig.clock, rig.times);
+        const DownloadOutcome out = download.Run(0, image, &watch);
+        ASSERT_NE(out.error, DownloadError::Cancelled) << "the transfer hung";
+        if (out.Ok()) {
+            EXPECT_EQ(rig.Flash(image.size()), image);
+        }
+        if (seed == 0) {
+            EXPECT_EQ(out.error, DownloadError::NoAnswer);
+            EXPECT_EQ(out.step, BootStep::Sync);
+            EXPECT_EQ(out.attempts, 3);
+        }
+    }
+}
+
 // A slow adapter: every answer up to 2 s late. One 0x7F, waited for.
 TEST(BootDownload, ALateChipIsWaitedForWithoutMore) {
     for (const int late : {0, 30, 150, 500, 2000}) {
