@@ -45,9 +45,10 @@ CBlockWrite CopyCBlockFile(const std::string& fromProject, const std::string& to
     const std::optional<std::string> text = ReadWholeFile(CBlockPath(fromProject));
     if (!text) return CBlockWrite::Failed;
     CBlockBuffer() = GbkToUtf8(*text);
-    return WriteFileAtomically(CBlockPath(toProject), Utf8ToGbk(CBlockBuffer()))
-               ? CBlockWrite::Written
-               : CBlockWrite::Failed;
+    // The new project gets the file's own bytes: a byte GBK does not decode
+    // (a file saved by another editor) would come back from the buffer as "?".
+    return WriteFileAtomically(CBlockPath(toProject), *text) ? CBlockWrite::Written
+                                                             : CBlockWrite::Failed;
 }
 
 }  // namespace vx

@@ -31,8 +31,8 @@ enum class CBlockWrite { Written, AlreadyThere, Failed };
 // Writes the buffer as the project's C block file when that file is missing.
 CBlockWrite EnsureCBlockFile(const std::string& projectFile);
 
-// Copies one project's C block file to another project through the buffer,
-// which holds the copied text afterwards. Nothing is done when the source is
+// Copies one project's C block file to another project, byte for byte; the
+// buffer holds the copied text afterwards. Nothing is done when the source is
 // missing.
 CBlockWrite CopyCBlockFile(const std::string& fromProject, const std::string& toProject);
 

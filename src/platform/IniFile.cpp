@@ -102,8 +102,11 @@ IniFile IniFile::Parse(std::string_view gbkText) {
     IniFile ini;
     Section* current = nullptr;
     // Each line is decoded on its own: a GBK trail byte can look like "[" or
-    // "]", UTF-8 never can.
-    ForEachGbkLine(gbkText, [&](std::string_view line) {
+    // "]", UTF-8 never can. A line that is no entry keeps its own bytes.
+    ForEachRawLine(gbkText, [&](std::string_view raw) {
+        const bool ascii = IsAscii(raw);
+        const std::string decoded = ascii ? std::string() : GbkToUtf8(raw);
+        const std::string_view line = ascii ? raw : std::string_view(decoded);
         std::string_view trimmed = TrimBlanks(line);
         if (!trimmed.empty() && trimmed.front() == '[') {
             std::size_t close = trimmed.find(']');
@@ -120,9 +123,9 @@ IniFile IniFile::Parse(std::string_view gbkText) {
             current->lines.push_back(
                 Line::Entry(TrimBlanks(trimmed.substr(0, eq)), TrimBlanks(trimmed.substr(eq + 1))));
         } else if (!current->lines.empty() && !current->lines.back().isEntry) {
-            current->lines.back().text.append("\r\n").append(line);
+            current->lines.back().text.append("\r\n").append(raw);
         } else {
-            current->lines.push_back(Line{std::string(line), 0, false});
+            current->lines.push_back(Line{std::string(raw), 0, false});
         }
     });
     for (Section& s : ini.sections_)
@@ -262,21 +265,24 @@ void IniFile::EraseSection(std::string_view section) {
 }
 
 std::string IniFile::Serialise() const {
-    std::string text;
+    std::string gbk;
+    std::string utf8;  // headers and entries not converted yet
     for (const Section& s : sections_) {
-        if (s.hasHeader) text += "[" + s.name + "]\r\n";
+        if (s.hasHeader) utf8 += "[" + s.name + "]\r\n";
         for (const Line& line : s.lines) {
             if (line.isEntry) {
-                text += line.Key();
-                text += '=';
-                text += line.Value();
+                utf8 += line.Key();
+                utf8 += '=';
+                utf8 += line.Value();
             } else {
-                text += line.text;
+                gbk += Utf8ToGbk(utf8);
+                utf8.clear();
+                gbk += line.text;
             }
-            text += "\r\n";
+            utf8 += "\r\n";
         }
     }
-    return Utf8ToGbk(text);
+    return gbk + Utf8ToGbk(utf8);
 }
 
 IoResult IniFile::Save() const {

@@ -5,7 +5,7 @@
 // section and key names match without regard to case, blanks around names and
 // values do not count, integers are written in decimal, and any non-zero
 // integer reads as true. Values are stored in GBK on disk and are UTF-8 here.
-// Lines this class does not understand (comments, garbage) are kept as they are
+// Lines this class does not understand (comments, garbage) are kept byte for byte
 // when the file is written back. The file is held in memory and written whole
 // by Save(), atomically.
 #pragma once
@@ -75,7 +75,8 @@ class IniFile {
     // of blank lines is one text, not a line each.
     struct Line {
         // An entry: its key (trimmed, as written) then its value (trimmed);
-        // otherwise the lines as they stood, joined by CR LF.
+        // otherwise the lines as they stood, in the file's bytes (GBK or
+        // not), joined by CR LF.
         std::string text;
         std::uint32_t keyLength = 0;
         bool isEntry = false;

@@ -103,20 +103,28 @@ std::string GbkToUtf8(std::string_view gbk) {
     return ToUtf8().Run(gbk, "\xEF\xBF\xBD", SkipGbk);
 }
 
-void ForEachGbkLine(std::string_view gbk, const std::function<void(std::string_view)>& line) {
+void ForEachRawLine(std::string_view text, const std::function<void(std::string_view)>& line) {
     std::size_t start = 0;
-    while (start < gbk.size()) {
-        std::size_t end = gbk.find('\n', start);
-        if (end == std::string_view::npos) end = gbk.size();
-        std::string_view raw = gbk.substr(start, end - start);
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view raw = text.substr(start, end - start);
         start = end + 1;
-        if (!raw.empty() && raw.back() == '\r') raw.remove_suffix(1);
+        // A line end converted twice ("\r\r\n") is still one line end.
+        while (!raw.empty() && raw.back() == '\r')
+            raw.remove_suffix(1);
+        line(raw);
+    }
+}
+
+void ForEachGbkLine(std::string_view gbk, const std::function<void(std::string_view)>& line) {
+    ForEachRawLine(gbk, [&line](std::string_view raw) {
         if (IsAscii(raw)) {
             line(raw);
         } else {
             line(GbkToUtf8(raw));
         }
-    }
+    });
 }
 
 std::string Utf8ToGbk(std::string_view utf8) {

@@ -17,12 +17,15 @@ namespace vx {
 // GBK bytes to UTF-8. A byte sequence that is not GBK becomes U+FFFD.
 std::string GbkToUtf8(std::string_view gbk);
 
-// Each line of GBK text, decoded to UTF-8, without its line end (LF or
-// CR LF), in order; a last line without a line end counts, an empty text has
-// no lines. The lines are split on the bytes before they are decoded: LF is
-// never part of a GBK character, so a damaged or cut character at the end of
-// a line stays on its line and never takes the line break with it.
+// Each line of GBK text, decoded to UTF-8, without its line end (LF, CR LF,
+// or CR CR LF as a second line-end conversion leaves it), in order; a last
+// line without a line end counts, an empty text has no lines. The lines are
+// split on the bytes before they are decoded: LF is never part of a GBK
+// character, so a damaged or cut character at the end of a line stays on its
+// line and never takes the line break with it.
 void ForEachGbkLine(std::string_view gbk, const std::function<void(std::string_view)>& line);
+// The same lines as they stand in the text, not decoded.
+void ForEachRawLine(std::string_view text, const std::function<void(std::string_view)>& line);
 
 // UTF-8 to GBK. A character GBK cannot hold, or a broken UTF-8 sequence,
 // becomes "?", as the Windows conversion does with its default character.

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 namespace vx {
 namespace {
 
@@ -96,6 +98,30 @@ TEST(SysParamsTest, ShortOrBrokenStringsReadZero) {
     EXPECT_EQ(shortText.Get(SysField::Station), 0);
     EXPECT_EQ(ParseSysParams("0Z00000000").Get(SysField::Series), 0);
     EXPECT_EQ(FormatSysParams(shortText).size(), 51u);
+}
+
+// Strings from a damaged project file: every field is read inside its digits,
+// and what is written from them reads back the same.
+TEST(SysParamsTest, DamagedStringsReadBackAsWritten) {
+    std::mt19937 random(51);
+    static constexpr char kChars[] = "0123456789ABCDEFabcdefGz -\xB0\xA1";
+    for (int round = 0; round < 300; ++round) {
+        std::string text = round % 2 ? kNewSys : kNewHold;
+        text.resize(random() % 60, '0');
+        for (int changes = static_cast<int>(random() % 6); changes > 0 && !text.empty(); --changes)
+            text[random() % text.size()] = kChars[random() % (sizeof kChars - 1)];
+        const SysParams sys = ParseSysParams(text);
+        for (int f = 0; f < kSysFieldCount; ++f) {
+            const ParamFieldInfo& info = InfoOf(static_cast<SysField>(f));
+            ASSERT_GE(sys.values[static_cast<std::size_t>(f)], 0) << text;
+            ASSERT_LT(sys.values[static_cast<std::size_t>(f)], 1 << (4 * info.width)) << text;
+        }
+        ASSERT_EQ(ParseSysParams(FormatSysParams(sys)), sys) << text;
+        const HoldParams hold = ParseHoldParams(text);
+        ASSERT_EQ(ParseHoldParams(FormatHoldParams(hold)), hold) << text;
+        ASSERT_FALSE(HoldNeedsRebuild(RebuiltHoldParamString(text))) << text;
+        ASSERT_FALSE(ShownModelVersion(text).empty());
+    }
 }
 
 TEST(SysParamsTest, FlagByteBitsAndTheExclusiveCLanguageChoice) {

@@ -116,12 +116,13 @@ TEST(SaveProjectCommand, NamesAnUntitledProjectAndTakesTheCBlockAlong) {
     EXPECT_EQ(SaveProjectAs(names, p, {}, {}), ProjectOutcome::Cancelled);
     EXPECT_EQ(names.projectFile, dir / "pump.PSP");
 
-    // Save as with a C block: the block is copied through the buffer.
+    // Save as with a C block: the block is copied byte for byte, a byte GBK
+    // does not decode too, and the buffer takes its text.
     p.sysParamString.replace(49, 2, "01");
-    WriteTestFile(dir / "pump.PLCC", "void  function1(void)\r\n{ /* \xD6\xD0 */ }\r\n");
+    WriteTestFile(dir / "pump.PLCC", "void  function1(void)\r\n{ /* \xD6\xD0 \xFF */ }\r\n");
     ASSERT_EQ(SaveProjectAs(names, p, NamedSave(dir / "b.PSP"), {}), ProjectOutcome::Done);
     EXPECT_EQ(ReadTestFile(dir / "b.PLCC"), ReadTestFile(dir / "pump.PLCC"));
-    EXPECT_EQ(CBlockBuffer(), "void  function1(void)\r\n{ /* 中 */ }\r\n");
+    EXPECT_EQ(CBlockBuffer(), "void  function1(void)\r\n{ /* 中 \xEF\xBF\xBD */ }\r\n");
     CBlockBuffer() = kCBlockTemplate;
 }
 

@@ -127,16 +127,19 @@ TEST(ProfileFile, ChineseCommentSurvivesWriteAndRead) {
 }
 
 TEST(ProfileFile, GarbageLinesAreIgnoredButKept) {
+    // The second comment is UTF-8 with a character cut off: no GBK.
     const std::string text =
-        "; made by hand\r\n[configure]\r\nthis line means nothing\r\n=no key\r\nComPort=2\r\n"
-        "[broken\r\nx=1\r\n";
+        "; made by hand\r\n[configure]\r\n; \xE4\xB8\xAD\xE6\x96\r\nthis line means nothing\r\n"
+        "=no key\r\nComPort=2\r\n[broken\r\nx=1\r\r\n";
     IniFile ini = IniFile::Parse(text);
     EXPECT_EQ(ini.ReadInteger("configure", "ComPort", 0), 2);
     EXPECT_EQ(ini.Keys("configure"), std::vector<std::string>{"ComPort"});
-    EXPECT_EQ(ini.ReadInteger("broken", "x", 0), 1) << "a header without its bracket still names";
+    EXPECT_EQ(ini.ReadInteger("broken", "x", 0), 1)
+        << "a header without its bracket still names, a line end converted twice still ends";
     std::string written = text;
     written.replace(written.find("[broken"), 7, "[broken]");
-    EXPECT_EQ(ini.Serialise(), written) << "everything else is written back as it stood";
+    written.replace(written.find("\r\r\n"), 3, "\r\n");
+    EXPECT_EQ(ini.Serialise(), written) << "everything else is written back byte for byte";
 }
 
 TEST(ProfileFile, NewKeysGoAfterTheLastEntryOfTheirSection) {

@@ -66,6 +66,7 @@ TEST(GbkLines, SplitOnTheBytesBeforeDecoding) {
         {"k=\xD6\r\nj=2", {"k=" + bad, "j=2"}},
         {"k=\xD6\xD0\n\xD6", {"k=中", bad}},
         {"a\rb\n", {"a\rb"}},
+        {"a=1\r\r\nb\r\r", {"a=1", "b"}},  // a line end converted twice
     };
     for (const Case& c : cases) {
         std::vector<std::string> lines;
