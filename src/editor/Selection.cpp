@@ -58,6 +58,16 @@ bool IsConditionOnly(std::uint8_t symbol) {
            symbol == CellKind::kCompareContact;
 }
 
+// A copied right-rail cell that carries a block comment. The grid marks the
+// rail cells it paints; a comment on a row it has not painted yet still has
+// kind 0, and is a block comment all the same (the project file saves it so).
+bool IsBlockComment(std::uint8_t kind, int copiedColumn, const std::string& first,
+                    const std::string& second) {
+    if (kind == CellKind::kRailMarker) return true;
+    return copiedColumn == kCommentColumn && kind == CellKind::kEmpty &&
+           (!first.empty() || !second.empty());
+}
+
 constexpr std::uint8_t kLinkBits = CellKind::kLinkDown | CellKind::kLinkUp;
 
 void PutCell(LadderCells& cells, int column, int row, std::uint8_t kind, const std::string& first,
@@ -174,13 +184,19 @@ EditResult PasteClipCells(LadderCells& cells, const ClipCells& clip, const Paste
             const std::uint8_t symbol = Symbol(k);
             const std::string& first = clip.First(c, r);
             const std::string& second = clip.Second(c, r);
-            if (k == CellKind::kRailMarker) {
-                // Block comments stay on the right rail.
-                PutCell(cells, kCommentColumn, row, k, first, second);
+            // The column the cell is written to: the copied one, or the
+            // column its kind belongs in.
+            int written = t;
+            if (IsBlockComment(k, c, first, second)) {
+                // Block comments stay on the right rail, painted or not.
+                written = kCommentColumn;
+                PutCell(cells, written, row, CellKind::kRailMarker, first, second);
             } else if (symbol == CellKind::kStepContact) {
-                PutCell(cells, kFirstConditionColumn, row, k, first, second);
+                written = kFirstConditionColumn;
+                PutCell(cells, written, row, k, first, second);
             } else if (IsOutputSymbol(symbol) && t != kOutputColumn) {
-                PutCell(cells, kOutputColumn, row, k, first, second);
+                written = kOutputColumn;
+                PutCell(cells, written, row, k, first, second);
                 for (int line = t; line <= kLastConditionColumn; ++line) {
                     const std::uint8_t links = singleCell ? cells.Kind(line, row) & kLinkBits : 0;
                     PutCell(cells, line, row, static_cast<std::uint8_t>(links | CellKind::kLine),
@@ -194,7 +210,10 @@ EditResult PasteClipCells(LadderCells& cells, const ClipCells& clip, const Paste
                 PutCell(cells, t, row, kind, first, second);
             }
             if (!singleCell) {
-                std::uint8_t& edge = cells.Kind(t, row);
+                // The edge rows lose their outer links wherever the cell went,
+                // so a coil moved to the output column cannot join the rows
+                // around the block either.
+                std::uint8_t& edge = cells.Kind(written, row);
                 // A rail marker carries no links; it keeps its kind.
                 if (edge != CellKind::kRailMarker) {
                     // Bits 6 and 7 mean nothing and go with the outer links.

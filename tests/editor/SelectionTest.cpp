@@ -150,6 +150,41 @@ TEST_F(SelectionTest, ABlockNeverJoinsTheRowsAroundIt) {
     EXPECT_EQ(cells.First(13, 30), "note");
 }
 
+// Coils moved to the output column and block comments moved to the rail are
+// pasted cells like the others: the block's edge rows lose their outer links
+// there too, and a comment the grid has not painted yet (kind 0) still goes
+// to the rail instead of landing on the output.
+TEST_F(SelectionTest, CellsMovedToTheirColumnKeepTheBlockApart) {
+    Set(12, 50, 0x24, "Y0");  // parallel coils joined above and below
+    Set(12, 51, 0x34, "Y1");
+    Set(12, 52, 0x14, "Y2");
+    ASSERT_TRUE(Copy(11, 50, 12, 52).copied);
+    Set(12, 199, 0x14, "Y9");  // outputs above and below that links could join
+    Set(12, 203, 0x24, "Y8");
+    ASSERT_TRUE(PasteAt(10, 200).cellsChanged);
+    const struct {
+        int column, row;
+        std::uint8_t kind;
+    } expected[] = {{10, 200, 0x00}, {11, 200, 0x03}, {12, 200, 0x04}, {12, 201, 0x34},
+                    {12, 202, 0x04}, {12, 199, 0x14}, {12, 203, 0x24}};
+    for (const auto& e : expected)
+        EXPECT_EQ(cells.Kind(e.column, e.row), e.kind) << e.column << "," << e.row;
+    EXPECT_FALSE(cells.HasVerticalLink(12, 200));
+    EXPECT_FALSE(cells.HasVerticalLink(12, 203));
+
+    cells.Clear();
+    Set(12, 70, 0x04, "Y0");
+    cells.First(13, 70) = "unpainted note";
+    ASSERT_TRUE(Copy(12, 70, 13, 71).copied);
+    ASSERT_TRUE(PasteAt(11, 300).cellsChanged);
+    EXPECT_EQ(cells.Kind(11, 300), 0x03);
+    EXPECT_EQ(cells.Kind(12, 300), 0x04);
+    EXPECT_EQ(cells.First(12, 300), "Y0");
+    EXPECT_EQ(cells.Kind(13, 300), 0xCD);
+    EXPECT_EQ(cells.First(13, 300), "unpainted note");
+    EXPECT_EQ(messages.Count(), 0u);
+}
+
 TEST_F(SelectionTest, WrongPlacesRefuseTheWholePasteBeforeAnythingIsWritten) {
     const struct {
         std::uint8_t kind;
