@@ -2,6 +2,7 @@
 
 #include "model/MyPublic.h"
 #include "platform/IniFile.h"
+#include "platform/Text.h"
 
 namespace vx {
 namespace {
@@ -109,6 +110,12 @@ std::string OneLine(const std::string& text) {
 }
 
 }  // namespace
+
+std::string CommentAsKept(std::string_view typed) {
+    const std::string line = OneLine(std::string(typed));
+    const std::string held = IsAscii(line) ? line : GbkToUtf8(Utf8ToGbk(line));
+    return std::string(TrimBlanks(held));
+}
 
 std::optional<CommentSlot> CommentSlotOf(DeviceCode code) {
     if (code < 0) return std::nullopt;

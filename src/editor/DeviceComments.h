@@ -91,6 +91,12 @@ DeviceComments& TheDeviceComments();
 // empty comments only: a user's comment is never replaced.
 void SysRemark(DeviceComments& comments);
 
+// A typed comment as the ".Rcm" file keeps it: one line (line breaks become
+// blanks), no blanks or tabs at either end, and "?" for each character GBK
+// cannot hold. The entry dialog and the comment page store this, so what the
+// user sees after an edit is what a save and reopen give back.
+std::string CommentAsKept(std::string_view typed);
+
 // The ".Rcm" file of a project: the project's path with its extension
 // replaced.
 std::string RcmPathOf(const std::string& projectFile);

@@ -69,7 +69,7 @@ ProjectRecord RecordView::Decode() const {
 }
 
 bool FitsRecordText(std::string_view utf8) {
-    return GbkByteLength(utf8) <= kRecordTextBytes;
+    return GbkByteLength(utf8) <= kRecordTextBytes && GbkHolds(utf8);
 }
 
 }  // namespace vx

@@ -76,8 +76,10 @@ constexpr std::size_t WholeRecords(std::size_t size) {
 // The text as a record field holds it: GBK, cut to 26 bytes between characters.
 std::string RecordFieldBytes(std::string_view utf8);
 
-// Whether a text fits a record's text field whole (26 GBK bytes): the fields
-// that edit such texts (row comments, subroutine names) take no more.
+// Whether a text fits a record's text field whole (26 GBK bytes) and reads
+// back as written (GBK holds every character; an emoji would come back as
+// "?"): the fields that edit such texts (row comments, subroutine names)
+// take no other.
 bool FitsRecordText(std::string_view utf8);
 
 }  // namespace vx

@@ -141,12 +141,15 @@ Compiled CompileRefresh(const Request& request) {
 constexpr std::size_t kDisplayTextWidth = 12;
 
 // Characters the C string literal of TXT cannot carry, or the project file
-// cannot keep.
+// cannot keep. The program source is compiled in GBK, where the second byte
+// of some characters (誠 is D5 5C) is the backslash: the compiler would read
+// it as an escape and the literal would lose its end.
 bool HasUnusableCharacter(std::string_view text) {
     for (unsigned char c : text) {
         if (c < 0x20 || c == 0x7F) return true;
     }
-    return GbkToUtf8(Utf8ToGbk(text)) != text;
+    const std::string gbk = Utf8ToGbk(text);
+    return gbk.find('\\') != std::string::npos || GbkToUtf8(gbk) != text;
 }
 
 // TXT shows a text at a line and column of the operator display. The text is

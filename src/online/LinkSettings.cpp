@@ -1,5 +1,7 @@
 #include "online/LinkSettings.h"
 
+#include <cstdint>
+
 #include "model/MyPublic.h"
 
 namespace vx {
@@ -25,6 +27,30 @@ LinkParameters LinkParametersFor(const LinkSettings& s, std::string_view sysPara
     p.tcpAddress = s.tcpAddress;
     p.tcpPort = s.tcpPortText;
     return p;
+}
+
+std::string TcpSettingsProblem(std::string_view address, std::string_view portText, bool chinese) {
+    bool addressOk = !address.empty();
+    for (unsigned char c : address) {
+        if (c <= 0x20 || c == 0x7F) addressOk = false;
+    }
+    if (!addressOk) {
+        return chinese ? "IP 地址不能为空, 也不能有空格 ！"
+                       : "The IP address must not be empty or hold blanks!";
+    }
+    std::int32_t port = 0;
+    bool portOk = !portText.empty() && portText.size() <= 5;
+    for (char c : portText) {
+        if (c < '0' || c > '9') {
+            portOk = false;
+            break;
+        }
+        port = port * 10 + (c - '0');
+    }
+    if (!portOk || port < 1 || port > 65535) {
+        return chinese ? "端口号为 1 ~ 65535 ！" : "The port is a number from 1 to 65535!";
+    }
+    return {};
 }
 
 std::string PortPanelText(const LinkSettings& s, std::string_view spinner) {

@@ -45,6 +45,14 @@ LinkSettings& TheLinkSettings();
 // 15, 1 digit).
 LinkParameters LinkParametersFor(const LinkSettings& settings, std::string_view sysParamString);
 
+// Why the communication settings dialog cannot keep a Modbus TCP address and
+// port as typed, in the interface language; empty when it can. The address
+// must be there, without blanks or control characters (the settings file
+// would drop blanks at its ends, and no link could use them); the port is
+// decimal digits from 1 to 65535. Anything else would make every link fail
+// with no word on why.
+std::string TcpSettingsProblem(std::string_view address, std::string_view portText, bool chinese);
+
 // Status panel 2: " COM3" for a serial port, the TCP address for Ethernet,
 // each followed by the spinner text.
 std::string PortPanelText(const LinkSettings& settings, std::string_view spinner = {});

@@ -179,6 +179,16 @@ SetValueEntry ParseSetValue(std::string_view text, ValueWidth width) {
     return e;
 }
 
+std::string WidthRefusal(ValueFamily family, int number, ValueWidth width, bool chinese) {
+    const int highest = FamilyHighest(family);
+    if (number < 0 || number > highest)
+        return chinese ? "元件编号超过范围 ！" : "Device out of range!";
+    if (number + WidthWords(width) - 1 <= highest) return {};
+    const std::string last = FamilyLetter(family) + std::to_string(highest - 1);
+    return chinese ? "32 位数值占用两个元件, 起始编号最大为 " + last + " ！"
+                   : "A 32-bit value takes two devices: it starts at " + last + " at most!";
+}
+
 std::string SetValueLogLine(ValueFamily family, int number, const SetValueEntry& entry,
                             ValueWidth width) {
     std::string line = FamilyLetter(family) + std::to_string(number) + "  --> " + entry.text;

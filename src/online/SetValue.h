@@ -63,6 +63,12 @@ struct SetValueEntry {
 // Reads a value text at a width.
 SetValueEntry ParseSetValue(std::string_view text, ValueWidth width);
 
+// Why a value of the width cannot be written from the device number: a
+// 32-bit value takes the device and the next one, so it cannot start at the
+// family's last device (the controller would refuse the write and the user
+// would be told of a failed link). Empty when it can.
+std::string WidthRefusal(ValueFamily family, int number, ValueWidth width, bool chinese);
+
 // The line the dialog adds to its log for a value sent: family + number +
 // "  --> " + the text, and unless "32 Float" is chosen " [ K" + the value + " ]"
 // ("D100  --> H10 [ K16 ]").

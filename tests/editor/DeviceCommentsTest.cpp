@@ -119,6 +119,32 @@ TEST(RcmFile, CommentsComeBackWithChineseTextInGbk) {
     EXPECT_TRUE(read == expected);
 }
 
+// What an edit stores is what the file gives back: nothing changes on save.
+TEST(RcmFile, ATypedCommentIsStoredAsTheFileKeepsIt) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"启动按钮", "启动按钮"},
+        {"  电机 正转\t ", "电机 正转"},         // blanks and tabs at the ends
+        {"第一行\r\n第二行", "第一行  第二行"},  // one line
+        {"温度\xF0\x9F\x98\x80", "温度?"},       // no GBK form
+        {"a\xFF", "a?"},                         // not UTF-8
+        {"\"quoted\" = ;x", "\"quoted\" = ;x"},
+        {"   ", ""},
+    };
+    TempFolder dir;
+    const std::string path = dir / "a.Rcm";
+    DeviceComments comments;
+    int row = 0;
+    for (const auto& [typed, kept] : cases) {
+        EXPECT_EQ(CommentAsKept(typed), kept) << typed;
+        comments.SetComment(DeviceKind::D, row++, CommentAsKept(typed));
+    }
+    ASSERT_TRUE(SaveRcmFile(path, comments));
+    DeviceComments read;
+    ASSERT_TRUE(OpenRcmFile(path, read));
+    for (int r = 0; r < row; ++r)
+        EXPECT_EQ(read.Comment(DeviceKind::D, r), comments.Comment(DeviceKind::D, r));
+}
+
 TEST(RcmFile, MissingFileLeavesTheCommentsAsTheyWere) {
     TempFolder dir;
     DeviceComments comments;

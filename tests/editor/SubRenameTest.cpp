@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "editor/ProjectRecord.h"
+#include "platform/Text.h"
 
 namespace vx {
 namespace {
@@ -57,6 +58,23 @@ TEST(SubRename, ANameIsWhatTheProjectFileKeeps) {
     EXPECT_FALSE(FitsRecordText(thirteen + "丁"));
     EXPECT_TRUE(FitsRecordText(std::string(26, 'a')));
     EXPECT_FALSE(FitsRecordText(std::string(27, 'a')));
+    // Characters GBK cannot hold would come back as "?": refused like a 27th byte.
+    const std::pair<std::string, bool> kept[] = {
+        {std::string(25, 'a') + "丁", false},  // 27 bytes: the character crosses the end
+        {std::string(24, 'a') + "丁", true},
+        {"电机ð", false},  // an emoji
+        {"Привет", true},           // GBK holds Cyrillic
+        {"ﾃｽﾄ", false},             // half-width katakana it does not
+        {"aÿ", false},              // not UTF-8
+        {"a	b", true},
+        {"", true},
+    };
+    for (const auto& [text, fits] : kept) {
+        EXPECT_EQ(FitsRecordText(text), fits) << text;
+        if (fits) {
+            EXPECT_EQ(GbkToUtf8(RecordFieldBytes(text)), text) << "reads back as typed";
+        }
+    }
     std::array<std::string, kSubroutineCount> names;
     RenameSubroutine(names, 0, thirteen + "丁");
     EXPECT_EQ(names[0], thirteen) << "cut between characters, as the file keeps it";

@@ -224,6 +224,8 @@ TEST(DisplayText, Refusals) {
         {"TXT K0 K0 A\nB", kUnusable},
         {"TXT K0 K0 \xF0\x9F\x98\x80", kUnusable},  // no GBK form
         {"TXT K0 K0 \xFF\xFE", kUnusable},          // not UTF-8
+        {"TXT K0 K0 誠", kUnusable},                // GBK D5 5C: a backslash in the C text
+        {"TXT K0 K0 AB 衆人", kUnusable},           // GBK D0 5C
         {"TXT K4 K0 AB", "设定值 K 超过 3 ！"},
         {"TXT K0 K8 AB", "设定值 K 超过 7 ！"},
         {"TXT D0 K0 AB", kWrongOperand},

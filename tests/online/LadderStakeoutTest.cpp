@@ -6,6 +6,7 @@
 
 #include <deque>
 #include <memory>
+#include <tuple>
 
 #include "ScriptedLink.h"
 #include "online/LinkSettings.h"
@@ -179,6 +180,32 @@ TEST(LinkSettings, OpenParametersFollowTheProjectAndTheChoice) {
     badBaud[11] = 'F';
     EXPECT_EQ(LinkParametersFor(LinkSettings{}, badBaud).baudCode, 0);
     EXPECT_EQ(LinkParametersFor(LinkSettings{}, "").station, 0) << "an empty string reads as 0";
+}
+
+// An address or port no link can use is refused when the settings are confirmed.
+TEST(LinkSettings, TcpAddressAndPortAreTakenOnlyWhenALinkCanUseThem) {
+    constexpr const char* kAddress = "IP 地址不能为空, 也不能有空格 ！";
+    constexpr const char* kPort = "端口号为 1 ~ 65535 ！";
+    const std::tuple<const char*, const char*, const char*> cases[] = {
+        {"192.168.1.100", "502", ""},
+        {"plc-host", "1", ""},
+        {"10.0.0.1", "65535", ""},
+        {"", "502", kAddress},
+        {"192.168.1.100 ", "502", kAddress},
+        {" 10.0.0.1", "502", kAddress},
+        {"10.0.\t0.1", "502", kAddress},
+        {"10.0.0.1", "", kPort},
+        {"10.0.0.1", "0", kPort},
+        {"10.0.0.1", "65536", kPort},
+        {"10.0.0.1", "99999", kPort},
+        {"10.0.0.1", "502 ", kPort},
+        {"10.0.0.1", "-502", kPort},
+        {"10.0.0.1", "0x1F6", kPort},
+    };
+    for (const auto& [address, port, problem] : cases) {
+        EXPECT_EQ(TcpSettingsProblem(address, port, true), problem) << address << ":" << port;
+    }
+    EXPECT_EQ(TcpSettingsProblem("1.2.3.4", "0", false), "The port is a number from 1 to 65535!");
 }
 
 }  // namespace

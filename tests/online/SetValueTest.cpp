@@ -175,6 +175,36 @@ TEST(SetValueFamilies, RangesAndWriteCodes) {
     EXPECT_STREQ(FamilyLetter(ValueFamily::T), "T");
 }
 
+// A 32-bit value takes the device and the next: never one past the family.
+TEST(SetValueFamilies, TwoWordsStayWithinTheFamily) {
+    struct Case {
+        ValueFamily family;
+        int number;
+        ValueWidth width;
+        const char* refusal;
+    };
+    const ValueWidth k16 = ValueWidth::k16Bits, k32 = ValueWidth::k32Bits,
+                     kFloat = ValueWidth::k32Float;
+    const Case cases[] = {
+        {ValueFamily::D, 9999, k16, ""},
+        {ValueFamily::D, 9998, k32, ""},
+        {ValueFamily::D, 9999, k32, "32 位数值占用两个元件, 起始编号最大为 D9998 ！"},
+        {ValueFamily::D, 9999, kFloat, "32 位数值占用两个元件, 起始编号最大为 D9998 ！"},
+        {ValueFamily::T, 398, kFloat, ""},
+        {ValueFamily::T, 399, k32, "32 位数值占用两个元件, 起始编号最大为 T398 ！"},
+        {ValueFamily::C, 199, k16, ""},
+        {ValueFamily::C, 199, k32, "32 位数值占用两个元件, 起始编号最大为 C198 ！"},
+        {ValueFamily::C, 200, k16, "元件编号超过范围 ！"},
+        {ValueFamily::D, -1, k16, "元件编号超过范围 ！"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << FamilyLetter(c.family) << c.number);
+        EXPECT_EQ(WidthRefusal(c.family, c.number, c.width, true), c.refusal);
+    }
+    EXPECT_EQ(WidthRefusal(ValueFamily::D, 9999, k32, false),
+              "A 32-bit value takes two devices: it starts at D9998 at most!");
+}
+
 TEST(ForceDevice, OnlyBitDevicesBeyondTheInputs) {
     EXPECT_EQ(BitWriteCode(DeviceKind::X), std::nullopt);
     EXPECT_EQ(BitWriteCode(DeviceKind::Y), 109);

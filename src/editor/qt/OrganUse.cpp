@@ -154,8 +154,15 @@ class CommentTableModel : public QAbstractTableModel {
     }
     bool setData(const QModelIndex& index, const QVariant& value, int role) override {
         if (!index.isValid() || index.column() != 2 || role != Qt::EditRole) return false;
-        std::string text = value.toString().toStdString();
-        if (text == TheDeviceComments().Comment(kind_, index.row())) return true;
+        const std::string typed = value.toString().toStdString();
+        const std::string& stored = TheDeviceComments().Comment(kind_, index.row());
+        if (typed == stored) return true;
+        // Stored as the comment file keeps it, so the grid shows what a save gives back.
+        std::string text = CommentAsKept(typed);
+        if (text == stored) {
+            emit dataChanged(index, index);
+            return true;
+        }
         if (!TheDeviceComments().SetComment(kind_, index.row(), std::move(text))) return false;
         emit dataChanged(index, index);
         if (edited_) edited_();

@@ -31,11 +31,6 @@ QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
 
-std::string TrimLeftBlanks(const std::string& s) {
-    const std::size_t first = s.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : s.substr(first);
-}
-
 // The element tool button whose picture stands for a symbol; 0 for none.
 int GlyphButtonOf(std::uint8_t symbol) {
     switch (symbol) {
@@ -209,7 +204,11 @@ void TFunInputFrm::TakeSnapshot() {
 }
 
 void TFunInputFrm::ApplyComment(int column, int row) {
-    const std::string typed = TrimLeftBlanks(edit2_->text().toStdString());
+    // An untouched field leaves the comment alone, even one a damaged file
+    // gave; an edited one is stored as the comment file keeps it.
+    const std::string field = edit2_->text().toStdString();
+    if (field == snapshotComment_) return;
+    const std::string typed = CommentAsKept(field);
     if (typed == snapshotComment_) return;
     // The comment belongs to the device of the cell just stored; a cell
     // without a device keeps none.

@@ -255,6 +255,11 @@ void TF8setValFrm::BitBtn1Click() {
 
     const ValueFamily family = Family();
     const int number = spinEdit1_->value();
+    if (const std::string refusal = WidthRefusal(family, number, width, chinese_);
+        !refusal.empty()) {
+        ShowMessage({kProductTitle, refusal, MsgIcon::Exclamation, MsgButtons::Ok});
+        return;
+    }
     memo1_->appendPlainText(QString::fromStdString(SetValueLogLine(family, number, entry, width)));
     const std::uint16_t words[2] = {entry.low, entry.high};
     bool written = false;

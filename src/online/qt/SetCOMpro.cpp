@@ -184,6 +184,14 @@ void TsetCOMpro::BitBtn2Click() {
 }
 
 void TsetCOMpro::BitBtn1Click() {
+    if (compro_->currentIndex() == kEthernetPortIndex) {
+        const std::string problem = TcpSettingsProblem(edit1_->text().toStdString(),
+                                                       edit2_->text().toStdString(), chinese_);
+        if (!problem.empty()) {
+            ShowMessage({kProductTitle, problem, MsgIcon::Exclamation, MsgButtons::Ok});
+            return;
+        }
+    }
     LinkSettings& s = TheLinkSettings();
     s.comPortIndex = static_cast<std::uint8_t>(std::max(0, compro_->currentIndex()));
     if (baudRate_->currentIndex() >= 0)
