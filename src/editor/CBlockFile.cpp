@@ -41,14 +41,15 @@ CBlockWrite EnsureCBlockFile(const std::string& projectFile) {
                                                                 : CBlockWrite::Failed;
 }
 
-CBlockWrite CopyCBlockFile(const std::string& fromProject, const std::string& toProject) {
-    const std::optional<std::string> text = ReadWholeFile(CBlockPath(fromProject));
-    if (!text) return CBlockWrite::Failed;
-    CBlockBuffer() = GbkToUtf8(*text);
+IoResult CopyCBlockFile(const std::string& fromProject, const std::string& toProject) {
+    const std::string source = CBlockPath(fromProject);
     // The new project gets the file's own bytes: a byte GBK does not decode
     // (a file saved by another editor) would come back from the buffer as "?".
-    return WriteFileAtomically(CBlockPath(toProject), *text) ? CBlockWrite::Written
-                                                             : CBlockWrite::Failed;
+    const IoResult copied = CopyFileAtomically(source, CBlockPath(toProject));
+    if (!copied) return copied;
+    if (const std::optional<std::string> text = ReadWholeFile(source))
+        CBlockBuffer() = GbkToUtf8(*text);
+    return copied;
 }
 
 }  // namespace vx

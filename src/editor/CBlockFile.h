@@ -32,8 +32,8 @@ enum class CBlockWrite { Written, AlreadyThere, Failed };
 CBlockWrite EnsureCBlockFile(const std::string& projectFile);
 
 // Copies one project's C block file to another project, byte for byte; the
-// buffer holds the copied text afterwards. Nothing is done when the source is
-// missing.
-CBlockWrite CopyCBlockFile(const std::string& fromProject, const std::string& toProject);
+// buffer holds the copied text afterwards. A missing source or a failed write
+// is a failure, with the reason, and leaves the buffer as it was.
+IoResult CopyCBlockFile(const std::string& fromProject, const std::string& toProject);
 
 }  // namespace vx

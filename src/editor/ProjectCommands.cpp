@@ -137,43 +137,67 @@ std::string NameForSaving(std::string_view chosen) {
 ProjectOutcome SaveProject(ProjectNames& names, const LadderProgram& program,
                            const ProjectHooks& hooks, const ProjectOptions& options) {
     const std::string& examples = options.places.examples;
+    // Where a name is chosen, a failed save gives the names back as a cancel
+    // does: the project keeps naming its last good file (or stays untitled),
+    // so the recent file and the next save never aim at a file not written.
+    const ProjectNames before = names;
+    auto restore = [&names, &examples, &before] {
+        names = before;
+        if (!names.previousProjectFile.empty()) names.projectFile = names.previousProjectFile;
+        if (InsideFolder(names.projectFile, examples)) names.projectFile = kUntitledProject;
+    };
+    bool naming = false;
+    std::string cblockSource;  // the project whose C block goes with a new name
     if (!Titled(names.projectFile) || InsideFolder(names.projectFile, examples)) {
-        auto cancel = [&names, &examples] {
-            if (!names.previousProjectFile.empty()) names.projectFile = names.previousProjectFile;
-            if (InsideFolder(names.projectFile, examples)) names.projectFile = kUntitledProject;
-            return ProjectOutcome::Cancelled;
-        };
         std::optional<std::string> chosen;
         if (hooks.askSaveName) chosen = hooks.askSaveName(SaveSuggestion(names, options.places));
-        if (!chosen || chosen->empty()) return cancel();
+        if (!chosen || chosen->empty()) {
+            restore();
+            return ProjectOutcome::Cancelled;
+        }
         const std::string newName = NameForSaving(*chosen);
         if (InsideFolder(newName, examples)) {
             Warn(ExamplesReadOnlyText(options.chinese));
-            return cancel();
+            restore();
+            return ProjectOutcome::Cancelled;
         }
         // The C block comes from the project saved before, or from the example.
         const std::string& previous = names.previousProjectFile;
-        const std::string source = Titled(previous) ? previous : names.exampleFile;
-        if (HasCBlock(program.sysParamString) && !source.empty() &&
-            FileExists(CBlockPath(source))) {
-            CopyCBlockFile(source, newName);
-        }
+        cblockSource = Titled(previous) ? previous : names.exampleFile;
         names.projectFile = newName;
         names.exampleFile.clear();
+        naming = true;
     }
+    auto fail = [&](const std::string& error) {
+        Warn(error);
+        if (naming) {
+            restore();
+        } else {
+            names = before;  // the name as it was opened (a backup's too)
+        }
+        return ProjectOutcome::WriteFailed;
+    };
     names.projectFile = ChangeFileExtension(names.projectFile, ".PSP");
     const std::string bytes = SerialiseProject(program);
-    if (const IoResult written = WriteFileAtomically(names.projectFile, bytes); !written) {
-        Warn(written.error);
-        return ProjectOutcome::WriteFailed;
+    if (const IoResult written = WriteFileAtomically(names.projectFile, bytes); !written)
+        return fail(written.error);
+    // The C block is copied once the project is written, so a failed save
+    // never replaces the C block file of a project it did not replace.
+    if (naming && HasCBlock(program.sysParamString) && !cblockSource.empty() &&
+        FileExists(CBlockPath(cblockSource))) {
+        if (const IoResult copied = CopyCBlockFile(cblockSource, names.projectFile); !copied)
+            return fail(copied.error);
     }
     if (hooks.writeComments) {
-        if (const IoResult comments = hooks.writeComments(names.projectFile); !comments) {
-            Warn(comments.error);
-            return ProjectOutcome::WriteFailed;
-        }
+        if (const IoResult comments = hooks.writeComments(names.projectFile); !comments)
+            return fail(comments.error);
     }
-    if (options.autoTempBak) MakeBackupOnce(names.projectFile, bytes);
+    // The project is saved either way; a backup that could not be made is told.
+    std::string backupError;
+    if (options.autoTempBak &&
+        MakeBackupOnce(names.projectFile, bytes, &backupError) == BackupResult::Failed) {
+        Warn(backupError);
+    }
     return ProjectOutcome::Done;
 }
 

@@ -116,12 +116,15 @@ std::string NameForSaving(std::string_view chosen);
 // Saves the project. An untitled project asks for a name first, offered
 // SaveSuggestion (a cancel restores the name before a save-as and writes
 // nothing; a name in the examples' folder is refused with a message, as a
-// cancel); the project's C block goes with it to the new name. Nothing is
-// ever written into the examples' folder. The file is written whole, with the
-// extension ".PSP", to a temporary file that then replaces the old one; a
-// failure is told to the user and leaves the last good file, the companions
-// unwritten. After Done the window empties the undo history, sets the caption
-// (SavedCaption) and disables Save; otherwise Save stays enabled.
+// cancel); once the project is written its C block goes with it to the new
+// name. Nothing is ever written into the examples' folder. The file is
+// written whole, with the extension ".PSP", to a temporary file that then
+// replaces the old one; a failure is told to the user and leaves the last
+// good file, the companions unwritten and the names as before the save (a
+// chosen name is given back as on a cancel). A backup that cannot be made is
+// told, the save still Done. After Done the window empties the undo history,
+// sets the caption (SavedCaption) and disables Save; otherwise Save stays
+// enabled.
 ProjectOutcome SaveProject(ProjectNames& names, const LadderProgram& program,
                            const ProjectHooks& hooks, const ProjectOptions& options);
 

@@ -115,10 +115,14 @@ std::string BackupPathFor(std::string_view savedPath) {
     return std::string(savedPath.substr(0, keep)) + ".BAK";
 }
 
-BackupResult MakeBackupOnce(const std::string& savedPath, std::string_view projectBytes) {
+BackupResult MakeBackupOnce(const std::string& savedPath, std::string_view projectBytes,
+                            std::string* error) {
     const std::string backup = BackupPathFor(savedPath);
     if (FileExists(backup)) return BackupResult::AlreadyThere;
-    return WriteFileAtomically(backup, projectBytes) ? BackupResult::Made : BackupResult::Failed;
+    IoResult written = WriteFileAtomically(backup, projectBytes);
+    if (written) return BackupResult::Made;
+    if (error) *error = std::move(written.error);
+    return BackupResult::Failed;
 }
 
 }  // namespace vx

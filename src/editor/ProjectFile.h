@@ -73,7 +73,9 @@ std::string BackupPathFor(std::string_view savedPath);
 enum class BackupResult { Made, AlreadyThere, Failed };
 
 // Writes the saved project's bytes as its backup, but only when no backup
-// exists yet: an existing backup is never overwritten.
-BackupResult MakeBackupOnce(const std::string& savedPath, std::string_view projectBytes);
+// exists yet: an existing backup is never overwritten. On Failed, `error`
+// (when given) receives the reason.
+BackupResult MakeBackupOnce(const std::string& savedPath, std::string_view projectBytes,
+                            std::string* error = nullptr);
 
 }  // namespace vx

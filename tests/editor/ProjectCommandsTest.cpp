@@ -152,6 +152,13 @@ TEST(SaveProjectCommand, KeepsTheFirstBackupAndWritesCommentsAfterTheProject) {
     hooks.writeComments = [](const std::string&) { return IoResult::Failure("comments full"); };
     EXPECT_EQ(SaveProject(names, p, hooks, bak), ProjectOutcome::WriteFailed);
     EXPECT_EQ(messages.Last().text, "comments full");
+
+    // A backup that cannot be made is told; the project itself is saved.
+    std::filesystem::create_directory(dir / "c.BAK");
+    ProjectNames third{dir / "c.PSP", ""};
+    EXPECT_EQ(SaveProject(third, p, {}, bak), ProjectOutcome::Done);
+    EXPECT_EQ(messages.Count(), 2u);
+    EXPECT_NE(messages.Last().text.find(dir / "c.BAK"), std::string::npos);
 }
 
 TEST(SaveProjectCommand, AFailedWriteKeepsTheLastGoodFileAndSaysSo) {
@@ -189,6 +196,22 @@ TEST(SaveProjectCommand, AFailedWriteKeepsTheLastGoodFileAndSaysSo) {
     EXPECT_EQ(ReadTestFile(path), good);
     EXPECT_FALSE(commentsWritten);
     EXPECT_EQ(FilesIn(dir.Path()), 1u) << "no backup and no temporary file";
+
+    // Save as over a name that cannot be replaced (a folder): the project
+    // keeps its own name and the C block file already there stays.
+    bigger.sysParamString.replace(49, 2, "01");
+    WriteTestFile(dir / "a.PLCC", "mine");
+    WriteTestFile(dir / "c.PLCC", "theirs");
+    std::filesystem::create_directory(dir / "c.PSP");
+    EXPECT_EQ(SaveProjectAs(names, bigger, NamedSave(dir / "c"), {}), ProjectOutcome::WriteFailed);
+    EXPECT_EQ(names.projectFile, path) << "the name of the last good file";
+    EXPECT_EQ(ReadTestFile(dir / "c.PLCC"), "theirs");
+    ProjectNames copy{kUntitledProject, "", "/x/Examples/Motor.PSP"};
+    EXPECT_EQ(SaveProject(copy, bigger, NamedSave(dir / "gone/d"), {}),
+              ProjectOutcome::WriteFailed);
+    EXPECT_EQ(copy.projectFile, kUntitledProject) << "the next save asks again";
+    EXPECT_EQ(copy.exampleFile, "/x/Examples/Motor.PSP");
+    EXPECT_EQ(messages.Count(), 3u);
 }
 
 // The shipped examples are read, never written: an example opens as an

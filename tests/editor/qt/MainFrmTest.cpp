@@ -242,6 +242,17 @@ TEST_F(MainFrmTest, ClosingAsksAndStaysOpenWhenTheSaveDoesNotHappen) {
     EXPECT_FALSE(frm->close());
     EXPECT_EQ(KindAt(1, 0), CellKind::kLine);
     EXPECT_TRUE(FileExists(ClipboardFilePath()));
+    // Yes, and the save fails: told, the window stays and still asks for a name.
+    frm->Dialogs().saveFile = [this](const std::string&) {
+        return std::optional<std::string>(dir_ / "gone/p");
+    };
+    messages_.Answer(MsgAnswer::Yes);
+    EXPECT_FALSE(frm->close());
+    EXPECT_EQ(messages_.Last().icon, MsgIcon::Exclamation);
+    EXPECT_TRUE(frm->Item("FileSaveItem")->isEnabled());
+    messages_.Answer(MsgAnswer::Cancel);
+    EXPECT_FALSE(frm->close());
+    EXPECT_EQ(messages_.Last().text, "是否保存 Torvin0 文件 ？");
 }
 
 TEST_F(MainFrmTest, ClosingWithoutAProjectAsksNothing) {
