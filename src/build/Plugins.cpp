@@ -17,6 +17,11 @@ std::string PluginFolder(const std::string& programFolder) {
     return JoinPath(programFolder, "Plugins");
 }
 
+bool IsPluginFileName(const std::string& name) {
+    return !name.empty() && name != "." && name != ".." &&
+           name.find_first_of("/\\") == std::string::npos;
+}
+
 std::vector<std::string> ListPlugins(const std::string& programFolder) {
     std::vector<std::string> names;
     std::error_code ec;
@@ -37,7 +42,9 @@ std::vector<std::string> ListPlugins(const std::string& programFolder) {
 std::string PluginDescription(const std::string& programFolder, const std::string& name) {
     if (name.empty()) return InterfaceText("请选择一个插件！", "Please choose a plug-in!");
     const std::string file =
-        FindFileNoCase(PluginFolder(programFolder), ChangeFileExtension(name, ".Txt"));
+        IsPluginFileName(name)
+            ? FindFileNoCase(PluginFolder(programFolder), ChangeFileExtension(name, ".Txt"))
+            : std::string();
     if (!file.empty()) {
         if (std::optional<std::string> text = ReadWholeFile(file)) return GbkToUtf8(*text);
     }

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "build/PlcSource.h"
+#include "build/Plugins.h"
 #include "build/ScratchFolder.h"
 #include "editor/CBlockFile.h"
 #include "model/LadderProgram.h"
@@ -30,7 +31,8 @@ std::string LibFileOf(const std::string& projectFile) {
 }
 
 std::string PluginPathOf(const std::string& programFolder, const std::string& pluginName) {
-    const std::string folder = JoinPath(programFolder, "Plugins");
+    if (!IsPluginFileName(pluginName)) return {};
+    const std::string folder = PluginFolder(programFolder);
     const std::string found = FindFileNoCase(folder, pluginName);
     return found.empty() ? JoinPath(folder, pluginName) : found;
 }

@@ -31,7 +31,8 @@ struct TranslateInputs {
 std::string LibFileOf(const std::string& projectFile);
 
 // The plug-in file: program folder + "Plugins/" + name (an existing file of
-// that name in any case of letters is taken).
+// that name in any case of letters is taken); empty for a name that is no
+// plain file name there (see IsPluginFileName).
 std::string PluginPathOf(const std::string& programFolder, const std::string& pluginName);
 
 class TranslateStage : public ToolChainJob {

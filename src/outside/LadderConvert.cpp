@@ -501,9 +501,25 @@ bool ConvertLadder(const LadderProgram& program, ConvertedProgram& out, std::str
     return true;
 }
 
+namespace {
+
+// Where the project's path ends in the argument. Either path may hold a "|":
+// the first bar whose left part names a file ends it; the first bar when none
+// does (the project is then missing either way).
+std::size_t ProjectPathEnd(std::string_view argument) {
+    const std::size_t first = argument.find('|');
+    for (std::size_t bar = first; bar != std::string_view::npos;
+         bar = argument.find('|', bar + 1)) {
+        if (FileExists(std::string(argument.substr(0, bar)))) return bar;
+    }
+    return first;
+}
+
+}  // namespace
+
 bool LadderConvert(std::string_view argument) {
     LastMessage().clear();
-    const std::size_t bar = argument.find('|');
+    const std::size_t bar = ProjectPathEnd(argument);
     if (bar == std::string_view::npos) return false;
     const std::string project(argument.substr(0, bar));
     const std::string scratch(argument.substr(bar + 1));

@@ -39,10 +39,10 @@ struct ConvertedProgram {
 bool ConvertLadder(const LadderProgram& program, ConvertedProgram& out, std::string& message);
 
 // `argument` is the project file's path, "|" and the scratch folder (with or
-// without a trailing separator). True when the three files were written;
-// false when the argument has no "|", the project cannot be read as a project
-// file, the program cannot be converted or a file cannot be written. The
-// reason of the last refusal is kept for the message pane.
+// without a trailing separator); either may hold "|" itself. True when the three files were
+// written; false when the argument has no "|", the project cannot be read as a project file, the
+// program cannot be converted or a file cannot be written. The reason of the last refusal is kept
+// for the message pane.
 bool LadderConvert(std::string_view argument);
 
 // Why the last call of LadderConvert returned false; empty after a success.

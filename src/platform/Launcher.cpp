@@ -27,17 +27,32 @@ std::string KeyOf(std::string_view windowsName) {
     return AsciiUpper(base);
 }
 
+// The words of a configured command. Blanks part them; a part in double or
+// single quotes keeps its blanks ("/opt/PLC tools/pid" --fast). A quote
+// without a partner later in the text is an ordinary character (o'brien).
 std::vector<std::string> SplitWords(std::string_view text) {
     std::vector<std::string> words;
     std::string word;
-    for (char c : text) {
+    bool inWord = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
         if (c == ' ' || c == '\t') {
-            if (!word.empty()) words.push_back(std::move(word)), word.clear();
-        } else {
-            word += c;
+            if (inWord) words.push_back(std::move(word));
+            word.clear();
+            inWord = false;
+            continue;
         }
+        inWord = true;
+        if (c == '"' || c == '\'') {
+            if (const std::size_t close = text.find(c, i + 1); close != std::string_view::npos) {
+                word.append(text.substr(i + 1, close - i - 1));
+                i = close;
+                continue;
+            }
+        }
+        word += c;
     }
-    if (!word.empty()) words.push_back(std::move(word));
+    if (inWord) words.push_back(std::move(word));
     return words;
 }
 

@@ -6,7 +6,8 @@
 // shell's open of a "mailto:" link). Each name maps to what this
 // machine has: a command set in the environment variable
 // VXTORVIN_LAUNCH_<NAME> (NAME upper-cased without its extension, e.g.
-// VXTORVIN_LAUNCH_CALC), else the first of the usual Linux programs for the
+// VXTORVIN_LAUNCH_CALC; blanks part its words, quotes keep a path with
+// blanks whole), else the first of the usual Linux programs for the
 // job that is installed. The program runs on its own; the tool never waits
 // for it.
 #pragma once

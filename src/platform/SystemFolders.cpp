@@ -20,6 +20,17 @@ std::string WithoutTrailingSlash(std::string path) {
     return path;
 }
 
+// A folder given relative to the current folder, made absolute: the tool
+// chain runs in the scratch folder and launched programs in folders of their
+// own, where a relative name would point elsewhere, and a name such as
+// "-w/Torvin.pin" would be read as an option of the program it is given to.
+std::string Absolute(const std::string& path) {
+    if (path.empty() || path.front() == '/') return path;
+    std::error_code ec;
+    const std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    return ec ? path : absolute.string();
+}
+
 }  // namespace
 
 std::string WindowsDirectory() {
@@ -32,14 +43,14 @@ std::string WindowsDirectory() {
         }
         dir = JoinPath(data, "vxTorvin");
     }
-    dir = WithoutTrailingSlash(dir);
+    dir = WithoutTrailingSlash(Absolute(dir));
     MakeFolders(JoinPath(dir, "system32"));
     return dir;
 }
 
 std::string ProgramFolder() {
     std::string dir = Environment("VXTORVIN_PROGDIR");
-    if (!dir.empty()) return WithoutTrailingSlash(dir);
+    if (!dir.empty()) return WithoutTrailingSlash(Absolute(dir));
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
     if (ec) return WithoutTrailingSlash(std::filesystem::current_path(ec).string());

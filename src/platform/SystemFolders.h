@@ -7,6 +7,8 @@
 // ~/.local/share/vxTorvin. The program folder holds the programs and what ships
 // beside them (settings file, language files, Examples, Plugins); it is
 // $VXTORVIN_PROGDIR when set, else the folder of the running executable.
+// A folder set relative to the current folder is taken as the absolute path
+// it names when the tool asks for it.
 #pragma once
 
 #include <string>

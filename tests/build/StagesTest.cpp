@@ -12,6 +12,7 @@
 #include "build/FakeTools.h"
 #include "build/LibraryStage.h"
 #include "build/PlcSource.h"
+#include "build/Plugins.h"
 #include "build/ScratchFolder.h"
 #include "build/ToolChain.h"
 #include "build/TranslateStage.h"
@@ -313,6 +314,24 @@ TEST_F(StagesTest, LibraryAndPluginObjectsAreCopiedBesideTheProgram) {
     EXPECT_EQ(stage.Result(), 0);
 }
 
+// The plug-in name comes from the project file: a received project cannot
+// make the compile link an object from outside the Plugins folder.
+TEST_F(StagesTest, APluginNameLeavingThePluginsFolderLinksNothing) {
+    fs::create_directories(JoinPath(program_.Path(), "Plugins"));
+    WriteTestFile(JoinPath(program_.Path(), "outside.dll"), "OUTSIDE");
+    for (const std::string& name : {std::string("../outside.dll"), std::string("..\\outside.dll"),
+                                    JoinPath(program_.Path(), "outside.dll")}) {
+        TranslateInputs in = Inputs();
+        in.usePlugin = true;
+        in.pluginName = name;
+        TranslateStage stage(in, view_);
+        EXPECT_FALSE(stage.Begin()) << name;
+        EXPECT_EQ(stage.Result(), 5) << name;
+        EXPECT_FALSE(fs::exists(JoinPath(scratch_, "Ex.d"))) << name;
+    }
+    EXPECT_EQ(Calls(), "");
+}
+
 TEST_F(StagesTest, AMissingConverterFileOrObjectEndsTheStageBeforeTheTools) {
     fs::remove(JoinPath(scratch_, "Sub.txt"));
     TranslateStage stage(Inputs(), view_);
@@ -458,6 +477,38 @@ TEST(PathsTest, LibraryAndPluginFiles) {
     EXPECT_EQ(LibFileOf("/p/泵站.PSP"), "/p/泵站.Lib");
     EXPECT_EQ(LibFileOf("abc"), ".Lib");
     EXPECT_EQ(PluginPathOf("/prog", "RFID.dll"), "/prog/Plugins/RFID.dll");
+}
+
+TEST(PathsTest, PluginNamesStayInThePluginsFolder) {
+    TempFolder dir;
+    const std::string prog = dir / "prog";
+    fs::create_directories(prog + "/Plugins");
+    WriteTestFile(prog + "/Plugins/RFID.dll", "");
+    WriteTestFile(prog + "/Plugins/RFID.Txt", "RFID");
+    WriteTestFile(prog + "/secret.Txt", "SECRET");
+    const std::string none = PluginDescription(prog, "none.dll");
+    const struct {
+        std::string name;
+        std::string path;  // "" when refused
+        std::string description;
+    } rows[] = {
+        {"rfid.DLL", prog + "/Plugins/RFID.dll", "RFID"},
+        {"a b 中文;&|$(x)`'\"%V%><.dll", prog + "/Plugins/a b 中文;&|$(x)`'\"%V%><.dll", none},
+        {"-o.dll", prog + "/Plugins/-o.dll", none},
+        {"C:x.dll", prog + "/Plugins/C:x.dll", none},
+        {"../secret.dll", "", none},
+        {"..\\secret.dll", "", none},
+        {"sub/../../secret.dll", "", none},
+        {prog + "/secret.dll", "", none},
+        {"C:\\secret.dll", "", none},
+        {"..", "", none},
+        {".", "", none},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(PluginPathOf(prog, row.name), row.path) << row.name;
+        EXPECT_EQ(PluginDescription(prog, row.name), row.description) << row.name;
+    }
+    EXPECT_EQ(PluginPathOf(prog, ""), "");
 }
 
 }  // namespace

@@ -94,6 +94,27 @@ TEST_F(LadderConvertTest, RefusesWhatIsNoProject) {
     EXPECT_FALSE(FileExists(dir / "LD.txt"));
 }
 
+// Linux names may hold the bar that parts the two paths.
+TEST_F(LadderConvertTest, ProjectAndScratchNamesMayHoldBars) {
+    TempFolder dir;
+    sketch.Contact(1, 0, "X0").Out(2, 0, "Y0");
+    const struct {
+        const char* project;
+        const char* scratch;
+    } rows[] = {
+        {"a|b.PSP", "temp"},
+        {"p.PSP", "t|emp/"},
+        {"x|y|z.PSP", "s|t|u"},
+        {"-n 中文;&$(x)`'\"%V%><.PSP", "-s 中文;&$(x)`'\"%V%><"},
+    };
+    for (const auto& row : rows) {
+        const std::string project = dir / row.project;
+        WriteTestFile(project, SerialiseProject(*program));
+        EXPECT_TRUE(LadderConvert(project + "|" + (dir / row.scratch))) << row.project;
+        EXPECT_TRUE(FileExists(dir / row.scratch + "/Macro.txt")) << row.scratch;
+    }
+}
+
 TEST_F(LadderConvertTest, RefusalsNameBlockAndLineAndWriteNothing) {
     TempFolder dir;
     sketch.Contact(1, 0, "X0").Out(2, 0, "Y0");

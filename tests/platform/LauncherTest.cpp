@@ -47,6 +47,26 @@ TEST(Launcher, ConfiguredCommandComesFirstAndGetsTheArguments) {
     EXPECT_EQ(test::ReadTestFile(calc + ".out"), dir.Path() + "\n--basic x y\n");
 }
 
+TEST(Launcher, ConfiguredCommandsKeepQuotedPathsWhole) {
+    using Words = std::vector<std::string>;
+    const struct {
+        const char* value;
+        Words words;
+    } rows[] = {
+        {"gnome-calculator", {"gnome-calculator"}},
+        {"  /opt/calc  --basic\t-x ", {"/opt/calc", "--basic", "-x"}},
+        {"\"/opt/PLC tools/计算器\" --basic", {"/opt/PLC tools/计算器", "--basic"}},
+        {"'/a b/c' \"\" 'x y'z", {"/a b/c", "", "x yz"}},
+        {"/home/o'brien/calc $(id);`id`&|>%PATH%", {"/home/o'brien/calc", "$(id);`id`&|>%PATH%"}},
+    };
+    for (const auto& row : rows) {
+        ScopedEnv configured("VXTORVIN_LAUNCH_CALC", row.value);
+        EXPECT_EQ(CandidateCommands("calc.exe").front(), row.words) << row.value;
+    }
+    ScopedEnv blank("VXTORVIN_LAUNCH_CALC", "  ");
+    EXPECT_EQ(CandidateCommands("calc.exe").front(), Words{"gnome-calculator"}) << "blank: none";
+}
+
 TEST(Launcher, NothingInstalledIsSaidClearly) {
     TempFolder dir;
     ScopedEnv path("PATH", dir.Path().c_str());

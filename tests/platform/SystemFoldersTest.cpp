@@ -43,6 +43,33 @@ TEST(ProgramFolder, EnvironmentOrTheExecutablesFolder) {
               std::filesystem::read_symlink("/proc/self/exe").parent_path().string());
 }
 
+// The tool chain runs in the scratch folder and launched programs in folders
+// of their own: a folder set relative to the current one is made absolute, so
+// "-w" never becomes "-w/Torvin.pin", an option of the program it is given to.
+TEST(SystemFolders, RelativeFoldersBecomeAbsolute) {
+    TempFolder dir;
+    const std::filesystem::path before = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    const struct {
+        const char* set;
+        const char* inside;  // what it names in dir
+    } rows[] = {
+        {"-w", "-w"},
+        {"a b/中文;&|$(x)`%V%'/", "a b/中文;&|$(x)`%V%'"},
+        {"w/", "w"},
+    };
+    for (const auto& row : rows) {
+        ScopedEnv win("VXTORVIN_WINDIR", row.set);
+        ScopedEnv prog("VXTORVIN_PROGDIR", row.set);
+        EXPECT_EQ(WindowsDirectory(), dir / row.inside) << row.set;
+        EXPECT_EQ(ProgramFolder(), dir / row.inside) << row.set;
+    }
+    ScopedEnv win("VXTORVIN_WINDIR", nullptr);
+    ScopedEnv data("XDG_DATA_HOME", "data");
+    EXPECT_EQ(WindowsDirectory(), dir / "data/vxTorvin");
+    std::filesystem::current_path(before);
+}
+
 TEST(Paths, WindowsStylePiecesJoinWithSlashes) {
     EXPECT_EQ(JoinPath("/w", "\\system32\\systemtemp"), "/w/system32/systemtemp");
     EXPECT_EQ(JoinPath("/w/", "Torvin.pin"), "/w/Torvin.pin");

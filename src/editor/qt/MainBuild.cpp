@@ -326,12 +326,15 @@ void TMainFrm::c1Click() {
         }
         // 6. The plug-in.
         if (program.usePlugin == 1) {
+            // A name that leaves the Plugins folder names no plug-in: it is
+            // shown as the project stores it.
             const std::string plugin = PluginPathOf(ProgramFolder(), program.pluginName);
-            if (!FileExists(plugin)) {
+            if (plugin.empty() || !FileExists(plugin)) {
                 ShowMessage({kProductTitle,
                              Tr("项目启用了特殊功能模块，[",
                                 "The project enabled a special function module, the [") +
-                                 plugin + Tr("]文件不存在！", "] file does not exist! "),
+                                 (plugin.empty() ? program.pluginName : plugin) +
+                                 Tr("]文件不存在！", "] file does not exist! "),
                              MsgIcon::Information, MsgButtons::Ok});
                 return;
             }

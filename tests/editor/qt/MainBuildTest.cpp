@@ -489,6 +489,11 @@ TEST_F(MainBuildTest, RefusalsBeforeTheToolChainRuns) {
                                          "]文件不存在！");
     EXPECT_FALSE(frm->Item("FileSaveItem")->isEnabled()) << "the project was saved first";
     EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" 就绪"));
+    // A name from a received project that leaves the Plugins folder is none.
+    WriteTestFile(JoinPath(ProgramFolder(), "outside.dll"), "");
+    TheProgram().pluginName = "../outside.dll";
+    frm->Item("c1")->trigger();
+    EXPECT_EQ(messages_.Last().text, "项目启用了特殊功能模块，[../outside.dll]文件不存在！");
 
     // A contact that leads nowhere: the converter refuses, naming the line.
     TheProgram().usePlugin = 0;
