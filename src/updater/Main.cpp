@@ -1,5 +1,7 @@
 #include "updater/Main.h"
 
+#include <filesystem>
+
 #include "platform/FileIo.h"
 #include "platform/MessageBox.h"
 #include "platform/Registry.h"
@@ -74,6 +76,17 @@ void UpdaterMain::BitBtn2Click() {
     ShowMessage({"错误", "下载文件不存在！", MsgIcon::Information, MsgButtons::Ok});
 }
 
+bool UpdaterMain::CloseQuery() {
+    if (!stm_.Writing()) return true;
+    // The transfer goes on while the question is open and may end meanwhile.
+    const MsgAnswer answer = ShowMessage(
+        {"警告", "正在写入固件，现在关闭将使 PLC 中的固件不完整，PLC 不能运行！\r确定要关闭吗？",
+         MsgIcon::Exclamation, MsgButtons::YesNo});
+    if (answer != MsgAnswer::Yes) return false;
+    if (stm_.Busy()) stm_.Stop();
+    return true;
+}
+
 ImageLoad UpdaterMain::RenewedlyLoadFile(std::vector<std::uint8_t>& imageBuffer) {
     imageBuffer.clear();
     std::optional<std::string> bytes;
@@ -88,6 +101,11 @@ ImageLoad UpdaterMain::RenewedlyLoadFile(std::vector<std::uint8_t>& imageBuffer)
             return {false, "本程序没有内置 " + model + " 的固件（SRC" + number + "），不能下载！"};
         }
     } else {
+        // A file larger than the image buffer is refused by its size: read
+        // whole, a file of gigabytes would stall the window or exhaust memory.
+        std::error_code error;
+        const std::uintmax_t size = std::filesystem::file_size(packageImagePath_, error);
+        if (!error && size > kImageBufferSize) return {false, ImageTooLargeText(size)};
         bytes = ReadWholeFile(packageImagePath_);
         if (!bytes) return {false, "下载文件读取失败！\r" + packageImagePath_};
     }

@@ -69,6 +69,10 @@ class UpdaterMain final : public SessionHost {
     // The status line says "下载目标代码" only once a chip has answered and
     // been identified (the session writes it).
     ImageLoad RenewedlyLoadFile(std::vector<std::uint8_t>& imageBuffer);
+    // The window is about to close: while the flash is being written the
+    // user is asked first, as closing leaves the controller with part of its
+    // firmware. True: close (the transfer is stopped and the port closed).
+    bool CloseQuery();
 
     UpdateMode Mode() const { return mode_; }
     const std::string& PackageImagePath() const { return packageImagePath_; }

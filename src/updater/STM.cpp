@@ -30,6 +30,10 @@ std::string TooLargeFor(std::size_t size, std::size_t coverage) {
 
 }  // namespace
 
+std::string ImageTooLargeText(std::uintmax_t size) {
+    return "下载文件太大（" + std::to_string(size) + " 字节），超过 1 MB，不能下载！";
+}
+
 std::size_t ExpectedReplyLength(int state, bool pageMode) {
     switch (state) {
         case 2:
@@ -81,10 +85,17 @@ void TSTMForm::CancelPendingStep() {
 
 void TSTMForm::STM_ISP() {
     // A press during an attempt starts afresh: nothing of the old one goes on.
+    // Its port is closed too, so the attempt opens the port chosen now (an
+    // open port keeps its number) and the controller is reset again.
     CancelPendingStep();
     StopTimers();
+    SessionState = 1;
+    if (ComDriver.IsPortOpen()) {
+        ComDriver.ClosePort();
+        host_.ShowLamp(false);
+    }
 
-    PortWasOpen = ComDriver.IsPortOpen();
+    PortWasOpen = false;
     if (AttemptCount == 0) ProtectionRefusals = 0;
     SyncTicks = 0;
     SyncSent = false;
@@ -344,7 +355,7 @@ bool TSTMForm::LoadAndCheckImage() {
         return false;
     }
     if (size > kImageBufferSize) {
-        Refuse("下载文件太大（" + std::to_string(size) + " 字节），超过 1 MB，不能下载！");
+        Refuse(ImageTooLargeText(size));
         return false;
     }
     if (size > LargestErasePlan()) {

@@ -66,6 +66,9 @@ class SessionHost {
     virtual void CloseMainWindow() = 0;
 };
 
+// The refusal of an image larger than the 1 MiB image buffer.
+std::string ImageTooLargeText(std::uintmax_t size);
+
 // The reply length the command machine waits for in a state (1-11).
 std::size_t ExpectedReplyLength(int state, bool pageMode);
 
@@ -81,6 +84,11 @@ class TSTMForm {
     void STM_ISP();
     // Whether an attempt is under way (timers or a reset wait pending).
     bool Busy() const;
+    // Whether the flash is being erased or written: stopped now, the
+    // controller is left with part of an image.
+    bool Writing() const { return SessionState >= 8 && Busy(); }
+    // Ends the attempt under way: timers off, port closed, lamp olive.
+    void Stop() { EndAttempt(); }
 
     // The timer actions.
     void Timer3Timer();

@@ -155,10 +155,17 @@ TEST(UpdaterWindow, FileModeSendsTheImageBesideTheUpdater) {
     window.show();
     EXPECT_EQ(window.Logic().PackageImagePath(), package / "Update.Da2");
     window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+    // Closing while the flash is written asks first; the answer No keeps the
+    // window and the transfer.
+    VX_WAIT_TRUE(window.Logic().Session().Writing(), test::kStateWaitMs);
+    EXPECT_FALSE(window.close());
+    EXPECT_TRUE(window.isVisible());
+    ASSERT_EQ(messages.Count(), 1u);
+    EXPECT_EQ(messages.Last().buttons, MsgButtons::YesNo);
     VX_WAIT_TRUE(!window.isVisible(), test::kStateWaitMs);
     std::filesystem::remove(JoinPath(ProgramFolder(), "Update.Da2"));
     EXPECT_TRUE(board.Flash(image.size()) == image);
-    EXPECT_EQ(messages.Count(), 0u) << (messages.Count() ? messages.Last().text : "");
+    EXPECT_EQ(messages.Count(), 1u) << messages.Last().text;
 }
 
 }  // namespace

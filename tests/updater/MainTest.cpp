@@ -11,6 +11,7 @@
 
 #include "FakeLink.h"
 #include "platform/Registry.h"
+#include "platform/SerialPortNames.h"
 #include "platform/SystemFolders.h"
 #include "support/MessageRecorder.h"
 #include "support/ScopedEnv.h"
@@ -201,18 +202,31 @@ TEST(UpdaterDownload, TargetCodeStatusOnlyOnceAChipIsIdentified) {
 
 // An empty package is refused before the controller is even reset: refused
 // later, after the erase command, it left the chip waiting for its page list.
-TEST(UpdaterDownload, EmptyPackageFileIsRefusedBeforeAnythingReachesTheChip) {
-    MainRig rig;
-    rig.main->FormShow();
-    test::WriteTestFile(rig.main->PackageImagePath(), "");
-    rig.main->BitBtn2Click();
-    ASSERT_TRUE(rig.RunSession());
-    ASSERT_EQ(rig.messages.Count(), 1u);
-    EXPECT_EQ(rig.messages.Last().text, "下载文件为空，不能下载！");
-    EXPECT_EQ(rig.view.statuses.back(), "下载文件为空，不能下载！");
-    EXPECT_TRUE(rig.link.Written().empty());
-    EXPECT_TRUE(rig.link.opened.empty());
-    EXPECT_EQ(rig.chip.Mode(), bootsim::ChipMode::Running) << "not reset into the boot loader";
+// A package of a terabyte (a disk image by mistake) is refused by its size:
+// read into memory first, it could not even be held.
+TEST(UpdaterDownload, EmptyOrHugePackageFileIsRefusedBeforeAnythingReachesTheChip) {
+    const struct {
+        std::uintmax_t size;
+        const char* text;
+    } rows[] = {
+        {0, "下载文件为空，不能下载！"},
+        {std::uintmax_t{1} << 40, "下载文件太大（1099511627776 字节），超过 1 MB，不能下载！"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.text);
+        MainRig rig;
+        rig.main->FormShow();
+        test::WriteTestFile(rig.main->PackageImagePath(), "");
+        std::filesystem::resize_file(rig.main->PackageImagePath(), row.size);  // sparse
+        rig.main->BitBtn2Click();
+        ASSERT_TRUE(rig.RunSession());
+        ASSERT_EQ(rig.messages.Count(), 1u);
+        EXPECT_EQ(rig.messages.Last().text, row.text);
+        EXPECT_EQ(rig.view.statuses.back(), row.text);
+        EXPECT_TRUE(rig.link.Written().empty());
+        EXPECT_TRUE(rig.link.opened.empty());
+        EXPECT_EQ(rig.chip.Mode(), bootsim::ChipMode::Running) << "not reset into the boot loader";
+    }
 }
 
 TEST(UpdaterDownload, PackageFileGoneBeforeARetryEndsWithTheLoadMessage) {
@@ -233,6 +247,55 @@ TEST(UpdaterDownload, PackageFileGoneBeforeARetryEndsWithTheLoadMessage) {
     ASSERT_EQ(rig.messages.Count(), 1u);
     EXPECT_EQ(rig.messages.Last().text, "下载文件读取失败！\r" + rig.main->PackageImagePath());
     EXPECT_EQ(rig.link.opened.size(), 2u) << "the third attempt stops before the port";
+}
+
+// A second press while the flash is written starts afresh on the port chosen
+// since: the open port was kept, and the attempt went on where it was.
+TEST(UpdaterDownload, PressDuringATransferStartsAfreshOnTheChosenPort) {
+    MainRig rig;
+    rig.main->FormShow();
+    const std::vector<std::uint8_t> image = test::TestImage(3000, 6);
+    test::WriteTestFile(rig.main->PackageImagePath(), std::string(image.begin(), image.end()));
+    rig.main->BitBtn2Click();
+    ASSERT_TRUE(rig.timers.RunUntil([&] { return rig.main->Session().Writing(); }, Millis(20000)));
+    rig.view.port = 2;
+    rig.main->BitBtn2Click();
+    ASSERT_TRUE(rig.RunSession());
+    ASSERT_EQ(rig.link.opened.size(), 2u);
+    EXPECT_EQ(rig.link.opened[1], SerialPortPath(2));
+    EXPECT_TRUE(std::equal(image.begin(), image.end(), rig.chip.Flash().begin()));
+    EXPECT_EQ(rig.view.statuses.back(), "上载完成！");
+}
+
+// Closing the window is free until the flash is touched; while it is written
+// the user is asked: No lets the transfer finish, Yes stops it and frees the
+// port.
+TEST(UpdaterDownload, ClosingWhileTheFlashIsWrittenAsksFirst) {
+    for (const MsgAnswer answer : {MsgAnswer::No, MsgAnswer::Yes}) {
+        SCOPED_TRACE(static_cast<int>(answer));
+        MainRig rig;
+        rig.main->FormShow();
+        EXPECT_TRUE(rig.main->CloseQuery());
+        const std::vector<std::uint8_t> image = test::TestImage(3000, 7);
+        test::WriteTestFile(rig.main->PackageImagePath(), std::string(image.begin(), image.end()));
+        rig.main->BitBtn2Click();
+        ASSERT_TRUE(
+            rig.timers.RunUntil([&] { return rig.main->Session().Writing(); }, Millis(20000)));
+        rig.messages.Answer(answer);
+        EXPECT_EQ(rig.main->CloseQuery(), answer == MsgAnswer::Yes);
+        ASSERT_EQ(rig.messages.Count(), 1u);
+        EXPECT_EQ(rig.messages.Last().buttons, MsgButtons::YesNo);
+        if (answer == MsgAnswer::Yes) {
+            EXPECT_FALSE(rig.main->Session().Busy());
+            EXPECT_FALSE(rig.link.IsOpen());
+            continue;
+        }
+        ASSERT_TRUE(rig.RunSession());
+        EXPECT_TRUE(std::equal(image.begin(), image.end(), rig.chip.Flash().begin()));
+        EXPECT_EQ(rig.view.closed, 1);
+        EXPECT_TRUE(rig.main->CloseQuery()) << "done: no question";
+        EXPECT_EQ(rig.messages.Count(), 1u);
+    }
 }
 
 TEST(UpdaterDownload, BuiltInImageOfTheChosenModelIsSent) {

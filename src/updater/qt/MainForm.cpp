@@ -1,5 +1,6 @@
 #include "updater/qt/MainForm.h"
 
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QGridLayout>
@@ -133,6 +134,14 @@ void TMainForm::showEvent(QShowEvent* event) {
         move(area.left() + (area.width() - frameGeometry().width()) / 2, area.top() + 180);
     }
     logic_->FormShow();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (!logic_->CloseQuery()) {
+        event->ignore();
+        return;
+    }
+    QWidget::closeEvent(event);
 }
 
 void TMainForm::SetCaption(const std::string& caption) {

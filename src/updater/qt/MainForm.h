@@ -35,6 +35,7 @@ class TMainForm final : public QWidget, public UpdaterView {
 
   protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
   private:
     // UpdaterView
