@@ -343,6 +343,9 @@ class TMainFrm : public QMainWindow {
     Settings settings_;
     bool shown_ = false;
     int readyCountdown_ = 0;
+    // A save (Save or Save as) is running: its name dialog or a message is
+    // open, so the auto-save timer and a second save wait for it to end.
+    bool saving_ = false;
     std::string winDir_;
     std::string targetFile_;
     ProjectNames names_;

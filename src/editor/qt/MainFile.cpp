@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QScopedValueRollback>
 #include <QThread>
 #include <filesystem>
 
@@ -114,7 +115,8 @@ void TMainFrm::FileOpenItemClick() {
 }
 
 void TMainFrm::FileSaveItemClick() {
-    if (CoverShown()) return;
+    if (CoverShown() || saving_) return;
+    const QScopedValueRollback<bool> busy(saving_, true);
     if (SaveProject(names_, TheProgram(), Hooks(), Options()) != ProjectOutcome::Done) return;
     RememberFolder();
     TheUndoHistory().Clear();
@@ -124,7 +126,8 @@ void TMainFrm::FileSaveItemClick() {
 }
 
 void TMainFrm::FileSaveAsItemClick() {
-    if (CoverShown()) return;
+    if (CoverShown() || saving_) return;
+    const QScopedValueRollback<bool> busy(saving_, true);
     if (SaveProjectAs(names_, TheProgram(), Hooks(), Options()) != ProjectOutcome::Done) return;
     RememberFolder();
     TheUndoHistory().Clear();

@@ -163,6 +163,10 @@ void TMainFrm::Timer1Timer() {
 }
 
 void TMainFrm::Timer3Timer() {
+    // A tick while a save's dialog or message, or any other modal window, is
+    // open would stack a second save dialog or failure message on it at every
+    // interval; the next tick after it closes saves.
+    if (saving_ || QApplication::activeModalWidget() != nullptr) return;
     if (Item("FileSaveItem")->isEnabled()) Item("FileSaveItem")->trigger();
 }
 

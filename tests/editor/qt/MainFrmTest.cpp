@@ -4,11 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+#include <algorithm>
 #include <filesystem>
 
 #include "ClockTextCheck.h"
@@ -253,6 +256,68 @@ TEST_F(MainFrmTest, ClosingAsksAndStaysOpenWhenTheSaveDoesNotHappen) {
     messages_.Answer(MsgAnswer::Cancel);
     EXPECT_FALSE(frm->close());
     EXPECT_EQ(messages_.Last().text, "是否保存 Torvin0 文件 ？");
+}
+
+// A save's name dialog and its failure message, and any other modal window,
+// run event loops of their own in which the auto-save timer goes on firing:
+// no tick may start a save on top of them (a second dialog or message at
+// every interval). Once they are closed, auto-save goes on.
+TEST_F(MainFrmTest, AutoSaveStartsNoSaveWhileADialogOrMessageIsOpen) {
+    auto frm = Started();
+    frm->FileNewItemClick();
+    test::ClickToolButton(frm->Button("FxToolBarButton9"));  // an edit to save
+    auto& autoSave = const_cast<QTimer&>(frm->AutoSaveTimer());
+    int ticks = 0, open = 0, deepest = 0, names = 0, failures = 0;
+    QObject::connect(&autoSave, &QTimer::timeout, frm.get(), [&] { ++ticks; });
+    // Open until the timer has fired three more times; one opened on top of
+    // another is answered at once.
+    auto modal = [&] {
+        deepest = std::max(deepest, ++open);
+        if (open == 1) {
+            const int from = ticks;
+            EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= from + 3; }, test::kStateWaitMs));
+        }
+        --open;
+    };
+    frm->Dialogs().saveFile = [&](const std::string&) {
+        ++names;
+        modal();
+        return std::optional<std::string>(dir_ / "gone/p");  // a folder that is not there
+    };
+    {
+        struct Presenter {
+            MessagePresenter previous;
+            ~Presenter() { SetMessagePresenter(std::move(previous)); }
+        } presenter{SetMessagePresenter([&](const Message& message) {
+            ++failures;
+            EXPECT_EQ(message.icon, MsgIcon::Exclamation);
+            modal();
+            return MsgAnswer::Ok;
+        })};
+        autoSave.start(5);
+        frm->Item("FileSaveItem")->trigger();  // Ctrl+S
+    }
+    EXPECT_EQ(deepest, 1) << "nothing opened on top of the dialog or the message";
+    EXPECT_EQ(names, 1);
+    EXPECT_EQ(failures, 1);
+    ASSERT_TRUE(frm->Item("FileSaveItem")->isEnabled()) << "nothing saved: still to save";
+
+    // Another modal window: the ticks meanwhile start nothing.
+    names = 0;
+    frm->Dialogs().saveFile = [&](const std::string&) {
+        ++names;
+        return std::optional<std::string>();
+    };
+    QDialog other(frm.get());
+    test::WhenModal(frm.get(), [&](QWidget*) {
+        const int from = ticks;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ticks >= from + 3; }, test::kStateWaitMs));
+        other.reject();
+    });
+    other.exec();
+    EXPECT_EQ(names, 0);
+    VX_WAIT_TRUE(names > 0, test::kStateWaitMs);  // and the next tick after it saves
+    autoSave.stop();
 }
 
 TEST_F(MainFrmTest, ClosingWithoutAProjectAsksNothing) {
