@@ -1,6 +1,7 @@
 #include "online/LinkSettings.h"
 
-#include <cstdint>
+#include <cctype>
+#include <charconv>
 
 #include "model/MyPublic.h"
 
@@ -38,15 +39,13 @@ std::string TcpSettingsProblem(std::string_view address, std::string_view portTe
         return chinese ? "IP 地址不能为空, 也不能有空格 ！"
                        : "The IP address must not be empty or hold blanks!";
     }
-    std::int32_t port = 0;
-    bool portOk = !portText.empty() && portText.size() <= 5;
-    for (char c : portText) {
-        if (c < '0' || c > '9') {
-            portOk = false;
-            break;
-        }
-        port = port * 10 + (c - '0');
-    }
+    // Decimal digits only: no sign, blank or base prefix.
+    int port = 0;
+    const char* end = portText.data() + portText.size();
+    const auto [stop, error] = std::from_chars(portText.data(), end, port);
+    const bool portOk = !portText.empty() &&
+                        std::isdigit(static_cast<unsigned char>(portText[0])) &&
+                        error == std::errc() && stop == end;
     if (!portOk || port < 1 || port > 65535) {
         return chinese ? "端口号为 1 ~ 65535 ！" : "The port is a number from 1 to 65535!";
     }
