@@ -13,15 +13,26 @@ constexpr const char* kLinkFailed = "连机失败！请检查通信线。";
 constexpr const char* kTargetCode = "下载目标代码";
 constexpr const char* kErasing = "正在擦除。。。";
 constexpr const char* kDone = "上载完成！";
+constexpr const char* kVerifying = "正在校验。。。";
+constexpr const char* kVerifyProgress = "校验进度: ";
 constexpr const char* kReadProtected = "PLC 芯片处于读保护状态，无法读写，不能升级！";
 constexpr const char* kLoadFailed = "下载文件读取失败！";
 constexpr const char* kEmptyImage = "下载文件为空，不能下载！";
 constexpr const char* kLineBroken = "串口读写失败，通信已中断！请检查通信线和串口。";
+constexpr const char* kVerifyFailed = "PLC 中的程序与下载文件不一致，升级失败！请重新升级。";
 
 // Ticks of the synchronisation timer (100 ms) between two 0x7F: a slow USB
 // adapter brings the answer up to 2 s late, and a 0x7F sent while it is on
 // its way would be taken for a command.
 constexpr std::uint8_t kSyncWaitTicks = 30;
+
+std::string HexText(std::uint32_t value, int digits) {
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    std::string text(static_cast<std::size_t>(digits), '0');
+    for (int i = digits - 1; i >= 0; --i, value >>= 4)
+        text[static_cast<std::size_t>(i)] = kDigits[value & 0xF];
+    return "0x" + text;
+}
 
 std::string TooLargeFor(std::size_t size, std::size_t coverage) {
     return "下载文件太大（" + std::to_string(size) + " 字节），超出可擦除的 " +
@@ -42,6 +53,9 @@ std::size_t ExpectedReplyLength(int state, bool pageMode) {
             return 5;  // ACK, count 1, product ID (2 bytes), ACK
         case 6:
             return 1 + ChipInfoRead(pageMode).count;  // ACK and the bytes read
+        case 12:
+        case 16:
+            return 5;  // the Get ID checkpoints around the read-back
         default:
             return 1;
     }
@@ -199,9 +213,9 @@ void TSTMForm::EndAttempt() {
     host_.ShowLamp(false);
 }
 
-void TSTMForm::FailAttempt() {
+void TSTMForm::FailAttempt(const std::string& status) {
     EndAttempt();
-    host_.ShowStatus(kLinkFailed);
+    host_.ShowStatus(status.empty() ? kLinkFailed : status);
     ++AttemptCount;
     if (AttemptCount < 3) STM_ISP();
 }
@@ -223,7 +237,9 @@ void TSTMForm::Timer5Timer() {
         Resynchronise();
         return;
     }
-    const std::size_t expected = ExpectedReplyLength(SessionState, PageEraseMode);
+    const std::size_t expected = SessionState == 15
+                                     ? 1 + VerifyBlockLength()
+                                     : ExpectedReplyLength(SessionState, PageEraseMode);
     if (count < expected) return;
     // Only the reply itself goes into the frame: while synchronising the
     // newest byte is the answer, otherwise the reply starts the accumulator.
@@ -236,8 +252,8 @@ void TSTMForm::Timer5Timer() {
     // A refused erase, write command, address or block ends the attempt at
     // once; the next attempt starts over, erase included. Waiting on for an
     // ACK would take the answer to a later frame for this one and leave the
-    // refused block out of the flash.
-    if (SessionState >= 8 && SessionState <= 11 && f[0] == kBootNack) {
+    // refused block out of the flash. The same for a refused read-back.
+    if (SessionState >= 8 && f[0] == kBootNack) {
         FailAttempt();
         return;
     }
@@ -320,7 +336,26 @@ void TSTMForm::Timer5Timer() {
             if (f[0] == kBootAck) SendNextBlock();
             return;
         case 11:
-            if (f[0] == kBootAck) Finish();
+            if (f[0] == kBootAck) StartVerify();
+            return;
+        case 12:
+        case 16:
+            CheckPoint(expected);
+            return;
+        case 13:
+            if (f[0] != kBootAck) return;
+            SessionState = 14;
+            IdleTicks = 0;
+            SendStep(AddressFrame(kFlashStart + static_cast<std::uint32_t>(VerifyOffset)));
+            return;
+        case 14:
+            if (f[0] != kBootAck) return;
+            SessionState = 15;
+            IdleTicks = 0;
+            SendStep(ReadLengthFrame(VerifyBlockLength()));
+            return;
+        case 15:
+            if (f[0] == kBootAck) CompareBlock();
             return;
         default:
             SessionState = 1;
@@ -330,6 +365,7 @@ void TSTMForm::Timer5Timer() {
 
 void TSTMForm::AcceptIdentity() {
     const auto productId = static_cast<std::uint16_t>(FrameBuffer[2] << 8 | FrameBuffer[3]);
+    productId_ = productId;
     const ChipFamily family = ChipFamilyOf(productId);
     PageEraseMode = family.pageMode;
     if (!family.name.empty()) {
@@ -400,6 +436,81 @@ void TSTMForm::SendNextBlock() {
     const int progress = static_cast<int>(WriteOffset * 100 / imageSize_);
     host_.ShowProgress(progress);
     host_.ShowStatus("写进度: " + std::to_string(progress) + "%");
+}
+
+std::size_t TSTMForm::VerifyBlockLength() const {
+    return std::min(kBootBlockSize, imageSize_ - std::min(VerifyOffset, imageSize_));
+}
+
+void TSTMForm::StartVerify() {
+    VerifyOffset = 0;
+    VerifyReads = 0;
+    SessionState = 12;
+    IdleTicks = 0;
+    SendStep(CommandFrame(kBootGetId));
+}
+
+void TSTMForm::CheckPoint(std::size_t length) {
+    // The chip's ID, whole, in the place of the reply: no answer of an
+    // earlier step is still on its way, so the read-back (or, after it, its
+    // result) is the chip's answer to our own frames. A stray or late byte
+    // shifts the reply and the attempt is lost.
+    const auto productId = ParseGetIdReply(FrameBuffer.data(), length);
+    if (!productId || *productId != productId_) {
+        FailAttempt();
+        return;
+    }
+    if (SessionState == 16) {
+        Finish();
+        return;
+    }
+    SessionState = 13;
+    IdleTicks = 0;
+    host_.ShowStatus(kVerifying);
+    SendStep(CommandFrame(kBootReadMemory));
+}
+
+void TSTMForm::CompareBlock() {
+    const std::size_t n = VerifyBlockLength();
+    const auto first = ImageBuffer.begin() + static_cast<std::ptrdiff_t>(VerifyOffset);
+    const auto [mine, theirs] =
+        std::mismatch(first, first + static_cast<std::ptrdiff_t>(n), FrameBuffer.begin() + 1);
+    if (mine != first + static_cast<std::ptrdiff_t>(n)) {
+        // A byte damaged on the line reads wrong once; the flash reads wrong
+        // every time. The block is read once more before it counts.
+        if (++VerifyReads < 2) {
+            SessionState = 13;
+            IdleTicks = 0;
+            SendStep(CommandFrame(kBootReadMemory));
+            return;
+        }
+        const std::size_t at = static_cast<std::size_t>(mine - ImageBuffer.begin());
+        VerifyMismatch(kFlashStart + static_cast<std::uint32_t>(at), *mine, *theirs);
+        return;
+    }
+    VerifyReads = 0;
+    VerifyOffset += n;
+    const int progress = static_cast<int>(VerifyOffset * 100 / imageSize_);
+    host_.ShowProgress(progress);
+    host_.ShowStatus(std::string(kVerifyProgress) + std::to_string(progress) + "%");
+    IdleTicks = 0;
+    if (VerifyOffset < imageSize_) {
+        SessionState = 13;
+        SendStep(CommandFrame(kBootReadMemory));
+    } else {
+        SessionState = 16;
+        SendStep(CommandFrame(kBootGetId));
+    }
+}
+
+void TSTMForm::VerifyMismatch(std::uint32_t address, std::uint8_t expected, std::uint8_t found) {
+    const std::string text = "校验失败：地址 " + HexText(address, 8) + " 处 PLC 中为 " +
+                             HexText(found, 2) + "，应为 " + HexText(expected, 2);
+    FailAttempt(text);
+    // Every attempt found the flash other than the image: the controller
+    // holds no whole program, and the user must know it.
+    if (AttemptCount >= 3)
+        ShowMessage({"错误", text + "\r" + kVerifyFailed, MsgIcon::Information, MsgButtons::Ok});
 }
 
 void TSTMForm::Finish() {

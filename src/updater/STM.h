@@ -4,7 +4,8 @@
 // RTS, synchronises with 0x7F, identifies the chip (Get, Get ID), reads its
 // option bytes, erases the flash the image needs (2 KB pages with Erase, or
 // sectors with Extended Erase), writes the image from 0x08000000 in blocks of
-// at most 256 bytes, and resets the controller into its program. Commands go
+// at most 256 bytes, reads the written flash back and compares it with the
+// image, and resets the controller into its program. Commands go
 // out as the code and its complement, addresses and lengths with their XOR
 // checksum; the chip answers ACK (0x79) or NACK (0x1F).
 //
@@ -28,6 +29,15 @@
 // synchronising is followed by one more 0x7F. A refused Read Memory is taken
 // for read protection only when it comes again in the next attempt, after a
 // fresh synchronisation. A line that hangs up ends the session at once.
+//
+// Success is told only over a flash that holds the image. A stray byte on the
+// line can be taken for the answer to a frame, and the chip's own answer for
+// the next frame's: a refused block would then pass unseen. So the written
+// range is read back in blocks of 256 bytes (a block that reads wrong is read
+// once more: a byte damaged on the line reads wrong once, the flash every
+// time), between two Get ID checkpoints whose reply must stand whole in its
+// place: the read-back is the chip's answer to its own frames, and no stray
+// byte shifted it. A flash found other than the image fails the attempt.
 #pragma once
 
 #include <array>
@@ -69,7 +79,8 @@ class SessionHost {
 // The refusal of an image larger than the 1 MiB image buffer.
 std::string ImageTooLargeText(std::uintmax_t size);
 
-// The reply length the command machine waits for in a state (1-11).
+// The reply length the command machine waits for in a state (1-16; the
+// read-back's data, state 15, goes by the block).
 std::size_t ExpectedReplyLength(int state, bool pageMode);
 
 class TSTMForm {
@@ -113,6 +124,10 @@ class TSTMForm {
     std::uint32_t WriteAddress = kFlashStart;
     std::size_t WriteOffset = 0;
     std::size_t BytesLeft = 0;
+    // The read-back: bytes of the image found in the flash, and reads of the
+    // current block that found it other than the image.
+    std::size_t VerifyOffset = 0;
+    int VerifyReads = 0;
 
   private:
     // Sends a frame; a write that fails ends the attempt like a silent chip.
@@ -128,7 +143,8 @@ class TSTMForm {
     // Back to idle: state 1, progress 0, timers off, port closed, lamp olive.
     void EndAttempt();
     // The attempt failed on the line; up to three attempts per button press.
-    void FailAttempt();
+    // The status line says why (the cable, when empty).
+    void FailAttempt(const std::string& status = {});
     // The attempt cannot succeed however often it is tried: ends it with the
     // message in the status line and a message box.
     void Refuse(const std::string& text);
@@ -142,6 +158,12 @@ class TSTMForm {
     void AcceptIdentity();
     void StartErase();
     void SendNextBlock();
+    // The read-back of the written flash, framed by two Get ID checkpoints.
+    void StartVerify();
+    void CheckPoint(std::size_t length);
+    std::size_t VerifyBlockLength() const;
+    void CompareBlock();
+    void VerifyMismatch(std::uint32_t address, std::uint8_t expected, std::uint8_t found);
     void Finish();
 
     TimerSet& timers_;
@@ -151,6 +173,7 @@ class TSTMForm {
     TimerSet::Id overtimeT_;
     TimerSet::Id pendingStep_ = 0;  // a reset wait, 0 when none
     std::size_t imageSize_ = 0;
+    std::uint16_t productId_ = 0;
 };
 
 }  // namespace vx

@@ -327,14 +327,38 @@ TEST(CommDriverPoll, BurstPastTheAccumulatorRestartsItAtZero) {
     driver.SetOnReceiveData(
         [&](TQelCommDriver&, const std::uint8_t*, std::size_t n) { raised += n; });
     ASSERT_TRUE(driver.OpenPort());
-    link.Reply(std::vector<std::uint8_t>(600, 0xAA));
+    // A burst, then one that reaches 1023 bytes in all or passes them.
+    const struct {
+        std::size_t second;
+        std::uint16_t count;
+        std::uint8_t first;
+    } rows[] = {{600, 600, 0xBB}, {423, 1023, 0xAA}, {424, 424, 0xBB}};
+    for (const auto& row : rows) {
+        driver.ReceivedCount = 0;
+        raised = 0;
+        link.Reply(std::vector<std::uint8_t>(600, 0xAA));
+        timers.RunUntil([] { return false; }, Millis(5));
+        EXPECT_EQ(driver.ReceivedCount, 600);
+        link.Reply(std::vector<std::uint8_t>(row.second, 0xBB));
+        timers.RunUntil([] { return false; }, Millis(5));
+        EXPECT_EQ(driver.ReceivedCount, row.count) << "600 + " << row.second;
+        EXPECT_EQ(driver.ReceivedBytes[0], row.first) << "600 + " << row.second;
+        EXPECT_EQ(raised, 600u + row.second);
+    }
+}
+
+TEST(CommDriverPoll, ANewPollingDelayTakesEffectOnAnOpenPort) {
+    ManualClock clock;
+    TimerSet timers(clock);
+    FakeLink link(clock);
+    TQelCommDriver driver(link, timers);
+    ASSERT_TRUE(driver.OpenPort());
+    driver.SetComPortPollingDelay(50);
+    link.Reply({0x79});
+    timers.RunUntil([] { return false; }, Millis(45));
+    EXPECT_EQ(driver.ReceivedCount, 0) << "no poll before 50 ms";
     timers.RunUntil([] { return false; }, Millis(5));
-    EXPECT_EQ(driver.ReceivedCount, 600);
-    link.Reply(std::vector<std::uint8_t>(600, 0xBB));
-    timers.RunUntil([] { return false; }, Millis(5));
-    EXPECT_EQ(driver.ReceivedCount, 600) << "600 + 600 would pass 1023";
-    EXPECT_EQ(driver.ReceivedBytes[0], 0xBB);
-    EXPECT_EQ(raised, 1200u);
+    EXPECT_EQ(driver.ReceivedCount, 1);
 }
 
 TEST(CommDriverPoll, ReadsAreClampedToTheAccumulator) {

@@ -137,6 +137,18 @@ std::vector<std::uint8_t> ExpectedTranscript(const std::vector<std::uint8_t>& im
         t.push_back(x);
         address += static_cast<std::uint32_t>(n);
     }
+    // The read-back between its two Get ID checkpoints.
+    add({0x02, 0xFD});
+    address = 0x08000000;
+    for (std::size_t offset = 0; offset < image.size(); offset += 256) {
+        add({0x11, 0xEE});
+        const std::vector<std::uint8_t> a = AddressFrame(address);
+        t.insert(t.end(), a.begin(), a.end());
+        const std::size_t n = std::min<std::size_t>(256, image.size() - offset);
+        add({static_cast<std::uint8_t>(n - 1), static_cast<std::uint8_t>(~(n - 1))});
+        address += static_cast<std::uint32_t>(n);
+    }
+    add({0x02, 0xFD});
     return t;
 }
 

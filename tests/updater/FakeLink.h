@@ -138,7 +138,8 @@ class RecordingHost final : public SessionHost {
 std::vector<std::uint8_t> TestImage(std::size_t size, unsigned seed = 1);
 
 // The bytes the updater sends for a whole transfer of the image: the
-// synchronisation, Get, Get ID, the option read, the erase and every block.
+// synchronisation, Get, Get ID, the option read, the erase, every block and the
+// read-back of every block between two Get IDs.
 std::vector<std::uint8_t> ExpectedTranscript(const std::vector<std::uint8_t>& image, bool pageMode);
 
 }  // namespace vx::test
