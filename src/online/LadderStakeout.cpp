@@ -1,6 +1,10 @@
 #include "online/LadderStakeout.h"
 
+#include "model/LadderProgram.h"
+#include "online/LinkSettings.h"
 #include "outside/ModbusLink.h"
+#include "platform/Language.h"
+#include "platform/MessageBox.h"
 
 namespace vx {
 namespace {
@@ -8,6 +12,12 @@ namespace {
 class ToolLinkCalls final : public ModbusCalls {
   public:
     bool Open(const LinkParameters& p) override {
+        // A station the link cannot reach is told, whichever window opens
+        // the link: only the project's parameters can mend it.
+        if (const std::string problem = StationProblem(p, InterfaceChinese()); !problem.empty()) {
+            ShowMessage({kProductTitle, problem, MsgIcon::Information, MsgButtons::Ok});
+            return false;
+        }
         return Modbus_Link_Open(p.baudCode, p.port, p.frame, p.station, p.tcpAddress, p.tcpPort);
     }
     void Close() override { Modbus_LinkClose(); }

@@ -52,6 +52,19 @@ std::string TcpSettingsProblem(std::string_view address, std::string_view portTe
     return {};
 }
 
+std::string StationProblem(const LinkParameters& p, bool chinese) {
+    if (LinkReachesStation(p.port, p.station)) return {};
+    if (p.station == 0) {
+        return chinese ? "站号 0 是广播地址, 控制器不应答 ！请在系统参数中把站号设为 1 ~ 255。"
+                       : "Station 0 is the broadcast address, which the controller does not "
+                         "answer! Set the station to 1 ~ 255 in the system parameters.";
+    }
+    const std::string station = std::to_string(p.station);
+    return chinese ? "站号 " + station + " 无效 ！请在系统参数中把站号设为 1 ~ 255。"
+                   : "Station " + station +
+                         " is not valid! Set the station to 1 ~ 255 in the system parameters.";
+}
+
 std::string PortPanelText(const LinkSettings& s, std::string_view spinner) {
     std::string text =
         s.Ethernet() ? s.tcpAddress : " COM" + std::to_string(static_cast<int>(s.comPortIndex) + 1);

@@ -53,6 +53,12 @@ LinkParameters LinkParametersFor(const LinkSettings& settings, std::string_view 
 // with no word on why.
 std::string TcpSettingsProblem(std::string_view address, std::string_view portText, bool chinese);
 
+// Why the link cannot reach the project's station, in the interface
+// language; empty when it can. On a serial line station 0 is the broadcast,
+// which the controller never answers; the project's system parameters must
+// give it a station of its own.
+std::string StationProblem(const LinkParameters& parameters, bool chinese);
+
 // Status panel 2: " COM3" for a serial port, the TCP address for Ethernet,
 // each followed by the spinner text.
 std::string PortPanelText(const LinkSettings& settings, std::string_view spinner = {});

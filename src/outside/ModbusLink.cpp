@@ -74,6 +74,11 @@ int BaudOfCode(int baudCode) {
     }
 }
 
+bool LinkReachesStation(int port, int station) {
+    if (port == kTcpPort) return station >= 0 && station <= 255;
+    return station >= 1 && station <= 255;
+}
+
 ModbusLink::ModbusLink() : ModbusLink(Timing{}) {}
 
 ModbusLink::ModbusLink(Timing timing) : timing_(timing) {}
@@ -87,7 +92,7 @@ bool ModbusLink::Open(const LinkParameters& p) {
     modbus_t* ctx = nullptr;
     if (p.port >= 0 && p.port < kTcpPort) {
         const int baud = BaudOfCode(p.baudCode);
-        if (baud == 0 || p.station < 1 || p.station > 247) return false;
+        if (baud == 0 || !LinkReachesStation(p.port, p.station)) return false;
         char parity = 'N';
         int stopBits = 1;
         switch (p.frame) {
@@ -110,7 +115,8 @@ bool ModbusLink::Open(const LinkParameters& p) {
         if (IsPseudoTerminal(device)) parity = 'N';
         ctx = modbus_new_rtu(device.c_str(), baud, parity, 8, stopBits);
     } else if (p.port == kTcpPort) {
-        if (p.station < 0 || p.station > 255 || p.tcpAddress.empty() || !TcpPortNumber(p.tcpPort))
+        if (!LinkReachesStation(p.port, p.station) || p.tcpAddress.empty() ||
+            !TcpPortNumber(p.tcpPort))
             return false;
         ctx = modbus_new_tcp_pi(p.tcpAddress.c_str(), p.tcpPort.c_str());
     } else {
@@ -120,7 +126,8 @@ bool ModbusLink::Open(const LinkParameters& p) {
         portLock_.Release();
         return false;
     }
-    if (modbus_set_slave(ctx, p.station) != 0 || modbus_connect(ctx) != 0) {
+    // No station is given to libmodbus: it sends none of the link's requests.
+    if (modbus_connect(ctx) != 0) {
         modbus_free(ctx);
         portLock_.Release();
         return false;

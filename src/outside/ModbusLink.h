@@ -3,7 +3,9 @@
 // it again, putting the port's settings back as it found them; the link frames
 // and checks its requests and answers itself (ModbusFrame), so that every
 // answer is checked against its request in full and a close can end the wait
-// for an answer at once.
+// for an answer at once. The station therefore is the link's own: every
+// station a controller can be given on its serial port is reached, 248-255
+// too, which libmodbus would refuse to address on a serial line.
 //
 // The online functions work from timers on the user-interface thread: they
 // start one read, then ask on every tick whether its answer has come, and give
@@ -82,12 +84,19 @@ struct LinkParameters {
     int baudCode = 11;  // 6, 8, 9, 11, 12: 9600, 19200, 38400, 57600, 115200
     int port = 0;       // 0-7: COM1-COM8; 8: Modbus TCP
     int frame = 2;      // 0: N 8 2, 1: O 8 1, 2: E 8 1
-    int station = 1;    // RTU 1-247; TCP unit identifier 0-255
+    int station = 1;    // RTU 1-255; TCP unit identifier 0-255
     std::string tcpAddress;
     std::string tcpPort;
 };
 
 inline constexpr int kTcpPort = 8;
+
+// Whether the link can address the station on the port: on a serial line
+// 1-255, for station 0 is the broadcast, which a controller carries out
+// without ever answering (nothing could be read, no write confirmed, and
+// every controller on the line would take the writes); over TCP any unit
+// identifier 0-255.
+bool LinkReachesStation(int port, int station);
 
 // The line speed of a baud code; 0 for a code that names none.
 int BaudOfCode(int baudCode);
@@ -114,7 +123,7 @@ class ModbusLink {
 
     // Opens the link, closing one that is open. False, and nothing open, for
     // parameters the link cannot use (an unknown baud code or frame on a
-    // serial port, a station outside 1-247 on RTU or 0-255 on TCP, a port
+    // serial port, a station the link cannot reach (LinkReachesStation), a port
     // outside 0-8, an empty address, a port text that is no number 1-65535)
     // or when the port or the connection cannot be opened.
     bool Open(const LinkParameters& parameters);

@@ -395,7 +395,7 @@ TEST(ModbusLinkOpen, RefusesWhatTheLinkCannotUse) {
     rtu.station = 1;
     ASSERT_TRUE(link.Open(rtu));
     link.Close();
-    for (int station : {0, 248, 255, -1}) {
+    for (int station : {0, 256, -1}) {  // 0: the broadcast, which no controller answers
         LinkParameters p = rtu;
         p.station = station;
         EXPECT_FALSE(link.Open(p)) << station;
@@ -467,6 +467,29 @@ TEST(ModbusLinkOpen, AnotherStationIsSilent) {
     ASSERT_TRUE(link.Open(p));
     link.ReadBits(0, 2, 1);
     EXPECT_TRUE(Retake(link, bits, 2));
+}
+
+// Every station a controller can be given on its serial port is read and
+// written, the ones the protocol reserves included.
+TEST(ModbusLinkOpen, EverySerialStationFrom1To255IsReached) {
+    for (int station : {1, 247, 248, 255}) {
+        SCOPED_TRACE(station);
+        PlcSim sim(plcsim::SimOptions{station, true, false, 0, {}});
+        ASSERT_TRUE(sim.Ok());
+        test::ScopedEnv com1("VXTORVIN_COM1", sim.DevicePath().c_str());
+        sim.SetWord(Area::D, 3, 0x1234);
+        ModbusLink link;
+        ASSERT_TRUE(link.Open({12, 0, 2, station, {}, {}}));
+        link.ReadWords(3, 1, 3);
+        std::uint16_t word = 0;
+        ASSERT_TRUE(Retake(link, &word, 1));
+        EXPECT_EQ(word, 0x1234);
+        const std::uint16_t value = 77;
+        EXPECT_TRUE(link.WriteWords(&value, 4, 1, 16));
+        EXPECT_EQ(sim.Word(Area::D, 4), 77);
+        for (const plcsim::LoggedRequest& request : sim.Log())
+            EXPECT_EQ(request.unit, station);
+    }
 }
 
 TEST(ModbusLinkTcp, ANewOpenConnectsAgainAfterThePeerHungUp) {

@@ -83,6 +83,8 @@ class TMainFrm : public QMainWindow {
     Settings& CurrentSettings() { return settings_; }
     // The auto-save timer (Timer3).
     const QTimer& AutoSaveTimer() const { return timer3_; }
+    // The start timer (Timer2): one shot after the window is shown.
+    const QTimer& StartTimer() const { return timer2_; }
     // The one-second timer (Timer1): tool bar states, the clock and the
     // countdown that puts "就绪" back into status panel 1 after a compile.
     QTimer& Timer1() { return timer1_; }

@@ -163,12 +163,16 @@ TEST_F(MainFrmTest, SaveCloseAndReopenKeepTheCells) {
     const LadderCells saved = TheProgram().cells;
     TheProgram().Clear();
 
+    // The image another project compiled is never downloaded for this one.
+    const std::string staleImage = JoinPath(WindowsDirectory(), "Torvin.pin");
+    test::WriteTestFile(staleImage, "image of another project");
     auto frm = Started();
     frm->Dialogs().openFile = [&](const std::string&, const std::string&) {
         return std::optional<std::string>(path + ".PSP");
     };
     frm->FileOpenItemClick();
     ASSERT_FALSE(frm->CoverShown());
+    EXPECT_FALSE(FileExists(staleImage)) << "loading a project removes the old image";
     EXPECT_EQ(TheProgram().cells, saved);
     EXPECT_EQ(KindAt(5, 7), CellKind::kInverter);
     EXPECT_EQ(frm->Item("LastFileOpenItem")->text().toStdString(), "&1 " + path + ".PSP")

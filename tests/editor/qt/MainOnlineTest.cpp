@@ -157,25 +157,43 @@ TEST_F(MainOnlineTest, ALinkThatCannotOpenLeavesMonitoringOffAndTheStatusBarSays
     EXPECT_TRUE(messages_.Messages().empty()) << "no box";
     EXPECT_FALSE(TheModbusLink().IsOpen());
 
-    // A station the serial link cannot address fails the same way, on a port
-    // that opens for the project's own station.
-    plcsim::PlcSim rtu(plcsim::SimOptions{1, true, false, 0, {}});
+    // Every station a controller can be given on its serial port is
+    // monitored, the ones the protocol reserves too. Station 0, the broadcast,
+    // which no controller answers, is refused with the reason, in the
+    // interface language.
+    plcsim::PlcSim rtu(plcsim::SimOptions{248, true, false, 0, {}});
     ASSERT_TRUE(rtu.Ok());
     test::ScopedEnv com1("VXTORVIN_COM1", rtu.DevicePath().c_str());
     TheLinkSettings().comPortIndex = 0;
     std::string& sys = TheProgram().sysParamString;
     sys.replace(9, 2, "F8");  // station 248
     frm->Item("NStakeoutON")->trigger();
-    EXPECT_FALSE(frm->Monitoring());
-    EXPECT_TRUE(messages_.Messages().empty());
-    sys.replace(9, 2, "01");
-    frm->Item("NStakeoutON")->trigger();
-    EXPECT_TRUE(frm->Monitoring());
+    ASSERT_TRUE(frm->Monitoring());
     rtu.SetBit(Area::X, 0, true);
     VX_WAIT_TRUE(Energised(1, 0), test::kStateWaitMs);
     EXPECT_TRUE(frm->StatusPanel(2)->text().startsWith(" COM1 "));
+    EXPECT_TRUE(messages_.Messages().empty());
     frm->Item("NStakeoutON")->trigger();
     EXPECT_FALSE(TheModbusLink().IsOpen());
+
+    sys.replace(9, 2, "00");
+    const std::uint64_t sent = TheModbusLink().RequestsSent();
+    frm->Item("NStakeoutON")->trigger();
+    EXPECT_FALSE(frm->Monitoring());
+    EXPECT_FALSE(TheModbusLink().IsOpen());
+    EXPECT_EQ(TheModbusLink().RequestsSent(), sent) << "nothing broadcast";
+    EXPECT_EQ(frm->StatusPanel(2)->text(), QString(" COM1 通信失败 ！"));
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text,
+              "站号 0 是广播地址, 控制器不应答 ！请在系统参数中把站号设为 1 ~ 255。");
+    EXPECT_EQ(messages_.Last().icon, MsgIcon::Information);
+    frm->Item("English1")->trigger();
+    frm->Item("NStakeoutON")->trigger();
+    EXPECT_FALSE(frm->Monitoring());
+    ASSERT_EQ(messages_.Count(), 2u);
+    EXPECT_EQ(messages_.Last().text,
+              "Station 0 is the broadcast address, which the controller does not answer! Set "
+              "the station to 1 ~ 255 in the system parameters.");
 }
 
 TEST_F(MainOnlineTest, AControllerThatDoesNotAnswerIsToldOnceInTheStatusBar) {

@@ -110,7 +110,14 @@ class StartPageTest : public testing::Test {
             seen = true;
             onStart(*raw, *start);
         });
-        EXPECT_TRUE(test::ShowAndStart(*frm));
+        QSignalSpy started(raw, &TMainFrm::StartTimerFired);
+        frm->show();
+        // The page comes once, 988 ms after the window is shown.
+        EXPECT_TRUE(frm->StartTimer().isActive());
+        EXPECT_TRUE(frm->StartTimer().isSingleShot());
+        EXPECT_EQ(frm->StartTimer().interval(), 988);
+        EXPECT_FALSE(seen);
+        EXPECT_TRUE(started.wait(test::kStateWaitMs));
         EXPECT_TRUE(seen);
         return frm;
     }

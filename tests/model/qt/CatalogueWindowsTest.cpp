@@ -230,6 +230,22 @@ TEST_F(Picker, SplitsTheTextAndOffersSetValuesToTimerAndCounterCoils) {
     picker.BitBtn3()->click();
     EXPECT_FALSE(picker.isVisible());
     EXPECT_EQ(target.text(), QString("M8")) << "cancel writes nothing";
+
+    // Lower-case letters name timers and counters as well.
+    struct Typed {
+        const char* text;
+        bool setValue;  // offered and kept
+        const char* result;
+    };
+    for (const Typed& t : {Typed{"t5 K100", true, "t5 K100"}, Typed{"c7 K3", true, "c7 K3"},
+                           Typed{"m8 K10", false, "m8"}}) {
+        SCOPED_TRACE(t.text);
+        picker.Open(t.text, true);
+        EXPECT_EQ(picker.Edit2()->isEnabled(), t.setValue);
+        EXPECT_EQ(picker.StringGrid2()->isHidden(), !t.setValue);
+        picker.BitBtn1()->click();
+        EXPECT_EQ(target.text(), QString(t.result));
+    }
 }
 
 TEST_F(Picker, ContactsNeverTakeASetValue) {

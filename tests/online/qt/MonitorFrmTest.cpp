@@ -24,6 +24,7 @@
 #include <cstring>
 #include <memory>
 
+#include "editor/ProjectFile.h"
 #include "model/LadderProgram.h"
 #include "online/DeviceImage.h"
 #include "online/LinkSettings.h"
@@ -469,6 +470,7 @@ TEST_F(MonitorFrmTest, ASilentControllerFailsTheWrites) {
 TEST_F(MonitorFrmTest, WithoutALinkNothingRunsAndTheDialogsSaySo) {
     test::ScopedEnv com5("VXTORVIN_COM5", "/nonexistent/ttyPLC");
     TheLinkSettings().comPortIndex = 4;
+    TheProgram().sysParamString = kDefaultSysParamString;  // station 1: only the port fails
     TheDeviceImage().SetBit(DeviceKind::M, 1, true);
     frm_->show();
     EXPECT_FALSE(frm_->LinkOpen());
