@@ -5,8 +5,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 
 #include "build/Plugins.h"
+#include "platform/Text.h"
 #include "platform/qt/ProgramText.h"
 #include "styling/skin/qt/FlatSkin.h"
 
@@ -51,9 +53,13 @@ TClient_OptFrm::TClient_OptFrm(std::string programFolder, QWidget* parent)
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->geometry().x() + (screen->geometry().width() - width()) / 2, 100);
 
-    connect(fileListBox1_, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
-        if (item == nullptr) return;
-        noted_ = item->text().toStdString();
+    // A file chosen in the list is described. Only a selection counts: when
+    // the list takes the focus with no row chosen, Qt makes its first row
+    // current without selecting it, and that row is no choice of the user's.
+    connect(fileListBox1_, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = fileListBox1_->selectedItems();
+        if (selected.isEmpty()) return;
+        noted_ = selected.first()->text().toStdString();
         ShowDescription(noted_);
     });
     connect(fileListBox1_, &QListWidget::itemEntered, this, [this](QListWidgetItem* item) {
@@ -75,7 +81,29 @@ void TClient_OptFrm::FormShow(const LadderProgram& program) {
     FillList();
     checkBox1_->setChecked(program.usePlugin == 1);
     edit1_->setText(QString::fromStdString(program.pluginName));
+    SelectChosen(program.pluginName);
     ShowDescription(program.pluginName);
+}
+
+void TClient_OptFrm::SelectChosen(const std::string& name) {
+    // The project's plug-in is the list's current row, so that the list
+    // opens on it; a name the folder does not hold leaves no row chosen.
+    const QSignalBlocker quiet(fileListBox1_);
+    fileListBox1_->setCurrentRow(-1);
+    noted_.clear();
+    if (name.empty()) return;
+    int row = -1;
+    for (int i = 0; i < fileListBox1_->count(); ++i) {
+        const std::string listed = fileListBox1_->item(i)->text().toStdString();
+        if (listed == name) {
+            row = i;
+            break;
+        }
+        if (row < 0 && EqualsNoCase(listed, name)) row = i;
+    }
+    if (row < 0) return;
+    fileListBox1_->setCurrentRow(row);
+    noted_ = fileListBox1_->item(row)->text().toStdString();
 }
 
 void TClient_OptFrm::ShowDescription(const std::string& name) {

@@ -33,6 +33,9 @@ class TClient_OptFrm : public QDialog {
 
   private:
     void ShowDescription(const std::string& name);
+    // Makes the row of the named plug-in current and selected, names
+    // matching without regard to case.
+    void SelectChosen(const std::string& name);
     void FillList();
 
     std::string programFolder_;

@@ -95,7 +95,8 @@ class TMainFrm : public QMainWindow {
     // The language refresh: Qt's own texts and the language file of the
     // language item ("kzchs.ini" or "kzeng.ini" in the program folder) applied
     // to every form, the texts the main window writes itself (status panels,
-    // the recent-file item's caption) written again. A missing or unreadable
+    // the recent-file item's caption) written again, then LanguageRefreshed
+    // for the windows that write their own. A missing or unreadable
     // file is reported and refuses the change: the language item goes back
     // to the language in force and nothing else changes; false then
     // (MainLanguage.cpp).
@@ -217,6 +218,9 @@ class TMainFrm : public QMainWindow {
     void LetterTyped(QChar letter);
     // The grid shows another block.
     void BlockShown();
+    // A language refresh has put the interface in the language of the
+    // language item: windows that write texts themselves write them again.
+    void LanguageRefreshed();
 
   protected:
     void showEvent(QShowEvent* event) override;

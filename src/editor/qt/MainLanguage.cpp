@@ -82,6 +82,7 @@ bool TMainFrm::Button1Click() {
     }
     ShowRecentFileCaption();
     RefreshStatusPanels();
+    emit LanguageRefreshed();
     return true;
 }
 

@@ -45,6 +45,10 @@ void TMainFrm::ConnectLookupWindows() {
         codeConvFrm->SetChinese(Chinese());
         codeConvFrm->ShowConverter();
     });
+    // The converter stays open beside the editor: its button and the binary
+    // field's hint follow a switch of language at once.
+    connect(this, &TMainFrm::LanguageRefreshed, codeConvFrm,
+            [this, codeConvFrm] { codeConvFrm->SetChinese(Chinese()); });
 }
 
 }  // namespace vx

@@ -41,6 +41,8 @@ void TMainFrm::ConnectParameterWindows() {
     };
     connect(organUseFrm, &TOrganUseFrm::CommentEdited, this, commentsMayHaveChanged);
     connect(organUseFrm, &TOrganUseFrm::Closed, this, commentsMayHaveChanged);
+    // The window may stay open across a switch of language.
+    connect(this, &TMainFrm::LanguageRefreshed, organUseFrm, &TOrganUseFrm::LanguageRefresh);
     auto usagePage = [organUseFrm] { organUseFrm->ShowPage(TOrganUseFrm::kUsagePage); };
     connect(Item("N23"), &QAction::triggered, organUseFrm, usagePage);
     connect(Button("UsageToolButton"), &TFxCustomToolBarButton::Clicked, organUseFrm, usagePage);

@@ -85,6 +85,7 @@ class UsageGridModel : public QAbstractTableModel {
         endResetModel();
     }
     const UsageGrid& Grid() const { return grid_; }
+    void HeadersChanged() { emit headerDataChanged(Qt::Horizontal, 0, grid_.columns - 1); }
 
     int rowCount(const QModelIndex& parent) const override {
         return parent.isValid() ? 0 : grid_.rows - 1;
@@ -171,6 +172,7 @@ class CommentTableModel : public QAbstractTableModel {
     // The usage marks or everything changed in the store.
     void MarksChanged() { emit dataChanged(index(0, 1), index(rowCount({}) - 1, 1)); }
     void AllChanged() { emit dataChanged(index(0, 0), index(rowCount({}) - 1, 2)); }
+    void HeadersChanged() { emit headerDataChanged(Qt::Horizontal, 0, 2); }
 
   private:
     DeviceKind kind_;
@@ -468,15 +470,22 @@ void TOrganUseFrm::ResetUsage() {
 void TOrganUseFrm::BitBtn2Click() {
     ResetUsage();
     const int scopeEnd = UsageScopeEnd(wholeProgram_->isChecked(), proRange_->currentIndex());
-    const DeviceUsage usage = DeviceUsage::Scan(TheProgram().cells, scopeEnd);
-    DeviceComments& comments = TheDeviceComments();
-    MarkUsage(usage, comments);
-    const UsageReport report = BuildUsageReport(usage, comments, Chinese());
+    lastScan_ = DeviceUsage::Scan(TheProgram().cells, scopeEnd);
+    MarkUsage(*lastScan_, TheDeviceComments());
+    ShowUsage(*lastScan_);
+    for (CommentTableModel* model : commentModels_)
+        model->MarksChanged();
+    emit Refreshed();
+}
+
+void TOrganUseFrm::ShowUsage(const DeviceUsage& usage) {
+    const DeviceComments& comments = TheDeviceComments();
+    const bool chinese = Chinese();
+    const UsageReport report = BuildUsageReport(usage, comments, chinese);
     for (int t = 0; t < kCommentTableCount; ++t) {
         const auto i = static_cast<std::size_t>(t);
         const UsageSummary& summary = report.summaries[i];
-        usageModels_[i]->SetGrid(
-            BuildUsageGrid(summary.kind, usage, comments, !seams_.chinese || seams_.chinese()));
+        usageModels_[i]->SetGrid(BuildUsageGrid(summary.kind, usage, comments, chinese));
         summaries_[i]->setText(Q(summary.label));
         ratioBars_[i]->SetPercent(static_cast<std::uint16_t>(std::max(summary.ratioBar, 0)));
         progressBar1_->setValue(summary.progress);
@@ -485,9 +494,19 @@ void TOrganUseFrm::BitBtn2Click() {
     for (const std::string& line : report.memoLines)
         lines << Q(line);
     memo1_->setPlainText(lines.join('\n'));
+}
+
+void TOrganUseFrm::LanguageRefresh() {
+    // The last scan's result in the new language: the words change, the
+    // usage stays what the last refresh found.
+    if (lastScan_) ShowUsage(*lastScan_);
+    for (std::size_t i = 0; i < usageGrids_.size(); ++i) {
+        usageModels_[i]->HeadersChanged();
+        QTableView* grid = usageGrids_[i];
+        grid->setToolTip(grid->currentIndex().data(Qt::DisplayRole).toString());
+    }
     for (CommentTableModel* model : commentModels_)
-        model->MarksChanged();
-    emit Refreshed();
+        model->HeadersChanged();
 }
 
 std::vector<std::string> TOrganUseFrm::MemoLines() const {

@@ -30,6 +30,7 @@
 #include <vector>
 
 #include "editor/DeviceComments.h"
+#include "editor/OrganUse.h"
 
 class QPrinter;
 
@@ -61,6 +62,11 @@ class TOrganUseFrm : public QDialog {
     void BitBtn5Click();
     // 关闭(&C).
     void BitBtn1Click() { close(); }
+
+    // After a switch of the interface language: the texts the window writes
+    // itself (the usage cells, the counts, the report, the grids' headers)
+    // written again in the new language, from the last scan.
+    void LanguageRefresh();
 
     // The report's lines as printed: the project file, "   元件使用情况表打印   "
     // (in English "   Device usage print   "), the date and the time, a line
@@ -124,6 +130,8 @@ class TOrganUseFrm : public QDialog {
     void AskFont(QWidget* control);
     bool Chinese() const { return !seams_.chinese || seams_.chinese(); }
     void ResetUsage();
+    // The scan's result into the usage grids, the counts and the report.
+    void ShowUsage(const DeviceUsage& usage);
 
     TFlatSkin* flatSkin1_ = nullptr;
     TWgPageControl* pageControl_ = nullptr;
@@ -143,6 +151,7 @@ class TOrganUseFrm : public QDialog {
     QTabWidget* commentTabs_ = nullptr;
     std::array<QTableView*, kCommentTableCount> commentGrids_{};
     std::array<CommentTableModel*, kCommentTableCount> commentModels_{};
+    std::optional<DeviceUsage> lastScan_;  // what the last refresh found
     Seams seams_;
 };
 

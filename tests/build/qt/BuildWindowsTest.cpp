@@ -22,6 +22,7 @@
 #include "platform/SystemFolders.h"
 #include "platform/Text.h"
 #include "support/MessageRecorder.h"
+#include "support/QtWait.h"
 #include "support/ScopedEnv.h"
 #include "support/TempFolder.h"
 
@@ -116,6 +117,50 @@ TEST_F(Client_OptFrmTest, UntickingKeepsTheName) {
     frm.Commit(program);
     EXPECT_EQ(program.usePlugin, 0);
     EXPECT_EQ(program.pluginName, "RFID_232.dll");
+}
+
+// Shown as the user opens it: the list takes the focus, and the memo still
+// describes the project's plug-in, whose row is the current one.
+TEST_F(Client_OptFrmTest, ShownItDescribesTheChosenPlugin) {
+    struct Case {
+        const char* name;
+        const char* memo;
+        int row;  // -1: no row chosen
+    };
+    const Case cases[] = {
+        {"Scale.DLL", "说明信息不存在！", 1},
+        {"", "请选择一个插件！", -1},
+        {"Gone.dll", "说明信息不存在！", -1},
+        {"rfid_232.DLL", "RFID 读卡器", 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TClient_OptFrm frm(program_.Path());
+        LadderProgram program;
+        program.pluginName = c.name;
+        frm.FormShow(program);
+        frm.show();
+        VX_WAIT_TRUE(frm.FileListBox1()->hasFocus(), test::kStateWaitMs);
+        QCoreApplication::processEvents();
+        EXPECT_EQ(frm.Memo1()->toPlainText(), QString::fromUtf8(c.memo));
+        EXPECT_EQ(frm.Edit1()->text(), QString(c.name));
+        const QList<QListWidgetItem*> selected = frm.FileListBox1()->selectedItems();
+        EXPECT_EQ(selected.isEmpty() ? -1 : frm.FileListBox1()->row(selected.first()), c.row);
+        if (c.row >= 0) {
+            EXPECT_EQ(frm.FileListBox1()->currentRow(), c.row);
+        }
+    }
+    // Moving in the list still describes the plug-in moved to.
+    TClient_OptFrm frm(program_.Path());
+    LadderProgram program;
+    program.pluginName = "Scale.DLL";
+    frm.FormShow(program);
+    frm.show();
+    VX_WAIT_TRUE(frm.FileListBox1()->hasFocus(), test::kStateWaitMs);
+    QTest::keyClick(frm.FileListBox1(), Qt::Key_Up);
+    EXPECT_EQ(frm.Memo1()->toPlainText(), QString("RFID 读卡器"));
+    emit frm.FileListBox1()->itemDoubleClicked(frm.FileListBox1()->currentItem());
+    EXPECT_EQ(frm.Edit1()->text(), QString("RFID_232.dll"));
 }
 
 class Host : public StageView {

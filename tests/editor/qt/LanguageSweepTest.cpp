@@ -32,11 +32,13 @@
 #include "editor/ProgramBlocks.h"
 #include "editor/ProjectFile.h"
 #include "editor/Settings.h"
+#include "editor/qt/CodeConv.h"
 #include "editor/qt/Main.h"
 #include "editor/qt/OrganCheck.h"
 #include "editor/qt/OrganUse.h"
 #include "editor/qt/UiTextAccess.h"
 #include "editor/qt/UiTexts.h"
+#include "model/CellKind.h"
 #include "model/LadderProgram.h"
 #include "model/qt/EntryHost.h"
 #include "platform/FileIo.h"
@@ -322,6 +324,50 @@ TEST(LanguageSweep, ASwitchWhileTheToolRunsLeavesNoTextInTheOtherLanguage) {
     EXPECT_EQ(StatusTexts(*frm), chinese);
     EXPECT_EQ(frm->Item("LastFileOpenItem")->text(), QString("最近文件"));
     EXPECT_TRUE(messages.Messages().empty());
+}
+
+// A switch while the number converter and the usage window stay open: the
+// texts they write themselves (the set/clear button, the binary field's
+// hint, the usage cells, counts and report) follow it at once.
+TEST(LanguageSweep, ASwitchReachesTheWindowsLeftOpen) {
+    for (const bool chinese : {true, false}) {  // the language before the switch
+        SCOPED_TRACE(chinese ? "Chinese to English" : "English to Chinese");
+        test::MessageRecorder messages;
+        auto frm = StartAllForms(chinese);
+        TheProgram().cells.Kind(1, 0) = CellKind::kOpenContact;
+        TheProgram().cells.First(1, 0) = "X0";
+        auto* conv = frm->findChild<TCodeConvFrm*>();
+        auto* usage = frm->findChild<TOrganUseFrm*>();
+        ASSERT_TRUE(conv != nullptr && usage != nullptr);
+        frm->Item("N26")->trigger();
+        conv->Edit1()->setText("255");
+        QTest::keyClick(conv->Edit1(), Qt::Key_Return);
+        QSignalSpy refreshed(usage, &TOrganUseFrm::Refreshed);
+        frm->Item("N23")->trigger();
+        VX_WAIT_TRUE(!refreshed.isEmpty(), test::kStateWaitMs);
+        const int scans = static_cast<int>(refreshed.size());
+
+        frm->Item(chinese ? "English1" : "Chinese1")->trigger();
+        std::vector<ShownText> left;
+        for (const QWidget* window : {static_cast<QWidget*>(conv), static_cast<QWidget*>(usage)}) {
+            EXPECT_TRUE(window->isVisible()) << window->objectName().toStdString();
+            for (const ShownText& t : test::ShownTexts(window)) {
+                const bool other =
+                    chinese ? test::HasChinese(t.text)
+                            : test::IsEnglishPhrase(t.text) && !Exempted(t.path, kEnglishOnly);
+                if (other && !Exempted(t.path, kProjectData)) left.push_back(t);
+            }
+        }
+        EXPECT_TRUE(left.empty()) << left.size() << " texts of the other language:\n"
+                                  << Report(left);
+        EXPECT_EQ(conv->BitBtn1()->text(), QString(chinese ? "Clear(R)" : "清零(R)"));
+        EXPECT_EQ(usage->UsageGrid(0)->model()->index(0, 1).data().toString(),
+                  QString(chinese ? "Used" : "已使用"));
+        EXPECT_EQ(refreshed.size(), scans) << "the words change, not the scan";
+        conv->close();
+        usage->close();
+        TheProgram().Clear();
+    }
 }
 
 // Room for a title in the title bar as the desktop draws it: the window's
