@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -14,6 +16,7 @@
 #include "bootsim/PtyChip.h"
 #include "platform/Registry.h"
 #include "platform/SystemFolders.h"
+#include "platform/qt/QtMessagePresenter.h"
 #include "support/MessageRecorder.h"
 #include "support/QtWait.h"
 #include "support/ScopedEnv.h"
@@ -166,6 +169,46 @@ TEST(UpdaterWindow, FileModeSendsTheImageBesideTheUpdater) {
     std::filesystem::remove(JoinPath(ProgramFolder(), "Update.Da2"));
     EXPECT_TRUE(board.Flash(image.size()) == image);
     EXPECT_EQ(messages.Count(), 1u) << messages.Last().text;
+}
+
+// The boot loader vanishes (the adapter pulled) at points through the
+// transfer: the erase, a write, the read-back and its last checkpoint. The
+// real message box tells it, the window stays, the port is closed and
+// nothing is retried.
+TEST(UpdaterWindow, AHangUpAnywhereInTheTransferIsToldAndTheWindowStays) {
+    test::TempFolder package;
+    const std::vector<std::uint8_t> bytes = test::TestImage(1500, 4);
+    test::WriteTestFile(package / "Update.Da2", std::string(bytes.begin(), bytes.end()));
+    const std::size_t whole = test::ExpectedTranscript(bytes, true).size();
+    const MessagePresenter before = SetMessagePresenter(PresentWithQMessageBox);
+    QStringList shown;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            shown << box->text();
+            box->done(QMessageBox::Ok);
+        }
+    });
+    answer.start(20);
+    for (const std::size_t at :
+         {std::size_t{19}, std::size_t{19 + 265 + 3}, std::size_t{1000}, whole - 200, whole - 1}) {
+        SCOPED_TRACE(at);
+        shown.clear();
+        PtyBoard board;
+        ASSERT_TRUE(board.chip.Ok());
+        board.chip.HangUpAfter(at);
+        TMainForm window(nullptr, package.Path());
+        window.show();
+        window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
+        VX_WAIT_TRUE(!shown.isEmpty(), test::kStateWaitMs);
+        VX_WAIT_TRUE(!window.Logic().Session().Busy(), test::kStateWaitMs);
+        EXPECT_EQ(shown,
+                  QStringList{QStringLiteral("串口读写失败，通信已中断！请检查通信线和串口。")});
+        EXPECT_TRUE(window.isVisible());
+        EXPECT_FALSE(window.Logic().Session().ComDriver.IsPortOpen());
+        EXPECT_EQ(window.Logic().Session().AttemptCount, 0);
+    }
+    SetMessagePresenter(before);
 }
 
 }  // namespace
