@@ -83,6 +83,12 @@ std::string ProjectMessageText(ProjectOutcome outcome, const std::string& projec
     }
 }
 
+std::string CutShortProjectText(const std::string& projectFile, bool chinese) {
+    return (chinese ? "文件不完整，只打开了能读出的部分："
+                    : "The file is incomplete, only the part that could be read was opened: ") +
+           projectFile + (chinese ? "  ！" : "  !");
+}
+
 RequestAction NewRequestAction(std::string_view newMode) {
     if (newMode == kProjectHeldMode) return RequestAction::HandOver;
     if (newMode == kNewFileMode || newMode == kStartNewFileMode) return RequestAction::LoadHere;
@@ -125,6 +131,8 @@ ProjectOutcome OpenProject(const std::string& name, ProjectNames& names, LadderP
     if (program.passwordFlag == 1 && !(hooks.askPassword && hooks.askPassword(program)))
         return ProjectOutcome::PasswordRefused;
     if (!example && HasCBlock(program.sysParamString)) EnsureCBlockFile(name);
+    // Told before the user can save over the file what was read of it.
+    if (ProjectFileCutShort(*bytes)) Warn(CutShortProjectText(name, options.chinese));
     return ProjectOutcome::Done;
 }
 

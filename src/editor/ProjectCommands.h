@@ -82,6 +82,10 @@ enum class ProjectOutcome {
 std::string ProjectMessageText(ProjectOutcome outcome, const std::string& projectFile,
                                bool chinese);
 
+// "文件不完整，只打开了能读出的部分：" + file + "  ！" / "The file is incomplete, only the
+// part that could be read was opened: " + file + "  !", told when a cut-short file opens.
+std::string CutShortProjectText(const std::string& projectFile, bool chinese);
+
 // What a New or Open request does in this instance, by its mode.
 enum class RequestAction {
     HandOver,  // this instance holds a project: start another one for the request
@@ -103,7 +107,8 @@ ProjectOutcome NewProject(ProjectNames& names, LadderProgram& program, const Pro
 // examples' folder), which is read as an untitled copy whose first save asks
 // where (`exampleFile` names it) and gets no C block file; the file is read, then the device
 // comments; a project that asks for its password asks it; a project with a C block gets its ".PLCC"
-// file from the C block buffer when it has none. Version error and not found are told to the user.
+// file from the C block buffer when it has none. Version error and not found are told to the user,
+// and so is a file that ends inside a record once what it holds is open.
 // On Done and PasswordRefused the window marks the project held and writes the clipboard file with
 // the mode "Open"; only on Done does it show the project.
 ProjectOutcome OpenProject(const std::string& name, ProjectNames& names, LadderProgram& program,

@@ -101,6 +101,10 @@ ProjectReadResult ParseProject(std::string_view bytes, LadderProgram& program) {
     return ProjectReadResult::Ok;
 }
 
+bool ProjectFileCutShort(std::string_view bytes) {
+    return bytes.size() % kRecordSize != 0;
+}
+
 std::string ChangeFileExtension(std::string_view path, std::string_view extension) {
     const std::size_t slash = path.find_last_of("/\\");
     const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;

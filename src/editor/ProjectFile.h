@@ -63,6 +63,11 @@ enum class ProjectReadResult {
 // ignored and cell records whose number lies outside the store are skipped.
 ProjectReadResult ParseProject(std::string_view bytes, LadderProgram& program);
 
+// Whether the file ends inside a record, as a copy or a write that stopped
+// half way leaves it: its last records are lost, and saving what was read
+// would make the loss final.
+bool ProjectFileCutShort(std::string_view bytes);
+
 // The path with its extension replaced (or added, when the file name has none).
 std::string ChangeFileExtension(std::string_view path, std::string_view extension);
 

@@ -53,10 +53,6 @@ bool FitsCellText(const Built& built) {
         Refuse("指令文本超过 26 字节,无法保存 ！");
         return false;
     }
-    if (GbkByteLength(built.second) > kCellTextBytes) {
-        Refuse("指令的 C 代码超过 26 字节,无法保存 ！");
-        return false;
-    }
     return true;
 }
 

@@ -51,9 +51,11 @@ inline constexpr const char* kUnreadableNumber = "数值设置错误 ！";
 // Shows the message (caption kProductTitle, OK button) and gives an empty result.
 std::nullopt_t Refuse(std::string_view text, MsgIcon icon = MsgIcon::Exclamation);
 
-// Whether both texts fit a cell text of the project file (26 GBK bytes); a
-// longer one would be cut without a word when the project is saved, so it is
-// refused here with a message.
+// Whether the display text fits a cell text of the project file (26 GBK
+// bytes); a longer one would be cut without a word when the project is saved,
+// so it is refused here with a message. The C text may be longer: the project
+// file keeps 26 bytes of it, and the converter derives it again from the
+// display text.
 bool FitsCellText(const Built& built);
 
 // The compiler's own reading of a number: an optional sign and decimal digits

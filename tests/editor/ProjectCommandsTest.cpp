@@ -63,6 +63,60 @@ TEST(OpenProjectCommand, ReportsBadFilesInTheChosenLanguage) {
     EXPECT_EQ(messages.Count(), 3u);
 }
 
+// A copy that stopped half way opens with the cells it holds whole, and says
+// so before a save could replace the whole file with them.
+TEST(OpenProjectCommand, ACutShortFileOpensWhatItHoldsAndSaysItIsIncomplete) {
+    MessageRecorder messages;
+    TempFolder dir;
+    LadderProgram saved = SmallProgram();
+    for (int row = 1; row < 6; ++row) {
+        saved.cells.Kind(12, row) = CellKind::kCoil;
+        saved.cells.First(12, row) = "Y" + std::to_string(row);
+    }
+    const std::string whole = SerialiseProject(saved);
+    const std::string path = dir / "cut.PSP";
+    constexpr std::size_t kCells = 23 * 60;  // where the cell records start
+    const struct {
+        std::size_t size;
+        int rowsKept;
+    } rows[] = {
+        {kCells + 1, 0},
+        {kCells + 59, 0},
+        {kCells + 2 * 60 + 30, 2},
+        {whole.size() - 1, 5},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.size);
+        messages.Clear();
+        WriteTestFile(path, whole.substr(0, row.size));
+        ProjectNames names;
+        LadderProgram p;
+        ASSERT_EQ(OpenProject(path, names, p, {}, {}), ProjectOutcome::Done);
+        ASSERT_EQ(messages.Count(), 1u);
+        EXPECT_EQ(messages.Last().text, "文件不完整，只打开了能读出的部分：" + path + "  ！");
+        EXPECT_EQ(messages.Last().icon, MsgIcon::Exclamation);
+        LadderCells expected;
+        for (int r = 0; r < row.rowsKept; ++r) {
+            expected.Kind(12, r) = CellKind::kCoil;
+            expected.First(12, r) = saved.cells.First(12, r);
+        }
+        EXPECT_EQ(p.cells, expected);
+        EXPECT_EQ(p.sysParamString, saved.sysParamString);
+    }
+    WriteTestFile(path, whole.substr(0, whole.size() - 1));
+    ProjectNames names;
+    LadderProgram p;
+    EXPECT_EQ(OpenProject(path, names, p, {}, {.chinese = false}), ProjectOutcome::Done);
+    EXPECT_EQ(
+        messages.Last().text,
+        "The file is incomplete, only the part that could be read was opened: " + path + "  !");
+    messages.Clear();
+    WriteTestFile(path, whole);
+    EXPECT_EQ(OpenProject(path, names, p, {}, {}), ProjectOutcome::Done);
+    EXPECT_EQ(p.cells, saved.cells);
+    EXPECT_EQ(messages.Count(), 0u) << "a whole file opens without a word";
+}
+
 TEST(OpenProjectCommand, ReadsCommentsAsksThePasswordAndMakesTheCBlockFile) {
     TempFolder dir;
     LadderProgram saved = SmallProgram();

@@ -29,7 +29,6 @@ inline constexpr const char* kOnlyD = "元件设置错误,只可用 D ！";
 inline constexpr const char* kUnreadable = "数值设置错误 ！";
 inline constexpr const char* kUnknown = "指令设置错误 ！";
 inline constexpr const char* kFirstTooLong = "指令文本超过 26 字节,无法保存 ！";
-inline constexpr const char* kSecondTooLong = "指令的 C 代码超过 26 字节,无法保存 ！";
 
 // An instruction stored as a function box.
 struct BoxCase {

@@ -397,18 +397,30 @@ TEST(ConstantOperands, NegativeValuesStopAtTheOperandsLowerLimit) {
     ExpectRefusal(RefusalCase{"> D0 K-32769", "设定值 K 低于 -32768 ！"}, 3);
 }
 
-TEST(CellTextLimit, TextsLongerThanTheProjectFileKeepsAreRefused) {
+TEST(CellTextLimit, DisplayTextsLongerThanTheProjectFileKeepsAreRefused) {
     ExpectBoxes({
-        // Up to 26 bytes are kept whole.
+        // Up to 26 bytes of display text are kept whole.
         BoxCase{"WSFR D9999 D9999 K256 K256", "WSFR D9999 D9999 K256 K256",
                 "WSFR (9999,9999,256,256)"},
         {"DDRVI D99 D9998 Y377 Y377", "DDRVI D99 D9998 Y377 Y377", "DDRVI (99,9998,377,Y[377])"},
         {"DZRN D9998 D9998 X377 Y37", "DZRN D9998 D9998 X377 Y37", "DZRN (9998,9998,X[377],37)"},
+        {"DZRN D1000 D1000 X377 Y1", "DZRN D1000 D1000 X377 Y1", "DZRN (1000,1000,X[377],1)"},
+        {"PID D1000 D1000 D1000 D100", "PID D1000 D1000 D1000 D100", "PID (1000,1000,1000,100)"},
+        // The C text is derived again from the display text whenever the
+        // program is converted, so a longer one is stored (a saved project
+        // keeps 26 bytes of it).
+        {"DUTY D1000 D1000 M8330", "DUTY D1000 D1000 M8330", "DUTY (D[1000],D[1000],8330)"},
+        {"DUTY D9999 D9999 M8334", "DUTY D9999 D9999 M8334", "DUTY (D[9999],D[9999],8334)"},
+        {"DUTY D0 D9999 M8331", "DUTY D0 D9999 M8331", "DUTY (D[0],D[9999],8331)"},
+        {"DDRVI D998 D9998 Y377 Y377", "DDRVI D998 D9998 Y377 Y377", "DDRVI (998,9998,377,Y[377])"},
+        {"DDRVA D9998 D9998 Y17 S199", "DDRVA D9998 D9998 Y17 S199", "DDRVA (9998,9998,17,S[199])"},
+        {"DZRN D9998 D9998 X377 Y377", "DZRN D9998 D9998 X377 Y377", "DZRN (9998,9998,X[377],377)"},
+        {"DZRN D9998 D9998 Y377 Y377", "DZRN D9998 D9998 Y377 Y377", "DZRN (9998,9998,Y[377],377)"},
     });
     ExpectRefusals({
         RefusalCase{"DDRVI D9998 D9998 Y377 Y377", test::kFirstTooLong},
-        {"DDRVI D998 D9998 Y377 Y377", test::kSecondTooLong},
-        {"DZRN D9998 D9998 X377 Y377", test::kSecondTooLong},
+        {"PID D1000 D1000 D1000 D1000", test::kFirstTooLong},
+        {"DDRVA D9998 D9998 Y377 S199", test::kFirstTooLong},
     });
 }
 

@@ -138,7 +138,10 @@ TEST_F(LadderConvertTest, CodeComesFromTheFirstTexts) {
     sketch.Cell(1, 1, CellKind::kCompareContact, "D> D0 D2").Box(2, 1, "DMOV K70000 D10");
     program->cells.Second(12, 1) = "DMOV  (K7";
     sketch.Cell(1, 2, CellKind::kFallingEdge, "X1").Out(2, 2, "C3 D1");
+    sketch.Contact(1, 3, "X2").Box(2, 3, "DUTY D9999 D9999 M8334");
+    program->cells.Second(12, 3) = "DUTY (D[9999],D[9999],833";  // 26 of its 27 bytes
     const ConvertedProgram out = Convert();
+    EXPECT_TRUE(Holds(out.macro, "DUTY (D[9999],D[9999],8334);")) << out.macro;
     EXPECT_TRUE(Holds(out.macro, "static INT8U EdgeM_[2];")) << out.macro;
     EXPECT_TRUE(Holds(out.macro, "LD(X[17]);")) << out.macro;
     EXPECT_TRUE(Holds(out.macro, "ANDUPp(M[5], EdgeM_[0]);")) << out.macro;
@@ -212,7 +215,8 @@ TEST_F(LadderConvertTest, JumpsLabelsCallsAndTheirRefusals) {
 }
 
 // Display texts entered through the entry, trailing blanks and cut texts
-// among them, convert to the very C text the entry stored.
+// among them, convert to the very C text the entry stored, also where the
+// saved project keeps only 26 bytes of that C text.
 TEST_F(LadderConvertTest, DisplayTextsConvertAsTheyWereEntered) {
     const char* const typed[] = {
         "TXT K0 K7 ABCDEFGHIJ 中X",
@@ -222,11 +226,15 @@ TEST_F(LadderConvertTest, DisplayTextsConvertAsTheyWereEntered) {
         "TXT K0 K0 ABCDEFGHIJK",
         "TXT K2 K5 温度设定值上限报警",
         "TXT K0 K0 AB 中文中文中文",
+        "DUTY D1000 D1000 M8330",
+        "DUTY D9999 D9999 M8334",
+        "DDRVI D998 D9998 Y377 Y377",
+        "DZRN D9998 D9998 X377 Y377",
     };
     std::vector<std::string> seconds;
     int row = 0;
     for (const char* text : typed) {
-        sketch.Contact(1, row, "X" + std::to_string(row));
+        sketch.Contact(1, row, "M" + std::to_string(row));
         const std::optional<InstructionEntry> entry =
             CompileFunctionInstruction(text, 2, row, program->cells);
         ASSERT_TRUE(entry) << text;
