@@ -24,6 +24,10 @@ std::string UserGuideHome(const std::string& programFolder) {
     return JoinPath(programFolder, "Help/index.html");
 }
 
+std::string ModelManualPage(const std::string& programFolder, const ModelManual& manual) {
+    return JoinPath(programFolder, manual.file);
+}
+
 std::string SupportMailAddress() {
     return VX_SUPPORT_MAIL;
 }

@@ -4,9 +4,12 @@
 // "index.html" names both languages, "zh/index.html" and "en/index.html" hold
 // the guide itself. The web link opens the guide's first page; the mail link
 // carries the support address the build was configured with
-// (VX_SUPPORT_MAIL), and no address when none was.
+// (VX_SUPPORT_MAIL), and no address when none was. Three hidden items of the
+// help menu open the manuals of the controller families, files of the same
+// "Help" folder.
 #pragma once
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -22,6 +25,20 @@ inline constexpr const char* kWebPrefix = "file://";
 // The user guide in the chosen language, and its first page.
 std::string UserGuidePage(const std::string& programFolder, bool chinese);
 std::string UserGuideHome(const std::string& programFolder);
+
+// A hidden item of the help menu and the manual it opens: the item's name and
+// caption, and the manual's file in the program folder.
+struct ModelManual {
+    const char* item;
+    const char* caption;
+    const char* file;
+};
+inline constexpr std::array<ModelManual, 3> kModelManuals = {{
+    {"ManualItem1", "KZ6 标准型手册(&1)", "Help/KZ6-Standard.pdf"},
+    {"ManualItem2", "KZ6 大容量型手册(&2)", "Help/KZ6-Large.pdf"},
+    {"ManualItem3", "KZ6-PG16 手册(&3)", "Help/KZ6-PG16.pdf"},
+}};
+std::string ModelManualPage(const std::string& programFolder, const ModelManual& manual);
 
 // The support mail address the build was configured with; empty when none.
 std::string SupportMailAddress();

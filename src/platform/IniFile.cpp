@@ -79,6 +79,8 @@ IniFile::Line IniFile::Line::Entry(std::string_view key, std::string_view value)
 }
 
 void IniFile::Line::SetValue(std::string_view value) {
+    if (value == Value()) return;  // the same value: the line stays as it stood
+    raw.clear();
     text.resize(keyLength);
     text.append(value);
 }
@@ -102,7 +104,8 @@ IniFile IniFile::Parse(std::string_view gbkText) {
     IniFile ini;
     Section* current = nullptr;
     // Each line is decoded on its own: a GBK trail byte can look like "[" or
-    // "]", UTF-8 never can. A line that is no entry keeps its own bytes.
+    // "]", UTF-8 never can. A line that is no entry keeps its own bytes, and
+    // so do headers and entries, for as long as nothing changes them.
     ForEachRawLine(gbkText, [&](std::string_view raw) {
         const bool ascii = IsAscii(raw);
         const std::string decoded = ascii ? std::string() : GbkToUtf8(raw);
@@ -112,7 +115,13 @@ IniFile IniFile::Parse(std::string_view gbkText) {
             std::size_t close = trimmed.find(']');
             std::string_view name = TrimBlanks(trimmed.substr(
                 1, close == std::string_view::npos ? std::string_view::npos : close - 1));
+            const std::size_t count = ini.sections_.size();
             current = &ini.FindOrAdd(name);  // a repeated header continues its section
+            const bool first = ini.sections_.size() != count || !current->hasHeader;
+            if (first && close != std::string_view::npos &&
+                (!ascii || raw != "[" + std::string(name) + "]")) {
+                current->rawHeader = std::string(raw);
+            }
             current->hasHeader = true;
             return;
         }
@@ -120,12 +129,17 @@ IniFile IniFile::Parse(std::string_view gbkText) {
         std::size_t eq = trimmed.find('=');
         if (eq != std::string_view::npos && trimmed.front() != ';' &&
             !TrimBlanks(trimmed.substr(0, eq)).empty()) {
-            current->lines.push_back(
-                Line::Entry(TrimBlanks(trimmed.substr(0, eq)), TrimBlanks(trimmed.substr(eq + 1))));
+            Line entry =
+                Line::Entry(TrimBlanks(trimmed.substr(0, eq)), TrimBlanks(trimmed.substr(eq + 1)));
+            const bool plain = ascii && raw.size() == entry.text.size() + 1 &&
+                               raw.substr(0, entry.keyLength) == entry.Key() &&
+                               raw[entry.keyLength] == '=';
+            if (!plain) entry.raw = std::string(raw);
+            current->lines.push_back(std::move(entry));
         } else if (!current->lines.empty() && !current->lines.back().isEntry) {
             current->lines.back().text.append("\r\n").append(raw);
         } else {
-            current->lines.push_back(Line{std::string(raw), 0, false});
+            current->lines.push_back(Line{std::string(raw), {}, 0, false});
         }
     });
     for (Section& s : ini.sections_)
@@ -149,7 +163,7 @@ IniFile::Section& IniFile::FindOrAdd(std::string_view section) {
         return sections_.front();
     }
     sectionIndex_.emplace(key, sections_.size());
-    sections_.push_back({std::string(TrimBlanks(section)), true, {}, {}});
+    sections_.push_back({std::string(TrimBlanks(section)), true, {}, {}, {}});
     return sections_.back();
 }
 
@@ -267,17 +281,28 @@ void IniFile::EraseSection(std::string_view section) {
 std::string IniFile::Serialise() const {
     std::string gbk;
     std::string utf8;  // headers and entries not converted yet
+    // Lines kept as they stood go out in their own bytes.
+    auto asStood = [&](const std::string& bytes) {
+        gbk += Utf8ToGbk(utf8);
+        utf8.clear();
+        gbk += bytes;
+    };
     for (const Section& s : sections_) {
-        if (s.hasHeader) utf8 += "[" + s.name + "]\r\n";
+        if (!s.rawHeader.empty()) {
+            asStood(s.rawHeader);
+            utf8 += "\r\n";
+        } else if (s.hasHeader) {
+            utf8 += "[" + s.name + "]\r\n";
+        }
         for (const Line& line : s.lines) {
-            if (line.isEntry) {
+            if (!line.raw.empty()) {
+                asStood(line.raw);
+            } else if (line.isEntry) {
                 utf8 += line.Key();
                 utf8 += '=';
                 utf8 += line.Value();
             } else {
-                gbk += Utf8ToGbk(utf8);
-                utf8.clear();
-                gbk += line.text;
+                asStood(line.text);
             }
             utf8 += "\r\n";
         }

@@ -5,9 +5,11 @@
 // section and key names match without regard to case, blanks around names and
 // values do not count, integers are written in decimal, and any non-zero
 // integer reads as true. Values are stored in GBK on disk and are UTF-8 here.
-// Lines this class does not understand (comments, garbage) are kept byte for byte
-// when the file is written back. The file is held in memory and written whole
-// by Save(), atomically.
+// Lines this class does not understand (comments, garbage), section headers
+// and every entry the program did not change are kept byte for byte when the
+// file is written back: a value another editor stored in UTF-8, or blanks
+// around "=", survive a save. The file is held in memory and written whole by
+// Save(), atomically.
 #pragma once
 
 #include <cstdint>
@@ -51,8 +53,10 @@ class IniFile {
     // A value holding a line break (CR or LF) would come back cut and leave
     // stray lines in the file, and some names would read back as another key,
     // a section header or a comment: such a write is refused, the profile is
-    // left as it was and the refusal names the key. Blanks around names and
-    // values are dropped, as the profile never reads them.
+    // left as it was and the refusal names the key. A changed or new entry is
+    // written as "key=value" in GBK (blanks around names and values dropped,
+    // as the profile never reads them); writing the value an entry already
+    // holds leaves its line as it stood.
     [[nodiscard]] IoResult WriteString(std::string_view section, std::string_view key,
                                        std::string_view value);
     // Refused only for a name that cannot be written (see WriteString).
@@ -78,6 +82,10 @@ class IniFile {
         // otherwise the lines as they stood, in the file's bytes (GBK or
         // not), joined by CR LF.
         std::string text;
+        // An entry read from the file and not changed since: the line as it
+        // stood, when that differs from "key=value" (blanks, bytes that are
+        // no GBK, any non-ASCII text). Empty once the entry is written.
+        std::string raw;
         std::uint32_t keyLength = 0;
         bool isEntry = false;
 
@@ -89,6 +97,9 @@ class IniFile {
     struct Section {
         std::string name;  // empty for the lines before the first header
         bool hasHeader = false;
+        // The header line as it stood in the file, when it differs from
+        // "[name]"; empty for a header the file did not close with "]".
+        std::string rawHeader;
         std::vector<Line> lines;
         std::unordered_map<std::string, std::size_t> index;  // lower-case key -> line
         void Reindex();

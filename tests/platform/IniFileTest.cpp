@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <string>
+#include <vector>
 
 #include "support/TempFolder.h"
 
@@ -140,6 +142,41 @@ TEST(ProfileFile, GarbageLinesAreIgnoredButKept) {
     written.replace(written.find("[broken"), 7, "[broken]");
     written.replace(written.find("\r\r\n"), 3, "\r\n");
     EXPECT_EQ(ini.Serialise(), written) << "everything else is written back byte for byte";
+}
+
+// A save writes only what the program changed: entries typed by another
+// editor (UTF-8 values, blanks around "=", names in any case) and headers
+// come back as they stood, and so does an entry written with its own value.
+TEST(ProfileFile, ASaveKeepsEveryLineItDidNotChange) {
+    const std::vector<std::string> lines = {
+        "[Configure]",
+        "LastFileOpenItem=&1 /home/\xE4\xB8\xAD\xE6\x96\x87.PSP",  // UTF-8, no GBK
+        "ComDevice1 = /dev/ttyS0",
+        "\tLTCPIP\t=192.168.1.7 ",
+        "baud_RATE=5",
+        "ComPort=2",
+        "  [ \xE4\xB8\xAD ]  ",
+        "X0 = \xC6\xF4\xB6\xAF",  // GBK with blanks
+        "Y0=\xE5\x90\xAF\xE5\x8A\xA8",
+    };
+    std::string text;
+    for (const std::string& line : lines)
+        text += line + "\r\n";
+    TempFolder dir;
+    WriteTestFile(dir / "KZ6-Quillary.ini", text);
+    IniFile ini = IniFile::Load(dir / "KZ6-Quillary.ini");
+    ASSERT_TRUE(ini.WriteInteger("configure", "ComPort", 7));
+    ASSERT_TRUE(ini.WriteInteger("configure", "Baud_Rate", 5)) << "the value it holds";
+    ASSERT_TRUE(ini.Save());
+
+    std::string expected = text;
+    expected.replace(expected.find("ComPort=2"), 9, "ComPort=7");
+    EXPECT_EQ(ReadTestFile(dir / "KZ6-Quillary.ini"), expected);
+    const IniFile again = IniFile::Load(dir / "KZ6-Quillary.ini");
+    EXPECT_EQ(again.ReadInteger("configure", "comport", 0), 7);
+    EXPECT_EQ(again.ReadString("configure", "ComDevice1", ""), "/dev/ttyS0");
+    ASSERT_EQ(again.Sections().size(), 2u);
+    EXPECT_EQ(again.ReadString(again.Sections()[1], "x0", ""), "启动");
 }
 
 TEST(ProfileFile, NewKeysGoAfterTheLastEntryOfTheirSection) {

@@ -5,6 +5,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "editor/HelpLinks.h"
 #include "editor/qt/DockStrip.h"
 #include "editor/qt/Main.h"
 #include "editor/qt/ToolImages.h"
@@ -150,6 +151,9 @@ void TMainFrm::BuildMenus() {
 
     QMenu* help = menu("Help1", "帮助(&H)");
     AddItem(help, "N60", "帮助主题(&H)", QKeySequence(Qt::Key_F1));
+    // The manuals of the controller families: built, but not offered.
+    for (const ModelManual& manual : kModelManuals)
+        AddItem(help, manual.item, manual.caption)->setVisible(false);
     AddItem(help, "N61", "软件主页(&S)");
     AddItem(help, "AboutItem", "关于KZ6-Quillary(&A)...");
 

@@ -1,7 +1,8 @@
 // The main window's start page, about box, print options and help: the start
 // page the start timer shows when no project is given, and the command chosen
 // on it; the about item and the help menu's web entry; F1 and the help topics
-// item, which open the user guide in the help viewer; the print options
+// item, which open the user guide in the help viewer, and the hidden items of
+// the family manuals, opened the same way; the print options
 // (which the print command shows, MainPrint.cpp).
 #include <QUrl>
 
@@ -28,6 +29,10 @@ void TMainFrm::ConnectStartWindows() {
     connect(Item("N61"), &QAction::triggered, about, &TaboutForm::Label6Click);
     connect(Item("N60"), &QAction::triggered, this,
             [this] { OpenHelpPage(UserGuidePage(ProgramFolder(), Chinese())); });
+    for (const ModelManual& manual : kModelManuals) {
+        connect(Item(manual.item), &QAction::triggered, this,
+                [this, &manual] { OpenHelpPage(ModelManualPage(ProgramFolder(), manual)); });
+    }
 
     windows_.startPage = [this, start] {
         start->SetChinese(Chinese());

@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 #include <QApplication>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QPropertyAnimation>
@@ -456,7 +457,7 @@ TEST_F(StartPageTest, TheLinksShowCaptionsAndAMailLinkOnlyWithAnAddress) {
     EXPECT_TRUE(messages_.Messages().empty());
 }
 
-TEST_F(StartPageTest, F1OpensTheUserGuideInTheChosenLanguage) {
+TEST_F(StartPageTest, F1OpensTheUserGuideInTheChosenLanguageAndHiddenItemsTheManuals) {
     TempFolder tools;
     const std::string hh = MakeRecorder(tools, "hh");
     ScopedEnv hhEnv("VXTORVIN_LAUNCH_HH", hh.c_str());
@@ -468,6 +469,25 @@ TEST_F(StartPageTest, F1OpensTheUserGuideInTheChosenLanguage) {
     frm->Item("English1")->trigger();
     frm->Item("N60")->trigger();
     EXPECT_EQ(Recorded(hh), ProgramFolder() + "\n" + ProgramFolder() + "/Help/en/index.html\n");
+
+    // The hidden items of the family manuals open each its own file the same way.
+    const struct {
+        const char* item;
+        const char* file;
+    } manuals[] = {
+        {"ManualItem1", "Help/KZ6-Standard.pdf"},
+        {"ManualItem2", "Help/KZ6-Large.pdf"},
+        {"ManualItem3", "Help/KZ6-PG16.pdf"},
+    };
+    for (const auto& manual : manuals) {
+        QAction* item = frm->Item(manual.item);
+        ASSERT_NE(item, nullptr) << manual.item;
+        EXPECT_FALSE(item->isVisible()) << manual.item;
+        EXPECT_TRUE(frm->findChild<QMenu*>(QStringLiteral("Help1"))->actions().contains(item));
+        item->trigger();
+        EXPECT_EQ(Recorded(hh),
+                  ProgramFolder() + "\n" + ProgramFolder() + "/" + manual.file + "\n");
+    }
     EXPECT_TRUE(messages_.Messages().empty());
 }
 
