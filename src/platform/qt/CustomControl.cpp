@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "platform/qt/AlignHost.h"
+#include "platform/qt/Docking.h"
 
 namespace vx {
 namespace {
@@ -40,6 +41,14 @@ TCustomControl::~TCustomControl() {
     // No arrangement while the children go.
     delete host_;
     host_ = nullptr;
+    // The docked clients go with the site (as its children, after this
+    // part of it is gone): they forget it now.
+    for (const QPointer<TCustomControl>& client : dockClients_)
+        if (client) client->hostDockSite_ = nullptr;
+    delete autoDrag_;
+    delete dockManager_;
+    dockManager_ = nullptr;
+    if (hostDockSite_) hostDockSite_->dockClients_.removeAll(this);
 }
 
 TAlign TCustomControl::Align() const {
@@ -71,6 +80,7 @@ void TCustomControl::RequestAlign(QWidget* changed) {
     TRect rect = ClientRect();
     AdjustClientRect(rect);
     AlignControls(changed, rect);
+    if (dockManager_) dockManager_->ResetBounds();
 }
 
 void TCustomControl::AlignControls(QWidget* control, TRect& rect) {
@@ -193,6 +203,7 @@ void TCustomControl::SetCaption(const QString& caption) {
     if (caption_ == caption) return;
     caption_ = caption;
     TextChanged();
+    NotifyHost(TDockNotice::dnCaption);
 }
 
 bool TCustomControl::Enabled() const {
@@ -218,6 +229,7 @@ void TCustomControl::PaintOn(QPainter& painter) {
     canvas.font = font_;
     canvas.brush.color = color_;
     Paint(canvas);
+    if (dockManager_) dockManager_->PaintSite(canvas);
 }
 
 QImage TCustomControl::PaintedImage() {
@@ -275,6 +287,8 @@ bool TCustomControl::event(QEvent* event) {
         if (parentFont_) TakeFont(FontOfParent());
         ParentChanged();
     }
+    if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)
+        NotifyHost(TDockNotice::dnVisibility);
     return result;
 }
 

@@ -21,9 +21,15 @@
 // - Painting: Paint() draws on a Canvas over an off-screen image of the whole
 //   control, which is then copied to the screen in one piece. A transparent
 //   control starts its image with ParentImage(), the parent's painting under it.
+// - Docking (Docking.h): a control with DockSite takes docked clients, laid
+//   out and captioned by its dock manager when UseDockManager; a control with
+//   the dock drag kind is dragged onto a site, out of it to float in a window
+//   of its own, and back.
 #pragma once
 
 #include <QImage>
+#include <QList>
+#include <QPointer>
 #include <QString>
 #include <QWidget>
 
@@ -34,6 +40,16 @@
 namespace vx {
 
 class TAlignHost;
+class TDockTree;
+class TFloatingDockWindow;
+struct TDockPlace;
+
+// What dragging the control does: nothing of its own (plain drag) or docking.
+enum class TDragKind { dkDrag, dkDock };
+// dmAutomatic: a left press on the control starts its drag.
+enum class TDragMode { dmManual, dmAutomatic };
+// What changed in a docked client that its site hears of.
+enum class TDockNotice { dnCaption, dnVisibility };
 
 class TCustomControl : public QWidget, public TLoadable {
     Q_OBJECT
@@ -88,6 +104,44 @@ class TCustomControl : public QWidget, public TLoadable {
     // control is not painted again for each of them.
     QImage LastPainting(const QRect& area) const;
 
+    // Docking, the site's side. A dock site takes dragged clients; with
+    // UseDockManager (off unless a control turns it on) its dock manager,
+    // made by CreateDockManager, lays them out and paints their caption bars.
+    bool DockSite() const { return dockSite_; }
+    void SetDockSite(bool dockSite);
+    bool UseDockManager() const { return useDockManager_; }
+    void SetUseDockManager(bool use);
+    TDockTree* DockManager() const { return dockManager_; }
+    // The clients docked here, in their order.
+    QList<TCustomControl*> DockClients() const;
+    // The rectangle the site's clients lie in: the client rectangle as
+    // AdjustClientRect narrows it.
+    TRect DockClientArea();
+
+    // Docking, the client's side.
+    TDragKind DragKind() const { return dragKind_; }
+    void SetDragKind(TDragKind kind) { dragKind_ = kind; }
+    TDragMode DragMode() const { return dragMode_; }
+    void SetDragMode(TDragMode mode);
+    // The site the control is docked in, or none.
+    TCustomControl* HostDockSite() const;
+    // The window it floats in, or none.
+    TFloatingDockWindow* FloatingDockWindow() const;
+    bool Floating() const { return FloatingDockWindow() != nullptr; }
+    // The size it floats at (its size before it was first docked).
+    int UndockWidth() const { return undockWidth_; }
+    int UndockHeight() const { return undockHeight_; }
+    // Docks the control into `site` (at the end of its clients, or at
+    // `index`), out of the site or window it was in; nothing when the site
+    // is no dock site or lies inside the control.
+    bool ManualDock(TCustomControl* site, int index = -1);
+    // Floats the control in a window of its own whose frame is `window` (on
+    // the screen); a floating control's window only moves there.
+    void ManualFloat(const QRect& window);
+    // Starts a dock drag pressed at `globalPress`; it begins once the mouse
+    // has moved the drag distance, or at once when `immediate`.
+    void BeginDockDrag(const QPoint& globalPress, bool immediate = false);
+
   protected:
     enum Effect : unsigned { kStoreOnly = 0, kRepaint = 1, kRealign = 2 };
 
@@ -126,6 +180,21 @@ class TCustomControl : public QWidget, public TLoadable {
     // font when it follows them).
     virtual void ParentChanged() {}
 
+    // Docking hooks of a site. The dock manager the site uses (a plain dock
+    // tree by default).
+    virtual TDockTree* CreateDockManager();
+    // Whether `client` dragged to `at` (in the site) may dock, and where:
+    // the place and the rectangle shown (in the site).
+    virtual bool DockOver(TCustomControl& client, TPoint at, TDockPlace& place);
+    // The client joins the site at `place` (it is its parent's child still,
+    // or floating, or new); the default gives it to the dock manager, or
+    // puts it at the place's rectangle without one.
+    virtual void DockDrop(TCustomControl& client, const TDockPlace& place);
+    // The client leaves (it is about to be given another parent).
+    virtual void UndockClient(TCustomControl& client);
+    // A docked client's caption or visibility changed.
+    virtual void DockClientChanged(TCustomControl& client, TDockNotice notice);
+
     // Arranges the children, asks the parent to place this control, takes
     // the parent's colour and font when it follows them, and repaints.
     void Loaded() override;
@@ -137,7 +206,14 @@ class TCustomControl : public QWidget, public TLoadable {
     void leaveEvent(QEvent* event) override;
 
   private:
+    friend class TDockTree;
+    friend class TDockDrag;
+    friend class TFloatingDockWindow;
     void RequestAlign(QWidget* changed);
+    void MakeDockManager();
+    void LeaveHost();
+    void DockInto(TCustomControl* site, const TDockPlace& place);
+    void NotifyHost(TDockNotice notice);
     void PaintOn(QPainter& painter);
     TColor ColorOfParent() const;
     CanvasFont FontOfParent() const;
@@ -154,6 +230,17 @@ class TCustomControl : public QWidget, public TLoadable {
     QString caption_;
     bool enabled_ = true;
     QImage buffer_;
+
+    bool dockSite_ = false;
+    bool useDockManager_ = false;
+    TDockTree* dockManager_ = nullptr;
+    QList<QPointer<TCustomControl>> dockClients_;
+    QPointer<TCustomControl> hostDockSite_;
+    TDragKind dragKind_ = TDragKind::dkDrag;
+    TDragMode dragMode_ = TDragMode::dmManual;
+    int undockWidth_ = 0;
+    int undockHeight_ = 0;
+    QObject* autoDrag_ = nullptr;
 };
 
 }  // namespace vx

@@ -1,8 +1,13 @@
 #include "widgets/qt/WgPageControl.h"
 
 #include <QFocusEvent>
+#include <QMouseEvent>
 #include <QShortcut>
 #include <cstdio>
+
+#include "platform/qt/AlignHost.h"
+#include "platform/qt/DockDrag.h"
+#include "platform/qt/Docking.h"
 
 namespace vx {
 namespace {
@@ -276,6 +281,104 @@ void TWgPageControl::focusInEvent(QFocusEvent* event) {
     TWgCustomTabControl::focusInEvent(event);
     if (activePage_ && !activePage_->tabVisible_)
         if (QWidget* first = FirstFocusable(activePage_)) first->setFocus(event->reason());
+}
+
+// ---------------------------------------------------------------- docking
+
+QString TWgPageControl::DockCaption(const QString& caption) {
+    for (int i = 0; i < caption.size(); ++i)
+        if (caption[i].category() == QChar::Other_Control) return caption.left(i);
+    return caption;
+}
+
+TWgTabSheet* TWgPageControl::DockPageOf(const TCustomControl& client) const {
+    auto* page = qobject_cast<TWgTabSheet*>(client.parentWidget());
+    return page && page->pageControl_ == this ? page : nullptr;
+}
+
+TCustomControl* TWgPageControl::DockClientOf(const TWgTabSheet* page) const {
+    if (!page) return nullptr;
+    for (TCustomControl* client : DockClients())
+        if (client->parentWidget() == page) return client;
+    return nullptr;
+}
+
+bool TWgPageControl::DockOver(TCustomControl&, TPoint, TDockPlace& place) {
+    place.index = PageCount();
+    place.rect = ChildArea();
+    return true;
+}
+
+void TWgPageControl::DockDrop(TCustomControl& client, const TDockPlace&) {
+    if (TWgTabSheet* page = DockPageOf(client)) {
+        SetActivePage(page);
+        return;
+    }
+    auto* page = new TWgTabSheet(this);
+    page->SetCaption(DockCaption(client.Caption()));
+    client.setParent(page);
+    SetWidgetAlign(&client, TAlign::alClient);
+    client.show();
+    page->SetTabVisible(true);
+    SetActivePage(page);
+}
+
+void TWgPageControl::UndockClient(TCustomControl& client) {
+    TWgTabSheet* page = DockPageOf(client);
+    if (!page) return;
+    // The control leaves its page before the page goes.
+    client.setParent(nullptr);
+    if (page == activePage_) SelectNextPage(true);
+    delete page;
+}
+
+void TWgPageControl::DockClientChanged(TCustomControl& client, TDockNotice notice) {
+    TWgTabSheet* page = DockPageOf(client);
+    if (!page) return;
+    if (notice == TDockNotice::dnCaption)
+        page->SetCaption(DockCaption(client.Caption()));
+    else
+        page->SetTabVisible(!client.isHidden());
+}
+
+void TWgPageControl::mousePressEvent(QMouseEvent* event) {
+    TWgCustomTabControl::mousePressEvent(event);
+    if (!DockSite() || event->button() != Qt::LeftButton) return;
+    const QPoint at = event->position().toPoint();
+    if (TCustomControl* client = DockClientOf(PageOfTab(TabAt({at.x(), at.y()}))))
+        client->BeginDockDrag(event->globalPosition().toPoint());
+}
+
+void TWgPageControl::mouseMoveEvent(QMouseEvent* event) {
+    // A press that may drag a docked control out drags no tab.
+    if (TDockDrag* drag = TDockDrag::Current();
+        drag && drag->Client() && DockPageOf(*drag->Client())) {
+        event->accept();
+        return;
+    }
+    TWgCustomTabControl::mouseMoveEvent(event);
+}
+
+void TWgPageControl::mouseDoubleClickEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    TCustomControl* client = DockSite() && dblClickUndocks_ && event->button() == Qt::LeftButton
+                                 ? DockClientOf(PageOfTab(TabAt({at.x(), at.y()})))
+                                 : nullptr;
+    if (!client) {
+        TWgCustomTabControl::mouseDoubleClickEvent(event);
+        return;
+    }
+    event->accept();
+    if (TDockDrag* drag = TDockDrag::Current()) drag->Finish(false);
+    // It floats where it lay, at its own size.
+    const QSize frame = TFloatingDockWindow::FrameSize(
+        client->UndockWidth() > 0 ? client->UndockWidth() : client->width(),
+        client->UndockHeight() > 0 ? client->UndockHeight() : client->height());
+    const QPoint origin =
+        client->mapToGlobal(QPoint(0, 0)) -
+        QPoint(TFloatingDockWindow::kBorder,
+               TFloatingDockWindow::kBorder + TFloatingDockWindow::kCaptionHeight);
+    client->ManualFloat(QRect(origin, frame));
 }
 
 }  // namespace vx

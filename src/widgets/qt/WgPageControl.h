@@ -36,6 +36,11 @@ class TWgPageControl : public TWgCustomTabControl {
 
     bool SaveResources() const { return saveResources_; }
     void SetSaveResources(bool value) { saveResources_ = value; }
+    // Docking (with DockSite): a control docked here gets a page of its own,
+    // captioned with its caption up to the first line break, its tab shown
+    // while the control is; a press on the tab drags the control out and a
+    // double click floats it (with DblClickUndocks). The page goes with it,
+    // after the next page is selected.
     bool DblClickUndocks() const { return dblClickUndocks_; }
     void SetDblClickUndocks(bool value) { dblClickUndocks_ = value; }
     void SetUseColoredTabs(bool value) override;
@@ -44,6 +49,12 @@ class TWgPageControl : public TWgCustomTabControl {
     // none after a full circle.
     TWgTabSheet* FindNextPage(TWgTabSheet* current, bool forward, bool checkTabVisible) const;
     void SelectNextPage(bool forward, bool checkTabVisible = true);
+    // The page of a docked control, and the docked control of a page.
+    TWgTabSheet* DockPageOf(const TCustomControl& client) const;
+    TCustomControl* DockClientOf(const TWgTabSheet* page) const;
+    // A caption as a tab takes it: cut at the first line break or other
+    // control character.
+    static QString DockCaption(const QString& caption);
     void HideAllTabs() override;
     void ShowAllTabs() override;
 
@@ -57,6 +68,13 @@ class TWgPageControl : public TWgCustomTabControl {
     void ColorChanged() override;
     void Loaded() override;
     void focusInEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    bool DockOver(TCustomControl& client, TPoint at, TDockPlace& place) override;
+    void DockDrop(TCustomControl& client, const TDockPlace& place) override;
+    void UndockClient(TCustomControl& client) override;
+    void DockClientChanged(TCustomControl& client, TDockNotice notice) override;
 
   private:
     friend class TWgTabSheet;

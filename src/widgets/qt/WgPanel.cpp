@@ -2,17 +2,20 @@
 
 #include <QEvent>
 #include <QLayout>
+#include <QResizeEvent>
 #include <algorithm>
 
 #include "platform/DesktopTheme.h"
 #include "widgets/WgFrameController.h"
 #include "widgets/qt/WgGrafx.h"
+#include "widgets/qt/WgPanelDock.h"
 
 namespace vx {
 
 TWgCustomPanel::TWgCustomPanel(QWidget* parent) : TCustomControl(parent) {
     SetParentColor(false);
     SetColor(clBtnFace);
+    SetUseDockManager(true);
     resize(185, 41);
 }
 
@@ -87,12 +90,14 @@ TRect TWgCustomPanel::AdjustBorders(const TRect& r, bool includeBorderWidth) con
 }
 
 void TWgCustomPanel::AdjustClientRect(TRect& rect) {
-    // The framework's panel keeps its border width free all round.
+    // The framework's panel keeps its border width free all round; a dock
+    // site's clients stay inside the frames too.
     rect = PanelClientRect().Inflated(-borders_.borderWidth, -borders_.borderWidth);
+    if (DockSite()) rect = AdjustBorders(rect, false);
 }
 
 void TWgCustomPanel::AlignControls(QWidget* control, TRect& rect) {
-    rect = AdjustBorders(rect, false);
+    if (!DockSite()) rect = AdjustBorders(rect, false);
     // A plain Qt layout on the panel keeps to the same area.
     if (QLayout* l = layout()) {
         l->setContentsMargins(std::max(rect.left, 0), std::max(rect.top, 0),
@@ -105,6 +110,41 @@ void TWgCustomPanel::AlignControls(QWidget* control, TRect& rect) {
 TRect TWgCustomPanel::InteriorRect() const {
     TRect r = BorderBoxRect();
     return AdjustBorders(r, true);
+}
+
+TDockTree* TWgCustomPanel::CreateDockManager() {
+    return new TWgPanelDockManager(*this);
+}
+
+void TWgCustomPanel::SetFullRepaint(bool f) {
+    fullRepaint_ = f;
+    // Qt then repaints only what a resize uncovers; the rest is ours.
+    setAttribute(Qt::WA_StaticContents, !f);
+}
+
+QRegion TWgCustomPanel::ResizeRepaint(const QSize& old) const {
+    const TRect inner = AdjustBorders(BorderBoxRect(), true);
+    const int right = width() - inner.right;
+    const int bottom = height() - inner.bottom;
+    QRegion region;
+    if (old.width() != width() && right > 0) {
+        region += QRect(old.width() - right, 0, right, height());
+        region += QRect(width() - right, 0, right, height());
+    }
+    if (old.height() != height() && bottom > 0) {
+        region += QRect(0, old.height() - bottom, width(), bottom);
+        region += QRect(0, height() - bottom, width(), bottom);
+    }
+    return region;
+}
+
+void TWgCustomPanel::resizeEvent(QResizeEvent* event) {
+    TCustomControl::resizeEvent(event);
+    if (IsLoading() || !event->oldSize().isValid()) return;
+    if (fullRepaint_ || !Caption().isEmpty())
+        update();
+    else
+        update(ResizeRepaint(event->oldSize()));
 }
 
 void TWgCustomPanel::SetBounds(int left, int top, int width, int height) {

@@ -14,6 +14,7 @@
 
 #include <QList>
 #include <QPointer>
+#include <QRegion>
 #include <functional>
 #include <utility>
 
@@ -59,10 +60,11 @@ class TWgCustomPanel : public TCustomControl, public TWgFrameControlled {
     void SetFlatColor(TColor c) { SetPublished(flatColor_, c); }
     int FlatColorAdjustment() const { return flatColorAdjustment_; }
     void SetFlatColorAdjustment(int n) { SetPublished(flatColorAdjustment_, n); }
-    // Repaint the whole panel on every resize (otherwise only the strips a
-    // resize uncovers, when it has no caption).
+    // Repaint the whole panel on every resize; off, a panel without a
+    // caption repaints only what a resize uncovers and the strip between its
+    // frames' inside and the right (bottom) edge, before and after.
     bool FullRepaint() const { return fullRepaint_; }
-    void SetFullRepaint(bool f) { fullRepaint_ = f; }
+    void SetFullRepaint(bool f);
     TWgGradientColorStyle GradientColorStyle() const { return gradientColorStyle_; }
     void SetGradientColorStyle(TWgGradientColorStyle s) { SetPublished(gradientColorStyle_, s); }
     TColor GradientColorStart() const { return gradientColorStart_; }
@@ -83,8 +85,11 @@ class TWgCustomPanel : public TCustomControl, public TWgFrameControlled {
     void SetLocked(bool l) { locked_ = l; }
     bool PaintClientArea() const { return paintClientArea_; }
     void SetPaintClientArea(bool p) { SetPublished(paintClientArea_, p); }
+    // A caption bar over each docked client (a dock site's dock manager).
     bool ShowDockClientCaptions() const { return showDockClientCaptions_; }
-    void SetShowDockClientCaptions(bool s) { showDockClientCaptions_ = s; }
+    void SetShowDockClientCaptions(bool s) {
+        SetPublished(showDockClientCaptions_, s, kRealign | kRepaint);
+    }
     bool ShowGrid() const { return showGrid_; }
     void SetShowGrid(bool s) { SetPublished(showGrid_, s); }
     int TextMargin() const { return textMargin_; }
@@ -142,8 +147,13 @@ class TWgCustomPanel : public TCustomControl, public TWgFrameControlled {
     // The whole control in the parent's image (transparent) or its colour.
     void PaintBackground(Canvas& canvas);
 
+    // What a resize from `old` repaints when FullRepaint is off.
+    virtual QRegion ResizeRepaint(const QSize& old) const;
+    TDockTree* CreateDockManager() override;
+
     void Paint(Canvas& canvas) override;
     void AdjustClientRect(TRect& rect) override;
+    void resizeEvent(QResizeEvent* event) override;
     void AlignControls(QWidget* control, TRect& rect) override;
     void EnabledChanged() override;
     void MouseEnter() override;

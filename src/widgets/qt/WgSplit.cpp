@@ -6,7 +6,9 @@
 #include <stdexcept>
 
 #include "platform/qt/AlignHost.h"
+#include "widgets/qt/WgPanelDock.h"
 #include "widgets/qt/WgSizeBarOverlay.h"
+#include "widgets/qt/WgSplitCursors.h"
 
 namespace vx {
 
@@ -75,7 +77,32 @@ void TWgCustomSizePanel::SetMarginMax(int m) {
 }
 
 TRect TWgCustomSizePanel::SizeBarRect() const {
-    return vx::SizeBarRect(Docked(), width(), height(), sizeBarWidth_, false);
+    return vx::SizeBarRect(Docked(), width(), height(), sizeBarWidth_, DockSite());
+}
+
+TDockTree* TWgCustomSizePanel::CreateDockManager() {
+    return new TWgSizePanelDockManager(*this);
+}
+
+QRegion TWgCustomSizePanel::ResizeRepaint(const QSize& old) const {
+    // A strip of the border width and one pixel along the right (bottom)
+    // edge, before and after, and the size bar where it stood and stands.
+    const int strip = BorderWidth() + 1;
+    QRegion region;
+    if (old.width() != width()) {
+        region += QRect(old.width() - strip, 0, strip, height());
+        region += QRect(width() - strip, 0, strip, height());
+    }
+    if (old.height() != height()) {
+        region += QRect(0, old.height() - strip, width(), strip);
+        region += QRect(0, height() - strip, width(), strip);
+    }
+    if (!region.isEmpty()) {
+        region += ToQRect(
+            vx::SizeBarRect(Docked(), old.width(), old.height(), sizeBarWidth_, DockSite()));
+        region += ToQRect(SizeBarRect());
+    }
+    return region;
 }
 
 TRect TWgCustomSizePanel::HotSpotRect() const {
@@ -272,10 +299,12 @@ void TWgCustomSizePanel::UpdateCursor(const QPoint& inPanel) {
         unsetCursor();
         return;
     }
-    if (hotSpotVisible_ && HotSpotRect().Contains(p))
-        setCursor(Qt::PointingHandCursor);
+    const bool hot = hotSpotVisible_ && HotSpotRect().Contains(p);
+    using enum TWgSplitCursor;
+    if (BarHorizontal())
+        setCursor(WgSplitCursorOf(hot ? scVertHotSpot : scVert));
     else
-        setCursor(BarHorizontal() ? Qt::SplitVCursor : Qt::SplitHCursor);
+        setCursor(WgSplitCursorOf(hot ? scHorzHotSpot : scHorz));
 }
 
 void TWgCustomSizePanel::MouseLeave() {

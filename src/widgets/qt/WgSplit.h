@@ -94,6 +94,8 @@ class TWgCustomSizePanel : public TWgCustomPanel {
 
   protected:
     TRect PanelClientRect() const override;
+    TDockTree* CreateDockManager() override;
+    QRegion ResizeRepaint(const QSize& old) const override;
     TRect BorderBoxRect() const override;
     TRect AdjustBorders(const TRect& r, bool includeBorderWidth) const override;
     void Paint(Canvas& canvas) override;

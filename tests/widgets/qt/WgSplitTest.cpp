@@ -12,6 +12,7 @@
 
 #include "platform/qt/AlignHost.h"
 #include "widgets/qt/WgSizeBarOverlay.h"
+#include "widgets/qt/WgSplitCursors.h"
 
 namespace vx {
 namespace {
@@ -271,10 +272,12 @@ TEST_F(WgSplitTest, BarAndHotSpotByPixels) {
     EXPECT_TRUE(panel_->HotSpotHot());
     img = panel_->PaintedImage();
     EXPECT_EQ(Px(img, 190, 1), Rgb(clBlue));
-    EXPECT_EQ(panel_->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(panel_->cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+              WgSplitCursorImage(TWgSplitCursor::scVertHotSpot));
     Mouse(panel_, QEvent::MouseMove, QPoint(50, 3), Qt::NoButton);
     EXPECT_FALSE(panel_->HotSpotHot());
-    EXPECT_EQ(panel_->cursor().shape(), Qt::SplitVCursor);
+    EXPECT_EQ(panel_->cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+              WgSplitCursorImage(TWgSplitCursor::scVert));
     // Collapsed: they point up.
     panel_->CollapseToHotSpot();
     img = panel_->PaintedImage();

@@ -1,0 +1,83 @@
+#include "platform/DockLayout.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace vx {
+
+std::vector<TRect> DockZones(const TRect& area, int count, bool sideBySide) {
+    std::vector<TRect> zones;
+    if (count <= 0) return zones;
+    const int length = std::max(sideBySide ? area.Width() : area.Height(), 0);
+    const int share = length / count;
+    int at = sideBySide ? area.left : area.top;
+    for (int i = 0; i < count; ++i) {
+        const int end = i == count - 1 ? (sideBySide ? area.right : area.bottom) : at + share;
+        zones.push_back(sideBySide ? TRect{at, area.top, end, area.bottom}
+                                   : TRect{area.left, at, area.right, end});
+        at = end;
+    }
+    return zones;
+}
+
+TDockPlace DockDropPlace(const TRect& area, const std::vector<TRect>& zones, bool sideBySide,
+                         TPoint point) {
+    if (zones.empty()) return {0, area};
+    const int n = static_cast<int>(zones.size());
+    int hit = n - 1;
+    for (int i = 0; i < n; ++i) {
+        if (zones[i].Contains(point)) {
+            hit = i;
+            break;
+        }
+    }
+    const TRect& z = zones[hit];
+    const bool outside = !z.Contains(point);
+    const int mid = sideBySide ? (z.left + z.right) / 2 : (z.top + z.bottom) / 2;
+    const bool before = !outside && (sideBySide ? point.x < mid : point.y < mid);
+    TRect half = z;
+    if (sideBySide)
+        (before ? half.right : half.left) = mid;
+    else
+        (before ? half.bottom : half.top) = mid;
+    return {before ? hit : hit + 1, half};
+}
+
+TRect DockGrabberRect(const TRect& zone, bool grabberLeft, int size) {
+    TRect r = zone;
+    if (grabberLeft)
+        r.right = std::min(zone.right, zone.left + size);
+    else
+        r.bottom = std::min(zone.bottom, zone.top + size);
+    return r;
+}
+
+TRect DockClientRect(const TRect& zone, bool grabberLeft, int size) {
+    TRect r = zone;
+    if (grabberLeft)
+        r.left = std::min(zone.right, zone.left + size);
+    else
+        r.top = std::min(zone.bottom, zone.top + size);
+    return r;
+}
+
+int ChooseDockTarget(const std::vector<TDockCandidate>& candidates, TPoint point) {
+    int best = -1;
+    for (int i = 0; i < static_cast<int>(candidates.size()); ++i) {
+        if (!candidates[i].screen.Contains(point)) continue;
+        if (best < 0 || candidates[i].depth > candidates[best].depth) best = i;
+    }
+    return best;
+}
+
+bool PastDragThreshold(TPoint press, TPoint now, int threshold) {
+    return std::abs(now.x - press.x) >= threshold || std::abs(now.y - press.y) >= threshold;
+}
+
+TRect FloatingDropRect(TPoint mouse, TPoint grab, int width, int height) {
+    const int gx = std::clamp(grab.x, 0, std::max(width - 1, 0));
+    const int gy = std::clamp(grab.y, 0, std::max(height - 1, 0));
+    return Bounds(mouse.x - gx, mouse.y - gy, width, height);
+}
+
+}  // namespace vx
