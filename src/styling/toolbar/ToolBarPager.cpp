@@ -138,7 +138,10 @@ void TToolBarPager::UpdateCaptionButtons(bool rebuildGlyphs) {
         const int right = width_ - 6 - i * (kCaptionButtonSize + 2);
         const int bottom = captionHeight_ - 4;
         button->bounds = {right - kCaptionButtonSize, bottom - kCaptionButtonSize, right, bottom};
-        button->visible = (captionButtons_ & (1u << i)) != 0;
+        // The buttons stand close, maximize, minimize from the right.
+        static constexpr std::uint8_t kFlagOf[3] = {
+            TCaptionButton::kClose, TCaptionButton::kMaximize, TCaptionButton::kMinimize};
+        button->visible = (captionButtons_ & kFlagOf[i]) != 0;
         if (button->visible) leftmost = std::min(leftmost, button->bounds.left);
     }
     captionRightMargin_ = savedRightMargin_ + (width_ - leftmost);

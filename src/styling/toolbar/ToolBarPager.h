@@ -88,11 +88,11 @@ struct TPagerHost {
     std::function<void()> beep;
 };
 
-// Caption buttons: bit 0 close, bit 1 maximize, bit 2 minimize.
+// Caption buttons: bit 0 close, bit 1 minimize, bit 2 maximize.
 namespace TCaptionButton {
 inline constexpr std::uint8_t kClose = 1;
-inline constexpr std::uint8_t kMaximize = 2;
-inline constexpr std::uint8_t kMinimize = 4;
+inline constexpr std::uint8_t kMinimize = 2;
+inline constexpr std::uint8_t kMaximize = 4;
 }  // namespace TCaptionButton
 
 class TToolBarPager : public QObject, public IToolBarStyleReceiver {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 #include <functional>
@@ -353,22 +354,46 @@ TEST_F(GlowButtonTest, EnterAndEscapeOfTheDialogClickDefaultAndCancel) {
     EXPECT_EQ(oks, 1);
 }
 
-TEST_F(GlowButtonTest, ImageIndexFollowsItsOwnLink) {
+TEST_F(GlowButtonTest, FollowsItsActionAndRunsIt) {
     TFxGlowButton* b = Make();
-    b->SetImageIndex(3);
-    TFxGlowButtonActionLink& link = b->ActionLink();
-    link.Action() = {false, 5, 3};  // image in step, group index not
-    link.SetImageIndex(4);
-    EXPECT_EQ(b->ImageIndex(), 4);
-    b->SetImageIndex(7);  // image out of step, group index in step
-    link.Action().groupIndex = 0;
-    link.SetImageIndex(2);
-    EXPECT_EQ(b->ImageIndex(), 7);
-
-    link.Action().checked = false;
-    b->SetGroupIndex(2);
-    link.SetChecked(true);
+    TCustomAction save("&Save", nullptr);
+    save.setToolTip("Saves the project");
+    save.setCheckable(true);
+    save.SetGroupIndex(2);
+    save.SetImageIndex(3);
+    b->SetAction(&save);
+    EXPECT_EQ(b->Action(), &save);
+    EXPECT_EQ(b->Caption(), "&Save");
+    EXPECT_EQ(b->toolTip(), "Saves the project");
+    EXPECT_EQ(b->GroupIndex(), 2);  // taken while its own was 0
+    EXPECT_EQ(b->ImageIndex(), 3);
+    EXPECT_TRUE(b->CheckedLinked());
+    save.setEnabled(false);
+    EXPECT_FALSE(b->Enabled());
+    save.setEnabled(true);
+    // Checked writes Down while the two are in step.
+    save.setChecked(true);
     EXPECT_TRUE(b->Down());
+    EXPECT_TRUE(b->CheckedLinked());
+    // Image and group index follow while the group indexes are equal.
+    save.SetImageIndex(4);
+    EXPECT_EQ(b->ImageIndex(), 4);
+    save.SetGroupIndex(5);
+    EXPECT_EQ(b->GroupIndex(), 5);
+    b->SetGroupIndex(6);
+    save.SetGroupIndex(7);
+    EXPECT_EQ(b->GroupIndex(), 6);
+    // A click runs OnClick and the action.
+    int clicks = 0;
+    b->OnClick = [&clicks](TFxCustomGlowButton&) { ++clicks; };
+    QSignalSpy ran(&save, &QAction::triggered);
+    b->Click();
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(ran.count(), 1);
+    b->SetAction(nullptr);
+    save.setText("&Keep");
+    EXPECT_EQ(b->Caption(), "&Save");
+    EXPECT_FALSE(b->CheckedLinked());
     EXPECT_EQ(b->Version(), QStringLiteral("1.0.5.0"));
 }
 

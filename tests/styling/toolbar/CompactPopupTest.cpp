@@ -151,6 +151,23 @@ TEST(CompactPopupTest, CascadeOpensAndCheckRowsToggleTheirButtons) {
     EXPECT_EQ(subPanel->height(), 2 + 3 * 26);
     EXPECT_GE(subPanel->width(), 4 + 70 + iconBar);
     EXPECT_FALSE(sub->grab().isNull());  // paints: check boxes, images, the sub-menu arrow
+    {  // a button whose action's list has images shows the action's picture
+        TImageList blue(16, 16);
+        QPixmap square(16, 16);
+        square.fill(Qt::blue);
+        blue.Add(square);
+        TActionList list;
+        list.SetImages(&blue);
+        TCustomAction print("Print", nullptr);
+        print.SetActionList(&list);
+        print.SetImageIndex(0);
+        m.buttons[2]->SetAction(&print);
+        const TRect cell = CompactRowParts(caption->Item(2)->rect, iconBar, true).imageCell;
+        const QImage shot = subPanel->grab().toImage();
+        EXPECT_EQ(shot.pixelColor(cell.left + cell.Width() / 2, cell.top + cell.Height() / 2),
+                  QColor(Qt::blue));
+        m.buttons[2]->SetAction(nullptr);
+    }
 
     // A click on a check row hides its button and leaves the menu open; again shows it.
     const TRect second = caption->Item(1)->rect;

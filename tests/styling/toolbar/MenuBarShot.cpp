@@ -3,11 +3,13 @@
 // named on its command line.
 #include <QApplication>
 #include <QMenu>
+#include <QPainter>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 
 #include "platform/LoadingScope.h"
+#include "platform/paint/ImageList.h"
 #include "platform/qt/AlignHost.h"
 #include "styling/menus/qt/FxMenus.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
@@ -44,6 +46,22 @@ int main(int argc, char** argv) {
     menu->addMenu("&View")->addAction("&Tool bar");
     menu->actions()[2]->setEnabled(false);
     menu->addMenu("&Help")->addAction("&About");
+    // File, Edit and Help show pictures of the menu's image list; View none.
+    TImageList pictures(16, 16);
+    for (const QColor& colour : {QColor(230, 170, 30), QColor(40, 120, 220), QColor(30, 160, 60)}) {
+        QPixmap picture(16, 16);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        painter.setPen(Qt::black);
+        painter.setBrush(colour);
+        painter.drawEllipse(1, 1, 13, 13);
+        painter.end();
+        pictures.Add(picture);
+    }
+    const int pictureOf[] = {0, 1, -1, 2};
+    for (int i = 0; i < 4; ++i)
+        if (pictureOf[i] >= 0) menu->actions()[i]->setProperty(kMenuItemImageIndex, pictureOf[i]);
+    menu->SetImages(&pictures);
     bar->SetMenu(menu);
     form.show();
     QTimer::singleShot(400, [bar] {

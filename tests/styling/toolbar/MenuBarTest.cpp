@@ -406,13 +406,28 @@ TEST(MenuBarTest, AMenuDroppedFromTheOverflowBringsItsButtonBack) {
     EXPECT_EQ(f.bar->Priority()[0], control(3));
     EXPECT_EQ(f.bar->width(), length);
 
-    // The bar takes the menu's pictures; while loading, a menu without any
-    // leaves the bar its own.
+    // The bar takes the menu's pictures, and each button shows its item's
+    // picture; while loading, a menu without any leaves the bar its own.
     TImageList pictures(16, 16), own(20, 20);
+    QPixmap red(16, 16);
+    red.fill(Qt::red);
+    pictures.Add(red);
+    f.menu->actions()[1]->setProperty(kMenuItemImageIndex, 0);
     f.menu->SetImages(&pictures);
     f.bar->SetMenu(nullptr);
     f.bar->SetMenu(f.menu);
     EXPECT_EQ(f.bar->Images(), &pictures);
+    const auto redPixels = [](const QImage& image) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += test::PixelAt(image, x, y) == clRed;
+        return n;
+    };
+    EXPECT_EQ(f.B(1)->ImageIndex(), 0);
+    EXPECT_EQ(f.B(0)->ImageIndex(), -1);
+    EXPECT_EQ(redPixels(f.B(1)->PaintedImage()), 16 * 16);
+    EXPECT_EQ(redPixels(f.B(0)->PaintedImage()), 0);
     auto* loaded = new TFxToolBar(f.panel);
     {
         TLoadingScope scope;

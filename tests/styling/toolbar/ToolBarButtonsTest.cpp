@@ -257,6 +257,85 @@ TEST(ToolBarButtonsTest, DownWritesAndGroups) {
     EXPECT_EQ(f.B(0).Version(), "1.2.1.0");
 }
 
+TEST(ToolBarButtonsTest, ButtonsFollowTheirActionsAndRunThem) {
+    ButtonBar f;
+    f.form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.form));
+    // A push button takes the action's values and follows their changes.
+    TFxToolBarButton& push = f.B(0);
+    TCustomAction run("&Run", nullptr);
+    run.setToolTip("Runs the program");
+    run.SetImageIndex(0);
+    push.SetAction(&run);
+    EXPECT_EQ(push.Action(), &run);
+    EXPECT_EQ(push.Caption(), "&Run");
+    EXPECT_EQ(push.Hint(), "Runs the program");
+    run.setText("&Go");
+    run.setEnabled(false);
+    EXPECT_EQ(push.Caption(), "&Go");
+    EXPECT_FALSE(push.Enabled());
+    run.setEnabled(true);
+    run.setVisible(false);
+    EXPECT_TRUE(push.isHidden());
+    run.setVisible(true);
+    EXPECT_FALSE(push.isHidden());
+    // The picture: the bar's until the action's list has images of its own,
+    // which then also size the button.
+    EXPECT_EQ(PixelAt(push.PaintedImage(), 8, 8), clRed);
+    TImageList big(20, 20);
+    QPixmap blue(20, 20);
+    blue.fill(Qt::blue);
+    big.Add(blue);
+    TActionList list;
+    run.SetActionList(&list);
+    list.SetImages(&big);
+    EXPECT_EQ(push.width(), 28);
+    EXPECT_EQ(PixelAt(push.PaintedImage(), 10, 10), clBlue);
+    // A click runs the action once.
+    QSignalSpy ran(&run, &QAction::triggered);
+    QTest::mouseClick(&push, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(ran.count(), 1);
+
+    // A check button shows its action's checked state, and a click toggles both.
+    TFxToolBarButton& check = f.B(1);
+    QAction monitor("Monitor");
+    monitor.setCheckable(true);
+    check.SetAction(&monitor);
+    monitor.setChecked(true);
+    EXPECT_TRUE(check.Down());
+    QTest::mouseClick(&check, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_FALSE(check.Down());
+    EXPECT_FALSE(monitor.isChecked());
+
+    // Group members: the one pressed releases the other and unchecks its action.
+    TCustomAction left("Left", nullptr), right("Right", nullptr);
+    for (TCustomAction* a : {&left, &right}) {
+        a->setCheckable(true);
+        a->SetGroupIndex(1);
+    }
+    f.B(2).SetAction(&left);
+    f.B(3).SetAction(&right);
+    left.setChecked(true);
+    EXPECT_TRUE(f.B(2).Down());
+    QTest::mouseClick(&f.B(3), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(f.B(3).Down());
+    EXPECT_TRUE(right.isChecked());
+    EXPECT_FALSE(f.B(2).Down());
+    EXPECT_FALSE(left.isChecked());
+
+    // The group index follows while the button's is the action's.
+    run.SetGroupIndex(3);
+    EXPECT_EQ(push.GroupIndex(), 3);
+    run.SetGroupIndex(4);
+    EXPECT_EQ(push.GroupIndex(), 4);
+    push.SetGroupIndex(9);
+    run.SetGroupIndex(5);
+    EXPECT_EQ(push.GroupIndex(), 9);
+    push.SetAction(nullptr);
+    run.setText("&Stop");
+    EXPECT_EQ(push.Caption(), "&Go");
+}
+
 TEST(ToolBarButtonsTest, MousePressesClicksAndTheCheckButtonReleasedOutside) {
     ButtonBar f;
     f.form.show();

@@ -104,6 +104,19 @@ TEST(ToolBarPager, CaptionButtonsStandAtTheRightAndFollowTheirFlags) {
     EXPECT_FALSE(pager.CaptionButton(1)->visible);
     EXPECT_TRUE(pager.CaptionButton(2)->visible);
     EXPECT_EQ(pager.CaptionRightMargin(), 5 + 58);
+    // The flags as stored (bit 0 close, bit 1 minimize, bit 2 maximize) and
+    // the buttons that show: close, maximize, minimize from the right.
+    struct Row {
+        std::uint8_t flags;
+        bool close, maximize, minimize;
+    };
+    for (const Row& row : {Row{1, true, false, false}, Row{2, false, false, true},
+                           Row{4, false, true, false}, Row{6, false, true, true}}) {
+        pager.SetCaptionButtons(row.flags);
+        EXPECT_EQ(pager.CaptionButton(0)->visible, row.close) << int(row.flags);
+        EXPECT_EQ(pager.CaptionButton(1)->visible, row.maximize) << int(row.flags);
+        EXPECT_EQ(pager.CaptionButton(2)->visible, row.minimize) << int(row.flags);
+    }
 
     pager.SetCaptionButtons(TCaptionButton::kClose);
     EXPECT_EQ(pager.CaptionRightMargin(), 5 + 22);

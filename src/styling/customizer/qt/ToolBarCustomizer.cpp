@@ -224,13 +224,11 @@ void TToolBarCustomizer::ApplyPlan(const TItemSetPlan& plan, const std::vector<Q
             auto* b = new TFxToolBarButton(bar);
             b->setObjectName(Q(step.name));
             if (const TCustomizerItem* command = GetCustomizerItem(step.commandId)) {
-                b->SetCaption(command->caption);
-                QPointer<QAction> action = command->action;
-                std::function<void()> click = command->onClick;
-                connect(b, &TFxCustomToolBarButton::Clicked, b, [action, click] {
-                    if (click) click();
-                    if (action) action->trigger();
-                });
+                // The command's action and click; a click runs both.
+                b->SetAction(command->action);
+                if (!command->caption.isEmpty()) b->SetCaption(command->caption);
+                if (std::function<void()> click = command->onClick)
+                    connect(b, &TFxCustomToolBarButton::Clicked, b, click);
             }
             made.push_back({b, true});
             w = b;

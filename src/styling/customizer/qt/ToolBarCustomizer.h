@@ -34,7 +34,7 @@ struct TCustomizerItem {
     QString caption;
     // The icon chosen when the command is picked: tag - 1; 0 for none.
     int tag = 0;
-    QPointer<QAction> action;       // triggered by a button made from it
+    QPointer<QAction> action;       // the Action of a button made from it
     std::function<void()> onClick;  // called by a button made from it
 };
 

@@ -103,33 +103,34 @@ void Line(TGPGraphics& g, TColor color, int x1, int y1, int x2, int y2) {
 
 // ---- the action link
 
+TFxGlowButtonActionLink::TFxGlowButtonActionLink(TFxCustomGlowButton& client)
+    : TControlActionLink(client), button_(client) {}
+
 bool TFxGlowButtonActionLink::IsCheckedLinked() {
-    client_.checkedLinked_ = action_.checked == client_.Down();
-    return client_.checkedLinked_;
+    button_.checkedLinked_ =
+        TControlActionLink::IsCheckedLinked() && Seen().checked == button_.Down();
+    return button_.checkedLinked_;
 }
 
 bool TFxGlowButtonActionLink::IsGroupIndexLinked() const {
-    return action_.groupIndex == client_.GroupIndex();
-}
-
-bool TFxGlowButtonActionLink::IsImageIndexLinked() const {
-    return action_.imageIndex == client_.ImageIndex();
+    return Seen().groupIndex == button_.GroupIndex();
 }
 
 void TFxGlowButtonActionLink::SetChecked(bool value) {
-    if (IsCheckedLinked()) client_.SetDown(value);
-    action_.checked = value;
+    if (IsCheckedLinked()) button_.SetDown(value);
 }
 
 void TFxGlowButtonActionLink::SetGroupIndex(int value) {
-    if (IsGroupIndexLinked()) client_.SetGroupIndex(value);
-    action_.groupIndex = value;
+    if (IsGroupIndexLinked()) button_.SetGroupIndex(value);
 }
 
 void TFxGlowButtonActionLink::SetImageIndex(int value) {
-    // The image index follows while the button shows the action's image.
-    if (IsImageIndexLinked()) client_.SetImageIndex(value);
-    action_.imageIndex = value;
+    if (IsGroupIndexLinked()) button_.SetImageIndex(value);
+}
+
+void TFxGlowButtonActionLink::Change() {
+    button_.ActionChange(Action(), false);
+    IsCheckedLinked();
 }
 
 // ---- the button
@@ -335,18 +336,37 @@ bool TFxCustomGlowButton::eventFilter(QObject* watched, QEvent* event) {
 void TFxCustomGlowButton::Click() {
     if (auto* dialog = qobject_cast<QDialog*>(window()); dialog != nullptr && modalResult_ != 0)
         dialog->done(modalResult_);
+    QPointer<TFxCustomGlowButton> self(this);
     if (OnClick) OnClick(*this);
+    if (self && actionLink_) actionLink_->Execute();
 }
 
-TFxGlowButtonActionLink& TFxCustomGlowButton::ActionLink() {
+QAction* TFxCustomGlowButton::Action() const {
+    return actionLink_ ? actionLink_->Action() : nullptr;
+}
+
+void TFxCustomGlowButton::SetAction(QAction* action) {
+    if (action == Action()) return;
+    if (!action) {
+        actionLink_.reset();
+        checkedLinked_ = false;
+        return;
+    }
     if (!actionLink_) actionLink_ = std::make_unique<TFxGlowButtonActionLink>(*this);
-    return *actionLink_;
+    actionLink_->SetAction(action);
+    ActionChange(action, IsLoading());
+    actionLink_->IsCheckedLinked();
 }
 
-void TFxCustomGlowButton::ActionChange(bool checkDefaults) {
-    const TGlowActionValues& action = ActionLink().Action();
-    if (checkDefaults || groupIndex_ == 0) SetGroupIndex(action.groupIndex);
-    SetImageIndex(action.imageIndex);
+void TFxCustomGlowButton::ActionChange(QAction* sender, bool checkDefaults) {
+    if (!sender) return;
+    QPointer<TFxCustomGlowButton> self(this);
+    TControlActionLink::TakeControlValues(*this, *sender, checkDefaults);
+    if (!self) return;
+    if (auto* custom = qobject_cast<TCustomAction*>(sender)) {
+        if (checkDefaults || groupIndex_ == 0) SetGroupIndex(custom->GroupIndex());
+        SetImageIndex(custom->ImageIndex());
+    }
 }
 
 void TFxCustomGlowButton::Loaded() {
@@ -538,7 +558,7 @@ void TFxCustomGlowButton::mouseReleaseEvent(QMouseEvent* event) {
         const bool inside = InsideClient(p.x(), p.y());
         click = inside;
         if (groupIndex_ != 0) {
-            if (actionLink_ && checkedLinked_) return;
+            if (Action() && checkedLinked_) return;
             if (inside) {
                 const bool wasDown = down_;
                 SetDown(!down_);
@@ -551,7 +571,7 @@ void TFxCustomGlowButton::mouseReleaseEvent(QMouseEvent* event) {
             tracking_ = false;
             if (style_ == TFxButtonStyle::bsCheck) {
                 Repaint();
-                if (actionLink_ && checkedLinked_) {
+                if (Action() && checkedLinked_) {
                     if (click) Click();
                     return;
                 }

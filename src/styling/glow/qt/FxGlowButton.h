@@ -16,6 +16,7 @@
 #include <memory>
 
 #include "platform/paint/ImageList.h"
+#include "platform/qt/ActionLink.h"
 #include "platform/qt/CustomControl.h"
 #include "styling/glow/GlowButtonRules.h"
 #include "styling/toolbar/FxStyleIF.h"
@@ -58,30 +59,25 @@ inline constexpr int kGlowFadeInterval = 40;
 
 class TFxCustomGlowButton;
 
-// What an action tells a linked glow button.
-struct TGlowActionValues {
-    bool checked = false;
-    int groupIndex = 0;
-    int imageIndex = -1;
-};
-
-// Binds a glow button to an action: a value of the action follows into the
-// button only while the two are in step.
-class TFxGlowButtonActionLink {
+// Binds a glow button to its action: the action's checked state writes
+// Down while the button's Down is the action's checked state as last seen
+// (the button keeps the answer as its checked-linked flag), its group index
+// and image index write the button's while the two group indexes are equal.
+class TFxGlowButtonActionLink : public TControlActionLink {
+    Q_OBJECT
   public:
-    explicit TFxGlowButtonActionLink(TFxCustomGlowButton& client) : client_(client) {}
-    TGlowActionValues& Action() { return action_; }
-    // Sets the checked-linked flag of the button as it answers.
-    bool IsCheckedLinked();
-    bool IsGroupIndexLinked() const;
-    bool IsImageIndexLinked() const;
-    void SetChecked(bool value);
-    void SetGroupIndex(int value);
-    void SetImageIndex(int value);
+    explicit TFxGlowButtonActionLink(TFxCustomGlowButton& client);
+    bool IsCheckedLinked() override;
+    bool IsGroupIndexLinked() const override;
+    void SetChecked(bool value) override;
+    void SetGroupIndex(int value) override;
+    void SetImageIndex(int value) override;
+
+  protected:
+    void Change() override;
 
   private:
-    TFxCustomGlowButton& client_;
-    TGlowActionValues action_;
+    TFxCustomGlowButton& button_;
 };
 
 class TFxCustomGlowButton : public TCustomControl, public IComponentStyle {
@@ -193,11 +189,14 @@ class TFxCustomGlowButton : public TCustomControl, public IComponentStyle {
     // it; with none focused, the default one.
     bool ActiveDefault() const { return activeDefault_; }
 
-    // The action link, made on first use.
-    TFxGlowButtonActionLink& ActionLink();
-    // Takes the action's group index (when checking defaults or when its
-    // own is 0) and its image index.
-    void ActionChange(bool checkDefaults);
+    // The action the button follows (null: none): its caption, enabled
+    // state, hint and visibility, a custom action's image index and group
+    // index (when checking defaults or while the button's is 0); a click
+    // runs it.
+    QAction* Action() const;
+    void SetAction(QAction* action);
+    TFxGlowButtonActionLink* ActionLink() const { return actionLink_.get(); }
+    void ActionChange(QAction* sender, bool checkDefaults);
 
     // ---- the fade timer's source (a QTimer by default)
     void SetFadeTimerFactory(TFadeTimerFactory factory) { timerFactory_ = std::move(factory); }

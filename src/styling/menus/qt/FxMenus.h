@@ -20,6 +20,7 @@
 
 #include "platform/Loadable.h"
 #include "platform/paint/ImageList.h"
+#include "platform/qt/ActionLink.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/FxMenuPlacement.h"
 #include "styling/menus/FxMenuUtil.h"
@@ -38,7 +39,7 @@ inline constexpr std::uint32_t kFxMenuVersionNr = 0x02050000u;
 
 // The property of an item's action that holds the index of its picture in
 // the menu's image lists (none: the item has no place in them).
-inline constexpr const char* kMenuItemImageIndex = "ImageIndex";
+inline constexpr const char* kMenuItemImageIndex = kActionImageIndex;
 
 // The picture an item with an icon shows in its menu window: its icon, or,
 // when the item is disabled and its menu has disabled images, the picture

@@ -366,13 +366,13 @@ void TFTBPopupPanel::DrawControlImage(Canvas& canvas, QWidget* control, const TR
     auto* button = qobject_cast<TFxCustomToolBarButton*>(control);
     if (button == nullptr || cell.IsEmpty()) return;
     QImage picture;
-    TFxCustomToolBar* bar = button->FxToolBar();
-    TImageList* list = bar != nullptr ? bar->Images() : nullptr;
-    if (list != nullptr && button->ImageIndex() >= 0) {
+    // The bar's image, or that of the button's action in the action's list.
+    int index = -1;
+    if (TImageList* list = button->ButtonImages(&index)) {
         picture = QImage(list->Width(), list->Height(), QImage::Format_ARGB32_Premultiplied);
         picture.fill(Qt::transparent);
         QPainter p(&picture);
-        list->Draw(p, 0, 0, button->ImageIndex(), true);
+        list->Draw(p, 0, 0, index, true);
     } else {
         picture = button->Glyph();
     }

@@ -120,6 +120,58 @@ TFxCustomToolBarButton::~TFxCustomToolBarButton() {
         if (TFxCustomToolBar* bar = FxToolBar()) bar->HotButtonChanged(this, false);
 }
 
+// ---------------------------------------------------------------- action
+
+bool TFxToolBarButtonActionLink::IsCheckedLinked() {
+    return TControlActionLink::IsCheckedLinked() && button_.Down() == Seen().checked;
+}
+
+bool TFxToolBarButtonActionLink::IsGroupIndexLinked() const {
+    return button_.GroupIndex() == Seen().groupIndex;
+}
+
+void TFxToolBarButtonActionLink::SetChecked(bool value) {
+    if (IsCheckedLinked()) button_.SetDown(value);
+}
+
+void TFxToolBarButtonActionLink::SetGroupIndex(int value) {
+    if (IsGroupIndexLinked()) button_.SetGroupIndex(value);
+}
+
+QAction* TFxCustomToolBarButton::Action() const {
+    return actionLink_ ? actionLink_->Action() : nullptr;
+}
+
+void TFxCustomToolBarButton::SetAction(QAction* action) {
+    if (action == Action()) return;
+    if (!action) {
+        actionLink_.reset();
+        AdjustSize();
+        Invalidate();
+        return;
+    }
+    if (!actionLink_) actionLink_ = std::make_unique<TFxToolBarButtonActionLink>(*this);
+    actionLink_->SetAction(action);
+    ActionChange(action, IsLoading());
+}
+
+void TFxCustomToolBarButton::ActionChange(QAction* sender, bool checkDefaults) {
+    if (!sender) return;
+    QPointer<TFxCustomToolBarButton> self(this);
+    const bool shownOrHidden = TControlActionLink::TakeControlValues(*this, *sender, checkDefaults);
+    if (!self) return;
+    if (auto* custom = qobject_cast<TCustomAction*>(sender)) {
+        if (checkDefaults || groupIndex_ == 0) SetGroupIndex(custom->GroupIndex());
+        SetImageIndex(custom->ImageIndex());
+    }
+    // The action's list may be another now, or hold other pictures.
+    if (shaded_ && !IsLoading()) BuildShadow();
+    AdjustSize();
+    if (shownOrHidden)
+        if (TFxCustomToolBar* bar = FxToolBar()) bar->ControlResized(this);
+    Invalidate();
+}
+
 // ---------------------------------------------------------------- properties
 
 void TFxCustomToolBarButton::SetAllowAllUp(bool v) {
@@ -222,12 +274,14 @@ void TFxCustomToolBarButton::GroupUpdate() {
 
 void TFxCustomToolBarButton::ButtonPressed(int groupIndex, TFxCustomToolBarButton* sender) {
     if (sender == this || groupIndex != groupIndex_) return;
+    allowAllUp_ = sender->allowAllUp_;
     if (down_ && sender->down_) {
         down_ = false;
         state_ = TToolButtonState::bsUp;
         Invalidate();
+        if (actionLink_)
+            if (TCustomAction* action = actionLink_->CustomAction()) action->setChecked(false);
     }
-    allowAllUp_ = sender->allowAllUp_;
 }
 
 // ---------------------------------------------------------------- mouse
@@ -373,6 +427,8 @@ void TFxCustomToolBarButton::Click() {
     if (!self) return;
     emit Clicked();
     if (!self) return;
+    if (actionLink_) actionLink_->Execute();
+    if (!self) return;
     if (TFxCustomToolBar* bar = FxToolBar()) bar->ButtonClicked(this);
 }
 
@@ -439,26 +495,39 @@ CanvasFont TFxCustomToolBarButton::CaptionFontInUse() const {
     return Font();
 }
 
-TImageList* TFxCustomToolBarButton::ImageSource(bool* disabledList) const {
+TImageList* TFxCustomToolBarButton::ButtonImages(int* index) const {
+    int i = imageIndex_;
+    TImageList* list = ActionImages(Action(), &i);
+    if (!list) {
+        TFxCustomToolBar* bar = FxToolBar();
+        list = bar ? bar->Images() : nullptr;
+        i = imageIndex_;
+    }
+    if (!list || i < 0) return nullptr;
+    if (index) *index = i;
+    return list;
+}
+
+TImageList* TFxCustomToolBarButton::ImageSource(bool* disabledList, int* index) const {
     if (disabledList) *disabledList = false;
+    TImageList* list = ButtonImages(index);
+    if (!list) return nullptr;
     TFxCustomToolBar* bar = FxToolBar();
-    if (!bar || imageIndex_ < 0 || !bar->Images()) return nullptr;
-    if (!Enabled() && bar->DisabledImages()) {
+    if (!Enabled() && bar && bar->DisabledImages()) {
         if (disabledList) *disabledList = true;
         return bar->DisabledImages();
     }
-    return bar->Images();
+    return list;
 }
 
 void TFxCustomToolBarButton::BuildShadow() {
-    TFxCustomToolBar* bar = FxToolBar();
-    if (imageIndex_ >= 0 && bar && bar->Images()) {
-        TImageList* list = bar->Images();
+    int index = -1;
+    if (TImageList* list = ButtonImages(&index)) {
         QImage source(list->Width(), list->Height(), QImage::Format_RGB32);
         source.fill(Qt::white);
         {
             QPainter painter(&source);
-            list->Draw(painter, 0, 0, imageIndex_, true);
+            list->Draw(painter, 0, 0, index, true);
         }
         shadow_ = ShadowGlyph(source);
         shadowFromList_ = true;
@@ -478,7 +547,7 @@ void TFxCustomToolBarButton::Measure() {
     m.glyphPosition = glyphPosition_;
     m.horizontal = HorizontalBar();
     m.dropDown = dropDownButton_;
-    if (TImageList* list = ImageSource(nullptr)) {
+    if (TImageList* list = ImageSource(nullptr, nullptr)) {
         m.gw = list->Width();
         m.gh = list->Height();
     } else {
@@ -665,7 +734,8 @@ void TFxCustomToolBarButton::DrawButtonFace(Canvas& canvas, const TRect& f, cons
         th = r.Height();
     }
     bool disabledList = false;
-    TImageList* list = ImageSource(&disabledList);
+    int index = -1;
+    TImageList* list = ImageSource(&disabledList, &index);
     const QImage* bitmap = nullptr;
     int iw = 0, ih = 0;
     if (list) {
@@ -693,7 +763,7 @@ void TFxCustomToolBarButton::DrawButtonFace(Canvas& canvas, const TRect& f, cons
         if (!shadow_.isNull()) canvas.DrawTransparent(face.gx + 2, face.gy + 2, shadow_);
     }
     if (list) {
-        list->Draw(canvas, face.gx, face.gy, imageIndex_, Enabled() || disabledList);
+        list->Draw(canvas, face.gx, face.gy, index, Enabled() || disabledList);
     } else if (bitmap == &picture_) {
         canvas.Draw(face.gx, face.gy, picture_);
     } else if (bitmap) {

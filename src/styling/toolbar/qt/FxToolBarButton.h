@@ -10,6 +10,9 @@
 #include <QPointer>
 #include <QString>
 
+#include <memory>
+
+#include "platform/qt/ActionLink.h"
 #include "platform/qt/CustomControl.h"
 #include "styling/toolbar/DockRows.h"
 #include "styling/toolbar/ToolBarAppearances.h"
@@ -23,6 +26,7 @@ namespace vx {
 class TFxCustomToolBar;
 class TCustomFxToolBarStyler;
 class TImageList;
+class TFxToolBarButtonActionLink;
 
 // Base of every control that stands on a tool bar: knows its bar (its
 // parent, when that is a tool bar) and the bar's orientation.
@@ -127,6 +131,22 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     int ImageIndex() const { return imageIndex_; }
     void SetImageIndex(int v);
 
+    // The action the button follows (null: none). Its caption, enabled
+    // state, hint and visibility follow into the button, and, for a custom
+    // action, its image index and its group index (while the button has
+    // none); its checked state follows as Down while the button shows it.
+    // A click runs the action.
+    QAction* Action() const;
+    void SetAction(QAction* action);
+    TFxToolBarButtonActionLink* ActionLink() const { return actionLink_.get(); }
+    // Takes the action's values; with checkDefaults (while loading) only
+    // where the button still has its default.
+    virtual void ActionChange(QAction* sender, bool checkDefaults);
+    // The image list and index the button shows its picture from: those of
+    // its custom action when the action's list has images, else the bar's
+    // Images and ImageIndex; null without a list or with an index below 0.
+    TImageList* ButtonImages(int* index) const;
+
     // Bitmap glyphs, drawn with their bottom-left pixel's colour left out.
     // Writing Glyph gives an empty GlyphDisabled its grey copy.
     const QImage& Glyph() const { return glyph_; }
@@ -207,7 +227,7 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
 
   private:
     CanvasFont CaptionFontInUse() const;
-    TImageList* ImageSource(bool* disabledList) const;
+    TImageList* ImageSource(bool* disabledList, int* index) const;
     bool Inside(int x, int y) const;
     void GroupUpdate();
     void BuildShadow();
@@ -240,6 +260,27 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     bool dragging_ = false;
     bool menuShowing_ = false;
     QShortcut* mnemonic_ = nullptr;  // Alt+the caption's accelerator
+    std::unique_ptr<TFxToolBarButtonActionLink> actionLink_;
+};
+
+// The link of a button to its action: Checked writes Down while the
+// button's Down is the action's checked state as last seen, GroupIndex
+// writes the button's while the two group indexes are equal.
+class TFxToolBarButtonActionLink : public TControlActionLink {
+    Q_OBJECT
+  public:
+    explicit TFxToolBarButtonActionLink(TFxCustomToolBarButton& client)
+        : TControlActionLink(client), button_(client) {}
+    bool IsCheckedLinked() override;
+    bool IsGroupIndexLinked() const override;
+    void SetChecked(bool value) override;
+    void SetGroupIndex(int value) override;
+
+  protected:
+    void Change() override { button_.ActionChange(Action(), false); }
+
+  private:
+    TFxCustomToolBarButton& button_;
 };
 
 // The published button; adds nothing.

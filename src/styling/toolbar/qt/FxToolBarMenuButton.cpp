@@ -16,23 +16,18 @@ TFxToolBarMenuButton::TFxToolBarMenuButton(QWidget* parent) : TFxCustomToolBarBu
 
 void TFxToolBarMenuButton::SetMenuItem(QAction* item) {
     if (!item || item == item_) return;
-    if (item_) disconnect(item_, nullptr, this, nullptr);
     item_ = item;
-    connect(item, &QAction::changed, this, [this] { CopyFromItem(); });
-    CopyFromItem();
+    if (Action() == item)
+        ActionChange(item, false);
+    else
+        SetAction(item);
 }
 
-void TFxToolBarMenuButton::CopyFromItem() {
-    if (!item_) return;
-    SetCaption(item_->text());
-    SetDown(item_->isChecked());
-    SetEnabled(item_->isEnabled());
-    SetHint(item_->toolTip() == item_->iconText() ? QString() : item_->toolTip());
-    const bool hidden = !item_->isVisible();
-    if (hidden != isHidden()) {
-        setVisible(!hidden);
-        if (TFxCustomToolBar* bar = FxToolBar()) bar->ControlResized(this);
-    }
+void TFxToolBarMenuButton::ActionChange(QAction* sender, bool checkDefaults) {
+    TFxCustomToolBarButton::ActionChange(sender, checkDefaults);
+    if (!sender || sender != item_) return;
+    SetDown(sender->isChecked());
+    SetImageIndex(ActionImageIndex(*sender));
 }
 
 void TFxToolBarMenuButton::ShowDropped(bool dropped) {

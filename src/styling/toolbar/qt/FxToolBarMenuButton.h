@@ -19,12 +19,14 @@ class TFxToolBarMenuButton : public TFxCustomToolBarButton {
 
     bool IsMenuButton() const override { return true; }
 
-    // The top-level menu item the button stands for. Linking copies the
-    // item's caption, check (as Down), enabled state, hint and visibility,
-    // and keeps them while linked; linking null does nothing. An item that
-    // goes away is forgotten.
+    // The top-level menu item the button stands for. Linking makes the item
+    // the button's action: the button takes its caption, check (as Down),
+    // enabled state, hint, image index (in the bar's Images, which are the
+    // menu's) and visibility, and keeps them while linked; linking null does
+    // nothing. An item that goes away is forgotten.
     QAction* MenuItem() const { return item_.data(); }
     void SetMenuItem(QAction* item);
+    void ActionChange(QAction* sender, bool checkDefaults) override;
 
     // Shows the button as dropped (its menu open) or released again.
     void ShowDropped(bool dropped);
@@ -37,8 +39,6 @@ class TFxToolBarMenuButton : public TFxCustomToolBarButton {
     void mousePressEvent(QMouseEvent* event) override;
 
   private:
-    void CopyFromItem();
-
     QPointer<QAction> item_;
 };
 

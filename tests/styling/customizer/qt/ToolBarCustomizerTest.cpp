@@ -65,6 +65,7 @@ struct CustomizerWindow {
     TFxToolBar* bar = nullptr;
     TToolBarCustomizer customizer;
     int printClicks = 0;
+    QAction printAction{"Print"};
 
     CustomizerWindow() {
         form.resize(600, 200);
@@ -101,7 +102,7 @@ struct CustomizerWindow {
         customizer.SetToolBar(bar);
         customizer.SetSmallImages(&small);
         customizer.SetLargeImages(&large);
-        customizer.Commands().push_back({"Print", 3, nullptr, [this] { ++printClicks; }});
+        customizer.Commands().push_back({"Print", 3, &printAction, [this] { ++printClicks; }});
         customizer.Commands().push_back({"Print", 0, nullptr, {}});
         form.show();
     }
@@ -169,8 +170,12 @@ TEST(ToolBarCustomizerTest, UserSetIsAppliedAndDesignedSetRestored) {
     EXPECT_EQ(made->Caption(), "Print");
     EXPECT_EQ(made->ImageIndex(), 2);
     EXPECT_TRUE(made->ShowCaption());
+    // The command's click and action, each run once by a click.
+    EXPECT_EQ(made->Action(), &w.printAction);
+    QSignalSpy printed(&w.printAction, &QAction::triggered);
     made->Click();
     EXPECT_EQ(w.printClicks, 1);
+    EXPECT_EQ(printed.count(), 1);
     // Open and the first separator are kept off the bar, not freed.
     ASSERT_EQ(w.customizer.RemovedControls().size(), 2u);
     EXPECT_EQ(w.customizer.RemovedControls()[0]->objectName(), "BtnOpen");
