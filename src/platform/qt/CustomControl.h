@@ -21,6 +21,8 @@
 // - Painting: Paint() draws on a Canvas over an off-screen image of the whole
 //   control, which is then copied to the screen in one piece. A transparent
 //   control starts its image with ParentImage(), the parent's painting under it.
+// - Hints: HintFor() gives the hint at a point and the area it holds over
+//   (ControlHint.h); the desktop's tool tip and the balloon hints show it.
 #pragma once
 
 #include <QImage>
@@ -30,6 +32,7 @@
 #include "platform/ControlAlign.h"
 #include "platform/Loadable.h"
 #include "platform/paint/Canvas.h"
+#include "platform/qt/ControlHint.h"
 
 namespace vx {
 
@@ -87,6 +90,11 @@ class TCustomControl : public QWidget, public TLoadable {
     // present size. Children that look windowless start with it, so the
     // control is not painted again for each of them.
     QImage LastPainting(const QRect& area) const;
+
+    // The hint for the mouse at `pos`: by default the control's tool tip
+    // over the whole control. A control whose parts have hints of their own
+    // gives the part's text and area.
+    virtual TControlHint HintFor(QPoint pos) const;
 
   protected:
     enum Effect : unsigned { kStoreOnly = 0, kRepaint = 1, kRealign = 2 };
