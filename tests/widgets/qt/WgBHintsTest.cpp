@@ -174,23 +174,25 @@ TEST_F(WgBHintsTest, TheBalloonWaitsTheApplicationsPauses) {
     QTimer& pause = hints.ShowTimer();
     TWgCustomHintWindow* w = hints.HintWindow();
     // Where the mouse goes (a key first where asked), the pause it starts
-    // (none: nothing new to show) and what shows once the pause is over.
+    // (none: nothing new is due), the last balloon's text once the pause is
+    // over and whether the balloon is gone.
     const struct {
         QWidget* over;
         QPoint at;
         bool key;
         int pause;
-        const char* shows;
+        const char* text;
+        bool gone;
     } steps[] = {
-        {button_, {3, 4}, false, 60000, "OK"},
-        {cancel, {3, 4}, false, 30000, "Cancel"},  // follows the first
-        {cancel, {6, 7}, false, -1, "Cancel"},     // the same spot
-        {cancel, {5, 5}, true, -1, ""},            // gone, and not back on its spot
-        {&window_, {300, 40}, false, -1, ""},      // no hint here
-        {button_, {3, 4}, false, 60000, "OK"},     // the key ended the run
+        {button_, {3, 4}, false, 60000, "OK", false},
+        {cancel, {3, 4}, false, 30000, "Cancel", false},   // follows the first
+        {cancel, {6, 7}, false, -1, "Cancel", false},      // the same spot
+        {cancel, {5, 5}, true, -1, "Cancel", true},        // gone, not back on its spot
+        {&window_, {300, 40}, false, -1, "Cancel", true},  // no hint here
+        {button_, {3, 4}, false, 60000, "OK", false},      // the key ended the run
     };
     for (const auto& step : steps) {
-        SCOPED_TRACE(step.shows);
+        SCOPED_TRACE(step.text);
         if (step.key) QTest::keyClick(step.over, Qt::Key_A);
         QTest::mouseMove(step.over, step.at);
         QCoreApplication::processEvents();  // the move is looked at once taken
@@ -203,7 +205,10 @@ TEST_F(WgBHintsTest, TheBalloonWaitsTheApplicationsPauses) {
             pause.start(0);
             VX_WAIT_TRUE(w->isVisible(), test::kStateWaitMs);
         }
-        EXPECT_EQ(w->isVisible() ? w->HintText() : QString(), QString::fromUtf8(step.shows));
+        EXPECT_EQ(w->HintText(), QString::fromUtf8(step.text));
+        if (step.gone) {
+            EXPECT_FALSE(w->isVisible());
+        }
     }
 }
 
