@@ -2,7 +2,9 @@
 
 #include <QEnterEvent>
 #include <QEvent>
+#include <QHelpEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <cmath>
 
 #include "platform/qt/AlignHost.h"
@@ -280,7 +282,24 @@ void TCustomControl::Loaded() {
     Invalidate();
 }
 
+TControlHint TCustomControl::HintFor(QPoint pos) const {
+    (void)pos;
+    return {toolTip(), rect()};
+}
+
 bool TCustomControl::event(QEvent* event) {
+    if (event->type() == QEvent::ToolTip) {
+        // The desktop's tool tip, over the area the hint holds for; a spot
+        // without a hint leaves the request to the parent.
+        auto* help = static_cast<QHelpEvent*>(event);
+        const TControlHint hint = HintFor(help->pos());
+        if (hint.text.isEmpty()) {
+            event->ignore();
+            return true;
+        }
+        QToolTip::showText(help->globalPos(), hint.text, this, hint.area);
+        return true;
+    }
     const bool result = QWidget::event(event);
     if (event->type() == QEvent::ParentChange) {
         if (parentColor_) TakeColor(ColorOfParent());

@@ -25,6 +25,8 @@
 //   out and captioned by its dock manager when UseDockManager; a control with
 //   the dock drag kind is dragged onto a site, out of it to float in a window
 //   of its own, and back.
+// - Hints: HintFor() gives the hint at a point and the area it holds over
+//   (ControlHint.h); the desktop's tool tip and the balloon hints show it.
 #pragma once
 
 #include <QImage>
@@ -36,6 +38,7 @@
 #include "platform/ControlAlign.h"
 #include "platform/Loadable.h"
 #include "platform/paint/Canvas.h"
+#include "platform/qt/ControlHint.h"
 
 namespace vx {
 
@@ -141,6 +144,10 @@ class TCustomControl : public QWidget, public TLoadable {
     // Starts a dock drag pressed at `globalPress`; it begins once the mouse
     // has moved the drag distance, or at once when `immediate`.
     void BeginDockDrag(const QPoint& globalPress, bool immediate = false);
+    // The hint for the mouse at `pos`: by default the control's tool tip
+    // over the whole control. A control whose parts have hints of their own
+    // gives the part's text and area.
+    virtual TControlHint HintFor(QPoint pos) const;
 
   protected:
     enum Effect : unsigned { kStoreOnly = 0, kRepaint = 1, kRealign = 2 };

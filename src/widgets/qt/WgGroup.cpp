@@ -2,12 +2,10 @@
 
 #include <QContextMenuEvent>
 #include <QFontMetrics>
-#include <QHelpEvent>
 #include <QImage>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QToolTip>
 
 #include "platform/DesktopTheme.h"
 #include "platform/paint/ImageList.h"
@@ -363,18 +361,14 @@ void TWgGroup::contextMenuEvent(QContextMenuEvent* event) {
     TCustomControl::contextMenuEvent(event);
 }
 
+TControlHint TWgGroup::HintFor(QPoint pos) const {
+    (void)pos;  // the mouse's last move made the caption or an item hot
+    const HintInfo hint = HintAt();
+    if (!hint.show) return {};
+    return {hint.groupHint ? toolTip() : QString::fromStdString(hint.text), ToQRect(hint.area)};
+}
+
 bool TWgGroup::event(QEvent* event) {
-    if (event->type() == QEvent::ToolTip) {
-        const HintInfo hint = HintAt();
-        const QString text = hint.groupHint ? toolTip() : QString::fromStdString(hint.text);
-        auto* help = static_cast<QHelpEvent*>(event);
-        if (hint.show && !text.isEmpty()) {
-            QToolTip::showText(help->globalPos(), text, this, ToQRect(hint.area));
-        } else {
-            QToolTip::hideText();
-        }
-        return true;
-    }
     if (event->type() == QEvent::LayoutDirectionChange)
         SetRightToLeft(layoutDirection() == Qt::RightToLeft);
     return TCustomControl::event(event);

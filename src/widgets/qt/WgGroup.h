@@ -59,6 +59,10 @@ class TWgGroup : public TCustomControl, public TWgGroupModel {
     // What the last painting drew: the item places (for tests of the look).
     const std::vector<TWgItemPlace>& ItemPlaces() const { return places_; }
 
+    // Over the caption the group's own hint, over an item the item's short
+    // hint, elsewhere none.
+    TControlHint HintFor(QPoint pos) const override;
+
   protected:
     // The model's hooks.
     void InvalidateGroup() override { Invalidate(); }

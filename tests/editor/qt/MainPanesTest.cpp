@@ -189,7 +189,11 @@ TEST_F(MainPanesTest, ToolTipsShowAsBalloons) {
     auto* hide = pane->findChild<QToolButton*>(QStringLiteral("SpeedButton17"));
     QHelpEvent help(QEvent::ToolTip, QPoint(4, 4), hide->mapToGlobal(QPoint(4, 4)));
     QApplication::sendEvent(hide, &help);
-    ASSERT_TRUE(hints->HintWindow()->isVisible());
+    // The balloon waits the application's pause first.
+    ASSERT_TRUE(hints->ShowTimer().isActive());
+    EXPECT_EQ(hints->ShowTimer().interval(), 500);
+    hints->ShowTimer().start(0);
+    VX_WAIT_TRUE(hints->HintWindow()->isVisible(), test::kStateWaitMs);
     EXPECT_EQ(hints->HintWindow()->HintText(), QStringLiteral("隐藏编译信息"));
     hints->HideHint();
 }

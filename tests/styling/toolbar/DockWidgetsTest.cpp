@@ -273,10 +273,10 @@ TEST(DockWidgetsTest, GripRightHandleAndCornersByPixels) {
     EXPECT_NE(PixelAt(image, 87, 18), clBlack);
 
     bar.SetHintOptionButton("Options");
-    EXPECT_EQ(bar.HintAt({85, 10}), "");  // no option indicator: no hint
+    EXPECT_EQ(WidgetHintAt(&bar, {85, 10}).text, "");  // no option indicator: no hint
     bar.SetShowOptionIndicator(true);
-    EXPECT_EQ(bar.HintAt({85, 10}), "Options");
-    EXPECT_EQ(bar.HintAt({70, 10}), "");
+    EXPECT_EQ(WidgetHintAt(&bar, {85, 10}).text, "Options");
+    EXPECT_EQ(WidgetHintAt(&bar, {70, 10}).text, "");
 
     styler.SetDragGripStyle(TDragGripStyle::dsFlatDots);
     image = bar.PaintedImage();
@@ -345,6 +345,26 @@ TEST(DockWidgetsTest, FloatingCaptionButtons) {
     EXPECT_EQ(PixelAt(image, 83, 1), clBlack);
     EXPECT_EQ(PixelAt(image, 84, 2),
               ColorToRGB(styler.CurrentMenuStyler()->RootItem().HoverColor()));
+
+    // Their hints go the way of every control's (the balloon shows them),
+    // each over its own button; elsewhere the bar's own tool tip.
+    bar->SetHintCloseButton("Close");
+    bar->SetHintOptionButton("Options");
+    bar->setToolTip("Standard");
+    const struct {
+        QPoint at;
+        const char* text;
+        QRect area;
+    } hints[] = {
+        {{90, 8}, "Close", ToQRect(bar->CloseButtonRect())},
+        {{70, 5}, "Options", ToQRect(bar->OptionButtonRect())},
+        {{20, 20}, "Standard", bar->rect()},
+    };
+    for (const auto& h : hints) {
+        const TControlHint hint = WidgetHintAt(bar.get(), h.at);
+        EXPECT_EQ(hint.text, h.text);
+        EXPECT_EQ(hint.area, h.area) << h.text;
+    }
 }
 
 }  // namespace

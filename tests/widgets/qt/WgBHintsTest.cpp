@@ -1,7 +1,8 @@
 // Balloon hints: a tool-tip request shows the balloon window instead of the
-// desktop's tool tip, sized and placed by the balloon's rules, in its shape;
-// it goes when the mouse leaves, and plain tool tips come back when the
-// component goes.
+// desktop's tool tip, sized and placed by the balloon's rules, in its shape,
+// after the application's pauses; it goes when the mouse leaves, and plain
+// tool tips come back when the component goes. A group's items and caption
+// show their own hints in it.
 #include "widgets/qt/WgBHints.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,12 @@
 #include <QHelpEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
+
+#include "support/QtWait.h"
+#include "widgets/WgGroupItem.h"
+#include "widgets/qt/WgGroup.h"
+#include "widgets/qt/WgGroupBar.h"
 
 namespace vx {
 namespace {
@@ -25,6 +32,7 @@ class WgBHintsTest : public testing::Test {
   protected:
     void SetUp() override {
         SetSystemColors(DefaultSystemColors());
+        SetApplicationHintPause(0);
         window_.resize(400, 300);
         window_.move(300, 300);
         button_ = new QPushButton(QStringLiteral("B"), &window_);
@@ -32,10 +40,18 @@ class WgBHintsTest : public testing::Test {
         button_->setToolTip(QStringLiteral("OK"));
         window_.show();
     }
-    // Asks for the button's tool tip with the mouse at `at` on it.
-    bool AskForTip(QPoint at) {
+    void TearDown() override {
+        SetApplicationHintPause(500);
+        SetApplicationHintShortPause(0);
+    }
+    // Asks for the button's tool tip with the mouse at `at` on it, and lets
+    // the pause (none) pass.
+    bool AskForTip(TWgBalloonHints& hints, QPoint at) {
         QHelpEvent help(QEvent::ToolTip, at, button_->mapToGlobal(at));
-        return QApplication::sendEvent(button_, &help);
+        const bool taken = QApplication::sendEvent(button_, &help);
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return !hints.ShowTimer().isActive(); }, test::kStateWaitMs));
+        return taken;
     }
     QWidget window_;
     QPushButton* button_ = nullptr;
@@ -43,7 +59,7 @@ class WgBHintsTest : public testing::Test {
 
 TEST_F(WgBHintsTest, ATipShowsAsABalloonPointingAtASmallControlsCentre) {
     TWgBalloonHints hints;
-    ASSERT_TRUE(AskForTip(QPoint(3, 4)));
+    ASSERT_TRUE(AskForTip(hints, QPoint(3, 4)));
     TWgCustomHintWindow* w = hints.HintWindow();
     ASSERT_TRUE(w->isVisible());
     EXPECT_EQ(w->HintText(), QStringLiteral("OK"));
@@ -59,7 +75,7 @@ TEST_F(WgBHintsTest, ATipShowsAsABalloonPointingAtASmallControlsCentre) {
 TEST_F(WgBHintsTest, WithoutACentreThresholdThePointerGoesToTheMouse) {
     TWgBalloonHints hints;
     hints.SetCenterThreshold(0);
-    AskForTip(QPoint(3, 4));
+    AskForTip(hints, QPoint(3, 4));
     const QPoint mouse = button_->mapToGlobal(QPoint(3, 4));
     EXPECT_EQ(hints.HintWindow()->geometry().left(), mouse.x() - 10);
     EXPECT_EQ(hints.HintWindow()->geometry().bottom() + 1, mouse.y());
@@ -70,7 +86,7 @@ TEST_F(WgBHintsTest, BalloonShapeAndOutline) {
     hints.SetColor(RGBColor(255, 255, 70));
     hints.SetFrameColor(clBlack);
     button_->setToolTip(QStringLiteral("A longer tip that wraps onto a second line"));
-    AskForTip(QPoint(3, 4));
+    AskForTip(hints, QPoint(3, 4));
     TWgCustomHintWindow* w = hints.HintWindow();
     const QRegion shape = w->Shape();
     const int h = w->height();
@@ -92,7 +108,7 @@ TEST_F(WgBHintsTest, APlainHintIsAFramedRectangle) {
     TWgBalloonHints hints;
     hints.SetShowBalloon(false);
     hints.SetFrameColor(clBlack);
-    AskForTip(QPoint(3, 4));
+    AskForTip(hints, QPoint(3, 4));
     TWgCustomHintWindow* w = hints.HintWindow();
     EXPECT_EQ(w->CurrentCorner(), TWgHintCorner::hcLowerRight);
     EXPECT_TRUE(w->mask().isEmpty());
@@ -111,7 +127,7 @@ TEST_F(WgBHintsTest, NearTheScreensRightEdgeTheBalloonTurnsLeft) {
     window_.move(screen.right() - 140, 300);
     button_->move(110, 150);
     QApplication::processEvents();
-    AskForTip(QPoint(20, 4));
+    AskForTip(hints, QPoint(20, 4));
     const QPoint mouse = button_->mapToGlobal(QPoint(20, 4));
     if (mouse.x() + 45 <= screen.right()) GTEST_SKIP() << "the window was not placed at the edge";
     EXPECT_EQ(hints.HintWindow()->CurrentCorner(), TWgHintCorner::hcUpperLeft);
@@ -120,18 +136,18 @@ TEST_F(WgBHintsTest, NearTheScreensRightEdgeTheBalloonTurnsLeft) {
 
 TEST_F(WgBHintsTest, TheTipGoesWhenTheMouseLeavesAndPlainTipsComeBack) {
     auto hints = std::make_unique<TWgBalloonHints>();
-    AskForTip(QPoint(3, 4));
+    AskForTip(*hints, QPoint(3, 4));
     ASSERT_TRUE(hints->HintWindow()->isVisible());
     QEvent leave(QEvent::Leave);
     QApplication::sendEvent(button_, &leave);
     EXPECT_FALSE(hints->HintWindow()->isVisible());
-    AskForTip(QPoint(3, 4));
+    AskForTip(*hints, QPoint(3, 4));
     QKeyEvent key(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier);
     QApplication::sendEvent(button_, &key);
     EXPECT_FALSE(hints->HintWindow()->isVisible());
     // Tool tips without text show nothing.
     button_->setToolTip(QString());
-    AskForTip(QPoint(3, 4));
+    AskForTip(*hints, QPoint(3, 4));
     EXPECT_FALSE(hints->HintWindow()->isVisible());
     hints.reset();
     button_->setToolTip(QStringLiteral("OK"));
@@ -139,6 +155,100 @@ TEST_F(WgBHintsTest, TheTipGoesWhenTheMouseLeavesAndPlainTipsComeBack) {
     QApplication::sendEvent(button_, &help);
     for (QWidget* w : QApplication::topLevelWidgets())
         EXPECT_EQ(qobject_cast<TWgCustomHintWindow*>(w), nullptr);
+}
+
+TEST_F(WgBHintsTest, TheBalloonWaitsTheApplicationsPauses) {
+    TWgBalloonHints hints;
+    hints.SetHintPause(60000);
+    hints.SetHintShortPause(30000);
+    EXPECT_EQ(ApplicationHintPause(), 60000);
+    EXPECT_EQ(ApplicationHintShortPause(), 30000);
+    SetApplicationHintShortPause(-1);
+    EXPECT_EQ(hints.HintShortPause(), 0) << "no pause below none";
+    hints.SetHintShortPause(30000);
+
+    auto* cancel = new QPushButton(QStringLiteral("C"), &window_);
+    cancel->setGeometry(140, 150, 24, 22);
+    cancel->setToolTip(QStringLiteral("Cancel"));
+    cancel->show();
+    QTimer& pause = hints.ShowTimer();
+    TWgCustomHintWindow* w = hints.HintWindow();
+    // Where the mouse goes (a key first where asked), the pause it starts
+    // (none: nothing new is due), the last balloon's text once the pause is
+    // over and whether the balloon is gone.
+    const struct {
+        QWidget* over;
+        QPoint at;
+        bool key;
+        int pause;
+        const char* text;
+        bool gone;
+    } steps[] = {
+        {button_, {3, 4}, false, 60000, "OK", false},
+        {cancel, {3, 4}, false, 30000, "Cancel", false},   // follows the first
+        {cancel, {6, 7}, false, -1, "Cancel", false},      // the same spot
+        {cancel, {5, 5}, true, -1, "Cancel", true},        // gone, not back on its spot
+        {&window_, {300, 40}, false, -1, "Cancel", true},  // no hint here
+        {button_, {3, 4}, false, 60000, "OK", false},      // the key ended the run
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.text);
+        if (step.key) QTest::keyClick(step.over, Qt::Key_A);
+        QTest::mouseMove(step.over, step.at);
+        QCoreApplication::processEvents();  // the move is looked at once taken
+        if (step.pause < 0) {
+            EXPECT_FALSE(pause.isActive());
+        } else {
+            ASSERT_TRUE(pause.isActive());
+            EXPECT_EQ(pause.interval(), step.pause);
+            EXPECT_FALSE(w->isVisible()) << "nothing before the pause is over";
+            pause.start(0);
+            VX_WAIT_TRUE(w->isVisible(), test::kStateWaitMs);
+        }
+        EXPECT_EQ(w->HintText(), QString::fromUtf8(step.text));
+        if (step.gone) {
+            EXPECT_FALSE(w->isVisible());
+        }
+    }
+}
+
+TEST_F(WgBHintsTest, AGroupShowsItsItemsHintsOverThemAndItsOwnOverItsCaption) {
+    TWgBalloonHints hints;
+    auto* bar = new TWgGroupBar(&window_);
+    bar->setGeometry(200, 0, 160, 300);
+    auto* group = new TWgGroup(bar);
+    group->setToolTip(QStringLiteral("Devices"));
+    for (const char* hint : {"Inputs|All X contacts", ""}) {
+        TWgGroupItem& item = group->Items().Add();
+        item.SetCaption("Item");
+        item.SetHint(hint);
+        item.SetOnClick(TWgNotifyEvent([](TWgObject&) {}));
+    }
+    bar->show();
+    VX_WAIT_TRUE(!group->Items()[1].TextRect().IsEmpty(), test::kStateWaitMs);
+    auto centre = [](const TRect& r) {
+        return QPoint((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    const QPoint caption(30, 8);
+    const QPoint withHint = centre(group->Items()[0].TextRect());
+    const QPoint withoutHint = centre(group->Items()[1].TextRect());
+    const QPoint below(30, group->height() - 2);
+    TWgCustomHintWindow* w = hints.HintWindow();
+    const struct {
+        QPoint at;
+        const char* shows;
+    } moves[] = {
+        {withHint, "Inputs"}, {withoutHint, ""}, {caption, "Devices"},
+        {withHint, "Inputs"}, {below, ""},
+    };
+    for (const auto& move : moves) {
+        QTest::mouseMove(group, move.at);
+        const QString shows = QString::fromUtf8(move.shows);
+        VX_WAIT_EQ(w->isVisible() ? w->HintText() : QString(), shows, test::kStateWaitMs);
+        if (!shows.isEmpty()) {
+            EXPECT_EQ(w->HintControl(), group);
+        }
+    }
 }
 
 }  // namespace

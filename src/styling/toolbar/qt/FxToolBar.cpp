@@ -6,11 +6,9 @@
 #include <QChildEvent>
 #include <QCursor>
 #include <QEvent>
-#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
-#include <QToolTip>
 
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/qt/FloatingWindow.h"
@@ -482,26 +480,25 @@ void TFxCustomToolBar::AlignControls(QWidget* control, TRect& rect) {
     Arrange(true);
 }
 
-QString TFxCustomToolBar::HintAt(TPoint p) const {
+TControlHint TFxCustomToolBar::HintFor(QPoint pos) const {
+    const TPoint p{pos.x(), pos.y()};
+    auto button = [&](const TRect& r, const QString& hint) {
+        return r.Contains(p) && !hint.isEmpty() ? TControlHint{hint, ToQRect(r)} : TControlHint{};
+    };
+    TControlHint hint;
     if (State() == TToolBarState::tsFloating) {
-        if (ShowCloseOn() && CloseButtonRect().Contains(p)) return hintCloseButton_;
-        if (ShowOptionIndicatorOn() && OptionButtonRect().Contains(p)) return hintOptionButton_;
-        return {};
+        if (ShowCloseOn()) hint = button(CloseButtonRect(), hintCloseButton_);
+        if (hint.text.isEmpty() && ShowOptionIndicatorOn())
+            hint = button(OptionButtonRect(), hintOptionButton_);
+    } else if (ShowOptionIndicatorOn()) {
+        hint = button(RightHandleHitRect(), hintOptionButton_);
     }
-    if (ShowOptionIndicatorOn() && RightHandleHitRect().Contains(p)) return hintOptionButton_;
-    return {};
+    // Elsewhere the bar's own tool tip.
+    return hint.text.isEmpty() ? TCustomControl::HintFor(pos) : hint;
 }
 
 bool TFxCustomToolBar::event(QEvent* event) {
     if (autoMdiButtons_ && MdiMouse(event)) return true;
-    if (event->type() == QEvent::ToolTip) {
-        auto* help = static_cast<QHelpEvent*>(event);
-        const QString hint = HintAt({help->pos().x(), help->pos().y()});
-        if (!hint.isEmpty()) {
-            QToolTip::showText(help->globalPos(), hint, this);
-            return true;
-        }
-    }
     switch (event->type()) {
         case QEvent::ChildAdded:
             if (!IsLoading() && !Fitting()) {

@@ -113,9 +113,10 @@ class TFxCustomToolBar : public TCustomControl,
     void SetHintOptionButton(const QString& v) { hintOptionButton_ = v; }
     QString HintCloseButton() const { return hintCloseButton_; }
     void SetHintCloseButton(const QString& v) { hintCloseButton_ = v; }
-    // The hint over a point of the bar's own buttons (the right handle, the
-    // floating close and option buttons); empty elsewhere.
-    QString HintAt(TPoint p) const;
+    // The hint over the bar's own buttons (the right handle, the floating
+    // close and option buttons) with the button's area; elsewhere the bar's
+    // tool tip.
+    TControlHint HintFor(QPoint pos) const override;
 
     // The linked styler; with ParentStyler the styler of the dock panel the
     // bar was last docked in is used instead. A styler that is destroyed
