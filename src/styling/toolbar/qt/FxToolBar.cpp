@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include "styling/glow/qt/FxGlowButton.h"
+#include "styling/toolbar/FxStyleIF.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/qt/FloatingWindow.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
@@ -223,17 +225,47 @@ void TFxCustomToolBar::ChooseStyler(TCustomFxToolBarStyler* styler) {
         SetGripStyled(grip);
         if (!IsLoading()) Arrange(true);
     }
+    // Fonts and pictures of another styler: the buttons measure again.
+    ResizeButtons();
+    ApplyStylerToControls();
     Invalidate();
 }
 
 void TFxCustomToolBar::StylerChanged(int code) {
     TCustomFxToolBarStyler& styler = *CurrentStyler();
     SetColor(styler.Color().Color());
-    if (code == TStyleChange::kDragGrip) {
-        SetGripStyled(styler.DragGripStyle() != TDragGripStyle::dsNone);
-        Arrange(true);
+    switch (code) {
+        case TStyleChange::kDragGrip:
+            SetGripStyled(styler.DragGripStyle() != TDragGripStyle::dsNone);
+            Arrange(true);
+            break;
+        case TStyleChange::kColors:
+        case TStyleChange::kGlowButtons:
+            ApplyStylerToControls();
+            break;
+        case TStyleChange::kMenuStyler:
+            // The menu buttons take their font from the menu styler.
+            if (!IsLoading()) ResizeButtons(true);
+            break;
+        default:
+            break;
     }
     Invalidate();
+}
+
+void TFxCustomToolBar::ApplyStylerToControls() {
+    for (int i = 0; i < Items().Count(); ++i)
+        if (QWidget* control = WidgetOf(Items()[i])) ApplyStylerTo(control);
+}
+
+void TFxCustomToolBar::ApplyStylerTo(QWidget* control) {
+    const TCustomFxToolBarStyler& styler = *CurrentStyler();
+    // A plain bar has no compact look: the glow buttons take the full one.
+    if (auto* glow = qobject_cast<TFxCustomGlowButton*>(control))
+        glow->SetAppearance(&styler.GlowButtonAppearance());
+    if (styler.ComponentStyleCode() == 8) return;  // the styler hands no code on
+    if (auto* styled = dynamic_cast<IComponentStyle*>(control))
+        styled->SetComponentStyle(styler.ComponentStyleCode());
 }
 
 // ---------------------------------------------------------------- settings
@@ -422,6 +454,7 @@ IBarControl* TFxCustomToolBar::ControlOf(QWidget* widget) {
 
 void TFxCustomToolBar::ChildCameLater(QWidget* widget) {
     if (!widget || widget->parentWidget() != this || controlOf_.count(widget)) return;
+    ApplyStylerTo(widget);
     InsertControl(ControlOf(widget));
 }
 

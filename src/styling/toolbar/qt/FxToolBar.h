@@ -197,8 +197,9 @@ class TFxCustomToolBar : public TCustomControl,
     // with AutoArrangeButtons it heads the priority list. Nothing for a
     // control that is not in the overflow.
     void OverflowControlUsed(QWidget* control);
-    // Every button (or separator) takes its size again.
-    void ResizeButtons();
+    // Every button and separator (or only every menu button) takes its size
+    // again, and the buttons their shadow glyphs from today's pictures.
+    void ResizeButtons(bool menuButtonsOnly = false);
     // A button or separator sized itself: the controls are placed again.
     void ControlResized(QWidget* control);
     // The control list in its order: count, the control at an index (null
@@ -318,6 +319,10 @@ class TFxCustomToolBar : public TCustomControl,
     void ChildLeft(QObject* object);
     void TakeParent();
     void ChooseStyler(TCustomFxToolBarStyler* styler);
+    // The styler's look for the controls that take one: a glow button its
+    // glow colours, a control with the style interface the styler's code.
+    void ApplyStylerToControls();
+    void ApplyStylerTo(QWidget* control);
     TColor PanelColorAt(int x, int y);
 
     void PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler);

@@ -159,6 +159,11 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     // (for the bar, when no enter or leave came for the button).
     void FollowMouse(bool over);
     const QImage& ShadowGlyphImage() const { return shadow_; }
+    // A shaded button makes its shadow glyph again (the bar's pictures or
+    // looks changed).
+    void RebuildShadow() {
+        if (shaded_) BuildShadow();
+    }
     TBarControlKind ControlKind() const override { return TBarControlKind::bcButton; }
     // Raises the click as a release inside would (OnClick, then the bar
     // hears of it); the mnemonic of the tool bar uses it.

@@ -93,12 +93,19 @@ void TFxCustomToolBar::OverflowControlUsed(QWidget* control) {
     Invalidate();
 }
 
-void TFxCustomToolBar::ResizeButtons() {
-    for (QObject* child : children())
-        if (auto* control = qobject_cast<TFxCustomToolBarControl*>(child)) {
-            control->AdjustSize();
-            control->Invalidate();
-        }
+void TFxCustomToolBar::ResizeButtons(bool menuButtonsOnly) {
+    // On the bar, or lent to its option window.
+    QObjectList controls = children();
+    for (const auto& entry : controlOf_)
+        if (!controls.contains(entry.first)) controls.append(entry.first);
+    for (QObject* object : controls) {
+        auto* control = qobject_cast<TFxCustomToolBarControl*>(object);
+        auto* button = qobject_cast<TFxCustomToolBarButton*>(control);
+        if (!control || (menuButtonsOnly && !(button && button->IsMenuButton()))) continue;
+        if (button) button->RebuildShadow();
+        control->AdjustSize();
+        control->Invalidate();
+    }
     if (!IsLoading()) Arrange(true);
     Invalidate();
 }
