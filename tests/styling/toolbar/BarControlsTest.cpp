@@ -3,8 +3,11 @@
 // pictures or stylers change.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QPainter>
+#include <QTest>
 #include <QWidget>
+#include <vector>
 
 #include "platform/LoadingScope.h"
 #include "platform/paint/ImageList.h"
@@ -138,6 +141,43 @@ TEST(BarControlsTest, ButtonsMeasureAndShadeAgainWhenTheBarsLooksChange) {
     EXPECT_EQ(f.button->width(), buttonWidth);
     f.panel->SetToolBarStyler(&second);
     EXPECT_GT(f.button->width(), buttonWidth);
+}
+
+// Left and Right on a glow button move the focus along the bar's controls
+// that take it, over those that cannot; the bar passes the focus it is
+// given to the first of them.
+TEST(BarControlsTest, ArrowKeysMoveTheFocusAlongTheBar) {
+    StyledBar f;
+    std::vector<TFxGlowButton*> g{f.glow};
+    for (int i = 0; i < 3; ++i) {
+        auto* b = new TFxGlowButton(f.bar);
+        b->setGeometry(100 + 60 * i, 2, 60, 22);
+        g.push_back(b);
+    }
+    for (TFxGlowButton* b : g)
+        b->setFocusPolicy(Qt::StrongFocus);
+    g[2]->setEnabled(false);
+    f.form.show();
+    QApplication::setActiveWindow(&f.form);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&f.form));
+    VX_WAIT_TRUE(f.bar->IndexOfFTBControl(g[3]) >= 0, test::kStateWaitMs);
+    f.bar->setFocus();
+    EXPECT_TRUE(g[0]->hasFocus());
+    struct Row {
+        int from;
+        Qt::Key key;
+        int to;
+    };
+    const Row rows[] = {
+        {0, Qt::Key_Right, 1}, {1, Qt::Key_Right, 3},  // over the disabled one
+        {3, Qt::Key_Right, 3}, {3, Qt::Key_Left, 1},   // the last stays
+        {1, Qt::Key_Left, 0},  {0, Qt::Key_Left, 0},
+    };
+    for (const Row& r : rows) {
+        g[r.from]->setFocus();
+        QTest::keyClick(g[r.from], r.key);
+        EXPECT_TRUE(g[r.to]->hasFocus()) << r.from << " " << r.key;
+    }
 }
 
 }  // namespace

@@ -470,6 +470,9 @@ void TFxCustomToolBar::ChildLeft(QObject* object) {
 
 bool TFxCustomToolBar::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::KeyPress:
+            if (GlowButtonKey(watched, event)) return true;
+            break;
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::ShowToParent:

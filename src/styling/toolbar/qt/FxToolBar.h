@@ -390,6 +390,11 @@ class TFxCustomToolBar : public TCustomControl,
     bool mdiDown_[3] = {};
     void FocusChanged(QWidget* now);
     bool LiveEvent(QEvent* event);
+    // The controls of the bar that take the focus, in tab order.
+    std::vector<QWidget*> FocusableControls() const;
+    // Left and Right on a glow button of the bar move the focus to the
+    // control before or after it.
+    bool GlowButtonKey(QObject* watched, QEvent* event);
     QWidget* WidgetOf(const IBarControl* control) const;
     std::map<QObject*, IBarControl*> controlOf_;
     std::map<QObject*, std::unique_ptr<TWidgetControl>> adapters_;
