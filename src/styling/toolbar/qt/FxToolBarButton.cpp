@@ -7,12 +7,14 @@
 #include <QShortcut>
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/paint/ImageList.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarMenuBar.h"
+#include "styling/toolbar/qt/FxToolBarOption.h"
 
 namespace vx {
 
@@ -215,9 +217,19 @@ void TFxCustomToolBarButton::SetDown(bool v) {
 
 void TFxCustomToolBarButton::GroupUpdate() {
     if (groupIndex_ == 0 || !parentWidget()) return;
-    for (QObject* child : parentWidget()->children())
-        if (auto* other = qobject_cast<TFxCustomToolBarButton*>(child))
-            other->ButtonPressed(groupIndex_, this);
+    // A group spans the bar and its option window's panel: the members on
+    // the other side hear of the press too.
+    std::vector<QWidget*> hosts{parentWidget()};
+    if (TFxCustomToolBar* bar = FxToolBar()) {
+        if (parentWidget() != bar)
+            hosts.push_back(bar);
+        else if (TOptionSelectorWindow* window = bar->OptionWindow())
+            hosts.push_back(window->OptionsPanel());
+    }
+    for (QWidget* host : hosts)
+        for (QObject* child : host->children())
+            if (auto* other = qobject_cast<TFxCustomToolBarButton*>(child))
+                other->ButtonPressed(groupIndex_, this);
 }
 
 void TFxCustomToolBarButton::ButtonPressed(int groupIndex, TFxCustomToolBarButton* sender) {
