@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QPainter>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "platform/qt/AlignHost.h"
 #include "styling/glow/qt/FxGlowButton.h"
 #include "styling/menus/qt/FxMenuStylers.h"
+#include "styling/menus/qt/FxMenus.h"
 #include "styling/toolbar/GlowButtonAppearance.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
@@ -178,6 +180,26 @@ TEST(BarControlsTest, ArrowKeysMoveTheFocusAlongTheBar) {
         QTest::keyClick(g[r.from], r.key);
         EXPECT_TRUE(g[r.to]->hasFocus()) << r.from << " " << r.key;
     }
+}
+
+// A button's drop-down menu opens in the look of the bar's menu styler.
+TEST(BarControlsTest, TheDropDownMenuTakesTheBarsMenuStyler) {
+    StyledBar f;
+    TFxMenuOfficeStyler menuStyler;
+    f.styler->SetFxMenuStyler(&menuStyler);
+    TFxPopupMenu menu;
+    menu.addAction("Recent");
+    f.button->SetDropDownButton(true);
+    f.button->SetDropDownMenu(&menu);
+    f.form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.form));
+    TCustomFxMenuStyler* shownWith = nullptr;
+    QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&] {
+        shownWith = menu.MenuStyler();
+        QTimer::singleShot(0, &menu, &QMenu::close);
+    });
+    QTest::mousePress(f.button, Qt::LeftButton, {}, QPoint(f.button->width() - 4, 5));
+    EXPECT_EQ(shownWith, &menuStyler);
 }
 
 }  // namespace

@@ -293,6 +293,10 @@ void TFxCustomToolBarButton::mousePressEvent(QMouseEvent* event) {
             down_ = false;
             menuShowing_ = true;
             Repaint();
+            // The menu takes the look of the bar's menu styler.
+            if (auto* styled = qobject_cast<TFxPopupMenu*>(dropDownMenu_.data()))
+                if (TFxCustomToolBar* bar = FxToolBar())
+                    styled->SetMenuStyler(bar->CurrentStyler()->CurrentMenuStyler());
             QPointer<TFxCustomToolBarButton> self(this);
             dropDownMenu_->exec(mapToGlobal(QPoint(0, height())));
             if (!self) return;
