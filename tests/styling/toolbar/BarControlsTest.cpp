@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QPainter>
 #include <QTest>
 #include <QTimer>
@@ -200,6 +201,45 @@ TEST(BarControlsTest, TheDropDownMenuTakesTheBarsMenuStyler) {
     });
     QTest::mousePress(f.button, Qt::LeftButton, {}, QPoint(f.button->width() - 4, 5));
     EXPECT_EQ(shownWith, &menuStyler);
+}
+
+// What the bar and its buttons hold for their owners: the office hint
+// (copied, not shared), the bar's compact caption and picture and its text
+// quality, the button's disabled picture.
+TEST(BarControlsTest, TheBarAndItsButtonsKeepWhatTheyAreGiven) {
+    StyledBar f;
+    TFxHintInfo hint;
+    hint.SetTitle("Open");
+    hint.SetNotes({"Opens a project", "Ctrl+O"});
+    QBuffer png;
+    png.setData(QByteArray("\x89PNG not really", 16));
+    ASSERT_TRUE(png.open(QIODevice::ReadOnly));
+    hint.Picture().LoadFromStream(&png);
+    ASSERT_FALSE(hint.Picture().Empty());
+    f.bar->SetOfficeHint(&hint);
+    f.button->SetOfficeHint(&hint);
+    hint.SetTitle("Changed");
+    for (TFxHintInfo* held : {&f.bar->OfficeHint(), &f.button->OfficeHint()}) {
+        EXPECT_EQ(held->Title(), "Open");
+        EXPECT_EQ(held->Notes().size(), 2);
+        EXPECT_EQ(held->Picture().Data(), hint.Picture().Data());
+    }
+
+    EXPECT_EQ(f.bar->AntiAlias(), TAntiAlias::aaClearType);
+    f.bar->SetAntiAlias(TAntiAlias::aaNone);
+    EXPECT_EQ(f.bar->AntiAlias(), TAntiAlias::aaNone);
+    f.bar->SetCompactCaption("Standard");
+    EXPECT_EQ(f.bar->CompactCaption(), "Standard");
+    f.bar->SetCompactPicture(&hint.Picture());
+    EXPECT_FALSE(f.bar->CompactPicture().Empty());
+    EXPECT_EQ(f.bar->CompactPicture().Data(), hint.Picture().Data());
+    f.bar->SetCompactPicture(nullptr);
+    EXPECT_TRUE(f.bar->CompactPicture().Empty());
+
+    QImage grey(8, 8, QImage::Format_RGB32);
+    grey.fill(Qt::gray);
+    f.button->SetPictureDisabled(grey);
+    EXPECT_EQ(f.button->PictureDisabled(), grey);
 }
 
 }  // namespace

@@ -67,6 +67,7 @@ TFxCustomToolBar::TFxCustomToolBar(QWidget* parent) : TCustomControl(parent) {
     TakeParent();
     optionPicture_.OnChange = [this] { update(); };
     optionDisabledPicture_.OnChange = [this] { update(); };
+    compactPicture_.OnChange = [this] { update(); };
     captionFadeTimer_.setInterval(40);
     connect(&captionFadeTimer_, &QTimer::timeout, this, &TFxCustomToolBar::CaptionOptionFadeTick);
     connect(qApp, &QApplication::focusChanged, this,

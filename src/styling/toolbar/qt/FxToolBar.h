@@ -17,11 +17,13 @@
 
 #include "platform/paint/ImageList.h"
 #include "platform/qt/CustomControl.h"
+#include "styling/gdiplus/FxHintInfo.h"
 #include "styling/gdiplus/GDIPicture.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/qt/FxMenus.h"
 #include "styling/toolbar/DockLayoutStore.h"
 #include "styling/toolbar/DockRows.h"
+#include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/MdiButtonGeometry.h"
 #include "styling/toolbar/ToolBarLayout.h"
@@ -101,9 +103,22 @@ class TFxCustomToolBar : public TCustomControl,
     QMenu* OptionMenu() const { return optionMenu_.data(); }
     void SetOptionMenu(QMenu* menu) { optionMenu_ = menu; }
     bool ParentOptionPicture() const { return parentOptionPicture_; }
-    void SetParentOptionPicture(bool v) { parentOptionPicture_ = v; }
+    void SetParentOptionPicture(bool v) { SetPublished(parentOptionPicture_, v); }
+    // The bar's compact look (its caption, picture and image): kept for a
+    // compact container, which this system does not have; a change of the
+    // picture or the image repaints.
+    QString CompactCaption() const { return compactCaption_; }
+    void SetCompactCaption(const QString& v) { compactCaption_ = v; }
+    TGDIPPicture& CompactPicture() { return compactPicture_; }
+    void SetCompactPicture(const TGDIPPicture* v) { compactPicture_.Assign(v); }
     int CompactImageIndex() const { return compactImageIndex_; }
-    void SetCompactImageIndex(int v) { compactImageIndex_ = v; }
+    void SetCompactImageIndex(int v) { SetPublished(compactImageIndex_, v); }
+    // The text quality of the parts the bar draws through GDI+.
+    TAntiAlias AntiAlias() const { return antiAlias_; }
+    void SetAntiAlias(TAntiAlias v) { SetPublished(antiAlias_, v); }
+    // The office hint's contents (held; given ones are copied).
+    TFxHintInfo& OfficeHint() { return officeHint_; }
+    void SetOfficeHint(const TFxHintInfo* v) { officeHint_.Assign(v); }
     // Only orders tool bars inside a container this system does not have:
     // -1, and writes change nothing.
     int ToolBarIndex() const { return -1; }
@@ -352,6 +367,10 @@ class TFxCustomToolBar : public TCustomControl,
     QString textOptionMenu_ = QStringLiteral("Options");
     bool parentOptionPicture_ = true;
     int compactImageIndex_ = -1;
+    QString compactCaption_;
+    TGDIPPicture compactPicture_;
+    TAntiAlias antiAlias_ = TAntiAlias::aaClearType;
+    TFxHintInfo officeHint_;
     QString hintOptionButton_;
     QString hintCloseButton_;
     bool parentStyler_ = true;

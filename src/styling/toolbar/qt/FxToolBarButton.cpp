@@ -191,6 +191,12 @@ void TFxCustomToolBarButton::SetPicture(const QImage& image) {
     Invalidate();
 }
 
+void TFxCustomToolBarButton::SetPictureDisabled(const QImage& image) {
+    pictureDisabled_ = image;
+    AdjustSize();
+    Invalidate();
+}
+
 // ---------------------------------------------------------------- Down and groups
 
 void TFxCustomToolBarButton::SetDown(bool v) {

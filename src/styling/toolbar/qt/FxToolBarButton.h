@@ -11,6 +11,7 @@
 #include <QString>
 
 #include "platform/qt/CustomControl.h"
+#include "styling/gdiplus/FxHintInfo.h"
 #include "styling/toolbar/DockRows.h"
 #include "styling/toolbar/ToolBarAppearances.h"
 #include "styling/toolbar/ToolBarButtonRules.h"
@@ -142,6 +143,12 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     // A picture drawn as it is, when there is neither image nor glyph.
     const QImage& Picture() const { return picture_; }
     void SetPicture(const QImage& image);
+    // Kept beside Picture; the button draws Picture in every state.
+    const QImage& PictureDisabled() const { return pictureDisabled_; }
+    void SetPictureDisabled(const QImage& image);
+    // The office hint's contents (held; given ones are copied).
+    TFxHintInfo& OfficeHint() { return officeHint_; }
+    void SetOfficeHint(const TFxHintInfo* v) { officeHint_.Assign(v); }
 
     QString Hint() const { return toolTip(); }
     void SetHint(const QString& hint) { setToolTip(hint); }
@@ -237,6 +244,8 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     QImage glyph_, glyphHot_, glyphDown_, glyphDisabled_, glyphChecked_, picture_;
     QImage shadow_;
     bool shadowFromList_ = false;
+    QImage pictureDisabled_;
+    TFxHintInfo officeHint_;
 
     TToolButtonState state_ = TToolButtonState::bsUp;
     bool mouseInControl_ = false;
