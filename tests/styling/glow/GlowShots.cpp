@@ -2,8 +2,10 @@
 // row, its buttons idle, hot, pressed, checked and disabled, a joined group
 // of three, a split drop-down and a radial face. Hover and press are driven
 // by the mouse events the button takes and their fades run to the end on a
-// timer ticked here, so the picture shows the settled states. Written as one
-// PNG file into the folder given on the command line.
+// timer ticked here, so the picture shows the settled states. Under them,
+// tool bars in two office looks hold glow buttons beside a tool-bar button:
+// the bar gives them its styler's look. Written as one PNG file into the
+// folder given on the command line.
 #include <QApplication>
 #include <QDir>
 #include <QEnterEvent>
@@ -16,10 +18,16 @@
 #include <memory>
 #include <vector>
 
+#include "platform/LoadingScope.h"
 #include "platform/paint/ImageList.h"
+#include "platform/qt/AlignHost.h"
 #include "styling/gdiplus/FxGDIP.h"
 #include "styling/glow/qt/FxGlowButton.h"
 #include "styling/toolbar/GlowButtonAppearance.h"
+#include "styling/toolbar/qt/FxDockPanel.h"
+#include "styling/toolbar/qt/FxToolBar.h"
+#include "styling/toolbar/qt/FxToolBarButton.h"
+#include "styling/toolbar/qt/FxToolBarOfficeStyler.h"
 
 using namespace vx;
 
@@ -99,7 +107,7 @@ int main(int argc, char** argv) {
         QPalette pal = form.palette();
         pal.setColor(QPalette::Window, QColor(0xF0, 0xF0, 0xF0));
         form.setPalette(pal);
-        form.resize(900, 8 * 40 + 40);
+        form.resize(900, 8 * 40 + 40 + 2 * 44);
 
         const char* captions[] = {"Idle", "Hot", "Pressed", "Checked", "Disabled"};
         std::vector<TFxGlowButton*> toPress;
@@ -143,8 +151,40 @@ int main(int argc, char** argv) {
             radial->Appearance().SetGradientMirror(TGDIPGradient::ggRadial);
             radial->update();
         }
+        // Two docks, Olive and Blue, each with a bar: a tool-bar button, an
+        // idle and a hot glow button.
+        const TToolBarStyle looks[] = {TToolBarStyle::bsOffice2003Olive,
+                                       TToolBarStyle::bsOffice2003Blue};
+        std::vector<TFxGlowButton*> hotOnBar;
+        for (int i = 0; i < 2; ++i) {
+            auto* host = new QWidget(&form);
+            host->setGeometry(0, 8 * 40 + 40 + i * 44, 900, 44);
+            TAlignHost::Attach(host);
+            TLoadingScope scope;
+            auto* styler = new TFxToolBarOfficeStyler(host);
+            styler->SetStyle(looks[i]);
+            auto* panel = new TFxDockPanel(host);
+            panel->SetBounds(0, 0, 900, 43);
+            panel->SetToolBarStyler(styler);
+            auto* bar = new TFxToolBar(panel);
+            bar->SetBounds(3, 1, 400, 28);
+            bar->SetImages(&images);
+            auto* button = new TFxToolBarButton(bar);
+            button->SetImageIndex(0);
+            for (int j = 0; j < 2; ++j) {
+                auto* b = new TFxGlowButton(bar);
+                b->SetFadeTimerFactory(fades.Factory());
+                b->SetCaption(j == 0 ? "Glow" : "Glow hot");
+                b->SetImages(&images);
+                b->SetImageIndex(1);
+                b->SetBounds(0, 0, 90, 24);
+                if (j == 1) hotOnBar.push_back(b);
+            }
+        }
         form.show();
         QApplication::processEvents();
+        for (TFxGlowButton* b : hotOnBar)
+            Enter(b);
         for (TFxGlowButton* b : toPress) {
             Enter(b);
             Press(b);
@@ -158,7 +198,7 @@ int main(int argc, char** argv) {
             p.setPen(Qt::black);
             p.drawText(10, 18,
                        "Looks 0 to 7 (rows): idle, hot, pressed, checked, disabled; "
-                       "joined; drop-down; radial");
+                       "joined; drop-down; radial. Below: bars in Olive and Blue");
         }
         const QString file = QDir(QString::fromLocal8Bit(argv[1])).filePath("glow_buttons.png");
         if (!shot.save(file)) {

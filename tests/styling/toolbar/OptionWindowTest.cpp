@@ -292,6 +292,35 @@ TEST(OptionWindowTest, LendsTheOverflowAndGivesItBackInItsPlace) {
     f.ExpectAllBack();
 }
 
+// A group spans the bar and its option window: a member pressed on either
+// side releases the one down on the other.
+TEST(OptionWindowTest, AGroupPressReachesTheOtherSide) {
+    OptionBar f;
+    for (TFxToolBarButton* b : f.buttons)
+        b->SetGroupIndex(1);
+    f.bar->SetBounds(3, 1, 100, 28);
+    f.buttons[0]->SetDown(true);
+    f.ClickRightHandle();
+    TOptionSelectorWindow* window = f.bar->OptionWindow();
+    ASSERT_NE(window, nullptr);
+    VX_WAIT_TRUE(window->isVisible(), test::kStateWaitMs);
+    ASSERT_EQ(f.buttons[3]->parentWidget(), window->OptionsPanel());
+    QTest::mouseClick(f.buttons[3], Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_TRUE(f.buttons[3]->Down());
+    EXPECT_FALSE(f.buttons[0]->Down());
+
+    // Back on the bar, the fourth is released by the fifth, lent again.
+    f.ClickRightHandle();
+    VX_WAIT_TRUE(window->isVisible(), test::kStateWaitMs);
+    ASSERT_EQ(f.buttons[4]->parentWidget(), window->OptionsPanel());
+    f.buttons[4]->SetDown(true);
+    EXPECT_FALSE(f.buttons[3]->Down());
+    f.buttons[0]->SetDown(true);  // and the first on the bar releases it
+    EXPECT_FALSE(f.buttons[4]->Down());
+    EXPECT_TRUE(f.buttons[0]->Down());
+    window->hide();
+}
+
 // The right handle is hot while the pointer is on it. Its option window
 // closed by Escape leaves it hot only with the pointer on it, and the
 // pointer leaving ends that, also when the window stood over the handle (a

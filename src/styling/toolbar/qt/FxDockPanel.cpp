@@ -1,5 +1,6 @@
 #include "styling/toolbar/qt/FxDockPanel.h"
 
+#include <QContextMenuEvent>
 #include <QPainter>
 
 #include "styling/toolbar/FxToolBarDraw.h"
@@ -119,20 +120,41 @@ void TFxDockPanel::SetToolBarStyler(TCustomFxToolBarStyler* styler) {
         stylerGone_ = connect(styler, &QObject::destroyed, this, [this] {
             backgroundStale_ = true;
             emit StylerSwitched();
+            SetPopupMenu(popupMenu_.data());
             Invalidate();
         });
     }
     SetColor(CurrentStyler()->DockColor().Color());
     backgroundStale_ = true;
     if (!IsLoading()) emit StylerSwitched();
+    SetPopupMenu(popupMenu_.data());
     Invalidate();
 }
 
 void TFxDockPanel::StylerChanged(int code) {
-    (void)code;
     SetColor(CurrentStyler()->DockColor().Color());
     backgroundStale_ = true;
+    // Another menu styler: the pop-up menu takes it.
+    if (code == TStyleChange::kMenuStyler) SetPopupMenu(popupMenu_.data());
     Invalidate();
+}
+
+void TFxDockPanel::SetPopupMenu(QMenu* menu) {
+    popupMenu_ = menu;
+    if (auto* styled = qobject_cast<TFxPopupMenu*>(menu))
+        styled->SetMenuStyler(CurrentStyler()->CurrentMenuStyler());
+}
+
+void TFxDockPanel::contextMenuEvent(QContextMenuEvent* event) {
+    if (!popupMenu_) {
+        TCustomControl::contextMenuEvent(event);
+        return;
+    }
+    if (auto* styled = qobject_cast<TFxPopupMenu*>(popupMenu_.data()))
+        styled->PopupAtPoint(event->globalPos());
+    else
+        popupMenu_->exec(event->globalPos());
+    event->accept();
 }
 
 TRect TFxDockPanel::PanelBounds() const {

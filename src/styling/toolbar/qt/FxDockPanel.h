@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QImage>
+#include <QMenu>
 #include <QPointer>
 #include <QString>
 
@@ -46,6 +47,12 @@ class TFxDockPanel : public TCustomControl, public TDockPanelModel, public ITool
     TCustomFxToolBarStyler* CurrentStyler() const;
     TCustomFxToolBarStyler* InternalStyler() const { return internalStyler_; }
 
+    // The menu a right click on the panel opens (none by default; not
+    // owned). A styled pop-up menu takes the menu styler of the panel's
+    // styler, now and whenever that changes.
+    QMenu* PopupMenu() const { return popupMenu_.data(); }
+    void SetPopupMenu(QMenu* menu);
+
     // Where the panel keeps its layout: when enabled, read back after
     // loading and written when the panel goes.
     TPersistence& Persistence() { return persistence_; }
@@ -71,6 +78,7 @@ class TFxDockPanel : public TCustomControl, public TDockPanelModel, public ITool
     void Paint(Canvas& canvas) override;
     void Loaded() override;
     void resizeEvent(QResizeEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     // What the layout store asks of the panel's tool bars.
@@ -95,6 +103,7 @@ class TFxDockPanel : public TCustomControl, public TDockPanelModel, public ITool
     bool backgroundStale_ = true;
     bool resizing_ = false;
     TPersistence persistence_{this};
+    QPointer<QMenu> popupMenu_;
 };
 
 }  // namespace vx

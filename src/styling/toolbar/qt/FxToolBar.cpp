@@ -10,6 +10,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include "styling/glow/qt/FxGlowButton.h"
+#include "styling/toolbar/FxStyleIF.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/qt/FloatingWindow.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
@@ -63,6 +65,7 @@ TFxCustomToolBar::TFxCustomToolBar(QWidget* parent) : TCustomControl(parent) {
     TakeParent();
     optionPicture_.OnChange = [this] { update(); };
     optionDisabledPicture_.OnChange = [this] { update(); };
+    compactPicture_.OnChange = [this] { update(); };
     captionFadeTimer_.setInterval(40);
     connect(&captionFadeTimer_, &QTimer::timeout, this, &TFxCustomToolBar::CaptionOptionFadeTick);
     connect(qApp, &QApplication::focusChanged, this,
@@ -221,17 +224,47 @@ void TFxCustomToolBar::ChooseStyler(TCustomFxToolBarStyler* styler) {
         SetGripStyled(grip);
         if (!IsLoading()) Arrange(true);
     }
+    // Fonts and pictures of another styler: the buttons measure again.
+    ResizeButtons();
+    ApplyStylerToControls();
     Invalidate();
 }
 
 void TFxCustomToolBar::StylerChanged(int code) {
     TCustomFxToolBarStyler& styler = *CurrentStyler();
     SetColor(styler.Color().Color());
-    if (code == TStyleChange::kDragGrip) {
-        SetGripStyled(styler.DragGripStyle() != TDragGripStyle::dsNone);
-        Arrange(true);
+    switch (code) {
+        case TStyleChange::kDragGrip:
+            SetGripStyled(styler.DragGripStyle() != TDragGripStyle::dsNone);
+            Arrange(true);
+            break;
+        case TStyleChange::kColors:
+        case TStyleChange::kGlowButtons:
+            ApplyStylerToControls();
+            break;
+        case TStyleChange::kMenuStyler:
+            // The menu buttons take their font from the menu styler.
+            if (!IsLoading()) ResizeButtons(true);
+            break;
+        default:
+            break;
     }
     Invalidate();
+}
+
+void TFxCustomToolBar::ApplyStylerToControls() {
+    for (int i = 0; i < Items().Count(); ++i)
+        if (QWidget* control = WidgetOf(Items()[i])) ApplyStylerTo(control);
+}
+
+void TFxCustomToolBar::ApplyStylerTo(QWidget* control) {
+    const TCustomFxToolBarStyler& styler = *CurrentStyler();
+    // A plain bar has no compact look: the glow buttons take the full one.
+    if (auto* glow = qobject_cast<TFxCustomGlowButton*>(control))
+        glow->SetAppearance(&styler.GlowButtonAppearance());
+    if (styler.ComponentStyleCode() == 8) return;  // the styler hands no code on
+    if (auto* styled = dynamic_cast<IComponentStyle*>(control))
+        styled->SetComponentStyle(styler.ComponentStyleCode());
 }
 
 // ---------------------------------------------------------------- settings
@@ -420,6 +453,7 @@ IBarControl* TFxCustomToolBar::ControlOf(QWidget* widget) {
 
 void TFxCustomToolBar::ChildCameLater(QWidget* widget) {
     if (!widget || widget->parentWidget() != this || controlOf_.count(widget)) return;
+    ApplyStylerTo(widget);
     InsertControl(ControlOf(widget));
 }
 
@@ -435,6 +469,9 @@ void TFxCustomToolBar::ChildLeft(QObject* object) {
 
 bool TFxCustomToolBar::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+        case QEvent::KeyPress:
+            if (GlowButtonKey(watched, event)) return true;
+            break;
         case QEvent::Move:
         case QEvent::Resize:
         case QEvent::ShowToParent:

@@ -17,11 +17,13 @@
 
 #include "platform/paint/ImageList.h"
 #include "platform/qt/CustomControl.h"
+#include "styling/gdiplus/FxHintInfo.h"
 #include "styling/gdiplus/GDIPicture.h"
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/qt/FxMenus.h"
 #include "styling/toolbar/DockLayoutStore.h"
 #include "styling/toolbar/DockRows.h"
+#include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/MdiButtonGeometry.h"
 #include "styling/toolbar/ToolBarLayout.h"
@@ -101,9 +103,22 @@ class TFxCustomToolBar : public TCustomControl,
     QMenu* OptionMenu() const { return optionMenu_.data(); }
     void SetOptionMenu(QMenu* menu) { optionMenu_ = menu; }
     bool ParentOptionPicture() const { return parentOptionPicture_; }
-    void SetParentOptionPicture(bool v) { parentOptionPicture_ = v; }
+    void SetParentOptionPicture(bool v) { SetPublished(parentOptionPicture_, v); }
+    // The bar's compact look (its caption, picture and image): kept for a
+    // compact container, which this system does not have; a change of the
+    // picture or the image repaints.
+    QString CompactCaption() const { return compactCaption_; }
+    void SetCompactCaption(const QString& v) { compactCaption_ = v; }
+    TGDIPPicture& CompactPicture() { return compactPicture_; }
+    void SetCompactPicture(const TGDIPPicture* v) { compactPicture_.Assign(v); }
     int CompactImageIndex() const { return compactImageIndex_; }
-    void SetCompactImageIndex(int v) { compactImageIndex_ = v; }
+    void SetCompactImageIndex(int v) { SetPublished(compactImageIndex_, v); }
+    // The text quality of the parts the bar draws through GDI+.
+    TAntiAlias AntiAlias() const { return antiAlias_; }
+    void SetAntiAlias(TAntiAlias v) { SetPublished(antiAlias_, v); }
+    // The office hint's contents (held; given ones are copied).
+    TFxHintInfo& OfficeHint() { return officeHint_; }
+    void SetOfficeHint(const TFxHintInfo* v) { officeHint_.Assign(v); }
     // Only orders tool bars inside a container this system does not have:
     // -1, and writes change nothing.
     int ToolBarIndex() const { return -1; }
@@ -198,8 +213,9 @@ class TFxCustomToolBar : public TCustomControl,
     // with AutoArrangeButtons it heads the priority list. Nothing for a
     // control that is not in the overflow.
     void OverflowControlUsed(QWidget* control);
-    // Every button (or separator) takes its size again.
-    void ResizeButtons();
+    // Every button and separator (or only every menu button) takes its size
+    // again, and the buttons their shadow glyphs from today's pictures.
+    void ResizeButtons(bool menuButtonsOnly = false);
     // A button or separator sized itself: the controls are placed again.
     void ControlResized(QWidget* control);
     // The control list in its order: count, the control at an index (null
@@ -319,6 +335,10 @@ class TFxCustomToolBar : public TCustomControl,
     void ChildLeft(QObject* object);
     void TakeParent();
     void ChooseStyler(TCustomFxToolBarStyler* styler);
+    // The styler's look for the controls that take one: a glow button its
+    // glow colours, a control with the style interface the styler's code.
+    void ApplyStylerToControls();
+    void ApplyStylerTo(QWidget* control);
     TColor PanelColorAt(int x, int y);
 
     void PaintCaption(Canvas& canvas, const TCustomFxToolBarStyler& styler);
@@ -348,6 +368,10 @@ class TFxCustomToolBar : public TCustomControl,
     QString textOptionMenu_ = QStringLiteral("Options");
     bool parentOptionPicture_ = true;
     int compactImageIndex_ = -1;
+    QString compactCaption_;
+    TGDIPPicture compactPicture_;
+    TAntiAlias antiAlias_ = TAntiAlias::aaClearType;
+    TFxHintInfo officeHint_;
     QString hintOptionButton_;
     QString hintCloseButton_;
     bool parentStyler_ = true;
@@ -386,6 +410,11 @@ class TFxCustomToolBar : public TCustomControl,
     bool mdiDown_[3] = {};
     void FocusChanged(QWidget* now);
     bool LiveEvent(QEvent* event);
+    // The controls of the bar that take the focus, in tab order.
+    std::vector<QWidget*> FocusableControls() const;
+    // Left and Right on a glow button of the bar move the focus to the
+    // control before or after it.
+    bool GlowButtonKey(QObject* watched, QEvent* event);
     QWidget* WidgetOf(const IBarControl* control) const;
     std::map<QObject*, IBarControl*> controlOf_;
     std::map<QObject*, std::unique_ptr<TWidgetControl>> adapters_;

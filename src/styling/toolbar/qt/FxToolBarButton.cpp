@@ -7,12 +7,14 @@
 #include <QShortcut>
 #include <algorithm>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/paint/ImageList.h"
 #include "styling/toolbar/FxToolBarDraw.h"
 #include "styling/toolbar/FxToolBarStylers.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarMenuBar.h"
+#include "styling/toolbar/qt/FxToolBarOption.h"
 
 namespace vx {
 
@@ -241,6 +243,12 @@ void TFxCustomToolBarButton::SetPicture(const QImage& image) {
     Invalidate();
 }
 
+void TFxCustomToolBarButton::SetPictureDisabled(const QImage& image) {
+    pictureDisabled_ = image;
+    AdjustSize();
+    Invalidate();
+}
+
 // ---------------------------------------------------------------- Down and groups
 
 void TFxCustomToolBarButton::SetDown(bool v) {
@@ -267,9 +275,19 @@ void TFxCustomToolBarButton::SetDown(bool v) {
 
 void TFxCustomToolBarButton::GroupUpdate() {
     if (groupIndex_ == 0 || !parentWidget()) return;
-    for (QObject* child : parentWidget()->children())
-        if (auto* other = qobject_cast<TFxCustomToolBarButton*>(child))
-            other->ButtonPressed(groupIndex_, this);
+    // A group spans the bar and its option window's panel: the members on
+    // the other side hear of the press too.
+    std::vector<QWidget*> hosts{parentWidget()};
+    if (TFxCustomToolBar* bar = FxToolBar()) {
+        if (parentWidget() != bar)
+            hosts.push_back(bar);
+        else if (TOptionSelectorWindow* window = bar->OptionWindow())
+            hosts.push_back(window->OptionsPanel());
+    }
+    for (QWidget* host : hosts)
+        for (QObject* child : host->children())
+            if (auto* other = qobject_cast<TFxCustomToolBarButton*>(child))
+                other->ButtonPressed(groupIndex_, this);
 }
 
 void TFxCustomToolBarButton::ButtonPressed(int groupIndex, TFxCustomToolBarButton* sender) {
@@ -335,6 +353,10 @@ void TFxCustomToolBarButton::mousePressEvent(QMouseEvent* event) {
             down_ = false;
             menuShowing_ = true;
             Repaint();
+            // The menu takes the look of the bar's menu styler.
+            if (auto* styled = qobject_cast<TFxPopupMenu*>(dropDownMenu_.data()))
+                if (TFxCustomToolBar* bar = FxToolBar())
+                    styled->SetMenuStyler(bar->CurrentStyler()->CurrentMenuStyler());
             QPointer<TFxCustomToolBarButton> self(this);
             dropDownMenu_->exec(mapToGlobal(QPoint(0, height())));
             if (!self) return;

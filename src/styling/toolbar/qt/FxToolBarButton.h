@@ -14,6 +14,7 @@
 
 #include "platform/qt/ActionLink.h"
 #include "platform/qt/CustomControl.h"
+#include "styling/gdiplus/FxHintInfo.h"
 #include "styling/toolbar/DockRows.h"
 #include "styling/toolbar/ToolBarAppearances.h"
 #include "styling/toolbar/ToolBarButtonRules.h"
@@ -162,6 +163,12 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     // A picture drawn as it is, when there is neither image nor glyph.
     const QImage& Picture() const { return picture_; }
     void SetPicture(const QImage& image);
+    // Kept beside Picture; the button draws Picture in every state.
+    const QImage& PictureDisabled() const { return pictureDisabled_; }
+    void SetPictureDisabled(const QImage& image);
+    // The office hint's contents (held; given ones are copied).
+    TFxHintInfo& OfficeHint() { return officeHint_; }
+    void SetOfficeHint(const TFxHintInfo* v) { officeHint_.Assign(v); }
 
     QString Hint() const { return toolTip(); }
     void SetHint(const QString& hint) { setToolTip(hint); }
@@ -179,6 +186,11 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     // (for the bar, when no enter or leave came for the button).
     void FollowMouse(bool over);
     const QImage& ShadowGlyphImage() const { return shadow_; }
+    // A shaded button makes its shadow glyph again (the bar's pictures or
+    // looks changed).
+    void RebuildShadow() {
+        if (shaded_) BuildShadow();
+    }
     TBarControlKind ControlKind() const override { return TBarControlKind::bcButton; }
     // Raises the click as a release inside would (OnClick, then the bar
     // hears of it); the mnemonic of the tool bar uses it.
@@ -252,6 +264,8 @@ class TFxCustomToolBarButton : public TFxCustomToolBarControl {
     QImage glyph_, glyphHot_, glyphDown_, glyphDisabled_, glyphChecked_, picture_;
     QImage shadow_;
     bool shadowFromList_ = false;
+    QImage pictureDisabled_;
+    TFxHintInfo officeHint_;
 
     TToolButtonState state_ = TToolButtonState::bsUp;
     bool mouseInControl_ = false;

@@ -4,12 +4,15 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <algorithm>
 
 #include "platform/paint/ImageList.h"
+#include "styling/glow/qt/FxGlowButton.h"
 #include "styling/toolbar/ToolBarPriority.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
+#include "styling/toolbar/qt/FxToolBarTabList.h"
 
 namespace vx {
 
@@ -93,12 +96,19 @@ void TFxCustomToolBar::OverflowControlUsed(QWidget* control) {
     Invalidate();
 }
 
-void TFxCustomToolBar::ResizeButtons() {
-    for (QObject* child : children())
-        if (auto* control = qobject_cast<TFxCustomToolBarControl*>(child)) {
-            control->AdjustSize();
-            control->Invalidate();
-        }
+void TFxCustomToolBar::ResizeButtons(bool menuButtonsOnly) {
+    // On the bar, or lent to its option window.
+    QObjectList controls = children();
+    for (const auto& entry : controlOf_)
+        if (!controls.contains(entry.first)) controls.append(entry.first);
+    for (QObject* object : controls) {
+        auto* control = qobject_cast<TFxCustomToolBarControl*>(object);
+        auto* button = qobject_cast<TFxCustomToolBarButton*>(control);
+        if (!control || (menuButtonsOnly && !(button && button->IsMenuButton()))) continue;
+        if (button) button->RebuildShadow();
+        control->AdjustSize();
+        control->Invalidate();
+    }
     if (!IsLoading()) Arrange(true);
     Invalidate();
 }
@@ -188,21 +198,40 @@ bool TFxCustomToolBar::LiveEvent(QEvent* event) {
             if (!(key->modifiers() & Qt::AltModifier) || key->text().isEmpty()) return false;
             return DialogChar(key->text().at(0));
         }
-        case QEvent::FocusIn:
+        case QEvent::FocusIn: {
             // The bar itself passes the focus on to its first control that
-            // takes it.
-            for (QObject* child : children()) {
-                auto* widget = qobject_cast<QWidget*>(child);
-                if (!widget || widget->isHidden() || widget->focusPolicy() == Qt::NoFocus ||
-                    qobject_cast<TFxCustomToolBar*>(widget))
-                    continue;
-                widget->setFocus();
-                break;
-            }
+            // takes it (a tool bar inside it is no such control).
+            if (hasFocus())
+                for (QWidget* widget : FocusableControls())
+                    if (!qobject_cast<TFxCustomToolBar*>(widget)) {
+                        widget->setFocus();
+                        break;
+                    }
             return false;
+        }
         default:
             return false;
     }
+}
+
+std::vector<QWidget*> TFxCustomToolBar::FocusableControls() const {
+    std::vector<QWidget*> list;
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain())
+        if (isAncestorOf(w) && (w->focusPolicy() & Qt::TabFocus)) list.push_back(w);
+    FilterTabList(&list);
+    return list;
+}
+
+bool TFxCustomToolBar::GlowButtonKey(QObject* watched, QEvent* event) {
+    if (!qobject_cast<TFxCustomGlowButton*>(watched) || !controlOf_.count(watched)) return false;
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right) return false;
+    const std::vector<QWidget*> list = FocusableControls();
+    const auto at = std::find(list.begin(), list.end(), watched);
+    if (at == list.end()) return false;
+    if (key == Qt::Key_Left && at != list.begin()) (*(at - 1))->setFocus(Qt::BacktabFocusReason);
+    if (key == Qt::Key_Right && at + 1 != list.end()) (*(at + 1))->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 }  // namespace vx

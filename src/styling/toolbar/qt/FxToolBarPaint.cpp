@@ -141,8 +141,7 @@ void TFxCustomToolBar::PaintCaptionOptionButton(Canvas& canvas,
     in.downStep = captionDownLevel_;
     const TGlowColors c = SelectGlowColors(styler.GlowButtonAppearance(), in);
     DrawGlassButtonFace(canvas, r, c.color, c.colorTo, c.mirror, c.mirrorTo, c.border, c.gradient,
-                        c.gradientMirror, {}, canvas.font, isEnabled(), false,
-                        TAntiAlias::aaClearType, false);
+                        c.gradientMirror, {}, canvas.font, isEnabled(), false, antiAlias_, false);
     TGDIPPicture& picture =
         !isEnabled() && !optionDisabledPicture_.Empty() ? optionDisabledPicture_ : optionPicture_;
     if (!picture.ReadImageSize()) return;
