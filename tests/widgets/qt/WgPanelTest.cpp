@@ -6,10 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
+#include "platform/Registry.h"
 #include "platform/qt/AlignHost.h"
 #include "support/QtWait.h"
 #include "widgets/WgFrameController.h"
@@ -183,6 +185,56 @@ TEST_F(WgPanelTest, TransparentPanelShowsItsParent) {
     panel->SetTransparent(true);
     EXPECT_EQ(Px(panel->PaintedImage(), 20, 20), Rgb(clLime));
     EXPECT_FALSE(panel->testAttribute(Qt::WA_OpaquePaintEvent));
+}
+
+TEST_F(WgPanelTest, EdgesKeptEventsAndTheDesktopsColourScheme) {
+    // A panel along the bottom (right) keeps its bottom (right) edge.
+    struct Case {
+        TAlign align;
+        QRect from;
+        QSize to;
+        QRect expected;
+    };
+    const Case cases[] = {
+        {TAlign::alBottom, {0, 100, 50, 40}, {50, 30}, {0, 110, 50, 30}},
+        {TAlign::alRight, {100, 0, 40, 50}, {60, 50}, {80, 0, 60, 50}},
+        {TAlign::alNone, {100, 100, 40, 40}, {60, 30}, {100, 100, 60, 30}},
+    };
+    for (const Case& c : cases) {
+        TWgPanel panel;
+        panel.setGeometry(c.from);
+        panel.SetAlign(c.align);
+        panel.SetBounds(c.from.x(), c.from.y(), c.to.width(), c.to.height());
+        EXPECT_EQ(panel.geometry(), c.expected) << int(c.align);
+    }
+
+    TWgPanel panel;
+    panel.resize(60, 30);
+    QStringList heard;
+    panel.OnMouseEnter = [&] { heard << "enter"; };
+    panel.OnMouseLeave = [&] { heard << "leave"; };
+    panel.OnPaint = [&](Canvas& canvas) {
+        heard << "paint";
+        canvas.SetPixel(0, 0, clRed);
+    };
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&panel, &enter);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&panel, &leave);
+    EXPECT_EQ(Px(panel.PaintedImage(), 0, 0), Rgb(clRed)) << "drawn after the frame";
+    EXPECT_EQ(heard, (QStringList{"enter", "leave", "paint"}));
+
+    // The desktop's theme changed: its colour scheme is read again.
+    const std::uint8_t before = XPColorScheme();
+    Registry user(RootKey::CurrentUser);
+    ASSERT_EQ(user.OpenKey("Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager", true),
+              RegOutcome::Ok);
+    ASSERT_TRUE(user.WriteString("ColorName", "Metallic"));
+    QEvent theme(QEvent::ThemeChange);
+    QApplication::sendEvent(&panel, &theme);
+    EXPECT_EQ(XPColorScheme(), 2);
+    ASSERT_TRUE(user.WriteString("ColorName", ""));
+    SetXPColorScheme(before);
 }
 
 TEST_F(WgPanelTest, ReenablingKeepsAChildDisabledThatWasDisabledBefore) {
