@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "platform/DesktopTheme.h"
 #include "platform/Registry.h"
 #include "platform/qt/AlignHost.h"
 #include "support/QtWait.h"
@@ -355,6 +356,45 @@ TEST_F(WgPanelTest, StandardGroupFrameIsEtchedAndBannerIsAGradient) {
     EXPECT_EQ(Px(img, 0, 0), Rgb(box.Color())) << "its cut corner";
     EXPECT_EQ(Px(img, 110, 1), Rgb(clRed));
     EXPECT_GT(qBlue(Px(img, 110, 28)), 200);
+}
+
+TEST_F(WgPanelTest, TopLineUnderlineCustomAndThemedGroupFrames) {
+    TWgGroupBox box;
+    box.resize(120, 80);
+    box.SetFlatColor(clBlack);
+    box.SetFlatColorAdjustment(0);
+    const int top = GroupFrameTop(TextHeight(box));
+    const QRgb face = Rgb(box.Color());
+    // A line along the top only.
+    box.SetGroupStyle(TWgGroupBoxStyle::gsTopLine);
+    QImage img = box.PaintedImage();
+    EXPECT_EQ(Px(img, 60, top), Rgb(clBtnShadow));
+    EXPECT_EQ(Px(img, 60, top + 1), Rgb(clBtnHighlight));
+    EXPECT_EQ(Px(img, 0, 40), face);
+    EXPECT_EQ(Px(img, 60, 79), face);
+    box.SetBorderOuter(fsFlat);
+    img = box.PaintedImage();
+    EXPECT_EQ(Px(img, 60, top), Rgb(clBlack));
+    EXPECT_EQ(Px(img, 1, top), face) << "the flat line starts 2 pixels in";
+    // A line under the caption.
+    box.SetGroupStyle(TWgGroupBoxStyle::gsUnderline);
+    box.SetCaption(QStringLiteral("Cap"));
+    const TRect caption = box.CaptionRect();
+    img = box.PaintedImage();
+    EXPECT_EQ(Px(img, 100, caption.bottom), Rgb(clBlack));
+    EXPECT_EQ(Px(img, 100, caption.bottom + 1), face);
+    // The panel's own look.
+    box.SetGroupStyle(TWgGroupBoxStyle::gsCustom);
+    box.SetBorderOuter(fsRaised);
+    img = box.PaintedImage();
+    EXPECT_EQ(Px(img, 0, 40), Rgb(cl3DLight));
+    // The theme's group frame, the caption in the theme's text colour.
+    SetVisualStylesActive(true);
+    box.SetGroupStyle(TWgGroupBoxStyle::gsFlat);
+    box.SetCaption(QString());
+    img = box.PaintedImage();
+    EXPECT_EQ(Px(img, 60, top), Rgb(ThemePartColor(CurrentColorContext(), 0)));
+    SetVisualStylesActive(false);
 }
 
 TEST_F(WgPanelTest, GroupBoxCaptionAcceleratorFocusesItsFirstChild) {
