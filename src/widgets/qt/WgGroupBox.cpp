@@ -144,9 +144,10 @@ void TWgCustomGroupBox::PaintFrame(Canvas& canvas, const TRect& caption, int fra
         }
         case gsUnderline:
             if (caption.IsEmpty()) break;
+            // Just below the caption's rectangle, which the caption's fill covers.
             canvas.pen = CanvasPen{flat};
-            canvas.MoveTo(caption.left, caption.bottom - 1);
-            canvas.LineTo(caption.right, caption.bottom - 1);
+            canvas.MoveTo(caption.left, caption.bottom);
+            canvas.LineTo(caption.right, caption.bottom);
             break;
         case gsCustom:
             break;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QHelpEvent>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -249,6 +250,82 @@ TEST_F(WgBHintsTest, AGroupShowsItsItemsHintsOverThemAndItsOwnOverItsCaption) {
             EXPECT_EQ(w->HintControl(), group);
         }
     }
+}
+
+TEST_F(WgBHintsTest, TheProgramsEventsAndPicturesShapeTheHint) {
+    TWgBalloonHints hints;
+    hints.OnShowHint = [](QString& text, bool&, QWidget*) { text = QStringLiteral("Changed"); };
+    hints.SetOnSetHintWinSize([](Canvas&, TWgHintCorner, const QString&, int& w, int& h) {
+        w = 20;
+        h = 60;
+    });
+    AskForTip(hints, QPoint(3, 4));
+    TWgCustomHintWindow* w = hints.HintWindow();
+    EXPECT_EQ(w->HintText(), QStringLiteral("Changed"));
+    EXPECT_EQ(w->size(), QSize(55, 60)) << "still 55 wide";
+    // A balloon shown once does not come back on its spot: the next events
+    // are tried on a component of their own.
+    int rects = 0;
+    {
+        TWgBalloonHints second;
+        second.SetOnSetHintRect([&](Canvas&, TWgHintCorner, const QString&, TRect&) { ++rects; });
+        AskForTip(second, QPoint(3, 4));
+    }
+    EXPECT_GT(rects, 0);
+    // A picture of one corner stands for the others mirrored; its
+    // transparent colour shows the fill.
+    QImage picture(20, 20, QImage::Format_RGB32);
+    picture.fill(ToQColor(clRed));
+    for (int x = 0; x < 20; ++x)
+        picture.setPixel(x, 0, ToQColor(clOlive).rgb());
+    hints.Bitmaps().lowerRight = picture;
+    hints.SetColor(clAqua);
+    const QImage img = w->PaintedImage();
+    EXPECT_EQ(Px(img, 27, 30), Rgb(clRed));
+    EXPECT_EQ(Px(img, 27, w->height() - 1), Rgb(clAqua)) << "the mirrored transparent row";
+    // The program may stop the hint.
+    TWgBalloonHints stopped;
+    stopped.OnShowHint = [](QString&, bool& show, QWidget*) { show = false; };
+    AskForTip(stopped, QPoint(3, 4));
+    EXPECT_FALSE(stopped.HintWindow()->isVisible());
+}
+
+TEST_F(WgBHintsTest, MovingOffTheSpotEndsTheHintAndPressesGoOnToTheControl) {
+    TWgBalloonHints hints;
+    AskForTip(hints, QPoint(3, 4));
+    TWgCustomHintWindow* w = hints.HintWindow();
+    ASSERT_TRUE(w->isVisible());
+    // Within 2 pixels of where the hint was asked for it stays.
+    auto moveTo = [&](QPoint global) {
+        const QPoint local = w->mapFromGlobal(global);
+        QMouseEvent move(QEvent::MouseMove, local, global, Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(w, &move);
+    };
+    const QPoint spot = button_->mapToGlobal(QPoint(3, 4));
+    moveTo(spot + QPoint(2, -2));
+    EXPECT_TRUE(w->Tracking());
+    moveTo(spot + QPoint(3, 0));
+    EXPECT_FALSE(w->Tracking());
+    EXPECT_FALSE(w->isVisible());
+
+    // A press on the hint reaches the control, at its place there, and ends the hint.
+    AskForTip(hints, QPoint(3, 4));
+    struct Presses : QObject {
+        QList<QPoint> at;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::MouseButtonPress)
+                at << static_cast<QMouseEvent*>(e)->position().toPoint();
+            return false;
+        }
+    } presses;
+    button_->installEventFilter(&presses);
+    const QPoint inside(w->width() / 2, w->height() / 2);
+    QMouseEvent press(QEvent::MouseButtonPress, inside, w->mapToGlobal(inside), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(w, &press);
+    EXPECT_EQ(presses.at, QList<QPoint>{button_->mapFromGlobal(w->mapToGlobal(inside))});
+    EXPECT_FALSE(w->isVisible());
 }
 
 }  // namespace

@@ -69,6 +69,42 @@ TEST(WgPanelDock, CaptionBarsFollowTheFocusAndTheAlignment) {
     EXPECT_EQ(three->x(), w.panel->DockClientArea().left);
 }
 
+TEST(WgPanelDock, TheManagerAndItsWatchComeAndGoWithTheSettings) {
+    QWidget host;
+    auto* panel = new TWgPanel(&host);
+    panel->setGeometry(0, 0, 200, 100);
+    auto* edit = new QLineEdit(panel);
+    edit->setGeometry(20, 40, 80, 20);
+    host.resize(300, 200);
+    host.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
+    EXPECT_FALSE(panel->DockSite());
+    EXPECT_TRUE(panel->UseDockManager());
+    EXPECT_EQ(panel->DockManager(), nullptr);
+    QRegion painted;
+    struct Spy : QObject {
+        QRegion* out;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) *out += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } spy;
+    spy.out = &painted;
+    panel->installEventFilter(&spy);
+    // A press inside a dock site's panel repaints the whole panel first;
+    // once the manager is gone it does not.
+    const bool sites[] = {true, false};
+    for (bool managed : sites) {
+        panel->SetDockSite(true);
+        panel->SetUseDockManager(managed);
+        EXPECT_EQ(dynamic_cast<TWgPanelDockManager*>(panel->DockManager()) != nullptr, managed);
+        QCoreApplication::processEvents();
+        painted = {};
+        QTest::mouseClick(edit, Qt::LeftButton);
+        EXPECT_EQ(painted.contains(QPoint(150, 10)), managed);
+    }
+}
+
 TEST(WgPanelDock, FullRepaintOffRepaintsOnlyTheStrips) {
     QWidget host;
     auto* panel = new TWgPanel(&host);

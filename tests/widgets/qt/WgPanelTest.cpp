@@ -6,10 +6,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEnterEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
+#include "platform/DesktopTheme.h"
+#include "platform/Registry.h"
 #include "platform/qt/AlignHost.h"
 #include "support/QtWait.h"
 #include "widgets/WgFrameController.h"
@@ -185,6 +188,56 @@ TEST_F(WgPanelTest, TransparentPanelShowsItsParent) {
     EXPECT_FALSE(panel->testAttribute(Qt::WA_OpaquePaintEvent));
 }
 
+TEST_F(WgPanelTest, EdgesKeptEventsAndTheDesktopsColourScheme) {
+    // A panel along the bottom (right) keeps its bottom (right) edge.
+    struct Case {
+        TAlign align;
+        QRect from;
+        QSize to;
+        QRect expected;
+    };
+    const Case cases[] = {
+        {TAlign::alBottom, {0, 100, 50, 40}, {50, 30}, {0, 110, 50, 30}},
+        {TAlign::alRight, {100, 0, 40, 50}, {60, 50}, {80, 0, 60, 50}},
+        {TAlign::alNone, {100, 100, 40, 40}, {60, 30}, {100, 100, 60, 30}},
+    };
+    for (const Case& c : cases) {
+        TWgPanel panel;
+        panel.setGeometry(c.from);
+        panel.SetAlign(c.align);
+        panel.SetBounds(c.from.x(), c.from.y(), c.to.width(), c.to.height());
+        EXPECT_EQ(panel.geometry(), c.expected) << int(c.align);
+    }
+
+    TWgPanel panel;
+    panel.resize(60, 30);
+    QStringList heard;
+    panel.OnMouseEnter = [&] { heard << "enter"; };
+    panel.OnMouseLeave = [&] { heard << "leave"; };
+    panel.OnPaint = [&](Canvas& canvas) {
+        heard << "paint";
+        canvas.SetPixel(0, 0, clRed);
+    };
+    QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
+    QApplication::sendEvent(&panel, &enter);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&panel, &leave);
+    EXPECT_EQ(Px(panel.PaintedImage(), 0, 0), Rgb(clRed)) << "drawn after the frame";
+    EXPECT_EQ(heard, (QStringList{"enter", "leave", "paint"}));
+
+    // The desktop's theme changed: its colour scheme is read again.
+    const std::uint8_t before = XPColorScheme();
+    Registry user(RootKey::CurrentUser);
+    ASSERT_EQ(user.OpenKey("Software\\Microsoft\\Windows\\CurrentVersion\\ThemeManager", true),
+              RegOutcome::Ok);
+    ASSERT_TRUE(user.WriteString("ColorName", "Metallic"));
+    QEvent theme(QEvent::ThemeChange);
+    QApplication::sendEvent(&panel, &theme);
+    EXPECT_EQ(XPColorScheme(), 2);
+    ASSERT_TRUE(user.WriteString("ColorName", ""));
+    SetXPColorScheme(before);
+}
+
 TEST_F(WgPanelTest, ReenablingKeepsAChildDisabledThatWasDisabledBefore) {
     TWgPanel panel;
     auto* a = new QPushButton(&panel);
@@ -303,6 +356,45 @@ TEST_F(WgPanelTest, StandardGroupFrameIsEtchedAndBannerIsAGradient) {
     EXPECT_EQ(Px(img, 0, 0), Rgb(box.Color())) << "its cut corner";
     EXPECT_EQ(Px(img, 110, 1), Rgb(clRed));
     EXPECT_GT(qBlue(Px(img, 110, 28)), 200);
+}
+
+TEST_F(WgPanelTest, TopLineUnderlineCustomAndThemedGroupFrames) {
+    TWgGroupBox box;
+    box.resize(120, 80);
+    box.SetFlatColor(clBlack);
+    box.SetFlatColorAdjustment(0);
+    const int top = GroupFrameTop(TextHeight(box));
+    const QRgb face = Rgb(box.Color());
+    // A line along the top only.
+    box.SetGroupStyle(TWgGroupBoxStyle::gsTopLine);
+    QImage img = box.PaintedImage();
+    EXPECT_EQ(Px(img, 60, top), Rgb(clBtnShadow));
+    EXPECT_EQ(Px(img, 60, top + 1), Rgb(clBtnHighlight));
+    EXPECT_EQ(Px(img, 0, 40), face);
+    EXPECT_EQ(Px(img, 60, 79), face);
+    box.SetBorderOuter(fsFlat);
+    img = box.PaintedImage();
+    EXPECT_EQ(Px(img, 60, top), Rgb(clBlack));
+    EXPECT_EQ(Px(img, 1, top), face) << "the flat line starts 2 pixels in";
+    // A line under the caption.
+    box.SetGroupStyle(TWgGroupBoxStyle::gsUnderline);
+    box.SetCaption(QStringLiteral("Cap"));
+    const TRect caption = box.CaptionRect();
+    img = box.PaintedImage();
+    EXPECT_EQ(Px(img, 100, caption.bottom), Rgb(clBlack));
+    EXPECT_EQ(Px(img, 100, caption.bottom + 1), face);
+    // The panel's own look.
+    box.SetGroupStyle(TWgGroupBoxStyle::gsCustom);
+    box.SetBorderOuter(fsRaised);
+    img = box.PaintedImage();
+    EXPECT_EQ(Px(img, 0, 40), Rgb(cl3DLight));
+    // The theme's group frame, the caption in the theme's text colour.
+    SetVisualStylesActive(true);
+    box.SetGroupStyle(TWgGroupBoxStyle::gsFlat);
+    box.SetCaption(QString());
+    img = box.PaintedImage();
+    EXPECT_EQ(Px(img, 60, top), Rgb(ThemePartColor(CurrentColorContext(), 0)));
+    SetVisualStylesActive(false);
 }
 
 TEST_F(WgPanelTest, GroupBoxCaptionAcceleratorFocusesItsFirstChild) {

@@ -5,11 +5,13 @@
 #include <gtest/gtest.h>
 
 #include "platform/DesktopTheme.h"
+#include "widgets/WgFrameController.h"
 
 namespace vx {
 namespace {
 
 using enum TBarStyle;
+using enum TFrameStyle;
 
 QRgb Rgb(TColor c) {
     return ToQColor(c).rgb();
@@ -194,6 +196,35 @@ TEST_F(WgPrgresTest, ThemedLedChunksStopAtTheBar) {
     EXPECT_EQ(Px(img, 100, 10), Rgb(clHighlight));
     EXPECT_EQ(Px(img, 101, 10), Rgb(clWindow)) << "nothing past the bar";
     SetVisualStylesActive(false);
+}
+
+TEST_F(WgPrgresTest, FrameControllerSettingsReachTheBarWhileItsFrameShows) {
+    using enum TWgFrameControllerNotification;
+    TWgFrameController controller;
+    TWgProgressBar bar;
+    bar.SetFrameController(&controller);
+    controller.SetFrameStyle(fsFlat);
+    EXPECT_EQ(bar.BorderOuter(), fsLowered) << "the controller's frame is not visible";
+    controller.SetFrameVisible(true);
+    EXPECT_EQ(bar.BorderOuter(), fsFlat);
+    controller.SetColor(clYellow);
+    EXPECT_EQ(bar.BackColor(), clYellow);
+    controller.SetFrameColor(clRed);
+    EXPECT_EQ(bar.FlatColor(), clRed);
+    EXPECT_EQ(bar.FlatColorAdjustment(), 0);
+    // The flat frame is drawn in the controller's colour, the bar's rest in its colour.
+    bar.resize(104, 20);
+    const QImage img = bar.PaintedImage();
+    EXPECT_EQ(Px(img, 0, 10), Rgb(clRed));
+    EXPECT_EQ(Px(img, 101, 10), Rgb(clYellow));
+    bar.SetFrameControllerNotifications(FcpBit(fcpFrameStyle));
+    controller.SetColor(clLime);
+    EXPECT_EQ(bar.BackColor(), clYellow) << "a setting the bar does not take";
+    {
+        TWgProgressBar gone;
+        gone.SetFrameController(&controller);
+    }
+    EXPECT_EQ(controller.LinkedCount(), 1u);
 }
 
 }  // namespace
