@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QTest>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,44 @@ TEST(WgTabPaintTest, TheHotTabShadesDarker) {
     const TColor hot = PixelAt(w.pages->PaintedImage(), r.left + 2, r.bottom - 1);
     EXPECT_TRUE(Near(hot, ReduceLightness(clBtnFace, 30), 8)) << std::hex << hot;
     EXPECT_NE(hot, before);
+}
+
+// Gives the text colour query to the test.
+struct TextColourProbe : TWgPageControl {
+    using TWgCustomTabControl::GetTextColor;
+};
+
+TEST(WgTabPaintTest, TextColoursFollowTheTabsStateAndAHandledChoice) {
+    TabTestWindow w({"One", "Two", "Three", "Four"});
+    w.pages->SetHotTrackStyle(TWgTabHotTrackStyle::htsText);
+    w.pages->TextColors().SetSelected(clRed);
+    w.Page(2)->SetTabEnabled(false);
+    w.Show();
+    QTest::mouseMove(w.pages, w.TabPoint(3));
+    VX_WAIT_EQ(w.pages->HotTab(), 3, kStateWaitMs);
+    std::map<int, std::pair<TWgTextStyle, TColor>> asked;
+    w.pages->OnGetTextColor = [&](int tab, TWgTextStyle style, TColor& color, bool&) {
+        asked[tab] = {style, color};
+    };
+    (void)w.pages->PaintedImage();
+    using S = TWgTextStyle;
+    const std::map<int, std::pair<TWgTextStyle, TColor>> expected{
+        {0, {S::tsSelected, clRed}},
+        {1, {S::tsUnselected, clBtnText}},
+        {2, {S::tsDisabled, clGrayText}},
+        {3, {S::tsHotTrack, w.pages->HotTrackColor()}}};
+    EXPECT_EQ(asked, expected);
+
+    // A colour the handler sets counts only when it says it handled it.
+    TextColourProbe probe;
+    bool handled = false;
+    probe.OnGetTextColor = [&](int, TWgTextStyle, TColor& color, bool& done) {
+        color = clBlue;
+        done = handled;
+    };
+    EXPECT_EQ(probe.GetTextColor(0, S::tsSelected, clRed), clRed);
+    handled = true;
+    EXPECT_EQ(probe.GetTextColor(0, S::tsSelected, clRed), clBlue);
 }
 
 TEST(WgTabPaintTest, ColouredTabsOfAWhitePageShadeFromWhiteToTheFaceColour) {
