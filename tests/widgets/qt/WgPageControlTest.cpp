@@ -215,6 +215,23 @@ TEST(WgPageControlTest, PageColoursColourTheTabsUntilTurnedOff) {
     EXPECT_EQ(w.pages->Tabs().Items(0).Color, clAqua);
 }
 
+TEST(WgPageControlTest, AllTabsHideAndShowAroundTheShownPage) {
+    TabTestWindow w({"A", "B", "C"});
+    w.pages->SetActivePageIndex(1);
+    w.pages->HideAllTabs();
+    EXPECT_EQ(w.pages->TabCount(), 0);
+    EXPECT_EQ(w.pages->TabIndex(), -1);
+    EXPECT_EQ(w.pages->ActivePage(), w.Page(1));
+    EXPECT_TRUE(OnlyShown(w, 1));
+    // Without tabs only the unchecked search finds a next page.
+    EXPECT_EQ(w.pages->FindNextPage(w.Page(1), true, true), nullptr);
+    EXPECT_EQ(w.pages->FindNextPage(w.Page(1), true, false), w.Page(2));
+    EXPECT_EQ(w.pages->FindNextPage(nullptr, false, false), w.Page(2));
+    w.pages->ShowAllTabs();
+    EXPECT_EQ(w.pages->TabCount(), 3);
+    EXPECT_EQ(w.pages->TabIndex(), 1);
+}
+
 TEST(WgPageControlTest, ShowingAControlOnAPageShowsThatPage) {
     TabTestWindow w({"A", "B", "C"});
     w.pages->SetActivePageIndex(0);

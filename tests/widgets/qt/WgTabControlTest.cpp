@@ -115,6 +115,50 @@ TEST(WgTabPaintTest, TheHotTabShadesDarker) {
     EXPECT_NE(hot, before);
 }
 
+TEST(WgTabPaintTest, PaintHooksAndTheHighlightBarTakeTheirPlaces) {
+    TabTestWindow w({"One", "Two"});
+    w.pages->SetTabStyle(TWgTabStyle::tsSquareCorners);
+    w.pages->SetHotTrackStyle(TWgTabHotTrackStyle::htsTabBar);
+    auto fill = [](TColor color) {
+        return [color](Canvas& canvas, const TRect& rect) {
+            canvas.brush = {color, BrushStyle::Solid};
+            canvas.FillRect(rect);
+        };
+    };
+    w.pages->OnPaintBackground = [&](Canvas& c, const TRect& r, bool& handled) {
+        fill(clLime)(c, r);
+        handled = true;
+    };
+    w.pages->OnPaintCardBackground = [&](Canvas& c, int, const TRect& r, bool& handled) {
+        fill(clYellow)(c, r);
+        handled = true;
+    };
+    w.pages->OnPaintTabBackground = [&](Canvas& c, int tab, const TRect& r, bool& handled) {
+        handled = tab == 1;
+        if (handled) fill(clAqua)(c, r);
+    };
+    w.Show();
+    const QImage image = w.pages->PaintedImage();
+    const TRect card = w.pages->CardRect(0);
+    const TRect selected = w.pages->TabRect(0);
+    const TRect other = w.pages->TabRect(1);
+    EXPECT_EQ(PixelAt(image, w.pages->width() - 5, 3), clLime);
+    EXPECT_EQ(PixelAt(image, card.left + 20, card.top + 20), clYellow);
+    EXPECT_EQ(PixelAt(image, other.left + 3, other.bottom - 3), clAqua);
+    // The selected tab's bar: 6 pixels along its outer edge.
+    EXPECT_EQ(PixelAt(image, selected.left + 3, selected.top + 2), ColorToRGB(clHighlight));
+    EXPECT_NE(PixelAt(image, selected.left + 3, selected.top + 7), ColorToRGB(clHighlight));
+
+    // A page paints its background through its handler, else in its colour.
+    TWgTabSheet* page = w.Page(0);
+    EXPECT_EQ(PixelAt(page->PaintedImage(), 5, 5), ColorToRGB(page->Color()));
+    page->OnPaintBackground = [&](TWgTabSheet&, Canvas& c, const TRect& r, bool& handled) {
+        fill(clFuchsia)(c, r);
+        handled = true;
+    };
+    EXPECT_EQ(PixelAt(page->PaintedImage(), 5, 5), clFuchsia);
+}
+
 // Gives the text colour query to the test.
 struct TextColourProbe : TWgPageControl {
     using TWgCustomTabControl::GetTextColor;
