@@ -271,6 +271,13 @@ QImage TCustomControl::LastPainting(const QRect& area) const {
     return part;
 }
 
+void TCustomControl::Show() {
+    QWidget* child = this;
+    for (QWidget* w = parentWidget(); w; child = w, w = w->parentWidget())
+        if (auto* control = qobject_cast<TCustomControl*>(w)) control->ShowControl(child);
+    setVisible(true);
+}
+
 void TCustomControl::Loaded() {
     Realign();
     if (parentColor_) TakeColor(ColorOfParent());

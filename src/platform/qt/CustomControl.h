@@ -91,6 +91,9 @@ class TCustomControl : public QWidget, public TLoadable {
     // The control's own flag: a control inside a disabled parent keeps it.
     bool Enabled() const;
     void SetEnabled(bool enabled);
+    // Shows the control and has the controls around it bring it into view
+    // (a page control shows the page it lies on), innermost first.
+    void Show();
 
     // Repaints later, or at once (nothing while loading).
     void Invalidate();
@@ -186,6 +189,9 @@ class TCustomControl : public QWidget, public TLoadable {
     // The control was given another parent (after taking its colour and
     // font when it follows them).
     virtual void ParentChanged() {}
+    // A control inside this one asks to be brought into view; `child` is
+    // the child of this control that holds it (or is it). Nothing by default.
+    virtual void ShowControl(QWidget* child) { (void)child; }
 
     // Docking hooks of a site. The dock manager the site uses (a plain dock
     // tree by default).

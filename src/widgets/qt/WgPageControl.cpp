@@ -207,6 +207,12 @@ void TWgPageControl::ColorChanged() {
     RebuildTabs();
 }
 
+void TWgPageControl::ShowControl(QWidget* child) {
+    // A control brought into view shows the page it lies on.
+    auto* page = qobject_cast<TWgTabSheet*>(child);
+    if (page && page->pageControl_ == this) SetActivePage(page);
+}
+
 TWgTabSheet* TWgPageControl::FindNextPage(TWgTabSheet* current, bool forward,
                                           bool checkTabVisible) const {
     const int n = PageCount();

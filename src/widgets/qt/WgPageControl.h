@@ -66,6 +66,7 @@ class TWgPageControl : public TWgCustomTabControl {
     void MoveActiveTab(int newIndex) override;
     bool KeepsNoSelection() const override;
     void ColorChanged() override;
+    void ShowControl(QWidget* child) override;
     void Loaded() override;
     void focusInEvent(QFocusEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

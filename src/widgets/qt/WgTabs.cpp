@@ -248,10 +248,11 @@ bool TWgCustomTabControl::CanChange(int newIndex) {
 }
 
 TColor TWgCustomTabControl::GetTextColor(int tabIndex, TWgTextStyle style, TColor color) {
+    // The handler's colour counts only when it says it handled the query.
     bool handled = false;
-    if (OnGetTextColor) OnGetTextColor(tabIndex, style, color, handled);
-    (void)handled;
-    return color;
+    TColor chosen = color;
+    if (OnGetTextColor) OnGetTextColor(tabIndex, style, chosen, handled);
+    return handled ? chosen : color;
 }
 
 void TWgCustomTabControl::RequestLayout() {

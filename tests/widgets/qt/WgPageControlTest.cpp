@@ -215,6 +215,40 @@ TEST(WgPageControlTest, PageColoursColourTheTabsUntilTurnedOff) {
     EXPECT_EQ(w.pages->Tabs().Items(0).Color, clAqua);
 }
 
+TEST(WgPageControlTest, AllTabsHideAndShowAroundTheShownPage) {
+    TabTestWindow w({"A", "B", "C"});
+    w.pages->SetActivePageIndex(1);
+    w.pages->HideAllTabs();
+    EXPECT_EQ(w.pages->TabCount(), 0);
+    EXPECT_EQ(w.pages->TabIndex(), -1);
+    EXPECT_EQ(w.pages->ActivePage(), w.Page(1));
+    EXPECT_TRUE(OnlyShown(w, 1));
+    // Without tabs only the unchecked search finds a next page.
+    EXPECT_EQ(w.pages->FindNextPage(w.Page(1), true, true), nullptr);
+    EXPECT_EQ(w.pages->FindNextPage(w.Page(1), true, false), w.Page(2));
+    EXPECT_EQ(w.pages->FindNextPage(nullptr, false, false), w.Page(2));
+    w.pages->ShowAllTabs();
+    EXPECT_EQ(w.pages->TabCount(), 3);
+    EXPECT_EQ(w.pages->TabIndex(), 1);
+}
+
+TEST(WgPageControlTest, ShowingAControlOnAPageShowsThatPage) {
+    TabTestWindow w({"A", "B", "C"});
+    w.pages->SetActivePageIndex(0);
+    auto* holder = new QWidget(w.Page(2));  // a plain widget between
+    auto* control = new TCustomControl(holder);
+    control->hide();
+    control->Show();
+    EXPECT_EQ(w.pages->ActivePage(), w.Page(2));
+    EXPECT_EQ(w.pages->TabIndex(), 2);
+    EXPECT_TRUE(control->isVisibleTo(w.pages));
+    // Also a page without a tab.
+    w.Page(1)->SetTabVisible(false);
+    (new TCustomControl(w.Page(1)))->Show();
+    EXPECT_EQ(w.pages->ActivePage(), w.Page(1));
+    EXPECT_EQ(w.pages->TabIndex(), -1);
+}
+
 TEST(WgPageControlTest, ShownAndHiddenPagesAreTold) {
     TabTestWindow w({"A", "B"});
     int shown = 0;

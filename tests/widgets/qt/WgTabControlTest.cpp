@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QTest>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -112,6 +113,88 @@ TEST(WgTabPaintTest, TheHotTabShadesDarker) {
     const TColor hot = PixelAt(w.pages->PaintedImage(), r.left + 2, r.bottom - 1);
     EXPECT_TRUE(Near(hot, ReduceLightness(clBtnFace, 30), 8)) << std::hex << hot;
     EXPECT_NE(hot, before);
+}
+
+TEST(WgTabPaintTest, PaintHooksAndTheHighlightBarTakeTheirPlaces) {
+    TabTestWindow w({"One", "Two"});
+    w.pages->SetTabStyle(TWgTabStyle::tsSquareCorners);
+    w.pages->SetHotTrackStyle(TWgTabHotTrackStyle::htsTabBar);
+    auto fill = [](TColor color) {
+        return [color](Canvas& canvas, const TRect& rect) {
+            canvas.brush = {color, BrushStyle::Solid};
+            canvas.FillRect(rect);
+        };
+    };
+    w.pages->OnPaintBackground = [&](Canvas& c, const TRect& r, bool& handled) {
+        fill(clLime)(c, r);
+        handled = true;
+    };
+    w.pages->OnPaintCardBackground = [&](Canvas& c, int, const TRect& r, bool& handled) {
+        fill(clYellow)(c, r);
+        handled = true;
+    };
+    w.pages->OnPaintTabBackground = [&](Canvas& c, int tab, const TRect& r, bool& handled) {
+        handled = tab == 1;
+        if (handled) fill(clAqua)(c, r);
+    };
+    w.Show();
+    const QImage image = w.pages->PaintedImage();
+    const TRect card = w.pages->CardRect(0);
+    const TRect selected = w.pages->TabRect(0);
+    const TRect other = w.pages->TabRect(1);
+    EXPECT_EQ(PixelAt(image, w.pages->width() - 5, 3), clLime);
+    EXPECT_EQ(PixelAt(image, card.left + 20, card.top + 20), clYellow);
+    EXPECT_EQ(PixelAt(image, other.left + 3, other.bottom - 3), clAqua);
+    // The selected tab's bar: 6 pixels along its outer edge.
+    EXPECT_EQ(PixelAt(image, selected.left + 3, selected.top + 2), ColorToRGB(clHighlight));
+    EXPECT_NE(PixelAt(image, selected.left + 3, selected.top + 7), ColorToRGB(clHighlight));
+
+    // A page paints its background through its handler, else in its colour.
+    TWgTabSheet* page = w.Page(0);
+    EXPECT_EQ(PixelAt(page->PaintedImage(), 5, 5), ColorToRGB(page->Color()));
+    page->OnPaintBackground = [&](TWgTabSheet&, Canvas& c, const TRect& r, bool& handled) {
+        fill(clFuchsia)(c, r);
+        handled = true;
+    };
+    EXPECT_EQ(PixelAt(page->PaintedImage(), 5, 5), clFuchsia);
+}
+
+// Gives the text colour query to the test.
+struct TextColourProbe : TWgPageControl {
+    using TWgCustomTabControl::GetTextColor;
+};
+
+TEST(WgTabPaintTest, TextColoursFollowTheTabsStateAndAHandledChoice) {
+    TabTestWindow w({"One", "Two", "Three", "Four"});
+    w.pages->SetHotTrackStyle(TWgTabHotTrackStyle::htsText);
+    w.pages->TextColors().SetSelected(clRed);
+    w.Page(2)->SetTabEnabled(false);
+    w.Show();
+    QTest::mouseMove(w.pages, w.TabPoint(3));
+    VX_WAIT_EQ(w.pages->HotTab(), 3, kStateWaitMs);
+    std::map<int, std::pair<TWgTextStyle, TColor>> asked;
+    w.pages->OnGetTextColor = [&](int tab, TWgTextStyle style, TColor& color, bool&) {
+        asked[tab] = {style, color};
+    };
+    (void)w.pages->PaintedImage();
+    using S = TWgTextStyle;
+    const std::map<int, std::pair<TWgTextStyle, TColor>> expected{
+        {0, {S::tsSelected, clRed}},
+        {1, {S::tsUnselected, clBtnText}},
+        {2, {S::tsDisabled, clGrayText}},
+        {3, {S::tsHotTrack, w.pages->HotTrackColor()}}};
+    EXPECT_EQ(asked, expected);
+
+    // A colour the handler sets counts only when it says it handled it.
+    TextColourProbe probe;
+    bool handled = false;
+    probe.OnGetTextColor = [&](int, TWgTextStyle, TColor& color, bool& done) {
+        color = clBlue;
+        done = handled;
+    };
+    EXPECT_EQ(probe.GetTextColor(0, S::tsSelected, clRed), clRed);
+    handled = true;
+    EXPECT_EQ(probe.GetTextColor(0, S::tsSelected, clRed), clBlue);
 }
 
 TEST(WgTabPaintTest, ColouredTabsOfAWhitePageShadeFromWhiteToTheFaceColour) {
