@@ -248,8 +248,8 @@ int TWgGroup::MeasureItemText(const TWgGroupItem& item, TRect& rect, TWgTextLayo
     canvas.font = ItemFont(item);
     const std::string text =
         HideAccelerators() ? StripAccelerators(item.Caption()) : item.Caption();
-    unsigned flags =
-        DrawTextFlags::kCalcRect | DrawTextFlags::kWordBreak | DrawTextFlags::kNoPrefix;
+    unsigned flags = DrawTextFlags::kCalcRect | DrawTextFlags::kWordBreak |
+                     DrawTextFlags::kNoPrefix | DrawTextFlags::kExpandTabs;
     if (layout == TWgTextLayout::WrapCentered) flags |= DrawTextFlags::kCenter;
     return canvas.DrawText(text, rect, flags);
 }
