@@ -224,6 +224,20 @@ TEST_F(WgSplitTest, ALockedBarOnlyTakesHotSpotClicks) {
     EXPECT_EQ(panel_->width(), 150);
 }
 
+TEST_F(WgSplitTest, TheHeldHotSpotFollowsTheMouse) {
+    // Pressed on a locked bar's hot spot, the highlight shows whether a
+    // release there still clicks it.
+    panel_->SetLockBar(true);
+    const QPoint hot = Centre(panel_->HotSpotRect());
+    Mouse(panel_, QEvent::MouseMove, hot, Qt::NoButton);
+    Press(panel_, hot);
+    EXPECT_TRUE(panel_->HotSpotHot());
+    MoveHeld(panel_, OnBarOutsideHotSpot());
+    EXPECT_FALSE(panel_->HotSpotHot());
+    MoveHeld(panel_, hot);
+    EXPECT_TRUE(panel_->HotSpotHot());
+}
+
 TEST_F(WgSplitTest, BottomPanelCollapsesToItsBarAndDragsUpwards) {
     panel_->SetAlign(alBottom);
     panel_->SetBounds(0, 282, 600, 118);
