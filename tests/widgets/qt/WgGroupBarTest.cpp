@@ -171,6 +171,30 @@ TEST(GroupBarWindow, ItemsAddedOneByOneAreLaidOutOnce) {
     EXPECT_LT(group->measured, 20 * kItems);
 }
 
+TEST(GroupBarWindow, AutoSizeMakesTheBarAsTallAsItsGroups) {
+    TWgGroupBar bar;
+    bar.SetAlign(TAlign::alNone);
+    bar.SetBorderOuter(TFrameStyle::fsFlat);
+    bar.resize(160, 400);
+    TWgGroup* first = AddGroup(bar, 3);
+    AddGroup(bar, 2);
+    bar.FlushLayout();
+    bar.SetAutoSize(true);
+    EXPECT_EQ(bar.height(), bar.TotalHeight() + 1 + 2) << "the content, a pixel and the frame";
+    const int open = bar.height();
+    first->SetOpened(false);
+    bar.FlushLayout();
+    EXPECT_LT(bar.height(), open);
+    EXPECT_EQ(bar.height(), bar.TotalHeight() + 1 + 2);
+    EXPECT_FALSE(bar.VerticalScrollBar()->isVisible());
+    // A bar along a side keeps the height its side gives it.
+    bar.SetAlign(TAlign::alLeft);
+    bar.resize(160, 500);
+    first->SetOpened(true);
+    bar.FlushLayout();
+    EXPECT_EQ(bar.height(), 500);
+}
+
 TEST(GroupBarWindow, TheFrameNarrowsTheClientArea) {
     TWgGroupBar bar;
     bar.resize(160, 300);
