@@ -165,7 +165,10 @@ void TWgGroupBarModel::Layout(TWgGroupModel* group) {
     moved.swap(movedGroups_);
     for (TWgGroupModel* changed : moved)
         changed->itemsMoved_ = false;
-    if (!loading_) Arrange(group);
+    if (!loading_) {
+        Arrange(group);
+        AdjustSize();
+    }
     // The Outlook look's scroll buttons of the groups that changed follow their items.
     if (style_ == TWgGroupBarStyle::gbsOutlook) {
         for (TWgGroupModel* changed : moved)

@@ -105,6 +105,7 @@ class TWgGroupBarModel {
 
     // --- Hooks the window fills in ---------------------------------------------
     virtual void RepaintBar() {}
+    // After a layout: a window that sizes itself to its groups does so.
     virtual void AdjustSize() {}
     virtual bool HasParent() const { return true; }
     virtual TColor BarColor() const { return color_; }

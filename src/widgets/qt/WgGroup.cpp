@@ -1,5 +1,6 @@
 #include "widgets/qt/WgGroup.h"
 
+#include <QAbstractEventDispatcher>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QImage>
@@ -72,6 +73,13 @@ TWgGroup::TWgGroup(QWidget* parent) : TCustomControl(BarParent(parent)) {
     upButton_->OnClick = [this] { ScrollUpClick(); };
     downButton_->OnClick = [this] { ScrollDownClick(); };
     if (auto* bar = qobject_cast<TWgGroupBar*>(parent)) bar->AddGroup(*this);
+    // An action client: whenever the program falls idle while the group
+    // shows, its items' actions bring themselves up to date.
+    if (auto* dispatcher = QAbstractEventDispatcher::instance(thread())) {
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+            if (ActionCount() > 0 && isVisible()) InitiateAction();
+        });
+    }
 }
 
 TWgGroup::~TWgGroup() {
@@ -246,8 +254,8 @@ int TWgGroup::MeasureItemText(const TWgGroupItem& item, TRect& rect, TWgTextLayo
     canvas.font = ItemFont(item);
     const std::string text =
         HideAccelerators() ? StripAccelerators(item.Caption()) : item.Caption();
-    unsigned flags =
-        DrawTextFlags::kCalcRect | DrawTextFlags::kWordBreak | DrawTextFlags::kNoPrefix;
+    unsigned flags = DrawTextFlags::kCalcRect | DrawTextFlags::kWordBreak |
+                     DrawTextFlags::kNoPrefix | DrawTextFlags::kExpandTabs;
     if (layout == TWgTextLayout::WrapCentered) flags |= DrawTextFlags::kCenter;
     return canvas.DrawText(text, rect, flags);
 }

@@ -199,6 +199,23 @@ void TWgGroupBar::RepaintBar() {
     Invalidate();
 }
 
+void TWgGroupBar::SetAutoSize(bool value) {
+    if (value == autoSize_) return;
+    autoSize_ = value;
+    AdjustSize();
+}
+
+void TWgGroupBar::AdjustSize() {
+    if (!autoSize_ || IsLoading()) return;
+    const TAlign align = Align();
+    if (align == TAlign::alLeft || align == TAlign::alRight || align == TAlign::alClient) return;
+    // The content's extent is its total height and one pixel, inside the frame.
+    const int frame = FrameWidth(borderOuter_, bevelWidth_) + FrameWidth(borderInner_, bevelWidth_);
+    const int frameHeight = height() - ShrinkSides(ClientRect(), borderSides_, frame).Height();
+    const int wanted = TotalHeight() + 1 + frameHeight;
+    if (wanted != height()) SetBounds(x(), y(), width(), wanted);
+}
+
 void TWgGroupBar::GroupJoined(TWgGroupModel& model) {
     auto* group = dynamic_cast<TWgGroup*>(&model);
     if (!group) return;

@@ -57,6 +57,10 @@ class TWgGroupBar : public TCustomControl, public TWgGroupBarModel {
     void SetGradientPath(TWgGradientPath value);
     TWgVisualStyle VisualStyle() const { return visualStyle_; }
     void SetVisualStyle(TWgVisualStyle value);
+    // The bar takes the height its groups need (a bar aligned to the left,
+    // the right or the whole client keeps the height its place gives it).
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool value);
     TImageList* SmallImageList() const { return smallImages_; }
     void SetSmallImages(TImageList* images);
     TImageList* LargeImageList() const { return largeImages_; }
@@ -72,6 +76,7 @@ class TWgGroupBar : public TCustomControl, public TWgGroupBarModel {
 
     // The model's, for the groups.
     void RepaintBar() override;
+    void AdjustSize() override;
     bool HasParent() const override { return parentWidget() != nullptr; }
     TColor BarColor() const override { return Color(); }
 
@@ -121,6 +126,7 @@ class TWgGroupBar : public TCustomControl, public TWgGroupBarModel {
     QPointer<TImageList> largeImages_;
     QScrollBar* scrollBar_ = nullptr;
     bool syncingScrollBar_ = false;
+    bool autoSize_ = false;
 };
 
 }  // namespace vx

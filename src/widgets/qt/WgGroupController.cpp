@@ -98,14 +98,20 @@ void TWgGroupController::SetParentFont(bool value) {
 
 void TWgGroupController::SetFont(const CanvasFont& font) {
     fontChanged_ = true;
-    if (!captionFontChanged_) {
+    const bool passCaption = !captionFontChanged_;
+    const bool passStatic = !itemStaticFontChanged_;
+    if (passCaption) {
         captionFont_.name = font.name;
         captionFont_.size = font.size;
         captionFont_.bold = true;
     }
-    if (!itemStaticFontChanged_) itemStaticFont_ = font;
+    if (passStatic) itemStaticFont_ = font;
     font_ = font;
     UpdateAll(kFont);
+    // The groups took the controller's caption and static fonts when they
+    // were linked, so they follow only what the controller sends them.
+    if (passCaption) UpdateAll(kCaptionFont);
+    if (passStatic) UpdateAll(kItemStaticFont);
 }
 
 void TWgGroupController::SetCaptionFont(const CanvasFont& font) {

@@ -360,7 +360,8 @@ void TWgGroup::DrawItems(Canvas& canvas) {
         canvas.font = font;
         const std::string text =
             HideAccelerators() ? StripAccelerators(item.Caption()) : item.Caption();
-        unsigned flags = DrawTextFlags::kWordBreak | DrawTextFlags::kNoPrefix;
+        unsigned flags =
+            DrawTextFlags::kWordBreak | DrawTextFlags::kNoPrefix | DrawTextFlags::kExpandTabs;
         if (!small) flags |= DrawTextFlags::kCenter;
         if (RightToLeft()) flags |= DrawTextFlags::kRight | DrawTextFlags::kRtlReading;
         TRect area = place.textArea;

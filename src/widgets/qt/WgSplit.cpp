@@ -219,8 +219,9 @@ void TWgCustomSizePanel::mousePressEvent(QMouseEvent* event) {
 
 void TWgCustomSizePanel::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    // Every move tracks the hot spot, a held press too.
+    UpdateHotState(at);
     if (!dragging_) {
-        UpdateHotState(at);
         UpdateCursor(at);
         TWgCustomPanel::mouseMoveEvent(event);
         return;

@@ -4,13 +4,17 @@
 // its group.
 #include <gtest/gtest.h>
 
+#include <QEventLoop>
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
 #include <QWheelEvent>
+#include <functional>
 #include <string>
 
 #include "support/QtWait.h"
+#include "widgets/WgAction.h"
 #include "widgets/WgGroupItem.h"
 #include "widgets/qt/WgGroup.h"
 #include "widgets/qt/WgGroupBar.h"
@@ -169,6 +173,63 @@ TEST(GroupBarWindow, ItemsAddedOneByOneAreLaidOutOnce) {
     EXPECT_EQ(group->height(), group->NeededHeight(width));
     EXPECT_TRUE(bar.VerticalScrollBar()->isVisible());
     EXPECT_LT(group->measured, 20 * kItems);
+}
+
+TEST(GroupBarWindow, ItemActionsComeUpToDateWhenTheProgramIsIdle) {
+    TWgGroupBar bar;
+    bar.resize(160, 300);
+    TWgGroup* group = AddGroup(bar, 1);
+    TWgAction action;
+    bool allowed = true;
+    action.OnUpdate = [&](TWgAction& a) { a.SetEnabled(allowed); };
+    TWgGroupItem& item = group->Items()[0];
+    item.SetAction(&action);
+    bar.show();
+    // The program's own event loop, which falls idle between the checks.
+    auto idleUntil = [](const std::function<bool()>& done) {
+        QEventLoop loop;
+        QTimer check;
+        QObject::connect(&check, &QTimer::timeout, [&] {
+            if (done()) loop.quit();
+        });
+        check.start(5);
+        QTimer::singleShot(vx::test::kStateWaitMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        return done();
+    };
+    allowed = false;
+    EXPECT_TRUE(idleUntil([&] { return !item.Enabled(); }));
+    allowed = true;
+    EXPECT_TRUE(idleUntil([&] { return item.Enabled(); }));
+    bar.hide();
+    allowed = false;
+    int passes = 0;
+    idleUntil([&] { return ++passes >= 10; });
+    EXPECT_TRUE(item.Enabled()) << "a hidden group leaves its actions alone";
+}
+
+TEST(GroupBarWindow, AutoSizeMakesTheBarAsTallAsItsGroups) {
+    TWgGroupBar bar;
+    bar.SetAlign(TAlign::alNone);
+    bar.SetBorderOuter(TFrameStyle::fsFlat);
+    bar.resize(160, 400);
+    TWgGroup* first = AddGroup(bar, 3);
+    AddGroup(bar, 2);
+    bar.FlushLayout();
+    bar.SetAutoSize(true);
+    EXPECT_EQ(bar.height(), bar.TotalHeight() + 1 + 2) << "the content, a pixel and the frame";
+    const int open = bar.height();
+    first->SetOpened(false);
+    bar.FlushLayout();
+    EXPECT_LT(bar.height(), open);
+    EXPECT_EQ(bar.height(), bar.TotalHeight() + 1 + 2);
+    EXPECT_FALSE(bar.VerticalScrollBar()->isVisible());
+    // A bar along a side keeps the height its side gives it.
+    bar.SetAlign(TAlign::alLeft);
+    bar.resize(160, 500);
+    first->SetOpened(true);
+    bar.FlushLayout();
+    EXPECT_EQ(bar.height(), 500);
 }
 
 TEST(GroupBarWindow, TheFrameNarrowsTheClientArea) {

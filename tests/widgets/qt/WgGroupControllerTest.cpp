@@ -91,6 +91,9 @@ TEST_F(GroupController, FontsPassOnUnlessSetThemselves) {
     EXPECT_EQ(controller.CaptionFont().size, 12);
     EXPECT_TRUE(controller.CaptionFont().bold);
     EXPECT_EQ(controller.ItemStaticFont(), font);
+    // The linked groups show the fonts the controller now holds.
+    EXPECT_EQ(group->CaptionFont(), controller.CaptionFont());
+    EXPECT_EQ(group->ItemStaticFont(), font);
 
     CanvasFont caption = font;
     caption.size = 20;

@@ -167,6 +167,16 @@ TEST_F(GroupPaint, SelectedItemShowsItsBox) {
         << "the other item has none";
 }
 
+TEST_F(GroupPaint, ItemTextExpandsTabs) {
+    // A tab moves the text on to the next tab stop, in the measure and in the drawing.
+    group->Items()[0].SetCaption("A\tB");
+    group->Items()[1].SetCaption("A B");
+    Painted();
+    const TRect tabbed = group->Items()[0].TextRect();
+    const TRect spaced = group->Items()[1].TextRect();
+    EXPECT_GT(tabbed.Width(), spaced.Width() + 20);
+}
+
 TEST_F(GroupPaint, ItemImagesByStyleAndState) {
     auto solid = [](int size, Qt::GlobalColor color) {
         QPixmap pixmap(size, size);

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QTest>
 #include <stdexcept>
 
 #include "platform/qt/AlignHost.h"
@@ -224,6 +226,20 @@ TEST_F(WgSplitTest, ALockedBarOnlyTakesHotSpotClicks) {
     EXPECT_EQ(panel_->width(), 150);
 }
 
+TEST_F(WgSplitTest, TheHeldHotSpotFollowsTheMouse) {
+    // Pressed on a locked bar's hot spot, the highlight shows whether a
+    // release there still clicks it.
+    panel_->SetLockBar(true);
+    const QPoint hot = Centre(panel_->HotSpotRect());
+    Mouse(panel_, QEvent::MouseMove, hot, Qt::NoButton);
+    Press(panel_, hot);
+    EXPECT_TRUE(panel_->HotSpotHot());
+    MoveHeld(panel_, OnBarOutsideHotSpot());
+    EXPECT_FALSE(panel_->HotSpotHot());
+    MoveHeld(panel_, hot);
+    EXPECT_TRUE(panel_->HotSpotHot());
+}
+
 TEST_F(WgSplitTest, BottomPanelCollapsesToItsBarAndDragsUpwards) {
     panel_->SetAlign(alBottom);
     panel_->SetBounds(0, 282, 600, 118);
@@ -246,6 +262,55 @@ TEST_F(WgSplitTest, TopPanelCollapsesToEightWithABarOfSeven) {
     panel_->SetBounds(0, 0, 600, 100);
     panel_->CollapseToHotSpot();
     EXPECT_EQ(panel_->height(), 8);
+}
+
+TEST_F(WgSplitTest, RealTimeDragResizesWhileMoving) {
+    panel_->SetRealTimeDrag(true);
+    const QPoint press = OnBarOutsideHotSpot();
+    Press(panel_, press);
+    MoveHeld(panel_, press + QPoint(50, 0));
+    EXPECT_EQ(panel_->width(), 150 + 50 + 1);
+    EXPECT_TRUE(Overlay() == nullptr || !Overlay()->isVisible()) << "no inverted bar";
+    Release(panel_, press + QPoint(50, 0));
+    EXPECT_EQ(panel_->width(), 201);
+}
+
+TEST_F(WgSplitTest, GrooveAndBumpFrameTwoStripsAtTheBarsMiddle) {
+    panel_->SetHotSpotVisible(false);
+    panel_->SetSizeBarWidth(6);
+    const int left = Bar().left;  // the bar's middle is 3 pixels in
+    QImage groove, bump;
+    panel_->SetSizeBarStyle(TSplitterStyle::ssGroove);
+    groove = panel_->PaintedImage();
+    panel_->SetSizeBarStyle(TSplitterStyle::ssBump);
+    bump = panel_->PaintedImage();
+    EXPECT_EQ(Px(groove, left, 100), Rgb(clBtnShadow));
+    EXPECT_EQ(Px(groove, left + 2, 100), Rgb(clBtnHighlight));
+    EXPECT_EQ(Px(groove, left + 3, 100), Rgb(clBtnShadow)) << "the second strip";
+    EXPECT_EQ(Px(bump, left, 100), Rgb(clBtnHighlight));
+    EXPECT_EQ(Px(bump, left + 5, 100), Rgb(clBtnShadow));
+}
+
+TEST_F(WgSplitTest, ResizingRepaintsOnlyTheEdgeStripAndTheBar) {
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent_));
+    struct Spy : QObject {
+        QRegion painted;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
+            return false;
+        }
+    } spy;
+    panel_->installEventFilter(&spy);
+    for (const bool full : {false, true}) {
+        panel_->SetFullRepaint(full);
+        QCoreApplication::processEvents();
+        spy.painted = {};
+        panel_->SetBounds(0, 0, panel_->width() + 20, 400);
+        QCoreApplication::processEvents();
+        QTest::qWait(0);
+        EXPECT_TRUE(spy.painted.contains(ToQRect(Bar()))) << full;
+        EXPECT_EQ(spy.painted.contains(QRect(40, 200, 10, 10)), full);
+    }
 }
 
 TEST_F(WgSplitTest, BarAndHotSpotByPixels) {
