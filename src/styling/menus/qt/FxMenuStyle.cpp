@@ -15,10 +15,12 @@
 namespace vx {
 namespace {
 
+// The styled menu whose items the window draws, or null when the window
+// looks like any menu's.
 IMenuStyleLink* LinkOfWindow(const QWidget* widget) {
     if (const auto* bar = qobject_cast<const TFxMainMenu*>(widget))
-        return const_cast<TFxMainMenu*>(bar);
-    if (const auto* menu = qobject_cast<const TFxDropDownMenu*>(widget)) return menu->Link();
+        return bar->OwnerDraw() ? const_cast<TFxMainMenu*>(bar) : nullptr;
+    if (const auto* menu = qobject_cast<const TFxDropDownMenu*>(widget)) return menu->DrawingLink();
     return nullptr;
 }
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
@@ -11,6 +12,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/LoadingScope.h"
 #include "platform/paint/DesktopMetrics.h"
 #include "platform/paint/ImageList.h"
 #include "styling/menus/FxMenuDraw.h"
@@ -326,6 +328,65 @@ TEST(FxMenusTest, SideBarOfTheFirstDropDownStaysWhole) {
     EXPECT_EQ(test::PixelAt(shot, inSideBar, item.center().y()), 0x00FF00);
     EXPECT_EQ(test::PixelAt(shot, inSideBar, y), 0x00FF00);
     file->close();
+}
+
+// OwnerDraw off: the menus' windows are measured and painted as any menu's
+// and the drop-down keeps its whole window; on again, they are styled.
+// Loading ends with it on.
+TEST(FxMenusTest, OwnerDrawOffShowsAPlainMenu) {
+    QMainWindow form;
+    auto* main = new TFxMainMenu(&form);
+    form.setMenuBar(main);
+    main->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("&Save"));
+    QMainWindow plainForm;
+    plainForm.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("&Save"));
+    TFxPopupMenu popup(&form);
+    QMenu plain;
+    for (QMenu* menu : {static_cast<QMenu*>(&popup), &plain}) {
+        menu->addAction(QStringLiteral("&One"));
+        menu->addSeparator();
+        menu->addAction(QStringLiteral("&Two"))->setCheckable(true);
+    }
+    for (QMainWindow* f : {&form, &plainForm}) {
+        f->resize(300, 200);
+        f->show();
+    }
+    VX_WAIT_TRUE(
+        main->actionGeometry(main->actions()[0]).isValid() &&
+            plainForm.menuBar()->actionGeometry(plainForm.menuBar()->actions()[0]).isValid(),
+        test::kStateWaitMs);
+    auto rootWidth = [](QMenuBar* bar) { return bar->actionGeometry(bar->actions()[0]).width(); };
+    const int styledRoot = rootWidth(main);
+    const QSize styledPopup = popup.sizeHint();
+    ASSERT_NE(styledRoot, rootWidth(plainForm.menuBar()));
+    ASSERT_NE(styledPopup, plain.sizeHint());
+
+    main->SetOwnerDraw(false);
+    popup.SetOwnerDraw(false);
+    EXPECT_EQ(rootWidth(main), rootWidth(plainForm.menuBar()));
+    EXPECT_EQ(popup.sizeHint(), plain.sizeHint());
+    popup.resize(popup.sizeHint());
+    plain.resize(plain.sizeHint());
+    EXPECT_EQ(popup.grab().toImage(), plain.grab().toImage());
+    popup.OpenAt({40, 50});
+    VX_WAIT_TRUE(popup.isVisible(), test::kStateWaitMs);
+    EXPECT_TRUE(popup.mask().isEmpty());
+    popup.close();
+
+    main->SetOwnerDraw(true);
+    popup.SetOwnerDraw(true);
+    EXPECT_EQ(rootWidth(main), styledRoot);
+    EXPECT_EQ(popup.sizeHint(), styledPopup);
+    popup.OpenAt({40, 50});
+    VX_WAIT_TRUE(popup.isVisible(), test::kStateWaitMs);
+    EXPECT_FALSE(popup.mask().isEmpty());
+    popup.close();
+
+    auto scope = std::make_unique<TLoadingScope>();
+    TFxPopupMenu loaded;
+    loaded.SetOwnerDraw(false);
+    scope.reset();
+    EXPECT_TRUE(loaded.OwnerDraw());
 }
 
 }  // namespace

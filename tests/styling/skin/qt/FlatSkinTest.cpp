@@ -29,6 +29,7 @@
 
 #include "platform/paint/Canvas.h"
 #include "platform/qt/SpeedButton.h"
+#include "styling/menus/qt/FxMenus.h"
 #include "styling/skin/qt/ControlSubClass.h"
 #include "support/QtWait.h"
 #include "widgets/qt/WgGroupBox.h"
@@ -482,6 +483,33 @@ TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
     for (const auto& row : border)
         EXPECT_EQ(shot.pixelColor(row.at), Q(row.colour)) << row.at.x() << "," << row.at.y();
     file->close();
+}
+
+// The styled menus of a skinned form are switched with the skin: drawn
+// styled while it is active, plainly once it lets go; a main menu tagged
+// out and a menu without items keep their setting.
+TEST(FlatSkinMenusTest, StyledMenusOwnerDrawFollowsTheSkin) {
+    QDialog dialog;
+    auto* bar = new TFxMainMenu(&dialog);
+    bar->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Save"));
+    auto* popup = new TFxPopupMenu(&dialog);
+    popup->addAction(QStringLiteral("One"));
+    auto* taggedOut = new TFxMainMenu(&dialog);
+    taggedOut->addMenu(QStringLiteral("Edit"));
+    SetControlTag(taggedOut, 999);
+    auto* empty = new TFxPopupMenu(&dialog);
+    for (QWidget* menu : std::initializer_list<QWidget*>{bar, popup, taggedOut, empty})
+        menu->setProperty("OwnerDraw", false);
+    TFlatSkin* skin = TFlatSkin::ForDialog(&dialog);
+    dialog.show();
+    VX_WAIT_TRUE(dialog.isVisible(), test::kStateWaitMs);
+    EXPECT_TRUE(bar->OwnerDraw());
+    EXPECT_TRUE(popup->OwnerDraw());
+    EXPECT_FALSE(taggedOut->OwnerDraw());
+    EXPECT_FALSE(empty->OwnerDraw());
+    skin->SetActive(false);
+    EXPECT_FALSE(bar->OwnerDraw());
+    EXPECT_FALSE(popup->OwnerDraw());
 }
 
 }  // namespace
