@@ -60,6 +60,9 @@ class IMenuStyleLink {
     // The pictures the menu's disabled items show in place of their greyed
     // ones, or null when the menu has no such list.
     virtual TImageList* DisabledImages() const { return nullptr; }
+    // The menu draws its items with the styler; off, its windows measure
+    // and paint their items as any menu does.
+    virtual bool OwnerDraw() const { return true; }
 
   protected:
     ~IMenuStyleLink() = default;

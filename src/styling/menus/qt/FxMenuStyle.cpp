@@ -15,10 +15,12 @@
 namespace vx {
 namespace {
 
+// The styled menu whose items the window draws, or null when the window
+// looks like any menu's.
 IMenuStyleLink* LinkOfWindow(const QWidget* widget) {
     if (const auto* bar = qobject_cast<const TFxMainMenu*>(widget))
-        return const_cast<TFxMainMenu*>(bar);
-    if (const auto* menu = qobject_cast<const TFxDropDownMenu*>(widget)) return menu->Link();
+        return bar->OwnerDraw() ? const_cast<TFxMainMenu*>(bar) : nullptr;
+    if (const auto* menu = qobject_cast<const TFxDropDownMenu*>(widget)) return menu->DrawingLink();
     return nullptr;
 }
 
@@ -82,13 +84,8 @@ TMenuItemInfo MenuItemInfoOf(const QAction* action, const QWidget* window, int l
     info.rootItem = level == 0;
     info.level = info.rootItem ? 0 : ItemLevel(link, level);
     if (action == nullptr) return info;
-    if (action->isSeparator()) {
-        info.caption = "-";
-        return info;
-    }
-    info.caption = action->text().toStdString();
-    if (!action->shortcut().isEmpty() && !info.rootItem)
-        info.shortCutText = action->shortcut().toString(QKeySequence::NativeText).toStdString();
+    // Where the item stands decides whether it carries the side bar, a
+    // separator as much as any other item.
     info.firstVisible = FirstVisible(window) == action;
     if (level == 1 && link.IsMainMenu()) {
         const auto* menu = qobject_cast<const QMenu*>(window);
@@ -96,6 +93,13 @@ TMenuItemInfo MenuItemInfoOf(const QAction* action, const QWidget* window, int l
         info.parentIsFirstVisibleRoot =
             bar != nullptr && menu != nullptr && FirstVisible(bar) == menu->menuAction();
     }
+    if (action->isSeparator()) {
+        info.caption = "-";
+        return info;
+    }
+    info.caption = action->text().toStdString();
+    if (!action->shortcut().isEmpty() && !info.rootItem)
+        info.shortCutText = action->shortcut().toString(QKeySequence::NativeText).toStdString();
     info.hasSubItems = action->menu() != nullptr && !action->menu()->actions().isEmpty();
     info.checked = action->isCheckable() && action->isChecked();
     info.radioItem = action->actionGroup() != nullptr && action->actionGroup()->isExclusive();
@@ -223,11 +227,16 @@ void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level, const QRe
     canvas.MoveOrigin(kMenuBorderWidth, kMenuBorderWidth);
     TMenuWindowInfo window;
     window.itemsArea = {0, 0, items.width(), items.height()};
+    // The first visible item draws the side bar down the whole window: it
+    // is drawn whenever the window is painted again, for the side bar is
+    // filled over as well wherever the part to paint meets it.
+    const QAction* sideBarItem = styler->SideBar().Visible() ? FirstVisible(&menu) : nullptr;
     for (QAction* action : menu.actions()) {
         QRect r = menu.actionGeometry(action);
         // Items scrolled out of the window, or outside the part to paint
         // again, would only be clipped away.
-        if (!action->isVisible() || !r.isValid() || !r.intersects(dirty)) continue;
+        if (!action->isVisible() || !r.isValid()) continue;
+        if (!r.intersects(dirty) && action != sideBarItem) continue;
         r.translate(-kMenuBorderWidth, -kMenuBorderWidth);
         const TMenuItemInfo info = MenuItemInfoOf(action, &menu, level, link);
         unsigned state = 0;

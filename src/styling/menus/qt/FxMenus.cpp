@@ -119,6 +119,11 @@ IMenuStyleLink* TFxDropDownMenu::Link() const {
     return nullptr;
 }
 
+IMenuStyleLink* TFxDropDownMenu::DrawingLink() const {
+    IMenuStyleLink* link = Link();
+    return link != nullptr && link->OwnerDraw() ? link : nullptr;
+}
+
 int TFxDropDownMenu::Level() const {
     int level = 1;
     for (QWidget* w = parentWidget(); qobject_cast<QMenu*>(w) != nullptr; w = w->parentWidget())
@@ -139,7 +144,10 @@ void TFxDropDownMenu::initStyleOption(QStyleOptionMenuItem* option, const QActio
 
 void TFxDropDownMenu::showEvent(QShowEvent* event) {
     QMenu::showEvent(event);
-    if (Link() == nullptr) return;
+    if (DrawingLink() == nullptr) {
+        clearMask();
+        return;
+    }
     const TPoint moved = PopupWindowMove(ToTRect(geometry()), Level(), RightOfParent());
     move(moved.x, moved.y);
     ShowOnlyPopupRegion(*this);
@@ -147,12 +155,15 @@ void TFxDropDownMenu::showEvent(QShowEvent* event) {
 
 void TFxDropDownMenu::resizeEvent(QResizeEvent* event) {
     QMenu::resizeEvent(event);
-    if (Link() == nullptr) return;
+    if (DrawingLink() == nullptr) {
+        clearMask();
+        return;
+    }
     ShowOnlyPopupRegion(*this);
 }
 
 void TFxDropDownMenu::paintEvent(QPaintEvent* event) {
-    IMenuStyleLink* link = Link();
+    IMenuStyleLink* link = DrawingLink();
     if (link == nullptr || link->GetCurrentStyler() == nullptr) {
         QMenu::paintEvent(event);
         return;
@@ -244,6 +255,12 @@ void TFxMainMenu::StylerDestroyed(TCustomFxMenuStyler* styler) {
     styler_.StylerDestroyed(styler);
 }
 
+void TFxMainMenu::SetOwnerDraw(bool value) {
+    if (value == ownerDraw_) return;
+    ownerDraw_ = value;
+    if (!IsLoading()) UpdateItems();
+}
+
 void TFxMainMenu::Loaded() {
     ownerDraw_ = true;
     styler_.Loaded();
@@ -328,7 +345,11 @@ void TFxMainMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* a
     lastOption_.Filled(*option, action);
 }
 
-void TFxMainMenu::paintEvent(QPaintEvent*) {
+void TFxMainMenu::paintEvent(QPaintEvent* event) {
+    if (!ownerDraw_) {
+        QMenuBar::paintEvent(event);
+        return;
+    }
     PaintMenuBar(*this, *this);
 }
 
@@ -355,9 +376,17 @@ void TFxPopupMenu::StylerDestroyed(TCustomFxMenuStyler* styler) {
     styler_.StylerDestroyed(styler);
 }
 
+void TFxPopupMenu::SetOwnerDraw(bool value) {
+    if (value == ownerDraw_) return;
+    ownerDraw_ = value;
+    if (!IsLoading()) UpdateItems();
+}
+
 void TFxPopupMenu::Loaded() {
+    const bool wasOwnerDraw = ownerDraw_;
     ownerDraw_ = true;
     styler_.Loaded();
+    if (!wasOwnerDraw) UpdateItems();
 }
 
 void TFxPopupMenu::UpdateItems() {

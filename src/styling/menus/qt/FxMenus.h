@@ -62,6 +62,9 @@ class TFxDropDownMenu : public QMenu {
 
     // The styled menu this window belongs to, or null.
     IMenuStyleLink* Link() const;
+    // That menu while it draws its items (OwnerDraw), else null: the
+    // window then looks like any menu.
+    IMenuStyleLink* DrawingLink() const;
     // 1 for a drop-down of the menu bar or a pop-up menu, 2 for their
     // sub-menus, and so on.
     int Level() const;
@@ -121,6 +124,8 @@ class TMenuStylerSlot {
 
 class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
     Q_OBJECT
+    // Published for the dialog skin, which switches it on the menus it skins.
+    Q_PROPERTY(bool OwnerDraw READ OwnerDraw WRITE SetOwnerDraw)
   public:
     explicit TFxMainMenu(QWidget* parent = nullptr);
     ~TFxMainMenu() override;
@@ -131,8 +136,9 @@ class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
 
     TCustomFxMenuStyler* MenuStyler() const { return styler_.Linked(); }
     TCustomFxMenuStyler* InternalStyler() const { return styler_.Internal(); }
-    bool OwnerDraw() const { return ownerDraw_; }
-    void SetOwnerDraw(bool value) { ownerDraw_ = value; }
+    // On, the menu's windows are styled; off, they look like any menu's.
+    bool OwnerDraw() const override { return ownerDraw_; }
+    void SetOwnerDraw(bool value);
     QString Version() const { return QString::fromLatin1(kFxMenuVersion); }
     void SetVersion(const QString&) {}
     std::uint32_t GetVersionNr() const { return kFxMenuVersionNr; }
@@ -203,14 +209,16 @@ class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
 
 class TFxPopupMenu : public TFxDropDownMenu, public IMenuStyleLink, public TLoadable {
     Q_OBJECT
+    Q_PROPERTY(bool OwnerDraw READ OwnerDraw WRITE SetOwnerDraw)
   public:
     explicit TFxPopupMenu(QWidget* parent = nullptr);
     ~TFxPopupMenu() override;
 
     TCustomFxMenuStyler* MenuStyler() const { return styler_.Linked(); }
     TCustomFxMenuStyler* InternalStyler() const { return styler_.Internal(); }
-    bool OwnerDraw() const { return ownerDraw_; }
-    void SetOwnerDraw(bool value) { ownerDraw_ = value; }
+    // On, the menu's windows are styled; off, they look like any menu's.
+    bool OwnerDraw() const override { return ownerDraw_; }
+    void SetOwnerDraw(bool value);
     QString Version() const { return QString::fromLatin1(kFxMenuVersion); }
     void SetVersion(const QString&) {}
     std::uint32_t GetVersionNr() const { return kFxMenuVersionNr; }

@@ -612,13 +612,23 @@ void TControlSubClass::PaintSpeedButton(QPainter& painter) {
     const TRect r = ClientRect(button);
     Canvas c(painter);
     const bool transparent = button->Transparent();
-    if (!transparent) {
-        std::optional<TColor> pen = NewColor(border, 30);
-        if (button->Flat() && !down && !hot_) pen = face;
-        RoundRect(painter, r, 0, pen, face);
-    } else if (down || hot_) {
-        RoundRect(painter, r, 0, NewColor(border, 30), std::nullopt);
+    const bool idle = !down && !hot_;
+    if (transparent) {
+        // The parent shows through, darkened under a button that is down
+        // or under the mouse: a light shade ANDed over it.
+        painter.drawImage(0, 0, button->ParentImage());
+        if (!idle) {
+            QImage shade(r.Width(), r.Height(), QImage::Format_RGB32);
+            shade.fill(ToQColor(NewColor(wc.select, button->depth() < 17 ? 40 : 20)));
+            c.CopyRect(r, shade, {0, 0, r.Width(), r.Height()}, CopyMode::SrcAnd);
+        }
     }
+    // A transparent button's outline is left open inside; a flat one shows
+    // none while idle.
+    std::optional<TColor> pen = NewColor(border, 30);
+    if (button->Flat() && !transparent && idle) pen = face;
+    if (!transparent || !button->Flat() || !idle)
+        RoundRect(painter, r, 0, pen, transparent ? std::nullopt : std::optional<TColor>(face));
     if (xp) {
         if (hot_ || down || buttonDown_)
             PaintXPButtonFrame(painter, false, buttonDown_ || down, NewColor(border, 30));

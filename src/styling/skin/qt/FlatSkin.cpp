@@ -268,12 +268,17 @@ void TFlatSkin::Walk(bool enable, bool repaint) {
     for (QWidget* w : widgets) {
         if (auto* bar = qobject_cast<QMenuBar*>(w)) {
             if ((controls_ & SkinBit(TSkinControl::xcMainMenu)) != 0 &&
-                ControlTag(bar) != kSkinOptOutTag)
+                ControlTag(bar) != kSkinOptOutTag) {
+                SetMenuOwnerDraw(bar, enable);
                 HookMenu(bar, enable);
+            }
             continue;
         }
         if (auto* menu = qobject_cast<QMenu*>(w)) {
-            if ((controls_ & SkinBit(TSkinControl::xcPopupMenu)) != 0) HookMenu(menu, enable);
+            if ((controls_ & SkinBit(TSkinControl::xcPopupMenu)) != 0) {
+                SetMenuOwnerDraw(menu, enable);
+                HookMenu(menu, enable);
+            }
             continue;
         }
         const std::optional<TSkinControl> kind = SkinControlKind(w);
@@ -306,6 +311,14 @@ void TFlatSkin::Forget(TControlSubClass* sub) {
     subs_.erase(std::remove(subs_.begin(), subs_.end(), sub), subs_.end());
     sub->disconnect(this);
     delete sub;
+}
+
+void TFlatSkin::SetMenuOwnerDraw(QWidget* menu, bool enable) {
+    // A menu that draws its own items (the styled menus publish OwnerDraw)
+    // has it switched with the skin, once it has items.
+    if (menu->actions().isEmpty()) return;
+    if (menu->metaObject()->indexOfProperty("OwnerDraw") < 0) return;
+    menu->setProperty("OwnerDraw", enable);
 }
 
 void TFlatSkin::HookMenu(QWidget* menu, bool enable) {

@@ -166,6 +166,8 @@ class TFlatSkin : public QObject {
   private:
     void SetSets(TSkinControls controls, TSkinContainers containers);
     void Walk(bool enable, bool repaint);
+    // A menu that publishes OwnerDraw (the styled menus) has it set to enable.
+    void SetMenuOwnerDraw(QWidget* menu, bool enable);
     void HookMenu(QWidget* menu, bool enable);
     void RefreshMenuBar();
     void Forget(TControlSubClass* sub);

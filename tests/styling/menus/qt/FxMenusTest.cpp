@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QPixmap>
 #include <QSignalSpy>
 #include <QTest>
@@ -11,9 +12,13 @@
 #include <algorithm>
 #include <memory>
 
+#include "platform/LoadingScope.h"
 #include "platform/paint/DesktopMetrics.h"
 #include "platform/paint/ImageList.h"
+#include "styling/menus/FxMenuDraw.h"
+#include "styling/menus/qt/FxMenuStyle.h"
 #include "styling/menus/qt/FxMenuStylers.h"
+#include "support/ImagePixel.h"
 #include "support/QtWait.h"
 
 namespace vx {
@@ -273,6 +278,115 @@ TEST(FxMenusTest, ItemsOfOneCaptionAreMeasuredFromTheirOwnAction) {
     VX_WAIT_TRUE(bar->actionGeometry(second).isValid(), test::kStateWaitMs);
     // A top-level item's picture stands before its caption.
     EXPECT_EQ(bar->actionGeometry(second).width(), bar->actionGeometry(first).width() + 16 + 7);
+}
+
+// The first drop-down of the menu bar carries the side bar down its whole
+// height (VisibleIn at its default): a separator leaves it alone and starts
+// its line right of it, and an item painted again under the mouse keeps it
+// whole beside it.
+TEST(FxMenusTest, SideBarOfTheFirstDropDownStaysWhole) {
+    QMainWindow form;
+    auto* main = new TFxMainMenu(&form);
+    form.setMenuBar(main);
+    auto* styler = new TFxMenuOfficeStyler(&form);
+    TSideBar& side = styler->SideBar();
+    side.SetVisible(true);
+    side.Background().SetColor(0x00FF00);
+    side.Background().SetColorTo(0x00FF00);
+    side.Image().SetColor(clNone);
+    side.SetBorderColor(clNone);
+    side.SetSplitterColor(clNone);
+    TSeparator& separator = styler->Separator();
+    separator.SetColor(0x0000FF);
+    separator.SetColorTo(clNone);
+    main->SetMenuStyler(styler);
+    TFxDropDownMenu* file = main->addMenu(QStringLiteral("&File"));
+    file->addAction(QStringLiteral("&One"));
+    QAction* line = file->addSeparator();
+    file->addAction(QStringLiteral("&Two"));
+    QAction* three = file->addAction(QStringLiteral("T&hree"));
+    form.resize(400, 300);
+    form.show();
+    VX_WAIT_TRUE(form.windowHandle() != nullptr && form.windowHandle()->isExposed(),
+                 test::kStateWaitMs);
+    file->popup(form.mapToGlobal(QPoint(0, 20)));
+    VX_WAIT_TRUE(file->isVisible(), test::kStateWaitMs);
+
+    QImage shot = file->grab().toImage();
+    const int inSideBar = kMenuBorderWidth + 10;
+    const int y = file->actionGeometry(line).center().y();
+    EXPECT_EQ(test::PixelAt(shot, inSideBar, y), 0x00FF00);
+    const int lineStart =
+        kMenuBorderWidth + SideBarWidth(*styler) + styler->IconBar().Size() + separator.Margin();
+    EXPECT_NE(test::PixelAt(shot, lineStart - 1, y), 0x0000FF);
+    EXPECT_EQ(test::PixelAt(shot, lineStart, y), 0x0000FF);
+
+    // The mouse over a later item: only that item is painted again.
+    file->setActiveAction(three);
+    const QRect item = file->actionGeometry(three);
+    file->render(&shot, item.topLeft(), QRegion(item));
+    EXPECT_EQ(test::PixelAt(shot, inSideBar, item.center().y()), 0x00FF00);
+    EXPECT_EQ(test::PixelAt(shot, inSideBar, y), 0x00FF00);
+    file->close();
+}
+
+// OwnerDraw off: the menus' windows are measured and painted as any menu's
+// and the drop-down keeps its whole window; on again, they are styled.
+// Loading ends with it on.
+TEST(FxMenusTest, OwnerDrawOffShowsAPlainMenu) {
+    QMainWindow form;
+    auto* main = new TFxMainMenu(&form);
+    form.setMenuBar(main);
+    main->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("&Save"));
+    QMainWindow plainForm;
+    plainForm.menuBar()->addMenu(QStringLiteral("&File"))->addAction(QStringLiteral("&Save"));
+    TFxPopupMenu popup(&form);
+    QMenu plain;
+    for (QMenu* menu : {static_cast<QMenu*>(&popup), &plain}) {
+        menu->addAction(QStringLiteral("&One"));
+        menu->addSeparator();
+        menu->addAction(QStringLiteral("&Two"))->setCheckable(true);
+    }
+    for (QMainWindow* f : {&form, &plainForm}) {
+        f->resize(300, 200);
+        f->show();
+    }
+    VX_WAIT_TRUE(
+        main->actionGeometry(main->actions()[0]).isValid() &&
+            plainForm.menuBar()->actionGeometry(plainForm.menuBar()->actions()[0]).isValid(),
+        test::kStateWaitMs);
+    auto rootWidth = [](QMenuBar* bar) { return bar->actionGeometry(bar->actions()[0]).width(); };
+    const int styledRoot = rootWidth(main);
+    const QSize styledPopup = popup.sizeHint();
+    ASSERT_NE(styledRoot, rootWidth(plainForm.menuBar()));
+    ASSERT_NE(styledPopup, plain.sizeHint());
+
+    main->SetOwnerDraw(false);
+    popup.SetOwnerDraw(false);
+    EXPECT_EQ(rootWidth(main), rootWidth(plainForm.menuBar()));
+    EXPECT_EQ(popup.sizeHint(), plain.sizeHint());
+    popup.resize(popup.sizeHint());
+    plain.resize(plain.sizeHint());
+    EXPECT_EQ(popup.grab().toImage(), plain.grab().toImage());
+    popup.OpenAt({40, 50});
+    VX_WAIT_TRUE(popup.isVisible(), test::kStateWaitMs);
+    EXPECT_TRUE(popup.mask().isEmpty());
+    popup.close();
+
+    main->SetOwnerDraw(true);
+    popup.SetOwnerDraw(true);
+    EXPECT_EQ(rootWidth(main), styledRoot);
+    EXPECT_EQ(popup.sizeHint(), styledPopup);
+    popup.OpenAt({40, 50});
+    VX_WAIT_TRUE(popup.isVisible(), test::kStateWaitMs);
+    EXPECT_FALSE(popup.mask().isEmpty());
+    popup.close();
+
+    auto scope = std::make_unique<TLoadingScope>();
+    TFxPopupMenu loaded;
+    loaded.SetOwnerDraw(false);
+    scope.reset();
+    EXPECT_TRUE(loaded.OwnerDraw());
 }
 
 }  // namespace

@@ -29,6 +29,7 @@
 
 #include "platform/paint/Canvas.h"
 #include "platform/qt/SpeedButton.h"
+#include "styling/menus/qt/FxMenus.h"
 #include "styling/skin/qt/ControlSubClass.h"
 #include "support/QtWait.h"
 #include "widgets/qt/WgGroupBox.h"
@@ -482,6 +483,68 @@ TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
     for (const auto& row : border)
         EXPECT_EQ(shot.pixelColor(row.at), Q(row.colour)) << row.at.x() << "," << row.at.y();
     file->close();
+}
+
+// A transparent speed button shows its parent through it: outlined while
+// idle unless flat, darkened (a light shade ANDed over it) and outlined in
+// the selection's border while hot or down. The plain look, which adds no
+// frame of its own over it.
+TEST_F(FlatSkinTest, TransparentSpeedButtonsShowTheirParentThrough) {
+    auto* button = dialog->Find<TSpeedButton>("SpeedButton1");
+    SetControlTag(button, kSkinPlainLookTag);
+    button->SetTransparent(true);
+    button->SetGroupIndex(1);
+    button->SetAllowAllUp(true);
+    const TColor parent = ToTColor(dialog->palette().color(QPalette::Window));
+    button->grab();  // the working colours are prepared at a paint
+    const TSkinWorkingColors& wc = dialog->skin->Working();
+    const TColor darkened = parent & NewColor(wc.select, button->depth() < 17 ? 40 : 20);
+    const TColor idleLine = NewColor(clBtnShadow, 30);
+    const TColor activeLine = NewColor(wc.selectBorder, 30);
+    const struct {
+        bool flat, hot, down;
+        TColor edge, inside;
+    } cases[] = {
+        {false, false, false, idleLine, parent},    {true, false, false, parent, parent},
+        {false, true, false, activeLine, darkened}, {true, true, false, activeLine, darkened},
+        {true, false, true, activeLine, darkened},
+    };
+    for (const auto& k : cases) {
+        button->SetFlat(k.flat);
+        QEvent hover(k.hot ? QEvent::Enter : QEvent::Leave);
+        QApplication::sendEvent(button, &hover);
+        button->SetDown(k.down);
+        const QImage shot = button->grab().toImage();
+        EXPECT_EQ(shot.pixelColor(0, 14), Q(k.edge)) << k.flat << k.hot << k.down;
+        EXPECT_EQ(shot.pixelColor(6, 6), Q(k.inside)) << k.flat << k.hot << k.down;
+    }
+}
+
+// The styled menus of a skinned form are switched with the skin: drawn
+// styled while it is active, plainly once it lets go; a main menu tagged
+// out and a menu without items keep their setting.
+TEST(FlatSkinMenusTest, StyledMenusOwnerDrawFollowsTheSkin) {
+    QDialog dialog;
+    auto* bar = new TFxMainMenu(&dialog);
+    bar->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Save"));
+    auto* popup = new TFxPopupMenu(&dialog);
+    popup->addAction(QStringLiteral("One"));
+    auto* taggedOut = new TFxMainMenu(&dialog);
+    taggedOut->addMenu(QStringLiteral("Edit"));
+    SetControlTag(taggedOut, 999);
+    auto* empty = new TFxPopupMenu(&dialog);
+    for (QWidget* menu : std::initializer_list<QWidget*>{bar, popup, taggedOut, empty})
+        menu->setProperty("OwnerDraw", false);
+    TFlatSkin* skin = TFlatSkin::ForDialog(&dialog);
+    dialog.show();
+    VX_WAIT_TRUE(dialog.isVisible(), test::kStateWaitMs);
+    EXPECT_TRUE(bar->OwnerDraw());
+    EXPECT_TRUE(popup->OwnerDraw());
+    EXPECT_FALSE(taggedOut->OwnerDraw());
+    EXPECT_FALSE(empty->OwnerDraw());
+    skin->SetActive(false);
+    EXPECT_FALSE(bar->OwnerDraw());
+    EXPECT_FALSE(popup->OwnerDraw());
 }
 
 }  // namespace
