@@ -1,5 +1,10 @@
 #include "platform/qt/CustomControl.h"
 
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QEnterEvent>
 #include <QEvent>
 #include <QHelpEvent>
@@ -363,6 +368,71 @@ void TCustomControl::enterEvent(QEnterEvent* event) {
 void TCustomControl::leaveEvent(QEvent* event) {
     QWidget::leaveEvent(event);
     MouseLeave();
+}
+
+// --- Plain drag and drop ------------------------------------------------------
+
+void TCustomControl::SetOnDragOver(TDragOverEvent handler) {
+    onDragOver_ = std::move(handler);
+    setAcceptDrops(static_cast<bool>(onDragOver_));
+}
+
+void TCustomControl::DragOver(QObject* source, TPoint at, TDragState state, bool& accept) {
+    accept = false;
+    if (!onDragOver_) return;
+    accept = true;
+    const TDragOverEvent handler = onDragOver_;  // alive while it runs, even if replaced
+    handler(*this, source, at.x, at.y, state, accept);
+}
+
+void TCustomControl::DragDrop(QObject* source, TPoint at) {
+    if (const TDragDropEvent handler = OnDragDrop) handler(*this, source, at.x, at.y);
+}
+
+void TCustomControl::AnswerDrag(QDragMoveEvent* event, TDragState state) {
+    dragSource_ = event->source();
+    const QPoint p = event->position().toPoint();
+    bool accept = false;
+    DragOver(event->source(), TPoint{p.x(), p.y()}, state, accept);
+    dropAccepted_ = accept;
+    if (accept)
+        event->acceptProposedAction();
+    else
+        event->ignore();
+}
+
+void TCustomControl::dragEnterEvent(QDragEnterEvent* event) {
+    AnswerDrag(event, TDragState::dsDragEnter);
+}
+
+void TCustomControl::dragMoveEvent(QDragMoveEvent* event) {
+    AnswerDrag(event, TDragState::dsDragMove);
+}
+
+void TCustomControl::dragLeaveEvent(QDragLeaveEvent* event) {
+    // The handler hears of the leave where the mouse now is, as on the move
+    // that took it out.
+    const QPoint p = mapFromGlobal(QCursor::pos());
+    bool accept = false;
+    DragOver(dragSource_, TPoint{p.x(), p.y()}, TDragState::dsDragLeave, accept);
+    dropAccepted_ = false;
+    dragSource_ = nullptr;
+    event->accept();
+    DragEnded();
+}
+
+void TCustomControl::dropEvent(QDropEvent* event) {
+    const bool accepted = dropAccepted_;
+    dropAccepted_ = false;
+    dragSource_ = nullptr;
+    if (accepted) {
+        event->acceptProposedAction();
+        const QPoint p = event->position().toPoint();
+        DragDrop(event->source(), TPoint{p.x(), p.y()});
+    } else {
+        event->ignore();
+    }
+    DragEnded();
 }
 
 }  // namespace vx

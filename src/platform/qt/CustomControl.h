@@ -25,6 +25,10 @@
 //   out and captioned by its dock manager when UseDockManager; a control with
 //   the dock drag kind is dragged onto a site, out of it to float in a window
 //   of its own, and back.
+// - Plain drag and drop (Qt's own): with OnDragOver set the control is a
+//   drop target; DragOver() asks the handler whether a drag over a point may
+//   drop there, DragDrop() hands an accepted drop to OnDragDrop, and
+//   DragEnded() follows when the drag leaves or is dropped.
 // - Hints: HintFor() gives the hint at a point and the area it holds over
 //   (ControlHint.h); the desktop's tool tip and the balloon hints show it.
 #pragma once
@@ -34,6 +38,7 @@
 #include <QPointer>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "platform/ControlAlign.h"
 #include "platform/Loadable.h"
@@ -51,6 +56,8 @@ struct TDockPlace;
 enum class TDragKind { dkDrag, dkDock };
 // dmAutomatic: a left press on the control starts its drag.
 enum class TDragMode { dmManual, dmAutomatic };
+// Where a plain drag is in passing over a control.
+enum class TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 // What changed in a docked client that its site hears of.
 enum class TDockNotice { dnCaption, dnVisibility };
 
@@ -59,6 +66,15 @@ class TCustomControl : public QWidget, public TLoadable {
     Q_PROPERTY(QString Caption READ Caption WRITE SetCaption)
 
   public:
+    // A drag from `source` (the widget of this program it started from, or
+    // none) is at (x, y) in the control; `accept` (true on entry) says
+    // whether it may drop there.
+    using TDragOverEvent = std::function<void(TCustomControl& sender, QObject* source, int x, int y,
+                                              TDragState state, bool& accept)>;
+    // An accepted drag was dropped at (x, y).
+    using TDragDropEvent =
+        std::function<void(TCustomControl& sender, QObject* source, int x, int y)>;
+
     explicit TCustomControl(QWidget* parent = nullptr);
     ~TCustomControl() override;
 
@@ -147,6 +163,12 @@ class TCustomControl : public QWidget, public TLoadable {
     // Starts a dock drag pressed at `globalPress`; it begins once the mouse
     // has moved the drag distance, or at once when `immediate`.
     void BeginDockDrag(const QPoint& globalPress, bool immediate = false);
+    // Plain drag and drop. Setting a drag-over handler makes the control a
+    // drop target; without one it takes no drops.
+    const TDragOverEvent& OnDragOver() const { return onDragOver_; }
+    void SetOnDragOver(TDragOverEvent handler);
+    TDragDropEvent OnDragDrop;
+
     // The hint for the mouse at `pos`: by default the control's tool tip
     // over the whole control. A control whose parts have hints of their own
     // gives the part's text and area.
@@ -208,6 +230,14 @@ class TCustomControl : public QWidget, public TLoadable {
     // A docked client's caption or visibility changed.
     virtual void DockClientChanged(TCustomControl& client, TDockNotice notice);
 
+    // Plain drag hooks. Whether a drag from `source` may drop at `at`: by
+    // default only with OnDragOver, which is asked (with accept true).
+    virtual void DragOver(QObject* source, TPoint at, TDragState state, bool& accept);
+    // An accepted drag was dropped at `at`; the default calls OnDragDrop.
+    virtual void DragDrop(QObject* source, TPoint at);
+    // The drag over the control left it or was dropped on it.
+    virtual void DragEnded() {}
+
     // Arranges the children, asks the parent to place this control, takes
     // the parent's colour and font when it follows them, and repaints.
     void Loaded() override;
@@ -217,6 +247,10 @@ class TCustomControl : public QWidget, public TLoadable {
     void changeEvent(QEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     friend class TDockTree;
@@ -234,6 +268,7 @@ class TCustomControl : public QWidget, public TLoadable {
     void SyncPalette();
     void TakeFont(const CanvasFont& font);
     void TellChildren(bool colour);
+    void AnswerDrag(QDragMoveEvent* event, TDragState state);
 
     TAlignHost* host_ = nullptr;
     TColor color_ = clWindow;
@@ -254,6 +289,9 @@ class TCustomControl : public QWidget, public TLoadable {
     int undockWidth_ = 0;
     int undockHeight_ = 0;
     QObject* autoDrag_ = nullptr;
+    TDragOverEvent onDragOver_;
+    bool dropAccepted_ = false;  // the last drag-over answer
+    QPointer<QObject> dragSource_;
 };
 
 }  // namespace vx

@@ -361,6 +361,11 @@ void TWgGroup::mouseReleaseEvent(QMouseEvent* event) {
     UpdateCursor(p);
 }
 
+void TWgGroup::DragOver(QObject* source, TPoint at, TDragState state, bool& accept) {
+    TCustomControl::DragOver(source, at, state, accept);
+    TWgGroupModel::DragOver(at, accept);
+}
+
 void TWgGroup::contextMenuEvent(QContextMenuEvent* event) {
     if (ItemContextPopup(PointOf(event->pos()))) {
         event->accept();

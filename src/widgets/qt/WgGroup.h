@@ -2,7 +2,8 @@
 // bar with an optional image and a round open/close button, and below it a
 // list of clickable items (or, without items, child controls). It paints
 // itself in the look of its bar (category view, plain or themed; task list;
-// Outlook) and passes mouse, hints and cursor to its model (TWgGroupModel).
+// Outlook) and passes mouse, drags over it, hints and cursor to its model
+// (TWgGroupModel).
 //
 // A group lives only on a group bar: any other parent raises
 // EWgGroupBarError.
@@ -93,6 +94,10 @@ class TWgGroup : public TCustomControl, public TWgGroupModel {
     void MouseEnter() override { PointerEnter(); }
     void MouseLeave() override { PointerLeave(); }
     void AdjustClientRect(TRect& rect) override;
+    // An accepted drag makes the item under it hot; its end leaves every
+    // item normal and unpressed.
+    void DragOver(QObject* source, TPoint at, TDragState state, bool& accept) override;
+    void DragEnded() override { EndDrag(); }
     bool event(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;

@@ -4,8 +4,13 @@
 // its group.
 #include <gtest/gtest.h>
 
+#include <QDragEnterEvent>
+#include <QDragLeaveEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QEventLoop>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
@@ -258,6 +263,88 @@ TEST(GroupBarWindow, AFocusedControlOpensItsGroup) {
     ASSERT_TRUE(QTest::qWaitForWindowActive(&window, test::kStateWaitMs));
     edit->setFocus();
     VX_WAIT_TRUE(a->Opened(), test::kStateWaitMs);
+}
+
+TEST(GroupBarWindow, AnAcceptedDragMakesTheItemUnderItHot) {
+    TWgGroupBar bar;
+    bar.resize(160, 300);
+    TWgGroup* group = AddGroup(bar, 3, nullptr);
+    bar.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&bar));
+    EXPECT_FALSE(group->acceptDrops()) << "no drops without a drag-over handler";
+
+    bool allow = true;
+    std::vector<TDragState> states;
+    group->SetOnDragOver(
+        [&](TCustomControl& sender, QObject*, int, int, TDragState state, bool& accept) {
+            EXPECT_EQ(&sender, group);
+            states.push_back(state);
+            accept = allow;
+        });
+    std::vector<QPoint> drops;
+    group->OnDragDrop = [&](TCustomControl&, QObject*, int x, int y) { drops.emplace_back(x, y); };
+    EXPECT_TRUE(group->acceptDrops());
+
+    const auto hot = [&] {
+        std::vector<int> list;
+        for (int i = 0; i < group->Items().Count(); ++i)
+            if (group->Items()[i].MouseState() == TWgMouseState::msHot) list.push_back(i);
+        return list;
+    };
+    const auto item = [&](int i) { return CenterOf(group->Items()[i].TextRect()); };
+    QMimeData mime;
+    mime.setText("X000");
+    const auto move = [&](QPoint at, bool enter) {
+        QDragMoveEvent moved(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QDragEnterEvent entered(at, Qt::CopyAction, &mime, Qt::LeftButton, {});
+        QDragMoveEvent& event = enter ? entered : moved;
+        QApplication::sendEvent(group, &event);
+        return event.isAccepted();
+    };
+
+    const struct {
+        QPoint at;
+        bool allow;
+        std::vector<int> hot;  // refused: as before
+    } rows[] = {
+        {item(0), true, {0}},
+        {item(2), true, {2}},
+        {item(1), false, {2}},
+        {QPoint(30, 8), true, {}},                            // the caption
+        {QPoint(group->width() - 3, item(1).y()), true, {}},  // beside the text
+        {QPoint(group->width() + 3, item(1).y()), true, {}},  // outside the client area
+        {item(1), true, {1}},
+    };
+    bool first = true;
+    for (const auto& row : rows) {
+        allow = row.allow;
+        EXPECT_EQ(move(row.at, first), row.allow) << row.at.x() << "," << row.at.y();
+        EXPECT_EQ(hot(), row.hot) << row.at.x() << "," << row.at.y();
+        first = false;
+    }
+    EXPECT_EQ(states.front(), TDragState::dsDragEnter);
+    EXPECT_EQ(states.back(), TDragState::dsDragMove);
+
+    // Leaving clears every item, pressed ones too.
+    group->Items()[1].SetPressed(true);
+    QDragLeaveEvent left;
+    QApplication::sendEvent(group, &left);
+    EXPECT_EQ(states.back(), TDragState::dsDragLeave);
+    EXPECT_EQ(hot(), std::vector<int>{});
+    EXPECT_FALSE(group->Items()[1].Pressed());
+
+    // A drop goes to the handler and clears as well; a refused one does not.
+    move(item(0), true);
+    QDropEvent dropped(item(0), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(group, &dropped);
+    EXPECT_EQ(drops, std::vector<QPoint>{item(0)});
+    EXPECT_EQ(hot(), std::vector<int>{});
+    allow = false;
+    move(item(0), true);
+    QDropEvent refused(item(0), Qt::CopyAction, &mime, Qt::LeftButton, {});
+    QApplication::sendEvent(group, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+    EXPECT_EQ(drops.size(), 1U);
 }
 
 }  // namespace
