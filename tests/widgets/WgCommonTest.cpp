@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "platform/Registry.h"
 
 namespace vx {
@@ -112,6 +114,17 @@ TEST(WgCommonTest, FrameWidthsAndShrinkingBySides) {
     EXPECT_EQ(ShrinkSides(r, {TSide::sdBottom}, 2), (TRect{10, 20, 110, 218}));
     EXPECT_EQ(ShrinkSides(r, TSides::All(), 1), (TRect{11, 21, 109, 219}));
     EXPECT_EQ(ShrinkSides(r, {}, 4), r);
+}
+
+TEST(WgCommonTest, SmallerAndLargerOfSignedValues) {
+    const struct {
+        int a, b, smaller, larger;
+    } cases[] = {{3, 7, 3, 7},     {7, 3, 3, 7}, {-5, 2, -5, 2},
+                 {-1, -9, -9, -1}, {4, 4, 4, 4}, {INT32_MIN, INT32_MAX, INT32_MIN, INT32_MAX}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(SmallerOf(c.a, c.b), c.smaller) << c.a << " " << c.b;
+        EXPECT_EQ(LargerOf(c.a, c.b), c.larger) << c.a << " " << c.b;
+    }
 }
 
 }  // namespace

@@ -105,6 +105,31 @@ TEST_F(WgBHintsTest, BalloonShapeAndOutline) {
     EXPECT_EQ(Px(img, 50, h - 21), Rgb(clBlack));
 }
 
+TEST_F(WgBHintsTest, ABalloonWithoutACornerHasNoPointer) {
+    TWgBalloonHints hints;
+    hints.SetCorner(TWgHintCorner::hcNone);
+    hints.SetFrameColor(clBlack);
+    AskForTip(hints, QPoint(3, 4));
+    TWgCustomHintWindow* w = hints.HintWindow();
+    EXPECT_EQ(w->CurrentCorner(), TWgHintCorner::hcNone);
+    // Below and to the right of the button's centre, with no pointer band.
+    const QPoint centre = button_->mapToGlobal(QPoint(12, 11));
+    EXPECT_EQ(w->geometry().topLeft(), centre - QPoint(10, 0));
+    EXPECT_LT(w->height(), 30);
+    const int h = w->height();
+    const QRegion shape = w->Shape();
+    EXPECT_FALSE(shape.contains(QPoint(0, 0))) << "rounded corners";
+    EXPECT_FALSE(shape.contains(QPoint(0, h - 1)));
+    EXPECT_TRUE(shape.contains(QPoint(11, h - 1)));
+    EXPECT_FALSE(shape.contains(QPoint(11, h))) << "no pointer";
+    const QImage img = w->PaintedImage();
+    for (int x : {5, 15, 25, 40})
+        EXPECT_EQ(Px(img, x, h - 1), Rgb(clBlack)) << "the body's edge is closed: " << x;
+    EXPECT_EQ(Px(img, 15, 0), Rgb(clBlack));
+    for (int x : {10, 25})
+        EXPECT_EQ(Px(img, x, h - 2), Rgb(clInfoBk)) << "no pointer's sides: " << x;
+}
+
 TEST_F(WgBHintsTest, APlainHintIsAFramedRectangle) {
     TWgBalloonHints hints;
     hints.SetShowBalloon(false);

@@ -6,6 +6,7 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <set>
 
 #include "widgets/qt/WgPanel.h"
 
@@ -89,6 +90,30 @@ TEST_F(WgBckgndTest, ALowBackgroundIsASolidBarOfTheStartColour) {
     const QImage img = bg_->PaintedImage();
     for (int y = 0; y < 3; ++y)
         EXPECT_EQ(Px(img, 150, y), Rgb(clRed));
+}
+
+TEST_F(WgBckgndTest, SmoothFactorWidensTheBandsAndInactiveShowsTheParent) {
+    // The number of colours down one column of a black to white gradient.
+    const struct {
+        bool active;
+        std::uint8_t smooth;
+        int colours;
+    } cases[] = {{true, 1, 40}, {true, 9, 2}, {false, 1, 1}};
+    bg_->setGeometry(0, 0, 20, 40);
+    bg_->SetGradientColorStart(clBlack);
+    bg_->SetGradientColorStop(clWhite);
+    for (const auto& c : cases) {
+        bg_->SetActive(c.active);
+        bg_->SetGradientSmoothFactor(c.smooth);
+        const QImage img = bg_->PaintedImage();
+        std::set<QRgb> seen;
+        for (int y = 0; y < 40; ++y)
+            seen.insert(Px(img, 10, y));
+        EXPECT_EQ(int(seen.size()), c.colours) << c.active << " " << int(c.smooth);
+        if (!c.active) {
+            EXPECT_EQ(Px(img, 10, 20), Rgb(clLime));
+        }
+    }
 }
 
 TEST_F(WgBckgndTest, TextureIsTiledFromTheTopLeft) {

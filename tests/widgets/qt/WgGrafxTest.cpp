@@ -226,5 +226,41 @@ TEST(WgFontsTest, TheDefaultFaceIsAnOutlineFace) {
     EXPECT_TRUE(IsTrueTypeFont(CanvasFont{}));
 }
 
+TEST_F(WgGrafxTest, TextInARectAndTurnedFonts) {
+    using namespace DrawTextFlags;
+    CanvasImage img(100, 60, kGround);
+    TRect r{10, 10, 90, 50}, measured{10, 10, 90, 50};
+    int height = 0;
+    img.Paint([&](Canvas& c) {
+        c.brush.style = BrushStyle::Clear;
+        DrawTextInRect(c, "Wide", measured, kCalcRect | kSingleLine);
+        height = DrawTextInRect(c, "Wide", r, kCenter | kVCenter | kSingleLine);
+    });
+    EXPECT_EQ(measured.Height(), height);
+    EXPECT_GT(measured.Width(), 10);
+    EXPECT_LT(measured.Width(), 80) << "measured to the text, not the rect";
+    const QRect ink = img.InkBox(kGround);
+    ASSERT_FALSE(ink.isEmpty()) << "measuring paints nothing, drawing does";
+    EXPECT_NEAR(ink.center().x(), 50, 2);
+    EXPECT_NEAR(ink.center().y(), 30, 3);
+
+    CanvasFont font;
+    font.bold = font.italic = font.underline = font.strikeOut = true;
+    font.height = -14;
+    const CanvasFont turned = CreateRotatedFont(font, 90);
+    EXPECT_EQ(turned.escapement, 900);
+    CanvasFont rest = turned;
+    rest.escapement = 0;
+    EXPECT_EQ(rest, font) << "style, height and face kept";
+    CanvasImage up(60, 100, kGround);
+    up.Paint([&](Canvas& c) {
+        c.font = turned;
+        c.TextOut(20, 90, "Wide");
+    });
+    const QRect column = up.InkBox(kGround);
+    EXPECT_GT(column.height(), column.width()) << "the text runs upwards";
+    EXPECT_LE(column.bottom(), 90);
+}
+
 }  // namespace
 }  // namespace vx

@@ -173,6 +173,49 @@ TEST_F(WgPanelTest, CaptionFollowsTheVerticalAlignment) {
     EXPECT_GE(RowsOf(panel.PaintedImage(), Rgb(clGrayText)).first, 0);
 }
 
+TEST_F(WgPanelTest, CaptionWrapsOnlyWhenAskedTo) {
+    TWgPanel panel;
+    panel.resize(70, 100);
+    panel.SetBorderOuter(fsNone);
+    panel.SetColor(clWhite);
+    panel.SetCaption(QStringLiteral("one two three four five"));
+    const QRgb ink = Rgb(clWindowText);
+    const auto wrapped = RowsOf(panel.PaintedImage(), ink);
+    panel.SetWordWrap(false);
+    const auto single = RowsOf(panel.PaintedImage(), ink);
+    ASSERT_GE(single.first, 0);
+    const int lineHeight = single.second - single.first + 1;
+    EXPECT_GT(wrapped.second - wrapped.first + 1, 2 * lineHeight);
+}
+
+TEST_F(WgPanelTest, ClientAreaPaintedOnlyWhenAskedTo) {
+    // The interior: the gradient, or the parent through a transparent panel;
+    // left unpainted, the panel's own colour fills it.
+    const struct {
+        bool transparent, paintClientArea;
+        TColor seen;
+    } cases[] = {{false, true, clRed},
+                 {false, false, clYellow},
+                 {true, true, clLime},
+                 {true, false, clYellow}};
+    for (const auto& c : cases) {
+        TWgPanel parent;
+        parent.resize(60, 40);
+        parent.SetBorderOuter(fsNone);
+        parent.SetColor(clLime);
+        auto* panel = new TWgPanel(&parent);
+        panel->resize(60, 40);
+        panel->SetVisualStyle(TWgVisualStyle::vsGradient);
+        panel->SetGradientColorStyle(TWgGradientColorStyle::gcsCustom);
+        panel->SetGradientColorStart(clRed);
+        panel->SetColor(clYellow);
+        panel->SetTransparent(c.transparent);
+        panel->SetPaintClientArea(c.paintClientArea);
+        EXPECT_EQ(Px(panel->PaintedImage(), 30, 2), Rgb(c.seen))
+            << c.transparent << c.paintClientArea;
+    }
+}
+
 TEST_F(WgPanelTest, TransparentPanelShowsItsParent) {
     TWgPanel parent;
     parent.resize(100, 100);
@@ -408,6 +451,15 @@ TEST_F(WgPanelTest, GroupBoxCaptionAcceleratorFocusesItsFirstChild) {
     window.activateWindow();
     VX_WAIT_TRUE(QApplication::activeWindow() == &window, test::kStateWaitMs);
     QTest::keyClick(&window, Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(button->hasFocus());
+    // A new caption brings its own accelerator and drops the old one.
+    auto* other = new QPushButton(&window);
+    other->show();
+    other->setFocus();
+    box->SetCaption(QStringLiteral("&Baud"));
+    QTest::keyClick(&window, Qt::Key_P, Qt::AltModifier);
+    EXPECT_TRUE(other->hasFocus());
+    QTest::keyClick(&window, Qt::Key_B, Qt::AltModifier);
     EXPECT_TRUE(button->hasFocus());
 }
 

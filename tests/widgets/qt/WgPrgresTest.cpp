@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/DesktopTheme.h"
+#include "widgets/WgCommonColors.h"
 #include "widgets/WgFrameController.h"
 
 namespace vx {
@@ -195,6 +196,28 @@ TEST_F(WgPrgresTest, ThemedLedChunksStopAtTheBar) {
     EXPECT_EQ(Px(img, 3, 10), Rgb(clHighlight));
     EXPECT_EQ(Px(img, 100, 10), Rgb(clHighlight));
     EXPECT_EQ(Px(img, 101, 10), Rgb(clWindow)) << "nothing past the bar";
+    SetVisualStylesActive(false);
+}
+
+TEST_F(WgPrgresTest, ThemedTrackHoldsSolidAndGradientBarsThreePixelsIn) {
+    SetVisualStylesActive(true);
+    const QRgb track = Rgb(clWindow);
+    for (TBarStyle style : {bsTraditional, bsGradient}) {
+        TWgProgressBar bar;
+        bar.resize(104, 20);
+        bar.SetBarStyle(style);
+        bar.SetShowPercent(false);
+        bar.SetBarColor(clNavy);
+        bar.SetBarColorStop(clRed);
+        bar.SetPercent(100);
+        const QImage img = bar.PaintedImage();
+        EXPECT_EQ(Px(img, 0, 3), Rgb(ThemePartColor(CurrentColorContext(), 0))) << int(style);
+        EXPECT_EQ(Px(img, 2, 3), track) << int(style);
+        EXPECT_EQ(Px(img, 50, 2), track) << int(style);
+        EXPECT_EQ(Px(img, 3, 3), Rgb(clNavy)) << int(style);
+        EXPECT_EQ(Px(img, 100, 3), Rgb(clNavy)) << int(style);
+        EXPECT_EQ(Px(img, 101, 3), track) << int(style);
+    }
     SetVisualStylesActive(false);
 }
 

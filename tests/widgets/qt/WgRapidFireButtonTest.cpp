@@ -172,6 +172,28 @@ TEST(WgRapidFireButtonGlyphTest, ScrollStylesBuildTheArrowGlyphs) {
     EXPECT_TRUE(button.Glyph().isNull());
 }
 
+TEST(WgRapidFireButtonGlyphTest, AButtonHeldDownBuildsItsArrowPushed) {
+    // Pushed, the arrow is the same shape one pixel right and down.
+    const QRgb ink = ToQColor(clBtnText).rgb();
+    for (TWgScrollStyle style : {TWgScrollStyle::scsUp, TWgScrollStyle::scsDown,
+                                 TWgScrollStyle::scsLeft, TWgScrollStyle::scsRight}) {
+        TWgRapidFireButton up, down;
+        up.SetScrollStyle(style);
+        down.SetGroupIndex(1);
+        down.SetDown(true);
+        down.SetScrollStyle(style);
+        const QImage plain = up.Glyph(), pushed = down.Glyph();
+        ASSERT_EQ(pushed.size(), plain.size());
+        EXPECT_NE(pushed, plain) << int(style);
+        bool shifted = true;
+        for (int y = 0; y + 1 < plain.height(); ++y) {
+            for (int x = 0; x + 1 < plain.width(); ++x)
+                shifted &= (pushed.pixel(x + 1, y + 1) == ink) == (plain.pixel(x, y) == ink);
+        }
+        EXPECT_TRUE(shifted) << int(style);
+    }
+}
+
 TEST(WgRapidFireButtonGlyphTest, ArrowSitsInTheMiddleOfTheButton) {
     TWgRapidFireButton button;
     button.resize(23, 22);
