@@ -647,22 +647,23 @@ TEST(WgTabButtonsTest, ArrowAndCloseGlyphsAndButtonFaces) {
         TRect rect;
         int size;
     };
-    for (const Close& x : {Close{{0, 0, 9, 11}, 9}, Close{{0, 0, 9, 10}, 7}}) {
+    for (const Close& x : {Close{{1, 1, 10, 12}, 9}, Close{{1, 1, 10, 11}, 7}}) {
         const QImage image = PaintedOnWhite(
-            12, 12, [&](Canvas& c) { DrawCloseGlyph(c, x.rect, clRed, true, false); });
-        const int left = (x.rect.Width() - x.size) / 2;
-        const int top = (x.rect.Height() - x.size) / 2;
+            13, 13, [&](Canvas& c) { DrawCloseGlyph(c, x.rect, clRed, true, false); });
+        const int left = x.rect.left + (x.rect.Width() - x.size) / 2;
+        const int top = x.rect.top + (x.rect.Height() - x.size) / 2;
         const int n = x.size - 1;
         for (TPoint p : {TPoint{left, top}, TPoint{left + n, top}, TPoint{left, top + n},
                          TPoint{left + n, top + n}, TPoint{left + n / 2, top + n / 2}})
             EXPECT_EQ(PixelAt(image, p.x, p.y), clRed) << x.size << " " << p.x << "," << p.y;
-        EXPECT_EQ(PixelAt(image, left + n / 2, top), clWhite) << x.size;
-        EXPECT_EQ(PixelAt(image, left + n + 1, top), clWhite) << x.size;
+        for (TPoint p :
+             {TPoint{left + n / 2, top}, TPoint{left + n + 1, top}, TPoint{left - 1, top - 1}})
+            EXPECT_EQ(PixelAt(image, p.x, p.y), clWhite) << x.size << " " << p.x << "," << p.y;
     }
     const QImage greyed = PaintedOnWhite(12, 12, [](Canvas& c) {
-        DrawCloseGlyph(c, {0, 0, 9, 11}, clRed, false, false);
+        DrawCloseGlyph(c, {1, 1, 10, 12}, clRed, false, false);
     });
-    EXPECT_EQ(PixelAt(greyed, 0, 1), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(PixelAt(greyed, 1, 2), ColorToRGB(clBtnShadow));
 
     // Faces: the outline, then the gradient's top and bottom rows (the last
     // band short of the stop colour).
