@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "platform/qt/AlignHost.h"
+#include "widgets/WgCommonColors.h"
 #include "widgets/qt/WgSizeBarOverlay.h"
 #include "widgets/qt/WgSplitCursors.h"
 
@@ -348,6 +349,38 @@ TEST_F(WgSplitTest, BarAndHotSpotByPixels) {
     img = panel_->PaintedImage();
     EXPECT_EQ(Px(img, 186, 4), Rgb(clBlack));
     EXPECT_EQ(Px(img, 188, 2), Rgb(clBlack));
+}
+
+TEST_F(WgSplitTest, GroupBarGradientRunsByItsPathAndLightensABottomBar) {
+    panel_->SetHotSpotVisible(false);
+    panel_->SetSizeBarStyle(TSplitterStyle::ssGroupBar);
+    panel_->SetVisualStyle(TWgVisualStyle::vsGradient);
+    panel_->SetGradientColorStyle(TWgGradientColorStyle::gcsCustom);
+    panel_->SetGradientColorStart(clRed);
+    panel_->SetGradientColorStop(clBlue);
+    const int x = Bar().left + 2;
+    // The last band stops a step short of the stop colour.
+    auto redAndBlue = [&](const QImage& img, int y) {
+        const QColor c(Px(img, x, y));
+        return std::pair{c.red() / 8, c.blue() / 8};
+    };
+    QImage img = panel_->PaintedImage();
+    EXPECT_EQ(redAndBlue(img, 0), (std::pair{31, 0})) << "top to bottom";
+    EXPECT_EQ(redAndBlue(img, 399), (std::pair{0, 31}));
+    panel_->SetGradientPath(TWgGroupBarGradientPath::gpBottomToTop);
+    img = panel_->PaintedImage();
+    EXPECT_EQ(redAndBlue(img, 0), (std::pair{0, 31}));
+    EXPECT_EQ(redAndBlue(img, 399), (std::pair{31, 0}));
+    // A bottom panel's bar is the panel's colour lightened by the adjustment.
+    panel_->SetAlign(alBottom);
+    panel_->SetBounds(0, 282, 600, 118);
+    panel_->SetColor(RGBColor(100, 60, 20));
+    for (const int adjustment : {30, 60}) {
+        panel_->SetGradientColorAdjustment(adjustment);
+        img = panel_->PaintedImage();
+        EXPECT_EQ(Px(img, 50, 2), Rgb(IncreaseLightness(RGBColor(100, 60, 20), adjustment)))
+            << adjustment;
+    }
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPainter>
 #include <QTest>
 #include <map>
 #include <string>
@@ -14,8 +15,10 @@
 #include "platform/paint/ImageList.h"
 #include "support/QtWait.h"
 #include "widgets/WgCommonColors.h"
+#include "widgets/qt/WgActiveTabCloseButton.h"
 #include "widgets/qt/WgTabCloseButton.h"
 #include "widgets/qt/WgTabDropMarker.h"
+#include "widgets/qt/WgTabGlyphs.h"
 #include "widgets/qt/WgTabMenuButton.h"
 #include "widgets/qt/WgTabScroller.h"
 
@@ -260,6 +263,170 @@ TEST(WgTabPaintTest, ADisabledTabWithoutADisabledImageShowsItsImageGreyed) {
     w.pages->SetImages(nullptr);
 }
 
+TEST(WgTabPaintTest, TheHotTabsFillAndBarFollowTheHotTrackColourChoice) {
+    TabTestWindow w({"One", "Two", "Three"});
+    w.pages->SetTabStyle(TWgTabStyle::tsSquareCorners);
+    const TColor hot = w.pages->HotTrackColor();
+    const TColor complement = ContrastHue(hot, 140);
+    w.Page(2)->SetColor(RGBColor(40, 160, 90));
+    w.Show();
+    QTest::mouseMove(w.pages, w.TabPoint(2));
+    VX_WAIT_EQ(w.pages->HotTab(), 2, kStateWaitMs);
+    using Src = TWgTabHotTrackColorSource;
+    using Type = TWgHotTrackColorType;
+    using Style = TWgTabHotTrackStyle;
+    struct Row {
+        Style style;
+        Src source;
+        Type type;
+        TColor top, bottom;  // the fill's first and last rows, or the bar
+    };
+    const Row rows[] = {
+        {Style::htsTab, Src::htcsHotTrackColorProp, Type::htctActual, IncreaseLightness(hot, 60),
+         hot},
+        {Style::htsTab, Src::htcsHotTrackColorProp, Type::htctComplement,
+         IncreaseLightness(complement, 60), complement},
+        {Style::htsTabBar, Src::htcsTabColor, Type::htctActual,
+         ReduceLightness(RGBColor(40, 160, 90), 40), 0},
+        {Style::htsTabBar, Src::htcsHotTrackColorProp, Type::htctActual, hot, 0},
+        {Style::htsTabBar, Src::htcsHotTrackColorProp, Type::htctComplement, complement, 0},
+    };
+    const TRect r = w.pages->TabRect(2);
+    for (const Row& row : rows) {
+        w.pages->SetHotTrackStyle(row.style);
+        w.pages->SetHotTrackColorSource(row.source);
+        w.pages->SetHotTrackColorType(row.type);
+        const QImage image = w.pages->PaintedImage();
+        ASSERT_EQ(w.pages->HotTab(), 2);
+        const std::string n = std::to_string(&row - rows);
+        if (row.style == Style::htsTabBar) {
+            EXPECT_EQ(PixelAt(image, r.left + 3, r.top + 2), ColorToRGB(row.top)) << n;
+            continue;
+        }
+        const TColor top = PixelAt(image, r.left + 2, r.top + 1);
+        const TColor bottom = PixelAt(image, r.left + 2, r.bottom - 1);
+        EXPECT_TRUE(Near(top, row.top, 8)) << n << std::hex << " " << top;
+        EXPECT_TRUE(Near(bottom, row.bottom, 16)) << n << std::hex << " " << bottom;
+    }
+}
+
+TEST(WgTabPaintTest, BackgroundColourParentColourTransparencyAndGradientsOff) {
+    TabTestWindow w({"One", "Two"});
+    w.pages->SetTabStyle(TWgTabStyle::tsSquareCorners);
+    const QPoint free(w.pages->width() - 5, 3);
+    auto background = [&] { return PixelAt(w.pages->PaintedImage(), free.x(), free.y()); };
+    auto paintParent = [&](TColor color) {
+        QPalette palette = w.window->palette();
+        palette.setColor(QPalette::Window, ToQColor(color));
+        w.window->setPalette(palette);
+    };
+    EXPECT_TRUE(w.pages->ParentBackgroundColor());
+    paintParent(clTeal);
+    EXPECT_EQ(background(), ColorToRGB(clTeal)) << "it follows the parent's colour";
+    w.pages->SetBackgroundColor(clOlive);
+    EXPECT_FALSE(w.pages->ParentBackgroundColor());
+    EXPECT_EQ(background(), ColorToRGB(clOlive));
+    paintParent(clPurple);
+    EXPECT_EQ(background(), ColorToRGB(clOlive)) << "a colour of its own stays";
+    w.pages->SetParentBackgroundColor(true);
+    EXPECT_EQ(background(), ColorToRGB(clPurple));
+    // Transparent: the parent's painting shows, whatever the colour.
+    w.pages->SetBackgroundColor(clOlive);
+    w.pages->SetTransparent(true);
+    EXPECT_EQ(background(), ColorToRGB(clPurple));
+
+    // Without gradients an unselected tab is all the unselected colour.
+    const TRect r = w.pages->TabRect(1);
+    w.pages->SetUseGradients(false);
+    EXPECT_EQ(PixelAt(w.pages->PaintedImage(), r.left + 2, r.bottom - 1), ColorToRGB(clWindow));
+}
+
+TEST(WgTabPaintTest, ACutCornerSizeLaysCutCornerTabsOutAgain) {
+    TabTestWindow w({"One", "Two"});
+    w.pages->SetTabStyle(TWgTabStyle::tsCutCorner);
+    const int width = w.pages->TabRect(1).Width();
+    w.pages->SetCutCornerSize(10);
+    EXPECT_EQ(w.pages->TabRect(1).Width(), width + 8) << "a cut at each end";
+}
+
+TEST(WgTabPaintTest, ImagesAreAlignedInTheirPlaceBehindOrAtTheCorner) {
+    TabTestWindow w({"", "Two"});
+    TImageList images(8, 8);
+    QPixmap red(8, 8);
+    red.fill(Qt::red);
+    images.Add(red);
+    w.pages->SetImages(&images);
+    w.Page(0)->SetImageIndex(0);
+    w.pages->SetTabStyle(TWgTabStyle::tsSquareCorners);
+    w.pages->SetTabWidth(80);
+    w.pages->SetTabHeight(40);
+    using P = TWgImagePosition;
+    using H = TWgHorizontalAlignment;
+    using V = TWgVerticalAlignment;
+    struct Row {
+        P position;
+        H across;
+        V down;
+    };
+    const Row rows[] = {{P::ipTop, H::haLeft, V::vaCenter},
+                        {P::ipTop, H::haCenter, V::vaCenter},
+                        {P::ipTop, H::haRight, V::vaCenter},
+                        {P::ipBack, H::haCenter, V::vaCenter},
+                        {P::ipStretch, H::haRight, V::vaBottom}};
+    std::vector<QPoint> at;  // the image's top-left corner
+    for (const Row& row : rows) {
+        w.pages->SetImagePosition(row.position);
+        w.pages->SetImageAlignment(row.across);
+        w.pages->SetImageAlignmentVertical(row.down);
+        const QImage image = w.pages->PaintedImage();
+        const TRect r = w.pages->TabRect(0);
+        QPoint corner(-1, -1);
+        for (int y = r.top; y < r.bottom && corner.x() < 0; ++y)
+            for (int x = r.left; x < r.right && corner.x() < 0; ++x)
+                if (PixelAt(image, x, y) == clRed) corner = {x, y};
+        at.push_back(corner);
+    }
+    EXPECT_GT(at[0].x(), 0);
+    EXPECT_LT(at[0].x(), at[1].x());
+    EXPECT_NEAR(at[1].x() - at[0].x(), at[2].x() - at[1].x(), 1) << "centred";
+    EXPECT_EQ(at[3].x(), at[1].x()) << "behind the text, centred";
+    EXPECT_GT(at[3].y(), at[1].y() + 4);
+    EXPECT_EQ(at[4], at[0]) << "stretched: at the top-left corner whatever the alignment";
+    w.pages->SetImages(nullptr);
+}
+
+TEST(WgTabPaintTest, TheFocusedSelectedTabShowsAFocusMarkInsideIt) {
+    TabTestWindow w({"One", "Two"});
+    w.pages->SetTabStyle(TWgTabStyle::tsSquareCorners);
+    w.Show();
+    QApplication::setActiveWindow(w.window.get());
+    VX_WAIT_TRUE(QApplication::activeWindow() == w.window.get(), kStateWaitMs);
+    const QRect all = w.pages->rect();
+    w.pages->clearFocus();  // the active window gave it the focus
+    const QImage plain = w.pages->PaintedImage();
+    w.pages->setFocus();
+    VX_WAIT_TRUE(w.pages->hasFocus(), kStateWaitMs);
+    const QImage focused = w.pages->PaintedImage();
+    // Taking the focus repaints the control on screen.
+    VX_WAIT_TRUE(w.pages->LastPainting(all) == focused, kStateWaitMs);
+    const TRect r = w.pages->TabRect(0);
+    QRect changed;
+    for (int y = 0; y < plain.height(); ++y)
+        for (int x = 0; x < plain.width(); ++x)
+            if (plain.pixel(x, y) != focused.pixel(x, y)) changed |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(changed.isEmpty());
+    EXPECT_TRUE(QRect(r.left + 2, r.top + 2, r.Width() - 4, r.Height() - 3).contains(changed))
+        << changed.x() << "," << changed.y() << " " << changed.width() << "x" << changed.height();
+    EXPECT_GT(changed.width(), 10);
+    w.pages->SetShowFocusRect(false);
+    EXPECT_EQ(w.pages->PaintedImage(), plain);
+    // Losing it repaints too.
+    w.pages->SetShowFocusRect(true);
+    VX_WAIT_TRUE(w.pages->LastPainting(all) == focused, kStateWaitMs);
+    w.pages->clearFocus();
+    VX_WAIT_TRUE(w.pages->LastPainting(all) == plain, kStateWaitMs);
+}
+
 class WgTabInputTest : public testing::Test {
   protected:
     void SetUp() override {
@@ -346,6 +513,16 @@ TEST(WgTabScrollTest, TheScrollerPagesThroughTabsThatDoNotFit) {
     VX_WAIT_TRUE(scroller->isVisible() && scroller->x() > 0, kStateWaitMs);
     EXPECT_FALSE(w.pages->ScrollHalfCanScroll(0));
     EXPECT_TRUE(w.pages->ScrollHalfCanScroll(1));
+    // The pointer over it lightens both faces; leaving takes that back.
+    const QPoint inside(3, 3);
+    const TColor plain = PixelAt(scroller->PaintedImage(), inside.x(), inside.y());
+    QTest::mouseMove(scroller, QPoint(scroller->width() / 2, scroller->height() / 2));
+    EXPECT_TRUE(scroller->State().Hot());
+    EXPECT_NE(PixelAt(scroller->PaintedImage(), inside.x(), inside.y()), plain);
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(scroller, &leave);
+    EXPECT_FALSE(scroller->State().Hot());
+    EXPECT_EQ(PixelAt(scroller->PaintedImage(), inside.x(), inside.y()), plain);
     const QPoint right(scroller->width() - 4, scroller->height() / 2);
     QTest::mouseClick(scroller, Qt::LeftButton, {}, right);
     EXPECT_EQ(w.pages->FirstShownTab(), 1);
@@ -399,6 +576,145 @@ TEST(WgTabDragTest, ADragLetGoOverNoTabMovesNothing) {
     EXPECT_FALSE(w.pages->DropMarker()->isVisible());
 }
 
+TEST(WgTabDragTest, DraggedPastAnEndTheStripScrollsThatWayWhileHeld) {
+    TabTestWindow w({"Alpha", "Beta", "Gamma", "Delta", "Epsilon", "Zeta", "Eta", "Theta"},
+                    {240, 120});
+    w.pages->SetAllowTabDragging(true);
+    w.Show();
+    (void)w.pages->PaintedImage();
+    ASSERT_EQ(w.pages->FirstShownTab(), 0);
+    QTest::mousePress(w.pages, Qt::LeftButton, {}, w.TabPoint(0));
+    QTest::mouseMove(w.pages, w.TabPoint(1), 20);
+    ASSERT_TRUE(w.pages->Dragging());
+    const int y = w.TabPoint(0).y();
+    QTest::mouseMove(w.pages, QPoint(w.pages->width() + 20, y));
+    VX_WAIT_TRUE(w.pages->FirstShownTab() >= 2, kStateWaitMs) << "repeating forwards";
+    QTest::mouseMove(w.pages, QPoint(-20, y));
+    VX_WAIT_EQ(w.pages->FirstShownTab(), 0, kStateWaitMs);
+    QTest::mouseRelease(w.pages, Qt::LeftButton, {}, QPoint(-20, y));
+    EXPECT_FALSE(w.pages->Dragging());
+}
+
+// A glyph or face painted on white.
+template <typename Draw>
+QImage PaintedOnWhite(int width, int height, Draw draw) {
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    Canvas canvas(painter);
+    canvas.brush = {clWhite, BrushStyle::Solid};
+    draw(canvas);
+    return image;
+}
+
+TEST(WgTabButtonsTest, ArrowAndCloseGlyphsAndButtonFaces) {
+    using D = TArrowDirection;
+    // Arrows in a 15 x 15 rect: the tip and both ends of the 7-pixel base;
+    // sideways arrows stand 2 pixels left of the centre.
+    struct Arrow {
+        D direction;
+        TPoint tip, baseStart, baseEnd, outside;
+    };
+    const Arrow arrows[] = {{D::Up, {7, 5}, {4, 8}, {10, 8}, {7, 4}},
+                            {D::Down, {7, 8}, {4, 5}, {10, 5}, {7, 9}},
+                            {D::Left, {3, 7}, {6, 4}, {6, 10}, {2, 7}},
+                            {D::Right, {6, 7}, {3, 4}, {3, 10}, {7, 7}}};
+    for (const Arrow& a : arrows) {
+        const QImage image = PaintedOnWhite(15, 15, [&](Canvas& c) {
+            DrawArrowGlyph(c, {0, 0, 15, 15}, kGlyphClassic, true, false, a.direction);
+        });
+        const int d = static_cast<int>(a.direction);
+        for (TPoint p : {a.tip, a.baseStart, a.baseEnd})
+            EXPECT_EQ(PixelAt(image, p.x, p.y), clBlack) << d << " " << p.x << "," << p.y;
+        EXPECT_EQ(PixelAt(image, a.outside.x, a.outside.y), clWhite) << d;
+        EXPECT_EQ(PixelAt(image, a.baseStart.x + (d < 2 ? -1 : 0), a.baseStart.y - (d < 2 ? 0 : 1)),
+                  clWhite)
+            << d;
+    }
+    const QImage disabled = PaintedOnWhite(15, 15, [](Canvas& c) {
+        DrawArrowGlyph(c, {0, 0, 15, 15}, kGlyphClassic, false, false, D::Up);
+    });
+    EXPECT_EQ(PixelAt(disabled, 7, 5), ColorToRGB(clBtnShadow));
+    const QImage onBlack = PaintedOnWhite(15, 15, [](Canvas& c) {
+        c.brush.color = clBlack;
+        DrawArrowGlyph(c, {0, 0, 15, 15}, kGlyphClassic, true, false, D::Up);
+    });
+    EXPECT_EQ(PixelAt(onBlack, 7, 5), ColorToRGB(cl3DDkShadow));
+
+    // The close glyph: 9 x 9 from a rect of 9 x 11, else 7 x 7; its corners
+    // and its middle, nothing beyond.
+    struct Close {
+        TRect rect;
+        int size;
+    };
+    for (const Close& x : {Close{{1, 1, 10, 12}, 9}, Close{{1, 1, 10, 11}, 7}}) {
+        const QImage image = PaintedOnWhite(
+            13, 13, [&](Canvas& c) { DrawCloseGlyph(c, x.rect, clRed, true, false); });
+        const int left = x.rect.left + (x.rect.Width() - x.size) / 2;
+        const int top = x.rect.top + (x.rect.Height() - x.size) / 2;
+        const int n = x.size - 1;
+        for (TPoint p : {TPoint{left, top}, TPoint{left + n, top}, TPoint{left, top + n},
+                         TPoint{left + n, top + n}, TPoint{left + n / 2, top + n / 2}})
+            EXPECT_EQ(PixelAt(image, p.x, p.y), clRed) << x.size << " " << p.x << "," << p.y;
+        for (TPoint p :
+             {TPoint{left + n / 2, top}, TPoint{left + n + 1, top}, TPoint{left - 1, top - 1}})
+            EXPECT_EQ(PixelAt(image, p.x, p.y), clWhite) << x.size << " " << p.x << "," << p.y;
+    }
+    const QImage greyed = PaintedOnWhite(12, 12, [](Canvas& c) {
+        DrawCloseGlyph(c, {1, 1, 10, 12}, clRed, false, false);
+    });
+    EXPECT_EQ(PixelAt(greyed, 1, 2), ColorToRGB(clBtnShadow));
+
+    // Faces: the outline, then the gradient's top and bottom rows (the last
+    // band short of the stop colour).
+    const TColor u = clWindow, s = RGBColor(120, 140, 160);
+    struct Face {
+        bool gradients, hot, down;
+        TColor top, bottom;
+    };
+    const Face faces[] = {
+        {true, false, false, u, s},
+        {true, true, false, IncreaseLightness(u, 30), IncreaseLightness(s, 30)},
+        {true, false, true, ReduceLightness(s, 30), ReduceLightness(u, 30)},
+        {true, true, true, ReduceLightness(s, 30), ReduceLightness(u, 30)},
+        {false, true, true, u, u},
+    };
+    for (const Face& f : faces) {
+        const QImage image = PaintedOnWhite(20, 20, [&](Canvas& c) {
+            DrawTabButtonFace(c, {0, 0, 20, 20}, {u, s, f.gradients}, clMaroon, f.hot, f.down);
+        });
+        const std::string row = std::to_string(&f - faces);
+        EXPECT_EQ(PixelAt(image, 0, 10), clMaroon) << row;
+        EXPECT_EQ(PixelAt(image, 19, 10), clMaroon) << row;
+        EXPECT_TRUE(Near(PixelAt(image, 10, 1), f.top, 8))
+            << row << std::hex << " " << PixelAt(image, 10, 1);
+        EXPECT_TRUE(Near(PixelAt(image, 10, 18), f.bottom, 16))
+            << row << std::hex << " " << PixelAt(image, 10, 18);
+    }
+}
+
+TEST(WgTabButtonsTest, TheActiveTabsCloseButtonShowsItsFaceOnlyWhenHot) {
+    TabTestWindow w({"One", "Two"});
+    w.pages->SetShowCloseButtonOnActiveTab(true);
+    w.pages->SetFlatColor(clMaroon);
+    w.pages->TabColors().SetHighlightBar(clRed);
+    w.Show();
+    (void)w.pages->PaintedImage();  // places the button
+    TWgActiveTabCloseButton* button = w.pages->ActiveTabCloseButton();
+    ASSERT_NE(button, nullptr);
+    VX_WAIT_TRUE(button->isVisible(), kStateWaitMs);
+    ASSERT_EQ(button->size(), QSize(15, 13));
+    // The 9 x 9 glyph's corner lies at (3, 2); (0, 6) is the face's outline.
+    QImage image = button->PaintedImage();
+    EXPECT_EQ(PixelAt(image, 3, 2), ColorToRGB(clMaroon)) << "the glyph alone, in the frame colour";
+    EXPECT_EQ(PixelAt(image, 0, 6), ColorToRGB(w.pages->Color())) << "the tab shows through";
+    QTest::mouseMove(button, QPoint(7, 6));
+    VX_WAIT_TRUE(button->Hot(), kStateWaitMs);
+    image = button->PaintedImage();
+    EXPECT_EQ(PixelAt(image, 3, 2), clRed) << "the glyph in the highlight bar's colour";
+    EXPECT_EQ(PixelAt(image, 0, 6), ColorToRGB(clMaroon)) << "the face's outline";
+}
+
 TEST(WgTabButtonsTest, TheCloseButtonClosesOnlyWhenOnCloseAllowsIt) {
     TabTestWindow w({"A", "B", "C"});
     w.pages->SetShowCloseButton(true);
@@ -446,10 +762,29 @@ TEST(WgTabButtonsTest, TheTabMenuListsVisibleTabsAlphabeticallyWithTheCurrentChe
     EXPECT_FALSE(actions[0]->isChecked());
     actions[2]->trigger();
     EXPECT_EQ(w.pages->ActivePage()->Caption(), QStringLiteral("Delta"));
-    bool rightAligned = false;
-    const QPoint at = button->MenuPlace(rightAligned);
-    EXPECT_TRUE(rightAligned) << "top tabs: under the button, right-aligned";
-    EXPECT_EQ(at, button->mapToGlobal(QPoint(button->width(), button->height())));
+
+    // The menu drops away from the tab row, from the button's corner.
+    using O = TWgTabOrientation;
+    struct Place {
+        O orientation;
+        bool reverse;
+        bool right, bottom, rightAligned;
+    };
+    const Place places[] = {
+        {O::toTop, false, true, true, true},     {O::toTop, true, false, true, false},
+        {O::toLeft, false, true, false, false},  {O::toLeft, true, true, false, false},
+        {O::toBottom, false, true, false, true}, {O::toBottom, true, false, false, false},
+        {O::toRight, false, false, false, true}, {O::toRight, true, false, false, true}};
+    for (const Place& p : places) {
+        w.pages->SetTabOrientation(p.orientation);
+        w.pages->SetTabSequence(p.reverse ? TWgTabSequence::tsReverse : TWgTabSequence::tsStandard);
+        bool rightAligned = false;
+        const QPoint at = button->MenuPlace(rightAligned);
+        const QPoint corner(p.right ? button->width() : 0, p.bottom ? button->height() : 0);
+        const std::string row = std::to_string(&p - places);
+        EXPECT_EQ(at, button->mapToGlobal(corner)) << row;
+        EXPECT_EQ(rightAligned, p.rightAligned) << row;
+    }
 }
 
 }  // namespace
