@@ -306,6 +306,32 @@ TEST(DockWidgetsTest, DockBackgroundFromTheStyler) {
     EXPECT_EQ(p.panel->Color(), TColor(0x3080C0));
 }
 
+// The styler's outline options: rounded corners cut into the dock colour,
+// square ones do not; the bevel, when shown, is lowered (1) or raised (2, 3).
+TEST(DockWidgetsTest, RoundedEdgesAndBevelByPixels) {
+    PaintedBar p;
+    TCustomFxToolBarStyler& styler = *p.panel->CurrentStyler();
+    styler.DockColor().SetColor(0x40A060);
+    styler.DockColor().SetColorTo(clNone);
+    const TColor shadow = ColorToRGB(clBtnShadow);
+    EXPECT_EQ(PixelAt(p.bar->PaintedImage(), 0, 0), TColor(0x40A060));
+    styler.SetRoundedEdges(false);
+    EXPECT_NE(PixelAt(p.bar->PaintedImage(), 0, 0), TColor(0x40A060));
+    styler.SetToolBarBevel(1);
+    EXPECT_NE(PixelAt(p.bar->PaintedImage(), 1, 10), shadow) << "bevel not shown";
+    styler.SetShowToolBarBevel(true);
+    struct Row {
+        int bevel, x, y;
+        TColor color;
+    };
+    for (const Row& row : {Row{1, 1, 10, shadow}, Row{1, 20, 1, shadow}, Row{2, 0, 10, clWhite},
+                           Row{2, 20, 27, shadow}, Row{3, 20, 0, clWhite}}) {
+        styler.SetToolBarBevel(static_cast<std::uint8_t>(row.bevel));
+        EXPECT_EQ(PixelAt(p.bar->PaintedImage(), row.x, row.y), row.color)
+            << row.bevel << " at " << row.x << "," << row.y;
+    }
+}
+
 TEST(DockWidgetsTest, FullSizeBarFillsItsRowInTheDockColours) {
     PaintedBar p;
     TCustomFxToolBarStyler& styler = *p.panel->CurrentStyler();
