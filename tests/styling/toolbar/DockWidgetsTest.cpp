@@ -332,6 +332,40 @@ TEST(DockWidgetsTest, RoundedEdgesAndBevelByPixels) {
     }
 }
 
+// The styler's pictures: the background tiled, centred or stretched on the
+// panel, the grip and right-handle pictures stretched over what they replace.
+TEST(DockWidgetsTest, StylerPicturesByPixels) {
+    PaintedBar p;
+    TCustomFxToolBarStyler& styler = *p.panel->CurrentStyler();
+    const auto solid = [](int w, int h, TColor color) {
+        QImage image(w, h, QImage::Format_RGB32);
+        image.fill(ToQColor(color));
+        return image;
+    };
+    constexpr TColor kRed = 0x0000FF;
+    styler.SetBackGround(solid(4, 4, kRed));
+    struct Row {
+        TBackGroundDisplay display;
+        int x, y;
+        bool red;
+    };
+    using D = TBackGroundDisplay;
+    const int mid = (p.panel->height() - 4) / 2 + 1;  // a row of the centred picture
+    for (const Row& row : {Row{D::bdTile, 300, mid, true}, Row{D::bdCenter, 199, mid, true},
+                           Row{D::bdCenter, 300, mid, false}, Row{D::bdStretch, 300, mid, true},
+                           Row{D::bdStretch, 1, 1, false}}) {
+        styler.SetBackGroundDisplay(row.display);
+        EXPECT_EQ(PixelAt(p.panel->PaintedImage(), row.x, row.y) == kRed, row.red)
+            << int(row.display) << " at " << row.x << "," << row.y;
+    }
+    styler.SetBackGround(QImage());
+    styler.SetDragGripImage(solid(2, 2, 0xFF0000));
+    styler.SetRightHandleImage(solid(2, 2, 0x00FF00));
+    const QImage image = p.bar->PaintedImage();
+    EXPECT_EQ(PixelAt(image, 4, 5), TColor(0xFF0000));    // over the first grip dot
+    EXPECT_EQ(PixelAt(image, 87, 18), TColor(0x00FF00));  // over the option arrow
+}
+
 TEST(DockWidgetsTest, FullSizeBarFillsItsRowInTheDockColours) {
     PaintedBar p;
     TCustomFxToolBarStyler& styler = *p.panel->CurrentStyler();
