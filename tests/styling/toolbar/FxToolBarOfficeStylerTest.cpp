@@ -424,6 +424,16 @@ TEST(OfficeToolBarStyler, AdaptsWhenItsFormHearsOfAThemeChange) {
     QEvent change(QEvent::ThemeChange);
     QCoreApplication::sendEvent(form.windowHandle(), &change);
     EXPECT_EQ(styler->Style(), S::bsOffice2003Olive);
+
+    // A styler with no window among its owners has a notifier without a
+    // parent, which hears nothing of the form's theme.
+    Styler alone;
+    alone.SetThemeQuery([] { return 3; });
+    alone.SetAutoThemeAdapt(true);
+    ASSERT_NE(alone.NotifierWindow(), nullptr);
+    EXPECT_EQ(alone.NotifierWindow()->parent(), nullptr);
+    QCoreApplication::sendEvent(form.windowHandle(), &change);
+    EXPECT_EQ(alone.Style(), S::bsOffice2003Blue);
 }
 
 }  // namespace

@@ -151,6 +151,15 @@ TEST(ToolBarStyler, AssignTakesOnlyTheListedValues) {
     source.ColorHot().SetColor(0x080808);
     source.TabAppearance().SetColor(0x090909);
     source.ContainerAppearance().SetLineColor(0x0A0A0A);
+    source.SetBackGround(QImage(3, 3, QImage::Format_RGB32));
+    source.SetRightHandleImage(QImage(4, 4, QImage::Format_RGB32));
+    CanvasFont bold;
+    bold.bold = true;
+    source.SetFont(bold);
+    source.SetCaptionFont(bold);
+    TFxMenuStyler linked;
+    linked.SetFont(bold);
+    source.SetFxMenuStyler(&linked);
 
     TCustomFxToolBarStyler target;
     RecordingReceiver receiver;
@@ -168,6 +177,13 @@ TEST(ToolBarStyler, AssignTakesOnlyTheListedValues) {
     EXPECT_EQ(target.ColorHot().Color(), clNone);
     EXPECT_EQ(target.TabAppearance().Color(), clBtnFace);
     EXPECT_EQ(target.ContainerAppearance().LineColor(), clBtnShadow);
+    EXPECT_EQ(target.BackGround().size(), QSize(3, 3));
+    EXPECT_EQ(target.RightHandleImage().size(), QSize(4, 4));
+    EXPECT_TRUE(target.Font().bold);
+    EXPECT_FALSE(target.CaptionFont().bold);
+    // The source's linked menu styler into the one in use, which stays.
+    EXPECT_EQ(target.CurrentMenuStyler(), target.InternalMenuStyler());
+    EXPECT_TRUE(target.InternalMenuStyler()->Font().bold);
     // Picture mode, grip, border colour and the caption's hot end colour.
     EXPECT_EQ(receiver.codes, (Codes{1, 5, 2, 2}));
 }
