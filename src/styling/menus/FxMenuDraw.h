@@ -57,7 +57,7 @@ struct TMenuItemInfo {
     bool radioItem = false;
     bool enabled = true;
     bool isDefault = false;
-    bool rightToLeft = false;  // right-to-left reading (never on this system)
+    bool rightToLeft = false;  // the menu reads right to left
 
     // Caption alignment of a pop-up menu's items: 0 left, 1 right, 2 centre.
     int popupAlignment = 0;

@@ -5,6 +5,7 @@
 #include <QPainter>
 #include <memory>
 #include <set>
+#include <tuple>
 
 #include "styling/menus/qt/FxMenuStylers.h"
 
@@ -419,6 +420,108 @@ TEST(MenuItemDrawing, BackgroundPictureIsRecomposedWhenItChanges) {
     Surface b(kWindowWidth, 88);
     DrawMenuItem(s, DropDown("x"), *b.canvas, ItemRect(0), false, 0, window);
     EXPECT_EQ(b.At(100, 2), clBlue);
+}
+
+TEST(MenuItemDrawing, BackgroundPicturePlacedByItsPosition) {
+    using P = TBackgroundPosition;
+    struct Case {
+        P position;
+        int offsetX, offsetY, margin;
+        TPoint picture, fill;  // a pixel of the picture, one of the gradient
+    };
+    // A 4 x 4 picture on a 20 x 10 area.
+    const Case cases[] = {
+        {P::bpTopLeft, 0, 0, 0, {0, 0}, {4, 0}},
+        {P::bpTopLeft, 3, 0, 0, {3, 0}, {2, 0}},
+        {P::bpTopRight, 0, 0, 0, {16, 0}, {15, 0}},
+        {P::bpBottomLeft, 0, 0, 0, {0, 6}, {0, 5}},
+        {P::bpBottomRight, 0, 1, 0, {16, 7}, {16, 6}},
+        {P::bpTopCenter, 0, 0, 0, {8, 0}, {7, 0}},
+        {P::bpBottomCenter, 0, 0, 0, {8, 6}, {8, 5}},
+        {P::bpCenter, 0, 0, 0, {8, 3}, {8, 2}},
+        {P::bpXY, 5, 2, 0, {5, 2}, {4, 2}},
+        {P::bpTiled, 0, 0, 0, {19, 9}, {19, 9}},
+        {P::bpStretched, 0, 0, 0, {19, 0}, {0, 9}},
+        // Margins shrink the area on every side.
+        {P::bpTopLeft, 0, 0, 2, {2, 2}, {6, 2}},
+    };
+    QImage picture(4, 4, QImage::Format_ARGB32);
+    picture.fill(QColor(255, 0, 0));
+    for (const Case& k : cases) {
+        TBackground bg;
+        bg.SetColor(0x00FF00);
+        bg.SetImage(picture);
+        bg.SetPosition(k.position);
+        bg.SetOffsetX(k.offsetX);
+        bg.SetOffsetY(k.offsetY);
+        bg.SetMarginX(k.margin);
+        bg.SetMarginY(k.margin);
+        Surface out(20, 10);
+        DrawBackgroundObject(*out.canvas, {0, 0, 20, 10}, bg, true);
+        const int row = static_cast<int>(&k - cases);
+        EXPECT_EQ(out.At(k.picture.x, k.picture.y), clRed) << row;
+        if (k.position != P::bpTiled && k.position != P::bpStretched) {
+            EXPECT_EQ(out.At(k.fill.x, k.fill.y), 0x00FF00) << row;
+        }
+        if (k.margin > 0) {
+            EXPECT_EQ(out.At(1, 1), clWhite) << row;
+        }
+    }
+}
+
+TEST(MenuItemDrawing, LinesArrowsAndPicturesStandWhereTheStylerSays) {
+    TFxMenuOfficeStyler s;
+    const TMenuWindowInfo window{kItems, std::nullopt, false};
+    // The icon bar's separator line at its right edge; a background margin
+    // filled in the background's colour around its gradient.
+    s.IconBar().SetSeparatorColor(0x0000FF);
+    s.Background().SetMarginX(3);
+    s.Background().SetColorTo(0x000000);
+    Surface parts(kWindowWidth, 22);
+    DrawMenuItem(s, DropDown("x"), *parts.canvas, ItemRect(0), false, 0, window);
+    EXPECT_EQ(parts.At(23, 10), 0x0000FF);
+    EXPECT_EQ(parts.At(25, 10), 0xF6F6F6);  // the margin
+    EXPECT_NE(parts.At(27, 10), 0xF6F6F6);  // the gradient inside it
+
+    // A right-aligned pop-up item has its sub-menu arrow at its left, a menu
+    // read right to left none at all.
+    TFxMenuOfficeStyler plain;
+    TMenuItemInfo sub = DropDown("x");
+    sub.hasSubItems = true;
+    sub.inMainMenu = false;
+    const auto inkIn = [](const Surface& out, int x0, int x1) {
+        for (int y = 0; y < 22; ++y)
+            for (int x = x0; x < x1; ++x)
+                if (out.At(x, y) == 0) return true;
+        return false;
+    };
+    for (const auto& [alignment, rtl, left, right] :
+         {std::tuple{0, false, false, true}, std::tuple{1, false, true, false},
+          std::tuple{0, true, false, false}}) {
+        Surface out(kWindowWidth, 22);
+        sub.popupAlignment = alignment;
+        sub.rightToLeft = rtl;
+        sub.caption = "";
+        DrawMenuItem(plain, sub, *out.canvas, ItemRect(0), false, 0, window);
+        EXPECT_EQ(inkIn(out, 0, 12), left) << alignment << rtl;
+        EXPECT_EQ(inkIn(out, 90, kWindowWidth), right) << alignment << rtl;
+    }
+
+    // A menu-bar item's picture stands six pixels in from its left edge.
+    TMenuItemInfo root;
+    root.caption = "";
+    root.rootItem = root.inMainMenu = true;
+    root.hasImageList = true;
+    root.imageCount = 1;
+    root.imageIndex = 0;
+    root.imageWidth = root.imageHeight = 16;
+    root.image = QImage(16, 16, QImage::Format_RGB32);
+    root.image.fill(QColor(0x10, 0x20, 0x30));
+    Surface bar(100, 20);
+    DrawMenuItem(plain, root, *bar.canvas, {30, 0, 80, 20}, false, 0,
+                 {{}, TRect{0, 0, 100, 20}, false});
+    EXPECT_NE(bar.At(35, 10), RGBColor(0x10, 0x20, 0x30));
+    EXPECT_EQ(bar.At(36, 10), RGBColor(0x10, 0x20, 0x30));
 }
 
 }  // namespace

@@ -98,8 +98,18 @@ TMenuItemInfo MenuItemInfoOf(const QAction* action, const QWidget* window, int l
         return info;
     }
     info.caption = action->text().toStdString();
-    if (!action->shortcut().isEmpty() && !info.rootItem)
-        info.shortCutText = action->shortcut().toString(QKeySequence::NativeText).toStdString();
+    info.rightToLeft = window->isRightToLeft();
+    if (!action->shortcut().isEmpty() && !info.rootItem) {
+        QKeySequence keys = action->shortcut();
+        // A shortcut held with the Windows key shows "Win+" before the
+        // rest of its text, which names the other keys.
+        if (keys.count() == 1 && keys[0].keyboardModifiers().testFlag(Qt::MetaModifier)) {
+            info.winKey = true;
+            keys = QKeySequence(
+                QKeyCombination(keys[0].keyboardModifiers() & ~Qt::MetaModifier, keys[0].key()));
+        }
+        info.shortCutText = keys.toString(QKeySequence::NativeText).toStdString();
+    }
     info.hasSubItems = action->menu() != nullptr && !action->menu()->actions().isEmpty();
     info.checked = action->isCheckable() && action->isChecked();
     info.radioItem = action->actionGroup() != nullptr && action->actionGroup()->isExclusive();

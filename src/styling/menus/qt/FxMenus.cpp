@@ -1,5 +1,6 @@
 #include "styling/menus/qt/FxMenus.h"
 
+#include <QActionEvent>
 #include <QApplication>
 #include <QEvent>
 #include <QMainWindow>
@@ -343,6 +344,13 @@ void TFxMainMenu::EndUpdate() {
 void TFxMainMenu::initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const {
     QMenuBar::initStyleOption(option, action);
     lastOption_.Filled(*option, action);
+}
+
+void TFxMainMenu::actionEvent(QActionEvent* event) {
+    QMenuBar::actionEvent(event);
+    // A change of the menu's items is a look change (Qt repaints the bar by
+    // itself): the menu takes up the MDI client its form may have by now.
+    if (!updating_) HookMdiClient();
 }
 
 void TFxMainMenu::paintEvent(QPaintEvent* event) {

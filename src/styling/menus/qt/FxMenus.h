@@ -187,6 +187,7 @@ class TFxMainMenu : public QMenuBar, public IMenuStyleLink, public TLoadable {
     void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
     void Loaded() override;
     void paintEvent(QPaintEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
 
   private:
     void HookMdiClient();

@@ -389,5 +389,23 @@ TEST(FxMenusTest, OwnerDrawOffShowsAPlainMenu) {
     EXPECT_TRUE(loaded.OwnerDraw());
 }
 
+// An item's shortcut held with the Windows key is shown as "Win+" and the
+// other keys; a menu that reads right to left draws its items so.
+TEST(FxMenusTest, ItemInfoTakesTheWindowsKeyAndTheReadingDirection) {
+    TFxPopupMenu popup;
+    QAction* win = popup.addAction(QStringLiteral("Run"));
+    win->setShortcut(QKeySequence(Qt::META | Qt::CTRL | Qt::Key_F5));
+    QAction* plain = popup.addAction(QStringLiteral("Stop"));
+    plain->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_F5));
+    const TMenuItemInfo winInfo = MenuItemInfoOf(win, &popup, 1, popup);
+    const TMenuItemInfo plainInfo = MenuItemInfoOf(plain, &popup, 1, popup);
+    EXPECT_TRUE(winInfo.winKey);
+    EXPECT_FALSE(plainInfo.winKey);
+    EXPECT_EQ(winInfo.shortCutText, plainInfo.shortCutText);
+    EXPECT_FALSE(plainInfo.rightToLeft);
+    popup.setLayoutDirection(Qt::RightToLeft);
+    EXPECT_TRUE(MenuItemInfoOf(plain, &popup, 1, popup).rightToLeft);
+}
+
 }  // namespace
 }  // namespace vx

@@ -135,5 +135,27 @@ TEST(MdiWindowListTest, BarGradientKeepsClearOfAMaximisedChildsButtons) {
     EXPECT_EQ(row(), normal);
 }
 
+// A form that gets its MDI client after its menu: the menu takes it up at
+// the next change of its items, and an update bracket counts its nesting.
+TEST(MdiWindowListTest, MenuFindsAClientGivenLaterAndCountsItsUpdates) {
+    QMainWindow form;
+    auto* mainMenu = new TFxMainMenu(&form);
+    form.setMenuBar(mainMenu);
+    mainMenu->SetWindowMenu(mainMenu->addMenu(QStringLiteral("&Window")));
+    EXPECT_EQ(mainMenu->WindowList(), nullptr);
+    auto* client = new QMdiArea;
+    form.setCentralWidget(client);
+    mainMenu->addMenu(QStringLiteral("&Help"));
+    ASSERT_NE(mainMenu->WindowList(), nullptr);
+    EXPECT_EQ(mainMenu->WindowList()->Client(), client);
+
+    mainMenu->BeginUpdate();
+    mainMenu->BeginUpdate();
+    mainMenu->EndUpdate();
+    EXPECT_TRUE(mainMenu->Updating());
+    mainMenu->EndUpdate();
+    EXPECT_FALSE(mainMenu->Updating());
+}
+
 }  // namespace
 }  // namespace vx
