@@ -123,7 +123,12 @@ TEST(DockWidgetsTest, ThePanelKeepsItsLayoutInItsStoreWhenEnabled) {
         if (!locked) height = f.panel->height();
         EXPECT_EQ(f.panel->height(), height) << locked;
         EXPECT_EQ(f.panel->HeightLocked(), locked);
+        // The panel's switch reaches the bars in its rows; the hidden one
+        // keeps what it had.
         f.panel->Persistence().SetEnabled(false);
+        EXPECT_FALSE(f.bars[0]->Persistence().Enabled());
+        EXPECT_TRUE(f.bars[1]->Persistence().Enabled());
+        f.bars[1]->Persistence().SetEnabled(false);
     }
 }
 
