@@ -696,6 +696,7 @@ void TDockPanelModel::BuildRows() {
         now = bar->DockBounds();
         MoveToolBar(bar, now.left, stored.top, now.Width(), now.Height());
     }
+    RowsBuilt();
     loadingDone_ = true;
 }
 

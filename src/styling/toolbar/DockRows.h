@@ -215,13 +215,19 @@ class TDockPanelModel {
     void MoveToolBarToOwnRow(IDockBar* bar);
     // The loading step: the registered bars in the order of their stored
     // places, each in a row of its own and then moved to its stored place,
-    // so bars stored on one row share it. Sets LoadingDone.
+    // so bars stored on one row share it; then RowsBuilt, and last
+    // LoadingDone is set.
     void BuildRows();
 
     // The panel's own bounds in its parent.
     virtual TRect PanelBounds() const = 0;
     virtual void SetPanelBounds(const TRect& bounds) = 0;
     virtual bool PanelLoading() const = 0;
+
+  protected:
+    // The rows stand and LoadingDone is not set yet, so a locked height
+    // does not hold yet either (the panel reads its stored layout here).
+    virtual void RowsBuilt() {}
 
   private:
     TDockAlign align_ = TDockAlign::daTop;

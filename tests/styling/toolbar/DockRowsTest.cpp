@@ -94,6 +94,11 @@ TEST(DockRowsTest, EmptyRowsAndEmptyPanel) {
     EXPECT_EQ(panel.bounds.Height(), 28);
     panel.Rows().Delete(0);
     EXPECT_EQ(panel.bounds.Height(), 3);  // MinimumSize
+    panel.SetMinimumSize(0);              // below 1: ignored
+    EXPECT_EQ(panel.MinimumSize(), 3);
+    panel.SetMinimumSize(10);
+    EXPECT_EQ(panel.bounds.Height(), 10);
+    panel.SetMinimumSize(3);
     try {
         panel.Rows().MoveToolBarToRow(nullptr, 0);
         FAIL();

@@ -39,7 +39,7 @@ struct DockedForm {
     TFxToolBar* bars[3] = {};
 
     // With a layout file the panel keeps its layout there.
-    explicit DockedForm(const std::string& layoutFile = {}) {
+    explicit DockedForm(const std::string& layoutFile = {}, bool lockHeight = false) {
         form.resize(1066, 400);
         TAlignHost::Attach(&form);
         TLoadingScope scope;
@@ -52,6 +52,7 @@ struct DockedForm {
             panel->Persistence().SetEnabled(true);
         }
         panel->SetBounds(0, 0, 1066, 43);
+        panel->SetLockHeight(lockHeight);
         const int lefts[3] = {3, 336, 769};
         const int widths[3] = {331, 431, 249};
         const std::vector<int> controls[3] = {std::vector<int>(11, 28),
@@ -106,6 +107,28 @@ TEST(DockWidgetsTest, ThePanelKeepsItsLayoutInItsStoreWhenEnabled) {
         // A store that cannot be written is reported, not thrown out of the
         // destructor.
         f.panel->Persistence().SetKey(folder / "no/such/folder/layout.ini");
+    }
+    // A locked height holds only once the stored layout is read: the
+    // panel still takes the stored rows' size, and drops a stored row
+    // that nothing fills.
+    std::string layout = test::ReadTestFile(file);
+    layout.replace(layout.find("RowCount=2"), 10, "RowCount=3");
+    layout.replace(layout.find("FxToolBar3.Row=1"), 16, "FxToolBar3.Row=2");
+    test::WriteTestFile(file, layout);
+    int height = 0;
+    for (const bool locked : {false, true}) {
+        DockedForm f(file, locked);
+        EXPECT_EQ(f.panel->Rows().Count(), 2) << locked;
+        EXPECT_EQ(f.bars[2]->RowIndex(), 1) << locked;
+        if (!locked) height = f.panel->height();
+        EXPECT_EQ(f.panel->height(), height) << locked;
+        EXPECT_EQ(f.panel->HeightLocked(), locked);
+        // The panel's switch reaches the bars in its rows; the hidden one
+        // keeps what it had.
+        f.panel->Persistence().SetEnabled(false);
+        EXPECT_FALSE(f.bars[0]->Persistence().Enabled());
+        EXPECT_TRUE(f.bars[1]->Persistence().Enabled());
+        f.bars[1]->Persistence().SetEnabled(false);
     }
 }
 

@@ -186,7 +186,7 @@ void Move(QWidget* w, QPoint p, Qt::MouseButtons buttons) {
     QApplication::sendEvent(w, &move);
 }
 
-TEST(FloatingWindowTest, DraggingTheRightAndTopEdgesReflowsTheBar) {
+TEST(FloatingWindowTest, DraggingTheRightTopAndLeftEdgesReflowsTheBar) {
     Floating f;
     f.window->move(50, 50);
     f.window->show();
@@ -220,6 +220,16 @@ TEST(FloatingWindowTest, DraggingTheRightAndTopEdgesReflowsTheBar) {
     EXPECT_EQ(f.bar->FloatingRows(), 3);
     EXPECT_EQ(f.window->geometry().bottom(), bottom);
     QTest::mouseRelease(f.window, Qt::LeftButton, {}, QPoint(x, -6));
+
+    // The left edge taken out takes a row away and keeps the right edge.
+    const int right = f.window->geometry().right();
+    const int mid = f.window->height() / 2;
+    QTest::mousePress(f.window, Qt::LeftButton, {}, QPoint(1, mid));
+    EXPECT_EQ(f.window->SizingEdge(), E::feLeft);
+    Move(f.window, QPoint(-6, mid), Qt::LeftButton);
+    EXPECT_EQ(f.bar->FloatingRows(), 2);
+    EXPECT_EQ(f.window->geometry().right(), right);
+    QTest::mouseRelease(f.window, Qt::LeftButton, {}, QPoint(-6, mid));
 }
 
 TEST(FloatingWindowTest, DraggedByTheBarsCaption) {

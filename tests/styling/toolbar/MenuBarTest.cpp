@@ -177,6 +177,12 @@ TEST(MenuBarTest, ButtonsStandForTheTopLevelItems) {
     EXPECT_FALSE(f.B(3)->Down());
     f.B(3)->repaint();
     EXPECT_EQ(f.B(3)->State(), TToolButtonState::bsDisabled);
+    help->setToolTip("About the tool");
+    EXPECT_EQ(f.B(3)->Hint(), "About the tool");
+    f.B(3)->SetMenuItem(nullptr);  // linking none changes nothing
+    EXPECT_EQ(f.B(3)->MenuItem(), help);
+    help->setVisible(false);
+    EXPECT_TRUE(f.B(3)->isHidden());
     // Without a menu the buttons go.
     f.bar->SetMenu(nullptr);
     EXPECT_TRUE(f.Mode()->MenuButtons().isEmpty());

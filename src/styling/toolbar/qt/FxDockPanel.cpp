@@ -168,10 +168,12 @@ void TFxDockPanel::SetPanelBounds(const TRect& b) {
 void TFxDockPanel::Loaded() {
     TCustomControl::Loaded();
     BuildRows();
-    if (persistence_.Active()) {
-        TLayoutHost host(*this);
-        LoadDockLayout(persistence_, *this, host);
-    }
+}
+
+void TFxDockPanel::RowsBuilt() {
+    if (!persistence_.Active()) return;
+    TLayoutHost host(*this);
+    LoadDockLayout(persistence_, *this, host);
 }
 
 std::string TFxDockPanel::TLayoutHost::BarName(const IDockBar* bar) const {

@@ -77,6 +77,7 @@ class TFxDockPanel : public TCustomControl, public TDockPanelModel, public ITool
 
     void Paint(Canvas& canvas) override;
     void Loaded() override;
+    void RowsBuilt() override;
     void resizeEvent(QResizeEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
