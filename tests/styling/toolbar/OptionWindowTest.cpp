@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <array>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -29,6 +30,7 @@
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
 #include "styling/toolbar/qt/FxToolBarOption.h"
+#include "support/ImagePixel.h"
 #include "support/QtWait.h"
 
 namespace vx {
@@ -294,6 +296,55 @@ TEST(OptionWindowTest, LendsTheOverflowAndGivesItBackInItsPlace) {
 
 // A group spans the bar and its option window: a member pressed on either
 // side releases the one down on the other.
+// The entries take the bar's button colours; a menu bar's take those of its
+// menu buttons, the menu styler's root item.
+TEST(OptionWindowTest, EntriesTakeTheButtonOrRootItemColours) {
+    OptionBar f;
+    using Colours = std::array<TColor, 7>;
+    const auto entries = [&] {
+        f.bar->PrepareOptionWindow();
+        const TControlSelectorPanel& p = *f.bar->OptionWindow()->OptionsPanel();
+        return Colours{
+            p.ColorHot(),         p.ColorHotTo(),          p.ColorDown(),           p.ColorDownTo(),
+            p.CaptionTextColor(), p.CaptionTextColorHot(), p.CaptionTextColorDown()};
+    };
+    const TCustomFxToolBarStyler& styler = *f.bar->CurrentStyler();
+    const TButtonAppearance& b = styler.ButtonAppearance();
+    const Colours buttons{
+        b.ColorHot(),         b.ColorHotTo(),          b.ColorDown(),           b.ColorDownTo(),
+        b.CaptionTextColor(), b.CaptionTextColorHot(), b.CaptionTextColorDown()};
+    EXPECT_EQ(entries(), buttons);
+    TFxMainMenu menu(&f.form);
+    f.bar->SetMenu(&menu);
+    const TRootItem& r = styler.CurrentMenuStyler()->RootItem();
+    const Colours root{r.HoverColor(),       r.HoverColorTo(), r.SelectedColor(),
+                       r.SelectedColorTo(),  r.Font().color,   r.HoverTextColor(),
+                       r.SelectedTextColor()};
+    ASSERT_NE(root, buttons);
+    EXPECT_EQ(entries(), root);
+    f.bar->SetMenu(nullptr);
+}
+
+// A grey line above the entries; the add-or-remove entry's downward mark in
+// the caption colour at its bottom right.
+TEST(OptionWindowTest, TheEntriesLineAndMarkByPixels) {
+    OptionBar f;
+    f.bar->SetBounds(3, 1, 100, 28);  // three buttons overflow
+    f.bar->PrepareOptionWindow();
+    TControlSelectorPanel& p = *f.bar->OptionWindow()->OptionsPanel();
+    const QImage image = p.grab().toImage();
+    const TRect r = p.AddRemoveEntry().rect;
+    const TColor text = p.CaptionTextColor();
+    EXPECT_EQ(test::PixelAt(image, p.width() / 2, r.top - 4), TColor(0x808080));
+    EXPECT_NE(test::PixelAt(image, p.width() / 2, r.top - 3), TColor(0x808080));
+    for (int x = r.right - 9; x < r.right - 4; ++x)
+        EXPECT_EQ(test::PixelAt(image, x, r.bottom - 10), text) << x;
+    EXPECT_NE(test::PixelAt(image, r.right - 9, r.bottom - 9), text);
+    EXPECT_EQ(test::PixelAt(image, r.right - 8, r.bottom - 9), text);
+    EXPECT_EQ(test::PixelAt(image, r.right - 7, r.bottom - 8), text);
+    EXPECT_NE(test::PixelAt(image, r.right - 7, r.bottom - 7), text);
+}
+
 TEST(OptionWindowTest, AGroupPressReachesTheOtherSide) {
     OptionBar f;
     for (TFxToolBarButton* b : f.buttons)
