@@ -296,6 +296,49 @@ TEST(DockWidgetsTest, GripRightHandleAndCornersByPixels) {
     EXPECT_NE(PixelAt(image, 4, 10), clWhite);
 }
 
+// The docked caption band: its fill, the controls below it (or above it with
+// the band at the bottom), and its text kept clear of the grip and the right
+// handle, placed by the alignment.
+TEST(DockWidgetsTest, DockedCaptionBandAndItsText) {
+    PaintedBar p;
+    TFxToolBar& bar = *p.bar;
+    TCaptionAppearance& look = p.panel->CurrentStyler()->CaptionAppearance();
+    look.SetCaptionColor(0x00FF00);
+    look.SetCaptionColorTo(clNone);
+    look.SetCaptionBorderColor(clNone);
+    look.SetCaptionTextColor(clBlack);
+    bar.SetCaption("MMM");
+    bar.SetShowCaption(true);
+    ASSERT_EQ(bar.height(), 28 + 16);
+    QWidget* first = bar.findChildren<QWidget*>()[0];
+    EXPECT_EQ(first->y(), 2 + 16);
+    // The first and last columns of text in the band's rows [top, top + 16).
+    const auto textColumns = [&](int top) {
+        const QImage image = bar.PaintedImage();
+        int from = -1, to = -1;
+        for (int x = 0; x < bar.width() - 14; ++x)
+            for (int y = top; y < top + 16; ++y)
+                if (PixelAt(image, x, y) != TColor(0x00FF00) && y > top && y < top + 15 && x > 7) {
+                    if (from < 0) from = x;
+                    to = x;
+                }
+        return std::pair{from, to};
+    };
+    EXPECT_EQ(PixelAt(bar.PaintedImage(), 40, 1), TColor(0x00FF00));
+    auto [left, leftEnd] = textColumns(0);
+    EXPECT_GE(left, 10);  // grip width + 3
+    EXPECT_LT(left, 14);
+    bar.SetCaptionAlignment(menus::TAlignment::taRightJustify);
+    auto [right, rightEnd] = textColumns(0);
+    EXPECT_LE(rightEnd, 95 - 16);  // right-handle width + 2
+    EXPECT_GT(rightEnd, 95 - 22);
+    EXPECT_EQ(rightEnd - right, leftEnd - left);
+    bar.SetCaptionPosition(TCaptionPosition::cpBottom);
+    EXPECT_EQ(first->y(), 2);
+    EXPECT_EQ(PixelAt(bar.PaintedImage(), 40, 43), TColor(0x00FF00));
+    EXPECT_EQ(textColumns(28), (std::pair{right, rightEnd}));
+}
+
 TEST(DockWidgetsTest, DockBackgroundFromTheStyler) {
     PaintedBar p;
     TCustomFxToolBarStyler& styler = *p.panel->CurrentStyler();
