@@ -294,8 +294,6 @@ TEST(OptionWindowTest, LendsTheOverflowAndGivesItBackInItsPlace) {
     f.ExpectAllBack();
 }
 
-// A group spans the bar and its option window: a member pressed on either
-// side releases the one down on the other.
 // The entries take the bar's button colours; a menu bar's take those of its
 // menu buttons, the menu styler's root item.
 TEST(OptionWindowTest, EntriesTakeTheButtonOrRootItemColours) {
@@ -345,6 +343,8 @@ TEST(OptionWindowTest, TheEntriesLineAndMarkByPixels) {
     EXPECT_NE(test::PixelAt(image, r.right - 7, r.bottom - 7), text);
 }
 
+// A group spans the bar and its option window: a member pressed on either
+// side releases the one down on the other.
 TEST(OptionWindowTest, AGroupPressReachesTheOtherSide) {
     OptionBar f;
     for (TFxToolBarButton* b : f.buttons)
