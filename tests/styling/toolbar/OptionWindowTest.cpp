@@ -581,7 +581,10 @@ TEST(OptionWindowTest, FloatingBarOpensUnderItsCaptionButton) {
     VX_WAIT_TRUE(window->isVisible(), test::kStateWaitMs);
     EXPECT_EQ(window->OptionsPanel()->ItemCount(), 0);
     EXPECT_EQ(window->pos(), bar->mapToGlobal(QPoint(bar->width() - 40, bar->CaptionHeight() - 2)));
-    window->hide();
+    // A bar that moves to another parent closes its option window first.
+    bar->setParent(&owner);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(bar->State(), TToolBarState::tsFree);
     delete floating;
 }
 
