@@ -585,6 +585,7 @@ TEST(OptionWindowTest, FloatingBarOpensUnderItsCaptionButton) {
     bar->setParent(&owner);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(bar->State(), TToolBarState::tsFree);
+    EXPECT_FALSE(bar->ParentStyler());
     delete floating;
 }
 
