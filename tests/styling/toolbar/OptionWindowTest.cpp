@@ -553,6 +553,11 @@ TEST(OptionWindowTest, ClosesOnDeactivationAndKeepsToTheWorkArea) {
     f.form.activateWindow();
     VX_WAIT_TRUE(!window->isVisible(), test::kStateWaitMs);
     f.ExpectAllBack();
+    // At a given point it opens there, work area or not.
+    f.bar->ShowOptionWindow(anchor.x() + 30, anchor.y() + 30, true);
+    EXPECT_EQ(window->pos(), anchor + QPoint(30, 30));
+    window->hide();
+    f.ExpectAllBack();
 }
 
 // A floating bar has no overflow: its caption's option button opens the
