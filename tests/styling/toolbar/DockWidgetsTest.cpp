@@ -339,6 +339,57 @@ TEST(DockWidgetsTest, DockedCaptionBandAndItsText) {
     EXPECT_EQ(textColumns(28), (std::pair{right, rightEnd}));
 }
 
+// On a left dock the caption band is the bar's left strip and its text is
+// turned to read upwards: from the bottom when left aligned, ending clear of
+// the grip when right aligned.
+TEST(DockWidgetsTest, ALeftBarsCaptionReadsUpwards) {
+    QWidget form;
+    form.resize(100, 400);
+    TAlignHost::Attach(&form);
+    TFxDockPanel* panel = nullptr;
+    TFxToolBar* bar = nullptr;
+    {
+        TLoadingScope scope;
+        panel = new TFxDockPanel(&form);
+        panel->SetAlign(TDockAlign::daLeft);
+        panel->SetBounds(0, 0, 60, 400);
+        bar = new TFxToolBar(panel);
+        bar->SetBounds(1, 3, 28, 200);
+        AddControls(*bar, {24, 24, 24});
+    }
+    TCaptionAppearance& look = panel->CurrentStyler()->CaptionAppearance();
+    look.SetCaptionColor(0x00FF00);
+    look.SetCaptionColorTo(clNone);
+    look.SetCaptionBorderColor(clNone);
+    bar->SetCaption("MMM");
+    bar->SetShowCaption(true);
+    ASSERT_FALSE(bar->Horizontal());
+    ASSERT_EQ(bar->CaptionRect(), (TRect{0, 0, 16, bar->height()}));
+    // The first and last rows of text in the band, inside its frame.
+    const auto textRows = [&] {
+        const QImage image = bar->PaintedImage();
+        int from = -1, to = -1;
+        for (int y = 8; y < bar->height() - 14; ++y)
+            for (int x = 1; x < 15; ++x)
+                if (PixelAt(image, x, y) != TColor(0x00FF00)) {
+                    if (from < 0) from = y;
+                    to = y;
+                }
+        return std::pair{from, to};
+    };
+    const auto [top, bottom] = textRows();
+    ASSERT_GE(top, 0);
+    // From the end before the right handle (its width + 2) upwards.
+    EXPECT_LE(bottom, bar->height() - 16 - 2);
+    EXPECT_GE(bottom, bar->height() - 16 - 2 - 4);
+    bar->SetCaptionAlignment(menus::TAlignment::taRightJustify);
+    const auto [rightTop, rightBottom] = textRows();
+    EXPECT_GE(rightTop, 10);  // grip width + 3
+    EXPECT_LT(rightTop, 16);
+    EXPECT_EQ(rightBottom - rightTop, bottom - top);
+    EXPECT_GT(top, rightBottom);
+}
+
 TEST(DockWidgetsTest, DockBackgroundFromTheStyler) {
     PaintedBar p;
     TCustomFxToolBarStyler& styler = *p.panel->CurrentStyler();
