@@ -146,6 +146,23 @@ TEST(BarControlsTest, ButtonsMeasureAndShadeAgainWhenTheBarsLooksChange) {
     EXPECT_GT(f.button->width(), buttonWidth);
 }
 
+// A new image list changes the bar's length by the difference of the
+// pictures' size along it; taking the list away shrinks it by the old size.
+TEST(BarControlsTest, TheLengthFollowsTheImageListsSize) {
+    QWidget form;
+    TImageList small(16, 16), large(24, 20);
+    auto* bar = new TFxToolBar(&form);  // free, and sized by hand
+    bar->SetAutoSize(false);
+    bar->SetBounds(0, 0, 200, 28);
+    bar->SetImages(&small);  // no list before
+    EXPECT_EQ(bar->width(), 200);
+    bar->SetImages(&large);
+    EXPECT_EQ(bar->width(), 208);
+    bar->SetImages(nullptr);
+    EXPECT_EQ(bar->width(), 184);
+    EXPECT_EQ(bar->height(), 28);
+}
+
 // Left and Right on a glow button move the focus along the bar's controls
 // that take it, over those that cannot; the bar passes the focus it is
 // given to the first of them.

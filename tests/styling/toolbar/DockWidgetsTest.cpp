@@ -319,6 +319,100 @@ TEST(DockWidgetsTest, GripRightHandleAndCornersByPixels) {
     EXPECT_NE(PixelAt(image, 4, 10), clWhite);
 }
 
+// The docked caption band: its fill, the controls below it (or above it with
+// the band at the bottom), and its text kept clear of the grip and the right
+// handle, placed by the alignment.
+TEST(DockWidgetsTest, DockedCaptionBandAndItsText) {
+    PaintedBar p;
+    TFxToolBar& bar = *p.bar;
+    TCaptionAppearance& look = p.panel->CurrentStyler()->CaptionAppearance();
+    look.SetCaptionColor(0x00FF00);
+    look.SetCaptionColorTo(clNone);
+    look.SetCaptionBorderColor(clNone);
+    look.SetCaptionTextColor(clBlack);
+    bar.SetCaption("MMM");
+    bar.SetShowCaption(true);
+    ASSERT_EQ(bar.height(), 28 + 16);
+    QWidget* first = bar.findChildren<QWidget*>()[0];
+    EXPECT_EQ(first->y(), 2 + 16);
+    // The first and last columns of text in the band's rows [top, top + 16).
+    const auto textColumns = [&](int top) {
+        const QImage image = bar.PaintedImage();
+        int from = -1, to = -1;
+        for (int x = 0; x < bar.width() - 14; ++x)
+            for (int y = top; y < top + 16; ++y)
+                if (PixelAt(image, x, y) != TColor(0x00FF00) && y > top && y < top + 15 && x > 7) {
+                    if (from < 0) from = x;
+                    to = x;
+                }
+        return std::pair{from, to};
+    };
+    EXPECT_EQ(PixelAt(bar.PaintedImage(), 40, 1), TColor(0x00FF00));
+    auto [left, leftEnd] = textColumns(0);
+    EXPECT_GE(left, 10);  // grip width + 3
+    EXPECT_LT(left, 14);
+    bar.SetCaptionAlignment(menus::TAlignment::taRightJustify);
+    auto [right, rightEnd] = textColumns(0);
+    EXPECT_LE(rightEnd, 95 - 16);  // right-handle width + 2
+    EXPECT_GT(rightEnd, 95 - 22);
+    EXPECT_EQ(rightEnd - right, leftEnd - left);
+    bar.SetCaptionPosition(TCaptionPosition::cpBottom);
+    EXPECT_EQ(first->y(), 2);
+    EXPECT_EQ(PixelAt(bar.PaintedImage(), 40, 43), TColor(0x00FF00));
+    EXPECT_EQ(textColumns(28), (std::pair{right, rightEnd}));
+}
+
+// On a left dock the caption band is the bar's left strip and its text is
+// turned to read upwards: from the bottom when left aligned, ending clear of
+// the grip when right aligned.
+TEST(DockWidgetsTest, ALeftBarsCaptionReadsUpwards) {
+    QWidget form;
+    form.resize(100, 400);
+    TAlignHost::Attach(&form);
+    TFxDockPanel* panel = nullptr;
+    TFxToolBar* bar = nullptr;
+    {
+        TLoadingScope scope;
+        panel = new TFxDockPanel(&form);
+        panel->SetAlign(TDockAlign::daLeft);
+        panel->SetBounds(0, 0, 60, 400);
+        bar = new TFxToolBar(panel);
+        bar->SetBounds(1, 3, 28, 200);
+        AddControls(*bar, {24, 24, 24});
+    }
+    TCaptionAppearance& look = panel->CurrentStyler()->CaptionAppearance();
+    look.SetCaptionColor(0x00FF00);
+    look.SetCaptionColorTo(clNone);
+    look.SetCaptionBorderColor(clNone);
+    bar->SetCaption("MMM");
+    bar->SetShowCaption(true);
+    ASSERT_FALSE(bar->Horizontal());
+    ASSERT_EQ(bar->CaptionRect(), (TRect{0, 0, 16, bar->height()}));
+    // The first and last rows of text in the band, inside its frame.
+    const auto textRows = [&] {
+        const QImage image = bar->PaintedImage();
+        int from = -1, to = -1;
+        for (int y = 8; y < bar->height() - 14; ++y)
+            for (int x = 1; x < 15; ++x)
+                if (PixelAt(image, x, y) != TColor(0x00FF00)) {
+                    if (from < 0) from = y;
+                    to = y;
+                }
+        return std::pair{from, to};
+    };
+    const auto [top, bottom] = textRows();
+    ASSERT_GE(top, 0);
+    // From the end before the right handle (its width + 2) upwards.
+    EXPECT_LE(bottom, bar->height() - 16 - 2);
+    EXPECT_GE(bottom, bar->height() - 16 - 2 - 4);
+    bar->SetCaptionAlignment(menus::TAlignment::taRightJustify);
+    const auto [rightTop, rightBottom] = textRows();
+    EXPECT_GE(rightTop, 10);  // grip width + 3
+    EXPECT_LT(rightTop, 16);
+    EXPECT_EQ(rightBottom - rightTop, bottom - top);
+    EXPECT_GT(top, rightBottom);
+}
+
 TEST(DockWidgetsTest, DockBackgroundFromTheStyler) {
     PaintedBar p;
     TCustomFxToolBarStyler& styler = *p.panel->CurrentStyler();

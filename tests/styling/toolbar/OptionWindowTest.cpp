@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+#include <array>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -29,6 +30,7 @@
 #include "styling/toolbar/qt/FxToolBar.h"
 #include "styling/toolbar/qt/FxToolBarButton.h"
 #include "styling/toolbar/qt/FxToolBarOption.h"
+#include "support/ImagePixel.h"
 #include "support/QtWait.h"
 
 namespace vx {
@@ -292,6 +294,55 @@ TEST(OptionWindowTest, LendsTheOverflowAndGivesItBackInItsPlace) {
     f.ExpectAllBack();
 }
 
+// The entries take the bar's button colours; a menu bar's take those of its
+// menu buttons, the menu styler's root item.
+TEST(OptionWindowTest, EntriesTakeTheButtonOrRootItemColours) {
+    OptionBar f;
+    using Colours = std::array<TColor, 7>;
+    const auto entries = [&] {
+        f.bar->PrepareOptionWindow();
+        const TControlSelectorPanel& p = *f.bar->OptionWindow()->OptionsPanel();
+        return Colours{
+            p.ColorHot(),         p.ColorHotTo(),          p.ColorDown(),           p.ColorDownTo(),
+            p.CaptionTextColor(), p.CaptionTextColorHot(), p.CaptionTextColorDown()};
+    };
+    const TCustomFxToolBarStyler& styler = *f.bar->CurrentStyler();
+    const TButtonAppearance& b = styler.ButtonAppearance();
+    const Colours buttons{
+        b.ColorHot(),         b.ColorHotTo(),          b.ColorDown(),           b.ColorDownTo(),
+        b.CaptionTextColor(), b.CaptionTextColorHot(), b.CaptionTextColorDown()};
+    EXPECT_EQ(entries(), buttons);
+    TFxMainMenu menu(&f.form);
+    f.bar->SetMenu(&menu);
+    const TRootItem& r = styler.CurrentMenuStyler()->RootItem();
+    const Colours root{r.HoverColor(),       r.HoverColorTo(), r.SelectedColor(),
+                       r.SelectedColorTo(),  r.Font().color,   r.HoverTextColor(),
+                       r.SelectedTextColor()};
+    ASSERT_NE(root, buttons);
+    EXPECT_EQ(entries(), root);
+    f.bar->SetMenu(nullptr);
+}
+
+// A grey line above the entries; the add-or-remove entry's downward mark in
+// the caption colour at its bottom right.
+TEST(OptionWindowTest, TheEntriesLineAndMarkByPixels) {
+    OptionBar f;
+    f.bar->SetBounds(3, 1, 100, 28);  // three buttons overflow
+    f.bar->PrepareOptionWindow();
+    TControlSelectorPanel& p = *f.bar->OptionWindow()->OptionsPanel();
+    const QImage image = p.grab().toImage();
+    const TRect r = p.AddRemoveEntry().rect;
+    const TColor text = p.CaptionTextColor();
+    EXPECT_EQ(test::PixelAt(image, p.width() / 2, r.top - 4), TColor(0x808080));
+    EXPECT_NE(test::PixelAt(image, p.width() / 2, r.top - 3), TColor(0x808080));
+    for (int x = r.right - 9; x < r.right - 4; ++x)
+        EXPECT_EQ(test::PixelAt(image, x, r.bottom - 10), text) << x;
+    EXPECT_NE(test::PixelAt(image, r.right - 9, r.bottom - 9), text);
+    EXPECT_EQ(test::PixelAt(image, r.right - 8, r.bottom - 9), text);
+    EXPECT_EQ(test::PixelAt(image, r.right - 7, r.bottom - 8), text);
+    EXPECT_NE(test::PixelAt(image, r.right - 7, r.bottom - 7), text);
+}
+
 // A group spans the bar and its option window: a member pressed on either
 // side releases the one down on the other.
 TEST(OptionWindowTest, AGroupPressReachesTheOtherSide) {
@@ -502,6 +553,11 @@ TEST(OptionWindowTest, ClosesOnDeactivationAndKeepsToTheWorkArea) {
     f.form.activateWindow();
     VX_WAIT_TRUE(!window->isVisible(), test::kStateWaitMs);
     f.ExpectAllBack();
+    // At a given point it opens there, work area or not.
+    f.bar->ShowOptionWindow(anchor.x() + 30, anchor.y() + 30, true);
+    EXPECT_EQ(window->pos(), anchor + QPoint(30, 30));
+    window->hide();
+    f.ExpectAllBack();
 }
 
 // A floating bar has no overflow: its caption's option button opens the
@@ -530,7 +586,11 @@ TEST(OptionWindowTest, FloatingBarOpensUnderItsCaptionButton) {
     VX_WAIT_TRUE(window->isVisible(), test::kStateWaitMs);
     EXPECT_EQ(window->OptionsPanel()->ItemCount(), 0);
     EXPECT_EQ(window->pos(), bar->mapToGlobal(QPoint(bar->width() - 40, bar->CaptionHeight() - 2)));
-    window->hide();
+    // A bar that moves to another parent closes its option window first.
+    bar->setParent(&owner);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(bar->State(), TToolBarState::tsFree);
+    EXPECT_FALSE(bar->ParentStyler());
     delete floating;
 }
 

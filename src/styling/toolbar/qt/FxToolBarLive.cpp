@@ -49,8 +49,17 @@ void TFxCustomToolBar::SetAutoPositionControls(bool v) {
 
 void TFxCustomToolBar::SetImages(TImageList* images) {
     if (images == images_) return;
-    if (images_) disconnect(images_, nullptr, this, nullptr);
+    TImageList* old = images_.data();
+    if (old) disconnect(old, nullptr, this, nullptr);
     images_ = images;
+    if (old && !IsLoading()) {
+        // The bar's length follows the pictures' size along it (a bar that
+        // sizes itself measures again below).
+        const int delta = Horizontal() ? (images ? images->Width() : 0) - old->Width()
+                                       : (images ? images->Height() : 0) - old->Height();
+        if (delta != 0)
+            ResizeBar(width() + (Horizontal() ? delta : 0), height() + (Horizontal() ? 0 : delta));
+    }
     if (images) {
         connect(images, &TImageList::Changed, this, [this] { ResizeButtons(); });
         // Buttons forget their pictures with the list.

@@ -753,9 +753,15 @@ bool TFxCustomToolBar::OptionMouseEvent(QEvent* event) {
     }
     if (floating) {
         if (!ShowOptionIndicatorOn() || !OptionButtonRect().Contains(p)) return false;
-    } else if ((!ShowRightHandleOn() || !RightHandleHitRect().Contains(p)) &&
-               !CaptionOptionButtonRect().Contains(p)) {
-        return false;
+    } else if (!ShowRightHandleOn() || !RightHandleHitRect().Contains(p)) {
+        if (!CaptionOptionButtonRect().Contains(p)) return false;
+        // The caption option button only tells the bar's owner, with the
+        // point under the bar's end; it opens no window of its own.
+        const TPoint a = DockedOptionAnchor(DockBounds());
+        const QPoint client(a.x, a.y);
+        emit OptionClicked(
+            this, client, parentWidget() != nullptr ? parentWidget()->mapToGlobal(client) : client);
+        return true;
     }
     if (OptionWindowShowing()) {  // a second press closes it
         HideOptionWindow();
