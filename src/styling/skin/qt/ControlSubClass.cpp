@@ -510,12 +510,11 @@ void TControlSubClass::PaintXPButtonFrame(QPainter& painter, bool focused, bool 
     Canvas c(painter);
     Fill(c, r, ParentColor(w));
     RoundRect(painter, r, arc, pen, xpc.surfaceNormal);
-    if (!w->isEnabled()) {
-        RoundRect(painter, r, arc, xpc.controlDisabledBorder, std::nullopt);
-        return;
-    }
-    RoundRect(painter, r, arc, xpc.outLineBorder, std::nullopt);
+    // Only an enabled button gets the dark outline over the first one.
+    const bool enabled = w->isEnabled();
+    if (enabled) RoundRect(painter, r, arc, xpc.outLineBorder, std::nullopt);
     Line(c, xpc.surfaceBottomLine, {{r.left + arc, r.bottom - 2}, {r.right - arc, r.bottom - 2}});
+    if (!enabled) return;
     TRect ir{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
     auto inner = [&](TColor first, TColor offset) {
         RoundRect(painter, ir, arc / 2, first, std::nullopt);

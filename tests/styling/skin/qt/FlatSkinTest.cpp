@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -261,8 +262,11 @@ TEST_F(FlatSkinTest, ButtonsPaintTheirXPFrameHotFocusedAndDisabled) {
     EXPECT_EQ(PixelOf(button, mid, button->height() - 2), Q(xp.innerBorderFocus));
     EXPECT_EQ(PixelOf(button, mid, 1), Q(AddColorOffset(xp.innerBorderFocus, 0x020202)));
 
+    // Disabled, the first outline stays (no dark one over it) and the
+    // bottom line is drawn.
     button->setEnabled(false);
-    EXPECT_EQ(PixelOf(button, mid, 0), Q(xp.controlDisabledBorder));
+    EXPECT_EQ(PixelOf(button, mid, 0), Q(NewColor(clBtnShadow, 30)));
+    EXPECT_EQ(PixelOf(button, mid, button->height() - 2), Q(xp.surfaceBottomLine));
 
     // The plain look by tag, and no skin painting at all with a negative tag.
     QWidget* bit = dialog->Find("BitBtn1");
@@ -455,6 +459,15 @@ TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
     draw(disabled);
     EXPECT_EQ(image.pixelColor(190, 12), Q(wc.menu));
     EXPECT_EQ(image.pixelColor(5, 12), Q(wc.iconBar));
+
+    // An item tagged out keeps the desktop's own measure and look.
+    SetControlTag(file->actions().at(1), kSkinOptOutTag);
+    const QStyle* desktop = static_cast<QProxyStyle*>(style)->baseStyle();
+    EXPECT_EQ(style->sizeFromContents(QStyle::CT_MenuItem, &plain, {}, file),
+              desktop->sizeFromContents(QStyle::CT_MenuItem, &plain, {}, file));
+    draw(plain);
+    EXPECT_NE(image.pixelColor(190, 12), Q(wc.select));
+    SetControlTag(file->actions().at(1), 0);
 
     // The pop-up itself opens with its flat items, and a sub-menu added
     // since the walk gets them when the pop-up draws its items.
