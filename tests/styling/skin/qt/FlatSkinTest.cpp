@@ -533,6 +533,40 @@ TEST_F(FlatSkinTest, TransparentSpeedButtonsShowTheirParentThrough) {
     }
 }
 
+// The icon routine: a glyph lifts and casts its shadow while hot, is dimmed
+// while idle and greyed while disabled, and a picture without an alpha
+// channel is see-through where it has its bottom-left pixel's colour.
+TEST(FlatSkinIconTest, GlyphsLiftDimGreyAndKeyOutTheirCorner) {
+    QWidget owner;
+    TFlatSkin skin(&owner);
+    const TSkinWorkingColors& wc = skin.SetGlobalColor(32);
+    QImage glyph(4, 4, QImage::Format_RGB32);
+    glyph.fill(qRgb(0, 0, 255));
+    glyph.setPixel(0, 3, qRgb(255, 0, 0));
+    const TColor blue = RGBColor(0, 0, 255);
+    const struct {
+        bool hot, enabled;
+        QPoint face, corner;
+        TColor faceColour;
+    } cases[] = {
+        {true, true, {9, 10}, {9, 13}, blue},
+        {false, true, {10, 11}, {10, 14}, NewColor(blue, skin.DimLevel())},
+        {false, false, {10, 11}, {10, 14}, NewColor(GrayColor(blue, skin.GrayLevel()), 40)},
+    };
+    for (const auto& k : cases) {
+        QImage target(30, 30, QImage::Format_RGB32);
+        target.fill(Qt::white);
+        QPainter painter(&target);
+        skin.DrawItemIcon(painter, glyph, QRect(10, 10, 16, 16), false, false, false, false,
+                          k.enabled, false, k.hot);
+        painter.end();
+        EXPECT_EQ(target.pixelColor(k.face), Q(k.faceColour)) << k.hot << k.enabled;
+        EXPECT_EQ(target.pixelColor(k.corner), QColor(Qt::white)) << k.hot << k.enabled;
+        // The shadow, two pixels down and right of the lifted glyph.
+        EXPECT_EQ(target.pixelColor(14, 15) == Q(NewColorDark(wc.select, 50)), k.hot);
+    }
+}
+
 // The styled menus of a skinned form are switched with the skin: drawn
 // styled while it is active, plainly once it lets go; a main menu tagged
 // out and a menu without items keep their setting.
