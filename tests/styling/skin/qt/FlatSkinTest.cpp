@@ -460,6 +460,39 @@ TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
     EXPECT_EQ(image.pixelColor(190, 12), Q(wc.menu));
     EXPECT_EQ(image.pixelColor(5, 12), Q(wc.iconBar));
 
+    // The check mark of an item without a picture, the gradient background,
+    // and the raised top-level item with its shadow on the right.
+    QStyleOptionMenuItem checked = plain;
+    checked.checkType = QStyleOptionMenuItem::NonExclusive;
+    checked.checked = true;
+    checked.state &= ~QStyle::State_Selected;
+    const TColor bar = wc.menuBar;
+    const struct {
+        QStyle::ControlElement element;
+        const QStyleOptionMenuItem* option;
+        bool gradient;
+        QPoint at;
+        TColor colour;
+    } marks[] = {
+        {QStyle::CE_MenuItem, &checked, false, {7, 7}, wc.checked},
+        {QStyle::CE_MenuItem, &checked, false, {8, 12}, clBlack},
+        {QStyle::CE_MenuItem, &checked, true, {3, 12}, NewColor(wc.iconBar, 12)},
+        {QStyle::CE_MenuBarItem, &plain, false, {198, 12}, NewColorDark(bar, 10)},
+        {QStyle::CE_MenuBarItem, &plain, false, {193, 12}, NewColorDark(bar, 100)},
+    };
+    for (const auto& m : marks) {
+        QStyleOptionMenuItem option = *m.option;
+        option.rect = QRect(0, 0, 200, 24);
+        if (m.element == QStyle::CE_MenuBarItem) option.state |= QStyle::State_Selected;
+        skin.SetGradient(m.gradient);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        style->drawControl(m.element, &option, &painter, file);
+        painter.end();
+        EXPECT_EQ(image.pixelColor(m.at), Q(m.colour)) << m.at.x() << "," << m.at.y();
+    }
+    skin.SetGradient(false);
+
     // An item tagged out keeps the desktop's own measure and look.
     SetControlTag(file->actions().at(1), kSkinOptOutTag);
     const QStyle* desktop = static_cast<QProxyStyle*>(style)->baseStyle();
