@@ -721,9 +721,12 @@ void TControlSubClass::PaintGroupBox(QPainter& painter) {
     // The style's own frame lies elsewhere than the framework's: all of it
     // is cleared to the box's colour first.
     Fill(c, client, color);
+    // A flat group box stands for one without the 3-D look: one dark frame.
+    const bool ctl3D = !box->isFlat();
+    const TColor topLeft = ctl3D ? light : dark;
     TRect f = client;
     f.top += half - 1;
-    Frame3D(c, f, light, dark, 1);
+    Frame3D(c, f, topLeft, dark, 1);
     Fill(c, {client.left, client.top, client.right, client.top + half + 2}, ParentColor(box));
     const bool rtl = IsRightToLeft(box);
     TRect cap = rtl ? TRect{client.right - 9 - tw, client.top, client.right - 9, client.top + th}
@@ -739,8 +742,8 @@ void TControlSubClass::PaintGroupBox(QPainter& painter) {
     c.DrawText(caption.toStdString(), textRect,
                DrawTextFlags::kSingleLine | (rtl ? DrawTextFlags::kRtlReading : 0u));
     painter.restore();
-    Line(c, light, {{client.left, half + 1}, {cap.left, half + 1}});
-    Line(c, light, {{cap.right, half + 1}, {client.right - 1, half + 1}});
+    Line(c, topLeft, {{client.left, half + 1}, {cap.left, half + 1}});
+    Line(c, topLeft, {{cap.right, half + 1}, {client.right - 1, half + 1}});
 }
 
 }  // namespace vx

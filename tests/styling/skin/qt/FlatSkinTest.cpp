@@ -331,6 +331,10 @@ TEST_F(FlatSkinTest, EditsCheckBoxesRadiosCombosAndPanelsPaintFlat) {
     auto* group = dialog->Find<QGroupBox>("GroupBox1");
     EXPECT_EQ(PixelOf(group, 0, 40), Q(NewColor(face, 60)));
     EXPECT_EQ(PixelOf(group, group->width() - 1, 40), Q(NewColorDark(face, 60)));
+    // A flat group box (no 3-D look) is framed in the dark shade all round.
+    group->setFlat(true);
+    EXPECT_EQ(PixelOf(group, 0, 40), Q(NewColorDark(face, 60)));
+    group->setFlat(false);
 }
 
 // An edit's 3-D frame goes at its first skin paint, while it stays hooked,
