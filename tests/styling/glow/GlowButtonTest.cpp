@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
 #include <QEnterEvent>
 #include <QSignalSpy>
 #include <QTest>
@@ -10,6 +11,7 @@
 #include <vector>
 
 #include "styling/gdiplus/FxGDIP.h"
+#include "styling/gdiplus/GDIPicture.h"
 #include "styling/glow/GlowButtonRules.h"
 #include "styling/glow/qt/FxGlowButton.h"
 #include "styling/toolbar/GlowButtonAppearance.h"
@@ -326,6 +328,62 @@ TEST_F(GlowButtonTest, FacePixelsAndCorners) {
 
     b->SetComponentStyle(3);
     EXPECT_EQ(PixelAt(b->PaintedImage(), 50, 0), TColor(0x000000));
+}
+
+// The glyph comes from the picture before the image list; hot, the hot
+// picture or list, disabled, the disabled ones (the disabled list drawn as
+// enabled).
+TEST_F(GlowButtonTest, GlyphSourcesByState) {
+    const auto list = [this](Qt::GlobalColor c) {
+        auto* images = new TImageList(16, 16, form_.get());
+        QPixmap pixmap(16, 16);
+        pixmap.fill(c);
+        images->Add(pixmap);
+        return images;
+    };
+    const auto picture = [](Qt::GlobalColor c) {
+        QImage image(16, 16, QImage::Format_RGB32);
+        image.fill(c);
+        QByteArray bytes;
+        QBuffer out(&bytes);
+        out.open(QIODevice::WriteOnly);
+        image.save(&out, "PNG");
+        QBuffer in(&bytes);
+        in.open(QIODevice::ReadOnly);
+        auto p = std::make_unique<TGDIPPicture>();
+        p->LoadFromStream(&in);
+        return p;
+    };
+    TFxGlowButton* b = Make();
+    b->SetShowCaption(false);
+    b->SetImageIndex(0);
+    b->SetImages(list(Qt::red));
+    b->SetHotImages(list(Qt::blue));
+    Show();
+    const TColor red = RGBColor(255, 0, 0);
+    const TColor blue = RGBColor(0, 0, 255);
+    const TColor yellow = RGBColor(255, 255, 0);
+    const TColor magenta = RGBColor(255, 0, 255);
+    const TColor cyan = RGBColor(0, 255, 255);
+    const auto glyph = [b] { return PixelAt(b->PaintedImage(), 50, 20); };
+    EXPECT_EQ(glyph(), red);
+    Enter(b);
+    EXPECT_EQ(glyph(), blue);
+    Leave(b);
+    b->SetEnabled(false);
+    EXPECT_NE(glyph(), red);  // greyed
+    b->SetDisabledImages(list(Qt::yellow));
+    EXPECT_EQ(glyph(), yellow);
+    b->SetEnabled(true);
+    b->SetPicture(picture(Qt::magenta).get());
+    b->SetHotPicture(picture(Qt::cyan).get());
+    EXPECT_EQ(glyph(), magenta);
+    Enter(b);
+    EXPECT_EQ(glyph(), cyan);
+    Leave(b);
+    b->SetDisabledPicture(picture(Qt::yellow).get());
+    b->SetEnabled(false);
+    EXPECT_EQ(glyph(), yellow);
 }
 
 TEST_F(GlowButtonTest, EnterAndEscapeOfTheDialogClickDefaultAndCancel) {
