@@ -302,6 +302,12 @@ TEST_F(FlatSkinTest, EditsCheckBoxesRadiosCombosAndPanelsPaintFlat) {
     EXPECT_EQ(PixelOf(check, 2, 12), Q(xp.controlDisabledBorder));
     check->setEnabled(true);
     EXPECT_EQ(PixelOf(check, 8, 14), Q(xp.rdoChkControlChk));  // on the check mark
+    // Partly checked: a filled square in the mark's colour instead of the mark.
+    EXPECT_NE(PixelOf(check, 6, 10), Q(xp.rdoChkControlChk));
+    check->setTristate(true);
+    check->setCheckState(Qt::PartiallyChecked);
+    EXPECT_EQ(PixelOf(check, 6, 10), Q(xp.rdoChkControlChk));
+    check->setCheckState(Qt::Checked);
 
     auto* radio = dialog->Find<QRadioButton>("Radio1");
     radio->setChecked(true);
