@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 #include <QTabWidget>
 #include <QTest>
@@ -614,7 +615,11 @@ TEST(FlatSkinIconTest, GlyphsLiftDimGreyAndKeyOutTheirCorner) {
 // styled while it is active, plainly once it lets go; a main menu tagged
 // out and a menu without items keep their setting.
 TEST(FlatSkinMenusTest, StyledMenusOwnerDrawFollowsTheSkin) {
+    const std::unique_ptr<QStyle> own(QStyleFactory::create(QStringLiteral("Fusion")));
     QDialog dialog;
+    auto* drawn = new QMenu(&dialog);
+    drawn->addAction(QStringLiteral("Mine"));
+    drawn->setStyle(own.get());
     auto* bar = new TFxMainMenu(&dialog);
     bar->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Save"));
     auto* popup = new TFxPopupMenu(&dialog);
@@ -635,6 +640,13 @@ TEST(FlatSkinMenusTest, StyledMenusOwnerDrawFollowsTheSkin) {
     skin->SetActive(false);
     EXPECT_FALSE(bar->OwnerDraw());
     EXPECT_FALSE(popup->OwnerDraw());
+    // A menu that draws its items its own way keeps that look unless the
+    // skin is told to override it at its next activation.
+    EXPECT_EQ(drawn->style(), own.get());
+    skin->SetOverrideOwnerDraw(true);
+    skin->SetActive(true);
+    EXPECT_EQ(drawn->style(), skin->MenuStyle());
+    skin->SetActive(false);
 }
 
 }  // namespace
