@@ -28,6 +28,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
+#include <set>
 
 #include "platform/paint/Canvas.h"
 #include "platform/qt/SpeedButton.h"
@@ -609,6 +610,37 @@ TEST(FlatSkinIconTest, GlyphsLiftDimGreyAndKeyOutTheirCorner) {
         // The shadow, two pixels down and right of the lifted glyph.
         EXPECT_EQ(target.pixelColor(14, 15) == Q(NewColorDark(wc.select, 50)), k.hot);
     }
+}
+
+// The item-text routine: the shortcut right-aligned 10 pixels in, lighter
+// than the text; a default item embossed in shades of what lies under it.
+TEST(FlatSkinIconTest, ItemTextShortcutAndEmbossedDefault) {
+    QWidget owner;
+    TFlatSkin skin(&owner);
+    skin.SetGlobalColor(32);
+    const TColor under = 0xC0C0C0;
+    const auto colours = [&](bool isDefault, const QString& shortcut, int fromX) {
+        QImage image(200, 24, QImage::Format_RGB32);
+        image.fill(Q(under));
+        QPainter painter(&image);
+        skin.DrawItemText(painter, QStringLiteral("WWW"), 0, skin.Font(), clBlack, false, false,
+                          isDefault, true, false, QRect(0, 0, 200, 24), under, shortcut);
+        painter.end();
+        std::set<QRgb> seen;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = fromX; x < image.width(); ++x)
+                seen.insert(image.pixel(x, y) & 0xFFFFFF);
+        return seen;
+    };
+    const auto has = [](const std::set<QRgb>& seen, TColor c) {
+        return seen.count(Q(c).rgb() & 0xFFFFFF) > 0;
+    };
+    const std::set<QRgb> shortcut = colours(false, QStringLiteral("Ctrl+S"), 120);
+    EXPECT_TRUE(has(shortcut, NewColorDark(clBlack, -40)));
+    EXPECT_FALSE(has(colours(false, QString(), 120), NewColorDark(clBlack, -40)));
+    EXPECT_FALSE(has(colours(false, QStringLiteral("Ctrl+S"), 191), NewColorDark(clBlack, -40)));
+    EXPECT_TRUE(has(colours(true, QString(), 0), NewColorDark(under, 60)));
+    EXPECT_FALSE(has(colours(false, QString(), 0), NewColorDark(under, 60)));
 }
 
 // The styled menus of a skinned form are switched with the skin: drawn
