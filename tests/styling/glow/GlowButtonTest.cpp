@@ -2,7 +2,9 @@
 
 #include <QApplication>
 #include <QBuffer>
+#include <QDialog>
 #include <QEnterEvent>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -84,6 +86,8 @@ TEST(GlowButtonRulesTest, ColoursOfEachStateAndFadeAsData) {
     TGlowPaintInput joinedHeld = down;
     joinedHeld.standalone = false;
     joinedHeld.held = true;
+    TGlowPaintInput shownEnabled = disabled;  // disabled, but not shown so
+    shownEnabled.showDisabled = false;
     const Row rows[] = {
         {normal, a.Color(), a.BorderColor(), false},
         {hot, a.ColorHot(), a.BorderColorHot(), true},
@@ -95,6 +99,7 @@ TEST(GlowButtonRulesTest, ColoursOfEachStateAndFadeAsData) {
         {pressFade, BlendColor(a.ColorDown(), a.ColorHot(), 40),
          BlendColor(a.BorderColorDown(), a.BorderColorHot(), 40), true},
         {joinedHeld, a.ColorDown(), a.BorderColor(), true},
+        {shownEnabled, a.ColorHot(), a.BorderColorHot(), true},
     };
     int i = 0;
     for (const Row& r : rows) {
@@ -410,6 +415,29 @@ TEST_F(GlowButtonTest, EnterAndEscapeOfTheDialogClickDefaultAndCancel) {
     ok->SetEnabled(false);
     QTest::keyClick(form_.get(), Qt::Key_Return);
     EXPECT_EQ(oks, 1);
+}
+
+// A double click gives one click more than its two presses; a click ends a
+// dialog with the button's modal result.
+TEST_F(GlowButtonTest, DoubleClickClicksOnceMoreAndModalResultEndsTheDialog) {
+    TFxGlowButton* b = Make();
+    int clicks = 0;
+    b->OnClick = [&](TFxCustomGlowButton&) { ++clicks; };
+    Show();
+    const QPointF at(20, 20);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const bool up = type == QEvent::MouseButtonRelease;
+        QMouseEvent event(type, at, b->mapToGlobal(at), Qt::LeftButton,
+                          up ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(b, &event);
+    }
+    EXPECT_EQ(clicks, 3);
+    QDialog dialog;
+    auto* ok = new TFxGlowButton(&dialog);
+    ok->SetModalResult(QDialog::Accepted + 5);
+    ok->Click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted + 5);
 }
 
 TEST_F(GlowButtonTest, FollowsItsActionAndRunsIt) {
