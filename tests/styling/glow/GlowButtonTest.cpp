@@ -17,6 +17,7 @@
 #include "styling/glow/GlowButtonRules.h"
 #include "styling/glow/qt/FxGlowButton.h"
 #include "styling/toolbar/GlowButtonAppearance.h"
+#include "support/QtWait.h"
 
 namespace vx {
 namespace {
@@ -415,6 +416,32 @@ TEST_F(GlowButtonTest, EnterAndEscapeOfTheDialogClickDefaultAndCancel) {
     ok->SetEnabled(false);
     QTest::keyClick(form_.get(), Qt::Key_Return);
     EXPECT_EQ(oks, 1);
+}
+
+// Focused, a button of focus type ftHot or ftHotBorder takes the hot look.
+TEST_F(GlowButtonTest, FocusTypeDecidesTheFocusedLook) {
+    TFxGlowButton* b = Make();
+    b->setFocusPolicy(Qt::StrongFocus);
+    TGlowButtonAppearance& a = b->Appearance();
+    a.SetColor(0x0000FF);
+    a.SetColorTo(0x0000FF);
+    a.SetColorHot(0x00FF00);
+    a.SetColorHotTo(0x00FF00);
+    Show();
+    form_->activateWindow();
+    b->setFocus();
+    VX_WAIT_TRUE(b->hasFocus(), test::kStateWaitMs);
+    const struct {
+        TFocusType type;
+        TColor face;
+    } cases[] = {{TFocusType::ftBorder, 0x0000FF},
+                 {TFocusType::ftHot, 0x00FF00},
+                 {TFocusType::ftHotBorder, 0x00FF00},
+                 {TFocusType::ftNone, 0x0000FF}};
+    for (const auto& k : cases) {
+        b->SetFocusType(k.type);
+        EXPECT_EQ(PixelAt(b->PaintedImage(), 50, 8), k.face) << static_cast<int>(k.type);
+    }
 }
 
 // A double click gives one click more than its two presses; a click ends a
