@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QBuffer>
+#include <QDialog>
 #include <QEnterEvent>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -10,9 +13,11 @@
 #include <vector>
 
 #include "styling/gdiplus/FxGDIP.h"
+#include "styling/gdiplus/GDIPicture.h"
 #include "styling/glow/GlowButtonRules.h"
 #include "styling/glow/qt/FxGlowButton.h"
 #include "styling/toolbar/GlowButtonAppearance.h"
+#include "support/QtWait.h"
 
 namespace vx {
 namespace {
@@ -82,6 +87,8 @@ TEST(GlowButtonRulesTest, ColoursOfEachStateAndFadeAsData) {
     TGlowPaintInput joinedHeld = down;
     joinedHeld.standalone = false;
     joinedHeld.held = true;
+    TGlowPaintInput shownEnabled = disabled;  // disabled, but not shown so
+    shownEnabled.showDisabled = false;
     const Row rows[] = {
         {normal, a.Color(), a.BorderColor(), false},
         {hot, a.ColorHot(), a.BorderColorHot(), true},
@@ -93,6 +100,7 @@ TEST(GlowButtonRulesTest, ColoursOfEachStateAndFadeAsData) {
         {pressFade, BlendColor(a.ColorDown(), a.ColorHot(), 40),
          BlendColor(a.BorderColorDown(), a.BorderColorHot(), 40), true},
         {joinedHeld, a.ColorDown(), a.BorderColor(), true},
+        {shownEnabled, a.ColorHot(), a.BorderColorHot(), true},
     };
     int i = 0;
     for (const Row& r : rows) {
@@ -328,6 +336,62 @@ TEST_F(GlowButtonTest, FacePixelsAndCorners) {
     EXPECT_EQ(PixelAt(b->PaintedImage(), 50, 0), TColor(0x000000));
 }
 
+// The glyph comes from the picture before the image list; hot, the hot
+// picture or list, disabled, the disabled ones (the disabled list drawn as
+// enabled).
+TEST_F(GlowButtonTest, GlyphSourcesByState) {
+    const auto list = [this](Qt::GlobalColor c) {
+        auto* images = new TImageList(16, 16, form_.get());
+        QPixmap pixmap(16, 16);
+        pixmap.fill(c);
+        images->Add(pixmap);
+        return images;
+    };
+    const auto picture = [](Qt::GlobalColor c) {
+        QImage image(16, 16, QImage::Format_RGB32);
+        image.fill(c);
+        QByteArray bytes;
+        QBuffer out(&bytes);
+        out.open(QIODevice::WriteOnly);
+        image.save(&out, "PNG");
+        QBuffer in(&bytes);
+        in.open(QIODevice::ReadOnly);
+        auto p = std::make_unique<TGDIPPicture>();
+        p->LoadFromStream(&in);
+        return p;
+    };
+    TFxGlowButton* b = Make();
+    b->SetShowCaption(false);
+    b->SetImageIndex(0);
+    b->SetImages(list(Qt::red));
+    b->SetHotImages(list(Qt::blue));
+    Show();
+    const TColor red = RGBColor(255, 0, 0);
+    const TColor blue = RGBColor(0, 0, 255);
+    const TColor yellow = RGBColor(255, 255, 0);
+    const TColor magenta = RGBColor(255, 0, 255);
+    const TColor cyan = RGBColor(0, 255, 255);
+    const auto glyph = [b] { return PixelAt(b->PaintedImage(), 50, 20); };
+    EXPECT_EQ(glyph(), red);
+    Enter(b);
+    EXPECT_EQ(glyph(), blue);
+    Leave(b);
+    b->SetEnabled(false);
+    EXPECT_NE(glyph(), red);  // greyed
+    b->SetDisabledImages(list(Qt::yellow));
+    EXPECT_EQ(glyph(), yellow);
+    b->SetEnabled(true);
+    b->SetPicture(picture(Qt::magenta).get());
+    b->SetHotPicture(picture(Qt::cyan).get());
+    EXPECT_EQ(glyph(), magenta);
+    Enter(b);
+    EXPECT_EQ(glyph(), cyan);
+    Leave(b);
+    b->SetDisabledPicture(picture(Qt::yellow).get());
+    b->SetEnabled(false);
+    EXPECT_EQ(glyph(), yellow);
+}
+
 TEST_F(GlowButtonTest, EnterAndEscapeOfTheDialogClickDefaultAndCancel) {
     TFxGlowButton* ok = Make(10);
     TFxGlowButton* cancel = Make(150);
@@ -352,6 +416,55 @@ TEST_F(GlowButtonTest, EnterAndEscapeOfTheDialogClickDefaultAndCancel) {
     ok->SetEnabled(false);
     QTest::keyClick(form_.get(), Qt::Key_Return);
     EXPECT_EQ(oks, 1);
+}
+
+// Focused, a button of focus type ftHot or ftHotBorder takes the hot look.
+TEST_F(GlowButtonTest, FocusTypeDecidesTheFocusedLook) {
+    TFxGlowButton* b = Make();
+    b->setFocusPolicy(Qt::StrongFocus);
+    TGlowButtonAppearance& a = b->Appearance();
+    a.SetColor(0x0000FF);
+    a.SetColorTo(0x0000FF);
+    a.SetColorHot(0x00FF00);
+    a.SetColorHotTo(0x00FF00);
+    Show();
+    form_->activateWindow();
+    b->setFocus();
+    VX_WAIT_TRUE(b->hasFocus(), test::kStateWaitMs);
+    const struct {
+        TFocusType type;
+        TColor face;
+    } cases[] = {{TFocusType::ftBorder, 0x0000FF},
+                 {TFocusType::ftHot, 0x00FF00},
+                 {TFocusType::ftHotBorder, 0x00FF00},
+                 {TFocusType::ftNone, 0x0000FF}};
+    for (const auto& k : cases) {
+        b->SetFocusType(k.type);
+        EXPECT_EQ(PixelAt(b->PaintedImage(), 50, 8), k.face) << static_cast<int>(k.type);
+    }
+}
+
+// A double click gives one click more than its two presses; a click ends a
+// dialog with the button's modal result.
+TEST_F(GlowButtonTest, DoubleClickClicksOnceMoreAndModalResultEndsTheDialog) {
+    TFxGlowButton* b = Make();
+    int clicks = 0;
+    b->OnClick = [&](TFxCustomGlowButton&) { ++clicks; };
+    Show();
+    const QPointF at(20, 20);
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease,
+                              QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease}) {
+        const bool up = type == QEvent::MouseButtonRelease;
+        QMouseEvent event(type, at, b->mapToGlobal(at), Qt::LeftButton,
+                          up ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(b, &event);
+    }
+    EXPECT_EQ(clicks, 3);
+    QDialog dialog;
+    auto* ok = new TFxGlowButton(&dialog);
+    ok->SetModalResult(QDialog::Accepted + 5);
+    ok->Click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted + 5);
 }
 
 TEST_F(GlowButtonTest, FollowsItsActionAndRunsIt) {

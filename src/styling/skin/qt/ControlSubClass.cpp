@@ -510,12 +510,11 @@ void TControlSubClass::PaintXPButtonFrame(QPainter& painter, bool focused, bool 
     Canvas c(painter);
     Fill(c, r, ParentColor(w));
     RoundRect(painter, r, arc, pen, xpc.surfaceNormal);
-    if (!w->isEnabled()) {
-        RoundRect(painter, r, arc, xpc.controlDisabledBorder, std::nullopt);
-        return;
-    }
-    RoundRect(painter, r, arc, xpc.outLineBorder, std::nullopt);
+    // Only an enabled button gets the dark outline over the first one.
+    const bool enabled = w->isEnabled();
+    if (enabled) RoundRect(painter, r, arc, xpc.outLineBorder, std::nullopt);
     Line(c, xpc.surfaceBottomLine, {{r.left + arc, r.bottom - 2}, {r.right - arc, r.bottom - 2}});
+    if (!enabled) return;
     TRect ir{r.left + 1, r.top + 1, r.right - 1, r.bottom - 1};
     auto inner = [&](TColor first, TColor offset) {
         RoundRect(painter, ir, arc / 2, first, std::nullopt);
@@ -722,9 +721,12 @@ void TControlSubClass::PaintGroupBox(QPainter& painter) {
     // The style's own frame lies elsewhere than the framework's: all of it
     // is cleared to the box's colour first.
     Fill(c, client, color);
+    // A flat group box stands for one without the 3-D look: one dark frame.
+    const bool ctl3D = !box->isFlat();
+    const TColor topLeft = ctl3D ? light : dark;
     TRect f = client;
     f.top += half - 1;
-    Frame3D(c, f, light, dark, 1);
+    Frame3D(c, f, topLeft, dark, 1);
     Fill(c, {client.left, client.top, client.right, client.top + half + 2}, ParentColor(box));
     const bool rtl = IsRightToLeft(box);
     TRect cap = rtl ? TRect{client.right - 9 - tw, client.top, client.right - 9, client.top + th}
@@ -740,8 +742,8 @@ void TControlSubClass::PaintGroupBox(QPainter& painter) {
     c.DrawText(caption.toStdString(), textRect,
                DrawTextFlags::kSingleLine | (rtl ? DrawTextFlags::kRtlReading : 0u));
     painter.restore();
-    Line(c, light, {{client.left, half + 1}, {cap.left, half + 1}});
-    Line(c, light, {{cap.right, half + 1}, {client.right - 1, half + 1}});
+    Line(c, topLeft, {{client.left, half + 1}, {cap.left, half + 1}});
+    Line(c, topLeft, {{cap.right, half + 1}, {client.right - 1, half + 1}});
 }
 
 }  // namespace vx

@@ -1,5 +1,7 @@
 #include "styling/skin/qt/FlatMenuStyle.h"
 
+#include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QStyleOptionMenuItem>
 #include <QWidget>
@@ -7,6 +9,7 @@
 
 #include "platform/paint/Canvas.h"
 #include "styling/skin/SkinLayout.h"
+#include "styling/skin/SkinSets.h"
 #include "styling/skin/qt/FlatSkin.h"
 
 namespace vx {
@@ -45,6 +48,39 @@ void LineTo(QPainter& p, TColor color, QPoint from, QPoint to) {
     p.drawLine(from, end);
 }
 
+// The action an item's option stands for: by its place while the menu paints
+// it, else (while the menu measures it, when no place is known yet) by its
+// caption.
+const QAction* ItemAction(const QStyleOptionMenuItem& item, const QWidget* widget, bool painting) {
+    const auto* menu = qobject_cast<const QMenu*>(widget);
+    const auto* bar = qobject_cast<const QMenuBar*>(widget);
+    if (menu == nullptr && bar == nullptr) return nullptr;
+    const QList<QAction*> actions = widget->actions();
+    if (painting) {
+        for (QAction* a : actions) {
+            const QRect place = menu != nullptr ? menu->actionGeometry(a) : bar->actionGeometry(a);
+            if (!place.isEmpty() && place == item.rect) return a;
+        }
+    }
+    for (const QAction* a : actions) {
+        // The text a menu gives its item: the caption, and the shortcut
+        // after a tab unless the caption carries one.
+        QString text = a->text();
+        if (menu != nullptr && !text.contains(QLatin1Char('\t')) && !a->shortcut().isEmpty())
+            text += QLatin1Char('\t') + a->shortcut().toString(QKeySequence::NativeText);
+        if (!a->isSeparator() && text == item.text) return a;
+    }
+    return nullptr;
+}
+
+// An item tagged out of the skin keeps the desktop's own measuring and drawing.
+bool TaggedOut(const QStyleOption* option, const QWidget* widget, bool painting) {
+    const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+    if (item == nullptr) return false;
+    const QAction* action = ItemAction(*item, widget, painting);
+    return action != nullptr && ControlTag(action) == kSkinOptOutTag;
+}
+
 }  // namespace
 
 TFlatMenuStyle::TFlatMenuStyle(TFlatSkin& skin) : skin_(skin) {}
@@ -58,7 +94,8 @@ int TFlatMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
 QSize TFlatMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* option,
                                        const QSize& size, const QWidget* widget) const {
     const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
-    if (item == nullptr || !skin_.Active() || (type != CT_MenuItem && type != CT_MenuBarItem))
+    if (item == nullptr || !skin_.Active() || (type != CT_MenuItem && type != CT_MenuBarItem) ||
+        TaggedOut(option, widget, false))
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     const bool topLevel = type == CT_MenuBarItem;
     const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
@@ -117,7 +154,8 @@ void TFlatMenuStyle::drawPrimitive(PrimitiveElement element, const QStyleOption*
 
 void TFlatMenuStyle::drawControl(ControlElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {
-    if (skin_.Active()) {
+    const bool item = element == CE_MenuItem || element == CE_MenuBarItem;
+    if (skin_.Active() && !(item && TaggedOut(option, widget, true))) {
         switch (element) {
             case CE_MenuItem:
                 DrawMenuItem(option, painter, widget, false);

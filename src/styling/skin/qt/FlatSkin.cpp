@@ -381,6 +381,14 @@ void TFlatSkin::DrawItemIcon(QPainter& painter, QImage bitmap, const QRect& rect
                              bool topLevel, bool menuItem, bool checked, bool enabled, bool focused,
                              bool hot) const {
     if (bitmap.isNull() || bitmap.width() <= 0) return;
+    // A picture without an alpha channel is see-through where it has the
+    // colour of its bottom-left pixel, as the framework draws glyphs; the
+    // place is taken before greying, which may give other pixels that colour.
+    QImage seeThrough;
+    if (!bitmap.hasAlphaChannel()) {
+        const QRgb corner = bitmap.pixel(0, bitmap.height() - 1);
+        seeThrough = bitmap.createMaskFromColor(corner, Qt::MaskOutColor);
+    }
     int x = rect.left();
     int y = rect.top() + 1;
     if (menuItem) {
@@ -400,6 +408,14 @@ void TFlatSkin::DrawItemIcon(QPainter& painter, QImage bitmap, const QRect& rect
     if (!enabled) bitmap = DimBitmap(GrayBitmap(bitmap, grayLevel_), 40);
     if (hot && enabled && !checked)
         DrawBitmapShadow(bitmap, painter, x + 2, y + 2, NewColorDark(working_.select, 50));
+    if (!seeThrough.isNull()) {
+        bitmap = bitmap.convertToFormat(QImage::Format_ARGB32);
+        for (int j = 0; j < bitmap.height(); ++j) {
+            auto* line = reinterpret_cast<QRgb*>(bitmap.scanLine(j));
+            for (int i = 0; i < bitmap.width(); ++i)
+                if (seeThrough.pixelIndex(i, j) == 0) line[i] = 0;
+        }
+    }
     painter.drawImage(x, y, bitmap);
 }
 

@@ -19,13 +19,16 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QStyleFactory>
 #include <QStyleOptionMenuItem>
 #include <QTabWidget>
 #include <QTest>
 #include <memory>
+#include <set>
 
 #include "platform/paint/Canvas.h"
 #include "platform/qt/SpeedButton.h"
@@ -261,8 +264,11 @@ TEST_F(FlatSkinTest, ButtonsPaintTheirXPFrameHotFocusedAndDisabled) {
     EXPECT_EQ(PixelOf(button, mid, button->height() - 2), Q(xp.innerBorderFocus));
     EXPECT_EQ(PixelOf(button, mid, 1), Q(AddColorOffset(xp.innerBorderFocus, 0x020202)));
 
+    // Disabled, the first outline stays (no dark one over it) and the
+    // bottom line is drawn.
     button->setEnabled(false);
-    EXPECT_EQ(PixelOf(button, mid, 0), Q(xp.controlDisabledBorder));
+    EXPECT_EQ(PixelOf(button, mid, 0), Q(NewColor(clBtnShadow, 30)));
+    EXPECT_EQ(PixelOf(button, mid, button->height() - 2), Q(xp.surfaceBottomLine));
 
     // The plain look by tag, and no skin painting at all with a negative tag.
     QWidget* bit = dialog->Find("BitBtn1");
@@ -298,6 +304,12 @@ TEST_F(FlatSkinTest, EditsCheckBoxesRadiosCombosAndPanelsPaintFlat) {
     EXPECT_EQ(PixelOf(check, 2, 12), Q(xp.controlDisabledBorder));
     check->setEnabled(true);
     EXPECT_EQ(PixelOf(check, 8, 14), Q(xp.rdoChkControlChk));  // on the check mark
+    // Partly checked: a filled square in the mark's colour instead of the mark.
+    EXPECT_NE(PixelOf(check, 6, 10), Q(xp.rdoChkControlChk));
+    check->setTristate(true);
+    check->setCheckState(Qt::PartiallyChecked);
+    EXPECT_EQ(PixelOf(check, 6, 10), Q(xp.rdoChkControlChk));
+    check->setCheckState(Qt::Checked);
 
     auto* radio = dialog->Find<QRadioButton>("Radio1");
     radio->setChecked(true);
@@ -327,6 +339,10 @@ TEST_F(FlatSkinTest, EditsCheckBoxesRadiosCombosAndPanelsPaintFlat) {
     auto* group = dialog->Find<QGroupBox>("GroupBox1");
     EXPECT_EQ(PixelOf(group, 0, 40), Q(NewColor(face, 60)));
     EXPECT_EQ(PixelOf(group, group->width() - 1, 40), Q(NewColorDark(face, 60)));
+    // A flat group box (no 3-D look) is framed in the dark shade all round.
+    group->setFlat(true);
+    EXPECT_EQ(PixelOf(group, 0, 40), Q(NewColorDark(face, 60)));
+    group->setFlat(false);
 }
 
 // An edit's 3-D frame goes at its first skin paint, while it stays hooked,
@@ -456,6 +472,48 @@ TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
     EXPECT_EQ(image.pixelColor(190, 12), Q(wc.menu));
     EXPECT_EQ(image.pixelColor(5, 12), Q(wc.iconBar));
 
+    // The check mark of an item without a picture, the gradient background,
+    // and the raised top-level item with its shadow on the right.
+    QStyleOptionMenuItem checked = plain;
+    checked.checkType = QStyleOptionMenuItem::NonExclusive;
+    checked.checked = true;
+    checked.state &= ~QStyle::State_Selected;
+    const TColor bar = wc.menuBar;
+    const struct {
+        QStyle::ControlElement element;
+        const QStyleOptionMenuItem* option;
+        bool gradient;
+        QPoint at;
+        TColor colour;
+    } marks[] = {
+        {QStyle::CE_MenuItem, &checked, false, {7, 7}, wc.checked},
+        {QStyle::CE_MenuItem, &checked, false, {8, 12}, clBlack},
+        {QStyle::CE_MenuItem, &checked, true, {3, 12}, NewColor(wc.iconBar, 12)},
+        {QStyle::CE_MenuBarItem, &plain, false, {198, 12}, NewColorDark(bar, 10)},
+        {QStyle::CE_MenuBarItem, &plain, false, {193, 12}, NewColorDark(bar, 100)},
+    };
+    for (const auto& m : marks) {
+        QStyleOptionMenuItem option = *m.option;
+        option.rect = QRect(0, 0, 200, 24);
+        if (m.element == QStyle::CE_MenuBarItem) option.state |= QStyle::State_Selected;
+        skin.SetGradient(m.gradient);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        style->drawControl(m.element, &option, &painter, file);
+        painter.end();
+        EXPECT_EQ(image.pixelColor(m.at), Q(m.colour)) << m.at.x() << "," << m.at.y();
+    }
+    skin.SetGradient(false);
+
+    // An item tagged out keeps the desktop's own measure and look.
+    SetControlTag(file->actions().at(1), kSkinOptOutTag);
+    const QStyle* desktop = static_cast<QProxyStyle*>(style)->baseStyle();
+    EXPECT_EQ(style->sizeFromContents(QStyle::CT_MenuItem, &plain, {}, file),
+              desktop->sizeFromContents(QStyle::CT_MenuItem, &plain, {}, file));
+    draw(plain);
+    EXPECT_NE(image.pixelColor(190, 12), Q(wc.select));
+    SetControlTag(file->actions().at(1), 0);
+
     // The pop-up itself opens with its flat items, and a sub-menu added
     // since the walk gets them when the pop-up draws its items.
     QMenu* later = file->addMenu(QStringLiteral("Later"));
@@ -520,11 +578,80 @@ TEST_F(FlatSkinTest, TransparentSpeedButtonsShowTheirParentThrough) {
     }
 }
 
+// The icon routine: a glyph lifts and casts its shadow while hot, is dimmed
+// while idle and greyed while disabled, and a picture without an alpha
+// channel is see-through where it has its bottom-left pixel's colour.
+TEST(FlatSkinIconTest, GlyphsLiftDimGreyAndKeyOutTheirCorner) {
+    QWidget owner;
+    TFlatSkin skin(&owner);
+    const TSkinWorkingColors& wc = skin.SetGlobalColor(32);
+    QImage glyph(4, 4, QImage::Format_RGB32);
+    glyph.fill(qRgb(0, 0, 255));
+    glyph.setPixel(0, 3, qRgb(255, 0, 0));
+    const TColor blue = RGBColor(0, 0, 255);
+    const struct {
+        bool hot, enabled;
+        QPoint face, corner;
+        TColor faceColour;
+    } cases[] = {
+        {true, true, {9, 10}, {9, 13}, blue},
+        {false, true, {10, 11}, {10, 14}, NewColor(blue, skin.DimLevel())},
+        {false, false, {10, 11}, {10, 14}, NewColor(GrayColor(blue, skin.GrayLevel()), 40)},
+    };
+    for (const auto& k : cases) {
+        QImage target(30, 30, QImage::Format_RGB32);
+        target.fill(Qt::white);
+        QPainter painter(&target);
+        skin.DrawItemIcon(painter, glyph, QRect(10, 10, 16, 16), false, false, false, false,
+                          k.enabled, false, k.hot);
+        painter.end();
+        EXPECT_EQ(target.pixelColor(k.face), Q(k.faceColour)) << k.hot << k.enabled;
+        EXPECT_EQ(target.pixelColor(k.corner), QColor(Qt::white)) << k.hot << k.enabled;
+        // The shadow, two pixels down and right of the lifted glyph.
+        EXPECT_EQ(target.pixelColor(14, 15) == Q(NewColorDark(wc.select, 50)), k.hot);
+    }
+}
+
+// The item-text routine: the shortcut right-aligned 10 pixels in, lighter
+// than the text; a default item embossed in shades of what lies under it.
+TEST(FlatSkinIconTest, ItemTextShortcutAndEmbossedDefault) {
+    QWidget owner;
+    TFlatSkin skin(&owner);
+    skin.SetGlobalColor(32);
+    const TColor under = 0xC0C0C0;
+    const auto colours = [&](bool isDefault, const QString& shortcut, int fromX) {
+        QImage image(200, 24, QImage::Format_RGB32);
+        image.fill(Q(under));
+        QPainter painter(&image);
+        skin.DrawItemText(painter, QStringLiteral("WWW"), 0, skin.Font(), clBlack, false, false,
+                          isDefault, true, false, QRect(0, 0, 200, 24), under, shortcut);
+        painter.end();
+        std::set<QRgb> seen;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = fromX; x < image.width(); ++x)
+                seen.insert(image.pixel(x, y) & 0xFFFFFF);
+        return seen;
+    };
+    const auto has = [](const std::set<QRgb>& seen, TColor c) {
+        return seen.count(Q(c).rgb() & 0xFFFFFF) > 0;
+    };
+    const std::set<QRgb> shortcut = colours(false, QStringLiteral("Ctrl+S"), 120);
+    EXPECT_TRUE(has(shortcut, NewColorDark(clBlack, -40)));
+    EXPECT_FALSE(has(colours(false, QString(), 120), NewColorDark(clBlack, -40)));
+    EXPECT_FALSE(has(colours(false, QStringLiteral("Ctrl+S"), 191), NewColorDark(clBlack, -40)));
+    EXPECT_TRUE(has(colours(true, QString(), 0), NewColorDark(under, 60)));
+    EXPECT_FALSE(has(colours(false, QString(), 0), NewColorDark(under, 60)));
+}
+
 // The styled menus of a skinned form are switched with the skin: drawn
 // styled while it is active, plainly once it lets go; a main menu tagged
 // out and a menu without items keep their setting.
 TEST(FlatSkinMenusTest, StyledMenusOwnerDrawFollowsTheSkin) {
+    const std::unique_ptr<QStyle> own(QStyleFactory::create(QStringLiteral("Fusion")));
     QDialog dialog;
+    auto* drawn = new QMenu(&dialog);
+    drawn->addAction(QStringLiteral("Mine"));
+    drawn->setStyle(own.get());
     auto* bar = new TFxMainMenu(&dialog);
     bar->addMenu(QStringLiteral("File"))->addAction(QStringLiteral("Save"));
     auto* popup = new TFxPopupMenu(&dialog);
@@ -545,6 +672,13 @@ TEST(FlatSkinMenusTest, StyledMenusOwnerDrawFollowsTheSkin) {
     skin->SetActive(false);
     EXPECT_FALSE(bar->OwnerDraw());
     EXPECT_FALSE(popup->OwnerDraw());
+    // A menu that draws its items its own way keeps that look unless the
+    // skin is told to override it at its next activation.
+    EXPECT_EQ(drawn->style(), own.get());
+    skin->SetOverrideOwnerDraw(true);
+    skin->SetActive(true);
+    EXPECT_EQ(drawn->style(), skin->MenuStyle());
+    skin->SetActive(false);
 }
 
 }  // namespace
