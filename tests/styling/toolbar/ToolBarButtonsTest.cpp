@@ -430,11 +430,74 @@ TEST(ToolBarButtonsTest, SizesAndPaintingInEachState) {
     QImage disabled = push.PaintedImage();
     EXPECT_EQ(PixelAt(disabled, 10, 10), DisabledGlyphGrey(clBlue));
     EXPECT_EQ(PixelAt(disabled, 5, 5), PixelAt(barImage, push.x() + 5, push.y() + 5));
+    // The bar's DisabledImages: measured by, and drawn as they are.
+    push.SetImageIndex(0);
+    TImageList greyed(20, 20);
+    QPixmap green(20, 20);
+    green.fill(QColor(0x40, 0x80, 0x40));
+    greyed.Add(green);
+    f.bar->SetDisabledImages(&greyed);
+    EXPECT_EQ(push.width(), 28);
+    EXPECT_EQ(PixelAt(push.PaintedImage(), 12, 12), 0x408040u);
+    f.bar->SetDisabledImages(nullptr);
+    EXPECT_EQ(push.width(), 24);
     // Separator: the line colour at the middle, white beside it.
     QImage sep = f.separator->PaintedImage();
     EXPECT_EQ(PixelAt(sep, 5, 10), ColorToRGB(clBtnShadow));
     EXPECT_EQ(PixelAt(sep, 6, 10), clWhite);
     EXPECT_NE(PixelAt(sep, 5, 1), ColorToRGB(clBtnShadow));
+}
+
+// Where a button's picture comes from and where it goes: the state's glyph
+// or Glyph in its place, Picture without image or glyph, the explicit draw
+// position; the glyph position measures again; without a split the whole
+// button drops its menu down.
+TEST(ToolBarButtonsTest, GlyphsPicturesPlacesAndTheDropDownPart) {
+    ButtonBar f;
+    TFxToolBarButton& b = f.B(0);
+    const auto square = [](int size, QRgb colour) {
+        QImage image(size, size, QImage::Format_RGB32);
+        image.fill(qRgb(255, 0, 255));  // the see-through ground, at the bottom left
+        for (int y = 2; y < size - 2; ++y)
+            for (int x = 2; x < size - 2; ++x)
+                image.setPixel(x, y, colour);
+        return image;
+    };
+    EXPECT_NE(PixelAt(b.PaintedImage(), 3, 3), clRed);  // the image stands at (4, 4)
+    b.SetDrawPosition({true, 0, 0, 0, 0});
+    EXPECT_EQ(PixelAt(b.PaintedImage(), 3, 3), clRed);
+    b.SetDrawPosition({});
+
+    b.SetImageIndex(-1);
+    b.SetGlyph(square(16, qRgb(0, 0, 255)));
+    b.SetGlyphHot(square(16, qRgb(0, 255, 0)));
+    b.SetHot(true);
+    EXPECT_EQ(PixelAt(b.PaintedImage(), 10, 10), 0x00FF00u);
+    b.SetGlyphHot(QImage());
+    EXPECT_EQ(PixelAt(b.PaintedImage(), 10, 10), clBlue);
+    b.SetHot(false);
+
+    TFxToolBarButton& p = f.B(3);
+    p.SetImageIndex(-1);
+    p.SetPicture(square(10, qRgb(255, 255, 0)));
+    EXPECT_EQ(p.width(), 18);
+    EXPECT_EQ(PixelAt(p.PaintedImage(), 9, 12), 0x00FFFFu);
+
+    b.SetCaption("Open");
+    b.SetShowCaption(true);
+    const int beside = b.width();
+    b.SetGlyphPosition(TGlyphPosition::gpTop);
+    EXPECT_LT(b.width(), beside);
+
+    QSignalSpy dropped(&b, &TFxToolBarButton::DropDown);
+    b.SetDropDownButton(true);
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(dropped.count(), 0);
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(b.width() - 4, 5));
+    EXPECT_EQ(dropped.count(), 1);
+    b.SetDropDownSplit(false);
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(dropped.count(), 2);
 }
 
 TEST(ToolBarButtonsTest, BarRefusalsControlListAndMnemonics) {

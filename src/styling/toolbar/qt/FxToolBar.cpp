@@ -314,6 +314,10 @@ void TFxCustomToolBar::SetMenu(TFxMainMenu* menu) {
     if (menu && (!IsLoading() || menu->Images())) SetImages(menu->Images());
 }
 
+void TFxCustomToolBar::MergeMenu(TFxMainMenu* menu) {
+    if (menuBar_) menuBar_->MergeMenu(menu);
+}
+
 void TFxCustomToolBar::SetFullSize(bool v) {
     if (v == FullSizeOn()) return;
     StoreFullSize(v);
