@@ -191,15 +191,15 @@ TEST(MenuBarTest, AMergedMenuTakesOverButtonsByGroupIndex) {
     MenuBarForm f;
     VX_WAIT_TRUE(f.Listed(), kStateWaitMs);
     const QList<QAction*> own = f.menu->actions();
-    own[1]->setProperty("GroupIndex", 2);
-    own[3]->setProperty("GroupIndex", 9);
+    own[1]->setProperty(kMenuItemGroupIndex, 2);
+    own[3]->setProperty(kMenuItemGroupIndex, 9);
     auto* child = new TFxMainMenu(&f.form);
     child->hide();
     QAction* edit = child->addMenu("&Edit child")->menuAction();
     QAction* tools = child->addMenu("&Tools")->menuAction();
     QAction* window = child->addMenu("&Window")->menuAction();
-    edit->setProperty("GroupIndex", 2);
-    tools->setProperty("GroupIndex", 2);  // the group's button is taken already
+    edit->setProperty(kMenuItemGroupIndex, 2);
+    tools->setProperty(kMenuItemGroupIndex, 2);  // the group's button is taken already
     const auto buttons = [&] { return f.bar->findChildren<TFxToolBarMenuButton*>(); };
     const auto holder = [&](QAction* item) -> TFxToolBarMenuButton* {
         for (TFxToolBarMenuButton* b : buttons())

@@ -523,6 +523,12 @@ TEST(ToolBarButtonsTest, BarRefusalsControlListAndMnemonics) {
     EXPECT_EQ(bar.GetFTBControl(0), &f.B(4));
     EXPECT_EQ(f.B(4).x(), bar.FirstOffset());
     EXPECT_EQ(bar.ToolBarFullLength(), 9 + 5 * 24 + 10 + 14);
+    // The caption band above the controls, or below them.
+    bar.SetShowCaption(true);
+    EXPECT_EQ(f.B(4).y(), 2 + bar.CaptionHeight());
+    bar.SetCaptionPosition(TCaptionPosition::cpBottom);
+    EXPECT_EQ(f.B(4).y(), 2);
+    bar.SetShowCaption(false);
 
     f.form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.form));

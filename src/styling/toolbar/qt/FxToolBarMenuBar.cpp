@@ -136,7 +136,7 @@ QList<TFxToolBarMenuButton*> TFxToolBarMenuBar::MenuButtons() const {
 namespace {
 
 int ItemGroupIndex(const QAction* item) {
-    return item ? item->property("GroupIndex").toInt() : 0;
+    return item ? item->property(kMenuItemGroupIndex).toInt() : 0;
 }
 
 }  // namespace

@@ -45,8 +45,8 @@ class TFxToolBarMenuBar : public QObject {
     QList<TFxToolBarMenuButton*> MenuButtons() const;
 
     // ---- a second menu merged into the menu bar
-    // Its items join the bar: an item whose group index (the item's
-    // "GroupIndex" property, not 0) is that of a button's item takes that
+    // Its items join the bar: an item whose group index (its
+    // kMenuItemGroupIndex, not 0) is that of a button's item takes that
     // button over, each button once; the others get buttons of their own.
     // Null, or a bar without a menu, unmerges; a menu that goes away is
     // unmerged.
