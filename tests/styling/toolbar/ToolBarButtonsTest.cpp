@@ -9,6 +9,7 @@
 
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
+#include "platform/qt/ControlHint.h"
 #include "styling/toolbar/ToolBarButtonRules.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
@@ -523,6 +524,15 @@ TEST(ToolBarButtonsTest, BarRefusalsControlListAndMnemonics) {
     EXPECT_EQ(bar.GetFTBControl(0), &f.B(4));
     EXPECT_EQ(f.B(4).x(), bar.FirstOffset());
     EXPECT_EQ(bar.ToolBarFullLength(), 9 + 5 * 24 + 10 + 14);
+    // Hints: the buttons show theirs as the bar does, unless told otherwise.
+    f.B(0).SetHint("Open");
+    EXPECT_TRUE(bar.ShowHint());
+    EXPECT_EQ(WidgetHintAt(&f.B(0), {5, 5}).text, "Open");
+    bar.SetShowHint(false);
+    EXPECT_EQ(WidgetHintAt(&f.B(0), {5, 5}).text, "");
+    f.B(0).SetShowHint(true);
+    EXPECT_EQ(WidgetHintAt(&f.B(0), {5, 5}).text, "Open");
+    bar.SetShowHint(true);
     // The caption band above the controls, or below them.
     bar.SetShowCaption(true);
     EXPECT_EQ(f.B(4).y(), 2 + bar.CaptionHeight());

@@ -58,6 +58,7 @@ TFxCustomToolBar::TFxCustomToolBar(QWidget* parent) : TCustomControl(parent) {
     current_ = internalStyler_;
     persistence_.SetSection(kUndockedSection);
     SetParentColor(false);
+    SetShowHint(true);  // its own, shown by default; its buttons follow it
     SetColor(internalStyler_->Color().Color());
     captionFont_.name = "MS Sans Serif";
     captionFont_.size = 8;
