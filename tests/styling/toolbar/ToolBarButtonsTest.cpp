@@ -256,6 +256,16 @@ TEST(ToolBarButtonsTest, DownWritesAndGroups) {
     f.B(0).SetDropDownButton(true);
     EXPECT_FALSE(f.B(0).DropDownButton());
     EXPECT_EQ(f.B(0).Version(), "1.2.1.0");
+    // Down stored before the group while loading is applied once loaded.
+    TFxToolBarButton* loaded = nullptr;
+    {
+        TLoadingScope scope;
+        loaded = new TFxToolBarButton(f.bar);
+        loaded->SetDown(true);
+        loaded->SetGroupIndex(7);
+        EXPECT_FALSE(loaded->Down());
+    }
+    EXPECT_TRUE(loaded->Down());
 }
 
 TEST(ToolBarButtonsTest, ButtonsFollowTheirActionsAndRunThem) {
