@@ -16,7 +16,7 @@ int hintShortPause = 0;
 TControlHint WidgetHintAt(const QWidget* widget, QPoint pos) {
     if (!widget) return {};
     if (const auto* control = qobject_cast<const TCustomControl*>(widget))
-        return control->HintFor(pos);
+        return control->ShownHintAt(pos);
     return {widget->toolTip(), widget->rect()};
 }
 

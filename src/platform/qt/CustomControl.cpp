@@ -299,12 +299,24 @@ TControlHint TCustomControl::HintFor(QPoint pos) const {
     return {toolTip(), rect()};
 }
 
+bool TCustomControl::ShowHint() const {
+    if (!parentShowHint_) return showHint_;
+    const auto* parent = qobject_cast<const TCustomControl*>(parentWidget());
+    return !parent || isWindow() || parent->ShowHint();
+}
+
+void TCustomControl::SetShowHint(bool v) {
+    showHint_ = v;
+    parentShowHint_ = false;
+}
+
 bool TCustomControl::event(QEvent* event) {
     if (event->type() == QEvent::ToolTip) {
         // The desktop's tool tip, over the area the hint holds for; a spot
-        // without a hint leaves the request to the parent.
+        // without a hint, or a control that shows none, leaves the request
+        // to the parent.
         auto* help = static_cast<QHelpEvent*>(event);
-        const TControlHint hint = HintFor(help->pos());
+        const TControlHint hint = ShownHintAt(help->pos());
         if (hint.text.isEmpty()) {
             event->ignore();
             return true;

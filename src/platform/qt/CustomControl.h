@@ -173,6 +173,18 @@ class TCustomControl : public QWidget, public TLoadable {
     // over the whole control. A control whose parts have hints of their own
     // gives the part's text and area.
     virtual TControlHint HintFor(QPoint pos) const;
+    // Whether the control shows hints: with ParentShowHint (the default) as
+    // its parent control does (a parent that is no such control shows
+    // them), else as set. Writing ShowHint turns ParentShowHint off.
+    bool ShowHint() const;
+    void SetShowHint(bool v);
+    bool ParentShowHint() const { return parentShowHint_; }
+    void SetParentShowHint(bool v) { parentShowHint_ = v; }
+    // The hint at `pos` when the control shows hints, else none (the
+    // parent's hint is looked for then).
+    TControlHint ShownHintAt(QPoint pos) const {
+        return ShowHint() ? HintFor(pos) : TControlHint{};
+    }
 
   protected:
     enum Effect : unsigned { kStoreOnly = 0, kRepaint = 1, kRealign = 2 };
@@ -275,6 +287,8 @@ class TCustomControl : public QWidget, public TLoadable {
     bool parentColor_ = true;
     CanvasFont font_;
     bool parentFont_ = true;
+    bool showHint_ = false;
+    bool parentShowHint_ = true;
     QString caption_;
     bool enabled_ = true;
     QImage buffer_;

@@ -170,6 +170,33 @@ TEST_F(ToolBarDrawTest, LinesArrowsAndGlyphsLandOnTheirPixels) {
     EXPECT_EQ(At(7, 22), clWhite);
 }
 
+// The caption buttons' restore, maximise and minimise glyphs, with the flag
+// set (centred) and clear (from the rectangle's edge): pixels on each stroke
+// and just past it.
+TEST_F(ToolBarDrawTest, CaptionButtonGlyphsLandOnTheirPixels) {
+    Paint([](Canvas& c) {
+        DrawRestoreGlyph(c, {0, 0, 14, 14}, 0x0000FF, true);
+        DrawRestoreGlyph(c, {20, 0, 34, 14}, 0x0000FF, false);
+        DrawMaximizeGlyph(c, {40, 0, 54, 14}, 0x0000FF, true);
+        DrawMinimizeGlyph(c, {0, 20, 14, 34}, 0x0000FF, true);
+        DrawMinimizeGlyph(c, {20, 20, 34, 34}, 0x0000FF, false);
+    });
+    // Restore set (dx = dy = 2: the back window's top and right, the front
+    // one), restore clear (from the right edge 34), maximise set (a two-pixel
+    // top, then the frame), minimise set (a bar at half the height) and clear
+    // (two columns at the corner).
+    const std::vector<TPoint> strokes = {{4, 2},  {9, 3},  {10, 7},  {2, 5},  {2, 9},   {7, 10},
+                                         {8, 7},  {29, 2}, {29, 8},  {24, 8}, {26, 0},  {21, 3},
+                                         {24, 6}, {42, 3}, {50, 4},  {42, 9}, {49, 10}, {50, 5},
+                                         {2, 27}, {7, 28}, {20, 25}, {21, 20}};
+    const std::vector<TPoint> gaps = {{11, 2}, {10, 8}, {3, 7},  {23, 8}, {22, 3},  {51, 3},
+                                      {46, 7}, {8, 27}, {2, 29}, {2, 26}, {20, 26}, {22, 20}};
+    for (const TPoint& p : strokes)
+        EXPECT_EQ(At(p.x, p.y), 0x0000FFu) << p.x << "," << p.y;
+    for (const TPoint& p : gaps)
+        EXPECT_EQ(At(p.x, p.y), clWhite) << p.x << "," << p.y;
+}
+
 TEST_F(ToolBarDrawTest, AcceleratorIsUnderlinedAloneAndDoubleAmpersandsAreLiteral) {
     // Drawn upright here: the line stands left of the text, beside the
     // accelerator's extent along y.

@@ -189,6 +189,61 @@ TEST(MenuBarTest, ButtonsStandForTheTopLevelItems) {
     VX_WAIT_TRUE(f.bar->GetFTBControlCount() == 0, kStateWaitMs);
 }
 
+// A merged menu's items take over the buttons of the items of their group
+// index, each button once, and get buttons of their own otherwise; the
+// items go back when it is unmerged or goes away, and an item left without
+// a button has the buttons made anew.
+TEST(MenuBarTest, AMergedMenuTakesOverButtonsByGroupIndex) {
+    MenuBarForm f;
+    VX_WAIT_TRUE(f.Listed(), kStateWaitMs);
+    const QList<QAction*> own = f.menu->actions();
+    own[1]->setProperty(kMenuItemGroupIndex, 2);
+    own[3]->setProperty(kMenuItemGroupIndex, 9);
+    auto* child = new TFxMainMenu(&f.form);
+    child->hide();
+    QAction* edit = child->addMenu("&Edit child")->menuAction();
+    QAction* tools = child->addMenu("&Tools")->menuAction();
+    QAction* window = child->addMenu("&Window")->menuAction();
+    edit->setProperty(kMenuItemGroupIndex, 2);
+    tools->setProperty(kMenuItemGroupIndex, 2);  // the group's button is taken already
+    const auto buttons = [&] { return f.bar->findChildren<TFxToolBarMenuButton*>(); };
+    const auto holder = [&](QAction* item) -> TFxToolBarMenuButton* {
+        for (TFxToolBarMenuButton* b : buttons())
+            if (b->MenuItem() == item) return b;
+        return nullptr;
+    };
+    TFxToolBarMenuButton* editButton = f.B(1);
+    for (int round = 0; round < 2; ++round) {
+        f.bar->MergeMenu(child);
+        f.bar->MergeMenu(child);  // the same again changes nothing
+        EXPECT_EQ(f.Mode()->MergedMenu(), child);
+        EXPECT_EQ(buttons().size(), 6);
+        EXPECT_EQ(holder(edit), editButton);
+        EXPECT_EQ(editButton->Caption(), "&Edit child");
+        EXPECT_TRUE(holder(tools) && holder(tools) != editButton);
+        EXPECT_NE(holder(window), nullptr);
+        EXPECT_EQ(holder(own[3]), f.B(3));
+        if (round == 0) f.bar->UnmergeMenu();
+    }
+    delete child;
+    EXPECT_EQ(f.Mode()->MergedMenu(), nullptr);
+    EXPECT_EQ(buttons().size(), 4);
+    EXPECT_EQ(holder(own[1]), editButton);
+    EXPECT_EQ(editButton->Caption(), "&Edit");
+
+    auto* second = new TFxMainMenu(&f.form);
+    second->hide();
+    second->addMenu("&Tools");
+    f.bar->MergeMenu(second);
+    QAction* extra = f.menu->addMenu("E&xtra")->menuAction();
+    f.bar->UnmergeMenu();
+    EXPECT_EQ(buttons().size(), 5);
+    for (QAction* item : f.menu->actions())
+        EXPECT_NE(holder(item), nullptr) << item->text().toStdString();
+    EXPECT_NE(holder(extra), nullptr);
+    delete second;
+}
+
 TEST(MenuBarTest, ItemsLentToThePopupAndGivenBackInOrder) {
     MenuBarForm f;
     VX_WAIT_TRUE(f.Listed(), kStateWaitMs);

@@ -9,6 +9,7 @@
 
 #include "platform/LoadingScope.h"
 #include "platform/qt/AlignHost.h"
+#include "platform/qt/ControlHint.h"
 #include "styling/toolbar/ToolBarButtonRules.h"
 #include "styling/toolbar/qt/FxDockPanel.h"
 #include "styling/toolbar/qt/FxToolBar.h"
@@ -255,6 +256,16 @@ TEST(ToolBarButtonsTest, DownWritesAndGroups) {
     f.B(0).SetDropDownButton(true);
     EXPECT_FALSE(f.B(0).DropDownButton());
     EXPECT_EQ(f.B(0).Version(), "1.2.1.0");
+    // Down stored before the group while loading is applied once loaded.
+    TFxToolBarButton* loaded = nullptr;
+    {
+        TLoadingScope scope;
+        loaded = new TFxToolBarButton(f.bar);
+        loaded->SetDown(true);
+        loaded->SetGroupIndex(7);
+        EXPECT_FALSE(loaded->Down());
+    }
+    EXPECT_TRUE(loaded->Down());
 }
 
 TEST(ToolBarButtonsTest, ButtonsFollowTheirActionsAndRunThem) {
@@ -430,11 +441,74 @@ TEST(ToolBarButtonsTest, SizesAndPaintingInEachState) {
     QImage disabled = push.PaintedImage();
     EXPECT_EQ(PixelAt(disabled, 10, 10), DisabledGlyphGrey(clBlue));
     EXPECT_EQ(PixelAt(disabled, 5, 5), PixelAt(barImage, push.x() + 5, push.y() + 5));
+    // The bar's DisabledImages: measured by, and drawn as they are.
+    push.SetImageIndex(0);
+    TImageList greyed(20, 20);
+    QPixmap green(20, 20);
+    green.fill(QColor(0x40, 0x80, 0x40));
+    greyed.Add(green);
+    f.bar->SetDisabledImages(&greyed);
+    EXPECT_EQ(push.width(), 28);
+    EXPECT_EQ(PixelAt(push.PaintedImage(), 12, 12), 0x408040u);
+    f.bar->SetDisabledImages(nullptr);
+    EXPECT_EQ(push.width(), 24);
     // Separator: the line colour at the middle, white beside it.
     QImage sep = f.separator->PaintedImage();
     EXPECT_EQ(PixelAt(sep, 5, 10), ColorToRGB(clBtnShadow));
     EXPECT_EQ(PixelAt(sep, 6, 10), clWhite);
     EXPECT_NE(PixelAt(sep, 5, 1), ColorToRGB(clBtnShadow));
+}
+
+// Where a button's picture comes from and where it goes: the state's glyph
+// or Glyph in its place, Picture without image or glyph, the explicit draw
+// position; the glyph position measures again; without a split the whole
+// button drops its menu down.
+TEST(ToolBarButtonsTest, GlyphsPicturesPlacesAndTheDropDownPart) {
+    ButtonBar f;
+    TFxToolBarButton& b = f.B(0);
+    const auto square = [](int size, QRgb colour) {
+        QImage image(size, size, QImage::Format_RGB32);
+        image.fill(qRgb(255, 0, 255));  // the see-through ground, at the bottom left
+        for (int y = 2; y < size - 2; ++y)
+            for (int x = 2; x < size - 2; ++x)
+                image.setPixel(x, y, colour);
+        return image;
+    };
+    EXPECT_NE(PixelAt(b.PaintedImage(), 3, 3), clRed);  // the image stands at (4, 4)
+    b.SetDrawPosition({true, 0, 0, 0, 0});
+    EXPECT_EQ(PixelAt(b.PaintedImage(), 3, 3), clRed);
+    b.SetDrawPosition({});
+
+    b.SetImageIndex(-1);
+    b.SetGlyph(square(16, qRgb(0, 0, 255)));
+    b.SetGlyphHot(square(16, qRgb(0, 255, 0)));
+    b.SetHot(true);
+    EXPECT_EQ(PixelAt(b.PaintedImage(), 10, 10), 0x00FF00u);
+    b.SetGlyphHot(QImage());
+    EXPECT_EQ(PixelAt(b.PaintedImage(), 10, 10), clBlue);
+    b.SetHot(false);
+
+    TFxToolBarButton& p = f.B(3);
+    p.SetImageIndex(-1);
+    p.SetPicture(square(10, qRgb(255, 255, 0)));
+    EXPECT_EQ(p.width(), 18);
+    EXPECT_EQ(PixelAt(p.PaintedImage(), 9, 12), 0x00FFFFu);
+
+    b.SetCaption("Open");
+    b.SetShowCaption(true);
+    const int beside = b.width();
+    b.SetGlyphPosition(TGlyphPosition::gpTop);
+    EXPECT_LT(b.width(), beside);
+
+    QSignalSpy dropped(&b, &TFxToolBarButton::DropDown);
+    b.SetDropDownButton(true);
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(dropped.count(), 0);
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(b.width() - 4, 5));
+    EXPECT_EQ(dropped.count(), 1);
+    b.SetDropDownSplit(false);
+    QTest::mouseClick(&b, Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(dropped.count(), 2);
 }
 
 TEST(ToolBarButtonsTest, BarRefusalsControlListAndMnemonics) {
@@ -460,6 +534,21 @@ TEST(ToolBarButtonsTest, BarRefusalsControlListAndMnemonics) {
     EXPECT_EQ(bar.GetFTBControl(0), &f.B(4));
     EXPECT_EQ(f.B(4).x(), bar.FirstOffset());
     EXPECT_EQ(bar.ToolBarFullLength(), 9 + 5 * 24 + 10 + 14);
+    // Hints: the buttons show theirs as the bar does, unless told otherwise.
+    f.B(0).SetHint("Open");
+    EXPECT_TRUE(bar.ShowHint());
+    EXPECT_EQ(WidgetHintAt(&f.B(0), {5, 5}).text, "Open");
+    bar.SetShowHint(false);
+    EXPECT_EQ(WidgetHintAt(&f.B(0), {5, 5}).text, "");
+    f.B(0).SetShowHint(true);
+    EXPECT_EQ(WidgetHintAt(&f.B(0), {5, 5}).text, "Open");
+    bar.SetShowHint(true);
+    // The caption band above the controls, or below them.
+    bar.SetShowCaption(true);
+    EXPECT_EQ(f.B(4).y(), 2 + bar.CaptionHeight());
+    bar.SetCaptionPosition(TCaptionPosition::cpBottom);
+    EXPECT_EQ(f.B(4).y(), 2);
+    bar.SetShowCaption(false);
 
     f.form.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&f.form));

@@ -40,6 +40,10 @@ inline constexpr std::uint32_t kFxMenuVersionNr = 0x02050000u;
 // The property of an item's action that holds the index of its picture in
 // the menu's image lists (none: the item has no place in them).
 inline constexpr const char* kMenuItemImageIndex = kActionImageIndex;
+// The property of a top-level item's action that holds its group index: a
+// menu merged into a tool bar's menu bar puts its item in the place of the
+// item of the same group (0: none).
+inline constexpr const char* kMenuItemGroupIndex = "GroupIndex";
 
 // The picture an item with an icon shows in its menu window: its icon, or,
 // when the item is disabled and its menu has disabled images, the picture

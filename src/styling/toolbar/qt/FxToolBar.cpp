@@ -58,6 +58,7 @@ TFxCustomToolBar::TFxCustomToolBar(QWidget* parent) : TCustomControl(parent) {
     current_ = internalStyler_;
     persistence_.SetSection(kUndockedSection);
     SetParentColor(false);
+    SetShowHint(true);  // its own, shown by default; its buttons follow it
     SetColor(internalStyler_->Color().Color());
     captionFont_.name = "MS Sans Serif";
     captionFont_.size = 8;
@@ -312,6 +313,10 @@ void TFxCustomToolBar::SetMenu(TFxMainMenu* menu) {
     // The menu's pictures become the bar's (while loading only when the menu
     // has some, so that a list given to the bar itself stays).
     if (menu && (!IsLoading() || menu->Images())) SetImages(menu->Images());
+}
+
+void TFxCustomToolBar::MergeMenu(TFxMainMenu* menu) {
+    if (menuBar_) menuBar_->MergeMenu(menu);
 }
 
 void TFxCustomToolBar::SetFullSize(bool v) {

@@ -91,6 +91,10 @@ class TFxCustomToolBar : public TCustomControl,
     // (none by default); the bar takes the menu's Images as its own.
     TFxMainMenu* Menu() const { return menu_.data(); }
     void SetMenu(TFxMainMenu* menu);
+    // A second menu merged into the menu bar (see TFxToolBarMenuBar);
+    // null unmerges.
+    void MergeMenu(TFxMainMenu* menu);
+    void UnmergeMenu() { MergeMenu(nullptr); }
     // The menu-bar side of the bar (its menu buttons, drop-downs and
     // keyboard menu mode); null until a menu is first given.
     TFxToolBarMenuBar* MenuBarMode() const { return menuBar_; }

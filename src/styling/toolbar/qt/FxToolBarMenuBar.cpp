@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
+#include <algorithm>
 #include <vector>
 
 #include "platform/paint/DesktopMetrics.h"
@@ -66,6 +67,12 @@ void TFxToolBarMenuBar::FreeButtons() {
     EndMenuMode();
     CloseMenus();
     PutBack();
+    if (merged_) disconnect(mergedGone_);
+    merged_ = nullptr;
+    rebound_.clear();
+    for (const QPointer<TFxToolBarMenuButton>& button : mergedButtons_)
+        delete button.data();
+    mergedButtons_.clear();
     for (const QPointer<TFxToolBarMenuButton>& button : buttons_)
         delete button.data();
     buttons_.clear();
@@ -122,6 +129,89 @@ QList<TFxToolBarMenuButton*> TFxToolBarMenuBar::MenuButtons() const {
     for (const QPointer<TFxToolBarMenuButton>& button : buttons_)
         if (button && !list.contains(button.data())) list.append(button.data());
     return list;
+}
+
+// ---------------------------------------------------------------- merging
+
+namespace {
+
+int ItemGroupIndex(const QAction* item) {
+    return item ? item->property(kMenuItemGroupIndex).toInt() : 0;
+}
+
+}  // namespace
+
+void TFxToolBarMenuBar::MergeMenu(TFxMainMenu* menu) {
+    if (!menu || !menu_) {
+        UnmergeMenu();
+        return;
+    }
+    if (menu == merged_) return;
+    UnmergeMenu();
+    merged_ = menu;
+    mergedGone_ = connect(menu, &QObject::destroyed, this, [this] {
+        disconnect(mergedGone_);
+        merged_ = nullptr;
+        UnmergeMenu();
+    });
+    const QList<TFxToolBarMenuButton*> own = MenuButtons();
+    QList<TFxToolBarMenuButton*> taken;
+    for (QAction* item : menu->actions()) {
+        if (item->isSeparator()) continue;
+        TFxToolBarMenuButton* button = nullptr;
+        if (const int group = ItemGroupIndex(item); group != 0)
+            for (TFxToolBarMenuButton* b : own)
+                if (!taken.contains(b) && ItemGroupIndex(b->MenuItem()) == group) {
+                    button = b;
+                    break;
+                }
+        if (button) {
+            rebound_.append({button, button->MenuItem()});
+        } else {
+            button = new TFxToolBarMenuButton(bar_);
+            button->setObjectName(
+                QStringLiteral("FxToolBarMergedButton%1").arg(mergedButtons_.size() + 1));
+            button->SetShowCaption(true);
+            button->SetAutoSize(true);
+            button->show();
+            mergedButtons_.append(button);
+        }
+        taken.append(button);
+        button->SetMenuItem(item);
+    }
+}
+
+void TFxToolBarMenuBar::UnmergeMenu() {
+    if (merged_) disconnect(mergedGone_);
+    merged_ = nullptr;
+    if (mergedButtons_.isEmpty() && rebound_.isEmpty()) return;
+    EndMenuMode();
+    CloseMenus();
+    PutBack();
+    for (qsizetype i = mergedButtons_.size() - 1; i >= 0; --i)
+        delete mergedButtons_[i].data();
+    mergedButtons_.clear();
+    RebindMenuButtons();
+}
+
+void TFxToolBarMenuBar::RebindMenuButtons() {
+    const auto rebound = rebound_;
+    rebound_.clear();
+    for (const auto& [button, item] : rebound)
+        if (button && item) button->SetMenuItem(item);
+    if (!menu_) return;
+    const QList<TFxToolBarMenuButton*> buttons = MenuButtons();
+    for (QAction* item : menu_->actions()) {
+        if (item->isSeparator()) continue;
+        const bool held = std::any_of(buttons.begin(), buttons.end(),
+                                      [item](auto* b) { return b->MenuItem() == item; });
+        if (!held) {
+            QPointer<TFxMainMenu> menu = menu_;
+            SetMenu(nullptr);
+            SetMenu(menu);
+            return;
+        }
+    }
 }
 
 bool TFxToolBarMenuBar::HasSubItems(TFxToolBarMenuButton* button) const {

@@ -44,6 +44,21 @@ class TFxToolBarMenuBar : public QObject {
     // The menu buttons in the tool bar's order.
     QList<TFxToolBarMenuButton*> MenuButtons() const;
 
+    // ---- a second menu merged into the menu bar
+    // Its items join the bar: an item whose group index (its
+    // kMenuItemGroupIndex, not 0) is that of a button's item takes that
+    // button over, each button once; the others get buttons of their own.
+    // Null, or a bar without a menu, unmerges; a menu that goes away is
+    // unmerged.
+    void MergeMenu(TFxMainMenu* menu);
+    TFxMainMenu* MergedMenu() const { return merged_.data(); }
+    // Frees the merged menu's own buttons and gives the menu's items back to
+    // their buttons.
+    void UnmergeMenu();
+    // Gives every item of the menu back to its button; an item without one
+    // has the buttons made anew.
+    void RebindMenuButtons();
+
     // Opens the button's menu (its own drop-down menu, else its item's
     // sub-items lent to the pop-up); false when nothing was shown.
     bool DropDown(TFxToolBarMenuButton* button);
@@ -118,6 +133,11 @@ class TFxToolBarMenuBar : public QObject {
     QPointer<TFxToolBarMenuButton> selected_;    // in the keyboard loop
     QMetaObject::Connection hideConnection_;
     QMetaObject::Connection menuGone_;
+    QPointer<TFxMainMenu> merged_;
+    QMetaObject::Connection mergedGone_;
+    QList<QPointer<TFxToolBarMenuButton>> mergedButtons_;  // made for the merged menu
+    // The buttons an item of the merged menu took over, with their own items.
+    QList<QPair<QPointer<TFxToolBarMenuButton>, QPointer<QAction>>> rebound_;
     int generation_ = 0;
     bool running_ = false;  // a drop-down menu is open and watched
     bool menuOpen_ = false;
