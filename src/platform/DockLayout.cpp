@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <utility>
 
 namespace vx {
 
@@ -43,22 +44,29 @@ TDockPlace DockDropPlace(const TRect& area, const std::vector<TRect>& zones, boo
     return {before ? hit : hit + 1, half};
 }
 
+namespace {
+
+// The zone split at `size` along its grabber side: the grabber bar first,
+// the client's place after it.
+std::pair<TRect, TRect> SplitAtGrabber(const TRect& zone, bool grabberLeft, int size) {
+    TRect bar = zone;
+    TRect client = zone;
+    if (grabberLeft) {
+        bar.right = client.left = std::min(zone.right, zone.left + size);
+    } else {
+        bar.bottom = client.top = std::min(zone.bottom, zone.top + size);
+    }
+    return {bar, client};
+}
+
+}  // namespace
+
 TRect DockGrabberRect(const TRect& zone, bool grabberLeft, int size) {
-    TRect r = zone;
-    if (grabberLeft)
-        r.right = std::min(zone.right, zone.left + size);
-    else
-        r.bottom = std::min(zone.bottom, zone.top + size);
-    return r;
+    return SplitAtGrabber(zone, grabberLeft, size).first;
 }
 
 TRect DockClientRect(const TRect& zone, bool grabberLeft, int size) {
-    TRect r = zone;
-    if (grabberLeft)
-        r.left = std::min(zone.right, zone.left + size);
-    else
-        r.top = std::min(zone.bottom, zone.top + size);
-    return r;
+    return SplitAtGrabber(zone, grabberLeft, size).second;
 }
 
 int ChooseDockTarget(const std::vector<TDockCandidate>& candidates, TPoint point) {

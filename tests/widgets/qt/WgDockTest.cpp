@@ -8,6 +8,7 @@
 
 #include "DockTestWindow.h"
 #include "support/ImagePixel.h"
+#include "support/PaintedRegion.h"
 #include "widgets/qt/WgPanelDock.h"
 #include "widgets/qt/WgSplitCursors.h"
 
@@ -81,16 +82,8 @@ TEST(WgPanelDock, TheManagerAndItsWatchComeAndGoWithTheSettings) {
     EXPECT_FALSE(panel->DockSite());
     EXPECT_TRUE(panel->UseDockManager());
     EXPECT_EQ(panel->DockManager(), nullptr);
-    QRegion painted;
-    struct Spy : QObject {
-        QRegion* out;
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint) *out += static_cast<QPaintEvent*>(e)->region();
-            return false;
-        }
-    } spy;
-    spy.out = &painted;
-    panel->installEventFilter(&spy);
+    test::PaintedRegion spy(panel);
+    QRegion& painted = spy.painted;
     // A press inside a dock site's panel repaints the whole panel first;
     // once the manager is gone it does not.
     const bool sites[] = {true, false};
@@ -113,16 +106,8 @@ TEST(WgPanelDock, FullRepaintOffRepaintsOnlyTheStrips) {
     host.resize(400, 300);
     host.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&host));
-    QRegion painted;
-    struct Spy : QObject {
-        QRegion* out;
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint) *out += static_cast<QPaintEvent*>(e)->region();
-            return false;
-        }
-    } spy;
-    spy.out = &painted;
-    panel->installEventFilter(&spy);
+    test::PaintedRegion spy(panel);
+    QRegion& painted = spy.painted;
     struct Case {
         bool full;
         QString caption;

@@ -13,6 +13,7 @@
 #include <stdexcept>
 
 #include "platform/qt/AlignHost.h"
+#include "support/PaintedRegion.h"
 #include "widgets/WgCommonColors.h"
 #include "widgets/qt/WgSizeBarOverlay.h"
 #include "widgets/qt/WgSplitCursors.h"
@@ -294,14 +295,7 @@ TEST_F(WgSplitTest, GrooveAndBumpFrameTwoStripsAtTheBarsMiddle) {
 
 TEST_F(WgSplitTest, ResizingRepaintsOnlyTheEdgeStripAndTheBar) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent_));
-    struct Spy : QObject {
-        QRegion painted;
-        bool eventFilter(QObject*, QEvent* e) override {
-            if (e->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(e)->region();
-            return false;
-        }
-    } spy;
-    panel_->installEventFilter(&spy);
+    test::PaintedRegion spy(panel_);
     for (const bool full : {false, true}) {
         panel_->SetFullRepaint(full);
         QCoreApplication::processEvents();
