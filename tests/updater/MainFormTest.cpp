@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <filesystem>
@@ -32,6 +34,8 @@ TEST(UpdaterWindow, FileModeWindowAndItsControls) {
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("下载"));
     EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window.frameGeometry().top(),
+              QGuiApplication::primaryScreen()->availableGeometry().top() + 180);
     auto* ports = window.findChild<QComboBox*>(QStringLiteral("Serial_Port"));
     ASSERT_NE(ports, nullptr);
     EXPECT_EQ(ports->count(), 8);
