@@ -67,7 +67,15 @@ TSTMForm::TSTMForm(SerialLink& link, TimerSet& timers, SessionHost& host)
     // A line that hangs up (the adapter pulled) is told at once, not after
     // the idle watch; trying again cannot help.
     ComDriver.SetOnLineFailure([this](TQelCommDriver&) {
-        if (PortWasOpen) Refuse(kLineBroken);
+        if (!PortWasOpen) return;
+        // Once the flash has been read back whole the update has succeeded:
+        // a line lost while the finish resets the controller changes nothing
+        // of that, and nothing more is told.
+        if (finishing_) {
+            EndFinish();
+            return;
+        }
+        Refuse(kLineBroken);
     });
     timer3_ = timers_.Add([this] { Timer3Timer(); });
     timer5_ = timers_.Add([this] { Timer5Timer(); });
@@ -95,6 +103,7 @@ void TSTMForm::StopTimers() {
 void TSTMForm::CancelPendingStep() {
     if (pendingStep_ != 0) timers_.Remove(pendingStep_);
     pendingStep_ = 0;
+    finishing_ = false;
 }
 
 void TSTMForm::STM_ISP() {
@@ -526,14 +535,20 @@ void TSTMForm::Finish() {
         pendingStep_ = timers_.After(Millis(600), [this] {
             pendingStep_ = 0;
             ComDriver.SetRTSLine(false);
-            if (PortWasOpen) {
-                ComDriver.ClosePort();
-                PortWasOpen = false;
-            }
-            host_.ShowLamp(false);
-            host_.CloseMainWindow();
+            EndFinish();
         });
     });
+    finishing_ = true;
+}
+
+void TSTMForm::EndFinish() {
+    CancelPendingStep();
+    if (PortWasOpen) {
+        ComDriver.ClosePort();
+        PortWasOpen = false;
+    }
+    host_.ShowLamp(false);
+    host_.CloseMainWindow();
 }
 
 }  // namespace vx

@@ -28,7 +28,9 @@
 // the chip had synchronised already, and a Get refused right after
 // synchronising is followed by one more 0x7F. A refused Read Memory is taken
 // for read protection only when it comes again in the next attempt, after a
-// fresh synchronisation. A line that hangs up ends the session at once.
+// fresh synchronisation. A line that hangs up ends the session at once; once
+// the flash has been read back whole the update has succeeded, and a hang-up
+// during the finish only ends the finish early.
 //
 // Success is told only over a flash that holds the image. A stray byte on the
 // line can be taken for the answer to a frame, and the chip's own answer for
@@ -165,6 +167,8 @@ class TSTMForm {
     void CompareBlock();
     void VerifyMismatch(std::uint32_t address, std::uint8_t expected, std::uint8_t found);
     void Finish();
+    // The end of a successful update: port closed, lamp olive, main window closed.
+    void EndFinish();
 
     TimerSet& timers_;
     SessionHost& host_;
@@ -172,6 +176,7 @@ class TSTMForm {
     TimerSet::Id timer5_;
     TimerSet::Id overtimeT_;
     TimerSet::Id pendingStep_ = 0;  // a reset wait, 0 when none
+    bool finishing_ = false;        // the reset wait is the finish of a successful update
     std::size_t imageSize_ = 0;
     std::uint16_t productId_ = 0;
 };

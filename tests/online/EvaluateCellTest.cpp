@@ -328,6 +328,7 @@ TEST(EvaluateCellSendReceiveAndRamp, TextsAroundTheValues) {
         {kBox, "RS2 K5 D20 K10 D100000", kEmpty},
         // Ramps are shown unsigned whatever the view option.
         {kBox, "RAMP D10 D20 D100 K50", {Dn(10), Dn(20), Dn(100), 0, " 65535 -> 5", " D100 = 45"}},
+        {kBox, "RAMP D20 D100 D10 K50", {Dn(20), Dn(100), Dn(10), 0, " 5 -> 45", " D10 = 65535"}},
     };
     Expect(cases);
 }

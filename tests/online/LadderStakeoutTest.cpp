@@ -151,6 +151,9 @@ TEST(LinkSettings, OpenParametersFollowTheProjectAndTheChoice) {
     EXPECT_EQ(p.baudCode, 11) << "baud index 3 of the project: 57600";
     EXPECT_EQ(p.frame, 2);
     EXPECT_EQ(p.port, 0);
+    std::string o81 = sys;
+    o81[14] = '1';  // COM1 at O 8 1; COM3's frame (field 17) stays E 8 1
+    EXPECT_EQ(LinkParametersFor(s, o81).frame, 1);
 
     s.fromProject = false;
     s.baudIndex = 4;

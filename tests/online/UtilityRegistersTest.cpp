@@ -274,6 +274,7 @@ TEST(CanModulesTest, OnlineModulesCurrentIdAndGrid) {
 
     EXPECT_EQ(XyLabel(0), "XY:0");
     EXPECT_EQ(XyLabel(3), "XY:100");
+    EXPECT_EQ(XyLabel(4), "XY:120");
     EXPECT_EQ(XyLabel(14), "XY:360");
     EXPECT_EQ(XyLabel(15), "XY:0");
     EXPECT_EQ(ModuleIdOfText(""), 1);

@@ -5,9 +5,11 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 #include <filesystem>
@@ -32,6 +34,8 @@ TEST(UpdaterWindow, FileModeWindowAndItsControls) {
     window.show();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("下载"));
     EXPECT_TRUE(window.windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_EQ(window.frameGeometry().top(),
+              QGuiApplication::primaryScreen()->availableGeometry().top() + 180);
     auto* ports = window.findChild<QComboBox*>(QStringLiteral("Serial_Port"));
     ASSERT_NE(ports, nullptr);
     EXPECT_EQ(ports->count(), 8);
@@ -174,11 +178,14 @@ TEST(UpdaterWindow, FileModeSendsTheImageBesideTheUpdater) {
 // The boot loader vanishes (the adapter pulled) at points through the
 // transfer: the erase, a write, the read-back and its last checkpoint. The
 // real message box tells it, the window stays, the port is closed and
-// nothing is retried.
+// nothing is retried. Once the flash has been read back whole the update has
+// succeeded: a hang-up while the finish resets the controller tells nothing,
+// and the window closes as after any success.
 TEST(UpdaterWindow, AHangUpAnywhereInTheTransferIsToldAndTheWindowStays) {
     test::TempFolder package;
     const std::vector<std::uint8_t> bytes = test::TestImage(1500, 4);
-    test::WriteTestFile(package / "Update.Da2", std::string(bytes.begin(), bytes.end()));
+    const std::string image(bytes.begin(), bytes.end());
+    test::WriteTestFile(package / "Update.Da2", image);
     const std::size_t whole = test::ExpectedTranscript(bytes, true).size();
     const MessagePresenter before = SetMessagePresenter(PresentWithQMessageBox);
     QStringList shown;
@@ -190,23 +197,38 @@ TEST(UpdaterWindow, AHangUpAnywhereInTheTransferIsToldAndTheWindowStays) {
         }
     });
     answer.start(20);
-    for (const std::size_t at :
-         {std::size_t{19}, std::size_t{19 + 265 + 3}, std::size_t{1000}, whole - 200, whole - 1}) {
-        SCOPED_TRACE(at);
+    const QString done = QStringLiteral("上载完成！");
+    const QString broken = QStringLiteral("串口读写失败，通信已中断！请检查通信线和串口。");
+    constexpr std::size_t kAfterTheSuccess = 0;  // hangs up once the success is shown
+    const struct {
+        std::size_t at;
+        bool succeeds;
+    } rows[] = {
+        {19, false},          {19 + 265 + 3, false}, {1000, false},
+        {whole - 200, false}, {whole - 1, false},    {kAfterTheSuccess, true},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.at);
         shown.clear();
         PtyBoard board;
         ASSERT_TRUE(board.chip.Ok());
-        board.chip.HangUpAfter(at);
+        if (row.at != kAfterTheSuccess) board.chip.HangUpAfter(row.at);
         TMainForm window(nullptr, package.Path());
         window.show();
+        auto* status = window.findChild<QLabel*>(QStringLiteral("Panel1"));
         window.findChild<QPushButton*>(QStringLiteral("BitBtn2"))->click();
-        VX_WAIT_TRUE(!shown.isEmpty(), test::kStateWaitMs);
-        VX_WAIT_TRUE(!window.Logic().Session().Busy(), test::kStateWaitMs);
-        EXPECT_EQ(shown,
-                  QStringList{QStringLiteral("串口读写失败，通信已中断！请检查通信线和串口。")});
-        EXPECT_TRUE(window.isVisible());
+        if (row.at == kAfterTheSuccess) {
+            VX_WAIT_TRUE(status->text() == done, test::kStateWaitMs);
+            board.chip.HangUp();
+        }
+        VX_WAIT_TRUE(!window.Logic().Session().Busy() && (!shown.isEmpty() || !window.isVisible()),
+                     test::kStateWaitMs);
+        EXPECT_EQ(shown, row.succeeds ? QStringList{} : QStringList{broken});
+        EXPECT_EQ(status->text(), row.succeeds ? done : broken);
+        EXPECT_EQ(window.isVisible(), !row.succeeds);
         EXPECT_FALSE(window.Logic().Session().ComDriver.IsPortOpen());
         EXPECT_EQ(window.Logic().Session().AttemptCount, 0);
+        if (row.succeeds) EXPECT_TRUE(board.Flash(image.size()) == image);
     }
     SetMessagePresenter(before);
 }

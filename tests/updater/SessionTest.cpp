@@ -570,23 +570,30 @@ TEST(SessionFaults, ReadBackTellsAFlashThatDiffersFromTheImage) {
     struct Row {
         const char* name;
         bool weakCell;
+        // The answer byte that arrives damaged: after which command, the how
+        // manyth time, which byte; -1: none.
+        std::uint8_t command;
+        int occurrence;
+        int damagedAnswerByte;
         int attempts;
         bool done;
     } rows[] = {
-        {"answer damaged once", false, 1, true},
-        {"weak flash cell", true, 3, false},
+        // The option read, then the first two blocks.
+        {"answer damaged once", false, 0x11, 3, 3 + 40, 1, true},
+        {"weak flash cell", true, 0x11, 1, -1, 3, false},
+        // The checkpoint after the read-back answers ID 0x0415, not 0x0414.
+        {"another chip's ID at the last checkpoint", false, 0x02, 3, 3, 2, true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Rig rig;
         rig.host.image = TestImage(900, 9);
-        if (row.weakCell) {
-            rig.chip.AddWeakCell(700);
-        } else {
+        if (row.weakCell) rig.chip.AddWeakCell(700);
+        if (row.damagedAnswerByte >= 0) {
             bootsim::LineFault fault;
-            fault.command = 0x11;
-            fault.occurrence = 3;  // the option read, then the first two blocks
-            fault.damagedAnswerByte = 3 + 40;
+            fault.command = row.command;
+            fault.occurrence = row.occurrence;
+            fault.damagedAnswerByte = row.damagedAnswerByte;
             rig.chip.AddLineFault(fault);
         }
         ASSERT_TRUE(rig.Download());

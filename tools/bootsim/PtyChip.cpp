@@ -85,9 +85,20 @@ void PtyChip::ClearReceived() {
     received_.clear();
 }
 
+void PtyChip::HangUp() {
+    hangUpNow_ = true;
+    // The chip's thread closes the line between two polls of it, and ends.
+    if (thread_.joinable()) thread_.join();
+}
+
 void PtyChip::Run() {
     std::uint8_t buffer[4096];
     while (!stop_) {
+        if (hangUpNow_) {
+            std::lock_guard lock(mutex_);
+            CloseLine();
+            return;
+        }
         // What the chip sent by itself (noise after a reset by the pins).
         std::vector<std::uint8_t> pending;
         {
@@ -126,6 +137,12 @@ void PtyChip::Run() {
     }
 }
 
+void PtyChip::CloseLine() {
+    if (master_ >= 0) close(master_);
+    master_ = -1;
+    stop_ = true;
+}
+
 void PtyChip::HostOpenedAgain() {
     alignas(inotify_event) char events[4096];
     bool opened = false;
@@ -155,9 +172,7 @@ void PtyChip::Feed(const std::uint8_t* bytes, std::size_t count) {
             std::lock_guard lock(mutex_);
             received_.push_back(bytes[i]);
             if (hangUpAfter_ != 0 && received_.size() >= hangUpAfter_) {
-                close(master_);
-                master_ = -1;
-                stop_ = true;
+                CloseLine();
                 return;
             }
             chip_.Receive(bytes[i]);

@@ -66,6 +66,8 @@ class PtyChip {
     // has received this many bytes in all, it closes the master side
     // without answering the last one.
     void HangUpAfter(std::size_t received) { hangUpAfter_ = received; }
+    // The line hangs up now, whatever the host is doing; returns once it has.
+    void HangUp();
     // Whether a host holds the port open, as the chip last saw it.
     bool HostIsOpen() const { return hostOpen_.load(); }
 
@@ -73,6 +75,8 @@ class PtyChip {
     void Start();
     void Run();
     void Feed(const std::uint8_t* bytes, std::size_t count);
+    // Closes the master side and ends the chip's thread (the mutex held).
+    void CloseLine();
     // Reads the queued opens of the slave and starts the chip afresh.
     void HostOpenedAgain();
     void SendOut(const std::vector<std::uint8_t>& bytes,
@@ -90,6 +94,7 @@ class PtyChip {
     std::atomic<int> hostOpens_{0};
     std::atomic<bool> hostOpen_{false};
     std::atomic<std::size_t> hangUpAfter_{0};
+    std::atomic<bool> hangUpNow_{false};
     std::chrono::steady_clock::time_point lastArrival_{};
     std::chrono::steady_clock::time_point lastDeparture_{};
 };

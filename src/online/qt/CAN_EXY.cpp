@@ -86,6 +86,10 @@ TCAN_EXYFrm::TCAN_EXYFrm(QWidget* parent, RegisterCalls& calls)
     skin_ = TFlatSkin::ForDialog(this);
 
     connect(spinEdit2_, &QSpinBox::textChanged, this, &TCAN_EXYFrm::SpinEdit2Change);
+    // An emptied box is no value to the spin box, which keeps its last one
+    // unannounced and puts it back on leaving: its editor tells it.
+    connect(spinEdit2_->findChild<QLineEdit*>(), &QLineEdit::textChanged, this,
+            &TCAN_EXYFrm::SpinEdit2Change);
     connect(bitBtn2_, &QPushButton::clicked, this, &TCAN_EXYFrm::BitBtn2Click);
     connect(&poller_, &TRegisterPoller::Answered, this, &TCAN_EXYFrm::Timer1Answer);
     connect(&poller_, &TRegisterPoller::GaveUp, this, &TCAN_EXYFrm::ShowLinkFailed);
@@ -153,6 +157,8 @@ void TCAN_EXYFrm::Timer1Answer(const QString& spinner) {
 }
 
 void TCAN_EXYFrm::SpinEdit2Change() {
+    // An emptied box stands for module 1 and shows it at once.
+    if (spinEdit2_->cleanText().isEmpty()) spinEdit2_->setValue(1);
     const int id = ModuleIdOfText(spinEdit2_->cleanText().toStdString());
     label5_->setText(QString::fromStdString(XyLabel(id)));
 }

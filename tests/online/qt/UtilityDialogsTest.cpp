@@ -5,6 +5,7 @@
 // controller gives.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
@@ -677,6 +678,31 @@ TEST_F(UtilityDialogsTest, TheCanUpdateWaitsForTheNewIdAndSendsAgain) {
     EXPECT_EQ(dialog.SpinEdit1()->value(), 5);
     EXPECT_EQ(dialog.Label3()->text(), QString("XY:140"));
     EXPECT_TRUE(messages_.Messages().empty());
+    dialog.close();
+}
+
+// The new-ID box emptied by the user stands for module 1 at once: it shows
+// "1", its label "XY:40", and the update sends 1.
+TEST_F(UtilityDialogsTest, TheNewIdBoxEmptiedBecomesOne) {
+    sim_.SetWord(Area::D, 10523, 17);
+    TCAN_EXYFrm dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    VX_WAIT_EQ(dialog.OnlineCount(), 1, test::kStateWaitMs);
+    QSpinBox* box = dialog.SpinEdit2();
+    box->setValue(5);
+    box->setFocus();
+    ASSERT_EQ(dialog.Label5()->text(), QString("XY:140"));
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), QString("1"));
+    EXPECT_EQ(dialog.Label5()->text(), QString("XY:40"));
+    QTest::keyClick(box, Qt::Key_Tab);  // leaving the box keeps it
+    EXPECT_FALSE(box->hasFocus());
+    EXPECT_EQ(box->text(), QString("1"));
+    EXPECT_EQ(dialog.Label5()->text(), QString("XY:40"));
+    dialog.BitBtn2()->click();
+    EXPECT_EQ(sim_.Word(Area::D, 10551), 1);
     dialog.close();
 }
 
