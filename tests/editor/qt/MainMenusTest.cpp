@@ -107,6 +107,7 @@ TEST_F(MainMenusTest, PopUpsOpenOnTheirPlace) {
     emit grid->customContextMenuRequested(grid->CellRect(1, 1).center());
     auto* gridMenu = frm->findChild<TFxPopupMenu*>("SysTrayPopupMenu");
     EXPECT_TRUE(gridMenu->isVisible());
+    Shot(frm.get(), QStringLiteral("grid-SysTrayPopupMenu"));
     gridMenu->close();
 
     // Each tree pop-up follows its node (Main, the C block, a subroutine).
