@@ -12,7 +12,7 @@ ctest --test-dir "$VX_ROOT/out/test" --output-on-failure --parallel "$(nproc)" >
 normal=$!
 trap 'kill "$normal" 2>/dev/null || true' EXIT
 
-# The benchmarks are built and measured in the normal build only.
+# The benchmarks are built in the normal build only (into out/test/bench).
 vx_setup out/asan -DCMAKE_BUILD_TYPE=Debug -DVX_BUILD_TESTS=ON -DVX_SANITIZE=ON -DVX_BUILD_BENCH=OFF
 status=0
 wait "$normal" || status=$?

@@ -4,7 +4,7 @@
 // large rung (rows of eleven contacts in series, all joined at the output
 // column) of 100 to 2000 rows. Usage: convert_compile_bench [folder]
 // (a fresh folder under the system's temporary folder by default; the run-time
-// kit is taken from the "Runtime" folder beside this program).
+// kit is the one the build put into the program folder).
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -150,7 +150,7 @@ int main(int argc, char** argv) {
     const fs::path programFolder = root / "program";
     fs::create_directories(windows);
     fs::create_directories(programFolder);
-    const fs::path kit = fs::canonical("/proc/self/exe").parent_path() / "Runtime";
+    const fs::path kit = VX_RUNTIME_KIT_DIR;
     if (!fs::exists(kit / "ST.ld")) {
         std::fprintf(stderr, "no run-time kit at %s\n", kit.c_str());
         return 1;

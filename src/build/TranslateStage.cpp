@@ -93,7 +93,9 @@ bool TranslateStage::Prepare() {
 void TranslateStage::JudgeLogs(CommandChain::State) {
     const std::string compiler = ReadLog("P.Txt");
     if (compiler.find("error:") != std::string::npos) {
-        view_.SetMessages(CBlockHeading() + "\r\n" + compiler + "\r\n");
+        // The compiler's errors are headed in English in either language;
+        // the linker's and the library's headings follow the language.
+        view_.SetMessages("C Language [function1]\r\n" + compiler + "\r\n");
         view_.ShowMessagePane(PaneColour::Red);
         stop_ = true;
     }

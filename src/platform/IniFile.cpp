@@ -118,10 +118,11 @@ IniFile IniFile::Parse(std::string_view gbkText) {
             const std::size_t count = ini.sections_.size();
             current = &ini.FindOrAdd(name);  // a repeated header continues its section
             const bool first = ini.sections_.size() != count || !current->hasHeader;
-            if (first && close != std::string_view::npos &&
-                (!ascii || raw != "[" + std::string(name) + "]")) {
+            // A header goes out in its own bytes unless it is plain "[name]":
+            // one without its "]", or in a code other than GBK, would come
+            // back changed if it were made again from its name.
+            if (first && (!ascii || raw != "[" + std::string(name) + "]"))
                 current->rawHeader = std::string(raw);
-            }
             current->hasHeader = true;
             return;
         }

@@ -98,7 +98,7 @@ class IniFile {
         std::string name;  // empty for the lines before the first header
         bool hasHeader = false;
         // The header line as it stood in the file, when it differs from
-        // "[name]"; empty for a header the file did not close with "]".
+        // "[name]".
         std::string rawHeader;
         std::vector<Line> lines;
         std::unordered_map<std::string, std::size_t> index;  // lower-case key -> line

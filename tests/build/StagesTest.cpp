@@ -410,7 +410,7 @@ TEST_F(StagesTest, TheStagesWriteTheInterfaceLanguage) {
         {"library error", "cerror", true, false, "编译终止 ！"},
         {"library stopped", "hang", true, false, "编译进行中"},
         {"library without its C block", "", true, false, "系统文件被破坏,请重装软件！..."},
-        {"compile error", "cerror", false, false, "高级语言 [function1]\r\nPLCC.c"},
+        {"compile error", "cerror", false, false, "C Language [function1]\r\nPLCC.c"},
         {"maths library", "aeabi", false, false, "编译错误！,可能原因:"},
         {"missing symbol", "undefined", false, false, "高级语言 [function1]"},
         {"stopped", "hang", false, false, "编译进行中"},

@@ -7,6 +7,7 @@
 #include <deque>
 #include <memory>
 #include <tuple>
+#include <vector>
 
 #include "ScriptedLink.h"
 #include "online/LinkSettings.h"
@@ -112,15 +113,22 @@ TEST_F(LadderStakeoutTest, RepaintsOnlyAfterTenAsksWithFreshData) {
     EXPECT_EQ(repaints, 0) << "no answer, no repaint";
     state_.Reset();
     int answers = 0;
+    std::vector<int> repaintedAt;  // the ask of each repaint
     for (int i = 0; i < 40; ++i) {
         link_.answerNext = !state_.answerReady;
         const TickResult r = Tick();
         answers += r.answered;
-        repaints += r.repaint;
+        if (r.repaint) repaintedAt.push_back(answers);
     }
     // Twenty answers, each on an ask of its own: a repaint after every ten asks.
     EXPECT_EQ(answers, 20);
-    EXPECT_EQ(repaints, 2);
+    EXPECT_EQ(repaintedAt, (std::vector<int>{10, 20}));
+    // Ten asks without an answer repaint nothing; the next answer repaints at once.
+    Tick();
+    for (int i = 0; i < 10; ++i)
+        EXPECT_FALSE(Tick().repaint);
+    link_.answerNext = true;
+    EXPECT_TRUE(Tick().repaint);
 }
 
 TEST_F(LadderStakeoutTest, RequestsPastTheImageAndEmptyListsSendNothing) {

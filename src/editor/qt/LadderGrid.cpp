@@ -270,10 +270,6 @@ void TLadderGrid::keyPressEvent(QKeyEvent* event) {
     emit KeyDown(event);
 }
 
-void TLadderGrid::keyReleaseEvent(QKeyEvent* event) {
-    emit KeyUp(event);
-}
-
 void TLadderGrid::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
     UpdateScrollBars();

@@ -65,7 +65,6 @@ class TLadderGrid : public QAbstractScrollArea {
     void TopLeftChanged();
     void CellDoubleClicked();
     void KeyDown(QKeyEvent* event);
-    void KeyUp(QKeyEvent* event);
     void SelectionFinished(const GridSelection& selection);
 
   protected:
@@ -75,7 +74,6 @@ class TLadderGrid : public QAbstractScrollArea {
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void keyReleaseEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
 

@@ -220,6 +220,7 @@ void TMainFrm::BuildClientArea() {
         live.read = record.read;
         return record.code;
     };
+    ladderEdit_->addAction(Item("MenuItem1"));  // its key, Ctrl+F, works in the grid
     ladderEdit_->setContextMenuPolicy(Qt::CustomContextMenu);
     // The pop-up opens and returns at once: monitoring goes on while it is open.
     connect(ladderEdit_, &QWidget::customContextMenuRequested, this,

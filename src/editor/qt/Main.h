@@ -240,6 +240,9 @@ class TMainFrm : public QMainWindow {
     QAction* AddItem(QMenu* menu, const char* name, const char* caption,
                      const QKeySequence& key = {});
     QAction* AddCheckItem(QMenu* menu, const char* name, const char* caption, bool checked);
+    // An item of a pop-up menu with a caption of its own that runs `target`
+    // and is enabled with it.
+    QAction* AddLinkedItem(QMenu* menu, const char* name, const char* caption, QAction* target);
     TFxToolBarButton* AddButton(TFxToolBar* bar, const char* name, const char* hint, int image);
     void AddSeparator(TFxToolBar* bar, const char* name);
     TFxToolBar* AddToolBar(const char* name, const char* caption, int left, int width);

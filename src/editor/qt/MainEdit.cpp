@@ -2,6 +2,7 @@
 // the row and column commands, delete, cut, copy and paste, undo and redo,
 // and the project tree. The rules live in the editing commands; these
 // handlers only call them and show what they ask for.
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMenu>
 #include <array>
@@ -23,6 +24,27 @@ namespace {
 QString Q(const std::string& s) {
     return QString::fromStdString(s);
 }
+
+// Shift is held from its key-down in the grid until its key-up, wherever that
+// lands: a message box of a command run with Shift down (a refused Shift+Ins)
+// takes it, and so does another program once this one loses the keyboard.
+class ShiftReleaseWatch : public QObject {
+  public:
+    ShiftReleaseWatch(GridCursor& cursor, QObject* parent) : QObject(parent), cursor_(cursor) {}
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if ((event->type() == QEvent::KeyRelease &&
+             static_cast<QKeyEvent*>(event)->key() == Qt::Key_Shift) ||
+            event->type() == QEvent::ApplicationDeactivate) {
+            cursor_.shiftHeld = false;
+        }
+        return false;
+    }
+
+  private:
+    GridCursor& cursor_;
+};
 
 }  // namespace
 
@@ -173,9 +195,7 @@ void TMainFrm::ConnectEditing() {
         }
     });
     connect(ladderEdit_, &TLadderGrid::KeyDown, this, &TMainFrm::LadderEditKeyDown);
-    connect(ladderEdit_, &TLadderGrid::KeyUp, this, [&cursor](QKeyEvent* event) {
-        if (event->key() == Qt::Key_Shift) cursor.shiftHeld = false;
-    });
+    QCoreApplication::instance()->installEventFilter(new ShiftReleaseWatch(cursor, this));
     connect(ladderEdit_, &TLadderGrid::CellDoubleClicked, this, [this, &cursor] {
         RunEditCommand([&] {
             return LadderEditDblClick(TheProgram().cells, cursor, Button("StakeoutON")->Down());
@@ -262,11 +282,7 @@ void TMainFrm::ConnectEditing() {
     }
     for (const auto& [menu, name] :
          {std::pair{treeMenus[0], "MainGoToRowItem"}, std::pair{treeMenus[2], "SubGoToRowItem"}}) {
-        QAction* goToRow = AddItem(menu, name, "转移到行(&G)...");
-        QAction* findItem = Item("MenuItem3");
-        goToRow->setEnabled(findItem->isEnabled());
-        connect(findItem, &QAction::enabledChanged, goToRow, &QAction::setEnabled);
-        connect(goToRow, &QAction::triggered, findItem, &QAction::trigger);
+        AddLinkedItem(menu, name, "转移到行(&G)...", Item("MenuItem3"));
     }
     QAction* open = AddItem(treeMenus[1], "OpenNodeItem", "打开(&O)...");
     connect(open, &QAction::triggered, this, [this] { TreeView1DblClick(); });

@@ -30,11 +30,7 @@ void TMainFrm::ConnectForce() {
     QAction* setValue = AddItem(fxPopupMenu1_, "MenuItem8", "设置当前值(&V)");
     fxPopupMenu1_->addSeparator();
     // The device memory monitor, opened as its own menu item opens it.
-    QAction* memory = AddItem(fxPopupMenu1_, "N72", "软元件内存(&D)");
-    QAction* monitorItem = Item("N30");
-    memory->setEnabled(monitorItem->isEnabled());
-    connect(monitorItem, &QAction::enabledChanged, memory, &QAction::setEnabled);
-    connect(memory, &QAction::triggered, monitorItem, &QAction::trigger);
+    AddLinkedItem(fxPopupMenu1_, "N72", "软元件内存(&D)", Item("N30"));
     fxPopupMenu1_->addSeparator();
     QAction* signedValues = AddCheckItem(fxPopupMenu1_, "N161", "显示16位为有符号数(&N)", true);
 

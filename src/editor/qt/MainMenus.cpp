@@ -33,6 +33,15 @@ QAction* TMainFrm::AddCheckItem(QMenu* menu, const char* name, const char* capti
     return item;
 }
 
+QAction* TMainFrm::AddLinkedItem(QMenu* menu, const char* name, const char* caption,
+                                 QAction* target) {
+    QAction* item = AddItem(menu, name, caption);
+    item->setEnabled(target->isEnabled());
+    connect(target, &QAction::enabledChanged, item, &QAction::setEnabled);
+    connect(item, &QAction::triggered, target, &QAction::trigger);
+    return item;
+}
+
 void TMainFrm::BuildMenus() {
     mainMenu_ = new TFxMainMenu(this);
     mainMenu_->setObjectName(QStringLiteral("FxMainMenu1"));
@@ -157,12 +166,16 @@ void TMainFrm::BuildMenus() {
     AddItem(help, "N61", "软件主页(&S)");
     AddItem(help, "AboutItem", "关于KZ6-Quillary(&A)...");
 
-    // The grid's pop-up menu (while the ladder is not monitored).
+    // The grid's pop-up menu (while the ladder is not monitored). A menu
+    // that is not open hears no keys: the key of its own find item works in
+    // the grid, which takes the item too (BuildClientArea); the others are
+    // the menu bar's.
     gridPopup_ = new TFxPopupMenu(this);
     gridPopup_->setObjectName(QStringLiteral("SysTrayPopupMenu"));
     gridPopup_->SetMenuStyler(menuStyler_);
-    AddItem(gridPopup_, "MenuItem1", "查找(&L)", QKeySequence(Qt::CTRL | Qt::Key_F));
-    gridPopup_->addAction(Item("MenuItem3"));
+    AddItem(gridPopup_, "MenuItem1", "查找(&L)", QKeySequence(Qt::CTRL | Qt::Key_F))
+        ->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    AddLinkedItem(gridPopup_, "GridGoToRowItem", "转移到行(&G)...", Item("MenuItem3"));
     gridPopup_->addAction(Item("P2"));
     gridPopup_->addSeparator();
     for (const char* name : {"cutX", "copyC", "affixV"})

@@ -33,6 +33,7 @@ constexpr MenuPicture kMenuPictures[] = {
     {"N2", kImageTop},
     {"n33", kImageBottom},
     {"MenuItem3", kImageGoToRow},
+    {"GridGoToRowItem", kImageGoToRow},
     {"LookupItem", kImageFind},
     {"MenuItem1", kImageFind},
     // View

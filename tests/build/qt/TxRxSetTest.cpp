@@ -268,15 +268,22 @@ TEST_F(TxRxSetTest, OnlyOneCLanguageBoxStaysTicked) {
     frm_.FormShow(program_);
     auto* block = Get<QCheckBox>("H_Fun1");
     auto* library = Get<QCheckBox>("H_Fun2");
-    QTest::mouseClick(block, Qt::LeftButton);
-    EXPECT_TRUE(block->isChecked());
-    EXPECT_EQ(Field(frm_.SysParamText(), 50, 2), "01");
-    QTest::mouseClick(library, Qt::LeftButton);
-    EXPECT_TRUE(library->isChecked());
-    EXPECT_FALSE(block->isChecked());
-    EXPECT_EQ(Field(frm_.SysParamText(), 50, 2), "08");
-    QTest::mouseClick(library, Qt::LeftButton);
-    EXPECT_EQ(Field(frm_.SysParamText(), 50, 2), "00");
+    // Each click in turn, with the two boxes and the flag byte after it.
+    struct Step {
+        QCheckBox* clicked;
+        bool block, library;
+        const char* flags;
+    };
+    const Step steps[] = {
+        {block, true, false, "01"},   {library, false, true, "08"}, {library, false, false, "00"},
+        {library, false, true, "08"}, {block, true, false, "01"},
+    };
+    for (const Step& step : steps) {
+        QTest::mouseClick(step.clicked, Qt::LeftButton);
+        EXPECT_EQ(block->isChecked(), step.block);
+        EXPECT_EQ(library->isChecked(), step.library);
+        EXPECT_EQ(Field(frm_.SysParamText(), 50, 2), step.flags);
+    }
     frm_.hide();
 }
 

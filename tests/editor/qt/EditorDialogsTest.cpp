@@ -85,9 +85,11 @@ TEST_F(EditorDialogsTest, TheCommandsStandInTheirMenusWithTheirKeysAndWork) {
                               {"N46", "Options1", "保存和备份(&B)...", QKeySequence()},
                               {"I5", "N50", "梯形图颜色配置(&D)...", QKeySequence()},
                           });
-    // The grid's pop-up menu holds go to row and the row comment.
+    // The grid's pop-up menu holds go to row, under a caption of its own, and
+    // the row comment.
     const QList<QAction*> popup = frm_->GridPopupMenu()->actions();
-    EXPECT_TRUE(popup.contains(frm_->Item("MenuItem3")));
+    EXPECT_TRUE(popup.contains(frm_->Item("GridGoToRowItem")));
+    EXPECT_EQ(frm_->Item("GridGoToRowItem")->text(), QString("转移到行(&G)..."));
     EXPECT_TRUE(popup.contains(frm_->Item("P2")));
     // One window of each, for the whole run, with the names the language files use.
     EXPECT_EQ(Find<TBlockExegesisFrm>()->objectName(), QString("BlockExegesisFrm"));
@@ -202,7 +204,7 @@ TEST_F(EditorDialogsTest, GoToRowOffersTheCursorRowOfTheShownBlockAndGoesThere) 
         QTest::keyClicks(d.SpinEdit1(), "12");
         QTest::keyClick(d.SpinEdit1(), Qt::Key_Return);
     });
-    frm_->Item("MenuItem3")->trigger();
+    frm_->Item("GridGoToRowItem")->trigger();  // the grid's pop-up item runs it too
     EXPECT_EQ(frm_->LadderEdit()->Row(), 11);
     WhenModal<TSubRenameFrm>(frm_.get(), [](TSubRenameFrm& d) {
         d.SpinEdit1()->setValue(100);

@@ -402,8 +402,8 @@ TEST_F(MainBuildTest, CBlockErrorsShowInRedAndMakeNoImage) {
     EXPECT_GE(Pane(*frm)->height(), 118);
     EXPECT_EQ(memo->palette().color(QPalette::Text), QColor(255, 0, 0));
     const QString text = memo->toPlainText();
-    // The heading of the C block's messages in the interface language (Chinese here).
-    EXPECT_TRUE(text.startsWith("高级语言 [function1]\nPLCC.c:")) << text.toStdString();
+    // The compiler's errors are headed in English, in the Chinese interface too.
+    EXPECT_TRUE(text.startsWith("C Language [function1]\nPLCC.c:")) << text.toStdString();
     EXPECT_TRUE(text.contains("error:")) << text.toStdString();
     EXPECT_TRUE(text.endsWith("Compilation fails!"));
     EXPECT_EQ(frm->StatusPanel(1)->text(), QString(" Compilation fails: 3"));

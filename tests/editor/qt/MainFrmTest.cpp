@@ -192,6 +192,27 @@ TEST_F(MainFrmTest, YlFromTheRowBeforeTheLastDrawsTheLinkAndSaysTheLastRowIsUsed
     EXPECT_TRUE(frm->Item("FileSaveItem")->isEnabled()) << "the drawn link is an edit";
 }
 
+// The refusal's message box takes Shift's key-up: YL after it is YL without
+// Shift, which opens its branch row (refused here, as the last row is used).
+TEST_F(MainFrmTest, ShiftReleasedOverARefusalIsNoLongerHeld) {
+    auto frm = Started();
+    frm->FileNewItemClick();
+    TheProgram().cells.Kind(3, 1999) = CellKind::kLine;
+    TLadderGrid* grid = frm->LadderEdit();
+    grid->SetCursor(4, 10);
+    frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get(), test::kStateWaitMs));
+    grid->setFocus();
+    QTest::keyPress(grid, Qt::Key_Insert, Qt::ShiftModifier);  // "行插入", Shift+Ins
+    ASSERT_EQ(messages_.Count(), 1u);
+    EXPECT_EQ(messages_.Last().text, "梯形图最后一行有内容 ！");
+    QWidget box;
+    QTest::keyRelease(&box, Qt::Key_Insert, Qt::ShiftModifier);
+    test::ClickToolButton(frm->Button("FxToolBarButton11"));  // "YL"
+    ASSERT_EQ(messages_.Count(), 2u) << "YL acted as Shift+YL";
+    EXPECT_EQ(messages_.Last().text, "梯形图最后一行有内容 ！");
+}
+
 TEST_F(MainFrmTest, UndoAndRedoThroughTheButtons) {
     auto frm = Started();
     frm->FileNewItemClick();

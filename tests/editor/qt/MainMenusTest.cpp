@@ -4,11 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
+#include <algorithm>
+#include <optional>
 
 #include "editor/qt/Main.h"
 #include "platform/paint/Canvas.h"
@@ -103,6 +107,7 @@ TEST_F(MainMenusTest, PopUpsOpenOnTheirPlace) {
     emit grid->customContextMenuRequested(grid->CellRect(1, 1).center());
     auto* gridMenu = frm->findChild<TFxPopupMenu*>("SysTrayPopupMenu");
     EXPECT_TRUE(gridMenu->isVisible());
+    Shot(frm.get(), QStringLiteral("grid-SysTrayPopupMenu"));
     gridMenu->close();
 
     // Each tree pop-up follows its node (Main, the C block, a subroutine).
@@ -128,6 +133,62 @@ TEST_F(MainMenusTest, PopUpsOpenOnTheirPlace) {
         emit tree->customContextMenuRequested(at);  // returns when the menu closes
         ASSERT_NE(opened, nullptr);
         EXPECT_EQ(opened->objectName(), QString(node.menu));
+    }
+}
+
+// A pop-up menu is not open while its keys are pressed: each key it shows
+// works from the keyboard where it belongs, the grid. Every key of every
+// pop-up is a row here.
+TEST_F(MainMenusTest, EveryKeyAPopUpShowsWorksInTheGrid) {
+    auto frm = test::StartedMainWindow();
+    frm->FileNewItemClick();
+    frm->Dialogs().blockComment = [](const std::string&, const std::string&) {
+        return std::optional<std::pair<std::string, std::string>>();
+    };
+    frm->Item("affixV")->setEnabled(true);  // as after a copy
+    frm->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frm.get(), test::kStateWaitMs));
+    TLadderGrid* grid = frm->LadderEdit();
+    grid->setFocus();
+    VX_WAIT_TRUE(grid->hasFocus(), test::kStateWaitMs);
+
+    struct Row {
+        QKeySequence key;
+        const char* item;
+    };
+    const Row rows[] = {
+        {Qt::CTRL | Qt::Key_F, "MenuItem1"}, {Qt::CTRL | Qt::Key_B, "P2"},
+        {Qt::CTRL | Qt::Key_X, "cutX"},      {Qt::CTRL | Qt::Key_C, "copyC"},
+        {Qt::CTRL | Qt::Key_V, "affixV"},    {Qt::SHIFT | Qt::Key_Delete, "N48"},
+        {Qt::SHIFT | Qt::Key_Insert, "D3"},  {Qt::CTRL | Qt::Key_Delete, "D4"},
+        {Qt::CTRL | Qt::Key_Insert, "i3"},
+    };
+    for (auto* popup : frm->findChildren<TFxPopupMenu*>()) {
+        for (QAction* item : popup->actions()) {
+            if (item->shortcut().isEmpty()) continue;
+            EXPECT_TRUE(std::any_of(std::begin(rows), std::end(rows),
+                                    [&](const Row& r) { return r.item == item->objectName(); }))
+                << popup->objectName().toStdString() << " shows "
+                << item->shortcut().toString().toStdString() << ": a row for it";
+        }
+    }
+    auto* lookup = frm->findChild<QDialog*>("ForLookup");
+    ASSERT_NE(lookup, nullptr);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.item);
+        QAction* item = frm->Item(row.item);
+        ASSERT_EQ(item->shortcut(), row.key);
+        QSignalSpy ran(item, &QAction::triggered);
+        QTest::keyClick(grid, row.key[0].key(), row.key[0].keyboardModifiers());
+        EXPECT_EQ(ran.count(), 1);
+        EXPECT_EQ(lookup->isVisible(), std::string(row.item) == "MenuItem1")
+            << "Ctrl+F opens the find window";
+        if (lookup->isVisible()) {
+            lookup->close();
+            grid->activateWindow();
+            grid->setFocus();
+            VX_WAIT_TRUE(grid->hasFocus(), test::kStateWaitMs);
+        }
     }
 }
 

@@ -176,6 +176,14 @@ TEST_F(MainPanesTest, MnemonicPaneHasTheFamilysTitleBar) {
     ASSERT_NE(hide, nullptr);
     hide->click();
     EXPECT_FALSE(frm->Item("N18")->isChecked());
+    // The window's one-second timer keeps the item following the pane.
+    auto* pane = frm->findChild<QWidget*>(QStringLiteral("Panel4"));
+    ASSERT_NE(pane, nullptr);
+    for (const bool shown : {true, false}) {
+        pane->setVisible(shown);
+        QMetaObject::invokeMethod(&frm->Timer1(), "timeout");
+        EXPECT_EQ(frm->Item("N18")->isChecked(), shown);
+    }
 }
 
 TEST_F(MainPanesTest, ToolTipsShowAsBalloons) {
