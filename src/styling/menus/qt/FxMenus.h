@@ -13,6 +13,7 @@
 // pixels onto its root item.
 #pragma once
 
+#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -79,14 +80,26 @@ class TFxDropDownMenu : public QMenu {
         return lastOption_.ActionOf(option);
     }
 
+    // A window taller than its screen is laid out in columns: the item that
+    // would run past the screen's bottom starts the next column. True when
+    // the item stands in a second or later column, by the heights the
+    // window's items were last measured with.
+    bool InLaterColumn(const QAction* action) const;
+    // The height the item was just measured with.
+    void NoteItemHeight(const QAction* action, int height) const { itemHeights_[action] = height; }
+
   protected:
     void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
 
   private:
+    int ItemHeight(const QAction* action) const;
+
     mutable TMenuItemOption lastOption_;
+    mutable QHash<const QAction*, int> itemHeights_;
 };
 
 // The styler a styled menu draws with: the one linked to it, or while none
