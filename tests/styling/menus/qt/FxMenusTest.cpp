@@ -502,6 +502,7 @@ TEST(FxMenusTest, OwnerDrawOffShowsAPlainMenu) {
     main->SetOwnerDraw(false);
     popup.SetOwnerDraw(false);
     EXPECT_EQ(rootWidth(main), rootWidth(plainForm.menuBar()));
+    EXPECT_EQ(main->grab().toImage(), plainForm.menuBar()->grab().toImage());
     EXPECT_EQ(popup.sizeHint(), plain.sizeHint());
     popup.resize(popup.sizeHint());
     plain.resize(plain.sizeHint());
