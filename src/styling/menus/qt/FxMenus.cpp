@@ -164,16 +164,8 @@ void TFxDropDownMenu::resizeEvent(QResizeEvent* event) {
 }
 
 void TFxDropDownMenu::actionEvent(QActionEvent* event) {
-    if (event->type() == QEvent::ActionRemoved) itemHeights_.remove(event->action());
+    columns_.ItemsChanged(event->type() == QEvent::ActionRemoved ? event->action() : nullptr);
     QMenu::actionEvent(event);
-}
-
-int TFxDropDownMenu::ItemHeight(const QAction* action) const {
-    const auto known = itemHeights_.constFind(action);
-    if (known != itemHeights_.constEnd()) return *known;
-    const int height = MeasuredItemHeight(*action, *this);
-    itemHeights_.insert(action, height);
-    return height;
 }
 
 bool TFxDropDownMenu::InLaterColumn(const QAction* action) const {
@@ -186,29 +178,9 @@ bool TFxDropDownMenu::InLaterColumn(const QAction* action) const {
     const QMargins margins = contentsMargins();
     const int room =
         on->availableGeometry().height() - 2 * kMenuBorderWidth - margins.top() - margins.bottom();
-    // Separators take no place at the start or the end of the window, nor
-    // after another separator.
-    const QList<QAction*> items = actions();
-    const bool collapse = separatorsCollapsible();
-    qsizetype last = items.size() - 1;
-    while (last >= 0 && (!items[last]->isVisible() || (collapse && items[last]->isSeparator())))
-        --last;
-    bool afterSeparator = true;
-    bool later = false;
-    int y = 0;
-    for (qsizetype i = 0; i <= last; ++i) {
-        const QAction* item = items[i];
-        if (!item->isVisible() || (collapse && afterSeparator && item->isSeparator())) continue;
-        afterSeparator = item->isSeparator();
-        const int height = ItemHeight(item);
-        if (y + height > room) {
-            later = true;
-            y = 0;
-        }
-        y += height;
-        if (item == action) return later;
-    }
-    return false;
+    return columns_.InLaterColumn(
+        action, actions(), room, separatorsCollapsible(),
+        [this](const QAction& item) { return MeasuredItemHeight(item, *this); });
 }
 
 void TFxDropDownMenu::paintEvent(QPaintEvent* event) {

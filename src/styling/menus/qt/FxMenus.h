@@ -13,7 +13,6 @@
 // pixels onto its root item.
 #pragma once
 
-#include <QHash>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -25,6 +24,7 @@
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/FxMenuPlacement.h"
 #include "styling/menus/FxMenuUtil.h"
+#include "styling/menus/qt/MenuColumns.h"
 #include "styling/menus/qt/MenuItemOption.h"
 
 class QMdiArea;
@@ -80,13 +80,11 @@ class TFxDropDownMenu : public QMenu {
         return lastOption_.ActionOf(option);
     }
 
-    // A window taller than its screen is laid out in columns: the item that
-    // would run past the screen's bottom starts the next column. True when
-    // the item stands in a second or later column, by the heights the
-    // window's items were last measured with.
+    // True when the item stands in a second or later column of the window
+    // (MenuColumns.h), by the heights its items were last measured with.
     bool InLaterColumn(const QAction* action) const;
     // The height the item was just measured with.
-    void NoteItemHeight(const QAction* action, int height) const { itemHeights_[action] = height; }
+    void NoteItemHeight(const QAction* action, int height) const { columns_.Noted(action, height); }
 
   protected:
     void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
@@ -96,10 +94,8 @@ class TFxDropDownMenu : public QMenu {
     void actionEvent(QActionEvent* event) override;
 
   private:
-    int ItemHeight(const QAction* action) const;
-
     mutable TMenuItemOption lastOption_;
-    mutable QHash<const QAction*, int> itemHeights_;
+    mutable TMenuColumns columns_;
 };
 
 // The styler a styled menu draws with: the one linked to it, or while none
