@@ -143,6 +143,35 @@ QPixmap Solid(Qt::GlobalColor color) {
     return pixmap;
 }
 
+// A form whose styled main menu shows its side bar in plain green, with
+// neither border nor splitter.
+struct SideBarForm {
+    SideBarForm() {
+        form.setMenuBar(main);
+        TSideBar& side = styler->SideBar();
+        side.SetVisible(true);
+        side.Background().SetColor(0x00FF00);
+        side.Background().SetColorTo(0x00FF00);
+        side.Image().SetColor(clNone);
+        side.SetBorderColor(clNone);
+        side.SetSplitterColor(clNone);
+        main->SetMenuStyler(styler);
+        form.resize(400, 300);
+    }
+    // Shows the form and opens the drop-down below its menu bar.
+    void Open(QMenu* menu) {
+        form.show();
+        VX_WAIT_TRUE(form.windowHandle() != nullptr && form.windowHandle()->isExposed(),
+                     test::kStateWaitMs);
+        menu->popup(form.mapToGlobal(QPoint(0, 20)));
+        VX_WAIT_TRUE(menu->isVisible(), test::kStateWaitMs);
+    }
+
+    QMainWindow form;
+    TFxMainMenu* main = new TFxMainMenu(&form);
+    TFxMenuOfficeStyler* styler = new TFxMenuOfficeStyler(&form);
+};
+
 // A disabled item shows the picture at its index in the menu's disabled
 // images, as it is; without that list, or once the list is destroyed, its
 // own picture greyed. Both menus let go of a destroyed list.
@@ -286,32 +315,17 @@ TEST(FxMenusTest, ItemsOfOneCaptionAreMeasuredFromTheirOwnAction) {
 // its line right of it, and an item painted again under the mouse keeps it
 // whole beside it.
 TEST(FxMenusTest, SideBarOfTheFirstDropDownStaysWhole) {
-    QMainWindow form;
-    auto* main = new TFxMainMenu(&form);
-    form.setMenuBar(main);
-    auto* styler = new TFxMenuOfficeStyler(&form);
-    TSideBar& side = styler->SideBar();
-    side.SetVisible(true);
-    side.Background().SetColor(0x00FF00);
-    side.Background().SetColorTo(0x00FF00);
-    side.Image().SetColor(clNone);
-    side.SetBorderColor(clNone);
-    side.SetSplitterColor(clNone);
+    SideBarForm f;
+    TFxMenuOfficeStyler* styler = f.styler;
     TSeparator& separator = styler->Separator();
     separator.SetColor(0x0000FF);
     separator.SetColorTo(clNone);
-    main->SetMenuStyler(styler);
-    TFxDropDownMenu* file = main->addMenu(QStringLiteral("&File"));
+    TFxDropDownMenu* file = f.main->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&One"));
     QAction* line = file->addSeparator();
     file->addAction(QStringLiteral("&Two"));
     QAction* three = file->addAction(QStringLiteral("T&hree"));
-    form.resize(400, 300);
-    form.show();
-    VX_WAIT_TRUE(form.windowHandle() != nullptr && form.windowHandle()->isExposed(),
-                 test::kStateWaitMs);
-    file->popup(form.mapToGlobal(QPoint(0, 20)));
-    VX_WAIT_TRUE(file->isVisible(), test::kStateWaitMs);
+    ASSERT_NO_FATAL_FAILURE(f.Open(file));
 
     QImage shot = file->grab().toImage();
     const int inSideBar = kMenuBorderWidth + 10;
@@ -336,31 +350,20 @@ TEST(FxMenusTest, SideBarOfTheFirstDropDownStaysWhole) {
 // its left edge, their icon bar there, and are measured without the side
 // bar: its widest item sets the columns' width with the side bar on or off.
 TEST(FxMenusTest, LaterColumnsOfALongMenuCarryNoSideBar) {
-    QMainWindow form;
-    auto* main = new TFxMainMenu(&form);
-    form.setMenuBar(main);
-    auto* styler = new TFxMenuOfficeStyler(&form);
-    styler->SideBar().SetVisible(true);
-    styler->SideBar().Background().SetColor(0x00FF00);
-    styler->SideBar().Background().SetColorTo(0x00FF00);
-    styler->SideBar().Image().SetColor(clNone);
+    SideBarForm f;
+    TFxMenuOfficeStyler* styler = f.styler;
+    TFxMainMenu* main = f.main;
     styler->IconBar().SetColor(0x0000FF);
     styler->IconBar().SetColorTo(0x0000FF);
     styler->Background().SetColor(0xFFFFFF);
     styler->Background().SetColorTo(0xFFFFFF);
-    main->SetMenuStyler(styler);
     TFxDropDownMenu* file = main->addMenu(QStringLiteral("&File"));
     for (int i = 0; i < 50; ++i) {
         if (i % 8 == 7) file->addSeparator();
         file->addAction(QStringLiteral("Item %1").arg(i));
     }
     QAction* widest = file->addAction(QStringLiteral("An item far wider than all the others"));
-    form.resize(400, 300);
-    form.show();
-    VX_WAIT_TRUE(form.windowHandle() != nullptr && form.windowHandle()->isExposed(),
-                 test::kStateWaitMs);
-    file->popup(form.mapToGlobal(QPoint(0, 20)));
-    VX_WAIT_TRUE(file->isVisible(), test::kStateWaitMs);
+    ASSERT_NO_FATAL_FAILURE(f.Open(file));
 
     const int firstColumn = file->actionGeometry(file->actions().first()).left();
     const QRect widestPlace = file->actionGeometry(widest);
@@ -389,25 +392,13 @@ TEST(FxMenusTest, LaterColumnsOfALongMenuCarryNoSideBar) {
 // measured as a plain item. A top-level item draws itself on the bar. The
 // first item drawing itself leaves the side bar down the window.
 TEST(FxMenusTest, ItemsWithHandlersOfTheirOwnMeasureAndDrawThemselves) {
-    QMainWindow form;
-    auto* main = new TFxMainMenu(&form);
-    form.setMenuBar(main);
-    auto* styler = new TFxMenuOfficeStyler(&form);
-    styler->SideBar().SetVisible(true);
-    styler->SideBar().Background().SetColor(0x00FF00);
-    styler->SideBar().Background().SetColorTo(0x00FF00);
-    styler->SideBar().Image().SetColor(clNone);
-    main->SetMenuStyler(styler);
+    SideBarForm f;
+    TFxMainMenu* main = f.main;
     TFxDropDownMenu* file = main->addMenu(QStringLiteral("&File"));
     QAction* own = file->addAction(QStringLiteral("&Own"));
     QAction* plain = file->addAction(QStringLiteral("&Plain"));
     QAction* drawn = file->addAction(QStringLiteral("&Drawn"));
-    form.resize(400, 300);
-    form.show();
-    VX_WAIT_TRUE(form.windowHandle() != nullptr && form.windowHandle()->isExposed(),
-                 test::kStateWaitMs);
-    file->popup(form.mapToGlobal(QPoint(0, 20)));
-    VX_WAIT_TRUE(file->isVisible(), test::kStateWaitMs);
+    ASSERT_NO_FATAL_FAILURE(f.Open(file));
     const int plainHeight = file->actionGeometry(plain).height();
 
     const auto fill = [](Canvas& canvas, const TRect& r, TColor color) {
