@@ -202,6 +202,14 @@ void DrawSideBar(const TCustomFxMenuStyler& s, Canvas& canvas, TRect area) {
     }
 }
 
+// The window's items' area at (0, 0), less the strip at its right.
+TRect ItemsWindow(const TMenuWindowInfo& window) {
+    TRect w = window.itemsArea;
+    w = w.Offset(-w.left, -w.top);
+    w.right -= kMenuRightStrip;
+    return w;
+}
+
 std::size_t BackgroundKey(const TBackground& bg, const TRect& area) {
     std::size_t key = 0;
     const auto mix = [&key](std::size_t v) { key = key * 1000003u ^ v; };
@@ -220,14 +228,8 @@ std::size_t BackgroundKey(const TBackground& bg, const TRect& area) {
 // The icon bar, background and side bar behind a drop-down item.
 void DrawDropDownBackground(const TCustomFxMenuStyler& s, const TMenuItemInfo& item, Canvas& canvas,
                             const TRect& r2, bool sideBar, const TMenuWindowInfo& window) {
-    TRect w = window.itemsArea;
-    w = w.Offset(-w.left, -w.top);
-    w.right -= kMenuRightStrip;
-    if (sideBar && item.firstVisible) {
-        TRect area = w;
-        area.right = area.left + SideBarWidth(s);
-        DrawSideBar(s, canvas, area);
-    }
+    const TRect w = ItemsWindow(window);
+    if (sideBar && item.firstVisible) DrawDropDownSideBar(s, canvas, window);
     const TIconBar& icon = s.IconBar();
     const TRect i{r2.left, w.top, r2.left + icon.Size(), w.bottom};
     FillGradientPart(canvas, i, icon.GradientDirection(), icon.Color(), icon.ColorTo(), r2);
@@ -435,6 +437,13 @@ TMenuBarMetrics ScreenMenuBarMetrics() {
     TMenuBarMetrics metrics;
     metrics.height = TheDesktopMetrics().menuBarHeight;
     return metrics;
+}
+
+void DrawDropDownSideBar(const TCustomFxMenuStyler& styler, Canvas& canvas,
+                         const TMenuWindowInfo& window) {
+    TRect area = ItemsWindow(window);
+    area.right = area.left + SideBarWidth(styler);
+    DrawSideBar(styler, canvas, area);
 }
 
 int MdiChildButtonsWidth() {

@@ -122,6 +122,12 @@ int MdiChildButtonsWidth();
 void DrawMenuItem(const TCustomFxMenuStyler& styler, const TMenuItemInfo& item, Canvas& canvas,
                   TRect rect, bool sideBar, unsigned state, const TMenuWindowInfo& window);
 
+// The side bar down the left of a drop-down window's items, which its first
+// visible item draws with its background (DrawMenuItem, when the item shows
+// the side bar).
+void DrawDropDownSideBar(const TCustomFxMenuStyler& styler, Canvas& canvas,
+                         const TMenuWindowInfo& window);
+
 // The frame of a drop-down window of the given size: `level` is 1 for a
 // first drop-down of the menu bar or a pop-up menu, 2 or more for deeper
 // sub-menus; `rightOfParent` tells whether a deeper window opened to the

@@ -88,6 +88,11 @@ TEST_F(GdipTest, FailuresStayRecordedAndNullArgumentsAreRefused) {
         EXPECT_EQ(g.GetLastStatus(), TStatus::InvalidParameter);
     });
     EXPECT_TRUE(White(2, 2));
+    Paint([&](TGPGraphics& g) {
+        EXPECT_EQ(g.SetSmoothingMode(99), TStatus::InvalidParameter);
+        EXPECT_EQ(g.SetSmoothingMode(SmoothingModeAntiAlias), TStatus::Ok);
+        EXPECT_EQ(g.GetLastStatus(), TStatus::InvalidParameter);
+    });
     TGPGraphics unpainted(nullptr);
     EXPECT_EQ(unpainted.GetLastStatus(), TStatus::InvalidParameter);
 }

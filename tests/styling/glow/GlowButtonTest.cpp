@@ -503,6 +503,20 @@ TEST_F(GlowButtonTest, FollowsItsActionAndRunsIt) {
     b->Click();
     EXPECT_EQ(clicks, 1);
     EXPECT_EQ(ran.count(), 1);
+    // A grouped button down apart from its action's Checked handles its
+    // own clicks, also once the action has changed.
+    TFxGlowButton* mode = Make(200);
+    mode->resize(50, 30);
+    mode->SetGroupIndex(3);
+    TCustomAction modeAction("&Mode", nullptr);
+    mode->SetAction(&modeAction);
+    mode->SetDown(true);
+    modeAction.setText("&Mode 2");
+    Show();
+    QSignalSpy modeRan(&modeAction, &QAction::triggered);
+    QTest::mouseClick(mode, Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_EQ(modeRan.count(), 1);
+
     b->SetAction(nullptr);
     save.setText("&Keep");
     EXPECT_EQ(b->Caption(), "&Save");

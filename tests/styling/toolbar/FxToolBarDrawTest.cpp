@@ -185,12 +185,13 @@ TEST_F(ToolBarDrawTest, CaptionButtonGlyphsLandOnTheirPixels) {
     // one), restore clear (from the right edge 34), maximise set (a two-pixel
     // top, then the frame), minimise set (a bar at half the height) and clear
     // (two columns at the corner).
-    const std::vector<TPoint> strokes = {{4, 2},  {9, 3},  {10, 7},  {2, 5},  {2, 9},   {7, 10},
-                                         {8, 7},  {29, 2}, {29, 8},  {24, 8}, {26, 0},  {21, 3},
-                                         {24, 6}, {42, 3}, {50, 4},  {42, 9}, {49, 10}, {50, 5},
-                                         {2, 27}, {7, 28}, {20, 25}, {21, 20}};
-    const std::vector<TPoint> gaps = {{11, 2}, {10, 8}, {3, 7},  {23, 8}, {22, 3},  {51, 3},
-                                      {46, 7}, {8, 27}, {2, 29}, {2, 26}, {20, 26}, {22, 20}};
+    const std::vector<TPoint> strokes = {
+        {4, 2},  {9, 3},  {10, 7}, {2, 5},   {8, 6},  {2, 9},  {7, 10}, {8, 7},   {29, 2},
+        {28, 2}, {28, 7}, {29, 8}, {24, 8},  {26, 0}, {25, 1}, {25, 6}, {21, 3},  {24, 6},
+        {42, 3}, {50, 4}, {42, 9}, {49, 10}, {50, 5}, {2, 27}, {7, 28}, {20, 25}, {21, 20}};
+    const std::vector<TPoint> gaps = {{11, 2}, {10, 8},  {3, 7},  {9, 6},  {23, 8},
+                                      {22, 3}, {51, 3},  {46, 7}, {8, 27}, {2, 29},
+                                      {2, 26}, {20, 26}, {22, 20}};
     for (const TPoint& p : strokes)
         EXPECT_EQ(At(p.x, p.y), 0x0000FFu) << p.x << "," << p.y;
     for (const TPoint& p : gaps)
@@ -318,6 +319,10 @@ TEST_F(ToolBarDrawTest, DropDownPartTakesThirteenPixelsWithItsArrow) {
     EXPECT_EQ(Row(9, 31, 36), std::vector<TColor>(5, clBlack));
     EXPECT_EQ(At(33, 11), clBlack);
     EXPECT_EQ(At(33, 12), clWhite);
+    // Disabled, the arrow is grey.
+    b.enabled = false;
+    Paint([&](Canvas& c) { DrawGlassButton(c, {0, 20, 40, 40}, b); });
+    EXPECT_EQ(Row(29, 31, 36), std::vector<TColor>(5, 0x808080));
 }
 
 TEST_F(ToolBarDrawTest, ImagesStandCentredWithoutACaptionAndBesideOne) {

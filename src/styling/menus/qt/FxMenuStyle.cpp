@@ -11,6 +11,7 @@
 
 #include "platform/paint/Canvas.h"
 #include "styling/menus/qt/FxMenus.h"
+#include "styling/menus/qt/MenuItemHandlers.h"
 
 namespace vx {
 namespace {
@@ -75,10 +76,9 @@ int ItemLevel(const IMenuStyleLink& link, int windowLevel) {
     return link.IsMainMenu() ? windowLevel : windowLevel - 1;
 }
 
-}  // namespace
-
-TMenuItemInfo MenuItemInfoOf(const QAction* action, const QWidget* window, int level,
-                             const IMenuStyleLink& link) {
+// The item as the drawing sees it, but for the column it stands in.
+TMenuItemInfo DescribeItem(const QAction* action, const QWidget* window, int level,
+                           const IMenuStyleLink& link) {
     TMenuItemInfo info;
     info.inMainMenu = link.IsMainMenu();
     info.rootItem = level == 0;
@@ -127,6 +127,65 @@ TMenuItemInfo MenuItemInfoOf(const QAction* action, const QWidget* window, int l
     return info;
 }
 
+// An item's width as measured and its height as its window lays it out:
+// measured by the item's own handler when it has one, else by the styler.
+struct TItemSize {
+    int width = 0;
+    int height = 0;
+};
+
+TItemSize MeasureItem(const QAction* action, const TMenuItemInfo& info,
+                      const TCustomFxMenuStyler& styler) {
+    MeasureCanvas measure;
+    TItemSize size;
+    size.height = ScreenMenuBarMetrics().height;
+    const TMenuItemHandlers* own = action != nullptr ? MenuItemHandlersOf(*action) : nullptr;
+    if (own != nullptr && own->OnMeasureItem) {
+        measure.canvas.font = ScreenMenuFont();
+        own->OnMeasureItem(*action, measure.canvas, size.width, size.height);
+    } else {
+        MeasureMenuItem(styler, info, measure.canvas, size.width, size.height,
+                        SideBarShown(styler, info));
+    }
+    if (info.caption != "-") size.height = std::max(size.height, 1);
+    return size;
+}
+
+// The item's handlers when it draws itself, else null.
+const TMenuItemHandlers* OwnDrawing(const QAction& action) {
+    const TMenuItemHandlers* own = MenuItemHandlersOf(action);
+    return own != nullptr && (own->OnAdvancedDrawItem || own->OnDrawItem) ? own : nullptr;
+}
+
+// An item with drawing of its own draws itself in its whole rectangle.
+void DrawItself(const TMenuItemHandlers& own, const QAction& action, Canvas& canvas,
+                const TRect& rect, unsigned state) {
+    canvas.SaveState();
+    canvas.font = ScreenMenuFont();
+    if (own.OnAdvancedDrawItem)
+        own.OnAdvancedDrawItem(action, canvas, rect, state);
+    else
+        own.OnDrawItem(action, canvas, rect, (state & MenuItemState::kSelected) != 0);
+    canvas.RestoreState();
+}
+
+}  // namespace
+
+TMenuItemInfo MenuItemInfoOf(const QAction* action, const QWidget* window, int level,
+                             const IMenuStyleLink& link) {
+    TMenuItemInfo info = DescribeItem(action, window, level, link);
+    if (const auto* menu = qobject_cast<const TFxDropDownMenu*>(window))
+        info.columnBroken = menu->InLaterColumn(action);
+    return info;
+}
+
+int MeasuredItemHeight(const QAction& action, const TFxDropDownMenu& menu) {
+    const IMenuStyleLink* link = menu.DrawingLink();
+    if (link == nullptr || link->GetCurrentStyler() == nullptr) return 0;
+    const TMenuItemInfo info = DescribeItem(&action, &menu, menu.Level(), *link);
+    return MeasureItem(&action, info, *link->GetCurrentStyler()).height;
+}
+
 TFxMenuStyle::TFxMenuStyle() = default;
 
 TFxMenuStyle* TFxMenuStyle::Instance() {
@@ -146,19 +205,24 @@ QSize TFxMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* opti
         (type != CT_MenuItem && type != CT_MenuBarItem))
         return QProxyStyle::sizeFromContents(type, option, size, widget);
     const TCustomFxMenuStyler& styler = *link->GetCurrentStyler();
-    int level = 0;
-    if (const auto* menu = qobject_cast<const TFxDropDownMenu*>(widget)) level = menu->Level();
-    const TMenuItemInfo info = MenuItemInfoOf(ActionOfOption(widget, *item), widget, level, *link);
-    MeasureCanvas measure;
-    int width = 0;
-    int height = ScreenMenuBarMetrics().height;
-    MeasureMenuItem(styler, info, measure.canvas, width, height, SideBarShown(styler, info));
-    if (info.caption == "-") return {1, height};
+    const auto* menu = qobject_cast<const TFxDropDownMenu*>(widget);
+    const QAction* action = ActionOfOption(widget, *item);
+    TMenuItemInfo info = DescribeItem(action, widget, menu != nullptr ? menu->Level() : 0, *link);
+    TItemSize measured = MeasureItem(action, info, styler);
+    if (menu != nullptr && action != nullptr) {
+        // Where the item stands follows from the heights of those before it
+        // and its own; an item of a later column carries no side bar.
+        menu->NoteItemHeight(action, measured.height);
+        info.columnBroken = menu->InLaterColumn(action);
+        if (info.columnBroken) measured = MeasureItem(action, info, styler);
+    }
+    if (info.caption == "-") return {1, measured.height};
+    int width = measured.width;
     // The desktop spaces the items of a menu bar beyond their measure.
     if (type == CT_MenuBarItem) width += kMenuBarItemSpace;
     // Qt adds the widest shortcut text once more after asking every item.
     if (type == CT_MenuItem) width -= item->reservedShortcutWidth;
-    return {std::max(width, 1), std::max(height, 1)};
+    return {std::max(width, 1), measured.height};
 }
 
 int TFxMenuStyle::pixelMetric(PixelMetric metric, const QStyleOption* option,
@@ -217,6 +281,10 @@ void PaintMenuBar(QMenuBar& bar, const IMenuStyleLink& link) {
         window.menuBar = client;
         window.lastRootItem = action == last;
         window.mdiChildMaximized = mdiChildMaximized;
+        if (const TMenuItemHandlers* own = OwnDrawing(*action)) {
+            DrawItself(*own, *action, canvas, ToTRect(r), state);
+            continue;
+        }
         DrawMenuItem(*styler, info, canvas, ToTRect(r), SideBarShown(*styler, info), state, window);
     }
 }
@@ -256,8 +324,16 @@ void PaintDropDown(QMenu& menu, const IMenuStyleLink& link, int level, const QRe
         if (info.checked) state |= MenuItemState::kChecked;
         if (info.isDefault) state |= MenuItemState::kDefault;
         TRect rect = ToTRect(r);
+        const bool sideBar = SideBarShown(*styler, info);
+        if (const TMenuItemHandlers* own = OwnDrawing(*action)) {
+            // The window keeps its side bar when the item it starts at
+            // draws itself.
+            if (sideBar && info.firstVisible) DrawDropDownSideBar(*styler, canvas, window);
+            DrawItself(*own, *action, canvas, rect, state);
+            continue;
+        }
         rect.right -= kMenuRightStrip;
-        DrawMenuItem(*styler, info, canvas, rect, SideBarShown(*styler, info), state, window);
+        DrawMenuItem(*styler, info, canvas, rect, sideBar, state, window);
     }
     canvas.MoveOrigin(-kMenuBorderWidth, -kMenuBorderWidth);
     std::optional<TRect> parentItem;

@@ -15,11 +15,15 @@ class QMenuBar;
 namespace vx {
 
 class IMenuStyleLink;
+class TFxDropDownMenu;
 
 // The item as the drawing sees it, in its menu bar or drop-down window
 // (`level` is the window's: 1 for a first drop-down or a pop-up menu).
 TMenuItemInfo MenuItemInfoOf(const QAction* action, const QWidget* window, int level,
                              const IMenuStyleLink& link);
+// The height the styled window lays its item out with (the window styled
+// by the menu it belongs to).
+int MeasuredItemHeight(const QAction& action, const TFxDropDownMenu& menu);
 
 // The style every styled menu window uses: the size of each item is our
 // measure; the windows leave no margins of their own around the items.

@@ -163,6 +163,26 @@ void TFxDropDownMenu::resizeEvent(QResizeEvent* event) {
     ShowOnlyPopupRegion(*this);
 }
 
+void TFxDropDownMenu::actionEvent(QActionEvent* event) {
+    columns_.ItemsChanged(event->type() == QEvent::ActionRemoved ? event->action() : nullptr);
+    QMenu::actionEvent(event);
+}
+
+bool TFxDropDownMenu::InLaterColumn(const QAction* action) const {
+    const QScreen* on = screen();
+    if (action == nullptr || on == nullptr ||
+        style()->styleHint(QStyle::SH_Menu_Scrollable, nullptr, this))
+        return false;
+    // A column runs from inside the window's border at the top to inside it
+    // at the bottom of the screen.
+    const QMargins margins = contentsMargins();
+    const int room =
+        on->availableGeometry().height() - 2 * kMenuBorderWidth - margins.top() - margins.bottom();
+    return columns_.InLaterColumn(
+        action, actions(), room, separatorsCollapsible(),
+        [this](const QAction& item) { return MeasuredItemHeight(item, *this); });
+}
+
 void TFxDropDownMenu::paintEvent(QPaintEvent* event) {
     IMenuStyleLink* link = DrawingLink();
     if (link == nullptr || link->GetCurrentStyler() == nullptr) {

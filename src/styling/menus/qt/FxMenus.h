@@ -24,6 +24,7 @@
 #include "styling/menus/FxMenuAppearance.h"
 #include "styling/menus/FxMenuPlacement.h"
 #include "styling/menus/FxMenuUtil.h"
+#include "styling/menus/qt/MenuColumns.h"
 #include "styling/menus/qt/MenuItemOption.h"
 
 class QMdiArea;
@@ -79,14 +80,22 @@ class TFxDropDownMenu : public QMenu {
         return lastOption_.ActionOf(option);
     }
 
+    // True when the item stands in a second or later column of the window
+    // (MenuColumns.h), by the heights its items were last measured with.
+    bool InLaterColumn(const QAction* action) const;
+    // The height the item was just measured with.
+    void NoteItemHeight(const QAction* action, int height) const { columns_.Noted(action, height); }
+
   protected:
     void initStyleOption(QStyleOptionMenuItem* option, const QAction* action) const override;
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void actionEvent(QActionEvent* event) override;
 
   private:
     mutable TMenuItemOption lastOption_;
+    mutable TMenuColumns columns_;
 };
 
 // The styler a styled menu draws with: the one linked to it, or while none

@@ -1,5 +1,6 @@
 #include "styling/skin/qt/FlatMenuStyle.h"
 
+#include <QIcon>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -19,6 +20,17 @@ const int kIconSize = 16;
 // The border of a flat pop-up window: its outline, two pixels of bands
 // inside it, or of shadow on the bottom and right.
 const int kFlatMenuBorder = 3;
+
+// The size an item's icon is drawn at: its own (the smallest it holds), or
+// the small icon size for an icon that holds no size of its own.
+QSize IconExtent(const QIcon& icon) {
+    QSize extent;
+    for (const QSize& size : icon.availableSizes()) {
+        if (!extent.isValid() || size.width() * size.height() < extent.width() * extent.height())
+            extent = size;
+    }
+    return extent.isValid() ? extent : QSize(kIconSize, kIconSize);
+}
 
 // Caption and shortcut of an item's text ("caption\tshortcut").
 void SplitItemText(const QString& text, QString& caption, QString& shortcut) {
@@ -107,8 +119,9 @@ QSize TFlatMenuStyle::sizeFromContents(ContentsType type, const QStyleOption* op
     const QFontMetrics metrics(skin_.Font());
     int width = metrics.horizontalAdvance(text) + 5;
     if (text.contains(QLatin1Char('&'))) width -= metrics.horizontalAdvance(QLatin1Char('&'));
-    int imageWidth = item->icon.isNull() ? 0 : kIconSize;
-    const int imageHeight = item->icon.isNull() ? 0 : kIconSize;
+    const QSize iconSize = item->icon.isNull() ? QSize(0, 0) : IconExtent(item->icon);
+    int imageWidth = iconSize.width();
+    const int imageHeight = iconSize.height();
     if (!topLevel) imageWidth = std::max(imageWidth, skin_.IconWidth());
     if (imageWidth > 0) width += imageWidth;
     if (topLevel) width += 8;
@@ -191,7 +204,7 @@ void TFlatMenuStyle::DrawMenuItem(const QStyleOption* option, QPainter* painter,
     const bool separator = item->menuItemType == QStyleOptionMenuItem::Separator;
     const int iconWidth = skin_.IconWidth();
     QImage icon;
-    if (!item->icon.isNull()) icon = item->icon.pixmap(QSize(kIconSize, kIconSize)).toImage();
+    if (!item->icon.isNull()) icon = item->icon.pixmap(IconExtent(item->icon)).toImage();
     const bool hasIcon = !icon.isNull();
 
     QRect ic = r;

@@ -18,6 +18,7 @@
 #include "styling/menus/FxMenuDraw.h"
 #include "styling/menus/qt/FxMenuStyle.h"
 #include "styling/menus/qt/FxMenuStylers.h"
+#include "styling/menus/qt/MenuItemHandlers.h"
 #include "support/ImagePixel.h"
 #include "support/QtWait.h"
 
@@ -141,6 +142,35 @@ QPixmap Solid(Qt::GlobalColor color) {
     pixmap.fill(color);
     return pixmap;
 }
+
+// A form whose styled main menu shows its side bar in plain green, with
+// neither border nor splitter.
+struct SideBarForm {
+    SideBarForm() {
+        form.setMenuBar(main);
+        TSideBar& side = styler->SideBar();
+        side.SetVisible(true);
+        side.Background().SetColor(0x00FF00);
+        side.Background().SetColorTo(0x00FF00);
+        side.Image().SetColor(clNone);
+        side.SetBorderColor(clNone);
+        side.SetSplitterColor(clNone);
+        main->SetMenuStyler(styler);
+        form.resize(400, 300);
+    }
+    // Shows the form and opens the drop-down below its menu bar.
+    void Open(QMenu* menu) {
+        form.show();
+        VX_WAIT_TRUE(form.windowHandle() != nullptr && form.windowHandle()->isExposed(),
+                     test::kStateWaitMs);
+        menu->popup(form.mapToGlobal(QPoint(0, 20)));
+        VX_WAIT_TRUE(menu->isVisible(), test::kStateWaitMs);
+    }
+
+    QMainWindow form;
+    TFxMainMenu* main = new TFxMainMenu(&form);
+    TFxMenuOfficeStyler* styler = new TFxMenuOfficeStyler(&form);
+};
 
 // A disabled item shows the picture at its index in the menu's disabled
 // images, as it is; without that list, or once the list is destroyed, its
@@ -285,32 +315,17 @@ TEST(FxMenusTest, ItemsOfOneCaptionAreMeasuredFromTheirOwnAction) {
 // its line right of it, and an item painted again under the mouse keeps it
 // whole beside it.
 TEST(FxMenusTest, SideBarOfTheFirstDropDownStaysWhole) {
-    QMainWindow form;
-    auto* main = new TFxMainMenu(&form);
-    form.setMenuBar(main);
-    auto* styler = new TFxMenuOfficeStyler(&form);
-    TSideBar& side = styler->SideBar();
-    side.SetVisible(true);
-    side.Background().SetColor(0x00FF00);
-    side.Background().SetColorTo(0x00FF00);
-    side.Image().SetColor(clNone);
-    side.SetBorderColor(clNone);
-    side.SetSplitterColor(clNone);
+    SideBarForm f;
+    TFxMenuOfficeStyler* styler = f.styler;
     TSeparator& separator = styler->Separator();
     separator.SetColor(0x0000FF);
     separator.SetColorTo(clNone);
-    main->SetMenuStyler(styler);
-    TFxDropDownMenu* file = main->addMenu(QStringLiteral("&File"));
+    TFxDropDownMenu* file = f.main->addMenu(QStringLiteral("&File"));
     file->addAction(QStringLiteral("&One"));
     QAction* line = file->addSeparator();
     file->addAction(QStringLiteral("&Two"));
     QAction* three = file->addAction(QStringLiteral("T&hree"));
-    form.resize(400, 300);
-    form.show();
-    VX_WAIT_TRUE(form.windowHandle() != nullptr && form.windowHandle()->isExposed(),
-                 test::kStateWaitMs);
-    file->popup(form.mapToGlobal(QPoint(0, 20)));
-    VX_WAIT_TRUE(file->isVisible(), test::kStateWaitMs);
+    ASSERT_NO_FATAL_FAILURE(f.Open(file));
 
     QImage shot = file->grab().toImage();
     const int inSideBar = kMenuBorderWidth + 10;
@@ -328,6 +343,120 @@ TEST(FxMenusTest, SideBarOfTheFirstDropDownStaysWhole) {
     EXPECT_EQ(test::PixelAt(shot, inSideBar, item.center().y()), 0x00FF00);
     EXPECT_EQ(test::PixelAt(shot, inSideBar, y), 0x00FF00);
     file->close();
+}
+
+// A first drop-down taller than the screen (800 high) falls into columns; the
+// side bar runs down the first only. The items of the second stand right at
+// its left edge, their icon bar there, and are measured without the side
+// bar: its widest item sets the columns' width with the side bar on or off.
+TEST(FxMenusTest, LaterColumnsOfALongMenuCarryNoSideBar) {
+    SideBarForm f;
+    TFxMenuOfficeStyler* styler = f.styler;
+    TFxMainMenu* main = f.main;
+    styler->IconBar().SetColor(0x0000FF);
+    styler->IconBar().SetColorTo(0x0000FF);
+    styler->Background().SetColor(0xFFFFFF);
+    styler->Background().SetColorTo(0xFFFFFF);
+    TFxDropDownMenu* file = main->addMenu(QStringLiteral("&File"));
+    for (int i = 0; i < 50; ++i) {
+        if (i % 8 == 7) file->addSeparator();
+        file->addAction(QStringLiteral("Item %1").arg(i));
+    }
+    QAction* widest = file->addAction(QStringLiteral("An item far wider than all the others"));
+    ASSERT_NO_FATAL_FAILURE(f.Open(file));
+
+    const int firstColumn = file->actionGeometry(file->actions().first()).left();
+    const QRect widestPlace = file->actionGeometry(widest);
+    ASSERT_GT(widestPlace.left(), firstColumn);
+    for (QAction* action : file->actions()) {
+        const QRect place = file->actionGeometry(action);
+        if (place.isValid())
+            EXPECT_EQ(MenuItemInfoOf(action, file, 1, *main).columnBroken,
+                      place.left() > firstColumn)
+                << action->text().toStdString();
+    }
+    const QImage shot = file->grab().toImage();
+    const int y = widestPlace.center().y();
+    EXPECT_EQ(test::PixelAt(shot, firstColumn + 2, y), 0x00FF00);
+    EXPECT_EQ(test::PixelAt(shot, widestPlace.left() + 2, y), 0x0000FF);
+    const int width = file->width();
+    file->close();
+
+    styler->SideBar().SetVisible(false);
+    EXPECT_EQ(file->sizeHint().width(), width);
+}
+
+// Items with measuring or drawing of their own, given them while the menu is
+// open: one with both is measured and drawn by them alone, in its whole
+// rectangle, with its state; one with only OnDrawItem is drawn by it and
+// measured as a plain item. A top-level item draws itself on the bar. The
+// first item drawing itself leaves the side bar down the window.
+TEST(FxMenusTest, ItemsWithHandlersOfTheirOwnMeasureAndDrawThemselves) {
+    SideBarForm f;
+    TFxMainMenu* main = f.main;
+    TFxDropDownMenu* file = main->addMenu(QStringLiteral("&File"));
+    QAction* own = file->addAction(QStringLiteral("&Own"));
+    QAction* plain = file->addAction(QStringLiteral("&Plain"));
+    QAction* drawn = file->addAction(QStringLiteral("&Drawn"));
+    ASSERT_NO_FATAL_FAILURE(f.Open(file));
+    const int plainHeight = file->actionGeometry(plain).height();
+
+    const auto fill = [](Canvas& canvas, const TRect& r, TColor color) {
+        canvas.brush.style = BrushStyle::Solid;
+        canvas.brush.color = color;
+        canvas.FillRect(r);
+    };
+    unsigned ownState = 0;
+    bool drawnSelected = false;
+    SetMenuItemHandlers(*own, {[](const QAction&, Canvas&, int& width, int& height) {
+                                   width = 300;
+                                   height = 40;
+                               },
+                               {},
+                               [&](const QAction&, Canvas& canvas, const TRect& r, unsigned state) {
+                                   ownState = state;
+                                   fill(canvas, r, 0x0000FF);
+                               }});
+    SetMenuItemHandlers(*drawn,
+                        {{},
+                         [&](const QAction&, Canvas& canvas, const TRect& r, bool selected) {
+                             drawnSelected = selected;
+                             fill(canvas, r, 0xFF0000);
+                         },
+                         {}});
+    SetMenuItemHandlers(*file->menuAction(), {{},
+                                              [&](const QAction&, Canvas& canvas, const TRect& r,
+                                                  bool) { fill(canvas, r, 0x00FFFF); },
+                                              {}});
+    const QRect ownPlace = file->actionGeometry(own);
+    EXPECT_EQ(ownPlace.height(), 40);
+    EXPECT_EQ(ownPlace.width(), 300);
+    EXPECT_EQ(file->actionGeometry(drawn).height(), plainHeight);
+
+    file->setActiveAction(own);
+    QImage shot = file->grab().toImage();
+    EXPECT_TRUE(ownState & MenuItemState::kSelected);
+    const int plainY = file->actionGeometry(plain).center().y();
+    const int drawnY = file->actionGeometry(drawn).center().y();
+    const struct {
+        int x, y;
+        TColor colour;
+    } pixels[] = {
+        {ownPlace.left(), ownPlace.top(), 0x0000FF},
+        {ownPlace.right(), ownPlace.bottom(), 0x0000FF},
+        {ownPlace.left() + 2, plainY, 0x00FF00},  // the side bar
+        {ownPlace.center().x(), drawnY, 0xFF0000},
+    };
+    for (const auto& p : pixels)
+        EXPECT_EQ(test::PixelAt(shot, p.x, p.y), p.colour) << p.x << "," << p.y;
+    EXPECT_NE(test::PixelAt(shot, ownPlace.center().x(), plainY), 0xFF0000);
+    file->setActiveAction(drawn);
+    file->grab();
+    EXPECT_TRUE(drawnSelected);
+    file->close();
+    const QRect root = main->actionGeometry(file->menuAction());
+    EXPECT_EQ(test::PixelAt(main->grab().toImage(), root.center().x(), root.center().y()),
+              0x00FFFF);
 }
 
 // OwnerDraw off: the menus' windows are measured and painted as any menu's
@@ -364,6 +493,7 @@ TEST(FxMenusTest, OwnerDrawOffShowsAPlainMenu) {
     main->SetOwnerDraw(false);
     popup.SetOwnerDraw(false);
     EXPECT_EQ(rootWidth(main), rootWidth(plainForm.menuBar()));
+    EXPECT_EQ(main->grab().toImage(), plainForm.menuBar()->grab().toImage());
     EXPECT_EQ(popup.sizeHint(), plain.sizeHint());
     popup.resize(popup.sizeHint());
     plain.resize(plain.sizeHint());

@@ -1,7 +1,9 @@
-// A picture of a styled main menu with its first drop-down open and the
-// mouse over a later item, the side bar with its caption down the
-// drop-down's left, for review: run under a virtual display, it writes the
-// screen to the file named on its command line.
+// Pictures of styled main menus for review: run under a virtual display, it
+// writes the screen to the files named on its command line. The first shows
+// a menu's first drop-down open with the mouse over a later item, the side
+// bar with its caption down the drop-down's left; the second (when named) a
+// first drop-down taller than the screen, laid out in columns with the side
+// bar down the first.
 #include <QApplication>
 #include <QMainWindow>
 #include <QMouseEvent>
@@ -11,13 +13,12 @@
 #include "styling/menus/qt/FxMenuStylers.h"
 #include "styling/menus/qt/FxMenus.h"
 
-int main(int argc, char** argv) {
-    using namespace vx;
-    QApplication app(argc, argv);
-    if (argc < 2) return 2;
-    const QString file = QString::fromLocal8Bit(argv[1]);
-    QMainWindow form;
-    form.setWindowTitle(QStringLiteral("Side bar"));
+namespace {
+
+using namespace vx;
+
+// A form with a styled main menu whose styler shows the side bar.
+TFxMainMenu* StyledMenu(QMainWindow& form) {
     form.setGeometry(40, 40, 420, 320);
     auto* main = new TFxMainMenu(&form);
     form.setMenuBar(main);
@@ -28,6 +29,42 @@ int main(int argc, char** argv) {
     styler->SideBar().Background().SetColorTo(0xF0B080);
     styler->SideBar().Image().SetColor(clNone);
     main->SetMenuStyler(styler);
+    return main;
+}
+
+void Open(TFxMainMenu* main, TFxDropDownMenu* menu) {
+    const QRect item = main->actionGeometry(menu->menuAction());
+    menu->popup(main->mapToGlobal(item.bottomLeft()));
+}
+
+// The mouse passes over the items down to the given one.
+void HoverDownTo(TFxDropDownMenu* menu, QAction* last) {
+    for (QAction* action : menu->actions()) {
+        const QPoint at = menu->actionGeometry(action).center();
+        QMouseEvent move(QEvent::MouseMove, at, menu->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(menu, &move);
+        QApplication::processEvents();
+        if (action == last) break;
+    }
+}
+
+void SaveScreen(const QString& file) {
+    QGuiApplication::primaryScreen()->grabWindow(0).save(file);
+    for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
+        QApplication::activePopupWidget()->close();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc < 2) return 2;
+    const QString file = QString::fromLocal8Bit(argv[1]);
+    const QString longFile = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    QMainWindow form;
+    form.setWindowTitle(QStringLiteral("Side bar"));
+    TFxMainMenu* main = StyledMenu(form);
     TFxDropDownMenu* project = main->addMenu(QStringLiteral("工程(&F)"));
     project->addAction(QStringLiteral("新建(&N)"))->setShortcut(QKeySequence::New);
     project->addAction(QStringLiteral("打开(&O)..."))->setShortcut(QKeySequence::Open);
@@ -39,26 +76,33 @@ int main(int argc, char** argv) {
     project->addAction(QStringLiteral("退出(&X)"));
     main->addMenu(QStringLiteral("编辑(&E)"))->addAction(QStringLiteral("撤消(&U)"));
     form.show();
-    QTimer::singleShot(400, [main, project] {
-        const QRect item = main->actionGeometry(project->menuAction());
-        project->popup(main->mapToGlobal(item.bottomLeft()));
-    });
-    // The mouse passes over the items down to a later one.
-    QTimer::singleShot(800, [project, print] {
-        for (QAction* action : project->actions()) {
-            const QPoint at = project->actionGeometry(action).center();
-            QMouseEvent move(QEvent::MouseMove, at, project->mapToGlobal(at), Qt::NoButton,
-                             Qt::NoButton, Qt::NoModifier);
-            QApplication::sendEvent(project, &move);
-            QApplication::processEvents();
-            if (action == print) break;
+
+    QMainWindow longForm;
+    longForm.setWindowTitle(QStringLiteral("Columns"));
+    TFxMainMenu* longMain = StyledMenu(longForm);
+    TFxDropDownMenu* devices = longMain->addMenu(QStringLiteral("软元件(&D)"));
+    for (int i = 0; i < 56; ++i) {
+        if (i % 9 == 8) devices->addSeparator();
+        devices->addAction(QStringLiteral("数据寄存器 D%1").arg(i * 100));
+    }
+    QAction* later = devices->actions().at(devices->actions().size() - 2);
+
+    QTimer::singleShot(400, [main, project] { Open(main, project); });
+    QTimer::singleShot(800, [project, print] { HoverDownTo(project, print); });
+    QTimer::singleShot(1400, [&] {
+        SaveScreen(file);
+        if (longFile.isEmpty()) {
+            QApplication::quit();
+            return;
         }
-    });
-    QTimer::singleShot(1400, [&file] {
-        QGuiApplication::primaryScreen()->grabWindow(0).save(file);
-        for (int i = 0; i < 8 && QApplication::activePopupWidget(); ++i)
-            QApplication::activePopupWidget()->close();
-        QApplication::quit();
+        form.hide();
+        longForm.show();
+        QTimer::singleShot(400, [&] { Open(longMain, devices); });
+        QTimer::singleShot(800, [&] { HoverDownTo(devices, later); });
+        QTimer::singleShot(1400, [&] {
+            SaveScreen(longFile);
+            QApplication::quit();
+        });
     });
     return app.exec();
 }

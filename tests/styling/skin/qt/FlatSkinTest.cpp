@@ -454,6 +454,19 @@ TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
                   metrics.horizontalAdvance(QStringLiteral("Save")));
     EXPECT_EQ(style->sizeFromContents(QStyle::CT_MenuItem, &separator, {}, file).height(), 4);
     EXPECT_EQ(style->sizeFromContents(QStyle::CT_MenuItem, &separator, {0, 30}, file).height(), 4);
+    // An icon wider than the icon column widens the item by what it is wider.
+    const auto withIcon = [&](int width) {
+        QStyleOptionMenuItem option = plain;
+        QPixmap icon(width, 16);
+        icon.fill(Qt::darkBlue);
+        option.icon = QIcon(icon);
+        return option;
+    };
+    const QStyleOptionMenuItem narrowIcon = withIcon(16);
+    const QStyleOptionMenuItem wideIcon = withIcon(40);
+    EXPECT_EQ(style->sizeFromContents(QStyle::CT_MenuItem, &wideIcon, {}, file).width() -
+                  style->sizeFromContents(QStyle::CT_MenuItem, &narrowIcon, {}, file).width(),
+              40 - skin.IconWidth());
 
     // A selected item is filled in the selection colour; a disabled one not.
     QImage image(200, 24, QImage::Format_RGB32);
@@ -478,6 +491,9 @@ TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
     checked.checkType = QStyleOptionMenuItem::NonExclusive;
     checked.checked = true;
     checked.state &= ~QStyle::State_Selected;
+    QStyleOptionMenuItem wideChecked = wideIcon;
+    wideChecked.checkType = QStyleOptionMenuItem::NonExclusive;
+    wideChecked.checked = true;
     const TColor bar = wc.menuBar;
     const struct {
         QStyle::ControlElement element;
@@ -489,6 +505,8 @@ TEST_F(FlatSkinTest, FlatMenuItemsMeasureAndDraw) {
         {QStyle::CE_MenuItem, &checked, false, {7, 7}, wc.checked},
         {QStyle::CE_MenuItem, &checked, false, {8, 12}, clBlack},
         {QStyle::CE_MenuItem, &checked, true, {3, 12}, NewColor(wc.iconBar, 12)},
+        // The check box of a wide icon is as wide as the icon.
+        {QStyle::CE_MenuItem, &wideChecked, false, {38, 2}, wc.selectBorder},
         {QStyle::CE_MenuBarItem, &plain, false, {198, 12}, NewColorDark(bar, 10)},
         {QStyle::CE_MenuBarItem, &plain, false, {193, 12}, NewColorDark(bar, 100)},
     };
