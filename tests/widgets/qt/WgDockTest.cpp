@@ -274,6 +274,98 @@ TEST(WgPageControlDock, DockedControlsGetPagesOfTheirOwn) {
     EXPECT_EQ(form->HostDockSite(), w.pages);
 }
 
+TEST(DockTestWindow, EverySiteFreesOrLaysOutWhatAControlLeaves) {
+    // How the docked control "One" leaves: dragged out (a double click on its
+    // tab), destroyed, closed as a form that deletes itself on closing,
+    // moved elsewhere by code, or hidden.
+    enum class Way { kUndocked, kDestroyed, kClosed, kMoved, kHidden };
+    const Way ways[] = {Way::kUndocked, Way::kDestroyed, Way::kClosed, Way::kMoved, Way::kHidden};
+    enum class Site { kPages, kPanel, kSizePanel, kFloating };
+    const Site sites[] = {Site::kPages, Site::kPanel, Site::kSizePanel, Site::kFloating};
+    for (const Site kind : sites) {
+        for (const Way way : ways) {
+            if (way == Way::kUndocked && kind != Site::kPages) continue;  // the round trip's
+            SCOPED_TRACE(testing::Message()
+                         << "site " << static_cast<int>(kind) << ", way " << static_cast<int>(way));
+            DockTestWindow w;
+            w.Show();
+            TCustomControl* site = w.left;
+            if (kind == Site::kPages) site = w.pages;
+            if (kind == Site::kPanel) site = w.panel;
+            QPointer<DockTestForm> one = w.Form("One", clWhite);
+            auto* two = w.Form("Two", clYellow);
+            if (way == Way::kClosed) one->setAttribute(Qt::WA_DeleteOnClose);
+            // Beside two others on a page control: the start page, its own
+            // and Two's after it.
+            ASSERT_TRUE(one->ManualDock(site));
+            ASSERT_TRUE(two->ManualDock(site));
+            QPointer<TWgTabSheet> page = w.pages->DockPageOf(*one);
+            if (kind == Site::kPages) w.pages->SetActivePage(page);
+            QPointer<TFloatingDockWindow> floating;
+            if (kind == Site::kFloating) {
+                one->ManualFloat(QRect(w.window->mapToGlobal(QPoint(100, 100)), QSize(170, 110)));
+                floating = one->FloatingDockWindow();
+                ASSERT_TRUE(floating);
+            }
+            QCoreApplication::processEvents();
+
+            switch (way) {
+                case Way::kUndocked: {
+                    const TRect tab = w.pages->TabRect(page->TabIndex());
+                    QTest::mouseDClick(w.pages, Qt::LeftButton, {},
+                                       QPoint((tab.left + tab.right) / 2, tab.top + 4));
+                    break;
+                }
+                case Way::kDestroyed:
+                    delete one.data();
+                    break;
+                case Way::kClosed:
+                    one->close();
+                    break;
+                case Way::kMoved:
+                    one->setParent(w.window.get());
+                    break;
+                case Way::kHidden:
+                    one->hide();
+                    break;
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(one.isNull(), way == Way::kDestroyed || way == Way::kClosed);
+            if (one && way != Way::kHidden) {
+                EXPECT_EQ(one->HostDockSite(), nullptr);
+            }
+
+            if (kind == Site::kPages) {
+                // Its page goes (a hidden control's tab only hides), and the
+                // next page shows, not the first.
+                EXPECT_EQ(page.isNull(), way != Way::kHidden);
+                EXPECT_EQ(w.pages->PageCount(), way == Way::kHidden ? 3 : 2);
+                EXPECT_EQ(w.pages->ActivePage(), w.pages->DockPageOf(*two));
+                EXPECT_EQ(w.pages->TabIndex(), w.pages->DockPageOf(*two)->TabIndex());
+            } else if (kind == Site::kFloating) {
+                // Its window goes, or hides with it.
+                if (way == Way::kHidden) {
+                    ASSERT_TRUE(floating);
+                    EXPECT_FALSE(floating->isVisible());
+                    one->show();
+                    EXPECT_TRUE(floating->isVisible());
+                } else {
+                    EXPECT_TRUE(floating.isNull());
+                }
+            } else {
+                // The client left takes the whole dock area.
+                TDockTree* manager = site->DockManager();
+                EXPECT_EQ(manager->ZoneOf(*two), manager->DockArea());
+                TRect rest = manager->DockArea();
+                manager->AdjustDockRect(*two, rest);
+                EXPECT_EQ(two->geometry(), ToQRect(rest));
+                EXPECT_EQ(site->DockClients().contains(one.data()), way == Way::kHidden);
+            }
+        }
+    }
+}
+
 TEST(DockTestWindow, DockDragOutAndBackIntoEverySite) {
     DockTestWindow w;
     w.Show();
