@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "DockTestWindow.h"
 #include "support/ImagePixel.h"
@@ -45,11 +46,29 @@ TEST(WgPanelDock, CaptionBarsFollowTheFocusAndTheAlignment) {
         crossDrawn |= PixelAt(image, x, close.top + 5) == ColorToRGB(clCaptionText);
     EXPECT_TRUE(crossDrawn);
 
-    // A press inside the panel repaints it before the press goes on.
+    // A press inside the panel repaints it before the press goes on, and so
+    // does a focus change: on the screen, the bar of the client with the
+    // focus is the active one after a click and after a Tab.
     auto* manager = static_cast<TWgPanelDockManager*>(w.left->DockManager());
     const int before = manager->HookRepaints();
     QTest::mouseClick(one->edit, Qt::LeftButton);
     EXPECT_GT(manager->HookRepaints(), before);
+    QWidget::setTabOrder(one->edit, two->edit);
+    const struct {
+        bool tab;
+        TColor one, two;
+    } moves[] = {{false, clActiveCaption, clInactiveCaption},
+                 {true, clInactiveCaption, clActiveCaption}};
+    for (const auto& move : moves) {
+        if (move.tab) QTest::keyClick(one->edit, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        auto onScreen = [&](const TRect& bar) {
+            return ToTColor(
+                w.left->LastPainting(QRect(bar.left + 20, bar.top + 1, 1, 1)).pixel(0, 0));
+        };
+        EXPECT_EQ(onScreen(barOne), ColorToRGB(move.one)) << move.tab;
+        EXPECT_EQ(onScreen(barTwo), ColorToRGB(move.two)) << move.tab;
+    }
 
     // A panel along the top puts the bars at the clients' left, text turned.
     auto* three = w.Form("Three", clWhite);
@@ -58,12 +77,25 @@ TEST(WgPanelDock, CaptionBarsFollowTheFocusAndTheAlignment) {
     EXPECT_EQ(bar.Width(), 14);
     EXPECT_EQ(three->x(), bar.right);
     EXPECT_TRUE(w.panel->DockManager()->CloseRect(bar).IsEmpty());
+    // The turned caption is set in Verdana of 8 points: its text runs up
+    // the bar as long as it measures in that face.
+    three->SetCaption(QStringLiteral("Illicit lilies"));
     const QImage top = w.panel->PaintedImage();
-    int textPixels = 0;
+    int first = bar.bottom, last = bar.top - 1;
     for (int y = bar.top; y < bar.bottom; ++y)
         for (int x = bar.left; x < bar.right; ++x)
-            textPixels += PixelAt(top, x, y) == ColorToRGB(clInactiveCaptionText);
-    EXPECT_GT(textPixels, 10);
+            if (PixelAt(top, x, y) == ColorToRGB(clInactiveCaptionText)) {
+                first = std::min(first, y);
+                last = std::max(last, y);
+            }
+    QImage scratch(8, 8, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    Canvas canvas(painter);
+    canvas.font.name = "Verdana";
+    canvas.font.size = 8;
+    const int length = canvas.TextWidth("Illicit lilies");
+    EXPECT_LE(last - first + 1, length);
+    EXPECT_GE(last - first + 1, length - 2);
 
     // Without captions the client takes its whole zone.
     w.panel->SetShowDockClientCaptions(false);
@@ -172,16 +204,24 @@ TEST(WgSizePanelDock, DockAreaLiesPastTheBarAndCollapsedShowsNoCaptions) {
             EXPECT_EQ(g.top(), 8 + 1);
         }
     }
-    // Collapsed: no bars painted, none reserved.
+    // Collapsed: no bars painted, none reserved, also where MarginMin
+    // leaves the clients room.
     const TRect bar = w.left->DockManager()->GrabberOf(*w.left->DockClients()[0]);
     auto isBar = [](TColor c) {
         return c == ColorToRGB(clInactiveCaption) || c == ColorToRGB(clActiveCaption);
     };
     EXPECT_TRUE(isBar(PixelAt(w.left->PaintedImage(), bar.right - 20, bar.top + 1)));
-    w.left->CollapseToHotSpot();
-    const QImage collapsed = w.left->PaintedImage();
-    for (int x = 0; x < collapsed.width(); ++x)
-        EXPECT_FALSE(isBar(PixelAt(collapsed, x, 1))) << x;
+    for (const int margin : {0, 60}) {
+        SCOPED_TRACE(margin);
+        w.left->SetMarginMin(margin);
+        w.left->CollapseToHotSpot();
+        EXPECT_EQ(w.left->width(), 8 + margin);
+        const QImage collapsed = w.left->PaintedImage();
+        for (int x = 0; x < collapsed.width(); ++x)
+            EXPECT_FALSE(isBar(PixelAt(collapsed, x, 1))) << x;
+        w.left->SetHotSpotClosed(false);
+        w.left->SetBounds(0, 0, 170, w.left->height());
+    }
 }
 
 TEST(WgSizePanelDock, FourCursorsOfTheirOwn) {
@@ -203,12 +243,16 @@ TEST(WgSizePanelDock, FourCursorsOfTheirOwn) {
         TWgSizePanel* panel;
         bool onHotSpot;
         TWgSplitCursor cursor;
+        bool locked = false;  // a locked bar keeps the plain cursor
     };
     const Case cases[] = {{w.left, false, TWgSplitCursor::scHorz},
                           {w.left, true, TWgSplitCursor::scHorzHotSpot},
                           {w.bottom, false, TWgSplitCursor::scVert},
-                          {w.bottom, true, TWgSplitCursor::scVertHotSpot}};
+                          {w.bottom, true, TWgSplitCursor::scVertHotSpot},
+                          {w.left, false, TWgSplitCursor::scHorz, true},
+                          {w.bottom, true, TWgSplitCursor::scVertHotSpot, true}};
     for (const Case& c : cases) {
+        c.panel->SetLockBar(c.locked);
         const TRect bar = c.panel->SizeBarRect();
         const TRect hot = c.panel->HotSpotRect();
         const QPoint at = c.onHotSpot
@@ -217,6 +261,10 @@ TEST(WgSizePanelDock, FourCursorsOfTheirOwn) {
         QMouseEvent move(QEvent::MouseMove, at, c.panel->mapToGlobal(at), Qt::NoButton,
                          Qt::NoButton, {});
         QApplication::sendEvent(c.panel, &move);
+        if (c.locked) {
+            EXPECT_EQ(c.panel->cursor().shape(), Qt::ArrowCursor);
+            continue;
+        }
         EXPECT_EQ(c.panel->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(c.panel->cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
                   WgSplitCursorImage(c.cursor));
