@@ -21,6 +21,15 @@ std::vector<TRect> DockZones(const TRect& area, int count, bool sideBySide) {
     return zones;
 }
 
+namespace {
+
+// Halfway between two edges, worked out in 64 bits (it always fits in int).
+int Middle(int a, int b) {
+    return static_cast<int>((static_cast<long long>(a) + b) / 2);
+}
+
+}  // namespace
+
 TDockPlace DockDropPlace(const TRect& area, const std::vector<TRect>& zones, bool sideBySide,
                          TPoint point) {
     if (zones.empty()) return {0, area};
@@ -34,7 +43,7 @@ TDockPlace DockDropPlace(const TRect& area, const std::vector<TRect>& zones, boo
     }
     const TRect& z = zones[hit];
     const bool outside = !z.Contains(point);
-    const int mid = sideBySide ? (z.left + z.right) / 2 : (z.top + z.bottom) / 2;
+    const int mid = sideBySide ? Middle(z.left, z.right) : Middle(z.top, z.bottom);
     const bool before = !outside && (sideBySide ? point.x < mid : point.y < mid);
     TRect half = z;
     if (sideBySide)
@@ -52,9 +61,11 @@ std::pair<TRect, TRect> SplitAtGrabber(const TRect& zone, bool grabberLeft, int 
     TRect bar = zone;
     TRect client = zone;
     if (grabberLeft) {
-        bar.right = client.left = std::min(zone.right, zone.left + size);
+        bar.right = client.left =
+            std::min(zone.right, SaturateInt(static_cast<long long>(zone.left) + size));
     } else {
-        bar.bottom = client.top = std::min(zone.bottom, zone.top + size);
+        bar.bottom = client.top =
+            std::min(zone.bottom, SaturateInt(static_cast<long long>(zone.top) + size));
     }
     return {bar, client};
 }
@@ -79,13 +90,18 @@ int ChooseDockTarget(const std::vector<TDockCandidate>& candidates, TPoint point
 }
 
 bool PastDragThreshold(TPoint press, TPoint now, int threshold) {
-    return std::abs(now.x - press.x) >= threshold || std::abs(now.y - press.y) >= threshold;
+    const long long dx = std::llabs(static_cast<long long>(now.x) - press.x);
+    const long long dy = std::llabs(static_cast<long long>(now.y) - press.y);
+    return dx >= threshold || dy >= threshold;
 }
 
 TRect FloatingDropRect(TPoint mouse, TPoint grab, int width, int height) {
-    const int gx = std::clamp(grab.x, 0, std::max(width - 1, 0));
-    const int gy = std::clamp(grab.y, 0, std::max(height - 1, 0));
-    return Bounds(mouse.x - gx, mouse.y - gy, width, height);
+    const int gx =
+        std::clamp(grab.x, 0, std::max(SaturateInt(static_cast<long long>(width) - 1), 0));
+    const int gy =
+        std::clamp(grab.y, 0, std::max(SaturateInt(static_cast<long long>(height) - 1), 0));
+    return Bounds(SaturateInt(static_cast<long long>(mouse.x) - gx),
+                  SaturateInt(static_cast<long long>(mouse.y) - gy), width, height);
 }
 
 }  // namespace vx

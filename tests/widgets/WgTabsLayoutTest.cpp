@@ -206,10 +206,20 @@ TEST_F(TabLayoutTest, JustifiedRowsShareTheSpareRoom) {
     SetTabs({"Tab1", "Tab2", "Tab3", "Tab4", "Tab5", "Tab6"});
     props_.MultiLine = true;
     props_.AlignTabs = true;
-    Run(120, 100);
-    // Room 117 - 3 x 5 = 102, span 100: two spare pixels, one for each tab.
-    EXPECT_EQ(Rect(0), (TRect{0, 28, 55, 47}));
-    EXPECT_EQ(Rect(1), (TRect{47, 28, 102, 47}));
+    // Room 117 - 3 x 5 = 102, span 100: two spare pixels, one for each tab;
+    // one pixel wider, the third spare pixel goes to the first tab.
+    const struct {
+        int width;
+        TRect first, second;
+    } rows[] = {
+        {120, {0, 28, 55, 47}, {47, 28, 102, 47}},
+        {121, {0, 28, 56, 47}, {48, 28, 103, 47}},
+    };
+    for (const auto& row : rows) {
+        Run(row.width, 100);
+        EXPECT_EQ(Rect(0), row.first) << row.width;
+        EXPECT_EQ(Rect(1), row.second) << row.width;
+    }
     props_.TabWidth = 54;
     Run(120, 100);
     EXPECT_EQ(Rect(1), (TRect{46, 28, 100, 47})) << "a fixed tab width is not justified";

@@ -1,8 +1,10 @@
 // The hint path of every window of the tool: what a widget's hint says at a
 // point and over which area of the widget that text holds, and the
 // application's hint pauses. A painted control gives its own hints
-// (TCustomControl::HintFor: a group's items, a tool bar's buttons); any other
-// widget gives its tool tip over its whole area. The desktop's tool tip and
+// (TCustomControl::HintFor: a group's items, a tool bar's buttons); an item
+// view's viewport the tip of the cell or header section under the mouse and a
+// tab bar the tip of its tab; any other widget (or an item without a tip)
+// gives its tool tip over its whole area. The desktop's tool tip and
 // the balloon hints both ask here, so a control's hints show the same way
 // whichever is on.
 #pragma once

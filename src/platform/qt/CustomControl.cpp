@@ -45,6 +45,9 @@ TCustomControl::TCustomControl(QWidget* parent) : QWidget(parent) {
 }
 
 TCustomControl::~TCustomControl() {
+    // A docked control leaves its site while it is still a control: the
+    // site frees its page or lays out the clients left, as after an undock.
+    LeaveHost();
     // No arrangement while the children go.
     delete host_;
     host_ = nullptr;
@@ -55,7 +58,6 @@ TCustomControl::~TCustomControl() {
     delete autoDrag_;
     delete dockManager_;
     dockManager_ = nullptr;
-    if (hostDockSite_) hostDockSite_->dockClients_.removeAll(this);
 }
 
 TAlign TCustomControl::Align() const {
@@ -328,6 +330,8 @@ bool TCustomControl::event(QEvent* event) {
     if (event->type() == QEvent::ParentChange) {
         if (parentColor_) TakeColor(ColorOfParent());
         if (parentFont_) TakeFont(FontOfParent());
+        // Moved out of its dock site by code: it is no longer docked there.
+        if (hostDockSite_ && !hostDockSite_->HoldsDockClient(*this)) LeaveHost();
         ParentChanged();
     }
     if (event->type() == QEvent::ShowToParent || event->type() == QEvent::HideToParent)

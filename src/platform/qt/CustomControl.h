@@ -237,8 +237,14 @@ class TCustomControl : public QWidget, public TLoadable {
     // or floating, or new); the default gives it to the dock manager, or
     // puts it at the place's rectangle without one.
     virtual void DockDrop(TCustomControl& client, const TDockPlace& place);
-    // The client leaves (it is about to be given another parent).
+    // The client left: it is about to be given another parent, or it was
+    // given one by code, or it is being destroyed (still a control then,
+    // which the site must not keep hold of). The site frees or lays out
+    // what the client leaves.
     virtual void UndockClient(TCustomControl& client);
+    // Whether the client still lies where the site put it (a child of the
+    // site by default); a client given another parent leaves the site.
+    virtual bool HoldsDockClient(const TCustomControl& client) const;
     // A docked client's caption or visibility changed.
     virtual void DockClientChanged(TCustomControl& client, TDockNotice notice);
 

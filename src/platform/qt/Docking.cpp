@@ -225,11 +225,12 @@ TFloatingDockWindow::TFloatingDockWindow(QWidget* owner) : TCustomControl(owner)
 TFloatingDockWindow::~TFloatingDockWindow() = default;
 
 void TFloatingDockWindow::SetClient(TCustomControl* client) {
-    client_ = client;
+    client_ = nullptr;  // the window shows once it is placed, not as the client shows
     if (!client) return;
     if (client->parentWidget() != this) client->setParent(this);
     SetWidgetAlign(client, TAlign::alClient);
     client->show();
+    client_ = client;
     setWindowTitle(client->Caption());
     Realign();
 }
@@ -430,6 +431,9 @@ void TCustomControl::NotifyHost(TDockNotice notice) {
         if (notice == TDockNotice::dnCaption) {
             floating->setWindowTitle(caption_);
             floating->Invalidate();
+        } else {
+            // The window is shown and hidden with its client.
+            floating->setVisible(!isHidden());
         }
         return;
     }
@@ -460,6 +464,10 @@ void TCustomControl::DockDrop(TCustomControl& client, const TDockPlace& place) {
 
 void TCustomControl::UndockClient(TCustomControl& client) {
     if (dockManager_) dockManager_->RemoveControl(client);
+}
+
+bool TCustomControl::HoldsDockClient(const TCustomControl& client) const {
+    return client.parentWidget() == this;
 }
 
 void TCustomControl::DockClientChanged(TCustomControl&, TDockNotice) {

@@ -79,7 +79,8 @@ class TDockTree : public QObject {
 
 // The window a client floats in: a small frameless window over the site's
 // window, with a caption bar that shows the client's caption, drags it (to
-// dock it again or move the window) and closes it (hiding the client).
+// dock it again or move the window) and closes it. It hides and shows with
+// its client and goes when the client leaves it or is destroyed.
 class TFloatingDockWindow : public TCustomControl {
     Q_OBJECT
   public:

@@ -176,8 +176,8 @@ bool TWgBalloonHints::eventFilter(QObject* watched, QEvent* event) {
         case QEvent::ToolTip: {
             // The desktop's request for a hint: a spot the mouse has not
             // been seen on starts its pause; the balloon never shows early.
-            // A widget without a hint of its own here (an item view's or a
-            // tab bar's tips of their items) keeps the request.
+            // A widget without a hint here (an item view's cells and tab
+            // bar's tabs included) passes the request on to its parent.
             auto* help = static_cast<QHelpEvent*>(event);
             if (WidgetHintAt(widget, help->pos()).text.isEmpty()) return false;
             MouseAt(widget, help->globalPos());

@@ -298,15 +298,18 @@ QString TWgPageControl::DockCaption(const QString& caption) {
 }
 
 TWgTabSheet* TWgPageControl::DockPageOf(const TCustomControl& client) const {
-    auto* page = qobject_cast<TWgTabSheet*>(client.parentWidget());
-    return page && page->pageControl_ == this ? page : nullptr;
+    for (TWgTabSheet* page : pages_)
+        if (page->dockClient_ == &client) return page;
+    return nullptr;
 }
 
 TCustomControl* TWgPageControl::DockClientOf(const TWgTabSheet* page) const {
-    if (!page) return nullptr;
-    for (TCustomControl* client : DockClients())
-        if (client->parentWidget() == page) return client;
-    return nullptr;
+    return page && page->pageControl_ == this ? page->dockClient_.data() : nullptr;
+}
+
+bool TWgPageControl::HoldsDockClient(const TCustomControl& client) const {
+    const TWgTabSheet* page = DockPageOf(client);
+    return page && client.parentWidget() == page;
 }
 
 bool TWgPageControl::DockOver(TCustomControl&, TPoint, TDockPlace& place) {
@@ -322,6 +325,7 @@ void TWgPageControl::DockDrop(TCustomControl& client, const TDockPlace&) {
     }
     auto* page = new TWgTabSheet(this);
     page->SetCaption(DockCaption(client.Caption()));
+    page->dockClient_ = &client;
     client.setParent(page);
     SetWidgetAlign(&client, TAlign::alClient);
     client.show();
@@ -332,8 +336,10 @@ void TWgPageControl::DockDrop(TCustomControl& client, const TDockPlace&) {
 void TWgPageControl::UndockClient(TCustomControl& client) {
     TWgTabSheet* page = DockPageOf(client);
     if (!page) return;
-    // The control leaves its page before the page goes.
-    client.setParent(nullptr);
+    page->dockClient_ = nullptr;
+    // The control leaves its page (unless code moved it out already) before
+    // the page goes.
+    if (client.parentWidget() == page) client.setParent(nullptr);
     if (page == activePage_) SelectNextPage(true);
     delete page;
 }
@@ -341,10 +347,13 @@ void TWgPageControl::UndockClient(TCustomControl& client) {
 void TWgPageControl::DockClientChanged(TCustomControl& client, TDockNotice notice) {
     TWgTabSheet* page = DockPageOf(client);
     if (!page) return;
-    if (notice == TDockNotice::dnCaption)
+    if (notice == TDockNotice::dnCaption) {
         page->SetCaption(DockCaption(client.Caption()));
-    else
-        page->SetTabVisible(!client.isHidden());
+        return;
+    }
+    page->SetTabVisible(!client.isHidden());
+    // A hidden control leaves its page empty: the next page shows instead.
+    if (client.isHidden() && page == activePage_) SelectNextPage(true);
 }
 
 void TWgPageControl::mousePressEvent(QMouseEvent* event) {

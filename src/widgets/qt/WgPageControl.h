@@ -38,9 +38,11 @@ class TWgPageControl : public TWgCustomTabControl {
     void SetSaveResources(bool value) { saveResources_ = value; }
     // Docking (with DockSite): a control docked here gets a page of its own,
     // captioned with its caption up to the first line break, its tab shown
-    // while the control is; a press on the tab drags the control out and a
-    // double click floats it (with DblClickUndocks). The page goes with it,
-    // after the next page is selected.
+    // while the control is (the next page shows when it hides); a press on
+    // the tab drags the control out and a double click floats it (with
+    // DblClickUndocks). The page goes with it, after the next page is
+    // selected, however it leaves: undocked, moved elsewhere by code or
+    // destroyed.
     bool DblClickUndocks() const { return dblClickUndocks_; }
     void SetDblClickUndocks(bool value) { dblClickUndocks_ = value; }
     void SetUseColoredTabs(bool value) override;
@@ -75,6 +77,7 @@ class TWgPageControl : public TWgCustomTabControl {
     bool DockOver(TCustomControl& client, TPoint at, TDockPlace& place) override;
     void DockDrop(TCustomControl& client, const TDockPlace& place) override;
     void UndockClient(TCustomControl& client) override;
+    bool HoldsDockClient(const TCustomControl& client) const override;
     void DockClientChanged(TCustomControl& client, TDockNotice notice) override;
 
   private:

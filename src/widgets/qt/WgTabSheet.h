@@ -4,6 +4,7 @@
 // control's active page.
 #pragma once
 
+#include <QPointer>
 #include <functional>
 
 #include "platform/qt/CustomControl.h"
@@ -64,6 +65,7 @@ class TWgTabSheet : public TCustomControl {
     void Changed();
 
     TWgPageControl* pageControl_ = nullptr;
+    QPointer<TCustomControl> dockClient_;  // the control docked on the page
     int imageIndex_ = -1;
     int disabledIndex_ = -1;
     bool tabEnabled_ = true;

@@ -8,11 +8,15 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabBar>
+#include <QTableWidget>
 #include <QTest>
+#include <QToolTip>
 
 #include "support/QtWait.h"
 #include "widgets/WgGroupItem.h"
@@ -45,11 +49,12 @@ class WgBHintsTest : public testing::Test {
         SetApplicationHintPause(500);
         SetApplicationHintShortPause(0);
     }
-    // Asks for the button's tool tip with the mouse at `at` on it, and lets
-    // the pause (none) pass.
-    bool AskForTip(TWgBalloonHints& hints, QPoint at) {
-        QHelpEvent help(QEvent::ToolTip, at, button_->mapToGlobal(at));
-        const bool taken = QApplication::sendEvent(button_, &help);
+    // Asks for the button's (or another widget's) tool tip with the mouse
+    // at `at` on it, and lets the pause (none) pass.
+    bool AskForTip(TWgBalloonHints& hints, QPoint at, QWidget* widget = nullptr) {
+        if (!widget) widget = button_;
+        QHelpEvent help(QEvent::ToolTip, at, widget->mapToGlobal(at));
+        const bool taken = QApplication::sendEvent(widget, &help);
         EXPECT_TRUE(
             QTest::qWaitFor([&] { return !hints.ShowTimer().isActive(); }, test::kStateWaitMs));
         return taken;
@@ -158,6 +163,49 @@ TEST_F(WgBHintsTest, NearTheScreensRightEdgeTheBalloonTurnsLeft) {
     if (mouse.x() + 45 <= screen.right()) GTEST_SKIP() << "the window was not placed at the edge";
     EXPECT_EQ(hints.HintWindow()->CurrentCorner(), TWgHintCorner::hcUpperLeft);
     EXPECT_EQ(hints.HintWindow()->geometry().right() + 1, mouse.x() - 1);
+}
+
+TEST_F(WgBHintsTest, TheTipsOfCellsSectionsAndTabsAreBalloonsToo) {
+    TWgBalloonHints hints;
+    // A grid whose cells have tips and which has one of its own, as the
+    // device usage window's grids do; a tab bar with a tip on one tab.
+    auto* grid = new QTableWidget(2, 2, &window_);
+    grid->setGeometry(0, 0, 250, 120);
+    grid->setToolTip(QStringLiteral("Grid"));
+    auto* cell = new QTableWidgetItem(QStringLiteral("X0"));
+    cell->setToolTip(QStringLiteral("X0 used in row 3"));
+    grid->setItem(0, 0, cell);
+    auto* header = new QTableWidgetItem(QStringLiteral("Device"));
+    header->setToolTip(QStringLiteral("The devices"));
+    grid->setHorizontalHeaderItem(1, header);
+    auto* tabs = new QTabBar(&window_);
+    tabs->addTab(QStringLiteral("Inputs"));
+    tabs->addTab(QStringLiteral("Outputs"));
+    tabs->setTabToolTip(1, QStringLiteral("Y devices"));
+    tabs->setGeometry(0, 200, 200, 30);
+    grid->show();
+    tabs->show();
+    QHeaderView* top = grid->horizontalHeader();
+    const QRect section(top->sectionViewportPosition(1), 0, top->sectionSize(1), top->height());
+    const struct {
+        QWidget* widget;
+        QPoint at;
+        const char* text;
+    } asks[] = {
+        {grid->viewport(), grid->visualItemRect(cell).center(), "X0 used in row 3"},
+        {grid->viewport(), grid->visualRect(grid->model()->index(1, 1)).center(), "Grid"},
+        {top->viewport(), section.center(), "The devices"},
+        {tabs, tabs->tabRect(1).center(), "Y devices"},
+    };
+    for (const auto& ask : asks) {
+        SCOPED_TRACE(ask.text);
+        hints.HideHint();
+        QToolTip::hideText();
+        AskForTip(hints, ask.at, ask.widget);
+        EXPECT_TRUE(hints.HintWindow()->isVisible());
+        EXPECT_EQ(hints.HintWindow()->HintText(), QString::fromUtf8(ask.text));
+        EXPECT_FALSE(QToolTip::isVisible()) << QToolTip::text().toStdString();
+    }
 }
 
 TEST_F(WgBHintsTest, TheTipGoesWhenTheMouseLeavesAndPlainTipsComeBack) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QPaintEvent>
+#include <QPainter>
 
 #include "DockTestWindow.h"
 #include "support/ImagePixel.h"
@@ -45,11 +46,29 @@ TEST(WgPanelDock, CaptionBarsFollowTheFocusAndTheAlignment) {
         crossDrawn |= PixelAt(image, x, close.top + 5) == ColorToRGB(clCaptionText);
     EXPECT_TRUE(crossDrawn);
 
-    // A press inside the panel repaints it before the press goes on.
+    // A press inside the panel repaints it before the press goes on, and so
+    // does a focus change: on the screen, the bar of the client with the
+    // focus is the active one after a click and after a Tab.
     auto* manager = static_cast<TWgPanelDockManager*>(w.left->DockManager());
     const int before = manager->HookRepaints();
     QTest::mouseClick(one->edit, Qt::LeftButton);
     EXPECT_GT(manager->HookRepaints(), before);
+    QWidget::setTabOrder(one->edit, two->edit);
+    const struct {
+        bool tab;
+        TColor one, two;
+    } moves[] = {{false, clActiveCaption, clInactiveCaption},
+                 {true, clInactiveCaption, clActiveCaption}};
+    for (const auto& move : moves) {
+        if (move.tab) QTest::keyClick(one->edit, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        auto onScreen = [&](const TRect& bar) {
+            return ToTColor(
+                w.left->LastPainting(QRect(bar.left + 20, bar.top + 1, 1, 1)).pixel(0, 0));
+        };
+        EXPECT_EQ(onScreen(barOne), ColorToRGB(move.one)) << move.tab;
+        EXPECT_EQ(onScreen(barTwo), ColorToRGB(move.two)) << move.tab;
+    }
 
     // A panel along the top puts the bars at the clients' left, text turned.
     auto* three = w.Form("Three", clWhite);
@@ -58,12 +77,25 @@ TEST(WgPanelDock, CaptionBarsFollowTheFocusAndTheAlignment) {
     EXPECT_EQ(bar.Width(), 14);
     EXPECT_EQ(three->x(), bar.right);
     EXPECT_TRUE(w.panel->DockManager()->CloseRect(bar).IsEmpty());
+    // The turned caption is set in Verdana of 8 points: its text runs up
+    // the bar as long as it measures in that face.
+    three->SetCaption(QStringLiteral("Illicit lilies"));
     const QImage top = w.panel->PaintedImage();
-    int textPixels = 0;
+    int first = bar.bottom, last = bar.top - 1;
     for (int y = bar.top; y < bar.bottom; ++y)
         for (int x = bar.left; x < bar.right; ++x)
-            textPixels += PixelAt(top, x, y) == ColorToRGB(clInactiveCaptionText);
-    EXPECT_GT(textPixels, 10);
+            if (PixelAt(top, x, y) == ColorToRGB(clInactiveCaptionText)) {
+                first = std::min(first, y);
+                last = std::max(last, y);
+            }
+    QImage scratch(8, 8, QImage::Format_RGB32);
+    QPainter painter(&scratch);
+    Canvas canvas(painter);
+    canvas.font.name = "Verdana";
+    canvas.font.size = 8;
+    const int length = canvas.TextWidth("Illicit lilies");
+    EXPECT_LE(last - first + 1, length);
+    EXPECT_GE(last - first + 1, length - 2);
 
     // Without captions the client takes its whole zone.
     w.panel->SetShowDockClientCaptions(false);
@@ -94,7 +126,7 @@ TEST(WgPanelDock, TheManagerAndItsWatchComeAndGoWithTheSettings) {
         QCoreApplication::processEvents();
         painted = {};
         QTest::mouseClick(edit, Qt::LeftButton);
-        EXPECT_EQ(painted.contains(QPoint(150, 10)), managed);
+        EXPECT_EQ((QRegion(panel->rect()) - painted).isEmpty(), managed);
     }
 }
 
@@ -114,19 +146,31 @@ TEST(WgPanelDock, FullRepaintOffRepaintsOnlyTheStrips) {
         bool whole;
     };
     const Case cases[] = {
-        {true, {}, true}, {false, QStringLiteral("Text"), true}, {false, {}, false}};
+        {true, {}, true},
+        {false, QStringLiteral("Text"), true},
+        {false, {}, false},  // narrower
+        {false, {}, false},  // wider
+    };
     for (const Case& c : cases) {
         panel->SetFullRepaint(c.full);
         panel->SetCaption(c.caption);
         QCoreApplication::processEvents();
         painted = {};
-        panel->resize(panel->width() == 200 ? 180 : 200, 100);
+        const int oldWidth = panel->width();
+        panel->resize(oldWidth == 200 ? 180 : 200, 100);
         QCoreApplication::processEvents();
         QTest::qWait(0);
-        EXPECT_EQ(painted.contains(QRect(80, 40, 10, 10)), c.whole) << c.full;
-        // The strip between the frames' inside and the right edge: the border
-        // band and the raised frame's pixel.
-        EXPECT_TRUE(painted.contains(QRect(panel->width() - 4, 0, 4, 100))) << c.full;
+        // Else the strip between the frames' inside and the right edge (the
+        // border band and the raised frame's two pixels) where it stood and
+        // stands, and what the panel grew by.
+        QRegion want = panel->rect();
+        if (!c.whole) {
+            want = QRegion(oldWidth - 5, 0, 5, 100) + QRect(panel->width() - 5, 0, 5, 100);
+            if (panel->width() > oldWidth)
+                want += QRect(oldWidth, 0, panel->width() - oldWidth, 100);
+            want &= panel->rect();
+        }
+        EXPECT_EQ(painted, want) << c.full;
     }
 }
 
@@ -160,16 +204,24 @@ TEST(WgSizePanelDock, DockAreaLiesPastTheBarAndCollapsedShowsNoCaptions) {
             EXPECT_EQ(g.top(), 8 + 1);
         }
     }
-    // Collapsed: no bars painted, none reserved.
+    // Collapsed: no bars painted, none reserved, also where MarginMin
+    // leaves the clients room.
     const TRect bar = w.left->DockManager()->GrabberOf(*w.left->DockClients()[0]);
     auto isBar = [](TColor c) {
         return c == ColorToRGB(clInactiveCaption) || c == ColorToRGB(clActiveCaption);
     };
     EXPECT_TRUE(isBar(PixelAt(w.left->PaintedImage(), bar.right - 20, bar.top + 1)));
-    w.left->CollapseToHotSpot();
-    const QImage collapsed = w.left->PaintedImage();
-    for (int x = 0; x < collapsed.width(); ++x)
-        EXPECT_FALSE(isBar(PixelAt(collapsed, x, 1))) << x;
+    for (const int margin : {0, 60}) {
+        SCOPED_TRACE(margin);
+        w.left->SetMarginMin(margin);
+        w.left->CollapseToHotSpot();
+        EXPECT_EQ(w.left->width(), 8 + margin);
+        const QImage collapsed = w.left->PaintedImage();
+        for (int x = 0; x < collapsed.width(); ++x)
+            EXPECT_FALSE(isBar(PixelAt(collapsed, x, 1))) << x;
+        w.left->SetHotSpotClosed(false);
+        w.left->SetBounds(0, 0, 170, w.left->height());
+    }
 }
 
 TEST(WgSizePanelDock, FourCursorsOfTheirOwn) {
@@ -191,12 +243,16 @@ TEST(WgSizePanelDock, FourCursorsOfTheirOwn) {
         TWgSizePanel* panel;
         bool onHotSpot;
         TWgSplitCursor cursor;
+        bool locked = false;  // a locked bar keeps the plain cursor
     };
     const Case cases[] = {{w.left, false, TWgSplitCursor::scHorz},
                           {w.left, true, TWgSplitCursor::scHorzHotSpot},
                           {w.bottom, false, TWgSplitCursor::scVert},
-                          {w.bottom, true, TWgSplitCursor::scVertHotSpot}};
+                          {w.bottom, true, TWgSplitCursor::scVertHotSpot},
+                          {w.left, false, TWgSplitCursor::scHorz, true},
+                          {w.bottom, true, TWgSplitCursor::scVertHotSpot, true}};
     for (const Case& c : cases) {
+        c.panel->SetLockBar(c.locked);
         const TRect bar = c.panel->SizeBarRect();
         const TRect hot = c.panel->HotSpotRect();
         const QPoint at = c.onHotSpot
@@ -205,6 +261,10 @@ TEST(WgSizePanelDock, FourCursorsOfTheirOwn) {
         QMouseEvent move(QEvent::MouseMove, at, c.panel->mapToGlobal(at), Qt::NoButton,
                          Qt::NoButton, {});
         QApplication::sendEvent(c.panel, &move);
+        if (c.locked) {
+            EXPECT_EQ(c.panel->cursor().shape(), Qt::ArrowCursor);
+            continue;
+        }
         EXPECT_EQ(c.panel->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(c.panel->cursor().pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
                   WgSplitCursorImage(c.cursor));
@@ -260,6 +320,98 @@ TEST(WgPageControlDock, DockedControlsGetPagesOfTheirOwn) {
     w.pages->SetDblClickUndocks(false);
     QTest::mouseDClick(w.pages, Qt::LeftButton, {}, onTab);
     EXPECT_EQ(form->HostDockSite(), w.pages);
+}
+
+TEST(DockTestWindow, EverySiteFreesOrLaysOutWhatAControlLeaves) {
+    // How the docked control "One" leaves: dragged out (a double click on its
+    // tab), destroyed, closed as a form that deletes itself on closing,
+    // moved elsewhere by code, or hidden.
+    enum class Way { kUndocked, kDestroyed, kClosed, kMoved, kHidden };
+    const Way ways[] = {Way::kUndocked, Way::kDestroyed, Way::kClosed, Way::kMoved, Way::kHidden};
+    enum class Site { kPages, kPanel, kSizePanel, kFloating };
+    const Site sites[] = {Site::kPages, Site::kPanel, Site::kSizePanel, Site::kFloating};
+    for (const Site kind : sites) {
+        for (const Way way : ways) {
+            if (way == Way::kUndocked && kind != Site::kPages) continue;  // the round trip's
+            SCOPED_TRACE(testing::Message()
+                         << "site " << static_cast<int>(kind) << ", way " << static_cast<int>(way));
+            DockTestWindow w;
+            w.Show();
+            TCustomControl* site = w.left;
+            if (kind == Site::kPages) site = w.pages;
+            if (kind == Site::kPanel) site = w.panel;
+            QPointer<DockTestForm> one = w.Form("One", clWhite);
+            auto* two = w.Form("Two", clYellow);
+            if (way == Way::kClosed) one->setAttribute(Qt::WA_DeleteOnClose);
+            // Beside two others on a page control: the start page, its own
+            // and Two's after it.
+            ASSERT_TRUE(one->ManualDock(site));
+            ASSERT_TRUE(two->ManualDock(site));
+            QPointer<TWgTabSheet> page = w.pages->DockPageOf(*one);
+            if (kind == Site::kPages) w.pages->SetActivePage(page);
+            QPointer<TFloatingDockWindow> floating;
+            if (kind == Site::kFloating) {
+                one->ManualFloat(QRect(w.window->mapToGlobal(QPoint(100, 100)), QSize(170, 110)));
+                floating = one->FloatingDockWindow();
+                ASSERT_TRUE(floating);
+            }
+            QCoreApplication::processEvents();
+
+            switch (way) {
+                case Way::kUndocked: {
+                    const TRect tab = w.pages->TabRect(page->TabIndex());
+                    QTest::mouseDClick(w.pages, Qt::LeftButton, {},
+                                       QPoint((tab.left + tab.right) / 2, tab.top + 4));
+                    break;
+                }
+                case Way::kDestroyed:
+                    delete one.data();
+                    break;
+                case Way::kClosed:
+                    one->close();
+                    break;
+                case Way::kMoved:
+                    one->setParent(w.window.get());
+                    break;
+                case Way::kHidden:
+                    one->hide();
+                    break;
+            }
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(one.isNull(), way == Way::kDestroyed || way == Way::kClosed);
+            if (one && way != Way::kHidden) {
+                EXPECT_EQ(one->HostDockSite(), nullptr);
+            }
+
+            if (kind == Site::kPages) {
+                // Its page goes (a hidden control's tab only hides), and the
+                // next page shows, not the first.
+                EXPECT_EQ(page.isNull(), way != Way::kHidden);
+                EXPECT_EQ(w.pages->PageCount(), way == Way::kHidden ? 3 : 2);
+                EXPECT_EQ(w.pages->ActivePage(), w.pages->DockPageOf(*two));
+                EXPECT_EQ(w.pages->TabIndex(), w.pages->DockPageOf(*two)->TabIndex());
+            } else if (kind == Site::kFloating) {
+                // Its window goes, or hides with it.
+                if (way == Way::kHidden) {
+                    ASSERT_TRUE(floating);
+                    EXPECT_FALSE(floating->isVisible());
+                    one->show();
+                    EXPECT_TRUE(floating->isVisible());
+                } else {
+                    EXPECT_TRUE(floating.isNull());
+                }
+            } else {
+                // The client left takes the whole dock area.
+                TDockTree* manager = site->DockManager();
+                EXPECT_EQ(manager->ZoneOf(*two), manager->DockArea());
+                TRect rest = manager->DockArea();
+                manager->AdjustDockRect(*two, rest);
+                EXPECT_EQ(two->geometry(), ToQRect(rest));
+                EXPECT_EQ(site->DockClients().contains(one.data()), way == Way::kHidden);
+            }
+        }
+    }
 }
 
 TEST(DockTestWindow, DockDragOutAndBackIntoEverySite) {

@@ -265,6 +265,36 @@ TEST(GroupBarWindow, AFocusedControlOpensItsGroup) {
     VX_WAIT_TRUE(a->Opened(), test::kStateWaitMs);
 }
 
+TEST(GroupBarWindow, AUniqueSelectionClearsTheGroupsOfTheBarsBesideIt) {
+    // Two bars side by side in one window, as on the monitor: an item clicked
+    // on the bar with UniqueItemSelection deselects those of the other bar's
+    // groups that show a selection.
+    QWidget window;
+    window.resize(340, 300);
+    auto* left = new TWgGroupBar(&window);
+    left->setGeometry(0, 0, 160, 300);
+    left->SetUniqueItemSelection(true);
+    auto* right = new TWgGroupBar(&window);
+    right->setGeometry(170, 0, 160, 300);
+    TWgGroup* clicked = AddGroup(*left, 2);
+    TWgGroup* shows = AddGroup(*right, 2);
+    TWgGroup* quiet = AddGroup(*right, 2);
+    for (TWgGroup* g : {clicked, shows})
+        g->SetShowItemSelection(true);
+    for (TWgGroup* g : {clicked, shows, quiet})
+        for (int i = 0; i < 2; ++i)
+            g->Items()[i].SetOnClick(TWgNotifyEvent([](TWgObject&) {}));
+    shows->Items()[1].SetSelected(true);
+    quiet->Items()[0].SetSelected(true);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    VX_WAIT_TRUE(!clicked->Items()[0].TextRect().IsEmpty(), test::kStateWaitMs);
+    QTest::mouseClick(clicked, Qt::LeftButton, {}, CenterOf(clicked->Items()[0].TextRect()));
+    EXPECT_TRUE(clicked->Items()[0].Selected());
+    EXPECT_FALSE(shows->Items()[1].Selected());
+    EXPECT_TRUE(quiet->Items()[0].Selected()) << "a group that shows no selection keeps it";
+}
+
 TEST(GroupBarWindow, AnAcceptedDragMakesTheItemUnderItHot) {
     TWgGroupBar bar;
     bar.resize(160, 300);

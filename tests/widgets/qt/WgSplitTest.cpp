@@ -296,15 +296,30 @@ TEST_F(WgSplitTest, GrooveAndBumpFrameTwoStripsAtTheBarsMiddle) {
 TEST_F(WgSplitTest, ResizingRepaintsOnlyTheEdgeStripAndTheBar) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&parent_));
     test::PaintedRegion spy(panel_);
-    for (const bool full : {false, true}) {
-        panel_->SetFullRepaint(full);
+    const struct {
+        bool full;
+        int growth;
+    } cases[] = {{false, 20}, {false, -30}, {true, 20}};
+    for (const auto& c : cases) {
+        panel_->SetFullRepaint(c.full);
         QCoreApplication::processEvents();
         spy.painted = {};
-        panel_->SetBounds(0, 0, panel_->width() + 20, 400);
+        const QRect oldBar = ToQRect(Bar());
+        const int oldWidth = panel_->width();
+        panel_->SetBounds(0, 0, oldWidth + c.growth, 400);
         QCoreApplication::processEvents();
         QTest::qWait(0);
-        EXPECT_TRUE(spy.painted.contains(ToQRect(Bar()))) << full;
-        EXPECT_EQ(spy.painted.contains(QRect(40, 200, 10, 10)), full);
+        // Without a full repaint: the size bar where it stood and stands, a
+        // one-pixel strip along the right edge before and after, and what
+        // the panel grew by.
+        QRegion want = panel_->rect();
+        if (!c.full) {
+            want = QRegion(oldBar) + ToQRect(Bar()) + QRect(oldWidth - 1, 0, 1, 400) +
+                   QRect(panel_->width() - 1, 0, 1, 400) +
+                   QRect(oldWidth, 0, std::max(c.growth, 0), 400);
+            want &= panel_->rect();
+        }
+        EXPECT_EQ(spy.painted, want) << c.full << " " << c.growth;
     }
 }
 
